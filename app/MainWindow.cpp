@@ -1,0 +1,335 @@
+#include "app/MainWindow.h"
+
+#include "app/GuideHints.h"
+#include "app/OutlineShape.h"
+#include "app/UiFonts.h"
+#include "dialogs/FileDialogs.h"
+#include "maptile/WorkingView.h"
+#include "tilesets/ButtonPictureView.h"
+#include "tilesets/PaletteView.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QToolButton>
+
+namespace {
+
+// Hint numbers of the guide's string table.
+enum Hint {
+    HintClear = 101, HintOpen, HintSave, HintPreview, HintPrint, HintSize, HintMapNum, HintDesigner, HintInfo,
+    HintLeft, HintMiddle, HintRight, HintSetButton,
+    HintLoadSet = 118, HintPalette = 126, HintWorkingView, HintGuide, HintOptions, HintTransparency
+};
+
+const QStringList SizeItems{
+    QStringLiteral("3 x 3"), QStringLiteral("3 x 4"), QStringLiteral("3 x 5"), QStringLiteral("3 x 6"),
+    QStringLiteral("4 x 3"), QStringLiteral("4 x 4"), QStringLiteral("4 x 5"), QStringLiteral("4 x 6"),
+    QStringLiteral("5 x 3"), QStringLiteral("5 x 4"), QStringLiteral("5 x 5"), QStringLiteral("5 x 6")};
+
+// Slot buttons: A-D on the first row, E-H on the second; x and width of the
+// letter button, x of the transparency and load buttons, by column.
+struct SlotColumn { int setX, setWidth, transX, loadX; };
+constexpr SlotColumn SlotColumns[4] = {{4, 43, 46, 66}, {92, 39, 130, 150}, {176, 39, 214, 234}, {260, 39, 298, 318}};
+constexpr int SlotRowY[2] = {279, 301};
+constexpr int SlotButtonHeight = 21;
+
+QMessageBox::StandardButton ask(QWidget *owner, const QString &question)
+{
+    QMessageBox box(QMessageBox::NoIcon, MainWindow::Title,
+                    QStringLiteral("The current maptile has had changes made to it.\n") + question,
+                    QMessageBox::Yes | QMessageBox::No, owner);
+    box.setDefaultButton(QMessageBox::Yes);
+    return QMessageBox::StandardButton(box.exec());
+}
+
+} // namespace
+
+MainWindow::MainWindow(QWidget *parent)
+    : QWidget(parent)
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(Title);
+    setWindowIcon(QIcon(QStringLiteral(":/images/cryptwright-64.png")));
+    setFixedSize(ClientSize);
+    setAutoFillBackground(true);
+    QPalette black = QWidget::palette();
+    black.setColor(QPalette::Window, Qt::black);
+    setPalette(black);
+
+    buildToolbar();
+    buildGuide();
+
+    for (int picture = 0; picture < Workspace::ButtonCount; ++picture) {
+        m_buttonPictures[picture] = new ButtonPictureView(m_workspace, picture, this);
+        m_buttonPictures[picture]->move(188 + 52 * picture, 32);
+    }
+
+    m_workingView = new WorkingView(m_workspace, this);
+    m_workingView->move(344, 32);
+
+    buildSlots();
+    connectHints();
+}
+
+QToolButton *MainWindow::iconButton(const QString &name, const QString &icon, QRect geometry, QWidget *parent)
+{
+    auto *button = new QToolButton(parent);
+    button->setObjectName(name);
+    button->setIcon(QIcon(QStringLiteral(":/icons/%1.svg").arg(icon)));
+    button->setIconSize(QSize(16, 16));
+    button->setGeometry(geometry);
+    return button;
+}
+
+void MainWindow::buildToolbar()
+{
+    m_toolbar = new QWidget(this);
+    m_toolbar->setObjectName(QStringLiteral("Picture1"));
+    m_toolbar->setGeometry(0, 0, 588, 25);
+    m_toolbar->setAutoFillBackground(true);
+    QPalette face = m_toolbar->palette();
+    face.setColor(QPalette::Window, QApplication::palette().color(QPalette::Button));
+    face.setColor(QPalette::WindowText, QApplication::palette().color(QPalette::ButtonText));
+    m_toolbar->setPalette(face);
+
+    const struct { const char *name; const char *icon; int x; } tools[] = {
+        {"cmdClear", "clear", 0}, {"cmdOpen", "open", 24}, {"Command5", "save", 48}, {"Command6", "preview", 72},
+        {"cmdPrint", "print", 96}, {"cmdOptions", "options", 120}, {"Command2", "info", 564}};
+    for (int i = 0; i < 7; ++i)
+        m_toolButtons[i] = iconButton(QLatin1String(tools[i].name), QLatin1String(tools[i].icon),
+                                      QRect(tools[i].x, 0, 24, 24), m_toolbar);
+    connect(m_toolButtons[0], &QToolButton::clicked, this, &MainWindow::clearMaptile);
+
+    m_sizeIcon = new QLabel(m_toolbar);
+    m_sizeIcon->setObjectName(QStringLiteral("Image2"));
+    m_sizeIcon->setPixmap(QIcon(QStringLiteral(":/icons/size.svg")).pixmap(16, 16));
+    m_sizeIcon->setGeometry(152, 4, 16, 16);
+    m_sizeIcon->installEventFilter(this);
+
+    m_sizeList = new QComboBox(m_toolbar);
+    m_sizeList->setObjectName(QStringLiteral("cboSize"));
+    m_sizeList->setFont(UiFonts::standard());
+    m_sizeList->addItems(SizeItems);
+    m_sizeList->setGeometry(172, 2, 57, 21);
+    // Picking the size already shown applies it again, so react to every activation.
+    connect(m_sizeList, &QComboBox::activated, this, &MainWindow::applySelectedSize);
+
+    auto *numberIcon = new QLabel(m_toolbar);
+    numberIcon->setObjectName(QStringLiteral("Image3"));
+    numberIcon->setPixmap(QIcon(QStringLiteral(":/icons/number.svg")).pixmap(16, 16));
+    numberIcon->setGeometry(236, 4, 16, 16);
+
+    m_mapNumBox = new QLineEdit(m_toolbar);
+    m_mapNumBox->setObjectName(QStringLiteral("txtMapNum"));
+    m_mapNumBox->setFont(UiFonts::standard());
+    m_mapNumBox->setMaxLength(2);
+    m_mapNumBox->setGeometry(256, 2, 33, 21);
+    connect(m_mapNumBox, &QLineEdit::textChanged, &m_workspace, &Workspace::setMapNumText);
+    connect(&m_workspace, &Workspace::mapNumTextChanged, m_mapNumBox, [this](const QString &text) {
+        if (m_mapNumBox->text() != text)
+            m_mapNumBox->setText(text);
+    });
+
+    auto *designedBy = new QLabel(QStringLiteral("Maptile Designed By:"), m_toolbar);
+    designedBy->setObjectName(QStringLiteral("Label1"));
+    designedBy->setFont(UiFonts::standard());
+    designedBy->setGeometry(296, 6, 101, 17);
+
+    m_designerBox = new QLineEdit(m_toolbar);
+    m_designerBox->setObjectName(QStringLiteral("txtDesigner"));
+    m_designerBox->setFont(UiFonts::standard());
+    m_designerBox->setGeometry(400, 2, 133, 21);
+    connect(m_designerBox, &QLineEdit::textChanged, &m_workspace, &Workspace::setDesignerText);
+    connect(&m_workspace, &Workspace::designerTextChanged, m_designerBox, [this](const QString &text) {
+        if (m_designerBox->text() != text)
+            m_designerBox->setText(text);
+    });
+
+    auto *separator = new QWidget(this);
+    separator->setObjectName(QStringLiteral("Line2"));
+    separator->setGeometry(0, 26, 588, 1);
+    separator->setAutoFillBackground(true);
+    QPalette grey = separator->palette();
+    grey.setColor(QPalette::Window, QColor(64, 64, 64));
+    separator->setPalette(grey);
+}
+
+void MainWindow::buildGuide()
+{
+    m_guidePicture = new QLabel(this);
+    m_guidePicture->setObjectName(QStringLiteral("Image1"));
+    m_guidePicture->setPixmap(QPixmap(QStringLiteral(":/images/guide.png")));
+    m_guidePicture->setGeometry(2, 30, 184, 50);
+
+    m_guideLabel = new QLabel(QStringLiteral("Welcome to Cryptwright Version 1.00!"), this);
+    m_guideLabel->setObjectName(QStringLiteral("lblDude"));
+    m_guideLabel->setFont(UiFonts::standard());
+    m_guideLabel->setWordWrap(true);
+    m_guideLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_guideLabel->setGeometry(47, 34, 134, 42);
+    QPalette text = m_guideLabel->palette();
+    text.setColor(QPalette::WindowText, Qt::black);
+    m_guideLabel->setPalette(text);
+}
+
+void MainWindow::buildSlots()
+{
+    // Stacked so that, front to back, the palettes are H, G, F, E, A, B, C, D.
+    for (int slot : {3, 2, 1, 0, 4, 5, 6, 7}) {
+        auto *palette = new PaletteView(m_workspace, slot, this);
+        palette->move(4, 84);
+        m_palettes[slot] = palette;
+        connect(palette, &PaletteView::previewRequested, this, &MainWindow::showPreviewBox);
+        connect(palette, &PaletteView::previewReleased, this, [this] { m_previewBox->hide(); });
+    }
+
+    m_previewBox = new QWidget(this);
+    m_previewBox->setObjectName(QStringLiteral("picTilePrev"));
+    m_previewBox->setGeometry(88, 99, 93, 93);
+    m_previewPicture = new QLabel(m_previewBox);
+    m_previewPicture->setGeometry(1, 1, 91, 91);
+    auto *frame = new OutlineShape(QColor(0, 0, 255), m_previewBox);
+    frame->setObjectName(QStringLiteral("Shape1"));
+    frame->setGeometry(0, 0, 93, 93);
+    m_previewBox->hide();
+
+    for (int slot = 0; slot < Geometry::SlotCount; ++slot) {
+        const SlotColumn &column = SlotColumns[slot % 4];
+        const int y = SlotRowY[slot / 4];
+        auto *set = new QPushButton(QString(QChar(u'A' + slot)), this);
+        set->setObjectName(QStringLiteral("cmdSet%1").arg(slot));
+        set->setFont(UiFonts::slotLetter());
+        set->setGeometry(column.setX, y, column.setWidth, SlotButtonHeight);
+        connect(set, &QPushButton::clicked, this, [this, slot] { showSlot(slot); });
+        m_setButtons[slot] = set;
+
+        m_transButtons[slot] = iconButton(QStringLiteral("cmdTrans%1").arg(slot), QStringLiteral("transparency"),
+                                          QRect(column.transX, y, 21, SlotButtonHeight), this);
+        m_loadButtons[slot] = iconButton(QStringLiteral("cmdLoadSet%1").arg(slot), QStringLiteral("folder"),
+                                         QRect(column.loadX, y, 21, SlotButtonHeight), this);
+        connect(m_loadButtons[slot], &QToolButton::clicked, this, [this, slot] { loadTileset(slot); });
+    }
+}
+
+void MainWindow::connectHints()
+{
+    m_hints = new GuideHints(m_guideLabel, this);
+    const int toolHints[] = {HintClear, HintOpen, HintSave, HintPreview, HintPrint, HintOptions, HintInfo};
+    for (int i = 0; i < 7; ++i)
+        m_hints->onHover(m_toolButtons[i], toolHints[i]);
+    m_hints->onHover(m_sizeIcon, HintSize);
+    m_hints->onFocus(m_sizeList, HintSize);
+    m_hints->onHover(m_mapNumBox, HintMapNum);
+    m_hints->onHover(m_designerBox, HintDesigner);
+    m_hints->onHover(m_buttonPictures[Workspace::Left], HintLeft);
+    m_hints->onHover(m_buttonPictures[Workspace::Middle], HintMiddle);
+    m_hints->onHover(m_buttonPictures[Workspace::Right], HintRight);
+    m_hints->onHover(m_guidePicture, HintGuide);
+    m_hints->onHover(m_workingView, HintWorkingView);
+    for (int slot = 0; slot < Geometry::SlotCount; ++slot) {
+        m_hints->onHover(m_setButtons[slot], HintSetButton);
+        m_hints->onHover(m_loadButtons[slot], HintLoadSet);
+        m_hints->onHover(m_transButtons[slot], HintTransparency);
+        m_hints->onHover(m_palettes[slot], HintPalette);
+    }
+    m_hints->clearOver(this);
+    m_hints->clearOver(m_toolbar);
+}
+
+void MainWindow::startUp(const QStringList &tilesetFolders)
+{
+    m_workspace.startUp(tilesetFolders, [this](const QString &error) {
+        QMessageBox box(QMessageBox::NoIcon, Title, error, QMessageBox::Ok, this);
+        box.exec();
+    });
+    m_sizeList->setCurrentIndex(SizeItems.size() - 1);
+    for (int slot = 0; slot < Geometry::SlotCount; ++slot)
+        m_palettes[slot]->showSetInfo();
+}
+
+int MainWindow::frontSlot() const
+{
+    // The palette drawn last among its siblings is the one in front.
+    const QObjectList &children = this->children();
+    for (auto it = children.crbegin(); it != children.crend(); ++it) {
+        if (auto *palette = qobject_cast<PaletteView *>(*it))
+            return palette->slot();
+    }
+    return -1;
+}
+
+void MainWindow::showSlot(int slot)
+{
+    m_palettes[slot]->raise();
+    // The preview box and the slot buttons lie in front of every palette.
+    m_previewBox->raise();
+}
+
+void MainWindow::showPreviewBox(int slot)
+{
+    const QPoint cell = m_workspace.slot(slot).outlineCell;
+    const QImage subtile = m_workspace.slot(slot).subtile(cell.x(), cell.y());
+    m_previewPicture->setPixmap(QPixmap::fromImage(
+        subtile.scaled(91, 91, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)));
+    m_previewBox->move(cell.x() * Geometry::ViewSpaceSize + 4, cell.y() * Geometry::ViewSpaceSize + 56);
+    m_previewBox->raise();
+    m_previewBox->show();
+}
+
+void MainWindow::applySelectedSize()
+{
+    const QString item = m_sizeList->currentText();
+    const int columns = item.isEmpty() ? 0 : std::max(0, item.front().digitValue());
+    const int rows = item.isEmpty() ? 0 : std::max(0, item.back().digitValue());
+    m_workspace.setSize(columns, rows);
+}
+
+void MainWindow::clearMaptile()
+{
+    if (!m_workspace.maptileChanged())
+        return;
+    if (ask(this, QStringLiteral("Do you still wish to clear the tile?")) != QMessageBox::Yes)
+        return;
+    const QString item = m_sizeList->currentText();
+    m_workspace.blankMaptile(item.front().digitValue(), item.back().digitValue());
+    m_workspace.setMaptileChanged(false);
+}
+
+void MainWindow::loadTileset(int slot)
+{
+    const QString path = FileDialogs::showOpen(this, FileDialogs::tilesetFilter());
+    if (path.isEmpty())
+        return;
+    const QString error = m_workspace.loadTileset(slot, path);
+    if (!error.isEmpty()) {
+        QMessageBox::warning(this, Title, error);
+        return;
+    }
+    showSlot(slot);
+    m_palettes[slot]->showSetInfo();
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    if (m_workspace.maptileChanged()
+        && ask(this, QStringLiteral("Do you still wish to quit?")) != QMessageBox::Yes) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    emit closed();
+}
+
+bool MainWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    // A press on the size icon moves the focus to the size list.
+    if (watched == m_sizeIcon && event->type() == QEvent::MouseButtonPress)
+        m_sizeList->setFocus(Qt::MouseFocusReason);
+    return QWidget::eventFilter(watched, event);
+}

@@ -1,0 +1,82 @@
+#pragma once
+
+#include "app/Workspace.h"
+
+#include <QWidget>
+
+#include <array>
+
+class GuideHints;
+class OutlineShape;
+class PaletteView;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QToolButton;
+class WorkingView;
+
+// The editor's one main window: a fixed 588 x 325 layout with the toolbar,
+// the guide, the mouse-button pictures, the working view, the eight stacked
+// palettes and their slot buttons. Every other window is opened from here.
+class MainWindow : public QWidget
+{
+    Q_OBJECT
+
+public:
+    static constexpr QSize ClientSize{588, 325};
+    static inline const QString Title = QStringLiteral("Cryptwright");
+
+    explicit MainWindow(QWidget *parent = nullptr);
+
+    // Loads the defaults and builds the first maptile; failures are reported
+    // in message boxes before the window is shown.
+    void startUp(const QStringList &tilesetFolders = Workspace::defaultTilesetFolders());
+
+    Workspace &workspace() { return m_workspace; }
+    PaletteView *palette(int slot) const { return m_palettes.at(slot); }
+    WorkingView *workingView() const { return m_workingView; }
+    // The palette in front: the slot the user sees and picks from.
+    int frontSlot() const;
+    void showSlot(int slot);
+
+    // The toolbar and slot commands.
+    void clearMaptile();
+    void loadTileset(int slot);
+    void applySelectedSize();
+
+signals:
+    // The user closed the window and the program ends.
+    void closed();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void buildToolbar();
+    void buildGuide();
+    void buildSlots();
+    void connectHints();
+    void showPreviewBox(int slot);
+    void showSetInfo(int slot);
+    QToolButton *iconButton(const QString &name, const QString &icon, QRect geometry, QWidget *parent);
+
+    Workspace m_workspace;
+    GuideHints *m_hints = nullptr;
+    QWidget *m_toolbar = nullptr;
+    QComboBox *m_sizeList = nullptr;
+    QLineEdit *m_mapNumBox = nullptr;
+    QLineEdit *m_designerBox = nullptr;
+    QLabel *m_guidePicture = nullptr;
+    QLabel *m_guideLabel = nullptr;
+    QLabel *m_sizeIcon = nullptr;
+    WorkingView *m_workingView = nullptr;
+    QWidget *m_previewBox = nullptr;
+    QLabel *m_previewPicture = nullptr;
+    std::array<QWidget *, 3> m_buttonPictures{};
+    std::array<PaletteView *, Geometry::SlotCount> m_palettes{};
+    std::array<QWidget *, Geometry::SlotCount> m_setButtons{};
+    std::array<QToolButton *, Geometry::SlotCount> m_transButtons{};
+    std::array<QToolButton *, Geometry::SlotCount> m_loadButtons{};
+    std::array<QToolButton *, 7> m_toolButtons{};
+};

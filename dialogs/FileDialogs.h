@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+// The program's file dialogs. Each returns the chosen path, or the empty
+// text when the user cancels.
+namespace FileDialogs {
+
+// "Open" dialog for an existing file; filter is a Qt name filter list
+// separated by ";;".
+QString showOpen(QWidget *owner, const QString &filter);
+// The filter of the tileset load buttons: the design's graphic files plus
+// every other format the image plugins read.
+QString tilesetFilter();
+
+} // namespace FileDialogs

@@ -1,0 +1,55 @@
+#pragma once
+
+#include "maptile/Geometry.h"
+#include "tilesets/TransparencySetting.h"
+
+#include <QImage>
+#include <QPoint>
+#include <QString>
+
+#include <array>
+
+// The speed value printed on each space, for all 5 x 6 positions whatever
+// the maptile's size; the empty text means none.
+using SpeedValues = std::array<std::array<QString, Geometry::MaxRows>, Geometry::MaxColumns>;
+
+// The painted maptile: the full-resolution master image (placed subtiles only)
+// and the speed values. The size in spaces is read back from the master.
+class Maptile
+{
+public:
+    Maptile();
+
+    const QImage &master() const { return m_master; }
+    int columns() const { return m_master.width() / Geometry::SpaceSize; }
+    int rows() const { return m_master.height() / Geometry::SpaceSize; }
+
+    const SpeedValues &speedValues() const { return m_speed; }
+    static bool inSpeedTable(int column, int row);
+    // Empty outside the 5 x 6 table.
+    QString speedValue(int column, int row) const;
+    // Ignored outside the 5 x 6 table.
+    void setSpeedValue(int column, int row, const QString &value);
+    void clearSpeedValues();
+
+    // Resizes the master to columns x rows spaces, anchored at the top-left;
+    // new area shows the blank colour. Returns whether the size differed.
+    bool resize(int columns, int rows);
+    // Every space blank and every speed value cleared, at the current size.
+    void blank();
+    // Lays subtile (column, row) of tileset onto space `space` by setting.
+    void composite(const QImage &tileset, int column, int row, QPoint space,
+                   const TransparencySetting &setting);
+    // The master becomes image, cut to whole spaces and to at most 5 x 6;
+    // speed values are cleared.
+    void setImage(const QImage &image);
+
+    // The 144 x 144 pixels of one space, and putting them back (for undo).
+    QImage spacePixels(QPoint space) const;
+    void setSpacePixels(QPoint space, const QImage &pixels);
+    void setMaster(const QImage &master) { m_master = master; }
+
+private:
+    QImage m_master;
+    SpeedValues m_speed;
+};

@@ -1,0 +1,113 @@
+#include "maptile/WorkingView.h"
+
+#include "app/MouseCodes.h"
+#include "app/OutlineShape.h"
+#include "app/UiFonts.h"
+#include "app/Workspace.h"
+
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPainter>
+
+using Geometry::ViewSpaceSize;
+
+WorkingView::WorkingView(Workspace &workspace, QWidget *parent)
+    : QWidget(parent)
+    , m_workspace(workspace)
+{
+    setObjectName(QStringLiteral("picMapTile"));
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setMouseTracking(true);
+
+    m_outline = new OutlineShape(Qt::red, this);
+    m_outline->setObjectName(QStringLiteral("shpTile"));
+    m_outline->setGeometry(0, 0, ViewSpaceSize, ViewSpaceSize);
+
+    m_speedList = new QComboBox(this);
+    m_speedList->setObjectName(QStringLiteral("cboNum"));
+    m_speedList->setEditable(true);
+    m_speedList->setInsertPolicy(QComboBox::NoInsert);
+    m_speedList->setFont(UiFonts::standard());
+    m_speedList->addItems(SpeedItems);
+    m_speedList->setGeometry(32, 104, 45, 21);
+    m_speedList->hide();
+    m_speedList->installEventFilter(this);
+    m_speedList->lineEdit()->installEventFilter(this);
+    connect(m_speedList, &QComboBox::activated, this, &WorkingView::speedChosen);
+
+    connect(&m_workspace, &Workspace::redrawn, this, &WorkingView::followMaptile);
+    followMaptile();
+}
+
+void WorkingView::followMaptile()
+{
+    const QSize size = m_workspace.workingView().size();
+    if (size != this->size())
+        setFixedSize(size);
+    update();
+}
+
+QPoint WorkingView::currentSpace() const
+{
+    return QPoint(MouseCodes::cellOf(m_outline->x(), ViewSpaceSize), MouseCodes::cellOf(m_outline->y(), ViewSpaceSize));
+}
+
+void WorkingView::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.drawImage(0, 0, m_workspace.workingView());
+}
+
+void WorkingView::mouseMoveEvent(QMouseEvent *event)
+{
+    // No clamping: dragging outside the view carries the outline off the grid.
+    const QPoint pos = event->position().toPoint();
+    m_outline->move(MouseCodes::cellOf(pos.x(), ViewSpaceSize) * ViewSpaceSize,
+                    MouseCodes::cellOf(pos.y(), ViewSpaceSize) * ViewSpaceSize);
+}
+
+void WorkingView::mousePressEvent(QMouseEvent *event)
+{
+    press(MouseCodes::buttons(event->buttons()), MouseCodes::modifiers(event->modifiers()));
+}
+
+void WorkingView::press(int buttons, int modifiers)
+{
+    if (modifiers != 0) {
+        openSpeedList();
+        return;
+    }
+    m_speedList->hide();
+    m_workspace.place(buttons, currentSpace());
+}
+
+void WorkingView::openSpeedList()
+{
+    m_speedList->move(m_outline->pos());
+    const QPoint space = currentSpace();
+    if (Maptile::inSpeedTable(space.x(), space.y()))
+        m_speedList->setEditText(m_workspace.maptile().speedValue(space.x(), space.y()));
+    m_speedList->show();
+    m_speedList->raise();
+}
+
+void WorkingView::speedChosen(int index)
+{
+    // The value belongs to the space the list was opened on, wherever the pointer went since.
+    const QPoint space(MouseCodes::cellOf(m_speedList->x(), ViewSpaceSize),
+                       MouseCodes::cellOf(m_speedList->y(), ViewSpaceSize));
+    m_workspace.chooseSpeedValue(space, m_speedList->itemText(index));
+    m_speedList->hide();
+}
+
+bool WorkingView::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent *>(event)->key() == Qt::Key_Escape
+        && m_speedList->isVisible()) {
+        m_speedList->hide();
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}

@@ -1,0 +1,40 @@
+#include "tilesets/ButtonPictureView.h"
+
+#include "app/UiFonts.h"
+#include "app/Workspace.h"
+
+#include <QLabel>
+#include <QPainter>
+
+ButtonPictureView::ButtonPictureView(Workspace &workspace, int picture, QWidget *parent)
+    : QWidget(parent)
+    , m_workspace(workspace)
+    , m_picture(picture)
+{
+    static const char *const names[] = {"picLeft", "picMiddle", "picRight"};
+    static const char *const letters[] = {" L ", " M ", " R "};
+    setObjectName(QLatin1String(names[picture]));
+    setFixedSize(Geometry::ViewSpaceSize, Geometry::ViewSpaceSize);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+
+    auto *letter = new QLabel(QLatin1String(letters[picture]), this);
+    letter->setFont(UiFonts::paletteLetter());
+    letter->setAutoFillBackground(true);
+    QPalette palette = letter->palette();
+    palette.setColor(QPalette::Window, Qt::black);
+    palette.setColor(QPalette::WindowText, Qt::white);
+    letter->setPalette(palette);
+    letter->adjustSize();
+    letter->setAttribute(Qt::WA_TransparentForMouseEvents);
+
+    connect(&m_workspace, &Workspace::buttonChanged, this, [this](int changed) {
+        if (changed == m_picture)
+            update();
+    });
+}
+
+void ButtonPictureView::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.drawImage(rect(), m_workspace.buttonImage(m_picture));
+}

@@ -1,0 +1,116 @@
+#include "tilesets/PaletteView.h"
+
+#include "app/MouseCodes.h"
+#include "app/OutlineShape.h"
+#include "app/UiFonts.h"
+#include "app/Workspace.h"
+
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+
+using Geometry::ViewSpaceSize;
+
+namespace {
+
+QLabel *whiteOnBlack(const QString &text, const QFont &font, QWidget *parent)
+{
+    auto *label = new QLabel(text, parent);
+    label->setFont(font);
+    label->setAutoFillBackground(true);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::Window, Qt::black);
+    palette.setColor(QPalette::WindowText, Qt::white);
+    label->setPalette(palette);
+    label->setContentsMargins(0, 0, 0, 0);
+    return label;
+}
+
+} // namespace
+
+PaletteView::PaletteView(Workspace &workspace, int slot, QWidget *parent)
+    : QWidget(parent)
+    , m_workspace(workspace)
+    , m_slot(slot)
+{
+    setObjectName(QStringLiteral("picTileSet%1").arg(slot));
+    setFixedSize(Geometry::PaletteSize);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setMouseTracking(true);
+
+    // The letter labels are numbered as the window was first laid out: 4-7, then 9-12.
+    const int letterNumber = slot < 4 ? 4 + slot : 5 + slot;
+    m_letter = whiteOnBlack(QStringLiteral(" %1 ").arg(QChar(u'A' + slot)), UiFonts::paletteLetter(), this);
+    m_letter->setObjectName(QStringLiteral("Label%1").arg(letterNumber));
+    m_letter->adjustSize();
+    m_letter->move(0, 0);
+
+    m_setInfo = whiteOnBlack(QString(), UiFonts::setInfo(), this);
+    m_setInfo->setObjectName(QStringLiteral("lblSetInfo%1").arg(slot));
+    m_setInfo->move(0, 184);
+
+    m_outline = new OutlineShape(Qt::red, this);
+    m_outline->setObjectName(QStringLiteral("shpSelect%1").arg(slot));
+    m_outline->setGeometry(0, 0, ViewSpaceSize, ViewSpaceSize);
+
+    connect(&m_workspace, &Workspace::slotChanged, this, [this](int changed) {
+        if (changed == m_slot)
+            update();
+    });
+}
+
+void PaletteView::showSetInfo()
+{
+    m_setInfo->setText(m_workspace.setInfo(m_slot));
+    m_setInfo->adjustSize();
+}
+
+void PaletteView::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.drawImage(0, 0, m_workspace.slot(m_slot).palette());
+}
+
+void PaletteView::placeOutline()
+{
+    const QPoint cell = m_workspace.slot(m_slot).outlineCell;
+    m_outline->move(cell * ViewSpaceSize);
+}
+
+void PaletteView::mouseMoveEvent(QMouseEvent *event)
+{
+    const QPoint pos = event->position().toPoint();
+    // The outline stays on the nearest edge cell when the pointer leaves the palette.
+    const int column = std::clamp(MouseCodes::cellOf(pos.x(), ViewSpaceSize), 0, Geometry::TilesetColumns - 1);
+    const int row = std::clamp(MouseCodes::cellOf(pos.y(), ViewSpaceSize), 0, Geometry::TilesetRows - 1);
+    m_workspace.setOutlineCell(m_slot, QPoint(column, row));
+    placeOutline();
+    if (MouseCodes::buttons(event->buttons()) == 1 && MouseCodes::modifiers(event->modifiers()) > 0)
+        emit previewRequested(m_slot);
+}
+
+void PaletteView::press(int buttons, int modifiers)
+{
+    if (modifiers > 0) {
+        emit previewRequested(m_slot);
+        return;
+    }
+    m_workspace.assign(buttons, m_slot);
+}
+
+void PaletteView::mousePressEvent(QMouseEvent *event)
+{
+    press(MouseCodes::buttons(event->buttons()), MouseCodes::modifiers(event->modifiers()));
+}
+
+void PaletteView::mouseReleaseEvent(QMouseEvent *)
+{
+    emit previewReleased();
+}
+
+void PaletteView::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    // The first press of the double-click has already assigned the cell.
+    if (MouseCodes::modifiers(event->modifiers()) == 0)
+        emit doubleClicked(m_slot);
+}

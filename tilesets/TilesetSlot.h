@@ -1,0 +1,39 @@
+#pragma once
+
+#include "tilesets/TransparencySetting.h"
+
+#include <QImage>
+#include <QPoint>
+#include <QString>
+
+// One of the eight tileset slots: the full-resolution tileset (7 x 4 subtiles
+// of 144 pixels), the file it came from, its palette at one third with the
+// grid, its transparency setting and the palette cell under its outline.
+class TilesetSlot
+{
+public:
+    TilesetSlot();
+
+    const QImage &fullImage() const { return m_fullImage; }
+    const QString &path() const { return m_path; }
+    const QImage &palette() const { return m_palette; }
+    bool hasPalette() const { return m_paletteBuilt; }
+
+    // The picture drawn at the top-left of a blank tileset, cut at 1008 x 576.
+    void setPicture(const QImage &picture, const QString &path);
+    // The palette: the full image at one third with the grid laid over it.
+    void buildPalette();
+    // Replaces one subtile and redraws its palette cell with its grid frame.
+    void replaceSubtile(int column, int row, const QImage &subtile);
+    QImage subtile(int column, int row) const;
+
+    TransparencySetting transparency;
+    // The cell under the slot's outline, kept per slot.
+    QPoint outlineCell;
+
+private:
+    QImage m_fullImage;
+    QString m_path;
+    QImage m_palette;
+    bool m_paletteBuilt = false;
+};
