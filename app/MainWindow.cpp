@@ -4,13 +4,22 @@
 #include "app/OutlineShape.h"
 #include "app/UiFonts.h"
 #include "dialogs/FileDialogs.h"
+#include "dialogs/InfoWindow.h"
+#include "editor/EditTileWindow.h"
 #include "maptile/WorkingView.h"
+#include "output/JpegOptionsWindow.h"
+#include "output/MaptileOpener.h"
+#include "output/MaptileSaver.h"
+#include "output/PreviewWindow.h"
+#include "options/OptionsWindow.h"
 #include "tilesets/ButtonPictureView.h"
 #include "tilesets/PaletteView.h"
+#include "tilesets/TransparencyWindow.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
@@ -77,6 +86,12 @@ MainWindow::MainWindow(QWidget *parent)
     connectHints();
 }
 
+MainWindow::~MainWindow()
+{
+    // The preview has no parent to take it along.
+    delete m_previewWindow;
+}
+
 QToolButton *MainWindow::iconButton(const QString &name, const QString &icon, QRect geometry, QWidget *parent)
 {
     auto *button = new QToolButton(parent);
@@ -105,6 +120,12 @@ void MainWindow::buildToolbar()
         m_toolButtons[i] = iconButton(QLatin1String(tools[i].name), QLatin1String(tools[i].icon),
                                       QRect(tools[i].x, 0, 24, 24), m_toolbar);
     connect(m_toolButtons[0], &QToolButton::clicked, this, &MainWindow::clearMaptile);
+    connect(m_toolButtons[1], &QToolButton::clicked, this, &MainWindow::openMaptile);
+    connect(m_toolButtons[2], &QToolButton::clicked, this, &MainWindow::saveMaptile);
+    connect(m_toolButtons[3], &QToolButton::clicked, this, &MainWindow::showPreview);
+    connect(m_toolButtons[4], &QToolButton::clicked, this, &MainWindow::printMaptile);
+    connect(m_toolButtons[5], &QToolButton::clicked, this, &MainWindow::openOptions);
+    connect(m_toolButtons[6], &QToolButton::clicked, this, &MainWindow::openInfo);
 
     m_sizeIcon = new QLabel(m_toolbar);
     m_sizeIcon->setObjectName(QStringLiteral("Image2"));
@@ -138,8 +159,14 @@ void MainWindow::buildToolbar()
 
     auto *designedBy = new QLabel(QStringLiteral("Maptile Designed By:"), m_toolbar);
     designedBy->setObjectName(QStringLiteral("Label1"));
-    designedBy->setFont(UiFonts::standard());
     designedBy->setGeometry(296, 6, 101, 17);
+    // The caption has to fit its fixed width whole; a font running wider
+    // than the layout's own is narrowed until it does.
+    QFont captionFont = UiFonts::standard();
+    for (int stretch = 99; QFontMetrics(captionFont).horizontalAdvance(designedBy->text()) > designedBy->width()
+                           && stretch >= 75; --stretch)
+        captionFont.setStretch(stretch);
+    designedBy->setFont(captionFont);
 
     m_designerBox = new QLineEdit(m_toolbar);
     m_designerBox->setObjectName(QStringLiteral("txtDesigner"));
@@ -150,6 +177,8 @@ void MainWindow::buildToolbar()
         if (m_designerBox->text() != text)
             m_designerBox->setText(text);
     });
+    // The keyboard goes through the toolbar from left to right.
+    setTabOrder(m_designerBox, m_toolButtons[6]);
 
     auto *separator = new QWidget(this);
     separator->setObjectName(QStringLiteral("Line2"));
@@ -187,6 +216,7 @@ void MainWindow::buildSlots()
         m_palettes[slot] = palette;
         connect(palette, &PaletteView::previewRequested, this, &MainWindow::showPreviewBox);
         connect(palette, &PaletteView::previewReleased, this, [this] { m_previewBox->hide(); });
+        connect(palette, &PaletteView::doubleClicked, this, &MainWindow::openEditor);
     }
 
     m_previewBox = new QWidget(this);
@@ -214,6 +244,7 @@ void MainWindow::buildSlots()
         m_loadButtons[slot] = iconButton(QStringLiteral("cmdLoadSet%1").arg(slot), QStringLiteral("folder"),
                                          QRect(column.loadX, y, 21, SlotButtonHeight), this);
         connect(m_loadButtons[slot], &QToolButton::clicked, this, [this, slot] { loadTileset(slot); });
+        connect(m_transButtons[slot], &QToolButton::clicked, this, [this, slot] { openTransparency(slot); });
     }
 }
 
@@ -313,6 +344,86 @@ void MainWindow::loadTileset(int slot)
     }
     showSlot(slot);
     m_palettes[slot]->showSetInfo();
+}
+
+void MainWindow::openTransparency(int slot)
+{
+    showSlot(slot);
+    if (!m_transparency)
+        m_transparency = new TransparencyWindow(m_workspace, this);
+    m_transparency->editSlot(slot);
+    if (m_transparency->exec() != QDialog::Accepted)
+        delete m_transparency;
+}
+
+void MainWindow::openEditor(int slot)
+{
+    if (!m_editor)
+        m_editor = new EditTileWindow(m_workspace, this);
+    m_editor->editCell(m_palettes[slot]);
+    if (m_editor->exec() != QDialog::Accepted)
+        delete m_editor;
+}
+
+void MainWindow::openOptions()
+{
+    if (!m_options)
+        m_options = new OptionsWindow(m_workspace, this);
+    if (m_options->exec() != QDialog::Accepted)
+        delete m_options;
+}
+
+void MainWindow::openInfo()
+{
+    InfoWindow(this).exec();
+}
+
+void MainWindow::openMaptile()
+{
+    const QString path = FileDialogs::showOpen(this, FileDialogs::maptileFilter());
+    if (path.isEmpty())
+        return;
+    const QString error = MaptileOpener::open(m_workspace, path);
+    if (!error.isEmpty())
+        QMessageBox::warning(this, Title, error);
+}
+
+void MainWindow::saveMaptile()
+{
+    const QString path = FileDialogs::showSave(this);
+    if (path.isEmpty())
+        return;
+    JpegOptions jpeg;
+    if (MaptileSaver::formatFor(path) == MaptileSaver::Format::Jpeg) {
+        JpegOptionsWindow options(this);
+        if (options.exec() != QDialog::Accepted)
+            return;
+        jpeg = options.options();
+    }
+    const QString error = MaptileSaver::save(m_workspace, path, jpeg);
+    if (!error.isEmpty())
+        QMessageBox::warning(this, Title, error);
+}
+
+void MainWindow::showPreview()
+{
+    if (m_previewWindow) {
+        m_previewWindow->setWindowState((m_previewWindow->windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+        m_previewWindow->raise();
+        m_previewWindow->activateWindow();
+        return;
+    }
+    m_workspace.paintNum();
+    m_previewWindow = new PreviewWindow(m_workspace);
+    m_previewWindow->setWindowIcon(windowIcon());
+    m_previewWindow->setScreen(screen());
+    m_previewWindow->fitToImage();
+    m_previewWindow->show();
+}
+
+void MainWindow::printMaptile()
+{
+    m_printer.printWithDialog(this, m_workspace.preview());
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)

@@ -1,18 +1,24 @@
 #pragma once
 
 #include "app/Workspace.h"
+#include "output/MaptilePrinter.h"
 
+#include <QPointer>
 #include <QWidget>
 
 #include <array>
 
+class EditTileWindow;
 class GuideHints;
+class OptionsWindow;
 class OutlineShape;
 class PaletteView;
+class PreviewWindow;
 class QComboBox;
 class QLabel;
 class QLineEdit;
 class QToolButton;
+class TransparencyWindow;
 class WorkingView;
 
 // The editor's one main window: a fixed 588 x 325 layout with the toolbar,
@@ -27,6 +33,7 @@ public:
     static inline const QString Title = QStringLiteral("Cryptwright");
 
     explicit MainWindow(QWidget *parent = nullptr);
+    ~MainWindow() override;
 
     // Loads the defaults and builds the first maptile; failures are reported
     // in message boxes before the window is shown.
@@ -43,6 +50,16 @@ public:
     void clearMaptile();
     void loadTileset(int slot);
     void applySelectedSize();
+    // The output commands: open a picture as the maptile, save, preview, print.
+    void openMaptile();
+    void saveMaptile();
+    void showPreview();
+    void printMaptile();
+    // The secondary windows, each modal.
+    void openTransparency(int slot);
+    void openEditor(int slot);
+    void openOptions();
+    void openInfo();
 
 signals:
     // The user closed the window and the program ends.
@@ -79,4 +96,11 @@ private:
     std::array<QToolButton *, Geometry::SlotCount> m_transButtons{};
     std::array<QToolButton *, Geometry::SlotCount> m_loadButtons{};
     std::array<QToolButton *, 7> m_toolButtons{};
+    // A window of its own, so it can go behind the editor; deleted when closed.
+    QPointer<PreviewWindow> m_previewWindow;
+    MaptilePrinter m_printer;
+    // Kept between openings while closed by OK; gone after any other close.
+    QPointer<TransparencyWindow> m_transparency;
+    QPointer<EditTileWindow> m_editor;
+    QPointer<OptionsWindow> m_options;
 };

@@ -39,7 +39,9 @@ Workspace::Workspace(QObject *parent)
 
 QStringList Workspace::defaultTilesetFolders()
 {
-    return {QCoreApplication::applicationDirPath(), QStringLiteral(CRYPTWRIGHT_DATADIR)};
+    // Relative to the program, so an installed tree works under any prefix.
+    const QDir program(QCoreApplication::applicationDirPath());
+    return {program.path(), QDir::cleanPath(program.filePath(QStringLiteral(CRYPTWRIGHT_DATA_FROM_BIN)))};
 }
 
 void Workspace::startUp(const QStringList &folders, const std::function<void(const QString &)> &report)
@@ -63,8 +65,8 @@ void Workspace::startUp(const QStringList &folders, const std::function<void(con
     // A default slot whose file failed still gets its grid.
     for (int i = 0; i < int(DefaultTilesetNames.size()); ++i)
         m_slots[i].buildPalette();
-    for (int picture = 0; picture < ButtonCount; ++picture)
-        paintButtons(m_buttonRefs[picture].slot);
+    for (int i = 0; i < int(DefaultTilesetNames.size()); ++i)
+        paintButtons(i);
     m_overlays.paintDesigner(m_designerText);
     blankMaptile(Geometry::MaxColumns, Geometry::MaxRows);
     m_maptileChanged = false;

@@ -31,4 +31,36 @@ QString tilesetFilter()
     return QStringLiteral("Graphic Files (*.*) (%1)").arg(patterns.join(QLatin1Char(' ')));
 }
 
+QString maptileFilter()
+{
+    QStringList patterns{QStringLiteral("*.bmp"), QStringLiteral("*.jpg"), QStringLiteral("*.gif"),
+                         QStringLiteral("*.wmf")};
+    patterns += TilesetImageReader::extraPatterns();
+    return QStringLiteral("Map Tiles (*.*) (%1)").arg(patterns.join(QLatin1Char(' ')));
+}
+
+QString showSave(QWidget *owner)
+{
+    static const QStringList types{QStringLiteral("Jpeg (*.jpg)"), QStringLiteral("Bitmap (*.bmp)"),
+                                   QStringLiteral("PNG (*.png)")};
+    // The type chosen last is offered again.
+    static QString lastType = types.front();
+
+    QFileDialog dialog(owner, QStringLiteral("Save As"), lastFolder());
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilters(types);
+    dialog.selectNameFilter(lastType);
+    const auto suffixOf = [](const QString &type) { return type.section(QStringLiteral("*."), 1).chopped(1); };
+    dialog.setDefaultSuffix(suffixOf(lastType));
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                     [&dialog, suffixOf](const QString &type) { dialog.setDefaultSuffix(suffixOf(type)); });
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    lastType = dialog.selectedNameFilter();
+    const QString path = dialog.selectedFiles().front();
+    lastFolder() = QFileInfo(path).absolutePath();
+    return path;
+}
+
 } // namespace FileDialogs

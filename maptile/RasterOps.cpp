@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <vector>
 
 namespace RasterOps {
 
@@ -26,26 +27,38 @@ bool clipCopy(const QImage &destination, QPoint &at, const QImage &source, QRect
 
 void reduceRows(const QImage &source, QPoint srcOrigin, QImage &destination, const QRect &dst)
 {
+    // Sum each column of three rows first (red and blue packed in one word,
+    // green in another), then three columns; both loops vectorise.
+    const int sourceWidth = 3 * dst.width();
+    std::vector<quint32> rb(sourceWidth), g(sourceWidth);
     for (int y = 0; y < dst.height(); ++y) {
-        const auto *r0 = reinterpret_cast<const QRgb *>(source.constScanLine(srcOrigin.y() + 3 * y));
-        const auto *r1 = reinterpret_cast<const QRgb *>(source.constScanLine(srcOrigin.y() + 3 * y + 1));
-        const auto *r2 = reinterpret_cast<const QRgb *>(source.constScanLine(srcOrigin.y() + 3 * y + 2));
+        const auto *r0 = reinterpret_cast<const QRgb *>(source.constScanLine(srcOrigin.y() + 3 * y)) + srcOrigin.x();
+        const auto *r1 = reinterpret_cast<const QRgb *>(source.constScanLine(srcOrigin.y() + 3 * y + 1)) + srcOrigin.x();
+        const auto *r2 = reinterpret_cast<const QRgb *>(source.constScanLine(srcOrigin.y() + 3 * y + 2)) + srcOrigin.x();
+        for (int x = 0; x < sourceWidth; ++x) {
+            rb[x] = (r0[x] & 0xff00ff) + (r1[x] & 0xff00ff) + (r2[x] & 0xff00ff);
+            g[x] = ((r0[x] >> 8) & 0xff) + ((r1[x] >> 8) & 0xff) + ((r2[x] >> 8) & 0xff);
+        }
         auto *out = reinterpret_cast<QRgb *>(destination.scanLine(dst.y() + y)) + dst.x();
-        int sx = srcOrigin.x();
-        for (int x = 0; x < dst.width(); ++x, sx += 3) {
-            unsigned rb = 0, g = 0;
-            for (int k = 0; k < 3; ++k) {
-                const QRgb a = r0[sx + k], b = r1[sx + k], c = r2[sx + k];
-                rb += (a & 0xff00ff) + (b & 0xff00ff) + (c & 0xff00ff);
-                g += (a & 0xff00) + (b & 0xff00) + (c & 0xff00);
-            }
-            // Nine samples per channel: divide each channel by nine, rounding.
-            const unsigned red = (((rb >> 16) & 0xffff) + 4) / 9;
-            const unsigned blue = ((rb & 0xffff) + 4) / 9;
-            const unsigned green = ((g >> 8) + 4) / 9;
+        for (int x = 0; x < dst.width(); ++x) {
+            const quint32 sumRb = rb[3 * x] + rb[3 * x + 1] + rb[3 * x + 2];
+            const quint32 sumG = g[3 * x] + g[3 * x + 1] + g[3 * x + 2];
+            // Nine samples per channel: divide each by nine, rounding.
+            const quint32 red = (((sumRb >> 16) & 0xffff) + 4) / 9;
+            const quint32 blue = ((sumRb & 0xffff) + 4) / 9;
+            const quint32 green = (sumG + 4) / 9;
             out[x] = 0xff000000u | (red << 16) | (green << 8) | blue;
         }
     }
+}
+
+// The loops below read and write 32-bit words; pictures straight from a file
+// may come in any format.
+void toWorkFormats(QImage &destination, QImage &source)
+{
+    if (!destination.isNull() && destination.format() != Format)
+        destination.convertTo(Format);
+    source = toWorkFormat(source);
 }
 
 } // namespace
@@ -57,10 +70,12 @@ QImage toWorkFormat(const QImage &image)
     return image.convertToFormat(Format);
 }
 
-void plainCopy(QImage &destination, const QRect &dst, const QImage &source, const QRect &src)
+void plainCopy(QImage &destination, const QRect &dst, const QImage &picture, const QRect &src)
 {
-    if (dst.isEmpty() || src.isEmpty() || destination.isNull() || source.isNull())
+    if (dst.isEmpty() || src.isEmpty() || destination.isNull() || picture.isNull())
         return;
+    QImage source = picture;
+    toWorkFormats(destination, source);
     if (dst.size() == src.size()) {
         QPoint at = dst.topLeft();
         QRect s = src;
@@ -73,8 +88,7 @@ void plainCopy(QImage &destination, const QRect &dst, const QImage &source, cons
         return;
     }
     const bool third = src.width() == 3 * dst.width() && src.height() == 3 * dst.height();
-    if (third && source.rect().contains(src) && destination.rect().contains(dst)
-        && source.format() == Format && destination.format() == Format) {
+    if (third && source.rect().contains(src) && destination.rect().contains(dst)) {
         reduceRows(source, src.topLeft(), destination, dst);
         return;
     }
@@ -84,11 +98,13 @@ void plainCopy(QImage &destination, const QRect &dst, const QImage &source, cons
     painter.drawImage(QRectF(dst), source, QRectF(src));
 }
 
-void keyedCopy(QImage &destination, QPoint at, const QImage &source, const QRect &src, QRgb key)
+void keyedCopy(QImage &destination, QPoint at, const QImage &picture, const QRect &src, QRgb key)
 {
     QRect s = src;
-    if (destination.isNull() || source.isNull() || !clipCopy(destination, at, source, s))
+    if (destination.isNull() || picture.isNull() || !clipCopy(destination, at, picture, s))
         return;
+    QImage source = picture;
+    toWorkFormats(destination, source);
     key |= 0xff000000u;
     for (int y = 0; y < s.height(); ++y) {
         const auto *in = reinterpret_cast<const QRgb *>(source.constScanLine(s.y() + y)) + s.x();
@@ -101,11 +117,13 @@ void keyedCopy(QImage &destination, QPoint at, const QImage &source, const QRect
     }
 }
 
-void alphaBlend(QImage &destination, QPoint at, const QImage &source, const QRect &src, int alpha)
+void alphaBlend(QImage &destination, QPoint at, const QImage &picture, const QRect &src, int alpha)
 {
     QRect s = src;
-    if (destination.isNull() || source.isNull() || !clipCopy(destination, at, source, s))
+    if (destination.isNull() || picture.isNull() || !clipCopy(destination, at, picture, s))
         return;
+    QImage source = picture;
+    toWorkFormats(destination, source);
     const unsigned a = unsigned(std::clamp(alpha, 0, 255));
     const unsigned b = 255 - a;
     for (int y = 0; y < s.height(); ++y) {

@@ -5,7 +5,8 @@
 #include <QRgb>
 
 // The three raster operations every picture of the program is composed with.
-// All images are QImage::Format_RGB32; rectangles are clipped to both images.
+// Work images are QImage::Format_RGB32: a source in another format is read as
+// its colours, a destination is converted first. Rectangles are clipped to both images.
 namespace RasterOps {
 
 // The image format every work image uses.

@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QtMath>
 
 using Geometry::ViewSpaceSize;
 
@@ -33,6 +34,11 @@ WorkingView::WorkingView(Workspace &workspace, QWidget *parent)
     m_speedList->addItems(SpeedItems);
     m_speedList->setGeometry(32, 104, 45, 21);
     m_speedList->hide();
+    // Typed text is shown but never stored: only a choice from the list counts.
+    // Left to itself the edit field would pick the item whose text was typed
+    // on Return or when it loses the focus, which hiding the list by Escape
+    // or by a press on the maptile also causes.
+    m_speedList->lineEdit()->blockSignals(true);
     m_speedList->installEventFilter(this);
     m_speedList->lineEdit()->installEventFilter(this);
     connect(m_speedList, &QComboBox::activated, this, &WorkingView::speedChosen);
@@ -63,9 +69,10 @@ void WorkingView::paintEvent(QPaintEvent *)
 void WorkingView::mouseMoveEvent(QMouseEvent *event)
 {
     // No clamping: dragging outside the view carries the outline off the grid.
-    const QPoint pos = event->position().toPoint();
-    m_outline->move(MouseCodes::cellOf(pos.x(), ViewSpaceSize) * ViewSpaceSize,
-                    MouseCodes::cellOf(pos.y(), ViewSpaceSize) * ViewSpaceSize);
+    // Rounded down, so half a pixel left of the view is already off it.
+    const QPointF pos = event->position();
+    m_outline->move(MouseCodes::cellOf(qFloor(pos.x()), ViewSpaceSize) * ViewSpaceSize,
+                    MouseCodes::cellOf(qFloor(pos.y()), ViewSpaceSize) * ViewSpaceSize);
 }
 
 void WorkingView::mousePressEvent(QMouseEvent *event)
@@ -87,8 +94,12 @@ void WorkingView::openSpeedList()
 {
     m_speedList->move(m_outline->pos());
     const QPoint space = currentSpace();
-    if (Maptile::inSpeedTable(space.x(), space.y()))
-        m_speedList->setEditText(m_workspace.maptile().speedValue(space.x(), space.y()));
+    if (Maptile::inSpeedTable(space.x(), space.y())) {
+        // The arrow keys then step on from the value shown.
+        const QString value = m_workspace.maptile().speedValue(space.x(), space.y());
+        m_speedList->setCurrentIndex(m_speedList->findText(value));
+        m_speedList->setEditText(value);
+    }
     m_speedList->show();
     m_speedList->raise();
 }

@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QtMath>
 
 using Geometry::ViewSpaceSize;
 
@@ -79,10 +80,12 @@ void PaletteView::placeOutline()
 
 void PaletteView::mouseMoveEvent(QMouseEvent *event)
 {
-    const QPoint pos = event->position().toPoint();
+    // Rounded down, not to the nearest pixel: on a scaled screen the pointer
+    // lies between pixels, and 47.6 is still in the first cell.
+    const QPointF pos = event->position();
     // The outline stays on the nearest edge cell when the pointer leaves the palette.
-    const int column = std::clamp(MouseCodes::cellOf(pos.x(), ViewSpaceSize), 0, Geometry::TilesetColumns - 1);
-    const int row = std::clamp(MouseCodes::cellOf(pos.y(), ViewSpaceSize), 0, Geometry::TilesetRows - 1);
+    const int column = std::clamp(MouseCodes::cellOf(qFloor(pos.x()), ViewSpaceSize), 0, Geometry::TilesetColumns - 1);
+    const int row = std::clamp(MouseCodes::cellOf(qFloor(pos.y()), ViewSpaceSize), 0, Geometry::TilesetRows - 1);
     m_workspace.setOutlineCell(m_slot, QPoint(column, row));
     placeOutline();
     if (MouseCodes::buttons(event->buttons()) == 1 && MouseCodes::modifiers(event->modifiers()) > 0)

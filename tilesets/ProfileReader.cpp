@@ -9,6 +9,12 @@ QString decode(QByteArray bytes)
 {
     if (bytes.startsWith("\xEF\xBB\xBF"))
         bytes.remove(0, 3);
+    // Notepad's "Unicode" files, which the Windows reader also understands.
+    const auto encoding = QStringConverter::encodingForData(bytes);
+    if (encoding && *encoding != QStringConverter::Utf8) {
+        QStringDecoder unicode(*encoding, QStringConverter::Flag::Default);
+        return unicode(bytes);
+    }
     QStringDecoder utf8(QStringDecoder::Utf8);
     QString text = utf8(bytes);
     if (!utf8.hasError())

@@ -3,11 +3,21 @@
 #include <QImage>
 #include <QString>
 
-// Renders a Windows metafile (WMF, placeable or not) into an image at the
-// metafile's own size, through libwmf.
+// Renders a Windows metafile (WMF, placeable or not) into an image through libwmf.
+//
+// The image size: a placeable metafile's header box at 96 pixels per inch; a plain
+// metafile has no physical size, so the extent its records draw is taken one
+// device unit per pixel (a picture recorded in the default text mapping comes out
+// pixel for pixel). What the records draw is fitted to that size on white.
 class WmfRenderer
 {
 public:
-    // A null image and error set when the file is not a metafile libwmf can draw.
+    // Longest side of a rendered metafile; larger ones are refused, not scaled.
+    static constexpr int MaxSide = 4096;
+    // Metafiles are small; anything larger is refused before it is read.
+    static constexpr qint64 MaxFileBytes = 32 * 1024 * 1024;
+
+    // A null image and error set to a reason when the file is not a metafile
+    // that can be drawn.
     static QImage render(const QString &path, QString *error);
 };

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QImage>
+#include <QString>
+
+#include <memory>
+
+class QPrinter;
+class QWidget;
+
+// Prints the maptile at 1.5 inches per space from the top-left corner of the
+// printable area. One printer serves the whole run, so the printer and the
+// settings chosen in the print dialog are where the next dialog starts.
+class MaptilePrinter
+{
+public:
+    // Pixels of the maptile image per printed inch: 144 per 1.5 inches.
+    static constexpr int PixelsPerInch = 96;
+
+    MaptilePrinter();
+    ~MaptilePrinter();
+    MaptilePrinter(const MaptilePrinter &) = delete;
+    MaptilePrinter &operator=(const MaptilePrinter &) = delete;
+
+    // The run's printer, set up on first use: asking the print system for
+    // its printers can take a moment, and most runs never print.
+    QPrinter &printer();
+
+    // Shows the print dialog and, when the user confirms, prints image; a
+    // failure is reported in a message box over owner.
+    void printWithDialog(QWidget *owner, const QImage &image);
+
+    // Prints image on one page; returns the empty text on success, otherwise
+    // the reason.
+    QString print(const QImage &image);
+
+private:
+    std::unique_ptr<QPrinter> m_printer;
+};

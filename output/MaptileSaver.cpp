@@ -1,0 +1,92 @@
+#include "output/MaptileSaver.h"
+
+#include "app/Workspace.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QImageWriter>
+#include <QSaveFile>
+
+#include <algorithm>
+
+namespace {
+
+QString describe(const QString &path, const QString &reason)
+{
+    QString text = reason.trimmed();
+    if (text.endsWith(QLatin1Char('.')))
+        text.chop(1);
+    return QStringLiteral("Cannot save \"%1\": %2.").arg(QDir::toNativeSeparators(path), text);
+}
+
+QByteArray writerFormat(MaptileSaver::Format format)
+{
+    switch (format) {
+    case MaptileSaver::Format::Jpeg:
+        return QByteArrayLiteral("jpeg");
+    case MaptileSaver::Format::Png:
+        return QByteArrayLiteral("png");
+    case MaptileSaver::Format::Bitmap:
+        break;
+    }
+    return QByteArrayLiteral("bmp");
+}
+
+} // namespace
+
+MaptileSaver::Format MaptileSaver::formatFor(const QString &path)
+{
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    if (suffix == QLatin1String("jpg") || suffix == QLatin1String("jpeg"))
+        return Format::Jpeg;
+    if (suffix == QLatin1String("png"))
+        return Format::Png;
+    return Format::Bitmap;
+}
+
+QString MaptileSaver::write(const QImage &image, const QString &path, Format format, const JpegOptions &jpeg)
+{
+    if (image.isNull())
+        return describe(path, QStringLiteral("there is no picture to save"));
+    const QFileInfo info(path);
+    if (info.isDir())
+        return describe(path, QStringLiteral("it is a folder"));
+    // A device or pipe cannot be replaced by renaming a new file over it.
+    if (info.exists() && !info.isFile())
+        return describe(path, QStringLiteral("it is not a regular file"));
+    if (!info.absoluteDir().exists())
+        return describe(path, QStringLiteral("the folder does not exist"));
+
+    // Unbuffered, so that a full disk is noticed by the write that meets it
+    // and not lost in a final flush.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return describe(path, file.errorString());
+
+    QImage out = image;
+    out.setDotsPerMeterX(DotsPerMeter);
+    out.setDotsPerMeterY(DotsPerMeter);
+
+    QImageWriter writer(&file, writerFormat(format));
+    if (format == Format::Jpeg) {
+        writer.setQuality(std::clamp(jpeg.quality, 1, 100));
+        writer.setProgressiveScanWrite(jpeg.progressive);
+    }
+    if (!writer.write(out)) {
+        const QString reason = file.error() != QFileDevice::NoError ? file.errorString() : writer.errorString();
+        file.cancelWriting();
+        return describe(path, reason);
+    }
+    if (!file.commit())
+        return describe(path, file.errorString());
+    return {};
+}
+
+QString MaptileSaver::save(Workspace &workspace, const QString &path, const JpegOptions &jpeg)
+{
+    const Format format = formatFor(path);
+    const QString error = write(workspace.preview(), path, format, jpeg);
+    if (error.isEmpty() && format != Format::Jpeg)
+        workspace.setMaptileChanged(false);
+    return error;
+}

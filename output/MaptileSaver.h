@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QImage>
+#include <QString>
+
+class Workspace;
+
+// The choices of one JPEG save.
+struct JpegOptions {
+    int quality = 50;          // 1..100
+    bool progressive = false;  // baseline when false
+};
+
+// Writes the finished maptile to a file: JPEG, PNG or an uncompressed 24-bit
+// bitmap, each recording 96 pixels per inch so that one space prints at
+// 1.5 inches. The file is replaced atomically: a failed save leaves no
+// partial file and never touches an existing one.
+class MaptileSaver
+{
+public:
+    enum class Format { Jpeg, Png, Bitmap };
+
+    // 96 pixels per inch.
+    static constexpr int DotsPerMeter = 3780;
+
+    // The format the typed name asks for: ".jpg" or ".jpeg" in any case is
+    // JPEG, ".png" is PNG, and any other name is a bitmap under that name.
+    static Format formatFor(const QString &path);
+
+    // Writes image to path; returns the empty text on success, otherwise a
+    // sentence that names the file and the reason.
+    static QString write(const QImage &image, const QString &path, Format format,
+                         const JpegOptions &jpeg = {});
+
+    // Saves the workspace's preview in the format the name asks for. A
+    // lossless save marks the maptile unchanged; a JPEG save leaves the flag.
+    static QString save(Workspace &workspace, const QString &path, const JpegOptions &jpeg = {});
+};
