@@ -230,7 +230,8 @@ QImage TilesetImageReader::read(const QString &path, QString *error)
     }
     // Refuse from the header alone, before the decoder asks for the memory. Qt
     // gives no size for a BMP too large for it; its header still tells.
-    qint64 width = reader.size().width(), height = reader.size().height();
+    const QSize declared = reader.size();
+    qint64 width = declared.width(), height = declared.height();
     if (width <= 0 && format == "bmp") {
         const BmpLayout layout = bmpLayout(bytes);
         width = layout.width;

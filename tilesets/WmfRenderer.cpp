@@ -20,6 +20,16 @@ constexpr int PlaceableHeaderBytes = 22;
 constexpr int PlainHeaderBytes = 18;
 constexpr double PixelsPerInch = 96.0;
 
+quint32 u32(const char *p)
+{
+    return qFromLittleEndian<quint32>(p);
+}
+
+quint16 u16(const char *p)
+{
+    return qFromLittleEndian<quint16>(p);
+}
+
 // What the callbacks handed to libwmf need; hangs on the API's user_data.
 struct Session
 {
@@ -73,9 +83,8 @@ ApiPointer createApi()
     options.function = wmf_gd_function;
     // No messages on the terminal, no command line, no X11 device.
     const unsigned long flags = WMF_OPT_FUNCTION | WMF_OPT_IGNORE_NONFATAL | WMF_OPT_NO_ERROR | WMF_OPT_NO_DEBUG;
-    wmfAPI *api = nullptr;
-    if (wmf_api_create(&api, flags, &options) != wmf_E_None)
-        api = nullptr;
+    wmfAPI *api = nullptr; // left null when creation fails
+    wmf_api_create(&api, flags, &options);
     return ApiPointer(api, wmf_api_destroy);
 }
 
@@ -93,15 +102,15 @@ QString describe(wmf_error_t error)
 
 bool isPlaceable(const QByteArray &data)
 {
-    return data.size() >= 4 && qFromLittleEndian<quint32>(data.constData()) == PlaceableKey;
+    return data.size() >= 4 && u32(data.constData()) == PlaceableKey;
 }
 
 bool hasPlainHeader(const QByteArray &data, qsizetype at)
 {
     if (data.size() < at + PlainHeaderBytes)
         return false;
-    const auto type = qFromLittleEndian<quint16>(data.constData() + at);
-    const auto headerWords = qFromLittleEndian<quint16>(data.constData() + at + 2);
+    const quint16 type = u16(data.constData() + at);
+    const quint16 headerWords = u16(data.constData() + at + 2);
     return (type == 1 || type == 2) && headerWords == 9;
 }
 
@@ -114,7 +123,7 @@ QSize placeableSize(const QByteArray &data, QString *reason)
     const int top = qFromLittleEndian<qint16>(p + 8);
     const int right = qFromLittleEndian<qint16>(p + 10);
     const int bottom = qFromLittleEndian<qint16>(p + 12);
-    const int unitsPerInch = qFromLittleEndian<quint16>(p + 14);
+    const int unitsPerInch = u16(p + 14);
     if (unitsPerInch == 0 || left == right || top == bottom) {
         *reason = QStringLiteral("the metafile header gives it no size");
         return {};
@@ -124,18 +133,8 @@ QSize placeableSize(const QByteArray &data, QString *reason)
                  std::max(1, int(std::lround(std::abs(bottom - top) * scale))));
 }
 
-quint32 u32(const char *p)
-{
-    return qFromLittleEndian<quint32>(p);
-}
-
-quint16 u16(const char *p)
-{
-    return qFromLittleEndian<quint16>(p);
-}
-
 // Whether a bitmap stored in a record is one libwmf reads safely: its reader
-// never ends on some header sizes, and trusts the dimensions it is given.
+// loops for ever on some header sizes and trusts the dimensions it is given.
 bool soundBitmap(const char *p, qsizetype length)
 {
     if (length < 12)
@@ -160,8 +159,8 @@ bool soundBitmap(const char *p, qsizetype length)
         coloursUsed = u32(p + 32);
     }
     const bool knownDepth = bits == 1 || bits == 4 || bits == 8 || bits == 16 || bits == 24 || bits == 32;
-    if (planes != 1 || !knownDepth || width < 1 || height < 1 || width * height > qint64(WmfRenderer::MaxSide) * WmfRenderer::MaxSide
-        || coloursUsed > 256)
+    const qint64 maxPixels = qint64(WmfRenderer::MaxSide) * WmfRenderer::MaxSide;
+    if (planes != 1 || !knownDepth || width < 1 || height < 1 || width * height > maxPixels || coloursUsed > 256)
         return false;
     const qint64 paletteEntries = coloursUsed ? coloursUsed : (bits <= 8 ? 1 << bits : 0);
     const qint64 masks = compression == 3 && headerSize == 40 ? 12 : 0;
