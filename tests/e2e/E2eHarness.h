@@ -1,114 +1,89 @@
 #pragma once
 
-// Drives the real, built program in the test's private X server with real
-// input events (xdotool) and reads its windows back as screenshots.
+// Runs the real, built program in a private Xvfb, drives it with real input
+// (xdotool) and reads the screen back.
 //
-// Adding a case: add a private slot to EndToEndTest in tst_e2e.cpp. init()
-// has already launched a fresh program in an empty working folder (workDir())
-// and cleanup() closes it, saving a screenshot and the program's output when
-// the case failed. Inside the case:
-//  - act with click()/move()/drag()/typeText()/key(); coordinates are client
-//    coordinates of the target window, which is the main window unless
-//    setTarget() chose another one (find it with waitForWindow(title));
-//  - never sleep: take clientImage()/region() before acting, then
-//    waitForChange(rect, before) or waitFor(condition) for the effect, and
-//    assert on pixel()/region() afterwards;
-//  - keep each case to a few seconds: the suite runs on a loaded 2-core machine.
+// Adding a case: add a private slot to EndToEndTest in tst_e2e.cpp. init() has
+// launched a fresh program in an empty working folder (workDir()); cleanup()
+// kills it, saving the screen and the program's output when the case failed.
+//  - Act in client coordinates of the target window: the main window unless
+//    setTarget() chose another one (find it with waitForWindow(title)).
+//  - Never sleep: grab() before acting, then waitForChange() or waitFor() the
+//    effect, and assert on grab() afterwards.
 // There is no window manager: windows have no frames, so a window's position
 // is the screen position of its client area.
 
-#include <QColor>
-#include <QElapsedTimer>
+#include <QDeadlineTimer>
 #include <QImage>
 #include <QProcess>
-#include <QRect>
-#include <QString>
 #include <QTemporaryDir>
 
 #include <functional>
 #include <memory>
 
+struct xcb_connection_t;
+
 class E2eHarness
 {
 public:
-    // A top-level window of the program as the X server sees it.
     struct Window
     {
-        quint64 id = 0;
+        quint32 id = 0;
         QRect geometry; // screen coordinates of the client area
-        bool isValid() const { return id != 0; }
     };
+    static constexpr QSize ScreenSize{1280, 1024};
+    static constexpr int TimeoutMs = 5000;
 
-    static inline const QString MainTitle = QStringLiteral("Cryptwright");
-    static constexpr int DefaultTimeoutMs = 5000;
-
-    // The command-line tools the harness needs that are not on the PATH, or
-    // an empty list.
-    static QStringList missingTools();
-    static QColor averageColour(const QImage &image, const QRect &rect);
-    // Largest difference of one colour channel.
-    static int colourDistance(QColor a, QColor b);
-
-    explicit E2eHarness(QString program);
-    E2eHarness(const E2eHarness &) = delete;
-    E2eHarness &operator=(const E2eHarness &) = delete;
-    ~E2eHarness();
-
+    ~E2eHarness() { kill(); m_server.terminate(); m_server.waitForFinished(); }
+    // Starts Xvfb on a free display: once, before anything else.
+    bool startServer();
     // Starts the program in a fresh working folder and waits until its main
-    // window is shown and painted. The pointer is parked off the window first.
-    bool launch(QString *error);
-    // Asks the program to close; kills it when it asks a question instead or
-    // does not end in time.
-    void terminate();
-    bool isRunning() const;
-    QString workDir() const;
-    // Everything the program wrote to stdout and stderr so far.
-    QString output();
+    // window is painted. Failures are explained as warnings.
+    bool launch(const QString &program);
+    void kill();
+    QString workDir() const { return m_root->filePath("work"); }
+    QString output() const; // everything the program wrote so far
 
-    // Windows.
-    Window mainWindow() const { return m_mainWindow; }
-    // Visible windows of the program whose title is exactly title.
-    QList<Window> windows(const QString &title) const;
-    // Waits for a visible window titled title other than the main window.
-    Window waitForWindow(const QString &title, int timeoutMs = DefaultTimeoutMs);
-    bool waitForWindowClosed(const Window &window, int timeoutMs = DefaultTimeoutMs);
-    // Sends the window manager's close request, as the title bar's close button would.
-    void closeWindow(const Window &window);
+    Window mainWindow() const { return m_main; }
+    // Waits for a visible window titled exactly title, other than the main
+    // window; the topmost one when there are several.
+    Window waitForWindow(const QString &title, int timeoutMs = TimeoutMs);
+    bool waitForWindowClosed(const Window &window, int timeoutMs = TimeoutMs)
+    {
+        return waitFor([&] { return !isViewable(window.id); }, timeoutMs);
+    }
     void setTarget(const Window &window) { m_target = window; }
 
-    // Input, in client coordinates of the target window.
-    void move(int x, int y);
-    void click(int x, int y, Qt::MouseButton button = Qt::LeftButton, Qt::KeyboardModifiers modifiers = {});
-    void doubleClick(int x, int y, Qt::MouseButton button = Qt::LeftButton);
-    void drag(QPoint from, QPoint to, Qt::MouseButton button = Qt::LeftButton,
-              Qt::KeyboardModifiers modifiers = {});
-    void typeText(const QString &text);
-    // xdotool key names, each pressed and released in turn: "Return", "End", "ctrl+z".
-    void key(const QStringList &keys);
+    // Moves the pointer along path; with a button, presses it at the first
+    // point and releases it at the last. held names the modifier keys held
+    // down throughout, as xdotool does: "ctrl", "shift+alt".
+    void pointer(const QList<QPoint> &path, Qt::MouseButton button = Qt::NoButton, const QString &held = {});
+    void click(QPoint at, Qt::MouseButton button = Qt::LeftButton, const QString &held = {})
+    {
+        pointer({at}, button, held);
+    }
+    void drag(QPoint from, QPoint to, Qt::MouseButton button = Qt::LeftButton, const QString &held = {});
+    void type(const QString &text);
+    // xdotool key names, pressed and released in turn: "End", "Return", "ctrl+z".
+    void keys(const QStringList &names);
 
-    // The screen.
-    QImage grab() const;
-    QImage clientImage() const;
-    QImage region(const QRect &clientRect) const;
-    QRgb pixel(int x, int y) const;
-    bool waitFor(const std::function<bool()> &condition, int timeoutMs = DefaultTimeoutMs);
-    // Waits until clientRect no longer shows before and has stopped changing.
-    bool waitForChange(const QRect &clientRect, const QImage &before, int timeoutMs = DefaultTimeoutMs);
+    // A part of the target window (all of it when clientRect is empty), or of the screen.
+    QImage grab(const QRect &clientRect = {}) const;
+    QImage grabScreen(const QRect &screenRect = QRect({}, ScreenSize)) const;
+    bool waitFor(const std::function<bool()> &condition, int timeoutMs = TimeoutMs);
+    // Waits until clientRect (as for grab()) no longer shows before and has stopped changing.
+    bool waitForChange(const QRect &clientRect, const QImage &before, int timeoutMs = TimeoutMs);
 
 private:
-    bool xdotool(const QStringList &arguments, QByteArray *output = nullptr) const;
-    // Visible windows of the program whose title matches an extended regular expression, ignoring case.
-    QList<quint64> visibleWindowIds(const QString &namePattern) const;
-    QRect geometryOf(quint64 id) const;
-    QPoint toScreen(int x, int y) const;
-    // Keeps two single clicks at one spot from becoming a double-click.
-    void spaceClicks(QPoint screenPoint);
+    void xdotool(const QStringList &arguments);
+    bool isViewable(quint32 id) const;
 
-    QString m_program;
+    QProcess m_server;
+    xcb_connection_t *m_x = nullptr;
+    quint32 m_rootWindow = 0;
     std::unique_ptr<QTemporaryDir> m_root;
-    QProcess m_process;
-    Window m_mainWindow;
-    Window m_target;
-    QPoint m_lastClick;
-    QElapsedTimer m_sinceClick;
+    QProcess m_program;
+    Window m_main, m_target;
+    QPoint m_lastPress;
+    QDeadlineTimer m_doubleClickEnd{0};
 };

@@ -1,0 +1,38 @@
+#!/usr/bin/env bash
+# Usage: check_install.sh BUILD_DIR E2E_TEST
+# Checks that an installed Cryptwright starts from any working directory and
+# finds its default tilesets: once from `cmake --install` into a scratch
+# prefix, once from the Debian package installed with apt (root only).
+set -euo pipefail
+build=$1
+e2e=$2
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+
+started() { # program: the end-to-end start-up case against that executable
+  (cd "$scratch" && CRYPTWRIGHT_E2E_PROGRAM="$1" "$e2e" startUp >"$scratch/e2e.log" 2>&1) \
+    || { cat "$scratch/e2e.log"; echo "FAIL: $1 did not start cleanly"; exit 1; }
+}
+
+cmake --install "$build" --prefix "$scratch/prefix" >/dev/null
+for f in bin/cryptwright share/applications/cryptwright.desktop share/icons/hicolor/scalable/apps/cryptwright.svg \
+         share/cryptwright/Default_A.jpg share/cryptwright/Default_D.gif share/cryptwright/Default_D.dat; do
+  [ -e "$scratch/prefix/$f" ] || { echo "FAIL: $f not installed"; exit 1; }
+done
+if command -v desktop-file-validate >/dev/null; then
+  desktop-file-validate "$scratch/prefix/share/applications/cryptwright.desktop"
+fi
+started "$scratch/prefix/bin/cryptwright"
+echo "scratch prefix: ok"
+
+if [ "$(id -u)" -ne 0 ]; then
+  echo "not root: the Debian package is built but not installed"
+  (cd "$build" && cpack -G DEB -B "$scratch/deb" >/dev/null)
+  exit 0
+fi
+(cd "$build" && cpack -G DEB -B "$scratch/deb" >/dev/null)
+deb=$(ls "$scratch"/deb/cryptwright_*.deb)
+DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "$deb" >/dev/null
+trap 'DEBIAN_FRONTEND=noninteractive apt-get remove -y -qq cryptwright >/dev/null; rm -rf "$scratch"' EXIT
+started /usr/bin/cryptwright
+echo "Debian package: ok"
