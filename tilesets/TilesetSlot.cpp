@@ -7,20 +7,48 @@
 using Geometry::SpaceSize;
 using Geometry::ViewSpaceSize;
 
-TilesetSlot::TilesetSlot()
-    : m_fullImage(Geometry::TilesetSize, RasterOps::Format)
-    , m_palette(Geometry::PaletteSize, RasterOps::Format)
+namespace {
+
+QImage blank(QSize size)
 {
-    RasterOps::fill(m_fullImage, Geometry::blankColour());
-    RasterOps::fill(m_palette, Geometry::blankColour());
+    QImage image(size, RasterOps::Format);
+    RasterOps::fill(image, Geometry::blankColour());
+    return image;
+}
+
+// Empty slots share one blank tileset and one blank palette; the first drawing
+// into a slot's own copy detaches it. This spares start-up filling eight of each.
+const QImage &blankTileset()
+{
+    static const QImage image = blank(Geometry::TilesetSize);
+    return image;
+}
+
+const QImage &blankPalette()
+{
+    static const QImage image = blank(Geometry::PaletteSize);
+    return image;
+}
+
+} // namespace
+
+TilesetSlot::TilesetSlot()
+    : m_fullImage(blankTileset())
+    , m_palette(blankPalette())
+{
 }
 
 void TilesetSlot::setPicture(const QImage &picture, const QString &path)
 {
-    RasterOps::fill(m_fullImage, Geometry::blankColour());
     const QImage source = RasterOps::toWorkFormat(picture);
-    const QRect part = source.rect().intersected(m_fullImage.rect());
-    RasterOps::plainCopy(m_fullImage, part, source, part);
+    if (source.size() == Geometry::TilesetSize) {
+        // The usual case: the picture covers the whole tileset and is taken as it is.
+        m_fullImage = source;
+    } else {
+        m_fullImage = blankTileset();
+        const QRect part = source.rect().intersected(m_fullImage.rect());
+        RasterOps::plainCopy(m_fullImage, part, source, part);
+    }
     m_path = path;
 }
 

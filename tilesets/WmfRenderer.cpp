@@ -1,12 +1,23 @@
 #include "tilesets/WmfRenderer.h"
 
+#include <QDataStream>
+#include <QDeadlineTimer>
 #include <QFile>
+#include <QSize>
 #include <QtEndian>
 
 #include <algorithm>
+#include <cerrno>
 #include <cmath>
+#include <csignal>
 #include <memory>
 #include <new>
+
+#include <fcntl.h>
+#include <poll.h>
+#include <sys/prctl.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 // libwmf's headers define many short Windows-style macros; keep them after Qt's.
 #include <libwmf/api.h>
@@ -18,6 +29,8 @@ namespace {
 constexpr quint32 PlaceableKey = 0x9AC6CDD7u;
 constexpr int PlaceableHeaderBytes = 22;
 constexpr int PlainHeaderBytes = 18;
+// Where the plain header gives the size of the longest record, in words.
+constexpr int MaxRecordField = 12;
 constexpr double PixelsPerInch = 96.0;
 
 quint32 u32(const char *p)
@@ -200,12 +213,14 @@ int bitmapOffset(quint16 function, quint32 parameterWords)
 
 // Walks the records before libwmf does: each must lie inside the file, the last
 // must be the end record, and every bitmap must be sound. An empty reason means
-// libwmf may have the file.
-QString checkRecords(const QByteArray &data, qsizetype at)
+// libwmf may have the file; largestRecord is then the size of its longest record
+// in words.
+QString checkRecords(const QByteArray &data, qsizetype at, quint32 *largestRecord)
 {
     const qsizetype n = data.size();
     const char *p = data.constData();
     at += PlainHeaderBytes;
+    *largestRecord = 3;
     for (;;) {
         if (at + 6 > n)
             return QStringLiteral("the metafile is incomplete");
@@ -223,6 +238,7 @@ QString checkRecords(const QByteArray &data, qsizetype at)
             if (bitmapBytes > 0 && !soundBitmap(p + at + 6 + offset * 2, bitmapBytes))
                 return QStringLiteral("the metafile holds a damaged bitmap");
         }
+        *largestRecord = std::max(*largestRecord, words);
         at += qsizetype(words) * 2;
     }
 }
@@ -233,9 +249,170 @@ bool usableBox(const wmfD_Rect &box)
         && std::isfinite(box.BR.y) && box.BR.x > box.TL.x && box.BR.y > box.TL.y;
 }
 
+// A metafile drawn by libwmf: the picture's size and its PNG encoding, or why not.
+struct Drawing
+{
+    QSize size;
+    QByteArray png;
+    QString error;
+};
+
+// Plays a metafile that checkRecords() accepted; size is empty for a plain
+// metafile, which takes the size of what its records draw.
+Drawing draw(QByteArray &data, bool placeable, QSize size)
+{
+    Drawing result;
+    Session s; // outlives the instance that calls back into it
+    const ApiPointer api = createApi();
+    if (!api) {
+        result.error = QStringLiteral("the metafile reader could not be started");
+        return result;
+    }
+    wmfAPI *wmf = api.get();
+    wmf->user_data = &s;
+    wmf_ipa_font_map_set(wmf, mapFontOrNone);
+    auto *functions = static_cast<wmfFunctionReference *>(wmf->function_reference);
+    s.drawText = functions->draw_text;
+    functions->draw_text = drawTextWithFont;
+
+    wmf_gd_t *device = WMF_GD_GetData(wmf);
+    device->type = wmf_gd_png;
+    device->flags |= WMF_GD_OUTPUT_MEMORY | WMF_GD_OWN_BUFFER;
+    device->sink.context = &s;
+    device->sink.function = appendPng;
+
+    wmfD_Rect box{};
+    if (wmf_mem_open(wmf, reinterpret_cast<unsigned char *>(data.data()), long(data.size())) != wmf_E_None
+        || wmf_scan(wmf, 0, &box) != wmf_E_None) {
+        result.error = describe(wmf->err);
+        return result;
+    }
+    if (!usableBox(box)) {
+        result.error = QStringLiteral("the metafile draws nothing");
+        return result;
+    }
+    if (!placeable) {
+        const double width = std::ceil(double(box.BR.x) - box.TL.x);
+        const double height = std::ceil(double(box.BR.y) - box.TL.y);
+        size = QSize(int(std::min(width, double(WmfRenderer::MaxSide + 1))),
+                     int(std::min(height, double(WmfRenderer::MaxSide + 1))));
+    }
+    if (size.width() > WmfRenderer::MaxSide || size.height() > WmfRenderer::MaxSide) {
+        result.error = QStringLiteral("the picture is too large (at most %1 x %1 pixels)").arg(WmfRenderer::MaxSide);
+        return result;
+    }
+    device->bbox = box;
+    device->width = unsigned(size.width());
+    device->height = unsigned(size.height());
+    if (wmf_play(wmf, 0, &box) != wmf_E_None) {
+        result.error = describe(wmf->err);
+        return result;
+    }
+    if (s.outOfMemory) {
+        result.error = describe(wmf_E_InsMem);
+        return result;
+    }
+    result.size = size;
+    result.png = std::move(s.png);
+    return result;
+}
+
+bool writeAll(int fd, const QByteArray &bytes)
+{
+    for (qsizetype done = 0; done < bytes.size();) {
+        const ssize_t n = write(fd, bytes.constData() + done, size_t(bytes.size() - done));
+        if (n < 0 && errno != EINTR)
+            return false;
+        done += std::max<ssize_t>(n, 0);
+    }
+    return true;
+}
+
+// Everything the drawing process sends, until it closes its end; false when the
+// deadline passes or it sends more than any picture needs.
+bool readUntilClosed(int fd, const QDeadlineTimer &deadline, QByteArray *bytes)
+{
+    constexpr qsizetype MaxBytes = qsizetype(WmfRenderer::MaxSide) * WmfRenderer::MaxSide * 8;
+    char buffer[64 * 1024];
+    for (;;) {
+        pollfd ready{fd, POLLIN, 0};
+        const int polled = poll(&ready, 1, int(deadline.remainingTime()));
+        if (polled < 0 && errno == EINTR)
+            continue;
+        if (polled <= 0)
+            return false;
+        const ssize_t n = read(fd, buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return n == 0;
+        if (bytes->size() + n > MaxBytes)
+            return false;
+        bytes->append(buffer, n);
+    }
+}
+
+// Draws in a child process: libwmf crashes or loops for ever on some damaged
+// metafiles that pass our checks, and that must never take the editor down.
+Drawing drawInChild(QByteArray &data, bool placeable, QSize size, int timeLimitMs)
+{
+    Drawing result;
+    int channel[2];
+    if (pipe2(channel, O_CLOEXEC) != 0) {
+        result.error = QStringLiteral("the metafile reader could not be started");
+        return result;
+    }
+    const pid_t parent = getpid();
+    const pid_t child = fork();
+    if (child == 0) {
+        close(channel[0]);
+        // Not to outlive an editor that is gone, nor to run past the limit should
+        // the editor stop waiting; a crash ends this process quietly, without the
+        // handlers the editor or a test installed.
+        prctl(PR_SET_PDEATHSIG, SIGKILL);
+        if (getppid() != parent)
+            _exit(1);
+        for (int number : {SIGSEGV, SIGBUS, SIGFPE, SIGILL, SIGABRT, SIGALRM})
+            std::signal(number, SIG_DFL);
+        alarm(unsigned(timeLimitMs / 1000 + 2));
+        const Drawing drawing = draw(data, placeable, size);
+        QByteArray message;
+        QDataStream out(&message, QIODevice::WriteOnly);
+        out << drawing.size << drawing.png << drawing.error;
+        // Straight out: exit handlers and destructors belong to the editor.
+        _exit(writeAll(channel[1], message) ? 0 : 1);
+    }
+    close(channel[1]);
+    if (child < 0) {
+        close(channel[0]);
+        result.error = QStringLiteral("the metafile reader could not be started");
+        return result;
+    }
+    const QDeadlineTimer deadline(timeLimitMs);
+    QByteArray message;
+    const bool complete = readUntilClosed(channel[0], deadline, &message);
+    close(channel[0]);
+    if (!complete)
+        kill(child, SIGKILL);
+    int status = 0;
+    while (waitpid(child, &status, 0) < 0 && errno == EINTR) {
+    }
+    if (!complete && deadline.hasExpired()) {
+        result.error = QStringLiteral("the metafile takes too long to draw");
+        return result;
+    }
+    QDataStream in(message);
+    in >> result.size >> result.png >> result.error;
+    if (!complete || !WIFEXITED(status) || WEXITSTATUS(status) != 0 || in.status() != QDataStream::Ok) {
+        result = {};
+        result.error = QStringLiteral("the metafile is damaged or uses features that cannot be drawn");
+    }
+    return result;
+}
+
 } // namespace
 
-QImage WmfRenderer::render(const QString &path, QString *error)
+QImage WmfRenderer::render(const QString &path, QString *error, int timeLimitMs)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
@@ -254,10 +431,15 @@ QImage WmfRenderer::render(const QString &path, QString *error)
                                 : QStringLiteral("it is not a Windows metafile");
         return {};
     }
-    if (const QString reason = checkRecords(data, placeable ? PlaceableHeaderBytes : 0); !reason.isEmpty()) {
+    const qsizetype headerAt = placeable ? PlaceableHeaderBytes : 0;
+    quint32 largestRecord = 0;
+    if (const QString reason = checkRecords(data, headerAt, &largestRecord); !reason.isEmpty()) {
         *error = reason;
         return {};
     }
+    // libwmf sizes its record buffer from the header's claim, which a damaged file
+    // can make gigabytes or too small; it gets the true figure instead.
+    qToLittleEndian(largestRecord, data.data() + headerAt + MaxRecordField);
     QSize size;
     if (placeable) {
         size = placeableSize(data, error);
@@ -265,57 +447,13 @@ QImage WmfRenderer::render(const QString &path, QString *error)
             return {};
     }
 
-    Session s; // outlives the instance that calls back into it
-    const ApiPointer api = createApi();
-    if (!api) {
-        *error = QStringLiteral("the metafile reader could not be started");
-        return {};
-    }
-    wmfAPI *wmf = api.get();
-    wmf->user_data = &s;
-    wmf_ipa_font_map_set(wmf, mapFontOrNone);
-    auto *functions = static_cast<wmfFunctionReference *>(wmf->function_reference);
-    s.drawText = functions->draw_text;
-    functions->draw_text = drawTextWithFont;
-
-    wmf_gd_t *device = WMF_GD_GetData(wmf);
-    device->type = wmf_gd_png;
-    device->flags |= WMF_GD_OUTPUT_MEMORY | WMF_GD_OWN_BUFFER;
-    device->sink.context = &s;
-    device->sink.function = appendPng;
-
-    wmfD_Rect box{};
-    if (wmf_mem_open(wmf, reinterpret_cast<unsigned char *>(data.data()), long(data.size())) != wmf_E_None
-        || wmf_scan(wmf, 0, &box) != wmf_E_None) {
-        *error = describe(wmf->err);
-        return {};
-    }
-    if (!usableBox(box)) {
-        *error = QStringLiteral("the metafile draws nothing");
-        return {};
-    }
-    if (!placeable) {
-        const double width = std::ceil(double(box.BR.x) - box.TL.x);
-        const double height = std::ceil(double(box.BR.y) - box.TL.y);
-        size = QSize(int(std::min(width, double(MaxSide + 1))), int(std::min(height, double(MaxSide + 1))));
-    }
-    if (size.width() > MaxSide || size.height() > MaxSide) {
-        *error = QStringLiteral("the picture is too large (at most %1 x %1 pixels)").arg(MaxSide);
-        return {};
-    }
-    device->bbox = box;
-    device->width = unsigned(size.width());
-    device->height = unsigned(size.height());
-    if (wmf_play(wmf, 0, &box) != wmf_E_None) {
-        *error = describe(wmf->err);
-        return {};
-    }
-    if (s.outOfMemory) {
-        *error = describe(wmf_E_InsMem);
+    const Drawing drawing = drawInChild(data, placeable, size, timeLimitMs);
+    if (!drawing.error.isEmpty()) {
+        *error = drawing.error;
         return {};
     }
     QImage image;
-    if (!image.loadFromData(s.png, "PNG") || image.size() != size) {
+    if (!image.loadFromData(drawing.png, "PNG") || image.size() != drawing.size) {
         *error = QStringLiteral("the metafile could not be drawn");
         return {};
     }

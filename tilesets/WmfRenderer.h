@@ -9,6 +9,9 @@
 // metafile has no physical size, so the extent its records draw is taken one
 // device unit per pixel (a picture recorded in the default text mapping comes out
 // pixel for pixel). What the records draw is fitted to that size on white.
+//
+// libwmf draws in a short-lived child process: a metafile that crashes it or
+// keeps it busy for ever costs that process, never the editor.
 class WmfRenderer
 {
 public:
@@ -16,8 +19,10 @@ public:
     static constexpr int MaxSide = 4096;
     // Metafiles are small; anything larger is refused before it is read.
     static constexpr qint64 MaxFileBytes = 32 * 1024 * 1024;
+    // How long drawing may take before it is given up.
+    static constexpr int TimeLimitMs = 10000;
 
     // A null image and error set to a reason when the file is not a metafile
     // that can be drawn.
-    static QImage render(const QString &path, QString *error);
+    static QImage render(const QString &path, QString *error, int timeLimitMs = TimeLimitMs);
 };

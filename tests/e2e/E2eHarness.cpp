@@ -23,6 +23,12 @@ std::unique_ptr<Reply, void (*)(void *)> owned(Reply *reply)
     return {reply, &free};
 }
 
+xcb_atom_t atom(xcb_connection_t *x, const QByteArray &name)
+{
+    const auto reply = owned(xcb_intern_atom_reply(x, xcb_intern_atom(x, 0, name.size(), name.constData()), nullptr));
+    return reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
+}
+
 QByteArray property(xcb_connection_t *x, xcb_window_t window, xcb_atom_t name)
 {
     const auto reply = owned(xcb_get_property_reply(x, xcb_get_property(x, 0, window, name, 0, 0, 256), nullptr));
@@ -51,6 +57,15 @@ bool E2eHarness::startServer()
     }
     m_rootWindow = xcb_setup_roots_iterator(xcb_get_setup(m_x)).data->root;
     return true;
+}
+
+E2eHarness::~E2eHarness()
+{
+    kill();
+    if (m_x)
+        xcb_disconnect(m_x);
+    m_server.terminate();
+    m_server.waitForFinished();
 }
 
 bool E2eHarness::launch(const QString &program)
@@ -104,19 +119,32 @@ QString E2eHarness::output() const
 E2eHarness::Window E2eHarness::waitForWindow(const QString &title, int timeoutMs)
 {
     Window found;
-    const auto name = owned(xcb_intern_atom_reply(m_x, xcb_intern_atom(m_x, 0, 12, "_NET_WM_NAME"), nullptr));
+    const xcb_atom_t name = atom(m_x, "_NET_WM_NAME");
     waitFor([&] {
         const auto tree = owned(xcb_query_tree_reply(m_x, xcb_query_tree(m_x, m_rootWindow), nullptr));
         for (int i = 0; tree && i < xcb_query_tree_children_length(tree.get()); ++i) {
             const xcb_window_t id = xcb_query_tree_children(tree.get())[i];
             const auto geometry = owned(xcb_get_geometry_reply(m_x, xcb_get_geometry(m_x, id), nullptr));
             if (id != m_main.id && geometry && isViewable(id)
-                && QString::fromUtf8(property(m_x, id, name->atom)) == title)
+                && QString::fromUtf8(property(m_x, id, name)) == title)
                 found = {id, QRect(geometry->x, geometry->y, geometry->width, geometry->height)};
         }
         return found.id != 0;
     }, timeoutMs);
     return found;
+}
+
+void E2eHarness::close(const Window &window)
+{
+    xcb_client_message_event_t message{};
+    message.response_type = XCB_CLIENT_MESSAGE;
+    message.format = 32;
+    message.window = window.id;
+    message.type = atom(m_x, "WM_PROTOCOLS");
+    message.data.data32[0] = atom(m_x, "WM_DELETE_WINDOW");
+    message.data.data32[1] = XCB_CURRENT_TIME;
+    xcb_send_event(m_x, 0, window.id, XCB_EVENT_MASK_NO_EVENT, reinterpret_cast<const char *>(&message));
+    xcb_flush(m_x);
 }
 
 void E2eHarness::pointer(const QList<QPoint> &path, Qt::MouseButton button, const QString &held)
@@ -219,4 +247,10 @@ bool E2eHarness::isViewable(quint32 id) const
 {
     const auto reply = owned(xcb_get_window_attributes_reply(m_x, xcb_get_window_attributes(m_x, id), nullptr));
     return reply && reply->map_state == XCB_MAP_STATE_VIEWABLE;
+}
+
+bool E2eHarness::hasFocus(quint32 id) const
+{
+    const auto reply = owned(xcb_get_input_focus_reply(m_x, xcb_get_input_focus(m_x), nullptr));
+    return reply && reply->focus == id;
 }

@@ -34,7 +34,7 @@ public:
     static constexpr QSize ScreenSize{1280, 1024};
     static constexpr int TimeoutMs = 5000;
 
-    ~E2eHarness() { kill(); m_server.terminate(); m_server.waitForFinished(); }
+    ~E2eHarness();
     // Starts Xvfb on a free display: once, before anything else.
     bool startServer();
     // Starts the program in a fresh working folder and waits until its main
@@ -52,7 +52,14 @@ public:
     {
         return waitFor([&] { return !isViewable(window.id); }, timeoutMs);
     }
+    // Keys typed before this go wherever the focus was before.
+    bool waitForFocus(const Window &window, int timeoutMs = TimeoutMs)
+    {
+        return waitFor([&] { return hasFocus(window.id); }, timeoutMs);
+    }
     void setTarget(const Window &window) { m_target = window; }
+    // Asks window to close, as a window manager's close button would.
+    void close(const Window &window);
 
     // Moves the pointer along path; with a button, presses it at the first
     // point and releases it at the last. held names the modifier keys held
@@ -77,6 +84,7 @@ public:
 private:
     void xdotool(const QStringList &arguments);
     bool isViewable(quint32 id) const;
+    bool hasFocus(quint32 id) const;
 
     QProcess m_server;
     xcb_connection_t *m_x = nullptr;

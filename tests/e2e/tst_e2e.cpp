@@ -1,6 +1,7 @@
 #include "E2eHarness.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QTest>
 
 #include <algorithm>
@@ -14,7 +15,15 @@ constexpr QRect View{ViewOrigin, QSize(5 * Space, 6 * Space)};
 constexpr QPoint PaletteOrigin{4, 84};
 constexpr QRect ButtonPictures[] = {{188, 32, 48, 48}, {240, 32, 48, 48}, {292, 32, 48, 48}}; // left, middle, right
 constexpr QPoint SetButtonA{25, 289}, MapNumBox{272, 12}, DesignerBox{466, 12};
+constexpr QPoint SetButtonD{279, 289}, TransButtonD{308, 289}, OpenButton{36, 12}, SaveButton{60, 12},
+    PreviewButton{84, 12};
 constexpr QRgb Grid = qRgb(4, 2, 252), Black = qRgb(0, 0, 0);
+// Places in the transparency window.
+constexpr QPoint NoTransparency{16, 16}, TransparentBackground{16, 40}, TransparencyOk{236, 16};
+constexpr QRect ExampleObject{80, 128, 45, 45}, ExampleResult{148, 128, 45, 45};
+
+bool isMagenta(QRgb p) { return p == qRgb(255, 0, 255); }
+bool isBlue(QRgb p) { return p == qRgb(0, 0, 255); }
 
 // A space of the working view or a cell of the palette.
 QRect cell(QPoint origin, int column, int row)
@@ -34,6 +43,29 @@ qsizetype count(const QImage &image, const std::function<bool(QRgb)> &test)
 {
     const auto *pixels = reinterpret_cast<const QRgb *>(image.constBits());
     return std::count_if(pixels, pixels + image.width() * image.height(), test);
+}
+
+// The mean difference of two opaque 32-bit images per colour channel; the
+// largest possible when their sizes differ.
+double meanDifference(const QImage &a, const QImage &b)
+{
+    if (a.size() != b.size() || a.format() != b.format())
+        return 255;
+    qint64 sum = 0;
+    for (qsizetype i = 0; i < a.sizeInBytes(); ++i)
+        sum += abs(a.constBits()[i] - b.constBits()[i]);
+    return double(sum) / (3.0 * a.width() * a.height());
+}
+
+// The insides of every space of a grab of the working view.
+QList<QImage> insides(const QImage &view)
+{
+    QList<QImage> parts;
+    for (int row = 0; row < 6; ++row) {
+        for (int column = 0; column < 5; ++column)
+            parts << view.copy(inner(cell({}, column, row)));
+    }
+    return parts;
 }
 
 // The last column of strip showing neither blank nor grid, or -1.
@@ -62,6 +94,19 @@ class EndToEndTest : public QObject
                  "slot A's palette did not come to the front");
     }
 
+    // Waits for the dialog titled title, types text into it and presses
+    // Return; false unless the dialog opens, takes the keys and then closes.
+    bool answer(const QString &title, const QString &text = {})
+    {
+        const E2eHarness::Window dialog = h.waitForWindow(title);
+        if (!dialog.id || !h.waitForFocus(dialog))
+            return false;
+        if (!text.isEmpty())
+            h.type(text);
+        h.keys({"Return"});
+        return h.waitForWindowClosed(dialog);
+    }
+
 private slots:
     void initTestCase() { QVERIFY(h.startServer()); }
     // The install check points the cases at an installed copy instead.
@@ -80,6 +125,8 @@ private slots:
 
     void startUp();
     void painting();
+    void transparency();
+    void saveAndOpen();
 };
 
 void EndToEndTest::startUp()
@@ -194,6 +241,101 @@ void EndToEndTest::painting()
     QVERIFY2(h.waitFor([&] { return rightmostInk(h.grab(creditStrip), blank) >= creditEnd + 20; }),
              "the credit line did not grow with the designer's name");
     QVERIFY(rightmostInk(h.grab(creditStrip).copy(0, 0, 4, 7), blank) >= 0);
+}
+
+void EndToEndTest::transparency()
+{
+    // Slot D's objects stand on magenta, its key colour; the left button takes one.
+    h.click(SetButtonD);
+    const QRect object = cell(PaletteOrigin, 2, 0);
+    QVERIFY2(h.waitFor([&] { return count(h.grab(inner(object)), isMagenta) > 0; }),
+             "slot D's palette did not come to the front");
+    const QImage palette = h.grab();
+    h.click(object.center());
+    QVERIFY2(h.waitFor([&] { return h.grab(inner(ButtonPictures[0])) == palette.copy(inner(object)); }),
+             "the left button did not take slot D's object");
+
+    // Spaces clear of the transparency window, so that none shows what it covered.
+    const struct { QPoint option; bool keyed; QRect space; } modes[] = {
+        {NoTransparency, false, cell(ViewOrigin, 3, 2)}, {TransparentBackground, true, cell(ViewOrigin, 4, 4)}};
+    for (const auto &[option, keyed, space] : modes) {
+        const QImage blankSpace = h.grab(inner(space));
+        h.click(TransButtonD);
+        const E2eHarness::Window window = h.waitForWindow(QStringLiteral("Transparency Options"));
+        QVERIFY2(window.id, "the transparency button opened no window");
+        h.setTarget(window);
+        h.click(option);
+        // The example lays the object, which stands on pure blue, over the floor by the chosen mode.
+        QVERIFY2(h.waitFor([&, keyed = keyed] {
+            const QImage sample = h.grab(ExampleObject), example = h.grab(ExampleResult);
+            return count(sample, isBlue) > 0 && (keyed ? count(example, isBlue) == 0 : example == sample);
+        }), "the example does not follow the chosen mode");
+        h.click(TransparencyOk);
+        QVERIFY2(h.waitForWindowClosed(window), "OK left the transparency window open");
+        h.setTarget(h.mainWindow());
+
+        h.click(space.center());
+        QVERIFY2(h.waitForChange(inner(space), blankSpace), "a press on the working view painted nothing");
+        if (keyed)
+            QCOMPARE(count(h.grab(inner(space)), isMagenta), 0);
+        else
+            QCOMPARE(h.grab(inner(space)), palette.copy(inner(object)));
+    }
+}
+
+void EndToEndTest::saveAndOpen()
+{
+    showSlotA();
+    const QImage palette = h.grab();
+    for (const QRect &space : {cell(ViewOrigin, 1, 1), cell(ViewOrigin, 2, 4), cell(ViewOrigin, 4, 2)}) {
+        const QImage before = h.grab(inner(space));
+        h.click(space.center());
+        QVERIFY2(h.waitForChange(inner(space), before), "a press on the working view painted nothing");
+    }
+    const QImage unnumbered = h.grab(View);
+    h.click(MapNumBox);
+    h.type("7");
+    QVERIFY2(h.waitForChange(View, unnumbered), "the maptile number did not show");
+    const QImage saved = h.grab(View);
+
+    // Through the real dialogs with the keyboard; Return takes the JPEG options as they come.
+    const QString jpegPath = QDir(h.workDir()).filePath("maptile.jpg");
+    const QString bitmapPath = QDir(h.workDir()).filePath("maptile.bmp");
+    for (const QString &path : {jpegPath, bitmapPath}) {
+        h.click(SaveButton);
+        QVERIFY2(answer(QStringLiteral("Save As"), path), qPrintable("the Save As dialog did not take " + path));
+        if (path == jpegPath)
+            QVERIFY2(answer(QStringLiteral(" Jpeg Save Options")), "the JPEG options did not take Return");
+        QVERIFY2(h.waitFor([&] { return QFileInfo::exists(path); }), qPrintable(path + " was not written"));
+    }
+    const QImage jpeg = QImage(jpegPath, "JPEG").convertToFormat(QImage::Format_ARGB32);
+    const QImage bitmap = QImage(bitmapPath, "BMP").convertToFormat(QImage::Format_ARGB32);
+    QCOMPARE(bitmap.size(), QSize(5, 6) * 144);
+
+    // The preview, at the screen's top-left, shows what was saved: the bitmap
+    // exactly, the JPEG within its loss.
+    h.click(PreviewButton);
+    const E2eHarness::Window preview = h.waitForWindow(QStringLiteral("Cryptwright Preview"));
+    QVERIFY2(preview.id, "the preview button opened no window");
+    QCOMPARE(preview.geometry.topLeft(), QPoint(0, 0));
+    h.setTarget(preview);
+    const QRect image({}, bitmap.size());
+    QVERIFY2(h.waitFor([&] { return h.grab(image) == bitmap; }), "the saved bitmap differs from the preview");
+    const double loss = meanDifference(jpeg, h.grab(image));
+    QVERIFY2(loss < 8, qPrintable(QStringLiteral("the saved JPEG differs from the preview by %1").arg(loss)));
+    h.close(preview);
+    QVERIFY2(h.waitForWindowClosed(preview), "the preview did not close");
+    h.setTarget(h.mainWindow());
+
+    // Paint over a space, then open the bitmap: the view shows the saved maptile again.
+    const QRect space = cell(ViewOrigin, 1, 1), rightCell = cell(PaletteOrigin, 1, 1);
+    h.click(space.center(), Qt::RightButton);
+    QVERIFY2(h.waitFor([&] { return h.grab(inner(space)) == palette.copy(inner(rightCell)); }),
+             "the right button did not paint over the space");
+    h.click(OpenButton);
+    QVERIFY2(answer(QStringLiteral("Open"), bitmapPath), "the Open dialog did not take the bitmap's name");
+    QVERIFY2(h.waitFor([&] { return insides(h.grab(View)) == insides(saved); }),
+             "the working view does not show the opened bitmap");
 }
 
 QTEST_GUILESS_MAIN(EndToEndTest)

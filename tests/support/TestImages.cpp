@@ -7,11 +7,18 @@
 
 namespace TestImages {
 
-QImage solid(QSize size, QRgb colour)
+QImage make(QSize size, const std::function<QRgb(int, int)> &colour)
 {
     QImage image(size, RasterOps::Format);
-    image.fill(colour | 0xff000000u);
+    for (int y = 0; y < size.height(); ++y)
+        for (int x = 0; x < size.width(); ++x)
+            image.setPixel(x, y, colour(x, y) | 0xff000000u);
     return image;
+}
+
+QImage solid(QSize size, QRgb colour)
+{
+    return make(size, [colour](int, int) { return colour; });
 }
 
 QRgb patternPixel(int x, int y, int seed)
@@ -21,11 +28,7 @@ QRgb patternPixel(int x, int y, int seed)
 
 QImage pattern(QSize size, int seed)
 {
-    QImage image(size, RasterOps::Format);
-    for (int y = 0; y < size.height(); ++y)
-        for (int x = 0; x < size.width(); ++x)
-            image.setPixel(x, y, patternPixel(x, y, seed));
-    return image;
+    return make(size, [seed](int x, int y) { return patternPixel(x, y, seed); });
 }
 
 void save(const QImage &image, const QString &path)

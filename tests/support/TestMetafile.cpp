@@ -6,119 +6,71 @@
 
 namespace {
 
-constexpr quint16 CreatePenIndirect = 0x02FA;
-constexpr quint16 CreateBrushIndirect = 0x02FC;
-constexpr quint16 SelectObject = 0x012D;
-constexpr quint16 DeleteObject = 0x01F0;
-constexpr quint16 Rectangle = 0x041B;
-constexpr quint16 NullPenStyle = 5;
-
-void put16(QByteArray &out, quint16 value)
+// Appends each value as a little-endian 16-bit word.
+void put(QByteArray &out, const QList<qint64> &words)
 {
-    char bytes[2];
-    qToLittleEndian(value, bytes);
-    out.append(bytes, 2);
-}
-
-void put32(QByteArray &out, quint32 value)
-{
-    put16(out, quint16(value & 0xffff));
-    put16(out, quint16(value >> 16));
-}
-
-// A COLORREF is 0x00BBGGRR, stored as two little-endian words.
-QList<quint16> colourRef(QRgb colour)
-{
-    return {quint16(qRed(colour) | qGreen(colour) << 8), quint16(qBlue(colour))};
+    for (qint64 word : words) {
+        char bytes[2];
+        qToLittleEndian(quint16(word), bytes);
+        out.append(bytes, 2);
+    }
 }
 
 } // namespace
 
-TestMetafile::TestMetafile(const QRect &box, int unitsPerInch)
-    : m_placeable(true), m_box(box), m_unitsPerInch(unitsPerInch)
+TestMetafile::TestMetafile(const QRect &box, int unitsPerInch) : m_box(box), m_unitsPerInch(unitsPerInch)
 {
+    record(0x02FA, {5, 0, 0, 0, 0}).record(0x012D, {0});
 }
 
-int TestMetafile::takeSlot()
+TestMetafile &TestMetafile::rectangle(const QRect &rect, QRgb colour)
 {
-    const int free = int(m_slots.indexOf(false));
-    const int slot = free >= 0 ? free : int(m_slots.size());
-    if (free < 0)
-        m_slots.append(true);
-    m_slots[slot] = true;
-    m_objectCount = std::max(m_objectCount, int(m_slots.size()));
-    return slot;
+    // Colours are 0x00BBGGRR; the edges come last first, right and bottom exclusive.
+    return record(0x02FC, {0, qRed(colour) | qGreen(colour) << 8, qBlue(colour), 0})
+        .record(0x012D, {1})
+        .record(0x041B, {rect.bottom() + 1, rect.right() + 1, rect.top(), rect.left()})
+        .record(0x01F0, {1});
 }
 
-TestMetafile &TestMetafile::createNullPen()
+TestMetafile &TestMetafile::bitmap(const QRect &target, const QImage &image, quint32 headerSize)
 {
-    takeSlot();
-    return record(CreatePenIndirect, {NullPenStyle, 0, 0, 0, 0});
+    // Header size, width, height, one plane, 24 bits, then no compression and
+    // sizes and colour counts left to the reader; rows bottom up, padded to four bytes.
+    QByteArray dib;
+    put(dib, {headerSize & 0xffff, headerSize >> 16, image.width(), 0, image.height(), 0, 1, 24});
+    dib.append(24 + std::max(0, int(headerSize) - 40), '\0');
+    const QImage rows = image.convertToFormat(QImage::Format_BGR888).mirrored(); // lines padded as the bitmap's
+    dib.append(reinterpret_cast<const char *>(rows.constBits()), rows.sizeInBytes());
+    // Copying raster operation, source box, target box (each last first), the bitmap.
+    QList<qint64> words{0x0020, 0x00CC, image.height(), image.width(), 0, 0,
+                        target.height(), target.width(), target.top(), target.left()};
+    for (int i = 0; i < dib.size(); i += 2)
+        words.append(qFromLittleEndian<quint16>(dib.constData() + i));
+    return record(0x0B41, words);
 }
 
-TestMetafile &TestMetafile::createSolidBrush(QRgb colour)
+TestMetafile &TestMetafile::record(quint16 function, const QList<qint64> &words)
 {
-    takeSlot();
-    return record(CreateBrushIndirect, QList<quint16>{0} + colourRef(colour) + QList<quint16>{0});
-}
-
-TestMetafile &TestMetafile::selectObject(int slot)
-{
-    return record(SelectObject, {quint16(slot)});
-}
-
-TestMetafile &TestMetafile::deleteObject(int slot)
-{
-    m_slots[slot] = false;
-    return record(DeleteObject, {quint16(slot)});
-}
-
-TestMetafile &TestMetafile::rectangle(const QRect &rect)
-{
-    // Parameters are stored last first: bottom, right, top, left; edges exclusive.
-    return record(Rectangle, {quint16(rect.bottom() + 1), quint16(rect.right() + 1), quint16(rect.top()),
-                              quint16(rect.left())});
-}
-
-TestMetafile &TestMetafile::record(quint16 function, const QList<quint16> &words)
-{
-    const quint32 size = quint32(3 + words.size());
+    const qint64 size = 3 + words.size();
     m_maxRecordWords = std::max(m_maxRecordWords, size);
-    put32(m_records, size);
-    put16(m_records, function);
-    for (quint16 word : words)
-        put16(m_records, word);
+    put(m_records, QList<qint64>{size & 0xffff, size >> 16, function} + words);
     return *this;
 }
 
 QByteArray TestMetafile::bytes() const
 {
     QByteArray out;
-    if (m_placeable) {
-        QByteArray header;
-        put32(header, 0x9AC6CDD7u);
-        put16(header, 0);
-        put16(header, quint16(m_box.left()));
-        put16(header, quint16(m_box.top()));
-        put16(header, quint16(m_box.right() + 1));
-        put16(header, quint16(m_box.bottom() + 1));
-        put16(header, quint16(m_unitsPerInch));
-        put32(header, 0);
-        quint16 checksum = 0;
-        for (int i = 0; i < header.size(); i += 2)
-            checksum ^= qFromLittleEndian<quint16>(header.constData() + i);
-        put16(header, checksum);
-        out += header;
+    if (!m_box.isNull()) {
+        // Key, handle, box (right and bottom exclusive), units per inch, reserved,
+        // checksum (left 0: libwmf does not check it).
+        put(out, {0xCDD7, 0x9AC6, 0, m_box.left(), m_box.top(), m_box.right() + 1, m_box.bottom() + 1,
+                  m_unitsPerInch, 0, 0, 0});
     }
-    QByteArray records = m_records;
-    put32(records, 3); // end record
-    put16(records, 0);
-    put16(out, 1); // on disk
-    put16(out, 9); // header words
-    put16(out, 0x0300);
-    put32(out, quint32(9 + records.size() / 2));
-    put16(out, quint16(m_objectCount));
-    put32(out, std::max<quint32>(m_maxRecordWords, 3));
-    put16(out, 0);
-    return out + records;
+    // On disk, nine header words, version 3, size in words, two object slots,
+    // the largest record; then the records and the end record.
+    const qint64 words = 9 + m_records.size() / 2 + 3;
+    put(out, {1, 9, 0x0300, words & 0xffff, words >> 16, 2, m_maxRecordWords & 0xffff, m_maxRecordWords >> 16, 0});
+    out += m_records;
+    put(out, {3, 0, 0});
+    return out;
 }

@@ -1,39 +1,33 @@
 #pragma once
 
 #include <QByteArray>
+#include <QImage>
 #include <QList>
 #include <QRect>
-#include <QRgb>
 
-// Writes a small Windows metafile record by record, the way a drawing program
-// records one: optional placeable header, standard header, records, end record.
+// Writes a small Windows metafile the way a drawing program records one: an
+// optional placeable header, the standard header, the records, the end record.
+// The first records make a null pen (object slot 0) and select it.
 class TestMetafile
 {
 public:
-    // A plain metafile, without a placeable header.
-    TestMetafile() = default;
-    // A placeable metafile whose header box is box in units per inch.
-    TestMetafile(const QRect &box, int unitsPerInch);
+    // A placeable metafile whose header box is box in units per inch; a null box
+    // writes a plain metafile, without the placeable header.
+    explicit TestMetafile(const QRect &box = {}, int unitsPerInch = 96);
 
-    // Each create takes the lowest free object slot, as Windows does.
-    TestMetafile &createNullPen();
-    TestMetafile &createSolidBrush(QRgb colour);
-    TestMetafile &selectObject(int slot);
-    TestMetafile &deleteObject(int slot);
-    TestMetafile &rectangle(const QRect &rect);
+    // Fills rect with colour through a solid brush in slot 1, deleted after use.
+    TestMetafile &rectangle(const QRect &rect, QRgb colour);
+    // Stretches image over target, stored as a 24-bit device-independent bitmap
+    // whose header says it is headerSize bytes long.
+    TestMetafile &bitmap(const QRect &target, const QImage &image, quint32 headerSize = 40);
     // Any record, parameters given as 16-bit words.
-    TestMetafile &record(quint16 function, const QList<quint16> &words);
+    TestMetafile &record(quint16 function, const QList<qint64> &words);
 
     QByteArray bytes() const;
 
 private:
-    int takeSlot();
-
-    bool m_placeable = false;
     QRect m_box;
-    int m_unitsPerInch = 0;
-    QList<bool> m_slots;
-    int m_objectCount = 0;
-    quint32 m_maxRecordWords = 0;
+    int m_unitsPerInch;
+    qint64 m_maxRecordWords = 3;
     QByteArray m_records;
 };

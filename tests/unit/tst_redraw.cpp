@@ -1,192 +1,165 @@
 #include "maptile/MaptileOverlays.h"
+#include "maptile/RasterOps.h"
 #include "maptile/Redraw.h"
+#include "options/FontText.h"
 #include "support/TestImages.h"
 #include "tilesets/GridPicture.h"
 
+#include <QFontMetrics>
+#include <QSet>
 #include <QTest>
 
 using namespace TestImages;
 
 namespace {
 
-// Lays overlay onto picture at `at`, leaving out the colour of its pixel (1, 1):
-// the rule every overlay is laid by, pixel by pixel.
-void lay(QImage &picture, const QImage &overlay, QPoint at)
+const QRgb White = qRgb(255, 255, 255), Black = qRgb(0, 0, 0), Green = qRgb(0, 255, 0);
+// The backgrounds left out when each overlay is laid: speed value, door badge, credit.
+const QRgb SpeedKey = qRgb(64, 64, 64), DoorKey = qRgb(0, 128, 192), CreditKey = qRgb(0, 0, 255);
+
+QSet<QRgb> colours(const QImage &image) // of a work image: 32 bits a pixel, no padding
 {
-    const QRgb key = overlay.pixel(1, 1);
+    const auto *pixels = reinterpret_cast<const QRgb *>(image.constBits());
+    return QSet<QRgb>(pixels, pixels + image.width() * image.height());
+}
+
+void lay(QImage &picture, const QImage &overlay, QPoint at, QRgb key)
+{
     for (int y = 0; y < overlay.height(); ++y)
         for (int x = 0; x < overlay.width(); ++x)
             if (overlay.pixel(x, y) != key && picture.rect().contains(at + QPoint(x, y)))
                 picture.setPixel(at + QPoint(x, y), overlay.pixel(x, y));
 }
 
-QPoint speedAt(int column, int row, const QImage &speed)
-{
-    return {column * 144 + 144 - speed.width(), row * 144};
-}
-
-QPoint creditAt(const QImage &preview)
-{
-    return {4, preview.height() - 20};
-}
-
-struct Space
-{
-    QPoint space;
-    QString value;
-};
-
-// The preview expected from the master and the overlays: master, then speed
-// values, then the number badge, then the credit.
-QImage expectedPreview(const Maptile &maptile, MaptileOverlays &overlays, const QList<Space> &speeds, bool badge)
+// The master, then the speed value of every space of the maptile flush with its top
+// right corner, then the number badge at (10, 10), then the credit at (4, height - 20).
+QImage expectedPreview(const Maptile &maptile, MaptileOverlays &overlays, bool badge)
 {
     QImage expected = maptile.master();
-    for (const Space &s : speeds) {
-        const QImage speed = overlays.speedImage(s.value);
-        lay(expected, speed, speedAt(s.space.x(), s.space.y(), speed));
-    }
+    for (int c = 0; c < maptile.columns(); ++c)
+        for (int r = 0; r < maptile.rows(); ++r)
+            if (const QString value = maptile.speedValue(c, r); !value.isEmpty())
+                lay(expected, overlays.speedImage(value), {c * 144 + 144 - overlays.speedImage(value).width(), r * 144},
+                    SpeedKey);
     if (badge)
-        lay(expected, overlays.mapNumImage(), {10, 10});
-    lay(expected, overlays.designerImage(), creditAt(expected));
+        lay(expected, overlays.mapNumImage(), {10, 10}, DoorKey);
+    lay(expected, overlays.designerImage(), {4, expected.height() - 20}, CreditKey);
     return expected;
-}
-
-// Whether two overlays laid at these places cover a common pixel with ink.
-bool inksOverlap(const QImage &a, QPoint atA, const QImage &b, QPoint atB)
-{
-    for (int y = 0; y < a.height(); ++y) {
-        for (int x = 0; x < a.width(); ++x) {
-            const QPoint inB = atA + QPoint(x, y) - atB;
-            if (a.pixel(x, y) != a.pixel(1, 1) && b.rect().contains(inB) && b.pixel(inB) != b.pixel(1, 1))
-                return true;
-        }
-    }
-    return false;
 }
 
 } // namespace
 
+// The overlay pictures, their fonts, and the redraw that lays them.
 class TestRedraw : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void previewIsMasterWithOverlays()
+    void overlayPictures()
     {
-        Maptile maptile;
-        maptile.setImage(pattern({720, 864}, 1));
-        const QList<Space> speeds{{{0, 5}, QStringLiteral("2")}, {{2, 3}, QStringLiteral("X")},
-                                  {{4, 0}, QStringLiteral("1/T")}};
-        for (const Space &s : speeds)
-            maptile.setSpeedValue(s.space.x(), s.space.y(), s.value);
         MaptileOverlays overlays;
-        overlays.paintMapNum(QStringLiteral("12"));
-        overlays.paintDesigner(QStringLiteral("Ann Lee"));
-        QImage preview, view;
-        Redraw::paintNum(maptile, true, overlays, preview, view);
+        const QFontMetrics fm(MaptileOverlays::renderFont(overlays.speedFont()));
+        for (const QString value : {"4", "1/T", "X"}) {
+            // White letters in a black outline on the key, nothing in between: drawn unsmoothed.
+            QCOMPARE(overlays.speedImage(value).size(), QSize(fm.horizontalAdvance(value) + 10, fm.height() + 10));
+            QCOMPARE(colours(overlays.speedImage(value)), (QSet<QRgb>{SpeedKey, White, Black}));
+        }
+        QFont arial(QStringLiteral("Arial"), -1, QFont::Bold);
+        arial.setPointSizeF(8.25);
+        for (const QString name : {"", "Ann Lee"}) {
+            const QString text = "Created with Cryptwright" + (name.isEmpty() ? QString() : " by: " + name);
+            QCOMPARE(MaptileOverlays::creditText(name), text);
+            overlays.paintDesigner(name);
+            const int width = QFontMetrics(MaptileOverlays::renderFont(arial)).horizontalAdvance(text) + 5;
+            QCOMPARE(overlays.designerImage().size(), QSize(width, 17));
+            QCOMPARE(colours(overlays.designerImage()), (QSet<QRgb>{CreditKey, White, Black}));
+        }
 
-        QCOMPARE(preview, expectedPreview(maptile, overlays, speeds, true));
-        // The master stays free of overlays.
-        QCOMPARE(maptile.master(), pattern({720, 864}, 1));
-        // Without a number text no badge is laid.
-        Redraw::paintNum(maptile, false, overlays, preview, view);
-        QCOMPARE(preview, expectedPreview(maptile, overlays, speeds, false));
-        QCOMPARE(preview.copy(10, 10, 31, 49), maptile.master().copy(10, 10, 31, 49));
+        const QImage door = MaptileOverlays::doorBitmap();
+        QCOMPARE(door.size(), QSize(31, 49));
+        QVERIFY(door.pixel(0, 0) == DoorKey && door.pixel(30, 48) == DoorKey);
+        overlays.paintMapNum(QStringLiteral("88"));
+        const QImage &badge = overlays.mapNumImage();
+        QCOMPARE(colours(badge).subtract(colours(door)), QSet<QRgb>{White}); // unsmoothed white
+        QRect ink; // centred on the door
+        for (int y = 0; y < 49; ++y)
+            for (int x = 0; x < 31; ++x)
+                if (badge.pixel(x, y) != door.pixel(x, y))
+                    ink |= QRect(x, y, 1, 1);
+        QVERIFY(!ink.isEmpty() && std::abs(ink.left() - (30 - ink.right())) <= 3);
+        QVERIFY(std::abs(ink.top() - (48 - ink.bottom())) <= 6);
+        // A new colour shows at the next rendering; no number is the bare door.
+        overlays.setMapNumFont(overlays.mapNumFont(), QColor(255, 0, 0));
+        overlays.paintMapNum(QStringLiteral("88"));
+        QVERIFY(colours(overlays.mapNumImage()).contains(qRgb(255, 0, 0)));
+        overlays.paintMapNum(QString());
+        QCOMPARE(overlays.mapNumImage(), door);
     }
 
-    void laterLayersCoverEarlierOnes()
+    void previewLaysTheOverlaysInOrder()
     {
-        // A huge speed font makes the value on space (0, 0) run under the badge and
-        // the one on space (0, 2) run under the credit.
         Maptile maptile;
-        maptile.setImage(pattern({432, 432}, 2));
+        maptile.setImage(pattern({432, 432}, 1));
         MaptileOverlays overlays;
+        // A new speed font shows at once. This one is so large that the values on (0, 0)
+        // and (0, 2) run under the badge and the credit.
         QFont huge = overlays.speedFont();
         huge.setPointSizeF(110);
-        overlays.setSpeedFont(huge, Qt::white);
+        overlays.setSpeedFont(huge, QColor(Green));
+        const QImage &xxx = overlays.speedImage(QStringLiteral("XXX"));
+        QVERIFY(xxx.width() > 144 && xxx.height() > 144 && colours(xxx).contains(Green));
+        for (QPoint space : {QPoint(0, 0), QPoint(0, 2), QPoint(2, 1)})
+            maptile.setSpeedValue(space.x(), space.y(), QStringLiteral("XXX"));
+        // Outside the maptile: never drawn, though it would cover all of it.
+        maptile.setSpeedValue(4, 1, QString(30, u'X'));
         overlays.paintMapNum(QStringLiteral("88"));
         overlays.paintDesigner(QStringLiteral("Ann Lee"));
-        const QList<Space> speeds{{{0, 0}, QStringLiteral("XXX")}, {{0, 2}, QStringLiteral("XXX")}};
-        for (const Space &s : speeds)
-            maptile.setSpeedValue(s.space.x(), s.space.y(), s.value);
-
-        const QImage speed = overlays.speedImage(QStringLiteral("XXX"));
-        QVERIFY(inksOverlap(speed, speedAt(0, 0, speed), overlays.mapNumImage(), {10, 10}));
-        QVERIFY(inksOverlap(speed, speedAt(0, 2, speed), overlays.designerImage(), {4, 432 - 20}));
 
         QImage preview, view;
         Redraw::paintNum(maptile, true, overlays, preview, view);
-        QCOMPARE(preview, expectedPreview(maptile, overlays, speeds, true));
+        QCOMPARE(preview, expectedPreview(maptile, overlays, true));
+        QCOMPARE(maptile.master(), pattern({432, 432}, 1)); // the master stays free of overlays
+        // The working view: that preview at one third under the grid.
+        QImage third(144, 144, RasterOps::Format);
+        RasterOps::plainCopy(third, third.rect(), preview, preview.rect());
+        GridPicture::layOver(third);
+        QCOMPARE(view, third);
+        Redraw::paintNum(maptile, false, overlays, preview, view);
+        QCOMPARE(preview, expectedPreview(maptile, overlays, false));
     }
 
-    void workingViewIsPreviewAtOneThirdWithGrid()
+    // The options window's text for a font, and what it keeps of a chosen one.
+    void fontText_data()
     {
-        // Each space one colour, so the view must show it whatever the scaling filter.
-        auto spaceColour = [](int c, int r) { return qRgb(40 * c + 20, 30 * r + 40, 90); };
-        QImage master(576, 720, QImage::Format_RGB32);
-        for (int y = 0; y < master.height(); ++y)
-            for (int x = 0; x < master.width(); ++x)
-                master.setPixel(x, y, spaceColour(x / 144, y / 144));
-        Maptile maptile;
-        maptile.setImage(master);
-        MaptileOverlays overlays;
-        overlays.paintDesigner(QString());
-        QImage preview, view;
-        Redraw::paintNum(maptile, false, overlays, preview, view);
-
-        QCOMPARE(view.size(), QSize(192, 240));
-        const int creditTop = (preview.height() - 20) / 3;
-        bool creditShows = false;
-        for (int y = 0; y < view.height(); ++y) {
-            for (int x = 0; x < view.width(); ++x) {
-                const QRgb pixel = view.pixel(x, y);
-                if (x % 48 == 0 || x % 48 == 47 || y % 48 == 0 || y % 48 == 47)
-                    QCOMPARE(pixel, GridPicture::LineColour);
-                else if (y < creditTop)
-                    QCOMPARE(pixel, spaceColour(x / 48, y / 48));
-                else
-                    creditShows = creditShows || pixel != spaceColour(x / 48, y / 48);
-            }
-        }
-        // The overlays are scaled into the view with the rest; the grid never reaches the preview.
-        QVERIFY(creditShows);
-        QCOMPARE(preview.pixel(0, 0), spaceColour(0, 0));
-        QCOMPARE(preview.pixel(47, 47), spaceColour(0, 0));
+        QTest::addColumn<QString>("family");
+        QTest::addColumn<qreal>("points");
+        QTest::addColumn<int>("effects"); // bold 1, italic 2, underline 4, strikeout 8
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<QString>("accepted");
+        QTest::newRow("half point") << "Arial" << 10.5 << 0 << "10 Pt. Arial" << "10 Pt. Arial";
+        QTest::newRow("above the list") << "Arial" << 200.0 << 10 << "200 Pt. Arial" << "72 Pt. Arial";
+        // The face asked for, even when the machine draws with a stand-in.
+        QTest::newRow("face not installed") << "Nonesuch" << 12.0 << 15 << "12 Pt. Nonesuch" << "12 Pt. Nonesuch";
+        QTest::newRow("maker's name") << "C059 [urw]" << 12.0 << 3 << "12 Pt. C059 [urw]" << "12 Pt. C059";
     }
 
-    void speedValueOutsideTheSizeReturnsWhenGrown()
+    void fontText()
     {
-        // Wide enough that, if drawn at all, it would reach the first three columns.
-        const QString wide(30, u'X');
-        MaptileOverlays overlays;
-        overlays.paintDesigner(QString());
-        QVERIFY(overlays.speedImage(wide).width() > 2 * 144 + 10);
-
-        Maptile maptile;
-        maptile.setImage(pattern({720, 864}, 4));
-        maptile.setSpeedValue(4, 1, wide);
-        maptile.resize(3, 6);
-        QImage preview, view;
-        Redraw::paintNum(maptile, false, overlays, preview, view);
-        QCOMPARE(preview.size(), QSize(432, 864));
-        QCOMPARE(preview, expectedPreview(maptile, overlays, {}, false));
-
-        maptile.resize(5, 6);
-        Redraw::paintNum(maptile, false, overlays, preview, view);
-        QCOMPARE(preview, expectedPreview(maptile, overlays, {{{4, 1}, wide}}, false));
-    }
-
-    void emptyMaptileDrawsNothing()
-    {
-        Maptile maptile;
-        maptile.setSpeedValue(0, 0, QStringLiteral("2"));
-        MaptileOverlays overlays;
-        overlays.paintMapNum(QStringLiteral("12"));
-        overlays.paintDesigner(QStringLiteral("Ann"));
-        QImage preview = pattern({30, 30}), view = pattern({10, 10});
-        Redraw::paintNum(maptile, true, overlays, preview, view);
-        QVERIFY(preview.size().isEmpty());
-        QVERIFY(view.size().isEmpty());
+        QFETCH(QString, family);
+        QFETCH(qreal, points);
+        QFETCH(int, effects);
+        QFont font(family);
+        font.setPointSizeF(points);
+        font.setBold(effects & 1);
+        font.setItalic(effects & 2);
+        font.setUnderline(effects & 4);
+        font.setStrikeOut(effects & 8);
+        font.setStyleName(QStringLiteral("Bold Italic")); // would override bold and italic in drawing
+        const QFont kept = FontText::accepted(font);
+        QTEST(FontText::describe(font), "shown");
+        QTEST(FontText::describe(kept), "accepted");
+        QCOMPARE(int(kept.bold()) | kept.italic() << 1 | kept.underline() << 2 | kept.strikeOut() << 3, effects);
+        QVERIFY(kept.styleName().isEmpty());
     }
 };
 

@@ -2,130 +2,95 @@
 
 #include "app/MainWindow.h"
 #include "app/UiFonts.h"
-#include "app/Workspace.h"
 #include "support/TestImages.h"
 
-#include <QAbstractItemView>
-#include <QApplication>
-#include <QComboBox>
-#include <QCursor>
-#include <QDir>
-#include <QMessageBox>
-#include <QPainter>
-#include <QPushButton>
-#include <QStyleFactory>
-#include <QTemporaryDir>
-#include <QTest>
-#include <QTimer>
+#include <QtTest>
+#include <QtWidgets>
 
 #include <memory>
 
-// A started main window on default tilesets made for the test: every subtile
-// is one plain colour, so a copied or scaled subtile can be told apart by any
-// of its inner pixels.
-namespace MainWindowFixture {
+using namespace Qt::StringLiterals;
 
-// The look the program sets in main(); the blank colour is read from it.
+// Started main windows on default tilesets made for the test: every subtile is
+// one plain colour, so a copied or scaled subtile shows in any inner pixel.
+// setUpApplication gives the look main() sets; the blank colour is read from it.
 inline void setUpApplication()
 {
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QApplication::setStyle(QStyleFactory::create(u"Fusion"_s));
     QApplication::setFont(UiFonts::standard());
 }
 
-inline QRgb subtileColour(int slot, int column, int row)
-{
-    return qRgb(16 + 32 * column, 24 + 56 * row, 30 + 28 * slot);
-}
+inline QRgb subtileColour(int slot, int x, int y) { return qRgb(16 + 32 * x, 24 + 56 * y, 30 + 28 * slot); }
 
-inline QImage tilesetPicture(int slot)
+// Writes the four default files, but those in missing, as lossless pictures (the reader goes by content).
+inline void writeDefaults(const QString &folder, const QList<int> &missing = {})
 {
-    QImage picture = TestImages::solid(Geometry::TilesetSize, 0);
-    QPainter painter(&picture);
-    for (int row = 0; row < Geometry::TilesetRows; ++row)
-        for (int column = 0; column < Geometry::TilesetColumns; ++column)
-            painter.fillRect(column * Geometry::SpaceSize, row * Geometry::SpaceSize, Geometry::SpaceSize,
-                             Geometry::SpaceSize, QColor(subtileColour(slot, column, row)));
-    return picture;
-}
-
-// Writes the four default files into folder, leaving out the one named by
-// missing (-1: none). Lossless pictures under the default names: the reader
-// goes by content, not by the name's extension.
-inline void writeDefaults(const QString &folder, int missing = -1)
-{
-    for (int slot = 0; slot < int(Workspace::DefaultTilesetNames.size()); ++slot) {
-        if (slot == missing)
-            continue;
-        const QString path = QDir(folder).filePath(Workspace::DefaultTilesetNames[slot]);
-        QVERIFY(tilesetPicture(slot).save(path, "PNG"));
+    for (int slot = 0; slot < 4; ++slot) {
+        QImage picture = TestImages::solid(Geometry::TilesetSize, 0);
+        for (int i = 0; i < Geometry::TilesetColumns * Geometry::TilesetRows; ++i)
+            QPainter(&picture).fillRect(i % 7 * 144, i / 7 * 144, 144, 144, QColor(subtileColour(slot, i % 7, i / 7)));
+        if (!missing.contains(slot))
+            QVERIFY(picture.save(QDir(folder).filePath(Workspace::DefaultTilesetNames[slot]), "PNG"));
     }
 }
 
-// Answers every message box that opens while it lives with the given button,
-// keeping the texts it saw.
-class MessageBoxAnswerer
+// The centre of a space of the working view or a cell of a palette.
+inline QPoint centre(int column, int row) { return {column * 48 + 24, row * 48 + 24}; }
+
+template<typename T = QWidget>
+T *child(const QWidget *parent, const QString &name) { return parent->findChild<T *>(name); }
+
+// A pointer event at a fractional point, with any buttons held, as a scaled screen delivers them.
+inline void send(QWidget *widget, QEvent::Type type, QPointF at, Qt::MouseButton button, Qt::MouseButtons held,
+                 Qt::KeyboardModifiers modifiers = {})
 {
-public:
+    QMouseEvent event(type, at, widget->mapToGlobal(at), button, held, modifiers);
+    QApplication::sendEvent(widget, &event);
+}
+
+// Answers every message box that opens while it lives, keeping each as
+// "title|buttons|default button|icon|text".
+struct MessageBoxAnswerer
+{
     explicit MessageBoxAnswerer(QMessageBox::StandardButton answer)
     {
-        QObject::connect(&m_timer, &QTimer::timeout, [this, answer] {
+        QObject::connect(&timer, &QTimer::timeout, [this, answer] {
             auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
             // Boxes made one after the other may share an address: mark the object.
             if (!box || box->isHidden() || box->property("answered").toBool())
                 return;
             box->setProperty("answered", true);
-            texts << box->text();
-            titles << box->windowTitle();
-            buttons << box->standardButtons();
-            icons << box->icon();
-            defaults << box->standardButton(box->defaultButton());
+            boxes << u"%1|%2|%3|%4|%5"_s.arg(box->windowTitle()).arg(int(box->standardButtons()))
+                         .arg(int(box->standardButton(box->defaultButton()))).arg(int(box->icon())).arg(box->text());
             box->button(answer)->click();
         });
-        m_timer.start(10);
+        timer.start(10);
     }
-
-    QStringList texts;
-    QStringList titles;
-    QList<QMessageBox::StandardButtons> buttons;
-    QList<QMessageBox::Icon> icons;
-    QList<QMessageBox::StandardButton> defaults;
-
-private:
-    QTimer m_timer;
+    QStringList boxes;
+    QTimer timer;
 };
 
-// A main window started on the defaults in folder, shown and active; null
-// when the window system did not show it.
+// A main window started on the defaults in folder, shown and active; null when it did not show.
 inline std::unique_ptr<MainWindow> startWindow(const QString &folder)
 {
     auto window = std::make_unique<MainWindow>();
     window->startUp({folder});
     window->show();
-    if (!QTest::qWaitForWindowExposed(window.get()))
-        return {};
-    window->activateWindow();
     if (!QTest::qWaitForWindowActive(window.get()))
         return {};
-    // The pointer starts off the window: a move only reaches the window when
-    // the pointer really changes place, and an earlier test may have left it
-    // exactly where this one moves it first.
+    // The pointer starts off the window: a move only reaches it when the pointer really moves.
     QCursor::setPos(window->frameGeometry().bottomRight() + QPoint(20, 20));
     QApplication::processEvents();
     return window;
 }
 
-// Picks an item from a combo box's list the way a user does: the list drops
-// down and the item is taken with the Return key (also when it is the
-// current item already).
+// Picks an item the way a user does: the list drops down and Return takes it.
 inline void pickFromList(QComboBox *combo, const QString &item)
 {
-    const int index = combo->findText(item);
-    QVERIFY2(index >= 0, qPrintable(item));
     combo->showPopup();
     QTRY_VERIFY(combo->view()->isVisible());
-    combo->view()->setCurrentIndex(combo->model()->index(index, combo->modelColumn()));
+    combo->view()->setCurrentIndex(combo->model()->index(combo->findText(item), 0));
     QTest::keyClick(combo->view(), Qt::Key_Return);
     QTRY_VERIFY(!combo->view()->isVisible());
 }
 
-} // namespace MainWindowFixture

@@ -1,44 +1,18 @@
-#include "app/MainWindow.h"
+#include "MainWindowFixture.h"
+
 #include "editor/EditTileWindow.h"
 #include "maptile/RasterOps.h"
-#include "options/OptionsWindow.h"
-#include "support/TestImages.h"
 #include "tilesets/PaletteView.h"
 #include "tilesets/TransparencyWindow.h"
 
-#include <QApplication>
-#include <QCheckBox>
-#include <QColorDialog>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QScrollBar>
-#include <QSpinBox>
-#include <QTemporaryDir>
-#include <QTest>
-#include <QTimer>
-
 namespace {
 
-template<typename T = QWidget>
-T *child(const QWidget &window, const QString &name)
+// Runs act on the modal window open at the next turn of the event loop, then closes it if still open.
+void whenModal(std::function<void(QWidget *)> act)
 {
-    return window.findChild<T *>(name);
-}
-
-void click(const QWidget &window, const QString &name)
-{
-    child<QAbstractButton>(window, name)->click();
-}
-
-// Runs check on the modal window open at the next turn of the event loop,
-// then closes it if check left it open.
-void whenModal(std::function<void(QWidget *)> check)
-{
-    QTimer::singleShot(0, [check] {
+    QTimer::singleShot(0, [act] {
         QWidget *modal = QApplication::activeModalWidget();
-        check(modal);
+        act(modal);
         if (modal && QApplication::activeModalWidget() == modal)
             modal->close();
     });
@@ -46,301 +20,123 @@ void whenModal(std::function<void(QWidget *)> check)
 
 } // namespace
 
+// The transparency window and the subtile editor.
 class TestSecondaryWindows : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void transparencySetting_data();
-    void transparencySetting();
-    void transparencyExample_data();
-    void transparencyExample();
-    void transparencyWindowLifecycle();
-    void editorClosedWithoutOkChangesNothing_data();
-    void editorClosedWithoutOkChangesNothing();
-    void editorOkWritesBackAndAssignsLeft();
-    void fontChoice_data();
-    void fontChoice();
-    void optionsAutoNumberAndLifecycle();
-
-private:
-    QTemporaryDir m_dir;
-    QString m_tileset;
-};
-
-void TestSecondaryWindows::initTestCase()
-{
-    m_tileset = m_dir.filePath(QStringLiteral("set.png"));
-    TestImages::save(TestImages::pattern(Geometry::TilesetSize, 5), m_tileset);
-    TestImages::writeText(m_dir.filePath(QStringLiteral("set.dat")), "[TILEDATA]\n60=3\n");
-}
-
-void TestSecondaryWindows::transparencySetting_data()
-{
-    QTest::addColumn<QString>("initial");
-    // optN clicks option N, a number moves the scroll bar, then "ok" or "close".
-    QTest::addColumn<QStringList>("actions");
-    QTest::addColumn<QString>("setting");
-    QTest::newRow("opening writes the bare mode") << "2,40" << QStringList{} << "2";
-    QTest::newRow("OK without changes keeps 2,40") << "2,40" << QStringList{"ok"} << "2,40";
-    QTest::newRow("alpha, 255, OK") << "0" << QStringList{"optTrans2", "255", "ok"} << "2,255";
-    QTest::newRow("no transparency counts at once") << "2,255" << QStringList{"optTrans0"} << "0";
-    QTest::newRow("closing without OK leaves bare 2") << "1" << QStringList{"optTrans2", "200", "close"} << "2";
-    QTest::newRow("OK adds alpha only when blending") << "2,90" << QStringList{"optTrans1", "ok"} << "1";
-    QTest::newRow("stored 0 shows as the least") << "2,0" << QStringList{"ok"} << "2,1";
-}
-
-void TestSecondaryWindows::transparencySetting()
-{
-    QFETCH(QString, initial);
-    QFETCH(QStringList, actions);
-    QFETCH(QString, setting);
-    Workspace workspace;
-    workspace.setTransparency(5, TransparencySetting(initial));
-    TransparencyWindow window(workspace, nullptr);
-    window.show();
-    window.editSlot(5);
-    auto *scroll = child<QScrollBar>(window, QStringLiteral("scrAlpha"));
-    for (const QString &action : actions) {
-        if (action.startsWith(QLatin1String("opt")))
-            QTest::mouseClick(child(window, action), Qt::LeftButton, {}, QPoint(4, 8));
-        else if (action == QLatin1String("ok"))
-            click(window, QStringLiteral("cmdOk"));
-        else if (action == QLatin1String("close"))
-            window.close();
-        else
-            scroll->setValue(action.toInt());
-        // The opacity can only be moved while blending is chosen.
-        QCOMPARE(scroll->isEnabled(), child<QRadioButton>(window, QStringLiteral("optTrans2"))->isChecked());
+    void transparencySettingAndExample_data()
+    {
+        QTest::addColumn<QString>("initial");
+        QTest::addColumn<QStringList>("actions"); // buttons to click, scroll bar values, "close"
+        QTest::addColumn<QString>("setting");
+        QTest::newRow("opening writes the bare mode") << "2,40" << QStringList{} << "2";
+        QTest::newRow("OK without changes keeps 2,40") << "2,40" << QStringList{"cmdOk"} << "2,40";
+        QTest::newRow("alpha, 255, OK") << "0" << QStringList{"optTrans2", "255", "cmdOk"} << "2,255";
+        QTest::newRow("no transparency counts at once") << "2,255" << QStringList{"optTrans0"} << "0";
+        QTest::newRow("closing without OK leaves bare 2") << "1" << QStringList{"optTrans2", "200", "close"} << "2";
+        QTest::newRow("OK adds alpha only when blending") << "2,90" << QStringList{"optTrans1", "cmdOk"} << "1";
+        QTest::newRow("stored 0 shows as the least") << "2,0" << QStringList{"cmdOk"} << "2,1";
     }
-    QCOMPARE(workspace.slot(5).transparency.text(), setting);
-    QCOMPARE(workspace.slot(4).transparency.text(), QStringLiteral("0"));
-}
 
-void TestSecondaryWindows::transparencyExample_data()
-{
-    QTest::addColumn<QString>("initial");
-    QTest::newRow("no transparency") << "0";
-    QTest::newRow("transparent background") << "1";
-    QTest::newRow("alpha 40") << "2,40";
-    QTest::newRow("alpha 255") << "2,255";
-}
+    void transparencySettingAndExample()
+    {
+        QFETCH(QString, initial);
+        QFETCH(QStringList, actions);
+        QFETCH(QString, setting);
+        Workspace workspace;
+        workspace.setTransparency(5, TransparencySetting(initial));
+        TransparencyWindow window(workspace, nullptr);
+        window.show();
+        window.editSlot(5);
+        auto *scroll = child<QScrollBar>(&window, u"scrAlpha"_s);
+        for (const QString &action : actions) {
+            if (action == u"close"_s)
+                window.close();
+            else if (action[0].isDigit())
+                scroll->setValue(action.toInt());
+            else
+                QTest::mouseClick(child(&window, action), Qt::LeftButton, {}, QPoint(4, 8));
+            // The opacity can only be moved while blending is chosen.
+            QCOMPARE(scroll->isEnabled(), child<QRadioButton>(&window, u"optTrans2"_s)->isChecked());
+        }
+        QCOMPARE(workspace.slot(5).transparency.text(), setting);
 
-void TestSecondaryWindows::transparencyExample()
-{
-    QFETCH(QString, initial);
-    const QImage floor = QImage(QStringLiteral(":/images/sample_floor.png")).convertToFormat(RasterOps::Format);
-    const QImage object = QImage(QStringLiteral(":/images/sample_object.png")).convertToFormat(RasterOps::Format);
-    QCOMPARE(object.size(), QSize(45, 45));
-    Workspace workspace;
-    workspace.setTransparency(2, TransparencySetting(initial));
-    TransparencyWindow window(workspace, nullptr);
-    window.editSlot(2);
-    const QImage result = child<QLabel>(window, QStringLiteral("picResult"))->pixmap().toImage();
-    const int alpha = initial.mid(2).toInt();
-    for (int y = 0; y < 45; ++y) {
-        for (int x = 0; x < 45; ++x) {
-            const QRgb f = floor.pixel(x, y), o = object.pixel(x, y), r = result.pixel(x, y);
-            if (initial == QLatin1String("0"))
-                QCOMPARE(r, o);
-            else if (initial == QLatin1String("1")) // the object's background, its pixel (1, 1), never shows
-                QCOMPARE(r, o == object.pixel(1, 1) ? f : o);
+        // The 45 x 45 example lays the object on the floor as the options say.
+        const QImage floor = QImage(u":/images/sample_floor.png"_s).convertToFormat(RasterOps::Format);
+        const QImage object = QImage(u":/images/sample_object.png"_s).convertToFormat(RasterOps::Format);
+        const QImage result = child<QLabel>(&window, u"picResult"_s)->pixmap().toImage();
+        const int mode = setting[0].digitValue(), alpha = scroll->value();
+        QCOMPARE(result.size(), QSize(45, 45));
+        for (int i = 0; i < 45 * 45; ++i) {
+            const QPoint at(i % 45, i / 45);
+            const QRgb f = floor.pixel(at), o = object.pixel(at), r = result.pixel(at);
+            if (mode < 2) // keyed: the object's background, its pixel (1, 1), never shows
+                QCOMPARE(r, mode == 1 && o == object.pixel(1, 1) ? f : o);
             else
                 QVERIFY(std::abs(qGreen(r) - (qGreen(o) * alpha + qGreen(f) * (255 - alpha)) / 255) <= 1);
         }
     }
-}
 
-void TestSecondaryWindows::transparencyWindowLifecycle()
-{
-    MainWindow main;
-    main.show();
-    main.workspace().setTransparency(2, TransparencySetting(QStringLiteral("2,40")));
-    QPointer<QWidget> first;
-    // Slot C comes to the front before the window shows; OK keeps the window.
-    whenModal([&](QWidget *modal) {
-        first = modal;
-        QCOMPARE(main.frontSlot(), 2);
-        QCOMPARE(child<QScrollBar>(*modal, QStringLiteral("scrAlpha"))->value(), 40);
-        child<QScrollBar>(*modal, QStringLiteral("scrAlpha"))->setValue(99);
-        click(*modal, QStringLiteral("cmdOk"));
-    });
-    QTest::mouseClick(child(main, QStringLiteral("cmdTrans2")), Qt::LeftButton);
-    QCOMPARE(main.workspace().slot(2).transparency.text(), QStringLiteral("2,99"));
-
-    // The same window comes back for slot G, and closing throws it away.
-    whenModal([&](QWidget *modal) {
-        QCOMPARE(modal, first.data());
-        QCOMPARE(main.frontSlot(), 6);
-        QCOMPARE(child<QScrollBar>(*modal, QStringLiteral("scrAlpha"))->value(), 99);
-    });
-    QTest::mouseClick(child(main, QStringLiteral("cmdTrans6")), Qt::LeftButton);
-    QVERIFY(!first);
-    whenModal([&](QWidget *modal) { QCOMPARE(child<QScrollBar>(*modal, QStringLiteral("scrAlpha"))->value(), 128); });
-    QTest::mouseClick(child(main, QStringLiteral("cmdTrans0")), Qt::LeftButton);
-}
-
-void TestSecondaryWindows::editorClosedWithoutOkChangesNothing_data()
-{
-    QTest::addColumn<QString>("how");
-    QTest::newRow("cancel") << "cancel";
-    QTest::newRow("escape") << "escape";
-    QTest::newRow("close box") << "close";
-}
-
-void TestSecondaryWindows::editorClosedWithoutOkChangesNothing()
-{
-    QFETCH(QString, how);
-    Workspace workspace;
-    QVERIFY(workspace.loadTileset(1, m_tileset).isEmpty());
-    workspace.setOutlineCell(1, QPoint(4, 2));
-    workspace.assign(Workspace::LeftButton, 1);
-    const QImage full = workspace.slot(1).fullImage();
-    const QImage palette = workspace.slot(1).palette();
-    const QImage left = workspace.buttonImage(Workspace::Left);
-
-    PaletteView paletteView(workspace, 1, nullptr);
-    EditTileWindow window(workspace, nullptr);
-    window.show();
-    window.editCell(&paletteView);
-    const QImage original = window.subtile();
-    click(window, QStringLiteral("Command2")); // flip vertical
-    QCOMPARE(window.subtile().pixel(10, 0), original.pixel(10, 143));
-    click(window, QStringLiteral("Command1")); // flip horizontal, over the first
-    QCOMPARE(window.subtile().pixel(10, 0), original.pixel(133, 143));
-    click(window, QStringLiteral("Command4")); // rotate left
-    QCOMPARE(window.subtile().pixel(10, 0), original.pixel(0, 133));
-    if (how == QLatin1String("cancel"))
-        click(window, QStringLiteral("Command5"));
-    else if (how == QLatin1String("escape"))
-        QTest::keyClick(&window, Qt::Key_Escape);
-    else
-        window.close();
-
-    QCOMPARE(window.result(), int(QDialog::Rejected));
-    QCOMPARE(workspace.slot(1).fullImage(), full);
-    QCOMPARE(workspace.slot(1).palette(), palette);
-    QCOMPARE(workspace.buttonImage(Workspace::Left), left);
-}
-
-void TestSecondaryWindows::editorOkWritesBackAndAssignsLeft()
-{
-    MainWindow main;
-    Workspace &workspace = main.workspace();
-    QVERIFY(workspace.loadTileset(1, m_tileset).isEmpty());
-    main.showSlot(1);
-    main.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&main));
-    workspace.setOutlineCell(1, QPoint(6, 3));
-    const QImage before = workspace.slot(1).fullImage();
-
-    // A right double-click on column 6, row 3; rotate right, then Enter.
-    whenModal([&](QWidget *modal) {
-        QVERIFY(qobject_cast<EditTileWindow *>(modal));
-        click(*modal, QStringLiteral("Command3"));
-        QTest::keyClick(modal, Qt::Key_Return);
-    });
-    QTest::mouseDClick(main.palette(1), Qt::RightButton, {}, QPoint(6 * 48 + 10, 3 * 48 + 10));
-
-    const QImage after = workspace.slot(1).fullImage();
-    for (int y = 0; y < after.height(); ++y) {
-        for (int x = 0; x < after.width(); ++x) {
-            const bool inCell = x >= 864 && y >= 432;
-            const QPoint from = inCell ? QPoint(864 + y - 432, 432 + 143 - (x - 864)) : QPoint(x, y);
-            if (after.pixel(x, y) != before.pixel(from))
-                QFAIL(qPrintable(QStringLiteral("pixel (%1, %2)").arg(x).arg(y)));
+    void transparencyWindowIsKeptByOkOnly()
+    {
+        MainWindow main;
+        main.show();
+        main.workspace().setTransparency(2, TransparencySetting(u"2,40"_s));
+        QPointer<QWidget> first;
+        // Each button brings its slot's palette to the front first. OK keeps the window as it was left;
+        // the close box throws it away.
+        for (const auto &[slot, alpha] : {std::pair(2, 40), std::pair(6, 99), std::pair(0, 128)}) {
+            whenModal([&, slot = slot, alpha = alpha](QWidget *modal) {
+                auto *scroll = child<QScrollBar>(modal, u"scrAlpha"_s);
+                QVERIFY(main.frontSlot() == slot && scroll->value() == alpha && (modal == first) == (slot == 6));
+                scroll->setValue(99);
+                if (slot == 2)
+                    child<QAbstractButton>(first = modal, u"cmdOk"_s)->click();
+            });
+            QTest::mouseClick(child(&main, u"cmdTrans%1"_s.arg(slot)), Qt::LeftButton);
         }
+        QCOMPARE(main.workspace().slot(2).transparency.text(), u"2,99"_s);
     }
-    // The palette keeps its grid; the left button shows the edited cell.
-    const QImage &palette = workspace.slot(1).palette();
-    QCOMPARE(palette.pixel(288, 150), qRgb(4, 2, 252));
-    QCOMPARE(workspace.buttonRef(Workspace::Left), (SubtileRef{1, 6, 3}));
-    QCOMPARE(workspace.buttonImage(Workspace::Left), palette.copy(288, 144, 48, 48));
-    QCOMPARE(QImage(m_tileset).convertToFormat(RasterOps::Format), before);
-}
 
-void TestSecondaryWindows::fontChoice_data()
-{
-    QTest::addColumn<bool>("numberFont");
-    QTest::addColumn<int>("size");   // 0 leaves it
-    QTest::addColumn<QColor>("colour"); // invalid cancels the colour dialog
-    QTest::addColumn<bool>("ok");
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QColor>("colourAfter");
-    const QColor red(200, 30, 90), white(Qt::white);
-    // Arial need not be installed: the face asked for stays until another is picked.
-    QTest::newRow("number, 14, red") << true << 14 << red << true << "14 Pt. Arial" << red;
-    QTest::newRow("number, unchanged") << true << 0 << QColor() << true << "15 Pt. Arial" << white;
-    QTest::newRow("speed, 72, colour cancelled") << false << 72 << QColor() << true << "72 Pt. Arial" << white;
-    QTest::newRow("speed, cancelled") << false << 30 << red << false << "20 Pt. Arial" << white;
-}
-
-void TestSecondaryWindows::fontChoice()
-{
-    QFETCH(bool, numberFont);
-    QFETCH(int, size);
-    QFETCH(QColor, colour);
-    QFETCH(bool, ok);
-    QFETCH(QString, text);
-    QFETCH(QColor, colourAfter);
-    Workspace workspace;
-    OptionsWindow window(workspace, nullptr);
-    window.show();
-    whenModal([=](QWidget *modal) {
-        if (size)
-            child<QSpinBox>(*modal, QStringLiteral("spnSize"))->setValue(size);
-        child<QCheckBox>(*modal, QStringLiteral("chkBold"))->setChecked(false);
-        whenModal([colour](QWidget *next) {
-            if (colour.isValid()) {
-                static_cast<QColorDialog *>(next)->setCurrentColor(colour);
-                static_cast<QColorDialog *>(next)->accept();
-            }
-        });
-        click(*modal, QStringLiteral("cmdColour"));
-        click(*modal, ok ? QStringLiteral("cmdOk") : QStringLiteral("cmdCancel"));
-    });
-    click(window, numberFont ? QStringLiteral("cmdMaptileFont") : QStringLiteral("cmdSubtileFont"));
-
-    const MaptileOverlays &overlays = workspace.overlays();
-    QCOMPARE(child<QLineEdit>(window, numberFont ? QStringLiteral("txtMaptileFont") : QStringLiteral("txtSubtileFont"))
-                 ->text(), text);
-    QCOMPARE((numberFont ? overlays.mapNumFont() : overlays.speedFont()).bold(), !ok);
-    QCOMPARE(numberFont ? overlays.mapNumColour() : overlays.speedColour(), colourAfter);
-    QCOMPARE(child<QLineEdit>(window, numberFont ? QStringLiteral("txtSubtileFont") : QStringLiteral("txtMaptileFont"))
-                 ->text(), numberFont ? QStringLiteral("20 Pt. Arial") : QStringLiteral("15 Pt. Arial"));
-}
-
-void TestSecondaryWindows::optionsAutoNumberAndLifecycle()
-{
-    // The left button starts on column 6, row 0 of slot A, numbered 3 here.
-    MainWindow main;
-    Workspace &workspace = main.workspace();
-    QVERIFY(workspace.loadTileset(0, m_tileset).isEmpty());
-    main.show();
-    QWidget *options = child(main, QStringLiteral("cmdOptions"));
-    QPointer<QWidget> first;
-    whenModal([&](QWidget *modal) {
-        first = modal;
-        QTest::mouseClick(child(*modal, QStringLiteral("chkAutoNum")), Qt::LeftButton, {}, QPoint(6, 8));
-        click(*modal, QStringLiteral("Command1"));
-    });
-    QTest::mouseClick(options, Qt::LeftButton);
-    workspace.place(Workspace::LeftButton, QPoint(1, 1));
-    QCOMPARE(workspace.maptile().speedValue(1, 1), QString());
-
-    // Shown again as it was left; the close box throws it away and numbering is back on.
-    whenModal([&](QWidget *modal) {
-        QCOMPARE(modal, first.data());
-        QVERIFY(!child<QCheckBox>(*modal, QStringLiteral("chkAutoNum"))->isChecked());
-    });
-    QTest::mouseClick(options, Qt::LeftButton);
-    QVERIFY(!first);
-    workspace.place(Workspace::LeftButton, QPoint(2, 1));
-    QCOMPARE(workspace.maptile().speedValue(2, 1), QStringLiteral("3"));
-    whenModal([&](QWidget *modal) { QVERIFY(child<QCheckBox>(*modal, QStringLiteral("chkAutoNum"))->isChecked()); });
-    QTest::mouseClick(options, Qt::LeftButton);
-}
+    void editorChangesTheTilesetOnlyOnOk()
+    {
+        QTemporaryDir dir;
+        const QString file = dir.filePath(u"set.png"_s);
+        TestImages::save(TestImages::pattern(Geometry::TilesetSize, 5), file);
+        MainWindow main;
+        Workspace &workspace = main.workspace();
+        QVERIFY(workspace.loadTileset(1, file).isEmpty());
+        main.show();
+        workspace.setOutlineCell(1, QPoint(6, 3));
+        const QImage before = workspace.slot(1).fullImage(), palette = workspace.slot(1).palette();
+        const QImage left = workspace.buttonImage(Workspace::Left);
+        // A right double-click on column 6, row 3; rotate right, then leave by Cancel, Escape, the close box or Enter.
+        for (const QString leave : {u"Command5"_s, u"escape"_s, u"close"_s, u"enter"_s}) {
+            whenModal([&](QWidget *modal) {
+                QVERIFY(qobject_cast<EditTileWindow *>(modal));
+                child<QAbstractButton>(modal, u"Command3"_s)->click();
+                if (leave.startsWith(u"Command"_s))
+                    child<QAbstractButton>(modal, leave)->click();
+                else if (leave != u"close"_s)
+                    QTest::keyClick(modal, leave == u"enter"_s ? Qt::Key_Return : Qt::Key_Escape);
+            });
+            QTest::mouseDClick(main.palette(1), Qt::RightButton, {}, QPoint(6 * 48 + 10, 3 * 48 + 10));
+            if (leave != u"enter"_s)
+                QVERIFY(workspace.slot(1).fullImage() == before && workspace.slot(1).palette() == palette
+                        && workspace.buttonImage(Workspace::Left) == left);
+        }
+        QImage expected = before;
+        QPainter(&expected).drawImage(864, 432, before.copy(864, 432, 144, 144).transformed(QTransform().rotate(90)));
+        QCOMPARE(workspace.slot(1).fullImage(), expected);
+        // The palette keeps its grid; the left button shows the edited cell; the file stays.
+        QCOMPARE(workspace.slot(1).palette().pixel(288, 150), qRgb(4, 2, 252));
+        QCOMPARE(workspace.buttonRef(Workspace::Left).text(), u"163"_s);
+        QCOMPARE(workspace.buttonImage(Workspace::Left), workspace.slot(1).palette().copy(288, 144, 48, 48));
+        QCOMPARE(QImage(file).convertToFormat(RasterOps::Format), before);
+    }
+};
 
 QTEST_MAIN(TestSecondaryWindows)
 #include "tst_secondarywindows.moc"

@@ -1,0 +1,60 @@
+// Metadata files: the profile parser on raw bytes, then the same bytes as the
+// .dat beside a tileset image, read through TileData as the editor reads them.
+
+#include "tilesets/ProfileReader.h"
+#include "tilesets/TileData.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+QTemporaryDir scratch; // removed with its files when the run ends
+
+void check(bool condition, const char *what)
+{
+    if (!condition) {
+        fprintf(stderr, "fuzz_profile: %s\n", what);
+        abort();
+    }
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerInitialize(int *, char ***)
+{
+    return scratch.isValid() ? 0 : 1;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    const QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
+    const ProfileReader profile = ProfileReader::fromBytes(bytes);
+    // Lookups with names taken from the input itself reach the entries it made.
+    const QString text = QString::fromLatin1(bytes.left(64));
+    for (const QString &name : text.split(u'='))
+        check(profile.value(QStringLiteral("TILEDATA"), name).size() <= ProfileReader::MaxValueLength,
+              "a value longer than a profile value may be");
+
+    const QString image = scratch.filePath(QStringLiteral("set.jpg"));
+    QFile dat(TileData::datPath(image));
+    if (!dat.open(QIODevice::WriteOnly | QIODevice::Truncate) || dat.write(bytes) != bytes.size())
+        return 0;
+    dat.close();
+    TileData tileData; // a fresh cache: files written within one clock tick look alike
+    const bool readWhole = bytes.size() <= ProfileReader::MaxFileSize;
+    // A few subtiles across the grid; each lookup costs file-system calls.
+    for (int column = 0; column < 6; ++column) {
+        const int row = 5 - column;
+        const QString fromFile = tileData.getTileData(image, column, row);
+        const QString key = QString::number(column) + QString::number(row);
+        check(!readWhole || fromFile == profile.value(QStringLiteral("TILEDATA"), key).trimmed(),
+              "the file and its bytes disagree");
+    }
+    check(tileData.setInfo(image).endsWith(QStringLiteral(" ")), "set information without its closing blank");
+    return 0;
+}

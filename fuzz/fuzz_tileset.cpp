@@ -1,0 +1,61 @@
+// Picture files as a tileset slot or a maptile opens them: Qt's image plugins,
+// our checks for short files and huge headers, and Windows metafiles drawn
+// through WmfRenderer. The input is written to a file named .wmf so that a
+// picture Qt does not recognise also goes down the metafile path.
+
+#include "maptile/RasterOps.h"
+#include "tilesets/TilesetImageReader.h"
+
+#include <QFile>
+#include <QGuiApplication>
+#include <QTemporaryDir>
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+QTemporaryDir scratch; // removed with its files when the run ends
+
+void check(bool condition, const char *what)
+{
+    if (!condition) {
+        fprintf(stderr, "fuzz_tileset: %s\n", what);
+        abort();
+    }
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Decoders complain about every damaged file; the verdict is what counts.
+    qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &) {});
+    // As in the program: image plugins are found through the application.
+    new QGuiApplication(*argc, *argv);
+    return scratch.isValid() ? 0 : 1;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    const QString path = scratch.filePath(QStringLiteral("tileset.wmf"));
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)
+        || file.write(reinterpret_cast<const char *>(data), qint64(size)) != qint64(size))
+        return 0;
+    file.close();
+
+    QString error;
+    const QImage image = TilesetImageReader::read(path, &error);
+    if (image.isNull()) {
+        check(error.startsWith(QStringLiteral("Cannot open \"tileset.wmf\": ")), "a refusal without its reason");
+    } else {
+        check(error.isEmpty(), "a picture and an error at once");
+        check(image.format() == RasterOps::Format, "a picture not in the work format");
+        check(qint64(image.sizeInBytes()) <= qint64(TilesetImageReader::AllocationLimitMb) * 1024 * 1024,
+              "a picture larger than the allocation limit");
+    }
+    return 0;
+}

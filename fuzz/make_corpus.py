@@ -1,0 +1,253 @@
+#!/usr/bin/env python3
+"""Writes the seed corpus of the fuzz targets into fuzz/corpus/<target>/.
+
+Small, valid and slightly odd files of every kind the targets read, so that
+the fuzzer starts from the parsers' interesting paths instead of from nothing.
+Run it again after changing it; the files it writes are kept in the repository.
+"""
+import pathlib
+import struct
+import zlib
+
+HERE = pathlib.Path(__file__).resolve().parent / "corpus"
+
+
+def write(target, name, data):
+    folder = HERE / target
+    folder.mkdir(parents=True, exist_ok=True)
+    (folder / name).write_bytes(data)
+
+
+# --- metadata files ---------------------------------------------------------
+
+def profiles():
+    grid = "".join(f"{c}{r}={(c + r) % 4 + 1}\n" for r in range(6) for c in range(7))
+    write("fuzz_profile", "default.dat", f"[TILEDATA]\nSETNAME=Stone Floors\nCREATOR=Someone\n{grid}".encode())
+    write("fuzz_profile", "crlf_quoted.dat",
+          b'[tiledata]\r\n  SetName = "Crypt Halls" \r\ncreator=\'Q\'\r\n00 = 2 \r\n10=X\r\n; note\r\n')
+    write("fuzz_profile", "duplicates.dat",
+          b"[TILEDATA]\n00=1\n00=2\n[Other]\n01=5\n[TileData]\n01=3\nSETNAME=second\n")
+    write("fuzz_profile", "utf16.dat", "\ufeff[TILEDATA]\r\nSETNAME=Gr\u00fcfte\r\n11=4\r\n".encode("utf-16-le"))
+    write("fuzz_profile", "utf8_bom.dat", "\ufeff[TILEDATA]\nCREATOR=Ma\u00eft\u00e9 \u00c9\nsetname=\u00e9\n".encode())
+    write("fuzz_profile", "latin1.dat", "[TILEDATA]\nCREATOR=Jos\u00e9\n20=3\n".encode("latin-1"))
+    write("fuzz_profile", "long_value.dat", b"[TILEDATA]\nSETNAME=" + b"N" * 300 + b"\n[unclosed\n=no key\n00\n")
+
+
+# --- bitmaps ---------------------------------------------------------------
+
+def dib(width, height, bits=24, compression=0, palette=b"", pixels=None, colours=0):
+    stride = (width * bits + 31) // 32 * 4
+    if pixels is None:
+        row = bytes((x * 37 + 11) & 0xFF for x in range(width * bits // 8 or 1))
+        pixels = (row.ljust(stride, b"\0")[:stride]) * height
+    header = struct.pack("<IiiHHIIiiII", 40, width, height, 1, bits, compression, len(pixels), 2835, 2835,
+                         colours, 0)
+    return header + palette + pixels
+
+
+def bmp_file(info, pixel_offset):
+    return b"BM" + struct.pack("<IHHI", 14 + len(info), 0, 0, pixel_offset) + info
+
+
+def bitmaps():
+    write("fuzz_tileset", "rgb24.bmp", bmp_file(dib(5, 3), 54))
+    grey = b"".join(struct.pack("<BBBB", i * 17, i * 17, i * 17, 0) for i in range(16))
+    write("fuzz_tileset", "pal4.bmp", bmp_file(dib(6, 2, bits=4, palette=grey, colours=16), 54 + len(grey)))
+    pal8 = b"".join(struct.pack("<BBBB", i, 255 - i, i // 2, 0) for i in range(4))
+    rle = bytes([3, 1, 2, 2, 0, 0, 4, 3, 0, 1])  # runs, end of line, end of bitmap
+    write("fuzz_tileset", "rle8.bmp", bmp_file(dib(5, 2, bits=8, compression=1, palette=pal8, pixels=rle,
+                                                   colours=4), 54 + len(pal8)))
+    masks = struct.pack("<III", 0xF800, 0x07E0, 0x001F)
+    write("fuzz_tileset", "bitfields16.bmp",
+          bmp_file(dib(3, 2, bits=16, compression=3, palette=masks), 54 + len(masks)))
+    core = struct.pack("<IHHHH", 12, 2, 2, 1, 24) + bytes(range(12)) + b"\0\0" * 2
+    write("fuzz_tileset", "core.bmp", bmp_file(core, 26))
+
+
+def png_chunk(kind, data):
+    return struct.pack(">I", len(data)) + kind + data + struct.pack(">I", zlib.crc32(kind + data))
+
+
+def png(width, height, colour_type, rows, extra=b""):
+    bits_per_pixel = {2: 3, 3: 1, 6: 4, 0: 1}[colour_type]
+    raw = b"".join(b"\0" + row[:width * bits_per_pixel] for row in rows)
+    return (b"\x89PNG\r\n\x1a\n" + png_chunk(b"IHDR", struct.pack(">IIBBBBB", width, height, 8, colour_type, 0, 0, 0))
+            + extra + png_chunk(b"IDAT", zlib.compress(raw)) + png_chunk(b"IEND", b""))
+
+
+def pngs():
+    write("fuzz_tileset", "rgb.png", png(4, 3, 2, [bytes(range(y * 12, y * 12 + 12)) for y in range(3)]))
+    write("fuzz_tileset", "alpha.png", png(2, 2, 6, [b"\xff\0\0\x80\0\xff\0\xff", b"\0\0\xff\0\xff\xff\xff\x40"]))
+    plte = png_chunk(b"PLTE", b"\0\0\0\xff\xff\xff\x80\x20\x10")
+    trns = png_chunk(b"tRNS", b"\xff\x00")
+    write("fuzz_tileset", "palette.png", png(3, 2, 3, [b"\0\1\2", b"\2\1\0"], plte + trns))
+
+
+def lzw_uncompressed(pixels, min_code_size=2):
+    # A clear code before every index keeps the code width fixed: valid, if wasteful.
+    clear, end, width = 1 << min_code_size, (1 << min_code_size) + 1, min_code_size + 1
+    codes = [c for p in pixels for c in (clear, p)] + [end]
+    value = bit_count = 0
+    out = bytearray()
+    for code in codes:
+        value |= code << bit_count
+        bit_count += width
+        while bit_count >= 8:
+            out.append(value & 0xFF)
+            value >>= 8
+            bit_count -= 8
+    if bit_count:
+        out.append(value & 0xFF)
+    blocks = b"".join(bytes([len(out[i:i + 255])]) + out[i:i + 255] for i in range(0, len(out), 255))
+    return bytes([min_code_size]) + blocks + b"\0"
+
+
+def gifs():
+    table = b"\0\0\0\xff\xff\xff\xc0\x20\x20\x20\x20\xc0"
+    screen = b"GIF89a" + struct.pack("<HHBBB", 3, 2, 0x81, 0, 0) + table
+    image = b"\x2c" + struct.pack("<HHHHB", 0, 0, 3, 2, 0) + lzw_uncompressed([0, 1, 2, 3, 2, 1])
+    write("fuzz_tileset", "plain.gif", screen + image + b"\x3b")
+    control = b"\x21\xf9\x04\x01\x00\x00\x02\x00"  # index 2 transparent
+    comment = b"\x21\xfe\x05hello\x00"
+    interlaced = b"\x2c" + struct.pack("<HHHHB", 0, 0, 3, 2, 0x40) + lzw_uncompressed([3, 3, 1, 0, 0, 2])
+    write("fuzz_tileset", "transparent_two_frames.gif", screen + comment + control + image + interlaced + b"\x3b")
+
+
+JPEG_COLOUR = bytes.fromhex(
+    "ffd8ffe000104a46494600010101006400640000ffdb004300100b0c0e0c0a100e0d0e1211101318281a181616183123"
+    "251d283a333d3c3933383740485c4e404457453738506d51575f626768673e4d71797064785c656763ffdb0043011112"
+    "121815182f1a1a2f63423842636363636363636363636363636363636363636363636363636363636363636363636363"
+    "6363636363636363636363636363ffc00011080008001003012200021101031101ffc4001f0000010501010101010100"
+    "000000000000000102030405060708090a0bffc400b5100002010303020403050504040000017d010203000411051221"
+    "31410613516107227114328191a1082342b1c11552d1f02433627282090a161718191a25262728292a3435363738393a"
+    "434445464748494a535455565758595a636465666768696a737475767778797a838485868788898a9293949596979899"
+    "9aa2a3a4a5a6a7a8a9aab2b3b4b5b6b7b8b9bac2c3c4c5c6c7c8c9cad2d3d4d5d6d7d8d9dae1e2e3e4e5e6e7e8e9eaf1"
+    "f2f3f4f5f6f7f8f9faffc4001f0100030101010101010101010000000000000102030405060708090a0bffc400b51100"
+    "020102040403040705040400010277000102031104052131061241510761711322328108144291a1b1c109233352f015"
+    "6272d10a162434e125f11718191a262728292a35363738393a434445464748494a535455565758595a63646566676869"
+    "6a737475767778797a82838485868788898a92939495969798999aa2a3a4a5a6a7a8a9aab2b3b4b5b6b7b8b9bac2c3c4"
+    "c5c6c7c8c9cad2d3d4d5d6d7d8d9dae2e3e4e5e6e7e8e9eaf2f3f4f5f6f7f8f9faffda000c03010002110311003f00a1"
+    "6fa174f92b4edf42e9f2514567571353b9cf97e2eae9a9ffd9")
+
+JPEG_GREY_PROGRESSIVE = bytes.fromhex(
+    "ffd8ffe000104a46494600010101006400640000ffdb004300100b0c0e0c0a100e0d0e1211101318281a181616183123"
+    "251d283a333d3c3933383740485c4e404457453738506d51575f626768673e4d71797064785c656763ffc2000b080008"
+    "001001011100ffc4001500010100000000000000000000000000000304ffda00080101000000012a7fffc40018100002"
+    "03000000000000000000000000000001020304ffda000801010001050259c8d2cfffc400141001000000000000000000"
+    "00000000000010ffda0008010100063f023fffc400161001010100000000000000000000000000010041ffda00080101"
+    "00013f21532165ffda0008010100000010bfffc40017100003010000000000000000000000000000012111ffda000801"
+    "0100013f106d18c9a3ffd9")
+
+
+def jpegs():
+    # Written by Qt's encoder at quality 50: a 16 x 8 colour gradient, and the
+    # same in grey as a progressive JPEG.
+    write("fuzz_tileset", "colour.jpg", JPEG_COLOUR)
+    write("fuzz_tileset", "grey_progressive.jpg", JPEG_GREY_PROGRESSIVE)
+
+
+# --- metafiles -------------------------------------------------------------
+
+def words(*values):
+    return struct.pack("<%dH" % len(values), *[v & 0xFFFF for v in values])
+
+
+def record(function, params=b""):
+    if len(params) % 2:
+        params += b"\0"
+    return struct.pack("<IH", 3 + len(params) // 2, function) + params
+
+
+def colour(r, g, b):
+    return words(r | g << 8, b)
+
+
+def metafile(records, objects, box=None, units_per_inch=96):
+    body = b"".join(records) + record(0)
+    largest = max(struct.unpack_from("<I", r)[0] for r in records + [record(0)])
+    header = struct.pack("<HHHIHIH", 1, 9, 0x300, 9 + len(body) // 2, objects, largest, 0)
+    if box is None:
+        return header + body
+    left, top, right, bottom = box
+    placeable = struct.pack("<IHhhhhHI", 0x9AC6CDD7, 0, left, top, right, bottom, units_per_inch, 0)
+    checksum = 0
+    for (w,) in struct.iter_unpack("<H", placeable):
+        checksum ^= w
+    return placeable + struct.pack("<H", checksum) + header + body
+
+
+def text_record(x, y, text):
+    return record(0x0521, words(len(text)) + text.ljust(len(text) + len(text) % 2, b"\0") + words(y, x))
+
+
+def font(height, face, weight=400, italic=0, escapement=0):
+    return record(0x02FB, words(height, 0, escapement, escapement, weight) + bytes([italic, 0, 0, 0, 0, 0, 0, 0])
+                  + face.ljust(32, b"\0"))
+
+
+def metafiles():
+    pen = record(0x02FA, words(0, 2, 0) + colour(10, 20, 200))
+    brush = record(0x02FC, words(0) + colour(200, 40, 10) + words(0))
+    hatched = record(0x02FC, words(2) + colour(0, 120, 0) + words(3))
+    select = lambda slot: record(0x012D, words(slot))
+    delete = lambda slot: record(0x01F0, words(slot))
+    window = [record(0x020B, words(0, 0)), record(0x020C, words(60, 80))]
+    shapes = [
+        record(0x041B, words(50, 70, 5, 5)),                      # rectangle
+        record(0x0418, words(40, 60, 10, 20)),                    # ellipse
+        record(0x061C, words(8, 8, 55, 75, 30, 30)),              # rounded rectangle
+        record(0x0817, words(10, 70, 50, 10, 55, 75, 5, 5)),      # arc
+        record(0x081A, words(0, 40, 30, 80, 60, 80, 0, 0)),       # pie
+        record(0x0830, words(60, 0, 0, 80, 60, 80, 0, 0)),        # chord
+    ]
+    lines = [
+        record(0x0214, words(5, 5)), record(0x0213, words(55, 75)),
+        record(0x0324, words(4, 10, 10, 70, 10, 40, 50, 10, 10)),              # polygon
+        record(0x0325, words(3, 0, 59, 40, 0, 79, 59)),                        # polyline
+        record(0x0538, words(2, 3, 3, 0, 0, 20, 0, 0, 20, 30, 30, 50, 30, 30, 50)),  # two polygons
+        record(0x041F, colour(0, 0, 0) + words(30, 40)),          # one pixel
+    ]
+    write("fuzz_tileset", "shapes_placeable.wmf",
+          metafile(window + [pen, select(0), brush, select(1)] + shapes + [delete(1), hatched, select(1)] + lines,
+                   2, box=(0, 0, 80, 60)))
+    write("fuzz_tileset", "shapes_plain.wmf",
+          metafile([record(0x0103, words(1)), pen, select(0), brush, select(1)] + shapes[:3] + lines[2:4], 2))
+    write("fuzz_tileset", "text.wmf", metafile(window + [
+        record(0x0209, colour(0, 0, 0)), record(0x0201, colour(255, 255, 0)), record(0x0102, words(2)),
+        record(0x012E, words(24)), font(-14, b"Arial", 700), select(0), text_record(4, 20, b"Crypt"),
+        font(12, b"Times New Roman", 400, italic=1, escapement=450), select(1),
+        record(0x0A32, words(40, 4, 5, 4) + words(0, 0, 80, 60) + b"Halls\0" + words(7, 7, 7, 7, 7)),
+    ], 2, box=(0, 0, 800, 600), units_per_inch=1440))
+    bitmap = dib(4, 4)
+    write("fuzz_tileset", "bitmap.wmf", metafile(window + [
+        record(0x0B41, words(0x0020, 0x00CC, 4, 4, 0, 0, 60, 80, 0, 0) + bitmap),           # stretched bitmap
+        record(0x0F43, words(0x0020, 0x00CC, 0, 4, 4, 0, 0, 20, 20, 10, 10) + bitmap),     # stretched DIB
+        record(0x0940, words(0x0020, 0x00CC, 0, 0, 4, 4, 30, 30) + bitmap),                # copied bitmap
+        record(0x061D, words(0x0021, 0x00F0, 10, 10, 45, 65)),                              # pattern fill
+    ], 0, box=(0, 0, 80, 60)))
+    pattern = dib(8, 8, bits=1, palette=b"\0\0\0\0\xff\xff\xff\0")
+    palette = record(0x00F7, words(0x300, 2) + b"\x10\x20\x30\0\xf0\xe0\xd0\0")
+    write("fuzz_tileset", "objects.wmf", metafile(window + [
+        record(0x0142, words(5, 0) + pattern), select(0), palette, record(0x0234, words(1)), record(0x0035),
+        record(0x001E), record(0x0416, words(50, 70, 10, 10)), shapes[0], record(0x0127, words(-1)),
+        record(0x0104, words(7)), record(0x0106, words(2)), record(0x0107, words(3)),
+        record(0x0626, words(15, 4) + b"abcd"), delete(0), delete(1),
+    ], 2, box=(0, 0, 80, 60)))
+    # libwmf refuses flood fills on its drawing surface: a seed for the refusal path.
+    write("fuzz_tileset", "flood_fill.wmf", metafile(window + [shapes[0],
+        record(0x0419, colour(0, 0, 0) + words(30, 40)), record(0x0548, words(1) + colour(0, 0, 0) + words(30, 40)),
+    ], 0, box=(0, 0, 80, 60)))
+    write("fuzz_tileset", "rle_pattern.wmf", metafile(window + [
+        record(0x0B41, words(0x0020, 0x00CC, 2, 5, 0, 0, 60, 80, 0, 0)
+               + dib(5, 2, bits=8, compression=1, palette=b"\0\0\xff\0\xff\0\0\0", colours=2,
+                     pixels=bytes([5, 1, 0, 0, 5, 0, 0, 1]))),
+    ], 0, box=(0, 0, 80, 60)))
+
+
+if __name__ == "__main__":
+    profiles()
+    bitmaps()
+    pngs()
+    gifs()
+    jpegs()
+    metafiles()
