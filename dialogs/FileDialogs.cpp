@@ -2,6 +2,7 @@
 
 #include "tilesets/TilesetImageReader.h"
 
+#include <QDir>
 #include <QFileDialog>
 
 namespace FileDialogs {
@@ -10,7 +11,9 @@ namespace {
 // The folder of the last file chosen, so each dialog opens where the user was.
 QString &lastFolder()
 {
-    static QString folder;
+    // Start at home rather than wherever Qt's own dialog state last pointed:
+    // a dialog that opens inside /proc stalls reading its special files.
+    static QString folder = QDir::homePath();
     return folder;
 }
 } // namespace
