@@ -25,6 +25,8 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
+#include <QStyleFactory>
 #include <QToolButton>
 
 namespace {
@@ -271,6 +273,22 @@ void MainWindow::connectHints()
     }
     m_hints->clearOver(this);
     m_hints->clearOver(m_toolbar);
+}
+
+void MainWindow::prepareApplication()
+{
+    QApplication::setApplicationName(Title);
+    QApplication::setApplicationVersion(QStringLiteral("1.00"));
+    QApplication::setDesktopFileName(QStringLiteral("cryptwright"));
+    // One look everywhere: the layout is fixed in pixels.
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QApplication::setFont(UiFonts::standard());
+}
+
+void MainWindow::showCentred()
+{
+    move(screen()->availableGeometry().center() - rect().center());
+    show();
 }
 
 void MainWindow::startUp(const QStringList &tilesetFolders)

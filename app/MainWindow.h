@@ -33,6 +33,11 @@ public:
     static inline const QString Title = QStringLiteral("Cryptwright");
 
     explicit MainWindow(QWidget *parent = nullptr);
+
+    // Names, style and font of the application, set before any window exists.
+    static void prepareApplication();
+    // Shows the window centred on its screen.
+    void showCentred();
     ~MainWindow() override;
 
     // Loads the defaults and builds the first maptile; failures are reported

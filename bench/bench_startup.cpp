@@ -61,17 +61,12 @@ private:
 int child(int argc, char **argv)
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Cryptwright"));
-    QApplication::setApplicationVersion(QStringLiteral("1.00"));
-    QApplication::setDesktopFileName(QStringLiteral("cryptwright"));
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    QApplication::setFont(UiFonts::standard());
+    MainWindow::prepareApplication();
 
     MainWindow window;
     window.startUp();
-    window.move(window.screen()->availableGeometry().center() - window.rect().center());
     FirstPaint firstPaint(&window);
-    window.show();
+    window.showCentred();
     return app.exec();
 }
 

@@ -16,8 +16,7 @@ using namespace Qt::StringLiterals;
 // setUpApplication gives the look main() sets; the blank colour is read from it.
 inline void setUpApplication()
 {
-    QApplication::setStyle(QStyleFactory::create(u"Fusion"_s));
-    QApplication::setFont(UiFonts::standard());
+    MainWindow::prepareApplication();
 }
 
 inline QRgb subtileColour(int slot, int x, int y) { return qRgb(16 + 32 * x, 24 + 56 * y, 30 + 28 * slot); }
