@@ -1,11 +1,13 @@
 #include "app/MainWindow.h"
 
+#include "app/DroppedImage.h"
 #include "app/GuideHints.h"
 #include "app/OutlineShape.h"
 #include "app/UiFonts.h"
 #include "dialogs/FileDialogs.h"
 #include "dialogs/InfoWindow.h"
 #include "editor/EditTileWindow.h"
+#include "maptile/HiResPicture.h"
 #include "maptile/WorkingView.h"
 #include "output/JpegOptionsWindow.h"
 #include "output/MaptileOpener.h"
@@ -16,16 +18,20 @@
 #include "tilesets/PaletteView.h"
 #include "tilesets/TransparencyWindow.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDropEvent>
 #include <QFontMetrics>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
+#include <QTimer>
 #include <QStyleFactory>
 #include <QToolButton>
 
@@ -86,6 +92,17 @@ MainWindow::MainWindow(QWidget *parent)
 
     buildSlots();
     connectHints();
+    addShortcuts();
+    setTabOrders();
+    acceptDrops(m_workingView);
+    for (PaletteView *palette : m_palettes)
+        acceptDrops(palette);
+    // Undoing a size shows it in the size list again.
+    connect(&m_workspace, &Workspace::sizeChosen, this, [this](int columns, int rows) {
+        const int index = m_sizeList->findText(QStringLiteral("%1 x %2").arg(columns).arg(rows));
+        if (index >= 0)
+            m_sizeList->setCurrentIndex(index);
+    });
 }
 
 MainWindow::~MainWindow()
@@ -154,6 +171,7 @@ void MainWindow::buildToolbar()
     m_mapNumBox->setMaxLength(2);
     m_mapNumBox->setGeometry(256, 2, 33, 21);
     connect(m_mapNumBox, &QLineEdit::textChanged, &m_workspace, &Workspace::setMapNumText);
+    connect(m_mapNumBox, &QLineEdit::editingFinished, &m_workspace, &Workspace::endTypingStep);
     connect(&m_workspace, &Workspace::mapNumTextChanged, m_mapNumBox, [this](const QString &text) {
         if (m_mapNumBox->text() != text)
             m_mapNumBox->setText(text);
@@ -175,12 +193,11 @@ void MainWindow::buildToolbar()
     m_designerBox->setFont(UiFonts::standard());
     m_designerBox->setGeometry(400, 2, 133, 21);
     connect(m_designerBox, &QLineEdit::textChanged, &m_workspace, &Workspace::setDesignerText);
+    connect(m_designerBox, &QLineEdit::editingFinished, &m_workspace, &Workspace::endTypingStep);
     connect(&m_workspace, &Workspace::designerTextChanged, m_designerBox, [this](const QString &text) {
         if (m_designerBox->text() != text)
             m_designerBox->setText(text);
     });
-    // The keyboard goes through the toolbar from left to right.
-    setTabOrder(m_designerBox, m_toolButtons[6]);
 
     auto *separator = new QWidget(this);
     separator->setObjectName(QStringLiteral("Line2"));
@@ -324,8 +341,8 @@ void MainWindow::showPreviewBox(int slot)
 {
     const QPoint cell = m_workspace.slot(slot).outlineCell;
     const QImage subtile = m_workspace.slot(slot).subtile(cell.x(), cell.y());
-    m_previewPicture->setPixmap(QPixmap::fromImage(
-        subtile.scaled(91, 91, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)));
+    m_previewPicture->setPixmap(QPixmap::fromImage(HiResPicture::build(
+        subtile, subtile.rect(), QSize(91, 91), m_previewPicture->devicePixelRatio(), false)));
     m_previewBox->move(cell.x() * Geometry::ViewSpaceSize + 4, cell.y() * Geometry::ViewSpaceSize + 56);
     m_previewBox->raise();
     m_previewBox->show();
@@ -353,8 +370,12 @@ void MainWindow::clearMaptile()
 void MainWindow::loadTileset(int slot)
 {
     const QString path = FileDialogs::showOpen(this, FileDialogs::tilesetFilter());
-    if (path.isEmpty())
-        return;
+    if (!path.isEmpty())
+        loadTilesetFile(slot, path);
+}
+
+void MainWindow::loadTilesetFile(int slot, const QString &path)
+{
     const QString error = m_workspace.loadTileset(slot, path);
     if (!error.isEmpty()) {
         QMessageBox::warning(this, Title, error);
@@ -399,8 +420,12 @@ void MainWindow::openInfo()
 void MainWindow::openMaptile()
 {
     const QString path = FileDialogs::showOpen(this, FileDialogs::maptileFilter());
-    if (path.isEmpty())
-        return;
+    if (!path.isEmpty())
+        openMaptileFile(path);
+}
+
+void MainWindow::openMaptileFile(const QString &path)
+{
     const QString error = MaptileOpener::open(m_workspace, path);
     if (!error.isEmpty())
         QMessageBox::warning(this, Title, error);
@@ -455,10 +480,119 @@ void MainWindow::closeEvent(QCloseEvent *event)
     emit closed();
 }
 
+void MainWindow::addCommand(const QList<QKeySequence> &keys, const std::function<void()> &run)
+{
+    auto *action = new QAction(this);
+    action->setShortcuts(keys);
+    connect(action, &QAction::triggered, this, run);
+    addAction(action);
+}
+
+void MainWindow::addShortcuts()
+{
+    const auto withKey = [](const QString &text, const QKeySequence &key) {
+        return QStringLiteral("%1 (%2)").arg(text, key.toString(QKeySequence::NativeText));
+    };
+    const struct { QKeySequence key; QString tip; } tools[] = {
+        {QKeySequence(Qt::CTRL | Qt::Key_N), QStringLiteral("Clear the maptile")},
+        {QKeySequence(Qt::CTRL | Qt::Key_O), QStringLiteral("Open a maptile or a background picture")},
+        {QKeySequence(Qt::CTRL | Qt::Key_S), QStringLiteral("Save the maptile")},
+        {QKeySequence(Qt::Key_F5), QStringLiteral("Full-size preview")},
+        {QKeySequence(Qt::CTRL | Qt::Key_P), QStringLiteral("Print the maptile")}};
+    for (int i = 0; i < 5; ++i) {
+        QToolButton *button = m_toolButtons[i];
+        m_toolButtons[i]->setToolTip(withKey(tools[i].tip, tools[i].key));
+        QList<QKeySequence> keys{tools[i].key};
+        if (i == 3)
+            keys << QKeySequence(Qt::CTRL | Qt::Key_R);
+        addCommand(keys, [button] { button->click(); });
+    }
+    m_toolButtons[5]->setToolTip(QStringLiteral("Options"));
+    m_toolButtons[6]->setToolTip(QStringLiteral("About Cryptwright"));
+
+    for (int slot = 0; slot < Geometry::SlotCount; ++slot) {
+        const QString letter(QChar(u'A' + slot));
+        const QKeySequence key(Qt::CTRL | (Qt::Key_1 + slot));
+        m_setButtons[slot]->setToolTip(withKey(QStringLiteral("Show slot %1").arg(letter), key));
+        m_transButtons[slot]->setToolTip(QStringLiteral("Transparency of slot %1").arg(letter));
+        m_loadButtons[slot]->setToolTip(QStringLiteral("Load a tileset into slot %1").arg(letter));
+        addCommand({key}, [this, slot] { showSlot(slot); });
+    }
+
+    // Always enabled: a disabled one would hand its keys to a text box's own undo.
+    addCommand(QKeySequence::keyBindings(QKeySequence::Undo), [this] { m_workspace.undo(); });
+    addCommand({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)},
+               [this] { m_workspace.redo(); });
+    // Text boxes would take these keys for their own undo; the maptile's comes first.
+    for (QLineEdit *edit : findChildren<QLineEdit *>())
+        edit->installEventFilter(this);
+}
+
+void MainWindow::setTabOrders()
+{
+    // The toolbar from left to right, then the slot buttons row by row.
+    QList<QWidget *> order(m_toolButtons.begin(), m_toolButtons.begin() + 6);
+    order << m_sizeList << m_mapNumBox << m_designerBox << m_toolButtons[6];
+    for (int slot = 0; slot < Geometry::SlotCount; ++slot)
+        order << m_setButtons[slot] << m_transButtons[slot] << m_loadButtons[slot];
+    for (int i = 1; i < order.size(); ++i)
+        setTabOrder(order[i - 1], order[i]);
+}
+
+void MainWindow::acceptDrops(QWidget *target)
+{
+    target->setAcceptDrops(true);
+    target->installEventFilter(this);
+}
+
+void MainWindow::dropFile(QWidget *target, const QString &path)
+{
+    // After the drop has returned: the source waits for it, and a message may follow.
+    QTimer::singleShot(0, this, [this, target, path] {
+        if (auto *palette = qobject_cast<PaletteView *>(target))
+            loadTilesetFile(palette->slot(), path);
+        else
+            openMaptileFile(path);
+    });
+}
+
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
-    // A press on the size icon moves the focus to the size list.
-    if (watched == m_sizeIcon && event->type() == QEvent::MouseButtonPress)
-        m_sizeList->setFocus(Qt::MouseFocusReason);
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+        // A press on the size icon moves the focus to the size list.
+        if (watched == m_sizeIcon)
+            m_sizeList->setFocus(Qt::MouseFocusReason);
+        break;
+    case QEvent::ShortcutOverride: {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        const QKeyCombination combination = key->keyCombination();
+        if (key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Redo)
+            || combination == QKeyCombination(Qt::CTRL | Qt::SHIFT, Qt::Key_Z)
+            || combination == QKeyCombination(Qt::CTRL, Qt::Key_Y))
+            return true;
+        break;
+    }
+    case QEvent::DragEnter:
+    case QEvent::DragMove: {
+        auto *drag = static_cast<QDragMoveEvent *>(event);
+        if (DroppedImage::path(drag->mimeData()).isEmpty())
+            drag->ignore();
+        else
+            drag->acceptProposedAction();
+        return true;
+    }
+    case QEvent::Drop: {
+        auto *drop = static_cast<QDropEvent *>(event);
+        const QString path = DroppedImage::path(drop->mimeData());
+        if (path.isEmpty())
+            return true;
+        drop->acceptProposedAction();
+        dropFile(static_cast<QWidget *>(watched), path);
+        return true;
+    }
+    default:
+        break;
+    }
     return QWidget::eventFilter(watched, event);
 }

@@ -7,6 +7,7 @@
 #include <QWidget>
 
 #include <array>
+#include <functional>
 
 class EditTileWindow;
 class GuideHints;
@@ -54,9 +55,12 @@ public:
     // The toolbar and slot commands.
     void clearMaptile();
     void loadTileset(int slot);
+    // Loads a file into a slot, as the slot's folder button does after its dialog.
+    void loadTilesetFile(int slot, const QString &path);
     void applySelectedSize();
     // The output commands: open a picture as the maptile, save, preview, print.
     void openMaptile();
+    void openMaptileFile(const QString &path);
     void saveMaptile();
     void showPreview();
     void printMaptile();
@@ -79,6 +83,11 @@ private:
     void buildGuide();
     void buildSlots();
     void connectHints();
+    void addShortcuts();
+    void setTabOrders();
+    void acceptDrops(QWidget *target);
+    void dropFile(QWidget *target, const QString &path);
+    void addCommand(const QList<QKeySequence> &keys, const std::function<void()> &run);
     void showPreviewBox(int slot);
     void showSetInfo(int slot);
     QToolButton *iconButton(const QString &name, const QString &icon, QRect geometry, QWidget *parent);

@@ -12,7 +12,11 @@ OutlineShape::OutlineShape(QColor colour, QWidget *parent)
 
 void OutlineShape::paintEvent(QPaintEvent *)
 {
+    // Filled edges rather than a stroke: a pen centred on the border would
+    // stand half outside the widget on a scaled screen.
     QPainter painter(this);
-    painter.setPen(m_colour);
-    painter.drawRect(QRect(0, 0, width() - 1, height() - 1));
+    painter.fillRect(0, 0, width(), 1, m_colour);
+    painter.fillRect(0, height() - 1, width(), 1, m_colour);
+    painter.fillRect(0, 0, 1, height(), m_colour);
+    painter.fillRect(width() - 1, 0, 1, height(), m_colour);
 }

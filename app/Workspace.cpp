@@ -1,5 +1,12 @@
 #include "app/Workspace.h"
 
+#include "app/ClearCommand.h"
+#include "app/OpenImageCommand.h"
+#include "app/PlaceCommand.h"
+#include "app/ResizeCommand.h"
+#include "app/SpeedValueCommand.h"
+#include "app/TextCommand.h"
+
 #include "maptile/RasterOps.h"
 #include "maptile/Redraw.h"
 #include "tilesets/TilesetImageReader.h"
@@ -30,6 +37,8 @@ Workspace::Workspace(QObject *parent)
     // Slots D and H start keyed, for object sets drawn on a background colour.
     m_slots[3].transparency = TransparencySetting(QStringLiteral("1"));
     m_slots[7].transparency = TransparencySetting(QStringLiteral("1"));
+    // About 60 MB of placements; older steps are forgotten.
+    m_undoStack.setUndoLimit(1000);
     m_buttonRefs = {SubtileRef{0, 6, 0}, SubtileRef{0, 6, 3}, SubtileRef{0, 1, 1}};
     for (QImage &image : m_buttonImages) {
         image = QImage(ViewSpaceSize, ViewSpaceSize, RasterOps::Format);
@@ -46,29 +55,33 @@ QStringList Workspace::defaultTilesetFolders()
 
 void Workspace::startUp(const QStringList &folders, const std::function<void(const QString &)> &report)
 {
-    for (int i = 0; i < int(DefaultTilesetNames.size()); ++i) {
-        QString path = folders.isEmpty() ? QString() : QDir(folders.first()).filePath(DefaultTilesetNames[i]);
+    QStringList paths;
+    for (const QString &name : DefaultTilesetNames) {
+        QString path = folders.isEmpty() ? QString() : QDir(folders.first()).filePath(name);
         for (const QString &folder : folders) {
-            const QString candidate = QDir(folder).filePath(DefaultTilesetNames[i]);
+            const QString candidate = QDir(folder).filePath(name);
             if (QFileInfo::exists(candidate)) {
                 path = candidate;
                 break;
             }
         }
-        QString error;
-        const QImage picture = TilesetImageReader::read(path, &error);
-        if (picture.isNull())
-            report(error);
+        paths << path;
+    }
+    QStringList errors;
+    const QList<QImage> pictures = TilesetImageReader::readAll(paths, &errors);
+    for (int i = 0; i < int(DefaultTilesetNames.size()); ++i) {
+        if (pictures[i].isNull())
+            report(errors[i]);
         else
-            m_slots[i].setPicture(picture, path);
+            m_slots[i].setPicture(pictures[i], paths[i]);
     }
     // A default slot whose file failed still gets its grid.
     for (int i = 0; i < int(DefaultTilesetNames.size()); ++i)
         m_slots[i].buildPalette();
     for (int i = 0; i < int(DefaultTilesetNames.size()); ++i)
         paintButtons(i);
-    m_overlays.paintDesigner(m_designerText);
-    blankMaptile(Geometry::MaxColumns, Geometry::MaxRows);
+    m_overlays.paintDesigner(designerText());
+    putBlank(Geometry::MaxColumns, Geometry::MaxRows);
     m_maptileChanged = false;
 }
 
@@ -140,69 +153,144 @@ void Workspace::place(int buttonCode, QPoint space)
 {
     m_maptileChanged = true;
     const int picture = pictureForButton(buttonCode);
-    if (picture >= 0) {
-        const SubtileRef ref = m_buttonRefs[picture];
-        // A record can only name slots 0-7, columns 0-6 and rows 0-3; anything
-        // else would read outside the tileset.
-        if (ref.slot < Geometry::SlotCount && ref.column < Geometry::TilesetColumns && ref.row < Geometry::TilesetRows) {
-            if (m_autoNumber && Maptile::inSpeedTable(space.x(), space.y()))
-                m_maptile.setSpeedValue(space.x(), space.y(), getTileData(ref.slot, ref.column, ref.row));
-            const TilesetSlot &slot = m_slots[ref.slot];
-            m_maptile.composite(slot.fullImage(), ref.column, ref.row, space, slot.transparency);
-        }
+    // A record can only name slots 0-7, columns 0-6 and rows 0-3; anything
+    // else would read outside the tileset.
+    const SubtileRef ref = picture >= 0 ? m_buttonRefs[picture] : SubtileRef{-1, 0, 0};
+    if (ref.slot < 0 || ref.slot >= Geometry::SlotCount || ref.column >= Geometry::TilesetColumns
+        || ref.row >= Geometry::TilesetRows) {
+        paintNum();
+        return;
     }
-    paintNum();
+    QString speed = m_maptile.speedValue(space.x(), space.y());
+    if (m_autoNumber && Maptile::inSpeedTable(space.x(), space.y()))
+        speed = getTileData(ref.slot, ref.column, ref.row);
+    const TilesetSlot &slot = m_slots[ref.slot];
+    m_undoStack.push(new PlaceCommand(*this, space, {slot.fullImage(), ref.column, ref.row, slot.transparency}, speed));
 }
 
 void Workspace::chooseSpeedValue(QPoint space, const QString &value)
+{
+    m_undoStack.push(new SpeedValueCommand(*this, space, value));
+}
+
+void Workspace::setSize(int columns, int rows)
+{
+    if (columns == m_maptile.columns() && rows == m_maptile.rows())
+        paintNum();
+    else
+        m_undoStack.push(new ResizeCommand(*this, columns, rows));
+}
+
+void Workspace::blankMaptile(int columns, int rows)
+{
+    m_undoStack.push(new ClearCommand(*this, columns, rows));
+}
+
+void Workspace::openImage(const QImage &image)
+{
+    m_undoStack.push(new OpenImageCommand(*this, image));
+}
+
+void Workspace::setText(TextBox box, const QString &text)
+{
+    if (text != m_texts[box])
+        m_undoStack.push(new TextCommand(*this, box, text));
+}
+
+void Workspace::undo()
+{
+    if (!m_undoStack.canUndo())
+        return;
+    endTypingStep();
+    m_undoStack.undo();
+    m_maptileChanged = true;
+}
+
+void Workspace::redo()
+{
+    if (!m_undoStack.canRedo())
+        return;
+    endTypingStep();
+    m_undoStack.redo();
+    m_maptileChanged = true;
+}
+
+void Workspace::putSubtile(QPoint space, const QImage &tileset, int column, int row,
+                           const TransparencySetting &setting, const QString &speed)
+{
+    m_maptileChanged = true;
+    m_maptile.setSpeedValue(space.x(), space.y(), speed);
+    m_maptile.composite(tileset, column, row, space, setting);
+    paintNum();
+}
+
+void Workspace::putSpace(QPoint space, const QImage &pixels, const QString &speed)
+{
+    m_maptile.setSpacePixels(space, pixels);
+    m_maptile.setSpeedValue(space.x(), space.y(), speed);
+    paintNum();
+}
+
+void Workspace::putSpeedValue(QPoint space, const QString &value)
 {
     m_maptile.setSpeedValue(space.x(), space.y(), value);
     paintNum();
     m_maptileChanged = true;
 }
 
-void Workspace::setSize(int columns, int rows)
+void Workspace::putSize(int columns, int rows)
 {
+    if (m_maptile.resize(columns, rows))
+        m_maptileChanged = true;
+    paintNum();
+    emit sizeChosen(columns, rows);
+}
+
+void Workspace::putMaster(const QImage &master)
+{
+    m_maptile.setMaster(master);
+    paintNum();
+    emit sizeChosen(m_maptile.columns(), m_maptile.rows());
+}
+
+void Workspace::putBlank(int columns, int rows)
+{
+    m_maptile.blank();
+    // Growing fills the new spaces with the blank colour too.
     if (m_maptile.resize(columns, rows))
         m_maptileChanged = true;
     paintNum();
 }
 
-void Workspace::blankMaptile(int columns, int rows)
+void Workspace::putMaptile(const QImage &master, const SpeedValues &speed)
 {
-    m_maptile.blank();
-    // Growing fills the new spaces with the blank colour too.
-    setSize(columns, rows);
+    m_maptile.setMaster(master);
+    m_maptile.setSpeedValues(speed);
+    paintNum();
 }
 
-void Workspace::openImage(const QImage &image)
+void Workspace::putImage(const QImage &image)
 {
     m_maptile.setImage(image);
-    if (!m_mapNumText.isEmpty())
-        setMapNumText(QString());
+    if (!mapNumText().isEmpty())
+        putText(MapNumBox, QString());
     else
         paintNum();
 }
 
-void Workspace::setMapNumText(const QString &text)
+void Workspace::putText(TextBox box, const QString &text)
 {
-    if (text == m_mapNumText)
+    if (text == m_texts[box])
         return;
-    m_mapNumText = text;
+    m_texts[box] = text;
     m_maptileChanged = true;
-    m_overlays.paintMapNum(text);
-    emit mapNumTextChanged(text);
-    paintNum();
-}
-
-void Workspace::setDesignerText(const QString &text)
-{
-    if (text == m_designerText)
-        return;
-    m_designerText = text;
-    m_maptileChanged = true;
-    m_overlays.paintDesigner(text);
-    emit designerTextChanged(text);
+    if (box == MapNumBox) {
+        m_overlays.paintMapNum(text);
+        emit mapNumTextChanged(text);
+    } else {
+        m_overlays.paintDesigner(text);
+        emit designerTextChanged(text);
+    }
     paintNum();
 }
 
@@ -218,6 +306,6 @@ void Workspace::setSpeedFont(const QFont &font, const QColor &colour)
 
 void Workspace::paintNum()
 {
-    Redraw::paintNum(m_maptile, !m_mapNumText.isEmpty(), m_overlays, m_preview, m_view);
+    Redraw::paintNum(m_maptile, !mapNumText().isEmpty(), m_overlays, m_preview, m_view);
     emit redrawn();
 }

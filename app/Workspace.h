@@ -8,6 +8,7 @@
 
 #include <QImage>
 #include <QObject>
+#include <QUndoStack>
 
 #include <array>
 #include <functional>
@@ -26,6 +27,8 @@ public:
     // The three button pictures, in the order left, middle, right.
     enum ButtonPicture { Left = 0, Middle = 1, Right = 2 };
     static constexpr int ButtonCount = 3;
+    // The two text boxes of the toolbar.
+    enum TextBox { MapNumBox = 0, DesignerBox = 1 };
     // Picture for a button code, or -1 for none (two buttons at once).
     static int pictureForButton(int code);
 
@@ -36,7 +39,7 @@ public:
     explicit Workspace(QObject *parent = nullptr);
 
     // Start-up: the default tilesets into slots A-D (each failure reported
-    // through report at once, before the next slot), their palettes, the first
+    // through report, in slot order), their palettes, the first
     // button subtiles, the credit, a blank 5 x 6 maptile, and the flag cleared.
     // Each default is taken from the first of folders that holds it.
     void startUp(const QStringList &folders, const std::function<void(const QString &)> &report);
@@ -65,7 +68,7 @@ public:
     // Repaints every button picture assigned from slot index.
     void paintButtons(int index);
 
-    // The maptile.
+    // The maptile. Each change below is one undo step.
     const Maptile &maptile() const { return m_maptile; }
     bool maptileChanged() const { return m_maptileChanged; }
     void setMaptileChanged(bool changed) { m_maptileChanged = changed; }
@@ -84,10 +87,32 @@ public:
     // speed values and the maptile number cleared.
     void openImage(const QImage &image);
 
-    const QString &mapNumText() const { return m_mapNumText; }
-    const QString &designerText() const { return m_designerText; }
-    void setMapNumText(const QString &text);
-    void setDesignerText(const QString &text);
+    const QString &mapNumText() const { return m_texts[MapNumBox]; }
+    const QString &designerText() const { return m_texts[DesignerBox]; }
+    const QString &text(TextBox box) const { return m_texts[box]; }
+    void setMapNumText(const QString &text) { setText(MapNumBox, text); }
+    void setDesignerText(const QString &text) { setText(DesignerBox, text); }
+    void setText(TextBox box, const QString &text);
+
+    // Undo and redo of the maptile's changes; either marks the maptile changed.
+    QUndoStack &undoStack() { return m_undoStack; }
+    void undo();
+    void redo();
+    // Typing in a text box stays one step until this is called (the box lost the focus).
+    void endTypingStep() { ++m_typingStep; }
+    int typingStep() const { return m_typingStep; }
+
+    // What the undo steps carry out. Each redraws; none records a step.
+    void putSubtile(QPoint space, const QImage &tileset, int column, int row, const TransparencySetting &setting,
+                    const QString &speed);
+    void putSpace(QPoint space, const QImage &pixels, const QString &speed);
+    void putSpeedValue(QPoint space, const QString &value);
+    void putSize(int columns, int rows);
+    void putMaster(const QImage &master);
+    void putBlank(int columns, int rows);
+    void putMaptile(const QImage &master, const SpeedValues &speed);
+    void putImage(const QImage &image);
+    void putText(TextBox box, const QString &text);
 
     MaptileOverlays &overlays() { return m_overlays; }
     void setMapNumFont(const QFont &font, const QColor &colour);
@@ -106,6 +131,8 @@ signals:
     void designerTextChanged(const QString &text);
     // The preview and working view were rebuilt.
     void redrawn();
+    // A size from the size list was applied, undone or redone; the list follows it.
+    void sizeChosen(int columns, int rows);
 
 private:
     std::array<TilesetSlot, Geometry::SlotCount> m_slots;
@@ -114,10 +141,11 @@ private:
     TileData m_tileData;
     Maptile m_maptile;
     MaptileOverlays m_overlays;
-    QString m_mapNumText;
-    QString m_designerText;
+    std::array<QString, 2> m_texts;
     QImage m_preview;
     QImage m_view;
     bool m_maptileChanged = false;
     bool m_autoNumber = true;
+    QUndoStack m_undoStack;
+    int m_typingStep = 0;
 };

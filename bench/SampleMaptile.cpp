@@ -95,9 +95,18 @@ void paint(Workspace &workspace)
 
 Tilesets readTilesets(QString *error)
 {
-    Tilesets tilesets;
+    // The way the editor reads its default tilesets at start-up.
+    QStringList paths;
     for (int slot = 0; slot < TilesetCount; ++slot)
-        tilesets[slot] = TilesetImageReader::read(tilesetPath(slot), error);
+        paths << tilesetPath(slot);
+    QStringList errors;
+    const QList<QImage> images = TilesetImageReader::readAll(paths, &errors);
+    Tilesets tilesets;
+    for (int slot = 0; slot < TilesetCount; ++slot) {
+        tilesets[slot] = images[slot];
+        if (!errors[slot].isEmpty())
+            *error = errors[slot];
+    }
     return tilesets;
 }
 

@@ -31,6 +31,7 @@ public:
     // Ignored outside the 5 x 6 table.
     void setSpeedValue(int column, int row, const QString &value);
     void clearSpeedValues();
+    void setSpeedValues(const SpeedValues &values) { m_speed = values; }
 
     // Resizes the master to columns x rows spaces, anchored at the top-left;
     // new area shows the blank colour. Returns whether the size differed.

@@ -63,7 +63,11 @@ QPoint WorkingView::currentSpace() const
 void WorkingView::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    painter.drawImage(0, 0, m_workspace.workingView());
+    m_picture.draw(painter, m_workspace.workingView(), [this] {
+        // The preview carries the overlays; the view shows its top-left part at one third.
+        const QRect part(QPoint(0, 0), m_workspace.workingView().size() * 3);
+        return HiResPicture::Source{m_workspace.preview(), part, true};
+    });
 }
 
 void WorkingView::mouseMoveEvent(QMouseEvent *event)

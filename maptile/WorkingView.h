@@ -1,5 +1,7 @@
 #pragma once
 
+#include "maptile/HiResPicture.h"
+
 #include <QWidget>
 
 class OutlineShape;
@@ -41,4 +43,5 @@ private:
     Workspace &m_workspace;
     OutlineShape *m_outline;
     QComboBox *m_speedList;
+    HiResPicture m_picture;
 };

@@ -36,5 +36,12 @@ ButtonPictureView::ButtonPictureView(Workspace &workspace, int picture, QWidget 
 void ButtonPictureView::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    painter.drawImage(rect(), m_workspace.buttonImage(m_picture));
+    m_hiRes.draw(painter, m_workspace.buttonImage(m_picture), [this] {
+        // The picture is a palette cell: the subtile at one third in its grid frame.
+        const SubtileRef ref = m_workspace.buttonRef(m_picture);
+        const TilesetSlot &slot = m_workspace.slot(ref.slot);
+        constexpr int size = Geometry::SpaceSize;
+        return HiResPicture::Source{slot.fullImage(), QRect(ref.column * size, ref.row * size, size, size),
+                                    slot.hasPalette()};
+    });
 }

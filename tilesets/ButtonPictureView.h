@@ -1,5 +1,7 @@
 #pragma once
 
+#include "maptile/HiResPicture.h"
+
 #include <QWidget>
 
 class Workspace;
@@ -19,4 +21,5 @@ protected:
 private:
     Workspace &m_workspace;
     int m_picture;
+    HiResPicture m_hiRes;
 };

@@ -13,8 +13,11 @@ public:
 
     // The shared picture, built on first use.
     static const QImage &image();
+    // The same grid for a screen with ratio device pixels per pixel: cell
+    // edges on the device pixel nearest to theirs, borders round(ratio) wide.
+    static QImage image(qreal ratio);
     // The colour that is left out when the grid is laid over a picture.
     static QRgb key();
     // Lays the top-left part of the grid, as large as target, over target.
-    static void layOver(QImage &target);
+    static void layOver(QImage &target, qreal ratio = 1);
 };

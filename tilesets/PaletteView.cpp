@@ -68,8 +68,12 @@ void PaletteView::showSetInfo()
 
 void PaletteView::paintEvent(QPaintEvent *)
 {
+    const TilesetSlot &slot = m_workspace.slot(m_slot);
     QPainter painter(this);
-    painter.drawImage(0, 0, m_workspace.slot(m_slot).palette());
+    // A slot whose palette was never built shows no grid.
+    m_picture.draw(painter, slot.palette(), [&slot] {
+        return HiResPicture::Source{slot.fullImage(), slot.fullImage().rect(), slot.hasPalette()};
+    });
 }
 
 void PaletteView::placeOutline()

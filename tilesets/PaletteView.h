@@ -1,5 +1,7 @@
 #pragma once
 
+#include "maptile/HiResPicture.h"
+
 #include <QWidget>
 
 class OutlineShape;
@@ -46,4 +48,5 @@ private:
     QLabel *m_letter;
     QLabel *m_setInfo;
     OutlineShape *m_outline;
+    HiResPicture m_picture;
 };

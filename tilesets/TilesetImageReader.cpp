@@ -11,6 +11,8 @@
 #include <QPainter>
 #include <QtEndian>
 
+#include <future>
+
 namespace {
 
 QString describe(const QString &path, const QString &reason)
@@ -172,6 +174,22 @@ bool endsEarly(const QByteArray &format, const QByteArray &bytes)
 }
 
 } // namespace
+
+QList<QImage> TilesetImageReader::readAll(const QStringList &paths, QStringList *errors)
+{
+    // Decoding is most of the time start-up takes; each file decodes on its own.
+    std::vector<std::future<QImage>> reads;
+    QList<QString> found(paths.size());
+    for (qsizetype i = 1; i < paths.size(); ++i)
+        reads.push_back(std::async(std::launch::async, [&paths, &found, i] { return read(paths[i], &found[i]); }));
+    QList<QImage> images;
+    if (!paths.isEmpty())
+        images << read(paths.front(), &found.front());
+    for (std::future<QImage> &image : reads)
+        images << image.get();
+    *errors = found;
+    return images;
+}
 
 QImage TilesetImageReader::read(const QString &path, QString *error)
 {

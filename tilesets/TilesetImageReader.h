@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QImage>
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -19,6 +20,8 @@ public:
     // The picture at its own size in the work format, or a null image with
     // error set to a sentence that names the file and the reason.
     static QImage read(const QString &path, QString *error);
+    // Reads several files side by side, one thread each; errors[i] belongs to paths[i].
+    static QList<QImage> readAll(const QStringList &paths, QStringList *errors);
     // The patterns offered by the open dialogs besides the design's own.
     static QStringList extraPatterns();
 };

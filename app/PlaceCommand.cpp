@@ -1,0 +1,26 @@
+#include "app/PlaceCommand.h"
+
+#include "app/Workspace.h"
+
+PlaceCommand::PlaceCommand(Workspace &workspace, QPoint space, Subtile subtile, QString speed)
+    : QUndoCommand(QStringLiteral("Place subtile"))
+    , m_workspace(workspace)
+    , m_space(space)
+    , m_subtile(std::move(subtile))
+    // Three bytes a pixel hold an opaque space exactly, a quarter less than the work format.
+    , m_before(workspace.maptile().spacePixels(space).convertToFormat(QImage::Format_RGB888))
+    , m_speedBefore(workspace.maptile().speedValue(space.x(), space.y()))
+    , m_speedAfter(std::move(speed))
+{
+}
+
+void PlaceCommand::redo()
+{
+    m_workspace.putSubtile(m_space, m_subtile.tileset, m_subtile.column, m_subtile.row, m_subtile.setting,
+                           m_speedAfter);
+}
+
+void PlaceCommand::undo()
+{
+    m_workspace.putSpace(m_space, m_before, m_speedBefore);
+}
