@@ -1,33 +1,27 @@
 // Metadata files: the profile parser on raw bytes, then the same bytes as the
 // .dat beside a tileset image, read through TileData as the editor reads them.
 
+#include "FuzzSupport.h"
+
 #include "tilesets/ProfileReader.h"
 #include "tilesets/TileData.h"
 
-#include <QFile>
-#include <QTemporaryDir>
+#include <QFileInfo>
 
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 
 namespace {
 
-QTemporaryDir scratch; // removed with its files when the run ends
-
 void check(bool condition, const char *what)
 {
-    if (!condition) {
-        fprintf(stderr, "fuzz_profile: %s\n", what);
-        abort();
-    }
+    FuzzSupport::check(condition, "fuzz_profile", what);
 }
 
 } // namespace
 
 extern "C" int LLVMFuzzerInitialize(int *, char ***)
 {
-    return scratch.isValid() ? 0 : 1;
+    return FuzzSupport::scratch().isValid() ? 0 : 1;
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
@@ -40,11 +34,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         check(profile.value(QStringLiteral("TILEDATA"), name).size() <= ProfileReader::MaxValueLength,
               "a value longer than a profile value may be");
 
-    const QString image = scratch.filePath(QStringLiteral("set.jpg"));
-    QFile dat(TileData::datPath(image));
-    if (!dat.open(QIODevice::WriteOnly | QIODevice::Truncate) || dat.write(bytes) != bytes.size())
+    const QString image = FuzzSupport::scratch().filePath(QStringLiteral("set.jpg"));
+    if (FuzzSupport::writeScratch(QFileInfo(TileData::datPath(image)).fileName(), bytes).isEmpty())
         return 0;
-    dat.close();
     TileData tileData; // a fresh cache: files written within one clock tick look alike
     const bool readWhole = bytes.size() <= ProfileReader::MaxFileSize;
     // A few subtiles across the grid; each lookup costs file-system calls.

@@ -3,27 +3,20 @@
 // through WmfRenderer. The input is written to a file named .wmf so that a
 // picture Qt does not recognise also goes down the metafile path.
 
+#include "FuzzSupport.h"
+
 #include "maptile/RasterOps.h"
 #include "tilesets/TilesetImageReader.h"
 
-#include <QFile>
 #include <QGuiApplication>
-#include <QTemporaryDir>
 
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 
 namespace {
 
-QTemporaryDir scratch; // removed with its files when the run ends
-
 void check(bool condition, const char *what)
 {
-    if (!condition) {
-        fprintf(stderr, "fuzz_tileset: %s\n", what);
-        abort();
-    }
+    FuzzSupport::check(condition, "fuzz_tileset", what);
 }
 
 } // namespace
@@ -35,17 +28,15 @@ extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
     qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &) {});
     // As in the program: image plugins are found through the application.
     new QGuiApplication(*argc, *argv);
-    return scratch.isValid() ? 0 : 1;
+    return FuzzSupport::scratch().isValid() ? 0 : 1;
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    const QString path = scratch.filePath(QStringLiteral("tileset.wmf"));
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)
-        || file.write(reinterpret_cast<const char *>(data), qint64(size)) != qint64(size))
+    const QString path = FuzzSupport::writeScratch(
+        QStringLiteral("tileset.wmf"), QByteArray::fromRawData(reinterpret_cast<const char *>(data), qsizetype(size)));
+    if (path.isEmpty())
         return 0;
-    file.close();
 
     QString error;
     const QImage image = TilesetImageReader::read(path, &error);
