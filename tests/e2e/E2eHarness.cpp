@@ -1,40 +1,22 @@
 #include "E2eHarness.h"
 
-#include <QDeadlineTimer>
 #include <QDir>
-#include <QFile>
 #include <QTest>
 
 #include <csignal>
+#include <cstring>
 #include <sys/prctl.h>
 #include <xcb/xcb.h>
 
 namespace {
 
-constexpr int PollMs = 20;
-constexpr int StartTimeoutMs = 15000;
+constexpr int PollMs = 20, StartTimeoutMs = 15000;
 // Qt's double-click interval (400 ms) with a margin.
 constexpr int DoubleClickMs = 450;
-const QString MainTitle = "Cryptwright";
 
-template <typename Reply>
-std::unique_ptr<Reply, void (*)(void *)> owned(Reply *reply)
-{
-    return {reply, &free};
-}
-
-xcb_atom_t atom(xcb_connection_t *x, const QByteArray &name)
-{
-    const auto reply = owned(xcb_intern_atom_reply(x, xcb_intern_atom(x, 0, name.size(), name.constData()), nullptr));
-    return reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
-}
-
-QByteArray property(xcb_connection_t *x, xcb_window_t window, xcb_atom_t name)
-{
-    const auto reply = owned(xcb_get_property_reply(x, xcb_get_property(x, 0, window, name, 0, 0, 256), nullptr));
-    const auto *value = static_cast<const char *>(reply ? xcb_get_property_value(reply.get()) : nullptr);
-    return QByteArray(value, value ? xcb_get_property_value_length(reply.get()) : 0);
-}
+// xcb replies are the caller's to free.
+template<typename Reply>
+std::unique_ptr<Reply, void (*)(void *)> owned(Reply *reply) { return {reply, &free}; }
 
 } // namespace
 
@@ -51,10 +33,8 @@ bool E2eHarness::startServer()
         reply += m_server.readAllStandardOutput();
     qputenv("DISPLAY", ":" + reply.trimmed());
     m_x = xcb_connect(nullptr, nullptr);
-    if (!reply.endsWith('\n') || xcb_connection_has_error(m_x)) {
-        qWarning("Xvfb reported no usable display: %s", qPrintable(m_server.errorString()));
+    if (!reply.endsWith('\n') || xcb_connection_has_error(m_x))
         return false;
-    }
     m_rootWindow = xcb_setup_roots_iterator(xcb_get_setup(m_x)).data->root;
     return true;
 }
@@ -75,12 +55,12 @@ bool E2eHarness::launch(const QString &program)
     QDir(m_root->path()).mkdir("work");
     // Each run starts from nothing (no remembered settings or folders), and at scale 1.
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const QString folder : {"CONFIG", "CACHE", "DATA"})
-        environment.insert("XDG_" + folder + "_HOME", m_root->filePath(folder.toLower()));
+    for (const char *name : {"XDG_CONFIG_HOME", "XDG_CACHE_HOME", "XDG_DATA_HOME", "QT_SCALE_FACTOR",
+                             "QT_SCREEN_SCALE_FACTORS"})
+        environment.remove(name);
+    environment.insert("HOME", m_root->path());
     environment.insert("XDG_RUNTIME_DIR", m_root->path());
     environment.insert("QT_QPA_PLATFORM", "xcb");
-    environment.remove("QT_SCALE_FACTOR");
-    environment.remove("QT_SCREEN_SCALE_FACTORS");
     m_program.setProcessEnvironment(environment);
     m_program.setWorkingDirectory(workDir());
     // A file, not a pipe: a chatty program can never block on a full pipe.
@@ -90,24 +70,58 @@ bool E2eHarness::launch(const QString &program)
     xdotool({"mousemove", "0", "0"}); // no hover in the first picture
     const QImage screenBefore = grabScreen();
     m_program.start(program, {});
-    waitFor([&] { return (m_main = waitForWindow(MainTitle, 0)).id || m_program.state() == QProcess::NotRunning; },
+    waitFor([&] { return (m_main = waitForWindow("Cryptwright", 0)).id || m_program.state() == QProcess::NotRunning; },
             StartTimeoutMs);
     m_target = m_main;
-    if (!m_main.id)
-        qWarning("No window titled %s appeared; the program %s. Its output:\n%s", qPrintable(MainTitle),
-                 qPrintable(m_program.state() ? "runs" : "ended: " + m_program.errorString()), qPrintable(output()));
     // Shown is not yet painted: wait until its area shows something new and has settled.
     return m_main.id && waitForChange({}, screenBefore.copy(m_main.geometry), StartTimeoutMs);
 }
 
 void E2eHarness::kill()
 {
+    if (m_main.id && m_program.state() == QProcess::Running) {
+        sendClose(m_main.id);
+        if (!m_program.waitForFinished(2000)) {
+            const Window question = waitForWindow("Cryptwright", 1000);
+            if (question.id && waitForFocus(question))
+                keys({"Return"});
+            m_program.waitForFinished(5000);
+        }
+    }
     m_program.kill();
     m_program.waitForFinished();
     // The next launch's first picture must not see this run's window.
     if (m_main.id)
         waitForWindowClosed(m_main);
     m_main = m_target = {};
+}
+
+void E2eHarness::sendClose(quint32 id)
+{
+    const auto atom = [this](const char *name) {
+        auto reply = owned(xcb_intern_atom_reply(m_x, xcb_intern_atom(m_x, 0, strlen(name), name), nullptr));
+        return reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
+    };
+    xcb_client_message_event_t event{};
+    event.response_type = XCB_CLIENT_MESSAGE;
+    event.format = 32;
+    event.window = id;
+    event.type = atom("WM_PROTOCOLS");
+    event.data.data32[0] = atom("WM_DELETE_WINDOW");
+    event.data.data32[1] = XCB_CURRENT_TIME;
+    xcb_send_event(m_x, 0, id, XCB_EVENT_MASK_NO_EVENT, reinterpret_cast<const char *>(&event));
+    xcb_flush(m_x);
+}
+
+QString E2eHarness::sanitizerReport() const
+{
+    const QString log = output();
+    for (const char *marker : {"ERROR: AddressSanitizer", "ERROR: LeakSanitizer", "runtime error:"}) {
+        const qsizetype at = log.indexOf(QLatin1String(marker));
+        if (at >= 0)
+            return log.mid(at, 2000);
+    }
+    return {};
 }
 
 QString E2eHarness::output() const
@@ -119,14 +133,16 @@ QString E2eHarness::output() const
 E2eHarness::Window E2eHarness::waitForWindow(const QString &title, int timeoutMs)
 {
     Window found;
-    const xcb_atom_t name = atom(m_x, "_NET_WM_NAME");
     waitFor([&] {
         const auto tree = owned(xcb_query_tree_reply(m_x, xcb_query_tree(m_x, m_rootWindow), nullptr));
         for (int i = 0; tree && i < xcb_query_tree_children_length(tree.get()); ++i) {
             const xcb_window_t id = xcb_query_tree_children(tree.get())[i];
             const auto geometry = owned(xcb_get_geometry_reply(m_x, xcb_get_geometry(m_x, id), nullptr));
-            if (id != m_main.id && geometry && isViewable(id)
-                && QString::fromUtf8(property(m_x, id, name)) == title)
+            const auto name = owned(xcb_get_property_reply(
+                m_x, xcb_get_property(m_x, 0, id, XCB_ATOM_WM_NAME, XCB_ATOM_ANY, 0, 256), nullptr));
+            if (id != m_main.id && geometry && name && isViewable(id)
+                && QByteArray(static_cast<const char *>(xcb_get_property_value(name.get())),
+                              xcb_get_property_value_length(name.get())) == title.toUtf8())
                 found = {id, QRect(geometry->x, geometry->y, geometry->width, geometry->height)};
         }
         return found.id != 0;
@@ -134,20 +150,15 @@ E2eHarness::Window E2eHarness::waitForWindow(const QString &title, int timeoutMs
     return found;
 }
 
-void E2eHarness::close(const Window &window)
+bool E2eHarness::waitForFocus(const Window &window)
 {
-    xcb_client_message_event_t message{};
-    message.response_type = XCB_CLIENT_MESSAGE;
-    message.format = 32;
-    message.window = window.id;
-    message.type = atom(m_x, "WM_PROTOCOLS");
-    message.data.data32[0] = atom(m_x, "WM_DELETE_WINDOW");
-    message.data.data32[1] = XCB_CURRENT_TIME;
-    xcb_send_event(m_x, 0, window.id, XCB_EVENT_MASK_NO_EVENT, reinterpret_cast<const char *>(&message));
-    xcb_flush(m_x);
+    return waitFor([&] {
+        const auto reply = owned(xcb_get_input_focus_reply(m_x, xcb_get_input_focus(m_x), nullptr));
+        return reply && reply->focus == window.id;
+    });
 }
 
-void E2eHarness::pointer(const QList<QPoint> &path, Qt::MouseButton button, const QString &held)
+void E2eHarness::pointer(const QList<QPoint> &path, Qt::MouseButton button, const QString &held, int pauseMs)
 {
     const QString number = button == Qt::RightButton ? "3" : button == Qt::MiddleButton ? "2" : "1";
     QStringList arguments;
@@ -160,6 +171,8 @@ void E2eHarness::pointer(const QList<QPoint> &path, Qt::MouseButton button, cons
             arguments << "keydown" << held;
         if (i == 0 && button)
             arguments << "mousedown" << number;
+        if (pauseMs > 0)
+            arguments << "sleep" << QString::number(pauseMs / 1000.0);
     }
     if (button)
         arguments << "mouseup" << number;
@@ -173,25 +186,6 @@ void E2eHarness::pointer(const QList<QPoint> &path, Qt::MouseButton button, cons
         m_lastPress = path.first();
         m_doubleClickEnd.setRemainingTime(DoubleClickMs);
     }
-}
-
-void E2eHarness::drag(QPoint from, QPoint to, Qt::MouseButton button, const QString &held)
-{
-    // In steps, so that the program sees a movement and not a jump.
-    QList<QPoint> path;
-    for (int step = 0; step <= 8; ++step)
-        path << from + (to - from) * step / 8;
-    pointer(path, button, held);
-}
-
-void E2eHarness::type(const QString &text)
-{
-    xdotool({"type", "--delay", "10", "--", text});
-}
-
-void E2eHarness::keys(const QStringList &names)
-{
-    xdotool(QStringList{"key", "--delay", "20", "--"} + names);
 }
 
 QImage E2eHarness::grab(const QRect &clientRect) const
@@ -235,22 +229,12 @@ bool E2eHarness::waitForChange(const QRect &clientRect, const QImage &before, in
 
 void E2eHarness::xdotool(const QStringList &arguments)
 {
-    QProcess tool;
-    tool.setProcessChannelMode(QProcess::MergedChannels);
-    tool.start("xdotool", arguments);
-    if (!tool.waitForFinished(StartTimeoutMs) || tool.exitStatus() != QProcess::NormalExit || tool.exitCode() != 0)
-        QTest::qFail(qPrintable("xdotool " + arguments.join(' ') + ": " + tool.errorString() + "\n" + tool.readAll()),
-                     __FILE__, __LINE__);
+    if (QProcess::execute("xdotool", arguments) != 0)
+        QTest::qFail(qPrintable("xdotool " + arguments.join(' ') + " failed"), __FILE__, __LINE__);
 }
 
 bool E2eHarness::isViewable(quint32 id) const
 {
     const auto reply = owned(xcb_get_window_attributes_reply(m_x, xcb_get_window_attributes(m_x, id), nullptr));
     return reply && reply->map_state == XCB_MAP_STATE_VIEWABLE;
-}
-
-bool E2eHarness::hasFocus(quint32 id) const
-{
-    const auto reply = owned(xcb_get_input_focus_reply(m_x, xcb_get_input_focus(m_x), nullptr));
-    return reply && reply->focus == id;
 }

@@ -9,7 +9,7 @@
 //  - Act in client coordinates of the target window: the main window unless
 //    setTarget() chose another one (find it with waitForWindow(title)).
 //  - Never sleep: grab() before acting, then waitForChange() or waitFor() the
-//    effect, and assert on grab() afterwards.
+//    effect, and assert on grab() or pixelAt() afterwards.
 // There is no window manager: windows have no frames, so a window's position
 // is the screen position of its client area.
 
@@ -37,60 +37,55 @@ public:
     ~E2eHarness();
     // Starts Xvfb on a free display: once, before anything else.
     bool startServer();
-    // Starts the program in a fresh working folder and waits until its main
-    // window is painted. Failures are explained as warnings.
+    // Starts the program in a fresh working folder and waits until its main window is painted.
     bool launch(const QString &program);
+    // Closes the main window as a user would (answering Yes to the question about
+    // changes), so that the program ends normally; killed if it does not.
     void kill();
     QString workDir() const { return m_root->filePath("work"); }
     QString output() const; // everything the program wrote so far
+    // The first lines of a sanitizer report in the output, or nothing.
+    QString sanitizerReport() const;
 
     Window mainWindow() const { return m_main; }
-    // Waits for a visible window titled exactly title, other than the main
-    // window; the topmost one when there are several.
+    // A visible window titled exactly title, other than the main window; the topmost of several.
     Window waitForWindow(const QString &title, int timeoutMs = TimeoutMs);
-    bool waitForWindowClosed(const Window &window, int timeoutMs = TimeoutMs)
-    {
-        return waitFor([&] { return !isViewable(window.id); }, timeoutMs);
-    }
+    bool waitForWindowClosed(const Window &window) { return waitFor([&] { return !isViewable(window.id); }); }
     // Keys typed before this go wherever the focus was before.
-    bool waitForFocus(const Window &window, int timeoutMs = TimeoutMs)
-    {
-        return waitFor([&] { return hasFocus(window.id); }, timeoutMs);
-    }
+    bool waitForFocus(const Window &window);
     void setTarget(const Window &window) { m_target = window; }
-    // Asks window to close, as a window manager's close button would.
-    void close(const Window &window);
 
-    // Moves the pointer along path; with a button, presses it at the first
-    // point and releases it at the last. held names the modifier keys held
-    // down throughout, as xdotool does: "ctrl", "shift+alt".
-    void pointer(const QList<QPoint> &path, Qt::MouseButton button = Qt::NoButton, const QString &held = {});
+    // Moves the pointer along path; with a button, presses it at the first point and releases it at
+    // the last (a drag: give it a few points between, so the program sees a movement and not a jump).
+    // held names the modifier keys held down throughout, as xdotool does: "ctrl", "shift+alt".
+    // pauseMs between the points gives a second program time to follow, as a drag and drop needs.
+    void pointer(const QList<QPoint> &path, Qt::MouseButton button = Qt::NoButton, const QString &held = {},
+                 int pauseMs = 0);
     void click(QPoint at, Qt::MouseButton button = Qt::LeftButton, const QString &held = {})
     {
         pointer({at}, button, held);
     }
-    void drag(QPoint from, QPoint to, Qt::MouseButton button = Qt::LeftButton, const QString &held = {});
-    void type(const QString &text);
+    void type(const QString &text) { xdotool({"type", "--delay", "10", "--", text}); }
     // xdotool key names, pressed and released in turn: "End", "Return", "ctrl+z".
-    void keys(const QStringList &names);
+    void keys(const QStringList &names) { xdotool(QStringList{"key", "--delay", "20", "--"} + names); }
 
     // A part of the target window (all of it when clientRect is empty), or of the screen.
     QImage grab(const QRect &clientRect = {}) const;
     QImage grabScreen(const QRect &screenRect = QRect({}, ScreenSize)) const;
+    QRgb pixelAt(QPoint at) const { return grab({at, QSize(1, 1)}).pixel(0, 0); }
     bool waitFor(const std::function<bool()> &condition, int timeoutMs = TimeoutMs);
     // Waits until clientRect (as for grab()) no longer shows before and has stopped changing.
     bool waitForChange(const QRect &clientRect, const QImage &before, int timeoutMs = TimeoutMs);
 
 private:
     void xdotool(const QStringList &arguments);
+    void sendClose(quint32 id);
     bool isViewable(quint32 id) const;
-    bool hasFocus(quint32 id) const;
 
-    QProcess m_server;
+    QProcess m_server, m_program;
     xcb_connection_t *m_x = nullptr;
     quint32 m_rootWindow = 0;
     std::unique_ptr<QTemporaryDir> m_root;
-    QProcess m_program;
     Window m_main, m_target;
     QPoint m_lastPress;
     QDeadlineTimer m_doubleClickEnd{0};

@@ -2,7 +2,9 @@
 
 #include "maptile/RasterOps.h"
 
+#include <QBuffer>
 #include <QFile>
+#include <QRandomGenerator>
 #include <QTest>
 
 namespace TestImages {
@@ -41,6 +43,35 @@ void writeText(const QString &path, const QByteArray &bytes)
     QFile file(path);
     QVERIFY2(file.open(QIODevice::WriteOnly | QIODevice::Truncate), qPrintable(path));
     file.write(bytes);
+}
+
+QByteArray readAll(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QByteArray encoded(const QImage &image, const char *format)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, format);
+    return bytes;
+}
+
+QByteArray randomBytes(qsizetype size, quint32 seed)
+{
+    QByteArray bytes(size, Qt::Uninitialized);
+    QRandomGenerator(seed).fillRange(reinterpret_cast<quint32 *>(bytes.data()), size / 4);
+    return bytes;
+}
+
+qint64 processKb(const char *field)
+{
+    const QByteArray status = readAll(QStringLiteral("/proc/self/status"));
+    const qsizetype at = status.indexOf(QByteArray(field) + ':');
+    return status.mid(at + qstrlen(field) + 1).trimmed().split(' ').front().toLongLong();
 }
 
 } // namespace TestImages

@@ -21,5 +21,13 @@ QRgb patternPixel(int x, int y, int seed = 0);
 void save(const QImage &image, const QString &path);
 // Writes text to path.
 void writeText(const QString &path, const QByteArray &bytes);
+// The file's bytes, or none when it cannot be read.
+QByteArray readAll(const QString &path);
+// The image as a file of format would hold it.
+QByteArray encoded(const QImage &image, const char *format);
+// Bytes no decoder makes sense of, the same for a seed on every run.
+QByteArray randomBytes(qsizetype size, quint32 seed);
+// A figure in KiB from /proc/self/status, such as "VmRSS" or "VmHWM".
+qint64 processKb(const char *field);
 
 } // namespace TestImages

@@ -60,6 +60,26 @@ private slots:
         }
     }
 
+    // Empty slots share one blank picture, and a whole-size one is taken without a
+    // copy: a subtile drawn into one slot must show in no other, nor in the picture.
+    void drawingIntoOneSlotShowsNowhereElse()
+    {
+        const QImage picture = pattern(Geometry::TilesetSize, 3), original = picture.copy();
+        TilesetSlot drawn, taken, alsoTaken;
+        taken.setPicture(picture, QStringLiteral("a.bmp"));
+        alsoTaken.setPicture(picture, QStringLiteral("a.bmp"));
+        for (TilesetSlot *slot : {&drawn, &taken}) {
+            slot->replaceSubtile(2, 1, solid({144, 144}, Red));
+            QCOMPARE(slot->subtile(2, 1), solid({144, 144}, Red));
+            QCOMPARE(slot->palette().pixel(2 * 48 + 24, 48 + 24), Red);
+        }
+        const TilesetSlot empty;
+        QCOMPARE(empty.fullImage(), solid(Geometry::TilesetSize, Geometry::blankColour()));
+        QCOMPARE(empty.palette(), solid(Geometry::PaletteSize, Geometry::blankColour()));
+        QCOMPARE(picture, original);
+        QCOMPARE(alsoTaken.fullImage(), original);
+    }
+
     // The subtile editor's flips and quarter turns.
     void subtileTransforms_data()
     {

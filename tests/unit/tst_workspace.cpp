@@ -9,10 +9,14 @@ using namespace Geometry;
 using namespace TestImages;
 
 // The run-wide state below the windows: start-up, loading, placing, numbering.
-// Pressing, assigning, choosing and sizing are checked through the windows.
+// Pressing, assigning, choosing and sizing are checked through the windows, a
+// failed load by the hostile-input test, where the whole state is compared.
 class TestWorkspace : public QObject
 {
     Q_OBJECT
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<Workspace> m_workspace;
 
 private slots:
     void init()
@@ -30,38 +34,23 @@ private slots:
         for (int i = 0; i < 8; ++i) {
             const QImage expected = i < 4 ? pattern(TilesetSize, i) : solid(TilesetSize, blankColour());
             QCOMPARE(m_workspace->slot(i).fullImage(), expected);
-            QCOMPARE(m_workspace->slot(i).transparency.text(), QString(i == 3 || i == 7 ? "1" : "0"));
+            QCOMPARE(m_workspace->slot(i).transparency.text(), i == 3 || i == 7 ? "1" : "0");
         }
     }
 
-    void loadKeepsTheSlotOnFailureAndRepaintsItsButtons()
+    void loadRepaintsTheButtonsAssignedFromTheSlot()
     {
         Workspace &w = *m_workspace;
-        w.setTransparency(5, TransparencySetting(QStringLiteral("2,40")));
         w.setOutlineCell(5, {2, 1});
         w.assign(Workspace::LeftButton, 5); // from the still empty slot F
-        // Everything a user sees of the slot, and the button assigned from it.
-        const auto state = [&] {
-            const TilesetSlot &s = w.slot(5);
-            return std::tuple(s.path(), s.fullImage(), s.palette(), s.transparency, w.buttonImage(Workspace::Left));
-        };
-        const auto before = state();
         const QImage middle = w.buttonImage(Workspace::Middle);
         QSignalSpy changed(&w, &Workspace::slotChanged);
-        writeText(m_dir->filePath(QStringLiteral("junk.bmp")), "BM this is not a bitmap");
-        for (const QString name : {"gone.bmp", "junk.bmp"}) {
-            QVERIFY(!w.loadTileset(5, m_dir->filePath(name)).isEmpty());
-            QVERIFY(state() == before);
-        }
-        QCOMPARE(changed.size(), 0);
-
         const QString path = m_dir->filePath(QStringLiteral("cave.bmp"));
         save(pattern(TilesetSize, 7), path);
         QCOMPARE(w.loadTileset(5, path), QString());
         QCOMPARE(changed.size(), 1);
         QCOMPARE(w.slot(5).path(), path);
         QCOMPARE(w.slot(5).fullImage(), pattern(TilesetSize, 7));
-        QVERIFY(w.buttonImage(Workspace::Left) != std::get<4>(before));
         QCOMPARE(w.buttonImage(Workspace::Left), w.slot(5).palette().copy(2 * 48, 48, 48, 48));
         QCOMPARE(w.buttonImage(Workspace::Middle), middle);
         QVERIFY(!w.maptileChanged());
@@ -87,7 +76,7 @@ private slots:
         w.assign(Workspace::LeftButton | Workspace::RightButton, 1);
         w.place(Workspace::LeftButton | Workspace::RightButton, {2, 0});
         QCOMPARE(w.maptile().master(), placed);
-        QCOMPARE(w.buttonRef(Workspace::Left).text() + w.buttonRef(Workspace::Right).text(), QStringLiteral("342011"));
+        QCOMPARE(w.buttonRef(Workspace::Left).text() + w.buttonRef(Workspace::Right).text(), "342011");
     }
 
     void autoNumbering()
@@ -95,7 +84,7 @@ private slots:
         Workspace &w = *m_workspace;
         writeText(m_dir->filePath(QStringLiteral("Default_A.dat")), "[TILEDATA]\n60=\" 3 \"\n");
         w.place(Workspace::LeftButton, {2, 2});
-        QCOMPARE(w.maptile().speedValue(2, 2), QStringLiteral("3"));
+        QCOMPARE(w.maptile().speedValue(2, 2), "3");
         // No entry for the subtile, or no tileset file: the earlier value goes.
         w.chooseSpeedValue({1, 1}, QStringLiteral("X"));
         w.place(Workspace::RightButton, {1, 1});
@@ -113,12 +102,8 @@ private slots:
         // Off: placing keeps the space's value.
         w.setAutoNumber(false);
         w.place(Workspace::RightButton, {2, 2});
-        QCOMPARE(w.maptile().speedValue(2, 2), QStringLiteral("3"));
+        QCOMPARE(w.maptile().speedValue(2, 2), "3");
     }
-
-private:
-    std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<Workspace> m_workspace;
 };
 
 QTEST_MAIN(TestWorkspace)

@@ -11,19 +11,18 @@ class TestOutput : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase() { setUpApplication(); }
+
     void previewWindowFitsScrollsAndFollows()
     {
-        setUpApplication();
-        QTemporaryDir defaults;
-        writeDefaults(defaults.path());
-        auto main = startWindow(defaults.path());
-        QVERIFY(main);
+        MainWindow main;
+        main.show();
         // 4 x 3 spaces, and 5 x 6, taller than the screen.
         for (const QSize image : {QSize(576, 432), QSize(720, 864)}) {
-            main->workspace().openImage(TestImages::pattern(image));
+            main.workspace().openImage(TestImages::pattern(image));
             // A second press keeps the one window.
-            for (int press = 0; press < 2; ++press)
-                QTest::mouseClick(child(main.get(), u"Command6"_s), Qt::LeftButton);
+            QTest::mouseClick(child(&main, u"Command6"_s), Qt::LeftButton);
+            QTest::mouseClick(child(&main, u"Command6"_s), Qt::LeftButton);
             QList<PreviewWindow *> open;
             for (QWidget *widget : QApplication::topLevelWidgets())
                 if (auto *preview = qobject_cast<PreviewWindow *>(widget); preview && preview->isVisible())
@@ -33,8 +32,8 @@ private slots:
             QVERIFY(QTest::qWaitForWindowExposed(window));
             auto *picture = child<QLabel>(window, u"picPrev"_s);
             auto *across = child<QScrollBar>(window, u"scrPicH"_s), *down = child<QScrollBar>(window, u"scrPicV"_s);
-            const QSize whole = image + QSize(1, 1) * window->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
             // At the top left of the screen: the image and its bars, or as much as the screen holds.
+            const QSize whole = image + QSize(1, 1) * window->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
             const QRect screen = window->screen()->availableGeometry();
             QVERIFY(window->frameGeometry().topLeft() == screen.topLeft() && screen.contains(window->frameGeometry()));
             const QSize fitted = window->size();
@@ -53,8 +52,8 @@ private slots:
             QTest::mouseClick(child(window, u"Command1"_s), Qt::LeftButton);
             QCOMPARE(window->size(), fitted);
             // It follows every edit, pixel for pixel, and closing releases it.
-            main->workspace().chooseSpeedValue(QPoint(0, 0), u"4"_s);
-            QCOMPARE(picture->pixmap().toImage().convertToFormat(QImage::Format_RGB32), main->workspace().preview());
+            main.workspace().chooseSpeedValue(QPoint(0, 0), u"4"_s);
+            QCOMPARE(picture->pixmap().toImage().convertToFormat(QImage::Format_RGB32), main.workspace().preview());
             window->close();
             QTRY_VERIFY(window.isNull());
         }
