@@ -16,13 +16,23 @@ QString &lastFolder()
     static QString folder = QDir::homePath();
     return folder;
 }
+
+void remember(const QString &path)
+{
+    // The same goes for a folder chosen by hand in one of those file systems.
+    const QString folder = QFileInfo(path).absolutePath();
+    for (const char *special : {"/proc", "/sys", "/dev"})
+        if (folder == QLatin1String(special) || folder.startsWith(QLatin1String(special) + QLatin1Char('/')))
+            return;
+    lastFolder() = folder;
+}
 } // namespace
 
 QString showOpen(QWidget *owner, const QString &filter)
 {
     const QString path = QFileDialog::getOpenFileName(owner, QStringLiteral("Open"), lastFolder(), filter);
     if (!path.isEmpty())
-        lastFolder() = QFileInfo(path).absolutePath();
+        remember(path);
     return path;
 }
 
@@ -62,7 +72,7 @@ QString showSave(QWidget *owner)
         return {};
     lastType = dialog.selectedNameFilter();
     const QString path = dialog.selectedFiles().front();
-    lastFolder() = QFileInfo(path).absolutePath();
+    remember(path);
     return path;
 }
 
