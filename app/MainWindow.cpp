@@ -493,19 +493,17 @@ void MainWindow::addShortcuts()
     const auto withKey = [](const QString &text, const QKeySequence &key) {
         return QStringLiteral("%1 (%2)").arg(text, key.toString(QKeySequence::NativeText));
     };
-    const struct { QKeySequence key; QString tip; } tools[] = {
-        {QKeySequence(Qt::CTRL | Qt::Key_N), QStringLiteral("Clear the maptile")},
-        {QKeySequence(Qt::CTRL | Qt::Key_O), QStringLiteral("Open a maptile or a background picture")},
-        {QKeySequence(Qt::CTRL | Qt::Key_S), QStringLiteral("Save the maptile")},
-        {QKeySequence(Qt::Key_F5), QStringLiteral("Full-size preview")},
-        {QKeySequence(Qt::CTRL | Qt::Key_P), QStringLiteral("Print the maptile")}};
+    // The first five toolbar buttons, in their order, with their keys; the first key is named in the tooltip.
+    const struct { QList<QKeySequence> keys; QString tip; } tools[] = {
+        {{QKeySequence(Qt::CTRL | Qt::Key_N)}, QStringLiteral("Clear the maptile")},
+        {{QKeySequence(Qt::CTRL | Qt::Key_O)}, QStringLiteral("Open a maptile or a background picture")},
+        {{QKeySequence(Qt::CTRL | Qt::Key_S)}, QStringLiteral("Save the maptile")},
+        {{QKeySequence(Qt::Key_F5), QKeySequence(Qt::CTRL | Qt::Key_R)}, QStringLiteral("Full-size preview")},
+        {{QKeySequence(Qt::CTRL | Qt::Key_P)}, QStringLiteral("Print the maptile")}};
     for (int i = 0; i < 5; ++i) {
         QToolButton *button = m_toolButtons[i];
-        m_toolButtons[i]->setToolTip(withKey(tools[i].tip, tools[i].key));
-        QList<QKeySequence> keys{tools[i].key};
-        if (i == 3)
-            keys << QKeySequence(Qt::CTRL | Qt::Key_R);
-        addCommand(keys, [button] { button->click(); });
+        button->setToolTip(withKey(tools[i].tip, tools[i].keys.front()));
+        addCommand(tools[i].keys, [button] { button->click(); });
     }
     m_toolButtons[5]->setToolTip(QStringLiteral("Options"));
     m_toolButtons[6]->setToolTip(QStringLiteral("About Cryptwright"));
