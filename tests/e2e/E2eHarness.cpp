@@ -1,7 +1,7 @@
 #include "E2eHarness.h"
 
 #include <QDir>
-#include <QTest>
+#include <QRegularExpression>
 
 #include <csignal>
 #include <cstring>
@@ -10,9 +10,7 @@
 
 namespace {
 
-constexpr int PollMs = 20, StartTimeoutMs = 15000;
-// Qt's double-click interval (400 ms) with a margin.
-constexpr int DoubleClickMs = 450;
+constexpr int StartTimeoutMs = 15000;
 
 // xcb replies are the caller's to free.
 template<typename Reply>
@@ -31,7 +29,9 @@ bool E2eHarness::startServer()
     QByteArray reply;
     while (!reply.contains('\n') && m_server.waitForReadyRead(StartTimeoutMs))
         reply += m_server.readAllStandardOutput();
+    // For the program and any other client a case starts.
     qputenv("DISPLAY", ":" + reply.trimmed());
+    qputenv("QT_QPA_PLATFORM", "xcb");
     m_x = xcb_connect(nullptr, nullptr);
     if (!reply.endsWith('\n') || xcb_connection_has_error(m_x))
         return false;
@@ -60,7 +60,6 @@ bool E2eHarness::launch(const QString &program)
         environment.remove(name);
     environment.insert("HOME", m_root->path());
     environment.insert("XDG_RUNTIME_DIR", m_root->path());
-    environment.insert("QT_QPA_PLATFORM", "xcb");
     m_program.setProcessEnvironment(environment);
     m_program.setWorkingDirectory(workDir());
     // A file, not a pipe: a chatty program can never block on a full pipe.
@@ -81,12 +80,11 @@ void E2eHarness::kill()
 {
     if (m_main.id && m_program.state() == QProcess::Running) {
         sendClose(m_main.id);
-        if (!m_program.waitForFinished(2000)) {
-            const Window question = waitForWindow("Cryptwright", 1000);
-            if (question.id && waitForFocus(question))
-                keys({"Return"});
-            m_program.waitForFinished(5000);
-        }
+        // After changes it asks first: Return answers Yes.
+        const Window question = m_program.waitForFinished(2000) ? Window() : waitForWindow("Cryptwright", 1000);
+        if (question.id && waitForFocus(question))
+            keys({"Return"});
+        m_program.waitForFinished(5000);
     }
     m_program.kill();
     m_program.waitForFinished();
@@ -102,13 +100,9 @@ void E2eHarness::sendClose(quint32 id)
         auto reply = owned(xcb_intern_atom_reply(m_x, xcb_intern_atom(m_x, 0, strlen(name), name), nullptr));
         return reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
     };
-    xcb_client_message_event_t event{};
-    event.response_type = XCB_CLIENT_MESSAGE;
-    event.format = 32;
-    event.window = id;
-    event.type = atom("WM_PROTOCOLS");
+    // The time, data32[1], stays 0: XCB_CURRENT_TIME.
+    xcb_client_message_event_t event{XCB_CLIENT_MESSAGE, 32, 0, id, atom("WM_PROTOCOLS"), {}};
     event.data.data32[0] = atom("WM_DELETE_WINDOW");
-    event.data.data32[1] = XCB_CURRENT_TIME;
     xcb_send_event(m_x, 0, id, XCB_EVENT_MASK_NO_EVENT, reinterpret_cast<const char *>(&event));
     xcb_flush(m_x);
 }
@@ -116,12 +110,8 @@ void E2eHarness::sendClose(quint32 id)
 QString E2eHarness::sanitizerReport() const
 {
     const QString log = output();
-    for (const char *marker : {"ERROR: AddressSanitizer", "ERROR: LeakSanitizer", "runtime error:"}) {
-        const qsizetype at = log.indexOf(QLatin1String(marker));
-        if (at >= 0)
-            return log.mid(at, 2000);
-    }
-    return {};
+    const qsizetype at = log.indexOf(QRegularExpression("ERROR: (Address|Leak)Sanitizer|runtime error:"));
+    return at < 0 ? QString() : log.mid(at, 2000);
 }
 
 QString E2eHarness::output() const
@@ -178,14 +168,7 @@ void E2eHarness::pointer(const QList<QPoint> &path, Qt::MouseButton button, cons
         arguments << "mouseup" << number;
     if (!held.isEmpty())
         arguments << "keyup" << held;
-    // Two single presses at one spot must not become a double-click.
-    if (button && (path.first() - m_lastPress).manhattanLength() < 8)
-        QTest::qWait(int(m_doubleClickEnd.remainingTime()));
     xdotool(arguments);
-    if (button) {
-        m_lastPress = path.first();
-        m_doubleClickEnd.setRemainingTime(DoubleClickMs);
-    }
 }
 
 QImage E2eHarness::grab(const QRect &clientRect) const
@@ -203,17 +186,6 @@ QImage E2eHarness::grabScreen(const QRect &r) const
     return reply ? QImage(xcb_get_image_data(reply.get()), r.width(), r.height(), QImage::Format_RGB32)
                        .convertToFormat(QImage::Format_ARGB32)
                  : QImage();
-}
-
-bool E2eHarness::waitFor(const std::function<bool()> &condition, int timeoutMs)
-{
-    const QDeadlineTimer deadline(timeoutMs);
-    while (!condition()) {
-        if (deadline.hasExpired())
-            return false;
-        QTest::qWait(PollMs);
-    }
-    return true;
 }
 
 bool E2eHarness::waitForChange(const QRect &clientRect, const QImage &before, int timeoutMs)

@@ -13,10 +13,10 @@
 // There is no window manager: windows have no frames, so a window's position
 // is the screen position of its client area.
 
-#include <QDeadlineTimer>
 #include <QImage>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <functional>
 #include <memory>
@@ -26,11 +26,8 @@ struct xcb_connection_t;
 class E2eHarness
 {
 public:
-    struct Window
-    {
-        quint32 id = 0;
-        QRect geometry; // screen coordinates of the client area
-    };
+    // geometry: the screen coordinates of the client area.
+    struct Window { quint32 id = 0; QRect geometry; };
     static constexpr QSize ScreenSize{1280, 1024};
     static constexpr int TimeoutMs = 5000;
 
@@ -61,6 +58,7 @@ public:
     // pauseMs between the points gives a second program time to follow, as a drag and drop needs.
     void pointer(const QList<QPoint> &path, Qt::MouseButton button = Qt::NoButton, const QString &held = {},
                  int pauseMs = 0);
+    // Two presses of one button at one spot within Qt's 400 ms make a double-click.
     void click(QPoint at, Qt::MouseButton button = Qt::LeftButton, const QString &held = {})
     {
         pointer({at}, button, held);
@@ -73,7 +71,10 @@ public:
     QImage grab(const QRect &clientRect = {}) const;
     QImage grabScreen(const QRect &screenRect = QRect({}, ScreenSize)) const;
     QRgb pixelAt(QPoint at) const { return grab({at, QSize(1, 1)}).pixel(0, 0); }
-    bool waitFor(const std::function<bool()> &condition, int timeoutMs = TimeoutMs);
+    bool waitFor(const std::function<bool()> &condition, int timeoutMs = TimeoutMs)
+    {
+        return QTest::qWaitFor(condition, timeoutMs);
+    }
     // Waits until clientRect (as for grab()) no longer shows before and has stopped changing.
     bool waitForChange(const QRect &clientRect, const QImage &before, int timeoutMs = TimeoutMs);
 
@@ -87,6 +88,4 @@ private:
     quint32 m_rootWindow = 0;
     std::unique_ptr<QTemporaryDir> m_root;
     Window m_main, m_target;
-    QPoint m_lastPress;
-    QDeadlineTimer m_doubleClickEnd{0};
 };

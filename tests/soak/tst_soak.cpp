@@ -2,33 +2,10 @@
 #include "tilesets/PaletteView.h"
 #include "widgets/MainWindowFixture.h"
 
+using namespace TestImages;
+
 // Long use in one process: resident memory must stay flat once warmed up,
 // which only a leak or an ever-growing cache would break.
-namespace {
-
-// What the event loop runs between user actions: paints, and deleting closed windows.
-void settle()
-{
-    QCoreApplication::processEvents();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
-void click(QWidget *widget, QPoint at, Qt::MouseButton button)
-{
-    send(widget, QEvent::MouseMove, at, Qt::NoButton, {});
-    send(widget, QEvent::MouseButtonPress, at, button, button);
-    send(widget, QEvent::MouseButtonRelease, at, button, {});
-}
-
-QWidgetList previewWindows()
-{
-    QWidgetList found = QApplication::topLevelWidgets();
-    found.removeIf([](QWidget *window) { return window->objectName() != "Form2"; });
-    return found;
-}
-
-} // namespace
-
 class TestSoak : public QObject
 {
     Q_OBJECT
@@ -38,10 +15,22 @@ class TestSoak : public QObject
     QString m_sets[2];
     qint64 m_baselineKb = 0;
 
+    // What the event loop runs between user actions: paints, and deleting closed windows.
+    static void settle()
+    {
+        QCoreApplication::processEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
     // Every way of laying a subtile (plain, keyed in slots D and H, blended), every overlay.
     void place(int count)
     {
         const Qt::MouseButton buttons[] = {Qt::LeftButton, Qt::MiddleButton, Qt::RightButton};
+        const auto click = [](QWidget *widget, QPoint at, Qt::MouseButton button) {
+            send(widget, QEvent::MouseMove, at, Qt::NoButton, {});
+            send(widget, QEvent::MouseButtonPress, at, button, button);
+            send(widget, QEvent::MouseButtonRelease, at, button, {});
+        };
         QSignalSpy redraws(&m_window->workspace(), &Workspace::redrawn); // one per placement: the presses got through
         for (int i = 0; i < count; ++i) {
             if (i % 5 == 0) // now and then a subtile from another slot
@@ -55,15 +44,17 @@ class TestSoak : public QObject
 
     void cyclePreview(int count)
     {
+        const auto isPreview = [](QWidget *window) { return window->objectName() == "Form2"; };
         for (int i = 0; i < count; ++i) {
             m_window->showPreview();
             m_window->workspace().chooseSpeedValue({i % 5, 0}, QString::number(i % 10)); // the open preview follows
             settle();
-            const QWidgetList previews = previewWindows();
+            QWidgetList previews = QApplication::topLevelWidgets();
+            previews.removeIf(std::not_fn(isPreview));
             QVERIFY(previews.size() == 1 && previews[0]->isVisible());
             previews[0]->close();
             settle();
-            QVERIFY(previewWindows().isEmpty()); // each one closed is gone
+            QVERIFY(std::ranges::none_of(QApplication::topLevelWidgets(), isPreview)); // each one closed is gone
         }
     }
 
@@ -79,7 +70,7 @@ class TestSoak : public QObject
 
     void record(const char *phase)
     {
-        const qint64 kb = TestImages::processKb("VmRSS");
+        const qint64 kb = processKb("VmRSS");
         qInfo("Resident memory after %s: %lld KiB (%+lld KiB since warm-up)", phase, kb, kb - m_baselineKb);
 #ifdef __SANITIZE_ADDRESS__
         QSKIP("AddressSanitizer holds freed memory back; its leak check stands in for this bound.");
@@ -94,8 +85,8 @@ private slots:
         writeDefaults(m_dir.path());
         for (int i = 0; i < 2; ++i) {
             m_sets[i] = m_dir.filePath(u"set%1.bmp"_s.arg(i));
-            TestImages::save(TestImages::pattern(Geometry::TilesetSize, i), m_sets[i]);
-            TestImages::writeText(TileData::datPath(m_sets[i]), "[TILEDATA]\nSETNAME=Soak\n00=1\n12=2/T\n63=X\n");
+            save(pattern(Geometry::TilesetSize, i), m_sets[i]);
+            writeText(TileData::datPath(m_sets[i]), "[TILEDATA]\nSETNAME=Soak\n00=1\n12=2/T\n63=X\n");
         }
         QVERIFY(m_window = startWindow(m_dir.path()));
         m_window->workspace().setTransparency(1, TransparencySetting::blended(96));
@@ -105,7 +96,7 @@ private slots:
         loadTilesets(10);
         place(1'200);
         cyclePreview(30);
-        m_baselineKb = TestImages::processKb("VmRSS");
+        m_baselineKb = processKb("VmRSS");
         qInfo("Resident memory after warm-up: %lld KiB", m_baselineKb);
     }
 

@@ -5,7 +5,6 @@
 #include <QBuffer>
 #include <QFile>
 #include <QRandomGenerator>
-#include <QTest>
 
 namespace TestImages {
 
@@ -16,26 +15,6 @@ QImage make(QSize size, const std::function<QRgb(int, int)> &colour)
         for (int x = 0; x < size.width(); ++x)
             image.setPixel(x, y, colour(x, y) | 0xff000000u);
     return image;
-}
-
-QImage solid(QSize size, QRgb colour)
-{
-    return make(size, [colour](int, int) { return colour; });
-}
-
-QRgb patternPixel(int x, int y, int seed)
-{
-    return qRgb((x * 7 + seed * 13) & 0xff, (y * 5 + seed * 29) & 0xff, (x * 3 + y * 11 + seed) & 0xff);
-}
-
-QImage pattern(QSize size, int seed)
-{
-    return make(size, [seed](int x, int y) { return patternPixel(x, y, seed); });
-}
-
-void save(const QImage &image, const QString &path)
-{
-    QVERIFY2(image.save(path), qPrintable(path));
 }
 
 void writeText(const QString &path, const QByteArray &bytes)
@@ -55,8 +34,7 @@ QByteArray encoded(const QImage &image, const char *format)
 {
     QByteArray bytes;
     QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, format);
+    image.save(&buffer, format); // the writer opens the buffer
     return bytes;
 }
 

@@ -2,6 +2,7 @@
 
 #include <QImage>
 #include <QString>
+#include <QTest>
 
 #include <functional>
 
@@ -11,15 +12,16 @@ namespace TestImages {
 // An image in the work format whose pixel (x, y) is colour(x, y): the way a
 // test builds the whole picture a rule asks for, to compare in one go.
 QImage make(QSize size, const std::function<QRgb(int, int)> &colour);
-// An image of one colour in the work format.
-QImage solid(QSize size, QRgb colour);
-// An image whose every pixel differs from its neighbours: colour from (x, y).
-QImage pattern(QSize size, int seed = 0);
-// The pattern colour of pixel (x, y) for a seed.
-QRgb patternPixel(int x, int y, int seed = 0);
-// Writes image to path in the format its extension names; fails the test on error.
-void save(const QImage &image, const QString &path);
-// Writes text to path.
+inline QImage solid(QSize size, QRgb colour) { return make(size, [colour](int, int) { return colour; }); }
+// An image whose every pixel differs from its neighbours, so a misplaced one cannot pass by chance.
+inline QImage pattern(QSize size, int seed = 0)
+{
+    return make(size, [seed](int x, int y) {
+        return qRgb((x * 7 + seed * 13) & 0xff, (y * 5 + seed * 29) & 0xff, (x * 3 + y * 11 + seed) & 0xff);
+    });
+}
+// Writes image in the format its extension names; fails the test on error.
+inline void save(const QImage &image, const QString &path) { QVERIFY2(image.save(path), qPrintable(path)); }
 void writeText(const QString &path, const QByteArray &bytes);
 // The file's bytes, or none when it cannot be read.
 QByteArray readAll(const QString &path);

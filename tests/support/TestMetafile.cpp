@@ -9,11 +9,8 @@ namespace {
 // Appends each value as a little-endian 16-bit word.
 void put(QByteArray &out, const QList<qint64> &words)
 {
-    for (qint64 word : words) {
-        char bytes[2];
-        qToLittleEndian(quint16(word), bytes);
-        out.append(bytes, 2);
-    }
+    for (qint64 word : words)
+        out.append(char(word & 0xff)).append(char(word >> 8 & 0xff));
 }
 
 } // namespace
@@ -60,12 +57,11 @@ TestMetafile &TestMetafile::record(quint16 function, const QList<qint64> &words)
 QByteArray TestMetafile::bytes() const
 {
     QByteArray out;
-    if (!m_box.isNull()) {
-        // Key, handle, box (right and bottom exclusive), units per inch, reserved,
-        // checksum (left 0: libwmf does not check it).
+    // Key, handle, box (right and bottom exclusive), units per inch, reserved,
+    // checksum (left 0: libwmf does not check it).
+    if (!m_box.isNull())
         put(out, {0xCDD7, 0x9AC6, 0, m_box.left(), m_box.top(), m_box.right() + 1, m_box.bottom() + 1,
                   m_unitsPerInch, 0, 0, 0});
-    }
     // On disk, nine header words, version 3, size in words, two object slots,
     // the largest record; then the records and the end record.
     const qint64 words = 9 + m_records.size() / 2 + 3;

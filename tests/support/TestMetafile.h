@@ -20,12 +20,13 @@ public:
     // Stretches image over target, stored as a 24-bit device-independent bitmap
     // whose header says it is headerSize bytes long.
     TestMetafile &bitmap(const QRect &target, const QImage &image, quint32 headerSize = 40);
-    // Any record, parameters given as 16-bit words.
-    TestMetafile &record(quint16 function, const QList<qint64> &words);
 
     QByteArray bytes() const;
 
 private:
+    // Any record, parameters given as 16-bit words.
+    TestMetafile &record(quint16 function, const QList<qint64> &words);
+
     QRect m_box;
     int m_unitsPerInch;
     qint64 m_maxRecordWords = 3;

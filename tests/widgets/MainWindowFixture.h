@@ -6,6 +6,7 @@
 #include <QtTest>
 #include <QtWidgets>
 
+#include <functional>
 #include <memory>
 
 using namespace Qt::StringLiterals;
@@ -40,12 +41,12 @@ inline void send(QWidget *widget, QEvent::Type type, QPointF at, Qt::MouseButton
 }
 
 // Answers every message box that opens while it lives, keeping each as
-// "title|buttons|default button|icon|text".
+// "title|buttons|default button|icon|text". The answer may change on the way.
 struct MessageBoxAnswerer
 {
-    explicit MessageBoxAnswerer(QMessageBox::StandardButton answer)
+    explicit MessageBoxAnswerer(QMessageBox::StandardButton first) : answer(first)
     {
-        timer.callOnTimeout([this, answer] {
+        timer.callOnTimeout([this] {
             if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
                 boxes << u"%1|%2|%3|%4|%5"_s.arg(box->windowTitle()).arg(box->standardButtons().toInt())
                              .arg(box->standardButton(box->defaultButton())).arg(box->icon()).arg(box->text());
@@ -54,9 +55,22 @@ struct MessageBoxAnswerer
         });
         timer.start(10);
     }
+    QMessageBox::StandardButton answer;
     QStringList boxes;
     QTimer timer;
 };
+
+// Runs act on the modal window open at the next turn of the event loop, then closes it if still open.
+inline void whenModal(const std::function<void(QWidget *)> &act)
+{
+    QTimer::singleShot(0, [act] {
+        QWidget *modal = QApplication::activeModalWidget();
+        QVERIFY2(modal, "no modal window opened");
+        act(modal);
+        if (QApplication::activeModalWidget() == modal)
+            modal->close();
+    });
+}
 
 // A main window started on the defaults in folder, shown and active; null when it did not show.
 inline std::unique_ptr<MainWindow> startWindow(const QString &folder)

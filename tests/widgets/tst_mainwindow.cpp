@@ -1,6 +1,9 @@
 #include "MainWindowFixture.h"
 
 #include "maptile/WorkingView.h"
+#include "output/PreviewWindow.h"
+#include "tilesets/GridPicture.h"
+#include "tilesets/PaletteView.h"
 
 namespace {
 
@@ -10,165 +13,287 @@ const QString Question = u"Cryptwright|%1|%2|0|The current maptile has had chang
 const QString ClearHint = u"This button clears the maptile with blank spaces."_s;
 const QString SizeHint = u"Select a size for you maptile here. 3 to 5 spaces wide by 3 to 6 spaces tall."_s;
 
-QComboBox *sizeList(const QWidget *window) { return child<QComboBox>(window, u"cboSize"_s); }
-QLabel *guide(const QWidget *window) { return child<QLabel>(window, u"lblDude"_s); }
+// Drags the file at path over target and drops it there; whether the target took it.
+bool drop(QWidget *target, const QString &path)
+{
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(path)});
+    QDragEnterEvent enter(target->rect().center(), Qt::CopyAction, &data, Qt::LeftButton, {});
+    QDropEvent dropped(target->rect().center(), Qt::CopyAction, &data, Qt::LeftButton, {});
+    return QApplication::sendEvent(target, &enter) && enter.isAccepted() && QApplication::sendEvent(target, &dropped)
+           && dropped.isAccepted();
+}
 
 } // namespace
 
-// The main window: its controls and their hints, the size list, clear and close.
+// The main window: hints, the size list, clear and close, shortcuts, undo keys
+// in the text boxes, the Tab order, tooltips and dropped files; the palettes
+// and the working view under the mouse, and what they draw on a dense screen.
 class TestMainWindow : public QObject
 {
     Q_OBJECT
 
     QTemporaryDir m_defaults;
-    std::unique_ptr<MainWindow> m_window; // shared by the cases that only look and point
-    MainWindow m_layout; // never shown, so no outline has moved
+    std::unique_ptr<MainWindow> m_window;
+    QLabel *guide() const { return child<QLabel>(m_window.get(), u"lblDude"_s); }
+    QComboBox *sizeList() const { return child<QComboBox>(m_window.get(), u"cboSize"_s); }
+    Workspace &workspace() { return m_window->workspace(); }
+    WorkingView *view() { return m_window->workingView(); }
+    QComboBox *list() { return view()->speedList(); }
+    QWidget *box() { return child(m_window.get(), u"picTilePrev"_s); }
+    PaletteView *front(int slot) { m_window->showSlot(slot); return m_window->palette(slot); }
+    // Points at a cell, then clicks elsewhere in it: palette and view act where the outline is.
+    static void clickCell(QWidget *widget, QPoint cell, Qt::MouseButton button, Qt::KeyboardModifiers modifiers = {})
+    {
+        QTest::mouseMove(widget, centre(cell.x(), cell.y()));
+        QTest::mouseClick(widget, button, modifiers, centre(cell.x(), cell.y()) + QPoint(20, 20));
+    }
+
+    // What view paints itself, without its labels and outlines, at ratio device pixels per pixel.
+    static QImage painted(QWidget *view, qreal ratio)
+    {
+        QImage image(view->size() * ratio, QImage::Format_RGB32);
+        image.setDevicePixelRatio(ratio);
+        view->render(&image, {}, {}, QWidget::DrawWindowBackground);
+        return image;
+    }
 
 private slots:
-    void initTestCase()
-    {
-        setUpApplication();
-        writeDefaults(m_defaults.path());
-        QVERIFY(m_window = startWindow(m_defaults.path()));
-        m_layout.startUp({m_defaults.path()});
-    }
+    void initTestCase() { setUpApplication(); writeDefaults(m_defaults.path()); }
+    void init() { QVERIFY(m_window = startWindow(m_defaults.path())); }
 
     void startedWindowIsFixedAndFresh()
     {
         QVERIFY(m_window->minimumSize() == QSize(588, 325) && m_window->maximumSize() == QSize(588, 325));
-        QVERIFY(!sizeList(m_window.get())->isEditable() && sizeList(m_window.get())->currentText() == u"5 x 6"_s);
-        QCOMPARE(child<QLineEdit>(m_window.get(), u"txtMapNum"_s)->maxLength(), 2);
-        QCOMPARE(guide(m_window.get())->text(), u"Welcome to Cryptwright Version 1.00!"_s);
-        QCOMPARE(child<QLabel>(m_window.get(), u"Label1"_s)->text(), u"Maptile Designed By:"_s);
-        for (int slot = 0; slot < Geometry::SlotCount; ++slot)
-            QCOMPARE(child<QPushButton>(m_window.get(), u"cmdSet%1"_s.arg(slot))->text(), QChar(u'A' + slot));
-        for (auto *button : m_window->findChildren<QToolButton *>())
-            QVERIFY2(button->iconSize() == QSize(16, 16) && !button->icon().pixmap(16).isNull(),
-                     qPrintable(button->objectName()));
+        QVERIFY(!sizeList()->isEditable() && sizeList()->currentText() == u"5 x 6"_s);
+        QCOMPARE(guide()->text(), u"Welcome to Cryptwright Version 1.00!"_s);
         // The size list shows its hint when it takes the focus, not under the pointer.
-        sizeList(m_window.get())->setFocus();
-        QCOMPARE(guide(m_window.get())->text(), SizeHint);
+        sizeList()->setFocus();
+        QCOMPARE(guide()->text(), SizeHint);
     }
 
-    void controlLiesInPlaceAndShowsItsHint_data()
+    void pointingShowsTheHint_data()
     {
-        QTest::addColumn<QString>("parent"); // empty: no control, a bare point of the window
-        QTest::addColumn<QRect>("geometry"); // empty: sized to its text, only the place is fixed
         QTest::addColumn<QString>("hint"); // "-": the hint shown before stays
-        QTest::addColumn<QPoint>("at"); // in the window; null: the control's centre
-        const auto in = [](const QString &parent) {
-            return [parent](const QString &name, QRect geometry, const QString &hint, QPoint at = {}) {
-                QTest::newRow(qPrintable(name)) << parent << geometry << hint << at;
-            };
-        };
-        const auto form = in(u"Form1"_s), bar = in(u"Picture1"_s), view = in(u"picMapTile"_s);
-        const QString viewHint = u"Click to place one of the subtiles you have assigned to the mouse buttons."_s;
-        const QString paletteHint =
-            u"Click on one of the subtiles of this tileset to assign it to the chosen mouse button."_s;
-        form("Picture1", {0, 0, 588, 25}, "");
-        form("Line2", {0, 26, 588, 1}, "-");
-        form("Image1", {2, 30, 184, 50}, "Hi! I'm the dungeon dude and I'll be your guide! Just watch it - I bite!",
-             {12, 40});
-        form("lblDude", {47, 34, 134, 42}, "-");
-        form("picLeft", {188, 32, 48, 48}, "This is the subtile assigned to the left mouse button.");
-        form("picMiddle", {240, 32, 48, 48},
-             "This is the subtile assigned to the middle mouse button (if you have one).");
-        form("picRight", {292, 32, 48, 48}, "This is the subtile assigned to the right mouse button.");
-        form("picMapTile", {344, 32, 240, 288}, viewHint);
-        view("shpTile", {0, 0, 48, 48}, viewHint, {391, 79}); // on its border
-        bar("cmdClear", {0, 0, 24, 24}, ClearHint);
-        bar("cmdOpen", {24, 0, 24, 24}, "Open a saved tile or load an image as a background for the maptile.");
-        bar("Command5", {48, 0, 24, 24}, "Use this button to save the current maptile as a jpeg or bitmap.");
-        bar("Command6", {72, 0, 24, 24}, "This button opens a window with a full-size view of the maptile.");
-        bar("cmdPrint", {96, 0, 24, 24},
-            "This prints the maptile. No options yet - uses your default printer and options.");
-        bar("cmdOptions", {120, 0, 24, 24}, "Click here to set some of the options for the program.");
-        bar("Image2", {152, 4, 16, 16}, SizeHint);
-        bar("cboSize", {172, 2, 57, 21}, "-"); // its hint comes with the focus
-        bar("Image3", {236, 4, 16, 16}, "-");
-        bar("txtMapNum", {256, 2, 33, 21},
-            "This adds a custom maptile number to the maptile in the upper left hand corner.");
-        bar("Label1", {296, 6, 101, 17}, "-");
-        bar("txtDesigner", {400, 2, 133, 21}, "Add your name to the maptile. You are the one who designed it.");
-        bar("Command2", {564, 0, 24, 24}, "Click her for program info, bug reporting, special thanks, and web links.");
-        for (int slot = 0; slot < Geometry::SlotCount; ++slot) {
-            const QString n = QString::number(slot);
-            const auto palette = in("picTileSet" + n);
-            const int x = slot % 4 * 84, y = slot < 4 ? 279 : 301;
-            form("picTileSet" + n, {4, 84, 336, 192}, paletteHint);
-            palette("shpSelect" + n, {0, 0, 48, 48}, paletteHint, {51, 114}); // on its border
-            palette("lblSetInfo" + n, {0, 184, 0, 0}, "-");
-            palette(u"Label%1"_s.arg(slot < 4 ? 4 + slot : 5 + slot), {}, "-");
-            form("cmdSet" + n, {slot % 4 ? x + 8 : 4, y, slot % 4 ? 39 : 43, 21},
-                 "Click here to show this tileset and all of its subtiles.");
-            form("cmdTrans" + n, {x + 46, y, 21, 21}, "Click here to set the transparency settings for this tileset.");
-            form("cmdLoadSet" + n, {x + 66, y, 21, 21},
-                 "Click here to load in a new tileset to replace the current one.");
-        }
-        in({})("bare window", {}, "", {342, 60});
+        QTest::addColumn<QPoint>("at"); // in the window; null: the centre of the control named by the row
+        const auto row = [](const char *tag, const QString &hint, QPoint at = {}) { QTest::newRow(tag) << hint << at; };
+        row("Image1", "Hi! I'm the dungeon dude and I'll be your guide! Just watch it - I bite!", {12, 40});
+        row("picLeft", "This is the subtile assigned to the left mouse button.");
+        row("picMiddle", "This is the subtile assigned to the middle mouse button (if you have one).");
+        row("picRight", "This is the subtile assigned to the right mouse button.");
+        row("picMapTile", "Click to place one of the subtiles you have assigned to the mouse buttons.");
+        row("picTileSet5", "Click on one of the subtiles of this tileset to assign it to the chosen mouse button.");
+        row("cmdClear", ClearHint);
+        row("cmdOpen", "Open a saved tile or load an image as a background for the maptile.");
+        row("Command5", "Use this button to save the current maptile as a jpeg or bitmap.");
+        row("Command6", "This button opens a window with a full-size view of the maptile.");
+        row("cmdPrint", "This prints the maptile. No options yet - uses your default printer and options.");
+        row("cmdOptions", "Click here to set some of the options for the program.");
+        row("Image2", SizeHint);
+        row("txtMapNum", "This adds a custom maptile number to the maptile in the upper left hand corner.");
+        row("txtDesigner", "Add your name to the maptile. You are the one who designed it.");
+        row("Command2", "Click her for program info, bug reporting, special thanks, and web links.");
+        row("cmdSet5", "Click here to show this tileset and all of its subtiles.");
+        row("cmdTrans5", "Click here to set the transparency settings for this tileset.");
+        row("cmdLoadSet5", "Click here to load in a new tileset to replace the current one.");
+        row("bare window", "", {342, 60});
+        row("Label1", "-");
     }
 
-    void controlLiesInPlaceAndShowsItsHint()
+    void pointingShowsTheHint()
     {
-        QFETCH(QString, parent);
-        QFETCH(QRect, geometry);
         QFETCH(QString, hint);
         QFETCH(QPoint, at);
-        const QString name = QString::fromLatin1(QTest::currentDataTag());
-        const auto found = m_layout.findChildren<QWidget *>(name);
-        if (!parent.isEmpty()) {
-            QVERIFY2(found.size() == 1, "missing, or its name is not unique");
-            QCOMPARE(found[0]->parentWidget()->objectName(), parent);
-            QVERIFY(!found[0]->size().isEmpty());
-            QCOMPARE(found[0]->geometry(), geometry.isEmpty() ? QRect(geometry.topLeft(), found[0]->size()) : geometry);
-        }
-        const qsizetype palette = (parent + name).indexOf(u"picTileSet"_s);
-        m_window->showSlot(palette < 0 ? 7 : (parent + name)[palette + 10].digitValue());
-        QTest::mouseMove(m_window.get(), {12, 12});
-        QCOMPARE(guide(m_window.get())->text(), ClearHint);
-        QTest::mouseMove(m_window.get(), at.isNull() ? found[0]->mapTo(&m_layout, found[0]->rect().center()) : at);
-        QCOMPARE(guide(m_window.get())->text(), hint == u"-"_s ? ClearHint : hint);
-        QLabel *bubble = guide(m_window.get());
-        QVERIFY2(bubble->heightForWidth(bubble->width()) <= bubble->height(), "the text does not fit the bubble");
+        m_window->showSlot(5);
+        const QWidget *control = child(m_window.get(), QString::fromLatin1(QTest::currentDataTag()));
+        QTest::mouseMove(m_window.get(), {12, 12}); // the clear button's hint, which a control without one keeps
+        QTest::mouseMove(m_window.get(), at.isNull() ? control->mapTo(m_window.get(), control->rect().center()) : at);
+        QCOMPARE(guide()->text(), hint == u"-"_s ? ClearHint : hint);
+        QVERIFY2(guide()->heightForWidth(guide()->width()) <= guide()->height(), "the text does not fit the bubble");
     }
 
     void sizeClearAndCloseAskOnlyAfterChanges()
     {
-        const auto window = startWindow(m_defaults.path());
-        QVERIFY(window);
-        Workspace &workspace = window->workspace();
-        QComboBox *list = sizeList(window.get());
-        QWidget *clear = child(window.get(), u"cmdClear"_s);
-        {
-            // A box holds the click until answered: the first clear, on unchanged work, asks nothing.
-            MessageBoxAnswerer no(QMessageBox::No);
-            QTest::mouseClick(clear, Qt::LeftButton);
-            workspace.chooseSpeedValue(QPoint(4, 5), u"3"_s); // outside the smallest maptile, where the sizes end
-            QCOMPARE(list->count(), 12);
-            for (int i = 11; i >= 0; --i) {
-                const QSize spaces(3 + i / 4, 3 + i % 4);
-                pickFromList(list, u"%1 x %2"_s.arg(spaces.width()).arg(spaces.height()));
-                QVERIFY(list->currentIndex() == i && window->workingView()->size() == spaces * 48
-                        && workspace.maptile().master().size() == spaces * 144);
-            }
-            workspace.place(Workspace::RightButton, QPoint(0, 0));
-            const QImage before = workspace.maptile().master();
-            QTest::mouseClick(clear, Qt::LeftButton);
-            QVERIFY(!window->close() && window->isVisible());
-            QCOMPARE(no.boxes, QStringList({Question + u"Do you still wish to clear the tile?"_s,
-                                            Question + u"Do you still wish to quit?"_s}));
-            QVERIFY(workspace.maptileChanged() && workspace.maptile().master() == before);
-        }
-        MessageBoxAnswerer yes(QMessageBox::Yes);
+        QWidget *clear = child(m_window.get(), u"cmdClear"_s);
+        // A box holds the click until answered: the first clear, on unchanged work, asks nothing.
+        MessageBoxAnswerer answerer(QMessageBox::No);
         QTest::mouseClick(clear, Qt::LeftButton);
-        QCOMPARE(workspace.maptile().master(), TestImages::solid({432, 432}, Geometry::blankColour()));
-        QVERIFY(workspace.maptile().speedValue(4, 5).isEmpty() && !workspace.maptileChanged());
-        // Picking the item shown again redraws, and is no change.
-        QSignalSpy redraws(&workspace, &Workspace::redrawn);
-        pickFromList(list, u"3 x 3"_s);
-        QVERIFY(redraws.count() == 1 && !workspace.maptileChanged());
-        QVERIFY(window->close()); // unchanged: no question
-        QCOMPARE(yes.boxes.size(), 1);
+        workspace().chooseSpeedValue(QPoint(4, 5), u"3"_s); // outside the smallest maptile, where the sizes end
+        QCOMPARE(sizeList()->count(), 12);
+        for (int i = 11; i >= 0; --i) {
+            const QSize spaces(3 + i / 4, 3 + i % 4);
+            pickFromList(sizeList(), u"%1 x %2"_s.arg(spaces.width()).arg(spaces.height()));
+            QVERIFY(sizeList()->currentIndex() == i && view()->size() == spaces * 48
+                    && workspace().maptile().master().size() == spaces * 144);
+        }
+        workspace().place(Workspace::RightButton, QPoint(0, 0));
+        const QImage before = workspace().maptile().master();
+        QTest::mouseClick(clear, Qt::LeftButton);
+        QVERIFY(!m_window->close() && m_window->isVisible());
+        QVERIFY(workspace().maptileChanged() && workspace().maptile().master() == before);
+        answerer.answer = QMessageBox::Yes;
+        QTest::mouseClick(clear, Qt::LeftButton);
+        QCOMPARE(answerer.boxes, QStringList({Question + u"Do you still wish to clear the tile?"_s,
+                                              Question + u"Do you still wish to quit?"_s,
+                                              Question + u"Do you still wish to clear the tile?"_s}));
+        QCOMPARE(workspace().maptile().master(), TestImages::solid({432, 432}, Geometry::blankColour()));
+        QVERIFY(workspace().maptile().speedValue(4, 5).isEmpty() && !workspace().maptileChanged());
+        QVERIFY(m_window->close()); // unchanged: no question
+        QCOMPARE(answerer.boxes.size(), 3);
+    }
+
+    void shortcutsOpenTheirWindows_data()
+    {
+        QTest::addColumn<QKeyCombination>("key");
+        QTest::addColumn<QString>("title");
+        QTest::newRow("open") << (Qt::CTRL | Qt::Key_O) << u"Open"_s;
+        QTest::newRow("clear asks") << (Qt::CTRL | Qt::Key_N) << u"Cryptwright"_s;
+    }
+
+    void shortcutsOpenTheirWindows()
+    {
+        QFETCH(QKeyCombination, key);
+        workspace().place(Workspace::LeftButton, {0, 0});
+        QString seen;
+        whenModal([&seen](QWidget *modal) { seen = modal->windowTitle(); });
+        QTest::keyClick(m_window.get(), key.key(), key.keyboardModifiers());
+        QTEST(seen, "title");
+        QVERIFY(workspace().maptileChanged()); // the question closed unanswered cleared nothing
+    }
+
+    void keysReachTheirCommands()
+    {
+        for (int slot = 0; slot < 8; ++slot) {
+            QTest::keyClick(m_window.get(), Qt::Key(Qt::Key_1 + slot), Qt::ControlModifier);
+            QCOMPARE(m_window->frontSlot(), slot);
+        }
+        auto *number = child<QLineEdit>(m_window.get(), u"txtMapNum"_s);
+        number->setFocus();
+        QTest::keyClicks(number, u"42"_s);
+        QTest::keyClick(number, Qt::Key_Tab); // into the designer box, ending the number's step
+        // The designer box has nothing of its own to undo: only the maptile's history can change the number.
+        const std::pair<QKeyCombination, QString> keys[] = {
+            {Qt::CTRL | Qt::Key_Z, {}}, {Qt::CTRL | Qt::Key_Y, u"42"_s},
+            {Qt::CTRL | Qt::Key_Z, {}}, {Qt::CTRL | Qt::SHIFT | Qt::Key_Z, u"42"_s}};
+        for (const auto &[key, text] : keys) {
+            QTest::keyClick(QApplication::focusWidget(), key.key(), key.keyboardModifiers());
+            QCOMPARE(number->text(), text);
+        }
+        pickFromList(sizeList(), u"3 x 4"_s);
+        QTest::keyClick(m_window.get(), Qt::Key_Z, Qt::ControlModifier);
+        QVERIFY(sizeList()->currentText() == u"5 x 6"_s && view()->size() == QSize(240, 288));
+        QTest::keyClick(m_window.get(), Qt::Key_F5);
+        QTRY_VERIFY(qobject_cast<PreviewWindow *>(QApplication::activeWindow()));
+    }
+
+    void tabOrderAndTooltips()
+    {
+        QStringList expected{u"cmdClear"_s, u"cmdOpen"_s, u"Command5"_s, u"Command6"_s, u"cmdPrint"_s,
+                             u"cmdOptions"_s, u"cboSize"_s, u"txtMapNum"_s, u"txtDesigner"_s, u"Command2"_s};
+        for (int slot = 0; slot < 8; ++slot)
+            expected << u"cmdSet%1"_s.arg(slot) << u"cmdTrans%1"_s.arg(slot) << u"cmdLoadSet%1"_s.arg(slot);
+        child(m_window.get(), u"cmdClear"_s)->setFocus();
+        QStringList visited;
+        for (int i = 0; i < expected.size(); ++i, QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab))
+            visited << QApplication::focusWidget()->objectName();
+        QCOMPARE(visited, expected);
+        QCOMPARE(child(m_window.get(), u"cmdOpen"_s)->toolTip(), u"Open a maptile or a background picture (Ctrl+O)"_s);
+        QCOMPARE(child(m_window.get(), u"cmdSet2"_s)->toolTip(), u"Show slot C (Ctrl+3)"_s);
+    }
+
+    void droppedFilesLoadOnlyPictures()
+    {
+        QTemporaryDir dir;
+        const QString picture = dir.filePath(u"drop.png"_s), broken = dir.filePath(u"broken.png"_s);
+        TestImages::save(TestImages::pattern({576, 432}, 3), picture);
+        TestImages::writeText(broken, "not a picture");
+        TestImages::writeText(dir.filePath(u"notes.txt"_s), "words");
+        Workspace &w = workspace();
+        QVERIFY(!drop(m_window->palette(6), dir.filePath(u"notes.txt"_s)));
+        QVERIFY(drop(m_window->palette(6), picture));
+        QTRY_COMPARE(w.slot(6).path(), picture);
+        QCOMPARE(m_window->frontSlot(), 6);
+        MessageBoxAnswerer ok(QMessageBox::Ok);
+        QVERIFY(drop(m_window->palette(6), broken));
+        QTRY_COMPARE(ok.boxes.size(), 1);
+        QVERIFY(ok.boxes.front().contains(u"broken.png"_s) && w.slot(6).path() == picture);
+    }
+
+    void buttonTakesACellAndPlacesIt()
+    {
+        // The middle button; the end-to-end test takes the left and the right one through a real pointer.
+        const QRgb colour = subtileColour(1, 3, 0);
+        clickCell(front(1), {3, 0}, Qt::MiddleButton);
+        QTRY_COMPARE(child(m_window.get(), u"picMiddle"_s)->grab().toImage().pixel(30, 30), colour);
+        QVERIFY(!workspace().maptileChanged()); // only placing changes the maptile
+        clickCell(view(), {1, 2}, Qt::MiddleButton);
+        QVERIFY(workspace().maptile().master().pixel(144 + 72, 288 + 72) == colour && workspace().maptileChanged());
+    }
+
+    void modifierPressShowsTheEnlargedSubtileInFront()
+    {
+        QSignalSpy assigned(&workspace(), &Workspace::buttonChanged);
+        QTest::mouseMove(front(1), centre(4, 3));
+        QTest::mousePress(front(1), Qt::RightButton, Qt::ControlModifier, centre(4, 3));
+        // Level with the cell's left edge, 28 pixels above its top: the subtile in a blue frame. On the
+        // bottom row it reaches down over the slot buttons, and stays in front of them.
+        QImage expected = TestImages::solid({93, 93}, qRgb(0, 0, 255));
+        QPainter(&expected).fillRect(1, 1, 91, 91, QColor(subtileColour(1, 4, 3)));
+        QVERIFY(box()->geometry() == QRect(196, 200, 93, 93)
+                && box()->grab().toImage().convertToFormat(expected.format()) == expected);
+        QVERIFY(box()->isAncestorOf(m_window->childAt(box()->geometry().bottomLeft() + QPoint(16, -8))));
+        QTest::mouseRelease(front(1), Qt::RightButton, Qt::ControlModifier, centre(4, 3));
+        QVERIFY(box()->isHidden() && assigned.isEmpty());
+    }
+
+    void speedListStoresOnlyChoices()
+    {
+        workspace().chooseSpeedValue(QPoint(1, 1), u"4"_s);
+        workspace().setMaptileChanged(false);
+        // A press with a modifier opens the list on the space, showing its value; typed text is never
+        // stored: Return leaves the list open, Escape closes it.
+        clickCell(view(), {1, 1}, Qt::MiddleButton, Qt::ShiftModifier);
+        QVERIFY(list()->isVisible() && list()->pos() == QPoint(48, 48) && list()->currentText() == u"4"_s);
+        list()->lineEdit()->selectAll();
+        QTest::keyClicks(list()->lineEdit(), u"1/T"_s);
+        QTest::keyClick(list()->lineEdit(), Qt::Key_Return);
+        QVERIFY(list()->isVisible());
+        QTest::keyClick(list()->lineEdit(), Qt::Key_Escape);
+        QVERIFY(!list()->isVisible() && workspace().maptile().speedValue(1, 1) == u"4"_s
+                && !workspace().maptileChanged());
+        // A choice is stored on the space the list opened on, wherever the pointer went.
+        clickCell(view(), {1, 1}, Qt::LeftButton, Qt::ControlModifier);
+        QTest::mouseMove(view(), centre(3, 2));
+        pickFromList(list(), u"1/X"_s);
+        QVERIFY(workspace().maptile().speedValue(1, 1) == u"1/X"_s && workspace().maptileChanged());
+    }
+
+    void denseScreensShowTheFullImages()
+    {
+        // Every pixel differs from its neighbours: an enlarged one-third picture cannot pass.
+        const QString path = m_defaults.filePath(u"pattern.png"_s);
+        TestImages::save(TestImages::pattern(Geometry::TilesetSize), path);
+        Workspace &w = workspace();
+        QVERIFY(w.loadTileset(5, path).isEmpty());
+        w.setOutlineCell(5, {4, 2});
+        w.assign(Workspace::RightButton, 5);
+        w.place(Workspace::RightButton, {1, 2});
+        w.setMapNumText(u"12"_s);
+        // One pixel per pixel, the one-third pictures; two, the full images at two thirds under a grid
+        // two device pixels wide.
+        const std::tuple<QWidget *, QImage, QImage> views[] = {
+            {m_window->palette(5), w.slot(5).palette(), w.slot(5).fullImage()},
+            {child(m_window.get(), u"picRight"_s), w.buttonImage(Workspace::Right), w.slot(5).subtile(4, 2)},
+            {view(), w.workingView(), w.preview()}};
+        for (const auto &[widget, third, full] : views) {
+            QCOMPARE(painted(widget, 1), third);
+            const QImage scaled = full.scaled(widget->size() * 2, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+            QImage expected = TestImages::make(scaled.size(), [&scaled](int x, int y) {
+                return (x + 2) % 96 < 4 || (y + 2) % 96 < 4 ? GridPicture::LineColour : scaled.pixel(x, y);
+            });
+            expected.setDevicePixelRatio(2);
+            QCOMPARE(painted(widget, 2), expected);
+        }
     }
 };
 

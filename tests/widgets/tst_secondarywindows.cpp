@@ -2,48 +2,36 @@
 
 #include "editor/EditTileWindow.h"
 #include "maptile/RasterOps.h"
+#include "output/MaptilePrinter.h"
+#include "output/PreviewWindow.h"
 #include "tilesets/PaletteView.h"
 #include "tilesets/TransparencyWindow.h"
 
-namespace {
+#include <QPrinter>
 
-// Runs act on the modal window open at the next turn of the event loop, then closes it if still open.
-void whenModal(std::function<void(QWidget *)> act)
-{
-    QTimer::singleShot(0, [act] {
-        QWidget *modal = QApplication::activeModalWidget();
-        act(modal);
-        if (modal && QApplication::activeModalWidget() == modal)
-            modal->close();
-    });
-}
-
-} // namespace
-
-// The transparency window and the subtile editor.
+// The windows opened from the main window: transparency, subtile editor, options,
+// about and the full-size preview; and the print at 1.5 inches per space.
 class TestSecondaryWindows : public QObject
 {
     Q_OBJECT
 
 private slots:
+    void initTestCase() { setUpApplication(); }
+
     void transparencySettingAndExample_data()
     {
         QTest::addColumn<QString>("initial");
         QTest::addColumn<QStringList>("actions"); // buttons to click, scroll bar values, "close"
         QTest::addColumn<QString>("setting");
-        QTest::newRow("OK without changes keeps 2,40") << "2,40" << QStringList{"cmdOk"} << "2,40";
         QTest::newRow("alpha, 255, OK") << "0" << QStringList{"optTrans2", "255", "cmdOk"} << "2,255";
-        QTest::newRow("no transparency counts at once") << "2,255" << QStringList{"optTrans0"} << "0";
         QTest::newRow("closing without OK leaves bare 2") << "1" << QStringList{"optTrans2", "200", "close"} << "2";
         QTest::newRow("OK adds alpha only when blending") << "2,90" << QStringList{"optTrans1", "cmdOk"} << "1";
-        QTest::newRow("stored 0 shows as the least") << "2,0" << QStringList{"cmdOk"} << "2,1";
     }
 
     void transparencySettingAndExample()
     {
         QFETCH(QString, initial);
         QFETCH(QStringList, actions);
-        QFETCH(QString, setting);
         Workspace workspace;
         workspace.setTransparency(5, TransparencySetting(initial));
         TransparencyWindow window(workspace, nullptr);
@@ -60,14 +48,13 @@ private slots:
             // The opacity can only be moved while blending is chosen.
             QCOMPARE(scroll->isEnabled(), child<QRadioButton>(&window, u"optTrans2"_s)->isChecked());
         }
-        QCOMPARE(workspace.slot(5).transparency.text(), setting);
-        // The 45 x 45 example lays the object on the floor as the options say; keyed, the object's
-        // background (its pixel 1, 1) never shows.
+        QTEST(workspace.slot(5).transparency.text(), "setting");
+        // The example lays the object on the floor as the options say; keyed, the object's background
+        // (its pixel 1, 1) never shows.
         const QImage floor = QImage(u":/images/sample_floor.png"_s).convertToFormat(RasterOps::Format);
         const QImage object = QImage(u":/images/sample_object.png"_s).convertToFormat(RasterOps::Format);
         const QImage result = child<QLabel>(&window, u"picResult"_s)->pixmap().toImage();
-        const int mode = setting[0].digitValue(), alpha = scroll->value();
-        QCOMPARE(result.size(), QSize(45, 45));
+        const int mode = workspace.slot(5).transparency.text()[0].digitValue(), alpha = scroll->value();
         for (int i = 0; i < 45 * 45; ++i) {
             const int x = i % 45, y = i / 45;
             const QRgb f = floor.pixel(x, y), o = object.pixel(x, y), r = result.pixel(x, y);
@@ -86,30 +73,95 @@ private slots:
         QVERIFY(workspace.loadTileset(1, file).isEmpty());
         main.show();
         workspace.setOutlineCell(1, QPoint(6, 3));
-        const QImage before = workspace.slot(1).fullImage(), palette = workspace.slot(1).palette();
-        const QImage left = workspace.buttonImage(Workspace::Left);
-        // A right double-click on column 6, row 3; rotate right, then leave by Cancel, Escape, the close box or Enter.
-        for (const QString leave : {u"Command5"_s, u"escape"_s, u"close"_s, u"enter"_s}) {
-            whenModal([&](QWidget *modal) {
+        const QImage before = workspace.slot(1).fullImage();
+        // A right double-click on column 6, row 3; rotate right, then leave by Cancel, or by Enter for OK.
+        for (const bool ok : {false, true}) {
+            whenModal([ok](QWidget *modal) {
                 QVERIFY(qobject_cast<EditTileWindow *>(modal));
                 child<QAbstractButton>(modal, u"Command3"_s)->click();
-                if (leave.startsWith(u"Command"_s))
-                    child<QAbstractButton>(modal, leave)->click();
-                else if (leave != u"close"_s)
-                    QTest::keyClick(modal, leave == u"enter"_s ? Qt::Key_Return : Qt::Key_Escape);
+                ok ? QTest::keyClick(modal, Qt::Key_Return) : child<QAbstractButton>(modal, u"Command5"_s)->click();
             });
             QTest::mouseDClick(main.palette(1), Qt::RightButton, {}, QPoint(6 * 48 + 10, 3 * 48 + 10));
-            if (leave != u"enter"_s)
-                QVERIFY(workspace.slot(1).fullImage() == before && workspace.slot(1).palette() == palette
-                        && workspace.buttonImage(Workspace::Left) == left);
         }
         QImage expected = before;
         QPainter(&expected).drawImage(864, 432, before.copy(864, 432, 144, 144).transformed(QTransform().rotate(90)));
         QCOMPARE(workspace.slot(1).fullImage(), expected);
-        // The palette keeps its grid; the left button shows the edited cell; the file stays.
-        QCOMPARE(workspace.slot(1).palette().pixel(288, 150), qRgb(4, 2, 252));
+        // The left button shows the edited cell; the file stays.
         QCOMPARE(workspace.buttonImage(Workspace::Left), workspace.slot(1).palette().copy(288, 144, 48, 48));
         QCOMPARE(QImage(file).convertToFormat(RasterOps::Format), before);
+    }
+
+    void optionsAndAboutWindows()
+    {
+        MainWindow main;
+        main.show();
+        QWidget *options = child(&main, u"cmdOptions"_s);
+        // The number font set to 14 points by OK, the speed font's choice cancelled; numbering cleared, then OK.
+        whenModal([](QWidget *modal) {
+            const std::pair<QString, bool> choices[] = {{u"cmdMaptileFont"_s, true}, {u"cmdSubtileFont"_s, false}};
+            for (const auto &[button, ok] : choices) {
+                whenModal([ok = ok](QWidget *font) {
+                    child<QSpinBox>(font, u"spnSize"_s)->setValue(30 - 16 * ok);
+                    child<QAbstractButton>(font, ok ? u"cmdOk"_s : u"cmdCancel"_s)->click();
+                });
+                child<QAbstractButton>(modal, button)->click();
+            }
+            QCOMPARE(child<QLineEdit>(modal, u"txtMaptileFont"_s)->text(), u"14 Pt. Arial"_s);
+            QCOMPARE(child<QLineEdit>(modal, u"txtSubtileFont"_s)->text(), u"20 Pt. Arial"_s);
+            child<QAbstractButton>(modal, u"chkAutoNum"_s)->click();
+            child<QAbstractButton>(modal, u"Command1"_s)->click();
+        });
+        QTest::mouseClick(options, Qt::LeftButton);
+        QVERIFY(main.workspace().overlays().mapNumFont().pointSize() == 14 && !main.workspace().autoNumber());
+        // Shown again as it was left; its close box throws it away, and numbering is on again.
+        whenModal([](QWidget *modal) { QVERIFY(!child<QAbstractButton>(modal, u"chkAutoNum"_s)->isChecked()); });
+        QTest::mouseClick(options, Qt::LeftButton);
+        QVERIFY(main.workspace().autoNumber());
+        whenModal([](QWidget *modal) { QCOMPARE(modal->windowTitle(), u"About Cryptwright"_s); });
+        QTest::mouseClick(child(&main, u"Command2"_s), Qt::LeftButton);
+    }
+
+    void previewFitsScrollsAndFollows()
+    {
+        MainWindow main;
+        main.workspace().openImage(TestImages::pattern({720, 864})); // taller than the screen
+        QTest::mouseClick(child(&main, u"Command6"_s), Qt::LeftButton);
+        PreviewWindow *window = nullptr;
+        for (QWidget *widget : QApplication::topLevelWidgets())
+            window = window ? window : qobject_cast<PreviewWindow *>(widget);
+        QVERIFY(window && QTest::qWaitForWindowExposed(window));
+        // As much of the image as the screen holds; each bar covers exactly what is hidden.
+        const QRect screen = window->screen()->availableGeometry();
+        QVERIFY(screen.contains(window->frameGeometry()) && window->frameGeometry().bottom() == screen.bottom());
+        window->resize(300, 150);
+        auto *across = child<QScrollBar>(window, u"scrPicH"_s), *down = child<QScrollBar>(window, u"scrPicV"_s);
+        QCOMPARE(QSize(across->maximum(), down->maximum()), QSize(720, 864) - window->visibleSize());
+        down->triggerAction(QAbstractSlider::SliderToMaximum);
+        auto *picture = child<QLabel>(window, u"picPrev"_s);
+        QCOMPARE(picture->geometry().bottom() + 1, window->visibleSize().height());
+        // It follows every edit, pixel for pixel.
+        main.workspace().chooseSpeedValue(QPoint(0, 0), u"4"_s);
+        QCOMPARE(picture->pixmap().toImage().convertToFormat(QImage::Format_RGB32), main.workspace().preview());
+    }
+
+    void printsOneAndAHalfInchesPerSpace()
+    {
+        const QString renderer = QStandardPaths::findExecutable(u"pdftoppm"_s);
+        if (renderer.isEmpty())
+            QSKIP("pdftoppm is not installed.");
+        QTemporaryDir dir;
+        MaptilePrinter printer;
+        printer.printer().setOutputFileName(dir.filePath(u"m.pdf"_s));
+        QCOMPARE(printer.print(TestImages::solid({720, 864}, qRgb(40, 70, 30))), QString());
+        QCOMPARE(QProcess::execute(renderer, {u"-r"_s, u"96"_s, u"-png"_s, u"-singlefile"_s, dir.filePath(u"m.pdf"_s),
+                                              dir.filePath(u"page"_s)}), 0);
+        // At 96 dots per inch, 144 pixels per space are 1.5 inches, from the top left of the printable area:
+        // inked just inside that square's corners, blank just outside.
+        const QImage page(dir.filePath(u"page.png"_s));
+        const QRect expected(printer.printer().pageLayout().paintRectPixels(96).topLeft(), QSize(720, 864));
+        const QPoint in(3, 3), topLeft = expected.topLeft(), bottomRight = expected.bottomRight();
+        QVERIFY(qGray(page.pixel(topLeft + in)) < 128 && qGray(page.pixel(topLeft - in)) > 200);
+        QVERIFY(qGray(page.pixel(bottomRight - in)) < 128 && qGray(page.pixel(bottomRight + in)) > 200);
     }
 };
 
