@@ -27,6 +27,7 @@ const QByteArray HugeGif("GIF89a\xff\xff\xff\xff\x80\0\0\0\0\0\xff\xff\xff"
 
 void create(const BadInput &input, const QString &path)
 {
+    QVERIFY(QDir().mkpath(QFileInfo(path).path()));
     if (input.kind == Kind::Folder)
         QVERIFY(QDir().mkpath(path));
     else if (input.kind == Kind::Link)
@@ -85,8 +86,10 @@ private slots:
                          {"notes.jpg", {File, "Walls in B, doors in D.\r\n", "not a picture"}},
                          {"folder.jpg", {Folder, {}, "folder"}}, {"pipe.jpg", {Pipe, {}, "not a picture file"}},
                          {"dangling.gif", {Link, "gone.gif", "does not exist"}},
-                         {"random.png", {File, randomBytes(4096, 1), "not a picture"}},
-                         {"random.wmf", {File, randomBytes(4096, 2), "not a Windows metafile"}}});
+                         {"Grüne Höhle/cut tiles é.jpg", {File, whole["jpg"].left(900), "incomplete"}}});
+        for (const QString extension : {"jpg", "gif", "bmp", "png", "wmf"})
+            m_inputs.insert("random." + extension, {File, randomBytes(4096, extension.front().unicode()),
+                                                    extension == "wmf" ? "not a Windows metafile" : "not a picture"});
         if (::geteuid() != 0) // permissions do not stop root from reading a file
             m_inputs.insert("locked.png", {Unreadable, whole["png"], "cannot be read"});
         for (auto input = m_inputs.cbegin(); input != m_inputs.cend(); ++input)
@@ -121,8 +124,10 @@ private slots:
         MessageBoxAnswerer ok(QMessageBox::Ok);
         const QString path = m_dir.filePath(name);
         tileset ? m_window->loadTilesetFile(1, path) : m_window->openMaptileFile(path);
-        checkReportedOnce(ok.boxes, name, m_inputs[name].reason);
+        checkReportedOnce(ok.boxes, QFileInfo(name).fileName(), m_inputs[name].reason);
         QVERIFY(snapshot(*m_window) == before);
+        // Headers claiming gigabytes are refused before any pixel memory is taken.
+        QVERIFY2(processKb("VmHWM") < 400 * 1024, qPrintable(QString::number(processKb("VmHWM"))));
     }
 
     void badDefaultsAreReportedOneByOne()
