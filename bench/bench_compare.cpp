@@ -79,7 +79,10 @@ int main(int argc, char **argv)
                 "files (reading them %.1f ms), %.1f ms from loaded tilesets\n",
                 wholeMs, readMs, loadedMs);
 
-    const QString convert = QStandardPaths::findExecutable(QStringLiteral("convert"));
+    // ImageMagick as Debian installs it; a wrapper earlier on the PATH would add its own start-up.
+    QString convert = QStandardPaths::findExecutable(QStringLiteral("convert"), {QStringLiteral("/usr/bin")});
+    if (convert.isEmpty())
+        convert = QStandardPaths::findExecutable(QStringLiteral("convert"));
     if (convert.isEmpty()) {
         std::printf("note: ImageMagick's convert is not installed (tools/setup installs it); comparison skipped\n");
         return 0;
