@@ -199,19 +199,20 @@ void Workspace::setText(TextBox box, const QString &text)
 
 void Workspace::undo()
 {
-    if (!m_undoStack.canUndo())
-        return;
-    endTypingStep();
-    m_undoStack.undo();
-    m_maptileChanged = true;
+    replay(false);
 }
 
 void Workspace::redo()
 {
-    if (!m_undoStack.canRedo())
+    replay(true);
+}
+
+void Workspace::replay(bool forward)
+{
+    if (forward ? !m_undoStack.canRedo() : !m_undoStack.canUndo())
         return;
     endTypingStep();
-    m_undoStack.redo();
+    forward ? m_undoStack.redo() : m_undoStack.undo();
     m_maptileChanged = true;
 }
 

@@ -135,6 +135,9 @@ signals:
     void sizeChosen(int columns, int rows);
 
 private:
+    // One step back or forward through the undo stack.
+    void replay(bool forward);
+
     std::array<TilesetSlot, Geometry::SlotCount> m_slots;
     std::array<SubtileRef, ButtonCount> m_buttonRefs;
     std::array<QImage, ButtonCount> m_buttonImages;
