@@ -16,19 +16,25 @@
 #include "options/OptionsWindow.h"
 #include "tilesets/ButtonPictureView.h"
 #include "tilesets/PaletteView.h"
+#include "tilesets/TilesetPropertiesWindow.h"
 #include "tilesets/TransparencyWindow.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDir>
 #include <QDropEvent>
+#include <QFileInfo>
 #include <QFontMetrics>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPushButton>
 #include <QScreen>
 #include <QTimer>
@@ -56,11 +62,11 @@ constexpr SlotColumn SlotColumns[4] = {{4, 43, 46, 66}, {92, 39, 130, 150}, {176
 constexpr int SlotRowY[2] = {279, 301};
 constexpr int SlotButtonHeight = 21;
 
-QMessageBox::StandardButton ask(QWidget *owner, const QString &question)
+const QString MaptileChangedLine = QStringLiteral("The current maptile has had changes made to it.\n");
+
+QMessageBox::StandardButton ask(QWidget *owner, const QString &question, const QString &why = MaptileChangedLine)
 {
-    QMessageBox box(QMessageBox::NoIcon, MainWindow::Title,
-                    QStringLiteral("The current maptile has had changes made to it.\n") + question,
-                    QMessageBox::Yes | QMessageBox::No, owner);
+    QMessageBox box(QMessageBox::NoIcon, MainWindow::Title, why + question, QMessageBox::Yes | QMessageBox::No, owner);
     box.setDefaultButton(QMessageBox::Yes);
     return QMessageBox::StandardButton(box.exec());
 }
@@ -236,6 +242,7 @@ void MainWindow::buildSlots()
         connect(palette, &PaletteView::previewRequested, this, &MainWindow::showPreviewBox);
         connect(palette, &PaletteView::previewReleased, this, [this] { m_previewBox->hide(); });
         connect(palette, &PaletteView::doubleClicked, this, &MainWindow::openEditor);
+        connect(palette, &PaletteView::pasteRequested, this, &MainWindow::pasteIntoCell);
     }
 
     m_previewBox = new QWidget(this);
@@ -256,6 +263,9 @@ void MainWindow::buildSlots()
         set->setFont(UiFonts::slotLetter());
         set->setGeometry(column.setX, y, column.setWidth, SlotButtonHeight);
         connect(set, &QPushButton::clicked, this, [this, slot] { showSlot(slot); });
+        // A right-click or the menu key offers the slot's tileset commands.
+        set->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(set, &QWidget::customContextMenuRequested, this, [this, slot](QPoint at) { showSlotMenu(slot, at); });
         m_setButtons[slot] = set;
 
         m_transButtons[slot] = iconButton(QStringLiteral("cmdTrans%1").arg(slot), QStringLiteral("transparency"),
@@ -332,6 +342,9 @@ int MainWindow::frontSlot() const
 
 void MainWindow::showSlot(int slot)
 {
+    // The keyboard focus, for pasting, follows to the palette in front.
+    if (qobject_cast<PaletteView *>(focusWidget()))
+        m_palettes[slot]->setFocus(Qt::OtherFocusReason);
     m_palettes[slot]->raise();
     // The preview box and the slot buttons lie in front of every palette.
     m_previewBox->raise();
@@ -393,6 +406,78 @@ void MainWindow::openTransparency(int slot)
     m_transparency->editSlot(slot);
     if (m_transparency->exec() != QDialog::Accepted)
         delete m_transparency;
+}
+
+void MainWindow::showSlotMenu(int slot, QPoint at)
+{
+    QMenu menu(this);
+    menu.setObjectName(QStringLiteral("SlotMenu"));
+    const auto entry = [&menu](const QString &text, const QString &name, const std::function<void()> &run) {
+        QAction *action = menu.addAction(text);
+        action->setObjectName(name);
+        connect(action, &QAction::triggered, action, run);
+    };
+    entry(QStringLiteral("Load tileset\u2026"), QStringLiteral("mnuLoadTileset"), [this, slot] { loadTileset(slot); });
+    entry(QStringLiteral("Transparency\u2026"), QStringLiteral("mnuTransparency"),
+          [this, slot] { openTransparency(slot); });
+    entry(QStringLiteral("Tileset properties\u2026"), QStringLiteral("mnuTilesetProperties"),
+          [this, slot] { openTilesetProperties(slot); });
+    entry(QStringLiteral("Save tileset as\u2026"), QStringLiteral("mnuSaveTileset"), [this, slot] { saveTilesetAs(slot); });
+    menu.addSeparator();
+    entry(QStringLiteral("New empty tileset"), QStringLiteral("mnuNewTileset"), [this, slot] { newEmptyTileset(slot); });
+    menu.exec(m_setButtons[slot]->mapToGlobal(at));
+}
+
+void MainWindow::openTilesetProperties(int slot)
+{
+    showSlot(slot);
+    TilesetPropertiesWindow(m_workspace, slot, this).exec();
+}
+
+void MainWindow::saveTilesetAs(int slot)
+{
+    showSlot(slot);
+    const TilesetSlot &tileset = m_workspace.slot(slot);
+    // Offered under its file's name, as PNG unless that file is a bitmap or JPEG.
+    const QFileInfo file(tileset.path().isEmpty() ? QStringLiteral("Untitled.png") : tileset.path());
+    const bool writable = QStringList{QStringLiteral("png"), QStringLiteral("bmp"), QStringLiteral("jpg"),
+                                      QStringLiteral("jpeg")}.contains(file.suffix().toLower());
+    const QString suggested = writable ? file.filePath() : file.dir().filePath(file.completeBaseName() + ".png");
+    const QString path = FileDialogs::showSaveTileset(this, suggested);
+    if (path.isEmpty())
+        return;
+    const QString error = m_workspace.saveTileset(slot, path);
+    if (!error.isEmpty())
+        QMessageBox::warning(this, Title, error);
+}
+
+void MainWindow::newEmptyTileset(int slot)
+{
+    m_workspace.newEmptyTileset(slot);
+    showSlot(slot);
+}
+
+void MainWindow::importSubtileFile(int slot, QPoint cell, const QString &path)
+{
+    const QString error = m_workspace.importSubtileFile(slot, cell, path);
+    if (!error.isEmpty())
+        QMessageBox::warning(this, Title, error);
+}
+
+void MainWindow::pasteIntoCell(int slot)
+{
+    const QPoint cell = m_workspace.slot(slot).outlineCell;
+    const QMimeData *data = QApplication::clipboard()->mimeData();
+    if (data && data->hasImage()) {
+        m_workspace.importSubtile(slot, cell, qvariant_cast<QImage>(data->imageData()));
+        return;
+    }
+    // A picture file copied in a file manager serves as well.
+    const QString path = data ? DroppedImage::path(data) : QString();
+    if (path.isEmpty())
+        QMessageBox::warning(this, Title, QStringLiteral("The clipboard holds no picture to paste into the subtile."));
+    else
+        importSubtileFile(slot, cell, path);
 }
 
 void MainWindow::openEditor(int slot)
@@ -471,8 +556,20 @@ void MainWindow::printMaptile()
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
-    if (m_workspace.maptileChanged()
-        && ask(this, QStringLiteral("Do you still wish to quit?")) != QMessageBox::Yes) {
+    // One question for the maptile and every tileset with unsaved changes.
+    QString why = m_workspace.maptileChanged() ? MaptileChangedLine : QString();
+    const QList<int> unsaved = m_workspace.unsavedSlots();
+    if (!unsaved.isEmpty()) {
+        QStringList letters;
+        for (int slot : unsaved)
+            letters << QString(QChar(u'A' + slot));
+        const QString last = letters.takeLast();
+        why += unsaved.size() == 1
+                   ? QStringLiteral("The tileset in slot %1 has changes that are not saved.\n").arg(last)
+                   : QStringLiteral("The tilesets in slots %1 and %2 have changes that are not saved.\n")
+                         .arg(letters.join(QStringLiteral(", ")), last);
+    }
+    if (!why.isEmpty() && ask(this, QStringLiteral("Do you still wish to quit?"), why) != QMessageBox::Yes) {
         event->ignore();
         return;
     }
@@ -586,7 +683,13 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
         if (path.isEmpty())
             return true;
         drop->acceptProposedAction();
-        dropFile(static_cast<QWidget *>(watched), path);
+        // With Ctrl held, a picture dropped on a palette goes into the cell under the pointer.
+        if (auto *palette = qobject_cast<PaletteView *>(watched); palette && drop->modifiers() & Qt::ControlModifier) {
+            const QPoint cell = PaletteView::cellAt(drop->position());
+            QTimer::singleShot(0, this, [this, slot = palette->slot(), cell, path] { importSubtileFile(slot, cell, path); });
+        } else {
+            dropFile(static_cast<QWidget *>(watched), path);
+        }
         return true;
     }
     default:

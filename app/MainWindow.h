@@ -66,6 +66,13 @@ public:
     void printMaptile();
     // The secondary windows, each modal.
     void openTransparency(int slot);
+    void openTilesetProperties(int slot);
+    // The slot's tileset commands beyond loading and transparency.
+    void saveTilesetAs(int slot);
+    void newEmptyTileset(int slot);
+    // A picture into one subtile: from a file, or from the clipboard into the outlined cell.
+    void importSubtileFile(int slot, QPoint cell, const QString &path);
+    void pasteIntoCell(int slot);
     void openEditor(int slot);
     void openOptions();
     void openInfo();
@@ -87,6 +94,7 @@ private:
     void setTabOrders();
     void acceptDrops(QWidget *target);
     void dropFile(QWidget *target, const QString &path);
+    void showSlotMenu(int slot, QPoint at);
     void addCommand(const QList<QKeySequence> &keys, const std::function<void()> &run);
     void showPreviewBox(int slot);
     void showSetInfo(int slot);

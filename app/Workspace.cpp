@@ -10,6 +10,8 @@
 #include "maptile/RasterOps.h"
 #include "maptile/Redraw.h"
 #include "tilesets/TilesetImageReader.h"
+#include "tilesetwriting/SubtileImport.h"
+#include "tilesetwriting/TilesetWriter.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -113,16 +115,67 @@ void Workspace::replaceSubtile(int index, int column, int row, const QImage &sub
 {
     m_slots[index].replaceSubtile(column, row, subtile);
     emit slotChanged(index);
+    paintButtons(index);
 }
 
-QString Workspace::setInfo(int index)
+QString Workspace::importSubtileFile(int index, QPoint cell, const QString &path)
 {
-    return m_tileData.setInfo(m_slots[index].path());
+    QString error;
+    const QImage picture = TilesetImageReader::read(path, &error);
+    if (picture.isNull())
+        return error;
+    importSubtile(index, cell, picture);
+    return {};
 }
 
-QString Workspace::getTileData(int index, int column, int row)
+void Workspace::importSubtile(int index, QPoint cell, const QImage &picture)
 {
-    return m_tileData.getTileData(m_slots[index].path(), column, row);
+    replaceSubtile(index, cell.x(), cell.y(), SubtileImport::fit(picture));
+}
+
+void Workspace::newEmptyTileset(int index)
+{
+    m_slots[index].makeEmpty(QStringLiteral("Untitled"));
+    m_slots[index].buildPalette();
+    emit slotChanged(index);
+    paintButtons(index);
+}
+
+void Workspace::setTileData(int index, const TileData &data)
+{
+    m_slots[index].setTileData(data);
+    emit slotChanged(index);
+}
+
+QString Workspace::saveTileset(int index, const QString &path)
+{
+    const QString error = TilesetWriter::save(m_slots[index], path);
+    if (error.isEmpty()) {
+        m_slots[index].markSaved(path);
+        emit slotChanged(index);
+    }
+    return error;
+}
+
+QList<int> Workspace::unsavedSlots() const
+{
+    QList<int> unsaved;
+    for (int i = 0; i < Geometry::SlotCount; ++i) {
+        if (m_slots[i].isModified())
+            unsaved << i;
+    }
+    return unsaved;
+}
+
+QString Workspace::setInfo(int index) const
+{
+    const TilesetSlot &slot = m_slots[index];
+    return slot.tileData().setInfo() + (slot.isModified() ? QStringLiteral("*") : QString());
+}
+
+QString Workspace::getTileData(int index, int column, int row) const
+{
+    return m_slots[index].tileData().speedValue(column, row);
 }
 
 void Workspace::assign(int buttonCode, int slotIndex)

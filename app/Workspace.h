@@ -3,7 +3,6 @@
 #include "maptile/Maptile.h"
 #include "maptile/MaptileOverlays.h"
 #include "tilesets/SubtileRef.h"
-#include "tilesets/TileData.h"
 #include "tilesets/TilesetSlot.h"
 
 #include <QImage>
@@ -56,8 +55,21 @@ public:
     void setOutlineCell(int index, QPoint cell);
     // Writes an edited subtile into the slot's tileset in memory.
     void replaceSubtile(int index, int column, int row, const QImage &subtile);
-    QString setInfo(int index);
-    QString getTileData(int index, int column, int row);
+    // A picture file, or a picture, made into subtile cell of a slot. On failure
+    // returns the reason and leaves the slot as it was.
+    QString importSubtileFile(int index, QPoint cell, const QString &path);
+    void importSubtile(int index, QPoint cell, const QImage &picture);
+    // A blank tileset without a file, named "Untitled".
+    void newEmptyTileset(int index);
+    // The slot's metadata, kept for the run; the label and numbering use it at once.
+    void setTileData(int index, const TileData &data);
+    // Saves the slot's tileset and metadata; the slot then holds that file.
+    QString saveTileset(int index, const QString &path);
+    // Slots whose tileset was changed since it was loaded or saved.
+    QList<int> unsavedSlots() const;
+    // The set-information label's text, with "*" after it while changes are unsaved.
+    QString setInfo(int index) const;
+    QString getTileData(int index, int column, int row) const;
 
     // Mouse-button assignment.
     SubtileRef buttonRef(int picture) const { return m_buttonRefs.at(picture); }
@@ -141,7 +153,6 @@ private:
     std::array<TilesetSlot, Geometry::SlotCount> m_slots;
     std::array<SubtileRef, ButtonCount> m_buttonRefs;
     std::array<QImage, ButtonCount> m_buttonImages;
-    TileData m_tileData;
     Maptile m_maptile;
     MaptileOverlays m_overlays;
     std::array<QString, 2> m_texts;

@@ -76,4 +76,27 @@ QString showSave(QWidget *owner)
     return path;
 }
 
+QString showSaveTileset(QWidget *owner, const QString &suggested)
+{
+    static const QStringList types{QStringLiteral("PNG (*.png)"), QStringLiteral("Bitmap (*.bmp)"),
+                                   QStringLiteral("Jpeg (*.jpg *.jpeg)")};
+    static QString lastType = types.front();
+
+    QFileDialog dialog(owner, QStringLiteral("Save Tileset As"), QDir(lastFolder()).filePath(suggested));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilters(types);
+    dialog.selectNameFilter(lastType);
+    const auto suffixOf = [](const QString &type) { return type.section(QStringLiteral("*."), 1).left(3); };
+    dialog.setDefaultSuffix(suffixOf(lastType));
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                     [&dialog, suffixOf](const QString &type) { dialog.setDefaultSuffix(suffixOf(type)); });
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    lastType = dialog.selectedNameFilter();
+    const QString path = dialog.selectedFiles().front();
+    remember(path);
+    return path;
+}
+
 } // namespace FileDialogs

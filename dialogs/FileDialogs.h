@@ -20,5 +20,8 @@ QString maptileFilter();
 // "Save As" dialog for the maptile: JPEG, bitmap or PNG; a name typed without
 // an extension gets the chosen type's, and replacing a file is confirmed.
 QString showSave(QWidget *owner);
+// "Save Tileset As" dialog: PNG, bitmap or JPEG, starting at suggested; a name
+// typed without an extension gets the chosen type's.
+QString showSaveTileset(QWidget *owner, const QString &suggested);
 
 } // namespace FileDialogs

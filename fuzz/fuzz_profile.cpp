@@ -1,10 +1,12 @@
 // Metadata files: the profile parser on raw bytes, then the same bytes as the
-// .dat beside a tileset image, read through TileData as the editor reads them.
+// .dat beside a tileset image, read through TileData as the editor reads them,
+// and the same bytes updated by the writer, which must read back as written.
 
 #include "FuzzSupport.h"
 
 #include "tilesets/ProfileReader.h"
 #include "tilesets/TileData.h"
+#include "tilesetwriting/TileDataWriter.h"
 
 #include <QFileInfo>
 
@@ -37,16 +39,25 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const QString image = FuzzSupport::scratch().filePath(QStringLiteral("set.jpg"));
     if (FuzzSupport::writeScratch(QFileInfo(TileData::datPath(image)).fileName(), bytes).isEmpty())
         return 0;
-    TileData tileData; // a fresh cache: files written within one clock tick look alike
+    const TileData tileData = TileData::read(image);
     const bool readWhole = bytes.size() <= ProfileReader::MaxFileSize;
-    // A few subtiles across the grid; each lookup costs file-system calls.
+    // A few subtiles across the grid.
     for (int column = 0; column < 6; ++column) {
         const int row = 5 - column;
-        const QString fromFile = tileData.getTileData(image, column, row);
+        const QString fromFile = tileData.speedValue(column, row);
         const QString key = QString::number(column) + QString::number(row);
         check(!readWhole || fromFile == profile.value(QStringLiteral("TILEDATA"), key).trimmed(),
               "the file and its bytes disagree");
     }
-    check(tileData.setInfo(image).endsWith(QStringLiteral(" ")), "set information without its closing blank");
+    check(tileData.setInfo().endsWith(QStringLiteral(" ")), "set information without its closing blank");
+
+    TileData written;
+    written.setName = QStringLiteral("\"Höhle\"");
+    written.creator = QStringLiteral("Zoë");
+    written.setSpeedValue(3, 0, QStringLiteral("1/T"));
+    const QByteArray merged = TileDataWriter::merge(bytes, written);
+    check(merged.size() > ProfileReader::MaxFileSize
+              || TileData::fromProfile(ProfileReader::fromBytes(merged)) == written,
+          "the written metadata reads back otherwise");
     return 0;
 }

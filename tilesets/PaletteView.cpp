@@ -6,6 +6,7 @@
 #include "app/Workspace.h"
 
 #include <QLabel>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QtMath>
@@ -38,6 +39,7 @@ PaletteView::PaletteView(Workspace &workspace, int slot, QWidget *parent)
     setFixedSize(Geometry::PaletteSize);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
+    setFocusPolicy(Qt::ClickFocus);
 
     // The letter labels are numbered as the window was first laid out: 4-7, then 9-12.
     const int letterNumber = slot < 4 ? 4 + slot : 5 + slot;
@@ -55,8 +57,10 @@ PaletteView::PaletteView(Workspace &workspace, int slot, QWidget *parent)
     m_outline->setGeometry(0, 0, ViewSpaceSize, ViewSpaceSize);
 
     connect(&m_workspace, &Workspace::slotChanged, this, [this](int changed) {
-        if (changed == m_slot)
+        if (changed == m_slot) {
             update();
+            showSetInfo();
+        }
     });
 }
 
@@ -82,15 +86,19 @@ void PaletteView::placeOutline()
     m_outline->move(cell * ViewSpaceSize);
 }
 
-void PaletteView::mouseMoveEvent(QMouseEvent *event)
+QPoint PaletteView::cellAt(QPointF point)
 {
     // Rounded down, not to the nearest pixel: on a scaled screen the pointer
     // lies between pixels, and 47.6 is still in the first cell.
-    const QPointF pos = event->position();
     // The outline stays on the nearest edge cell when the pointer leaves the palette.
-    const int column = std::clamp(MouseCodes::cellOf(qFloor(pos.x()), ViewSpaceSize), 0, Geometry::TilesetColumns - 1);
-    const int row = std::clamp(MouseCodes::cellOf(qFloor(pos.y()), ViewSpaceSize), 0, Geometry::TilesetRows - 1);
-    m_workspace.setOutlineCell(m_slot, QPoint(column, row));
+    const int column = std::clamp(MouseCodes::cellOf(qFloor(point.x()), ViewSpaceSize), 0, Geometry::TilesetColumns - 1);
+    const int row = std::clamp(MouseCodes::cellOf(qFloor(point.y()), ViewSpaceSize), 0, Geometry::TilesetRows - 1);
+    return {column, row};
+}
+
+void PaletteView::mouseMoveEvent(QMouseEvent *event)
+{
+    m_workspace.setOutlineCell(m_slot, cellAt(event->position()));
     placeOutline();
     if (MouseCodes::buttons(event->buttons()) == 1 && MouseCodes::modifiers(event->modifiers()) > 0)
         emit previewRequested(m_slot);
@@ -120,4 +128,12 @@ void PaletteView::mouseDoubleClickEvent(QMouseEvent *event)
     // The first press of the double-click has already assigned the cell.
     if (MouseCodes::modifiers(event->modifiers()) == 0)
         emit doubleClicked(m_slot);
+}
+
+void PaletteView::keyPressEvent(QKeyEvent *event)
+{
+    if (event->matches(QKeySequence::Paste))
+        emit pasteRequested(m_slot);
+    else
+        QWidget::keyPressEvent(event);
 }

@@ -11,7 +11,8 @@ class Workspace;
 // The palette of one tileset slot: its tileset at one third with the grid,
 // the slot letter, the set name, and the red outline on the cell under the
 // pointer. A press assigns that cell to the pressed mouse button; with a
-// modifier held it asks for the enlarged preview instead.
+// modifier held it asks for the enlarged preview instead. A click gives it the
+// keyboard focus, so that a picture can be pasted into the outlined cell.
 class PaletteView : public QWidget
 {
     Q_OBJECT
@@ -26,12 +27,16 @@ public:
     // The press handler, also used by the subtile editor to give the left
     // button the edited subtile: buttons and modifiers are program codes.
     void press(int buttons, int modifiers);
+    // The cell at a point of the palette; a point outside gives the nearest edge cell.
+    static QPoint cellAt(QPointF point);
 
 signals:
     // The enlarged preview of the cell under the outline is wanted, or no longer.
     void previewRequested(int slot);
     void previewReleased();
     void doubleClicked(int slot);
+    // Paste was pressed while the palette had the keyboard focus.
+    void pasteRequested(int slot);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -39,6 +44,7 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     void placeOutline();

@@ -71,6 +71,11 @@ ProfileReader ProfileReader::fromBytes(const QByteArray &bytes)
     return reader;
 }
 
+QString ProfileReader::textOf(const QByteArray &bytes)
+{
+    return decode(bytes);
+}
+
 QString ProfileReader::value(const QString &section, const QString &key) const
 {
     const auto s = m_sections.constFind(section.trimmed().toLower());

@@ -20,6 +20,8 @@ public:
     ProfileReader() = default;
     static ProfileReader fromFile(const QString &path);
     static ProfileReader fromBytes(const QByteArray &bytes);
+    // A profile file's bytes as text, decoded the way the reader decodes them.
+    static QString textOf(const QByteArray &bytes);
 
     // The value of key in section, or the empty text when either is missing.
     QString value(const QString &section, const QString &key) const;

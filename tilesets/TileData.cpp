@@ -1,11 +1,12 @@
 #include "tilesets/TileData.h"
 
+#include "tilesets/ProfileReader.h"
+
 #include <QDir>
 #include <QFileInfo>
 
-namespace {
-const QString Section = QStringLiteral("TILEDATA");
-}
+using Geometry::TilesetColumns;
+using Geometry::TilesetRows;
 
 QString TileData::datPath(const QString &imagePath)
 {
@@ -31,35 +32,45 @@ QString TileData::existingDatFile(const QString &imagePath)
     return {};
 }
 
-const ProfileReader &TileData::profileFor(const QString &imagePath)
+QString TileData::key(int column, int row)
+{
+    return QString::number(column) + QString::number(row);
+}
+
+TileData TileData::read(const QString &imagePath)
 {
     const QString file = existingDatFile(imagePath);
-    if (file.isEmpty())
-        return m_empty;
-    const QFileInfo info(file);
-    Entry &entry = m_cache[file];
-    if (entry.size != info.size() || entry.modified != info.lastModified()) {
-        entry.size = info.size();
-        entry.modified = info.lastModified();
-        entry.profile = ProfileReader::fromFile(file);
+    return file.isEmpty() ? TileData() : fromProfile(ProfileReader::fromFile(file));
+}
+
+TileData TileData::fromProfile(const ProfileReader &profile)
+{
+    TileData data;
+    data.setName = profile.value(Section, SetNameKey);
+    data.creator = profile.value(Section, CreatorKey);
+    for (int column = 0; column < TilesetColumns; ++column) {
+        for (int row = 0; row < TilesetRows; ++row)
+            data.setSpeedValue(column, row, profile.value(Section, key(column, row)));
     }
-    return entry.profile;
+    return data;
 }
 
-QString TileData::getTileData(const QString &imagePath, int column, int row)
+QString TileData::speedValue(int column, int row) const
 {
-    const QString key = QString::number(column) + QString::number(row);
-    return profileFor(imagePath).value(Section, key).trimmed();
+    if (column < 0 || column >= TilesetColumns || row < 0 || row >= TilesetRows)
+        return {};
+    return m_speed[row * TilesetColumns + column];
 }
 
-QString TileData::setInfo(const QString &imagePath)
+void TileData::setSpeedValue(int column, int row, const QString &value)
 {
-    const ProfileReader &profile = profileFor(imagePath);
-    QString creator = profile.value(Section, QStringLiteral("CREATOR"));
-    QString name = profile.value(Section, QStringLiteral("SETNAME"));
-    if (creator.isEmpty())
-        creator = UnknownCreator;
-    if (name.isEmpty())
-        name = UnknownSetName;
-    return name.toUpper() + QStringLiteral(" BY: ") + creator.toUpper() + QLatin1Char(' ');
+    if (column >= 0 && column < TilesetColumns && row >= 0 && row < TilesetRows)
+        m_speed[row * TilesetColumns + column] = value.trimmed();
+}
+
+QString TileData::setInfo() const
+{
+    const QString name = setName.isEmpty() ? UnknownSetName : setName;
+    const QString by = creator.isEmpty() ? UnknownCreator : creator;
+    return name.toUpper() + QStringLiteral(" BY: ") + by.toUpper() + QLatin1Char(' ');
 }

@@ -1,17 +1,23 @@
 #pragma once
 
-#include "tilesets/ProfileReader.h"
+#include "maptile/Geometry.h"
 
-#include <QDateTime>
-#include <QHash>
 #include <QString>
 
-// The metadata file beside a tileset image: its set name, its creator and a
-// speed value for each subtile, in section "TILEDATA". Parsed files are kept
-// until they change on disk, so numbering a placement costs one file lookup.
+#include <array>
+
+class ProfileReader;
+
+// A tileset's metadata: its set name, its creator and a speed value for each
+// subtile. It comes from the ".dat" file beside the tileset image, section
+// "TILEDATA", read once when the tileset is loaded; the tileset properties
+// edit it in memory and saving a tileset writes it back.
 class TileData
 {
 public:
+    static inline const QString Section = QStringLiteral("TILEDATA");
+    static inline const QString SetNameKey = QStringLiteral("SETNAME");
+    static inline const QString CreatorKey = QStringLiteral("CREATOR");
     static inline const QString UnknownSetName = QStringLiteral("UNKNOWN TILESET");
     static inline const QString UnknownCreator = QStringLiteral("UNKNOWN CREATOR");
 
@@ -20,22 +26,25 @@ public:
     // The metadata file that exists for an image: the exact .dat name, or else
     // a file in the same folder whose name matches it regardless of letter case.
     static QString existingDatFile(const QString &imagePath);
+    // The key of subtile (column, row): its column digit, then its row digit.
+    static QString key(int column, int row);
 
-    // The speed value of subtile (column, row), without surrounding blanks;
-    // empty when the slot has no image, no metadata or no entry.
-    QString getTileData(const QString &imagePath, int column, int row);
+    // The metadata beside an image; empty when there is no file or no image.
+    static TileData read(const QString &imagePath);
+    static TileData fromProfile(const ProfileReader &profile);
+
+    // Empty texts stand for what is missing.
+    QString setName;
+    QString creator;
+    // The speed value of subtile (column, row) without surrounding blanks; empty
+    // for none or outside the tileset.
+    QString speedValue(int column, int row) const;
+    void setSpeedValue(int column, int row, const QString &value);
     // "SET NAME BY: CREATOR " in capitals, with the defaults for what is missing.
-    QString setInfo(const QString &imagePath);
+    QString setInfo() const;
+
+    bool operator==(const TileData &other) const = default;
 
 private:
-    struct Entry
-    {
-        QDateTime modified;
-        qint64 size = -1;
-        ProfileReader profile;
-    };
-    const ProfileReader &profileFor(const QString &imagePath);
-
-    QHash<QString, Entry> m_cache;
-    ProfileReader m_empty;
+    std::array<QString, Geometry::TilesetColumns * Geometry::TilesetRows> m_speed;
 };

@@ -50,6 +50,31 @@ void TilesetSlot::setPicture(const QImage &picture, const QString &path)
         RasterOps::plainCopy(m_fullImage, part, source, part);
     }
     m_path = path;
+    m_tileData = TileData::read(path);
+    m_modified = false;
+}
+
+void TilesetSlot::makeEmpty(const QString &setName)
+{
+    m_fullImage = blankTileset();
+    m_path.clear();
+    m_tileData = TileData();
+    m_tileData.setName = setName;
+    m_modified = false;
+}
+
+void TilesetSlot::setTileData(const TileData &data)
+{
+    if (data == m_tileData)
+        return;
+    m_tileData = data;
+    m_modified = true;
+}
+
+void TilesetSlot::markSaved(const QString &path)
+{
+    m_path = path;
+    m_modified = false;
 }
 
 void TilesetSlot::buildPalette()
@@ -63,6 +88,7 @@ void TilesetSlot::replaceSubtile(int column, int row, const QImage &subtile)
 {
     const QRect full(column * SpaceSize, row * SpaceSize, SpaceSize, SpaceSize);
     RasterOps::plainCopy(m_fullImage, full, RasterOps::toWorkFormat(subtile), subtile.rect());
+    m_modified = true;
     // Redraw the whole palette so the edited cell keeps its frame like the others.
     buildPalette();
 }

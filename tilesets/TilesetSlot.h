@@ -1,5 +1,6 @@
 #pragma once
 
+#include "tilesets/TileData.h"
 #include "tilesets/TransparencySetting.h"
 
 #include <QImage>
@@ -7,8 +8,10 @@
 #include <QString>
 
 // One of the eight tileset slots: the full-resolution tileset (7 x 4 subtiles
-// of 144 pixels), the file it came from, its palette at one third with the
-// grid, its transparency setting and the palette cell under its outline.
+// of 144 pixels), the file it came from and the metadata read beside it, its
+// palette at one third with the grid, its transparency setting and the palette
+// cell under its outline. Edits of the picture or the metadata mark it modified
+// until it is saved or replaced.
 class TilesetSlot
 {
 public:
@@ -19,8 +22,17 @@ public:
     const QImage &palette() const { return m_palette; }
     bool hasPalette() const { return m_paletteBuilt; }
 
-    // The picture drawn at the top-left of a blank tileset, cut at 1008 x 576.
+    const TileData &tileData() const { return m_tileData; }
+    bool isModified() const { return m_modified; }
+
+    // The picture drawn at the top-left of a blank tileset, cut at 1008 x 576;
+    // the metadata is read from beside path, once.
     void setPicture(const QImage &picture, const QString &path);
+    // A blank tileset with no file behind it, named setName.
+    void makeEmpty(const QString &setName);
+    void setTileData(const TileData &data);
+    // The tileset now is what path holds.
+    void markSaved(const QString &path);
     // The palette: the full image at one third with the grid laid over it.
     void buildPalette();
     // Replaces one subtile and redraws its palette cell with its grid frame.
@@ -35,5 +47,7 @@ private:
     QImage m_fullImage;
     QString m_path;
     QImage m_palette;
+    TileData m_tileData;
     bool m_paletteBuilt = false;
+    bool m_modified = false;
 };

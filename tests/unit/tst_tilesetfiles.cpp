@@ -1,9 +1,12 @@
 #include "maptile/Geometry.h"
 #include "support/TestImages.h"
 #include "support/TestMetafile.h"
+#include "tilesets/ProfileReader.h"
 #include "tilesets/TileData.h"
 #include "tilesets/TilesetImageReader.h"
 #include "tilesets/WmfRenderer.h"
+#include "tilesetwriting/SubtileImport.h"
+#include "tilesetwriting/TileDataWriter.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -19,7 +22,8 @@
 using namespace TestImages;
 
 // What a tileset is read from: its picture, whose metafiles are refused with a
-// reason or given up when drawing them hangs or crashes, and its metadata file.
+// reason or given up when drawing them hangs or crashes, and its metadata file;
+// the metadata file as written, and a picture made into one subtile.
 // Bad files of every other kind go through the whole program in the hostile-input test.
 namespace {
 
@@ -102,24 +106,108 @@ private slots:
         file("set.dat", "[TILEDATA]\nSETNAME=Stone Halls\n30=\" 2 \"\n52= 1/T \n");
         file("SET.DAT", "[TILEDATA]\nSETNAME=Other case, not used\n");
         file("MOSS.DAT", "[TILEDATA]\ncreator=ann lee\nsetname=Moss\n");
-        TileData data;
+        const TileData data = TileData::read(set);
         // Column first, then row; blanks inside quotes go too.
-        QCOMPARE(data.getTileData(set, 3, 0) + data.getTileData(set, 5, 2) + data.getTileData(set, 0, 3), "21/T");
-        QCOMPARE(data.setInfo(set), "STONE HALLS BY: UNKNOWN CREATOR ");
+        QCOMPARE(data.speedValue(3, 0) + data.speedValue(5, 2) + data.speedValue(0, 3), "21/T");
+        QCOMPARE(data.setInfo(), "STONE HALLS BY: UNKNOWN CREATOR ");
         // A metadata file differing only in letter case is found; the exact name wins over it.
-        QCOMPARE(data.setInfo(QFileInfo(set).dir().filePath("moss.bmp")), QStringLiteral("MOSS BY: ANN LEE "));
+        QCOMPARE(TileData::read(QFileInfo(set).dir().filePath("moss.bmp")).setInfo(), "MOSS BY: ANN LEE ");
         // No tileset, no metadata, or metadata that is noise, a folder or a pipe (reading it would wait for ever).
         file("noise.dat", randomBytes(64 * 1024, 99));
         QVERIFY(QDir().mkpath(QFileInfo(set).dir().filePath("folder.dat")));
         QVERIFY(::mkfifo(QFile::encodeName(QFileInfo(set).dir().filePath("pipe.dat")).constData(), 0600) == 0);
         for (const QString &image : {QString(), file("none.bmp", {}), file("noise.bmp", {}), file("folder.bmp", {}),
                                      file("pipe.bmp", {})})
-            QCOMPARE(data.setInfo(image) + data.getTileData(image, 3, 0), "UNKNOWN TILESET BY: UNKNOWN CREATOR ");
+            QVERIFY(TileData::read(image) == TileData());
         const QString huge = file("huge.bmp", {}); // a value of megabytes is cut, not kept whole
         file("huge.dat", "[TILEDATA]\n30=2\nSETNAME=" + QByteArray(4 << 20, 'x'));
-        QCOMPARE(data.setInfo(huge) + data.getTileData(huge, 3, 0), QString(254, 'X') + " BY: UNKNOWN CREATOR 2");
-        file("set.dat", "[TILEDATA]\n30=4\n"); // a changed file is read again
-        QCOMPARE(data.getTileData(set, 3, 0), "4");
+        const TileData cut = TileData::read(huge);
+        QCOMPARE(cut.setInfo() + cut.speedValue(3, 0), QString(254, 'X') + " BY: UNKNOWN CREATOR 2");
+    }
+
+    // The metadata file as written: what the reader reads back, and what else the file held kept as it was.
+    void writtenMetadataReadsBack_data()
+    {
+        QTest::addColumn<QByteArray>("existing");
+        QTest::addColumn<QStringList>("entries"); // set name, creator, then key=value pairs
+        QTest::addColumn<QByteArray>("expected");
+        QTest::newRow("new file, ASCII, Windows line ends")
+            << QByteArray() << QStringList{"Moss", "Ann Lee", "00=1", "63=1/T", "30=X"}
+            << QByteArray("[TILEDATA]\r\nSETNAME=Moss\r\nCREATOR=Ann Lee\r\n00=1\r\n30=X\r\n63=1/T\r\n");
+        QTest::newRow("outside ASCII: UTF-8 without a byte-order mark")
+            << QByteArray() << QStringList{"Höhle", "Zoë Ørsted", "52=½"}
+            << QByteArray("[TILEDATA]\r\nSETNAME=H\xC3\xB6hle\r\nCREATOR=Zo\xC3\xAB \xC3\x98rsted\r\n52=\xC2\xBD\r\n");
+        // The first section and the first of each key are the ones read; emptied keys and repeats go.
+        QTest::newRow("other sections, keys and comments kept")
+            << QByteArray("; by hand\n[OTHER]\nSETNAME=not ours\n[tiledata]\n setname = Old\nEXTRA=keep\n52=3\n"
+                          "52=4\n\n[MORE]\nB=2\n[TILEDATA]\n30=9\n")
+            << QStringList{"New", "", "30=1/T"}
+            << QByteArray("; by hand\n[OTHER]\nSETNAME=not ours\n[tiledata]\nSETNAME=New\nEXTRA=keep\n30=1/T\n\n"
+                          "[MORE]\nB=2\n[TILEDATA]\n30=9\n");
+        // A single-byte file is read as the reader reads it and written back in UTF-8.
+        QTest::newRow("single-byte file, no section yet")
+            << QByteArray("[INFO]\r\nNOTE=J\xF6rg\r\n") << QStringList{"Moss", "", "10=2"}
+            << QByteArray("[INFO]\r\nNOTE=J\xC3\xB6rg\r\n\r\n[TILEDATA]\r\nSETNAME=Moss\r\n10=2\r\n");
+        // The reader takes away blanks and one pair of quotes.
+        QTest::newRow("quoted, blanks, line breaks")
+            << QByteArray() << QStringList{"\"Moss\"", "  Ann\nLee ", "20='x'"}
+            << QByteArray("[TILEDATA]\r\nSETNAME=\"\"Moss\"\"\r\nCREATOR=Ann Lee\r\n20=''x''\r\n");
+    }
+
+    void writtenMetadataReadsBack()
+    {
+        QFETCH(QByteArray, existing);
+        QFETCH(QStringList, entries);
+        TileData data;
+        data.setName = entries.takeFirst();
+        data.creator = entries.takeFirst();
+        for (const QString &entry : entries)
+            data.setSpeedValue(entry[0].digitValue(), entry[1].digitValue(), entry.mid(3));
+        const QByteArray written = TileDataWriter::merge(existing, data);
+        QTEST(written, "expected");
+        data.creator = data.creator.simplified();
+        QVERIFY(TileData::fromProfile(ProfileReader::fromBytes(written)) == data);
+        const ProfileReader before = ProfileReader::fromBytes(existing), after = ProfileReader::fromBytes(written);
+        for (const char *key : {"SETNAME", "NOTE", "B"})
+            QCOMPARE(after.value("OTHER", key) + after.value("INFO", key) + after.value("MORE", key),
+                     before.value("OTHER", key) + before.value("INFO", key) + before.value("MORE", key));
+    }
+
+    // A picture for one cell fills 144 x 144 at its own proportions, smoothly, centred on the blank colour.
+    void cellImportScalesAndCentres_data()
+    {
+        QTest::addColumn<QImage>("picture");
+        QTest::addColumn<QRect>("covered");
+        const QImage halves = make({2, 2}, [](int x, int) { return x ? Fore : Back; });
+        QTest::newRow("wide, shrunk") << make({600, 200}, [](int x, int) { return x < 310 ? Back : Fore; })
+                                      << QRect(0, 48, 144, 48);
+        QTest::newRow("tall, grown") << make({10, 20}, [](int x, int) { return x < 5 ? Back : Fore; })
+                                     << QRect(36, 0, 72, 144);
+        QTest::newRow("square, grown") << halves << QRect(0, 0, 144, 144);
+        QImage seeThrough(100, 100, QImage::Format_ARGB32);
+        seeThrough.fill(Qt::transparent);
+        QTest::newRow("transparent") << seeThrough << QRect();
+    }
+
+    void cellImportScalesAndCentres()
+    {
+        QFETCH(QImage, picture);
+        QFETCH(QRect, covered);
+        const QImage subtile = SubtileImport::fit(picture);
+        QCOMPARE(subtile.size(), QSize(144, 144));
+        QSet<QRgb> between;
+        for (int i = 0; i < 144 * 144; ++i) {
+            const QPoint at(i % 144, i / 144);
+            const QRgb pixel = subtile.pixel(at);
+            if (!covered.contains(at))
+                QCOMPARE(pixel, Geometry::blankColour());
+            else if (at.x() == covered.left() + 2 || at.x() == covered.right() - 2)
+                QCOMPARE(pixel, at.x() < 72 ? Back : Fore);
+            else if (pixel != Back && pixel != Fore)
+                between << pixel;
+        }
+        // Smooth: where the two colours meet, colours between them.
+        QVERIFY(covered.isEmpty() || !between.isEmpty());
     }
 
     // Pictures as they look, or refused with a reason naming the file.

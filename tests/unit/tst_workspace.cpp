@@ -1,9 +1,12 @@
 #include "app/Workspace.h"
 #include "output/MaptileOpener.h"
 #include "output/MaptileSaver.h"
+#include "tilesets/ProfileReader.h"
 #include "support/TestImages.h"
 
 #include <QTemporaryDir>
+
+#include <unistd.h>
 
 using namespace TestImages;
 
@@ -59,7 +62,12 @@ private slots:
     void placingNumbersTheSpace()
     {
         Workspace &w = *m_workspace;
+        const QString set = m_dir->filePath(Workspace::DefaultTilesetNames[0]);
         writeText(m_dir->filePath(QStringLiteral("Default_A.dat")), "[TILEDATA]\n60=\" 3 \"\n");
+        QVERIFY(w.loadTileset(0, set).isEmpty());
+        // The metadata is read with the tileset, not at each placement.
+        writeText(m_dir->filePath(QStringLiteral("Default_A.dat")), "[TILEDATA]\n60=4\n");
+        writeText(m_dir->filePath(QStringLiteral("default_b.DAT")), "[TILEDATA]\n63=4\n");
         w.place(Workspace::LeftButton, {2, 2});
         QCOMPARE(w.maptile().speedValue(2, 2), "3");
         // No entry for the subtile, or no tileset file: the earlier value goes.
@@ -81,6 +89,55 @@ private slots:
         w.setAutoNumber(false);
         w.place(Workspace::RightButton, {2, 2});
         QCOMPARE(w.maptile().speedValue(2, 2), "3");
+    }
+
+    // A tileset made in the editor: cells from pictures, one turned, the metadata set, saved, and
+    // loaded into another slot as it was. Tileset edits are not maptile changes.
+    void tilesetSavedAndLoadedAgain()
+    {
+        Workspace &w = *m_workspace;
+        w.newEmptyTileset(5);
+        QVERIFY(w.slot(5).fullImage() == solid(Geometry::TilesetSize, Geometry::blankColour()) && w.unsavedSlots().isEmpty());
+        QCOMPARE(w.setInfo(5), "UNTITLED BY: UNKNOWN CREATOR ");
+        const QString picture = m_dir->filePath(QStringLiteral("cell.png"));
+        save(pattern({144, 144}, 3), picture);
+        QCOMPARE(w.importSubtileFile(5, {6, 3}, picture), QString());
+        w.importSubtile(5, {0, 1}, pattern({288, 288}, 4));
+        w.replaceSubtile(5, 0, 0, pattern({144, 144}, 5).transformed(QTransform().rotate(90)));
+        TileData data;
+        data.setName = QStringLiteral("Höhle");
+        data.creator = QStringLiteral("Zoë");
+        data.setSpeedValue(6, 3, QStringLiteral("1/T"));
+        w.setTileData(5, data);
+        QCOMPARE(w.unsavedSlots(), QList<int>{5});
+        QCOMPARE(w.setInfo(5), "HÖHLE BY: ZOË *");
+        QVERIFY(!w.maptileChanged() && w.undoStack().count() == 0);
+        QCOMPARE(w.slot(5).subtile(6, 3), pattern({144, 144}, 3));
+
+        // Refused names, and a folder that cannot be written: a reason naming the file, nothing written.
+        // Permissions do not stop root from writing into a folder.
+        const QString folder = m_dir->filePath(QStringLiteral("locked"));
+        QVERIFY(QDir().mkpath(folder) && QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+        const QString locked = ::geteuid() ? folder + QStringLiteral("/set.png") : QStringLiteral("/proc/set.png");
+        for (const QString &path : {m_dir->filePath(QStringLiteral("set")), m_dir->filePath(QStringLiteral("set.gif")), locked}) {
+            const QString error = w.saveTileset(5, path);
+            QVERIFY2(error.contains(path) && !QFileInfo::exists(path), qPrintable(error));
+        }
+        QVERIFY(QDir(folder).isEmpty() && w.unsavedSlots() == QList<int>{5});
+        // An existing metadata file keeps what else it holds.
+        const QString saved = m_dir->filePath(QStringLiteral("made.png"));
+        writeText(m_dir->filePath(QStringLiteral("made.dat")), "[TILEDATA]\nSETNAME=Old\nVERSION=2\n");
+        QCOMPARE(w.saveTileset(5, saved), QString());
+        QVERIFY(w.unsavedSlots().isEmpty() && w.slot(5).path() == saved && !w.setInfo(5).endsWith(u'*'));
+        QCOMPARE(ProfileReader::fromFile(m_dir->filePath(QStringLiteral("made.dat"))).value("TILEDATA", "VERSION"), "2");
+
+        QVERIFY(w.loadTileset(6, saved).isEmpty());
+        QVERIFY(w.slot(6).fullImage() == w.slot(5).fullImage() && w.slot(6).tileData() == data);
+        QCOMPARE(w.setInfo(6), "HÖHLE BY: ZOË ");
+        w.setOutlineCell(6, {6, 3});
+        w.assign(Workspace::LeftButton, 6);
+        w.place(Workspace::LeftButton, {1, 1});
+        QCOMPARE(w.maptile().speedValue(1, 1), "1/T");
     }
 
     void everyChangeUndoesAndRedoesExactly_data()
