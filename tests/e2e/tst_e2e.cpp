@@ -170,6 +170,20 @@ private slots:
         QVERIFY2(h.waitFor([&] { return h.grab(space) == painted; }), "Ctrl+Y did not lay it again");
     }
 
+    void slotMenu()
+    {
+        // A right-click on slot A's letter opens the slot's menu where the pointer is; its third
+        // entry opens the tileset properties, whose new set name shows under the palette at once.
+        showSlotA();
+        const QRect label(PaletteOrigin + QPoint(0, 184), QSize(200, 8)), menu(SetButtonA, QSize(120, 100));
+        const QImage shot = h.grab();
+        h.click(SetButtonA, Qt::RightButton);
+        QVERIFY2(h.waitForChange(menu, shot.copy(menu)), "a right-click on the letter button showed no menu");
+        h.click(SetButtonA + QPoint(60, 50));
+        QVERIFY2(answer(u"Tileset Properties - Slot A"_s, u" II"_s), "the menu did not open the tileset properties");
+        QVERIFY2(h.waitForChange(label, shot.copy(label)), "the set name under the palette did not change");
+    }
+
     void dropFiles()
     {
         // A maptile of 3 x 3 orange spaces, dragged from another program onto the working view. That program

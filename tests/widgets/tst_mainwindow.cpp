@@ -4,6 +4,7 @@
 #include "output/PreviewWindow.h"
 #include "tilesets/GridPicture.h"
 #include "tilesets/PaletteView.h"
+#include "tilesetwriting/SubtileImport.h"
 
 namespace {
 
@@ -14,12 +15,13 @@ const QString ClearHint = u"This button clears the maptile with blank spaces."_s
 const QString SizeHint = u"Select a size for you maptile here. 3 to 5 spaces wide by 3 to 6 spaces tall."_s;
 
 // Drags the file at path over target and drops it there; whether the target took it.
-bool drop(QWidget *target, const QString &path)
+bool drop(QWidget *target, const QString &path, QPoint at = {}, Qt::KeyboardModifiers modifiers = {})
 {
     QMimeData data;
     data.setUrls({QUrl::fromLocalFile(path)});
-    QDragEnterEvent enter(target->rect().center(), Qt::CopyAction, &data, Qt::LeftButton, {});
-    QDropEvent dropped(target->rect().center(), Qt::CopyAction, &data, Qt::LeftButton, {});
+    at = at.isNull() ? target->rect().center() : at;
+    QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, modifiers);
+    QDropEvent dropped(at, Qt::CopyAction, &data, Qt::LeftButton, modifiers);
     return QApplication::sendEvent(target, &enter) && enter.isAccepted() && QApplication::sendEvent(target, &dropped)
            && dropped.isAccepted();
 }
@@ -217,6 +219,27 @@ private slots:
         QVERIFY(drop(m_window->palette(6), broken));
         QTRY_COMPARE(ok.boxes.size(), 1);
         QVERIFY(ok.boxes.front().contains(u"broken.png"_s) && w.slot(6).path() == picture);
+
+        // With Ctrl, into the cell under the pointer; pasted, into the outlined cell of the focused palette.
+        QVERIFY(!w.slot(6).isModified());
+        const QImage before = w.slot(6).fullImage();
+        QVERIFY(drop(m_window->palette(6), broken, centre(2, 1), Qt::ControlModifier));
+        QTRY_COMPARE(ok.boxes.size(), 2);
+        QVERIFY(ok.boxes.back().contains(u"broken.png"_s) && w.slot(6).fullImage() == before);
+        QVERIFY(drop(m_window->palette(6), picture, centre(2, 1), Qt::ControlModifier));
+        QTRY_COMPARE(w.slot(6).subtile(2, 1), SubtileImport::fit(TestImages::pattern({576, 432}, 3)));
+        QVERIFY(w.slot(6).path() == picture && w.slot(6).isModified() && !w.maptileChanged());
+        m_window->activateWindow(); // the message boxes had it
+        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+        clickCell(front(6), {5, 3}, Qt::LeftButton);
+        QCOMPARE(QApplication::focusWidget(), m_window->palette(6));
+        QApplication::clipboard()->setImage(TestImages::solid({30, 60}, qRgb(9, 9, 9)));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(w.slot(6).subtile(5, 3).pixel(72, 72), qRgb(9, 9, 9));
+        QApplication::clipboard()->setText(u"words"_s);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_V, Qt::ControlModifier);
+        QTRY_COMPARE(ok.boxes.size(), 3);
+        QVERIFY(ok.boxes.back().endsWith(u"The clipboard holds no picture to paste into the subtile."_s));
     }
 
     void buttonTakesACellAndPlacesIt()

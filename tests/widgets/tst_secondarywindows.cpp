@@ -86,9 +86,75 @@ private slots:
         QImage expected = before;
         QPainter(&expected).drawImage(864, 432, before.copy(864, 432, 144, 144).transformed(QTransform().rotate(90)));
         QCOMPARE(workspace.slot(1).fullImage(), expected);
-        // The left button shows the edited cell; the file stays.
+        // The left button shows the edited cell; the file stays, and the tileset counts as changed, not the maptile.
         QCOMPARE(workspace.buttonImage(Workspace::Left), workspace.slot(1).palette().copy(288, 144, 48, 48));
         QCOMPARE(QImage(file).convertToFormat(RasterOps::Format), before);
+        QVERIFY(workspace.unsavedSlots() == QList<int>{1} && !workspace.maptileChanged());
+    }
+
+    // The slot menu by the Menu key; the properties kept only by OK and shown at once; closing
+    // with changed tilesets asks once, naming their slots.
+    void tilesetPropertiesAndTheQuestionOnQuit()
+    {
+        MainWindow main;
+        Workspace &workspace = main.workspace();
+        main.show();
+        QVERIFY(QTest::qWaitForWindowActive(&main));
+        QWidget *letter = child(&main, u"cmdSet1"_s);
+        QStringList entries;
+        // The menu has no modal loop of its own; its entries are chosen with the keyboard.
+        const auto choose = [&](int downs, const std::function<void(QWidget *)> &inWindow = {}) {
+            QTimer::singleShot(0, [&entries, downs, inWindow] {
+                QMenu *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+                QVERIFY(menu);
+                entries.clear();
+                for (QAction *action : menu->actions())
+                    entries << action->text();
+                for (int i = 0; i < downs; ++i)
+                    QTest::keyClick(menu, Qt::Key_Down);
+                if (inWindow)
+                    whenModal(inWindow);
+                QTest::keyClick(menu, Qt::Key_Return);
+            });
+            // What the window system makes of the Menu key on the focused button.
+            letter->setFocus();
+            QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, letter->rect().center());
+            QApplication::sendEvent(letter, &menuKey);
+        };
+        for (const bool ok : {false, true}) {
+            choose(3, [ok](QWidget *modal) {
+                QCOMPARE(modal->objectName(), u"TilesetPropertiesWindow"_s);
+                child<QLineEdit>(modal, u"txtSetName"_s)->setText(u"Moss"_s);
+                child<QLineEdit>(modal, u"txtCreator"_s)->setText(u"Ann"_s);
+                QComboBox *speed = child<QComboBox>(modal, u"cboSpeed52"_s);
+                QCOMPARE(speed->count(), 8);
+                speed->setCurrentText(u"2/Z"_s);
+                QTest::keyClick(modal, ok ? Qt::Key_Return : Qt::Key_Escape);
+            });
+        }
+        QCOMPARE(entries, QStringList({u"Load tileset…"_s, u"Transparency…"_s, u"Tileset properties…"_s,
+                                       u"Save tileset as…"_s, QString(), u"New empty tileset"_s}));
+        QCOMPARE(child<QLabel>(&main, u"lblSetInfo1"_s)->text(), u"MOSS BY: ANN *"_s);
+        QCOMPARE(workspace.getTileData(1, 5, 2), u"2/Z"_s);
+        QVERIFY(main.frontSlot() == 1 && !workspace.maptileChanged());
+
+        MessageBoxAnswerer answerer(QMessageBox::No);
+        QVERIFY(!main.close());
+        workspace.importSubtile(4, {0, 0}, TestImages::solid({10, 10}, 0));
+        workspace.place(Workspace::LeftButton, {0, 0});
+        answerer.answer = QMessageBox::Yes;
+        QVERIFY(main.close());
+        const QString ask = u"Cryptwright|%1|%2|0|"_s.arg(int(QMessageBox::Yes | QMessageBox::No)).arg(int(QMessageBox::Yes));
+        QCOMPARE(answerer.boxes, QStringList({ask + u"The tileset in slot B has changes that are not saved.\n"
+                                                    "Do you still wish to quit?"_s,
+                                              ask + u"The current maptile has had changes made to it.\n"
+                                                    "The tilesets in slots B and E have changes that are not saved.\n"
+                                                    "Do you still wish to quit?"_s}));
+        // A new empty tileset replaces the slot's, unchanged.
+        choose(5);
+        QVERIFY(workspace.unsavedSlots() == QList<int>{4}
+                && workspace.slot(1).fullImage() == TestImages::solid(Geometry::TilesetSize, Geometry::blankColour()));
+        QCOMPARE(child<QLabel>(&main, u"lblSetInfo1"_s)->text(), u"UNTITLED BY: UNKNOWN CREATOR "_s);
     }
 
     void optionsAndAboutWindows()
