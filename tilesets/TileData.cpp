@@ -22,9 +22,15 @@ QString TileData::existingDatFile(const QString &imagePath)
     if (info.isFile())
         return exact;
     // Tilesets made on Windows often differ from their metadata in letter case.
+    // A name filter, which ignores case, passes over the other files without
+    // looking them up: a folder may hold tens of thousands. Wildcard characters
+    // in the name stand for themselves.
     const QDir folder = info.dir();
     const QString wanted = info.fileName();
-    const QStringList names = folder.entryList(QDir::Files | QDir::Hidden);
+    QString pattern;
+    for (QChar c : wanted)
+        pattern += c == u'[' || c == u'*' || c == u'?' ? QStringLiteral("[%1]").arg(c) : QString(c);
+    const QStringList names = folder.entryList({pattern}, QDir::Files | QDir::Hidden, QDir::NoSort);
     for (const QString &name : names) {
         if (name.compare(wanted, Qt::CaseInsensitive) == 0)
             return folder.filePath(name);

@@ -112,6 +112,9 @@ private slots:
         QCOMPARE(data.setInfo(), "STONE HALLS BY: UNKNOWN CREATOR ");
         // A metadata file differing only in letter case is found; the exact name wins over it.
         QCOMPARE(TileData::read(QFileInfo(set).dir().filePath("moss.bmp")).setInfo(), "MOSS BY: ANN LEE ");
+        file("ODD[1]?*.DAT", "[TILEDATA]\nSETNAME=Odd\n"); // wildcard characters in the name are plain
+        file("odd1xx.dat", "[TILEDATA]\nSETNAME=Wrong\n");
+        QCOMPARE(TileData::read(QFileInfo(set).dir().filePath("odd[1]?*.gif")).setName, "Odd");
         // No tileset, no metadata, or metadata that is noise, a folder or a pipe (reading it would wait for ever).
         file("noise.dat", randomBytes(64 * 1024, 99));
         QVERIFY(QDir().mkpath(QFileInfo(set).dir().filePath("folder.dat")));
