@@ -422,9 +422,11 @@ void MainWindow::showSlotMenu(int slot, QPoint at)
           [this, slot] { openTransparency(slot); });
     entry(QStringLiteral("Tileset properties\u2026"), QStringLiteral("mnuTilesetProperties"),
           [this, slot] { openTilesetProperties(slot); });
-    entry(QStringLiteral("Save tileset as\u2026"), QStringLiteral("mnuSaveTileset"), [this, slot] { saveTilesetAs(slot); });
+    entry(QStringLiteral("Save tileset as\u2026"), QStringLiteral("mnuSaveTileset"),
+          [this, slot] { saveTilesetAs(slot); });
     menu.addSeparator();
-    entry(QStringLiteral("New empty tileset"), QStringLiteral("mnuNewTileset"), [this, slot] { newEmptyTileset(slot); });
+    entry(QStringLiteral("New empty tileset"), QStringLiteral("mnuNewTileset"),
+          [this, slot] { newEmptyTileset(slot); });
     menu.exec(m_setButtons[slot]->mapToGlobal(at));
 }
 
@@ -686,7 +688,8 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
         // With Ctrl held, a picture dropped on a palette goes into the cell under the pointer.
         if (auto *palette = qobject_cast<PaletteView *>(watched); palette && drop->modifiers() & Qt::ControlModifier) {
             const QPoint cell = PaletteView::cellAt(drop->position());
-            QTimer::singleShot(0, this, [this, slot = palette->slot(), cell, path] { importSubtileFile(slot, cell, path); });
+            QTimer::singleShot(0, this,
+                               [this, slot = palette->slot(), cell, path] { importSubtileFile(slot, cell, path); });
         } else {
             dropFile(static_cast<QWidget *>(watched), path);
         }

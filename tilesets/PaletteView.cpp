@@ -91,7 +91,8 @@ QPoint PaletteView::cellAt(QPointF point)
     // Rounded down, not to the nearest pixel: on a scaled screen the pointer
     // lies between pixels, and 47.6 is still in the first cell.
     // The outline stays on the nearest edge cell when the pointer leaves the palette.
-    const int column = std::clamp(MouseCodes::cellOf(qFloor(point.x()), ViewSpaceSize), 0, Geometry::TilesetColumns - 1);
+    const int column =
+        std::clamp(MouseCodes::cellOf(qFloor(point.x()), ViewSpaceSize), 0, Geometry::TilesetColumns - 1);
     const int row = std::clamp(MouseCodes::cellOf(qFloor(point.y()), ViewSpaceSize), 0, Geometry::TilesetRows - 1);
     return {column, row};
 }

@@ -29,7 +29,9 @@ QString TilesetWriter::save(const TilesetSlot &slot, const QString &path)
                  suffix.isEmpty() ? QStringLiteral("has no extension")
                                   : QStringLiteral("has an extension the tileset cannot be saved as"));
     }
-    const QString datPath = TileData::datPath(path);
+    // The metadata file the reader would find is updated, whatever its letter case.
+    const QString existing = TileData::existingDatFile(path);
+    const QString datPath = existing.isEmpty() ? TileData::datPath(path) : existing;
     QString error;
     const QByteArray metadata = TileDataWriter::prepare(datPath, slot.tileData(), &error);
     if (!error.isEmpty())

@@ -97,7 +97,8 @@ private slots:
     {
         Workspace &w = *m_workspace;
         w.newEmptyTileset(5);
-        QVERIFY(w.slot(5).fullImage() == solid(Geometry::TilesetSize, Geometry::blankColour()) && w.unsavedSlots().isEmpty());
+        QVERIFY(w.slot(5).fullImage() == solid(Geometry::TilesetSize, Geometry::blankColour())
+                && w.unsavedSlots().isEmpty());
         QCOMPARE(w.setInfo(5), "UNTITLED BY: UNKNOWN CREATOR ");
         const QString picture = m_dir->filePath(QStringLiteral("cell.png"));
         save(pattern({144, 144}, 3), picture);
@@ -119,17 +120,20 @@ private slots:
         const QString folder = m_dir->filePath(QStringLiteral("locked"));
         QVERIFY(QDir().mkpath(folder) && QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
         const QString locked = ::geteuid() ? folder + QStringLiteral("/set.png") : QStringLiteral("/proc/set.png");
-        for (const QString &path : {m_dir->filePath(QStringLiteral("set")), m_dir->filePath(QStringLiteral("set.gif")), locked}) {
+        for (const QString &path :
+             {m_dir->filePath(QStringLiteral("set")), m_dir->filePath(QStringLiteral("set.gif")), locked}) {
             const QString error = w.saveTileset(5, path);
             QVERIFY2(error.contains(path) && !QFileInfo::exists(path), qPrintable(error));
         }
         QVERIFY(QDir(folder).isEmpty() && w.unsavedSlots() == QList<int>{5});
-        // An existing metadata file keeps what else it holds.
         const QString saved = m_dir->filePath(QStringLiteral("made.png"));
-        writeText(m_dir->filePath(QStringLiteral("made.dat")), "[TILEDATA]\nSETNAME=Old\nVERSION=2\n");
+        // An existing metadata file, in whatever letter case, keeps what else it holds.
+        writeText(m_dir->filePath(QStringLiteral("MADE.DAT")), "[TILEDATA]\nSETNAME=Old\nVERSION=2\n");
         QCOMPARE(w.saveTileset(5, saved), QString());
         QVERIFY(w.unsavedSlots().isEmpty() && w.slot(5).path() == saved && !w.setInfo(5).endsWith(u'*'));
-        QCOMPARE(ProfileReader::fromFile(m_dir->filePath(QStringLiteral("made.dat"))).value("TILEDATA", "VERSION"), "2");
+        const ProfileReader dat = ProfileReader::fromFile(m_dir->filePath(QStringLiteral("MADE.DAT")));
+        QVERIFY(dat.value("TILEDATA", "VERSION") == "2"
+                && dat.value("TILEDATA", "SETNAME") == QStringLiteral("Höhle"));
 
         QVERIFY(w.loadTileset(6, saved).isEmpty());
         QVERIFY(w.slot(6).fullImage() == w.slot(5).fullImage() && w.slot(6).tileData() == data);

@@ -118,7 +118,8 @@ private slots:
             });
             // What the window system makes of the Menu key on the focused button.
             letter->setFocus();
-            QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, letter->rect().center());
+            QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, letter->rect().center(),
+                                      letter->mapToGlobal(letter->rect().center()));
             QApplication::sendEvent(letter, &menuKey);
         };
         for (const bool ok : {false, true}) {
@@ -144,7 +145,8 @@ private slots:
         workspace.place(Workspace::LeftButton, {0, 0});
         answerer.answer = QMessageBox::Yes;
         QVERIFY(main.close());
-        const QString ask = u"Cryptwright|%1|%2|0|"_s.arg(int(QMessageBox::Yes | QMessageBox::No)).arg(int(QMessageBox::Yes));
+        const QString ask =
+            u"Cryptwright|%1|%2|0|"_s.arg(int(QMessageBox::Yes | QMessageBox::No)).arg(int(QMessageBox::Yes));
         QCOMPARE(answerer.boxes, QStringList({ask + u"The tileset in slot B has changes that are not saved.\n"
                                                     "Do you still wish to quit?"_s,
                                               ask + u"The current maptile has had changes made to it.\n"
