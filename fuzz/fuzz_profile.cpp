@@ -42,8 +42,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const TileData tileData = TileData::read(image);
     const bool readWhole = bytes.size() <= ProfileReader::MaxFileSize;
     // A few subtiles across the grid.
-    for (int column = 0; column < 6; ++column) {
-        const int row = 5 - column;
+    for (int column = 0; column < 7; ++column) {
+        const int row = (6 - column) % 4;
         const QString fromFile = tileData.speedValue(column, row);
         const QString key = QString::number(column) + QString::number(row);
         check(!readWhole || fromFile == profile.value(QStringLiteral("TILEDATA"), key).trimmed(),
