@@ -470,8 +470,9 @@ void MainWindow::pasteIntoCell(int slot)
 {
     const QPoint cell = m_workspace.slot(slot).outlineCell;
     const QMimeData *data = QApplication::clipboard()->mimeData();
-    if (data && data->hasImage()) {
-        m_workspace.importSubtile(slot, cell, qvariant_cast<QImage>(data->imageData()));
+    const QImage image = data && data->hasImage() ? qvariant_cast<QImage>(data->imageData()) : QImage();
+    if (!image.isNull()) {
+        m_workspace.importSubtile(slot, cell, image);
         return;
     }
     // A picture file copied in a file manager serves as well.
