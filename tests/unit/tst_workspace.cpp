@@ -56,6 +56,20 @@ private slots:
         m_workspace->startUp({m_dir->path()}, [](const QString &message) { QFAIL(qPrintable(message)); });
     }
 
+    void missingDefaultsSayWhereTheyWereLookedFor()
+    {
+        QTemporaryDir other;
+        QVERIFY(QFile::rename(m_dir->filePath(QStringLiteral("Default_B.jpg")), other.filePath(QStringLiteral("Default_B.jpg"))));
+        QVERIFY(QFile::remove(m_dir->filePath(QStringLiteral("Default_C.jpg"))));
+        QStringList reports;
+        Workspace w;
+        w.startUp({m_dir->path(), other.path()}, [&reports](const QString &message) { reports << message; });
+        QCOMPARE(reports, QStringList(QStringLiteral("Cannot open the default tileset \"Default_C.jpg\": it is in "
+                                                     "neither the folder \"%1\" nor \"%2\".")
+                                          .arg(m_dir->path(), other.path())));
+        QVERIFY(!w.slot(1).path().isEmpty() && w.slot(2).path().isEmpty());
+    }
+
     void placingNumbersTheSpace()
     {
         Workspace &w = *m_workspace;
