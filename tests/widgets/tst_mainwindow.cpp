@@ -268,6 +268,30 @@ private slots:
         QVERIFY(workspace().maptile().speedValue(1, 1) == u"1/X"_s && workspace().maptileChanged());
     }
 
+    void wheelChoosesNothing()
+    {
+        // A wheel turn over a closed list is not a choice, with or without the focus.
+        const auto turn = [](QWidget *widget) {
+            for (const int delta : {120, -120, -120}) {
+                const QPointF at = widget->rect().center();
+                QWheelEvent wheel(at, widget->mapToGlobal(at), {}, {0, delta}, Qt::NoButton, {}, Qt::NoScrollPhase,
+                                  false);
+                QApplication::sendEvent(widget, &wheel);
+            }
+        };
+        turn(sizeList());
+        sizeList()->setFocus();
+        turn(sizeList());
+        QVERIFY(sizeList()->currentText() == u"5 x 6"_s && view()->size() == QSize(240, 288)
+                && !workspace().maptileChanged());
+        clickCell(view(), {1, 1}, Qt::LeftButton, Qt::ControlModifier);
+        turn(list()->lineEdit());
+        list()->setFocus();
+        turn(list());
+        QVERIFY(list()->isVisible() && workspace().maptile().speedValue(1, 1).isEmpty()
+                && !workspace().maptileChanged());
+    }
+
     void denseScreensShowTheFullImages()
     {
         // Every pixel differs from its neighbours: an enlarged one-third picture cannot pass.
