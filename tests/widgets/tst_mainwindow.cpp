@@ -98,6 +98,7 @@ private slots:
         row("cmdLoadSet5", "Click here to load in a new tileset to replace the current one.");
         row("bare window", "", {342, 60});
         row("Label1", "-");
+        row("letter of picLeft", "-", {192, 36});
     }
 
     void pointingShowsTheHint()
