@@ -24,7 +24,10 @@ private slots:
         QTest::addColumn<QStringList>("actions"); // buttons to click, scroll bar values, "close"
         QTest::addColumn<QString>("setting");
         QTest::newRow("alpha, 255, OK") << "0" << QStringList{"optTrans2", "255", "cmdOk"} << "2,255";
-        QTest::newRow("closing without OK leaves bare 2") << "1" << QStringList{"optTrans2", "200", "close"} << "2";
+        // Without OK, blending keeps the opacity shown when it was chosen, and a stored one stays.
+        QTest::newRow("alpha chosen, closed") << "1" << QStringList{"optTrans2", "200", "close"} << "2,128";
+        QTest::newRow("alpha kept, closed") << "2,40" << QStringList{"200", "close"} << "2,40";
+        QTest::newRow("bare alpha, closed") << "2" << QStringList{"close"} << "2,128";
         QTest::newRow("OK adds alpha only when blending") << "2,90" << QStringList{"optTrans1", "cmdOk"} << "1";
     }
 
