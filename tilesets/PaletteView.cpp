@@ -115,9 +115,9 @@ void PaletteView::mouseReleaseEvent(QMouseEvent *)
     emit previewReleased();
 }
 
-void PaletteView::mouseDoubleClickEvent(QMouseEvent *event)
+void PaletteView::mouseDoubleClickEvent(QMouseEvent *)
 {
-    // The first press of the double-click has already assigned the cell.
-    if (MouseCodes::modifiers(event->modifiers()) == 0)
-        emit doubleClicked(m_slot);
+    // The first press of the double-click has already assigned the cell, or
+    // shown it enlarged when a modifier was held; either way the editor opens.
+    emit doubleClicked(m_slot);
 }

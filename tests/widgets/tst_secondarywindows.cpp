@@ -77,14 +77,18 @@ private slots:
         main.show();
         workspace.setOutlineCell(1, QPoint(6, 3));
         const QImage before = workspace.slot(1).fullImage();
-        // A right double-click on column 6, row 3; rotate right, then leave by Cancel, or by Enter for OK.
+        // A right double-click on column 6, row 3, with a modifier held the second time; rotate right,
+        // then leave by Cancel, or by Enter for OK.
         for (const bool ok : {false, true}) {
-            whenModal([ok](QWidget *modal) {
-                QVERIFY(qobject_cast<EditTileWindow *>(modal));
+            bool opened = false;
+            whenModal([ok, &opened](QWidget *modal) {
+                opened = qobject_cast<EditTileWindow *>(modal);
                 child<QAbstractButton>(modal, u"Command3"_s)->click();
                 ok ? QTest::keyClick(modal, Qt::Key_Return) : child<QAbstractButton>(modal, u"Command5"_s)->click();
             });
-            QTest::mouseDClick(main.palette(1), Qt::RightButton, {}, QPoint(6 * 48 + 10, 3 * 48 + 10));
+            QTest::mouseDClick(main.palette(1), Qt::RightButton, ok ? Qt::AltModifier : Qt::NoModifier,
+                               QPoint(6 * 48 + 10, 3 * 48 + 10));
+            QVERIFY(opened);
         }
         QImage expected = before;
         QPainter(&expected).drawImage(864, 432, before.copy(864, 432, 144, 144).transformed(QTransform().rotate(90)));
