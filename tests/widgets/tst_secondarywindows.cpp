@@ -159,12 +159,15 @@ private slots:
         QTemporaryDir dir;
         MaptilePrinter printer;
         printer.printer().setOutputFileName(dir.filePath(u"m.pdf"_s));
+        printer.printer().setCopyCount(2); // a PDF file makes no copies of its own: two pages
         QCOMPARE(printer.print(TestImages::solid({720, 864}, qRgb(40, 70, 30))), QString());
-        QCOMPARE(QProcess::execute(renderer, {u"-r"_s, u"96"_s, u"-png"_s, u"-singlefile"_s, dir.filePath(u"m.pdf"_s),
+        QCOMPARE(QProcess::execute(renderer, {u"-r"_s, u"96"_s, u"-png"_s, dir.filePath(u"m.pdf"_s),
                                               dir.filePath(u"page"_s)}), 0);
+        QCOMPARE(QDir(dir.path()).entryList({u"page*.png"_s}), QStringList({u"page-1.png"_s, u"page-2.png"_s}));
+        QCOMPARE(QImage(dir.filePath(u"page-2.png"_s)), QImage(dir.filePath(u"page-1.png"_s)));
         // At 96 dots per inch, 144 pixels per space are 1.5 inches, from the top left of the printable area:
         // inked just inside that square's corners, blank just outside.
-        const QImage page(dir.filePath(u"page.png"_s));
+        const QImage page(dir.filePath(u"page-1.png"_s));
         const QRect expected(printer.printer().pageLayout().paintRectPixels(96).topLeft(), QSize(720, 864));
         const QPoint in(3, 3), topLeft = expected.topLeft(), bottomRight = expected.bottomRight();
         QVERIFY(qGray(page.pixel(topLeft + in)) < 128 && qGray(page.pixel(topLeft - in)) > 200);
