@@ -14,8 +14,10 @@
 #include <png.h>
 
 #include <csetjmp>
+#include <cstring>
 #include <future>
 #include <memory>
+#include <vector>
 
 namespace {
 
@@ -208,10 +210,13 @@ QByteArray bmpPart(const QByteArray &bytes, QSize kept)
 {
     const BmpLayout l = bmpLayout(bytes);
     const bool fixedRows = l.compression == 0 || l.compression == 3 || l.compression == 6;
-    if (!fixedRows || l.width == 0 || bytes.size() < 34 || qFromLittleEndian<quint32>(bytes.constData() + 14) < 40
-        || l.bitsPerPixel <= 0 || l.bitsPerPixel > 32 || l.pixelOffset > bytes.size() || bmpEndsEarly(bytes))
+    if (!fixedRows || l.width == 0 || l.width > 1 << 24 || l.height > 1 << 24 || bytes.size() < 34
+        || qFromLittleEndian<quint32>(bytes.constData() + 14) < 40 || l.bitsPerPixel <= 0 || l.bitsPerPixel > 32)
         return {};
     const qint64 stride = (l.width * l.bitsPerPixel + 31) / 32 * 4;
+    // Every row the part takes must be in the file.
+    if (l.pixelOffset + stride * l.height > bytes.size() + stride - (l.width * l.bitsPerPixel + 7) / 8)
+        return {};
     const qint64 keptStride = (qint64(kept.width()) * l.bitsPerPixel + 31) / 32 * 4;
     const qint64 keptBytes = (qint64(kept.width()) * l.bitsPerPixel + 7) / 8;
     const bool bottomUp = qFromLittleEndian<qint32>(bytes.constData() + 22) > 0;
