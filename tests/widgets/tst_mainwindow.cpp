@@ -293,6 +293,35 @@ private slots:
                 && !workspace().maptileChanged());
     }
 
+    void setInfoIsCrispAndFitsThePalette()
+    {
+        QTemporaryDir dir;
+        const QString picture = dir.filePath(u"long.png"_s);
+        TestImages::save(TestImages::pattern(Geometry::TilesetSize), picture);
+        TestImages::writeText(dir.filePath(u"long.dat"_s),
+                              "[TILEDATA]\nSETNAME=The Sunken Halls of the Drowned Kings, Deep Levels\n"
+                              "CREATOR=Bartholomew Featherstonehaugh-Wolfeschlegel\n");
+        m_window->loadTilesetFile(6, picture);
+        // Pure white letters on black, nothing grey; the short text of slot H whole, the long one within the palette.
+        for (const int slot : {7, 6}) {
+            QLabel *label = child<QLabel>(m_window.get(), u"lblSetInfo%1"_s.arg(slot));
+            const QImage shown = label->grab().toImage();
+            QVERIFY2(label->geometry().right() < 336, qPrintable(label->text()));
+            int white = 0, grey = 0;
+            for (int y = 0; y < shown.height(); ++y) {
+                for (int x = 0; x < shown.width(); ++x) {
+                    const QRgb pixel = shown.pixel(x, y) & 0xffffffu;
+                    white += pixel == 0xffffffu;
+                    grey += pixel != 0xffffffu && pixel != 0;
+                }
+            }
+            QVERIFY(white > 0);
+            QCOMPARE(grey, 0);
+        }
+        QCOMPARE(child<QLabel>(m_window.get(), u"lblSetInfo7"_s)->text(), u"UNKNOWN TILESET BY: UNKNOWN CREATOR "_s);
+        QVERIFY(child<QLabel>(m_window.get(), u"lblSetInfo6"_s)->text().startsWith(u"THE SUNKEN HALLS"_s));
+    }
+
     void denseScreensShowTheFullImages()
     {
         // Every pixel differs from its neighbours: an enlarged one-third picture cannot pass.
