@@ -16,6 +16,7 @@
 #include <csetjmp>
 #include <cstring>
 #include <future>
+#include <limits>
 #include <memory>
 #include <vector>
 
@@ -398,7 +399,10 @@ QImage TilesetImageReader::read(const QString &path, QString *error, QSize keep,
     const bool part = keep.isValid() && width > 0 && height > 0 && (width > keep.width() || height > keep.height());
     const QSize kept(int(std::min<qint64>(width, keep.width())), int(std::min<qint64>(height, keep.height())));
     QByteArray bmpBytes;
-    qint64 heldBytes = width * height * 4;
+    // Headers may claim up to 2^31 pixels each way: no product of both times four.
+    qint64 heldBytes = width > 0 && height > 0 && width > std::numeric_limits<qint64>::max() / 4 / height
+                           ? std::numeric_limits<qint64>::max()
+                           : width * height * 4;
     if (part) {
         if ((format == "jpeg" || format == "jpg") && !jpegIsProgressive(bytes)) {
             heldBytes = qint64(kept.width()) * kept.height() * 4;
