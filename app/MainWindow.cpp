@@ -163,6 +163,9 @@ void MainWindow::buildToolbar()
     m_sizeList->setFont(UiFonts::standard());
     m_sizeList->addItems(SizeItems);
     m_sizeList->setGeometry(172, 2, 57, 21);
+    // A wheel turn over the closed list is not a choice: it would cut rows off the maptile.
+    m_sizeList->setFocusPolicy(Qt::StrongFocus);
+    m_sizeList->installEventFilter(this);
     // Picking the size already shown applies it again, so react to every activation.
     connect(m_sizeList, &QComboBox::activated, this, &MainWindow::applySelectedSize);
 
@@ -661,6 +664,10 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
         // A press on the size icon moves the focus to the size list.
         if (watched == m_sizeIcon)
             m_sizeList->setFocus(Qt::MouseFocusReason);
+        break;
+    case QEvent::Wheel:
+        if (watched == m_sizeList)
+            return true;
         break;
     case QEvent::ShortcutOverride: {
         const auto *key = static_cast<QKeyEvent *>(event);

@@ -27,7 +27,13 @@ QFont paletteLetter()
 
 QFont setInfo()
 {
-    return arial(8);
+    // Eight pixels high, all the palette leaves below its last row: drawn
+    // without smoothing and fitted to the pixel grid, the letters stay white
+    // instead of turning into grey smudges.
+    QFont font = arial(8);
+    font.setStyleStrategy(QFont::NoAntialias);
+    font.setHintingPreference(QFont::PreferFullHinting);
+    return font;
 }
 
 } // namespace UiFonts

@@ -55,6 +55,22 @@ QStringList Workspace::defaultTilesetFolders()
     return {program.path(), QDir::cleanPath(program.filePath(QStringLiteral(CRYPTWRIGHT_DATA_FROM_BIN)))};
 }
 
+QString Workspace::missingDefault(const QString &name, const QStringList &folders)
+{
+    // Named in full, so the user can put the file back where it is looked for.
+    QStringList places;
+    for (const QString &folder : folders)
+        places << QStringLiteral("\"%1\"").arg(QDir::toNativeSeparators(QDir::cleanPath(QDir(folder).absolutePath())));
+    QString where;
+    if (places.size() == 1)
+        where = QStringLiteral("it is not in the folder %1").arg(places.front());
+    else if (places.size() == 2)
+        where = QStringLiteral("it is in neither the folder %1 nor %2").arg(places[0], places[1]);
+    else
+        where = QStringLiteral("it is in none of the folders %1").arg(places.join(QStringLiteral(", ")));
+    return QStringLiteral("Cannot open the default tileset \"%1\": %2.").arg(name, where);
+}
+
 void Workspace::startUp(const QStringList &folders, const std::function<void(const QString &)> &report)
 {
     QStringList paths;
@@ -72,10 +88,12 @@ void Workspace::startUp(const QStringList &folders, const std::function<void(con
     QStringList errors;
     const QList<QImage> pictures = TilesetImageReader::readAll(paths, &errors);
     for (int i = 0; i < int(DefaultTilesetNames.size()); ++i) {
-        if (pictures[i].isNull())
+        if (!pictures[i].isNull())
+            m_slots[i].setPicture(pictures[i], paths[i]);
+        else if (QFileInfo::exists(paths[i]))
             report(errors[i]);
         else
-            m_slots[i].setPicture(pictures[i], paths[i]);
+            report(missingDefault(DefaultTilesetNames[i], folders));
     }
     // A default slot whose file failed still gets its grid.
     for (int i = 0; i < int(DefaultTilesetNames.size()); ++i)

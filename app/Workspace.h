@@ -45,6 +45,8 @@ public:
     // Where default tilesets are looked for: beside the program, then in the
     // installed data folder.
     static QStringList defaultTilesetFolders();
+    // The report for a default tileset found in none of folders, naming them all.
+    static QString missingDefault(const QString &name, const QStringList &folders);
 
     // Tileset slots.
     const TilesetSlot &slot(int index) const { return m_slots.at(index); }

@@ -39,6 +39,8 @@ WorkingView::WorkingView(Workspace &workspace, QWidget *parent)
     // on Return or when it loses the focus, which hiding the list by Escape
     // or by a press on the maptile also causes.
     m_speedList->lineEdit()->blockSignals(true);
+    // Nor does a wheel turn over it choose anything.
+    m_speedList->setFocusPolicy(Qt::StrongFocus);
     m_speedList->installEventFilter(this);
     m_speedList->lineEdit()->installEventFilter(this);
     connect(m_speedList, &QComboBox::activated, this, &WorkingView::speedChosen);
@@ -119,6 +121,8 @@ void WorkingView::speedChosen(int index)
 
 bool WorkingView::eventFilter(QObject *watched, QEvent *event)
 {
+    if (event->type() == QEvent::Wheel && watched == m_speedList)
+        return true;
     if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent *>(event)->key() == Qt::Key_Escape
         && m_speedList->isVisible()) {
         m_speedList->hide();

@@ -9,7 +9,10 @@
 QString MaptileOpener::open(Workspace &workspace, const QString &path)
 {
     QString error;
-    const QImage image = TilesetImageReader::read(path, &error);
+    QSize pictureSize;
+    // The largest maptile is all that is kept of a picture, so only that much is read.
+    const QImage image = TilesetImageReader::read(
+        path, &error, QSize(Geometry::MaxColumns, Geometry::MaxRows) * Geometry::SpaceSize, &pictureSize);
     if (image.isNull())
         return error;
     // Less than one whole space would leave a maptile of no spaces at all.
@@ -17,8 +20,8 @@ QString MaptileOpener::open(Workspace &workspace, const QString &path)
         return QStringLiteral("Cannot open \"%1\": the picture is %2 x %3 pixels, smaller than one space "
                               "(%4 x %4 pixels).")
             .arg(QFileInfo(path).fileName())
-            .arg(image.width())
-            .arg(image.height())
+            .arg(pictureSize.isValid() ? pictureSize.width() : image.width())
+            .arg(pictureSize.isValid() ? pictureSize.height() : image.height())
             .arg(Geometry::SpaceSize);
     workspace.openImage(image);
     return {};

@@ -49,7 +49,14 @@ QString MaptilePrinter::print(const QImage &image)
     // The painter's origin is the top-left corner of the printable area, in printer dots.
     const QRect area(0, 0, qRound(double(image.width()) * target.logicalDpiX() / PixelsPerInch),
                      qRound(double(image.height()) * target.logicalDpiY() / PixelsPerInch));
-    painter.drawImage(area, image);
+    // Copies are left to the printer only where its driver makes them; a PDF
+    // file, for one, gets each copy as a page of its own.
+    const int copies = target.supportsMultipleCopies() ? 1 : std::max(1, target.copyCount());
+    for (int copy = 0; copy < copies; ++copy) {
+        if (copy > 0 && !target.newPage())
+            break;
+        painter.drawImage(area, image);
+    }
     if (!painter.end() || target.printerState() == QPrinter::Error)
         return QStringLiteral("The maptile could not be printed: the printer reported an error while printing.");
     return {};

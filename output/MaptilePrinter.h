@@ -30,8 +30,8 @@ public:
     // failure is reported in a message box over owner.
     void printWithDialog(QWidget *owner, const QImage &image);
 
-    // Prints image on one page; returns the empty text on success, otherwise
-    // the reason.
+    // Prints image on one page per copy chosen; returns the empty text on
+    // success, otherwise the reason.
     QString print(const QImage &image);
 
 private:

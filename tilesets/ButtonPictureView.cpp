@@ -25,7 +25,6 @@ ButtonPictureView::ButtonPictureView(Workspace &workspace, int picture, QWidget 
     palette.setColor(QPalette::WindowText, Qt::white);
     letter->setPalette(palette);
     letter->adjustSize();
-    letter->setAttribute(Qt::WA_TransparentForMouseEvents);
 
     connect(&m_workspace, &Workspace::buttonChanged, this, [this](int changed) {
         if (changed == m_picture)

@@ -66,7 +66,19 @@ PaletteView::PaletteView(Workspace &workspace, int slot, QWidget *parent)
 
 void PaletteView::showSetInfo()
 {
-    m_setInfo->setText(m_workspace.setInfo(m_slot));
+    // A long name is narrowed, then cut short, to stay within the palette;
+    // the whole text is in its tooltip then.
+    const QString text = m_workspace.setInfo(m_slot);
+    QFont font = UiFonts::setInfo();
+    for (const int stretch : {100, 90, 80}) {
+        font.setStretch(stretch);
+        if (QFontMetrics(font).horizontalAdvance(text) <= width())
+            break;
+    }
+    const QString shown = QFontMetrics(font).elidedText(text, Qt::ElideRight, width());
+    m_setInfo->setFont(font);
+    m_setInfo->setText(shown);
+    m_setInfo->setToolTip(shown == text ? QString() : text);
     m_setInfo->adjustSize();
 }
 
@@ -124,11 +136,11 @@ void PaletteView::mouseReleaseEvent(QMouseEvent *)
     emit previewReleased();
 }
 
-void PaletteView::mouseDoubleClickEvent(QMouseEvent *event)
+void PaletteView::mouseDoubleClickEvent(QMouseEvent *)
 {
-    // The first press of the double-click has already assigned the cell.
-    if (MouseCodes::modifiers(event->modifiers()) == 0)
-        emit doubleClicked(m_slot);
+    // The first press of the double-click has already assigned the cell, or
+    // shown it enlarged when a modifier was held; either way the editor opens.
+    emit doubleClicked(m_slot);
 }
 
 void PaletteView::keyPressEvent(QKeyEvent *event)

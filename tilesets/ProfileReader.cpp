@@ -5,6 +5,25 @@
 
 namespace {
 
+// Files written on Windows are usually in its Western code page: Latin-1 with
+// typographic marks in 0x80-0x9F. The five bytes it leaves undefined keep
+// their Latin-1 meaning, as Windows itself reads them.
+QString fromWindows1252(const QByteArray &bytes)
+{
+    static constexpr char16_t High[32] = {
+        0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+        0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+        0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+        0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+    QString text(bytes.size(), Qt::Uninitialized);
+    QChar *out = text.data();
+    for (const char c : bytes) {
+        const auto byte = uchar(c);
+        *out++ = QChar(byte >= 0x80 && byte < 0xA0 ? High[byte - 0x80] : char16_t(byte));
+    }
+    return text;
+}
+
 QString decode(QByteArray bytes)
 {
     if (bytes.startsWith("\xEF\xBB\xBF"))
@@ -19,8 +38,7 @@ QString decode(QByteArray bytes)
     QString text = utf8(bytes);
     if (!utf8.hasError())
         return text;
-    // Files written on Windows are usually in a single-byte code page.
-    return QString::fromLatin1(bytes);
+    return fromWindows1252(bytes);
 }
 
 QString unquote(QString value)

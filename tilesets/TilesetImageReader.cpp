@@ -11,7 +11,14 @@
 #include <QPainter>
 #include <QtEndian>
 
+#include <png.h>
+
+#include <csetjmp>
+#include <cstring>
 #include <future>
+#include <limits>
+#include <memory>
+#include <vector>
 
 namespace {
 
@@ -173,6 +180,136 @@ bool endsEarly(const QByteArray &format, const QByteArray &bytes)
     return false;
 }
 
+
+// Whether a JPEG is progressive: its decoder then holds the whole picture's
+// coefficients, whatever part of it is asked for.
+bool jpegIsProgressive(const QByteArray &bytes)
+{
+    const auto *p = reinterpret_cast<const uchar *>(bytes.constData());
+    const qsizetype n = bytes.size();
+    for (qsizetype i = 2; i + 3 < n;) {
+        if (p[i] != 0xFF)
+            return false;
+        const uchar marker = p[i + 1];
+        if (marker == 0xFF) {
+            ++i;
+            continue;
+        }
+        if (marker >= 0xC0 && marker <= 0xCF && marker != 0xC4 && marker != 0xC8 && marker != 0xCC)
+            return marker == 0xC2 || marker == 0xC6 || marker == 0xCA || marker == 0xCE;
+        if (marker == 0xDA || marker == 0xD9)
+            return false;
+        i += 2 + (p[i + 2] << 8 | p[i + 3]);
+    }
+    return false;
+}
+
+// An uncompressed BMP cut down to its top-left part: the header rewritten and
+// only the kept rows, each cut to the kept width, so the decoder never
+// allocates the rest. Empty when the file is not one that can be cut.
+QByteArray bmpPart(const QByteArray &bytes, QSize kept)
+{
+    const BmpLayout l = bmpLayout(bytes);
+    const bool fixedRows = l.compression == 0 || l.compression == 3 || l.compression == 6;
+    if (!fixedRows || l.width == 0 || l.width > 1 << 24 || l.height > 1 << 24 || bytes.size() < 34
+        || qFromLittleEndian<quint32>(bytes.constData() + 14) < 40 || l.bitsPerPixel <= 0 || l.bitsPerPixel > 32)
+        return {};
+    const qint64 stride = (l.width * l.bitsPerPixel + 31) / 32 * 4;
+    // Every row the part takes must be in the file.
+    if (l.pixelOffset + stride * l.height > bytes.size() + stride - (l.width * l.bitsPerPixel + 7) / 8)
+        return {};
+    const qint64 keptStride = (qint64(kept.width()) * l.bitsPerPixel + 31) / 32 * 4;
+    const qint64 keptBytes = (qint64(kept.width()) * l.bitsPerPixel + 7) / 8;
+    const bool bottomUp = qFromLittleEndian<qint32>(bytes.constData() + 22) > 0;
+    QByteArray part = bytes.left(l.pixelOffset);
+    part.reserve(l.pixelOffset + keptStride * kept.height());
+    for (int row = 0; row < kept.height(); ++row) {
+        // Bottom-up files store the picture's last row first.
+        const qint64 source = bottomUp ? l.height - kept.height() + row : row;
+        const qsizetype at = part.size();
+        part.append(bytes.constData() + l.pixelOffset + source * stride, keptBytes);
+        part.resize(at + keptStride, '\0');
+    }
+    char *p = part.data();
+    qToLittleEndian<quint32>(quint32(part.size()), p + 2);
+    qToLittleEndian<qint32>(kept.width(), p + 18);
+    qToLittleEndian<qint32>(bottomUp ? kept.height() : -kept.height(), p + 22);
+    qToLittleEndian<quint32>(quint32(keptStride * kept.height()), p + 34);
+    return part;
+}
+
+// Reads the top-left part of a PNG row by row and stops below it, so only
+// that part is held however large the picture is; an interlaced one spreads
+// each row over the whole file and holds its kept rows at full width. Null
+// when the file is damaged.
+QImage pngPart(const QByteArray &bytes, QSize kept)
+{
+    struct Read
+    {
+        QByteArrayView bytes;
+        qsizetype at = 0;
+        QImage image;
+        std::vector<uchar> rows;
+        png_structp png = nullptr;
+        png_infop info = nullptr;
+        ~Read() { png_destroy_read_struct(&png, &info, nullptr); }
+    };
+    // Everything lives behind one pointer set before setjmp, which a longjmp leaves intact.
+    const auto read = std::make_unique<Read>();
+    read->bytes = bytes;
+    read->png = png_create_read_struct(
+        PNG_LIBPNG_VER_STRING, nullptr, [](png_structp png, png_const_charp) { png_longjmp(png, 1); },
+        [](png_structp, png_const_charp) {});
+    if (!read->png || !(read->info = png_create_info_struct(read->png)))
+        return {};
+    if (setjmp(png_jmpbuf(read->png)))
+        return {};
+    png_set_read_fn(read->png, read.get(), [](png_structp png, png_bytep out, size_t length) {
+        auto *r = static_cast<Read *>(png_get_io_ptr(png));
+        if (length > size_t(r->bytes.size() - r->at))
+            png_error(png, "file ends early");
+        memcpy(out, r->bytes.data() + r->at, length);
+        r->at += qsizetype(length);
+    });
+    png_read_info(read->png, read->info);
+    const png_uint_32 width = png_get_image_width(read->png, read->info);
+    const png_uint_32 height = png_get_image_height(read->png, read->info);
+    const bool alpha = (png_get_color_type(read->png, read->info) & PNG_COLOR_MASK_ALPHA)
+                       || png_get_valid(read->png, read->info, PNG_INFO_tRNS);
+    // Eight-bit blue, green, red, alpha: a 32-bit ARGB pixel in memory order.
+    png_set_expand(read->png);
+    png_set_scale_16(read->png);
+    png_set_gray_to_rgb(read->png);
+    png_set_bgr(read->png);
+    png_set_filler(read->png, 0xFF, PNG_FILLER_AFTER);
+    const int passes = png_set_interlace_handling(read->png);
+    png_read_update_info(read->png, read->info);
+    if (width < png_uint_32(kept.width()) || height < png_uint_32(kept.height()))
+        return {};
+    read->image = QImage(kept, alpha ? QImage::Format_ARGB32 : QImage::Format_RGB32);
+    if (read->image.isNull())
+        return {};
+    const size_t rowBytes = size_t(width) * 4, keptBytes = size_t(kept.width()) * 4;
+    if (passes == 1) {
+        read->rows.resize(rowBytes);
+        for (int y = 0; y < kept.height(); ++y) {
+            png_read_row(read->png, read->rows.data(), nullptr);
+            memcpy(read->image.scanLine(y), read->rows.data(), keptBytes);
+        }
+        return read->image;
+    }
+    // Each pass adds its pixels to the rows it is given; the rows below the kept part share one.
+    read->rows.resize(rowBytes * (size_t(kept.height()) + 1));
+    uchar *const below = read->rows.data() + rowBytes * size_t(kept.height());
+    for (int pass = 0; pass < passes; ++pass) {
+        for (png_uint_32 y = 0; y < height; ++y)
+            png_read_row(read->png, y < png_uint_32(kept.height()) ? read->rows.data() + rowBytes * y : below, nullptr);
+    }
+    for (int y = 0; y < kept.height(); ++y)
+        memcpy(read->image.scanLine(y), read->rows.data() + rowBytes * size_t(y), keptBytes);
+    return read->image;
+}
+
 } // namespace
 
 QList<QImage> TilesetImageReader::readAll(const QStringList &paths, QStringList *errors)
@@ -191,7 +328,7 @@ QList<QImage> TilesetImageReader::readAll(const QStringList &paths, QStringList 
     return images;
 }
 
-QImage TilesetImageReader::read(const QString &path, QString *error)
+QImage TilesetImageReader::read(const QString &path, QString *error, QSize keep, QSize *pictureSize)
 {
     const QFileInfo info(path);
     if (!info.exists()) {
@@ -255,7 +392,29 @@ QImage TilesetImageReader::read(const QString &path, QString *error)
         width = layout.width;
         height = layout.height;
     }
-    if (width > 0 && height > 0 && width > qint64(AllocationLimitMb) * 1024 * 1024 / 4 / height) {
+    if (pictureSize && width > 0 && height > 0)
+        *pictureSize = QSize(int(std::min<qint64>(width, INT_MAX)), int(std::min<qint64>(height, INT_MAX)));
+    // Only the top-left part of a larger picture is wanted: the decoder is
+    // made to hold no more than that where its format allows.
+    const bool part = keep.isValid() && width > 0 && height > 0 && (width > keep.width() || height > keep.height());
+    const QSize kept(int(std::min<qint64>(width, keep.width())), int(std::min<qint64>(height, keep.height())));
+    QByteArray bmpBytes;
+    // Headers may claim up to 2^31 pixels each way: no product of both times four.
+    qint64 heldBytes = width > 0 && height > 0 && width > std::numeric_limits<qint64>::max() / 4 / height
+                           ? std::numeric_limits<qint64>::max()
+                           : width * height * 4;
+    if (part) {
+        if ((format == "jpeg" || format == "jpg") && !jpegIsProgressive(bytes)) {
+            heldBytes = qint64(kept.width()) * kept.height() * 4;
+        } else if (format == "png") {
+            const bool interlaced = bytes.size() > 28 && bytes[28] != 0;
+            heldBytes = qint64(kept.width()) * kept.height() * 4 + width * 4 * (interlaced ? kept.height() + 1 : 1);
+        } else if (format == "bmp" && !(bmpBytes = bmpPart(bytes, kept)).isEmpty()) {
+            heldBytes = qint64(kept.width()) * kept.height() * 4;
+        }
+    }
+    const qint64 limit = qint64(AllocationLimitMb) * 1024 * 1024;
+    if (width > 0 && height > 0 && (heldBytes > limit || (part && width * height > MaxPartPixels))) {
         *error = describe(path, QStringLiteral("the picture is too large (%1 x %2 pixels)").arg(width).arg(height));
         return {};
     }
@@ -263,7 +422,20 @@ QImage TilesetImageReader::read(const QString &path, QString *error)
         *error = describe(path, QStringLiteral("the file is incomplete"));
         return {};
     }
-    QImage image = reader.read();
+    QImage image;
+    if (part && format == "png") {
+        image = pngPart(bytes, kept);
+    } else if (!bmpBytes.isEmpty()) {
+        QBuffer cut(&bmpBytes);
+        cut.open(QIODevice::ReadOnly);
+        QImageReader cutReader(&cut, "bmp");
+        cutReader.setAllocationLimit(AllocationLimitMb);
+        image = cutReader.read();
+    } else {
+        if (part)
+            reader.setClipRect(QRect(QPoint(0, 0), kept));
+        image = reader.read();
+    }
     if (image.isNull()) {
         *error = describe(path, QStringLiteral("the picture is damaged or incomplete"));
         return {};

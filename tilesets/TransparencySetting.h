@@ -4,7 +4,7 @@
 
 // How a slot's subtiles are laid onto a space, kept in its stored text form:
 // "0" plain, "1" keyed on the subtile's top-left pixel, "2,<alpha>" blended.
-// A bare "2" exists while the transparency window is open without OK.
+// A bare "2" is not written by the program but may be given.
 class TransparencySetting
 {
 public:

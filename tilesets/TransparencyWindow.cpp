@@ -126,18 +126,30 @@ void TransparencyWindow::editSlot(int slot)
     const TransparencySetting setting = m_workspace.slot(slot).transparency;
     const int mode = setting.mode();
     m_modes[mode]->setChecked(true);
-    chooseMode(mode);
-    // The scroll bar stops at 1; a stored 0 shows as the least opacity.
-    if (mode == TransparencySetting::Blended && setting.hasAlpha())
+    if (mode == TransparencySetting::Blended && setting.hasAlpha()) {
+        // The slot's own opacity stays as stored until OK; the scroll bar stops at 1.
         m_alpha->setValue(std::max(setting.alpha(), m_alpha->minimum()));
+        showMode(mode);
+        return;
+    }
+    chooseMode(mode);
 }
 
-void TransparencyWindow::chooseMode(int mode)
+void TransparencyWindow::showMode(int mode)
 {
     m_alpha->setEnabled(mode == TransparencySetting::Blended);
     // The blend example uses the opacity on the scroll bar, the one OK will store.
     showExample(example(mode, m_alpha->value()));
-    m_workspace.setTransparency(m_slot, TransparencySetting(QString::number(mode)));
+}
+
+void TransparencyWindow::chooseMode(int mode)
+{
+    showMode(mode);
+    // Blending takes the opacity shown at once: a window left without OK keeps
+    // it, rather than a bare mode that says nothing about the opacity.
+    m_workspace.setTransparency(m_slot, mode == TransparencySetting::Blended
+                                            ? TransparencySetting::blended(m_alpha->value())
+                                            : TransparencySetting(QString::number(mode)));
 }
 
 void TransparencyWindow::showAlpha(int alpha)

@@ -12,9 +12,10 @@ class Workspace;
 
 // The transparency window of one slot: the three modes, the opacity for
 // blending, and a small example of the chosen effect. Choosing a mode
-// changes the slot's setting at once; OK adds the opacity and only hides the
-// window, which keeps its state. The owner discards it when it is closed any
-// other way.
+// changes the slot's setting at once, blending with the opacity the scroll
+// bar shows; a moved scroll bar counts only by OK, which also hides the
+// window and keeps its state. The owner discards it when it is closed any
+// other way, and the slot keeps the setting it had then.
 class TransparencyWindow : public QDialog
 {
     Q_OBJECT
@@ -25,13 +26,17 @@ public:
 
     TransparencyWindow(Workspace &workspace, QWidget *parent);
 
-    // Takes up slot's setting: selects its mode (which writes the bare mode
-    // back) and puts its opacity, if any, on the scroll bar.
+    // Takes up slot's setting: puts its opacity, if any, on the scroll bar and
+    // selects its mode. A blend with an opacity stays as it is; a bare blend
+    // gets the scroll bar's opacity.
     void editSlot(int slot);
 
 private:
     // The floor with the object laid over it as mode and opacity lay a subtile.
     QImage example(int mode, int alpha) const;
+    // The scroll bar's state and the example for mode.
+    void showMode(int mode);
+    // Also stores mode as the slot's setting.
     void chooseMode(int mode);
     void showAlpha(int alpha);
     void confirm();

@@ -87,8 +87,12 @@ private slots:
         row("quotes removed", "[TILEDATA]\nSETNAME=\" Moss \"\n", "SETNAME", " Moss ");
         row("254 characters at most", "[TILEDATA]\nCREATOR=" + QByteArray(300, 'x'), "CREATOR", QString(254, u'x'));
         row("CRLF", "[TILEDATA]\r\nSETNAME=Moss\r\nCREATOR=Ann\r\n", "CREATOR", "Ann");
-        row("UTF-8 byte order mark", "\xEF\xBB\xBF[TILEDATA]\nSETNAME=Moss\n", "SETNAME", "Moss");
-        row("single-byte text", "[TILEDATA]\nCREATOR=J\xF6rg\n", "CREATOR", QString::fromUtf8("J\xC3\xB6rg"));
+        // Text that is not UTF-8 is in Windows' Western code page, typographic marks included.
+        const char *const utf8 = "Bob\xE2\x80\x99s Caf\xC3\xA9 \xE2\x80\x93 Set \xE2\x82\xAC\xC2\x8D\xC2\xA0\xC3\xBF";
+        const QByteArray dat = "[TILEDATA]\nSETNAME=";
+        row("Windows code page", dat + "Bob\x92s Caf\xE9 \x96 Set \x80\x8D\xA0\xFF\n", "SETNAME", QString::fromUtf8(utf8));
+        row("UTF-8", dat + utf8, "SETNAME", QString::fromUtf8(utf8));
+        row("UTF-8 byte order mark", "\xEF\xBB\xBF" + dat + utf8, "SETNAME", QString::fromUtf8(utf8));
         row("lines without = ignored", "[TILEDATA]\nSETNAME\n; note\nSETNAME=Moss\n", "SETNAME", "Moss");
     }
 

@@ -1,9 +1,14 @@
 #include "app/Workspace.h"
 #include "output/MaptileOpener.h"
 #include "output/MaptileSaver.h"
+#include "maptile/RasterOps.h"
 #include "tilesets/ProfileReader.h"
 #include "support/TestImages.h"
 
+#include <QElapsedTimer>
+#include <QPainter>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 
 #include <unistd.h>
@@ -57,6 +62,20 @@ private slots:
             QVERIFY(pattern(Geometry::TilesetSize, i).save(m_dir->filePath(Workspace::DefaultTilesetNames[i]), "BMP"));
         m_workspace = std::make_unique<Workspace>();
         m_workspace->startUp({m_dir->path()}, [](const QString &message) { QFAIL(qPrintable(message)); });
+    }
+
+    void missingDefaultsSayWhereTheyWereLookedFor()
+    {
+        QTemporaryDir other;
+        QVERIFY(QFile::rename(m_dir->filePath(QStringLiteral("Default_B.jpg")), other.filePath(QStringLiteral("Default_B.jpg"))));
+        QVERIFY(QFile::remove(m_dir->filePath(QStringLiteral("Default_C.jpg"))));
+        QStringList reports;
+        Workspace w;
+        w.startUp({m_dir->path(), other.path()}, [&reports](const QString &message) { reports << message; });
+        QCOMPARE(reports, QStringList(QStringLiteral("Cannot open the default tileset \"Default_C.jpg\": it is in "
+                                                     "neither the folder \"%1\" nor \"%2\".")
+                                          .arg(m_dir->path(), other.path())));
+        QVERIFY(!w.slot(1).path().isEmpty() && w.slot(2).path().isEmpty());
     }
 
     void placingNumbersTheSpace()
@@ -261,23 +280,82 @@ private slots:
         QVERIFY(low.contains("\xFF\xC0") && !progressive.contains("\xFF\xC0") && progressive.contains("\xFF\xC2"));
     }
 
+    void openingAPicture_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<QSize>("spaces"); // none: refused
+        // Ragged edges dropped, cut to 5 x 6, wide and low; one pixel short of a space is refused.
+        QTest::newRow("ragged") << QStringLiteral("map.bmp") << QSize(500, 450) << QSize(3, 3);
+        QTest::newRow("larger") << QStringLiteral("map.bmp") << QSize(2000, 2000) << QSize(5, 6);
+        QTest::newRow("wide and low") << QStringLiteral("map.bmp") << QSize(900, 300) << QSize(5, 2);
+        QTest::newRow("too narrow") << QStringLiteral("map.bmp") << QSize(143, 800) << QSize();
+        // Far beyond the memory limit as a whole: a photo, a scan.
+        QTest::newRow("photo") << QStringLiteral("map.jpg") << QSize(8000, 6000) << QSize(5, 6);
+        QTest::newRow("scan") << QStringLiteral("map.png") << QSize(12000, 9000) << QSize(5, 6);
+        QTest::newRow("interlaced") << QStringLiteral("interlaced.png") << QSize(1000, 900) << QSize(5, 6);
+    }
+
     void openingAPicture()
     {
-        const QString path = m_dir->filePath(QStringLiteral("map.bmp"));
-        // Ragged edges dropped, cut to 5 x 6, wide and low; one pixel short of a space is refused.
-        const std::pair<QSize, QSize> cases[]{{{500, 450}, {3, 3}}, {{2000, 2000}, {5, 6}}, {{900, 300}, {5, 2}},
-                                              {{143, 800}, {}}};
-        for (const auto &[size, spaces] : cases) {
-            save(pattern(size), path);
-            Workspace &w = withWork();
-            w.setMaptileChanged(false);
-            const auto before = stateOf(w);
-            const QString error = MaptileOpener::open(w, path);
-            if (spaces.isEmpty()) // a message naming the file, and the maptile, number and speed values as they were
-                QVERIFY2(error.contains("map.bmp") && stateOf(w) == before && !w.maptileChanged(), qPrintable(error));
-            else // the maptile number and speed values go with the old maptile, and that is an edit
-                QVERIFY(error.isEmpty() && w.maptile().master() == pattern(spaces * 144) && w.mapNumText().isEmpty()
-                        && w.maptile().speedValue(4, 5).isEmpty() && w.maptileChanged());
+        QFETCH(QString, name);
+        QFETCH(QSize, size);
+        QFETCH(QSize, spaces);
+        const QString path = m_dir->filePath(name);
+        // The scans are grey, and flat beyond the maptile, to be quick to write; the photo is busy all over.
+        const bool png = name.endsWith(QStringLiteral(".png")), jpeg = name.endsWith(QStringLiteral(".jpg"));
+        const QImage kept = pattern(size.boundedTo({720, 864})).convertToFormat(png ? QImage::Format_Grayscale8
+                                                                                    : QImage::Format_RGB888);
+        {
+            QImage picture(size, kept.format());
+            picture.fill(Qt::gray);
+            QPainter painter(&picture);
+            for (int y = 0; y < (jpeg ? size.height() : 1); y += kept.height())
+                for (int x = 0; x < (jpeg ? size.width() : 1); x += kept.width())
+                    painter.drawImage(x, y, kept);
+            painter.end();
+            QVERIFY(picture.save(path, nullptr, jpeg ? 90 : 80)); // quick compression for the PNGs
+        }
+        if (name.startsWith(QStringLiteral("interlaced"))) {
+            const QString convert = QStandardPaths::findExecutable(QStringLiteral("convert"));
+            if (convert.isEmpty())
+                QSKIP("ImageMagick's convert is not installed.");
+            QCOMPARE(QProcess::execute(convert, {path, QStringLiteral("-interlace"), QStringLiteral("PNG"), path}), 0);
+        }
+        Workspace &w = withWork();
+        w.setMaptileChanged(false);
+        const auto before = stateOf(w);
+        // The peak memory from here on: a whole picture would take 192 MB or more.
+        QFile peak(QStringLiteral("/proc/self/clear_refs"));
+        const bool peakReset = peak.open(QIODevice::WriteOnly) && peak.write("5") == 1;
+        peak.close();
+        const qint64 residentKb = processKb("VmRSS");
+        QElapsedTimer timer;
+        timer.start();
+        const QString error = MaptileOpener::open(w, path);
+        const qint64 ms = timer.elapsed(), peakMb = (processKb("VmHWM") - residentKb) / 1024;
+        if (spaces.isEmpty()) { // a message naming the file, and the maptile, number and speed values as they were
+            QVERIFY2(error.contains(name) && stateOf(w) == before && !w.maptileChanged(), qPrintable(error));
+            return;
+        }
+        // The maptile number and speed values go with the old maptile, and that is an edit.
+        QVERIFY2(error.isEmpty(), qPrintable(error));
+        QVERIFY(w.mapNumText().isEmpty() && w.maptile().speedValue(4, 5).isEmpty() && w.maptileChanged());
+        const QImage expected = kept.convertToFormat(RasterOps::Format).copy(QRect(QPoint(0, 0), spaces * 144));
+        const QImage master = w.maptile().master();
+        QCOMPARE(master.size(), expected.size());
+        if (!jpeg) {
+            QCOMPARE(master, expected);
+        } else { // near enough on average; a pixel out of place would be far off
+            qint64 difference = 0;
+            for (int y = 0; y < master.height(); ++y)
+                for (int x = 0; x < master.width(); ++x)
+                    difference += std::abs(qGray(master.pixel(x, y)) - qGray(expected.pixel(x, y)));
+            QVERIFY2(difference < 3 * qint64(master.width()) * master.height(), qPrintable(QString::number(difference)));
+        }
+        if (size.width() * size.height() > 32 << 20) {
+            qInfo("%s: %lld ms, peak %lld MB above the memory in use before", qPrintable(name), ms, peakMb);
+            QVERIFY2(!peakReset || peakMb < 48, qPrintable(QString::number(peakMb)));
         }
     }
 };

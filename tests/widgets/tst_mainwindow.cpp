@@ -100,6 +100,7 @@ private slots:
         row("cmdLoadSet5", "Click here to load in a new tileset to replace the current one.");
         row("bare window", "", {342, 60});
         row("Label1", "-");
+        row("letter of picLeft", "-", {192, 36});
     }
 
     void pointingShowsTheHint()
@@ -289,6 +290,59 @@ private slots:
         QTest::mouseMove(view(), centre(3, 2));
         pickFromList(list(), u"1/X"_s);
         QVERIFY(workspace().maptile().speedValue(1, 1) == u"1/X"_s && workspace().maptileChanged());
+    }
+
+    void wheelChoosesNothing()
+    {
+        // A wheel turn over a closed list is not a choice, with or without the focus.
+        const auto turn = [](QWidget *widget) {
+            for (const int delta : {120, -120, -120}) {
+                const QPointF at = widget->rect().center();
+                QWheelEvent wheel(at, widget->mapToGlobal(at), {}, {0, delta}, Qt::NoButton, {}, Qt::NoScrollPhase,
+                                  false);
+                QApplication::sendEvent(widget, &wheel);
+            }
+        };
+        turn(sizeList());
+        sizeList()->setFocus();
+        turn(sizeList());
+        QVERIFY(sizeList()->currentText() == u"5 x 6"_s && view()->size() == QSize(240, 288)
+                && !workspace().maptileChanged());
+        clickCell(view(), {1, 1}, Qt::LeftButton, Qt::ControlModifier);
+        turn(list()->lineEdit());
+        list()->setFocus();
+        turn(list());
+        QVERIFY(list()->isVisible() && workspace().maptile().speedValue(1, 1).isEmpty()
+                && !workspace().maptileChanged());
+    }
+
+    void setInfoIsCrispAndFitsThePalette()
+    {
+        QTemporaryDir dir;
+        const QString picture = dir.filePath(u"long.png"_s);
+        TestImages::save(TestImages::pattern(Geometry::TilesetSize), picture);
+        TestImages::writeText(dir.filePath(u"long.dat"_s),
+                              "[TILEDATA]\nSETNAME=The Sunken Halls of the Drowned Kings, Deep Levels\n"
+                              "CREATOR=Bartholomew Featherstonehaugh-Wolfeschlegel\n");
+        m_window->loadTilesetFile(6, picture);
+        // Pure white letters on black, nothing grey; the short text of slot H whole, the long one within the palette.
+        for (const int slot : {7, 6}) {
+            QLabel *label = child<QLabel>(m_window.get(), u"lblSetInfo%1"_s.arg(slot));
+            const QImage shown = label->grab().toImage();
+            QVERIFY2(label->geometry().right() < 336, qPrintable(label->text()));
+            int white = 0, grey = 0;
+            for (int y = 0; y < shown.height(); ++y) {
+                for (int x = 0; x < shown.width(); ++x) {
+                    const QRgb pixel = shown.pixel(x, y) & 0xffffffu;
+                    white += pixel == 0xffffffu;
+                    grey += pixel != 0xffffffu && pixel != 0;
+                }
+            }
+            QVERIFY(white > 0);
+            QCOMPARE(grey, 0);
+        }
+        QCOMPARE(child<QLabel>(m_window.get(), u"lblSetInfo7"_s)->text(), u"UNKNOWN TILESET BY: UNKNOWN CREATOR "_s);
+        QVERIFY(child<QLabel>(m_window.get(), u"lblSetInfo6"_s)->text().startsWith(u"THE SUNKEN HALLS"_s));
     }
 
     void denseScreensShowTheFullImages()

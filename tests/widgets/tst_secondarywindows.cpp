@@ -24,7 +24,10 @@ private slots:
         QTest::addColumn<QStringList>("actions"); // buttons to click, scroll bar values, "close"
         QTest::addColumn<QString>("setting");
         QTest::newRow("alpha, 255, OK") << "0" << QStringList{"optTrans2", "255", "cmdOk"} << "2,255";
-        QTest::newRow("closing without OK leaves bare 2") << "1" << QStringList{"optTrans2", "200", "close"} << "2";
+        // Without OK, blending keeps the opacity shown when it was chosen, and a stored one stays.
+        QTest::newRow("alpha chosen, closed") << "1" << QStringList{"optTrans2", "200", "close"} << "2,128";
+        QTest::newRow("alpha kept, closed") << "2,40" << QStringList{"200", "close"} << "2,40";
+        QTest::newRow("bare alpha, closed") << "2" << QStringList{"close"} << "2,128";
         QTest::newRow("OK adds alpha only when blending") << "2,90" << QStringList{"optTrans1", "cmdOk"} << "1";
     }
 
@@ -74,14 +77,18 @@ private slots:
         main.show();
         workspace.setOutlineCell(1, QPoint(6, 3));
         const QImage before = workspace.slot(1).fullImage();
-        // A right double-click on column 6, row 3; rotate right, then leave by Cancel, or by Enter for OK.
+        // A right double-click on column 6, row 3, with a modifier held the second time; rotate right,
+        // then leave by Cancel, or by Enter for OK.
         for (const bool ok : {false, true}) {
-            whenModal([ok](QWidget *modal) {
-                QVERIFY(qobject_cast<EditTileWindow *>(modal));
+            bool opened = false;
+            whenModal([ok, &opened](QWidget *modal) {
+                opened = qobject_cast<EditTileWindow *>(modal);
                 child<QAbstractButton>(modal, u"Command3"_s)->click();
                 ok ? QTest::keyClick(modal, Qt::Key_Return) : child<QAbstractButton>(modal, u"Command5"_s)->click();
             });
-            QTest::mouseDClick(main.palette(1), Qt::RightButton, {}, QPoint(6 * 48 + 10, 3 * 48 + 10));
+            QTest::mouseDClick(main.palette(1), Qt::RightButton, ok ? Qt::AltModifier : Qt::NoModifier,
+                               QPoint(6 * 48 + 10, 3 * 48 + 10));
+            QVERIFY(opened);
         }
         QImage expected = before;
         QPainter(&expected).drawImage(864, 432, before.copy(864, 432, 144, 144).transformed(QTransform().rotate(90)));
@@ -220,12 +227,15 @@ private slots:
         QTemporaryDir dir;
         MaptilePrinter printer;
         printer.printer().setOutputFileName(dir.filePath(u"m.pdf"_s));
+        printer.printer().setCopyCount(2); // a PDF file makes no copies of its own: two pages
         QCOMPARE(printer.print(TestImages::solid({720, 864}, qRgb(40, 70, 30))), QString());
-        QCOMPARE(QProcess::execute(renderer, {u"-r"_s, u"96"_s, u"-png"_s, u"-singlefile"_s, dir.filePath(u"m.pdf"_s),
+        QCOMPARE(QProcess::execute(renderer, {u"-r"_s, u"96"_s, u"-png"_s, dir.filePath(u"m.pdf"_s),
                                               dir.filePath(u"page"_s)}), 0);
+        QCOMPARE(QDir(dir.path()).entryList({u"page*.png"_s}), QStringList({u"page-1.png"_s, u"page-2.png"_s}));
+        QCOMPARE(QImage(dir.filePath(u"page-2.png"_s)), QImage(dir.filePath(u"page-1.png"_s)));
         // At 96 dots per inch, 144 pixels per space are 1.5 inches, from the top left of the printable area:
         // inked just inside that square's corners, blank just outside.
-        const QImage page(dir.filePath(u"page.png"_s));
+        const QImage page(dir.filePath(u"page-1.png"_s));
         const QRect expected(printer.printer().pageLayout().paintRectPixels(96).topLeft(), QSize(720, 864));
         const QPoint in(3, 3), topLeft = expected.topLeft(), bottomRight = expected.bottomRight();
         QVERIFY(qGray(page.pixel(topLeft + in)) < 128 && qGray(page.pixel(topLeft - in)) > 200);
