@@ -3,6 +3,7 @@
 #include "app/DroppedImage.h"
 #include "app/GuideHints.h"
 #include "app/OutlineShape.h"
+#include "app/PictureLoad.h"
 #include "app/UiFonts.h"
 #include "dialogs/FileDialogs.h"
 #include "dialogs/InfoWindow.h"
@@ -16,6 +17,7 @@
 #include "options/OptionsWindow.h"
 #include "tilesets/ButtonPictureView.h"
 #include "tilesets/PaletteView.h"
+#include "tilesets/TilesetImageReader.h"
 #include "tilesets/TransparencyWindow.h"
 
 #include <QAction>
@@ -23,6 +25,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDropEvent>
+#include <QFileInfo>
 #include <QFontMetrics>
 #include <QIcon>
 #include <QKeyEvent>
@@ -34,6 +37,8 @@
 #include <QTimer>
 #include <QStyleFactory>
 #include <QToolButton>
+
+#include <algorithm>
 
 namespace {
 
@@ -376,13 +381,36 @@ void MainWindow::loadTileset(int slot)
 
 void MainWindow::loadTilesetFile(int slot, const QString &path)
 {
-    const QString error = m_workspace.loadTileset(slot, path);
-    if (!error.isEmpty()) {
-        QMessageBox::warning(this, Title, error);
-        return;
-    }
-    showSlot(slot);
-    m_palettes[slot]->showSetInfo();
+    const auto read = [path](QString *error) { return TilesetImageReader::read(path, error); };
+    startLoad(slot, path, read, [this, slot, path](const QImage &picture) {
+        m_workspace.setTileset(slot, picture, path);
+        showSlot(slot);
+        m_palettes[slot]->showSetInfo();
+    });
+}
+
+void MainWindow::startLoad(int target, const QString &path, const PictureJob::Reader &read,
+                           const std::function<void(const QImage &)> &apply)
+{
+    delete m_loads[target];
+    auto *load = new PictureLoad(path, read, this);
+    m_loads[target] = load;
+    connect(load, &PictureLoad::finished, this, [this, target, load, apply](const QImage &image, const QString &error) {
+        m_loads[target] = nullptr;
+        load->deleteLater();
+        if (!image.isNull())
+            apply(image);
+        else if (!error.isEmpty())
+            QMessageBox::warning(this, Title, error);
+        else
+            m_guideLabel->setText(QStringLiteral("Loading \"%1\" was cancelled; nothing was changed.")
+                                      .arg(QFileInfo(load->path()).fileName()));
+    });
+}
+
+bool MainWindow::isLoading() const
+{
+    return std::any_of(m_loads.begin(), m_loads.end(), [](const PictureLoad *load) { return load != nullptr; });
 }
 
 void MainWindow::openTransparency(int slot)
@@ -426,9 +454,8 @@ void MainWindow::openMaptile()
 
 void MainWindow::openMaptileFile(const QString &path)
 {
-    const QString error = MaptileOpener::open(m_workspace, path);
-    if (!error.isEmpty())
-        QMessageBox::warning(this, Title, error);
+    const auto read = [path](QString *error) { return MaptileOpener::read(path, error); };
+    startLoad(MaptileLoad, path, read, [this](const QImage &image) { m_workspace.openImage(image); });
 }
 
 void MainWindow::saveMaptile()

@@ -1,3 +1,4 @@
+#include "loading/PictureJob.h"
 #include "maptile/Geometry.h"
 #include "support/TestImages.h"
 #include "support/TestMetafile.h"
@@ -6,11 +7,14 @@
 #include "tilesets/WmfRenderer.h"
 
 #include <QDir>
+#include <QElapsedTimer>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtEndian>
 
 #include <atomic>
 #include <csignal>
+#include <new>
 #include <thread>
 
 #include <sys/stat.h>
@@ -19,7 +23,8 @@
 using namespace TestImages;
 
 // What a tileset is read from: its picture, whose metafiles are refused with a
-// reason or given up when drawing them hangs or crashes, and its metadata file.
+// reason or given up when drawing them hangs or crashes, and its metadata file;
+// and the child process the editor reads every picture in.
 // Bad files of every other kind go through the whole program in the hostile-input test.
 namespace {
 
@@ -212,6 +217,86 @@ private slots:
             QCOMPARE(openDescriptors(), descriptors);
             QCOMPARE(TilesetImageReader::read(good, &error), Rectangles);
         }
+    }
+
+    // Every way a reading in the child process can end reaches the caller through its event
+    // loop, which keeps turning meanwhile; no process or descriptor is left behind.
+    void readingInAChildProcess_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<int>("fault"); // what the reader does besides reading: 0 nothing, else see below
+        QTest::addColumn<int>("limitMs");
+        QTest::addColumn<QString>("reason"); // empty: the picture as read in this process
+        const QString jpeg = file("set.jpg", encoded(pattern(Geometry::TilesetSize), "JPG"));
+        QTest::newRow("jpeg") << jpeg << 0 << 5000 << "";
+        QTest::newRow("metafile, drawn in a further child") << file("set.wmf", twoRectangles(TestMetafile(Box)))
+                                                            << 0 << 5000 << "";
+        QTest::newRow("the reader's own reason") << QFileInfo(jpeg).dir().filePath("gone.jpg") << 0 << 5000
+                                                 << "does not exist";
+        QTest::newRow("scan header repeated, past the limit")
+            << file("slow.jpg", scanRepeatingJpeg({512, 512}, 200'000)) << 0 << 400 << "longer than 0.4 seconds";
+        QTest::newRow("metafile slow to draw, past the limit") << file("slow.wmf", TestMetafile::busy(2000)) << 0
+                                                               << 400 << "longer than 0.4 seconds";
+        QTest::newRow("the reader crashes") << jpeg << SIGSEGV << 5000 << "damaged and could not be read";
+        QTest::newRow("the reader runs out of memory") << jpeg << SIGUSR1 << 5000 << "not enough memory";
+    }
+
+    void readingInAChildProcess()
+    {
+        QFETCH(QString, path);
+        QFETCH(int, fault);
+        QFETCH(int, limitMs);
+        QFETCH(QString, reason);
+        const auto openDescriptors = [] { return QDir(QStringLiteral("/proc/self/fd")).count(); };
+        const uint descriptors = openDescriptors();
+        PictureJob job;
+        QSignalSpy finished(&job, &PictureJob::finished);
+        int ticks = 0;
+        QTimer ticker;
+        ticker.callOnTimeout([&ticks] { ++ticks; });
+        ticker.start(20);
+        QElapsedTimer clock;
+        clock.start();
+        job.start(path, [path, fault](QString *error) {
+            if (fault == SIGUSR1)
+                throw std::bad_alloc();
+            if (fault)
+                raise(fault);
+            return TilesetImageReader::read(path, error);
+        }, limitMs);
+        QVERIFY(finished.wait(limitMs + 5000));
+        const auto elapsed = clock.elapsed();
+        const QImage image = finished.front().at(0).value<QImage>();
+        const QString error = finished.front().at(1).toString();
+        QString expectedError;
+        if (reason.isEmpty())
+            QVERIFY2(image == TilesetImageReader::read(path, &expectedError) && !image.isNull(), qPrintable(error));
+        else
+            QVERIFY2(image.isNull() && error.contains(QFileInfo(path).fileName()) && error.contains(reason),
+                     qPrintable(error));
+        // Four tenths of a second of reading let the caller's loop turn many times.
+        if (limitMs < 1000)
+            QVERIFY2(ticks >= 3, qPrintable(QStringLiteral("%1 ticks in %2 ms").arg(ticks).arg(elapsed)));
+        QVERIFY(childProcesses().isEmpty() && !job.isRunning());
+        QCOMPARE(openDescriptors(), descriptors);
+    }
+
+    void cancelledReadingEndsAtOnce()
+    {
+        const QString slow = file("slow.jpg", scanRepeatingJpeg({512, 512}, 200'000));
+        PictureJob job;
+        QSignalSpy finished(&job, &PictureJob::finished);
+        job.start(slow, [slow](QString *error) { return TilesetImageReader::read(slow, error); });
+        QTest::qWait(200);
+        QVERIFY(job.isRunning() && childProcesses().size() == 1);
+        job.cancel();
+        QVERIFY(!job.isRunning() && childProcesses().isEmpty());
+        QVERIFY(!finished.wait(300));
+        // The job takes the next file as if nothing had happened.
+        const QString good = file("good.wmf", twoRectangles(TestMetafile(Box)));
+        job.start(good, [good](QString *error) { return TilesetImageReader::read(good, error); });
+        QVERIFY(finished.wait(5000));
+        QCOMPARE(finished.front().at(0).value<QImage>(), Rectangles);
     }
 };
 

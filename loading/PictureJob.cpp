@@ -1,0 +1,101 @@
+#include "loading/PictureJob.h"
+
+#include <QFileInfo>
+#include <QtEndian>
+
+#include <cstring>
+
+namespace {
+
+// Ahead of the pixels: a kind byte, then width, height, format and bytes per line.
+constexpr char ImageKind = 'I', ErrorKind = 'E';
+constexpr int HeaderBytes = 1 + 4 * 4;
+
+QString describe(const QString &path, const QString &reason)
+{
+    return QStringLiteral("Cannot open \"%1\": %2.").arg(QFileInfo(path).fileName(), reason);
+}
+
+} // namespace
+
+PictureJob::PictureJob(QObject *parent)
+    : QObject(parent)
+{
+    connect(&m_job, &ChildJob::finished, this, &PictureJob::report);
+}
+
+void PictureJob::start(const QString &path, const Reader &read, int timeLimitMs)
+{
+    m_path = path;
+    m_timeLimitMs = timeLimitMs;
+    m_job.start(
+        [read] {
+            QString error;
+            const QImage image = read(&error);
+            return encode(image, error);
+        },
+        timeLimitMs);
+}
+
+void PictureJob::report(ChildJob::Outcome outcome, const QByteArray &result)
+{
+    QString error;
+    QImage image;
+    switch (outcome) {
+    case ChildJob::Outcome::Done:
+        image = decode(result, &error);
+        if (image.isNull() && error.isEmpty())
+            error = describe(m_path, QStringLiteral("the picture could not be passed on"));
+        break;
+    case ChildJob::Outcome::TimedOut:
+        error = describe(m_path, QStringLiteral("reading it took longer than %1 seconds").arg(m_timeLimitMs / 1000.0));
+        break;
+    case ChildJob::Outcome::OutOfMemory:
+        error = describe(m_path, QStringLiteral("there is not enough memory to read it"));
+        break;
+    case ChildJob::Outcome::Failed:
+        error = describe(m_path, QStringLiteral("the picture is damaged and could not be read"));
+        break;
+    case ChildJob::Outcome::NotStarted:
+        error = describe(m_path, QStringLiteral("the system could not start a process to read it"));
+        break;
+    }
+    emit finished(image, error);
+}
+
+QByteArray PictureJob::encode(const QImage &picture, const QString &error)
+{
+    if (picture.isNull())
+        return QByteArray(1, ErrorKind) + error.toUtf8();
+    // Pixels only: a colour table does not travel.
+    const QImage image = picture.colorCount() ? picture.convertToFormat(QImage::Format_ARGB32) : picture;
+    QByteArray bytes(HeaderBytes + image.sizeInBytes(), Qt::Uninitialized);
+    char *p = bytes.data();
+    *p++ = ImageKind;
+    for (const int field : {image.width(), image.height(), int(image.format()), int(image.bytesPerLine())}) {
+        qToLittleEndian<qint32>(field, p);
+        p += 4;
+    }
+    std::memcpy(p, image.constBits(), size_t(image.sizeInBytes()));
+    return bytes;
+}
+
+QImage PictureJob::decode(const QByteArray &bytes, QString *error)
+{
+    if (bytes.startsWith(ErrorKind)) {
+        *error = QString::fromUtf8(bytes.constData() + 1, bytes.size() - 1);
+        return {};
+    }
+    if (bytes.size() < HeaderBytes || bytes.front() != ImageKind)
+        return {};
+    const char *p = bytes.constData() + 1;
+    const int width = qFromLittleEndian<qint32>(p), height = qFromLittleEndian<qint32>(p + 4);
+    const int format = qFromLittleEndian<qint32>(p + 8), bytesPerLine = qFromLittleEndian<qint32>(p + 12);
+    if (width <= 0 || height <= 0 || format <= QImage::Format_Invalid || format >= QImage::NImageFormats)
+        return {};
+    QImage image(width, height, QImage::Format(format));
+    if (image.isNull() || image.bytesPerLine() != bytesPerLine || image.sizeInBytes() != bytes.size() - HeaderBytes)
+        return {};
+    std::memcpy(image.bits(), p + 16, size_t(image.sizeInBytes()));
+    return image;
+}
