@@ -7,9 +7,10 @@
 
 namespace {
 
-// Ahead of the pixels: a kind byte, then width, height, format and bytes per line.
+// Ahead of the pixels: a kind byte, then width, height, format and bytes per
+// line, padded so that the pixels stay as aligned as the bytes they arrive in.
 constexpr char ImageKind = 'I', ErrorKind = 'E';
-constexpr int HeaderBytes = 1 + 4 * 4;
+constexpr int HeaderBytes = 32;
 
 QString describe(const QString &path, const QString &reason)
 {
@@ -71,12 +72,13 @@ QByteArray PictureJob::encode(const QImage &picture, const QString &error)
     const QImage image = picture.colorCount() ? picture.convertToFormat(QImage::Format_ARGB32) : picture;
     QByteArray bytes(HeaderBytes + image.sizeInBytes(), Qt::Uninitialized);
     char *p = bytes.data();
+    std::memset(p, 0, HeaderBytes);
     *p++ = ImageKind;
     for (const int field : {image.width(), image.height(), int(image.format()), int(image.bytesPerLine())}) {
         qToLittleEndian<qint32>(field, p);
         p += 4;
     }
-    std::memcpy(p, image.constBits(), size_t(image.sizeInBytes()));
+    std::memcpy(bytes.data() + HeaderBytes, image.constBits(), size_t(image.sizeInBytes()));
     return bytes;
 }
 
@@ -93,9 +95,17 @@ QImage PictureJob::decode(const QByteArray &bytes, QString *error)
     const int format = qFromLittleEndian<qint32>(p + 8), bytesPerLine = qFromLittleEndian<qint32>(p + 12);
     if (width <= 0 || height <= 0 || format <= QImage::Format_Invalid || format >= QImage::NImageFormats)
         return {};
-    QImage image(width, height, QImage::Format(format));
-    if (image.isNull() || image.bytesPerLine() != bytesPerLine || image.sizeInBytes() != bytes.size() - HeaderBytes)
+    const QImage::Format imageFormat = QImage::Format(format);
+    const qint64 minimumLine = (qint64(width) * QImage::toPixelFormat(imageFormat).bitsPerPixel() + 31) / 32 * 4;
+    if (bytesPerLine < minimumLine || bytesPerLine % 4 || qint64(bytesPerLine) * height != bytes.size() - HeaderBytes)
         return {};
-    std::memcpy(image.bits(), p + 16, size_t(image.sizeInBytes()));
-    return image;
+    // The image keeps the bytes it arrived in instead of copying them.
+    auto *keep = new QByteArray(bytes);
+    auto *pixels = reinterpret_cast<const uchar *>(keep->constData() + HeaderBytes);
+    if (quintptr(pixels) % 4) {
+        delete keep;
+        return {};
+    }
+    return QImage(pixels, width, height, bytesPerLine, imageFormat,
+                  [](void *kept) { delete static_cast<QByteArray *>(kept); }, keep);
 }

@@ -193,7 +193,9 @@ private slots:
         QFETCH(QByteArray, bytes);
         const QString path = h.workDir() + (tileset ? "/slow.jpg" : "/slow.wmf");
         TestImages::writeText(path, bytes);
+        const QImage front = h.grab(Palette);
         h.click(SetButtonB);
+        QVERIFY2(h.waitForChange(Palette, front), "slot B's palette did not come to the front");
         const QImage before = h.grab();
         h.click(tileset ? LoadButtonB : OpenButton);
         QVERIFY2(answer(u"Open"_s, path), "the Open dialog did not take the name");
