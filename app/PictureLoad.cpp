@@ -12,6 +12,7 @@ PictureLoad::PictureLoad(const QString &path, const PictureJob::Reader &read, QW
 {
     connect(&m_job, &PictureJob::finished, this, &PictureLoad::end);
     m_delay.setSingleShot(true);
+    m_delay.setTimerType(Qt::PreciseTimer);
     connect(&m_delay, &QTimer::timeout, this, &PictureLoad::showProgress);
     m_delay.start(ProgressDelayMs);
     m_job.start(path, read, timeLimitMs);
