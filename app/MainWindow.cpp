@@ -114,6 +114,8 @@ MainWindow::~MainWindow()
 {
     // The preview has no parent to take it along.
     delete m_previewWindow;
+    // Nothing of the reading outlives the window: loads end with it, and the process kept for reading too.
+    ChildJob::endIdleChild();
 }
 
 QToolButton *MainWindow::iconButton(const QString &name, const QString &icon, QRect geometry, QWidget *parent)
@@ -381,15 +383,14 @@ void MainWindow::loadTileset(int slot)
 
 void MainWindow::loadTilesetFile(int slot, const QString &path)
 {
-    const auto read = [path](QString *error) { return TilesetImageReader::read(path, error); };
-    startLoad(slot, path, read, [this, slot, path](const QImage &picture) {
+    startLoad(slot, path, TilesetImageReader::read, [this, slot, path](const QImage &picture) {
         m_workspace.setTileset(slot, picture, path);
         showSlot(slot);
         m_palettes[slot]->showSetInfo();
     });
 }
 
-void MainWindow::startLoad(int target, const QString &path, const PictureJob::Reader &read,
+void MainWindow::startLoad(int target, const QString &path, PictureJob::Reader read,
                            const std::function<void(const QImage &)> &apply)
 {
     delete m_loads[target];
@@ -454,8 +455,7 @@ void MainWindow::openMaptile()
 
 void MainWindow::openMaptileFile(const QString &path)
 {
-    const auto read = [path](QString *error) { return MaptileOpener::read(path, error); };
-    startLoad(MaptileLoad, path, read, [this](const QImage &image) { m_workspace.openImage(image); });
+    startLoad(MaptileLoad, path, MaptileOpener::read, [this](const QImage &image) { m_workspace.openImage(image); });
 }
 
 void MainWindow::saveMaptile()

@@ -99,7 +99,7 @@ private:
     // Reads path with read away from the window and hands the picture to apply;
     // failures are reported, Cancel is noted in the guide. A load running for
     // the same target is given up for the new one.
-    void startLoad(int target, const QString &path, const PictureJob::Reader &read,
+    void startLoad(int target, const QString &path, PictureJob::Reader read,
                    const std::function<void(const QImage &)> &apply);
     void addCommand(const QList<QKeySequence> &keys, const std::function<void()> &run);
     void showPreviewBox(int slot);

@@ -5,7 +5,7 @@
 #include <QFileInfo>
 #include <QWidget>
 
-PictureLoad::PictureLoad(const QString &path, const PictureJob::Reader &read, QWidget *window, int timeLimitMs)
+PictureLoad::PictureLoad(const QString &path, PictureJob::Reader read, QWidget *window, int timeLimitMs)
     : QObject(window)
     , m_path(path)
     , m_window(window)

@@ -19,7 +19,7 @@ public:
     static constexpr int ProgressDelayMs = 500;
 
     // Starts reading path with read at once; window owns the load and the progress window.
-    PictureLoad(const QString &path, const PictureJob::Reader &read, QWidget *window,
+    PictureLoad(const QString &path, PictureJob::Reader read, QWidget *window,
                 int timeLimitMs = PictureJob::TimeLimitMs);
     // Stops a reading still running, without a signal.
     ~PictureLoad() override;

@@ -6,12 +6,11 @@
 #include <algorithm>
 #include <cerrno>
 #include <csignal>
+#include <cstring>
 #include <new>
-#include <malloc.h>
-#include <cstdio>
-#include <ctime>
 
 #include <fcntl.h>
+#include <malloc.h>
 #include <sys/mman.h>
 #include <sys/prctl.h>
 #include <sys/wait.h>
@@ -19,13 +18,23 @@
 
 namespace {
 
-// The child sends the result's length first, so a result cut short by a
-// crash is told from a whole one.
+// Lengths travel as eight little-endian bytes ahead of what they measure, so
+// a result cut short by a crash is told from a whole one.
 constexpr int LengthBytes = 8;
-// Exit codes of the child.
-// Heap made ready for the work in the child: a tileset decoded and passed on fits.
+// A request: the work's address, the time limit in milliseconds, the argument's length.
+constexpr int RequestBytes = 8 + 8 + LengthBytes;
+// Heap made ready in the child for the work: a tileset decoded and passed on fits.
 constexpr size_t RoomBytes = 16 << 20;
-constexpr int Delivered = 0, NotDelivered = 1, OutOfMemory = 2;
+// Exit codes of the child.
+constexpr int Finished = 0, OutOfMemory = 2;
+
+// A child waiting for its next work: its process and the two ends of its pipes.
+struct Idle
+{
+    pid_t pid = -1;
+    int requestFd = -1, resultFd = -1;
+};
+Idle idle;
 
 bool writeAll(int fd, const char *data, qsizetype size)
 {
@@ -38,20 +47,45 @@ bool writeAll(int fd, const char *data, qsizetype size)
     return true;
 }
 
-[[noreturn]] void runChild(int fd, pid_t parent, const std::function<QByteArray()> &work, int timeLimitMs)
+// False at the end of the pipe.
+bool readAll(int fd, char *data, qsizetype size)
 {
-    // Not to outlive the editor, nor to run past the limit should the editor
+    for (qsizetype done = 0; done < size;) {
+        const ssize_t n = read(fd, data + done, size_t(size - done));
+        if (n == 0 || (n < 0 && errno != EINTR))
+            return false;
+        done += std::max<ssize_t>(n, 0);
+    }
+    return true;
+}
+
+void reap(pid_t pid)
+{
+    while (waitpid(pid, nullptr, 0) < 0 && errno == EINTR) {
+    }
+}
+
+void endChild(pid_t pid, int requestFd, int resultFd)
+{
+    ::kill(pid, SIGKILL);
+    reap(pid);
+    close(requestFd);
+    close(resultFd);
+}
+
+[[noreturn]] void serve(int requests, int results, pid_t parent)
+{
+    // Not to outlive the editor, nor to run past a limit should the editor
     // stop watching; a crash ends this process quietly, without the handlers
     // the editor or a test installed.
     prctl(PR_SET_PDEATHSIG, SIGKILL);
     if (getppid() != parent)
-        _exit(NotDelivered);
+        _exit(Finished);
     for (int number : {SIGSEGV, SIGBUS, SIGFPE, SIGILL, SIGABRT, SIGALRM, SIGPIPE})
         std::signal(number, SIG_DFL);
-    alarm(unsigned(timeLimitMs / 1000 + 2));
     // A first write to a page costs a fault, the larger part of what a forked
     // process pays for its work. Large buffers come from the heap here, from
-    // room whose pages are made in one call beforehand, not one fault each.
+    // room whose pages are made in one call and kept between pieces of work.
     mallopt(M_MMAP_THRESHOLD, 256 << 20);
     mallopt(M_TRIM_THRESHOLD, 1 << 30);
     if (void *room = malloc(RoomBytes)) {
@@ -60,17 +94,28 @@ bool writeAll(int fd, const char *data, qsizetype size)
         madvise(reinterpret_cast<void *>(from), RoomBytes - (from - quintptr(room)), MADV_POPULATE_WRITE);
         free(room);
     }
-    QByteArray result;
-    try {
-        result = work();
-    } catch (const std::bad_alloc &) {
-        _exit(OutOfMemory);
+    for (;;) {
+        char request[RequestBytes];
+        if (!readAll(requests, request, RequestBytes))
+            _exit(Finished); // the editor let this process go
+        const auto work = reinterpret_cast<ChildJob::Work>(qFromLittleEndian<quint64>(request));
+        const quint64 limitMs = qFromLittleEndian<quint64>(request + 8);
+        QByteArray argument, result;
+        try {
+            argument.resize(qsizetype(qFromLittleEndian<quint64>(request + 16)));
+            if (!readAll(requests, argument.data(), argument.size()))
+                _exit(Finished);
+            alarm(unsigned(limitMs / 1000 + 2));
+            result = work(argument);
+            alarm(0);
+        } catch (const std::bad_alloc &) {
+            _exit(OutOfMemory);
+        }
+        char length[LengthBytes];
+        qToLittleEndian<quint64>(quint64(result.size()), length);
+        if (!writeAll(results, length, LengthBytes) || !writeAll(results, result.constData(), result.size()))
+            _exit(Finished);
     }
-    char length[LengthBytes];
-    qToLittleEndian<quint64>(quint64(result.size()), length);
-    // Straight out: exit handlers and destructors belong to the editor.
-    _exit(writeAll(fd, length, LengthBytes) && writeAll(fd, result.constData(), result.size()) ? Delivered
-                                                                                              : NotDelivered);
 }
 
 } // namespace
@@ -87,35 +132,75 @@ ChildJob::~ChildJob()
     cancel();
 }
 
-void ChildJob::start(const std::function<QByteArray()> &work, int timeLimitMs)
+void ChildJob::endIdleChild()
+{
+    if (idle.pid > 0)
+        endChild(idle.pid, idle.requestFd, idle.resultFd);
+    idle = {};
+}
+
+void ChildJob::start(Work work, const QByteArray &argument, int timeLimitMs)
 {
     cancel();
     m_headerRead = 0;
     m_filled = 0;
-    int channel[2];
-    if (pipe2(channel, O_CLOEXEC) != 0) {
+    char request[RequestBytes];
+    qToLittleEndian<quint64>(quint64(reinterpret_cast<quintptr>(work)), request);
+    qToLittleEndian<quint64>(quint64(std::max(timeLimitMs, 0)), request + 8);
+    qToLittleEndian<quint64>(quint64(argument.size()), request + 16);
+    // The child kept from earlier work, unless it has gone; else a fresh one.
+    for (int attempt = 0; attempt < 2 && m_pid <= 0; ++attempt) {
+        if (idle.pid > 0) {
+            m_pid = idle.pid;
+            m_requestFd = idle.requestFd;
+            m_resultFd = idle.resultFd;
+            idle = {};
+        } else {
+            int requests[2], results[2];
+            if (pipe2(requests, O_CLOEXEC) != 0)
+                break;
+            if (pipe2(results, O_CLOEXEC) != 0) {
+                close(requests[0]);
+                close(requests[1]);
+                break;
+            }
+            const pid_t parent = getpid();
+            const pid_t child = fork();
+            if (child == 0) {
+                close(requests[1]);
+                close(results[0]);
+                serve(requests[0], results[1], parent);
+            }
+            close(requests[0]);
+            close(results[1]);
+            if (child < 0) {
+                close(requests[1]);
+                close(results[0]);
+                break;
+            }
+            m_pid = child;
+            m_requestFd = requests[1];
+            m_resultFd = results[0];
+            fcntl(m_resultFd, F_SETFL, fcntl(m_resultFd, F_GETFL) | O_NONBLOCK);
+            // A picture passes in a few large reads rather than many small ones; the
+            // pipe keeps its normal size where the system allows no larger one.
+            fcntl(m_resultFd, F_SETPIPE_SZ, 1 << 20);
+        }
+        // A child that has gone while it waited takes no request.
+        const auto handler = std::signal(SIGPIPE, SIG_IGN);
+        const bool sent = writeAll(m_requestFd, request, RequestBytes)
+                          && writeAll(m_requestFd, argument.constData(), argument.size());
+        std::signal(SIGPIPE, handler);
+        if (!sent) {
+            endChild(m_pid, m_requestFd, m_resultFd);
+            m_pid = -1;
+        }
+    }
+    if (m_pid <= 0) {
         QMetaObject::invokeMethod(this, [this] { emit finished(Outcome::NotStarted, {}); }, Qt::QueuedConnection);
         return;
     }
-    const pid_t parent = getpid();
-    const pid_t child = fork();
-    if (child == 0) {
-        close(channel[0]);
-        runChild(channel[1], parent, work, timeLimitMs);
-    }
-    close(channel[1]);
-    if (child < 0) {
-        close(channel[0]);
-        QMetaObject::invokeMethod(this, [this] { emit finished(Outcome::NotStarted, {}); }, Qt::QueuedConnection);
-        return;
-    }
-    m_pid = child;
-    m_fd = channel[0];
-    fcntl(m_fd, F_SETFL, fcntl(m_fd, F_GETFL) | O_NONBLOCK);
-    // A picture passes in a few large reads rather than many small ones; the
-    // pipe keeps its normal size where the system allows no larger one.
-    fcntl(m_fd, F_SETPIPE_SZ, 1 << 20);
-    m_notifier = new QSocketNotifier(m_fd, QSocketNotifier::Read, this);
+    m_notifier = new QSocketNotifier(m_resultFd, QSocketNotifier::Read, this);
     connect(m_notifier, &QSocketNotifier::activated, this, &ChildJob::readAvailable);
     m_limit.start(timeLimitMs);
 }
@@ -127,13 +212,19 @@ void ChildJob::readAvailable()
         const bool header = m_headerRead < LengthBytes;
         char *into = header ? m_header + m_headerRead : m_received.data() + m_filled;
         const qsizetype wanted = header ? LengthBytes - m_headerRead : m_received.size() - m_filled;
-        const ssize_t n = wanted > 0 ? read(m_fd, into, size_t(wanted)) : read(m_fd, m_header, 1);
+        if (wanted == 0) {
+            end(Outcome::Done);
+            return;
+        }
+        const ssize_t n = read(m_resultFd, into, size_t(wanted));
         if (n < 0 && errno == EINTR)
             continue;
         if (n < 0 && errno == EAGAIN)
             return;
-        if (n <= 0 || wanted == 0)
-            break; // the child has ended, or sent more than it announced
+        if (n <= 0) {
+            end(Outcome::Failed); // the child has ended before handing over all of it
+            return;
+        }
         if (!header) {
             m_filled += n;
             continue;
@@ -157,7 +248,6 @@ void ChildJob::readAvailable()
             return;
         }
     }
-    end(m_headerRead == LengthBytes && m_filled == m_received.size() ? Outcome::Done : Outcome::Failed);
 }
 
 void ChildJob::stopWatching()
@@ -165,39 +255,45 @@ void ChildJob::stopWatching()
     m_limit.stop();
     delete m_notifier;
     m_notifier = nullptr;
-    if (m_fd >= 0)
-        close(m_fd);
-    m_fd = -1;
+}
+
+void ChildJob::kill()
+{
+    stopWatching();
+    endChild(m_pid, m_requestFd, m_resultFd);
+    m_pid = -1;
+    m_received = {};
 }
 
 void ChildJob::end(Outcome outcome)
 {
-    stopWatching();
-    if (outcome != Outcome::Done)
-        kill(m_pid, SIGKILL);
-    int status = 0;
-    while (waitpid(m_pid, &status, 0) < 0 && errno == EINTR) {
-    }
-    m_pid = -1;
     QByteArray result;
-    if (outcome == Outcome::Failed && WIFEXITED(status) && WEXITSTATUS(status) == OutOfMemory)
-        outcome = Outcome::OutOfMemory;
-    else if (outcome == Outcome::Done && WIFEXITED(status) && WEXITSTATUS(status) == Delivered)
+    if (outcome == Outcome::Done) {
+        // Kept for the next piece of work; one waiting child is enough.
+        stopWatching();
+        endIdleChild();
+        idle = {m_pid, m_requestFd, m_resultFd};
+        m_pid = -1;
         result = std::move(m_received);
-    else if (outcome == Outcome::Done)
-        outcome = Outcome::Failed;
-    m_received = {};
+        m_received = {};
+    } else {
+        stopWatching();
+        ::kill(m_pid, SIGKILL);
+        int status = 0;
+        while (waitpid(m_pid, &status, 0) < 0 && errno == EINTR) {
+        }
+        close(m_requestFd);
+        close(m_resultFd);
+        m_pid = -1;
+        m_received = {};
+        if (outcome == Outcome::Failed && WIFEXITED(status) && WEXITSTATUS(status) == OutOfMemory)
+            outcome = Outcome::OutOfMemory;
+    }
     emit finished(outcome, result);
 }
 
 void ChildJob::cancel()
 {
-    if (!isRunning())
-        return;
-    stopWatching();
-    kill(m_pid, SIGKILL);
-    while (waitpid(m_pid, nullptr, 0) < 0 && errno == EINTR) {
-    }
-    m_pid = -1;
-    m_received = {};
+    if (isRunning())
+        kill();
 }

@@ -17,6 +17,15 @@ QString describe(const QString &path, const QString &reason)
     return QStringLiteral("Cannot open \"%1\": %2.").arg(QFileInfo(path).fileName(), reason);
 }
 
+// What the child runs: the reader's address, then the path.
+QByteArray readInChild(const QByteArray &argument)
+{
+    const auto read = reinterpret_cast<PictureJob::Reader>(qFromLittleEndian<quint64>(argument.constData()));
+    QString error;
+    const QImage image = read(QString::fromUtf8(argument.mid(8)), &error);
+    return PictureJob::encode(image, error);
+}
+
 } // namespace
 
 PictureJob::PictureJob(QObject *parent)
@@ -25,17 +34,13 @@ PictureJob::PictureJob(QObject *parent)
     connect(&m_job, &ChildJob::finished, this, &PictureJob::report);
 }
 
-void PictureJob::start(const QString &path, const Reader &read, int timeLimitMs)
+void PictureJob::start(const QString &path, Reader read, int timeLimitMs)
 {
     m_path = path;
     m_timeLimitMs = timeLimitMs;
-    m_job.start(
-        [read] {
-            QString error;
-            const QImage image = read(&error);
-            return encode(image, error);
-        },
-        timeLimitMs);
+    QByteArray argument(8, Qt::Uninitialized);
+    qToLittleEndian<quint64>(quint64(reinterpret_cast<quintptr>(read)), argument.data());
+    m_job.start(readInChild, argument + path.toUtf8(), timeLimitMs);
 }
 
 void PictureJob::report(ChildJob::Outcome outcome, const QByteArray &result)

@@ -6,8 +6,6 @@
 #include <QObject>
 #include <QString>
 
-#include <functional>
-
 // Reads a picture file in a child process (see ChildJob) and hands the image
 // back through the event loop: the window's thread never decodes a file the
 // user chose, and a file that takes too long or breaks the decoder is
@@ -17,16 +15,17 @@ class PictureJob : public QObject
     Q_OBJECT
 
 public:
-    // What reads the file: the picture, or a null image and error set to a
-    // sentence that names the file and the reason.
-    using Reader = std::function<QImage(QString *error)>;
+    // What reads a file: the picture, or a null image and error set to a
+    // sentence that names the file and the reason. A plain function, so that
+    // it can be named to a child forked earlier.
+    using Reader = QImage (*)(const QString &path, QString *error);
     // Longer than a metafile may take to draw, so that its own reason is the one shown.
     static constexpr int TimeLimitMs = 15000;
 
     explicit PictureJob(QObject *parent = nullptr);
 
     // Starts reading path with read; finished() follows unless cancelled first.
-    void start(const QString &path, const Reader &read, int timeLimitMs = TimeLimitMs);
+    void start(const QString &path, Reader read, int timeLimitMs = TimeLimitMs);
     bool isRunning() const { return m_job.isRunning(); }
     // Stops the reading at once; finished() does not follow.
     void cancel() { m_job.cancel(); }
