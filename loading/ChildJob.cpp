@@ -25,6 +25,10 @@ constexpr int LengthBytes = 8;
 constexpr int RequestBytes = 8 + 8 + LengthBytes;
 // Heap made ready in the child for the work: a tileset decoded and passed on fits.
 constexpr size_t RoomBytes = 16 << 20;
+// A child whose heap has grown past this leaves after its work, and says so
+// in the top bit of the result's length.
+constexpr size_t KeptHeapBytes = 48 << 20;
+constexpr quint64 LeavingBit = quint64(1) << 63;
 // Exit codes of the child.
 constexpr int Finished = 0, OutOfMemory = 2;
 
@@ -111,9 +115,12 @@ void endChild(pid_t pid, int requestFd, int resultFd)
         } catch (const std::bad_alloc &) {
             _exit(OutOfMemory);
         }
+        // A process grown large on one big picture does not stay to hold its memory.
+        const bool leaving = mallinfo2().arena > KeptHeapBytes;
         char length[LengthBytes];
-        qToLittleEndian<quint64>(quint64(result.size()), length);
-        if (!writeAll(results, length, LengthBytes) || !writeAll(results, result.constData(), result.size()))
+        qToLittleEndian<quint64>(quint64(result.size()) | (leaving ? LeavingBit : 0), length);
+        if (!writeAll(results, length, LengthBytes) || !writeAll(results, result.constData(), result.size())
+            || leaving)
             _exit(Finished);
     }
 }
@@ -142,6 +149,7 @@ void ChildJob::endIdleChild()
 void ChildJob::start(Work work, const QByteArray &argument, int timeLimitMs)
 {
     cancel();
+    m_leaving = false;
     m_headerRead = 0;
     m_filled = 0;
     char request[RequestBytes];
@@ -232,7 +240,9 @@ void ChildJob::readAvailable()
         m_headerRead += int(n);
         if (m_headerRead < LengthBytes)
             continue;
-        const quint64 length = qFromLittleEndian<quint64>(m_header);
+        const quint64 word = qFromLittleEndian<quint64>(m_header);
+        const quint64 length = word & ~LeavingBit;
+        m_leaving = word & LeavingBit;
         try {
             if (length > quint64(MaxResultBytes))
                 throw std::bad_alloc();
@@ -271,8 +281,12 @@ void ChildJob::end(Outcome outcome)
     if (outcome == Outcome::Done) {
         // Kept for the next piece of work; one waiting child is enough.
         stopWatching();
-        endIdleChild();
-        idle = {m_pid, m_requestFd, m_resultFd};
+        if (m_leaving) {
+            endChild(m_pid, m_requestFd, m_resultFd);
+        } else {
+            endIdleChild();
+            idle = {m_pid, m_requestFd, m_resultFd};
+        }
         m_pid = -1;
         result = std::move(m_received);
         m_received = {};

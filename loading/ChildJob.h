@@ -70,4 +70,5 @@ private:
     int m_headerRead = 0;
     QByteArray m_received;
     qsizetype m_filled = 0;
+    bool m_leaving = false; // the child ends after this piece of work
 };

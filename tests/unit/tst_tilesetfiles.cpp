@@ -229,18 +229,26 @@ private slots:
         QTest::addColumn<int>("fault"); // what the reader does instead of reading: a signal, or 0
         QTest::addColumn<int>("limitMs");
         QTest::addColumn<QString>("reason"); // empty: the picture as read in this process
+        QTest::addColumn<bool>("kept"); // the child stays for the next file
         const QString jpeg = file("set.jpg", encoded(pattern(Geometry::TilesetSize), "JPG"));
-        QTest::newRow("jpeg") << jpeg << 0 << 5000 << "";
+        QImage large(4000, 4000, QImage::Format_RGB32);
+        large.fill(Back);
+        QTest::newRow("jpeg") << jpeg << 0 << 5000 << "" << true;
         QTest::newRow("metafile, drawn in a further child") << file("set.wmf", twoRectangles(TestMetafile(Box)))
-                                                            << 0 << 5000 << "";
+                                                            << 0 << 5000 << "" << true;
         QTest::newRow("the reader's own reason") << QFileInfo(jpeg).dir().filePath("gone.jpg") << 0 << 5000
-                                                 << "does not exist";
+                                                 << "does not exist" << true;
+        // Its memory goes with it.
+        QTest::newRow("large picture") << file("large.png", encoded(large, "PNG")) << 0 << 5000 << "" << false;
         QTest::newRow("scan header repeated, past the limit")
-            << file("slow.jpg", scanRepeatingJpeg({512, 512}, 200'000)) << 0 << 400 << "longer than 0.4 seconds";
+            << file("slow.jpg", scanRepeatingJpeg({512, 512}, 200'000)) << 0 << 400 << "longer than 0.4 seconds"
+            << false;
         QTest::newRow("metafile slow to draw, past the limit") << file("slow.wmf", TestMetafile::busy(2000)) << 0
-                                                               << 400 << "longer than 0.4 seconds";
-        QTest::newRow("the reader crashes") << jpeg << int(SIGSEGV) << 5000 << "damaged and could not be read";
-        QTest::newRow("the reader runs out of memory") << jpeg << int(SIGUSR1) << 5000 << "not enough memory";
+                                                               << 400 << "longer than 0.4 seconds" << false;
+        QTest::newRow("the reader crashes") << jpeg << int(SIGSEGV) << 5000 << "damaged and could not be read"
+                                            << false;
+        QTest::newRow("the reader runs out of memory") << jpeg << int(SIGUSR1) << 5000 << "not enough memory"
+                                                       << false;
     }
 
     void readingInAChildProcess()
@@ -249,6 +257,7 @@ private slots:
         QFETCH(int, fault);
         QFETCH(int, limitMs);
         QFETCH(QString, reason);
+        QFETCH(bool, kept);
         const auto openDescriptors = [] { return QDir(QStringLiteral("/proc/self/fd")).count(); };
         const uint descriptors = openDescriptors();
         const QString good = file("good.wmf", twoRectangles(TestMetafile(Box)));
@@ -280,11 +289,11 @@ private slots:
         // Four tenths of a second of reading let the caller's loop turn many times.
         if (limitMs < 1000)
             QVERIFY2(ticks >= 3, qPrintable(QStringLiteral("%1 ticks").arg(ticks)));
-        const QList<pid_t> kept = childProcesses();
-        QCOMPARE(kept.size(), fault || limitMs < 1000 ? 0 : 1);
+        const QList<pid_t> left = childProcesses();
+        QCOMPARE(left.size(), kept ? 1 : 0);
         job.start(good, TilesetImageReader::read);
         QVERIFY(finished.wait(5000) && finished.back().at(0).value<QImage>() == Rectangles);
-        QVERIFY(childProcesses().size() == 1 && (kept.isEmpty() || childProcesses() == kept));
+        QVERIFY(childProcesses().size() == 1 && (!kept || childProcesses() == left));
         ChildJob::endIdleChild();
         QVERIFY(childProcesses().isEmpty());
         QCOMPARE(openDescriptors(), descriptors);
