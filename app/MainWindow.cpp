@@ -3,6 +3,7 @@
 #include "app/DroppedImage.h"
 #include "app/GuideHints.h"
 #include "app/OutlineShape.h"
+#include "app/PictureLoad.h"
 #include "app/UiFonts.h"
 #include "dialogs/FileDialogs.h"
 #include "dialogs/InfoWindow.h"
@@ -16,6 +17,7 @@
 #include "options/OptionsWindow.h"
 #include "tilesets/ButtonPictureView.h"
 #include "tilesets/PaletteView.h"
+#include "tilesets/TilesetImageReader.h"
 #include "tilesets/TilesetPropertiesWindow.h"
 #include "tilesets/TransparencyWindow.h"
 
@@ -40,6 +42,8 @@
 #include <QTimer>
 #include <QStyleFactory>
 #include <QToolButton>
+
+#include <algorithm>
 
 namespace {
 
@@ -115,6 +119,8 @@ MainWindow::~MainWindow()
 {
     // The preview has no parent to take it along.
     delete m_previewWindow;
+    // Nothing of the reading outlives the window: loads end with it, and the process kept for reading too.
+    ChildJob::endIdleChild();
 }
 
 QToolButton *MainWindow::iconButton(const QString &name, const QString &icon, QRect geometry, QWidget *parent)
@@ -392,13 +398,35 @@ void MainWindow::loadTileset(int slot)
 
 void MainWindow::loadTilesetFile(int slot, const QString &path)
 {
-    const QString error = m_workspace.loadTileset(slot, path);
-    if (!error.isEmpty()) {
-        QMessageBox::warning(this, Title, error);
-        return;
-    }
-    showSlot(slot);
-    m_palettes[slot]->showSetInfo();
+    startLoad(slot, path, TilesetImageReader::read, [this, slot, path](const QImage &picture) {
+        m_workspace.setTileset(slot, picture, path);
+        showSlot(slot);
+        m_palettes[slot]->showSetInfo();
+    });
+}
+
+void MainWindow::startLoad(int target, const QString &path, PictureJob::Reader read,
+                           const std::function<void(const QImage &)> &apply)
+{
+    delete m_loads[target];
+    auto *load = new PictureLoad(path, read, this);
+    m_loads[target] = load;
+    connect(load, &PictureLoad::finished, this, [this, target, load, apply](const QImage &image, const QString &error) {
+        m_loads[target] = nullptr;
+        load->deleteLater();
+        if (!image.isNull())
+            apply(image);
+        else if (!error.isEmpty())
+            QMessageBox::warning(this, Title, error);
+        else
+            m_guideLabel->setText(QStringLiteral("Loading \"%1\" was cancelled; nothing was changed.")
+                                      .arg(QFileInfo(load->path()).fileName()));
+    });
+}
+
+bool MainWindow::isLoading() const
+{
+    return std::any_of(m_loads.begin(), m_loads.end(), [](const PictureLoad *load) { return load != nullptr; });
 }
 
 void MainWindow::openTransparency(int slot)
@@ -517,9 +545,7 @@ void MainWindow::openMaptile()
 
 void MainWindow::openMaptileFile(const QString &path)
 {
-    const QString error = MaptileOpener::open(m_workspace, path);
-    if (!error.isEmpty())
-        QMessageBox::warning(this, Title, error);
+    startLoad(MaptileLoad, path, MaptileOpener::read, [this](const QImage &image) { m_workspace.openImage(image); });
 }
 
 void MainWindow::saveMaptile()

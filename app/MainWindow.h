@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/Workspace.h"
+#include "loading/PictureJob.h"
 #include "output/MaptilePrinter.h"
 
 #include <QPointer>
@@ -14,6 +15,7 @@ class GuideHints;
 class OptionsWindow;
 class OutlineShape;
 class PaletteView;
+class PictureLoad;
 class PreviewWindow;
 class QComboBox;
 class QLabel;
@@ -55,12 +57,19 @@ public:
     // The toolbar and slot commands.
     void clearMaptile();
     void loadTileset(int slot);
-    // Loads a file into a slot, as the slot's folder button does after its dialog.
+    // Loads a file into a slot, as the slot's folder button does after its
+    // dialog: read in a child process while the window stays usable.
     void loadTilesetFile(int slot, const QString &path);
     void applySelectedSize();
     // The output commands: open a picture as the maptile, save, preview, print.
     void openMaptile();
+    // Reads the file in a child process, then makes it the maptile.
     void openMaptileFile(const QString &path);
+    // Whether a picture is still being read for a slot or the maptile.
+    bool isLoading() const;
+    // The load running for a slot, or for the maptile (MaptileLoad); null when none.
+    PictureLoad *load(int target) const { return m_loads.at(target); }
+    static constexpr int MaptileLoad = Geometry::SlotCount;
     void saveMaptile();
     void showPreview();
     void printMaptile();
@@ -95,6 +104,11 @@ private:
     void acceptDrops(QWidget *target);
     void dropFile(QWidget *target, const QString &path);
     void showSlotMenu(int slot, QPoint at);
+    // Reads path with read away from the window and hands the picture to apply;
+    // failures are reported, Cancel is noted in the guide. A load running for
+    // the same target is given up for the new one.
+    void startLoad(int target, const QString &path, PictureJob::Reader read,
+                   const std::function<void(const QImage &)> &apply);
     void addCommand(const QList<QKeySequence> &keys, const std::function<void()> &run);
     void showPreviewBox(int slot);
     void showSetInfo(int slot);
@@ -121,6 +135,8 @@ private:
     // A window of its own, so it can go behind the editor; deleted when closed.
     QPointer<PreviewWindow> m_previewWindow;
     MaptilePrinter m_printer;
+    // By slot, then the maptile.
+    std::array<PictureLoad *, Geometry::SlotCount + 1> m_loads{};
     // Kept between openings while closed by OK; gone after any other close.
     QPointer<TransparencyWindow> m_transparency;
     QPointer<EditTileWindow> m_editor;

@@ -111,11 +111,16 @@ QString Workspace::loadTileset(int index, const QString &path)
     const QImage picture = TilesetImageReader::read(path, &error);
     if (picture.isNull())
         return error;
+    setTileset(index, picture, path);
+    return {};
+}
+
+void Workspace::setTileset(int index, const QImage &picture, const QString &path)
+{
     m_slots[index].setPicture(picture, path);
     m_slots[index].buildPalette();
     emit slotChanged(index);
     paintButtons(index);
-    return {};
 }
 
 void Workspace::setTransparency(int index, const TransparencySetting &setting)

@@ -52,7 +52,11 @@ public:
     const TilesetSlot &slot(int index) const { return m_slots.at(index); }
     // Loads a picture file into a slot and rebuilds its palette and button
     // pictures. On failure returns the reason and leaves the slot as it was.
+    // The editor reads the file in a child process instead and hands the
+    // picture to setTileset().
     QString loadTileset(int index, const QString &path);
+    // A picture read from path becomes the slot's tileset, with its palette and button pictures.
+    void setTileset(int index, const QImage &picture, const QString &path);
     void setTransparency(int index, const TransparencySetting &setting);
     void setOutlineCell(int index, QPoint cell);
     // Writes an edited subtile into the slot's tileset in memory.

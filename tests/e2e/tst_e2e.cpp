@@ -1,5 +1,8 @@
 #include "E2eHarness.h"
 
+#include "support/TestImages.h"
+#include "support/TestMetafile.h"
+
 #include <QDir>
 #include <QTest>
 
@@ -16,7 +19,10 @@ constexpr int Space = 48;
 constexpr QRect View{ViewOrigin, QSize(5 * Space, 6 * Space)};
 constexpr QRect ButtonPictures[] = {{188, 32, 48, 48}, {240, 32, 48, 48}, {292, 32, 48, 48}}; // left, middle, right
 constexpr QPoint SetButtonA{25, 289}, SetButtonD{279, 289}, TransButtonD{308, 289}, MapNumBox{272, 12},
-    OpenButton{36, 12}, SaveButton{60, 12};
+    OpenButton{36, 12}, SaveButton{60, 12}, SetButtonB{111, 289}, LoadButtonB{160, 289};
+constexpr QRect Palette{PaletteOrigin, QSize(7 * Space, 4 * Space)};
+// Cancel in the progress window.
+constexpr QPoint ProgressCancel{248, 70};
 // Places in the transparency window.
 constexpr QPoint NoTransparency{16, 16}, TransparencyOk{236, 16};
 
@@ -42,6 +48,9 @@ class EndToEndTest : public QObject
         const QPoint gridLine = cell(PaletteOrigin, 1, 2).topLeft() + QPoint(0, 24);
         QVERIFY2(h.waitFor([&] { return h.pixelAt(gridLine) == qRgb(4, 2, 252); }), "slot A's palette is not in front");
     }
+
+    // The top edge of the pointer's outline crosses the top of the space at column, row.
+    bool outlineOn(int column, int row) { return h.pixelAt(cell(ViewOrigin, column, row).topLeft() + QPoint(24, 0)) == qRgb(255, 0, 0); }
 
     // Waits for the dialog titled title, types text into it and presses
     // Return; false unless the dialog opens, takes the keys and then closes.
@@ -182,6 +191,49 @@ private slots:
         h.click(SetButtonA + QPoint(60, 50));
         QVERIFY2(answer(u"Tileset Properties - Slot A"_s, u" II"_s), "the menu did not open the tileset properties");
         QVERIFY2(h.waitForChange(label, shot.copy(label)), "the set name under the palette did not change");
+    }
+
+    void slowLoadKeepsTheWindowAlive_data()
+    {
+        QTest::addColumn<bool>("tileset"); // else opened as the maptile
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("scan header repeated, into slot B") << true << TestImages::scanRepeatingJpeg({512, 512}, 200'000);
+        QTest::newRow("metafile slow to draw, as the maptile") << false << TestMetafile::busy(2000);
+    }
+
+    void slowLoadKeepsTheWindowAlive()
+    {
+        QFETCH(bool, tileset);
+        QFETCH(QByteArray, bytes);
+        const QString path = h.workDir() + (tileset ? "/slow.jpg" : "/slow.wmf");
+        TestImages::writeText(path, bytes);
+        const QImage front = h.grab(Palette);
+        h.click(SetButtonB);
+        QVERIFY2(h.waitForChange(Palette, front), "slot B's palette did not come to the front");
+        const QImage before = h.grab();
+        h.click(tileset ? LoadButtonB : OpenButton);
+        QVERIFY2(answer(u"Open"_s, path), "the Open dialog did not take the name");
+        const E2eHarness::Window progress = h.waitForWindow(u"Loading"_s);
+        QVERIFY2(progress.id, "no progress window while the picture is read");
+        // The window goes on following the pointer while the picture is read.
+        for (const QPoint space : {QPoint(3, 2), QPoint(4, 5), QPoint(3, 2)}) {
+            h.pointer({inner(cell(ViewOrigin, space.x(), space.y())).center()});
+            QVERIFY2(h.waitFor([&] { return outlineOn(space.x(), space.y()); }), "the outline does not follow");
+        }
+        h.setTarget(progress);
+        h.click(ProgressCancel);
+        QVERIFY2(h.waitForWindowClosed(progress), "Cancel left the progress window open");
+        h.setTarget(h.mainWindow());
+        // Slot B and the maptile as they were, once the progress window is gone from over them.
+        const auto unchanged = [&] {
+            const QImage now = h.grab();
+            bool same = now.copy(Palette) == before.copy(Palette);
+            for (int space = 0; space < 30; ++space)
+                same = same && now.copy(inner(cell(ViewOrigin, space % 5, space / 5)))
+                                   == before.copy(inner(cell(ViewOrigin, space % 5, space / 5)));
+            return same;
+        };
+        QVERIFY2(h.waitFor(unchanged), "Cancel did not leave slot B and the maptile as they were");
     }
 
     void dropFiles()

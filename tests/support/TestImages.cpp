@@ -4,6 +4,7 @@
 
 #include <QBuffer>
 #include <QFile>
+#include <QImageWriter>
 #include <QRandomGenerator>
 
 namespace TestImages {
@@ -36,6 +37,19 @@ QByteArray encoded(const QImage &image, const char *format)
     QBuffer buffer(&bytes);
     image.save(&buffer, format); // the writer opens the buffer
     return bytes;
+}
+
+QByteArray scanRepeatingJpeg(QSize size, int repeats)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    QImageWriter writer(&buffer, "jpeg");
+    writer.setProgressiveScanWrite(true);
+    writer.write(pattern(size));
+    // A scan header cannot occur inside coded data; its length follows the marker.
+    const qsizetype scan = bytes.lastIndexOf("\xFF\xDA");
+    const int length = quint8(bytes[scan + 2]) << 8 | quint8(bytes[scan + 3]);
+    return bytes.insert(bytes.size() - 2, bytes.mid(scan, 2 + length).repeated(repeats));
 }
 
 QByteArray randomBytes(qsizetype size, quint32 seed)

@@ -27,6 +27,9 @@ void writeText(const QString &path, const QByteArray &bytes);
 QByteArray readAll(const QString &path);
 // The image as a file of format would hold it.
 QByteArray encoded(const QImage &image, const char *format);
+// A progressive JPEG of a pattern whose last scan header is repeated, empty, repeats
+// times before the end: each repeat costs the decoder a pass over the whole picture.
+QByteArray scanRepeatingJpeg(QSize size, int repeats);
 // Bytes no decoder makes sense of, the same for a seed on every run.
 QByteArray randomBytes(qsizetype size, quint32 seed);
 // A figure in KiB from /proc/self/status, such as "VmRSS" or "VmHWM".

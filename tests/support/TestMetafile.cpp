@@ -70,3 +70,12 @@ QByteArray TestMetafile::bytes() const
     put(out, {3, 0, 0});
     return out;
 }
+
+QByteArray TestMetafile::busy(int fills)
+{
+    const QRect box(0, 0, 4096, 4096);
+    TestMetafile metafile(box);
+    for (int i = 0; i < fills; ++i)
+        metafile.rectangle(box, qRgb(i & 0xff, 255 - (i & 0xff), 128));
+    return metafile.bytes();
+}

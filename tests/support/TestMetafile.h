@@ -22,6 +22,8 @@ public:
     TestMetafile &bitmap(const QRect &target, const QImage &image, quint32 headerSize = 40);
 
     QByteArray bytes() const;
+    // A 4096 x 4096 pixel metafile that fills its whole box fills times: slow to draw.
+    static QByteArray busy(int fills);
 
 private:
     // Any record, parameters given as 16-bit words.

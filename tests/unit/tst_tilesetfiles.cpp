@@ -1,3 +1,5 @@
+#include "loading/ChildJob.h"
+#include "loading/PictureJob.h"
 #include "maptile/Geometry.h"
 #include "support/TestImages.h"
 #include "support/TestMetafile.h"
@@ -9,11 +11,14 @@
 #include "tilesetwriting/TileDataWriter.h"
 
 #include <QDir>
+#include <QElapsedTimer>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtEndian>
 
 #include <atomic>
 #include <csignal>
+#include <new>
 #include <thread>
 
 #include <sys/stat.h>
@@ -23,7 +28,8 @@ using namespace TestImages;
 
 // What a tileset is read from: its picture, whose metafiles are refused with a
 // reason or given up when drawing them hangs or crashes, and its metadata file;
-// the metadata file as written, and a picture made into one subtile.
+// the metadata file as written, a picture made into one subtile, and the child
+// process the editor reads every picture in.
 // Bad files of every other kind go through the whole program in the hostile-input test.
 namespace {
 
@@ -307,6 +313,98 @@ private slots:
             QCOMPARE(openDescriptors(), descriptors);
             QCOMPARE(TilesetImageReader::read(good, &error), Rectangles);
         }
+    }
+
+    // Every way a reading in the child process can end reaches the caller through its event
+    // loop, which keeps turning meanwhile. A child that read is kept for the next file; one
+    // that failed is gone, and the next file gets a fresh one.
+    void readingInAChildProcess_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<int>("fault"); // what the reader does instead of reading: a signal, or 0
+        QTest::addColumn<int>("limitMs");
+        QTest::addColumn<QString>("reason"); // empty: the picture as read in this process
+        QTest::addColumn<bool>("kept"); // the child stays for the next file
+        const QString jpeg = file("set.jpg", encoded(pattern(Geometry::TilesetSize), "JPG"));
+        QImage large(4000, 4000, QImage::Format_RGB32);
+        large.fill(Back);
+        QTest::newRow("jpeg") << jpeg << 0 << 5000 << "" << true;
+        QTest::newRow("metafile, drawn in a further child") << file("set.wmf", twoRectangles(TestMetafile(Box)))
+                                                            << 0 << 5000 << "" << true;
+        QTest::newRow("the reader's own reason") << QFileInfo(jpeg).dir().filePath("gone.jpg") << 0 << 5000
+                                                 << "does not exist" << true;
+        // Its memory goes with it.
+        QTest::newRow("large picture") << file("large.png", encoded(large, "PNG")) << 0 << 5000 << "" << false;
+        QTest::newRow("scan header repeated, past the limit")
+            << file("slow.jpg", scanRepeatingJpeg({512, 512}, 200'000)) << 0 << 400 << "longer than 0.4 seconds"
+            << false;
+        QTest::newRow("metafile slow to draw, past the limit") << file("slow.wmf", TestMetafile::busy(2000)) << 0
+                                                               << 400 << "longer than 0.4 seconds" << false;
+        QTest::newRow("the reader crashes") << jpeg << int(SIGSEGV) << 5000 << "damaged and could not be read"
+                                            << false;
+        QTest::newRow("the reader runs out of memory") << jpeg << int(SIGUSR1) << 5000 << "not enough memory"
+                                                       << false;
+    }
+
+    void readingInAChildProcess()
+    {
+        QFETCH(QString, path);
+        QFETCH(int, fault);
+        QFETCH(int, limitMs);
+        QFETCH(QString, reason);
+        QFETCH(bool, kept);
+        const auto openDescriptors = [] { return QDir(QStringLiteral("/proc/self/fd")).count(); };
+        const uint descriptors = openDescriptors();
+        const QString good = file("good.wmf", twoRectangles(TestMetafile(Box)));
+        PictureJob job;
+        QSignalSpy finished(&job, &PictureJob::finished);
+        // A reader that raises a signal or runs out of memory.
+        static int raised = 0;
+        raised = fault;
+        const PictureJob::Reader faulty = [](const QString &, QString *) -> QImage {
+            if (raised == SIGUSR1)
+                throw std::bad_alloc();
+            raise(raised);
+            return {};
+        };
+        int ticks = 0;
+        QTimer ticker;
+        ticker.callOnTimeout([&ticks] { ++ticks; });
+        ticker.start(20);
+        job.start(path, fault ? faulty : TilesetImageReader::read, limitMs);
+        QVERIFY(finished.wait(limitMs + 5000));
+        const QImage image = finished.front().at(0).value<QImage>();
+        const QString error = finished.front().at(1).toString();
+        QString expectedError;
+        if (reason.isEmpty())
+            QVERIFY2(image == TilesetImageReader::read(path, &expectedError) && !image.isNull(), qPrintable(error));
+        else
+            QVERIFY2(image.isNull() && error.contains(QFileInfo(path).fileName()) && error.contains(reason),
+                     qPrintable(error));
+        // Four tenths of a second of reading let the caller's loop turn many times.
+        if (limitMs < 1000)
+            QVERIFY2(ticks >= 3, qPrintable(QStringLiteral("%1 ticks").arg(ticks)));
+        const QList<pid_t> left = childProcesses();
+        QCOMPARE(left.size(), kept ? 1 : 0);
+        job.start(good, TilesetImageReader::read);
+        QVERIFY(finished.wait(5000) && finished.back().at(0).value<QImage>() == Rectangles);
+        QVERIFY(childProcesses().size() == 1 && (!kept || childProcesses() == left));
+        ChildJob::endIdleChild();
+        QVERIFY(childProcesses().isEmpty());
+        QCOMPARE(openDescriptors(), descriptors);
+    }
+
+    void cancelledReadingEndsAtOnce()
+    {
+        const QString slow = file("slow.jpg", scanRepeatingJpeg({512, 512}, 200'000));
+        PictureJob job;
+        QSignalSpy finished(&job, &PictureJob::finished);
+        job.start(slow, TilesetImageReader::read);
+        QTest::qWait(200);
+        QVERIFY(job.isRunning() && childProcesses().size() == 1);
+        job.cancel();
+        QVERIFY(!job.isRunning() && childProcesses().isEmpty());
+        QVERIFY(!finished.wait(300));
     }
 };
 

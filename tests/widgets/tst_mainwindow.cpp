@@ -1,10 +1,14 @@
 #include "MainWindowFixture.h"
 
+#include "app/PictureLoad.h"
+#include "dialogs/LoadProgress.h"
 #include "maptile/WorkingView.h"
 #include "output/PreviewWindow.h"
 #include "tilesets/GridPicture.h"
 #include "tilesets/PaletteView.h"
 #include "tilesetwriting/SubtileImport.h"
+
+#include <unistd.h>
 
 namespace {
 
@@ -29,7 +33,7 @@ bool drop(QWidget *target, const QString &path, QPoint at = {}, Qt::KeyboardModi
 } // namespace
 
 // The main window: hints, the size list, clear and close, shortcuts, undo keys
-// in the text boxes, the Tab order, tooltips and dropped files; the palettes
+// in the text boxes, the Tab order, tooltips, dropped files and slow loads; the palettes
 // and the working view under the mouse, and what they draw on a dense screen.
 class TestMainWindow : public QObject
 {
@@ -241,6 +245,46 @@ private slots:
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_V, Qt::ControlModifier);
         QTRY_COMPARE(ok.boxes.size(), 3);
         QVERIFY(ok.boxes.back().endsWith(u"The clipboard holds no picture to paste into the subtile."_s));
+    }
+
+    void slowLoadLeavesTheWindowWorking()
+    {
+        QTemporaryDir dir;
+        const QString slow = dir.filePath(u"slow.jpg"_s), slower = dir.filePath(u"slower.jpg"_s);
+        TestImages::writeText(slow, TestImages::scanRepeatingJpeg({512, 512}, 200'000));
+        QFile::copy(slow, slower);
+        const auto children = [] { return TestImages::readAll(u"/proc/%1/task/%1/children"_s.arg(getpid())).trimmed(); };
+        Workspace &w = workspace();
+        const QImage tileset = w.slot(2).fullImage();
+        QElapsedTimer clock;
+        clock.start();
+        m_window->loadTilesetFile(2, slow);
+        // The progress window waits half a second; meanwhile and after, the window follows the pointer
+        // and places subtiles.
+        QVERIFY(!m_window->load(2)->progress());
+        QTRY_VERIFY(m_window->load(2)->progress() && m_window->load(2)->progress()->isVisible());
+        QVERIFY(clock.elapsed() >= PictureLoad::ProgressDelayMs);
+        QTest::mouseMove(view(), centre(3, 2));
+        QCOMPARE(view()->currentSpace(), QPoint(3, 2));
+        clickCell(view(), {1, 1}, Qt::LeftButton);
+        QVERIFY(w.maptileChanged());
+        // A second choice for the slot replaces the first; the maptile's own load runs beside it.
+        m_window->loadTilesetFile(2, slower);
+        m_window->openMaptileFile(slow);
+        QCOMPARE(m_window->findChildren<LoadProgress *>().size(), 0);
+        QCOMPARE(children().split(' ').size(), 2);
+        QTRY_COMPARE(m_window->findChildren<LoadProgress *>().size(), 2);
+        // Cancel leaves the slot as it was and says so in the guide, with no message box.
+        const QImage master = w.maptile().master();
+        for (PictureLoad *load : {m_window->load(2), m_window->load(MainWindow::MaptileLoad)})
+            QTest::mouseClick(child<QPushButton>(load->progress(), u"cmdCancel"_s), Qt::LeftButton);
+        QVERIFY(!m_window->isLoading() && children().isEmpty());
+        QVERIFY(w.slot(2).fullImage() == tileset && w.slot(2).path() != slower && w.maptile().master() == master);
+        QCOMPARE(guide()->text(), u"Loading \"slow.jpg\" was cancelled; nothing was changed."_s);
+        // Closing the window ends a load still running.
+        m_window->loadTilesetFile(2, slow);
+        m_window.reset();
+        QVERIFY(children().isEmpty());
     }
 
     void buttonTakesACellAndPlacesIt()
