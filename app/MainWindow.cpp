@@ -398,7 +398,7 @@ void MainWindow::loadTileset(int slot)
 
 void MainWindow::loadTilesetFile(int slot, const QString &path)
 {
-    startLoad(slot, path, TilesetImageReader::read, [this, slot, path](const QImage &picture) {
+    startLoad(slot, path, TilesetImageReader::readWhole, [this, slot, path](const QImage &picture) {
         m_workspace.setTileset(slot, picture, path);
         showSlot(slot);
         m_palettes[slot]->showSetInfo();

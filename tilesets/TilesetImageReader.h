@@ -27,6 +27,8 @@ public:
     // which lets JPEG, PNG and BMP pictures far larger than the memory limit
     // open; pictureSize, when given, receives the whole picture's size.
     static QImage read(const QString &path, QString *error, QSize keep = {}, QSize *pictureSize = nullptr);
+    // The whole picture: the form a reading process is handed.
+    static QImage readWhole(const QString &path, QString *error) { return read(path, error); }
     // Reads several files side by side, one thread each; errors[i] belongs to paths[i].
     static QList<QImage> readAll(const QStringList &paths, QStringList *errors);
     // The patterns offered by the open dialogs besides the design's own.

@@ -371,7 +371,7 @@ private slots:
         QTimer ticker;
         ticker.callOnTimeout([&ticks] { ++ticks; });
         ticker.start(20);
-        job.start(path, fault ? faulty : TilesetImageReader::read, limitMs);
+        job.start(path, fault ? faulty : TilesetImageReader::readWhole, limitMs);
         QVERIFY(finished.wait(limitMs + 5000));
         const QImage image = finished.front().at(0).value<QImage>();
         const QString error = finished.front().at(1).toString();
@@ -386,7 +386,7 @@ private slots:
             QVERIFY2(ticks >= 3, qPrintable(QStringLiteral("%1 ticks").arg(ticks)));
         const QList<pid_t> left = childProcesses();
         QCOMPARE(left.size(), kept ? 1 : 0);
-        job.start(good, TilesetImageReader::read);
+        job.start(good, TilesetImageReader::readWhole);
         QVERIFY(finished.wait(5000) && finished.back().at(0).value<QImage>() == Rectangles);
         QVERIFY(childProcesses().size() == 1 && (!kept || childProcesses() == left));
         ChildJob::endIdleChild();
@@ -399,7 +399,7 @@ private slots:
         const QString slow = file("slow.jpg", scanRepeatingJpeg({512, 512}, 200'000));
         PictureJob job;
         QSignalSpy finished(&job, &PictureJob::finished);
-        job.start(slow, TilesetImageReader::read);
+        job.start(slow, TilesetImageReader::readWhole);
         QTest::qWait(200);
         QVERIFY(job.isRunning() && childProcesses().size() == 1);
         job.cancel();
