@@ -11,9 +11,14 @@
 #include <QPainter>
 #include <QtEndian>
 
+#include <algorithm>
 #include <future>
+#include <limits>
 
 namespace {
+
+// libpng's limit on either side of a picture it reads.
+constexpr qint64 PngMaxSide = 1'000'000;
 
 QString describe(const QString &path, const QString &reason)
 {
@@ -106,6 +111,20 @@ BmpLayout bmpLayout(const QByteArray &bytes)
     return layout;
 }
 
+// The size a PNG's header declares, read directly: libpng refuses to report
+// a side over its limit, and Qt then gives no size at all.
+QSize pngSize(const QByteArray &bytes)
+{
+    if (bytes.size() < 24 || !bytes.startsWith("\x89PNG\r\n\x1a\n") || bytes.mid(12, 4) != "IHDR")
+        return {};
+    const qint64 width = qFromBigEndian<quint32>(bytes.constData() + 16);
+    const qint64 height = qFromBigEndian<quint32>(bytes.constData() + 20);
+    if (width <= 0 || height <= 0 || width > std::numeric_limits<int>::max()
+        || height > std::numeric_limits<int>::max())
+        return {};
+    return QSize(int(width), int(height));
+}
+
 bool bmpEndsEarly(const QByteArray &bytes)
 {
     const BmpLayout l = bmpLayout(bytes);
@@ -191,7 +210,7 @@ QList<QImage> TilesetImageReader::readAll(const QStringList &paths, QStringList 
     return images;
 }
 
-QImage TilesetImageReader::read(const QString &path, QString *error)
+QImage TilesetImageReader::read(const QString &path, QString *error, int metafileTimeLimitMs)
 {
     const QFileInfo info(path);
     if (!info.exists()) {
@@ -229,7 +248,7 @@ QImage TilesetImageReader::read(const QString &path, QString *error)
 
     if (isMetafile(path, bytes.left(64))) {
         QString reason;
-        const QImage image = WmfRenderer::render(path, &reason);
+        const QImage image = WmfRenderer::render(path, &reason, metafileTimeLimitMs);
         if (image.isNull()) {
             *error = describe(path, reason);
             return {};
@@ -247,15 +266,26 @@ QImage TilesetImageReader::read(const QString &path, QString *error)
         return {};
     }
     // Refuse from the header alone, before the decoder asks for the memory. Qt
-    // gives no size for a BMP too large for it; its header still tells.
+    // gives no size for a BMP or PNG too large for it; the header still tells.
     const QSize declared = reader.size();
     qint64 width = declared.width(), height = declared.height();
+    bool decoderRefusesSize = false;
     if (width <= 0 && format == "bmp") {
         const BmpLayout layout = bmpLayout(bytes);
         width = layout.width;
         height = layout.height;
+    } else if (width <= 0 && format == "png") {
+        const QSize size = pngSize(bytes);
+        width = size.width();
+        height = size.height();
+        decoderRefusesSize = width > PngMaxSide || height > PngMaxSide;
     }
-    if (width > 0 && height > 0 && width > qint64(AllocationLimitMb) * 1024 * 1024 / 4 / height) {
+    // Deep pictures decode to more than four bytes a pixel (16 bits a channel to eight).
+    const QImage::Format decodedFormat = reader.imageFormat();
+    const qint64 bytesPerPixel =
+        decodedFormat == QImage::Format_Invalid ? 4 : std::max(4, QImage::toPixelFormat(decodedFormat).bitsPerPixel() / 8);
+    if (width > 0 && height > 0
+        && (decoderRefusesSize || width > qint64(AllocationLimitMb) * 1024 * 1024 / bytesPerPixel / height)) {
         *error = describe(path, QStringLiteral("the picture is too large (%1 x %2 pixels)").arg(width).arg(height));
         return {};
     }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "tilesets/WmfRenderer.h"
+
 #include <QImage>
 #include <QList>
 #include <QString>
@@ -18,8 +20,9 @@ public:
     static constexpr qint64 MaxFileBytes = 256 * 1024 * 1024;
 
     // The picture at its own size in the work format, or a null image with
-    // error set to a sentence that names the file and the reason.
-    static QImage read(const QString &path, QString *error);
+    // error set to a sentence that names the file and the reason. A metafile
+    // that takes longer than metafileTimeLimitMs to draw is refused.
+    static QImage read(const QString &path, QString *error, int metafileTimeLimitMs = WmfRenderer::TimeLimitMs);
     // Reads several files side by side, one thread each; errors[i] belongs to paths[i].
     static QList<QImage> readAll(const QStringList &paths, QStringList *errors);
     // The patterns offered by the open dialogs besides the design's own.
