@@ -170,13 +170,12 @@ private slots:
         const QDir::Filters all = QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot;
         const QStringList entries = QDir(m_dir.path()).entryList(all);
         // Writes beyond 4 KiB fail on the full disk; permissions do not stop root from writing into a folder.
-        const bool root = ::geteuid() == 0;
-        const QString readOnly = root ? "/proc/m.bmp" : m_dir.filePath("read-only/m.bmp");
+        const QString readOnly = ::geteuid() ? m_dir.filePath("read-only/m.bmp") : "/proc/m.bmp";
         const QString full = QString::fromLocal8Bit(std::strerror(EFBIG));
         struct Save { QString path; bool diskFull; QString reason; };
         const Save saves[]{{m_dir.filePath("folder.jpg"), false, "it is a folder"},
                            {"/dev/full", false, "not a regular file"},
-                           {readOnly, false, QString::fromLocal8Bit(std::strerror(root ? ENOENT : EACCES))},
+                           {readOnly, false, {}},
                            {m_dir.filePath("earlier.bmp"), true, full},
                            {m_dir.filePath("earlier.jpg"), true, full},
                            {m_dir.filePath("earlier.png"), true, full}};
