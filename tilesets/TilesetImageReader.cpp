@@ -111,18 +111,25 @@ BmpLayout bmpLayout(const QByteArray &bytes)
     return layout;
 }
 
-// The size a PNG's header declares, read directly: libpng refuses to report
-// a side over its limit, and Qt then gives no size at all.
-QSize pngSize(const QByteArray &bytes)
+// The largest picture the headers of a PNG or MNG file declare, read directly:
+// libpng will not report a side over its limit, and an MNG's frame size says
+// nothing of the pictures inside it, which its decoder takes as they come.
+std::pair<qint64, qint64> largestDeclaredPicture(const QByteArray &bytes)
 {
-    if (bytes.size() < 24 || !bytes.startsWith("\x89PNG\r\n\x1a\n") || bytes.mid(12, 4) != "IHDR")
-        return {};
-    const qint64 width = qFromBigEndian<quint32>(bytes.constData() + 16);
-    const qint64 height = qFromBigEndian<quint32>(bytes.constData() + 20);
-    if (width <= 0 || height <= 0 || width > std::numeric_limits<int>::max()
-        || height > std::numeric_limits<int>::max())
-        return {};
-    return QSize(int(width), int(height));
+    std::pair<qint64, qint64> largest{0, 0};
+    const char *p = bytes.constData();
+    for (qint64 at = 8; at + 16 <= bytes.size();) {
+        const qint64 length = qFromBigEndian<quint32>(p + at);
+        const QByteArrayView type(p + at + 4, 4);
+        if ((type == "IHDR" || type == "JHDR") && length >= 8) {
+            const qint64 width = qFromBigEndian<quint32>(p + at + 8), height = qFromBigEndian<quint32>(p + at + 12);
+            // Each side is below 2^32, so the products fit an unsigned 64-bit number.
+            if (quint64(width) * quint64(height) > quint64(largest.first) * quint64(largest.second))
+                largest = {width, height};
+        }
+        at += 12 + length;
+    }
+    return largest;
 }
 
 bool bmpEndsEarly(const QByteArray &bytes)
@@ -266,7 +273,9 @@ QImage TilesetImageReader::read(const QString &path, QString *error, int metafil
         return {};
     }
     // Refuse from the header alone, before the decoder asks for the memory. Qt
-    // gives no size for a BMP or PNG too large for it; the header still tells.
+    // gives no size for a BMP or PNG too large for it, and only the frame's for
+    // an MNG, whose decoder allocates whatever its pictures declare; the headers
+    // still tell.
     const QSize declared = reader.size();
     qint64 width = declared.width(), height = declared.height();
     bool decoderRefusesSize = false;
@@ -274,16 +283,21 @@ QImage TilesetImageReader::read(const QString &path, QString *error, int metafil
         const BmpLayout layout = bmpLayout(bytes);
         width = layout.width;
         height = layout.height;
-    } else if (width <= 0 && format == "png") {
-        const QSize size = pngSize(bytes);
-        width = size.width();
-        height = size.height();
-        decoderRefusesSize = width > PngMaxSide || height > PngMaxSide;
+    } else if ((width <= 0 && format == "png") || format == "mng") {
+        const auto [w, h] = largestDeclaredPicture(bytes);
+        if (quint64(w) * quint64(h) > quint64(std::max<qint64>(width, 0)) * quint64(std::max<qint64>(height, 0))) {
+            width = w;
+            height = h;
+        }
+        decoderRefusesSize = format == "png" && (width > PngMaxSide || height > PngMaxSide);
     }
-    // Deep pictures decode to more than four bytes a pixel (16 bits a channel to eight).
-    const QImage::Format decodedFormat = reader.imageFormat();
-    const qint64 bytesPerPixel =
-        decodedFormat == QImage::Format_Invalid ? 4 : std::max(4, QImage::toPixelFormat(decodedFormat).bitsPerPixel() / 8);
+    // PNG and TIFF pictures of 16 bits a channel decode to eight bytes a pixel.
+    // Only those two are asked: Qt's JPEG reader answers with garbage for a damaged header.
+    const QImage::Format decodedFormat =
+        format == "png" || format == "tiff" ? reader.imageFormat() : QImage::Format_Invalid;
+    const qint64 bytesPerPixel = decodedFormat == QImage::Format_Invalid
+                                   ? 4
+                                   : std::max(4, QImage::toPixelFormat(decodedFormat).bitsPerPixel() / 8);
     if (width > 0 && height > 0
         && (decoderRefusesSize || width > qint64(AllocationLimitMb) * 1024 * 1024 / bytesPerPixel / height)) {
         *error = describe(path, QStringLiteral("the picture is too large (%1 x %2 pixels)").arg(width).arg(height));

@@ -27,6 +27,11 @@ const QByteArray HugeBmp =
 // As wide as an int allows: libpng will not even report such a size.
 const QByteArray WidestPng("\x89PNG\r\n\x1a\n\0\0\0\x0dIHDR\x7f\xff\xff\xff\0\0\0\x01\x08\x02\0\0\0\x2f\x54\xa4\x8a"
                            "\0\0\0\x08IDATx\x9c\x03\0\0\0\0\x01\x48\x06\x89\xd2\0\0\0\0IEND\xae\x42\x60\x82", 65);
+// A 4 x 3 animation frame holding a picture declared 255 x 4294908675 pixels, found by fuzzing.
+const QByteArray HugeMng = QByteArray::fromHex(
+    "8a4d4e470d0a1a0a0000001c4d484452000000040000000300000000010002010000000100000001000000012fb717df0000000d"
+    "49484452000000ffffff1b0308020000003b9639910000002f49444154789c636060646266616563e7e0e4e266e0e1e5e31710"
+    "141216000000000000002b969195935750545206001fd70277cd1dadad0000000049454e44ae426082000000004d454e442120f7d5");
 const QByteArray HugeGif("GIF89a\xff\xff\xff\xff\x80\0\0\0\0\0\xff\xff\xff"
                          ",\0\0\0\0\xff\xff\xff\xff\0\x02\x02\x44\x01\0;", 35);
 
@@ -93,7 +98,8 @@ private slots:
         m_inputs.insert({{"no end marker.jpg", {File, whole["jpg"].chopped(2), "incomplete"}},
                          {"huge.png", {File, HugePng, "too large"}},
                          {"deep.png", {File, deepPng, "too large (4100 x 4100 pixels)"}},
-                         {"widest.png", {File, WidestPng, "too large (2147483647 x 1 pixels)"}}, {"huge.bmp", {File, HugeBmp, "too large"}},
+                         {"widest.png", {File, WidestPng, "too large (2147483647 x 1 pixels)"}},
+                         {"huge frame.mng", {File, HugeMng, "too large (255 x 4294908675 pixels)"}}, {"huge.bmp", {File, HugeBmp, "too large"}},
                          {"huge.gif", {File, HugeGif, "too large"}}, {"empty.jpg", {File, "", "empty"}},
                          {"notes.jpg", {File, "Walls in B, doors in D.\r\n", "not a picture"}},
                          {"folder.jpg", {Folder, {}, "folder"}}, {"pipe.jpg", {Pipe, {}, "not a picture file"}},
