@@ -132,9 +132,22 @@ std::pair<qint64, qint64> largestDeclaredPicture(const QByteArray &bytes)
     return largest;
 }
 
+// Qt's reader goes on past an information header of a size no BMP has, and
+// hands back a picture of uninitialised memory.
+bool bmpHeaderUnknown(const QByteArray &bytes)
+{
+    static constexpr quint32 Known[]{12, 16, 40, 52, 56, 64, 108, 124};
+    return bytes.size() < 18
+        || std::ranges::find(Known, qFromLittleEndian<quint32>(bytes.constData() + 14)) == std::end(Known);
+}
+
 bool bmpEndsEarly(const QByteArray &bytes)
 {
     const BmpLayout l = bmpLayout(bytes);
+    // Pixels said to start beyond the end are missing whatever the layout; Qt
+    // would leave the picture uninitialised.
+    if (l.pixelOffset >= bytes.size())
+        return true;
     // Run-length coded rows have no fixed size; plain and bit-field rows do.
     const bool fixedRows = l.compression == 0 || l.compression == 3 || l.compression == 6;
     if (!fixedRows || l.width == 0 || l.width > 1'000'000 || l.height > 1'000'000 || l.bitsPerPixel <= 0
@@ -301,6 +314,10 @@ QImage TilesetImageReader::read(const QString &path, QString *error, int metafil
     if (width > 0 && height > 0
         && (decoderRefusesSize || width > qint64(AllocationLimitMb) * 1024 * 1024 / bytesPerPixel / height)) {
         *error = describe(path, QStringLiteral("the picture is too large (%1 x %2 pixels)").arg(width).arg(height));
+        return {};
+    }
+    if (format == "bmp" && bmpHeaderUnknown(bytes)) {
+        *error = describe(path, QStringLiteral("the picture is damaged"));
         return {};
     }
     if (endsEarly(format, bytes)) {

@@ -32,6 +32,10 @@ const QByteArray HugeMng = QByteArray::fromHex(
     "8a4d4e470d0a1a0a0000001c4d484452000000040000000300000000010002010000000100000001000000012fb717df0000000d"
     "49484452000000ffffff1b0308020000003b9639910000002f49444154789c636060646266616563e7e0e4e266e0e1e5e31710"
     "141216000000000000002b969195935750545206001fd70277cd1dadad0000000049454e44ae426082000000004d454e442120f7d5");
+// An information header of 32 MiB and pixels said to start beyond the end, found by fuzzing:
+// decoded as it stands, it gives a picture of uninitialised memory.
+const QByteArray OddBmp = QByteArray::fromHex(
+    "424d2a000000000000001a24000000000002000c020001001800000102030405060708090a0b00000000");
 const QByteArray HugeGif("GIF89a\xff\xff\xff\xff\x80\0\0\0\0\0\xff\xff\xff"
                          ",\0\0\0\0\xff\xff\xff\xff\0\x02\x02\x44\x01\0;", 35);
 
@@ -99,7 +103,8 @@ private slots:
                          {"huge.png", {File, HugePng, "too large"}},
                          {"deep.png", {File, deepPng, "too large (4100 x 4100 pixels)"}},
                          {"widest.png", {File, WidestPng, "too large (2147483647 x 1 pixels)"}},
-                         {"huge frame.mng", {File, HugeMng, "too large (255 x 4294908675 pixels)"}}, {"huge.bmp", {File, HugeBmp, "too large"}},
+                         {"huge frame.mng", {File, HugeMng, "too large (255 x 4294908675 pixels)"}},
+                         {"odd header.bmp", {File, OddBmp, "damaged"}}, {"huge.bmp", {File, HugeBmp, "too large"}},
                          {"huge.gif", {File, HugeGif, "too large"}}, {"empty.jpg", {File, "", "empty"}},
                          {"notes.jpg", {File, "Walls in B, doors in D.\r\n", "not a picture"}},
                          {"folder.jpg", {Folder, {}, "folder"}}, {"pipe.jpg", {Pipe, {}, "not a picture file"}},
