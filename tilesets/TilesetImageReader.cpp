@@ -13,7 +13,6 @@
 
 #include <algorithm>
 #include <future>
-#include <limits>
 
 namespace {
 
@@ -285,6 +284,10 @@ QImage TilesetImageReader::read(const QString &path, QString *error, int metafil
         *error = describe(path, QStringLiteral("it is not a picture in a format the program reads"));
         return {};
     }
+    if (format == "bmp" && bmpHeaderUnknown(bytes)) {
+        *error = describe(path, QStringLiteral("the picture is damaged"));
+        return {};
+    }
     // Refuse from the header alone, before the decoder asks for the memory. Qt
     // gives no size for a BMP or PNG too large for it, and only the frame's for
     // an MNG, whose decoder allocates whatever its pictures declare; the headers
@@ -314,10 +317,6 @@ QImage TilesetImageReader::read(const QString &path, QString *error, int metafil
     if (width > 0 && height > 0
         && (decoderRefusesSize || width > qint64(AllocationLimitMb) * 1024 * 1024 / bytesPerPixel / height)) {
         *error = describe(path, QStringLiteral("the picture is too large (%1 x %2 pixels)").arg(width).arg(height));
-        return {};
-    }
-    if (format == "bmp" && bmpHeaderUnknown(bytes)) {
-        *error = describe(path, QStringLiteral("the picture is damaged"));
         return {};
     }
     if (endsEarly(format, bytes)) {
