@@ -3,10 +3,9 @@
 #include "app/Workspace.h"
 
 ClearCommand::ClearCommand(Workspace &workspace, int columns, int rows)
-    : QUndoCommand(QStringLiteral("Clear"))
-    , m_workspace(workspace)
+    : m_workspace(workspace)
     , m_size(columns, rows)
-    , m_master(workspace.maptile().master())
+    , m_removed(workspace.maptile().master())
     , m_speed(workspace.maptile().speedValues())
 {
 }
@@ -18,5 +17,10 @@ void ClearCommand::redo()
 
 void ClearCommand::undo()
 {
-    m_workspace.putMaptile(m_master, m_speed);
+    m_workspace.putMaptile(m_removed.restore({}), m_speed);
+}
+
+qint64 ClearCommand::bytes() const
+{
+    return sizeof(*this) + m_removed.bytes() + Maptile::speedBytes(m_speed);
 }

@@ -1,24 +1,26 @@
 #pragma once
 
+#include "app/RemovedSpaces.h"
+#include "app/UndoStep.h"
 #include "maptile/Maptile.h"
 
 #include <QSize>
-#include <QUndoCommand>
 
 class Workspace;
 
 // The maptile cleared to blank spaces at the size in the size list.
-class ClearCommand : public QUndoCommand
+class ClearCommand : public UndoStep
 {
 public:
     ClearCommand(Workspace &workspace, int columns, int rows);
 
     void redo() override;
     void undo() override;
+    qint64 bytes() const override;
 
 private:
     Workspace &m_workspace;
     QSize m_size;
-    QImage m_master;
+    RemovedSpaces m_removed;
     SpeedValues m_speed;
 };

@@ -1,25 +1,27 @@
 #pragma once
 
+#include "app/RemovedSpaces.h"
+#include "app/UndoStep.h"
 #include "maptile/Maptile.h"
-
-#include <QUndoCommand>
 
 class Workspace;
 
 // A picture opened as the whole maptile; it also clears the speed values and
-// the maptile number, which undo brings back.
-class OpenImageCommand : public QUndoCommand
+// the maptile number, which undo brings back. Only the part of the picture
+// that became the maptile is kept.
+class OpenImageCommand : public UndoStep
 {
 public:
-    OpenImageCommand(Workspace &workspace, QImage image);
+    OpenImageCommand(Workspace &workspace, const QImage &image);
 
     void redo() override;
     void undo() override;
+    qint64 bytes() const override;
 
 private:
     Workspace &m_workspace;
     QImage m_image;
-    QImage m_master;
+    RemovedSpaces m_removed;
     SpeedValues m_speed;
     QString m_mapNum;
 };

@@ -1,35 +1,34 @@
 #pragma once
 
+#include "app/UndoStep.h"
 #include "tilesets/TransparencySetting.h"
 
 #include <QImage>
 #include <QPoint>
-#include <QUndoCommand>
+#include <QString>
 
 class Workspace;
 
-// A subtile laid on one space. Keeps the space as it was and what was laid
-// on it (the tileset is shared, not copied), so a thousand of them stay small.
-class PlaceCommand : public QUndoCommand
+// A subtile laid on one space. Keeps the space as it was and the subtile's own
+// 144 x 144 pixels, never the tileset they came from, which a reload or an
+// edit may replace.
+class PlaceCommand : public UndoStep
 {
 public:
-    struct Subtile {
-        QImage tileset;
-        int column;
-        int row;
-        TransparencySetting setting;
-    };
-
-    // speed is the space's speed value after the placement.
-    PlaceCommand(Workspace &workspace, QPoint space, Subtile subtile, QString speed);
+    // subtile: the pixels laid, shared between placements of the same subtile;
+    // speed: the space's speed value after the placement.
+    PlaceCommand(Workspace &workspace, QPoint space, QImage subtile, const TransparencySetting &setting,
+                 QString speed);
 
     void redo() override;
     void undo() override;
+    qint64 bytes() const override;
 
 private:
     Workspace &m_workspace;
     QPoint m_space;
-    Subtile m_subtile;
+    QImage m_subtile;
+    TransparencySetting m_setting;
     QImage m_before;
     QString m_speedBefore;
     QString m_speedAfter;

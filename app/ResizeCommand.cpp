@@ -3,13 +3,11 @@
 #include "app/Workspace.h"
 
 ResizeCommand::ResizeCommand(Workspace &workspace, int columns, int rows)
-    : QUndoCommand(QStringLiteral("Size"))
-    , m_workspace(workspace)
+    : m_workspace(workspace)
     , m_before(workspace.maptile().columns(), workspace.maptile().rows())
     , m_after(columns, rows)
+    , m_cutOff(workspace.maptile().master(), m_after)
 {
-    if (columns < m_before.width() || rows < m_before.height())
-        m_cutOff = workspace.maptile().master();
 }
 
 void ResizeCommand::redo()
@@ -19,8 +17,10 @@ void ResizeCommand::redo()
 
 void ResizeCommand::undo()
 {
-    if (m_cutOff.isNull())
-        m_workspace.putSize(m_before.width(), m_before.height());
-    else
-        m_workspace.putMaster(m_cutOff);
+    m_workspace.putMaster(m_cutOff.restore(m_workspace.maptile().master()));
+}
+
+qint64 ResizeCommand::bytes() const
+{
+    return sizeof(*this) + m_cutOff.bytes();
 }

@@ -1,24 +1,26 @@
 #pragma once
 
-#include <QImage>
+#include "app/RemovedSpaces.h"
+#include "app/UndoStep.h"
+
 #include <QSize>
-#include <QUndoCommand>
 
 class Workspace;
 
 // A size chosen in the size list. Only a shrink loses pixels, so only then
-// is the maptile kept as it was.
-class ResizeCommand : public QUndoCommand
+// are the spaces it cut off kept.
+class ResizeCommand : public UndoStep
 {
 public:
     ResizeCommand(Workspace &workspace, int columns, int rows);
 
     void redo() override;
     void undo() override;
+    qint64 bytes() const override;
 
 private:
     Workspace &m_workspace;
     QSize m_before;
     QSize m_after;
-    QImage m_cutOff;
+    RemovedSpaces m_cutOff;
 };

@@ -3,8 +3,7 @@
 #include "app/Workspace.h"
 
 SpeedValueCommand::SpeedValueCommand(Workspace &workspace, QPoint space, QString value)
-    : QUndoCommand(QStringLiteral("Speed value"))
-    , m_workspace(workspace)
+    : m_workspace(workspace)
     , m_space(space)
     , m_before(workspace.maptile().speedValue(space.x(), space.y()))
     , m_after(std::move(value))
@@ -19,4 +18,9 @@ void SpeedValueCommand::redo()
 void SpeedValueCommand::undo()
 {
     m_workspace.putSpeedValue(m_space, m_before);
+}
+
+qint64 SpeedValueCommand::bytes() const
+{
+    return sizeof(*this) + (m_before.size() + m_after.size()) * qsizetype(sizeof(QChar));
 }

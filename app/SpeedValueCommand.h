@@ -1,19 +1,21 @@
 #pragma once
 
+#include "app/UndoStep.h"
+
 #include <QPoint>
 #include <QString>
-#include <QUndoCommand>
 
 class Workspace;
 
 // A speed value chosen from the list for one space.
-class SpeedValueCommand : public QUndoCommand
+class SpeedValueCommand : public UndoStep
 {
 public:
     SpeedValueCommand(Workspace &workspace, QPoint space, QString value);
 
     void redo() override;
     void undo() override;
+    qint64 bytes() const override;
 
 private:
     Workspace &m_workspace;

@@ -1,8 +1,7 @@
 #include "app/TextCommand.h"
 
 TextCommand::TextCommand(Workspace &workspace, Workspace::TextBox box, QString text)
-    : QUndoCommand(box == Workspace::MapNumBox ? QStringLiteral("Maptile number") : QStringLiteral("Designer"))
-    , m_workspace(workspace)
+    : m_workspace(workspace)
     , m_box(box)
     , m_typingStep(workspace.typingStep())
     , m_before(workspace.text(box))
@@ -20,18 +19,16 @@ void TextCommand::undo()
     m_workspace.putText(m_box, m_before);
 }
 
-int TextCommand::id() const
+qint64 TextCommand::bytes() const
 {
-    return 1 + m_box;
+    return sizeof(*this) + (m_before.size() + m_after.size()) * qsizetype(sizeof(QChar));
 }
 
-bool TextCommand::mergeWith(const QUndoCommand *other)
+bool TextCommand::mergeWith(const UndoStep &next)
 {
-    const auto *next = static_cast<const TextCommand *>(other);
-    if (next->m_typingStep != m_typingStep)
+    const auto *text = dynamic_cast<const TextCommand *>(&next);
+    if (!text || text->m_box != m_box || text->m_typingStep != m_typingStep)
         return false;
-    m_after = next->m_after;
-    // Typed and taken back again: the step is dropped.
-    setObsolete(m_after == m_before);
+    m_after = text->m_after;
     return true;
 }

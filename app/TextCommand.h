@@ -1,20 +1,20 @@
 #pragma once
 
+#include "app/UndoStep.h"
 #include "app/Workspace.h"
-
-#include <QUndoCommand>
 
 // Typing in the maptile number or designer box. Keystrokes in one box merge
 // into one step until the box loses the focus.
-class TextCommand : public QUndoCommand
+class TextCommand : public UndoStep
 {
 public:
     TextCommand(Workspace &workspace, Workspace::TextBox box, QString text);
 
     void redo() override;
     void undo() override;
-    int id() const override;
-    bool mergeWith(const QUndoCommand *other) override;
+    qint64 bytes() const override;
+    bool mergeWith(const UndoStep &next) override;
+    bool changesNothing() const override { return m_after == m_before; }
 
 private:
     Workspace &m_workspace;

@@ -39,8 +39,6 @@ Workspace::Workspace(QObject *parent)
     // Slots D and H start keyed, for object sets drawn on a background colour.
     m_slots[3].transparency = TransparencySetting(QStringLiteral("1"));
     m_slots[7].transparency = TransparencySetting(QStringLiteral("1"));
-    // About 60 MB of placements; older steps are forgotten.
-    m_undoStack.setUndoLimit(1000);
     m_buttonRefs = {SubtileRef{0, 6, 0}, SubtileRef{0, 6, 3}, SubtileRef{0, 1, 1}};
     for (QImage &image : m_buttonImages) {
         image = QImage(ViewSpaceSize, ViewSpaceSize, RasterOps::Format);
@@ -240,13 +238,24 @@ void Workspace::place(int buttonCode, QPoint space)
     QString speed = m_maptile.speedValue(space.x(), space.y());
     if (m_autoNumber && Maptile::inSpeedTable(space.x(), space.y()))
         speed = getTileData(ref.slot, ref.column, ref.row);
+    m_history.push(
+        std::make_unique<PlaceCommand>(*this, space, placedSubtile(ref), m_slots[ref.slot].transparency, speed));
+}
+
+QImage Workspace::placedSubtile(const SubtileRef &ref)
+{
+    std::erase_if(m_placedSubtiles, [](const auto &entry) { return entry.second.isDetached(); });
     const TilesetSlot &slot = m_slots[ref.slot];
-    m_undoStack.push(new PlaceCommand(*this, space, {slot.fullImage(), ref.column, ref.row, slot.transparency}, speed));
+    QImage &subtile = m_placedSubtiles[{slot.fullImage().cacheKey(), ref.column, ref.row}];
+    // An opaque subtile in three bytes a pixel, exactly.
+    if (subtile.isNull())
+        subtile = slot.subtile(ref.column, ref.row).convertToFormat(QImage::Format_RGB888);
+    return subtile;
 }
 
 void Workspace::chooseSpeedValue(QPoint space, const QString &value)
 {
-    m_undoStack.push(new SpeedValueCommand(*this, space, value));
+    m_history.push(std::make_unique<SpeedValueCommand>(*this, space, value));
 }
 
 void Workspace::setSize(int columns, int rows)
@@ -254,23 +263,23 @@ void Workspace::setSize(int columns, int rows)
     if (columns == m_maptile.columns() && rows == m_maptile.rows())
         paintNum();
     else
-        m_undoStack.push(new ResizeCommand(*this, columns, rows));
+        m_history.push(std::make_unique<ResizeCommand>(*this, columns, rows));
 }
 
 void Workspace::blankMaptile(int columns, int rows)
 {
-    m_undoStack.push(new ClearCommand(*this, columns, rows));
+    m_history.push(std::make_unique<ClearCommand>(*this, columns, rows));
 }
 
 void Workspace::openImage(const QImage &image)
 {
-    m_undoStack.push(new OpenImageCommand(*this, image));
+    m_history.push(std::make_unique<OpenImageCommand>(*this, image));
 }
 
 void Workspace::setText(TextBox box, const QString &text)
 {
     if (text != m_texts[box])
-        m_undoStack.push(new TextCommand(*this, box, text));
+        m_history.push(std::make_unique<TextCommand>(*this, box, text));
 }
 
 void Workspace::undo()
@@ -285,19 +294,19 @@ void Workspace::redo()
 
 void Workspace::replay(bool forward)
 {
-    if (forward ? !m_undoStack.canRedo() : !m_undoStack.canUndo())
+    if (forward ? !m_history.canRedo() : !m_history.canUndo())
         return;
     endTypingStep();
-    forward ? m_undoStack.redo() : m_undoStack.undo();
+    forward ? m_history.redo() : m_history.undo();
     m_maptileChanged = true;
 }
 
-void Workspace::putSubtile(QPoint space, const QImage &tileset, int column, int row,
-                           const TransparencySetting &setting, const QString &speed)
+void Workspace::putSubtile(QPoint space, const QImage &subtile, const TransparencySetting &setting,
+                           const QString &speed)
 {
     m_maptileChanged = true;
     m_maptile.setSpeedValue(space.x(), space.y(), speed);
-    m_maptile.composite(tileset, column, row, space, setting);
+    m_maptile.composite(subtile, 0, 0, space, setting);
     paintNum();
 }
 

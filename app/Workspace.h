@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/UndoHistory.h"
 #include "maptile/Maptile.h"
 #include "maptile/MaptileOverlays.h"
 #include "tilesets/SubtileRef.h"
@@ -7,10 +8,11 @@
 
 #include <QImage>
 #include <QObject>
-#include <QUndoStack>
 
 #include <array>
 #include <functional>
+#include <map>
+#include <tuple>
 
 // The editor's run-wide state and the one place edits go through: the eight
 // tileset slots, the subtiles on the three mouse buttons, the maptile with its
@@ -113,7 +115,7 @@ public:
     void setText(TextBox box, const QString &text);
 
     // Undo and redo of the maptile's changes; either marks the maptile changed.
-    QUndoStack &undoStack() { return m_undoStack; }
+    UndoHistory &history() { return m_history; }
     void undo();
     void redo();
     // Typing in a text box stays one step until this is called (the box lost the focus).
@@ -121,8 +123,7 @@ public:
     int typingStep() const { return m_typingStep; }
 
     // What the undo steps carry out. Each redraws; none records a step.
-    void putSubtile(QPoint space, const QImage &tileset, int column, int row, const TransparencySetting &setting,
-                    const QString &speed);
+    void putSubtile(QPoint space, const QImage &subtile, const TransparencySetting &setting, const QString &speed);
     void putSpace(QPoint space, const QImage &pixels, const QString &speed);
     void putSpeedValue(QPoint space, const QString &value);
     void putSize(int columns, int rows);
@@ -153,8 +154,10 @@ signals:
     void sizeChosen(int columns, int rows);
 
 private:
-    // One step back or forward through the undo stack.
+    // One step back or forward through the history.
     void replay(bool forward);
+    // The pixels of a subtile for a placement, shared with earlier placements of it.
+    QImage placedSubtile(const SubtileRef &ref);
 
     std::array<TilesetSlot, Geometry::SlotCount> m_slots;
     std::array<SubtileRef, ButtonCount> m_buttonRefs;
@@ -166,6 +169,8 @@ private:
     QImage m_view;
     bool m_maptileChanged = false;
     bool m_autoNumber = true;
-    QUndoStack m_undoStack;
+    UndoHistory m_history;
+    // By the tileset's cache key, column and row; an entry nothing else holds is dropped.
+    std::map<std::tuple<qint64, int, int>, QImage> m_placedSubtiles;
     int m_typingStep = 0;
 };

@@ -5,6 +5,7 @@ Small, valid and slightly odd files of every kind the targets read, so that
 the fuzzer starts from the parsers' interesting paths instead of from nothing.
 Run it again after changing it; the files it writes are kept in the repository.
 """
+import gzip
 import pathlib
 import struct
 import zlib
@@ -68,11 +69,13 @@ def png_chunk(kind, data):
     return struct.pack(">I", len(data)) + kind + data + struct.pack(">I", zlib.crc32(kind + data))
 
 
-def png(width, height, colour_type, rows, extra=b""):
-    bits_per_pixel = {2: 3, 3: 1, 6: 4, 0: 1}[colour_type]
-    raw = b"".join(b"\0" + row[:width * bits_per_pixel] for row in rows)
-    return (b"\x89PNG\r\n\x1a\n" + png_chunk(b"IHDR", struct.pack(">IIBBBBB", width, height, 8, colour_type, 0, 0, 0))
-            + extra + png_chunk(b"IDAT", zlib.compress(raw)) + png_chunk(b"IEND", b""))
+def png(width, height, colour_type, rows, extra=b"", depth=8, interlace=0):
+    channels = {2: 3, 3: 1, 6: 4, 0: 1, 4: 2}[colour_type]
+    row_bytes = (width * channels * depth + 7) // 8
+    raw = b"".join(b"\0" + row[:row_bytes] for row in rows)
+    header = struct.pack(">IIBBBBB", width, height, depth, colour_type, 0, 0, interlace)
+    return (b"\x89PNG\r\n\x1a\n" + png_chunk(b"IHDR", header) + extra + png_chunk(b"IDAT", zlib.compress(raw))
+            + png_chunk(b"IEND", b""))
 
 
 def pngs():
@@ -81,6 +84,114 @@ def pngs():
     plte = png_chunk(b"PLTE", b"\0\0\0\xff\xff\xff\x80\x20\x10")
     trns = png_chunk(b"tRNS", b"\xff\x00")
     write("fuzz_tileset", "palette.png", png(3, 2, 3, [b"\0\1\2", b"\2\1\0"], plte + trns))
+    # Sixteen bits a channel decode to eight bytes a pixel; grey with alpha; one bit a pixel.
+    write("fuzz_tileset", "deep.png", png(3, 2, 6, [bytes(range(24)), bytes(range(24, 48))], depth=16))
+    write("fuzz_tileset", "grey_alpha.png", png(2, 2, 4, [b"\x10\xff\x80\x40", b"\xf0\0\x20\x80"]))
+    # An interlaced picture is filtered pass by pass: one byte a row of each pass, all filter 0.
+    write("fuzz_tileset", "interlaced.png",
+          b"\x89PNG\r\n\x1a\n" + png_chunk(b"IHDR", struct.pack(">IIBBBBB", 2, 2, 1, 0, 0, 0, 1))
+          + png_chunk(b"IDAT", zlib.compress(b"\0\x80\0\x80\0\xc0")) + png_chunk(b"IEND", b""))
+    # A frame in a multiple-image network graphic: its own header, then the chunks of a picture.
+    mhdr = png_chunk(b"MHDR", struct.pack(">7I", 4, 3, 1, 1, 1, 1, 1))
+    picture = png(4, 3, 2, [bytes(range(y * 12, y * 12 + 12)) for y in range(3)])[8:]
+    write("fuzz_tileset", "frame.mng", b"\x8aMNG\r\n\x1a\n" + mhdr + picture + png_chunk(b"MEND", b""))
+
+
+# --- the other formats of Qt's image plugins ---------------------------------
+
+def netpbm():
+    write("fuzz_tileset", "text.ppm", b"P3\n# two by two\n2 2\n255\n255 0 0  0 255 0\n0 0 255  255 255 255\n")
+    write("fuzz_tileset", "raw.ppm", b"P6\n3 1\n65535\n" + bytes(range(18)))
+    write("fuzz_tileset", "raw.pgm", b"P5 4 2 15\n" + bytes([0, 5, 10, 15, 15, 10, 5, 0]))
+    write("fuzz_tileset", "text.pbm", b"P1\n5 2\n1 0 1 0 1\n0 1 0 1 0\n")
+    write("fuzz_tileset", "raw.pbm", b"P4\n9 2\n" + bytes([0xAA, 0x80, 0x55, 0x00]))
+
+
+def x11():
+    write("fuzz_tileset", "mark.xbm", b"#define mark_width 9\n#define mark_height 2\n"
+          b"static unsigned char mark_bits[] = {\n 0xff, 0x01, 0x55, 0x00 };\n")
+    write("fuzz_tileset", "mark.xpm", b'/* XPM */\nstatic char *mark[] = {\n"3 2 3 1",\n"  c None",\n'
+          b'". c #ff0000",\n"# c blue",\n" .#",\n"#. "\n};\n')
+
+
+def tga():
+    # Uncompressed true colour, the one kind Qt reads, known by its footer. An identification
+    # field keeps the header from starting as an icon directory does.
+    header = struct.pack("<BBBHHBHHHHBB", 4, 0, 2, 0, 0, 0, 0, 0, 2, 2, 24, 0) + b"tile"
+    write("fuzz_tileset", "plain.tga", header + bytes(range(12)) + b"\0" * 8 + b"TRUEVISION-XFILE.\0")
+
+
+def wbmp():
+    write("fuzz_tileset", "mark.wbmp", b"\0\0\x0a\x02" + b"\xaa\x80\x55\x40")
+
+
+def ico():
+    # One bitmap picture (its mask after it) and one PNG picture, in an icon and a cursor.
+    bitmap = dib(2, 4, bits=32)  # twice the picture's height: the mask rows follow its own
+    picture = png(2, 2, 6, [b"\xff\0\0\x80\0\xff\0\xff", b"\0\0\xff\0\xff\xff\xff\x40"])
+    def directory(kind, images):
+        out, offset = struct.pack("<HHH", 0, kind, len(images)), 6 + 16 * len(images)
+        for width, height, data in images:
+            out += struct.pack("<BBBBHHII", width, height, 0, 0, 1, 32, len(data), offset)
+            offset += len(data)
+        return out + b"".join(data for _, _, data in images)
+    write("fuzz_tileset", "two.ico", directory(1, [(2, 2, bitmap), (2, 2, picture)]))
+    write("fuzz_tileset", "arrow.cur", directory(2, [(2, 2, bitmap)]))
+
+
+def icns():
+    # A PNG element, and an old-style run-length coded 16 x 16 one with its mask.
+    picture = png(4, 3, 2, [bytes(range(y * 12, y * 12 + 12)) for y in range(3)])
+    channel = b"\xfd\x11\xfc\x22\x00\x33"  # runs of 128 and 127 pixels, then one literal: 256
+    elements = [(b"ic07", picture), (b"is32", channel * 3), (b"s8mk", b"\xff" * 256)]
+    body = b"".join(kind + struct.pack(">I", 8 + len(data)) + data for kind, data in elements)
+    write("fuzz_tileset", "two.icns", b"icns" + struct.pack(">I", 8 + len(body)) + body)
+
+
+def tiffs():
+    # Little-endian, uncompressed RGB in one strip; big-endian, PackBits-coded grey.
+    def tiff(order, width, height, samples, bits, compression, photometric, data):
+        entries = [(256, 3, 1, width), (257, 3, 1, height), (258, 3, 1, bits), (259, 3, 1, compression),
+                   (262, 3, 1, photometric), (273, 4, 1, 8), (277, 3, 1, samples), (278, 3, 1, height),
+                   (279, 4, 1, len(data))]
+        ifd_at = 8 + len(data) + len(data) % 2
+        ifd = struct.pack(order + "H", len(entries))
+        for tag, kind, count, value in entries:
+            packed = struct.pack(order + "H", value) + b"\0\0" if kind == 3 else struct.pack(order + "I", value)
+            ifd += struct.pack(order + "HHI", tag, kind, count) + packed
+        magic = b"II*\0" if order == "<" else b"MM\0*"
+        return magic + struct.pack(order + "I", ifd_at) + data + b"\0" * (len(data) % 2) + ifd + b"\0\0\0\0"
+    write("fuzz_tileset", "rgb.tif", tiff("<", 3, 2, 3, 8, 1, 2, bytes(range(18))))
+    write("fuzz_tileset", "packbits.tif", tiff(">", 4, 2, 1, 8, 32773, 1, b"\xfd\x40" + b"\x03\x01\x02\x03\x04"))
+
+
+def svgs():
+    drawing = (b'<svg xmlns="http://www.w3.org/2000/svg" width="40" height="30" viewBox="0 0 40 30">'
+               b'<rect x="2" y="2" width="20" height="10" fill="#c02020"/>'
+               b'<circle cx="28" cy="18" r="8" fill="none" stroke="blue" stroke-width="2"/>'
+               b'<path d="M2 28 L20 16 Q30 28 38 4 Z" fill="green" opacity="0.5"/>'
+               b'<text x="4" y="26" font-size="8">Crypt</text></svg>\n')
+    write("fuzz_tileset", "shapes.svg", drawing)
+    write("fuzz_tileset", "gradient.svg",
+          b'<?xml version="1.0"?>\n<svg xmlns="http://www.w3.org/2000/svg" width="16" height="16">'
+          b'<defs><linearGradient id="g"><stop offset="0" stop-color="red"/><stop offset="1" stop-color="#00f"/>'
+          b'</linearGradient></defs><rect width="16" height="16" fill="url(#g)"/>'
+          b'<use href="#g"/><g transform="rotate(30 8 8)"><ellipse cx="8" cy="8" rx="6" ry="3"/></g></svg>\n')
+    write("fuzz_tileset", "shapes.svgz", gzip.compress(drawing, mtime=0))
+
+
+# Written by Qt's encoder: a 4 x 3 colour picture, lossless and at quality 50.
+WEBP_LOSSLESS = bytes.fromhex(
+    "524946463e000000574542505650384c310000002f038000005f40906d33ac03d5dfe20ec3231048f2271b619cf9ef41"
+    "0ab0bb000401244a29a430dc0a2b8c1ad1ffa02e0700")
+WEBP_LOSSY = bytes.fromhex(
+    "524946464a00000057454250565038203e0000007002009d012a0400030002c04c25b002744c807a00648002cdacbc2c"
+    "00fdb71c6b93fe17921396f6b64dd25a147ec9dd9718f4465cc6137a3cf201208000")
+
+
+def webps():
+    write("fuzz_tileset", "lossless.webp", WEBP_LOSSLESS)
+    write("fuzz_tileset", "lossy.webp", WEBP_LOSSY)
 
 
 def lzw_uncompressed(pixels, min_code_size=2):
@@ -250,4 +361,13 @@ if __name__ == "__main__":
     pngs()
     gifs()
     jpegs()
+    netpbm()
+    x11()
+    tga()
+    wbmp()
+    ico()
+    icns()
+    tiffs()
+    svgs()
+    webps()
     metafiles()

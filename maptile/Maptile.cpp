@@ -75,10 +75,24 @@ void Maptile::composite(const QImage &tileset, int column, int row, QPoint space
 
 void Maptile::setImage(const QImage &image)
 {
+    m_master = cutToSpaces(image);
+    clearSpeedValues();
+}
+
+QImage Maptile::cutToSpaces(const QImage &image)
+{
     const int cols = std::min(image.width() / SpaceSize, int(Geometry::MaxColumns));
     const int rws = std::min(image.height() / SpaceSize, int(Geometry::MaxRows));
-    m_master = RasterOps::toWorkFormat(image.copy(0, 0, cols * SpaceSize, rws * SpaceSize));
-    clearSpeedValues();
+    return RasterOps::toWorkFormat(image.copy(0, 0, cols * SpaceSize, rws * SpaceSize));
+}
+
+qint64 Maptile::speedBytes(const SpeedValues &values)
+{
+    qint64 total = sizeof(values);
+    for (const auto &column : values)
+        for (const QString &value : column)
+            total += value.size() * qsizetype(sizeof(QChar));
+    return total;
 }
 
 QImage Maptile::spacePixels(QPoint space) const

@@ -44,6 +44,10 @@ public:
     // The master becomes image, cut to whole spaces and to at most 5 x 6;
     // speed values are cleared.
     void setImage(const QImage &image);
+    // The part of image that setImage makes the master, in the work format.
+    static QImage cutToSpaces(const QImage &image);
+    // Memory the texts of values take.
+    static qint64 speedBytes(const SpeedValues &values);
 
     // The 144 x 144 pixels of one space, and putting them back (for undo).
     QImage spacePixels(QPoint space) const;

@@ -2,6 +2,7 @@
 
 #include "app/Workspace.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFileInfo>
 #include <QImageWriter>
@@ -57,25 +58,37 @@ QString MaptileSaver::write(const QImage &image, const QString &path, Format for
     if (!info.absoluteDir().exists())
         return describe(path, QStringLiteral("the folder does not exist"));
 
+    QImage out = image;
+    out.setDotsPerMeterX(DotsPerMeter);
+    out.setDotsPerMeterY(DotsPerMeter);
+
+    // Encoded in memory first: an encoder that meets a short write at a full
+    // disk gives up without the system's reason, while the write loop below
+    // goes on to the write that fails and reports why.
+    QByteArray encoded;
+    QBuffer buffer(&encoded);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, writerFormat(format));
+    if (format == Format::Jpeg) {
+        writer.setQuality(std::clamp(jpeg.quality, 1, 100));
+        writer.setProgressiveScanWrite(jpeg.progressive);
+    }
+    if (!writer.write(out))
+        return describe(path, writer.errorString());
+
     // Unbuffered, so that a full disk is noticed by the write that meets it
     // and not lost in a final flush.
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return describe(path, file.errorString());
-
-    QImage out = image;
-    out.setDotsPerMeterX(DotsPerMeter);
-    out.setDotsPerMeterY(DotsPerMeter);
-
-    QImageWriter writer(&file, writerFormat(format));
-    if (format == Format::Jpeg) {
-        writer.setQuality(std::clamp(jpeg.quality, 1, 100));
-        writer.setProgressiveScanWrite(jpeg.progressive);
-    }
-    if (!writer.write(out)) {
-        const QString reason = file.error() != QFileDevice::NoError ? file.errorString() : writer.errorString();
-        file.cancelWriting();
-        return describe(path, reason);
+    for (qint64 written = 0; written < encoded.size();) {
+        const qint64 n = file.write(encoded.constData() + written, encoded.size() - written);
+        if (n <= 0) {
+            const QString reason = file.errorString();
+            file.cancelWriting();
+            return describe(path, reason);
+        }
+        written += n;
     }
     if (!file.commit())
         return describe(path, file.errorString());

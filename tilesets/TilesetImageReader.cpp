@@ -13,6 +13,7 @@
 
 #include <png.h>
 
+#include <algorithm>
 #include <csetjmp>
 #include <cstring>
 #include <future>
@@ -21,6 +22,9 @@
 #include <vector>
 
 namespace {
+
+// libpng's limit on either side of a picture it reads.
+constexpr qint64 PngMaxSide = 1'000'000;
 
 QString describe(const QString &path, const QString &reason)
 {
@@ -113,9 +117,43 @@ BmpLayout bmpLayout(const QByteArray &bytes)
     return layout;
 }
 
+// The largest picture the headers of a PNG or MNG file declare, read directly:
+// libpng will not report a side over its limit, and an MNG's frame size says
+// nothing of the pictures inside it, which its decoder takes as they come.
+std::pair<qint64, qint64> largestDeclaredPicture(const QByteArray &bytes)
+{
+    std::pair<qint64, qint64> largest{0, 0};
+    const char *p = bytes.constData();
+    for (qint64 at = 8; at + 16 <= bytes.size();) {
+        const qint64 length = qFromBigEndian<quint32>(p + at);
+        const QByteArrayView type(p + at + 4, 4);
+        if ((type == "IHDR" || type == "JHDR") && length >= 8) {
+            const qint64 width = qFromBigEndian<quint32>(p + at + 8), height = qFromBigEndian<quint32>(p + at + 12);
+            // Each side is below 2^32, so the products fit an unsigned 64-bit number.
+            if (quint64(width) * quint64(height) > quint64(largest.first) * quint64(largest.second))
+                largest = {width, height};
+        }
+        at += 12 + length;
+    }
+    return largest;
+}
+
+// Qt's reader goes on past an information header of a size no BMP has, and
+// hands back a picture of uninitialised memory.
+bool bmpHeaderUnknown(const QByteArray &bytes)
+{
+    static constexpr quint32 Known[]{12, 16, 40, 52, 56, 64, 108, 124};
+    return bytes.size() < 18
+        || std::ranges::find(Known, qFromLittleEndian<quint32>(bytes.constData() + 14)) == std::end(Known);
+}
+
 bool bmpEndsEarly(const QByteArray &bytes)
 {
     const BmpLayout l = bmpLayout(bytes);
+    // Pixels said to start beyond the end are missing whatever the layout; Qt
+    // would leave the picture uninitialised.
+    if (l.pixelOffset >= bytes.size())
+        return true;
     // Run-length coded rows have no fixed size; plain and bit-field rows do.
     const bool fixedRows = l.compression == 0 || l.compression == 3 || l.compression == 6;
     if (!fixedRows || l.width == 0 || l.width > 1'000'000 || l.height > 1'000'000 || l.bitsPerPixel <= 0
@@ -328,7 +366,8 @@ QList<QImage> TilesetImageReader::readAll(const QStringList &paths, QStringList 
     return images;
 }
 
-QImage TilesetImageReader::read(const QString &path, QString *error, QSize keep, QSize *pictureSize)
+QImage TilesetImageReader::read(const QString &path, QString *error, QSize keep, QSize *pictureSize,
+                                int metafileTimeLimitMs)
 {
     const QFileInfo info(path);
     if (!info.exists()) {
@@ -366,7 +405,7 @@ QImage TilesetImageReader::read(const QString &path, QString *error, QSize keep,
 
     if (isMetafile(path, bytes.left(64))) {
         QString reason;
-        const QImage image = WmfRenderer::render(path, &reason);
+        const QImage image = WmfRenderer::render(path, &reason, metafileTimeLimitMs);
         if (image.isNull()) {
             *error = describe(path, reason);
             return {};
@@ -383,30 +422,52 @@ QImage TilesetImageReader::read(const QString &path, QString *error, QSize keep,
         *error = describe(path, QStringLiteral("it is not a picture in a format the program reads"));
         return {};
     }
+    if (format == "bmp" && bmpHeaderUnknown(bytes)) {
+        *error = describe(path, QStringLiteral("the picture is damaged"));
+        return {};
+    }
     // Refuse from the header alone, before the decoder asks for the memory. Qt
-    // gives no size for a BMP too large for it; its header still tells.
+    // gives no size for a BMP or PNG too large for it, and only the frame's for
+    // an MNG, whose decoder allocates whatever its pictures declare; the headers
+    // still tell.
     const QSize declared = reader.size();
     qint64 width = declared.width(), height = declared.height();
+    bool decoderRefusesSize = false;
     if (width <= 0 && format == "bmp") {
         const BmpLayout layout = bmpLayout(bytes);
         width = layout.width;
         height = layout.height;
+    } else if ((width <= 0 && format == "png") || format == "mng") {
+        const auto [w, h] = largestDeclaredPicture(bytes);
+        if (quint64(w) * quint64(h) > quint64(std::max<qint64>(width, 0)) * quint64(std::max<qint64>(height, 0))) {
+            width = w;
+            height = h;
+        }
+        decoderRefusesSize = format == "png" && (width > PngMaxSide || height > PngMaxSide);
     }
     if (pictureSize && width > 0 && height > 0)
         *pictureSize = QSize(int(std::min<qint64>(width, INT_MAX)), int(std::min<qint64>(height, INT_MAX)));
+    // PNG and TIFF pictures of 16 bits a channel decode to eight bytes a pixel.
+    // Only those two are asked: Qt's JPEG reader answers with garbage for a damaged header.
+    const QImage::Format decodedFormat =
+        format == "png" || format == "tiff" ? reader.imageFormat() : QImage::Format_Invalid;
+    const qint64 bytesPerPixel = decodedFormat == QImage::Format_Invalid
+                                   ? 4
+                                   : std::max(4, QImage::toPixelFormat(decodedFormat).bitsPerPixel() / 8);
     // Only the top-left part of a larger picture is wanted: the decoder is
     // made to hold no more than that where its format allows.
     const bool part = keep.isValid() && width > 0 && height > 0 && (width > keep.width() || height > keep.height());
     const QSize kept(int(std::min<qint64>(width, keep.width())), int(std::min<qint64>(height, keep.height())));
     QByteArray bmpBytes;
-    // Headers may claim up to 2^31 pixels each way: no product of both times four.
-    qint64 heldBytes = width > 0 && height > 0 && width > std::numeric_limits<qint64>::max() / 4 / height
+    // Headers may claim up to 2^31 pixels each way: no product of both times the pixel size.
+    qint64 heldBytes = width > 0 && height > 0 && width > std::numeric_limits<qint64>::max() / bytesPerPixel / height
                            ? std::numeric_limits<qint64>::max()
-                           : width * height * 4;
+                           : width * height * bytesPerPixel;
     if (part) {
         if ((format == "jpeg" || format == "jpg") && !jpegIsProgressive(bytes)) {
             heldBytes = qint64(kept.width()) * kept.height() * 4;
         } else if (format == "png") {
+            // Read row by row, scaled to eight bits a channel.
             const bool interlaced = bytes.size() > 28 && bytes[28] != 0;
             heldBytes = qint64(kept.width()) * kept.height() * 4 + width * 4 * (interlaced ? kept.height() + 1 : 1);
         } else if (format == "bmp" && !(bmpBytes = bmpPart(bytes, kept)).isEmpty()) {
@@ -414,7 +475,8 @@ QImage TilesetImageReader::read(const QString &path, QString *error, QSize keep,
         }
     }
     const qint64 limit = qint64(AllocationLimitMb) * 1024 * 1024;
-    if (width > 0 && height > 0 && (heldBytes > limit || (part && width * height > MaxPartPixels))) {
+    if (width > 0 && height > 0
+        && (decoderRefusesSize || heldBytes > limit || (part && width * height > MaxPartPixels))) {
         *error = describe(path, QStringLiteral("the picture is too large (%1 x %2 pixels)").arg(width).arg(height));
         return {};
     }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "tilesets/WmfRenderer.h"
+
 #include <QImage>
 #include <QList>
 #include <QString>
@@ -25,8 +27,10 @@ public:
     // error set to a sentence that names the file and the reason. With keep
     // given, only the picture's top-left part of at most that size is read,
     // which lets JPEG, PNG and BMP pictures far larger than the memory limit
-    // open; pictureSize, when given, receives the whole picture's size.
-    static QImage read(const QString &path, QString *error, QSize keep = {}, QSize *pictureSize = nullptr);
+    // open; pictureSize, when given, receives the whole picture's size. A
+    // metafile that takes longer than metafileTimeLimitMs to draw is refused.
+    static QImage read(const QString &path, QString *error, QSize keep = {}, QSize *pictureSize = nullptr,
+                       int metafileTimeLimitMs = WmfRenderer::TimeLimitMs);
     // The whole picture: the form a reading process is handed.
     static QImage readWhole(const QString &path, QString *error) { return read(path, error); }
     // Reads several files side by side, one thread each; errors[i] belongs to paths[i].

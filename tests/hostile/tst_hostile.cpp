@@ -2,9 +2,12 @@
 #include "output/MaptileSaver.h"
 #include "widgets/MainWindowFixture.h"
 
+#include <cerrno>
 #include <csignal>
+#include <cstring>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 using namespace TestImages;
@@ -23,6 +26,18 @@ const QByteArray HugePng("\x89PNG\r\n\x1a\n\0\0\0\x0dIHDR\0\x01\x86\xa0\0\x01\x8
                          "\0\0\0\x08IDATx\x9c\x03\0\0\0\0\x01\x48\x06\x89\xd2\0\0\0\0IEND\xae\x42\x60\x82", 65);
 const QByteArray HugeBmp =
     QByteArray("BM\x36\0\0\0\0\0\0\0\x36\0\0\0\x28\0\0\0\xa0\x86\1\0\xa0\x86\1\0\1\0\x18", 29).leftJustified(54, '\0');
+// As wide as an int allows: libpng will not even report such a size.
+const QByteArray WidestPng("\x89PNG\r\n\x1a\n\0\0\0\x0dIHDR\x7f\xff\xff\xff\0\0\0\x01\x08\x02\0\0\0\x2f\x54\xa4\x8a"
+                           "\0\0\0\x08IDATx\x9c\x03\0\0\0\0\x01\x48\x06\x89\xd2\0\0\0\0IEND\xae\x42\x60\x82", 65);
+// A 4 x 3 animation frame holding a picture declared 255 x 4294908675 pixels, found by fuzzing.
+const QByteArray HugeMng = QByteArray::fromHex(
+    "8a4d4e470d0a1a0a0000001c4d484452000000040000000300000000010002010000000100000001000000012fb717df0000000d"
+    "49484452000000ffffff1b0308020000003b9639910000002f49444154789c636060646266616563e7e0e4e266e0e1e5e31710"
+    "141216000000000000002b969195935750545206001fd70277cd1dadad0000000049454e44ae426082000000004d454e442120f7d5");
+// An information header of 32 MiB and pixels said to start beyond the end, found by fuzzing:
+// decoded as it stands, it gives a picture of uninitialised memory.
+const QByteArray OddBmp = QByteArray::fromHex(
+    "424d2a000000000000001a24000000000002000c020001001800000102030405060708090a0b00000000");
 const QByteArray HugeGif("GIF89a\xff\xff\xff\xff\x80\0\0\0\0\0\xff\xff\xff"
                          ",\0\0\0\0\xff\xff\xff\xff\0\x02\x02\x44\x01\0;", 35);
 
@@ -79,10 +94,26 @@ private slots:
         const QMap<QString, QByteArray> whole{{"jpg", encoded(picture, "JPG")}, {"png", encoded(picture, "PNG")},
                                               {"bmp", encoded(picture, "BMP")}, {"gif", gif}};
         using enum Kind;
+        // Sixteen bits a channel: fewer pixels than the limit allows, but eight bytes each once decoded.
+        // Made by a child process, so that its 134 MB do not count in this one's peak.
+        const QString deepPath = m_dir.filePath("deep.png");
+        if (const pid_t child = ::fork(); child == 0) {
+            QImage deep(4100, 4100, QImage::Format_RGBX64);
+            deep.fill(Qt::darkGreen);
+            ::_exit(deep.save(deepPath, "PNG") ? 0 : 1);
+        } else {
+            int status = 0;
+            QVERIFY(child > 0 && ::waitpid(child, &status, 0) == child && WIFEXITED(status) && !WEXITSTATUS(status));
+        }
+        const QByteArray deepPng = readAll(deepPath);
         for (auto file = whole.cbegin(); file != whole.cend(); ++file)
             m_inputs.insert("cut." + file.key(), {File, file->left(file->size() / 2), "incomplete"});
         m_inputs.insert({{"no end marker.jpg", {File, whole["jpg"].chopped(2), "incomplete"}},
-                         {"huge.png", {File, HugePng, "too large"}}, {"huge.bmp", {File, HugeBmp, "too large"}},
+                         {"huge.png", {File, HugePng, "too large"}},
+                         {"deep.png", {File, deepPng, "too large (4100 x 4100 pixels)"}},
+                         {"widest.png", {File, WidestPng, "too large (2147483647 x 1 pixels)"}},
+                         {"huge frame.mng", {File, HugeMng, "too large (255 x 4294908675 pixels)"}},
+                         {"odd header.bmp", {File, OddBmp, "damaged"}}, {"huge.bmp", {File, HugeBmp, "too large"}},
                          {"huge.gif", {File, HugeGif, "too large"}}, {"empty.jpg", {File, "", "empty"}},
                          {"notes.jpg", {File, "Walls in B, doors in D.\r\n", "not a picture"}},
                          {"folder.jpg", {Folder, {}, "folder"}}, {"pipe.jpg", {Pipe, {}, "not a picture file"}},
@@ -158,7 +189,7 @@ private slots:
 
     void failedSaveKeepsEverything()
     {
-        for (const QString name : {"earlier.bmp", "earlier.jpg"})
+        for (const QString name : {"earlier.bmp", "earlier.jpg", "earlier.png"})
             writeText(m_dir.filePath(name), "an earlier maptile");
         QVERIFY(QDir().mkpath(m_dir.filePath("read-only")));
         QVERIFY(QFile::setPermissions(m_dir.filePath("read-only"), QFile::ReadOwner | QFile::ExeOwner));
@@ -166,23 +197,29 @@ private slots:
         const QStringList entries = QDir(m_dir.path()).entryList(all);
         // Writes beyond 4 KiB fail on the full disk; permissions do not stop root from writing into a folder.
         const QString readOnly = ::geteuid() ? m_dir.filePath("read-only/m.bmp") : "/proc/m.bmp";
-        const std::pair<QString, bool> saves[]{{m_dir.filePath("folder.jpg"), false}, {"/dev/full", false},
-                                               {readOnly, false}, {m_dir.filePath("earlier.bmp"), true},
-                                               {m_dir.filePath("earlier.jpg"), true}};
+        const QString full = QString::fromLocal8Bit(std::strerror(EFBIG));
+        struct Save { QString path; bool diskFull; QString reason; };
+        const Save saves[]{{m_dir.filePath("folder.jpg"), false, "it is a folder"},
+                           {"/dev/full", false, "not a regular file"},
+                           {readOnly, false, {}},
+                           {m_dir.filePath("earlier.bmp"), true, full},
+                           {m_dir.filePath("earlier.jpg"), true, full},
+                           {m_dir.filePath("earlier.png"), true, full}};
         rlimit normal{};
         getrlimit(RLIMIT_FSIZE, &normal);
         const auto handler = std::signal(SIGXFSZ, SIG_IGN); // a write past the limit fails instead of ending the test
-        for (const auto &[path, diskFull] : saves) {
+        for (const auto &[path, diskFull, reason] : saves) {
             m_window->workspace().setMaptileChanged(true);
             const QVariantList before = snapshot(*m_window);
             const rlimit limit{diskFull ? 4096 : normal.rlim_cur, normal.rlim_max};
             setrlimit(RLIMIT_FSIZE, &limit);
             const QString error = MaptileSaver::save(m_window->workspace(), path); // what the window shows
             setrlimit(RLIMIT_FSIZE, &normal);
-            QVERIFY2(error.contains(path) && snapshot(*m_window) == before, qPrintable(error));
+            QVERIFY2(error.contains(path) && error.contains(reason) && snapshot(*m_window) == before,
+                     qPrintable(error));
             QCOMPARE(QDir(m_dir.path()).entryList(all), entries); // no scratch file left behind
-            QCOMPARE(readAll(m_dir.filePath("earlier.bmp")) + readAll(m_dir.filePath("earlier.jpg")),
-                     "an earlier maptilean earlier maptile");
+            for (const QString name : {"earlier.bmp", "earlier.jpg", "earlier.png"})
+                QCOMPARE(readAll(m_dir.filePath(name)), "an earlier maptile");
         }
         std::signal(SIGXFSZ, handler);
     }
