@@ -136,7 +136,7 @@ private slots:
         w.setTileData(5, data);
         QCOMPARE(w.unsavedSlots(), QList<int>{5});
         QCOMPARE(w.setInfo(5), "HÖHLE BY: ZOË *");
-        QVERIFY(!w.maptileChanged() && w.undoStack().count() == 0);
+        QVERIFY(!w.maptileChanged() && w.history().count() == 0);
         QCOMPARE(w.slot(5).subtile(6, 3), pattern({144, 144}, 3));
 
         // Refused names, and a folder that cannot be written: a reason naming the file, nothing written.
