@@ -13,6 +13,7 @@
 #include "output/MaptileOpener.h"
 #include "output/MaptileSaver.h"
 #include "output/PreviewWindow.h"
+#include "resources/BuiltInPicture.h"
 #include "options/OptionsWindow.h"
 #include "tilesets/ButtonPictureView.h"
 #include "tilesets/PaletteView.h"
@@ -67,12 +68,14 @@ QMessageBox::StandardButton ask(QWidget *owner, const QString &question)
 
 } // namespace
 
-MainWindow::MainWindow(QWidget *parent)
+MainWindow::MainWindow(const QStringList &tilesetFolders, QWidget *parent)
     : QWidget(parent)
+    , m_tilesetFolders(tilesetFolders)
 {
+    m_workspace.readDefaultsAhead(m_tilesetFolders);
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(Title);
-    setWindowIcon(QIcon(QStringLiteral(":/images/cryptwright-64.png")));
+    setWindowIcon(QPixmap::fromImage(BuiltInPicture::load(QStringLiteral(":/images/cryptwright-64.png"))));
     setFixedSize(ClientSize);
     setAutoFillBackground(true);
     QPalette black = QWidget::palette();
@@ -212,7 +215,7 @@ void MainWindow::buildGuide()
 {
     m_guidePicture = new QLabel(this);
     m_guidePicture->setObjectName(QStringLiteral("Image1"));
-    m_guidePicture->setPixmap(QPixmap(QStringLiteral(":/images/guide.png")));
+    m_guidePicture->setPixmap(QPixmap::fromImage(BuiltInPicture::load(QStringLiteral(":/images/guide.png"))));
     m_guidePicture->setGeometry(2, 30, 184, 50);
 
     m_guideLabel = new QLabel(QStringLiteral("Welcome to Cryptwright Version 1.00!"), this);
@@ -308,9 +311,9 @@ void MainWindow::showCentred()
     show();
 }
 
-void MainWindow::startUp(const QStringList &tilesetFolders)
+void MainWindow::startUp()
 {
-    m_workspace.startUp(tilesetFolders, [this](const QString &error) {
+    m_workspace.startUp(m_tilesetFolders, [this](const QString &error) {
         QMessageBox box(QMessageBox::NoIcon, Title, error, QMessageBox::Ok, this);
         box.exec();
     });

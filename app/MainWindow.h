@@ -33,7 +33,10 @@ public:
     static constexpr QSize ClientSize{588, 325};
     static inline const QString Title = QStringLiteral("Cryptwright");
 
-    explicit MainWindow(QWidget *parent = nullptr);
+    // Begins reading the default tilesets from tilesetFolders at once, so the
+    // files decode while the window is built.
+    explicit MainWindow(const QStringList &tilesetFolders = Workspace::defaultTilesetFolders(),
+                        QWidget *parent = nullptr);
 
     // Names, style and font of the application, set before any window exists.
     static void prepareApplication();
@@ -43,7 +46,7 @@ public:
 
     // Loads the defaults and builds the first maptile; failures are reported
     // in message boxes before the window is shown.
-    void startUp(const QStringList &tilesetFolders = Workspace::defaultTilesetFolders());
+    void startUp();
 
     Workspace &workspace() { return m_workspace; }
     PaletteView *palette(int slot) const { return m_palettes.at(slot); }
@@ -92,6 +95,7 @@ private:
     void showSetInfo(int slot);
     QToolButton *iconButton(const QString &name, const QString &icon, QRect geometry, QWidget *parent);
 
+    QStringList m_tilesetFolders;
     Workspace m_workspace;
     GuideHints *m_hints = nullptr;
     QWidget *m_toolbar = nullptr;

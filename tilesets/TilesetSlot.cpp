@@ -59,6 +59,14 @@ void TilesetSlot::buildPalette()
     m_paletteBuilt = true;
 }
 
+void TilesetSlot::takeTileset(const TilesetSlot &other)
+{
+    m_fullImage = other.m_fullImage;
+    m_path = other.m_path;
+    m_palette = other.m_palette;
+    m_paletteBuilt = other.m_paletteBuilt;
+}
+
 void TilesetSlot::replaceSubtile(int column, int row, const QImage &subtile)
 {
     const QRect full(column * SpaceSize, row * SpaceSize, SpaceSize, SpaceSize);

@@ -23,6 +23,8 @@ public:
     void setPicture(const QImage &picture, const QString &path);
     // The palette: the full image at one third with the grid laid over it.
     void buildPalette();
+    // Takes another slot's tileset, path and palette; this slot's settings stay.
+    void takeTileset(const TilesetSlot &other);
     // Replaces one subtile and redraws its palette cell with its grid frame.
     void replaceSubtile(int column, int row, const QImage &subtile);
     QImage subtile(int column, int row) const;
