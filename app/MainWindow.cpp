@@ -114,11 +114,20 @@ MainWindow::~MainWindow()
     delete m_previewWindow;
 }
 
+QIcon MainWindow::svgIcon(const QString &name)
+{
+    // One icon per picture: each is parsed and drawn once, however many buttons show it.
+    auto found = m_icons.constFind(name);
+    if (found == m_icons.constEnd())
+        found = m_icons.insert(name, QIcon(QStringLiteral(":/icons/%1.svg").arg(name)));
+    return *found;
+}
+
 QToolButton *MainWindow::iconButton(const QString &name, const QString &icon, QRect geometry, QWidget *parent)
 {
     auto *button = new QToolButton(parent);
     button->setObjectName(name);
-    button->setIcon(QIcon(QStringLiteral(":/icons/%1.svg").arg(icon)));
+    button->setIcon(svgIcon(icon));
     button->setIconSize(QSize(16, 16));
     button->setGeometry(geometry);
     return button;

@@ -3,6 +3,8 @@
 #include "app/Workspace.h"
 #include "output/MaptilePrinter.h"
 
+#include <QHash>
+#include <QIcon>
 #include <QPointer>
 #include <QWidget>
 
@@ -93,10 +95,12 @@ private:
     void addCommand(const QList<QKeySequence> &keys, const std::function<void()> &run);
     void showPreviewBox(int slot);
     void showSetInfo(int slot);
+    QIcon svgIcon(const QString &name);
     QToolButton *iconButton(const QString &name, const QString &icon, QRect geometry, QWidget *parent);
 
     QStringList m_tilesetFolders;
     Workspace m_workspace;
+    QHash<QString, QIcon> m_icons;
     GuideHints *m_hints = nullptr;
     QWidget *m_toolbar = nullptr;
     QComboBox *m_sizeList = nullptr;

@@ -17,7 +17,8 @@ QImage blank(QSize size)
 }
 
 // Empty slots share one blank tileset and one blank palette; the first drawing
-// into a slot's own copy detaches it. This spares start-up filling eight of each.
+// into a slot's own copy detaches it. This spares start-up filling eight of each,
+// and the blank tileset is only made once an empty slot's tileset is asked for.
 const QImage &blankTileset()
 {
     static const QImage image = blank(Geometry::TilesetSize);
@@ -33,9 +34,13 @@ const QImage &blankPalette()
 } // namespace
 
 TilesetSlot::TilesetSlot()
-    : m_fullImage(blankTileset())
-    , m_palette(blankPalette())
+    : m_palette(blankPalette())
 {
+}
+
+const QImage &TilesetSlot::fullImage() const
+{
+    return m_fullImage.isNull() ? blankTileset() : m_fullImage;
 }
 
 void TilesetSlot::setPicture(const QImage &picture, const QString &path)
@@ -54,7 +59,7 @@ void TilesetSlot::setPicture(const QImage &picture, const QString &path)
 
 void TilesetSlot::buildPalette()
 {
-    RasterOps::plainCopy(m_palette, m_palette.rect(), m_fullImage, m_fullImage.rect());
+    RasterOps::plainCopy(m_palette, m_palette.rect(), fullImage(), fullImage().rect());
     GridPicture::layOver(m_palette);
     m_paletteBuilt = true;
 }
@@ -70,6 +75,8 @@ void TilesetSlot::takeTileset(const TilesetSlot &other)
 void TilesetSlot::replaceSubtile(int column, int row, const QImage &subtile)
 {
     const QRect full(column * SpaceSize, row * SpaceSize, SpaceSize, SpaceSize);
+    if (m_fullImage.isNull())
+        m_fullImage = blankTileset();
     RasterOps::plainCopy(m_fullImage, full, RasterOps::toWorkFormat(subtile), subtile.rect());
     // Redraw the whole palette so the edited cell keeps its frame like the others.
     buildPalette();
@@ -77,5 +84,5 @@ void TilesetSlot::replaceSubtile(int column, int row, const QImage &subtile)
 
 QImage TilesetSlot::subtile(int column, int row) const
 {
-    return m_fullImage.copy(column * SpaceSize, row * SpaceSize, SpaceSize, SpaceSize);
+    return fullImage().copy(column * SpaceSize, row * SpaceSize, SpaceSize, SpaceSize);
 }

@@ -14,7 +14,7 @@ class TilesetSlot
 public:
     TilesetSlot();
 
-    const QImage &fullImage() const { return m_fullImage; }
+    const QImage &fullImage() const;
     const QString &path() const { return m_path; }
     const QImage &palette() const { return m_palette; }
     bool hasPalette() const { return m_paletteBuilt; }
@@ -34,7 +34,7 @@ public:
     QPoint outlineCell;
 
 private:
-    QImage m_fullImage;
+    QImage m_fullImage; // null while the slot is empty
     QString m_path;
     QImage m_palette;
     bool m_paletteBuilt = false;
