@@ -180,6 +180,14 @@ bool measure(const char *platform, const std::string &program, const std::string
     return true;
 }
 
+// The first field of /proc/loadavg: on a busy machine every process waits
+// its turn, which stretches the program's longer start-up more than the floor's.
+std::string loadAverage()
+{
+    QFile load(QStringLiteral("/proc/loadavg"));
+    return load.open(QIODevice::ReadOnly) ? load.readAll().split(' ').value(0).toStdString() : "unknown";
+}
+
 std::string cpuModel()
 {
     QFile info(QStringLiteral("/proc/cpuinfo"));
@@ -208,8 +216,8 @@ int main(int, char **argv)
     const std::string program = QDir(folder).filePath(QStringLiteral("bench_startup_child")).toStdString();
     const std::string bare = QDir(folder).filePath(QStringLiteral("bench_bare_window")).toStdString();
 
-    std::printf("%d runs each, alternating, medians (range); %u cores, %s\n", Runs,
-                std::thread::hardware_concurrency(), cpuModel().c_str());
+    std::printf("%d runs each, alternating, medians (range); %u cores, %s; load average %s\n", Runs,
+                std::thread::hardware_concurrency(), cpuModel().c_str(), loadAverage().c_str());
     if (!measure("offscreen", program, bare))
         return 1;
     if (qEnvironmentVariableIsEmpty("DISPLAY"))
