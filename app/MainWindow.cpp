@@ -15,6 +15,7 @@
 #include "output/MaptileSaver.h"
 #include "output/PreviewWindow.h"
 #include "options/OptionsWindow.h"
+#include "resources/BuiltInPicture.h"
 #include "tilesets/ButtonPictureView.h"
 #include "tilesets/PaletteView.h"
 #include "tilesets/TilesetImageReader.h"
@@ -77,12 +78,14 @@ QMessageBox::StandardButton ask(QWidget *owner, const QString &question, const Q
 
 } // namespace
 
-MainWindow::MainWindow(QWidget *parent)
+MainWindow::MainWindow(const QStringList &tilesetFolders, QWidget *parent)
     : QWidget(parent)
+    , m_tilesetFolders(tilesetFolders)
 {
+    m_workspace.readDefaultsAhead(m_tilesetFolders);
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(Title);
-    setWindowIcon(QIcon(QStringLiteral(":/images/cryptwright-64.png")));
+    setWindowIcon(QPixmap::fromImage(BuiltInPicture::load(QStringLiteral(":/images/cryptwright-64.png"))));
     setFixedSize(ClientSize);
     setAutoFillBackground(true);
     QPalette black = QWidget::palette();
@@ -123,11 +126,20 @@ MainWindow::~MainWindow()
     ChildJob::endIdleChild();
 }
 
+QIcon MainWindow::svgIcon(const QString &name)
+{
+    // One icon per picture: each is parsed and drawn once, however many buttons show it.
+    auto found = m_icons.constFind(name);
+    if (found == m_icons.constEnd())
+        found = m_icons.insert(name, QIcon(QStringLiteral(":/icons/%1.svg").arg(name)));
+    return *found;
+}
+
 QToolButton *MainWindow::iconButton(const QString &name, const QString &icon, QRect geometry, QWidget *parent)
 {
     auto *button = new QToolButton(parent);
     button->setObjectName(name);
-    button->setIcon(QIcon(QStringLiteral(":/icons/%1.svg").arg(icon)));
+    button->setIcon(svgIcon(icon));
     button->setIconSize(QSize(16, 16));
     button->setGeometry(geometry);
     return button;
@@ -227,7 +239,7 @@ void MainWindow::buildGuide()
 {
     m_guidePicture = new QLabel(this);
     m_guidePicture->setObjectName(QStringLiteral("Image1"));
-    m_guidePicture->setPixmap(QPixmap(QStringLiteral(":/images/guide.png")));
+    m_guidePicture->setPixmap(QPixmap::fromImage(BuiltInPicture::load(QStringLiteral(":/images/guide.png"))));
     m_guidePicture->setGeometry(2, 30, 184, 50);
 
     m_guideLabel = new QLabel(QStringLiteral("Welcome to Cryptwright Version 1.00!"), this);
@@ -327,9 +339,9 @@ void MainWindow::showCentred()
     show();
 }
 
-void MainWindow::startUp(const QStringList &tilesetFolders)
+void MainWindow::startUp()
 {
-    m_workspace.startUp(tilesetFolders, [this](const QString &error) {
+    m_workspace.startUp(m_tilesetFolders, [this](const QString &error) {
         QMessageBox box(QMessageBox::NoIcon, Title, error, QMessageBox::Ok, this);
         box.exec();
     });

@@ -4,6 +4,8 @@
 #include "loading/PictureJob.h"
 #include "output/MaptilePrinter.h"
 
+#include <QHash>
+#include <QIcon>
 #include <QPointer>
 #include <QWidget>
 
@@ -35,7 +37,10 @@ public:
     static constexpr QSize ClientSize{588, 325};
     static inline const QString Title = QStringLiteral("Cryptwright");
 
-    explicit MainWindow(QWidget *parent = nullptr);
+    // Begins reading the default tilesets from tilesetFolders at once, so the
+    // files decode while the window is built.
+    explicit MainWindow(const QStringList &tilesetFolders = Workspace::defaultTilesetFolders(),
+                        QWidget *parent = nullptr);
 
     // Names, style and font of the application, set before any window exists.
     static void prepareApplication();
@@ -45,7 +50,7 @@ public:
 
     // Loads the defaults and builds the first maptile; failures are reported
     // in message boxes before the window is shown.
-    void startUp(const QStringList &tilesetFolders = Workspace::defaultTilesetFolders());
+    void startUp();
 
     Workspace &workspace() { return m_workspace; }
     PaletteView *palette(int slot) const { return m_palettes.at(slot); }
@@ -112,9 +117,12 @@ private:
     void addCommand(const QList<QKeySequence> &keys, const std::function<void()> &run);
     void showPreviewBox(int slot);
     void showSetInfo(int slot);
+    QIcon svgIcon(const QString &name);
     QToolButton *iconButton(const QString &name, const QString &icon, QRect geometry, QWidget *parent);
 
+    QStringList m_tilesetFolders;
     Workspace m_workspace;
+    QHash<QString, QIcon> m_icons;
     GuideHints *m_hints = nullptr;
     QWidget *m_toolbar = nullptr;
     QComboBox *m_sizeList = nullptr;

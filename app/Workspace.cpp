@@ -10,6 +10,7 @@
 #include "maptile/RasterOps.h"
 #include "maptile/Redraw.h"
 #include "tilesets/TilesetImageReader.h"
+#include "tilesets/TilesetReads.h"
 #include "tilesetwriting/SubtileImport.h"
 #include "tilesetwriting/TilesetWriter.h"
 
@@ -46,6 +47,8 @@ Workspace::Workspace(QObject *parent)
     }
 }
 
+Workspace::~Workspace() = default;
+
 QStringList Workspace::defaultTilesetFolders()
 {
     // Relative to the program, so an installed tree works under any prefix.
@@ -69,10 +72,12 @@ QString Workspace::missingDefault(const QString &name, const QStringList &folder
     return QStringLiteral("Cannot open the default tileset \"%1\": %2.").arg(name, where);
 }
 
-void Workspace::startUp(const QStringList &folders, const std::function<void(const QString &)> &report)
+namespace {
+
+QStringList defaultTilesetPaths(const QStringList &folders)
 {
     QStringList paths;
-    for (const QString &name : DefaultTilesetNames) {
+    for (const QString &name : Workspace::DefaultTilesetNames) {
         QString path = folders.isEmpty() ? QString() : QDir(folders.first()).filePath(name);
         for (const QString &folder : folders) {
             const QString candidate = QDir(folder).filePath(name);
@@ -83,19 +88,30 @@ void Workspace::startUp(const QStringList &folders, const std::function<void(con
         }
         paths << path;
     }
-    QStringList errors;
-    const QList<QImage> pictures = TilesetImageReader::readAll(paths, &errors);
-    for (int i = 0; i < int(DefaultTilesetNames.size()); ++i) {
-        if (!pictures[i].isNull())
-            m_slots[i].setPicture(pictures[i], paths[i]);
-        else if (QFileInfo::exists(paths[i]))
-            report(errors[i]);
-        else
-            report(missingDefault(DefaultTilesetNames[i], folders));
-    }
+    return paths;
+}
+
+} // namespace
+
+void Workspace::readDefaultsAhead(const QStringList &folders)
+{
+    m_defaultReads = std::make_unique<TilesetReads>(defaultTilesetPaths(folders));
+}
+
+void Workspace::startUp(const QStringList &folders, const std::function<void(const QString &)> &report)
+{
+    const QStringList paths = defaultTilesetPaths(folders);
+    if (!m_defaultReads || m_defaultReads->paths() != paths)
+        m_defaultReads = std::make_unique<TilesetReads>(paths);
     // A default slot whose file failed still gets its grid.
-    for (int i = 0; i < int(DefaultTilesetNames.size()); ++i)
-        m_slots[i].buildPalette();
+    for (int i = 0; i < int(DefaultTilesetNames.size()); ++i) {
+        QString error;
+        const TilesetSlot read = m_defaultReads->take(i, &error);
+        if (!error.isEmpty())
+            report(QFileInfo::exists(paths[i]) ? error : missingDefault(DefaultTilesetNames[i], folders));
+        m_slots[i].takeTileset(read);
+    }
+    m_defaultReads.reset();
     for (int i = 0; i < int(DefaultTilesetNames.size()); ++i)
         paintButtons(i);
     m_overlays.paintDesigner(designerText());

@@ -12,7 +12,10 @@
 #include <array>
 #include <functional>
 #include <map>
+#include <memory>
 #include <tuple>
+
+class TilesetReads;
 
 // The editor's run-wide state and the one place edits go through: the eight
 // tileset slots, the subtiles on the three mouse buttons, the maptile with its
@@ -38,7 +41,11 @@ public:
         QStringLiteral("Default_C.jpg"), QStringLiteral("Default_D.gif")};
 
     explicit Workspace(QObject *parent = nullptr);
+    ~Workspace() override;
 
+    // Starts reading the default tilesets and building their palettes in the
+    // background, for a start-up from the same folders to take.
+    void readDefaultsAhead(const QStringList &folders);
     // Start-up: the default tilesets into slots A-D (each failure reported
     // through report, in slot order), their palettes, the first
     // button subtiles, the credit, a blank 5 x 6 maptile, and the flag cleared.
@@ -160,6 +167,7 @@ private:
     QImage placedSubtile(const SubtileRef &ref);
 
     std::array<TilesetSlot, Geometry::SlotCount> m_slots;
+    std::unique_ptr<TilesetReads> m_defaultReads;
     std::array<SubtileRef, ButtonCount> m_buttonRefs;
     std::array<QImage, ButtonCount> m_buttonImages;
     Maptile m_maptile;

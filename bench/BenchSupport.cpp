@@ -62,7 +62,8 @@ long peakResidentKiB()
     return 0;
 }
 
-ChildRun runChild(const std::vector<std::string> &arguments, std::chrono::milliseconds timeout)
+ChildRun runChild(const std::vector<std::string> &arguments, std::chrono::milliseconds timeout, int watchedFd,
+                  const std::function<void()> &onReadable)
 {
     ChildRun run;
     int pipeEnds[2];
@@ -105,9 +106,13 @@ ChildRun runChild(const std::vector<std::string> &arguments, std::chrono::millis
             kill(pid, SIGKILL);
             break;
         }
-        pollfd watched[2] = {{outputOpen ? pipeEnds[0] : -1, POLLIN, 0}, {running ? exited : -1, POLLIN, 0}};
-        if (poll(watched, 2, int(left)) <= 0)
+        pollfd watched[3] = {{outputOpen ? pipeEnds[0] : -1, POLLIN, 0},
+                             {running ? exited : -1, POLLIN, 0},
+                             {onReadable ? watchedFd : -1, POLLIN, 0}};
+        if (poll(watched, 3, int(left)) <= 0)
             continue;
+        if (watched[2].revents)
+            onReadable();
         if (watched[1].revents)
             running = false;
         if (watched[0].revents) {

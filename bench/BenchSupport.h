@@ -35,6 +35,8 @@ struct ChildRun {
 };
 // Runs arguments[0] (a path or a name looked up in PATH) with the rest as its
 // arguments, keeping its standard error on ours; kills it after timeout.
-ChildRun runChild(const std::vector<std::string> &arguments, std::chrono::milliseconds timeout);
+// While it runs, onReadable is called whenever watchedFd has data.
+ChildRun runChild(const std::vector<std::string> &arguments, std::chrono::milliseconds timeout,
+                  int watchedFd = -1, const std::function<void()> &onReadable = {});
 
 } // namespace BenchSupport

@@ -13,6 +13,8 @@
 
 #include <set>
 
+#include <unistd.h>
+
 using Geometry::SpaceSize;
 
 namespace {
@@ -79,6 +81,28 @@ private slots:
         QCOMPARE(run.exitCode, exitCode);
         QCOMPARE(QByteArray::fromStdString(run.output), output);
         QCOMPARE(run.error.empty(), run.started);
+    }
+
+    // What the child sends down another channel (here a pipe it inherits; the X
+    // server's events in bench_startup) is handed over while it runs.
+    void watchedDescriptorIsServedWhileTheChildRuns()
+    {
+        int ends[2];
+        QCOMPARE(pipe(ends), 0);
+        std::string received;
+        const std::string command = "echo mapped >&" + std::to_string(ends[1]) + "; sleep 0.2; echo done";
+        const BenchSupport::ChildRun run =
+            BenchSupport::runChild({"sh", "-c", command}, std::chrono::seconds(10), ends[0], [&] {
+                char buffer[64];
+                const ssize_t got = read(ends[0], buffer, sizeof buffer);
+                if (got > 0)
+                    received.append(buffer, size_t(got));
+            });
+        close(ends[0]);
+        close(ends[1]);
+        QCOMPARE(received, std::string("mapped\n"));
+        QCOMPARE(run.output, std::string("done\n"));
+        QCOMPARE(run.exitCode, 0);
     }
 
     void childPeakMemoryIsTheChildsOwn()

@@ -1,6 +1,7 @@
 #include "dialogs/InfoWindow.h"
 
 #include "app/UiFonts.h"
+#include "resources/BuiltInPicture.h"
 
 #include <QDesktopServices>
 #include <QDialogButtonBox>
@@ -33,7 +34,7 @@ InfoWindow::InfoWindow(QWidget *parent)
     setModal(true);
 
     auto *icon = new QLabel(this);
-    icon->setPixmap(QPixmap(QStringLiteral(":/images/cryptwright-64.png")));
+    icon->setPixmap(QPixmap::fromImage(BuiltInPicture::load(QStringLiteral(":/images/cryptwright-64.png"))));
     icon->setAlignment(Qt::AlignHCenter);
 
     auto *name = new QLabel(QStringLiteral("Cryptwright"), this);

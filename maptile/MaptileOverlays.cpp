@@ -1,6 +1,7 @@
 #include "maptile/MaptileOverlays.h"
 
 #include "maptile/RasterOps.h"
+#include "resources/BuiltInPicture.h"
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -33,7 +34,7 @@ MaptileOverlays::MaptileOverlays()
 QImage MaptileOverlays::doorBitmap()
 {
     static const QImage door = [] {
-        QImage image(QStringLiteral(":/images/door.png"));
+        QImage image = BuiltInPicture::load(QStringLiteral(":/images/door.png"));
         if (image.size() != MapNumSize) {
             // Only reached when the resource is missing from the build.
             image = QImage(MapNumSize, RasterOps::Format);

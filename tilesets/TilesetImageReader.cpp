@@ -207,6 +207,22 @@ bool gifEndsEarly(const QByteArray &bytes)
     return i > n;
 }
 
+// The format of the common pictures, told from their first bytes; empty for
+// the others. Naming it, with guessing off, spares Qt asking every image
+// plugin it has, which loads each of them and their libraries.
+QByteArray knownFormat(const QByteArray &bytes)
+{
+    if (bytes.startsWith("\xFF\xD8\xFF"))
+        return "jpeg";
+    if (bytes.startsWith("GIF87a") || bytes.startsWith("GIF89a"))
+        return "gif";
+    if (bytes.startsWith("\x89PNG\r\n\x1A\n"))
+        return "png";
+    if (bytes.startsWith("BM"))
+        return "bmp";
+    return {};
+}
+
 bool endsEarly(const QByteArray &format, const QByteArray &bytes)
 {
     if (format == "jpeg" || format == "jpg")
@@ -415,7 +431,9 @@ QImage TilesetImageReader::read(const QString &path, QString *error, QSize keep,
 
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer);
+    const QByteArray known = knownFormat(bytes);
+    QImageReader reader(&buffer, known);
+    reader.setAutoDetectImageFormat(known.isEmpty());
     reader.setAllocationLimit(AllocationLimitMb);
     const QByteArray format = reader.format();
     if (format.isEmpty()) {

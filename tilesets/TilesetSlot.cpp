@@ -17,7 +17,8 @@ QImage blank(QSize size)
 }
 
 // Empty slots share one blank tileset and one blank palette; the first drawing
-// into a slot's own copy detaches it. This spares start-up filling eight of each.
+// into a slot's own copy detaches it. This spares start-up filling eight of each,
+// and the blank tileset is only made once an empty slot's tileset is asked for.
 const QImage &blankTileset()
 {
     static const QImage image = blank(Geometry::TilesetSize);
@@ -33,9 +34,13 @@ const QImage &blankPalette()
 } // namespace
 
 TilesetSlot::TilesetSlot()
-    : m_fullImage(blankTileset())
-    , m_palette(blankPalette())
+    : m_palette(blankPalette())
 {
+}
+
+const QImage &TilesetSlot::fullImage() const
+{
+    return m_fullImage.isNull() ? blankTileset() : m_fullImage;
 }
 
 void TilesetSlot::setPicture(const QImage &picture, const QString &path)
@@ -79,14 +84,26 @@ void TilesetSlot::markSaved(const QString &path)
 
 void TilesetSlot::buildPalette()
 {
-    RasterOps::plainCopy(m_palette, m_palette.rect(), m_fullImage, m_fullImage.rect());
+    RasterOps::plainCopy(m_palette, m_palette.rect(), fullImage(), fullImage().rect());
     GridPicture::layOver(m_palette);
     m_paletteBuilt = true;
+}
+
+void TilesetSlot::takeTileset(const TilesetSlot &other)
+{
+    m_fullImage = other.m_fullImage;
+    m_path = other.m_path;
+    m_palette = other.m_palette;
+    m_paletteBuilt = other.m_paletteBuilt;
+    m_tileData = other.m_tileData;
+    m_modified = other.m_modified;
 }
 
 void TilesetSlot::replaceSubtile(int column, int row, const QImage &subtile)
 {
     const QRect full(column * SpaceSize, row * SpaceSize, SpaceSize, SpaceSize);
+    if (m_fullImage.isNull())
+        m_fullImage = blankTileset();
     RasterOps::plainCopy(m_fullImage, full, RasterOps::toWorkFormat(subtile), subtile.rect());
     m_modified = true;
     // Redraw the whole palette so the edited cell keeps its frame like the others.
@@ -95,5 +112,5 @@ void TilesetSlot::replaceSubtile(int column, int row, const QImage &subtile)
 
 QImage TilesetSlot::subtile(int column, int row) const
 {
-    return m_fullImage.copy(column * SpaceSize, row * SpaceSize, SpaceSize, SpaceSize);
+    return fullImage().copy(column * SpaceSize, row * SpaceSize, SpaceSize, SpaceSize);
 }

@@ -17,7 +17,7 @@ class TilesetSlot
 public:
     TilesetSlot();
 
-    const QImage &fullImage() const { return m_fullImage; }
+    const QImage &fullImage() const;
     const QString &path() const { return m_path; }
     const QImage &palette() const { return m_palette; }
     bool hasPalette() const { return m_paletteBuilt; }
@@ -35,6 +35,8 @@ public:
     void markSaved(const QString &path);
     // The palette: the full image at one third with the grid laid over it.
     void buildPalette();
+    // Takes another slot's tileset, path and palette; this slot's settings stay.
+    void takeTileset(const TilesetSlot &other);
     // Replaces one subtile and redraws its palette cell with its grid frame.
     void replaceSubtile(int column, int row, const QImage &subtile);
     QImage subtile(int column, int row) const;
@@ -44,7 +46,7 @@ public:
     QPoint outlineCell;
 
 private:
-    QImage m_fullImage;
+    QImage m_fullImage; // null while the slot is empty
     QString m_path;
     QImage m_palette;
     TileData m_tileData;

@@ -3,6 +3,7 @@
 #include "app/UiFonts.h"
 #include "app/Workspace.h"
 #include "maptile/RasterOps.h"
+#include "resources/BuiltInPicture.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -14,7 +15,7 @@ namespace {
 // A sample picture at exactly 45 x 45; blank if the resource is missing.
 QImage sample(const QString &path)
 {
-    const QImage picture(path);
+    const QImage picture = BuiltInPicture::load(path);
     QImage image(TransparencyWindow::SampleSize, RasterOps::Format);
     RasterOps::fill(image, Geometry::blankColour());
     if (!picture.isNull()) {

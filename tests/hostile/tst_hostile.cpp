@@ -174,9 +174,9 @@ private slots:
         QTemporaryDir folder;
         for (int slot = 0; slot < 4; ++slot)
             create(m_inputs[names[slot]], folder.filePath(Workspace::DefaultTilesetNames[slot]));
-        MainWindow window;
+        MainWindow window({folder.path()});
         MessageBoxAnswerer ok(QMessageBox::Ok);
-        window.startUp({folder.path()});
+        window.startUp();
         QCOMPARE(ok.boxes.size(), 4);
         for (int slot = 0; slot < 4; ++slot) {
             // Whether a file is read as a metafile goes by its name, so the reason is not the corpus's.

@@ -1,6 +1,7 @@
 #include "loading/ChildJob.h"
 #include "loading/PictureJob.h"
 #include "maptile/Geometry.h"
+#include "resources/BuiltInPicture.h"
 #include "support/TestImages.h"
 #include "support/TestMetafile.h"
 #include "tilesets/ProfileReader.h"
@@ -12,6 +13,7 @@
 
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtEndian>
@@ -36,6 +38,8 @@ namespace {
 const QRgb Back = qRgb(20, 120, 200), Fore = qRgb(230, 40, 10);
 const QRect Box(0, 0, 40, 30), Inner(10, 5, 20, 20);
 const QImage Rectangles = make(Box.size(), [](int x, int y) { return Inner.contains(x, y) ? Fore : Back; });
+// One transparent pixel: palette colour 0.
+const QByteArray TransparentGif("GIF89a\1\0\1\0\x80\0\0\0\0\0\xff\xff\xff!\xf9\4\1\0\0\0\0,\0\0\0\0\1\0\1\0\0\2\2D\1\0;", 43);
 // Four one-colour blocks of 4 x 3 pixels.
 const QImage Blocks = make({8, 6}, [](int x, int y) { return qRgb(x < 4 ? 255 : 0, y < 3 ? 255 : 0, 0); });
 
@@ -78,6 +82,27 @@ class TestTilesetFiles : public QObject
     Q_OBJECT
 
 private slots:
+    // First, before any picture written here brings the other plugins in: telling
+    // a common picture's format from its content must not load every image plugin.
+    void commonPicturesLoadOnlyTheirOwnPlugin()
+    {
+        for (const QString &path : {QFINDTESTDATA("../../resources/tilesets/Default_A.jpg"),
+                                    QFINDTESTDATA("../../resources/tilesets/Default_D.gif"),
+                                    QStringLiteral(":/images/door.png")}) {
+            QString error;
+            QVERIFY2(!TilesetImageReader::read(path, &error).isNull(), qPrintable(error));
+        }
+        QVERIFY(!BuiltInPicture::load(QStringLiteral(":/images/door.png")).isNull());
+        QStringList plugins;
+        for (const QByteArray &line : readAll(QStringLiteral("/proc/self/maps")).split('\n')) {
+            const QString path = QString::fromLocal8Bit(line.mid(line.indexOf('/')));
+            if (path.contains(QStringLiteral("/imageformats/")) && !plugins.contains(QFileInfo(path).fileName()))
+                plugins << QFileInfo(path).fileName();
+        }
+        plugins.sort();
+        QCOMPARE(plugins, QStringList({"libqgif.so", "libqjpeg.so"}));
+    }
+
     void readsMetadataLikeTheWindowsProfileReader_data()
     {
         QTest::addColumn<QByteArray>("bytes");
@@ -232,10 +257,11 @@ private slots:
         QTest::addColumn<QString>("reason");
         // The content decides, not the name.
         QTest::newRow("png named .wmf") << encoded(pattern({100, 60}), "PNG") << pattern({100, 60}) << 0 << "";
+        QTest::newRow("bmp named .wmf") << encoded(pattern({100, 60}), "BMP") << pattern({100, 60}) << 0 << "";
+        // A format told by no first bytes of ours is left to Qt to recognise.
+        QTest::newRow("tiff named .wmf") << encoded(pattern({100, 60}), "TIFF") << pattern({100, 60}) << 0 << "";
         // Transparent pixels show the blank colour: here palette colour 0, made transparent.
-        QTest::newRow("gif, transparent pixel")
-            << QByteArray("GIF89a\1\0\1\0\x80\0\0\0\0\0\xff\xff\xff!\xf9\4\1\0\0\0\0,\0\0\0\0\1\0\1\0\0\2\2D\1\0;", 43)
-            << solid({1, 1}, Geometry::blankColour()) << 0 << "";
+        QTest::newRow("gif, transparent pixel") << TransparentGif << solid({1, 1}, Geometry::blankColour()) << 0 << "";
         // Metafiles: a placeable one's box at 96 pixels per inch, wherever it lies.
         const QRect twips(1440, 720, 600, 450);
         QTest::newRow("wmf, twips, box away from the origin")

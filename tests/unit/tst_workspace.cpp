@@ -83,6 +83,30 @@ private slots:
         QVERIFY(!w.slot(1).path().isEmpty() && w.slot(2).path().isEmpty());
     }
 
+    // Reading ahead only saves time: start-up takes the tilesets of its own folders.
+    void startUpAfterReadingAhead_data()
+    {
+        QTest::addColumn<bool>("sameFolder");
+        QTest::newRow("same folder") << true;
+        QTest::newRow("another folder") << false;
+    }
+
+    void startUpAfterReadingAhead()
+    {
+        QFETCH(bool, sameFolder);
+        QTemporaryDir other;
+        for (int i = 0; i < 4; ++i)
+            QVERIFY(pattern(Geometry::TilesetSize, 10 + i).save(other.filePath(Workspace::DefaultTilesetNames[i]), "BMP"));
+        Workspace w;
+        w.readDefaultsAhead({sameFolder ? m_dir->path() : other.path()});
+        w.startUp({m_dir->path()}, [](const QString &message) { QFAIL(qPrintable(message)); });
+        for (int i = 0; i < 4; ++i) {
+            QCOMPARE(w.slot(i).path(), m_dir->filePath(Workspace::DefaultTilesetNames[i]));
+            QVERIFY(w.slot(i).fullImage() == m_workspace->slot(i).fullImage() && w.slot(i).hasPalette());
+            QVERIFY(w.slot(i).palette() == m_workspace->slot(i).palette());
+        }
+    }
+
     void placingNumbersTheSpace()
     {
         Workspace &w = *m_workspace;

@@ -75,8 +75,8 @@ inline void whenModal(const std::function<void(QWidget *)> &act)
 // A main window started on the defaults in folder, shown and active; null when it did not show.
 inline std::unique_ptr<MainWindow> startWindow(const QString &folder)
 {
-    auto window = std::make_unique<MainWindow>();
-    window->startUp({folder});
+    auto window = std::make_unique<MainWindow>(QStringList{folder});
+    window->startUp();
     window->show();
     // The pointer starts off the window: a move only reaches it when the pointer really moves.
     QCursor::setPos(window->frameGeometry().bottomRight() + QPoint(20, 20));
