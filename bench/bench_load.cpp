@@ -31,8 +31,8 @@ int main(int argc, char **argv)
     const QString folder = QFileInfo(QString::fromLocal8Bit(argv[0])).absolutePath();
     const QString path = QDir(folder).filePath(Workspace::DefaultTilesetNames[0]);
     // The whole editor, as large as it is when the user loads a tileset: a fork copies its page tables.
-    MainWindow window;
-    window.startUp({folder});
+    MainWindow window({folder});
+    window.startUp();
     window.showCentred();
     QCoreApplication::processEvents();
     if (!window.workspace().loadTileset(5, path).isEmpty()) {
