@@ -574,7 +574,8 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
     case QEvent::DragEnter:
     case QEvent::DragMove: {
         auto *drag = static_cast<QDragMoveEvent *>(event);
-        if (DroppedImage::path(drag->mimeData()).isEmpty())
+        // Documents open as the maptile; a palette takes only tilesets.
+        if (DroppedImage::path(drag->mimeData(), watched == m_workingView).isEmpty())
             drag->ignore();
         else
             drag->acceptProposedAction();
@@ -582,7 +583,7 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
     }
     case QEvent::Drop: {
         auto *drop = static_cast<QDropEvent *>(event);
-        const QString path = DroppedImage::path(drop->mimeData());
+        const QString path = DroppedImage::path(drop->mimeData(), watched == m_workingView);
         if (path.isEmpty())
             return true;
         drop->acceptProposedAction();

@@ -4,7 +4,7 @@
 #include "maptile/RasterOps.h"
 #include "tilesets/GridPicture.h"
 
-using Geometry::SpaceSize;
+#include <QPainter>
 
 namespace {
 
@@ -20,34 +20,67 @@ void layKeyed(QImage &target, QPoint at, const QImage &overlay)
         RasterOps::keyedCopy(target, at, overlay, overlay.rect(), overlay.pixel(MaptileOverlays::KeyPixel));
 }
 
-} // namespace
-
-void Redraw::paintSpeed(QImage &preview, const QImage &speedImage, int column, int row)
+// Hands each overlay picture to lay, with where it goes, in the order they are laid.
+template<typename Lay>
+void forEachOverlay(const Maptile &maptile, bool showMapNum, MaptileOverlays &overlays, int height, Lay lay)
 {
-    const QPoint at(column * SpaceSize + SpaceSize - speedImage.width(), row * SpaceSize);
-    layKeyed(preview, at, speedImage);
-}
-
-void Redraw::paintNum(const Maptile &maptile, bool showMapNum, MaptileOverlays &overlays,
-                      QImage &preview, QImage &view)
-{
-    const QImage &master = maptile.master();
-    ensureSize(preview, master.size());
-    RasterOps::plainCopy(preview, preview.rect(), master, master.rect());
-
+    using Geometry::SpaceSize;
     const int columns = std::min(maptile.columns(), int(Geometry::MaxColumns));
     const int rows = std::min(maptile.rows(), int(Geometry::MaxRows));
     for (int c = 0; c < columns; ++c) {
         for (int r = 0; r < rows; ++r) {
             const QString &value = maptile.speedValues()[c][r];
-            if (!value.isEmpty())
-                paintSpeed(preview, overlays.speedImage(value), c, r);
+            if (value.isEmpty())
+                continue;
+            const QImage &speed = overlays.speedImage(value);
+            // Flush with the space's right and top edges.
+            lay(Redraw::Overlay::SpeedValues, QPoint(c * SpaceSize + SpaceSize - speed.width(), r * SpaceSize), speed);
         }
     }
     if (showMapNum)
-        layKeyed(preview, MapNumAt, overlays.mapNumImage());
-    layKeyed(preview, QPoint(CreditLeft, preview.height() - CreditAboveBottom), overlays.designerImage());
+        lay(Redraw::Overlay::MapNum, Redraw::MapNumAt, overlays.mapNumImage());
+    lay(Redraw::Overlay::Credit, QPoint(Redraw::CreditLeft, height - Redraw::CreditAboveBottom),
+        overlays.designerImage());
+}
 
+} // namespace
+
+void Redraw::paintPreview(const Maptile &maptile, bool showMapNum, MaptileOverlays &overlays, QImage &preview)
+{
+    const QImage &master = maptile.master();
+    ensureSize(preview, master.size());
+    RasterOps::plainCopy(preview, preview.rect(), master, master.rect());
+    forEachOverlay(maptile, showMapNum, overlays, preview.height(),
+                   [&preview](Overlay, QPoint at, const QImage &overlay) { layKeyed(preview, at, overlay); });
+}
+
+QImage Redraw::overlayLayer(const Maptile &maptile, bool showMapNum, MaptileOverlays &overlays, Overlay which)
+{
+    QImage layer(maptile.master().size(), QImage::Format_ARGB32);
+    layer.fill(Qt::transparent);
+    QPainter painter(&layer);
+    forEachOverlay(maptile, showMapNum, overlays, layer.height(),
+                   [&](Overlay overlay, QPoint at, const QImage &picture) {
+                       if (overlay != which || !picture.rect().contains(MaptileOverlays::KeyPixel))
+                           return;
+                       // The key colour becomes transparency; every other pixel covers what lies under it.
+                       QImage keyed = picture.convertToFormat(QImage::Format_ARGB32);
+                       const QRgb key = picture.pixel(MaptileOverlays::KeyPixel) | 0xff000000u;
+                       for (int y = 0; y < keyed.height(); ++y) {
+                           auto *line = reinterpret_cast<QRgb *>(keyed.scanLine(y));
+                           for (int x = 0; x < keyed.width(); ++x)
+                               if ((line[x] | 0xff000000u) == key)
+                                   line[x] = 0;
+                       }
+                       painter.drawImage(at, keyed);
+                   });
+    return layer;
+}
+
+void Redraw::paintNum(const Maptile &maptile, bool showMapNum, MaptileOverlays &overlays,
+                      QImage &preview, QImage &view)
+{
+    paintPreview(maptile, showMapNum, overlays, preview);
     ensureSize(view, QSize(maptile.columns() * Geometry::ViewSpaceSize, maptile.rows() * Geometry::ViewSpaceSize));
     RasterOps::plainCopy(view, view.rect(), preview, QRect(QPoint(0, 0), view.size() * 3));
     GridPicture::layOver(view);

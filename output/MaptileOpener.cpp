@@ -1,6 +1,8 @@
 #include "output/MaptileOpener.h"
 
 #include "app/Workspace.h"
+#include "document/DocumentReader.h"
+#include "document/DocumentWriter.h"
 #include "maptile/Geometry.h"
 #include "tilesets/TilesetImageReader.h"
 
@@ -9,7 +11,19 @@
 QString MaptileOpener::open(Workspace &workspace, const QString &path)
 {
     QString error;
-    const QImage image = TilesetImageReader::read(path, &error);
+    QImage image;
+    if (DocumentWriter::isDocumentPath(path)) {
+        const MaptileDocument document = DocumentReader::read(path, &error);
+        if (document.editable) {
+            workspace.openDocument(document);
+            workspace.setMaptileChanged(false);
+            return {};
+        }
+        // A document from another program opens as its merged picture.
+        image = document.maptile.master();
+    } else {
+        image = TilesetImageReader::read(path, &error);
+    }
     if (image.isNull())
         return error;
     // Less than one whole space would leave a maptile of no spaces at all.

@@ -5,7 +5,9 @@
 class Workspace;
 
 // Makes a picture file the whole content of the maptile: the size in spaces
-// follows the picture, cut to whole spaces and to at most 5 x 6.
+// follows the picture, cut to whole spaces and to at most 5 x 6. A document
+// written by this program brings back everything it keeps instead, and
+// counts as saved.
 class MaptileOpener
 {
 public:

@@ -1,6 +1,7 @@
 #include "output/MaptileSaver.h"
 
 #include "app/Workspace.h"
+#include "document/DocumentWriter.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -44,10 +45,8 @@ MaptileSaver::Format MaptileSaver::formatFor(const QString &path)
     return Format::Bitmap;
 }
 
-QString MaptileSaver::write(const QImage &image, const QString &path, Format format, const JpegOptions &jpeg)
+QString MaptileSaver::writeFile(const QString &path, const std::function<QString(QIODevice &)> &fill)
 {
-    if (image.isNull())
-        return describe(path, QStringLiteral("there is no picture to save"));
     const QFileInfo info(path);
     if (info.isDir())
         return describe(path, QStringLiteral("it is a folder"));
@@ -62,28 +61,52 @@ QString MaptileSaver::write(const QImage &image, const QString &path, Format for
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return describe(path, file.errorString());
-
-    QImage out = image;
-    out.setDotsPerMeterX(DotsPerMeter);
-    out.setDotsPerMeterY(DotsPerMeter);
-
-    QImageWriter writer(&file, writerFormat(format));
-    if (format == Format::Jpeg) {
-        writer.setQuality(std::clamp(jpeg.quality, 1, 100));
-        writer.setProgressiveScanWrite(jpeg.progressive);
-    }
-    if (!writer.write(out)) {
-        const QString reason = file.error() != QFileDevice::NoError ? file.errorString() : writer.errorString();
+    const QString reason = fill(file);
+    if (!reason.isEmpty() || file.error() != QFileDevice::NoError) {
+        const QString why = file.error() != QFileDevice::NoError ? file.errorString() : reason;
         file.cancelWriting();
-        return describe(path, reason);
+        return describe(path, why);
     }
     if (!file.commit())
         return describe(path, file.errorString());
     return {};
 }
 
+QString MaptileSaver::writeBytes(const QByteArray &bytes, const QString &path)
+{
+    return writeFile(path, [&bytes](QIODevice &file) {
+        return file.write(bytes) == bytes.size() ? QString() : file.errorString();
+    });
+}
+
+QString MaptileSaver::write(const QImage &image, const QString &path, Format format, const JpegOptions &jpeg)
+{
+    if (image.isNull())
+        return describe(path, QStringLiteral("there is no picture to save"));
+    QImage out = image;
+    out.setDotsPerMeterX(DotsPerMeter);
+    out.setDotsPerMeterY(DotsPerMeter);
+    return writeFile(path, [&](QIODevice &file) {
+        QImageWriter writer(&file, writerFormat(format));
+        if (format == Format::Jpeg) {
+            writer.setQuality(std::clamp(jpeg.quality, 1, 100));
+            writer.setProgressiveScanWrite(jpeg.progressive);
+        }
+        return writer.write(out) ? QString() : writer.errorString();
+    });
+}
+
 QString MaptileSaver::save(Workspace &workspace, const QString &path, const JpegOptions &jpeg)
 {
+    if (DocumentWriter::isDocumentPath(path)) {
+        QString reason;
+        const QByteArray bytes = DocumentWriter::encode(workspace.document(), &reason);
+        const QString error = bytes.isEmpty() ? describe(path, reason) : writeBytes(bytes, path);
+        // Nothing of the maptile is lost in a document.
+        if (error.isEmpty())
+            workspace.setMaptileChanged(false);
+        return error;
+    }
     const Format format = formatFor(path);
     const QString error = write(workspace.preview(), path, format, jpeg);
     if (error.isEmpty() && format != Format::Jpeg)
