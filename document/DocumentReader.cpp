@@ -249,7 +249,9 @@ bool Decoder::readState(MaptileDocument &document)
 MaptileDocument Decoder::decode()
 {
     if (!m_zip.isOpen())
-        refuse(QStringLiteral("it is not a zip archive (%1)").arg(m_zip.error()));
+        refuse(m_zip.error() == QLatin1String("Not a zip archive")
+                   ? QStringLiteral("it is not a zip archive")
+                   : QStringLiteral("it is a damaged zip archive (%1)").arg(m_zip.error().toLower()));
     for (const QString &name : m_zip.names())
         if (!isSafeName(name))
             refuse(QStringLiteral("it holds an entry with an unsafe name \"%1\"").arg(name.left(100)));
@@ -258,8 +260,21 @@ MaptileDocument Decoder::decode()
         refuse(QStringLiteral("it is not an OpenRaster document"));
     readStack();
     MaptileDocument document;
-    if (!readState(document))
-        document.maptile.setMaster(picture(QStringLiteral("mergedimage.png"), std::nullopt));
+    if (readState(document))
+        return document;
+    // Another program's document is its merged picture, taken as any opened picture is.
+    const QImage merged = picture(QStringLiteral("mergedimage.png"), std::nullopt);
+    if (merged.width() < Geometry::SpaceSize || merged.height() < Geometry::SpaceSize)
+        refuse(QStringLiteral("the picture is %1 x %2 pixels, smaller than one space (%3 x %3 pixels)")
+                   .arg(merged.width())
+                   .arg(merged.height())
+                   .arg(Geometry::SpaceSize));
+    document.maptile.setImage(merged);
+    const MaptileOverlays defaults;
+    document.mapNumFont = defaults.mapNumFont();
+    document.mapNumColour = defaults.mapNumColour();
+    document.speedFont = defaults.speedFont();
+    document.speedColour = defaults.speedColour();
     return document;
 }
 

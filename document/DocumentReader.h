@@ -7,7 +7,7 @@
 
 // Reads an OpenRaster document. One written by this program comes back with
 // everything that can be edited; one from elsewhere comes back as its merged
-// picture. The file may come from anywhere: entries are read only by name and
+// picture cut to whole spaces, at most 5 x 6, in the starting fonts. The file may come from anywhere: entries are read only by name and
 // never written out, every size is checked before memory is taken for it, and
 // a file that breaks a rule is refused with the reason.
 class DocumentReader

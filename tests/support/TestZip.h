@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QList>
+#include <QSize>
 #include <QString>
 
 // Zip archives written byte by byte, so that a test can make one that lies:
@@ -24,6 +25,9 @@ Entry deflated(const QString &name, const QByteArray &bytes);
 // A deflated entry of count zero bytes, made without holding them all at once.
 Entry zeros(const QString &name, qint64 count);
 QByteArray archive(const QList<Entry> &entries);
+
+// A PNG whose header claims size, with next to no pixel data after it.
+QByteArray pngClaiming(QSize size);
 
 // The entries of an archive this program wrote, read back with its own reader.
 QList<Entry> entriesOf(const QByteArray &archive);
