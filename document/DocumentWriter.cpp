@@ -1,31 +1,16 @@
 #include "document/DocumentWriter.h"
 
 #include "document/MaptileDocument.h"
+#include "document/PngEncoder.h"
 #include "document/ZipWriter.h"
 #include "maptile/Redraw.h"
-#include "output/MaptileSaver.h"
 
-#include <QBuffer>
 #include <QFileInfo>
-#include <QImageWriter>
 #include <QXmlStreamWriter>
 
 #include <future>
 
 namespace {
-
-QByteArray png(QImage image)
-{
-    image.setDotsPerMeterX(MaptileSaver::DotsPerMeter);
-    image.setDotsPerMeterY(MaptileSaver::DotsPerMeter);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    QImageWriter writer(&buffer, "png");
-    // A light compression: a document saves in a blink and is still small.
-    writer.setQuality(80);
-    return writer.write(image) ? bytes : QByteArray();
-}
 
 void writeFont(QXmlStreamWriter &xml, const QString &element, const QFont &font, const QColor &colour)
 {
@@ -132,19 +117,20 @@ QByteArray DocumentWriter::encode(const MaptileDocument &document, QString *erro
                               {QStringLiteral("Maptile number"), QStringLiteral("data/maptile-number.png")},
                               {QStringLiteral("Speed values"), QStringLiteral("data/speed-values.png")},
                               {QStringLiteral("Subtiles"), MasterEntry}};
-    const QList<QImage> layerImages{
-        Redraw::overlayLayer(maptile, showMapNum, overlays, Redraw::Overlay::Credit),
-        Redraw::overlayLayer(maptile, showMapNum, overlays, Redraw::Overlay::MapNum),
-        Redraw::overlayLayer(maptile, showMapNum, overlays, Redraw::Overlay::SpeedValues), maptile.master()};
     const QImage thumbnail = merged.scaled(ThumbnailSize, ThumbnailSize, Qt::KeepAspectRatio, Qt::SmoothTransformation);
 
     // The two large pictures compress side by side.
-    auto masterPng = std::async(std::launch::async, png, maptile.master());
-    const QByteArray mergedPng = png(merged);
+    auto masterPng = std::async(std::launch::async, [&maptile] { return PngEncoder::encode(maptile.master()); });
+    const QByteArray mergedPng = PngEncoder::encode(merged);
+    // One overlay at a time, in one picture: fresh memory costs more than drawing.
     QList<QByteArray> layerPngs;
-    for (int i = 0; i < layerImages.size() - 1; ++i)
-        layerPngs << png(layerImages[i]);
-    const QByteArray thumbnailPng = png(thumbnail);
+    QImage layer;
+    for (const Redraw::Overlay overlay :
+         {Redraw::Overlay::Credit, Redraw::Overlay::MapNum, Redraw::Overlay::SpeedValues}) {
+        Redraw::overlayLayer(maptile, showMapNum, overlays, overlay, layer);
+        layerPngs << PngEncoder::encode(layer);
+    }
+    const QByteArray thumbnailPng = PngEncoder::encode(thumbnail);
     layerPngs << masterPng.get();
     if (mergedPng.isEmpty() || thumbnailPng.isEmpty() || layerPngs.contains(QByteArray())) {
         *error = QStringLiteral("the pictures could not be encoded");

@@ -4,7 +4,6 @@
 #include "maptile/RasterOps.h"
 #include "tilesets/GridPicture.h"
 
-#include <QPainter>
 
 namespace {
 
@@ -54,27 +53,29 @@ void Redraw::paintPreview(const Maptile &maptile, bool showMapNum, MaptileOverla
                    [&preview](Overlay, QPoint at, const QImage &overlay) { layKeyed(preview, at, overlay); });
 }
 
-QImage Redraw::overlayLayer(const Maptile &maptile, bool showMapNum, MaptileOverlays &overlays, Overlay which)
+void Redraw::overlayLayer(const Maptile &maptile, bool showMapNum, MaptileOverlays &overlays, Overlay which,
+                          QImage &layer)
 {
-    QImage layer(maptile.master().size(), QImage::Format_ARGB32);
+    if (layer.size() != maptile.master().size() || layer.format() != QImage::Format_ARGB32)
+        layer = QImage(maptile.master().size(), QImage::Format_ARGB32);
     layer.fill(Qt::transparent);
-    QPainter painter(&layer);
-    forEachOverlay(maptile, showMapNum, overlays, layer.height(),
-                   [&](Overlay overlay, QPoint at, const QImage &picture) {
-                       if (overlay != which || !picture.rect().contains(MaptileOverlays::KeyPixel))
-                           return;
-                       // The key colour becomes transparency; every other pixel covers what lies under it.
-                       QImage keyed = picture.convertToFormat(QImage::Format_ARGB32);
-                       const QRgb key = picture.pixel(MaptileOverlays::KeyPixel) | 0xff000000u;
-                       for (int y = 0; y < keyed.height(); ++y) {
-                           auto *line = reinterpret_cast<QRgb *>(keyed.scanLine(y));
-                           for (int x = 0; x < keyed.width(); ++x)
-                               if ((line[x] | 0xff000000u) == key)
-                                   line[x] = 0;
-                       }
-                       painter.drawImage(at, keyed);
-                   });
-    return layer;
+    forEachOverlay(maptile, showMapNum, overlays, layer.height(), [&](Overlay overlay, QPoint at, const QImage &picture) {
+        if (overlay != which || !picture.rect().contains(MaptileOverlays::KeyPixel))
+            return;
+        // As the keyed copy lays it: every pixel but the key covers what lies under it.
+        const QImage source = RasterOps::toWorkFormat(picture);
+        const QRgb key = source.pixel(MaptileOverlays::KeyPixel) | 0xff000000u;
+        const QRect area = layer.rect() & QRect(at, source.size());
+        for (int y = area.top(); y <= area.bottom(); ++y) {
+            const auto *in = reinterpret_cast<const QRgb *>(source.constScanLine(y - at.y())) - at.x();
+            auto *out = reinterpret_cast<QRgb *>(layer.scanLine(y));
+            for (int x = area.left(); x <= area.right(); ++x) {
+                const QRgb p = in[x] | 0xff000000u;
+                if (p != key)
+                    out[x] = p;
+            }
+        }
+    });
 }
 
 void Redraw::paintNum(const Maptile &maptile, bool showMapNum, MaptileOverlays &overlays,

@@ -27,5 +27,7 @@ public:
     static void paintPreview(const Maptile &maptile, bool showMapNum, MaptileOverlays &overlays, QImage &preview);
     // One overlay alone, as large as the preview: its own pixels, opaque, on
     // transparency. Laid over the master in order, the three give the preview.
-    static QImage overlayLayer(const Maptile &maptile, bool showMapNum, MaptileOverlays &overlays, Overlay which);
+    // layer is rebuilt in place; its buffer is reused.
+    static void overlayLayer(const Maptile &maptile, bool showMapNum, MaptileOverlays &overlays, Overlay which,
+                             QImage &layer);
 };
