@@ -83,3 +83,15 @@ QByteArray ZipReader::read(const QString &name, qint64 limit, QString *reason) c
     bytes.truncate(total);
     return bytes;
 }
+
+QByteArray ZipReader::head(const QString &name, qint64 count) const
+{
+    zip_file_t *file = zip_fopen(m_zip, name.toUtf8().constData(), ZIP_FL_ENC_GUESS);
+    if (!file)
+        return {};
+    QByteArray bytes(count, Qt::Uninitialized);
+    const zip_int64_t n = zip_fread(file, bytes.data(), zip_uint64_t(count));
+    zip_fclose(file);
+    bytes.truncate(n < 0 ? 0 : qsizetype(n));
+    return bytes;
+}

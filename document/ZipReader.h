@@ -26,6 +26,8 @@ public:
     bool contains(const QString &name) const;
     // The entry's bytes, at most limit of them; on failure empty, with *reason set.
     QByteArray read(const QString &name, qint64 limit, QString *reason) const;
+    // The first count bytes of the entry, or fewer when it is shorter; empty when it cannot be read.
+    QByteArray head(const QString &name, qint64 count) const;
 
 private:
     QByteArray m_archive;
