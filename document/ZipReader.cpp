@@ -7,12 +7,13 @@ ZipReader::ZipReader(const QByteArray &archive)
 {
     zip_error_t error;
     zip_error_init(&error);
-    m_source = zip_source_buffer_create(m_archive.constData(), zip_uint64_t(m_archive.size()), 0, &error);
-    if (m_source) {
-        zip_source_keep(m_source);
-        // The stricter checks refuse archives whose directory and entries disagree.
-        m_zip = zip_open_from_source(m_source, ZIP_RDONLY | ZIP_CHECKCONS, &error);
-    }
+    zip_source_t *source = zip_source_buffer_create(m_archive.constData(), zip_uint64_t(m_archive.size()), 0, &error);
+    // The stricter checks refuse archives whose directory and entries disagree.
+    if (source)
+        m_zip = zip_open_from_source(source, ZIP_RDONLY | ZIP_CHECKCONS, &error);
+    // An open archive owns its source; a failed open leaves it to us.
+    if (source && !m_zip)
+        zip_source_free(source);
     if (!m_zip)
         m_error = QString::fromUtf8(zip_error_strerror(&error));
     zip_error_fini(&error);
@@ -22,8 +23,6 @@ ZipReader::~ZipReader()
 {
     if (m_zip)
         zip_discard(m_zip);
-    if (m_source)
-        zip_source_free(m_source);
 }
 
 QStringList ZipReader::names() const

@@ -5,7 +5,6 @@
 #include <QStringList>
 
 struct zip;
-struct zip_source;
 
 // Reads entries of a zip archive held in memory. The archive may come from
 // anywhere: its checks are made against what is read, not what it claims.
@@ -31,7 +30,6 @@ public:
 
 private:
     QByteArray m_archive;
-    zip_source *m_source = nullptr;
     zip *m_zip = nullptr;
     QString m_error;
 };
