@@ -119,19 +119,22 @@ QByteArray DocumentWriter::encode(const MaptileDocument &document, QString *erro
                               {QStringLiteral("Subtiles"), MasterEntry}};
     const QImage thumbnail = merged.scaled(ThumbnailSize, ThumbnailSize, Qt::KeepAspectRatio, Qt::SmoothTransformation);
 
-    // The two large pictures compress side by side.
-    auto masterPng = std::async(std::launch::async, [&maptile] { return PngEncoder::encode(maptile.master()); });
+    // Two halves of the compression side by side. The overlays are drawn
+    // already: the other thread only reads them.
+    auto masterAndLayers = std::async(std::launch::async, [&] {
+        QList<QByteArray> pngs;
+        // One overlay at a time, in one picture: fresh memory costs more than drawing.
+        QImage layer;
+        for (const Redraw::Overlay overlay :
+             {Redraw::Overlay::Credit, Redraw::Overlay::MapNum, Redraw::Overlay::SpeedValues}) {
+            Redraw::overlayLayer(maptile, showMapNum, overlays, overlay, layer);
+            pngs << PngEncoder::encode(layer);
+        }
+        return pngs << PngEncoder::encode(maptile.master());
+    });
     const QByteArray mergedPng = PngEncoder::encode(merged);
-    // One overlay at a time, in one picture: fresh memory costs more than drawing.
-    QList<QByteArray> layerPngs;
-    QImage layer;
-    for (const Redraw::Overlay overlay :
-         {Redraw::Overlay::Credit, Redraw::Overlay::MapNum, Redraw::Overlay::SpeedValues}) {
-        Redraw::overlayLayer(maptile, showMapNum, overlays, overlay, layer);
-        layerPngs << PngEncoder::encode(layer);
-    }
     const QByteArray thumbnailPng = PngEncoder::encode(thumbnail);
-    layerPngs << masterPng.get();
+    const QList<QByteArray> layerPngs = masterAndLayers.get();
     if (mergedPng.isEmpty() || thumbnailPng.isEmpty() || layerPngs.contains(QByteArray())) {
         *error = QStringLiteral("the pictures could not be encoded");
         return {};
