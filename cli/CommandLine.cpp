@@ -19,8 +19,6 @@ const QString FormatOption = QStringLiteral("format");
 
 void prepare(QCommandLineParser &parser)
 {
-    QCoreApplication::setApplicationName(QStringLiteral("cryptwright"));
-    QCoreApplication::setApplicationVersion(QStringLiteral("1.00"));
     parser.setApplicationDescription(QStringLiteral(
         "Designs printable dungeon map tiles.\n\n"
         "Without options, opens the editor, with FILE (a maptile document or picture) if one is given.\n"
@@ -128,6 +126,9 @@ int CommandLine::runWithoutWindow(int argc, char **argv)
             printLine(message);
     });
     QGuiApplication application(argc, argv);
+    // As --version names the program: the editor's own name stays its title.
+    QCoreApplication::setApplicationName(QStringLiteral("cryptwright"));
+    QCoreApplication::setApplicationVersion(QStringLiteral("1.00"));
     QCommandLineParser parser;
     prepare(parser);
     parser.process(application); // help, version and malformed lines end here
