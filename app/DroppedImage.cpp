@@ -1,12 +1,13 @@
 #include "app/DroppedImage.h"
 
+#include "document/DocumentWriter.h"
 #include "tilesets/TilesetImageReader.h"
 
 #include <QFileInfo>
 #include <QMimeData>
 #include <QUrl>
 
-QString DroppedImage::path(const QMimeData *data)
+QString DroppedImage::path(const QMimeData *data, bool documents)
 {
     if (!data || !data->hasUrls() || data->urls().size() != 1 || !data->urls().front().isLocalFile())
         return {};
@@ -18,5 +19,7 @@ QString DroppedImage::path(const QMimeData *data)
     }();
     const QString path = data->urls().front().toLocalFile();
     const QFileInfo file(path);
-    return file.isFile() && suffixes.contains(file.suffix().toLower()) ? path : QString();
+    const bool accepted = suffixes.contains(file.suffix().toLower())
+                          || (documents && DocumentWriter::isDocumentPath(path));
+    return file.isFile() && accepted ? path : QString();
 }

@@ -557,7 +557,8 @@ void MainWindow::openMaptile()
 
 void MainWindow::openMaptileFile(const QString &path)
 {
-    startLoad(MaptileLoad, path, MaptileOpener::read, [this](const QImage &image) { m_workspace.openImage(image); });
+    startLoad(MaptileLoad, path, MaptileOpener::read,
+              [this](const QImage &picture) { MaptileOpener::apply(m_workspace, picture); });
 }
 
 void MainWindow::saveMaptile()
@@ -719,7 +720,8 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
     case QEvent::DragEnter:
     case QEvent::DragMove: {
         auto *drag = static_cast<QDragMoveEvent *>(event);
-        if (DroppedImage::path(drag->mimeData()).isEmpty())
+        // Documents open as the maptile; a palette takes only tilesets.
+        if (DroppedImage::path(drag->mimeData(), watched == m_workingView).isEmpty())
             drag->ignore();
         else
             drag->acceptProposedAction();
@@ -727,7 +729,7 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
     }
     case QEvent::Drop: {
         auto *drop = static_cast<QDropEvent *>(event);
-        const QString path = DroppedImage::path(drop->mimeData());
+        const QString path = DroppedImage::path(drop->mimeData(), watched == m_workingView);
         if (path.isEmpty())
             return true;
         drop->acceptProposedAction();

@@ -1,6 +1,7 @@
 #include "app/Workspace.h"
 
 #include "app/ClearCommand.h"
+#include "app/OpenDocumentCommand.h"
 #include "app/OpenImageCommand.h"
 #include "app/PlaceCommand.h"
 #include "app/ResizeCommand.h"
@@ -292,6 +293,25 @@ void Workspace::openImage(const QImage &image)
     m_history.push(std::make_unique<OpenImageCommand>(*this, image));
 }
 
+MaptileDocument Workspace::document() const
+{
+    MaptileDocument document;
+    document.maptile = m_maptile;
+    document.editable = true;
+    document.mapNum = mapNumText();
+    document.designer = designerText();
+    document.mapNumFont = m_overlays.mapNumFont();
+    document.mapNumColour = m_overlays.mapNumColour();
+    document.speedFont = m_overlays.speedFont();
+    document.speedColour = m_overlays.speedColour();
+    return document;
+}
+
+void Workspace::openDocument(const MaptileDocument &document)
+{
+    m_history.push(std::make_unique<OpenDocumentCommand>(*this, document));
+}
+
 void Workspace::setText(TextBox box, const QString &text)
 {
     if (text != m_texts[box])
@@ -378,6 +398,22 @@ void Workspace::putImage(const QImage &image)
         putText(MapNumBox, QString());
     else
         paintNum();
+}
+
+void Workspace::putDocument(const MaptileDocument &document)
+{
+    m_maptile = document.maptile;
+    // The fonts first: the number is drawn in its own font.
+    m_overlays.setMapNumFont(document.mapNumFont, document.mapNumColour);
+    m_overlays.setSpeedFont(document.speedFont, document.speedColour);
+    m_texts = {document.mapNum, document.designer};
+    m_overlays.paintMapNum(mapNumText());
+    m_overlays.paintDesigner(designerText());
+    emit mapNumTextChanged(mapNumText());
+    emit designerTextChanged(designerText());
+    m_maptileChanged = true;
+    paintNum();
+    emit sizeChosen(m_maptile.columns(), m_maptile.rows());
 }
 
 void Workspace::putText(TextBox box, const QString &text)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/UndoHistory.h"
+#include "document/MaptileDocument.h"
 #include "maptile/Maptile.h"
 #include "maptile/MaptileOverlays.h"
 #include "tilesets/SubtileRef.h"
@@ -113,6 +114,10 @@ public:
     // An opened picture becomes the maptile: cut to whole spaces, at most 5 x 6;
     // speed values and the maptile number cleared.
     void openImage(const QImage &image);
+    // The maptile with its texts and overlay fonts, as a document keeps it.
+    MaptileDocument document() const;
+    // An editable document becomes the maptile, texts and fonts included, as one step.
+    void openDocument(const MaptileDocument &document);
 
     const QString &mapNumText() const { return m_texts[MapNumBox]; }
     const QString &designerText() const { return m_texts[DesignerBox]; }
@@ -138,6 +143,7 @@ public:
     void putBlank(int columns, int rows);
     void putMaptile(const QImage &master, const SpeedValues &speed);
     void putImage(const QImage &image);
+    void putDocument(const MaptileDocument &document);
     void putText(TextBox box, const QString &text);
 
     MaptileOverlays &overlays() { return m_overlays; }

@@ -46,16 +46,17 @@ QString tilesetFilter()
 
 QString maptileFilter()
 {
-    QStringList patterns{QStringLiteral("*.bmp"), QStringLiteral("*.jpg"), QStringLiteral("*.gif"),
-                         QStringLiteral("*.wmf")};
+    QStringList patterns{QStringLiteral("*.bmp"), QStringLiteral("*.jpg"), QStringLiteral("*.ora"),
+                         QStringLiteral("*.gif"), QStringLiteral("*.wmf")};
     patterns += TilesetImageReader::extraPatterns();
+    patterns.removeDuplicates();
     return QStringLiteral("Map Tiles (*.*) (%1)").arg(patterns.join(QLatin1Char(' ')));
 }
 
 QString showSave(QWidget *owner)
 {
     static const QStringList types{QStringLiteral("Jpeg (*.jpg)"), QStringLiteral("Bitmap (*.bmp)"),
-                                   QStringLiteral("PNG (*.png)")};
+                                   QStringLiteral("PNG (*.png)"), QStringLiteral("Cryptwright maptile (*.ora)")};
     // The type chosen last is offered again.
     static QString lastType = types.front();
 

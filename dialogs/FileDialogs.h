@@ -14,10 +14,10 @@ QString showOpen(QWidget *owner, const QString &filter);
 // The filter of the tileset load buttons: the design's graphic files plus
 // every other format the image plugins read.
 QString tilesetFilter();
-// The filter of the open button: bitmaps and JPEGs first, then every other
-// format a maptile picture can be read from.
+// The filter of the open button: bitmaps and JPEGs first, then maptile
+// documents and every other format a maptile picture can be read from.
 QString maptileFilter();
-// "Save As" dialog for the maptile: JPEG, bitmap or PNG; a name typed without
+// "Save As" dialog for the maptile: JPEG, bitmap, PNG or document; a name typed without
 // an extension gets the chosen type's, and replacing a file is confirmed.
 QString showSave(QWidget *owner);
 // "Save Tileset As" dialog: PNG, bitmap or JPEG, starting at suggested; a name

@@ -6,8 +6,10 @@ the fuzzer starts from the parsers' interesting paths instead of from nothing.
 Run it again after changing it; the files it writes are kept in the repository.
 """
 import gzip
+import io
 import pathlib
 import struct
+import zipfile
 import zlib
 
 HERE = pathlib.Path(__file__).resolve().parent / "corpus"
@@ -355,7 +357,46 @@ def metafiles():
     ], 0, box=(0, 0, 80, 60)))
 
 
+# --- maptile documents ---------------------------------------------------------
+
+def ora(entries):
+    buffer = io.BytesIO()
+    with zipfile.ZipFile(buffer, "w") as archive:
+        for name, data in entries:
+            stored = name == "mimetype" or name.endswith(".png")
+            archive.writestr(name, data, zipfile.ZIP_STORED if stored else zipfile.ZIP_DEFLATED)
+    return buffer.getvalue()
+
+
+def stack(width, height, layers):
+    listed = "".join(f'<layer name="{name}" src="{src}" x="0" y="0"/>' for name, src in layers)
+    return f'<image version="0.0.5" w="{width}" h="{height}" xres="96" yres="96"><stack>{listed}</stack></image>'
+
+
+def documents():
+    # One space: the smallest maptile, so each input is quick to read and write again.
+    grey = png(144, 144, 2, [bytes((x * 7 + y) & 0xFF for x in range(432)) for y in range(144)])
+    clear = png(144, 144, 6, [bytes(576)] * 144)
+    layers = [("Credit", "data/credit.png"), ("Maptile number", "data/maptile-number.png"),
+              ("Speed values", "data/speed-values.png"), ("Subtiles", "data/subtiles.png")]
+    font = 'family="Liberation Sans" points="{}" bold="1" italic="0" underline="0" strikeout="0" colour="#ffffff"'
+    state = ('<maptile xmlns="https://cryptwright.example.org/ns/maptile" version="1" columns="1" rows="1" '
+             'master="data/subtiles.png"><mapnum>7</mapnum><designer>Ann &amp; Bo</designer>'
+             f'<mapnum-font {font.format(15.75)}/><speed-font {font.format(20.25)}/>'
+             '<speed column="0" row="0">1/T</speed><later-addition/></maptile>')
+    ours = [("mimetype", b"image/openraster"), ("stack.xml", stack(144, 144, layers))]
+    ours += [(src, grey if name == "Subtiles" else clear) for name, src in layers]
+    ours += [("mergedimage.png", grey), ("Thumbnails/thumbnail.png", grey)]
+    write("fuzz_document", "maptile.ora", ora(ours + [("cryptwright/maptile.xml", state)]))
+    write("fuzz_document", "newer.ora", ora(ours + [("cryptwright/maptile.xml", state.replace('"1" col', '"2" col'))]))
+    merged = png(150, 160, 6, [bytes((x * 3 + y) & 0xFF for x in range(600)) for y in range(160)])
+    nested = '<image w="150" h="160"><stack><stack name="group"><layer src="data/a.png" x="5" y="9"/></stack></stack></image>'
+    write("fuzz_document", "painted.ora", ora([("mimetype", b"image/openraster"), ("stack.xml", nested),
+                                               ("data/a.png", png(2, 2, 2, [bytes(6)] * 2)), ("mergedimage.png", merged)]))
+
+
 if __name__ == "__main__":
+    documents()
     profiles()
     bitmaps()
     pngs()

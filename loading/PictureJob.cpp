@@ -1,5 +1,6 @@
 #include "loading/PictureJob.h"
 
+#include <QDataStream>
 #include <QFileInfo>
 #include <QtEndian>
 
@@ -7,8 +8,9 @@
 
 namespace {
 
-// Ahead of the pixels: a kind byte, then width, height, format and bytes per
-// line, padded so that the pixels stay as aligned as the bytes they arrive in.
+// Ahead of the pixels: a kind byte, then width, height, format, bytes per line
+// and the size of the texts that follow the pixels, padded so that the pixels
+// stay as aligned as the bytes they arrive in.
 constexpr char ImageKind = 'I', ErrorKind = 'E';
 constexpr int HeaderBytes = 32;
 
@@ -75,15 +77,22 @@ QByteArray PictureJob::encode(const QImage &picture, const QString &error)
         return QByteArray(1, ErrorKind) + error.toUtf8();
     // Pixels only: a colour table does not travel.
     const QImage image = picture.colorCount() ? picture.convertToFormat(QImage::Format_ARGB32) : picture;
-    QByteArray bytes(HeaderBytes + image.sizeInBytes(), Qt::Uninitialized);
+    // What the reader said about the picture besides its pixels.
+    QByteArray texts;
+    QDataStream stream(&texts, QIODevice::WriteOnly);
+    for (const QString &key : image.textKeys())
+        stream << key << image.text(key);
+    QByteArray bytes(HeaderBytes + image.sizeInBytes() + texts.size(), Qt::Uninitialized);
     char *p = bytes.data();
     std::memset(p, 0, HeaderBytes);
     *p++ = ImageKind;
-    for (const int field : {image.width(), image.height(), int(image.format()), int(image.bytesPerLine())}) {
-        qToLittleEndian<qint32>(field, p);
+    for (const qsizetype field :
+         {qsizetype(image.width()), qsizetype(image.height()), qsizetype(image.format()), image.bytesPerLine(), texts.size()}) {
+        qToLittleEndian<qint32>(qint32(field), p);
         p += 4;
     }
     std::memcpy(bytes.data() + HeaderBytes, image.constBits(), size_t(image.sizeInBytes()));
+    std::memcpy(bytes.data() + HeaderBytes + image.sizeInBytes(), texts.constData(), size_t(texts.size()));
     return bytes;
 }
 
@@ -98,11 +107,14 @@ QImage PictureJob::decode(const QByteArray &bytes, QString *error)
     const char *p = bytes.constData() + 1;
     const int width = qFromLittleEndian<qint32>(p), height = qFromLittleEndian<qint32>(p + 4);
     const int format = qFromLittleEndian<qint32>(p + 8), bytesPerLine = qFromLittleEndian<qint32>(p + 12);
-    if (width <= 0 || height <= 0 || format <= QImage::Format_Invalid || format >= QImage::NImageFormats)
+    const int textBytes = qFromLittleEndian<qint32>(p + 16);
+    if (width <= 0 || height <= 0 || format <= QImage::Format_Invalid || format >= QImage::NImageFormats
+        || textBytes < 0)
         return {};
     const QImage::Format imageFormat = QImage::Format(format);
     const qint64 minimumLine = (qint64(width) * QImage::toPixelFormat(imageFormat).bitsPerPixel() + 31) / 32 * 4;
-    if (bytesPerLine < minimumLine || bytesPerLine % 4 || qint64(bytesPerLine) * height != bytes.size() - HeaderBytes)
+    const qint64 pixelBytes = qint64(bytesPerLine) * height;
+    if (bytesPerLine < minimumLine || bytesPerLine % 4 || pixelBytes + textBytes != bytes.size() - HeaderBytes)
         return {};
     // The image keeps the bytes it arrived in instead of copying them.
     auto *keep = new QByteArray(bytes);
@@ -111,6 +123,15 @@ QImage PictureJob::decode(const QByteArray &bytes, QString *error)
         delete keep;
         return {};
     }
-    return QImage(pixels, width, height, bytesPerLine, imageFormat,
-                  [](void *kept) { delete static_cast<QByteArray *>(kept); }, keep);
+    QImage image(pixels, width, height, bytesPerLine, imageFormat,
+                 [](void *kept) { delete static_cast<QByteArray *>(kept); }, keep);
+    QDataStream stream(QByteArray::fromRawData(bytes.constData() + HeaderBytes + pixelBytes, textBytes));
+    while (!stream.atEnd()) {
+        QString key, value;
+        stream >> key >> value;
+        if (stream.status() != QDataStream::Ok)
+            return {};
+        image.setText(key, value);
+    }
+    return image;
 }

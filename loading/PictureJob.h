@@ -30,8 +30,8 @@ public:
     // Stops the reading at once; finished() does not follow.
     void cancel() { m_job.cancel(); }
 
-    // The image as raw pixels behind a small header, or error when image is
-    // null; and back. decode() gives a null image and the reason for bytes
+    // The image as raw pixels behind a small header, followed by its texts, or
+    // error when image is null; and back. decode() gives a null image and the reason for bytes
     // that are not an encoded image.
     static QByteArray encode(const QImage &picture, const QString &error);
     static QImage decode(const QByteArray &bytes, QString *error);

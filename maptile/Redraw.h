@@ -17,10 +17,17 @@ public:
     static constexpr int CreditLeft = 4;
     static constexpr int CreditAboveBottom = 20;
 
+    // What lies over the master, bottom to top.
+    enum class Overlay { SpeedValues, MapNum, Credit };
+
     // preview and view are rebuilt in place; their buffers are reused.
     static void paintNum(const Maptile &maptile, bool showMapNum, MaptileOverlays &overlays,
                          QImage &preview, QImage &view);
-    // Lays the speed value of space (column, row) onto preview, flush with
-    // the space's right and top edges.
-    static void paintSpeed(QImage &preview, const QImage &speedImage, int column, int row);
+    // The preview alone: the master with every overlay laid on it.
+    static void paintPreview(const Maptile &maptile, bool showMapNum, MaptileOverlays &overlays, QImage &preview);
+    // One overlay alone, as large as the preview: its own pixels, opaque, on
+    // transparency. Laid over the master in order, the three give the preview.
+    // layer is rebuilt in place; its buffer is reused.
+    static void overlayLayer(const Maptile &maptile, bool showMapNum, MaptileOverlays &overlays, Overlay which,
+                             QImage &layer);
 };

@@ -1,6 +1,8 @@
 #include "output/MaptileOpener.h"
 
 #include "app/Workspace.h"
+#include "document/DocumentReader.h"
+#include "document/DocumentWriter.h"
 #include "maptile/Geometry.h"
 #include "tilesets/TilesetImageReader.h"
 
@@ -9,19 +11,42 @@
 QString MaptileOpener::open(Workspace &workspace, const QString &path)
 {
     QString error;
-    const QImage image = read(path, &error);
-    if (image.isNull())
+    const QImage picture = read(path, &error);
+    if (picture.isNull())
         return error;
-    workspace.openImage(image);
+    apply(workspace, picture);
     return {};
+}
+
+void MaptileOpener::apply(Workspace &workspace, const QImage &picture)
+{
+    const MaptileDocument document = MaptileDocument::fromPicture(picture);
+    if (document.editable) {
+        workspace.openDocument(document);
+        // Nothing of the maptile is lost in a document.
+        workspace.setMaptileChanged(false);
+    } else {
+        workspace.openImage(document.maptile.master());
+    }
 }
 
 QImage MaptileOpener::read(const QString &path, QString *error)
 {
+    QImage image;
     QSize pictureSize;
-    // The largest maptile is all that is kept of a picture, so only that much is read.
-    QImage image = TilesetImageReader::read(
-        path, error, QSize(Geometry::MaxColumns, Geometry::MaxRows) * Geometry::SpaceSize, &pictureSize);
+    if (DocumentWriter::isDocumentPath(path)) {
+        const MaptileDocument document = DocumentReader::read(path, error);
+        if (document.editable)
+            return document.toPicture();
+        // A document from another program opens as its merged picture.
+        image = document.maptile.master();
+    } else {
+        // The largest maptile is all that is kept of a picture, so only that much is read.
+        image = TilesetImageReader::read(path, error, QSize(Geometry::MaxColumns, Geometry::MaxRows) * Geometry::SpaceSize,
+                                         &pictureSize);
+        // Whatever a picture file says of itself, it is no document.
+        image.setText(MaptileDocument::StateKey, {});
+    }
     if (image.isNull())
         return {};
     // Less than one whole space would leave a maptile of no spaces at all.

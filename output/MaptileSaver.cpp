@@ -1,6 +1,7 @@
 #include "output/MaptileSaver.h"
 
 #include "app/Workspace.h"
+#include "document/DocumentWriter.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -45,10 +46,8 @@ MaptileSaver::Format MaptileSaver::formatFor(const QString &path)
     return Format::Bitmap;
 }
 
-QString MaptileSaver::write(const QImage &image, const QString &path, Format format, const JpegOptions &jpeg)
+QString MaptileSaver::writeFile(const QString &path, const std::function<QString(QIODevice &)> &fill)
 {
-    if (image.isNull())
-        return describe(path, QStringLiteral("there is no picture to save"));
     const QFileInfo info(path);
     if (info.isDir())
         return describe(path, QStringLiteral("it is a folder"));
@@ -58,13 +57,46 @@ QString MaptileSaver::write(const QImage &image, const QString &path, Format for
     if (!info.absoluteDir().exists())
         return describe(path, QStringLiteral("the folder does not exist"));
 
+    // Unbuffered, so that a full disk is noticed by the write that meets it
+    // and not lost in a final flush.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return describe(path, file.errorString());
+    const QString reason = fill(file);
+    if (!reason.isEmpty() || file.error() != QFileDevice::NoError) {
+        const QString why = file.error() != QFileDevice::NoError ? file.errorString() : reason;
+        file.cancelWriting();
+        return describe(path, why);
+    }
+    if (!file.commit())
+        return describe(path, file.errorString());
+    return {};
+}
+
+QString MaptileSaver::writeBytes(const QByteArray &bytes, const QString &path)
+{
+    // On to the write that fails, whose reason is the system's (a full disk).
+    return writeFile(path, [&bytes](QIODevice &file) {
+        for (qint64 written = 0; written < bytes.size();) {
+            const qint64 n = file.write(bytes.constData() + written, bytes.size() - written);
+            if (n <= 0)
+                return file.errorString();
+            written += n;
+        }
+        return QString();
+    });
+}
+
+QString MaptileSaver::write(const QImage &image, const QString &path, Format format, const JpegOptions &jpeg)
+{
+    if (image.isNull())
+        return describe(path, QStringLiteral("there is no picture to save"));
     QImage out = image;
     out.setDotsPerMeterX(DotsPerMeter);
     out.setDotsPerMeterY(DotsPerMeter);
-
     // Encoded in memory first: an encoder that meets a short write at a full
-    // disk gives up without the system's reason, while the write loop below
-    // goes on to the write that fails and reports why.
+    // disk gives up without the system's reason, while writeBytes() goes on to
+    // the write that fails and reports why.
     QByteArray encoded;
     QBuffer buffer(&encoded);
     buffer.open(QIODevice::WriteOnly);
@@ -75,28 +107,20 @@ QString MaptileSaver::write(const QImage &image, const QString &path, Format for
     }
     if (!writer.write(out))
         return describe(path, writer.errorString());
-
-    // Unbuffered, so that a full disk is noticed by the write that meets it
-    // and not lost in a final flush.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return describe(path, file.errorString());
-    for (qint64 written = 0; written < encoded.size();) {
-        const qint64 n = file.write(encoded.constData() + written, encoded.size() - written);
-        if (n <= 0) {
-            const QString reason = file.errorString();
-            file.cancelWriting();
-            return describe(path, reason);
-        }
-        written += n;
-    }
-    if (!file.commit())
-        return describe(path, file.errorString());
-    return {};
+    return writeBytes(encoded, path);
 }
 
 QString MaptileSaver::save(Workspace &workspace, const QString &path, const JpegOptions &jpeg)
 {
+    if (DocumentWriter::isDocumentPath(path)) {
+        QString reason;
+        const QByteArray bytes = DocumentWriter::encode(workspace.document(), &reason);
+        const QString error = bytes.isEmpty() ? describe(path, reason) : writeBytes(bytes, path);
+        // Nothing of the maptile is lost in a document.
+        if (error.isEmpty())
+            workspace.setMaptileChanged(false);
+        return error;
+    }
     const Format format = formatFor(path);
     const QString error = write(workspace.preview(), path, format, jpeg);
     if (error.isEmpty() && format != Format::Jpeg)

@@ -3,6 +3,10 @@
 #include <QImage>
 #include <QString>
 
+#include <functional>
+
+class QIODevice;
+
 class Workspace;
 
 // The choices of one JPEG save.
@@ -13,8 +17,9 @@ struct JpegOptions {
 
 // Writes the finished maptile to a file: JPEG, PNG or an uncompressed 24-bit
 // bitmap, each recording 96 pixels per inch so that one space prints at
-// 1.5 inches. The file is replaced atomically: a failed save leaves no
-// partial file and never touches an existing one.
+// 1.5 inches, or a document that keeps it editable. The file is replaced
+// atomically: a failed save leaves no partial file and never touches an
+// existing one.
 class MaptileSaver
 {
 public:
@@ -32,7 +37,13 @@ public:
     static QString write(const QImage &image, const QString &path, Format format,
                          const JpegOptions &jpeg = {});
 
-    // Saves the workspace's preview in the format the name asks for. A
-    // lossless save marks the maptile unchanged; a JPEG save leaves the flag.
+    // Replaces path with what fill writes into it; fill returns the empty
+    // text or the reason it failed. Returns as write() does.
+    static QString writeFile(const QString &path, const std::function<QString(QIODevice &)> &fill);
+    static QString writeBytes(const QByteArray &bytes, const QString &path);
+
+    // Saves the workspace's preview in the format the name asks for, or the
+    // whole maptile as a document when the name ends in ".ora". A lossless
+    // save marks the maptile unchanged; a JPEG save leaves the flag.
     static QString save(Workspace &workspace, const QString &path, const JpegOptions &jpeg = {});
 };

@@ -148,22 +148,30 @@ private slots:
         QVERIFY2(h.waitFor([&] { return h.grab(space) == h.grab(inner(object)); }), "the object was not laid whole");
     }
 
+    void saveAndOpen_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("bitmap") << u"maptile.bmp"_s;
+        QTest::newRow("document") << u"maptile.ora"_s;
+    }
+
     void saveAndOpen()
     {
         // Saved through the real dialogs with the keyboard, painted over, then opened again.
+        QFETCH(QString, name);
         const QRect space = inner(cell(ViewOrigin, 1, 1));
         const QImage blank = h.grab(View);
         h.click(space.center());
         QVERIFY2(h.waitForChange(View, blank), "a press on the working view painted nothing");
         const QImage saved = h.grab(View);
-        const QString path = h.workDir() + "/maptile.bmp";
+        const QString path = h.workDir() + "/" + name;
         h.click(SaveButton);
         QVERIFY2(answer(u"Save As"_s, path), "the Save As dialog did not take the name");
         h.click(space.center(), Qt::RightButton);
         QVERIFY2(h.waitForChange(View, saved), "the right button painted nothing");
         h.click(OpenButton);
-        QVERIFY2(answer(u"Open"_s, path), "the Open dialog did not take the bitmap's name");
-        QVERIFY2(h.waitFor([&] { return h.grab(View) == saved; }), "the working view does not show the bitmap");
+        QVERIFY2(answer(u"Open"_s, path), "the Open dialog did not take the file's name");
+        QVERIFY2(h.waitFor([&] { return h.grab(View) == saved; }), "the working view does not show the saved maptile");
     }
 
     void undoAndRedo()

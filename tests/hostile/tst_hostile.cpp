@@ -1,5 +1,7 @@
+#include "document/ZipReader.h"
 #include "loading/ChildJob.h"
 #include "output/MaptileSaver.h"
+#include "support/TestZip.h"
 #include "widgets/MainWindowFixture.h"
 
 #include <cerrno>
@@ -84,6 +86,49 @@ class TestHostile : public QObject
     QTemporaryDir m_dir;
     std::unique_ptr<MainWindow> m_window;
     QMap<QString, BadInput> m_inputs; // by file name
+    QMap<QString, QString> m_documentReasons; // bad documents by file name, and what their message says
+
+    // Bad documents, each made from a sound one by breaking one rule.
+    void makeBadDocuments(const QByteArray &good)
+    {
+        using namespace TestZip;
+        QString reason;
+        QByteArray state = ZipReader(good).read("cryptwright/maptile.xml", 1 << 20, &reason);
+        const auto withState = [&](const QByteArray &from, const QByteArray &to) {
+            return replaced(good, "cryptwright/maptile.xml", deflated("cryptwright/maptile.xml", QByteArray(state).replace(from, to)));
+        };
+        Entry claims2Gb = stored("data/subtiles.png", randomBytes(100, 1));
+        claims2Gb.size = 0x80000000u;
+        Entry bombClaimingLittle = zeros("data/subtiles.png", 50 << 20);
+        bombClaimingLittle.size = 100;
+        const QByteArray foreignStack = "<image w='60000' h='60000'><stack><layer src='mergedimage.png'/></stack></image>";
+        const std::tuple<QString, QByteArray, QString> documents[]{
+            {"climbs out.ora", replaced(good, "../escape.png", stored("../escape.png", "x")), "unsafe name"},
+            {"absolute.ora", replaced(good, "/tmp/absolute.png", stored("/tmp/absolute.png", "x")), "unsafe name"},
+            {"claims 2 GB.ora", replaced(good, "data/subtiles.png", claims2Gb), ""},
+            {"bomb.ora", replaced(good, "data/subtiles.png", zeros("data/subtiles.png", 300 << 20)), "too large"},
+            {"bomb claiming 100 bytes.ora", replaced(good, "data/subtiles.png", bombClaimingLittle), ""},
+            {"60000 x 60000.ora",
+             archive({stored("mimetype", "image/openraster"), deflated("stack.xml", foreignStack),
+                      stored("mergedimage.png", pngClaiming({60000, 60000}))}),
+             "too large (60000 x 60000 pixels)"},
+            {"no stack.ora", replaced(good, "stack.xml", {}), "\"stack.xml\" is missing"},
+            {"torn stack.ora", replaced(good, "stack.xml", deflated("stack.xml", "<image w='720' h='864'><stack><layer")),
+             "malformed"},
+            {"small layer.ora", replaced(good, "data/credit.png", stored("data/credit.png", encoded(pattern({100, 100}), "PNG"))),
+             "is not 720 x 864 pixels"},
+            {"10 MB speed value.ora", withState("</maptile>", "<speed column='0' row='0'>" + QByteArray(10 << 20, '4') + "</speed></maptile>"),
+             "too large"},
+            {"long speed value.ora", withState("</maptile>", "<speed column='0' row='0'>" + QByteArray(200, '4') + "</speed></maptile>"),
+             "longer than 100 characters"},
+            {"newer.ora", withState("version=\"1\"", "version=\"2\""), "newer Cryptwright"},
+            {"not a zip.ora", "Walls in B, doors in D.", "not a zip archive"},
+            {"other type.ora", replaced(good, "mimetype", stored("mimetype", "image/png")), "not an OpenRaster document"}};
+        for (const auto &[name, bytes, why] : documents) {
+            writeText(m_dir.filePath("documents/" + name), bytes);
+            m_documentReasons.insert(name, why);
+        }
+    }
 
 private slots:
     void initTestCase()
@@ -136,6 +181,52 @@ private slots:
         w.place(Workspace::RightButton, {2, 3});
         w.chooseSpeedValue({1, 1}, "1/T");
         w.setMapNumText("7");
+        QVERIFY(QDir().mkpath(m_dir.filePath("documents")));
+        QCOMPARE(MaptileSaver::save(w, m_dir.filePath("good.ora")), QString());
+        makeBadDocuments(readAll(m_dir.filePath("good.ora")));
+    }
+
+    void badDocumentIsRefused_data()
+    {
+        QTest::addColumn<QString>("name");
+        for (const QString &name : m_documentReasons.keys())
+            QTest::newRow(qPrintable(name)) << name;
+    }
+
+    void badDocumentIsRefused()
+    {
+        QFETCH(QString, name);
+        m_window->workspace().setMaptileChanged(true);
+        const QVariantList before = snapshot(*m_window);
+        MessageBoxAnswerer ok(QMessageBox::Ok);
+        m_window->openMaptileFile(m_dir.filePath("documents/" + name));
+        QTRY_VERIFY(!m_window->isLoading());
+        checkReportedOnce(ok.boxes, name, m_documentReasons[name]);
+        QVERIFY(snapshot(*m_window) == before);
+        QVERIFY2(processKb("VmHWM") < 400 * 1024, qPrintable(QString::number(processKb("VmHWM"))));
+    }
+
+    void badDocumentsFailAloneOnTheCommandLine()
+    {
+        // Every bad document is one line; the good one among them is still written, and nothing else is.
+        QProcess program;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.remove("DISPLAY");
+        environment.remove("QT_QPA_PLATFORM");
+        program.setProcessEnvironment(environment);
+        program.setWorkingDirectory(m_dir.filePath("documents"));
+        const QStringList names = m_documentReasons.keys();
+        program.start(CRYPTWRIGHT_BINARY, QStringList{"--export", "out", "--format", "png", "../good.ora"} + names);
+        QVERIFY(program.waitForFinished(120000));
+        const QList<QByteArray> lines = program.readAllStandardError().trimmed().split('\n');
+        QVERIFY(program.exitCode() != 0);
+        QCOMPARE(lines.size(), names.size());
+        for (int i = 0; i < names.size(); ++i)
+            QVERIFY2(lines[i].contains(names[i].toUtf8()) && lines[i].contains(m_documentReasons[names[i]].toUtf8()),
+                     lines[i].constData());
+        QCOMPARE(QDir(m_dir.filePath("documents/out")).entryList(QDir::Files), QStringList{"good.png"});
+        QCOMPARE(QDir(m_dir.filePath("documents")).entryList(QDir::Files).size(), names.size());
+        QVERIFY(!QFile::exists(m_dir.filePath("escape.png")) && !QFile::exists("/tmp/absolute.png"));
     }
 
     void badFileEntersTheProgram_data()

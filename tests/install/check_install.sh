@@ -16,6 +16,7 @@ started() { # program: the end-to-end start-up case against that executable
 
 cmake --install "$build" --prefix "$scratch/prefix" >/dev/null
 for f in bin/cryptwright share/applications/cryptwright.desktop share/icons/hicolor/scalable/apps/cryptwright.svg \
+         share/mime/packages/cryptwright.xml \
          share/cryptwright/Default_A.jpg share/cryptwright/Default_D.gif share/cryptwright/Default_D.dat; do
   [ -e "$scratch/prefix/$f" ] || { echo "FAIL: $f not installed"; exit 1; }
 done
@@ -35,4 +36,11 @@ deb=$(ls "$scratch"/deb/cryptwright_*.deb)
 DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "$deb" >/dev/null
 trap 'DEBIAN_FRONTEND=noninteractive apt-get remove -y -qq cryptwright >/dev/null; rm -rf "$scratch"' EXIT
 started /usr/bin/cryptwright
+# A double-click on a document in a file manager opens it in the editor.
+grep -q '^MimeType=.*image/openraster;' /usr/share/applications/cryptwright.desktop \
+  || { echo "FAIL: the desktop entry does not take documents"; exit 1; }
+grep -q '^Exec=cryptwright %f$' /usr/share/applications/cryptwright.desktop \
+  || { echo "FAIL: the desktop entry does not pass the file"; exit 1; }
+dpkg-query -W -f='${Depends}' cryptwright | grep -q libzip || { echo "FAIL: the package does not need libzip"; exit 1; }
+/usr/bin/cryptwright --version | grep -q '^cryptwright 1.00$' || { echo "FAIL: --version"; exit 1; }
 echo "Debian package: ok"

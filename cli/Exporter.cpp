@@ -1,0 +1,73 @@
+#include "cli/Exporter.h"
+
+#include "document/DocumentReader.h"
+#include "output/MaptileSaver.h"
+
+#include <QFileInfo>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+
+namespace {
+
+// Pixels of the maptile per printed inch: 144 per 1.5 inches.
+constexpr int PixelsPerInch = 96;
+
+} // namespace
+
+const QStringList &Exporter::suffixes()
+{
+    static const QStringList list{QStringLiteral("jpg"), QStringLiteral("jpeg"), QStringLiteral("bmp"),
+                                  QStringLiteral("png"), QStringLiteral("pdf")};
+    return list;
+}
+
+bool Exporter::formatFor(const QString &path, Format *format)
+{
+    static const Format formats[] = {Format::Jpeg, Format::Jpeg, Format::Bitmap, Format::Png, Format::Pdf};
+    const qsizetype index = suffixes().indexOf(QFileInfo(path).suffix().toLower());
+    if (index < 0)
+        return false;
+    *format = formats[index];
+    return true;
+}
+
+QString Exporter::writePdf(const QImage &image, const QString &title, const QString &out)
+{
+    return MaptileSaver::writeFile(out, [&](QIODevice &file) {
+        QPdfWriter pdf(&file);
+        pdf.setTitle(title);
+        pdf.setCreator(QStringLiteral("Cryptwright"));
+        pdf.setResolution(PixelsPerInch);
+        pdf.setPageMargins(QMarginsF());
+        const QSizeF inches(double(image.width()) / PixelsPerInch, double(image.height()) / PixelsPerInch);
+        if (!pdf.setPageSize(QPageSize(inches, QPageSize::Inch, title, QPageSize::ExactMatch)))
+            return QStringLiteral("the page size is refused");
+        QPainter painter;
+        if (!painter.begin(&pdf))
+            return QStringLiteral("the PDF cannot be started");
+        painter.drawImage(QRectF(0, 0, pdf.width(), pdf.height()), image);
+        return painter.end() ? QString() : QStringLiteral("the PDF cannot be finished");
+    });
+}
+
+QString Exporter::exportDocument(const QString &documentPath, const QString &out, Format format,
+                                 const JpegOptions &jpeg)
+{
+    QString error;
+    const MaptileDocument document = DocumentReader::read(documentPath, &error);
+    if (!error.isEmpty())
+        return error;
+    const QImage preview = document.preview();
+    switch (format) {
+    case Format::Jpeg:
+        return MaptileSaver::write(preview, out, MaptileSaver::Format::Jpeg, jpeg);
+    case Format::Bitmap:
+        return MaptileSaver::write(preview, out, MaptileSaver::Format::Bitmap);
+    case Format::Png:
+        return MaptileSaver::write(preview, out, MaptileSaver::Format::Png);
+    case Format::Pdf:
+        break;
+    }
+    return writePdf(preview, QFileInfo(documentPath).completeBaseName(), out);
+}

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "output/MaptileSaver.h"
+
+#include <QString>
+#include <QStringList>
+
+// Renders a maptile document's preview and writes it as a picture or a PDF
+// page, without any window.
+class Exporter
+{
+public:
+    enum class Format { Jpeg, Bitmap, Png, Pdf };
+
+    // The names an output may end in, without the dot.
+    static const QStringList &suffixes();
+    // The format a name ends in; false when it ends in none of them.
+    static bool formatFor(const QString &path, Format *format);
+
+    // Writes the preview of the document at documentPath to out, replacing it
+    // atomically. Returns the empty text, or one sentence naming the file at
+    // fault and the reason.
+    static QString exportDocument(const QString &documentPath, const QString &out, Format format,
+                                  const JpegOptions &jpeg);
+    // A PDF of one page exactly as large as the maptile prints: 1.5 inches per space.
+    static QString writePdf(const QImage &image, const QString &title, const QString &out);
+};

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "maptile/Maptile.h"
+#include "maptile/MaptileOverlays.h"
+
+#include <QColor>
+#include <QFont>
+#include <QImage>
+#include <QString>
+
+// Everything a maptile is made of, as it is kept in a document: the master
+// with its speed values, the maptile number and designer texts, and the two
+// overlay fonts with their colours. A document from another program carries
+// only a picture; it is not editable and opens like any picture.
+struct MaptileDocument
+{
+    Maptile maptile;
+    bool editable = false;
+    QString mapNum;
+    QString designer;
+    QFont mapNumFont;
+    QColor mapNumColour;
+    QFont speedFont;
+    QColor speedColour;
+
+    // The overlays drawn in this document's fonts from its texts.
+    MaptileOverlays overlays() const;
+    // The finished maptile: master plus overlays.
+    QImage preview() const;
+
+    // The master carrying the rest of the document as its text under StateKey,
+    // so that a document read in another process comes back as a picture.
+    static inline const QString StateKey = QStringLiteral("Cryptwright.Maptile");
+    QImage toPicture() const;
+    // The document a picture carries; one without it is not editable and
+    // holds the picture as its master.
+    static MaptileDocument fromPicture(const QImage &picture);
+};
+

@@ -1,0 +1,77 @@
+// Maptile documents: zip archives from anywhere, read as the editor and the
+// command line read them. A document that is accepted must be within the
+// program's limits, and written again and read back it must come back the same.
+
+#include "FuzzSupport.h"
+
+#include "document/DocumentReader.h"
+#include "document/DocumentWriter.h"
+#include "maptile/RasterOps.h"
+
+#include <QGuiApplication>
+
+#include <cstdint>
+
+namespace {
+
+void check(bool condition, const char *what)
+{
+    FuzzSupport::check(condition, "fuzz_document", what);
+}
+
+bool sameState(const MaptileDocument &a, const MaptileDocument &b)
+{
+    return a.maptile.master() == b.maptile.master() && a.maptile.speedValues() == b.maptile.speedValues()
+           && a.mapNum == b.mapNum && a.designer == b.designer && a.mapNumFont == b.mapNumFont
+           && a.mapNumColour == b.mapNumColour && a.speedFont == b.speedFont && a.speedColour == b.speedColour;
+}
+
+} // namespace
+
+// Qt keeps what fontconfig finds for every font family a document names, for
+// the rest of the run: a cache, not a leak.
+extern "C" const char *__lsan_default_suppressions()
+{
+    return "leak:libfontconfig.so\n";
+}
+
+extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &) {});
+    // Fonts and image plugins are found through the application.
+    new QGuiApplication(*argc, *argv);
+    // The font library sets itself up on first use and keeps that for the
+    // run; done here, it is not taken for a leak of the first input.
+    MaptileOverlays().paintDesigner(QStringLiteral("Cryptwright"));
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    const QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char *>(data), qsizetype(size));
+    QString reason;
+    const MaptileDocument document = DocumentReader::decode(bytes, &reason);
+    const QImage &master = document.maptile.master();
+    if (!reason.isEmpty()) {
+        check(master.isNull() && !document.editable, "a refusal that still gives a maptile");
+        return 0;
+    }
+    check(master.format() == RasterOps::Format, "a master not in the work format");
+    check(document.maptile.columns() >= 1 && document.maptile.columns() <= Geometry::MaxColumns
+              && document.maptile.rows() >= 1 && document.maptile.rows() <= Geometry::MaxRows
+              && master.size() == QSize(document.maptile.columns(), document.maptile.rows()) * Geometry::SpaceSize,
+          "a maptile outside 5 x 6 whole spaces");
+    check(document.mapNum.size() <= DocumentReader::MaxMapNumLength
+              && document.designer.size() <= DocumentReader::MaxDesignerLength,
+          "a text longer than allowed");
+    if (!document.editable)
+        return 0;
+    QString error;
+    const QByteArray again = DocumentWriter::encode(document, &error);
+    check(!again.isEmpty(), "an accepted document that cannot be written again");
+    const MaptileDocument reread = DocumentReader::decode(again, &error);
+    check(error.isEmpty() && reread.editable, "a document written again that cannot be read");
+    check(sameState(document, reread), "a document that changes when written again");
+    return 0;
+}

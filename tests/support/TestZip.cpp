@@ -1,0 +1,169 @@
+#include "support/TestZip.h"
+
+#include "document/ZipReader.h"
+
+#include <QtEndian>
+
+#include <zlib.h>
+
+namespace TestZip {
+
+namespace {
+
+QByteArray deflate(const QByteArray &bytes, qint64 zeroCount, quint32 *crc)
+{
+    z_stream z{};
+    deflateInit2(&z, 9, Z_DEFLATED, -15, 8, Z_DEFAULT_STRATEGY); // raw deflate, as zip holds it
+    QByteArray out;
+    char buffer[1 << 16];
+    const QByteArray zeroChunk(1 << 20, '\0');
+    uLong sum = crc32(0, nullptr, 0);
+    const auto feed = [&](const QByteArray &chunk, int flush) {
+        sum = crc32(sum, reinterpret_cast<const Bytef *>(chunk.constData()), uInt(chunk.size()));
+        z.next_in = reinterpret_cast<Bytef *>(const_cast<char *>(chunk.constData()));
+        z.avail_in = uInt(chunk.size());
+        do {
+            z.next_out = reinterpret_cast<Bytef *>(buffer);
+            z.avail_out = sizeof buffer;
+            ::deflate(&z, flush);
+            out.append(buffer, qsizetype(sizeof buffer - z.avail_out));
+        } while (z.avail_out == 0);
+    };
+    for (qint64 left = zeroCount; left > 0; left -= zeroChunk.size())
+        feed(left >= zeroChunk.size() ? zeroChunk : zeroChunk.left(left), Z_NO_FLUSH);
+    feed(bytes, Z_FINISH);
+    deflateEnd(&z);
+    *crc = quint32(sum);
+    return out;
+}
+
+void put16(QByteArray &out, quint16 v)
+{
+    char b[2];
+    qToLittleEndian(v, b);
+    out.append(b, 2);
+}
+
+void put32(QByteArray &out, quint32 v)
+{
+    char b[4];
+    qToLittleEndian(v, b);
+    out.append(b, 4);
+}
+
+} // namespace
+
+Entry stored(const QString &name, const QByteArray &bytes)
+{
+    const quint32 crc = quint32(crc32(0, reinterpret_cast<const Bytef *>(bytes.constData()), uInt(bytes.size())));
+    return {name, bytes, false, quint32(bytes.size()), crc};
+}
+
+Entry deflated(const QString &name, const QByteArray &bytes)
+{
+    Entry entry{name, {}, true, quint32(bytes.size()), 0};
+    entry.data = deflate(bytes, 0, &entry.crc);
+    return entry;
+}
+
+Entry zeros(const QString &name, qint64 count)
+{
+    Entry entry{name, {}, true, quint32(count), 0};
+    entry.data = deflate({}, count, &entry.crc);
+    return entry;
+}
+
+QByteArray archive(const QList<Entry> &entries)
+{
+    QByteArray out, directory;
+    for (const Entry &e : entries) {
+        const QByteArray name = e.name.toUtf8();
+        const quint32 offset = quint32(out.size());
+        for (QByteArray *part : {&out, &directory}) {
+            const bool central = part == &directory;
+            put32(*part, central ? 0x02014b50 : 0x04034b50);
+            if (central)
+                put16(*part, 20); // made by
+            put16(*part, 20);     // needed to extract
+            put16(*part, 0);      // flags
+            put16(*part, e.deflated ? 8 : 0);
+            put16(*part, 0);      // time
+            put16(*part, 0x21);   // date: 1980-01-01
+            put32(*part, e.crc);
+            put32(*part, quint32(e.data.size()));
+            put32(*part, e.size);
+            put16(*part, quint16(name.size()));
+            put16(*part, 0); // extra
+            if (central) {
+                put16(*part, 0); // comment
+                put16(*part, 0); // disk
+                put16(*part, 0); // internal attributes
+                put32(*part, 0); // external attributes
+                put32(*part, offset);
+            }
+            part->append(name);
+        }
+        out.append(e.data);
+    }
+    const quint32 start = quint32(out.size());
+    out.append(directory);
+    put32(out, 0x06054b50);
+    put16(out, 0);
+    put16(out, 0);
+    put16(out, quint16(entries.size()));
+    put16(out, quint16(entries.size()));
+    put32(out, quint32(directory.size()));
+    put32(out, start);
+    put16(out, 0);
+    return out;
+}
+
+QByteArray pngClaiming(QSize size)
+{
+    const auto chunk = [](const QByteArray &type, const QByteArray &data) {
+        QByteArray out;
+        char length[4];
+        qToBigEndian(quint32(data.size()), length);
+        out.append(length, 4).append(type).append(data);
+        char crc[4];
+        qToBigEndian(quint32(crc32(crc32(0, nullptr, 0), reinterpret_cast<const Bytef *>(out.constData() + 4),
+                                   uInt(out.size() - 4))),
+                     crc);
+        return out.append(crc, 4);
+    };
+    QByteArray header(13, '\0');
+    qToBigEndian(quint32(size.width()), header.data());
+    qToBigEndian(quint32(size.height()), header.data() + 4);
+    header[8] = 8; // bits per channel
+    header[9] = 2; // RGB
+    return QByteArray("\x89PNG\r\n\x1a\n", 8) + chunk("IHDR", header) + chunk("IDAT", QByteArray("x\x9c\x03\0\0\0\0\x01", 8))
+           + chunk("IEND", {});
+}
+
+QList<Entry> entriesOf(const QByteArray &bytes)
+{
+    const ZipReader zip(bytes);
+    QList<Entry> entries;
+    for (const QString &name : zip.names()) {
+        QString reason;
+        const QByteArray data = zip.read(name, 1 << 30, &reason);
+        entries << (name == QLatin1String("mimetype") || name.endsWith(QLatin1String(".png")) ? stored(name, data)
+                                                                                             : deflated(name, data));
+    }
+    return entries;
+}
+
+QByteArray replaced(const QByteArray &bytes, const QString &name, const Entry &entry)
+{
+    QList<Entry> entries = entriesOf(bytes);
+    const auto at = std::find_if(entries.begin(), entries.end(), [&](const Entry &e) { return e.name == name; });
+    if (at == entries.end())
+        entries << entry;
+    else if (entry.name.isEmpty())
+        entries.erase(at);
+    else
+        *at = entry;
+    return archive(entries);
+}
+
+} // namespace TestZip

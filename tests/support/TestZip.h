@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QSize>
+#include <QString>
+
+// Zip archives written byte by byte, so that a test can make one that lies:
+// about an entry's size, or with names no honest writer uses.
+namespace TestZip {
+
+struct Entry
+{
+    QString name;
+    QByteArray data;          // as stored, already deflated when deflated is set
+    bool deflated = false;
+    quint32 size = 0;         // the uncompressed size claimed
+    quint32 crc = 0;
+};
+
+// An entry holding bytes as they are.
+Entry stored(const QString &name, const QByteArray &bytes);
+// An entry holding bytes deflated.
+Entry deflated(const QString &name, const QByteArray &bytes);
+// A deflated entry of count zero bytes, made without holding them all at once.
+Entry zeros(const QString &name, qint64 count);
+QByteArray archive(const QList<Entry> &entries);
+
+// A PNG whose header claims size, with next to no pixel data after it.
+QByteArray pngClaiming(QSize size);
+
+// The entries of an archive this program wrote, read back with its own reader.
+QList<Entry> entriesOf(const QByteArray &archive);
+// Replaces (or adds, or with an empty entry name removes) the entry called name.
+QByteArray replaced(const QByteArray &archive, const QString &name, const Entry &entry);
+
+} // namespace TestZip

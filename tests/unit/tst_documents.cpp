@@ -1,0 +1,235 @@
+#include "app/Workspace.h"
+#include "document/DocumentReader.h"
+#include "document/ZipReader.h"
+#include "maptile/Redraw.h"
+#include "output/MaptileOpener.h"
+#include "output/MaptileSaver.h"
+#include "support/TestImages.h"
+#include "support/TestZip.h"
+
+#include <QPainter>
+#include <QProcess>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+
+using namespace TestImages;
+
+namespace {
+
+// What the user sees of a maptile and what would be written from it.
+auto viewOf(const Workspace &w)
+{
+    const MaptileDocument d = w.document();
+    return std::tuple(w.workingView(), w.preview(), d.maptile.speedValues(), d.mapNum, d.designer, d.mapNumFont,
+                      d.mapNumColour, d.speedFont, d.speedColour);
+}
+
+QImage png(const ZipReader &zip, const QString &name)
+{
+    QString reason;
+    return QImage::fromData(zip.read(name, 1 << 30, &reason), "PNG");
+}
+
+// The part of a layer that is not transparent.
+QRect inkBounds(const QImage &layer)
+{
+    QRect bounds;
+    for (int y = 0; y < layer.height(); ++y)
+        for (int x = 0; x < layer.width(); ++x)
+            if (qAlpha(layer.pixel(x, y)))
+                bounds |= QRect(x, y, 1, 1);
+    return bounds;
+}
+
+// The program itself, as a user runs it from a shell with no display.
+QProcess *runProgram(const QStringList &arguments, const QString &folder)
+{
+    auto *program = new QProcess;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(QStringLiteral("DISPLAY"));
+    environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    program->setProcessEnvironment(environment);
+    program->setWorkingDirectory(folder);
+    program->start(QStringLiteral(CRYPTWRIGHT_BINARY), arguments);
+    program->waitForFinished(60000);
+    return program;
+}
+
+} // namespace
+
+// Maptile documents: saved and opened again with everything editable, read by
+// a reader that knows only the baseline format, and exported from the command line.
+class TestDocuments : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+
+    std::unique_ptr<Workspace> startWorkspace()
+    {
+        auto w = std::make_unique<Workspace>();
+        w->startUp({m_dir->path()}, [](const QString &message) { QFAIL(qPrintable(message)); });
+        return w;
+    }
+
+    // A maptile with all a document keeps: subtiles, speed values, texts and both fonts changed.
+    std::unique_ptr<Workspace> workedOn()
+    {
+        auto w = startWorkspace();
+        w->setSize(4, 5);
+        w->place(Workspace::LeftButton, {1, 1});
+        w->place(Workspace::RightButton, {3, 4});
+        w->chooseSpeedValue({0, 0}, QStringLiteral("1/T"));
+        w->chooseSpeedValue({3, 4}, QStringLiteral("12"));
+        w->chooseSpeedValue({4, 5}, QStringLiteral("kept off the maptile"));
+        QFont font(QStringLiteral("Liberation Serif"));
+        font.setPointSize(24);
+        font.setItalic(true);
+        w->setMapNumFont(font, QColor(200, 30, 30));
+        font.setPointSize(14);
+        font.setUnderline(true);
+        w->setSpeedFont(font, QColor(30, 200, 90));
+        w->setMapNumText(QStringLiteral("7B"));
+        w->setDesignerText(QStringLiteral("Ann Écrivain"));
+        return w;
+    }
+
+private slots:
+    void init()
+    {
+        m_dir = std::make_unique<QTemporaryDir>();
+        for (int i = 0; i < 4; ++i)
+            QVERIFY(pattern(Geometry::TilesetSize, i).save(m_dir->filePath(Workspace::DefaultTilesetNames[i]), "BMP"));
+    }
+
+    void documentReopensAsItWasSaved()
+    {
+        const auto saved = workedOn();
+        const QString path = m_dir->filePath(QStringLiteral("map.ora"));
+        QCOMPARE(MaptileSaver::save(*saved, path), QString());
+        QVERIFY(!saved->maptileChanged());
+        QCOMPARE(MaptileSaver::save(*saved, m_dir->filePath(QStringLiteral("before.bmp"))), QString());
+
+        // A new run: the document comes back whole, as one step that counts as saved.
+        const auto opened = startWorkspace();
+        QSignalSpy sizes(opened.get(), &Workspace::sizeChosen);
+        opened->setMaptileChanged(true);
+        const auto blank = viewOf(*opened);
+        QCOMPARE(MaptileOpener::open(*opened, path), QString());
+        QVERIFY(viewOf(*opened) == viewOf(*saved));
+        QVERIFY(!opened->maptileChanged() && opened->undoStack().count() == 1);
+        QCOMPARE(sizes.last(), QVariantList({4, 5}));
+        QCOMPARE(MaptileSaver::save(*opened, m_dir->filePath(QStringLiteral("after.bmp"))), QString());
+        QCOMPARE(readAll(m_dir->filePath(QStringLiteral("after.bmp"))),
+                 readAll(m_dir->filePath(QStringLiteral("before.bmp"))));
+
+        // The texts are texts again: a change leaves no trace of the old one.
+        for (Workspace *w : {saved.get(), opened.get()}) {
+            w->setDesignerText(QStringLiteral("Bo"));
+            w->chooseSpeedValue({3, 4}, QStringLiteral("2"));
+        }
+        QVERIFY(viewOf(*opened) == viewOf(*saved));
+
+        // Undone, the maptile is the one before opening, fonts and all.
+        opened->undo();
+        opened->undo();
+        opened->undo();
+        QVERIFY(viewOf(*opened) == blank);
+    }
+
+    void layersAddUpToTheSavedPicture()
+    {
+        const auto w = workedOn();
+        const QString path = m_dir->filePath(QStringLiteral("map.ora"));
+        QCOMPARE(MaptileSaver::save(*w, path), QString());
+        QCOMPARE(MaptileSaver::save(*w, m_dir->filePath(QStringLiteral("map.bmp"))), QString());
+        const ZipReader zip(readAll(path));
+        const QImage bitmap(m_dir->filePath(QStringLiteral("map.bmp")));
+        const QImage merged = png(zip, QStringLiteral("mergedimage.png"));
+        QCOMPARE(merged.convertToFormat(QImage::Format_RGB32), bitmap.convertToFormat(QImage::Format_RGB32));
+
+        // Bottom to top over nothing, each overlay on its own layer and nowhere else.
+        const struct { const char *entry; QRect area; } layers[] = {
+            {"data/subtiles.png", QRect(0, 0, 576, 720)},
+            {"data/speed-values.png", QRect(0, 0, 576, 720)},
+            {"data/maptile-number.png", QRect(Redraw::MapNumAt, MaptileOverlays::MapNumSize)},
+            {"data/credit.png", QRect(Redraw::CreditLeft, 720 - Redraw::CreditAboveBottom, 576, 17)}};
+        QImage composed(576, 720, QImage::Format_ARGB32);
+        composed.fill(Qt::transparent);
+        QPainter painter(&composed);
+        for (const auto &layer : layers) {
+            const QImage image = png(zip, QLatin1String(layer.entry));
+            const QRect ink = inkBounds(image);
+            QVERIFY2(!ink.isEmpty() && layer.area.contains(ink), layer.entry);
+            painter.drawImage(0, 0, image);
+        }
+        painter.end();
+        QCOMPARE(composed.convertToFormat(QImage::Format_RGB32), merged.convertToFormat(QImage::Format_RGB32));
+        // Speed values lie in the top right corner of their spaces.
+        const QRect speedInk = inkBounds(png(zip, QStringLiteral("data/speed-values.png")));
+        QVERIFY(speedInk.right() > 3 * 144 + 100 && speedInk.bottom() < 4 * 144 + 72);
+    }
+
+    void readerThatKnowsOnlyTheFormatSeesTheLayers()
+    {
+        const QString path = m_dir->filePath(QStringLiteral("map.ora"));
+        QCOMPARE(MaptileSaver::save(*workedOn(), path), QString());
+        QProcess python;
+        python.start(QStringLiteral("python3"), {QStringLiteral(CHECK_ORA_SCRIPT), path});
+        QVERIFY(python.waitForFinished(30000));
+        QVERIFY2(python.exitCode() == 0, python.readAllStandardError().constData());
+        QCOMPARE(python.readAllStandardOutput().trimmed(), "Credit|Maptile number|Speed values|Subtiles");
+    }
+
+    void documentFromElsewhereOpensAsItsPicture()
+    {
+        // A painting program's file: its own layers and no settings of ours.
+        const QByteArray stack = "<image w='500' h='450'><stack><layer src='data/a.png'/></stack></image>";
+        const QString path = m_dir->filePath(QStringLiteral("painted.ora"));
+        writeText(path, TestZip::archive({TestZip::stored("mimetype", "image/openraster"),
+                                          TestZip::deflated("stack.xml", stack),
+                                          TestZip::stored("data/a.png", encoded(pattern({20, 20}), "PNG")),
+                                          TestZip::stored("mergedimage.png", encoded(pattern({500, 450}, 4), "PNG"))}));
+        const auto w = workedOn();
+        w->setMaptileChanged(false);
+        QCOMPARE(MaptileOpener::open(*w, path), QString());
+        QVERIFY(w->maptile().master() == pattern({432, 432}, 4) && w->mapNumText().isEmpty()
+                && w->maptile().speedValue(0, 0).isEmpty() && w->designerText() == QStringLiteral("Ann Écrivain"));
+    }
+
+    void commandLineExportsWithoutADisplay()
+    {
+        const auto w = workedOn();
+        const QDir dir(m_dir->path());
+        QCOMPARE(MaptileSaver::save(*w, dir.filePath(QStringLiteral("map.ora"))), QString());
+        QCOMPARE(MaptileSaver::save(*w, dir.filePath(QStringLiteral("other.ora"))), QString());
+        writeText(dir.filePath(QStringLiteral("broken.ora")), "not a zip");
+
+        for (const QString out : {"m.png", "m.bmp", "m.jpeg", "m.pdf"}) {
+            std::unique_ptr<QProcess> run(runProgram({"--export", out, "--quality", "100", "map.ora"}, dir.path()));
+            QVERIFY2(run->exitCode() == 0 && run->readAllStandardError().isEmpty(), qPrintable(out));
+        }
+        QCOMPARE(QImage(dir.filePath("m.png")).convertToFormat(QImage::Format_RGB32), w->preview());
+        QCOMPARE(QImage(dir.filePath("m.bmp")).convertToFormat(QImage::Format_RGB32), w->preview());
+        QCOMPARE(QImage(dir.filePath("m.jpeg")).size(), QSize(576, 720));
+        // The page is exactly the maptile at 1.5 inches per space: 6 x 7.5 inches for 4 x 5.
+        QProcess info;
+        info.start(QStringLiteral("pdfinfo"), {dir.filePath("m.pdf")});
+        QVERIFY(info.waitForFinished(30000));
+        QVERIFY2(info.readAllStandardOutput().contains("432 x 540 pts"), "page size");
+
+        // Several documents go to a folder; a bad one is one line and spoils nothing else.
+        std::unique_ptr<QProcess> run(
+            runProgram({"--export", "out", "--format", "png", "map.ora", "broken.ora", "other.ora"}, dir.path()));
+        const QList<QByteArray> lines = run->readAllStandardError().trimmed().split('\n');
+        QVERIFY2(run->exitCode() != 0 && lines.size() == 1 && lines[0].contains("broken.ora"), lines[0].constData());
+        QCOMPARE(QDir(dir.filePath("out")).entryList(QDir::Files), QStringList({"map.png", "other.png"}));
+        // A name that is no output format is refused before anything is written.
+        run.reset(runProgram({"--export", "m.gif", "map.ora"}, dir.path()));
+        QVERIFY(run->exitCode() != 0 && !dir.exists("m.gif") && run->readAllStandardError().contains("m.gif"));
+    }
+};
+
+QTEST_MAIN(TestDocuments)
+#include "tst_documents.moc"
