@@ -504,9 +504,8 @@ void MainWindow::newEmptyTileset(int slot)
 
 void MainWindow::importSubtileFile(int slot, QPoint cell, const QString &path)
 {
-    const QString error = m_workspace.importSubtileFile(slot, cell, path);
-    if (!error.isEmpty())
-        QMessageBox::warning(this, Title, error);
+    startLoad(slot, path, TilesetImageReader::readWhole,
+              [this, slot, cell](const QImage &picture) { m_workspace.importSubtile(slot, cell, picture); });
 }
 
 void MainWindow::pasteIntoCell(int slot)
@@ -519,7 +518,7 @@ void MainWindow::pasteIntoCell(int slot)
         return;
     }
     // A picture file copied in a file manager serves as well.
-    const QString path = data ? DroppedImage::path(data) : QString();
+    const QString path = data ? DroppedImage::path(data, false) : QString();
     if (path.isEmpty())
         QMessageBox::warning(this, Title, QStringLiteral("The clipboard holds no picture to paste into the subtile."));
     else

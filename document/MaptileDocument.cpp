@@ -3,6 +3,7 @@
 #include "maptile/Redraw.h"
 
 #include <QDataStream>
+#include <QIODevice>
 
 MaptileOverlays MaptileDocument::overlays() const
 {

@@ -1,6 +1,7 @@
 #include "loading/PictureJob.h"
 
 #include <QDataStream>
+#include <QIODevice>
 #include <QFileInfo>
 #include <QtEndian>
 

@@ -118,7 +118,7 @@ private slots:
         const auto blank = viewOf(*opened);
         QCOMPARE(MaptileOpener::open(*opened, path), QString());
         QVERIFY(viewOf(*opened) == viewOf(*saved));
-        QVERIFY(!opened->maptileChanged() && opened->undoStack().count() == 1);
+        QVERIFY(!opened->maptileChanged() && opened->history().count() == 1);
         QCOMPARE(sizes.last(), QVariantList({4, 5}));
         QCOMPARE(MaptileSaver::save(*opened, m_dir->filePath(QStringLiteral("after.bmp"))), QString());
         QCOMPARE(readAll(m_dir->filePath(QStringLiteral("after.bmp"))),
