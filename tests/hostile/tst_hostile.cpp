@@ -235,7 +235,9 @@ private slots:
         QTest::addColumn<bool>("tileset"); // else opened as the maptile
         for (const bool tileset : {true, false})
             for (const QString &name : m_inputs.keys())
-                QTest::addRow("%s %s", tileset ? "tileset" : "maptile", qPrintable(name)) << name << tileset;
+                // A maptile reads only its 720 x 864 corner, which of this picture fits the limit.
+                if (tileset || name != QLatin1String("deep.png"))
+                    QTest::addRow("%s %s", tileset ? "tileset" : "maptile", qPrintable(name)) << name << tileset;
     }
 
     void badFileEntersTheProgram()
