@@ -369,6 +369,7 @@ private slots:
                               "[TILEDATA]\nSETNAME=The Sunken Halls of the Drowned Kings, Deep Levels\n"
                               "CREATOR=Bartholomew Featherstonehaugh-Wolfeschlegel\n");
         m_window->loadTilesetFile(6, picture);
+        QTRY_VERIFY(!m_window->isLoading());
         // Pure white letters on black, nothing grey; the short text of slot H whole, the long one within the palette.
         for (const int slot : {7, 6}) {
             QLabel *label = child<QLabel>(m_window.get(), u"lblSetInfo%1"_s.arg(slot));
