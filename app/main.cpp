@@ -1,7 +1,14 @@
 #include "app/MainWindow.h"
 #include "cli/CommandLine.h"
+#include "loading/ChildJob.h"
 
 #include <QApplication>
+#include <QTimer>
+
+namespace {
+// Well after the first paint, before a user can have chosen a file.
+constexpr int StartReaderAfterMs = 300;
+} // namespace
 
 int main(int argc, char *argv[])
 {
@@ -18,6 +25,9 @@ int main(int argc, char *argv[])
     if (!file.isEmpty())
         window.openMaptileFile(file);
     window.showCentred();
+    // The process that reads the user's pictures is made once the window is
+    // up, so that the first tileset loaded comes as quickly as the next.
+    QTimer::singleShot(StartReaderAfterMs, &ChildJob::prepareIdleChild);
     // Closing the main window ends the program, whatever other windows are open.
     QObject::connect(&window, &MainWindow::closed, &app, &QApplication::quit);
     return app.exec();

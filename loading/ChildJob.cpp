@@ -125,6 +125,38 @@ void endChild(pid_t pid, int requestFd, int resultFd)
     }
 }
 
+// A fresh child waiting for work, or none (pid -1) when the system makes no process.
+Idle forkChild()
+{
+    int requests[2], results[2];
+    if (pipe2(requests, O_CLOEXEC) != 0)
+        return {};
+    if (pipe2(results, O_CLOEXEC) != 0) {
+        close(requests[0]);
+        close(requests[1]);
+        return {};
+    }
+    const pid_t parent = getpid();
+    const pid_t child = fork();
+    if (child == 0) {
+        close(requests[1]);
+        close(results[0]);
+        serve(requests[0], results[1], parent);
+    }
+    close(requests[0]);
+    close(results[1]);
+    if (child < 0) {
+        close(requests[1]);
+        close(results[0]);
+        return {};
+    }
+    fcntl(results[0], F_SETFL, fcntl(results[0], F_GETFL) | O_NONBLOCK);
+    // A picture passes in a few large reads rather than many small ones; the
+    // pipe keeps its normal size where the system allows no larger one.
+    fcntl(results[0], F_SETPIPE_SZ, 1 << 20);
+    return {child, requests[1], results[0]};
+}
+
 } // namespace
 
 ChildJob::ChildJob(QObject *parent)
@@ -137,6 +169,12 @@ ChildJob::ChildJob(QObject *parent)
 ChildJob::~ChildJob()
 {
     cancel();
+}
+
+void ChildJob::prepareIdleChild()
+{
+    if (idle.pid <= 0)
+        idle = forkChild();
 }
 
 void ChildJob::endIdleChild()
@@ -164,35 +202,12 @@ void ChildJob::start(Work work, const QByteArray &argument, int timeLimitMs)
             m_resultFd = idle.resultFd;
             idle = {};
         } else {
-            int requests[2], results[2];
-            if (pipe2(requests, O_CLOEXEC) != 0)
+            Idle fresh = forkChild();
+            if (fresh.pid <= 0)
                 break;
-            if (pipe2(results, O_CLOEXEC) != 0) {
-                close(requests[0]);
-                close(requests[1]);
-                break;
-            }
-            const pid_t parent = getpid();
-            const pid_t child = fork();
-            if (child == 0) {
-                close(requests[1]);
-                close(results[0]);
-                serve(requests[0], results[1], parent);
-            }
-            close(requests[0]);
-            close(results[1]);
-            if (child < 0) {
-                close(requests[1]);
-                close(results[0]);
-                break;
-            }
-            m_pid = child;
-            m_requestFd = requests[1];
-            m_resultFd = results[0];
-            fcntl(m_resultFd, F_SETFL, fcntl(m_resultFd, F_GETFL) | O_NONBLOCK);
-            // A picture passes in a few large reads rather than many small ones; the
-            // pipe keeps its normal size where the system allows no larger one.
-            fcntl(m_resultFd, F_SETPIPE_SZ, 1 << 20);
+            m_pid = fresh.pid;
+            m_requestFd = fresh.requestFd;
+            m_resultFd = fresh.resultFd;
         }
         // A child that has gone while it waited takes no request.
         const auto handler = std::signal(SIGPIPE, SIG_IGN);

@@ -48,6 +48,9 @@ public:
     bool isRunning() const { return m_pid > 0; }
     // Kills the child and reaps it; finished() does not follow.
     void cancel();
+    // Forks the child that waits for work, if none waits yet, so that the
+    // first job does not pay for making it.
+    static void prepareIdleChild();
     // Ends the child kept waiting for work, if any; the next job forks afresh.
     static void endIdleChild();
 
