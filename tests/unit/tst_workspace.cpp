@@ -184,10 +184,6 @@ private slots:
         QVERIFY(w.loadTileset(6, saved).isEmpty());
         QVERIFY(w.slot(6).fullImage() == w.slot(5).fullImage() && w.slot(6).tileData() == data);
         QCOMPARE(w.setInfo(6), "HÖHLE BY: ZOË ");
-        w.setOutlineCell(6, {6, 3});
-        w.assign(Workspace::LeftButton, 6);
-        w.place(Workspace::LeftButton, {1, 1});
-        QCOMPARE(w.maptile().speedValue(1, 1), "1/T");
     }
 
     void everyChangeUndoesAndRedoesExactly_data()
