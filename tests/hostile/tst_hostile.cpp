@@ -22,15 +22,13 @@ enum class Kind { File, Folder, Link, Pipe, Unreadable };
 // What to make under a name (a link points at bytes), and what its message must say.
 struct BadInput { Kind kind; QByteArray bytes; QString reason; };
 
-// Headers claiming 100000 x 100000 pixels (0x186a0) or a 65535 x 65535 GIF, with next
-// to no pixels after them; the PNG's checksums are right, so the decoder believes it.
-const QByteArray HugePng("\x89PNG\r\n\x1a\n\0\0\0\x0dIHDR\0\x01\x86\xa0\0\x01\x86\xa0\x08\x02\0\0\0\x27\x30\x9c\x9f"
-                         "\0\0\0\x08IDATx\x9c\x03\0\0\0\0\x01\x48\x06\x89\xd2\0\0\0\0IEND\xae\x42\x60\x82", 65);
+// Headers claiming 100000 x 100000 pixels (0x186a0) or a 65535 x 65535 GIF, with next to no pixels after
+// them; the PNG's checksums are right, so the decoder believes it.
+const QByteArray HugePng = TestZip::pngClaiming({100000, 100000});
 const QByteArray HugeBmp =
     QByteArray("BM\x36\0\0\0\0\0\0\0\x36\0\0\0\x28\0\0\0\xa0\x86\1\0\xa0\x86\1\0\1\0\x18", 29).leftJustified(54, '\0');
 // As wide as an int allows: libpng will not even report such a size.
-const QByteArray WidestPng("\x89PNG\r\n\x1a\n\0\0\0\x0dIHDR\x7f\xff\xff\xff\0\0\0\x01\x08\x02\0\0\0\x2f\x54\xa4\x8a"
-                           "\0\0\0\x08IDATx\x9c\x03\0\0\0\0\x01\x48\x06\x89\xd2\0\0\0\0IEND\xae\x42\x60\x82", 65);
+const QByteArray WidestPng = TestZip::pngClaiming({0x7fffffff, 1});
 // A 4 x 3 animation frame holding a picture declared 255 x 4294908675 pixels, found by fuzzing.
 const QByteArray HugeMng = QByteArray::fromHex(
     "8a4d4e470d0a1a0a0000001c4d484452000000040000000300000000010002010000000100000001000000012fb717df0000000d"

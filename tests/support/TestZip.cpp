@@ -37,18 +37,10 @@ QByteArray deflate(const QByteArray &bytes, qint64 zeroCount, quint32 *crc)
     return out;
 }
 
-void put16(QByteArray &out, quint16 v)
+// Appends each value little-endian, in as many bytes as its type has.
+template<typename... T> void put(QByteArray &out, T... values)
 {
-    char b[2];
-    qToLittleEndian(v, b);
-    out.append(b, 2);
-}
-
-void put32(QByteArray &out, quint32 v)
-{
-    char b[4];
-    qToLittleEndian(v, b);
-    out.append(b, 4);
+    (out.append(reinterpret_cast<const char *>(&(values = qToLittleEndian(values))), sizeof values), ...);
 }
 
 } // namespace
@@ -79,42 +71,22 @@ QByteArray archive(const QList<Entry> &entries)
     for (const Entry &e : entries) {
         const QByteArray name = e.name.toUtf8();
         const quint32 offset = quint32(out.size());
-        for (QByteArray *part : {&out, &directory}) {
-            const bool central = part == &directory;
-            put32(*part, central ? 0x02014b50 : 0x04034b50);
-            if (central)
-                put16(*part, 20); // made by
-            put16(*part, 20);     // needed to extract
-            put16(*part, 0);      // flags
-            put16(*part, e.deflated ? 8 : 0);
-            put16(*part, 0);      // time
-            put16(*part, 0x21);   // date: 1980-01-01
-            put32(*part, e.crc);
-            put32(*part, quint32(e.data.size()));
-            put32(*part, e.size);
-            put16(*part, quint16(name.size()));
-            put16(*part, 0); // extra
-            if (central) {
-                put16(*part, 0); // comment
-                put16(*part, 0); // disk
-                put16(*part, 0); // internal attributes
-                put32(*part, 0); // external attributes
-                put32(*part, offset);
-            }
-            part->append(name);
-        }
+        const quint16 method = e.deflated ? 8 : 0, nameSize = quint16(name.size());
+        const quint32 stored = quint32(e.data.size());
+        // Version needed, flags, method, time, date (1980-01-01), checksum, sizes, name size, extra size.
+        put(out, quint32(0x04034b50), quint16(20), quint16(0), method, quint16(0), quint16(0x21), e.crc, stored, e.size,
+            nameSize, quint16(0));
+        // The same after "made by", then comment size, disk, attributes and the local header's offset.
+        put(directory, quint32(0x02014b50), quint16(20), quint16(20), quint16(0), method, quint16(0), quint16(0x21),
+            e.crc, stored, e.size, nameSize, quint16(0), quint16(0), quint16(0), quint16(0), quint32(0), offset);
+        out.append(name);
+        directory.append(name);
         out.append(e.data);
     }
     const quint32 start = quint32(out.size());
     out.append(directory);
-    put32(out, 0x06054b50);
-    put16(out, 0);
-    put16(out, 0);
-    put16(out, quint16(entries.size()));
-    put16(out, quint16(entries.size()));
-    put32(out, quint32(directory.size()));
-    put32(out, start);
-    put16(out, 0);
+    put(out, quint32(0x06054b50), quint16(0), quint16(0), quint16(entries.size()), quint16(entries.size()),
+        quint32(directory.size()), start, quint16(0));
     return out;
 }
 

@@ -1,5 +1,4 @@
 #include "app/Workspace.h"
-#include "document/DocumentReader.h"
 #include "document/ZipReader.h"
 #include "maptile/Redraw.h"
 #include "output/MaptileOpener.h"

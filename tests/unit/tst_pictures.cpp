@@ -49,7 +49,6 @@ private slots:
         // Left while the window was open without OK: blends at the window's default.
         QTest::newRow("bare 2") << "2" << 128;
     }
-
     void compositeBySetting()
     {
         QFETCH(QString, setting);

@@ -30,7 +30,6 @@ private slots:
         QTest::newRow("bare alpha, closed") << "2" << QStringList{"close"} << "2,128";
         QTest::newRow("OK adds alpha only when blending") << "2,90" << QStringList{"optTrans1", "cmdOk"} << "1";
     }
-
     void transparencySettingAndExample()
     {
         QFETCH(QString, initial);
