@@ -9,6 +9,7 @@
 #include <QSet>
 
 #include <cstdio>
+#include <memory>
 
 namespace {
 
@@ -100,6 +101,20 @@ int exportAll(const QCommandLineParser &parser)
     return failures ? 1 : 0;
 }
 
+// Whether an export may write PDF, from a first reading of the arguments
+// before there is an application; the second reading reports any mistake.
+bool writesPdf(int argc, char **argv)
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    QCommandLineParser parser;
+    prepare(parser);
+    const QString pdf = QStringLiteral("pdf");
+    return !parser.parse(arguments) || QFileInfo(parser.value(ExportOption)).suffix().toLower() == pdf
+           || parser.value(FormatOption).toLower() == pdf;
+}
+
 } // namespace
 
 bool CommandLine::runsWithoutWindow(int argc, char **argv)
@@ -117,21 +132,27 @@ bool CommandLine::runsWithoutWindow(int argc, char **argv)
 
 int CommandLine::runWithoutWindow(int argc, char **argv)
 {
-    // Fonts and pictures need an application, and this one must run where no display is.
-    qputenv("QT_QPA_PLATFORM", "offscreen");
     // Standard error carries one line per failure and nothing else: Qt's own
     // notes about the environment are left out.
     qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &, const QString &message) {
         if (type == QtCriticalMsg || type == QtFatalMsg)
             printLine(message);
     });
-    QGuiApplication application(argc, argv);
+    // Pictures are read and written without a window system; a PDF page needs
+    // one, and this one must run where no display is.
+    std::unique_ptr<QCoreApplication> application;
+    if (writesPdf(argc, argv)) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        application = std::make_unique<QGuiApplication>(argc, argv);
+    } else {
+        application = std::make_unique<QCoreApplication>(argc, argv);
+    }
     // As --version names the program: the editor's own name stays its title.
     QCoreApplication::setApplicationName(QStringLiteral("cryptwright"));
     QCoreApplication::setApplicationVersion(QStringLiteral("1.00"));
     QCommandLineParser parser;
     prepare(parser);
-    parser.process(application); // help, version and malformed lines end here
+    parser.process(*application); // help, version and malformed lines end here
     return exportAll(parser);
 }
 

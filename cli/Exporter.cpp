@@ -55,10 +55,9 @@ QString Exporter::exportDocument(const QString &documentPath, const QString &out
                                  const JpegOptions &jpeg)
 {
     QString error;
-    const MaptileDocument document = DocumentReader::read(documentPath, &error);
-    if (!error.isEmpty())
+    const QImage preview = DocumentReader::readFinished(documentPath, &error);
+    if (preview.isNull())
         return error;
-    const QImage preview = document.preview();
     switch (format) {
     case Format::Jpeg:
         return MaptileSaver::write(preview, out, MaptileSaver::Format::Jpeg, jpeg);

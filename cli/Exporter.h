@@ -5,8 +5,8 @@
 #include <QString>
 #include <QStringList>
 
-// Renders a maptile document's preview and writes it as a picture or a PDF
-// page, without any window.
+// Writes a maptile document's finished picture as a picture or a PDF page,
+// without any window.
 class Exporter
 {
 public:

@@ -47,13 +47,16 @@ public:
     }
 
     MaptileDocument decode();
+    QImage finished();
 
 private:
+    void open();
+    QImage mergedAsMaptile();
     QByteArray entry(const QString &name, qint64 limit);
     QImage picture(const QString &name, std::optional<QSize> expected);
     QSize pictureSize(const QString &name);
     void readStack();
-    bool readState(MaptileDocument &document);
+    bool readState(MaptileDocument &document, bool decodeMaster);
     QFont readFont(QXmlStreamReader &xml, QColor *colour);
 
     ZipReader m_zip;
@@ -91,6 +94,8 @@ QImage Decoder::picture(const QString &name, std::optional<QSize> expected)
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer, "png");
+    // Guessing from the contents would load every picture plugin to ask it.
+    reader.setAutoDetectImageFormat(false);
     reader.setAllocationLimit(TilesetImageReader::AllocationLimitMb);
     const QSize size = reader.size();
     if (!size.isValid())
@@ -174,7 +179,7 @@ QFont Decoder::readFont(QXmlStreamReader &xml, QColor *colour)
     return font;
 }
 
-bool Decoder::readState(MaptileDocument &document)
+bool Decoder::readState(MaptileDocument &document, bool decodeMaster)
 {
     if (!m_zip.contains(DocumentWriter::StateEntry))
         return false;
@@ -238,17 +243,20 @@ bool Decoder::readState(MaptileDocument &document)
     if (!mapNumFont || !speedFont)
         refuse(QStringLiteral("%1 lack a font").arg(where));
 
+    if (!decodeMaster)
+        entry(master, MaxPngBytes); // read whole, so that a damaged archive is still refused
     // Every layer has the document's size, so that a painting program shows them in place.
     for (const QString &layer : std::as_const(m_layers))
-        if (layer != master && pictureSize(layer) != size)
+        if ((layer != master || !decodeMaster) && pictureSize(layer) != size)
             refuse(QStringLiteral("the layer \"%1\" is not %2 x %3 pixels").arg(layer).arg(size.width()).arg(size.height()));
-    document.maptile.setMaster(picture(master, size));
+    if (decodeMaster)
+        document.maptile.setMaster(picture(master, size));
     document.maptile.setSpeedValues(speed);
     document.editable = true;
     return true;
 }
 
-MaptileDocument Decoder::decode()
+void Decoder::open()
 {
     if (!m_zip.isOpen())
         refuse(m_zip.error() == QLatin1String("Not a zip archive")
@@ -261,17 +269,43 @@ MaptileDocument Decoder::decode()
         || entry(QStringLiteral("mimetype"), 100).trimmed() != DocumentWriter::MimeType.toLatin1())
         refuse(QStringLiteral("it is not an OpenRaster document"));
     readStack();
-    MaptileDocument document;
-    if (readState(document))
-        return document;
-    // Another program's document is its merged picture, taken as any opened picture is.
+}
+
+QImage Decoder::mergedAsMaptile()
+{
     const QImage merged = picture(QStringLiteral("mergedimage.png"), std::nullopt);
     if (merged.width() < Geometry::SpaceSize || merged.height() < Geometry::SpaceSize)
         refuse(QStringLiteral("the picture is %1 x %2 pixels, smaller than one space (%3 x %3 pixels)")
                    .arg(merged.width())
                    .arg(merged.height())
                    .arg(Geometry::SpaceSize));
-    document.maptile.setImage(merged);
+    return merged;
+}
+
+QImage Decoder::finished()
+{
+    open();
+    if (!m_zip.contains(DocumentWriter::StateEntry)) {
+        Maptile maptile;
+        maptile.setImage(mergedAsMaptile());
+        return maptile.master();
+    }
+    // Everything is checked as when the document is opened, but the subtiles
+    // are not decoded: the merged picture is the finished maptile pixel for
+    // pixel, overlays drawn in.
+    MaptileDocument document;
+    readState(document, false);
+    return picture(QStringLiteral("mergedimage.png"), m_size);
+}
+
+MaptileDocument Decoder::decode()
+{
+    open();
+    MaptileDocument document;
+    if (readState(document, true))
+        return document;
+    // Another program's document is its merged picture, taken as any opened picture is.
+    document.maptile.setImage(mergedAsMaptile());
     const MaptileOverlays defaults;
     document.mapNumFont = defaults.mapNumFont();
     document.mapNumColour = defaults.mapNumColour();
@@ -292,11 +326,19 @@ MaptileDocument DocumentReader::decode(const QByteArray &bytes, QString *reason)
     }
 }
 
-MaptileDocument DocumentReader::read(const QString &path, QString *error)
+namespace {
+
+QString failure(const QString &path, const QString &reason)
+{
+    return QStringLiteral("Cannot open \"%1\": %2.").arg(QFileInfo(path).fileName(), reason);
+}
+
+// The bytes of the document file at path, or empty with error set.
+QByteArray load(const QString &path, QString *error)
 {
     const auto fail = [&](const QString &reason) {
-        *error = QStringLiteral("Cannot open \"%1\": %2.").arg(QFileInfo(path).fileName(), reason);
-        return MaptileDocument();
+        *error = failure(path, reason);
+        return QByteArray();
     };
     const QFileInfo info(path);
     if (!info.exists())
@@ -311,14 +353,37 @@ MaptileDocument DocumentReader::read(const QString &path, QString *error)
         return fail(QStringLiteral("the file cannot be read (%1)").arg(file.errorString()));
     if (file.size() == 0)
         return fail(QStringLiteral("the file is empty"));
-    if (file.size() > MaxFileBytes)
+    if (file.size() > DocumentReader::MaxFileBytes)
         return fail(QStringLiteral("the file is too large to be a maptile document"));
     const QByteArray bytes = file.readAll();
     if (bytes.size() != file.size())
         return fail(QStringLiteral("the file cannot be read (%1)").arg(file.errorString()));
+    return bytes;
+}
+
+} // namespace
+
+MaptileDocument DocumentReader::read(const QString &path, QString *error)
+{
+    const QByteArray bytes = load(path, error);
+    if (bytes.isEmpty())
+        return {};
     QString reason;
     MaptileDocument document = decode(bytes, &reason);
     if (!reason.isEmpty())
-        return fail(reason);
+        *error = failure(path, reason);
     return document;
+}
+
+QImage DocumentReader::readFinished(const QString &path, QString *error)
+{
+    const QByteArray bytes = load(path, error);
+    if (bytes.isEmpty())
+        return {};
+    try {
+        return Decoder(bytes).finished();
+    } catch (const Failure &refused) {
+        *error = failure(path, refused.reason);
+        return {};
+    }
 }

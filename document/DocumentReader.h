@@ -3,6 +3,7 @@
 #include "document/MaptileDocument.h"
 
 #include <QByteArray>
+#include <QImage>
 #include <QString>
 
 // Reads an OpenRaster document. One written by this program comes back with
@@ -25,6 +26,12 @@ public:
     // The document at path, or a document with a null master and error set to
     // a sentence naming the file and the reason.
     static MaptileDocument read(const QString &path, QString *error);
+    // The finished maptile of the document at path, as an export writes it,
+    // read without its layers and fonts: this program's document holds it as
+    // its merged picture, checked against the maptile's size; another
+    // program's document is its merged picture taken as the maptile. Null
+    // with error set as read() does.
+    static QImage readFinished(const QString &path, QString *error);
     // The same from the file's bytes; reason says what is wrong, without the file name.
     static MaptileDocument decode(const QByteArray &bytes, QString *reason);
 };
