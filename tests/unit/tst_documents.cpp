@@ -204,6 +204,10 @@ private slots:
         QCOMPARE(MaptileSaver::save(*w, dir.filePath(QStringLiteral("map.ora"))), QString());
         QCOMPARE(MaptileSaver::save(*w, dir.filePath(QStringLiteral("other.ora"))), QString());
         writeText(dir.filePath(QStringLiteral("broken.ora")), "not a zip");
+        // The export writes the merged picture as it is, so one that disagrees with the maptile is refused.
+        writeText(dir.filePath(QStringLiteral("stale.ora")),
+                  TestZip::replaced(readAll(dir.filePath(QStringLiteral("map.ora"))), "mergedimage.png",
+                                    TestZip::stored("mergedimage.png", encoded(pattern({144, 144}), "PNG"))));
 
         for (const QString out : {"m.png", "m.bmp", "m.jpeg", "m.pdf"}) {
             std::unique_ptr<QProcess> run(runProgram({"--export", out, "--quality", "100", "map.ora"}, dir.path()));
@@ -220,9 +224,11 @@ private slots:
 
         // Several documents go to a folder; a bad one is one line and spoils nothing else.
         std::unique_ptr<QProcess> run(
-            runProgram({"--export", "out", "--format", "png", "map.ora", "broken.ora", "other.ora"}, dir.path()));
+            runProgram({"--export", "out", "--format", "png", "map.ora", "broken.ora", "stale.ora", "other.ora"},
+                       dir.path()));
         const QList<QByteArray> lines = run->readAllStandardError().trimmed().split('\n');
-        QVERIFY2(run->exitCode() != 0 && lines.size() == 1 && lines[0].contains("broken.ora"), lines[0].constData());
+        QVERIFY2(run->exitCode() != 0 && lines.size() == 2 && lines[0].contains("broken.ora"), lines[0].constData());
+        QVERIFY2(lines[1].contains("stale.ora") && lines[1].contains("144 x 144"), lines[1].constData());
         QCOMPARE(QDir(dir.filePath("out")).entryList(QDir::Files), QStringList({"map.png", "other.png"}));
         // A name that is no output format is refused before anything is written.
         run.reset(runProgram({"--export", "m.gif", "map.ora"}, dir.path()));
