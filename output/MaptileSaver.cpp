@@ -97,7 +97,10 @@ QString MaptileSaver::write(const QImage &image, const QString &path, Format for
     // Encoded in memory first: an encoder that meets a short write at a full
     // disk gives up without the system's reason, while writeBytes() goes on to
     // the write that fails and reports why.
-    QByteArray encoded;
+    // Kept from one save to the next: memory touched for the first time costs
+    // more than encoding into it.
+    thread_local QByteArray encoded;
+    encoded.resize(0);
     QBuffer buffer(&encoded);
     buffer.open(QIODevice::WriteOnly);
     QImageWriter writer(&buffer, writerFormat(format));
