@@ -26,6 +26,29 @@ void remember(const QString &path)
             return;
     lastFolder() = folder;
 }
+
+// A save dialog offering types; the type chosen last (lastType) is offered
+// again, and a name typed without an extension takes the chosen type's.
+QString askSaveName(QWidget *owner, const QString &title, const QString &start, const QStringList &types,
+                    QString &lastType)
+{
+    QFileDialog dialog(owner, title, start);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilters(types);
+    dialog.selectNameFilter(lastType);
+    const auto suffixOf = [](const QString &type) { return type.section(QStringLiteral("*."), 1).left(3); };
+    dialog.setDefaultSuffix(suffixOf(lastType));
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                     [&dialog, suffixOf](const QString &type) { dialog.setDefaultSuffix(suffixOf(type)); });
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    lastType = dialog.selectedNameFilter();
+    const QString path = dialog.selectedFiles().front();
+    remember(path);
+    return path;
+}
+
 } // namespace
 
 QString showOpen(QWidget *owner, const QString &filter)
@@ -57,24 +80,8 @@ QString showSave(QWidget *owner)
 {
     static const QStringList types{QStringLiteral("Jpeg (*.jpg)"), QStringLiteral("Bitmap (*.bmp)"),
                                    QStringLiteral("PNG (*.png)"), QStringLiteral("Cryptwright maptile (*.ora)")};
-    // The type chosen last is offered again.
     static QString lastType = types.front();
-
-    QFileDialog dialog(owner, QStringLiteral("Save As"), lastFolder());
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setNameFilters(types);
-    dialog.selectNameFilter(lastType);
-    const auto suffixOf = [](const QString &type) { return type.section(QStringLiteral("*."), 1).chopped(1); };
-    dialog.setDefaultSuffix(suffixOf(lastType));
-    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
-                     [&dialog, suffixOf](const QString &type) { dialog.setDefaultSuffix(suffixOf(type)); });
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return {};
-    lastType = dialog.selectedNameFilter();
-    const QString path = dialog.selectedFiles().front();
-    remember(path);
-    return path;
+    return askSaveName(owner, QStringLiteral("Save As"), lastFolder(), types, lastType);
 }
 
 QString showSaveTileset(QWidget *owner, const QString &suggested)
@@ -82,22 +89,8 @@ QString showSaveTileset(QWidget *owner, const QString &suggested)
     static const QStringList types{QStringLiteral("PNG (*.png)"), QStringLiteral("Bitmap (*.bmp)"),
                                    QStringLiteral("Jpeg (*.jpg *.jpeg)")};
     static QString lastType = types.front();
-
-    QFileDialog dialog(owner, QStringLiteral("Save Tileset As"), QDir(lastFolder()).filePath(suggested));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setNameFilters(types);
-    dialog.selectNameFilter(lastType);
-    const auto suffixOf = [](const QString &type) { return type.section(QStringLiteral("*."), 1).left(3); };
-    dialog.setDefaultSuffix(suffixOf(lastType));
-    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
-                     [&dialog, suffixOf](const QString &type) { dialog.setDefaultSuffix(suffixOf(type)); });
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return {};
-    lastType = dialog.selectedNameFilter();
-    const QString path = dialog.selectedFiles().front();
-    remember(path);
-    return path;
+    return askSaveName(owner, QStringLiteral("Save Tileset As"), QDir(lastFolder()).filePath(suggested), types,
+                       lastType);
 }
 
 } // namespace FileDialogs
