@@ -156,16 +156,6 @@ void Workspace::replaceSubtile(int index, int column, int row, const QImage &sub
     paintButtons(index);
 }
 
-QString Workspace::importSubtileFile(int index, QPoint cell, const QString &path)
-{
-    QString error;
-    const QImage picture = TilesetImageReader::read(path, &error);
-    if (picture.isNull())
-        return error;
-    importSubtile(index, cell, picture);
-    return {};
-}
-
 void Workspace::importSubtile(int index, QPoint cell, const QImage &picture)
 {
     replaceSubtile(index, cell.x(), cell.y(), SubtileImport::fit(picture));

@@ -71,9 +71,7 @@ public:
     void setOutlineCell(int index, QPoint cell);
     // Writes an edited subtile into the slot's tileset in memory.
     void replaceSubtile(int index, int column, int row, const QImage &subtile);
-    // A picture file, or a picture, made into subtile cell of a slot. On failure
-    // returns the reason and leaves the slot as it was.
-    QString importSubtileFile(int index, QPoint cell, const QString &path);
+    // A picture made into subtile cell of a slot: scaled to fit, centred on the blank colour.
     void importSubtile(int index, QPoint cell, const QImage &picture);
     // A blank tileset without a file, named "Untitled".
     void newEmptyTileset(int index);

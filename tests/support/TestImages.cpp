@@ -1,8 +1,11 @@
 #include "support/TestImages.h"
 
+#include "app/Workspace.h"
+#include "maptile/Geometry.h"
 #include "maptile/RasterOps.h"
 
 #include <QBuffer>
+#include <QDir>
 #include <QFile>
 #include <QImageWriter>
 #include <QRandomGenerator>
@@ -64,6 +67,12 @@ qint64 processKb(const char *field)
     const QByteArray status = readAll(QStringLiteral("/proc/self/status"));
     const qsizetype at = status.indexOf(QByteArray(field) + ':');
     return status.mid(at + qstrlen(field) + 1).trimmed().split(' ').front().toLongLong();
+}
+
+void writeDefaultTilesets(const QString &folder)
+{
+    for (int i = 0; i < int(Workspace::DefaultTilesetNames.size()); ++i)
+        QVERIFY(pattern(Geometry::TilesetSize, i).save(QDir(folder).filePath(Workspace::DefaultTilesetNames[i]), "BMP"));
 }
 
 } // namespace TestImages

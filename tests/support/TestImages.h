@@ -20,6 +20,9 @@ inline QImage pattern(QSize size, int seed = 0)
         return qRgb((x * 7 + seed * 13) & 0xff, (y * 5 + seed * 29) & 0xff, (x * 3 + y * 11 + seed) & 0xff);
     });
 }
+// Patterned bitmaps under the four default tileset names: the reader goes by
+// content, and bitmaps keep every pixel exact.
+void writeDefaultTilesets(const QString &folder);
 // Writes image in the format its extension names; fails the test on error.
 inline void save(const QImage &image, const QString &path) { QVERIFY2(image.save(path), qPrintable(path)); }
 void writeText(const QString &path, const QByteArray &bytes);

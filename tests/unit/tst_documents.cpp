@@ -98,8 +98,7 @@ private slots:
     void init()
     {
         m_dir = std::make_unique<QTemporaryDir>();
-        for (int i = 0; i < 4; ++i)
-            QVERIFY(pattern(Geometry::TilesetSize, i).save(m_dir->filePath(Workspace::DefaultTilesetNames[i]), "BMP"));
+        writeDefaultTilesets(m_dir->path());
     }
 
     void documentReopensAsItWasSaved()

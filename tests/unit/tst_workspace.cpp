@@ -4,6 +4,7 @@
 #include "output/MaptileSaver.h"
 #include "maptile/RasterOps.h"
 #include "tilesets/ProfileReader.h"
+#include "tilesets/TilesetImageReader.h"
 #include "support/TestImages.h"
 
 #include <QElapsedTimer>
@@ -62,9 +63,7 @@ private slots:
     void init()
     {
         m_dir = std::make_unique<QTemporaryDir>();
-        // The reader goes by content, and bitmaps keep every pixel exact.
-        for (int i = 0; i < 4; ++i)
-            QVERIFY(pattern(Geometry::TilesetSize, i).save(m_dir->filePath(Workspace::DefaultTilesetNames[i]), "BMP"));
+        writeDefaultTilesets(m_dir->path());
         m_workspace = std::make_unique<Workspace>();
         m_workspace->startUp({m_dir->path()}, [](const QString &message) { QFAIL(qPrintable(message)); });
     }
@@ -148,7 +147,9 @@ private slots:
                 && w.unsavedSlots().isEmpty());
         const QString picture = m_dir->filePath(QStringLiteral("cell.png"));
         save(pattern({144, 144}, 3), picture);
-        QCOMPARE(w.importSubtileFile(5, {6, 3}, picture), QString());
+        QString error;
+        w.importSubtile(5, {6, 3}, TilesetImageReader::readWhole(picture, &error));
+        QCOMPARE(error, QString());
         w.importSubtile(5, {0, 1}, pattern({288, 288}, 4));
         w.replaceSubtile(5, 0, 0, pattern({144, 144}, 5).transformed(QTransform().rotate(90)));
         TileData data;
