@@ -1,4 +1,5 @@
 #include "app/MainWindow.h"
+#include "app/ProcessMemory.h"
 #include "cli/CommandLine.h"
 #include "loading/ChildJob.h"
 
@@ -12,6 +13,7 @@ constexpr int StartReaderAfterMs = 300;
 
 int main(int argc, char *argv[])
 {
+    ProcessMemory::prepare();
     // Exporting, help and version open no window and need no display.
     if (CommandLine::runsWithoutWindow(argc, argv))
         return CommandLine::runWithoutWindow(argc, argv);

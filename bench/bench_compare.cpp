@@ -5,6 +5,7 @@
 #include "BenchSupport.h"
 #include "SampleMaptile.h"
 
+#include "app/ProcessMemory.h"
 #include "maptile/MaptileOverlays.h"
 #include "output/MaptileSaver.h"
 
@@ -42,6 +43,7 @@ bool write(const SampleMaptile::Tilesets &tilesets, const QString &out)
 
 int main(int argc, char **argv)
 {
+    ProcessMemory::prepare(); // as the program does
     BenchSupport::application(argc, argv);
     // Both sides write to memory where there is some, so neither waits for a disk.
     auto work = std::make_unique<QTemporaryDir>(QStringLiteral("/dev/shm/cryptwright-bench-XXXXXX"));

@@ -5,6 +5,7 @@
 #include "BenchSupport.h"
 #include "SampleMaptile.h"
 
+#include "app/ProcessMemory.h"
 #include "app/Workspace.h"
 #include "output/MaptileOpener.h"
 #include "output/MaptileSaver.h"
@@ -81,6 +82,7 @@ double medianCpuMs(const std::function<void()> &work, int runs)
 
 int main(int argc, char **argv)
 {
+    ProcessMemory::prepare(); // as the program does
     BenchSupport::application(argc, argv);
     auto work = std::make_unique<QTemporaryDir>(QStringLiteral("/dev/shm/cryptwright-bench-XXXXXX"));
     if (!work->isValid())

@@ -3,11 +3,13 @@
 #include "FirstPaint.h"
 
 #include "app/MainWindow.h"
+#include "app/ProcessMemory.h"
 
 #include <QApplication>
 
 int main(int argc, char *argv[])
 {
+    ProcessMemory::prepare();
     QApplication app(argc, argv);
     MainWindow::prepareApplication();
 

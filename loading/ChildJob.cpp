@@ -90,7 +90,7 @@ void endChild(pid_t pid, int requestFd, int resultFd)
     // A first write to a page costs a fault, the larger part of what a forked
     // process pays for its work. Large buffers come from the heap here, from
     // room whose pages are made in one call and kept between pieces of work.
-    mallopt(M_MMAP_THRESHOLD, 256 << 20);
+    mallopt(M_MMAP_THRESHOLD, 32 << 20); // the largest value malloc takes
     mallopt(M_TRIM_THRESHOLD, 1 << 30);
     if (void *room = malloc(RoomBytes)) {
         const quintptr page = 4096;
