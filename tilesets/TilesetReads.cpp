@@ -4,20 +4,26 @@
 
 TilesetReads::TilesetReads(const QStringList &paths)
     : m_paths(paths)
+    , m_results(paths.size())
 {
-    for (const QString &path : paths) {
-        m_reads.push_back(std::async(std::launch::async, [path] {
+    for (std::promise<Result> &result : m_results)
+        m_reads.push_back(result.get_future());
+    m_thread = std::thread([this] {
+        for (int i = 0; i < m_paths.size(); ++i) {
             Result result;
-            const QImage picture = TilesetImageReader::read(path, &result.error);
+            const QImage picture = TilesetImageReader::read(m_paths[i], &result.error);
             if (!picture.isNull())
-                result.slot.setPicture(picture, path);
+                result.slot.setPicture(picture, m_paths[i]);
             result.slot.buildPalette();
-            return result;
-        }));
-    }
+            m_results[i].set_value(std::move(result));
+        }
+    });
 }
 
-TilesetReads::~TilesetReads() = default;
+TilesetReads::~TilesetReads()
+{
+    m_thread.join();
+}
 
 TilesetSlot TilesetReads::take(int index, QString *error)
 {

@@ -6,11 +6,13 @@
 #include <QStringList>
 
 #include <future>
+#include <thread>
 #include <vector>
 
-// Tileset files read side by side, each on a thread of its own, into slots with
-// their palettes built: the start-up's longest work, begun early enough to
-// overlap building the main window.
+// Tileset files read one after another on a thread of their own, into slots
+// with their palettes built: the start-up's longest work, begun early enough
+// to overlap building the main window. One thread, not one a file: on two
+// cores, more readers only take turns with the window being built.
 class TilesetReads
 {
 public:
@@ -32,5 +34,7 @@ private:
         QString error;
     };
     QStringList m_paths;
+    std::vector<std::promise<Result>> m_results;
     std::vector<std::future<Result>> m_reads;
+    std::thread m_thread;
 };
