@@ -77,6 +77,13 @@ void endChild(pid_t pid, int requestFd, int resultFd)
     close(resultFd);
 }
 
+// Memory taken from the system through the C library: heap and mappings.
+size_t heldBytes()
+{
+    const struct mallinfo2 memory = mallinfo2();
+    return memory.arena + memory.hblkhd;
+}
+
 [[noreturn]] void serve(int requests, int results, pid_t parent)
 {
     // Not to outlive the editor, nor to run past a limit should the editor
@@ -98,6 +105,8 @@ void endChild(pid_t pid, int requestFd, int resultFd)
         madvise(reinterpret_cast<void *>(from), RoomBytes - (from - quintptr(room)), MADV_POPULATE_WRITE);
         free(room);
     }
+    // What the editor held when this process was made counts as none of its own.
+    const size_t heldAtStart = heldBytes();
     for (;;) {
         char request[RequestBytes];
         if (!readAll(requests, request, RequestBytes))
@@ -115,8 +124,9 @@ void endChild(pid_t pid, int requestFd, int resultFd)
         } catch (const std::bad_alloc &) {
             _exit(OutOfMemory);
         }
-        // A process grown large on one big picture does not stay to hold its memory.
-        const bool leaving = mallinfo2().arena > KeptHeapBytes;
+        // A process grown large on one big picture does not stay to hold its
+        // memory: its heap, and the mappings of its largest buffers, the result among them.
+        const bool leaving = heldBytes() > heldAtStart + KeptHeapBytes;
         char length[LengthBytes];
         qToLittleEndian<quint64>(quint64(result.size()) | (leaving ? LeavingBit : 0), length);
         if (!writeAll(results, length, LengthBytes) || !writeAll(results, result.constData(), result.size())
