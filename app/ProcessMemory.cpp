@@ -27,7 +27,7 @@ void ProcessMemory::prepare()
     // Grows the heap once by the whole room, then marks it for large pages.
     mallopt(M_TOP_PAD, int(LargePageRoomBytes));
     char *const before = static_cast<char *>(sbrk(0));
-    void *volatile probe = std::malloc(64 << 10);
+    void *volatile probe = std::malloc(4 << 20); // more than the heap has free, so that it grows
     std::free(probe);
     mallopt(M_TOP_PAD, 128 << 10); // glibc's own default again
     char *const after = static_cast<char *>(sbrk(0));
