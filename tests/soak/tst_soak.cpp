@@ -1,3 +1,4 @@
+#include "app/ProcessMemory.h"
 #include "app/UndoHistory.h"
 #include "maptile/WorkingView.h"
 #include "tilesets/PaletteView.h"
@@ -113,6 +114,7 @@ class TestSoak : public QObject
 private slots:
     void initTestCase()
     {
+        ProcessMemory::prepare(); // the program's own way with memory, which keeps what it frees
         setUpApplication();
         writeDefaults(m_dir.path());
         for (int i = 0; i < 2; ++i) {
