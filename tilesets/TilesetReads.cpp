@@ -10,12 +10,17 @@ TilesetReads::TilesetReads(const QStringList &paths)
         m_reads.push_back(result.get_future());
     m_thread = std::thread([this] {
         for (int i = 0; i < m_paths.size(); ++i) {
-            Result result;
-            const QImage picture = TilesetImageReader::read(m_paths[i], &result.error);
-            if (!picture.isNull())
-                result.slot.setPicture(picture, m_paths[i]);
-            result.slot.buildPalette();
-            m_results[i].set_value(std::move(result));
+            // Running out of memory reaches whoever takes the slot, as if read there.
+            try {
+                Result result;
+                const QImage picture = TilesetImageReader::read(m_paths[i], &result.error);
+                if (!picture.isNull())
+                    result.slot.setPicture(picture, m_paths[i]);
+                result.slot.buildPalette();
+                m_results[i].set_value(std::move(result));
+            } catch (...) {
+                m_results[i].set_exception(std::current_exception());
+            }
         }
     });
 }
