@@ -1,4 +1,5 @@
 #include "app/Workspace.h"
+#include "document/PngEncoder.h"
 #include "document/ZipReader.h"
 #include "maptile/Redraw.h"
 #include "output/MaptileOpener.h"
@@ -167,6 +168,44 @@ private slots:
         // Speed values lie in the top right corner of their spaces.
         const QRect speedInk = inkBounds(png(zip, QStringLiteral("data/speed-values.png")));
         QVERIFY(speedInk.right() > 3 * 144 + 100 && speedInk.bottom() < 4 * 144 + 72);
+    }
+
+    // Every picture comes back exactly: opaque, or transparent in few colours
+    // (written as indices, 1 to 8 bits a pixel) or in many (written as RGBA).
+    void picturesAreWrittenWithoutLoss_data()
+    {
+        QTest::addColumn<QImage>("picture");
+        QTest::addColumn<QByteArray>("colourType"); // IHDR's bit depth and colour type
+        QImage opaque = pattern({301, 7});
+        QTest::newRow("opaque") << opaque << QByteArray("\x08\x02", 2);
+        const auto transparent = [](std::initializer_list<QRgb> colours) {
+            QImage image(37, 5, QImage::Format_ARGB32);
+            image.fill(Qt::transparent);
+            int i = 0;
+            for (const QRgb colour : colours)
+                image.setPixel(i * 7 % 37, i % 5, colour), ++i;
+            return image;
+        };
+        QTest::newRow("one colour of text") << transparent({qRgb(30, 200, 90), qRgb(30, 200, 90)})
+                                            << QByteArray("\x01\x03", 2);
+        QTest::newRow("a few, half transparent")
+            << transparent({qRgba(255, 0, 0, 128), qRgb(1, 2, 3), qRgba(9, 9, 9, 1), 0x00ffffffu})
+            << QByteArray("\x04\x03", 2);
+        QImage many(300, 3, QImage::Format_ARGB32);
+        for (int x = 0; x < 300; ++x)
+            for (int y = 0; y < 3; ++y)
+                many.setPixel(x, y, qRgba(x % 256, x / 256 * 90 + y, 7, 200));
+        QTest::newRow("more than 256") << many << QByteArray("\x08\x06", 2);
+    }
+    void picturesAreWrittenWithoutLoss()
+    {
+        QFETCH(QImage, picture);
+        QFETCH(QByteArray, colourType);
+        const QByteArray file = PngEncoder::encode(picture);
+        QCOMPARE(file.mid(24, 2), colourType);
+        const QImage read = QImage::fromData(file, "PNG");
+        QCOMPARE(read.convertToFormat(picture.format()), picture);
+        QCOMPARE(read.dotsPerMeterX(), MaptileSaver::DotsPerMeter);
     }
 
     void readerThatKnowsOnlyTheFormatSeesTheLayers()
