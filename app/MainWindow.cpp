@@ -178,7 +178,6 @@ void MainWindow::buildToolbar()
 
     m_sizeList = new QComboBox(m_toolbar);
     m_sizeList->setObjectName(QStringLiteral("cboSize"));
-    m_sizeList->setFont(UiFonts::standard());
     m_sizeList->addItems(SizeItems);
     m_sizeList->setGeometry(172, 2, 57, 21);
     // A wheel turn over the closed list is not a choice: it would cut rows off the maptile.
@@ -194,7 +193,6 @@ void MainWindow::buildToolbar()
 
     m_mapNumBox = new QLineEdit(m_toolbar);
     m_mapNumBox->setObjectName(QStringLiteral("txtMapNum"));
-    m_mapNumBox->setFont(UiFonts::standard());
     m_mapNumBox->setMaxLength(2);
     m_mapNumBox->setGeometry(256, 2, 33, 21);
     connect(m_mapNumBox, &QLineEdit::textChanged, &m_workspace, &Workspace::setMapNumText);
@@ -217,7 +215,6 @@ void MainWindow::buildToolbar()
 
     m_designerBox = new QLineEdit(m_toolbar);
     m_designerBox->setObjectName(QStringLiteral("txtDesigner"));
-    m_designerBox->setFont(UiFonts::standard());
     m_designerBox->setGeometry(400, 2, 133, 21);
     connect(m_designerBox, &QLineEdit::textChanged, &m_workspace, &Workspace::setDesignerText);
     connect(m_designerBox, &QLineEdit::editingFinished, &m_workspace, &Workspace::endTypingStep);
@@ -244,7 +241,6 @@ void MainWindow::buildGuide()
 
     m_guideLabel = new QLabel(QStringLiteral("Welcome to Cryptwright Version 1.00!"), this);
     m_guideLabel->setObjectName(QStringLiteral("lblDude"));
-    m_guideLabel->setFont(UiFonts::standard());
     m_guideLabel->setWordWrap(true);
     m_guideLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_guideLabel->setGeometry(47, 34, 134, 42);

@@ -2,7 +2,6 @@
 
 #include "app/MouseCodes.h"
 #include "app/OutlineShape.h"
-#include "app/UiFonts.h"
 #include "app/Workspace.h"
 
 #include <QComboBox>
@@ -30,7 +29,6 @@ WorkingView::WorkingView(Workspace &workspace, QWidget *parent)
     m_speedList->setObjectName(QStringLiteral("cboNum"));
     m_speedList->setEditable(true);
     m_speedList->setInsertPolicy(QComboBox::NoInsert);
-    m_speedList->setFont(UiFonts::standard());
     m_speedList->addItems(SpeedItems);
     m_speedList->setGeometry(32, 104, 45, 21);
     m_speedList->hide();
