@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QGuiApplication>
+#include <QTemporaryDir>
 
 #include <algorithm>
 #include <cerrno>
@@ -26,6 +27,14 @@ QGuiApplication &application(int &argc, char **argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     static QGuiApplication app(argc, argv);
     return app;
+}
+
+std::unique_ptr<QTemporaryDir> memoryFolder()
+{
+    auto folder = std::make_unique<QTemporaryDir>(QStringLiteral("/dev/shm/cryptwright-bench-XXXXXX"));
+    if (!folder->isValid())
+        folder = std::make_unique<QTemporaryDir>();
+    return folder;
 }
 
 double medianMicroseconds(const std::function<void()> &work, int runs)

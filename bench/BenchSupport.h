@@ -2,10 +2,12 @@
 
 #include <chrono>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
 class QGuiApplication;
+class QTemporaryDir;
 
 // Shared pieces of the benchmarks.
 namespace BenchSupport {
@@ -14,6 +16,9 @@ using Clock = std::chrono::steady_clock;
 
 // A headless application, so fonts and images work without a screen.
 QGuiApplication &application(int &argc, char **argv);
+// A private folder in memory (/dev/shm) where there is one, else in the
+// system's temporary folder, so that writes wait for no disk; removed with it.
+std::unique_ptr<QTemporaryDir> memoryFolder();
 // Median wall time of one call of work, in microseconds, over runs calls.
 double medianMicroseconds(const std::function<void()> &work, int runs);
 // The middle value (the upper one of the two middle values for an even count);

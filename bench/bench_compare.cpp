@@ -46,9 +46,7 @@ int main(int argc, char **argv)
     ProcessMemory::prepare(); // as the program does
     BenchSupport::application(argc, argv);
     // Both sides write to memory where there is some, so neither waits for a disk.
-    auto work = std::make_unique<QTemporaryDir>(QStringLiteral("/dev/shm/cryptwright-bench-XXXXXX"));
-    if (!work->isValid())
-        work = std::make_unique<QTemporaryDir>();
+    const auto work = BenchSupport::memoryFolder();
     const QDir folder(QCoreApplication::applicationDirPath());
     if (!work->isValid() || !folder.mkpath(QStringLiteral("bench_compare_out"))) {
         std::fprintf(stderr, "bench_compare: no folder to write the pictures in\n");

@@ -84,9 +84,7 @@ int main(int argc, char **argv)
 {
     ProcessMemory::prepare(); // as the program does
     BenchSupport::application(argc, argv);
-    auto work = std::make_unique<QTemporaryDir>(QStringLiteral("/dev/shm/cryptwright-bench-XXXXXX"));
-    if (!work->isValid())
-        work = std::make_unique<QTemporaryDir>();
+    const auto work = BenchSupport::memoryFolder();
     Workspace painted;
     SampleMaptile::paint(painted);
     const QString document = work->filePath(QStringLiteral("map.ora"));
