@@ -1,15 +1,9 @@
-#include "app/MainWindow.h"
+#include "app/EditorEntry.h"
 #include "app/ProcessMemory.h"
+#include "app/ProgramModule.h"
 #include "cli/CommandLine.h"
-#include "loading/ChildJob.h"
 
-#include <QApplication>
-#include <QTimer>
-
-namespace {
-// Well after the first paint, before a user can have chosen a file.
-constexpr int StartReaderAfterMs = 300;
-} // namespace
+#include <cstdio>
 
 int main(int argc, char *argv[])
 {
@@ -17,20 +11,11 @@ int main(int argc, char *argv[])
     // Exporting, help and version open no window and need no display.
     if (CommandLine::runsWithoutWindow(argc, argv))
         return CommandLine::runWithoutWindow(argc, argv);
-
-    QApplication app(argc, argv);
-    MainWindow::prepareApplication();
-    const QString file = CommandLine::fileToOpen(QApplication::arguments());
-
-    MainWindow window;
-    window.startUp();
-    if (!file.isEmpty())
-        window.openMaptileFile(file);
-    window.showCentred();
-    // The process that reads the user's pictures is made once the window is
-    // up, so that the first tileset loaded comes as quickly as the next.
-    QTimer::singleShot(StartReaderAfterMs, &ChildJob::prepareIdleChild);
-    // Closing the main window ends the program, whatever other windows are open.
-    QObject::connect(&window, &MainWindow::closed, &app, &QApplication::quit);
-    return app.exec();
+    const ProgramModule editor(EditorEntry::ModuleName);
+    const auto run = editor.entry<EditorEntry::Function>(EditorEntry::FunctionName);
+    if (!run) {
+        std::fprintf(stderr, "cryptwright: the editor cannot be started: %s\n", qPrintable(editor.error()));
+        return 1;
+    }
+    return run(argc, argv);
 }

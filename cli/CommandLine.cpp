@@ -3,13 +3,14 @@
 #include "cli/Exporter.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <QSet>
 
 #include <cstdio>
-#include <memory>
+#include <initializer_list>
+#include <optional>
 
 namespace {
 
@@ -47,7 +48,7 @@ void printLine(const QString &line)
 }
 
 // The output of each document: OUT itself, or a file of the document's name in the folder OUT.
-int exportAll(const QCommandLineParser &parser)
+int exportAll(const QCommandLineParser &parser, Exporter &exporter)
 {
     const QStringList documents = parser.positionalArguments();
     const QString out = parser.value(ExportOption);
@@ -90,7 +91,7 @@ int exportAll(const QCommandLineParser &parser)
             error = QStringLiteral("Cannot export \"%1\": \"%2\" is written from another document of the same name.")
                         .arg(document, target);
         else
-            error = Exporter::exportDocument(document, target, format, jpeg);
+            error = exporter.exportDocument(document, target, format, jpeg);
         if (error.isEmpty()) {
             written.insert(QFileInfo(target).absoluteFilePath());
         } else {
@@ -101,33 +102,25 @@ int exportAll(const QCommandLineParser &parser)
     return failures ? 1 : 0;
 }
 
-// Whether an export may write PDF, from a first reading of the arguments
-// before there is an application; the second reading reports any mistake.
-bool writesPdf(int argc, char **argv)
+// Whether the arguments before any "--" include one of the options.
+bool hasOption(int argc, char **argv, std::initializer_list<const char *> options)
 {
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i)
-        arguments << QString::fromLocal8Bit(argv[i]);
-    QCommandLineParser parser;
-    prepare(parser);
-    const QString pdf = QStringLiteral("pdf");
-    return !parser.parse(arguments) || QFileInfo(parser.value(ExportOption)).suffix().toLower() == pdf
-           || parser.value(FormatOption).toLower() == pdf;
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray argument(argv[i]);
+        if (argument == "--")
+            break;
+        for (const char *option : options)
+            if (argument == option || argument.startsWith(QByteArray(option) + '='))
+                return true;
+    }
+    return false;
 }
 
 } // namespace
 
 bool CommandLine::runsWithoutWindow(int argc, char **argv)
 {
-    for (int i = 1; i < argc; ++i) {
-        const QByteArray argument(argv[i]);
-        if (argument == "--")
-            break;
-        if (argument == "--export" || argument.startsWith("--export=") || argument == "-h" || argument == "--help"
-            || argument == "--help-all" || argument == "-v" || argument == "--version")
-            return true;
-    }
-    return false;
+    return hasOption(argc, argv, {"--export", "-h", "--help", "--help-all", "-v", "--version"});
 }
 
 int CommandLine::runWithoutWindow(int argc, char **argv)
@@ -138,22 +131,29 @@ int CommandLine::runWithoutWindow(int argc, char **argv)
         if (type == QtCriticalMsg || type == QtFatalMsg)
             printLine(message);
     });
-    // Pictures are read and written without a window system; a PDF page needs
-    // one, and this one must run where no display is.
-    std::unique_ptr<QCoreApplication> application;
-    if (writesPdf(argc, argv)) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        application = std::make_unique<QGuiApplication>(argc, argv);
-    } else {
-        application = std::make_unique<QCoreApplication>(argc, argv);
-    }
+    // Made first, so that its thread is up by the time a picture is decoded.
+    std::optional<Exporter> exporter;
+    if (hasOption(argc, argv, {"--export"}))
+        exporter.emplace();
     // As --version names the program: the editor's own name stays its title.
     QCoreApplication::setApplicationName(QStringLiteral("cryptwright"));
     QCoreApplication::setApplicationVersion(QStringLiteral("1.00"));
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
     QCommandLineParser parser;
     prepare(parser);
-    parser.process(*application); // help, version and malformed lines end here
-    return exportAll(parser);
+    // An export needs no application object, which takes a millisecond to
+    // make; help, version and mistakes are given through one, which names the
+    // program as it was called, and end there.
+    if (!parser.parse(arguments) || parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("help-all"))
+        || parser.isSet(QStringLiteral("version"))) {
+        QCoreApplication application(argc, argv);
+        parser.process(application);
+    }
+    if (!exporter)
+        exporter.emplace();
+    return exportAll(parser, *exporter);
 }
 
 QString CommandLine::fileToOpen(const QStringList &arguments)

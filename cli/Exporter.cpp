@@ -1,19 +1,10 @@
 #include "cli/Exporter.h"
 
-#include "document/DocumentReader.h"
-#include "output/MaptileSaver.h"
+#include "app/ProgramModule.h"
+#include "cli/QuickExport.h"
+#include "cli/RenderEntry.h"
 
 #include <QFileInfo>
-#include <QPageSize>
-#include <QPainter>
-#include <QPdfWriter>
-
-namespace {
-
-// Pixels of the maptile per printed inch: 144 per 1.5 inches.
-constexpr int PixelsPerInch = 96;
-
-} // namespace
 
 const QStringList &Exporter::suffixes()
 {
@@ -32,41 +23,23 @@ bool Exporter::formatFor(const QString &path, Format *format)
     return true;
 }
 
-QString Exporter::writePdf(const QImage &image, const QString &title, const QString &out)
+Exporter::Exporter()
+    : m_beside(QuickExport::BesideBytes)
 {
-    return MaptileSaver::writeFile(out, [&](QIODevice &file) {
-        QPdfWriter pdf(&file);
-        pdf.setTitle(title);
-        pdf.setCreator(QStringLiteral("Cryptwright"));
-        pdf.setResolution(PixelsPerInch);
-        pdf.setPageMargins(QMarginsF());
-        const QSizeF inches(double(image.width()) / PixelsPerInch, double(image.height()) / PixelsPerInch);
-        if (!pdf.setPageSize(QPageSize(inches, QPageSize::Inch, title, QPageSize::ExactMatch)))
-            return QStringLiteral("the page size is refused");
-        QPainter painter;
-        if (!painter.begin(&pdf))
-            return QStringLiteral("the PDF cannot be started");
-        painter.drawImage(QRectF(0, 0, pdf.width(), pdf.height()), image);
-        return painter.end() ? QString() : QStringLiteral("the PDF cannot be finished");
-    });
 }
 
 QString Exporter::exportDocument(const QString &documentPath, const QString &out, Format format,
                                  const JpegOptions &jpeg)
 {
     QString error;
-    const QImage preview = DocumentReader::readFinished(documentPath, &error);
-    if (preview.isNull())
+    if (QuickExport::exportDocument(documentPath, out, format, jpeg, m_beside, &error)
+        != QuickExport::Outcome::NotTaken)
         return error;
-    switch (format) {
-    case Format::Jpeg:
-        return MaptileSaver::write(preview, out, MaptileSaver::Format::Jpeg, jpeg);
-    case Format::Bitmap:
-        return MaptileSaver::write(preview, out, MaptileSaver::Format::Bitmap);
-    case Format::Png:
-        return MaptileSaver::write(preview, out, MaptileSaver::Format::Png);
-    case Format::Pdf:
-        break;
-    }
-    return writePdf(preview, QFileInfo(documentPath).completeBaseName(), out);
+    static const ProgramModule render(RenderEntry::ModuleName);
+    const auto entry = render.entry<RenderEntry::Function>(RenderEntry::FunctionName);
+    if (!entry)
+        return QStringLiteral("Cannot export \"%1\": %2.").arg(QFileInfo(documentPath).fileName(), render.error());
+    RenderEntry::Request request{documentPath, out, format, jpeg, {}};
+    entry(&request);
+    return request.error;
 }

@@ -1,12 +1,14 @@
 #pragma once
 
-#include "output/MaptileSaver.h"
+#include "cli/BesideThread.h"
+#include "output/JpegOptions.h"
 
 #include <QString>
 #include <QStringList>
 
-// Writes a maptile document's finished picture as a picture or a PDF page,
-// without any window.
+// Writes maptile documents' finished pictures as pictures or PDF pages,
+// without any window. Made before it is needed: it starts the thread that
+// decodes beside the calling one.
 class Exporter
 {
 public:
@@ -19,9 +21,12 @@ public:
 
     // Writes the preview of the document at documentPath to out, replacing it
     // atomically. Returns the empty text, or one sentence naming the file at
-    // fault and the reason.
-    static QString exportDocument(const QString &documentPath, const QString &out, Format format,
-                                  const JpegOptions &jpeg);
-    // A PDF of one page exactly as large as the maptile prints: 1.5 inches per space.
-    static QString writePdf(const QImage &image, const QString &title, const QString &out);
+    // fault and the reason. A document this program wrote goes out as JPEG,
+    // bitmap or PNG without Qt Gui; the rest through the render module.
+    Exporter();
+
+    QString exportDocument(const QString &documentPath, const QString &out, Format format, const JpegOptions &jpeg);
+
+private:
+    BesideThread m_beside;
 };

@@ -1,5 +1,6 @@
 #include "document/PngEncoder.h"
 
+#include "document/DocumentWriter.h"
 #include "output/MaptileSaver.h"
 
 #include <QtEndian>
@@ -63,9 +64,12 @@ struct Palette
 };
 
 // Deflates the picture's rows, which fill writes one at a time into the
-// buffer it is given after the row's filter byte, into the IDAT chunk.
+// buffer it is given after the row's filter byte, into the IDAT chunk. From
+// splitRow on, when it is given, the stream starts afresh, so that a reader
+// can decode the rows below it beside those above; *splitOffset is where.
 template<typename Fill>
-bool appendImageData(QByteArray &png, int height, qsizetype rowBytes, int strategy, Fill fill)
+bool appendImageData(QByteArray &png, int height, qsizetype rowBytes, int strategy, Fill fill, int splitRow = 0,
+                     quint32 *splitOffset = nullptr)
 {
     z_stream z{};
     if (deflateInit2(&z, Z_BEST_SPEED, Z_DEFLATED, 15, 8, strategy) != Z_OK)
@@ -85,9 +89,11 @@ bool appendImageData(QByteArray &png, int height, qsizetype rowBytes, int strate
         out[0] = fill(y, out + 1);
         z.next_in = out;
         z.avail_in = uInt(rowBytes);
-        const bool last = y == height - 1;
-        const int result = deflate(&z, last ? Z_FINISH : Z_NO_FLUSH);
+        const bool last = y == height - 1, split = y == splitRow - 1;
+        const int result = deflate(&z, last ? Z_FINISH : split ? Z_FULL_FLUSH : Z_NO_FLUSH);
         packed = last ? result == Z_STREAM_END : result == Z_OK && z.avail_in == 0;
+        if (split && splitOffset)
+            *splitOffset = quint32(z.total_out);
     }
     const qsizetype packedSize = qsizetype(z.total_out);
     deflateEnd(&z);
@@ -160,6 +166,14 @@ QByteArray PngEncoder::encode(const QImage &image)
             return uchar(0);
         });
     } else {
+        // The command line's export decodes the halves of the merged picture
+        // on two threads: the rows below the middle are packed afresh, and a
+        // private chunk, which other readers pass over, says where.
+        const int splitRow = height / 2;
+        const qsizetype splitChunk = png.size();
+        if (splitRow > 0)
+            appendChunk(png, DocumentWriter::SplitChunk, QByteArray(8, '\0'));
+        quint32 splitOffset = 0;
         // Each row filtered by type 1: every byte less the same byte of the pixel on its left.
         const qsizetype rowBytes = qsizetype(width) * channels + 1;
         packed = appendImageData(png, height, rowBytes, Z_RLE, [&](int y, uchar *out) {
@@ -173,7 +187,13 @@ QByteArray PngEncoder::encode(const QImage &image)
                 memcpy(left, now, 4);
             }
             return uchar(1);
-        });
+        }, splitRow, &splitOffset);
+        if (splitRow > 0) {
+            uchar *const chunk = reinterpret_cast<uchar *>(png.data() + splitChunk);
+            qToBigEndian(quint32(splitRow), chunk + 8);
+            qToBigEndian(splitOffset, chunk + 12);
+            qToBigEndian(quint32(crc32(0, chunk + 4, 12)), chunk + 16);
+        }
     }
     if (!packed)
         return {};

@@ -1,6 +1,12 @@
 #include "document/ZipReader.h"
 
+#include <QFile>
+
 #include <zip.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
 
 ZipReader::ZipReader(const QByteArray &archive)
     : m_archive(archive)
@@ -8,15 +14,38 @@ ZipReader::ZipReader(const QByteArray &archive)
     zip_error_t error;
     zip_error_init(&error);
     zip_source_t *source = zip_source_buffer_create(m_archive.constData(), zip_uint64_t(m_archive.size()), 0, &error);
+    open(source, &error);
+    zip_error_fini(&error);
+}
+
+ZipReader::ZipReader(QFile &file)
+{
+    zip_error_t error;
+    zip_error_init(&error);
+    // The archive reads the file already opened, through a handle of its own that it closes.
+    const int handle = dup(file.handle());
+    FILE *const stream = handle >= 0 ? fdopen(handle, "rb") : nullptr;
+    if (!stream && handle >= 0)
+        close(handle);
+    zip_source_t *source = stream ? zip_source_filep_create(stream, 0, -1 /* to the end */, &error) : nullptr;
+    if (stream && !source)
+        fclose(stream);
+    if (!stream)
+        zip_error_set(&error, ZIP_ER_OPEN, errno);
+    open(source, &error);
+    zip_error_fini(&error);
+}
+
+void ZipReader::open(zip_source_t *source, zip_error_t *error)
+{
     // The stricter checks refuse archives whose directory and entries disagree.
     if (source)
-        m_zip = zip_open_from_source(source, ZIP_RDONLY | ZIP_CHECKCONS, &error);
+        m_zip = zip_open_from_source(source, ZIP_RDONLY | ZIP_CHECKCONS, error);
     // An open archive owns its source; a failed open leaves it to us.
     if (source && !m_zip)
         zip_source_free(source);
     if (!m_zip)
-        m_error = QString::fromUtf8(zip_error_strerror(&error));
-    zip_error_fini(&error);
+        m_error = QString::fromUtf8(zip_error_strerror(error));
 }
 
 ZipReader::~ZipReader()
@@ -41,45 +70,29 @@ bool ZipReader::contains(const QString &name) const
     return zip_name_locate(m_zip, name.toUtf8().constData(), ZIP_FL_ENC_GUESS) >= 0;
 }
 
+std::unique_ptr<ZipEntryStream> ZipReader::stream(const QString &name, qint64 limit) const
+{
+    return std::make_unique<ZipEntryStream>(m_zip, name, limit);
+}
+
 QByteArray ZipReader::read(const QString &name, qint64 limit, QString *reason) const
 {
-    const zip_int64_t index = zip_name_locate(m_zip, name.toUtf8().constData(), ZIP_FL_ENC_GUESS);
-    zip_stat_t stat;
-    if (index < 0 || zip_stat_index(m_zip, zip_uint64_t(index), 0, &stat) != 0) {
-        *reason = QStringLiteral("\"%1\" is missing").arg(name);
+    ZipEntryStream entry(m_zip, name, limit);
+    if (!entry.isOpen()) {
+        *reason = entry.reason();
         return {};
     }
-    // Refused on what the entry claims before any memory is taken for it ...
-    if (!(stat.valid & ZIP_STAT_SIZE) || stat.size > zip_uint64_t(limit)) {
-        *reason = QStringLiteral("\"%1\" is too large").arg(name);
-        return {};
-    }
-    zip_file_t *file = zip_fopen_index(m_zip, zip_uint64_t(index), 0);
-    if (!file) {
-        *reason = QStringLiteral("\"%1\" cannot be read (%2)").arg(name, QString::fromUtf8(zip_strerror(m_zip)));
-        return {};
-    }
-    // ... and on what it holds: one byte past the claim shows a lie, and the
-    // checksum is checked when the end is reached.
-    QByteArray bytes(qsizetype(stat.size) + 1, Qt::Uninitialized);
-    qint64 total = 0;
-    while (total < bytes.size()) {
-        const zip_int64_t n = zip_fread(file, bytes.data() + total, zip_uint64_t(bytes.size() - total));
-        if (n < 0) {
-            *reason = QStringLiteral("\"%1\" is damaged (%2)").arg(name, QString::fromUtf8(zip_file_strerror(file)));
-            zip_fclose(file);
-            return {};
-        }
-        if (n == 0)
+    QByteArray bytes(entry.size(), Qt::Uninitialized);
+    for (qint64 total = 0; total < bytes.size();) {
+        const qint64 n = entry.read(bytes.data() + total, bytes.size() - total);
+        if (n <= 0)
             break;
         total += n;
     }
-    zip_fclose(file);
-    if (total != qint64(stat.size)) {
-        *reason = QStringLiteral("\"%1\" is not as long as the archive says").arg(name);
+    if (!entry.finish()) {
+        *reason = entry.reason();
         return {};
     }
-    bytes.truncate(total);
     return bytes;
 }
 

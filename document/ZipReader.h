@@ -1,17 +1,26 @@
 #pragma once
 
+#include "document/ZipEntryStream.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
 
-struct zip;
+#include <memory>
 
-// Reads entries of a zip archive held in memory. The archive may come from
-// anywhere: its checks are made against what is read, not what it claims.
+class QFile;
+struct zip;
+struct zip_source;
+struct zip_error;
+
+// Reads entries of a zip archive held in memory or in a file. The archive may
+// come from anywhere: its checks are made against what is read, not what it claims.
 class ZipReader
 {
 public:
     explicit ZipReader(const QByteArray &archive);
+    // Reads the open file as entries are read, rather than all of it first.
+    explicit ZipReader(QFile &file);
     ~ZipReader();
     ZipReader(const ZipReader &) = delete;
     ZipReader &operator=(const ZipReader &) = delete;
@@ -25,10 +34,14 @@ public:
     bool contains(const QString &name) const;
     // The entry's bytes, at most limit of them; on failure empty, with *reason set.
     QByteArray read(const QString &name, qint64 limit, QString *reason) const;
+    // The entry read piece by piece, with the same checks.
+    std::unique_ptr<ZipEntryStream> stream(const QString &name, qint64 limit) const;
     // The first count bytes of the entry, or fewer when it is shorter; empty when it cannot be read.
     QByteArray head(const QString &name, qint64 count) const;
 
 private:
+    void open(zip_source *source, zip_error *error);
+
     QByteArray m_archive;
     zip *m_zip = nullptr;
     QString m_error;

@@ -4,6 +4,7 @@
 
 #include "FuzzSupport.h"
 
+#include "document/DocumentArchive.h"
 #include "document/DocumentReader.h"
 #include "document/DocumentWriter.h"
 #include "maptile/RasterOps.h"
@@ -62,8 +63,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
               && document.maptile.rows() >= 1 && document.maptile.rows() <= Geometry::MaxRows
               && master.size() == QSize(document.maptile.columns(), document.maptile.rows()) * Geometry::SpaceSize,
           "a maptile outside 5 x 6 whole spaces");
-    check(document.mapNum.size() <= DocumentReader::MaxMapNumLength
-              && document.designer.size() <= DocumentReader::MaxDesignerLength,
+    check(document.mapNum.size() <= DocumentArchive::MaxMapNumLength
+              && document.designer.size() <= DocumentArchive::MaxDesignerLength,
           "a text longer than allowed");
     if (!document.editable)
         return 0;

@@ -5,7 +5,7 @@
 
 namespace Geometry {
 
-QRgb blankColour()
+quint32 blankColour()
 {
     // Read once: the palette does not change during a run, and the redraw is hot.
     static const QRgb colour = [] {

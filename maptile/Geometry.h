@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QRgb>
 #include <QSize>
 
 // Sizes shared by every picture of the program.
@@ -18,7 +17,8 @@ constexpr int MinColumns = 3;
 constexpr int MinRows = 3;
 constexpr int SlotCount = 8;
 
-// The colour of a blank space: the toolkit's face grey.
-QRgb blankColour();
+// The colour of a blank space, as a QRgb: the toolkit's face grey. Declared
+// without Qt Gui, which the command line's export does not load.
+quint32 blankColour();
 
 } // namespace Geometry

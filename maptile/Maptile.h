@@ -1,6 +1,7 @@
 #pragma once
 
 #include "maptile/Geometry.h"
+#include "maptile/SpeedValues.h"
 #include "tilesets/TransparencySetting.h"
 
 #include <QImage>
@@ -8,10 +9,6 @@
 #include <QString>
 
 #include <array>
-
-// The speed value printed on each space, for all 5 x 6 positions whatever
-// the maptile's size; the empty text means none.
-using SpeedValues = std::array<std::array<QString, Geometry::MaxRows>, Geometry::MaxColumns>;
 
 // The painted maptile: the full-resolution master image (placed subtiles only)
 // and the speed values. The size in spaces is read back from the master.

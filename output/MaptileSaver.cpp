@@ -2,24 +2,15 @@
 
 #include "app/Workspace.h"
 #include "document/DocumentWriter.h"
+#include "output/FileReplacer.h"
 
 #include <QBuffer>
-#include <QDir>
 #include <QFileInfo>
 #include <QImageWriter>
-#include <QSaveFile>
 
 #include <algorithm>
 
 namespace {
-
-QString describe(const QString &path, const QString &reason)
-{
-    QString text = reason.trimmed();
-    if (text.endsWith(QLatin1Char('.')))
-        text.chop(1);
-    return QStringLiteral("Cannot save \"%1\": %2.").arg(QDir::toNativeSeparators(path), text);
-}
 
 QByteArray writerFormat(MaptileSaver::Format format)
 {
@@ -46,56 +37,15 @@ MaptileSaver::Format MaptileSaver::formatFor(const QString &path)
     return Format::Bitmap;
 }
 
-QString MaptileSaver::writeFile(const QString &path, const std::function<QString(QIODevice &)> &fill)
-{
-    const QFileInfo info(path);
-    if (info.isDir())
-        return describe(path, QStringLiteral("it is a folder"));
-    // A device or pipe cannot be replaced by renaming a new file over it.
-    if (info.exists() && !info.isFile())
-        return describe(path, QStringLiteral("it is not a regular file"));
-    if (!info.absoluteDir().exists())
-        return describe(path, QStringLiteral("the folder does not exist"));
-
-    // Unbuffered, so that a full disk is noticed by the write that meets it
-    // and not lost in a final flush.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return describe(path, file.errorString());
-    const QString reason = fill(file);
-    if (!reason.isEmpty() || file.error() != QFileDevice::NoError) {
-        const QString why = file.error() != QFileDevice::NoError ? file.errorString() : reason;
-        file.cancelWriting();
-        return describe(path, why);
-    }
-    if (!file.commit())
-        return describe(path, file.errorString());
-    return {};
-}
-
-QString MaptileSaver::writeBytes(const QByteArray &bytes, const QString &path)
-{
-    // On to the write that fails, whose reason is the system's (a full disk).
-    return writeFile(path, [&bytes](QIODevice &file) {
-        for (qint64 written = 0; written < bytes.size();) {
-            const qint64 n = file.write(bytes.constData() + written, bytes.size() - written);
-            if (n <= 0)
-                return file.errorString();
-            written += n;
-        }
-        return QString();
-    });
-}
-
 QString MaptileSaver::write(const QImage &image, const QString &path, Format format, const JpegOptions &jpeg)
 {
     if (image.isNull())
-        return describe(path, QStringLiteral("there is no picture to save"));
+        return FileReplacer::describe(path, QStringLiteral("there is no picture to save"));
     QImage out = image;
     out.setDotsPerMeterX(DotsPerMeter);
     out.setDotsPerMeterY(DotsPerMeter);
     // Encoded in memory first: an encoder that meets a short write at a full
-    // disk gives up without the system's reason, while writeBytes() goes on to
+    // disk gives up without the system's reason, while FileReplacer goes on to
     // the write that fails and reports why.
     // Kept from one save to the next: memory touched for the first time costs
     // more than encoding into it.
@@ -109,8 +59,8 @@ QString MaptileSaver::write(const QImage &image, const QString &path, Format for
         writer.setProgressiveScanWrite(jpeg.progressive);
     }
     if (!writer.write(out))
-        return describe(path, writer.errorString());
-    return writeBytes(encoded, path);
+        return FileReplacer::describe(path, writer.errorString());
+    return FileReplacer::writeBytes(encoded, path);
 }
 
 QString MaptileSaver::save(Workspace &workspace, const QString &path, const JpegOptions &jpeg)
@@ -118,7 +68,7 @@ QString MaptileSaver::save(Workspace &workspace, const QString &path, const Jpeg
     if (DocumentWriter::isDocumentPath(path)) {
         QString reason;
         const QByteArray bytes = DocumentWriter::encode(workspace.document(), &reason);
-        const QString error = bytes.isEmpty() ? describe(path, reason) : writeBytes(bytes, path);
+        const QString error = bytes.isEmpty() ? FileReplacer::describe(path, reason) : FileReplacer::writeBytes(bytes, path);
         // Nothing of the maptile is lost in a document.
         if (error.isEmpty())
             workspace.setMaptileChanged(false);

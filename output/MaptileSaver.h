@@ -1,19 +1,11 @@
 #pragma once
 
+#include "output/JpegOptions.h"
+
 #include <QImage>
 #include <QString>
 
-#include <functional>
-
-class QIODevice;
-
 class Workspace;
-
-// The choices of one JPEG save.
-struct JpegOptions {
-    int quality = 50;          // 1..100
-    bool progressive = false;  // baseline when false
-};
 
 // Writes the finished maptile to a file: JPEG, PNG or an uncompressed 24-bit
 // bitmap, each recording 96 pixels per inch so that one space prints at
@@ -36,11 +28,6 @@ public:
     // sentence that names the file and the reason.
     static QString write(const QImage &image, const QString &path, Format format,
                          const JpegOptions &jpeg = {});
-
-    // Replaces path with what fill writes into it; fill returns the empty
-    // text or the reason it failed. Returns as write() does.
-    static QString writeFile(const QString &path, const std::function<QString(QIODevice &)> &fill);
-    static QString writeBytes(const QByteArray &bytes, const QString &path);
 
     // Saves the workspace's preview in the format the name asks for, or the
     // whole maptile as a document when the name ends in ".ora". A lossless

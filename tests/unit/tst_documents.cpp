@@ -11,6 +11,9 @@
 #include <QProcess>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QtEndian>
+
+#include <zlib.h>
 
 using namespace TestImages;
 
@@ -54,6 +57,78 @@ QProcess *runProgram(const QStringList &arguments, const QString &folder)
     program->start(QStringLiteral(CRYPTWRIGHT_BINARY), arguments);
     program->waitForFinished(60000);
     return program;
+}
+
+// The PNG with its chunk of that type replaced by chunk (type and data), or
+// left out when chunk is null; checksums made anew.
+QByteArray withChunk(const QByteArray &png, const char *type, const QByteArray &replacement)
+{
+    QByteArray out = png.left(8);
+    for (qsizetype at = 8; at < png.size();) {
+        const qsizetype length = qFromBigEndian<quint32>(png.constData() + at);
+        QByteArray chunk = png.mid(at + 4, 4 + length);
+        at += 12 + length;
+        if (chunk.startsWith(type)) {
+            if (replacement.isNull())
+                continue;
+            chunk = replacement;
+        }
+        char number[4];
+        qToBigEndian(quint32(chunk.size() - 4), number);
+        out.append(number, 4).append(chunk);
+        qToBigEndian(quint32(crc32(0, reinterpret_cast<const Bytef *>(chunk.constData()), uInt(chunk.size()))), number);
+        out.append(number, 4);
+    }
+    return out;
+}
+
+// An opaque picture as PNG of unfiltered rows, packed afresh from splitRow on
+// with the private chunk saying so, as the program's own writer does at the middle.
+QByteArray rgbPng(const QImage &image, int splitRow)
+{
+    QByteArray rows, packed(image.width() * image.height() * 4 + 1024, '\0');
+    z_stream z{};
+    deflateInit(&z, Z_BEST_SPEED);
+    z.next_out = reinterpret_cast<Bytef *>(packed.data());
+    z.avail_out = uInt(packed.size());
+    quint32 offset = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        QByteArray row(1, '\0');
+        for (int x = 0; x < image.width(); ++x)
+            row.append(char(qRed(image.pixel(x, y)))).append(char(qGreen(image.pixel(x, y)))).append(char(qBlue(image.pixel(x, y))));
+        z.next_in = reinterpret_cast<Bytef *>(row.data());
+        z.avail_in = uInt(row.size());
+        deflate(&z, y == image.height() - 1 ? Z_FINISH : y == splitRow - 1 ? Z_FULL_FLUSH : Z_NO_FLUSH);
+        if (y == splitRow - 1)
+            offset = quint32(z.total_out);
+    }
+    packed.truncate(qsizetype(z.total_out));
+    deflateEnd(&z);
+    QByteArray header(13, '\0'), chunk("cwSP\0\0\0\0\0\0\0\0", 12);
+    qToBigEndian(quint32(image.width()), header.data());
+    qToBigEndian(quint32(image.height()), header.data() + 4);
+    header[8] = 8;
+    header[9] = 2;
+    qToBigEndian(quint32(splitRow), chunk.data() + 4);
+    qToBigEndian(offset, chunk.data() + 8);
+    QByteArray png("\x89PNG\r\n\x1a\n", 8);
+    for (const QByteArray &c : {QByteArray("IHDR") + header, chunk, QByteArray("IDAT") + packed, QByteArray("IEND")}) {
+        char number[4];
+        qToBigEndian(quint32(c.size() - 4), number);
+        png.append(number, 4).append(c);
+        qToBigEndian(quint32(crc32(0, reinterpret_cast<const Bytef *>(c.constData()), uInt(c.size()))), number);
+        png.append(number, 4);
+    }
+    return png;
+}
+
+// The private chunk saying where the rows start afresh.
+QByteArray split(quint32 row, quint32 offset)
+{
+    QByteArray chunk("cwSP\0\0\0\0\0\0\0\0", 12);
+    qToBigEndian(row, chunk.data() + 4);
+    qToBigEndian(offset, chunk.data() + 8);
+    return chunk;
 }
 
 } // namespace
@@ -233,6 +308,57 @@ private slots:
         QCOMPARE(MaptileOpener::open(*w, path), QString());
         QVERIFY(w->maptile().master() == pattern({432, 432}, 4) && w->mapNumText().isEmpty()
                 && w->maptile().speedValue(0, 0).isEmpty() && w->designerText() == QStringLiteral("Ann Écrivain"));
+    }
+
+    // A document this program wrote is exported without Qt's codecs: its merged
+    // picture decoded in two halves at once. Whatever the picture holds, the
+    // files are those the editor saves, and a picture that is not as this
+    // program writes it is left to Qt's reader.
+    void commandLineExportWritesWhatTheEditorSaves()
+    {
+        const auto w = workedOn();
+        const QDir dir(m_dir->path());
+        QCOMPARE(MaptileSaver::save(*w, dir.filePath(QStringLiteral("map.ora"))), QString());
+        QCOMPARE(MaptileSaver::write(w->preview(), dir.filePath("saved.jpg"), MaptileSaver::Format::Jpeg, {75, true}),
+                 QString());
+        QCOMPARE(MaptileSaver::write(w->preview(), dir.filePath("saved.bmp"), MaptileSaver::Format::Bitmap), QString());
+        const QByteArray document = readAll(dir.filePath(QStringLiteral("map.ora")));
+        QString reason;
+        const QByteArray merged = ZipReader(document).read(QStringLiteral("mergedimage.png"), 1 << 30, &reason);
+        const qsizetype data = merged.indexOf("IDAT") + 4;
+        const quint32 offset = qFromBigEndian<quint32>(merged.constData() + merged.indexOf("cwSP") + 8);
+        const QList<std::pair<const char *, QByteArray>> pictures = {
+            {"as written", merged},
+            {"in one part", withChunk(merged, "cwSP", QByteArray())},
+            {"split a byte late", withChunk(merged, "cwSP", split(360, offset + 1))},
+            {"split a row early", withChunk(merged, "cwSP", split(359, offset))},
+            {"split at the top", withChunk(merged, "cwSP", split(1, offset))},
+            {"split past the data", withChunk(merged, "cwSP", split(360, quint32(merged.size())))},
+            {"written by Qt", encoded(w->preview(), "PNG")},
+            {"split low down", rgbPng(w->preview(), 600)},
+            // More rows below the split than the memory kept for a bottom half holds.
+            {"split after the first row", rgbPng(w->preview(), 1)},
+        };
+        QVERIFY(data > 4 && offset > 0 && offset < quint32(merged.size()));
+        for (const auto &[what, picture] : pictures) {
+            writeText(dir.filePath(QStringLiteral("variant.ora")),
+                      TestZip::replaced(document, "mergedimage.png", TestZip::stored("mergedimage.png", picture)));
+            for (const QString out : {"out.jpg", "out.bmp"}) {
+                std::unique_ptr<QProcess> run(
+                    runProgram({"--export", out, "--quality", "75", "--progressive", "variant.ora"}, dir.path()));
+                QVERIFY2(run->exitCode() == 0 && run->readAllStandardError().isEmpty(), what);
+                QVERIFY2(readAll(dir.filePath(out)) == readAll(dir.filePath(out == "out.jpg" ? "saved.jpg" : "saved.bmp")),
+                         qPrintable(QStringLiteral("%1, %2").arg(what, out)));
+            }
+        }
+        // A picture damaged where only its rows show it is refused as the editor refuses it.
+        QByteArray damaged = merged;
+        damaged[data + offset + 40] = char(damaged[data + offset + 40] ^ 0x55);
+        writeText(dir.filePath(QStringLiteral("damaged.ora")),
+                  TestZip::replaced(document, "mergedimage.png", TestZip::stored("mergedimage.png", damaged)));
+        std::unique_ptr<QProcess> run(runProgram({"--export", "damaged.jpg", "damaged.ora"}, dir.path()));
+        QVERIFY(run->exitCode() != 0 && !dir.exists("damaged.jpg")
+                && run->readAllStandardError().contains("\"mergedimage.png\" is damaged"));
     }
 
     void commandLineExportsWithoutADisplay()

@@ -1,0 +1,81 @@
+#include "cli/BesideThread.h"
+
+#include <pthread.h>
+#include <sched.h>
+
+#include <chrono>
+#include <cstring>
+
+namespace {
+
+// How long the thread waits awake for its work before it sleeps.
+constexpr auto AwakeFor = std::chrono::milliseconds(50);
+
+} // namespace
+
+BesideThread::BesideThread(size_t bytes)
+    : m_bytes(bytes)
+    , m_thread([this] { loop(); })
+{
+    // Each thread keeps a processor of its own: one woken on the processor of
+    // the other waits there for a scheduler tick before it moves.
+    const int here = sched_getcpu();
+    if (here < 0 || std::thread::hardware_concurrency() < 2)
+        return;
+    cpu_set_t mine, other;
+    CPU_ZERO(&mine);
+    CPU_SET(here, &mine);
+    if (sched_getaffinity(0, sizeof other, &other) != 0)
+        return;
+    CPU_CLR(here, &other);
+    if (CPU_COUNT(&other) == 0)
+        return;
+    pthread_setaffinity_np(pthread_self(), sizeof mine, &mine);
+    pthread_setaffinity_np(m_thread.native_handle(), sizeof other, &other);
+}
+
+BesideThread::~BesideThread()
+{
+    wait();
+    m_state.store(Stopping, std::memory_order_release);
+    m_state.notify_one();
+    m_thread.join();
+}
+
+void BesideThread::loop()
+{
+    if (m_bytes > 0) {
+        m_memory.reset(new unsigned char[m_bytes]);
+        memset(m_memory.get(), 0, m_bytes);
+    }
+    for (;;) {
+        const auto until = std::chrono::steady_clock::now() + AwakeFor;
+        int state;
+        while ((state = m_state.load(std::memory_order_acquire)) != Given && state != Stopping) {
+            if (std::chrono::steady_clock::now() > until)
+                m_state.wait(state, std::memory_order_acquire);
+            else
+                std::this_thread::yield();
+        }
+        if (state == Stopping)
+            return;
+        m_job();
+        m_state.store(Done, std::memory_order_release);
+        m_state.notify_one();
+    }
+}
+
+void BesideThread::run(std::function<void()> job)
+{
+    m_job = std::move(job);
+    m_state.store(Given, std::memory_order_release);
+    m_state.notify_one();
+}
+
+void BesideThread::wait()
+{
+    int state;
+    while ((state = m_state.load(std::memory_order_acquire)) == Given)
+        m_state.wait(state, std::memory_order_acquire);
+    m_state.store(Idle, std::memory_order_release);
+}

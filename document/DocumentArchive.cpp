@@ -1,0 +1,299 @@
+#include "document/DocumentArchive.h"
+
+#include "document/DocumentWriter.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QXmlStreamReader>
+#include <QtEndian>
+
+#include <limits>
+
+namespace {
+
+[[noreturn]] void refuse(const QString &reason)
+{
+    throw DocumentRefusal{reason};
+}
+
+// Entries are only ever looked up, but a name that climbs out of the archive
+// or starts at the root marks a file made to do harm.
+bool isSafeName(const QString &name)
+{
+    if (name.isEmpty() || name.startsWith(QLatin1Char('/')) || name.contains(QLatin1Char('\\'))
+        || name.contains(QLatin1Char(':')))
+        return false;
+    const QStringList parts = name.split(QLatin1Char('/'));
+    return !parts.contains(QStringLiteral("..")) && !parts.contains(QStringLiteral("."));
+}
+
+int number(const QXmlStreamAttributes &attributes, const QString &name, int low, int high, const QString &where)
+{
+    bool ok = false;
+    const int value = attributes.value(name).toInt(&ok);
+    if (!ok || value < low || value > high)
+        refuse(QStringLiteral("%1 has no valid %2").arg(where, name));
+    return value;
+}
+
+// "#rgb" or "#rrggbb", as the writer records a colour.
+bool parseColour(QStringView text, quint32 *rgb)
+{
+    if (!text.startsWith(QLatin1Char('#')) || (text.size() != 4 && text.size() != 7))
+        return false;
+    bool ok = false;
+    const uint value = text.mid(1).toUInt(&ok, 16);
+    if (!ok || text.mid(1).startsWith(QLatin1Char('+')) || text.mid(1).startsWith(QLatin1Char('-')))
+        return false;
+    if (text.size() == 4) {
+        const uint r = value >> 8 & 0xf, g = value >> 4 & 0xf, b = value & 0xf;
+        *rgb = 0xff000000u | (r * 0x11) << 16 | (g * 0x11) << 8 | b * 0x11;
+    } else {
+        *rgb = 0xff000000u | value;
+    }
+    return true;
+}
+
+DocumentFont readFont(QXmlStreamReader &xml)
+{
+    const QXmlStreamAttributes a = xml.attributes();
+    DocumentFont font;
+    font.family = a.value(QStringLiteral("family")).toString();
+    bool ok = false;
+    font.points = a.value(QStringLiteral("points")).toDouble(&ok);
+    if (font.family.isEmpty() || font.family.size() > 200 || !ok || !(font.points >= 1 && font.points <= 400)
+        || !parseColour(a.value(QStringLiteral("colour")), &font.rgb))
+        refuse(QStringLiteral("a font of the maptile is not valid"));
+    const auto flag = [&a](const char *name) { return a.value(QLatin1String(name)) == QLatin1String("1"); };
+    font.bold = flag("bold");
+    font.italic = flag("italic");
+    font.underline = flag("underline");
+    font.strikeOut = flag("strikeout");
+    xml.skipCurrentElement();
+    return font;
+}
+
+} // namespace
+
+DocumentArchive::DocumentArchive(const QByteArray &bytes)
+    : m_zip(std::make_unique<ZipReader>(bytes))
+{
+    check();
+}
+
+DocumentArchive::DocumentArchive(const QString &path)
+    : m_file(std::make_unique<QFile>(path))
+{
+    openFile(*m_file);
+    m_zip = std::make_unique<ZipReader>(*m_file);
+    check();
+}
+
+std::unique_ptr<DocumentArchive> DocumentArchive::twin() const
+{
+    if (!m_file)
+        return nullptr;
+    // Opened again through the open handle, it is the same file even if the
+    // name has since been given to another, and reads at an offset of its own.
+    std::unique_ptr<DocumentArchive> twin(new DocumentArchive);
+    twin->m_file = std::make_unique<QFile>(QStringLiteral("/proc/self/fd/%1").arg(m_file->handle()));
+    if (!twin->m_file->open(QIODevice::ReadOnly))
+        return nullptr;
+    twin->m_zip = std::make_unique<ZipReader>(*twin->m_file);
+    if (!twin->m_zip->isOpen())
+        return nullptr;
+    twin->m_size = m_size;
+    twin->m_layers = m_layers;
+    return twin;
+}
+
+void DocumentArchive::check()
+{
+    if (!m_zip->isOpen())
+        refuse(m_zip->error() == QLatin1String("Not a zip archive")
+                   ? QStringLiteral("it is not a zip archive")
+                   : QStringLiteral("it is a damaged zip archive (%1)").arg(m_zip->error().toLower()));
+    for (const QString &name : m_zip->names())
+        if (!isSafeName(name))
+            refuse(QStringLiteral("it holds an entry with an unsafe name \"%1\"").arg(name.left(100)));
+    if (!m_zip->contains(QStringLiteral("mimetype"))
+        || entry(QStringLiteral("mimetype"), 100).trimmed() != DocumentWriter::MimeType.toLatin1())
+        refuse(QStringLiteral("it is not an OpenRaster document"));
+    readStack();
+}
+
+DocumentArchive::~DocumentArchive() = default;
+
+std::unique_ptr<ZipEntryStream> DocumentArchive::stream(const QString &name, qint64 limit)
+{
+    std::unique_ptr<ZipEntryStream> entry = m_zip->stream(name, limit);
+    if (!entry->isOpen())
+        refuse(entry->reason());
+    return entry;
+}
+
+QByteArray DocumentArchive::entry(const QString &name, qint64 limit)
+{
+    QString reason;
+    QByteArray bytes = m_zip->read(name, limit, &reason);
+    if (!reason.isEmpty())
+        refuse(reason);
+    return bytes;
+}
+
+QSize DocumentArchive::pictureSize(const QString &name)
+{
+    // The size stands in the PNG header; nothing else of the picture is needed.
+    const QByteArray head = m_zip->head(name, 24);
+    if (head.size() < 24 || !head.startsWith("\x89PNG\r\n\x1a\n") || head.mid(12, 4) != "IHDR")
+        refuse(QStringLiteral("\"%1\" is not a PNG picture").arg(name));
+    return QSize(int(qMin<quint32>(qFromBigEndian<quint32>(head.constData() + 16), 1u << 30)),
+                 int(qMin<quint32>(qFromBigEndian<quint32>(head.constData() + 20), 1u << 30)));
+}
+
+void DocumentArchive::readStack()
+{
+    QXmlStreamReader xml(entry(QStringLiteral("stack.xml"), MaxXmlBytes));
+    bool image = false, stack = false;
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        const QStringView element = xml.name();
+        if (!image) {
+            if (element != QLatin1String("image"))
+                refuse(QStringLiteral("\"stack.xml\" does not describe an image"));
+            image = true;
+            m_size = QSize(number(xml.attributes(), QStringLiteral("w"), 1, 1 << 20, QStringLiteral("the image")),
+                           number(xml.attributes(), QStringLiteral("h"), 1, 1 << 20, QStringLiteral("the image")));
+        } else if (element == QLatin1String("stack")) {
+            stack = true;
+        } else if (element == QLatin1String("layer")) {
+            const QString src = xml.attributes().value(QStringLiteral("src")).toString();
+            if (!isSafeName(src) || !m_zip->contains(src))
+                refuse(QStringLiteral("a layer names a picture \"%1\" the file does not hold").arg(src.left(100)));
+            m_layers << src;
+        }
+    }
+    if (xml.hasError())
+        refuse(QStringLiteral("\"stack.xml\" is malformed (%1)").arg(xml.errorString()));
+    if (!image || !stack)
+        refuse(QStringLiteral("\"stack.xml\" has no layer stack"));
+}
+
+bool DocumentArchive::hasState() const
+{
+    return m_zip->contains(DocumentWriter::StateEntry);
+}
+
+DocumentState DocumentArchive::readState(bool callerDecodesMaster)
+{
+    QXmlStreamReader xml(entry(DocumentWriter::StateEntry, MaxXmlBytes));
+    const QString where = QStringLiteral("the maptile's settings");
+    if (!xml.readNextStartElement() || xml.name() != QLatin1String("maptile")
+        || xml.namespaceUri() != DocumentWriter::Namespace)
+        refuse(QStringLiteral("%1 are malformed").arg(where));
+    const QXmlStreamAttributes root = xml.attributes();
+    const int version = number(root, QStringLiteral("version"), 1, std::numeric_limits<int>::max(), where);
+    if (version > DocumentWriter::Version)
+        refuse(QStringLiteral("it was written by a newer Cryptwright (document version %1)").arg(version));
+    DocumentState state;
+    state.columns = number(root, QStringLiteral("columns"), 1, Geometry::MaxColumns, where);
+    state.rows = number(root, QStringLiteral("rows"), 1, Geometry::MaxRows, where);
+    state.master = root.value(QStringLiteral("master")).toString();
+    if (!isSafeName(state.master) || !m_layers.contains(state.master))
+        refuse(QStringLiteral("%1 name no layer of the document").arg(where));
+    const QSize size(state.columns * Geometry::SpaceSize, state.rows * Geometry::SpaceSize);
+    if (m_size != size)
+        refuse(QStringLiteral("the image is %1 x %2 pixels, not the %3 x %4 spaces of the maptile")
+                   .arg(m_size.width())
+                   .arg(m_size.height())
+                   .arg(state.columns)
+                   .arg(state.rows));
+
+    const auto text = [&](int limit, const QString &what) {
+        const QString value = xml.readElementText(QXmlStreamReader::ErrorOnUnexpectedElement);
+        if (value.size() > limit)
+            refuse(QStringLiteral("the %1 is longer than %2 characters").arg(what).arg(limit));
+        return value;
+    };
+    bool mapNumFont = false, speedFont = false;
+    while (xml.readNextStartElement()) {
+        const QStringView element = xml.name();
+        if (element == QLatin1String("mapnum")) {
+            state.mapNum = text(MaxMapNumLength, QStringLiteral("maptile number"));
+        } else if (element == QLatin1String("designer")) {
+            state.designer = text(MaxDesignerLength, QStringLiteral("designer's name"));
+        } else if (element == QLatin1String("mapnum-font")) {
+            state.mapNumFont = readFont(xml);
+            mapNumFont = true;
+        } else if (element == QLatin1String("speed-font")) {
+            state.speedFont = readFont(xml);
+            speedFont = true;
+        } else if (element == QLatin1String("speed")) {
+            const int c = number(xml.attributes(), QStringLiteral("column"), 0, Geometry::MaxColumns - 1,
+                                 QStringLiteral("a speed value"));
+            const int r = number(xml.attributes(), QStringLiteral("row"), 0, Geometry::MaxRows - 1,
+                                 QStringLiteral("a speed value"));
+            state.speed[c][r] = text(MaxSpeedLength, QStringLiteral("speed value"));
+        } else {
+            // Later versions may add what this one does not know.
+            xml.skipCurrentElement();
+        }
+        if (xml.hasError())
+            break;
+    }
+    if (xml.hasError())
+        refuse(QStringLiteral("%1 are malformed (%2)").arg(where, xml.errorString()));
+    if (!mapNumFont || !speedFont)
+        refuse(QStringLiteral("%1 lack a font").arg(where));
+
+    // Read through, so that a damaged archive is still refused.
+    if (!callerDecodesMaster) {
+        const std::unique_ptr<ZipEntryStream> master = stream(state.master, MaxPictureBytes);
+        if (!master->finish())
+            refuse(master->reason());
+    }
+    // Every layer has the document's size, so that a painting program shows them in place.
+    for (const QString &layer : std::as_const(m_layers))
+        if ((layer != state.master || !callerDecodesMaster) && pictureSize(layer) != size)
+            refuse(QStringLiteral("the layer \"%1\" is not %2 x %3 pixels").arg(layer).arg(size.width()).arg(size.height()));
+    return state;
+}
+
+QString DocumentArchive::failure(const QString &path, const QString &reason)
+{
+    return QStringLiteral("Cannot open \"%1\": %2.").arg(QFileInfo(path).fileName(), reason);
+}
+
+void DocumentArchive::openFile(QFile &file)
+{
+    const QFileInfo info(file.fileName());
+    if (!info.exists())
+        refuse(QStringLiteral("the file does not exist"));
+    if (info.isDir())
+        refuse(QStringLiteral("it is a folder, not a document"));
+    // Devices and pipes could block the read for ever.
+    if (!info.isFile())
+        refuse(QStringLiteral("it is not a document file"));
+    if (!file.open(QIODevice::ReadOnly))
+        refuse(QStringLiteral("the file cannot be read (%1)").arg(file.errorString()));
+    if (file.size() == 0)
+        refuse(QStringLiteral("the file is empty"));
+    if (file.size() > MaxFileBytes)
+        refuse(QStringLiteral("the file is too large to be a maptile document"));
+}
+
+QByteArray DocumentArchive::load(const QString &path, QString *error)
+{
+    try {
+        QFile file(path);
+        openFile(file);
+        const QByteArray bytes = file.readAll();
+        if (bytes.size() != file.size())
+            refuse(QStringLiteral("the file cannot be read (%1)").arg(file.errorString()));
+        return bytes;
+    } catch (const DocumentRefusal &refusal) {
+        *error = failure(path, refusal.reason);
+        return {};
+    }
+}

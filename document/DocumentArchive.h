@@ -1,0 +1,109 @@
+#pragma once
+
+#include "document/ZipReader.h"
+#include "maptile/SpeedValues.h"
+
+#include <QByteArray>
+#include <QSize>
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+
+class QFile;
+
+// A font of the maptile as a document records it.
+struct DocumentFont
+{
+    QString family;
+    double points = 0;
+    quint32 rgb = 0; // as a QRgb, fully opaque
+    bool bold = false;
+    bool italic = false;
+    bool underline = false;
+    bool strikeOut = false;
+};
+
+// The editor's state a document of this program carries beside its pictures.
+struct DocumentState
+{
+    int columns = 0;
+    int rows = 0;
+    QString master; // the entry of the placed subtiles
+    QString mapNum;
+    QString designer;
+    SpeedValues speed;
+    DocumentFont mapNumFont;
+    DocumentFont speedFont;
+};
+
+// Why a document is refused: a sentence part without the file name.
+struct DocumentRefusal
+{
+    QString reason;
+};
+
+// The checks an OpenRaster document passes before any of its pictures is
+// decoded, and the reading of this program's state from it, without Qt Gui,
+// so that the command line's export shares them with the editor. The file may
+// come from anywhere: entries are read only by name and never written out,
+// every size is checked before memory is taken for it, and a rule broken
+// throws a DocumentRefusal.
+class DocumentArchive
+{
+public:
+    // Larger documents are refused before they are read.
+    static constexpr qint64 MaxFileBytes = 256 * 1024 * 1024;
+    // The XML entries, which a maptile keeps within a few kilobytes.
+    static constexpr qint64 MaxXmlBytes = 1024 * 1024;
+    // A picture entry may be as large as the largest picture the program decodes.
+    static constexpr qint64 MaxPictureBytes = 128 * 1024 * 1024;
+    // Longest texts accepted: the number box holds two characters.
+    static constexpr int MaxMapNumLength = 2;
+    static constexpr int MaxDesignerLength = 1000;
+    static constexpr int MaxSpeedLength = 100;
+    static inline const QString MergedEntry = QStringLiteral("mergedimage.png");
+
+    // Checks the archive, its mimetype and its layer stack.
+    explicit DocumentArchive(const QByteArray &bytes);
+    // The same for the document file at path, which is read as entries are
+    // read rather than all of it first; the file is checked as load() does.
+    explicit DocumentArchive(const QString &path);
+    ~DocumentArchive();
+
+    // The image size the layer stack gives.
+    QSize size() const { return m_size; }
+    const QStringList &layers() const { return m_layers; }
+    bool hasState() const;
+    // This program's state, checked against the layers: every layer has the
+    // maptile's size. Unless the caller decodes the master, which checks it,
+    // the master is read whole, so that a damaged archive is refused even when
+    // its pictures are not decoded.
+    DocumentState readState(bool callerDecodesMaster);
+    // The entry's bytes, at most limit of them.
+    QByteArray entry(const QString &name, qint64 limit);
+    // The entry read piece by piece.
+    std::unique_ptr<ZipEntryStream> stream(const QString &name, qint64 limit);
+    // A second reading of a document opened from a file, through a handle of
+    // its own on the same file, for another thread; null when it cannot be
+    // made. Its checks are this one's.
+    std::unique_ptr<DocumentArchive> twin() const;
+
+    // The bytes of the document file at path, or empty with error set to
+    // failure(path, reason).
+    static QByteArray load(const QString &path, QString *error);
+    // The sentence for a document that cannot be opened.
+    static QString failure(const QString &path, const QString &reason);
+
+private:
+    DocumentArchive() = default;
+    static void openFile(QFile &file);
+    void check();
+    QSize pictureSize(const QString &name);
+    void readStack();
+
+    std::unique_ptr<QFile> m_file; // when read from a file
+    std::unique_ptr<ZipReader> m_zip;
+    QSize m_size;
+    QStringList m_layers;
+};

@@ -1,0 +1,69 @@
+#include "document/ZipEntryStream.h"
+
+#include <zip.h>
+
+ZipEntryStream::ZipEntryStream(zip *archive, const QString &name, qint64 limit)
+    : m_name(name)
+{
+    const zip_int64_t index = zip_name_locate(archive, name.toUtf8().constData(), ZIP_FL_ENC_GUESS);
+    zip_stat_t stat;
+    if (index < 0 || zip_stat_index(archive, zip_uint64_t(index), 0, &stat) != 0) {
+        m_reason = QStringLiteral("\"%1\" is missing").arg(name);
+        return;
+    }
+    // Refused on what the entry claims before any memory is taken for it.
+    if (!(stat.valid & ZIP_STAT_SIZE) || stat.size > zip_uint64_t(limit)) {
+        m_reason = QStringLiteral("\"%1\" is too large").arg(name);
+        return;
+    }
+    m_size = qint64(stat.size);
+    m_file = zip_fopen_index(archive, zip_uint64_t(index), 0);
+    if (!m_file)
+        m_reason = QStringLiteral("\"%1\" cannot be read (%2)").arg(name, QString::fromUtf8(zip_strerror(archive)));
+}
+
+ZipEntryStream::~ZipEntryStream()
+{
+    if (m_file)
+        zip_fclose(m_file);
+}
+
+qint64 ZipEntryStream::fail(const QString &reason)
+{
+    if (m_reason.isEmpty())
+        m_reason = reason;
+    return -1;
+}
+
+qint64 ZipEntryStream::read(char *to, qint64 count)
+{
+    if (!m_file || !m_reason.isEmpty())
+        return -1;
+    const zip_int64_t n = zip_fread(m_file, to, zip_uint64_t(count));
+    if (n < 0)
+        return fail(QStringLiteral("\"%1\" is damaged (%2)").arg(m_name, QString::fromUtf8(zip_file_strerror(m_file))));
+    m_read += n;
+    // One byte past the claim shows a lie.
+    if (m_read > m_size)
+        return fail(QStringLiteral("\"%1\" is not as long as the archive says").arg(m_name));
+    return n;
+}
+
+bool ZipEntryStream::seek(qint64 offset)
+{
+    if (!m_file || offset < 0 || offset > m_size || zip_fseek(m_file, offset, SEEK_SET) != 0)
+        return false;
+    m_read = offset;
+    return true;
+}
+
+bool ZipEntryStream::finish()
+{
+    char rest[16384];
+    qint64 n;
+    while ((n = read(rest, sizeof rest)) > 0) {
+    }
+    if (n == 0 && m_read != m_size)
+        fail(QStringLiteral("\"%1\" is not as long as the archive says").arg(m_name));
+    return m_reason.isEmpty();
+}

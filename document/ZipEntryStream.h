@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QString>
+
+struct zip;
+struct zip_file;
+
+// One entry of a zip archive read piece by piece. The archive may come from
+// anywhere: the entry is refused on the size it claims before anything is
+// read, and on what it holds as it is read: more bytes than claimed, fewer,
+// or a checksum that does not match.
+class ZipEntryStream
+{
+public:
+    ZipEntryStream(zip *archive, const QString &name, qint64 limit);
+    ~ZipEntryStream();
+    ZipEntryStream(const ZipEntryStream &) = delete;
+    ZipEntryStream &operator=(const ZipEntryStream &) = delete;
+
+    // False, with reason() telling why, when the entry is missing, too large or cannot be read.
+    bool isOpen() const { return m_file != nullptr; }
+    const QString &reason() const { return m_reason; }
+    // The size the archive gives, within the limit.
+    qint64 size() const { return m_size; }
+
+    // Up to count bytes; the number read, 0 at the end, -1 with reason() set
+    // when the entry is damaged or longer than claimed.
+    qint64 read(char *to, qint64 count);
+    // Places the reading offset bytes into a stored entry, for a reading that
+    // runs beside another one of the whole entry, which checks the checksum.
+    bool seek(qint64 offset);
+    // Reads on to the end, so that the checksum is checked; false with
+    // reason() set when the entry is damaged or not as long as claimed.
+    bool finish();
+
+private:
+    qint64 fail(const QString &reason);
+
+    QString m_name;
+    zip_file *m_file = nullptr;
+    qint64 m_size = 0;
+    qint64 m_read = 0;
+    QString m_reason;
+};

@@ -1,0 +1,11 @@
+#pragma once
+
+#include "maptile/Geometry.h"
+
+#include <QString>
+
+#include <array>
+
+// The speed value printed on each space, for all 5 x 6 positions whatever
+// the maptile's size; the empty text means none.
+using SpeedValues = std::array<std::array<QString, Geometry::MaxRows>, Geometry::MaxColumns>;
