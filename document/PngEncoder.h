@@ -13,7 +13,6 @@
 class PngEncoder
 {
 public:
-
     // RGB for an opaque picture, indexed or RGBA otherwise, marked at 96 pixels per inch;
     // empty when the picture is null or zlib fails.
     static QByteArray encode(const QImage &image);
