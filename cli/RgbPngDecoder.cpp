@@ -241,10 +241,8 @@ bool RgbPngDecoder::decodeTop(const Take &take)
 
 bool RgbPngDecoder::decodeBottom(ZipEntryStream &beside, const Take &take)
 {
-    if (m_splitRow == m_size.height()) {
-        m_ok[1] = true;
-        return true;
-    }
+    if (m_splitRow == m_size.height())
+        return false;
     z_stream z{};
     // Bare deflate data, where the stream was begun afresh.
     if (inflateInit2(&z, -15) != Z_OK)
@@ -272,9 +270,8 @@ bool RgbPngDecoder::decodeBottom(ZipEntryStream &beside, const Take &take)
 
 bool RgbPngDecoder::joined() const
 {
-    if (!m_ok[0] || !m_ok[1])
-        return false;
-    // Unsplit, the stream's own end checked its checksum.
-    return m_splitRow == m_size.height()
-           || m_checksum == quint32(adler32_combine(m_adler[0], m_adler[1], z_off_t(m_bottomBytes)));
+    // In one part, the stream's own end checked its checksum.
+    if (m_splitRow == m_size.height())
+        return m_ok[0];
+    return m_ok[0] && m_ok[1] && m_checksum == quint32(adler32_combine(m_adler[0], m_adler[1], z_off_t(m_bottomBytes)));
 }

@@ -38,8 +38,9 @@ public:
     // Decodes the top half (the whole picture when it has one part), then
     // reads the rest of the entry through, checking every checksum.
     bool decodeTop(const Take &take);
-    // Decodes the bottom half from another reading of the entry, placed at
-    // bottomStart(); may run beside decodeTop() on another thread.
+    // Decodes the bottom half of a picture in two parts from another reading
+    // of the entry, placed at bottomStart(); may run beside decodeTop() on
+    // another thread.
     bool decodeBottom(ZipEntryStream &beside, const Take &take);
     // After both halves: whether they were sound and join into one stream.
     bool joined() const;

@@ -1,15 +1,22 @@
 // Maptile documents: zip archives from anywhere, read as the editor and the
 // command line read them. A document that is accepted must be within the
 // program's limits, and written again and read back it must come back the same.
+// The command line's quick export must write what the export through Qt's
+// codecs writes, or refuse it in the same words, or leave it to that export.
 
 #include "FuzzSupport.h"
 
+#include "cli/BesideThread.h"
+#include "cli/PictureExport.h"
+#include "cli/QuickExport.h"
 #include "document/DocumentArchive.h"
 #include "document/DocumentReader.h"
 #include "document/DocumentWriter.h"
 #include "maptile/RasterOps.h"
 
+#include <QFile>
 #include <QGuiApplication>
+#include <QTemporaryDir>
 
 #include <cstdint>
 
@@ -25,6 +32,35 @@ bool sameState(const MaptileDocument &a, const MaptileDocument &b)
     return a.maptile.master() == b.maptile.master() && a.maptile.speedValues() == b.maptile.speedValues()
            && a.mapNum == b.mapNum && a.designer == b.designer && a.mapNumFont == b.mapNumFont
            && a.mapNumColour == b.mapNumColour && a.speedFont == b.speedFont && a.speedColour == b.speedColour;
+}
+
+// The export of the document's bytes as a file, both ways.
+void exportBothWays(const QByteArray &bytes)
+{
+    static QTemporaryDir folder(QStringLiteral("/dev/shm/fuzz_document-XXXXXX"));
+    static BesideThread beside(QuickExport::BesideBytes);
+    const QString document = folder.filePath(QStringLiteral("in.ora")), quick = folder.filePath(QStringLiteral("quick.jpg")),
+                  full = folder.filePath(QStringLiteral("full.jpg"));
+    QFile file(document);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
+        return;
+    file.close();
+    QFile::remove(quick);
+    QString error;
+    const JpegOptions jpeg{90, false};
+    const QuickExport::Outcome outcome =
+        QuickExport::exportDocument(document, quick, Exporter::Format::Jpeg, jpeg, beside, &error);
+    if (outcome == QuickExport::Outcome::NotTaken) {
+        check(!QFile::exists(quick), "a quick export left to the other that wrote a file");
+        return;
+    }
+    const QString fullError = PictureExport::exportDocument(document, full, Exporter::Format::Jpeg, jpeg);
+    check(error == fullError, "a quick export that fails otherwise than the export through Qt's codecs");
+    if (outcome == QuickExport::Outcome::Written) {
+        QFile a(quick), b(full);
+        check(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly) && a.readAll() == b.readAll(),
+              "a quick export that writes another picture than Qt's codecs");
+    }
 }
 
 } // namespace
@@ -52,6 +88,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     const QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char *>(data), qsizetype(size));
     QString reason;
+    exportBothWays(bytes);
     const MaptileDocument document = DocumentReader::decode(bytes, &reason);
     const QImage &master = document.maptile.master();
     if (!reason.isEmpty()) {

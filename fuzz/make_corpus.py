@@ -389,6 +389,16 @@ def documents():
     ours += [("mergedimage.png", grey), ("Thumbnails/thumbnail.png", grey)]
     write("fuzz_document", "maptile.ora", ora(ours + [("cryptwright/maptile.xml", state)]))
     write("fuzz_document", "newer.ora", ora(ours + [("cryptwright/maptile.xml", state.replace('"1" col', '"2" col'))]))
+    # The merged picture packed afresh from its middle row, as the program writes it, for the export's two halves.
+    rows = [b"\1" + bytes((x * 7 + y) & 0xFF for x in range(432)) for y in range(144)]
+    packer = zlib.compressobj(1)
+    top = packer.compress(b"".join(rows[:72])) + packer.flush(zlib.Z_FULL_FLUSH)
+    data = top + packer.compress(b"".join(rows[72:])) + packer.flush()
+    halves = (b"\x89PNG\r\n\x1a\n" + png_chunk(b"IHDR", struct.pack(">IIBBBBB", 144, 144, 8, 2, 0, 0, 0))
+              + png_chunk(b"cwSP", struct.pack(">II", 72, len(top))) + png_chunk(b"IDAT", data) + png_chunk(b"IEND", b""))
+    write("fuzz_document", "halves.ora",
+          ora([(name, halves if name == "mergedimage.png" else data) for name, data in ours]
+              + [("cryptwright/maptile.xml", state)]))
     merged = png(150, 160, 6, [bytes((x * 3 + y) & 0xFF for x in range(600)) for y in range(160)])
     nested = '<image w="150" h="160"><stack><stack name="group"><layer src="data/a.png" x="5" y="9"/></stack></stack></image>'
     write("fuzz_document", "painted.ora", ora([("mimetype", b"image/openraster"), ("stack.xml", nested),

@@ -44,8 +44,10 @@ QRect inkBounds(const QImage &layer)
     return bounds;
 }
 
-// The program itself, as a user runs it from a shell with no display.
-QProcess *runProgram(const QStringList &arguments, const QString &folder)
+// The program itself, as a user runs it from a shell with no display; or
+// another copy of its executable.
+QProcess *runProgram(const QStringList &arguments, const QString &folder,
+                     const QString &executable = QStringLiteral(CRYPTWRIGHT_BINARY))
 {
     auto *program = new QProcess;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -54,7 +56,7 @@ QProcess *runProgram(const QStringList &arguments, const QString &folder)
     environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
     program->setProcessEnvironment(environment);
     program->setWorkingDirectory(folder);
-    program->start(QStringLiteral(CRYPTWRIGHT_BINARY), arguments);
+    program->start(executable, arguments);
     program->waitForFinished(60000);
     return program;
 }
@@ -330,22 +332,29 @@ private slots:
         const QList<std::pair<const char *, QByteArray>> pictures = {
             {"as written", merged},
             {"in one part", withChunk(merged, "cwSP", QByteArray())},
+            {"split low down", rgbPng(w->preview(), 600)},
+            {"split past the data", withChunk(merged, "cwSP", split(360, quint32(merged.size())))},
+            // Left to Qt's reader from here on.
             {"split a byte late", withChunk(merged, "cwSP", split(360, offset + 1))},
             {"split a row early", withChunk(merged, "cwSP", split(359, offset))},
             {"split at the top", withChunk(merged, "cwSP", split(1, offset))},
-            {"split past the data", withChunk(merged, "cwSP", split(360, quint32(merged.size())))},
             {"written by Qt", encoded(w->preview(), "PNG")},
-            {"split low down", rgbPng(w->preview(), 600)},
             // More rows below the split than the memory kept for a bottom half holds.
             {"split after the first row", rgbPng(w->preview(), 1)},
         };
+        // A copy of the executable without the modules beside it has only the export without Qt Gui.
+        QVERIFY(dir.mkpath(QStringLiteral("alone")));
+        const QString alone = dir.filePath(QStringLiteral("alone/cryptwright"));
+        QVERIFY(QFile::copy(QStringLiteral(CRYPTWRIGHT_BINARY), alone));
         QVERIFY(data > 4 && offset > 0 && offset < quint32(merged.size()));
-        for (const auto &[what, picture] : pictures) {
+        for (qsizetype i = 0; i < pictures.size(); ++i) {
+            const auto &[what, picture] = pictures[i];
             writeText(dir.filePath(QStringLiteral("variant.ora")),
                       TestZip::replaced(document, "mergedimage.png", TestZip::stored("mergedimage.png", picture)));
             for (const QString out : {"out.jpg", "out.bmp"}) {
                 std::unique_ptr<QProcess> run(
-                    runProgram({"--export", out, "--quality", "75", "--progressive", "variant.ora"}, dir.path()));
+                    runProgram({"--export", out, "--quality", "75", "--progressive", "variant.ora"}, dir.path(),
+                               i < 4 ? alone : QStringLiteral(CRYPTWRIGHT_BINARY)));
                 QVERIFY2(run->exitCode() == 0 && run->readAllStandardError().isEmpty(), what);
                 QVERIFY2(readAll(dir.filePath(out)) == readAll(dir.filePath(out == "out.jpg" ? "saved.jpg" : "saved.bmp")),
                          qPrintable(QStringLiteral("%1, %2").arg(what, out)));
