@@ -9,16 +9,16 @@
 
 #include <cstdio>
 
-FirstPaint::FirstPaint(QWidget *window)
-    : m_window(window)
+void FirstPaint::watchApplication()
 {
-    m_window->installEventFilter(this);
+    qApp->installEventFilter(new FirstPaint);
 }
 
-bool FirstPaint::eventFilter(QObject *, QEvent *event)
+bool FirstPaint::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::Paint) {
-        m_window->removeEventFilter(this);
+    const auto *widget = qobject_cast<QWidget *>(watched);
+    if (event->type() == QEvent::Paint && widget && widget->isWindow()) {
+        qApp->removeEventFilter(this);
         // Queued, so it runs once the children are painted and the window flushed.
         QTimer::singleShot(0, qApp, [] {
             const auto now = BenchSupport::Clock::now().time_since_epoch();

@@ -6,13 +6,18 @@
 #include <QScreen>
 #include <QWidget>
 
+static void watchFirstPaint()
+{
+    FirstPaint::watchApplication();
+}
+Q_COREAPP_STARTUP_FUNCTION(watchFirstPaint)
+
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QWidget window;
     window.setWindowTitle(QStringLiteral("Cryptwright"));
     window.setFixedSize(588, 325);
-    FirstPaint firstPaint(&window);
     window.move(window.screen()->availableGeometry().center() - window.rect().center());
     window.show();
     return app.exec();
