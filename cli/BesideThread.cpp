@@ -3,22 +3,15 @@
 #include <pthread.h>
 #include <sched.h>
 
-#include <chrono>
 #include <cstring>
-
-namespace {
-
-// How long the thread waits awake for its work before it sleeps.
-constexpr auto AwakeFor = std::chrono::milliseconds(50);
-
-} // namespace
 
 BesideThread::BesideThread(size_t bytes)
     : m_bytes(bytes)
     , m_thread([this] { loop(); })
 {
-    // Each thread keeps a processor of its own: one woken on the processor of
-    // the other waits there for a scheduler tick before it moves.
+    // Each thread keeps a processor of its own, the calling one included: a
+    // thread woken on the other's processor waits there for a scheduler tick
+    // before it moves.
     const int here = sched_getcpu();
     if (here < 0 || std::thread::hardware_concurrency() < 2)
         return;
@@ -49,14 +42,9 @@ void BesideThread::loop()
         memset(m_memory.get(), 0, m_bytes);
     }
     for (;;) {
-        const auto until = std::chrono::steady_clock::now() + AwakeFor;
         int state;
-        while ((state = m_state.load(std::memory_order_acquire)) != Given && state != Stopping) {
-            if (std::chrono::steady_clock::now() > until)
-                m_state.wait(state, std::memory_order_acquire);
-            else
-                std::this_thread::yield();
-        }
+        while ((state = m_state.load(std::memory_order_acquire)) != Given && state != Stopping)
+            m_state.wait(state, std::memory_order_acquire);
         if (state == Stopping)
             return;
         m_job();

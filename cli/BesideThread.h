@@ -6,10 +6,9 @@
 #include <memory>
 #include <thread>
 
-// A second thread for work that runs beside the calling one. It is started
-// before it has work and waits for it awake for a while: on a virtual machine
-// a new thread, or one whose processor has gone idle, can take milliseconds
-// to get going, as long as the work itself.
+// A second thread for work that runs beside the calling one, started before
+// it has work: on a virtual machine a new thread can take milliseconds to get
+// going, as long as the work itself. It keeps a processor of its own.
 class BesideThread
 {
 public:
