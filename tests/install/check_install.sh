@@ -9,6 +9,14 @@ e2e=$2
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 
+# A document of this program's: exported as JPEG without Qt Gui, and as a PDF
+# page through the render module installed beside the executable.
+document="$(cd "$(dirname "$0")/../../fuzz/corpus/fuzz_document" && pwd)/maptile.ora"
+exported() { # program
+  "$1" --export "$scratch/out.jpg" "$document" && "$1" --export "$scratch/out.pdf" "$document" \
+    || { echo "FAIL: $1 does not export"; exit 1; }
+}
+
 started() { # program: the end-to-end start-up case against that executable
   (cd "$scratch" && CRYPTWRIGHT_E2E_PROGRAM="$1" "$e2e" startUp >"$scratch/e2e.log" 2>&1) \
     || { cat "$scratch/e2e.log"; echo "FAIL: $1 did not start cleanly"; exit 1; }
@@ -24,6 +32,7 @@ if command -v desktop-file-validate >/dev/null; then
   desktop-file-validate "$scratch/prefix/share/applications/cryptwright.desktop"
 fi
 started "$scratch/prefix/bin/cryptwright"
+exported "$scratch/prefix/bin/cryptwright"
 echo "scratch prefix: ok"
 
 if [ "$(id -u)" -ne 0 ]; then
@@ -36,6 +45,7 @@ deb=$(ls "$scratch"/deb/cryptwright_*.deb)
 DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "$deb" >/dev/null
 trap 'DEBIAN_FRONTEND=noninteractive apt-get remove -y -qq cryptwright >/dev/null; rm -rf "$scratch"' EXIT
 started /usr/bin/cryptwright
+exported /usr/bin/cryptwright
 # A double-click on a document in a file manager opens it in the editor.
 grep -q '^MimeType=.*image/openraster;' /usr/share/applications/cryptwright.desktop \
   || { echo "FAIL: the desktop entry does not take documents"; exit 1; }
