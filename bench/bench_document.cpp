@@ -137,7 +137,7 @@ int main(int argc, char **argv)
         return 0;
     }
     const double theirMs = BenchSupport::median(theirTimes);
-    std::printf("tmxrasterizer sample_map.tmx tmx.jpg: median %.1f ms, peak memory %.1f MiB; ratio %.1f "
+    std::printf("tmxrasterizer sample_map.tmx tmx.jpg: median %.1f ms, peak memory %.1f MiB; ratio %.2f "
                 "(target at least %.0f)\n",
                 theirMs, peakKiB(theirCommand, scratch) / 1024.0, theirMs / ourMs, TargetRatio);
     return 0;
