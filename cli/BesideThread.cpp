@@ -7,24 +7,28 @@
 
 BesideThread::BesideThread(size_t bytes)
     : m_bytes(bytes)
-    , m_thread([this] { loop(); })
 {
-    // Each thread keeps a processor of its own, the calling one included: a
-    // thread woken on the other's processor waits there for a scheduler tick
-    // before it moves.
-    const int here = sched_getcpu();
-    if (here < 0 || std::thread::hardware_concurrency() < 2)
-        return;
+    // Each thread keeps a processor of its own, the calling one included, the
+    // new one from its start: a thread woken on the other's processor, or moved
+    // off it, waits there for a scheduler tick.
+    pthread_attr_t attributes;
+    pthread_attr_init(&attributes);
     cpu_set_t mine, other;
-    CPU_ZERO(&mine);
-    CPU_SET(here, &mine);
-    if (sched_getaffinity(0, sizeof other, &other) != 0)
-        return;
-    CPU_CLR(here, &other);
-    if (CPU_COUNT(&other) == 0)
-        return;
-    pthread_setaffinity_np(pthread_self(), sizeof mine, &mine);
-    pthread_setaffinity_np(m_thread.native_handle(), sizeof other, &other);
+    const int here = sched_getcpu();
+    if (here >= 0 && sched_getaffinity(0, sizeof other, &other) == 0) {
+        CPU_CLR(here, &other);
+        if (CPU_COUNT(&other) > 0) {
+            CPU_ZERO(&mine);
+            CPU_SET(here, &mine);
+            pthread_setaffinity_np(pthread_self(), sizeof mine, &mine);
+            pthread_attr_setaffinity_np(&attributes, sizeof other, &other);
+        }
+    }
+    pthread_create(&m_thread, &attributes, [](void *self) -> void * {
+        static_cast<BesideThread *>(self)->loop();
+        return nullptr;
+    }, this);
+    pthread_attr_destroy(&attributes);
 }
 
 BesideThread::~BesideThread()
@@ -32,7 +36,7 @@ BesideThread::~BesideThread()
     wait();
     m_state.store(Stopping, std::memory_order_release);
     m_state.notify_one();
-    m_thread.join();
+    pthread_join(m_thread, nullptr);
 }
 
 void BesideThread::loop()

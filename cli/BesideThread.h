@@ -4,7 +4,7 @@
 #include <cstddef>
 #include <functional>
 #include <memory>
-#include <thread>
+#include <pthread.h>
 
 // A second thread for work that runs beside the calling one, started before
 // it has work: on a virtual machine a new thread can take milliseconds to get
@@ -35,5 +35,5 @@ private:
     std::unique_ptr<unsigned char[]> m_memory;
     std::function<void()> m_job;
     std::atomic<int> m_state{Idle};
-    std::thread m_thread;
+    pthread_t m_thread;
 };
