@@ -24,15 +24,20 @@ BesideThread::BesideThread(size_t bytes)
             pthread_attr_setaffinity_np(&attributes, sizeof other, &other);
         }
     }
-    pthread_create(&m_thread, &attributes, [](void *self) -> void * {
+    m_started = pthread_create(&m_thread, &attributes, [](void *self) -> void * {
         static_cast<BesideThread *>(self)->loop();
         return nullptr;
-    }, this);
+    }, this) == 0;
     pthread_attr_destroy(&attributes);
+    // Without a thread, the work runs on the calling one.
+    if (!m_started && m_bytes > 0)
+        m_memory.reset(new unsigned char[m_bytes]);
 }
 
 BesideThread::~BesideThread()
 {
+    if (!m_started)
+        return;
     wait();
     m_state.store(Stopping, std::memory_order_release);
     m_state.notify_one();
@@ -59,6 +64,10 @@ void BesideThread::loop()
 
 void BesideThread::run(std::function<void()> job)
 {
+    if (!m_started) {
+        job();
+        return;
+    }
     m_job = std::move(job);
     m_state.store(Given, std::memory_order_release);
     m_state.notify_one();

@@ -20,7 +20,7 @@ public:
     BesideThread(const BesideThread &) = delete;
     BesideThread &operator=(const BesideThread &) = delete;
 
-    // Runs job on the thread; one job at a time.
+    // Runs job on the thread, or here when no thread could be made; one job at a time.
     void run(std::function<void()> job);
     // Waits until the job is done.
     void wait();
@@ -35,5 +35,6 @@ private:
     std::unique_ptr<unsigned char[]> m_memory;
     std::function<void()> m_job;
     std::atomic<int> m_state{Idle};
-    pthread_t m_thread;
+    pthread_t m_thread{};
+    bool m_started = false;
 };
