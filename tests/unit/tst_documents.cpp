@@ -61,67 +61,31 @@ QProcess *runProgram(const QStringList &arguments, const QString &folder,
     return program;
 }
 
-// The PNG with its chunk of that type replaced by chunk (type and data), or
-// left out when chunk is null; checksums made anew.
+// A chunk (type and data) added to a PNG, with its length and checksum.
+void appendChunk(QByteArray &png, const QByteArray &chunk)
+{
+    char number[4];
+    qToBigEndian(quint32(chunk.size() - 4), number);
+    png.append(number, 4).append(chunk);
+    qToBigEndian(quint32(crc32(0, reinterpret_cast<const Bytef *>(chunk.constData()), uInt(chunk.size()))), number);
+    png.append(number, 4);
+}
+
+// The PNG with its chunk of that type replaced by another (type and data),
+// or left out when that is null.
 QByteArray withChunk(const QByteArray &png, const char *type, const QByteArray &replacement)
 {
     QByteArray out = png.left(8);
     for (qsizetype at = 8; at < png.size();) {
         const qsizetype length = qFromBigEndian<quint32>(png.constData() + at);
-        QByteArray chunk = png.mid(at + 4, 4 + length);
+        const QByteArray chunk = png.mid(at + 4, 4 + length);
         at += 12 + length;
-        if (chunk.startsWith(type)) {
-            if (replacement.isNull())
-                continue;
-            chunk = replacement;
-        }
-        char number[4];
-        qToBigEndian(quint32(chunk.size() - 4), number);
-        out.append(number, 4).append(chunk);
-        qToBigEndian(quint32(crc32(0, reinterpret_cast<const Bytef *>(chunk.constData()), uInt(chunk.size()))), number);
-        out.append(number, 4);
+        if (!chunk.startsWith(type))
+            appendChunk(out, chunk);
+        else if (!replacement.isNull())
+            appendChunk(out, replacement);
     }
     return out;
-}
-
-// An opaque picture as PNG of unfiltered rows, packed afresh from splitRow on
-// with the private chunk saying so, as the program's own writer does at the middle.
-QByteArray rgbPng(const QImage &image, int splitRow)
-{
-    QByteArray rows, packed(image.width() * image.height() * 4 + 1024, '\0');
-    z_stream z{};
-    deflateInit(&z, Z_BEST_SPEED);
-    z.next_out = reinterpret_cast<Bytef *>(packed.data());
-    z.avail_out = uInt(packed.size());
-    quint32 offset = 0;
-    for (int y = 0; y < image.height(); ++y) {
-        QByteArray row(1, '\0');
-        for (int x = 0; x < image.width(); ++x)
-            row.append(char(qRed(image.pixel(x, y)))).append(char(qGreen(image.pixel(x, y)))).append(char(qBlue(image.pixel(x, y))));
-        z.next_in = reinterpret_cast<Bytef *>(row.data());
-        z.avail_in = uInt(row.size());
-        deflate(&z, y == image.height() - 1 ? Z_FINISH : y == splitRow - 1 ? Z_FULL_FLUSH : Z_NO_FLUSH);
-        if (y == splitRow - 1)
-            offset = quint32(z.total_out);
-    }
-    packed.truncate(qsizetype(z.total_out));
-    deflateEnd(&z);
-    QByteArray header(13, '\0'), chunk("cwSP\0\0\0\0\0\0\0\0", 12);
-    qToBigEndian(quint32(image.width()), header.data());
-    qToBigEndian(quint32(image.height()), header.data() + 4);
-    header[8] = 8;
-    header[9] = 2;
-    qToBigEndian(quint32(splitRow), chunk.data() + 4);
-    qToBigEndian(offset, chunk.data() + 8);
-    QByteArray png("\x89PNG\r\n\x1a\n", 8);
-    for (const QByteArray &c : {QByteArray("IHDR") + header, chunk, QByteArray("IDAT") + packed, QByteArray("IEND")}) {
-        char number[4];
-        qToBigEndian(quint32(c.size() - 4), number);
-        png.append(number, 4).append(c);
-        qToBigEndian(quint32(crc32(0, reinterpret_cast<const Bytef *>(c.constData()), uInt(c.size()))), number);
-        png.append(number, 4);
-    }
-    return png;
 }
 
 // The private chunk saying where the rows start afresh.
@@ -131,6 +95,42 @@ QByteArray split(quint32 row, quint32 offset)
     qToBigEndian(row, chunk.data() + 4);
     qToBigEndian(offset, chunk.data() + 8);
     return chunk;
+}
+
+// An opaque picture as PNG of unfiltered rows, packed afresh from splitRow on
+// with the private chunk saying so, as the program's own writer does at the middle.
+QByteArray rgbPng(const QImage &image, int splitRow)
+{
+    QByteArray packed(image.width() * image.height() * 4 + 1024, '\0');
+    z_stream z{};
+    deflateInit(&z, Z_BEST_SPEED);
+    z.next_out = reinterpret_cast<Bytef *>(packed.data());
+    z.avail_out = uInt(packed.size());
+    quint32 offset = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        QByteArray row(1, '\0');
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb pixel = image.pixel(x, y);
+            row.append(char(qRed(pixel))).append(char(qGreen(pixel))).append(char(qBlue(pixel)));
+        }
+        z.next_in = reinterpret_cast<Bytef *>(row.data());
+        z.avail_in = uInt(row.size());
+        deflate(&z, y == image.height() - 1 ? Z_FINISH : y == splitRow - 1 ? Z_FULL_FLUSH : Z_NO_FLUSH);
+        if (y == splitRow - 1)
+            offset = quint32(z.total_out);
+    }
+    packed.truncate(qsizetype(z.total_out));
+    deflateEnd(&z);
+    QByteArray header(13, '\0');
+    qToBigEndian(quint32(image.width()), header.data());
+    qToBigEndian(quint32(image.height()), header.data() + 4);
+    header[8] = 8;
+    header[9] = 2;
+    const QByteArray chunk = split(quint32(splitRow), offset);
+    QByteArray png("\x89PNG\r\n\x1a\n", 8);
+    for (const QByteArray &c : {QByteArray("IHDR") + header, chunk, QByteArray("IDAT") + packed, QByteArray("IEND")})
+        appendChunk(png, c);
+    return png;
 }
 
 } // namespace
