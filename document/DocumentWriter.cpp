@@ -132,7 +132,7 @@ QByteArray DocumentWriter::encode(const MaptileDocument &document, QString *erro
         }
         return pngs << PngEncoder::encode(maptile.master());
     });
-    const QByteArray mergedPng = PngEncoder::encode(merged);
+    const QByteArray mergedPng = PngEncoder::encode(merged, PngEncoder::Halves::Split);
     const QByteArray thumbnailPng = PngEncoder::encode(thumbnail);
     const QList<QByteArray> layerPngs = masterAndLayers.get();
     if (mergedPng.isEmpty() || thumbnailPng.isEmpty() || layerPngs.contains(QByteArray())) {

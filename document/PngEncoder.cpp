@@ -108,7 +108,7 @@ bool appendImageData(QByteArray &png, int height, qsizetype rowBytes, int strate
 
 } // namespace
 
-QByteArray PngEncoder::encode(const QImage &image)
+QByteArray PngEncoder::encode(const QImage &image, Halves halves)
 {
     if (image.isNull())
         return {};
@@ -169,7 +169,7 @@ QByteArray PngEncoder::encode(const QImage &image)
         // The command line's export decodes the halves of the merged picture
         // on two threads: the rows below the middle are packed afresh, and a
         // private chunk, which other readers pass over, says where.
-        const int splitRow = height / 2;
+        const int splitRow = halves == Halves::Split ? height / 2 : 0;
         const qsizetype splitChunk = png.size();
         if (splitRow > 0)
             appendChunk(png, DocumentWriter::SplitChunk, QByteArray(8, '\0'));

@@ -13,7 +13,12 @@
 class PngEncoder
 {
 public:
+    // Whether an opaque picture's rows are packed afresh from the middle row,
+    // marked by DocumentWriter::SplitChunk, for a reader that decodes the
+    // halves at once.
+    enum class Halves { No, Split };
+
     // RGB for an opaque picture, indexed or RGBA otherwise, marked at 96 pixels per inch;
     // empty when the picture is null or zlib fails.
-    static QByteArray encode(const QImage &image);
+    static QByteArray encode(const QImage &image, Halves halves = Halves::No);
 };
