@@ -5,7 +5,6 @@
 #include "BenchSupport.h"
 #include "SampleMaptile.h"
 
-#include "app/ProcessMemory.h"
 #include "maptile/MaptileOverlays.h"
 #include "output/MaptileSaver.h"
 
@@ -43,7 +42,6 @@ bool write(const SampleMaptile::Tilesets &tilesets, const QString &out)
 
 int main(int argc, char **argv)
 {
-    ProcessMemory::prepare(); // as the program does
     BenchSupport::application(argc, argv);
     // Both sides write to memory where there is some, so neither waits for a disk.
     const auto work = BenchSupport::memoryFolder();

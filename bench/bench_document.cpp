@@ -5,7 +5,6 @@
 #include "BenchSupport.h"
 #include "SampleMaptile.h"
 
-#include "app/ProcessMemory.h"
 #include "app/Workspace.h"
 #include "output/MaptileOpener.h"
 #include "output/MaptileSaver.h"
@@ -82,7 +81,6 @@ double medianCpuMs(const std::function<void()> &work, int runs)
 
 int main(int argc, char **argv)
 {
-    ProcessMemory::prepare(); // as the program does
     BenchSupport::application(argc, argv);
     const auto work = BenchSupport::memoryFolder();
     Workspace painted;

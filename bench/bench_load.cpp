@@ -8,7 +8,6 @@
 #include "BenchSupport.h"
 
 #include "app/MainWindow.h"
-#include "app/ProcessMemory.h"
 #include "loading/ChildJob.h"
 
 #include <QApplication>
@@ -27,7 +26,6 @@ int main(int argc, char **argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    ProcessMemory::prepare(); // as the program does
     QApplication app(argc, argv);
     MainWindow::prepareApplication();
     const QString folder = QFileInfo(QString::fromLocal8Bit(argv[0])).absolutePath();

@@ -5,7 +5,6 @@
 #include "BenchSupport.h"
 #include "SampleMaptile.h"
 
-#include "app/ProcessMemory.h"
 #include "app/Workspace.h"
 #include "maptile/RasterOps.h"
 
@@ -87,7 +86,6 @@ BENCHMARK(BM_Floor)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char **argv)
 {
-    ProcessMemory::prepare(); // as the program does
     BenchSupport::application(argc, argv);
     prepare();
     benchmark::Initialize(&argc, argv);

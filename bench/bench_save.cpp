@@ -4,7 +4,6 @@
 #include "BenchSupport.h"
 #include "SampleMaptile.h"
 
-#include "app/ProcessMemory.h"
 #include "app/Workspace.h"
 #include "output/MaptileSaver.h"
 
@@ -54,7 +53,6 @@ void BM_Save(benchmark::State &state, const QString &path)
 
 int main(int argc, char **argv)
 {
-    ProcessMemory::prepare(); // as the program does
     BenchSupport::application(argc, argv);
     workspace = new Workspace;
     SampleMaptile::paint(*workspace);

@@ -1,16 +1,15 @@
 #include "cli/CommandLine.h"
 
-#include "cli/Exporter.h"
+#include "cli/ExportBatch.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QSet>
 
 #include <cstdio>
+#include <cstdlib>
 #include <initializer_list>
-#include <optional>
 
 namespace {
 
@@ -25,7 +24,8 @@ void prepare(QCommandLineParser &parser)
         "Designs printable dungeon map tiles.\n\n"
         "Without options, opens the editor, with FILE (a maptile document or picture) if one is given.\n"
         "With --export, writes the finished maptile of each DOCUMENT without opening a window: as JPEG, "
-        "bitmap, PNG or a PDF page at 1.5 inches per space, chosen by OUT's extension."));
+        "bitmap, PNG or a PDF page at 1.5 inches per space, chosen by OUT's extension. Each document may take "
+        "15 seconds to be read and written; one that takes longer is reported and the others are still written."));
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addOption({ExportOption,
@@ -48,7 +48,7 @@ void printLine(const QString &line)
 }
 
 // The output of each document: OUT itself, or a file of the document's name in the folder OUT.
-int exportAll(const QCommandLineParser &parser, Exporter &exporter)
+int exportAll(const QCommandLineParser &parser)
 {
     const QStringList documents = parser.positionalArguments();
     const QString out = parser.value(ExportOption);
@@ -80,26 +80,26 @@ int exportAll(const QCommandLineParser &parser, Exporter &exporter)
         return 2;
     }
 
+    QList<ExportBatch::Job> jobs;
+    for (const QString &document : documents)
+        jobs << ExportBatch::Job{
+            document, toFolder ? QDir(out).filePath(QFileInfo(document).completeBaseName() + QLatin1Char('.') + suffix)
+                               : out};
+    ExportBatch batch(format, jpeg);
     int failures = 0;
-    QSet<QString> written;
-    for (const QString &document : documents) {
-        const QString target =
-            toFolder ? QDir(out).filePath(QFileInfo(document).completeBaseName() + QLatin1Char('.') + suffix) : out;
-        QString error;
-        // Two documents of one name would write the same file; the first one keeps it.
-        if (written.contains(QFileInfo(target).absoluteFilePath()))
-            error = QStringLiteral("Cannot export \"%1\": \"%2\" is written from another document of the same name.")
-                        .arg(document, target);
-        else
-            error = exporter.exportDocument(document, target, format, jpeg);
-        if (error.isEmpty()) {
-            written.insert(QFileInfo(target).absoluteFilePath());
-        } else {
+    for (const QString &error : batch.run(jobs)) {
+        if (!error.isEmpty()) {
             printLine(error);
             ++failures;
         }
     }
-    return failures ? 1 : 0;
+    const int status = failures ? 1 : 0;
+    // A document given up is still being worked on by a thread that cannot be stopped.
+    if (batch.leftWorkBehind()) {
+        std::fflush(stderr);
+        std::_Exit(status);
+    }
+    return status;
 }
 
 // Whether the arguments before any "--" include one of the options.
@@ -131,29 +131,14 @@ int CommandLine::runWithoutWindow(int argc, char **argv)
         if (type == QtCriticalMsg || type == QtFatalMsg)
             printLine(message);
     });
-    // Made first, so that its thread is up by the time a picture is decoded.
-    std::optional<Exporter> exporter;
-    if (hasOption(argc, argv, {"--export"}))
-        exporter.emplace();
+    QCoreApplication application(argc, argv);
     // As --version names the program: the editor's own name stays its title.
     QCoreApplication::setApplicationName(QStringLiteral("cryptwright"));
     QCoreApplication::setApplicationVersion(QStringLiteral("1.00"));
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i)
-        arguments << QString::fromLocal8Bit(argv[i]);
     QCommandLineParser parser;
     prepare(parser);
-    // An export needs no application object, which takes a millisecond to
-    // make; help, version and mistakes are given through one, which names the
-    // program as it was called, and end there.
-    if (!parser.parse(arguments) || parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("help-all"))
-        || parser.isSet(QStringLiteral("version"))) {
-        QCoreApplication application(argc, argv);
-        parser.process(application);
-    }
-    if (!exporter)
-        exporter.emplace();
-    return exportAll(parser, *exporter);
+    parser.process(application);
+    return exportAll(parser);
 }
 
 QString CommandLine::fileToOpen(const QStringList &arguments)

@@ -1,10 +1,26 @@
 #include "cli/Exporter.h"
 
-#include "app/ProgramModule.h"
-#include "cli/QuickExport.h"
-#include "cli/RenderEntry.h"
+#include "document/DocumentReader.h"
+#include "output/FileReplacer.h"
+#include "output/MaptileSaver.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+
+namespace {
+
+// Pixels of the maptile per printed inch: 144 per 1.5 inches.
+constexpr int PixelsPerInch = 96;
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("Exporter", text);
+}
+
+} // namespace
 
 const QStringList &Exporter::suffixes()
 {
@@ -23,23 +39,41 @@ bool Exporter::formatFor(const QString &path, Format *format)
     return true;
 }
 
-Exporter::Exporter()
-    : m_beside(QuickExport::BesideBytes)
+QString Exporter::writePdf(const QImage &image, const QString &title, const QString &out)
 {
+    return FileReplacer::write(out, [&](QIODevice &file) {
+        QPdfWriter pdf(&file);
+        pdf.setTitle(title);
+        pdf.setCreator(QStringLiteral("Cryptwright"));
+        pdf.setResolution(PixelsPerInch);
+        pdf.setPageMargins(QMarginsF());
+        const QSizeF inches(double(image.width()) / PixelsPerInch, double(image.height()) / PixelsPerInch);
+        if (!pdf.setPageSize(QPageSize(inches, QPageSize::Inch, title, QPageSize::ExactMatch)))
+            return tr("the page size is refused");
+        QPainter painter;
+        if (!painter.begin(&pdf))
+            return tr("the PDF cannot be started");
+        painter.drawImage(QRectF(0, 0, pdf.width(), pdf.height()), image);
+        return painter.end() ? QString() : tr("the PDF cannot be finished");
+    });
 }
 
 QString Exporter::exportDocument(const QString &documentPath, const QString &out, Format format,
                                  const JpegOptions &jpeg)
 {
     QString error;
-    if (QuickExport::exportDocument(documentPath, out, format, jpeg, m_beside, &error)
-        != QuickExport::Outcome::NotTaken)
+    const QImage preview = DocumentReader::readFinished(documentPath, &error);
+    if (preview.isNull())
         return error;
-    static const ProgramModule render(RenderEntry::ModuleName);
-    const auto entry = render.entry<RenderEntry::Function>(RenderEntry::FunctionName);
-    if (!entry)
-        return QStringLiteral("Cannot export \"%1\": %2.").arg(QFileInfo(documentPath).fileName(), render.error());
-    RenderEntry::Request request{documentPath, out, format, jpeg, {}};
-    entry(&request);
-    return request.error;
+    switch (format) {
+    case Format::Jpeg:
+        return MaptileSaver::write(preview, out, MaptileSaver::Format::Jpeg, jpeg);
+    case Format::Bitmap:
+        return MaptileSaver::write(preview, out, MaptileSaver::Format::Bitmap);
+    case Format::Png:
+        return MaptileSaver::write(preview, out, MaptileSaver::Format::Png);
+    case Format::Pdf:
+        break;
+    }
+    return writePdf(preview, QFileInfo(documentPath).completeBaseName(), out);
 }

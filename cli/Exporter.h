@@ -1,14 +1,14 @@
 #pragma once
 
-#include "cli/BesideThread.h"
 #include "output/JpegOptions.h"
 
+#include <QImage>
 #include <QString>
 #include <QStringList>
 
 // Writes maptile documents' finished pictures as pictures or PDF pages,
-// without any window. Made before it is needed: it starts the thread that
-// decodes beside the calling one.
+// without any window: the document read as the editor opens it, the picture
+// written as the editor saves it.
 class Exporter
 {
 public:
@@ -19,14 +19,11 @@ public:
     // The format a name ends in; false when it ends in none of them.
     static bool formatFor(const QString &path, Format *format);
 
-    // Writes the preview of the document at documentPath to out, replacing it
-    // atomically. Returns the empty text, or one sentence naming the file at
-    // fault and the reason. A document this program wrote goes out as JPEG,
-    // bitmap or PNG without Qt Gui; the rest through the render module.
-    Exporter();
-
-    QString exportDocument(const QString &documentPath, const QString &out, Format format, const JpegOptions &jpeg);
-
-private:
-    BesideThread m_beside;
+    // Writes the finished maptile of the document at documentPath to out,
+    // replacing it atomically. Returns the empty text, or one sentence naming
+    // the file at fault and the reason.
+    static QString exportDocument(const QString &documentPath, const QString &out, Format format,
+                                  const JpegOptions &jpeg);
+    // A PDF of one page exactly as large as the maptile prints: 1.5 inches per space.
+    static QString writePdf(const QImage &image, const QString &title, const QString &out);
 };

@@ -2,6 +2,7 @@
 
 #include "document/DocumentWriter.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QXmlStreamReader>
@@ -11,9 +12,19 @@
 
 namespace {
 
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("DocumentArchive", text);
+}
+
 [[noreturn]] void refuse(const QString &reason)
 {
     throw DocumentRefusal{reason};
+}
+
+[[noreturn]] void refuseAsNoDocument(const QString &reason)
+{
+    throw DocumentRefusal{reason, true};
 }
 
 // Entries are only ever looked up, but a name that climbs out of the archive
@@ -89,36 +100,24 @@ DocumentArchive::DocumentArchive(const QString &path)
     check();
 }
 
-std::unique_ptr<DocumentArchive> DocumentArchive::twin() const
-{
-    if (!m_file)
-        return nullptr;
-    // Opened again through the open handle, it is the same file even if the
-    // name has since been given to another, and reads at an offset of its own.
-    std::unique_ptr<DocumentArchive> twin(new DocumentArchive);
-    twin->m_file = std::make_unique<QFile>(QStringLiteral("/proc/self/fd/%1").arg(m_file->handle()));
-    if (!twin->m_file->open(QIODevice::ReadOnly))
-        return nullptr;
-    twin->m_zip = std::make_unique<ZipReader>(*twin->m_file);
-    if (!twin->m_zip->isOpen())
-        return nullptr;
-    twin->m_size = m_size;
-    twin->m_layers = m_layers;
-    return twin;
-}
-
 void DocumentArchive::check()
 {
-    if (!m_zip->isOpen())
-        refuse(m_zip->error() == QLatin1String("Not a zip archive")
-                   ? QStringLiteral("it is not a zip archive")
-                   : QStringLiteral("it is a damaged zip archive (%1)").arg(m_zip->error().toLower()));
+    switch (m_zip->failure()) {
+    case ZipReader::Failure::None:
+        break;
+    case ZipReader::Failure::NotZip:
+        refuseAsNoDocument(tr("it is not a zip archive"));
+    case ZipReader::Failure::TooManyEntries:
+        refuse(tr("it holds more than %L1 entries, far more than a maptile document").arg(ZipReader::MaxEntries));
+    case ZipReader::Failure::Damaged:
+        refuse(tr("it is a damaged zip archive (%1)").arg(m_zip->error().toLower()));
+    }
     for (const QString &name : m_zip->names())
         if (!isSafeName(name))
             refuse(QStringLiteral("it holds an entry with an unsafe name \"%1\"").arg(name.left(100)));
     if (!m_zip->contains(QStringLiteral("mimetype"))
         || entry(QStringLiteral("mimetype"), 100).trimmed() != DocumentWriter::MimeType.toLatin1())
-        refuse(QStringLiteral("it is not an OpenRaster document"));
+        refuseAsNoDocument(tr("it is not an OpenRaster document"));
     readStack();
 }
 
@@ -143,12 +142,26 @@ QByteArray DocumentArchive::entry(const QString &name, qint64 limit)
 
 QSize DocumentArchive::pictureSize(const QString &name)
 {
+    if (const auto known = m_pictureSizes.constFind(name); known != m_pictureSizes.constEnd())
+        return *known;
     // The size stands in the PNG header; nothing else of the picture is needed.
-    const QByteArray head = m_zip->head(name, 24);
-    if (head.size() < 24 || !head.startsWith("\x89PNG\r\n\x1a\n") || head.mid(12, 4) != "IHDR")
-        refuse(QStringLiteral("\"%1\" is not a PNG picture").arg(name));
-    return QSize(int(qMin<quint32>(qFromBigEndian<quint32>(head.constData() + 16), 1u << 30)),
-                 int(qMin<quint32>(qFromBigEndian<quint32>(head.constData() + 20), 1u << 30)));
+    const std::unique_ptr<ZipEntryStream> entry = stream(name, MaxPictureBytes);
+    QByteArray head(24, Qt::Uninitialized);
+    qint64 got = 0;
+    for (qint64 n; got < head.size() && (n = entry->read(head.data() + got, head.size() - got)) > 0;)
+        got += n;
+    if (got < 24 || !head.startsWith("\x89PNG\r\n\x1a\n") || head.mid(12, 4) != "IHDR")
+        refuse(tr("\"%1\" is not a PNG picture").arg(name));
+    const QSize size(int(qMin<quint32>(qFromBigEndian<quint32>(head.constData() + 16), 1u << 30)),
+                     int(qMin<quint32>(qFromBigEndian<quint32>(head.constData() + 20), 1u << 30)));
+    m_pictureSizes.insert(name, size);
+    return size;
+}
+
+qint64 DocumentArchive::pngByteLimit(QSize size)
+{
+    constexpr qint64 ExtraBytes = 1024 * 1024;
+    return qMin(qint64(size.width()) * size.height() * 8 + size.height() + ExtraBytes, MaxPictureBytes);
 }
 
 void DocumentArchive::readStack()
@@ -171,6 +184,8 @@ void DocumentArchive::readStack()
             const QString src = xml.attributes().value(QStringLiteral("src")).toString();
             if (!isSafeName(src) || !m_zip->contains(src))
                 refuse(QStringLiteral("a layer names a picture \"%1\" the file does not hold").arg(src.left(100)));
+            if (m_layers.size() == MaxLayers)
+                refuse(tr("\"stack.xml\" lists more than %L1 layers").arg(MaxLayers));
             m_layers << src;
         }
     }
@@ -200,6 +215,8 @@ DocumentState DocumentArchive::readState(bool callerDecodesMaster)
     state.columns = number(root, QStringLiteral("columns"), 1, Geometry::MaxColumns, where);
     state.rows = number(root, QStringLiteral("rows"), 1, Geometry::MaxRows, where);
     state.master = root.value(QStringLiteral("master")).toString();
+    if (m_layers.size() > MaxMaptileLayers)
+        refuse(tr("it lists %1 layers, more than a maptile has").arg(m_layers.size()));
     if (!isSafeName(state.master) || !m_layers.contains(state.master))
         refuse(QStringLiteral("%1 name no layer of the document").arg(where));
     const QSize size(state.columns * Geometry::SpaceSize, state.rows * Geometry::SpaceSize);
@@ -249,7 +266,7 @@ DocumentState DocumentArchive::readState(bool callerDecodesMaster)
 
     // Read through, so that a damaged archive is still refused.
     if (!callerDecodesMaster) {
-        const std::unique_ptr<ZipEntryStream> master = stream(state.master, MaxPictureBytes);
+        const std::unique_ptr<ZipEntryStream> master = stream(state.master, pngByteLimit(pictureSize(state.master)));
         if (!master->finish())
             refuse(master->reason());
     }
@@ -262,7 +279,14 @@ DocumentState DocumentArchive::readState(bool callerDecodesMaster)
 
 QString DocumentArchive::failure(const QString &path, const QString &reason)
 {
-    return QStringLiteral("Cannot open \"%1\": %2.").arg(QFileInfo(path).fileName(), reason);
+    return tr("Cannot open \"%1\": %2.").arg(QFileInfo(path).fileName(), reason);
+}
+
+QString DocumentArchive::failure(const QString &path, const DocumentRefusal &refusal)
+{
+    if (refusal.notADocument && !DocumentWriter::isDocumentPath(path))
+        return tr("\"%1\" is not a Cryptwright document (.ora).").arg(QFileInfo(path).fileName());
+    return failure(path, refusal.reason);
 }
 
 void DocumentArchive::openFile(QFile &file)
@@ -293,7 +317,7 @@ QByteArray DocumentArchive::load(const QString &path, QString *error)
             refuse(QStringLiteral("the file cannot be read (%1)").arg(file.errorString()));
         return bytes;
     } catch (const DocumentRefusal &refusal) {
-        *error = failure(path, refusal.reason);
+        *error = failure(path, refusal);
         return {};
     }
 }

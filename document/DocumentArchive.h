@@ -4,6 +4,7 @@
 #include "maptile/SpeedValues.h"
 
 #include <QByteArray>
+#include <QHash>
 #include <QSize>
 #include <QString>
 #include <QStringList>
@@ -37,10 +38,12 @@ struct DocumentState
     DocumentFont speedFont;
 };
 
-// Why a document is refused: a sentence part without the file name.
+// Why a document is refused: a sentence part without the file name, and
+// whether the file is no OpenRaster document at all.
 struct DocumentRefusal
 {
     QString reason;
+    bool notADocument = false;
 };
 
 // The checks an OpenRaster document passes before any of its pictures is
@@ -56,6 +59,10 @@ public:
     static constexpr qint64 MaxFileBytes = 256 * 1024 * 1024;
     // The XML entries, which a maptile keeps within a few kilobytes.
     static constexpr qint64 MaxXmlBytes = 1024 * 1024;
+    // Layers a document may list; another program's are never decoded, this
+    // program's documents have four, each checked.
+    static constexpr int MaxLayers = 100;
+    static constexpr int MaxMaptileLayers = 8;
     // A picture entry may be as large as the largest picture the program decodes.
     static constexpr qint64 MaxPictureBytes = 128 * 1024 * 1024;
     // Longest texts accepted: the number box holds two characters.
@@ -84,26 +91,31 @@ public:
     QByteArray entry(const QString &name, qint64 limit);
     // The entry read piece by piece.
     std::unique_ptr<ZipEntryStream> stream(const QString &name, qint64 limit);
-    // A second reading of a document opened from a file, through a handle of
-    // its own on the same file, for another thread; null when it cannot be
-    // made. Its checks are this one's.
-    std::unique_ptr<DocumentArchive> twin() const;
+    // The size a picture entry's PNG header gives, read once per entry.
+    QSize pictureSize(const QString &name);
+    // The most bytes a PNG of that size can hold, even of 16-bit colour with
+    // transparency stored without compression, plus room for its header,
+    // colour profile and texts: anything beyond is padding that would only
+    // keep the decoder busy.
+    static qint64 pngByteLimit(QSize size);
 
     // The bytes of the document file at path, or empty with error set to
     // failure(path, reason).
     static QByteArray load(const QString &path, QString *error);
     // The sentence for a document that cannot be opened.
     static QString failure(const QString &path, const QString &reason);
+    // The same for a refusal; a file that is no document at all and not named
+    // as one is called what it is.
+    static QString failure(const QString &path, const DocumentRefusal &refusal);
 
 private:
-    DocumentArchive() = default;
     static void openFile(QFile &file);
     void check();
-    QSize pictureSize(const QString &name);
     void readStack();
 
     std::unique_ptr<QFile> m_file; // when read from a file
     std::unique_ptr<ZipReader> m_zip;
     QSize m_size;
     QStringList m_layers;
+    QHash<QString, QSize> m_pictureSizes;
 };

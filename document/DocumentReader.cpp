@@ -23,15 +23,8 @@ namespace {
 
 QImage picture(DocumentArchive &archive, const QString &name, std::optional<QSize> expected)
 {
-    QByteArray bytes = archive.entry(name, DocumentArchive::MaxPictureBytes);
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer, "png");
-    // Guessing from the contents would load every picture plugin to ask it.
-    reader.setAutoDetectImageFormat(false);
-    reader.setAllocationLimit(TilesetImageReader::AllocationLimitMb);
-    const QSize size = reader.size();
-    if (!size.isValid())
+    const QSize size = archive.pictureSize(name);
+    if (size.isEmpty())
         refuse(QStringLiteral("\"%1\" is not a PNG picture").arg(name));
     if (expected && size != *expected)
         refuse(QStringLiteral("\"%1\" is %2 x %3 pixels, not %4 x %5 like the document")
@@ -42,6 +35,13 @@ QImage picture(DocumentArchive &archive, const QString &name, std::optional<QSiz
                    .arg(expected->height()));
     if (qint64(size.width()) * size.height() * 4 > DocumentArchive::MaxPictureBytes)
         refuse(QStringLiteral("\"%1\" is too large (%2 x %3 pixels)").arg(name).arg(size.width()).arg(size.height()));
+    QByteArray bytes = archive.entry(name, DocumentArchive::pngByteLimit(size));
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer, "png");
+    // Guessing from the contents would load every picture plugin to ask it.
+    reader.setAutoDetectImageFormat(false);
+    reader.setAllocationLimit(TilesetImageReader::AllocationLimitMb);
     const QImage image = reader.read();
     if (image.isNull())
         refuse(QStringLiteral("\"%1\" is damaged").arg(name));
@@ -134,11 +134,12 @@ MaptileDocument DocumentReader::read(const QString &path, QString *error)
     const QByteArray bytes = DocumentArchive::load(path, error);
     if (bytes.isEmpty())
         return {};
-    QString reason;
-    MaptileDocument document = decode(bytes, &reason);
-    if (!reason.isEmpty())
-        *error = DocumentArchive::failure(path, reason);
-    return document;
+    try {
+        return decodeArchive(bytes);
+    } catch (const DocumentRefusal &refusal) {
+        *error = DocumentArchive::failure(path, refusal);
+        return {};
+    }
 }
 
 QImage DocumentReader::readFinished(const QString &path, QString *error)
@@ -149,7 +150,7 @@ QImage DocumentReader::readFinished(const QString &path, QString *error)
     try {
         return finishedOf(bytes);
     } catch (const DocumentRefusal &refusal) {
-        *error = DocumentArchive::failure(path, refusal.reason);
+        *error = DocumentArchive::failure(path, refusal);
         return {};
     }
 }

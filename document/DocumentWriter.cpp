@@ -1,7 +1,7 @@
 #include "document/DocumentWriter.h"
 
 #include "document/MaptileDocument.h"
-#include "document/PngEncoder.h"
+#include "document/PngWriter.h"
 #include "document/ZipWriter.h"
 #include "maptile/Redraw.h"
 
@@ -128,12 +128,12 @@ QByteArray DocumentWriter::encode(const MaptileDocument &document, QString *erro
         for (const Redraw::Overlay overlay :
              {Redraw::Overlay::Credit, Redraw::Overlay::MapNum, Redraw::Overlay::SpeedValues}) {
             Redraw::overlayLayer(maptile, showMapNum, overlays, overlay, layer);
-            pngs << PngEncoder::encode(layer);
+            pngs << PngWriter::encode(layer);
         }
-        return pngs << PngEncoder::encode(maptile.master());
+        return pngs << PngWriter::encode(maptile.master());
     });
-    const QByteArray mergedPng = PngEncoder::encode(merged, PngEncoder::Halves::Split);
-    const QByteArray thumbnailPng = PngEncoder::encode(thumbnail);
+    const QByteArray mergedPng = PngWriter::encode(merged);
+    const QByteArray thumbnailPng = PngWriter::encode(thumbnail);
     const QList<QByteArray> layerPngs = masterAndLayers.get();
     if (mergedPng.isEmpty() || thumbnailPng.isEmpty() || layerPngs.contains(QByteArray())) {
         *error = QStringLiteral("the pictures could not be encoded");

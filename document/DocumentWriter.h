@@ -21,10 +21,6 @@ public:
     static constexpr int Version = 1;
     static inline const QString MasterEntry = QStringLiteral("data/subtiles.png");
     static constexpr int ThumbnailSize = 256;
-    // The private PNG chunk of an opaque picture, which other readers pass
-    // over: the row from which its rows are packed afresh, so that the halves
-    // can be decoded at once, and where in the packed data, each 32-bit big-endian.
-    static constexpr char SplitChunk[] = "cwSP";
 
     // Whether a path names a document rather than a picture.
     static bool isDocumentPath(const QString &path);

@@ -1,6 +1,25 @@
 #include "document/ZipEntryStream.h"
 
+#include <QCoreApplication>
+
 #include <zip.h>
+
+namespace {
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("ZipEntryStream", text);
+}
+
+// Deflate never makes data much larger than it was: an entry that claims more
+// packed bytes than this holds padding that would keep the reader busy for
+// nothing.
+bool packedPlausibly(const zip_stat_t &stat)
+{
+    return !(stat.valid & ZIP_STAT_COMP_SIZE) || stat.comp_size <= stat.size + stat.size / 1000 + 1024;
+}
+
+} // namespace
 
 ZipEntryStream::ZipEntryStream(zip *archive, const QString &name, qint64 limit)
     : m_name(name)
@@ -8,18 +27,22 @@ ZipEntryStream::ZipEntryStream(zip *archive, const QString &name, qint64 limit)
     const zip_int64_t index = zip_name_locate(archive, name.toUtf8().constData(), ZIP_FL_ENC_GUESS);
     zip_stat_t stat;
     if (index < 0 || zip_stat_index(archive, zip_uint64_t(index), 0, &stat) != 0) {
-        m_reason = QStringLiteral("\"%1\" is missing").arg(name);
+        m_reason = tr("\"%1\" is missing").arg(name);
         return;
     }
     // Refused on what the entry claims before any memory is taken for it.
     if (!(stat.valid & ZIP_STAT_SIZE) || stat.size > zip_uint64_t(limit)) {
-        m_reason = QStringLiteral("\"%1\" is too large").arg(name);
+        m_reason = tr("\"%1\" is too large").arg(name);
+        return;
+    }
+    if (!packedPlausibly(stat)) {
+        m_reason = tr("\"%1\" is packed larger than it is").arg(name);
         return;
     }
     m_size = qint64(stat.size);
     m_file = zip_fopen_index(archive, zip_uint64_t(index), 0);
     if (!m_file)
-        m_reason = QStringLiteral("\"%1\" cannot be read (%2)").arg(name, QString::fromUtf8(zip_strerror(archive)));
+        m_reason = tr("\"%1\" cannot be read (%2)").arg(name, QString::fromUtf8(zip_strerror(archive)));
 }
 
 ZipEntryStream::~ZipEntryStream()
@@ -41,20 +64,12 @@ qint64 ZipEntryStream::read(char *to, qint64 count)
         return -1;
     const zip_int64_t n = zip_fread(m_file, to, zip_uint64_t(count));
     if (n < 0)
-        return fail(QStringLiteral("\"%1\" is damaged (%2)").arg(m_name, QString::fromUtf8(zip_file_strerror(m_file))));
+        return fail(tr("\"%1\" is damaged (%2)").arg(m_name, QString::fromUtf8(zip_file_strerror(m_file))));
     m_read += n;
     // One byte past the claim shows a lie.
     if (m_read > m_size)
-        return fail(QStringLiteral("\"%1\" is not as long as the archive says").arg(m_name));
+        return fail(tr("\"%1\" is not as long as the archive says").arg(m_name));
     return n;
-}
-
-bool ZipEntryStream::seek(qint64 offset)
-{
-    if (!m_file || offset < 0 || offset > m_size || zip_fseek(m_file, offset, SEEK_SET) != 0)
-        return false;
-    m_read = offset;
-    return true;
 }
 
 bool ZipEntryStream::finish()
@@ -64,6 +79,6 @@ bool ZipEntryStream::finish()
     while ((n = read(rest, sizeof rest)) > 0) {
     }
     if (n == 0 && m_read != m_size)
-        fail(QStringLiteral("\"%1\" is not as long as the archive says").arg(m_name));
+        fail(tr("\"%1\" is not as long as the archive says").arg(m_name));
     return m_reason.isEmpty();
 }

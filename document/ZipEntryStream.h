@@ -6,9 +6,10 @@ struct zip;
 struct zip_file;
 
 // One entry of a zip archive read piece by piece. The archive may come from
-// anywhere: the entry is refused on the size it claims before anything is
-// read, and on what it holds as it is read: more bytes than claimed, fewer,
-// or a checksum that does not match.
+// anywhere: the entry is refused on the sizes it claims before anything is
+// read (packed larger than it is, which only a file made to keep a reader
+// busy does), and on what it holds as it is read: more bytes than claimed,
+// fewer, or a checksum that does not match.
 class ZipEntryStream
 {
 public:
@@ -26,9 +27,6 @@ public:
     // Up to count bytes; the number read, 0 at the end, -1 with reason() set
     // when the entry is damaged or longer than claimed.
     qint64 read(char *to, qint64 count);
-    // Places the reading offset bytes into a stored entry, for a reading that
-    // runs beside another one of the whole entry, which checks the checksum.
-    bool seek(qint64 offset);
     // Reads on to the end, so that the checksum is checked; false with
     // reason() set when the entry is damaged or not as long as claimed.
     bool finish();

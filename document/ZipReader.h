@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <memory>
 
 class QFile;
@@ -18,6 +19,10 @@ struct zip_error;
 class ZipReader
 {
 public:
+    // Archives with more entries are refused before their directory is read:
+    // a maptile document holds fewer than twenty.
+    static constexpr qint64 MaxEntries = 1000;
+
     explicit ZipReader(const QByteArray &archive);
     // Reads the open file as entries are read, rather than all of it first.
     explicit ZipReader(QFile &file);
@@ -25,8 +30,10 @@ public:
     ZipReader(const ZipReader &) = delete;
     ZipReader &operator=(const ZipReader &) = delete;
 
-    // False, with error() telling why, when the bytes are not a sound zip.
+    enum class Failure { None, NotZip, TooManyEntries, Damaged };
+    // False, with failure() and error() telling why, when the bytes are not a sound zip.
     bool isOpen() const { return m_zip != nullptr; }
+    Failure failure() const { return m_failure; }
     const QString &error() const { return m_error; }
 
     // Entry names in the archive's order.
@@ -41,8 +48,12 @@ public:
 
 private:
     void open(zip_source *source, zip_error *error);
+    // The number of entries the archive's end record declares, read from the
+    // end of the archive (at most the last 64 KiB and a little); -1 when none is found.
+    static qint64 declaredEntries(const std::function<QByteArray(qint64 offset, qint64 count)> &readAt, qint64 size);
 
     QByteArray m_archive;
     zip *m_zip = nullptr;
+    Failure m_failure = Failure::None;
     QString m_error;
 };

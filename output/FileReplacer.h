@@ -7,9 +7,11 @@
 
 class QIODevice;
 
-// Replaces a file atomically: what is written goes to a new file that takes
-// the name only when it is complete, so a failed save leaves no partial file
-// and never touches an existing one.
+// The one way the program writes a file: what is written goes to a new file
+// beside it that takes the name only when it is complete and on the disk, so
+// a failed save leaves no partial file and never touches an existing one.
+// Every write must arrive whole: a short write (a disk that fills up) fails the
+// save with the system's reason, whatever the writer made of the count.
 class FileReplacer
 {
 public:

@@ -100,6 +100,18 @@ class TestHostile : public QObject
         Entry bombClaimingLittle = zeros("data/subtiles.png", 50 << 20);
         bombClaimingLittle.size = 100;
         const QByteArray foreignStack = "<image w='60000' h='60000'><stack><layer src='mergedimage.png'/></stack></image>";
+        // Work that grows without bound unless limited: a layer listed over and over, packed
+        // padding read before a picture's header, a picture whose pixels are padded out, entries by the thousand.
+        QByteArray repeated = "<image w='720' h='864'><stack>";
+        for (int i = 0; i < 10000; ++i)
+            repeated += "<layer src='data/credit.png'/>";
+        repeated += "</stack></image>";
+        QString why;
+        const QByteArray credit = ZipReader(good).read("data/credit.png", 1 << 24, &why);
+        const QByteArray master = ZipReader(good).read("data/subtiles.png", 1 << 24, &why);
+        QList<Entry> many{stored("mimetype", "image/openraster")};
+        for (int i = 0; i < 1500; ++i)
+            many << stored(QStringLiteral("data/%1.png").arg(i), "x");
         const std::tuple<QString, QByteArray, QString> documents[]{
             {"climbs out.ora", replaced(good, "../escape.png", stored("../escape.png", "x")), "unsafe name"},
             {"absolute.ora", replaced(good, "/tmp/absolute.png", stored("/tmp/absolute.png", "x")), "unsafe name"},
@@ -121,6 +133,12 @@ class TestHostile : public QObject
              "longer than 100 characters"},
             {"newer.ora", withState("version=\"1\"", "version=\"2\""), "newer Cryptwright"},
             {"not a zip.ora", "Walls in B, doors in D.", "not a zip archive"},
+            {"repeated layer.ora", replaced(good, "stack.xml", deflated("stack.xml", repeated)), "more than 100 layers"},
+            {"padded entry.ora", replaced(good, "data/credit.png", paddedEntry("data/credit.png", credit, 5 << 20)),
+             "packed larger than it is"},
+            {"padded picture.ora", replaced(good, "data/subtiles.png", deflated("data/subtiles.png", paddedPng(master, 20 << 20))),
+             "too large"},
+            {"many entries.ora", archive(many), "more than 1,000 entries"},
             {"other type.ora", replaced(good, "mimetype", stored("mimetype", "image/png")), "not an OpenRaster document"}};
         for (const auto &[name, bytes, why] : documents) {
             writeText(m_dir.filePath("documents/" + name), bytes);

@@ -1,4 +1,3 @@
-#include "app/ProcessMemory.h"
 #include "app/UndoHistory.h"
 #include "maptile/WorkingView.h"
 #include "tilesets/PaletteView.h"
@@ -114,7 +113,6 @@ class TestSoak : public QObject
 private slots:
     void initTestCase()
     {
-        ProcessMemory::prepare(); // the program's own way with memory, which keeps what it frees
         setUpApplication();
         writeDefaults(m_dir.path());
         for (int i = 0; i < 2; ++i) {

@@ -37,6 +37,30 @@ QByteArray deflate(const QByteArray &bytes, qint64 zeroCount, quint32 *crc)
     return out;
 }
 
+// Empty stored deflate blocks, five bytes each: a header that is not the
+// last, aligned to the byte, then a length of 0 and its complement.
+QByteArray emptyBlocks(qint64 bytes)
+{
+    QByteArray out;
+    out.reserve(bytes);
+    for (qint64 i = 0; i < bytes / 5; ++i)
+        out.append("\0\0\0\xff\xff", 5);
+    return out;
+}
+
+QByteArray pngChunk(const QByteArray &type, const QByteArray &data)
+{
+    QByteArray out;
+    char length[4];
+    qToBigEndian(quint32(data.size()), length);
+    out.append(length, 4).append(type).append(data);
+    char crc[4];
+    qToBigEndian(quint32(crc32(crc32(0, nullptr, 0), reinterpret_cast<const Bytef *>(out.constData() + 4),
+                               uInt(out.size() - 4))),
+                 crc);
+    return out.append(crc, 4);
+}
+
 // Appends each value little-endian, in as many bytes as its type has.
 template<typename... T> void put(QByteArray &out, T... values)
 {
@@ -62,6 +86,13 @@ Entry zeros(const QString &name, qint64 count)
 {
     Entry entry{name, {}, true, quint32(count), 0};
     entry.data = deflate({}, count, &entry.crc);
+    return entry;
+}
+
+Entry paddedEntry(const QString &name, const QByteArray &bytes, qint64 paddingBytes)
+{
+    Entry entry{name, {}, true, quint32(bytes.size()), 0};
+    entry.data = emptyBlocks(paddingBytes) + deflate(bytes, 0, &entry.crc);
     return entry;
 }
 
@@ -92,17 +123,7 @@ QByteArray archive(const QList<Entry> &entries)
 
 QByteArray pngClaiming(QSize size)
 {
-    const auto chunk = [](const QByteArray &type, const QByteArray &data) {
-        QByteArray out;
-        char length[4];
-        qToBigEndian(quint32(data.size()), length);
-        out.append(length, 4).append(type).append(data);
-        char crc[4];
-        qToBigEndian(quint32(crc32(crc32(0, nullptr, 0), reinterpret_cast<const Bytef *>(out.constData() + 4),
-                                   uInt(out.size() - 4))),
-                     crc);
-        return out.append(crc, 4);
-    };
+    const auto chunk = pngChunk;
     QByteArray header(13, '\0');
     qToBigEndian(quint32(size.width()), header.data());
     qToBigEndian(quint32(size.height()), header.data() + 4);
@@ -110,6 +131,23 @@ QByteArray pngClaiming(QSize size)
     header[9] = 2; // RGB
     return QByteArray("\x89PNG\r\n\x1a\n", 8) + chunk("IHDR", header) + chunk("IDAT", QByteArray("x\x9c\x03\0\0\0\0\x01", 8))
            + chunk("IEND", {});
+}
+
+QByteArray paddedPng(const QByteArray &png, qint64 paddingBytes)
+{
+    QByteArray before, data, after;
+    for (qsizetype at = 8; at + 12 <= png.size();) {
+        const qsizetype length = qFromBigEndian<quint32>(png.constData() + at);
+        const QByteArray type = png.mid(at + 4, 4);
+        if (type == "IDAT")
+            data += png.mid(at + 8, length);
+        else
+            (data.isEmpty() ? before : after) += png.mid(at, length + 12);
+        at += length + 12;
+    }
+    // The padding goes after the two bytes of the zlib header.
+    const QByteArray padded = data.left(2) + emptyBlocks(paddingBytes) + data.mid(2);
+    return png.left(8) + before + pngChunk("IDAT", padded) + after;
 }
 
 QList<Entry> entriesOf(const QByteArray &bytes)

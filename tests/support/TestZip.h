@@ -24,10 +24,16 @@ Entry stored(const QString &name, const QByteArray &bytes);
 Entry deflated(const QString &name, const QByteArray &bytes);
 // A deflated entry of count zero bytes, made without holding them all at once.
 Entry zeros(const QString &name, qint64 count);
+// A deflated entry whose packed data starts with paddingBytes of empty
+// blocks, which a reader must work through to reach the bytes.
+Entry paddedEntry(const QString &name, const QByteArray &bytes, qint64 paddingBytes);
 QByteArray archive(const QList<Entry> &entries);
 
 // A PNG whose header claims size, with next to no pixel data after it.
 QByteArray pngClaiming(QSize size);
+// The PNG with its pixel data in one chunk whose packed rows start with
+// paddingBytes of empty blocks: the same picture, ever slower to decode.
+QByteArray paddedPng(const QByteArray &png, qint64 paddingBytes);
 
 // The entries of an archive this program wrote, read back with its own reader.
 QList<Entry> entriesOf(const QByteArray &archive);

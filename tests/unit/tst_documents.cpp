@@ -1,5 +1,5 @@
 #include "app/Workspace.h"
-#include "document/PngEncoder.h"
+#include "document/PngWriter.h"
 #include "document/ZipReader.h"
 #include "maptile/Redraw.h"
 #include "output/MaptileOpener.h"
@@ -13,7 +13,8 @@
 #include <QTemporaryDir>
 #include <QtEndian>
 
-#include <zlib.h>
+#include <cerrno>
+#include <cstring>
 
 using namespace TestImages;
 
@@ -59,78 +60,6 @@ QProcess *runProgram(const QStringList &arguments, const QString &folder,
     program->start(executable, arguments);
     program->waitForFinished(60000);
     return program;
-}
-
-// A chunk (type and data) added to a PNG, with its length and checksum.
-void appendChunk(QByteArray &png, const QByteArray &chunk)
-{
-    char number[4];
-    qToBigEndian(quint32(chunk.size() - 4), number);
-    png.append(number, 4).append(chunk);
-    qToBigEndian(quint32(crc32(0, reinterpret_cast<const Bytef *>(chunk.constData()), uInt(chunk.size()))), number);
-    png.append(number, 4);
-}
-
-// The PNG with its chunk of that type replaced by another (type and data),
-// or left out when that is null.
-QByteArray withChunk(const QByteArray &png, const char *type, const QByteArray &replacement)
-{
-    QByteArray out = png.left(8);
-    for (qsizetype at = 8; at < png.size();) {
-        const qsizetype length = qFromBigEndian<quint32>(png.constData() + at);
-        const QByteArray chunk = png.mid(at + 4, 4 + length);
-        at += 12 + length;
-        if (!chunk.startsWith(type))
-            appendChunk(out, chunk);
-        else if (!replacement.isNull())
-            appendChunk(out, replacement);
-    }
-    return out;
-}
-
-// The private chunk saying where the rows start afresh.
-QByteArray split(quint32 row, quint32 offset)
-{
-    QByteArray chunk("cwSP\0\0\0\0\0\0\0\0", 12);
-    qToBigEndian(row, chunk.data() + 4);
-    qToBigEndian(offset, chunk.data() + 8);
-    return chunk;
-}
-
-// An opaque picture as PNG of unfiltered rows, packed afresh from splitRow on
-// with the private chunk saying so, as the program's own writer does at the middle.
-QByteArray rgbPng(const QImage &image, int splitRow)
-{
-    QByteArray packed(image.width() * image.height() * 4 + 1024, '\0');
-    z_stream z{};
-    deflateInit(&z, Z_BEST_SPEED);
-    z.next_out = reinterpret_cast<Bytef *>(packed.data());
-    z.avail_out = uInt(packed.size());
-    quint32 offset = 0;
-    for (int y = 0; y < image.height(); ++y) {
-        QByteArray row(1, '\0');
-        for (int x = 0; x < image.width(); ++x) {
-            const QRgb pixel = image.pixel(x, y);
-            row.append(char(qRed(pixel))).append(char(qGreen(pixel))).append(char(qBlue(pixel)));
-        }
-        z.next_in = reinterpret_cast<Bytef *>(row.data());
-        z.avail_in = uInt(row.size());
-        deflate(&z, y == image.height() - 1 ? Z_FINISH : y == splitRow - 1 ? Z_FULL_FLUSH : Z_NO_FLUSH);
-        if (y == splitRow - 1)
-            offset = quint32(z.total_out);
-    }
-    packed.truncate(qsizetype(z.total_out));
-    deflateEnd(&z);
-    QByteArray header(13, '\0');
-    qToBigEndian(quint32(image.width()), header.data());
-    qToBigEndian(quint32(image.height()), header.data() + 4);
-    header[8] = 8;
-    header[9] = 2;
-    const QByteArray chunk = split(quint32(splitRow), offset);
-    QByteArray png("\x89PNG\r\n\x1a\n", 8);
-    for (const QByteArray &c : {QByteArray("IHDR") + header, chunk, QByteArray("IDAT") + packed, QByteArray("IEND")})
-        appendChunk(png, c);
-    return png;
 }
 
 } // namespace
@@ -278,7 +207,7 @@ private slots:
     {
         QFETCH(QImage, picture);
         QFETCH(QByteArray, colourType);
-        const QByteArray file = PngEncoder::encode(picture);
+        const QByteArray file = PngWriter::encode(picture);
         QCOMPARE(file.mid(24, 2), colourType);
         const QImage read = QImage::fromData(file, "PNG");
         QCOMPARE(read.convertToFormat(picture.format()), picture);
@@ -312,10 +241,9 @@ private slots:
                 && w->maptile().speedValue(0, 0).isEmpty() && w->designerText() == QStringLiteral("Ann Écrivain"));
     }
 
-    // A document this program wrote is exported without Qt's codecs: its merged
-    // picture decoded in two halves at once. Whatever the picture holds, the
-    // files are those the editor saves, and a picture that is not as this
-    // program writes it is left to Qt's reader.
+    // The export is the editor's own save of the document's finished maptile,
+    // byte for byte, whichever PNG writer made its merged picture; a merged
+    // picture damaged where only its rows show it is refused in the editor's words.
     void commandLineExportWritesWhatTheEditorSaves()
     {
         const auto w = workedOn();
@@ -327,47 +255,81 @@ private slots:
         const QByteArray document = readAll(dir.filePath(QStringLiteral("map.ora")));
         QString reason;
         const QByteArray merged = ZipReader(document).read(QStringLiteral("mergedimage.png"), 1 << 30, &reason);
-        const qsizetype data = merged.indexOf("IDAT") + 4;
-        const quint32 offset = qFromBigEndian<quint32>(merged.constData() + merged.indexOf("cwSP") + 8);
-        const QList<std::pair<const char *, QByteArray>> pictures = {
-            {"as written", merged},
-            {"in one part", withChunk(merged, "cwSP", QByteArray())},
-            {"split low down", rgbPng(w->preview(), 600)},
-            {"split past the data", withChunk(merged, "cwSP", split(360, quint32(merged.size())))},
-            // Left to Qt's reader from here on.
-            {"split a byte late", withChunk(merged, "cwSP", split(360, offset + 1))},
-            {"split a row early", withChunk(merged, "cwSP", split(359, offset))},
-            {"split at the top", withChunk(merged, "cwSP", split(1, offset))},
-            {"written by Qt", encoded(w->preview(), "PNG")},
-            // More rows below the split than the memory kept for a bottom half holds.
-            {"split after the first row", rgbPng(w->preview(), 1)},
-        };
-        // A copy of the executable without the modules beside it has only the export without Qt Gui.
-        QVERIFY(dir.mkpath(QStringLiteral("alone")));
-        const QString alone = dir.filePath(QStringLiteral("alone/cryptwright"));
-        QVERIFY(QFile::copy(QStringLiteral(CRYPTWRIGHT_BINARY), alone));
-        QVERIFY(data > 4 && offset > 0 && offset < quint32(merged.size()));
-        for (qsizetype i = 0; i < pictures.size(); ++i) {
-            const auto &[what, picture] = pictures[i];
+        for (const QByteArray &picture : {merged, encoded(w->preview(), "PNG")}) {
             writeText(dir.filePath(QStringLiteral("variant.ora")),
                       TestZip::replaced(document, "mergedimage.png", TestZip::stored("mergedimage.png", picture)));
             for (const QString out : {"out.jpg", "out.bmp"}) {
                 std::unique_ptr<QProcess> run(
-                    runProgram({"--export", out, "--quality", "75", "--progressive", "variant.ora"}, dir.path(),
-                               i < 4 ? alone : QStringLiteral(CRYPTWRIGHT_BINARY)));
-                QVERIFY2(run->exitCode() == 0 && run->readAllStandardError().isEmpty(), what);
+                    runProgram({"--export", out, "--quality", "75", "--progressive", "variant.ora"}, dir.path()));
+                QVERIFY(run->exitCode() == 0 && run->readAllStandardError().isEmpty());
                 QVERIFY2(readAll(dir.filePath(out)) == readAll(dir.filePath(out == "out.jpg" ? "saved.jpg" : "saved.bmp")),
-                         qPrintable(QStringLiteral("%1, %2").arg(what, out)));
+                         qPrintable(out));
             }
         }
-        // A picture damaged where only its rows show it is refused as the editor refuses it.
         QByteArray damaged = merged;
-        damaged[data + offset + 40] = char(damaged[data + offset + 40] ^ 0x55);
+        const qsizetype rows = merged.indexOf("IDAT") + 4000;
+        damaged[rows] = char(damaged[rows] ^ 0x55);
         writeText(dir.filePath(QStringLiteral("damaged.ora")),
                   TestZip::replaced(document, "mergedimage.png", TestZip::stored("mergedimage.png", damaged)));
         std::unique_ptr<QProcess> run(runProgram({"--export", "damaged.jpg", "damaged.ora"}, dir.path()));
         QVERIFY(run->exitCode() != 0 && !dir.exists("damaged.jpg")
                 && run->readAllStandardError().contains("\"mergedimage.png\" is damaged"));
+    }
+
+    // No export writes over a document it reads, however the output is named;
+    // a picture given as a document is called what it is.
+    void commandLineNeverWritesOverADocument()
+    {
+        const QDir dir(m_dir->path());
+        QCOMPARE(MaptileSaver::save(*workedOn(), dir.filePath(QStringLiteral("self.ora"))), QString());
+        const QByteArray document = readAll(dir.filePath(QStringLiteral("self.ora")));
+        QVERIFY(QFile::link(QStringLiteral("self.ora"), dir.filePath(QStringLiteral("link.jpg"))));
+        writeText(dir.filePath(QStringLiteral("doc.jpg")), document);
+        QVERIFY(dir.mkpath(QStringLiteral("folder")));
+        writeText(dir.filePath(QStringLiteral("folder/p.png")), document);
+        const QList<QStringList> commands{{"--export", "link.jpg", "self.ora"},
+                                          {"--export", "doc.jpg", "doc.jpg"},
+                                          {"--export", "folder", "--format", "png", "folder/p.png"}};
+        for (const QStringList &command : commands) {
+            std::unique_ptr<QProcess> run(runProgram(command, dir.path()));
+            const QByteArray error = run->readAllStandardError();
+            QVERIFY2(run->exitCode() != 0 && error.count('\n') == 1, error.constData());
+            QVERIFY2(error.contains("would be lost"), error.constData());
+            for (const QString name : {"self.ora", "doc.jpg", "folder/p.png"})
+                QCOMPARE(readAll(dir.filePath(name)), document);
+        }
+        writeText(dir.filePath(QStringLiteral("picture.png")), encoded(pattern({144, 144}), "PNG"));
+        std::unique_ptr<QProcess> run(runProgram({"--export", "x.png", "picture.png"}, dir.path()));
+        QCOMPARE(run->readAllStandardError().trimmed(),
+                 QByteArray("cryptwright: \"picture.png\" is not a Cryptwright document (.ora)."));
+        QVERIFY(run->exitCode() != 0 && !dir.exists(QStringLiteral("x.png")));
+    }
+
+    // A disk that fills up in the middle of a write never costs the file that
+    // was there: every format the command line writes.
+    void commandLineKeepsTheOldFileOnAFullDisk_data()
+    {
+        QTest::addColumn<QString>("out");
+        for (const char *out : {"full.jpg", "full.bmp", "full.png", "full.pdf"})
+            QTest::newRow(out) << QString::fromLatin1(out);
+    }
+    void commandLineKeepsTheOldFileOnAFullDisk()
+    {
+        QFETCH(QString, out);
+        const QDir dir(m_dir->path());
+        QCOMPARE(MaptileSaver::save(*workedOn(), dir.filePath(QStringLiteral("map.ora"))), QString());
+        writeText(dir.filePath(out), "the earlier export");
+        const QStringList before = dir.entryList(QDir::Files | QDir::Hidden);
+        // Files may grow to 4 KiB: the write that crosses the limit is cut short, the next fails.
+        const QString command = QStringLiteral("trap '' XFSZ; ulimit -f 4; exec \"%1\" --export %2 --quality 100 map.ora")
+                                    .arg(QStringLiteral(CRYPTWRIGHT_BINARY), out);
+        std::unique_ptr<QProcess> run(runProgram({"-c", command}, dir.path(), QStringLiteral("/bin/bash")));
+        const QByteArray error = run->readAllStandardError();
+        QVERIFY2(run->exitCode() != 0 && error.count('\n') == 1 && error.contains(out.toUtf8())
+                     && error.contains(std::strerror(EFBIG)),
+                 qPrintable(QStringLiteral("exit %1: %2").arg(run->exitCode()).arg(QString::fromUtf8(error))));
+        QCOMPARE(readAll(dir.filePath(out)), "the earlier export");
+        QCOMPARE(dir.entryList(QDir::Files | QDir::Hidden), before);
     }
 
     void commandLineExportsWithoutADisplay()

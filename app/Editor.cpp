@@ -1,5 +1,5 @@
-// The editor module: the window and everything it needs, run by main().
-#include "app/EditorEntry.h"
+#include "app/Editor.h"
+
 #include "app/MainWindow.h"
 #include "cli/CommandLine.h"
 #include "loading/ChildJob.h"
@@ -7,14 +7,12 @@
 #include <QApplication>
 #include <QTimer>
 
-#include <type_traits>
-
 namespace {
 // Well after the first paint, before a user can have chosen a file.
 constexpr int StartReaderAfterMs = 300;
 } // namespace
 
-extern "C" Q_DECL_EXPORT int cryptwrightEditor(int argc, char **argv)
+int Editor::run(int argc, char **argv)
 {
     QApplication app(argc, argv);
     MainWindow::prepareApplication();
@@ -32,4 +30,3 @@ extern "C" Q_DECL_EXPORT int cryptwrightEditor(int argc, char **argv)
     QObject::connect(&window, &MainWindow::closed, &app, &QApplication::quit);
     return app.exec();
 }
-static_assert(std::is_same_v<decltype(&cryptwrightEditor), EditorEntry::Function>);
