@@ -1,4 +1,4 @@
-#include "app/Editor.h"
+#include "mainwindow/Editor.h"
 #include "cli/CommandLine.h"
 
 int main(int argc, char *argv[])

@@ -1,7 +1,7 @@
 #include "SampleMaptile.h"
 
-#include "app/Workspace.h"
-#include "maptile/Geometry.h"
+#include "workspace/Workspace.h"
+#include "raster/Geometry.h"
 #include "maptile/Maptile.h"
 #include "maptile/MaptileOverlays.h"
 #include "maptile/Redraw.h"

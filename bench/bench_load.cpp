@@ -7,7 +7,7 @@
 // apart.
 #include "BenchSupport.h"
 
-#include "app/MainWindow.h"
+#include "mainwindow/MainWindow.h"
 #include "loading/ChildJob.h"
 
 #include <QApplication>

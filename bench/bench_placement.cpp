@@ -5,8 +5,8 @@
 #include "BenchSupport.h"
 #include "SampleMaptile.h"
 
-#include "app/Workspace.h"
-#include "maptile/RasterOps.h"
+#include "workspace/Workspace.h"
+#include "raster/RasterOps.h"
 
 #include <QGuiApplication>
 

@@ -4,7 +4,7 @@
 #include "BenchSupport.h"
 #include "SampleMaptile.h"
 
-#include "app/Workspace.h"
+#include "workspace/Workspace.h"
 #include "output/MaptileSaver.h"
 
 #include <QCoreApplication>

@@ -6,7 +6,7 @@
 // from outside through the server's events).
 #include "BenchSupport.h"
 
-#include "app/Workspace.h"
+#include "workspace/Workspace.h"
 
 #include <QByteArray>
 #include <QDir>

@@ -2,7 +2,7 @@
 // ending after the main window's first paint: one run of bench_startup.
 #include "FirstPaint.h"
 
-#include "app/Editor.h"
+#include "mainwindow/Editor.h"
 
 #include <QCoreApplication>
 

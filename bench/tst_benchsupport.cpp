@@ -4,7 +4,7 @@
 #include "BenchSupport.h"
 #include "SampleMaptile.h"
 
-#include "maptile/Geometry.h"
+#include "raster/Geometry.h"
 #include "maptile/MaptileOverlays.h"
 
 #include <QStandardPaths>

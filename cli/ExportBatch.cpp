@@ -1,6 +1,6 @@
 #include "cli/ExportBatch.h"
 
-#include "output/FileIdentity.h"
+#include "files/FileIdentity.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>

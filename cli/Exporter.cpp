@@ -1,8 +1,9 @@
 #include "cli/Exporter.h"
 
 #include "document/DocumentReader.h"
-#include "output/FileReplacer.h"
+#include "files/FileReplacer.h"
 #include "output/MaptileSaver.h"
+#include "raster/Geometry.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -11,9 +12,6 @@
 #include <QPdfWriter>
 
 namespace {
-
-// Pixels of the maptile per printed inch: 144 per 1.5 inches.
-constexpr int PixelsPerInch = 96;
 
 QString tr(const char *text)
 {
@@ -45,9 +43,9 @@ QString Exporter::writePdf(const QImage &image, const QString &title, const QStr
         QPdfWriter pdf(&file);
         pdf.setTitle(title);
         pdf.setCreator(QStringLiteral("Cryptwright"));
-        pdf.setResolution(PixelsPerInch);
+        pdf.setResolution(Geometry::PixelsPerInch);
         pdf.setPageMargins(QMarginsF());
-        const QSizeF inches(double(image.width()) / PixelsPerInch, double(image.height()) / PixelsPerInch);
+        const QSizeF inches(double(image.width()) / Geometry::PixelsPerInch, double(image.height()) / Geometry::PixelsPerInch);
         if (!pdf.setPageSize(QPageSize(inches, QPageSize::Inch, title, QPageSize::ExactMatch)))
             return tr("the page size is refused");
         QPainter painter;

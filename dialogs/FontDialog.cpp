@@ -1,6 +1,6 @@
 #include "dialogs/FontDialog.h"
 
-#include "options/FontText.h"
+#include "maptile/FontText.h"
 
 #include <QCheckBox>
 #include <QColorDialog>

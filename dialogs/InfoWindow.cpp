@@ -1,6 +1,6 @@
 #include "dialogs/InfoWindow.h"
 
-#include "app/UiFonts.h"
+#include "views/UiFonts.h"
 #include "resources/BuiltInPicture.h"
 
 #include <QDesktopServices>

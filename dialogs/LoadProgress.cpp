@@ -1,6 +1,6 @@
 #include "dialogs/LoadProgress.h"
 
-#include "app/UiFonts.h"
+#include "views/UiFonts.h"
 
 #include <QFontMetrics>
 #include <QLabel>

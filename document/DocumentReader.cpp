@@ -1,8 +1,8 @@
 #include "document/DocumentReader.h"
 
 #include "document/DocumentArchive.h"
-#include "maptile/Geometry.h"
-#include "maptile/RasterOps.h"
+#include "raster/Geometry.h"
+#include "raster/RasterOps.h"
 #include "tilesets/TilesetImageReader.h"
 
 #include <QBuffer>

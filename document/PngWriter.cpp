@@ -1,6 +1,6 @@
 #include "document/PngWriter.h"
 
-#include "output/MaptileSaver.h"
+#include "raster/Geometry.h"
 
 #include <png.h>
 #include <zlib.h>
@@ -114,7 +114,7 @@ bool run(Encoding &e)
         png_set_filter(png, PNG_FILTER_TYPE_BASE, PNG_FILTER_SUB);
         png_set_compression_strategy(png, Z_RLE);
     }
-    png_set_pHYs(png, info, MaptileSaver::DotsPerMeter, MaptileSaver::DotsPerMeter, PNG_RESOLUTION_METER);
+    png_set_pHYs(png, info, Geometry::DotsPerMeter, Geometry::DotsPerMeter, PNG_RESOLUTION_METER);
     png_write_info(png, info);
     if (e.indexed) {
         // One index a byte, which libpng packs to the depth in the header.

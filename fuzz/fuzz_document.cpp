@@ -10,7 +10,7 @@
 #include "document/DocumentArchive.h"
 #include "document/DocumentReader.h"
 #include "document/DocumentWriter.h"
-#include "maptile/RasterOps.h"
+#include "raster/RasterOps.h"
 
 #include <QFile>
 #include <QGuiApplication>

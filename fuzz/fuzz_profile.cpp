@@ -6,7 +6,7 @@
 
 #include "tilesets/ProfileReader.h"
 #include "tilesets/TileData.h"
-#include "tilesetwriting/TileDataWriter.h"
+#include "tilesets/TileDataWriter.h"
 
 #include <QFileInfo>
 

@@ -6,7 +6,7 @@
 
 #include "FuzzSupport.h"
 
-#include "maptile/RasterOps.h"
+#include "raster/RasterOps.h"
 #include "tilesets/TilesetImageReader.h"
 
 #include <QBuffer>

@@ -1,6 +1,6 @@
 #include "maptile/Maptile.h"
 
-#include "maptile/RasterOps.h"
+#include "raster/RasterOps.h"
 
 #include <QPainter>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "maptile/Geometry.h"
+#include "raster/Geometry.h"
 #include "maptile/SpeedValues.h"
 #include "tilesets/TransparencySetting.h"
 

@@ -1,6 +1,6 @@
 #include "maptile/MaptileOverlays.h"
 
-#include "maptile/RasterOps.h"
+#include "raster/RasterOps.h"
 #include "resources/BuiltInPicture.h"
 
 #include <QFontMetrics>

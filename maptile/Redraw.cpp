@@ -1,8 +1,8 @@
 #include "maptile/Redraw.h"
 
 #include "maptile/MaptileOverlays.h"
-#include "maptile/RasterOps.h"
-#include "tilesets/GridPicture.h"
+#include "raster/RasterOps.h"
+#include "raster/GridPicture.h"
 
 
 namespace {

@@ -1,9 +1,9 @@
 #include "output/MaptileOpener.h"
 
-#include "app/Workspace.h"
+#include "workspace/Workspace.h"
 #include "document/DocumentReader.h"
 #include "document/DocumentWriter.h"
-#include "maptile/Geometry.h"
+#include "raster/Geometry.h"
 #include "tilesets/TilesetImageReader.h"
 
 #include <QFileInfo>

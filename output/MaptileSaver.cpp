@@ -1,8 +1,9 @@
 #include "output/MaptileSaver.h"
 
-#include "app/Workspace.h"
+#include "workspace/Workspace.h"
 #include "document/DocumentWriter.h"
-#include "output/FileReplacer.h"
+#include "files/FileReplacer.h"
+#include "raster/Geometry.h"
 
 #include <QBuffer>
 #include <QFileInfo>
@@ -42,8 +43,8 @@ QString MaptileSaver::write(const QImage &image, const QString &path, Format for
     if (image.isNull())
         return FileReplacer::describe(path, QStringLiteral("there is no picture to save"));
     QImage out = image;
-    out.setDotsPerMeterX(DotsPerMeter);
-    out.setDotsPerMeterY(DotsPerMeter);
+    out.setDotsPerMeterX(Geometry::DotsPerMeter);
+    out.setDotsPerMeterY(Geometry::DotsPerMeter);
     // Encoded in memory first: an encoder that meets a short write at a full
     // disk gives up without the system's reason, while FileReplacer goes on to
     // the write that fails and reports why.

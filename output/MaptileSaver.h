@@ -17,9 +17,6 @@ class MaptileSaver
 public:
     enum class Format { Jpeg, Png, Bitmap };
 
-    // 96 pixels per inch.
-    static constexpr int DotsPerMeter = 3780;
-
     // The format the typed name asks for: ".jpg" or ".jpeg" in any case is
     // JPEG, ".png" is PNG, and any other name is a bitmap under that name.
     static Format formatFor(const QString &path);

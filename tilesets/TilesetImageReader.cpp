@@ -1,7 +1,7 @@
 #include "tilesets/TilesetImageReader.h"
 
-#include "maptile/Geometry.h"
-#include "maptile/RasterOps.h"
+#include "raster/Geometry.h"
+#include "raster/RasterOps.h"
 #include "tilesets/WmfRenderer.h"
 
 #include <QBuffer>

@@ -1,8 +1,8 @@
 #include "tilesets/TilesetSlot.h"
 
-#include "maptile/Geometry.h"
-#include "maptile/RasterOps.h"
-#include "tilesets/GridPicture.h"
+#include "raster/Geometry.h"
+#include "raster/RasterOps.h"
+#include "raster/GridPicture.h"
 
 using Geometry::SpaceSize;
 using Geometry::ViewSpaceSize;

@@ -9,8 +9,7 @@ e2e=$2
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 
-# A document of this program's: exported as JPEG without Qt Gui, and as a PDF
-# page through the render module installed beside the executable.
+# A document of this program's, exported as JPEG and as a PDF page.
 document="$(cd "$(dirname "$0")/../../fuzz/corpus/fuzz_document" && pwd)/maptile.ora"
 exported() { # program
   "$1" --export "$scratch/out.jpg" "$document" && "$1" --export "$scratch/out.pdf" "$document" \

@@ -1,6 +1,6 @@
-#include "app/UndoHistory.h"
-#include "maptile/WorkingView.h"
-#include "tilesets/PaletteView.h"
+#include "workspace/UndoHistory.h"
+#include "views/WorkingView.h"
+#include "views/PaletteView.h"
 #include "widgets/MainWindowFixture.h"
 
 using namespace TestImages;

@@ -1,8 +1,8 @@
 #include "support/TestImages.h"
 
-#include "app/Workspace.h"
-#include "maptile/Geometry.h"
-#include "maptile/RasterOps.h"
+#include "workspace/Workspace.h"
+#include "raster/Geometry.h"
+#include "raster/RasterOps.h"
 
 #include <QBuffer>
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "app/Workspace.h"
+#include "workspace/Workspace.h"
 #include "document/PngWriter.h"
 #include "document/ZipReader.h"
 #include "maptile/Redraw.h"
@@ -211,7 +211,7 @@ private slots:
         QCOMPARE(file.mid(24, 2), colourType);
         const QImage read = QImage::fromData(file, "PNG");
         QCOMPARE(read.convertToFormat(picture.format()), picture);
-        QCOMPARE(read.dotsPerMeterX(), MaptileSaver::DotsPerMeter);
+        QCOMPARE(read.dotsPerMeterX(), Geometry::DotsPerMeter);
     }
 
     void readerThatKnowsOnlyTheFormatSeesTheLayers()

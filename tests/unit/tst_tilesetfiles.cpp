@@ -1,6 +1,6 @@
 #include "loading/ChildJob.h"
 #include "loading/PictureJob.h"
-#include "maptile/Geometry.h"
+#include "raster/Geometry.h"
 #include "resources/BuiltInPicture.h"
 #include "support/TestImages.h"
 #include "support/TestMetafile.h"
@@ -8,8 +8,8 @@
 #include "tilesets/TileData.h"
 #include "tilesets/TilesetImageReader.h"
 #include "tilesets/WmfRenderer.h"
-#include "tilesetwriting/SubtileImport.h"
-#include "tilesetwriting/TileDataWriter.h"
+#include "tilesets/SubtileImport.h"
+#include "tilesets/TileDataWriter.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/MainWindow.h"
+#include "mainwindow/MainWindow.h"
 #include "support/TestImages.h"
 
 #include <QtTest>

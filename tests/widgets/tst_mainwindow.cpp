@@ -1,12 +1,12 @@
 #include "MainWindowFixture.h"
 
-#include "app/PictureLoad.h"
+#include "mainwindow/PictureLoad.h"
 #include "dialogs/LoadProgress.h"
-#include "maptile/WorkingView.h"
-#include "output/PreviewWindow.h"
-#include "tilesets/GridPicture.h"
-#include "tilesets/PaletteView.h"
-#include "tilesetwriting/SubtileImport.h"
+#include "views/WorkingView.h"
+#include "dialogs/PreviewWindow.h"
+#include "raster/GridPicture.h"
+#include "views/PaletteView.h"
+#include "tilesets/SubtileImport.h"
 
 #include <unistd.h>
 

@@ -1,11 +1,11 @@
 #include "MainWindowFixture.h"
 
-#include "editor/EditTileWindow.h"
-#include "maptile/RasterOps.h"
-#include "output/MaptilePrinter.h"
-#include "output/PreviewWindow.h"
-#include "tilesets/PaletteView.h"
-#include "tilesets/TransparencyWindow.h"
+#include "dialogs/EditTileWindow.h"
+#include "raster/RasterOps.h"
+#include "dialogs/MaptilePrinter.h"
+#include "dialogs/PreviewWindow.h"
+#include "views/PaletteView.h"
+#include "dialogs/TransparencyWindow.h"
 
 #include <QPrinter>
 

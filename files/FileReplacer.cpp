@@ -1,0 +1,88 @@
+#include "files/FileReplacer.h"
+
+#include "files/WholeWriteDevice.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <cerrno>
+#include <cstring>
+
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace {
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("FileReplacer", text);
+}
+
+// The new file's bytes on the disk before it takes the name: a disk that
+// reports a failure only now must not cost the old file.
+QString syncToDisk(QSaveFile &file)
+{
+    if (::fsync(file.handle()) != 0 && errno != EINVAL && errno != EROFS)
+        return QString::fromLocal8Bit(std::strerror(errno));
+    return {};
+}
+
+// The rename itself kept, as far as the file system allows.
+void syncFolder(const QString &path)
+{
+    const int folder = ::open(QFile::encodeName(QFileInfo(path).absolutePath()).constData(), O_RDONLY | O_DIRECTORY);
+    if (folder >= 0) {
+        ::fsync(folder);
+        ::close(folder);
+    }
+}
+
+} // namespace
+
+QString FileReplacer::describe(const QString &path, const QString &reason)
+{
+    QString text = reason.trimmed();
+    if (text.endsWith(QLatin1Char('.')))
+        text.chop(1);
+    return tr("Cannot save \"%1\": %2.").arg(QDir::toNativeSeparators(path), text);
+}
+
+QString FileReplacer::write(const QString &path, const std::function<QString(QIODevice &)> &fill)
+{
+    const QFileInfo info(path);
+    if (info.isDir())
+        return describe(path, tr("it is a folder"));
+    // A device or pipe cannot be replaced by renaming a new file over it.
+    if (info.exists() && !info.isFile())
+        return describe(path, tr("it is not a regular file"));
+    if (!info.absoluteDir().exists())
+        return describe(path, tr("the folder does not exist"));
+
+    // Unbuffered, so that a full disk is noticed by the write that meets it.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return describe(path, file.errorString());
+    WholeWriteDevice whole(file);
+    QString reason = fill(whole);
+    if (!whole.failure().isEmpty())
+        reason = whole.failure();
+    if (reason.isEmpty())
+        reason = syncToDisk(file);
+    if (!reason.isEmpty()) {
+        file.cancelWriting();
+        return describe(path, reason);
+    }
+    if (!file.commit())
+        return describe(path, file.errorString());
+    syncFolder(path);
+    return {};
+}
+
+QString FileReplacer::writeBytes(const QByteArray &bytes, const QString &path)
+{
+    return write(path, [&bytes](QIODevice &file) {
+        return file.write(bytes) == bytes.size() ? QString() : file.errorString();
+    });
+}

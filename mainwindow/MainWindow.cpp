@@ -1,0 +1,745 @@
+#include "mainwindow/MainWindow.h"
+
+#include "mainwindow/DroppedImage.h"
+#include "mainwindow/GuideHints.h"
+#include "views/OutlineShape.h"
+#include "mainwindow/PictureLoad.h"
+#include "views/UiFonts.h"
+#include "dialogs/FileDialogs.h"
+#include "dialogs/InfoWindow.h"
+#include "dialogs/EditTileWindow.h"
+#include "raster/HiResPicture.h"
+#include "views/WorkingView.h"
+#include "dialogs/JpegOptionsWindow.h"
+#include "output/MaptileOpener.h"
+#include "output/MaptileSaver.h"
+#include "dialogs/PreviewWindow.h"
+#include "dialogs/OptionsWindow.h"
+#include "resources/BuiltInPicture.h"
+#include "views/ButtonPictureView.h"
+#include "views/PaletteView.h"
+#include "tilesets/TilesetImageReader.h"
+#include "dialogs/TilesetPropertiesWindow.h"
+#include "dialogs/TransparencyWindow.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDir>
+#include <QDropEvent>
+#include <QFileInfo>
+#include <QFontMetrics>
+#include <QIcon>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QPushButton>
+#include <QScreen>
+#include <QTimer>
+#include <QStyleFactory>
+#include <QToolButton>
+
+#include <algorithm>
+
+namespace {
+
+// Hint numbers of the guide's string table.
+enum Hint {
+    HintClear = 101, HintOpen, HintSave, HintPreview, HintPrint, HintSize, HintMapNum, HintDesigner, HintInfo,
+    HintLeft, HintMiddle, HintRight, HintSetButton,
+    HintLoadSet = 118, HintPalette = 126, HintWorkingView, HintGuide, HintOptions, HintTransparency
+};
+
+const QStringList SizeItems{
+    QStringLiteral("3 x 3"), QStringLiteral("3 x 4"), QStringLiteral("3 x 5"), QStringLiteral("3 x 6"),
+    QStringLiteral("4 x 3"), QStringLiteral("4 x 4"), QStringLiteral("4 x 5"), QStringLiteral("4 x 6"),
+    QStringLiteral("5 x 3"), QStringLiteral("5 x 4"), QStringLiteral("5 x 5"), QStringLiteral("5 x 6")};
+
+// Slot buttons: A-D on the first row, E-H on the second; x and width of the
+// letter button, x of the transparency and load buttons, by column.
+struct SlotColumn { int setX, setWidth, transX, loadX; };
+constexpr SlotColumn SlotColumns[4] = {{4, 43, 46, 66}, {92, 39, 130, 150}, {176, 39, 214, 234}, {260, 39, 298, 318}};
+constexpr int SlotRowY[2] = {279, 301};
+constexpr int SlotButtonHeight = 21;
+
+const QString MaptileChangedLine = QStringLiteral("The current maptile has had changes made to it.\n");
+
+QMessageBox::StandardButton ask(QWidget *owner, const QString &question, const QString &why = MaptileChangedLine)
+{
+    QMessageBox box(QMessageBox::NoIcon, MainWindow::Title, why + question, QMessageBox::Yes | QMessageBox::No, owner);
+    box.setDefaultButton(QMessageBox::Yes);
+    return QMessageBox::StandardButton(box.exec());
+}
+
+} // namespace
+
+MainWindow::MainWindow(const QStringList &tilesetFolders, QWidget *parent)
+    : QWidget(parent)
+    , m_tilesetFolders(tilesetFolders)
+{
+    m_workspace.readDefaultsAhead(m_tilesetFolders);
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(Title);
+    setWindowIcon(QPixmap::fromImage(BuiltInPicture::load(QStringLiteral(":/images/cryptwright-64.png"))));
+    setFixedSize(ClientSize);
+    setAutoFillBackground(true);
+    QPalette black = QWidget::palette();
+    black.setColor(QPalette::Window, Qt::black);
+    setPalette(black);
+
+    buildToolbar();
+    buildGuide();
+
+    for (int picture = 0; picture < Workspace::ButtonCount; ++picture) {
+        m_buttonPictures[picture] = new ButtonPictureView(m_workspace, picture, this);
+        m_buttonPictures[picture]->move(188 + 52 * picture, 32);
+    }
+
+    m_workingView = new WorkingView(m_workspace, this);
+    m_workingView->move(344, 32);
+
+    buildSlots();
+    connectHints();
+    addShortcuts();
+    setTabOrders();
+    acceptDrops(m_workingView);
+    for (PaletteView *palette : m_palettes)
+        acceptDrops(palette);
+    // Undoing a size shows it in the size list again.
+    connect(&m_workspace, &Workspace::sizeChosen, this, [this](int columns, int rows) {
+        const int index = m_sizeList->findText(QStringLiteral("%1 x %2").arg(columns).arg(rows));
+        if (index >= 0)
+            m_sizeList->setCurrentIndex(index);
+    });
+}
+
+MainWindow::~MainWindow()
+{
+    // The preview has no parent to take it along.
+    delete m_previewWindow;
+    // Nothing of the reading outlives the window: loads end with it, and the process kept for reading too.
+    ChildJob::endIdleChild();
+}
+
+QIcon MainWindow::svgIcon(const QString &name)
+{
+    // One icon per picture: each is parsed and drawn once, however many buttons show it.
+    auto found = m_icons.constFind(name);
+    if (found == m_icons.constEnd())
+        found = m_icons.insert(name, QIcon(QStringLiteral(":/icons/%1.svg").arg(name)));
+    return *found;
+}
+
+QToolButton *MainWindow::iconButton(const QString &name, const QString &icon, QRect geometry, QWidget *parent)
+{
+    auto *button = new QToolButton(parent);
+    button->setObjectName(name);
+    button->setIcon(svgIcon(icon));
+    button->setIconSize(QSize(16, 16));
+    button->setGeometry(geometry);
+    return button;
+}
+
+void MainWindow::buildToolbar()
+{
+    m_toolbar = new QWidget(this);
+    m_toolbar->setObjectName(QStringLiteral("Picture1"));
+    m_toolbar->setGeometry(0, 0, 588, 25);
+    m_toolbar->setAutoFillBackground(true);
+    QPalette face = m_toolbar->palette();
+    face.setColor(QPalette::Window, QApplication::palette().color(QPalette::Button));
+    face.setColor(QPalette::WindowText, QApplication::palette().color(QPalette::ButtonText));
+    m_toolbar->setPalette(face);
+
+    const struct { const char *name; const char *icon; int x; } tools[] = {
+        {"cmdClear", "clear", 0}, {"cmdOpen", "open", 24}, {"Command5", "save", 48}, {"Command6", "preview", 72},
+        {"cmdPrint", "print", 96}, {"cmdOptions", "options", 120}, {"Command2", "info", 564}};
+    for (int i = 0; i < 7; ++i)
+        m_toolButtons[i] = iconButton(QLatin1String(tools[i].name), QLatin1String(tools[i].icon),
+                                      QRect(tools[i].x, 0, 24, 24), m_toolbar);
+    connect(m_toolButtons[0], &QToolButton::clicked, this, &MainWindow::clearMaptile);
+    connect(m_toolButtons[1], &QToolButton::clicked, this, &MainWindow::openMaptile);
+    connect(m_toolButtons[2], &QToolButton::clicked, this, &MainWindow::saveMaptile);
+    connect(m_toolButtons[3], &QToolButton::clicked, this, &MainWindow::showPreview);
+    connect(m_toolButtons[4], &QToolButton::clicked, this, &MainWindow::printMaptile);
+    connect(m_toolButtons[5], &QToolButton::clicked, this, &MainWindow::openOptions);
+    connect(m_toolButtons[6], &QToolButton::clicked, this, &MainWindow::openInfo);
+
+    m_sizeIcon = new QLabel(m_toolbar);
+    m_sizeIcon->setObjectName(QStringLiteral("Image2"));
+    m_sizeIcon->setPixmap(QIcon(QStringLiteral(":/icons/size.svg")).pixmap(16, 16));
+    m_sizeIcon->setGeometry(152, 4, 16, 16);
+    m_sizeIcon->installEventFilter(this);
+
+    m_sizeList = new QComboBox(m_toolbar);
+    m_sizeList->setObjectName(QStringLiteral("cboSize"));
+    m_sizeList->addItems(SizeItems);
+    m_sizeList->setGeometry(172, 2, 57, 21);
+    // A wheel turn over the closed list is not a choice: it would cut rows off the maptile.
+    m_sizeList->setFocusPolicy(Qt::StrongFocus);
+    m_sizeList->installEventFilter(this);
+    // Picking the size already shown applies it again, so react to every activation.
+    connect(m_sizeList, &QComboBox::activated, this, &MainWindow::applySelectedSize);
+
+    auto *numberIcon = new QLabel(m_toolbar);
+    numberIcon->setObjectName(QStringLiteral("Image3"));
+    numberIcon->setPixmap(QIcon(QStringLiteral(":/icons/number.svg")).pixmap(16, 16));
+    numberIcon->setGeometry(236, 4, 16, 16);
+
+    m_mapNumBox = new QLineEdit(m_toolbar);
+    m_mapNumBox->setObjectName(QStringLiteral("txtMapNum"));
+    m_mapNumBox->setMaxLength(2);
+    m_mapNumBox->setGeometry(256, 2, 33, 21);
+    connect(m_mapNumBox, &QLineEdit::textChanged, &m_workspace, &Workspace::setMapNumText);
+    connect(m_mapNumBox, &QLineEdit::editingFinished, &m_workspace, &Workspace::endTypingStep);
+    connect(&m_workspace, &Workspace::mapNumTextChanged, m_mapNumBox, [this](const QString &text) {
+        if (m_mapNumBox->text() != text)
+            m_mapNumBox->setText(text);
+    });
+
+    auto *designedBy = new QLabel(QStringLiteral("Maptile Designed By:"), m_toolbar);
+    designedBy->setObjectName(QStringLiteral("Label1"));
+    designedBy->setGeometry(296, 6, 101, 17);
+    // The caption has to fit its fixed width whole; a font running wider
+    // than the layout's own is narrowed until it does.
+    QFont captionFont = UiFonts::standard();
+    for (int stretch = 99; QFontMetrics(captionFont).horizontalAdvance(designedBy->text()) > designedBy->width()
+                           && stretch >= 75; --stretch)
+        captionFont.setStretch(stretch);
+    designedBy->setFont(captionFont);
+
+    m_designerBox = new QLineEdit(m_toolbar);
+    m_designerBox->setObjectName(QStringLiteral("txtDesigner"));
+    m_designerBox->setGeometry(400, 2, 133, 21);
+    connect(m_designerBox, &QLineEdit::textChanged, &m_workspace, &Workspace::setDesignerText);
+    connect(m_designerBox, &QLineEdit::editingFinished, &m_workspace, &Workspace::endTypingStep);
+    connect(&m_workspace, &Workspace::designerTextChanged, m_designerBox, [this](const QString &text) {
+        if (m_designerBox->text() != text)
+            m_designerBox->setText(text);
+    });
+
+    auto *separator = new QWidget(this);
+    separator->setObjectName(QStringLiteral("Line2"));
+    separator->setGeometry(0, 26, 588, 1);
+    separator->setAutoFillBackground(true);
+    QPalette grey = separator->palette();
+    grey.setColor(QPalette::Window, QColor(64, 64, 64));
+    separator->setPalette(grey);
+}
+
+void MainWindow::buildGuide()
+{
+    m_guidePicture = new QLabel(this);
+    m_guidePicture->setObjectName(QStringLiteral("Image1"));
+    m_guidePicture->setPixmap(QPixmap::fromImage(BuiltInPicture::load(QStringLiteral(":/images/guide.png"))));
+    m_guidePicture->setGeometry(2, 30, 184, 50);
+
+    m_guideLabel = new QLabel(QStringLiteral("Welcome to Cryptwright Version 1.00!"), this);
+    m_guideLabel->setObjectName(QStringLiteral("lblDude"));
+    m_guideLabel->setWordWrap(true);
+    m_guideLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_guideLabel->setGeometry(47, 34, 134, 42);
+    QPalette text = m_guideLabel->palette();
+    text.setColor(QPalette::WindowText, Qt::black);
+    m_guideLabel->setPalette(text);
+}
+
+void MainWindow::buildSlots()
+{
+    // Stacked so that, front to back, the palettes are H, G, F, E, A, B, C, D.
+    for (int slot : {3, 2, 1, 0, 4, 5, 6, 7}) {
+        auto *palette = new PaletteView(m_workspace, slot, this);
+        palette->move(4, 84);
+        m_palettes[slot] = palette;
+        connect(palette, &PaletteView::previewRequested, this, &MainWindow::showPreviewBox);
+        connect(palette, &PaletteView::previewReleased, this, [this] { m_previewBox->hide(); });
+        connect(palette, &PaletteView::doubleClicked, this, &MainWindow::openEditor);
+        connect(palette, &PaletteView::pasteRequested, this, &MainWindow::pasteIntoCell);
+    }
+
+    m_previewBox = new QWidget(this);
+    m_previewBox->setObjectName(QStringLiteral("picTilePrev"));
+    m_previewBox->setGeometry(88, 99, 93, 93);
+    m_previewPicture = new QLabel(m_previewBox);
+    m_previewPicture->setGeometry(1, 1, 91, 91);
+    auto *frame = new OutlineShape(QColor(0, 0, 255), m_previewBox);
+    frame->setObjectName(QStringLiteral("Shape1"));
+    frame->setGeometry(0, 0, 93, 93);
+    m_previewBox->hide();
+
+    for (int slot = 0; slot < Geometry::SlotCount; ++slot) {
+        const SlotColumn &column = SlotColumns[slot % 4];
+        const int y = SlotRowY[slot / 4];
+        auto *set = new QPushButton(QString(QChar(u'A' + slot)), this);
+        set->setObjectName(QStringLiteral("cmdSet%1").arg(slot));
+        set->setFont(UiFonts::slotLetter());
+        set->setGeometry(column.setX, y, column.setWidth, SlotButtonHeight);
+        connect(set, &QPushButton::clicked, this, [this, slot] { showSlot(slot); });
+        // A right-click or the menu key offers the slot's tileset commands.
+        set->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(set, &QWidget::customContextMenuRequested, this, [this, slot](QPoint at) { showSlotMenu(slot, at); });
+        m_setButtons[slot] = set;
+
+        m_transButtons[slot] = iconButton(QStringLiteral("cmdTrans%1").arg(slot), QStringLiteral("transparency"),
+                                          QRect(column.transX, y, 21, SlotButtonHeight), this);
+        m_loadButtons[slot] = iconButton(QStringLiteral("cmdLoadSet%1").arg(slot), QStringLiteral("folder"),
+                                         QRect(column.loadX, y, 21, SlotButtonHeight), this);
+        connect(m_loadButtons[slot], &QToolButton::clicked, this, [this, slot] { loadTileset(slot); });
+        connect(m_transButtons[slot], &QToolButton::clicked, this, [this, slot] { openTransparency(slot); });
+    }
+}
+
+void MainWindow::connectHints()
+{
+    m_hints = new GuideHints(m_guideLabel, this);
+    const int toolHints[] = {HintClear, HintOpen, HintSave, HintPreview, HintPrint, HintOptions, HintInfo};
+    for (int i = 0; i < 7; ++i)
+        m_hints->onHover(m_toolButtons[i], toolHints[i]);
+    m_hints->onHover(m_sizeIcon, HintSize);
+    m_hints->onFocus(m_sizeList, HintSize);
+    m_hints->onHover(m_mapNumBox, HintMapNum);
+    m_hints->onHover(m_designerBox, HintDesigner);
+    m_hints->onHover(m_buttonPictures[Workspace::Left], HintLeft);
+    m_hints->onHover(m_buttonPictures[Workspace::Middle], HintMiddle);
+    m_hints->onHover(m_buttonPictures[Workspace::Right], HintRight);
+    m_hints->onHover(m_guidePicture, HintGuide);
+    m_hints->onHover(m_workingView, HintWorkingView);
+    for (int slot = 0; slot < Geometry::SlotCount; ++slot) {
+        m_hints->onHover(m_setButtons[slot], HintSetButton);
+        m_hints->onHover(m_loadButtons[slot], HintLoadSet);
+        m_hints->onHover(m_transButtons[slot], HintTransparency);
+        m_hints->onHover(m_palettes[slot], HintPalette);
+    }
+    m_hints->clearOver(this);
+    m_hints->clearOver(m_toolbar);
+}
+
+void MainWindow::prepareApplication()
+{
+    QApplication::setApplicationName(Title);
+    QApplication::setApplicationVersion(QStringLiteral("1.00"));
+    QApplication::setDesktopFileName(QStringLiteral("cryptwright"));
+    // One look everywhere: the layout is fixed in pixels.
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QApplication::setFont(UiFonts::standard());
+}
+
+void MainWindow::showCentred()
+{
+    move(screen()->availableGeometry().center() - rect().center());
+    show();
+}
+
+void MainWindow::startUp()
+{
+    m_workspace.startUp(m_tilesetFolders, [this](const QString &error) {
+        QMessageBox box(QMessageBox::NoIcon, Title, error, QMessageBox::Ok, this);
+        box.exec();
+    });
+    m_sizeList->setCurrentIndex(SizeItems.size() - 1);
+    for (int slot = 0; slot < Geometry::SlotCount; ++slot)
+        m_palettes[slot]->showSetInfo();
+}
+
+int MainWindow::frontSlot() const
+{
+    // The palette drawn last among its siblings is the one in front.
+    const QObjectList &children = this->children();
+    for (auto it = children.crbegin(); it != children.crend(); ++it) {
+        if (auto *palette = qobject_cast<PaletteView *>(*it))
+            return palette->slot();
+    }
+    return -1;
+}
+
+void MainWindow::showSlot(int slot)
+{
+    // The keyboard focus, for pasting, follows to the palette in front.
+    if (qobject_cast<PaletteView *>(focusWidget()))
+        m_palettes[slot]->setFocus(Qt::OtherFocusReason);
+    m_palettes[slot]->raise();
+    // The preview box and the slot buttons lie in front of every palette.
+    m_previewBox->raise();
+}
+
+void MainWindow::showPreviewBox(int slot)
+{
+    const QPoint cell = m_workspace.slot(slot).outlineCell;
+    const QImage subtile = m_workspace.slot(slot).subtile(cell.x(), cell.y());
+    m_previewPicture->setPixmap(QPixmap::fromImage(HiResPicture::build(
+        subtile, subtile.rect(), QSize(91, 91), m_previewPicture->devicePixelRatio(), false)));
+    m_previewBox->move(cell.x() * Geometry::ViewSpaceSize + 4, cell.y() * Geometry::ViewSpaceSize + 56);
+    m_previewBox->raise();
+    m_previewBox->show();
+}
+
+void MainWindow::applySelectedSize()
+{
+    const QString item = m_sizeList->currentText();
+    const int columns = item.isEmpty() ? 0 : std::max(0, item.front().digitValue());
+    const int rows = item.isEmpty() ? 0 : std::max(0, item.back().digitValue());
+    m_workspace.setSize(columns, rows);
+}
+
+void MainWindow::clearMaptile()
+{
+    if (!m_workspace.maptileChanged())
+        return;
+    if (ask(this, QStringLiteral("Do you still wish to clear the tile?")) != QMessageBox::Yes)
+        return;
+    const QString item = m_sizeList->currentText();
+    m_workspace.blankMaptile(item.front().digitValue(), item.back().digitValue());
+    m_workspace.setMaptileChanged(false);
+}
+
+void MainWindow::loadTileset(int slot)
+{
+    const QString path = FileDialogs::showOpen(this, FileDialogs::tilesetFilter());
+    if (!path.isEmpty())
+        loadTilesetFile(slot, path);
+}
+
+void MainWindow::loadTilesetFile(int slot, const QString &path)
+{
+    startLoad(slot, path, TilesetImageReader::readWhole, [this, slot, path](const QImage &picture) {
+        m_workspace.setTileset(slot, picture, path);
+        showSlot(slot);
+        m_palettes[slot]->showSetInfo();
+    });
+}
+
+void MainWindow::startLoad(int target, const QString &path, PictureJob::Reader read,
+                           const std::function<void(const QImage &)> &apply)
+{
+    delete m_loads[target];
+    auto *load = new PictureLoad(path, read, this);
+    m_loads[target] = load;
+    connect(load, &PictureLoad::finished, this, [this, target, load, apply](const QImage &image, const QString &error) {
+        m_loads[target] = nullptr;
+        load->deleteLater();
+        if (!image.isNull())
+            apply(image);
+        else if (!error.isEmpty())
+            QMessageBox::warning(this, Title, error);
+        else
+            m_guideLabel->setText(QStringLiteral("Loading \"%1\" was cancelled; nothing was changed.")
+                                      .arg(QFileInfo(load->path()).fileName()));
+    });
+}
+
+bool MainWindow::isLoading() const
+{
+    return std::any_of(m_loads.begin(), m_loads.end(), [](const PictureLoad *load) { return load != nullptr; });
+}
+
+void MainWindow::openTransparency(int slot)
+{
+    showSlot(slot);
+    if (!m_transparency)
+        m_transparency = new TransparencyWindow(m_workspace, this);
+    m_transparency->editSlot(slot);
+    if (m_transparency->exec() != QDialog::Accepted)
+        delete m_transparency;
+}
+
+void MainWindow::showSlotMenu(int slot, QPoint at)
+{
+    QMenu menu(this);
+    menu.setObjectName(QStringLiteral("SlotMenu"));
+    const auto entry = [&menu](const QString &text, const QString &name, const std::function<void()> &run) {
+        QAction *action = menu.addAction(text);
+        action->setObjectName(name);
+        connect(action, &QAction::triggered, action, run);
+    };
+    entry(QStringLiteral("Load tileset\u2026"), QStringLiteral("mnuLoadTileset"), [this, slot] { loadTileset(slot); });
+    entry(QStringLiteral("Transparency\u2026"), QStringLiteral("mnuTransparency"),
+          [this, slot] { openTransparency(slot); });
+    entry(QStringLiteral("Tileset properties\u2026"), QStringLiteral("mnuTilesetProperties"),
+          [this, slot] { openTilesetProperties(slot); });
+    entry(QStringLiteral("Save tileset as\u2026"), QStringLiteral("mnuSaveTileset"),
+          [this, slot] { saveTilesetAs(slot); });
+    menu.addSeparator();
+    entry(QStringLiteral("New empty tileset"), QStringLiteral("mnuNewTileset"),
+          [this, slot] { newEmptyTileset(slot); });
+    menu.exec(m_setButtons[slot]->mapToGlobal(at));
+}
+
+void MainWindow::openTilesetProperties(int slot)
+{
+    showSlot(slot);
+    TilesetPropertiesWindow(m_workspace, slot, this).exec();
+}
+
+void MainWindow::saveTilesetAs(int slot)
+{
+    showSlot(slot);
+    const TilesetSlot &tileset = m_workspace.slot(slot);
+    // Offered under its file's name, as PNG unless that file is a bitmap or JPEG.
+    const QFileInfo file(tileset.path().isEmpty() ? QStringLiteral("Untitled.png") : tileset.path());
+    const bool writable = QStringList{QStringLiteral("png"), QStringLiteral("bmp"), QStringLiteral("jpg"),
+                                      QStringLiteral("jpeg")}.contains(file.suffix().toLower());
+    const QString suggested = writable ? file.filePath() : file.dir().filePath(file.completeBaseName() + ".png");
+    const QString path = FileDialogs::showSaveTileset(this, suggested);
+    if (path.isEmpty())
+        return;
+    const QString error = m_workspace.saveTileset(slot, path);
+    if (!error.isEmpty())
+        QMessageBox::warning(this, Title, error);
+}
+
+void MainWindow::newEmptyTileset(int slot)
+{
+    m_workspace.newEmptyTileset(slot);
+    showSlot(slot);
+}
+
+void MainWindow::importSubtileFile(int slot, QPoint cell, const QString &path)
+{
+    startLoad(slot, path, TilesetImageReader::readWhole,
+              [this, slot, cell](const QImage &picture) { m_workspace.importSubtile(slot, cell, picture); });
+}
+
+void MainWindow::pasteIntoCell(int slot)
+{
+    const QPoint cell = m_workspace.slot(slot).outlineCell;
+    const QMimeData *data = QApplication::clipboard()->mimeData();
+    const QImage image = data && data->hasImage() ? qvariant_cast<QImage>(data->imageData()) : QImage();
+    if (!image.isNull()) {
+        m_workspace.importSubtile(slot, cell, image);
+        return;
+    }
+    // A picture file copied in a file manager serves as well.
+    const QString path = data ? DroppedImage::path(data, false) : QString();
+    if (path.isEmpty())
+        QMessageBox::warning(this, Title, QStringLiteral("The clipboard holds no picture to paste into the subtile."));
+    else
+        importSubtileFile(slot, cell, path);
+}
+
+void MainWindow::openEditor(int slot)
+{
+    if (!m_editor)
+        m_editor = new EditTileWindow(m_workspace, this);
+    m_editor->editCell(m_palettes[slot]);
+    if (m_editor->exec() != QDialog::Accepted)
+        delete m_editor;
+}
+
+void MainWindow::openOptions()
+{
+    if (!m_options)
+        m_options = new OptionsWindow(m_workspace, this);
+    if (m_options->exec() != QDialog::Accepted)
+        delete m_options;
+}
+
+void MainWindow::openInfo()
+{
+    InfoWindow(this).exec();
+}
+
+void MainWindow::openMaptile()
+{
+    const QString path = FileDialogs::showOpen(this, FileDialogs::maptileFilter());
+    if (!path.isEmpty())
+        openMaptileFile(path);
+}
+
+void MainWindow::openMaptileFile(const QString &path)
+{
+    startLoad(MaptileLoad, path, MaptileOpener::read,
+              [this](const QImage &picture) { MaptileOpener::apply(m_workspace, picture); });
+}
+
+void MainWindow::saveMaptile()
+{
+    const QString path = FileDialogs::showSave(this);
+    if (path.isEmpty())
+        return;
+    JpegOptions jpeg;
+    if (MaptileSaver::formatFor(path) == MaptileSaver::Format::Jpeg) {
+        JpegOptionsWindow options(this);
+        if (options.exec() != QDialog::Accepted)
+            return;
+        jpeg = options.options();
+    }
+    const QString error = MaptileSaver::save(m_workspace, path, jpeg);
+    if (!error.isEmpty())
+        QMessageBox::warning(this, Title, error);
+}
+
+void MainWindow::showPreview()
+{
+    if (m_previewWindow) {
+        m_previewWindow->setWindowState((m_previewWindow->windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+        m_previewWindow->raise();
+        m_previewWindow->activateWindow();
+        return;
+    }
+    m_workspace.paintNum();
+    m_previewWindow = new PreviewWindow(m_workspace);
+    m_previewWindow->setWindowIcon(windowIcon());
+    m_previewWindow->setScreen(screen());
+    m_previewWindow->fitToImage();
+    m_previewWindow->show();
+}
+
+void MainWindow::printMaptile()
+{
+    m_printer.printWithDialog(this, m_workspace.preview());
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    // One question for the maptile and every tileset with unsaved changes.
+    QString why = m_workspace.maptileChanged() ? MaptileChangedLine : QString();
+    const QList<int> unsaved = m_workspace.unsavedSlots();
+    if (!unsaved.isEmpty()) {
+        QStringList letters;
+        for (int slot : unsaved)
+            letters << QString(QChar(u'A' + slot));
+        const QString last = letters.takeLast();
+        why += unsaved.size() == 1
+                   ? QStringLiteral("The tileset in slot %1 has changes that are not saved.\n").arg(last)
+                   : QStringLiteral("The tilesets in slots %1 and %2 have changes that are not saved.\n")
+                         .arg(letters.join(QStringLiteral(", ")), last);
+    }
+    if (!why.isEmpty() && ask(this, QStringLiteral("Do you still wish to quit?"), why) != QMessageBox::Yes) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    emit closed();
+}
+
+void MainWindow::addCommand(const QList<QKeySequence> &keys, const std::function<void()> &run)
+{
+    auto *action = new QAction(this);
+    action->setShortcuts(keys);
+    connect(action, &QAction::triggered, this, run);
+    addAction(action);
+}
+
+void MainWindow::addShortcuts()
+{
+    const auto withKey = [](const QString &text, const QKeySequence &key) {
+        return QStringLiteral("%1 (%2)").arg(text, key.toString(QKeySequence::NativeText));
+    };
+    // The first five toolbar buttons, in their order, with their keys; the first key is named in the tooltip.
+    const struct { QList<QKeySequence> keys; QString tip; } tools[] = {
+        {{QKeySequence(Qt::CTRL | Qt::Key_N)}, QStringLiteral("Clear the maptile")},
+        {{QKeySequence(Qt::CTRL | Qt::Key_O)}, QStringLiteral("Open a maptile or a background picture")},
+        {{QKeySequence(Qt::CTRL | Qt::Key_S)}, QStringLiteral("Save the maptile")},
+        {{QKeySequence(Qt::Key_F5), QKeySequence(Qt::CTRL | Qt::Key_R)}, QStringLiteral("Full-size preview")},
+        {{QKeySequence(Qt::CTRL | Qt::Key_P)}, QStringLiteral("Print the maptile")}};
+    for (int i = 0; i < 5; ++i) {
+        QToolButton *button = m_toolButtons[i];
+        button->setToolTip(withKey(tools[i].tip, tools[i].keys.front()));
+        addCommand(tools[i].keys, [button] { button->click(); });
+    }
+    m_toolButtons[5]->setToolTip(QStringLiteral("Options"));
+    m_toolButtons[6]->setToolTip(QStringLiteral("About Cryptwright"));
+
+    for (int slot = 0; slot < Geometry::SlotCount; ++slot) {
+        const QString letter(QChar(u'A' + slot));
+        const QKeySequence key(Qt::CTRL | (Qt::Key_1 + slot));
+        m_setButtons[slot]->setToolTip(withKey(QStringLiteral("Show slot %1").arg(letter), key));
+        m_transButtons[slot]->setToolTip(QStringLiteral("Transparency of slot %1").arg(letter));
+        m_loadButtons[slot]->setToolTip(QStringLiteral("Load a tileset into slot %1").arg(letter));
+        addCommand({key}, [this, slot] { showSlot(slot); });
+    }
+
+    // Always enabled: a disabled one would hand its keys to a text box's own undo.
+    addCommand(QKeySequence::keyBindings(QKeySequence::Undo), [this] { m_workspace.undo(); });
+    addCommand({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)},
+               [this] { m_workspace.redo(); });
+    // Text boxes would take these keys for their own undo; the maptile's comes first.
+    for (QLineEdit *edit : findChildren<QLineEdit *>())
+        edit->installEventFilter(this);
+}
+
+void MainWindow::setTabOrders()
+{
+    // The toolbar from left to right, then the slot buttons row by row.
+    QList<QWidget *> order(m_toolButtons.begin(), m_toolButtons.begin() + 6);
+    order << m_sizeList << m_mapNumBox << m_designerBox << m_toolButtons[6];
+    for (int slot = 0; slot < Geometry::SlotCount; ++slot)
+        order << m_setButtons[slot] << m_transButtons[slot] << m_loadButtons[slot];
+    for (int i = 1; i < order.size(); ++i)
+        setTabOrder(order[i - 1], order[i]);
+}
+
+void MainWindow::acceptDrops(QWidget *target)
+{
+    target->setAcceptDrops(true);
+    target->installEventFilter(this);
+}
+
+void MainWindow::dropFile(QWidget *target, const QString &path)
+{
+    // After the drop has returned: the source waits for it, and a message may follow.
+    QTimer::singleShot(0, this, [this, target, path] {
+        if (auto *palette = qobject_cast<PaletteView *>(target))
+            loadTilesetFile(palette->slot(), path);
+        else
+            openMaptileFile(path);
+    });
+}
+
+bool MainWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+        // A press on the size icon moves the focus to the size list.
+        if (watched == m_sizeIcon)
+            m_sizeList->setFocus(Qt::MouseFocusReason);
+        break;
+    case QEvent::Wheel:
+        if (watched == m_sizeList)
+            return true;
+        break;
+    case QEvent::ShortcutOverride: {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        const QKeyCombination combination = key->keyCombination();
+        if (key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Redo)
+            || combination == QKeyCombination(Qt::CTRL | Qt::SHIFT, Qt::Key_Z)
+            || combination == QKeyCombination(Qt::CTRL, Qt::Key_Y))
+            return true;
+        break;
+    }
+    case QEvent::DragEnter:
+    case QEvent::DragMove: {
+        auto *drag = static_cast<QDragMoveEvent *>(event);
+        // Documents open as the maptile; a palette takes only tilesets.
+        if (DroppedImage::path(drag->mimeData(), watched == m_workingView).isEmpty())
+            drag->ignore();
+        else
+            drag->acceptProposedAction();
+        return true;
+    }
+    case QEvent::Drop: {
+        auto *drop = static_cast<QDropEvent *>(event);
+        const QString path = DroppedImage::path(drop->mimeData(), watched == m_workingView);
+        if (path.isEmpty())
+            return true;
+        drop->acceptProposedAction();
+        // With Ctrl held, a picture dropped on a palette goes into the cell under the pointer.
+        if (auto *palette = qobject_cast<PaletteView *>(watched); palette && drop->modifiers() & Qt::ControlModifier) {
+            const QPoint cell = PaletteView::cellAt(drop->position());
+            QTimer::singleShot(0, this,
+                               [this, slot = palette->slot(), cell, path] { importSubtileFile(slot, cell, path); });
+        } else {
+            dropFile(static_cast<QWidget *>(watched), path);
+        }
+        return true;
+    }
+    default:
+        break;
+    }
+    return QWidget::eventFilter(watched, event);
+}

@@ -1,0 +1,46 @@
+#include "views/ButtonPictureView.h"
+
+#include "views/UiFonts.h"
+#include "workspace/Workspace.h"
+
+#include <QLabel>
+#include <QPainter>
+
+ButtonPictureView::ButtonPictureView(Workspace &workspace, int picture, QWidget *parent)
+    : QWidget(parent)
+    , m_workspace(workspace)
+    , m_picture(picture)
+{
+    static const char *const names[] = {"picLeft", "picMiddle", "picRight"};
+    static const char *const letters[] = {" L ", " M ", " R "};
+    setObjectName(QLatin1String(names[picture]));
+    setFixedSize(Geometry::ViewSpaceSize, Geometry::ViewSpaceSize);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+
+    auto *letter = new QLabel(QLatin1String(letters[picture]), this);
+    letter->setFont(UiFonts::paletteLetter());
+    letter->setAutoFillBackground(true);
+    QPalette palette = letter->palette();
+    palette.setColor(QPalette::Window, Qt::black);
+    palette.setColor(QPalette::WindowText, Qt::white);
+    letter->setPalette(palette);
+    letter->adjustSize();
+
+    connect(&m_workspace, &Workspace::buttonChanged, this, [this](int changed) {
+        if (changed == m_picture)
+            update();
+    });
+}
+
+void ButtonPictureView::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    m_hiRes.draw(painter, m_workspace.buttonImage(m_picture), [this] {
+        // The picture is a palette cell: the subtile at one third in its grid frame.
+        const SubtileRef ref = m_workspace.buttonRef(m_picture);
+        const TilesetSlot &slot = m_workspace.slot(ref.slot);
+        constexpr int size = Geometry::SpaceSize;
+        return HiResPicture::Source{slot.fullImage(), QRect(ref.column * size, ref.row * size, size, size),
+                                    slot.hasPalette()};
+    });
+}

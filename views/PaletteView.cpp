@@ -1,0 +1,152 @@
+#include "views/PaletteView.h"
+
+#include "views/MouseCodes.h"
+#include "views/OutlineShape.h"
+#include "views/UiFonts.h"
+#include "workspace/Workspace.h"
+
+#include <QLabel>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QtMath>
+
+using Geometry::ViewSpaceSize;
+
+namespace {
+
+QLabel *whiteOnBlack(const QString &text, const QFont &font, QWidget *parent)
+{
+    auto *label = new QLabel(text, parent);
+    label->setFont(font);
+    label->setAutoFillBackground(true);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::Window, Qt::black);
+    palette.setColor(QPalette::WindowText, Qt::white);
+    label->setPalette(palette);
+    label->setContentsMargins(0, 0, 0, 0);
+    return label;
+}
+
+} // namespace
+
+PaletteView::PaletteView(Workspace &workspace, int slot, QWidget *parent)
+    : QWidget(parent)
+    , m_workspace(workspace)
+    , m_slot(slot)
+{
+    setObjectName(QStringLiteral("picTileSet%1").arg(slot));
+    setFixedSize(Geometry::PaletteSize);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setMouseTracking(true);
+    setFocusPolicy(Qt::ClickFocus);
+
+    // The letter labels are numbered as the window was first laid out: 4-7, then 9-12.
+    const int letterNumber = slot < 4 ? 4 + slot : 5 + slot;
+    m_letter = whiteOnBlack(QStringLiteral(" %1 ").arg(QChar(u'A' + slot)), UiFonts::paletteLetter(), this);
+    m_letter->setObjectName(QStringLiteral("Label%1").arg(letterNumber));
+    m_letter->adjustSize();
+    m_letter->move(0, 0);
+
+    m_setInfo = whiteOnBlack(QString(), UiFonts::setInfo(), this);
+    m_setInfo->setObjectName(QStringLiteral("lblSetInfo%1").arg(slot));
+    m_setInfo->move(0, 184);
+
+    m_outline = new OutlineShape(Qt::red, this);
+    m_outline->setObjectName(QStringLiteral("shpSelect%1").arg(slot));
+    m_outline->setGeometry(0, 0, ViewSpaceSize, ViewSpaceSize);
+
+    connect(&m_workspace, &Workspace::slotChanged, this, [this](int changed) {
+        if (changed == m_slot) {
+            update();
+            showSetInfo();
+        }
+    });
+}
+
+void PaletteView::showSetInfo()
+{
+    // A long name is narrowed, then cut short, to stay within the palette;
+    // the whole text is in its tooltip then.
+    const QString text = m_workspace.setInfo(m_slot);
+    QFont font = UiFonts::setInfo();
+    for (const int stretch : {100, 90, 80}) {
+        font.setStretch(stretch);
+        if (QFontMetrics(font).horizontalAdvance(text) <= width())
+            break;
+    }
+    const QString shown = QFontMetrics(font).elidedText(text, Qt::ElideRight, width());
+    m_setInfo->setFont(font);
+    m_setInfo->setText(shown);
+    m_setInfo->setToolTip(shown == text ? QString() : text);
+    m_setInfo->adjustSize();
+}
+
+void PaletteView::paintEvent(QPaintEvent *)
+{
+    const TilesetSlot &slot = m_workspace.slot(m_slot);
+    QPainter painter(this);
+    // A slot whose palette was never built shows no grid.
+    m_picture.draw(painter, slot.palette(), [&slot] {
+        return HiResPicture::Source{slot.fullImage(), slot.fullImage().rect(), slot.hasPalette()};
+    });
+}
+
+void PaletteView::placeOutline()
+{
+    const QPoint cell = m_workspace.slot(m_slot).outlineCell;
+    m_outline->move(cell * ViewSpaceSize);
+}
+
+QPoint PaletteView::cellAt(QPointF point)
+{
+    // Rounded down, not to the nearest pixel: on a scaled screen the pointer
+    // lies between pixels, and 47.6 is still in the first cell.
+    // The outline stays on the nearest edge cell when the pointer leaves the palette.
+    const int column =
+        std::clamp(MouseCodes::cellOf(qFloor(point.x()), ViewSpaceSize), 0, Geometry::TilesetColumns - 1);
+    const int row = std::clamp(MouseCodes::cellOf(qFloor(point.y()), ViewSpaceSize), 0, Geometry::TilesetRows - 1);
+    return {column, row};
+}
+
+void PaletteView::mouseMoveEvent(QMouseEvent *event)
+{
+    m_workspace.setOutlineCell(m_slot, cellAt(event->position()));
+    placeOutline();
+    if (MouseCodes::buttons(event->buttons()) == 1 && MouseCodes::modifiers(event->modifiers()) > 0)
+        emit previewRequested(m_slot);
+}
+
+void PaletteView::press(int buttons, int modifiers)
+{
+    if (modifiers > 0) {
+        emit previewRequested(m_slot);
+        return;
+    }
+    m_workspace.assign(buttons, m_slot);
+}
+
+void PaletteView::mousePressEvent(QMouseEvent *event)
+{
+    press(MouseCodes::buttons(event->buttons()), MouseCodes::modifiers(event->modifiers()));
+}
+
+void PaletteView::mouseReleaseEvent(QMouseEvent *)
+{
+    emit previewReleased();
+}
+
+void PaletteView::mouseDoubleClickEvent(QMouseEvent *)
+{
+    // The first press of the double-click has already assigned the cell, or
+    // shown it enlarged when a modifier was held; either way the editor opens.
+    emit doubleClicked(m_slot);
+}
+
+void PaletteView::keyPressEvent(QKeyEvent *event)
+{
+    if (event->matches(QKeySequence::Paste))
+        emit pasteRequested(m_slot);
+    else
+        QWidget::keyPressEvent(event);
+}

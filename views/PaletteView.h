@@ -1,0 +1,58 @@
+#pragma once
+
+#include "raster/HiResPicture.h"
+
+#include <QWidget>
+
+class OutlineShape;
+class QLabel;
+class Workspace;
+
+// The palette of one tileset slot: its tileset at one third with the grid,
+// the slot letter, the set name, and the red outline on the cell under the
+// pointer. A press assigns that cell to the pressed mouse button; with a
+// modifier held it asks for the enlarged preview instead. A click gives it the
+// keyboard focus, so that a picture can be pasted into the outlined cell.
+class PaletteView : public QWidget
+{
+    Q_OBJECT
+
+public:
+    PaletteView(Workspace &workspace, int slot, QWidget *parent);
+
+    int slot() const { return m_slot; }
+    QLabel *setInfoLabel() const { return m_setInfo; }
+    // Refreshes the set name from the slot's metadata.
+    void showSetInfo();
+    // The press handler, also used by the subtile editor to give the left
+    // button the edited subtile: buttons and modifiers are program codes.
+    void press(int buttons, int modifiers);
+    // The cell at a point of the palette; a point outside gives the nearest edge cell.
+    static QPoint cellAt(QPointF point);
+
+signals:
+    // The enlarged preview of the cell under the outline is wanted, or no longer.
+    void previewRequested(int slot);
+    void previewReleased();
+    void doubleClicked(int slot);
+    // Paste was pressed while the palette had the keyboard focus.
+    void pasteRequested(int slot);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    void placeOutline();
+
+    Workspace &m_workspace;
+    int m_slot;
+    QLabel *m_letter;
+    QLabel *m_setInfo;
+    OutlineShape *m_outline;
+    HiResPicture m_picture;
+};

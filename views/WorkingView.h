@@ -1,0 +1,47 @@
+#pragma once
+
+#include "raster/HiResPicture.h"
+
+#include <QWidget>
+
+class OutlineShape;
+class QComboBox;
+class Workspace;
+
+// The maptile at one third with its grid, on which the user paints. A red
+// outline follows the pointer from space to space; a press places the subtile
+// of the pressed button on the space under it, and a press with a modifier
+// opens the speed-value list there instead.
+class WorkingView : public QWidget
+{
+    Q_OBJECT
+
+public:
+    static inline const QStringList SpeedItems{
+        QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"),
+        QStringLiteral("4"), QStringLiteral("1/T"), QStringLiteral("1/X"), QStringLiteral("X")};
+
+    WorkingView(Workspace &workspace, QWidget *parent);
+
+    // The space under the outline (may lie outside the maptile while dragging).
+    QPoint currentSpace() const;
+    QComboBox *speedList() const { return m_speedList; }
+    // Program codes, as the mouse handlers pass them.
+    void press(int buttons, int modifiers);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void openSpeedList();
+    void speedChosen(int index);
+    void followMaptile();
+
+    Workspace &m_workspace;
+    OutlineShape *m_outline;
+    QComboBox *m_speedList;
+    HiResPicture m_picture;
+};

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "workspace/RemovedSpaces.h"
+#include "workspace/UndoStep.h"
+#include "maptile/Maptile.h"
+
+#include <QSize>
+
+class Workspace;
+
+// The maptile cleared to blank spaces at the size in the size list.
+class ClearCommand : public UndoStep
+{
+public:
+    ClearCommand(Workspace &workspace, int columns, int rows);
+
+    void redo() override;
+    void undo() override;
+    qint64 bytes() const override;
+
+private:
+    Workspace &m_workspace;
+    QSize m_size;
+    RemovedSpaces m_removed;
+    SpeedValues m_speed;
+};

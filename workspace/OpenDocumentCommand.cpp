@@ -1,0 +1,41 @@
+#include "workspace/OpenDocumentCommand.h"
+
+#include "workspace/Workspace.h"
+#include "raster/RasterOps.h"
+
+OpenDocumentCommand::OpenDocumentCommand(Workspace &workspace, MaptileDocument document)
+    : m_workspace(workspace)
+    , m_after(std::move(document))
+    , m_before(workspace.document())
+    , m_removed(workspace.maptile().master())
+{
+    // Opaque in the work format, so three bytes a pixel hold it exactly.
+    m_after.maptile.setMaster(m_after.maptile.master().convertToFormat(QImage::Format_RGB888));
+    m_before.maptile.setMaster({});
+}
+
+void OpenDocumentCommand::redo()
+{
+    MaptileDocument after = m_after;
+    after.maptile.setMaster(RasterOps::toWorkFormat(m_after.maptile.master()));
+    m_workspace.putDocument(after);
+}
+
+void OpenDocumentCommand::undo()
+{
+    MaptileDocument before = m_before;
+    before.maptile.setMaster(m_removed.restore({}));
+    m_workspace.putDocument(before);
+}
+
+qint64 OpenDocumentCommand::bytes() const
+{
+    return sizeof(*this) + m_after.maptile.master().sizeInBytes() + m_removed.bytes() + stateBytes(m_after)
+         + stateBytes(m_before);
+}
+
+qint64 OpenDocumentCommand::stateBytes(const MaptileDocument &document)
+{
+    return Maptile::speedBytes(document.maptile.speedValues())
+         + (document.mapNum.size() + document.designer.size()) * qsizetype(sizeof(QChar));
+}

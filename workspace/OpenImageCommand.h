@@ -1,0 +1,27 @@
+#pragma once
+
+#include "workspace/RemovedSpaces.h"
+#include "workspace/UndoStep.h"
+#include "maptile/Maptile.h"
+
+class Workspace;
+
+// A picture opened as the whole maptile; it also clears the speed values and
+// the maptile number, which undo brings back. Only the part of the picture
+// that became the maptile is kept.
+class OpenImageCommand : public UndoStep
+{
+public:
+    OpenImageCommand(Workspace &workspace, const QImage &image);
+
+    void redo() override;
+    void undo() override;
+    qint64 bytes() const override;
+
+private:
+    Workspace &m_workspace;
+    QImage m_image;
+    RemovedSpaces m_removed;
+    SpeedValues m_speed;
+    QString m_mapNum;
+};

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "workspace/RemovedSpaces.h"
+#include "workspace/UndoStep.h"
+
+#include <QSize>
+
+class Workspace;
+
+// A size chosen in the size list. Only a shrink loses pixels, so only then
+// are the spaces it cut off kept.
+class ResizeCommand : public UndoStep
+{
+public:
+    ResizeCommand(Workspace &workspace, int columns, int rows);
+
+    void redo() override;
+    void undo() override;
+    qint64 bytes() const override;
+
+private:
+    Workspace &m_workspace;
+    QSize m_before;
+    QSize m_after;
+    RemovedSpaces m_cutOff;
+};

@@ -1,0 +1,439 @@
+#include "workspace/Workspace.h"
+
+#include "workspace/ClearCommand.h"
+#include "workspace/OpenDocumentCommand.h"
+#include "workspace/OpenImageCommand.h"
+#include "workspace/PlaceCommand.h"
+#include "workspace/ResizeCommand.h"
+#include "workspace/SpeedValueCommand.h"
+#include "workspace/TextCommand.h"
+
+#include "raster/RasterOps.h"
+#include "maptile/Redraw.h"
+#include "tilesets/TilesetImageReader.h"
+#include "tilesets/TilesetReads.h"
+#include "tilesets/SubtileImport.h"
+#include "tilesets/TilesetWriter.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+
+using Geometry::ViewSpaceSize;
+
+int Workspace::pictureForButton(int code)
+{
+    switch (code) {
+    case LeftButton:
+        return Left;
+    case RightButton:
+        return Right;
+    case MiddleButton:
+        return Middle;
+    default:
+        return -1;
+    }
+}
+
+Workspace::Workspace(QObject *parent)
+    : QObject(parent)
+{
+    // Slots D and H start keyed, for object sets drawn on a background colour.
+    m_slots[3].transparency = TransparencySetting(QStringLiteral("1"));
+    m_slots[7].transparency = TransparencySetting(QStringLiteral("1"));
+    m_buttonRefs = {SubtileRef{0, 6, 0}, SubtileRef{0, 6, 3}, SubtileRef{0, 1, 1}};
+    for (QImage &image : m_buttonImages) {
+        image = QImage(ViewSpaceSize, ViewSpaceSize, RasterOps::Format);
+        RasterOps::fill(image, Geometry::blankColour());
+    }
+}
+
+Workspace::~Workspace() = default;
+
+QStringList Workspace::defaultTilesetFolders()
+{
+    // Relative to the program, so an installed tree works under any prefix.
+    const QDir program(QCoreApplication::applicationDirPath());
+    return {program.path(), QDir::cleanPath(program.filePath(QStringLiteral(CRYPTWRIGHT_DATA_FROM_BIN)))};
+}
+
+QString Workspace::missingDefault(const QString &name, const QStringList &folders)
+{
+    // Named in full, so the user can put the file back where it is looked for.
+    QStringList places;
+    for (const QString &folder : folders)
+        places << QStringLiteral("\"%1\"").arg(QDir::toNativeSeparators(QDir::cleanPath(QDir(folder).absolutePath())));
+    QString where;
+    if (places.size() == 1)
+        where = QStringLiteral("it is not in the folder %1").arg(places.front());
+    else if (places.size() == 2)
+        where = QStringLiteral("it is in neither the folder %1 nor %2").arg(places[0], places[1]);
+    else
+        where = QStringLiteral("it is in none of the folders %1").arg(places.join(QStringLiteral(", ")));
+    return QStringLiteral("Cannot open the default tileset \"%1\": %2.").arg(name, where);
+}
+
+namespace {
+
+QStringList defaultTilesetPaths(const QStringList &folders)
+{
+    QStringList paths;
+    for (const QString &name : Workspace::DefaultTilesetNames) {
+        QString path = folders.isEmpty() ? QString() : QDir(folders.first()).filePath(name);
+        for (const QString &folder : folders) {
+            const QString candidate = QDir(folder).filePath(name);
+            if (QFileInfo::exists(candidate)) {
+                path = candidate;
+                break;
+            }
+        }
+        paths << path;
+    }
+    return paths;
+}
+
+} // namespace
+
+void Workspace::readDefaultsAhead(const QStringList &folders)
+{
+    m_defaultReads = std::make_unique<TilesetReads>(defaultTilesetPaths(folders));
+}
+
+void Workspace::startUp(const QStringList &folders, const std::function<void(const QString &)> &report)
+{
+    const QStringList paths = defaultTilesetPaths(folders);
+    if (!m_defaultReads || m_defaultReads->paths() != paths)
+        m_defaultReads = std::make_unique<TilesetReads>(paths);
+    // A default slot whose file failed still gets its grid.
+    for (int i = 0; i < int(DefaultTilesetNames.size()); ++i) {
+        QString error;
+        const TilesetSlot read = m_defaultReads->take(i, &error);
+        if (!error.isEmpty())
+            report(QFileInfo::exists(paths[i]) ? error : missingDefault(DefaultTilesetNames[i], folders));
+        m_slots[i].takeTileset(read);
+    }
+    m_defaultReads.reset();
+    for (int i = 0; i < int(DefaultTilesetNames.size()); ++i)
+        paintButtons(i);
+    m_overlays.paintDesigner(designerText());
+    putBlank(Geometry::MaxColumns, Geometry::MaxRows);
+    m_maptileChanged = false;
+}
+
+QString Workspace::loadTileset(int index, const QString &path)
+{
+    QString error;
+    const QImage picture = TilesetImageReader::read(path, &error);
+    if (picture.isNull())
+        return error;
+    setTileset(index, picture, path);
+    return {};
+}
+
+void Workspace::setTileset(int index, const QImage &picture, const QString &path)
+{
+    m_slots[index].setPicture(picture, path);
+    m_slots[index].buildPalette();
+    emit slotChanged(index);
+    paintButtons(index);
+}
+
+void Workspace::setTransparency(int index, const TransparencySetting &setting)
+{
+    m_slots[index].transparency = setting;
+    emit slotChanged(index);
+}
+
+void Workspace::setOutlineCell(int index, QPoint cell)
+{
+    m_slots[index].outlineCell = cell;
+}
+
+void Workspace::replaceSubtile(int index, int column, int row, const QImage &subtile)
+{
+    m_slots[index].replaceSubtile(column, row, subtile);
+    emit slotChanged(index);
+    paintButtons(index);
+}
+
+void Workspace::importSubtile(int index, QPoint cell, const QImage &picture)
+{
+    replaceSubtile(index, cell.x(), cell.y(), SubtileImport::fit(picture));
+}
+
+void Workspace::newEmptyTileset(int index)
+{
+    m_slots[index].makeEmpty(QStringLiteral("Untitled"));
+    m_slots[index].buildPalette();
+    emit slotChanged(index);
+    paintButtons(index);
+}
+
+void Workspace::setTileData(int index, const TileData &data)
+{
+    m_slots[index].setTileData(data);
+    emit slotChanged(index);
+}
+
+QString Workspace::saveTileset(int index, const QString &path)
+{
+    const QString error = TilesetWriter::save(m_slots[index], path);
+    if (error.isEmpty()) {
+        m_slots[index].markSaved(path);
+        emit slotChanged(index);
+    }
+    return error;
+}
+
+QList<int> Workspace::unsavedSlots() const
+{
+    QList<int> unsaved;
+    for (int i = 0; i < Geometry::SlotCount; ++i) {
+        if (m_slots[i].isModified())
+            unsaved << i;
+    }
+    return unsaved;
+}
+
+QString Workspace::setInfo(int index) const
+{
+    const TilesetSlot &slot = m_slots[index];
+    return slot.tileData().setInfo() + (slot.isModified() ? QStringLiteral("*") : QString());
+}
+
+QString Workspace::getTileData(int index, int column, int row) const
+{
+    return m_slots[index].tileData().speedValue(column, row);
+}
+
+void Workspace::assign(int buttonCode, int slotIndex)
+{
+    const int picture = pictureForButton(buttonCode);
+    if (picture < 0)
+        return;
+    const QPoint cell = m_slots[slotIndex].outlineCell;
+    m_buttonRefs[picture] = SubtileRef{slotIndex, cell.x(), cell.y()};
+    m_buttonImages[picture] = m_slots[slotIndex].palette().copy(cell.x() * ViewSpaceSize, cell.y() * ViewSpaceSize,
+                                                                ViewSpaceSize, ViewSpaceSize);
+    emit buttonChanged(picture);
+}
+
+void Workspace::paintButtons(int index)
+{
+    for (int picture = 0; picture < ButtonCount; ++picture) {
+        const SubtileRef &ref = m_buttonRefs[picture];
+        if (ref.slot != index)
+            continue;
+        m_buttonImages[picture] = m_slots[index].palette().copy(ref.column * ViewSpaceSize, ref.row * ViewSpaceSize,
+                                                                ViewSpaceSize, ViewSpaceSize);
+        emit buttonChanged(picture);
+    }
+}
+
+void Workspace::place(int buttonCode, QPoint space)
+{
+    m_maptileChanged = true;
+    const int picture = pictureForButton(buttonCode);
+    // A record can only name slots 0-7, columns 0-6 and rows 0-3; anything
+    // else would read outside the tileset.
+    const SubtileRef ref = picture >= 0 ? m_buttonRefs[picture] : SubtileRef{-1, 0, 0};
+    if (ref.slot < 0 || ref.slot >= Geometry::SlotCount || ref.column >= Geometry::TilesetColumns
+        || ref.row >= Geometry::TilesetRows) {
+        paintNum();
+        return;
+    }
+    QString speed = m_maptile.speedValue(space.x(), space.y());
+    if (m_autoNumber && Maptile::inSpeedTable(space.x(), space.y()))
+        speed = getTileData(ref.slot, ref.column, ref.row);
+    m_history.push(
+        std::make_unique<PlaceCommand>(*this, space, placedSubtile(ref), m_slots[ref.slot].transparency, speed));
+}
+
+QImage Workspace::placedSubtile(const SubtileRef &ref)
+{
+    std::erase_if(m_placedSubtiles, [](const auto &entry) { return entry.second.isDetached(); });
+    const TilesetSlot &slot = m_slots[ref.slot];
+    QImage &subtile = m_placedSubtiles[{slot.fullImage().cacheKey(), ref.column, ref.row}];
+    // An opaque subtile in three bytes a pixel, exactly.
+    if (subtile.isNull())
+        subtile = slot.subtile(ref.column, ref.row).convertToFormat(QImage::Format_RGB888);
+    return subtile;
+}
+
+void Workspace::chooseSpeedValue(QPoint space, const QString &value)
+{
+    m_history.push(std::make_unique<SpeedValueCommand>(*this, space, value));
+}
+
+void Workspace::setSize(int columns, int rows)
+{
+    if (columns == m_maptile.columns() && rows == m_maptile.rows())
+        paintNum();
+    else
+        m_history.push(std::make_unique<ResizeCommand>(*this, columns, rows));
+}
+
+void Workspace::blankMaptile(int columns, int rows)
+{
+    m_history.push(std::make_unique<ClearCommand>(*this, columns, rows));
+}
+
+void Workspace::openImage(const QImage &image)
+{
+    m_history.push(std::make_unique<OpenImageCommand>(*this, image));
+}
+
+MaptileDocument Workspace::document() const
+{
+    MaptileDocument document;
+    document.maptile = m_maptile;
+    document.editable = true;
+    document.mapNum = mapNumText();
+    document.designer = designerText();
+    document.mapNumFont = m_overlays.mapNumFont();
+    document.mapNumColour = m_overlays.mapNumColour();
+    document.speedFont = m_overlays.speedFont();
+    document.speedColour = m_overlays.speedColour();
+    return document;
+}
+
+void Workspace::openDocument(const MaptileDocument &document)
+{
+    m_history.push(std::make_unique<OpenDocumentCommand>(*this, document));
+}
+
+void Workspace::setText(TextBox box, const QString &text)
+{
+    if (text != m_texts[box])
+        m_history.push(std::make_unique<TextCommand>(*this, box, text));
+}
+
+void Workspace::undo()
+{
+    replay(false);
+}
+
+void Workspace::redo()
+{
+    replay(true);
+}
+
+void Workspace::replay(bool forward)
+{
+    if (forward ? !m_history.canRedo() : !m_history.canUndo())
+        return;
+    endTypingStep();
+    forward ? m_history.redo() : m_history.undo();
+    m_maptileChanged = true;
+}
+
+void Workspace::putSubtile(QPoint space, const QImage &subtile, const TransparencySetting &setting,
+                           const QString &speed)
+{
+    m_maptileChanged = true;
+    m_maptile.setSpeedValue(space.x(), space.y(), speed);
+    m_maptile.composite(subtile, 0, 0, space, setting);
+    paintNum();
+}
+
+void Workspace::putSpace(QPoint space, const QImage &pixels, const QString &speed)
+{
+    m_maptile.setSpacePixels(space, pixels);
+    m_maptile.setSpeedValue(space.x(), space.y(), speed);
+    paintNum();
+}
+
+void Workspace::putSpeedValue(QPoint space, const QString &value)
+{
+    m_maptile.setSpeedValue(space.x(), space.y(), value);
+    paintNum();
+    m_maptileChanged = true;
+}
+
+void Workspace::putSize(int columns, int rows)
+{
+    if (m_maptile.resize(columns, rows))
+        m_maptileChanged = true;
+    paintNum();
+    emit sizeChosen(columns, rows);
+}
+
+void Workspace::putMaster(const QImage &master)
+{
+    m_maptile.setMaster(master);
+    paintNum();
+    emit sizeChosen(m_maptile.columns(), m_maptile.rows());
+}
+
+void Workspace::putBlank(int columns, int rows)
+{
+    m_maptile.blank();
+    // Growing fills the new spaces with the blank colour too.
+    if (m_maptile.resize(columns, rows))
+        m_maptileChanged = true;
+    paintNum();
+}
+
+void Workspace::putMaptile(const QImage &master, const SpeedValues &speed)
+{
+    m_maptile.setMaster(master);
+    m_maptile.setSpeedValues(speed);
+    paintNum();
+}
+
+void Workspace::putImage(const QImage &image)
+{
+    m_maptile.setImage(image);
+    if (!mapNumText().isEmpty())
+        putText(MapNumBox, QString());
+    else
+        paintNum();
+}
+
+void Workspace::putDocument(const MaptileDocument &document)
+{
+    m_maptile = document.maptile;
+    // The fonts first: the number is drawn in its own font.
+    m_overlays.setMapNumFont(document.mapNumFont, document.mapNumColour);
+    m_overlays.setSpeedFont(document.speedFont, document.speedColour);
+    m_texts = {document.mapNum, document.designer};
+    m_overlays.paintMapNum(mapNumText());
+    m_overlays.paintDesigner(designerText());
+    emit mapNumTextChanged(mapNumText());
+    emit designerTextChanged(designerText());
+    m_maptileChanged = true;
+    paintNum();
+    emit sizeChosen(m_maptile.columns(), m_maptile.rows());
+}
+
+void Workspace::putText(TextBox box, const QString &text)
+{
+    if (text == m_texts[box])
+        return;
+    m_texts[box] = text;
+    m_maptileChanged = true;
+    if (box == MapNumBox) {
+        m_overlays.paintMapNum(text);
+        emit mapNumTextChanged(text);
+    } else {
+        m_overlays.paintDesigner(text);
+        emit designerTextChanged(text);
+    }
+    paintNum();
+}
+
+void Workspace::setMapNumFont(const QFont &font, const QColor &colour)
+{
+    m_overlays.setMapNumFont(font, colour);
+}
+
+void Workspace::setSpeedFont(const QFont &font, const QColor &colour)
+{
+    m_overlays.setSpeedFont(font, colour);
+}
+
+void Workspace::paintNum()
+{
+    Redraw::paintNum(m_maptile, !mapNumText().isEmpty(), m_overlays, m_preview, m_view);
+    emit redrawn();
+}

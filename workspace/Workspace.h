@@ -1,0 +1,188 @@
+#pragma once
+
+#include "workspace/UndoHistory.h"
+#include "document/MaptileDocument.h"
+#include "maptile/Maptile.h"
+#include "maptile/MaptileOverlays.h"
+#include "tilesets/SubtileRef.h"
+#include "tilesets/TilesetSlot.h"
+
+#include <QImage>
+#include <QObject>
+
+#include <array>
+#include <functional>
+#include <map>
+#include <memory>
+#include <tuple>
+
+class TilesetReads;
+
+// The editor's run-wide state and the one place edits go through: the eight
+// tileset slots, the subtiles on the three mouse buttons, the maptile with its
+// texts and overlays, and the pictures the redraw makes from them. Windows
+// read it and call it; it tells them what changed through signals.
+class Workspace : public QObject
+{
+    Q_OBJECT
+
+public:
+    // Mouse button codes as the palette and working view report them.
+    enum ButtonCode { LeftButton = 1, RightButton = 2, MiddleButton = 4 };
+    // The three button pictures, in the order left, middle, right.
+    enum ButtonPicture { Left = 0, Middle = 1, Right = 2 };
+    static constexpr int ButtonCount = 3;
+    // The two text boxes of the toolbar.
+    enum TextBox { MapNumBox = 0, DesignerBox = 1 };
+    // Picture for a button code, or -1 for none (two buttons at once).
+    static int pictureForButton(int code);
+
+    static inline const std::array<QString, 4> DefaultTilesetNames{
+        QStringLiteral("Default_A.jpg"), QStringLiteral("Default_B.jpg"),
+        QStringLiteral("Default_C.jpg"), QStringLiteral("Default_D.gif")};
+
+    explicit Workspace(QObject *parent = nullptr);
+    ~Workspace() override;
+
+    // Starts reading the default tilesets and building their palettes in the
+    // background, for a start-up from the same folders to take.
+    void readDefaultsAhead(const QStringList &folders);
+    // Start-up: the default tilesets into slots A-D (each failure reported
+    // through report, in slot order), their palettes, the first
+    // button subtiles, the credit, a blank 5 x 6 maptile, and the flag cleared.
+    // Each default is taken from the first of folders that holds it.
+    void startUp(const QStringList &folders, const std::function<void(const QString &)> &report);
+    // Where default tilesets are looked for: beside the program, then in the
+    // installed data folder.
+    static QStringList defaultTilesetFolders();
+    // The report for a default tileset found in none of folders, naming them all.
+    static QString missingDefault(const QString &name, const QStringList &folders);
+
+    // Tileset slots.
+    const TilesetSlot &slot(int index) const { return m_slots.at(index); }
+    // Loads a picture file into a slot and rebuilds its palette and button
+    // pictures. On failure returns the reason and leaves the slot as it was.
+    // The editor reads the file in a child process instead and hands the
+    // picture to setTileset().
+    QString loadTileset(int index, const QString &path);
+    // A picture read from path becomes the slot's tileset, with its palette and button pictures.
+    void setTileset(int index, const QImage &picture, const QString &path);
+    void setTransparency(int index, const TransparencySetting &setting);
+    void setOutlineCell(int index, QPoint cell);
+    // Writes an edited subtile into the slot's tileset in memory.
+    void replaceSubtile(int index, int column, int row, const QImage &subtile);
+    // A picture made into subtile cell of a slot: scaled to fit, centred on the blank colour.
+    void importSubtile(int index, QPoint cell, const QImage &picture);
+    // A blank tileset without a file, named "Untitled".
+    void newEmptyTileset(int index);
+    // The slot's metadata, kept for the run; the label and numbering use it at once.
+    void setTileData(int index, const TileData &data);
+    // Saves the slot's tileset and metadata; the slot then holds that file.
+    QString saveTileset(int index, const QString &path);
+    // Slots whose tileset was changed since it was loaded or saved.
+    QList<int> unsavedSlots() const;
+    // The set-information label's text, with "*" after it while changes are unsaved.
+    QString setInfo(int index) const;
+    QString getTileData(int index, int column, int row) const;
+
+    // Mouse-button assignment.
+    SubtileRef buttonRef(int picture) const { return m_buttonRefs.at(picture); }
+    const QImage &buttonImage(int picture) const { return m_buttonImages.at(picture); }
+    // Gives the pressed button the subtile under the slot's outline; a code
+    // other than 1, 2 or 4 assigns nothing.
+    void assign(int buttonCode, int slotIndex);
+    // Repaints every button picture assigned from slot index.
+    void paintButtons(int index);
+
+    // The maptile. Each change below is one undo step.
+    const Maptile &maptile() const { return m_maptile; }
+    bool maptileChanged() const { return m_maptileChanged; }
+    void setMaptileChanged(bool changed) { m_maptileChanged = changed; }
+    bool autoNumber() const { return m_autoNumber; }
+    void setAutoNumber(bool on) { m_autoNumber = on; }
+    // Places the subtile of the pressed button on space, numbering it first
+    // when automatic numbering is on, and redraws.
+    void place(int buttonCode, QPoint space);
+    // Stores a speed value chosen by hand (nothing outside the table) and redraws.
+    void chooseSpeedValue(QPoint space, const QString &value);
+    // Applies a size from the size list; a different size marks the maptile changed.
+    void setSize(int columns, int rows);
+    // Every space blank and every speed value cleared; then the size re-applied.
+    void blankMaptile(int columns, int rows);
+    // An opened picture becomes the maptile: cut to whole spaces, at most 5 x 6;
+    // speed values and the maptile number cleared.
+    void openImage(const QImage &image);
+    // The maptile with its texts and overlay fonts, as a document keeps it.
+    MaptileDocument document() const;
+    // An editable document becomes the maptile, texts and fonts included, as one step.
+    void openDocument(const MaptileDocument &document);
+
+    const QString &mapNumText() const { return m_texts[MapNumBox]; }
+    const QString &designerText() const { return m_texts[DesignerBox]; }
+    const QString &text(TextBox box) const { return m_texts[box]; }
+    void setMapNumText(const QString &text) { setText(MapNumBox, text); }
+    void setDesignerText(const QString &text) { setText(DesignerBox, text); }
+    void setText(TextBox box, const QString &text);
+
+    // Undo and redo of the maptile's changes; either marks the maptile changed.
+    UndoHistory &history() { return m_history; }
+    void undo();
+    void redo();
+    // Typing in a text box stays one step until this is called (the box lost the focus).
+    void endTypingStep() { ++m_typingStep; }
+    int typingStep() const { return m_typingStep; }
+
+    // What the undo steps carry out. Each redraws; none records a step.
+    void putSubtile(QPoint space, const QImage &subtile, const TransparencySetting &setting, const QString &speed);
+    void putSpace(QPoint space, const QImage &pixels, const QString &speed);
+    void putSpeedValue(QPoint space, const QString &value);
+    void putSize(int columns, int rows);
+    void putMaster(const QImage &master);
+    void putBlank(int columns, int rows);
+    void putMaptile(const QImage &master, const SpeedValues &speed);
+    void putImage(const QImage &image);
+    void putDocument(const MaptileDocument &document);
+    void putText(TextBox box, const QString &text);
+
+    MaptileOverlays &overlays() { return m_overlays; }
+    void setMapNumFont(const QFont &font, const QColor &colour);
+    void setSpeedFont(const QFont &font, const QColor &colour);
+
+    // Rebuilds the preview and the working view from the master.
+    void paintNum();
+    const QImage &preview() const { return m_preview; }
+    const QImage &workingView() const { return m_view; }
+
+signals:
+    // A slot's tileset, palette, path or setting changed.
+    void slotChanged(int index);
+    void buttonChanged(int picture);
+    void mapNumTextChanged(const QString &text);
+    void designerTextChanged(const QString &text);
+    // The preview and working view were rebuilt.
+    void redrawn();
+    // A size from the size list was applied, undone or redone; the list follows it.
+    void sizeChosen(int columns, int rows);
+
+private:
+    // One step back or forward through the history.
+    void replay(bool forward);
+    // The pixels of a subtile for a placement, shared with earlier placements of it.
+    QImage placedSubtile(const SubtileRef &ref);
+
+    std::array<TilesetSlot, Geometry::SlotCount> m_slots;
+    std::unique_ptr<TilesetReads> m_defaultReads;
+    std::array<SubtileRef, ButtonCount> m_buttonRefs;
+    std::array<QImage, ButtonCount> m_buttonImages;
+    Maptile m_maptile;
+    MaptileOverlays m_overlays;
+    std::array<QString, 2> m_texts;
+    QImage m_preview;
+    QImage m_view;
+    bool m_maptileChanged = false;
+    bool m_autoNumber = true;
+    UndoHistory m_history;
+    // By the tileset's cache key, column and row; an entry nothing else holds is dropped.
+    std::map<std::tuple<qint64, int, int>, QImage> m_placedSubtiles;
+    int m_typingStep = 0;
+};
