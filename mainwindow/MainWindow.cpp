@@ -78,6 +78,25 @@ QMessageBox::StandardButton ask(QWidget *owner, const QString &question, const Q
 
 } // namespace
 
+const QList<MainWindow::ToolButton> &MainWindow::toolButtons()
+{
+    // Left to right along the toolbar; the first key of each is named in its tooltip.
+    static const QList<ToolButton> tools{
+        {"cmdClear", "clear", 0, HintClear, &MainWindow::clearMaptile, {QKeySequence(Qt::CTRL | Qt::Key_N)},
+         QT_TR_NOOP("Clear the maptile")},
+        {"cmdOpen", "open", 24, HintOpen, &MainWindow::openMaptile, {QKeySequence(Qt::CTRL | Qt::Key_O)},
+         QT_TR_NOOP("Open a maptile or a background picture")},
+        {"Command5", "save", 48, HintSave, &MainWindow::saveMaptile, {QKeySequence(Qt::CTRL | Qt::Key_S)},
+         QT_TR_NOOP("Save the maptile")},
+        {"Command6", "preview", 72, HintPreview, &MainWindow::showPreview,
+         {QKeySequence(Qt::Key_F5), QKeySequence(Qt::CTRL | Qt::Key_R)}, QT_TR_NOOP("Full-size preview")},
+        {"cmdPrint", "print", 96, HintPrint, &MainWindow::printMaptile, {QKeySequence(Qt::CTRL | Qt::Key_P)},
+         QT_TR_NOOP("Print the maptile")},
+        {"cmdOptions", "options", 120, HintOptions, &MainWindow::openOptions, {}, QT_TR_NOOP("Options")},
+        {"Command2", "info", 564, HintInfo, &MainWindow::openInfo, {}, QT_TR_NOOP("About Cryptwright")}};
+    return tools;
+}
+
 MainWindow::MainWindow(const QStringList &tilesetFolders, QWidget *parent)
     : QWidget(parent)
     , m_tilesetFolders(tilesetFolders)
@@ -156,19 +175,12 @@ void MainWindow::buildToolbar()
     face.setColor(QPalette::WindowText, QApplication::palette().color(QPalette::ButtonText));
     m_toolbar->setPalette(face);
 
-    const struct { const char *name; const char *icon; int x; } tools[] = {
-        {"cmdClear", "clear", 0}, {"cmdOpen", "open", 24}, {"Command5", "save", 48}, {"Command6", "preview", 72},
-        {"cmdPrint", "print", 96}, {"cmdOptions", "options", 120}, {"Command2", "info", 564}};
-    for (int i = 0; i < 7; ++i)
-        m_toolButtons[i] = iconButton(QLatin1String(tools[i].name), QLatin1String(tools[i].icon),
-                                      QRect(tools[i].x, 0, 24, 24), m_toolbar);
-    connect(m_toolButtons[0], &QToolButton::clicked, this, &MainWindow::clearMaptile);
-    connect(m_toolButtons[1], &QToolButton::clicked, this, &MainWindow::openMaptile);
-    connect(m_toolButtons[2], &QToolButton::clicked, this, &MainWindow::saveMaptile);
-    connect(m_toolButtons[3], &QToolButton::clicked, this, &MainWindow::showPreview);
-    connect(m_toolButtons[4], &QToolButton::clicked, this, &MainWindow::printMaptile);
-    connect(m_toolButtons[5], &QToolButton::clicked, this, &MainWindow::openOptions);
-    connect(m_toolButtons[6], &QToolButton::clicked, this, &MainWindow::openInfo);
+    for (const ToolButton &tool : toolButtons()) {
+        QToolButton *button = iconButton(QLatin1String(tool.name), QLatin1String(tool.icon), QRect(tool.x, 0, 24, 24),
+                                         m_toolbar);
+        connect(button, &QToolButton::clicked, this, tool.run);
+        m_toolButtons << button;
+    }
 
     m_sizeIcon = new QLabel(m_toolbar);
     m_sizeIcon->setObjectName(QStringLiteral("Image2"));
@@ -297,9 +309,8 @@ void MainWindow::buildSlots()
 void MainWindow::connectHints()
 {
     m_hints = new GuideHints(m_guideLabel, this);
-    const int toolHints[] = {HintClear, HintOpen, HintSave, HintPreview, HintPrint, HintOptions, HintInfo};
-    for (int i = 0; i < 7; ++i)
-        m_hints->onHover(m_toolButtons[i], toolHints[i]);
+    for (qsizetype i = 0; i < m_toolButtons.size(); ++i)
+        m_hints->onHover(m_toolButtons[i], toolButtons()[i].hint);
     m_hints->onHover(m_sizeIcon, HintSize);
     m_hints->onFocus(m_sizeList, HintSize);
     m_hints->onHover(m_mapNumBox, HintMapNum);
@@ -630,21 +641,15 @@ void MainWindow::addShortcuts()
     const auto withKey = [](const QString &text, const QKeySequence &key) {
         return QStringLiteral("%1 (%2)").arg(text, key.toString(QKeySequence::NativeText));
     };
-    // The first five toolbar buttons, in their order, with their keys; the first key is named in the tooltip.
-    const struct { QList<QKeySequence> keys; QString tip; } tools[] = {
-        {{QKeySequence(Qt::CTRL | Qt::Key_N)}, QStringLiteral("Clear the maptile")},
-        {{QKeySequence(Qt::CTRL | Qt::Key_O)}, QStringLiteral("Open a maptile or a background picture")},
-        {{QKeySequence(Qt::CTRL | Qt::Key_S)}, QStringLiteral("Save the maptile")},
-        {{QKeySequence(Qt::Key_F5), QKeySequence(Qt::CTRL | Qt::Key_R)}, QStringLiteral("Full-size preview")},
-        {{QKeySequence(Qt::CTRL | Qt::Key_P)}, QStringLiteral("Print the maptile")}};
-    for (int i = 0; i < 5; ++i) {
+    for (qsizetype i = 0; i < m_toolButtons.size(); ++i) {
+        const ToolButton &tool = toolButtons()[i];
         QToolButton *button = m_toolButtons[i];
-        button->setToolTip(withKey(tools[i].tip, tools[i].keys.front()));
-        addCommand(tools[i].keys, [button] { button->click(); });
+        const QString tip = tr(tool.tip);
+        button->setToolTip(tool.keys.isEmpty() ? tip : withKey(tip, tool.keys.front()));
+        button->setAccessibleName(tip);
+        if (!tool.keys.isEmpty())
+            addCommand(tool.keys, [button] { button->click(); });
     }
-    m_toolButtons[5]->setToolTip(QStringLiteral("Options"));
-    m_toolButtons[6]->setToolTip(QStringLiteral("About Cryptwright"));
-
     for (int slot = 0; slot < Geometry::SlotCount; ++slot) {
         const QString letter(QChar(u'A' + slot));
         const QKeySequence key(Qt::CTRL | (Qt::Key_1 + slot));
@@ -666,8 +671,9 @@ void MainWindow::addShortcuts()
 void MainWindow::setTabOrders()
 {
     // The toolbar from left to right, then the slot buttons row by row.
-    QList<QWidget *> order(m_toolButtons.begin(), m_toolButtons.begin() + 6);
-    order << m_sizeList << m_mapNumBox << m_designerBox << m_toolButtons[6];
+    QList<QWidget *> order(m_toolButtons.begin(), m_toolButtons.end());
+    order << m_sizeList << m_mapNumBox << m_designerBox;
+    std::stable_sort(order.begin(), order.end(), [](const QWidget *a, const QWidget *b) { return a->x() < b->x(); });
     for (int slot = 0; slot < Geometry::SlotCount; ++slot)
         order << m_setButtons[slot] << m_transButtons[slot] << m_loadButtons[slot];
     for (int i = 1; i < order.size(); ++i)

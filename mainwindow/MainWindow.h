@@ -6,6 +6,7 @@
 
 #include <QHash>
 #include <QIcon>
+#include <QKeySequence>
 #include <QPointer>
 #include <QWidget>
 
@@ -100,6 +101,19 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // A button of the toolbar: its name, picture, place, hint, command, keys and tooltip.
+    struct ToolButton
+    {
+        const char *name;
+        const char *icon;
+        int x;
+        int hint;
+        void (MainWindow::*run)();
+        QList<QKeySequence> keys;
+        const char *tip;
+    };
+    static const QList<ToolButton> &toolButtons();
+
     void buildToolbar();
     void buildGuide();
     void buildSlots();
@@ -139,7 +153,8 @@ private:
     std::array<QWidget *, Geometry::SlotCount> m_setButtons{};
     std::array<QToolButton *, Geometry::SlotCount> m_transButtons{};
     std::array<QToolButton *, Geometry::SlotCount> m_loadButtons{};
-    std::array<QToolButton *, 7> m_toolButtons{};
+    // In the order of toolButtons().
+    QList<QToolButton *> m_toolButtons;
     // A window of its own, so it can go behind the editor; deleted when closed.
     QPointer<PreviewWindow> m_previewWindow;
     MaptilePrinter m_printer;

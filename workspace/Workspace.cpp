@@ -1,12 +1,11 @@
 #include "workspace/Workspace.h"
 
+#include "workspace/ChangeValue.h"
 #include "workspace/ClearCommand.h"
 #include "workspace/OpenDocumentCommand.h"
 #include "workspace/OpenImageCommand.h"
 #include "workspace/PlaceCommand.h"
 #include "workspace/ResizeCommand.h"
-#include "workspace/SpeedValueCommand.h"
-#include "workspace/TextCommand.h"
 
 #include "raster/RasterOps.h"
 #include "maptile/Redraw.h"
@@ -262,7 +261,9 @@ QImage Workspace::placedSubtile(const SubtileRef &ref)
 
 void Workspace::chooseSpeedValue(QPoint space, const QString &value)
 {
-    m_history.push(std::make_unique<SpeedValueCommand>(*this, space, value));
+    m_history.push(std::make_unique<ChangeValue<QString>>(
+        [this, space](const QString &speed) { putSpeedValue(space, speed); },
+        m_maptile.speedValue(space.x(), space.y()), value));
 }
 
 void Workspace::setSize(int columns, int rows)
@@ -304,8 +305,10 @@ void Workspace::openDocument(const MaptileDocument &document)
 
 void Workspace::setText(TextBox box, const QString &text)
 {
+    // Keystrokes in one box are one step until the box loses the focus.
     if (text != m_texts[box])
-        m_history.push(std::make_unique<TextCommand>(*this, box, text));
+        m_history.push(std::make_unique<ChangeValue<QString>>([this, box](const QString &value) { putText(box, value); },
+                                                              m_texts[box], text, qint64(m_typingStep) * 2 + box));
 }
 
 void Workspace::undo()

@@ -130,19 +130,6 @@ public:
     void redo();
     // Typing in a text box stays one step until this is called (the box lost the focus).
     void endTypingStep() { ++m_typingStep; }
-    int typingStep() const { return m_typingStep; }
-
-    // What the undo steps carry out. Each redraws; none records a step.
-    void putSubtile(QPoint space, const QImage &subtile, const TransparencySetting &setting, const QString &speed);
-    void putSpace(QPoint space, const QImage &pixels, const QString &speed);
-    void putSpeedValue(QPoint space, const QString &value);
-    void putSize(int columns, int rows);
-    void putMaster(const QImage &master);
-    void putBlank(int columns, int rows);
-    void putMaptile(const QImage &master, const SpeedValues &speed);
-    void putImage(const QImage &image);
-    void putDocument(const MaptileDocument &document);
-    void putText(TextBox box, const QString &text);
 
     MaptileOverlays &overlays() { return m_overlays; }
     void setMapNumFont(const QFont &font, const QColor &colour);
@@ -165,6 +152,24 @@ signals:
     void sizeChosen(int columns, int rows);
 
 private:
+    // What the undo steps carry out, reached only through them. Each redraws;
+    // none records a step.
+    friend class ClearCommand;
+    friend class OpenDocumentCommand;
+    friend class OpenImageCommand;
+    friend class PlaceCommand;
+    friend class ResizeCommand;
+    void putSubtile(QPoint space, const QImage &subtile, const TransparencySetting &setting, const QString &speed);
+    void putSpace(QPoint space, const QImage &pixels, const QString &speed);
+    void putSpeedValue(QPoint space, const QString &value);
+    void putSize(int columns, int rows);
+    void putMaster(const QImage &master);
+    void putBlank(int columns, int rows);
+    void putMaptile(const QImage &master, const SpeedValues &speed);
+    void putImage(const QImage &image);
+    void putDocument(const MaptileDocument &document);
+    void putText(TextBox box, const QString &text);
+
     // One step back or forward through the history.
     void replay(bool forward);
     // The pixels of a subtile for a placement, shared with earlier placements of it.

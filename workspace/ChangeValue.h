@@ -1,0 +1,52 @@
+#pragma once
+
+#include "workspace/UndoStep.h"
+
+#include <QImage>
+#include <QString>
+
+#include <functional>
+#include <utility>
+
+// One value of the workspace changed: a text, a space's speed value, a
+// slot's setting. Undo puts the old value back and redo the new one through
+// put, which carries the change out. Changes sharing a merge key (typing in
+// one box until it loses the focus) are one step; -1 merges with nothing.
+template<typename Value>
+class ChangeValue : public UndoStep
+{
+public:
+    using Put = std::function<void(const Value &)>;
+
+    ChangeValue(Put put, Value before, Value after, qint64 mergeKey = -1)
+        : m_put(std::move(put))
+        , m_before(std::move(before))
+        , m_after(std::move(after))
+        , m_mergeKey(mergeKey)
+    {
+    }
+
+    void redo() override { m_put(m_after); }
+    void undo() override { m_put(m_before); }
+    qint64 bytes() const override { return qint64(sizeof(*this)) + bytesOf(m_before) + bytesOf(m_after); }
+    bool mergeWith(const UndoStep &next) override
+    {
+        const auto *change = dynamic_cast<const ChangeValue *>(&next);
+        if (m_mergeKey < 0 || !change || change->m_mergeKey != m_mergeKey)
+            return false;
+        m_after = change->m_after;
+        return true;
+    }
+    bool changesNothing() const override { return m_before == m_after; }
+
+private:
+    static qint64 bytesOf(const QString &text) { return text.size() * qint64(sizeof(QChar)); }
+    static qint64 bytesOf(const QImage &image) { return image.sizeInBytes(); }
+    template<typename Other>
+    static qint64 bytesOf(const Other &) { return 0; }
+
+    Put m_put;
+    Value m_before;
+    Value m_after;
+    qint64 m_mergeKey;
+};
