@@ -9,6 +9,7 @@
 #include <QPainter>
 #include <QPdfWriter>
 
+#include <algorithm>
 #include <map>
 
 QString SheetOutput::writePdf(QIODevice &device, const SheetLayout &layout, const Images &images, const QString &title)
@@ -21,7 +22,7 @@ QString SheetOutput::writePdf(QIODevice &device, const SheetLayout &layout, cons
     writer.setCreator(QStringLiteral("Cryptwright"));
     writer.setTitle(title);
     writer.setPageLayout(QPageLayout(layout.settings().paper, layout.settings().orientation, QMarginsF()));
-    const QString error = paintSheets(writer, layout, images);
+    const QString error = paintSheets(writer, layout, images, 1);
     if (!error.isEmpty())
         return error;
     if (const auto *file = qobject_cast<QFileDevice *>(&device); file && file->error() != QFileDevice::NoError)
@@ -29,14 +30,15 @@ QString SheetOutput::writePdf(QIODevice &device, const SheetLayout &layout, cons
     return {};
 }
 
-QString SheetOutput::print(QPagedPaintDevice &device, const SheetLayout &layout, const Images &images)
+QString SheetOutput::print(QPagedPaintDevice &device, const SheetLayout &layout, const Images &images, int copies)
 {
     if (!layout.error().isEmpty())
         return layout.error();
-    return paintSheets(device, layout, images);
+    return paintSheets(device, layout, images, std::max(1, copies));
 }
 
-QString SheetOutput::paintSheets(QPagedPaintDevice &device, const SheetLayout &layout, const Images &images)
+QString SheetOutput::paintSheets(QPagedPaintDevice &device, const SheetLayout &layout, const Images &images,
+                                 int copies)
 {
     QPainter painter;
     if (!painter.begin(&device))
@@ -67,8 +69,9 @@ QString SheetOutput::paintSheets(QPagedPaintDevice &device, const SheetLayout &l
             return nullptr;
         return &held.try_emplace(maptile, image, bleed).first->second;
     };
-    for (int sheet = 0; sheet < layout.sheetCount() && error.isEmpty(); ++sheet) {
-        if (sheet > 0 && !device.newPage()) {
+    for (int page = 0; page < copies * layout.sheetCount() && error.isEmpty(); ++page) {
+        const int sheet = page % layout.sheetCount();
+        if (page > 0 && !device.newPage()) {
             error = tr("Sheet %1 could not be begun: the printer or file refused it.").arg(sheet + 1);
             break;
         }

@@ -31,9 +31,11 @@ public:
                             const QString &title = {});
 
     // Draws the sheets on device, a printer set to the layout's paper,
-    // wherever its printable area begins. Returns the empty text or the reason.
-    static QString print(QPagedPaintDevice &device, const SheetLayout &layout, const Images &images);
+    // wherever its printable area begins: copies times over, for a printer
+    // that makes no copies of its own. Returns the empty text or the reason.
+    static QString print(QPagedPaintDevice &device, const SheetLayout &layout, const Images &images, int copies = 1);
 
 private:
-    static QString paintSheets(QPagedPaintDevice &device, const SheetLayout &layout, const Images &images);
+    static QString paintSheets(QPagedPaintDevice &device, const SheetLayout &layout, const Images &images,
+                               int copies);
 };
