@@ -16,6 +16,8 @@ QString SheetOutput::writePdf(QIODevice &device, const SheetLayout &layout, cons
 {
     if (!layout.error().isEmpty())
         return layout.error();
+    if (layout.sheetCount() == 0)
+        return tr("There are no sheets to write.");
     if (!device.isWritable())
         return tr("The PDF cannot be written: its file is not open for writing.");
     QPdfWriter writer(&device);
@@ -34,6 +36,8 @@ QString SheetOutput::print(QPagedPaintDevice &device, const SheetLayout &layout,
 {
     if (!layout.error().isEmpty())
         return layout.error();
+    if (layout.sheetCount() == 0)
+        return tr("There are no sheets to print.");
     return paintSheets(device, layout, images, std::max(1, copies));
 }
 

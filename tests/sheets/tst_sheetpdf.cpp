@@ -530,6 +530,8 @@ private slots:
         const SheetLayout refused({{u"huge.ora"_s, QSize(5000, 5000), 1}}, settings(u"a4"_s));
         QVERIFY(fails(SheetOutput::writePdf(untouched, refused, {}), u"huge.ora"_s));
         QVERIFY(untouched.data().isEmpty());
+        QVERIFY(fails(SheetOutput::writePdf(untouched, SheetLayout(), {}), QString()));
+        QVERIFY(untouched.data().isEmpty());
         QBuffer closed;
         QVERIFY(fails(SheetOutput::writePdf(closed, layout, {}), QString()));
     }
