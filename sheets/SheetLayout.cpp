@@ -42,7 +42,8 @@ SheetLayout::SheetLayout(const QList<SheetMaptile> &maptiles, const SheetSetting
     });
 
     pack(copies, {});
-    if (settings.cropMarks && !findScaleBar()) {
+    const bool barFits = ScaleBarBox.width() <= m_printable.width() && ScaleBarBox.height() <= m_printable.height();
+    if (settings.cropMarks && barFits && !findScaleBar()) {
         // The first sheet is full: keep its bottom-left corner for the bar and pack again.
         m_scaleBar = QRect(QPoint(m_printable.x(), bottomOf(m_printable) - ScaleBarBox.height()), ScaleBarBox);
         pack(copies, m_scaleBar);

@@ -45,7 +45,8 @@ public:
     int sheetCount() const { return int(m_sheets.size()); }
     const QList<SheetPlacement> &placements(int sheet) const { return m_sheets.at(sheet).placements; }
     const QList<QLine> &cropMarks(int sheet) const { return m_sheets.at(sheet).marks; }
-    // The scale bar's box on the first sheet; empty without crop marks.
+    // The scale bar's box on the first sheet; empty without crop marks, or
+    // when the margins leave less room than the bar needs.
     QRect scaleBar() const { return m_scaleBar; }
     // The last sheet a maptile is on, so its picture can be let go after it; -1 for none.
     int lastSheetOf(int maptile) const { return m_lastSheet.value(maptile, -1); }

@@ -89,7 +89,9 @@ void checkLayout(const SheetLayout &layout)
             if (sheet == 0 && !layout.scaleBar().isEmpty())
                 QVERIFY2(!ink(mark).intersects(layout.scaleBar()), "a crop mark over the scale bar");
         }
-        if (sheet == 0 && s.cropMarks) {
+        const bool barFits = SheetLayout::ScaleBarBox.width() <= printable.width()
+            && SheetLayout::ScaleBarBox.height() <= printable.height();
+        if (sheet == 0 && s.cropMarks && barFits) {
             QVERIFY(printable.contains(layout.scaleBar()));
             for (const QRect &picture : std::as_const(pictures))
                 QVERIFY2(!picture.intersects(layout.scaleBar()), "the scale bar over a picture");
@@ -337,6 +339,16 @@ private slots:
         QVERIFY2(layout.error().contains(named) && layout.error().endsWith(u'.') && !layout.error().contains(u'\n'),
                  qPrintable(layout.error()));
         QCOMPARE(layout.sheetCount(), 0);
+    }
+
+    void narrowPaperHasNoScaleBar()
+    {
+        // 30 mm across inside the margins: a small picture fits, the 38 mm bar cannot.
+        const SheetLayout layout({{u"small"_s, QSize(96, 96), 1}}, settings(u"a4"_s, QPageLayout::Portrait, 90));
+        checkLayout(layout);
+        QCOMPARE(layout.sheetCount(), 1);
+        QVERIFY(layout.scaleBar().isEmpty());
+        QVERIFY(!layout.cropMarks(0).isEmpty());
     }
 
     void turnedWhenOnlyTurnedFits()
