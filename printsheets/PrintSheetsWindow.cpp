@@ -307,9 +307,11 @@ void PrintSheetsWindow::refreshList()
             text = tr("%1 (reading…)").arg(entry.name);
         } else {
             const QSize size = entry.picture.size();
-            const bool spaces = size.width() % SpacePixels == 0 && size.height() % SpacePixels == 0;
-            text = spaces ? tr("%1 (%2 × %3 spaces)").arg(entry.name).arg(size.width() / SpacePixels).arg(size.height() / SpacePixels)
-                          : tr("%1 (%2 × %3 pixels)").arg(entry.name).arg(size.width()).arg(size.height());
+            if (size.width() % SpacePixels == 0 && size.height() % SpacePixels == 0)
+                text = tr("%1 (%2 × %3 spaces)").arg(entry.name).arg(size.width() / SpacePixels)
+                           .arg(size.height() / SpacePixels);
+            else
+                text = tr("%1 (%2 × %3 pixels)").arg(entry.name).arg(size.width()).arg(size.height());
             if (entry.copies > 1)
                 text = tr("%1 × %2").arg(text).arg(entry.copies);
         }
@@ -337,7 +339,8 @@ void PrintSheetsWindow::addDocuments(const QStringList &paths)
         refreshList();
         relayout();
         // The window may be gone, or the document removed, before the reader answers.
-        m_readDocument(path, [window = QPointer<PrintSheetsWindow>(this), id](const QImage &picture, const QString &error) {
+        QPointer<PrintSheetsWindow> window(this);
+        m_readDocument(path, [window, id](const QImage &picture, const QString &error) {
             if (window)
                 window->documentRead(id, picture, error);
         });

@@ -69,7 +69,8 @@ bool SheetLayout::check()
         return fail(tr("The margin, the gap and the bleed cannot be negative."));
     m_printable = QRect(margin, margin, m_paper.width() - 2 * margin, m_paper.height() - 2 * margin);
     if (m_paper.isEmpty() || m_printable.isEmpty())
-        return fail(tr("Margins of %1 mm leave no room on %2 paper.").arg(millimetres(margin), m_settings.paper.name()));
+        return fail(tr("Margins of %1 mm leave no room on %2 paper.")
+                        .arg(millimetres(margin), m_settings.paper.name()));
     if (m_maptiles.isEmpty())
         return fail(tr("There is no maptile to put on sheets."));
 
