@@ -77,6 +77,7 @@ void SheetPainter::paint(QPainter &painter, const SheetLayout &layout, int sheet
     const qreal scale = dotsPerInch / SheetLength::PerInch;
     const qreal bleed = layout.settings().bleed.units() * scale;
     painter.save();
+    // Without it, Qt's PDF engine stores pictures as JPEG.
     painter.setRenderHint(QPainter::LosslessImageRendering);
     for (const SheetPlacement &placement : layout.placements(sheet)) {
         if (const SheetPicture *picture = pictures(placement.maptile))
