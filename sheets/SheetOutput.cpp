@@ -48,10 +48,10 @@ QString SheetOutput::paintSheets(QPagedPaintDevice &device, const SheetLayout &l
     if (!painter.begin(&device))
         return tr("The sheets could not be started: the printer or file refused them.");
     // The painter starts at the printable area's corner; sheets are drawn from the paper's.
-    const QPageLayout page = device.pageLayout();
+    const QPageLayout pageLayout = device.pageLayout();
     const int dpi = device.logicalDpiX();
-    if (page.mode() != QPageLayout::FullPageMode)
-        painter.translate(-page.paintRectPixels(dpi).topLeft());
+    if (pageLayout.mode() != QPageLayout::FullPageMode)
+        painter.translate(-pageLayout.paintRectPixels(dpi).topLeft());
 
     const bool bleed = layout.settings().bleed.units() > 0;
     std::map<int, SheetPicture> held;
