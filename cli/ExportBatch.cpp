@@ -42,10 +42,8 @@ struct ExportBatch::Shared
     size_t ended = 0;
 };
 
-ExportBatch::ExportBatch(Exporter::Format format, const JpegOptions &jpeg, int timeLimitMs)
-    : m_format(format)
-    , m_jpeg(jpeg)
-    , m_timeLimitMs(timeLimitMs)
+ExportBatch::ExportBatch(int timeLimitMs)
+    : m_timeLimitMs(timeLimitMs)
 {
 }
 
@@ -60,6 +58,10 @@ QStringList ExportBatch::refusals(const QList<Job> &jobs) const
     QStringList outputs;
     for (const Job &job : jobs) {
         QString error;
+        if (job.out.isEmpty()) {
+            errors << QString();
+            continue;
+        }
         const FileIdentity out = FileIdentity::of(job.out);
         for (qsizetype i = 0; i < jobs.size() && error.isEmpty(); ++i) {
             if (out.isValid() && out == documents[i])
@@ -78,7 +80,7 @@ QStringList ExportBatch::refusals(const QList<Job> &jobs) const
     return errors;
 }
 
-QStringList ExportBatch::run(const QList<Job> &jobs)
+QStringList ExportBatch::run(const QList<Job> &jobs, const Work &doWork)
 {
     const QStringList refused = refusals(jobs);
     auto shared = std::make_shared<Shared>();
@@ -92,11 +94,9 @@ QStringList ExportBatch::run(const QList<Job> &jobs)
         shared->tasks.push_back(task);
     }
 
-    const Exporter::Format format = m_format;
-    const JpegOptions jpeg = m_jpeg;
     // Each thread takes the next document waiting until none is left; one
     // whose document ran past the limit leaves the rest to a new thread.
-    const auto work = [shared, format, jpeg] {
+    const auto work = [shared, doWork] {
         std::unique_lock lock(shared->mutex);
         while (true) {
             while (shared->next < shared->tasks.size() && shared->tasks[shared->next].state != Shared::State::Waiting)
@@ -108,7 +108,7 @@ QStringList ExportBatch::run(const QList<Job> &jobs)
             task.started = Clock::now();
             const Job job = task.job;
             lock.unlock();
-            const QString error = Exporter::exportDocument(job.document, job.out, format, jpeg);
+            const QString error = doWork(job);
             lock.lock();
             if (task.state == Shared::State::TimedOut)
                 return;

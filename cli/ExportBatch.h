@@ -1,33 +1,35 @@
 #pragma once
 
-#include "cli/Exporter.h"
-
 #include <QList>
 #include <QString>
 #include <QStringList>
 
 #include <memory>
 
-// The documents of one export command, written as many at once as the machine
-// has cores. No output may be one of the documents being read, however it is
-// named, and each document gets the editor's time to be read and written: one
-// that takes longer is reported and the rest go on without it.
+#include <functional>
+
+// The documents of one export command, worked on as many at once as the
+// machine has cores. No output may be one of the documents being read,
+// however it is named, and each document gets the editor's time to be read
+// and written: one that takes longer is reported and the rest go on without it.
 class ExportBatch
 {
 public:
     struct Job
     {
         QString document;
-        QString out;
+        QString out; // empty when the work writes no file of its own
     };
+    // The work on one job: the empty text, or one sentence naming the file and the reason.
+    using Work = std::function<QString(const Job &job)>;
     // As long as the editor gives a file to be read.
     static constexpr int TimeLimitMs = 15000;
 
-    ExportBatch(Exporter::Format format, const JpegOptions &jpeg, int timeLimitMs = TimeLimitMs);
+    explicit ExportBatch(int timeLimitMs = TimeLimitMs);
     ~ExportBatch();
 
-    // Exports every job; the error of each, in order, empty when it was written.
-    QStringList run(const QList<Job> &jobs);
+    // Does work on every job; the error of each, in order, empty when it succeeded.
+    QStringList run(const QList<Job> &jobs, const Work &work);
     // Whether a document ran past the time limit: its thread is still at work,
     // so the process must end without waiting for it.
     bool leftWorkBehind() const { return m_leftWorkBehind; }
@@ -36,8 +38,6 @@ private:
     struct Shared;
     QStringList refusals(const QList<Job> &jobs) const;
 
-    Exporter::Format m_format;
-    JpegOptions m_jpeg;
     int m_timeLimitMs;
     bool m_leftWorkBehind = false;
 };

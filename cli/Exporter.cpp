@@ -57,12 +57,14 @@ QString Exporter::writePdf(const QImage &image, const QString &title, const QStr
 }
 
 QString Exporter::exportDocument(const QString &documentPath, const QString &out, Format format,
-                                 const JpegOptions &jpeg)
+                                 const JpegOptions &jpeg, int maxSide)
 {
     QString error;
-    const QImage preview = DocumentReader::readFinished(documentPath, &error);
+    QImage preview = DocumentReader::readFinished(documentPath, &error);
     if (preview.isNull())
         return error;
+    if (maxSide > 0 && format != Format::Pdf && (preview.width() > maxSide || preview.height() > maxSide))
+        preview = preview.scaled(maxSide, maxSide, Qt::KeepAspectRatio, Qt::SmoothTransformation);
     switch (format) {
     case Format::Jpeg:
         return MaptileSaver::write(preview, out, MaptileSaver::Format::Jpeg, jpeg);

@@ -20,10 +20,11 @@ public:
     static bool formatFor(const QString &path, Format *format);
 
     // Writes the finished maptile of the document at documentPath to out,
-    // replacing it atomically. Returns the empty text, or one sentence naming
-    // the file at fault and the reason.
+    // replacing it atomically; with maxSide above 0, a picture is scaled down
+    // to fit a square of that side, as a thumbnail is. Returns the empty
+    // text, or one sentence naming the file at fault and the reason.
     static QString exportDocument(const QString &documentPath, const QString &out, Format format,
-                                  const JpegOptions &jpeg);
+                                  const JpegOptions &jpeg, int maxSide = 0);
     // A PDF of one page exactly as large as the maptile prints: 1.5 inches per space.
     static QString writePdf(const QImage &image, const QString &title, const QString &out);
 };

@@ -6,6 +6,9 @@
 #include "mainwindow/PictureLoad.h"
 #include "views/UiFonts.h"
 #include "dialogs/FileDialogs.h"
+#include "document/DocumentReader.h"
+#include "files/FileReplacer.h"
+#include "printsheets/PrintSheetsWindow.h"
 #include "dialogs/InfoWindow.h"
 #include "dialogs/EditTileWindow.h"
 #include "raster/HiResPicture.h"
@@ -334,7 +337,7 @@ void MainWindow::prepareApplication()
 {
     QApplication::setApplicationName(Title);
     QApplication::setApplicationVersion(QStringLiteral("1.00"));
-    QApplication::setDesktopFileName(QStringLiteral("cryptwright"));
+    QApplication::setDesktopFileName(QStringLiteral("org.example.cryptwright"));
     // One look everywhere: the layout is fixed in pixels.
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QApplication::setFont(UiFonts::standard());
@@ -554,6 +557,22 @@ void MainWindow::openInfo()
     InfoWindow(this).exec();
 }
 
+void MainWindow::printSheets()
+{
+    // Documents added are read away from the window, as every file the user names is.
+    const auto readDocument = [this](const QString &path,
+                                     std::function<void(const QImage &, const QString &)> done) {
+        auto *load = new PictureLoad(path, DocumentReader::readFinished, this);
+        connect(load, &PictureLoad::finished, this, [load, done](const QImage &image, const QString &error) {
+            load->deleteLater();
+            done(image, error);
+        });
+    };
+    m_workspace.paintNum();
+    PrintSheetsWindow window(tr("This maptile"), m_workspace.preview(), readDocument, &FileReplacer::write, this);
+    window.exec();
+}
+
 void MainWindow::openMaptile()
 {
     const QString path = FileDialogs::showOpen(this, FileDialogs::maptileFilter());
@@ -658,6 +677,8 @@ void MainWindow::addShortcuts()
         m_loadButtons[slot]->setToolTip(QStringLiteral("Load a tileset into slot %1").arg(letter));
         addCommand({key}, [this, slot] { showSlot(slot); });
     }
+
+    addCommand({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P)}, [this] { printSheets(); });
 
     // Always enabled: a disabled one would hand its keys to a text box's own undo.
     addCommand(QKeySequence::keyBindings(QKeySequence::Undo), [this] { m_workspace.undo(); });

@@ -91,6 +91,8 @@ public:
     void openEditor(int slot);
     void openOptions();
     void openInfo();
+    // The Print Sheets window, for this maptile and any documents the user adds.
+    void printSheets();
 
 signals:
     // The user closed the window and the program ends.

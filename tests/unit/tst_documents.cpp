@@ -9,6 +9,8 @@
 
 #include <QPainter>
 #include <QProcess>
+#include <QRegularExpression>
+#include <QSet>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtEndian>
@@ -330,6 +332,59 @@ private slots:
                  qPrintable(QStringLiteral("exit %1: %2").arg(run->exitCode()).arg(QString::fromUtf8(error))));
         QCOMPARE(readAll(dir.filePath(out)), "the earlier export");
         QCOMPARE(dir.entryList(QDir::Files | QDir::Hidden), before);
+    }
+
+    // Documents onto sheets in one PDF: a set whose best packing is known
+    // takes that many sheets; every refusal is one line and leaves no file.
+    void commandLineWritesSheets()
+    {
+        const QDir dir(m_dir->path());
+        QStringList names;
+        for (const QSize size : {QSize(3, 3), QSize(3, 3), QSize(5, 6), QSize(4, 4), QSize(3, 5)}) {
+            const auto w = startWorkspace();
+            w->setSize(size.width(), size.height());
+            w->place(Workspace::LeftButton, {0, 0});
+            names << QStringLiteral("%1x%2-%3.ora").arg(size.width()).arg(size.height()).arg(names.size());
+            QCOMPARE(MaptileSaver::save(*w, dir.filePath(names.last())), QString());
+        }
+        std::unique_ptr<QProcess> run(runProgram(QStringList{"--export", "sheets.pdf", "--paper", "a4"} + names, dir.path()));
+        QVERIFY2(run->exitCode() == 0 && run->readAllStandardError().isEmpty(), "sheets");
+        QProcess info;
+        info.start(QStringLiteral("pdfinfo"), {dir.filePath("sheets.pdf")});
+        QVERIFY(info.waitForFinished(30000));
+        const QByteArray details = info.readAllStandardOutput();
+        QVERIFY2(details.contains("Pages:           3") && details.contains("595 x 842 pts"), details.constData());
+
+        const QList<std::pair<QStringList, const char *>> refused{
+            {{"--paper", "a5"}, "a5"},
+            {{"--paper", "letter", "--margin", "12"}, "unit"},
+            {{"--paper", "letter", "--gap", "-3mm"}, "--gap"},
+            {{"--paper", "a4", "--margin", "110mm"}, "no room"},
+            {{"--paper", "letter", "--margin", "1in"}, "5x6-2.ora"},
+            {{"--paper", "a4", "--copies", "0"}, "--copies"}};
+        for (const auto &[options, reason] : refused) {
+            run.reset(runProgram(QStringList{"--export", "refused.pdf"} + options + names, dir.path()));
+            const QByteArray error = run->readAllStandardError();
+            QVERIFY2(run->exitCode() != 0 && error.count('\n') == 1 && error.contains(reason), error.constData());
+            QVERIFY(!dir.exists(QStringLiteral("refused.pdf")));
+        }
+    }
+
+    // The manual page and --help name the same options.
+    void manualPageListsEveryOption()
+    {
+        std::unique_ptr<QProcess> run(runProgram({"--help"}, m_dir->path()));
+        const QString help = QString::fromUtf8(run->readAllStandardOutput());
+        QString manual = QString::fromUtf8(readAll(QStringLiteral(CRYPTWRIGHT_SOURCE_DIR "/resources/cryptwright.1")));
+        manual.remove(QStringLiteral("\\"));
+        static const QRegularExpression option(QStringLiteral("(?:^|\\s)(--[a-z][a-z-]*)"));
+        QSet<QString> inHelp, inManual;
+        for (const auto &match : option.globalMatch(help))
+            inHelp << match.captured(1);
+        for (const auto &match : option.globalMatch(manual))
+            inManual << match.captured(1);
+        QVERIFY(inHelp.contains(QStringLiteral("--paper")));
+        QCOMPARE(inManual, inHelp);
     }
 
     void commandLineExportsWithoutADisplay()

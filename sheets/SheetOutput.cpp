@@ -1,0 +1,89 @@
+#include "sheets/SheetOutput.h"
+
+#include "sheets/SheetLayout.h"
+#include "sheets/SheetPainter.h"
+#include "sheets/SheetPicture.h"
+
+#include <QFileDevice>
+#include <QPagedPaintDevice>
+#include <QPainter>
+#include <QPdfWriter>
+
+#include <algorithm>
+#include <map>
+
+QString SheetOutput::writePdf(QIODevice &device, const SheetLayout &layout, const Images &images, const QString &title)
+{
+    if (!layout.error().isEmpty())
+        return layout.error();
+    if (layout.sheetCount() == 0)
+        return tr("There are no sheets to write.");
+    if (!device.isWritable())
+        return tr("The PDF cannot be written: its file is not open for writing.");
+    QPdfWriter writer(&device);
+    writer.setCreator(QStringLiteral("Cryptwright"));
+    writer.setTitle(title);
+    writer.setPageLayout(QPageLayout(layout.settings().paper, layout.settings().orientation, QMarginsF()));
+    const QString error = paintSheets(writer, layout, images, 1);
+    if (!error.isEmpty())
+        return error;
+    if (const auto *file = qobject_cast<QFileDevice *>(&device); file && file->error() != QFileDevice::NoError)
+        return tr("The PDF could not be written: %1.").arg(file->errorString());
+    return {};
+}
+
+QString SheetOutput::print(QPagedPaintDevice &device, const SheetLayout &layout, const Images &images, int copies)
+{
+    if (!layout.error().isEmpty())
+        return layout.error();
+    if (layout.sheetCount() == 0)
+        return tr("There are no sheets to print.");
+    return paintSheets(device, layout, images, std::max(1, copies));
+}
+
+QString SheetOutput::paintSheets(QPagedPaintDevice &device, const SheetLayout &layout, const Images &images,
+                                 int copies)
+{
+    QPainter painter;
+    if (!painter.begin(&device))
+        return tr("The sheets could not be started: the printer or file refused them.");
+    // The painter starts at the printable area's corner; sheets are drawn from the paper's.
+    const QPageLayout pageLayout = device.pageLayout();
+    const int dpi = device.logicalDpiX();
+    if (pageLayout.mode() != QPageLayout::FullPageMode)
+        painter.translate(-pageLayout.paintRectPixels(dpi).topLeft());
+
+    const bool bleed = layout.settings().bleed.units() > 0;
+    std::map<int, SheetPicture> held;
+    QString error;
+    const auto picture = [&](int maptile) -> const SheetPicture * {
+        if (const auto found = held.find(maptile); found != held.end())
+            return &found->second;
+        if (!error.isEmpty())
+            return nullptr;
+        const SheetMaptile &wanted = layout.maptiles().at(maptile);
+        QString why;
+        const QImage image = images(maptile, &why);
+        if (image.isNull())
+            error = why.isEmpty() ? tr("%1 could not be read.").arg(wanted.name)
+                                  : tr("%1 could not be read: %2").arg(wanted.name, why);
+        else if (image.size() != wanted.pixels)
+            error = tr("%1 is no longer the size it was laid out at.").arg(wanted.name);
+        if (!error.isEmpty())
+            return nullptr;
+        return &held.try_emplace(maptile, image, bleed).first->second;
+    };
+    for (int page = 0; page < copies * layout.sheetCount() && error.isEmpty(); ++page) {
+        const int sheet = page % layout.sheetCount();
+        if (page > 0 && !device.newPage()) {
+            error = tr("Sheet %1 could not be begun: the printer or file refused it.").arg(sheet + 1);
+            break;
+        }
+        SheetPainter::paint(painter, layout, sheet, dpi, picture);
+        for (auto it = held.begin(); it != held.end();)
+            it = layout.lastSheetOf(it->first) <= sheet ? held.erase(it) : std::next(it);
+    }
+    if (!painter.end() && error.isEmpty())
+        error = tr("The sheets could not be finished: the printer or file reported an error.");
+    return error;
+}

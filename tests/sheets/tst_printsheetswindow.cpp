@@ -1,0 +1,253 @@
+#include "printsheets/PrintSheetsWindow.h"
+#include "support/TestImages.h"
+
+#include <QPrinter>
+#include <QtTest>
+#include <QtWidgets>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QRgb Green = qRgb(30, 160, 60), Orange = qRgb(240, 140, 20);
+const QImage Current = TestImages::solid({432, 432}, Green);
+
+template<typename T = QWidget> T *child(const QObject *in, const QString &name) { return in->findChild<T *>(name); }
+
+QString status(const PrintSheetsWindow &window) { return child<QLabel>(&window, u"lblStatus"_s)->text(); }
+QString sheetText(const PrintSheetsWindow &window) { return child<QLabel>(&window, u"lblSheet"_s)->text(); }
+bool canMakeSheets(const PrintSheetsWindow &window)
+{
+    return child(&window, u"cmdSavePdf"_s)->isEnabled() && child(&window, u"cmdPrint"_s)->isEnabled();
+}
+
+// Documents read when the test says, as a reader in another process answers later.
+struct Reader {
+    QMap<QString, std::function<void(const QImage &, const QString &)>> pending;
+    PrintSheetsWindow::ReadDocument function()
+    {
+        return [this](const QString &path, auto done) { pending.insert(path, std::move(done)); };
+    }
+    void answer(const QString &path, const QImage &picture, const QString &error = {})
+    {
+        pending.take(path)(picture, error);
+    }
+};
+
+// Files written into memory, and the names they were written under.
+struct Files {
+    QStringList paths;
+    QByteArray bytes;
+    PrintSheetsWindow::WriteFile function()
+    {
+        return [this](const QString &path, const std::function<QString(QIODevice &)> &fill) {
+            paths << path;
+            QBuffer buffer(&bytes);
+            buffer.open(QIODevice::WriteOnly);
+            return fill(buffer);
+        };
+    }
+};
+
+} // namespace
+
+// The Print Sheets window, offscreen: its controls, the preview and its
+// steps, documents read through the caller's reader, settings kept only
+// once sheets are made, and printing on the printer's own paper.
+class TestPrintSheetsWindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_settings.path()); }
+    void init() { QSettings(u"cryptwright"_s, u"cryptwright"_s).clear(); }
+
+    void everyControlIsNamed()
+    {
+        Reader reader;
+        PrintSheetsWindow window(u"current"_s, Current, reader.function());
+        QCOMPARE(window.windowTitle(), u"Print Sheets"_s);
+        int controls = 0;
+        for (QWidget *widget : window.findChildren<QWidget *>()) {
+            // The parts of a spin box or a list are named with it.
+            const auto control = [](QWidget *w) {
+                return qobject_cast<QAbstractButton *>(w) || qobject_cast<QComboBox *>(w)
+                    || qobject_cast<QLineEdit *>(w) || qobject_cast<QAbstractItemView *>(w)
+                    || qobject_cast<QAbstractSpinBox *>(w);
+            };
+            if (!control(widget) || control(widget->parentWidget()))
+                continue;
+            ++controls;
+            QVERIFY2(!widget->objectName().isEmpty() && !widget->accessibleName().isEmpty(),
+                     qPrintable(widget->objectName()));
+        }
+        QVERIFY(controls >= 14);
+    }
+
+    void previewStepsThroughSheets()
+    {
+        Reader reader;
+        PrintSheetsWindow window(u"current"_s, Current, reader.function());
+        window.show();
+        // Five copies of a 3 x 3 on A4: two, two and one.
+        child<QSpinBox>(&window, u"spnCopies"_s)->setValue(5);
+        QCOMPARE(sheetText(window), u"Sheet 1 of 3"_s);
+        auto *previous = child(&window, u"cmdPreviousSheet"_s), *next = child(&window, u"cmdNextSheet"_s);
+        QWidget *preview = child(&window, u"picPreview"_s);
+        const auto greenShare = [&] {
+            const QImage shown = preview->grab().toImage().convertToFormat(QImage::Format_RGB32);
+            const auto *pixels = reinterpret_cast<const QRgb *>(shown.constBits());
+            return std::count(pixels, pixels + shown.sizeInBytes() / 4, Green) / qreal(shown.width() * shown.height());
+        };
+        const qreal full = greenShare();
+        QVERIFY(full > 0.1 && !previous->isEnabled());
+        QTest::mouseClick(next, Qt::LeftButton);
+        QTest::mouseClick(next, Qt::LeftButton);
+        QCOMPARE(sheetText(window), u"Sheet 3 of 3"_s);
+        QVERIFY(previous->isEnabled() && !next->isEnabled());
+        QVERIFY2(std::abs(2 * greenShare() - full) < full / 10, "the last sheet does not show one maptile of two");
+        QTest::mouseClick(previous, Qt::LeftButton);
+        QCOMPARE(sheetText(window), u"Sheet 2 of 3"_s);
+        child<QComboBox>(&window, u"cboPaper"_s)->setCurrentIndex(1); // A3 holds all five
+        QCOMPARE(sheetText(window), u"Sheet 1 of 1"_s);
+    }
+
+    void documentsAddedThroughTheReader()
+    {
+        Reader reader;
+        auto window = std::make_unique<PrintSheetsWindow>(u"current"_s, Current, reader.function());
+        window->show();
+        window->addDocuments({u"/maps/a.ora"_s, u"/maps/b.ora"_s, u"/maps/c.ora"_s});
+        auto *list = child<QListWidget>(window.get(), u"lstMaptiles"_s);
+        QCOMPARE(list->count(), 4);
+        // Nothing is made from a set still being read.
+        reader.answer(u"/maps/b.ora"_s, TestImages::solid({720, 864}, Orange));
+        QVERIFY(!canMakeSheets(*window));
+        reader.answer(u"/maps/a.ora"_s, QImage(), u"the file is damaged."_s);
+        auto *box = window->findChild<QMessageBox *>();
+        QVERIFY(box && box->isVisible());
+        QCOMPARE(box->windowTitle(), u"Cryptwright"_s);
+        QCOMPARE(box->text(), u"a.ora could not be added: the file is damaged."_s);
+        box->close();
+        QCOMPARE(list->count(), 3);
+        // One removed while it is read is not added when the reader answers.
+        list->setCurrentRow(2);
+        QTest::mouseClick(child(window.get(), u"cmdRemove"_s), Qt::LeftButton);
+        reader.answer(u"/maps/c.ora"_s, TestImages::solid({432, 432}, Orange));
+        QCOMPARE(list->count(), 2);
+        QVERIFY(list->item(1)->text().startsWith(u"b.ora (5 × 6 spaces)"_s));
+        QVERIFY(canMakeSheets(*window));
+        QCOMPARE(sheetText(*window), u"Sheet 1 of 2"_s); // a 3 x 3 and a 5 x 6 on A4
+        // A reader answering after the window is gone finds nothing to call.
+        window->addDocuments({u"/maps/late.ora"_s});
+        window.reset();
+        reader.answer(u"/maps/late.ora"_s, Current);
+    }
+
+    void settingsKeptOnlyOnceSheetsAreMade()
+    {
+        Reader reader;
+        Files files;
+        const auto open = [&] {
+            return std::make_unique<PrintSheetsWindow>(u"current"_s, Current, reader.function(), files.function());
+        };
+        const auto choose = [](PrintSheetsWindow &window) {
+            child<QComboBox>(&window, u"cboPaper"_s)->setCurrentIndex(2);
+            child<QComboBox>(&window, u"cboOrientation"_s)->setCurrentIndex(1);
+            child<QLineEdit>(&window, u"txtMargin"_s)->setText(u"0.25in"_s);
+            child<QLineEdit>(&window, u"txtBleed"_s)->setText(u"1mm"_s);
+            child<QCheckBox>(&window, u"chkCropMarks"_s)->setChecked(false);
+        };
+        // Escape closes the window and changes nothing.
+        auto window = open();
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        choose(*window);
+        QTest::keyClick(child(window.get(), u"txtMargin"_s), Qt::Key_Escape);
+        QVERIFY(!window->isVisible());
+        window = open();
+        QCOMPARE(window->layout().settings().paper.id(), QPageSize::A4);
+        QCOMPARE(child<QLineEdit>(window.get(), u"txtMargin"_s)->text(), u"6 mm"_s);
+        QVERIFY(files.paths.isEmpty());
+        // Saving keeps them for the next time.
+        choose(*window);
+        QCOMPARE(window->savePdf(u"/out/sheets.pdf"_s), QString());
+        QVERIFY(files.paths == QStringList{u"/out/sheets.pdf"_s} && files.bytes.startsWith("%PDF"));
+        window = open();
+        const SheetSettings &s = window->layout().settings();
+        QVERIFY(s.paper.id() == QPageSize::Letter && s.orientation == QPageLayout::Landscape && !s.cropMarks);
+        QVERIFY(s.margin.units() == SheetLength::PerInch / 4 && s.bleed.units() == SheetLength::PerMillimetre);
+        // A stored length that no longer reads gives way to the default.
+        QSettings(u"cryptwright"_s, u"cryptwright"_s).setValue(u"PrintSheets/margin"_s, u"lots"_s);
+        window = open();
+        QCOMPARE(child<QLineEdit>(window.get(), u"txtMargin"_s)->text(), u"6 mm"_s);
+    }
+
+    void badSettingsStopTheSheets_data()
+    {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("reason"); // part of the status shown
+        QTest::newRow("no unit") << "txtMargin" << "6" << "Margin: \"6\" needs a unit";
+        QTest::newRow("not a length") << "txtGap" << "wide" << "Gap: \"wide\" is not a length";
+        QTest::newRow("negative") << "txtBleed" << "-1 mm" << "Bleed: \"-1 mm\" cannot be used";
+        QTest::newRow("no room") << "txtMargin" << "110 mm" << "leave no room on A4";
+        QTest::newRow("larger with its bleed") << "txtBleed" << "60 mm" << "current (234.3 × 234.3 mm with its bleed)";
+    }
+    void badSettingsStopTheSheets()
+    {
+        QFETCH(QString, field);
+        QFETCH(QString, text);
+        QFETCH(QString, reason);
+        Reader reader;
+        Files files;
+        PrintSheetsWindow window(u"current"_s, Current, reader.function(), files.function());
+        auto *edit = child<QLineEdit>(&window, field);
+        const QString good = edit->text();
+        edit->setText(text);
+        QVERIFY2(status(window).contains(reason), qPrintable(status(window)));
+        QVERIFY(!canMakeSheets(window) && sheetText(window) == u"No sheets"_s);
+        QVERIFY(!window.savePdf(u"/out/x.pdf"_s).isEmpty() && files.paths.isEmpty());
+        edit->setText(good);
+        QVERIFY(status(window).isEmpty() && canMakeSheets(window));
+    }
+
+    void printsOnThePrintersPaperAtExactScale()
+    {
+        if (QStandardPaths::findExecutable(u"pdftoppm"_s).isEmpty())
+            QSKIP("poppler-utils is not installed.");
+        Reader reader;
+        PrintSheetsWindow window(u"current"_s, Current, reader.function());
+        child<QSpinBox>(&window, u"spnCopies"_s)->setValue(6);
+        QCOMPARE(sheetText(window), u"Sheet 1 of 3"_s);
+        // The paper chosen in the print dialog wins over the window's, and the window shows it.
+        QTemporaryDir folder;
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFileName(folder.filePath(u"printed.pdf"_s));
+        printer.setPageSize(QPageSize(QPageSize::A3));
+        printer.setPageOrientation(QPageLayout::Landscape);
+        QCOMPARE(window.printOn(printer), QString());
+        QCOMPARE(child<QComboBox>(&window, u"cboPaper"_s)->currentData().toString(), u"a3"_s);
+        QCOMPARE(sheetText(window), u"Sheet 1 of 1"_s);
+        QCOMPARE(child<QComboBox>(&window, u"cboOrientation"_s)->currentIndex(), 1);
+        QProcess::execute(QStandardPaths::findExecutable(u"pdftoppm"_s),
+                          {u"-r"_s, u"96"_s, u"-png"_s, printer.outputFileName(), folder.filePath(u"page"_s)});
+        QCOMPARE(QDir(folder.path()).entryList({u"page*.png"_s}), QStringList{u"page-1.png"_s});
+        // At 96 dots per inch a picture pixel is a dot: six 432-dot squares where they were laid out.
+        const QImage page = QImage(folder.filePath(u"page-1.png"_s)).convertToFormat(QImage::Format_RGB32);
+        QVERIFY(std::abs(page.width() - 1587) <= 1 && std::abs(page.height() - 1123) <= 1);
+        QCOMPARE(window.layout().placements(0).size(), 6);
+        for (const SheetPlacement &p : window.layout().placements(0)) {
+            const QRect at(p.cut.topLeft() / qreal(SheetLength::PerPixel), QSize(432, 432));
+            const QPoint in(1, 1), out(2, 2);
+            QVERIFY(page.pixel(at.topLeft() + in) == Green && page.pixel(at.bottomRight() - in) == Green);
+            QVERIFY(page.pixel(at.topLeft() - out) != Green && page.pixel(at.bottomRight() + out) != Green);
+        }
+    }
+
+private:
+    QTemporaryDir m_settings;
+};
+
+QTEST_MAIN(TestPrintSheetsWindow)
+#include "tst_printsheetswindow.moc"

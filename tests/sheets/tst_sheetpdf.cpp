@@ -1,0 +1,420 @@
+#include "sheets/SheetLayout.h"
+#include "sheets/SheetOutput.h"
+#include "support/TestImages.h"
+
+#include <QBuffer>
+#include <QtTest>
+
+#include <numeric>
+#include <vector>
+
+using namespace Qt::StringLiterals;
+
+Q_DECLARE_METATYPE(SheetMaptile)
+Q_DECLARE_METATYPE(SheetSettings)
+
+namespace {
+
+constexpr int Dpi = 192; // two dots of a rendered page to a picture pixel
+// Marks each picture's top-left corner, so a turn shows which way it went. Its blends with
+// the pictures' colours, which run from red to blue, are never grey like ink.
+const QRgb Corner = qRgb(0, 140, 0);
+const QRect CornerBlock(8, 8, 32, 16);
+
+QRgb colourOf(int maptile) { return QColor::fromHsv(maptile * 47 % 220, 220, 230).rgb(); }
+
+int distance(QRgb a, QRgb b)
+{
+    return std::max({std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)), std::abs(qBlue(a) - qBlue(b))});
+}
+
+// Ink of a crop mark, the scale bar or its label: dark and without colour.
+bool black(QRgb c)
+{
+    return qGray(c) < 160 && std::max({qRed(c), qGreen(c), qBlue(c)}) - std::min({qRed(c), qGreen(c), qBlue(c)}) < 24;
+}
+
+// Whether c lies between colours a and b, as smoothing blends them where they meet.
+bool between(QRgb c, QRgb a, QRgb b)
+{
+    for (qreal t = 0; t <= 1; t += 1 / 64.0)
+        if (distance(c, qRgb(qRed(a) + t * (qRed(b) - qRed(a)), qGreen(a) + t * (qGreen(b) - qGreen(a)),
+                             qBlue(a) + t * (qBlue(b) - qBlue(a)))) <= 8)
+            return true;
+    return false;
+}
+
+QRectF dots(const QRect &units)
+{
+    const qreal k = qreal(Dpi) / SheetLength::PerInch;
+    return QRectF(units.x() * k, units.y() * k, units.width() * k, units.height() * k);
+}
+
+QString run(const QString &program, const QStringList &arguments)
+{
+    QProcess process;
+    process.start(QStandardPaths::findExecutable(program), arguments);
+    process.waitForFinished(120000);
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+SheetSettings settings(const QString &paper, bool landscape = false, int bleedMm = 0, bool cropMarks = true)
+{
+    SheetSettings s;
+    s.paper = *SheetSettings::paperNamed(paper);
+    s.orientation = landscape ? QPageLayout::Landscape : QPageLayout::Portrait;
+    s.bleed = SheetLength::fromUnits(bleedMm * SheetLength::PerMillimetre);
+    s.cropMarks = cropMarks;
+    return s;
+}
+
+// Writes the layout's PDF into folder; its pages as poppler renders them at Dpi.
+QList<QImage> writeAndRender(const SheetLayout &layout, const SheetOutput::Images &images, const QString &folder)
+{
+    QFile file(QDir(folder).filePath(u"sheets.pdf"_s));
+    if (!file.open(QIODevice::WriteOnly) || !SheetOutput::writePdf(file, layout, images).isEmpty())
+        return {};
+    file.close();
+    run(u"pdftoppm"_s, {u"-r"_s, QString::number(Dpi), u"-png"_s, file.fileName(), QDir(folder).filePath(u"page"_s)});
+    // Numbered with as many digits as the last page's number has.
+    const int digits = int(QString::number(layout.sheetCount()).size());
+    QList<QImage> pages;
+    for (int page = 1; page <= layout.sheetCount(); ++page) {
+        const QImage image(QDir(folder).filePath(u"page-%1.png"_s.arg(page, digits, 10, QLatin1Char('0'))));
+        if (!image.isNull())
+            pages << image.convertToFormat(QImage::Format_RGB32);
+    }
+    return pages;
+}
+
+// The bounding boxes of the areas of a colour on a page, each area joined side by side.
+QList<QRect> areasOf(const QImage &page, QRgb colour)
+{
+    const int w = page.width();
+    QList<char> open(qsizetype(w) * page.height()); // of the colour, and in no area yet
+    for (int y = 0; y < page.height(); ++y) {
+        const auto *line = reinterpret_cast<const QRgb *>(page.constScanLine(y));
+        for (int x = 0; x < w; ++x)
+            open[qsizetype(y) * w + x] = distance(line[x], colour) <= 3;
+    }
+    QList<QRect> areas;
+    for (qsizetype start = 0; start < open.size(); ++start) {
+        if (!open[start])
+            continue;
+        QRect box(int(start % w), int(start / w), 1, 1);
+        std::vector<qsizetype> todo{start};
+        open[start] = 0;
+        while (!todo.empty()) {
+            const qsizetype i = todo.back();
+            todo.pop_back();
+            const int x = int(i % w), y = int(i / w);
+            box.setCoords(std::min(box.left(), x), std::min(box.top(), y), std::max(box.right(), x),
+                          std::max(box.bottom(), y));
+            for (const qsizetype next : {x > 0 ? i - 1 : -1, x + 1 < w ? i + 1 : -1, i - w, i + w}) {
+                if (next >= 0 && next < open.size() && open[next]) {
+                    open[next] = 0;
+                    todo.push_back(next);
+                }
+            }
+        }
+        areas << box;
+    }
+    return areas;
+}
+
+// The distance between the centres of the scale bar's end ticks, which rise
+// above its line, measured in the bar's box; and whether a label stands above.
+qreal scaleBarLength(const QImage &page, const QRect &box, bool *labelled)
+{
+    QList<int> inked;
+    for (int y = box.top(); y <= box.bottom(); ++y) {
+        inked << 0;
+        for (int x = box.left(); x <= box.right(); ++x)
+            inked.last() += black(page.pixel(x, y));
+    }
+    const int row = box.top() + int(std::max_element(inked.cbegin(), inked.cend()) - inked.cbegin());
+    *labelled = std::accumulate(inked.cbegin(), inked.cbegin() + inked.size() / 2, 0) > 50;
+    const auto centre = [&](int from) {
+        qreal sum = 0, count = 0;
+        for (int x = from; x < from + 8; ++x)
+            if (black(page.pixel(x, row - 6)))
+                sum += x, ++count;
+        return sum / std::max<qreal>(count, 1);
+    };
+    return centre(box.right() - 7) - centre(box.left());
+}
+
+bool closeTo(const QRect &measured, const QRectF &expected, qreal within = 2)
+{
+    return std::abs(measured.left() - expected.left()) <= within && std::abs(measured.top() - expected.top()) <= within
+        && std::abs(measured.right() + 1 - expected.right()) <= within
+        && std::abs(measured.bottom() + 1 - expected.bottom()) <= within;
+}
+
+} // namespace
+
+// Sheets written as PDF and read back by poppler: where every picture lands
+// and its size to the dot, bleed, crop marks and the scale bar, the pictures
+// the file holds, and what is fetched and let go on the way.
+class TestSheetPdf : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        if (QStandardPaths::findExecutable(u"pdftoppm"_s).isEmpty()
+            || QStandardPaths::findExecutable(u"pdfimages"_s).isEmpty())
+            QSKIP("poppler-utils is not installed.");
+    }
+
+    void picturesLandWhereLaidOut_data()
+    {
+        QTest::addColumn<SheetSettings>("settings");
+        QTest::addColumn<QList<SheetMaptile>>("maptiles");
+        QTest::addColumn<int>("sheets");
+        const auto m = [](int w, int h, int copies = 1) { return SheetMaptile{u"m"_s, QSize(w, h) * 144, copies}; };
+        QTest::newRow("A4, two 3x3") << settings(u"a4"_s) << QList{m(3, 3), m(3, 3)} << 1;
+        QTest::newRow("A4, five with a turn")
+            << settings(u"a4"_s) << QList{m(3, 3), m(3, 3), m(5, 6), m(4, 4), m(3, 5)} << 3;
+        QTest::newRow("A3, six copies") << settings(u"a3"_s) << QList{m(3, 3, 6)} << 1;
+        QTest::newRow("Letter landscape, bleed") << settings(u"letter"_s, true, 3) << QList{m(3, 4, 2), m(4, 4)} << 2;
+        QTest::newRow("Tabloid, no marks")
+            << settings(u"tabloid"_s, false, 0, false) << QList{m(5, 6), m(3, 3), m(3, 3)} << 1;
+        QTest::newRow("Legal, odd sizes")
+            << settings(u"legal"_s, false, 2)
+            << QList{SheetMaptile{u"a"_s, {301, 203}, 1}, SheetMaptile{u"b"_s, {517, 401}, 2}} << 1;
+    }
+    void picturesLandWhereLaidOut()
+    {
+        QFETCH(SheetSettings, settings);
+        QFETCH(QList<SheetMaptile>, maptiles);
+        const SheetLayout layout(maptiles, settings);
+        QTemporaryDir folder;
+        const QList<QImage> pages = writeAndRender(layout, [&](int m, QString *) {
+            return TestImages::make(maptiles[m].pixels,
+                                    [m](int x, int y) { return CornerBlock.contains(x, y) ? Corner : colourOf(m); });
+        }, folder.path());
+        QTEST(int(pages.size()), "sheets");
+        // Pages are the paper's size, in whole points as PDF pages are.
+        const QString info = run(u"pdfinfo"_s, {folder.filePath(u"sheets.pdf"_s)});
+        const QStringList points = info.split(u'\n').filter(u"Page size:"_s).value(0).simplified().split(u' ');
+        QVERIFY2(points.size() > 4, qPrintable(info));
+        const QSizeF paper = QSizeF(layout.paperSize()) / SheetLength::PerPoint;
+        QVERIFY(std::abs(points[2].toDouble() - paper.width()) <= 0.5);
+        QVERIFY(std::abs(points[4].toDouble() - paper.height()) <= 0.5);
+
+        const qreal margin = 6 * Dpi / 25.4, bleed = settings.bleed.toInches() * Dpi;
+        for (int sheet = 0; sheet < pages.size(); ++sheet) {
+            const QImage &page = pages[sheet];
+            QList<QRect> found;
+            for (int m = 0; m < maptiles.size(); ++m) {
+                // Each area of a maptile's colour is one of its copies laid out here, at its place and size.
+                const QList<QRect> areas = areasOf(page, colourOf(m));
+                QList<SheetPlacement> here;
+                for (const SheetPlacement &p : layout.placements(sheet))
+                    if (p.maptile == m)
+                        here << p;
+                QCOMPARE(areas.size(), here.size());
+                for (const SheetPlacement &p : std::as_const(here)) {
+                    const auto area = std::find_if(areas.cbegin(), areas.cend(), [&](const QRect &a) {
+                        return closeTo(a, dots(p.cut).adjusted(-bleed, -bleed, bleed, bleed));
+                    });
+                    QVERIFY2(area != areas.cend(), qPrintable(u"sheet %1, maptile %2"_s.arg(sheet + 1).arg(m)));
+                    // Two dots a pixel, the bleed on each side, inside the margins.
+                    const QSize pixels = p.turned ? maptiles[m].pixels.transposed() : maptiles[m].pixels;
+                    QVERIFY(std::abs(area->width() - 2 * pixels.width() - 2 * bleed) <= 2);
+                    QVERIFY(std::abs(area->height() - 2 * pixels.height() - 2 * bleed) <= 2);
+                    const QRectF inside = QRectF(page.rect()).adjusted(margin, margin, -margin, -margin);
+                    QVERIFY(inside.adjusted(-1, -1, 1, 1).contains(*area));
+                    // Nothing over the picture; its corner block top left, or top right once turned clockwise.
+                    QRect block;
+                    for (int y = area->top() + 2; y < area->bottom() - 1; ++y)
+                        for (int x = area->left() + 2; x < area->right() - 1; ++x) {
+                            if (distance(page.pixel(x, y), Corner) <= 40)
+                                block |= QRect(x, y, 1, 1);
+                            else if (!between(page.pixel(x, y), colourOf(m), Corner))
+                                QFAIL(qPrintable(u"sheet %1: foreign ink at %2, %3"_s.arg(sheet + 1).arg(x).arg(y)));
+                        }
+                    const QRectF cut = dots(p.cut);
+                    const QRectF expected = p.turned ? QRectF(cut.right() - 48, cut.top() + 16, 32, 64)
+                                                     : QRectF(cut.left() + 16, cut.top() + 16, 64, 32);
+                    QVERIFY2(closeTo(block, expected, 3), p.turned ? "turned the wrong way" : "misdrawn upright");
+                    found << *area;
+                }
+            }
+            // Marks and the scale bar: ink outside every picture, and only with crop marks.
+            int ink = 0;
+            for (int y = 0; y < page.height(); ++y)
+                for (int x = 0; x < page.width(); ++x) {
+                    if (!black(page.pixel(x, y)))
+                        continue;
+                    ++ink;
+                    for (const QRect &picture : std::as_const(found))
+                        if (picture.adjusted(1, 1, -1, -1).contains(x, y))
+                            QFAIL(qPrintable(u"sheet %1: ink on a picture at %2, %3"_s.arg(sheet + 1).arg(x).arg(y)));
+                }
+            QCOMPARE(ink > 0, settings.cropMarks);
+            // The scale bar on the first sheet is one space, 1.5 inches, long.
+            if (sheet == 0 && settings.cropMarks) {
+                bool labelled = false;
+                const QRect box = dots(layout.scaleBar()).toAlignedRect().adjusted(-1, -1, 1, 1);
+                const qreal length = scaleBarLength(page, box, &labelled);
+                QVERIFY2(std::abs(length - 1.5 * Dpi) <= 1 && labelled, qPrintable(QString::number(length)));
+            }
+            // A mark continues the topmost picture's left cut line upward, beyond its bleed.
+            const QRect top = *std::min_element(found.cbegin(), found.cend(),
+                                                [](const QRect &a, const QRect &b) { return a.y() < b.y(); });
+            const int cutLine = top.x() + qRound(bleed);
+            bool marked = false;
+            for (int y = top.y() - 1; y > top.y() - 50 && y > 0; --y)
+                marked |= black(page.pixel(cutLine, y)) || black(page.pixel(cutLine + 1, y));
+            QCOMPARE(marked, settings.cropMarks);
+        }
+    }
+
+    void bleedCarriesEdgePixels_data()
+    {
+        QTest::addColumn<QSize>("pixels");
+        QTest::newRow("upright") << QSize(432, 576);
+        QTest::newRow("turned") << QSize(1000, 700);
+    }
+    void bleedCarriesEdgePixels()
+    {
+        QFETCH(QSize, pixels);
+        // Each edge its own colour and the corners another, so a stretch from the wrong edge shows.
+        const QRgb top = qRgb(200, 40, 40), bottom = qRgb(40, 160, 40), left = qRgb(40, 40, 200);
+        const QRgb right = qRgb(200, 160, 0), corner = qRgb(255, 0, 255);
+        const QImage picture = TestImages::make(pixels, [&](int x, int y) {
+            const bool l = x == 0, r = x == pixels.width() - 1, t = y == 0, b = y == pixels.height() - 1;
+            return (l || r) && (t || b) ? corner : t ? top : b ? bottom : l ? left : r ? right : qRgb(120, 200, 220);
+        });
+        SheetSettings s = settings(u"a4"_s);
+        s.bleed = *SheetLength::parse(u"0.125in"_s);
+        const SheetLayout layout({{u"edges"_s, pixels, 1}}, s);
+        QTemporaryDir folder;
+        const QList<QImage> pages = writeAndRender(layout, [&](int, QString *) { return picture; }, folder.path());
+        QCOMPARE(pages.size(), 1);
+        const SheetPlacement &p = layout.placements(0)[0];
+        const QRect cut = dots(p.cut).toRect();
+        const qreal bleed = Dpi / 8.0;
+        // Counted outward from the cut line at the middle of each side, in the colour of the
+        // picture's edge that lies there: turned clockwise, its top edge is on the right.
+        const QPoint middle = cut.center();
+        const struct { QPoint from, step; QRgb colour; } sides[] = {
+            {{middle.x(), cut.top() - 1}, {0, -1}, p.turned ? left : top},
+            {{middle.x(), cut.bottom() + 1}, {0, 1}, p.turned ? right : bottom},
+            {{cut.left() - 1, middle.y()}, {-1, 0}, p.turned ? bottom : left},
+            {{cut.right() + 1, middle.y()}, {1, 0}, p.turned ? top : right},
+        };
+        for (const auto &side : sides) {
+            int measured = 0;
+            for (QPoint at = side.from; distance(pages[0].pixel(at), side.colour) <= 12; at += side.step)
+                ++measured;
+            QVERIFY2(std::abs(measured - bleed) <= 1.5, qPrintable(u"bleed %1 dots for %2"_s.arg(measured).arg(bleed)));
+        }
+        for (const QPoint c : {cut.topLeft() - QPoint(12, 12), cut.bottomRight() + QPoint(12, 12)})
+            QVERIFY(distance(pages[0].pixel(c), corner) <= 12);
+    }
+
+    void picturesHeldOnceLosslessly_data()
+    {
+        QTest::addColumn<int>("bleedMm");
+        QTest::newRow("no bleed") << 0;
+        QTest::newRow("bleed, its edges held once too") << 2;
+    }
+    void picturesHeldOnceLosslessly()
+    {
+        QFETCH(int, bleedMm);
+        // Noise, which a lossy codec cannot keep.
+        const QList<QImage> pictures{TestImages::pattern({432, 432}, 1), TestImages::pattern({576, 720}, 2)};
+        const SheetLayout layout({{u"a"_s, {432, 432}, 3}, {u"b"_s, {576, 720}, 2}}, settings(u"a3"_s, false, bleedMm));
+        QTemporaryDir folder;
+        QVERIFY(!writeAndRender(layout, [&](int m, QString *) { return pictures[m]; }, folder.path()).isEmpty());
+        const QString pdf = folder.filePath(u"sheets.pdf"_s);
+        // page num type width height color comp bpc enc interp object ID x-ppi y-ppi size ratio
+        const QStringList lines = run(u"pdfimages"_s, {u"-list"_s, pdf}).split(u'\n', Qt::SkipEmptyParts).mid(2);
+        QCOMPARE(lines.size(), 5 * (bleedMm ? 5 : 1));
+        QSet<QString> objects, large;
+        for (const QString &line : lines) {
+            const QStringList f = line.simplified().split(u' ');
+            QCOMPARE(f[8], u"image"_s); // Flate, not JPEG
+            objects << f[10];
+            if (f[3].toInt() > 1 && f[4].toInt() > 1) {
+                QCOMPARE(f[12] + f[13], u"9696"_s); // at 96 pixels per inch
+                large << f[10];
+            }
+        }
+        QCOMPARE(large.size(), 2);
+        QCOMPARE(objects.size(), bleedMm ? 10 : 2);
+        run(u"pdfimages"_s, {u"-png"_s, pdf, folder.filePath(u"held"_s)});
+        int same = 0;
+        for (const QString &name : QDir(folder.path()).entryList({u"held-*.png"_s})) {
+            const QImage held = QImage(folder.filePath(name)).convertToFormat(QImage::Format_RGB32);
+            same += held == pictures[0] || held == pictures[1];
+        }
+        QCOMPARE(same, 5);
+    }
+
+    // However many maptiles, each picture is fetched once when first needed
+    // and let go after its last copy, so few are held at any time.
+    void picturesFetchedOnceAndLetGo()
+    {
+        QList<SheetMaptile> maptiles;
+        const QList<QSize> sizes{{3, 3}, {5, 6}, {4, 4}, {3, 5}, {4, 5}, {3, 4}};
+        for (int i = 0; i < 90; ++i)
+            maptiles.append({u"m%1"_s.arg(i), sizes[i % sizes.size()] * 144, 1 + i % 3});
+        const SheetLayout layout(maptiles, settings(u"a4"_s, false, 1));
+        QVERIFY(layout.sheetCount() > 60);
+        static int alive = 0, most = 0;
+        QList<int> fetched(maptiles.size(), 0);
+        QBuffer pdf;
+        pdf.open(QIODevice::WriteOnly);
+        QCOMPARE(SheetOutput::writePdf(pdf, layout, [&](int m, QString *) {
+            ++fetched[m];
+            most = std::max(most, ++alive);
+            // The picture counts itself out when its last copy goes.
+            const QSize size = maptiles[m].pixels;
+            auto *bytes = new uchar[size_t(size.width()) * size.height() * 4]();
+            return QImage(bytes, size.width(), size.height(), QImage::Format_RGB32, [](void *b) {
+                delete[] static_cast<uchar *>(b);
+                --alive;
+            }, bytes);
+        }), QString());
+        QCOMPARE(fetched, QList<int>(maptiles.size(), 1));
+        QCOMPARE(alive, 0);
+        // A sheet of A4 holds two of these at most; copies running onto the next sheet hold one longer.
+        QVERIFY2(most <= 4, qPrintable(QString::number(most)));
+    }
+
+    void failuresComeBackAsSentences()
+    {
+        const QList<SheetMaptile> maptiles{{u"first.ora"_s, {432, 432}, 1}, {u"second.ora"_s, {432, 576}, 1}};
+        const SheetLayout layout(maptiles, settings(u"a4"_s));
+        const auto solid = [](int, QString *) { return TestImages::solid({432, 432}, qRgb(1, 2, 3)); };
+        const auto sentence = [](const QString &error, const QString &says) {
+            return error.contains(says) && error.endsWith(u'.') && !error.contains(u'\n');
+        };
+        QBuffer device;
+        device.open(QIODevice::WriteOnly);
+        QString error = SheetOutput::writePdf(device, layout, [&](int m, QString *why) {
+            *why = u"the file is damaged."_s;
+            return m == 1 ? QImage() : solid(m, why);
+        });
+        QVERIFY2(sentence(error, u"second.ora could not be read: the file is damaged"_s), qPrintable(error));
+        error = SheetOutput::writePdf(device, layout, solid);
+        QVERIFY2(sentence(error, u"second.ora"_s), qPrintable(error));
+        // A refused layout, or one without sheets, writes nothing at all; nor does a closed device.
+        QBuffer untouched;
+        untouched.open(QIODevice::WriteOnly);
+        const SheetLayout huge({{u"huge.ora"_s, {5000, 5000}, 1}}, settings(u"a4"_s));
+        QVERIFY(sentence(SheetOutput::writePdf(untouched, huge, solid), u"huge.ora"_s));
+        QVERIFY(sentence(SheetOutput::writePdf(untouched, SheetLayout(), {}), QString()));
+        QVERIFY(untouched.data().isEmpty());
+        QBuffer closed;
+        QVERIFY(sentence(SheetOutput::writePdf(closed, layout, {}), QString()));
+    }
+};
+
+QTEST_MAIN(TestSheetPdf)
+#include "tst_sheetpdf.moc"
