@@ -101,6 +101,7 @@ private slots:
         row("Command6", "This button opens a window with a full-size view of the maptile.");
         row("cmdPrint", "This prints the maptile. No options yet - uses your default printer and options.");
         row("cmdOptions", "Click here to set some of the options for the program.");
+        row("cmdFill", "This fills every blank space of the maptile with the left button's subtile.");
         row("Image2", SizeHint);
         row("txtMapNum", "This adds a custom maptile number to the maptile in the upper left hand corner.");
         row("txtDesigner", "Add your name to the maptile. You are the one who designed it.");
@@ -190,8 +191,10 @@ private slots:
 
     void tabOrderAndTooltips()
     {
+        // Past the toolbar, the maptile and the palette in front only.
         QStringList expected{u"cmdClear"_s, u"cmdOpen"_s, u"Command5"_s, u"Command6"_s, u"cmdPrint"_s,
-                             u"cmdOptions"_s, u"cboSize"_s, u"txtMapNum"_s, u"txtDesigner"_s, u"Command2"_s};
+                             u"cmdOptions"_s, u"cboSize"_s, u"txtMapNum"_s, u"txtDesigner"_s, u"cmdFill"_s,
+                             u"Command2"_s, u"picMapTile"_s, u"picTileSet%1"_s.arg(m_window->frontSlot())};
         for (int slot = 0; slot < 8; ++slot)
             expected << u"cmdSet%1"_s.arg(slot) << u"cmdTrans%1"_s.arg(slot) << u"cmdLoadSet%1"_s.arg(slot);
         child(m_window.get(), u"cmdClear"_s)->setFocus();
@@ -201,6 +204,105 @@ private slots:
         QCOMPARE(visited, expected);
         QCOMPARE(child(m_window.get(), u"cmdOpen"_s)->toolTip(), u"Open a maptile or a background picture (Ctrl+O)"_s);
         QCOMPARE(child(m_window.get(), u"cmdSet2"_s)->toolTip(), u"Show slot C (Ctrl+3)"_s);
+    }
+
+    // Held down, a button lays its subtile on every space the pointer enters, off the view and back
+    // again, once each, as one step; the release ends it.
+    void strokeFollowsThePointer()
+    {
+        QTest::mouseMove(view(), centre(0, 0));
+        send(view(), QEvent::MouseButtonPress, centre(0, 0), Qt::RightButton, Qt::RightButton);
+        for (const QPoint at :
+             {centre(1, 0), centre(2, 0), centre(1, 0), QPoint(300, 24), QPoint(200, -30), centre(4, 1)})
+            send(view(), QEvent::MouseMove, at, Qt::NoButton, Qt::RightButton);
+        send(view(), QEvent::MouseButtonRelease, centre(4, 1), Qt::RightButton, Qt::NoButton);
+        send(view(), QEvent::MouseMove, centre(3, 3), Qt::NoButton, Qt::NoButton);
+        const QList<QPoint> entered{{0, 0}, {1, 0}, {2, 0}, {4, 1}};
+        for (int i = 0; i < 30; ++i) {
+            const QPoint space(i % 5, i / 5);
+            const QRgb shown = workspace().maptile().master().pixel(space * 144 + QPoint(72, 72));
+            QVERIFY2((shown == subtileColour(0, 1, 1)) == entered.contains(space),
+                     qPrintable(u"%1, %2"_s.arg(space.x()).arg(space.y())));
+        }
+        QCOMPARE(workspace().history().count(), 1);
+    }
+
+    // Z, Shift+Z, X and Y turn all three buttons' subtiles, except in a text box, which takes them
+    // as text; a press on a palette or on the maptile takes the focus out of the box.
+    void turnKeysTurnTheButtonsUnlessTyping()
+    {
+        auto *designer = child<QLineEdit>(m_window.get(), u"txtDesigner"_s);
+        const auto typeAndLeave = [&](const std::function<void()> &press) {
+            designer->setFocus();
+            QTest::keyClicks(designer, u"zxy"_s);
+            QTest::keyClick(designer, 'Z', Qt::ShiftModifier);
+            press();
+            QVERIFY(!designer->hasFocus());
+        };
+        Orientation expected;
+        const std::pair<Qt::KeyboardModifiers, Orientation::Turn> keys[] = {
+            {{}, Orientation::TurnRight}, {Qt::ShiftModifier, Orientation::TurnLeft},
+            {{}, Orientation::MirrorLeftRight}, {{}, Orientation::MirrorTopBottom}, {{}, Orientation::TurnRight}};
+        const Qt::Key letters[] = {Qt::Key_Z, Qt::Key_Z, Qt::Key_X, Qt::Key_Y, Qt::Key_Z};
+        typeAndLeave([&] { clickCell(front(2), {3, 1}, Qt::MiddleButton); });
+        for (int i = 0; i < 5; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), letters[i], keys[i].first);
+            expected = expected.then(keys[i].second);
+        }
+        typeAndLeave([&] { clickCell(view(), {2, 2}, Qt::LeftButton); });
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_X);
+        expected = expected.then(Orientation::MirrorLeftRight);
+        QCOMPARE(designer->text(), u"zxyZzxyZ"_s);
+        for (int picture = 0; picture < 3; ++picture)
+            QVERIFY(workspace().buttonOrientation(picture) == expected);
+        // A new pick starts plain.
+        clickCell(front(2), {3, 1}, Qt::MiddleButton);
+        QVERIFY(workspace().buttonOrientation(Workspace::Middle) == Orientation()
+                && workspace().buttonOrientation(Workspace::Left) == expected);
+    }
+
+    // With the maptile focused the arrows move the outline within it, Space lays the left button's subtile
+    // and Enter opens the speed-value list with the focus in it, which comes back when the list closes;
+    // with the palette focused the arrows move its outline and Space gives the left button that cell.
+    void keyboardPaintsAndPicks()
+    {
+        // A modifier press still opens the list without giving it the focus.
+        clickCell(view(), {1, 1}, Qt::LeftButton, Qt::ControlModifier);
+        QVERIFY(list()->isVisible() && QApplication::focusWidget() == view());
+        const auto key = [](Qt::Key key, int times = 1) {
+            for (int i = 0; i < times; ++i)
+                QTest::keyClick(QApplication::focusWidget(), key);
+        };
+        key(Qt::Key_Right, 7);
+        key(Qt::Key_Down, 2);
+        QCOMPARE(view()->currentSpace(), QPoint(4, 3));
+        key(Qt::Key_Space);
+        QVERIFY(!list()->isVisible());
+        QCOMPARE(workspace().maptile().master().pixel(4 * 144 + 72, 3 * 144 + 72), subtileColour(0, 6, 0));
+        key(Qt::Key_Return);
+        QVERIFY(list()->isVisible() && list()->pos() == QPoint(192, 144)
+                && list()->isAncestorOf(QApplication::focusWidget()));
+        key(Qt::Key_Down); // the next item is a choice
+        QVERIFY(!list()->isVisible() && QApplication::focusWidget() == view());
+        QCOMPARE(workspace().maptile().speedValue(4, 3), u"0"_s);
+        key(Qt::Key_Enter);
+        key(Qt::Key_Escape);
+        QVERIFY(!list()->isVisible() && QApplication::focusWidget() == view()
+                && workspace().maptile().speedValue(4, 3) == u"0"_s);
+
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_3, Qt::ControlModifier);
+        key(Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), m_window->palette(2));
+        key(Qt::Key_Left, 9);
+        key(Qt::Key_Down, 5);
+        key(Qt::Key_Right);
+        key(Qt::Key_Space);
+        QVERIFY(workspace().buttonRef(Workspace::Left) == (SubtileRef{2, 1, 3}));
+        // Ctrl+F fills the rest.
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F, Qt::ControlModifier);
+        QCOMPARE(workspace().maptile().master().pixel(72, 72), subtileColour(2, 1, 3));
+        QCOMPARE(workspace().maptile().master().pixel(4 * 144 + 72, 3 * 144 + 72), subtileColour(0, 6, 0));
+        QCOMPARE(workspace().history().count(), 3);
     }
 
     void droppedFilesLoadOnlyPictures()
