@@ -26,8 +26,8 @@ PlaceCommand::PlaceCommand(Workspace &workspace, std::vector<Placement> placemen
     , m_stroke(stroke)
 {
     const Maptile &maptile = workspace.maptile();
-    for (auto placement = m_placements.crbegin(); placement != m_placements.crend(); ++placement) {
-        const QPoint space = placement->space;
+    for (const Placement &placement : m_placements) {
+        const QPoint space = placement.space;
         // Three bytes a pixel hold an opaque space exactly, a quarter less than the work format.
         m_before.push_back({space, maptile.spacePixels(space).convertToFormat(QImage::Format_RGB888),
                             TransparencySetting(), 0, maptile.speedValue(space.x(), space.y())});
@@ -58,6 +58,6 @@ bool PlaceCommand::mergeWith(const UndoStep &next)
         return false;
     m_bytes += heldBytes(place->m_placements, m_placements.back().subtile.cacheKey()) + heldBytes(place->m_before);
     m_placements.insert(m_placements.end(), place->m_placements.begin(), place->m_placements.end());
-    m_before.insert(m_before.begin(), place->m_before.begin(), place->m_before.end());
+    m_before.insert(m_before.end(), place->m_before.begin(), place->m_before.end());
     return true;
 }

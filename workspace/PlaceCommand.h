@@ -24,7 +24,7 @@ public:
 private:
     Workspace &m_workspace;
     std::vector<Placement> m_placements;
-    // The covered spaces as they were, laid back plainly, newest first.
+    // The covered spaces as they were, laid back plainly. A step covers each space once.
     std::vector<Placement> m_before;
     qint64 m_stroke;
     qint64 m_bytes = 0;
