@@ -155,29 +155,14 @@ void PaletteView::keyPressEvent(QKeyEvent *event)
         QWidget::keyPressEvent(event);
         return;
     }
-    const QPoint cell = m_workspace.slot(m_slot).outlineCell;
-    QPoint step;
-    switch (event->key()) {
-    case Qt::Key_Left:
-        step = {-1, 0};
-        break;
-    case Qt::Key_Right:
-        step = {1, 0};
-        break;
-    case Qt::Key_Up:
-        step = {0, -1};
-        break;
-    case Qt::Key_Down:
-        step = {0, 1};
-        break;
-    case Qt::Key_Space:
+    if (const QPoint step = MouseCodes::arrowStep(event->key()); !step.isNull()) {
+        const QPoint cell = m_workspace.slot(m_slot).outlineCell + step;
+        m_workspace.setOutlineCell(m_slot, {std::clamp(cell.x(), 0, Geometry::TilesetColumns - 1),
+                                            std::clamp(cell.y(), 0, Geometry::TilesetRows - 1)});
+        placeOutline();
+    } else if (event->key() == Qt::Key_Space) {
         press(Workspace::LeftButton, 0);
-        return;
-    default:
+    } else {
         QWidget::keyPressEvent(event);
-        return;
     }
-    m_workspace.setOutlineCell(m_slot, {std::clamp(cell.x() + step.x(), 0, Geometry::TilesetColumns - 1),
-                                        std::clamp(cell.y() + step.y(), 0, Geometry::TilesetRows - 1)});
-    placeOutline();
 }

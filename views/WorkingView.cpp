@@ -117,25 +117,20 @@ void WorkingView::keyPressEvent(QKeyEvent *event)
         QWidget::keyPressEvent(event);
         return;
     }
-    const QPoint space = currentSpace();
+    if (const QPoint step = MouseCodes::arrowStep(event->key()); !step.isNull()) {
+        // Kept within the maptile, wherever a drag left the outline.
+        const QPoint space = currentSpace() + step;
+        const Maptile &maptile = m_workspace.maptile();
+        m_outline->move(QPoint(std::clamp(space.x(), 0, maptile.columns() - 1),
+                               std::clamp(space.y(), 0, maptile.rows() - 1)) * ViewSpaceSize);
+        return;
+    }
     switch (event->key()) {
-    case Qt::Key_Left:
-        moveOutline(space + QPoint(-1, 0));
-        break;
-    case Qt::Key_Right:
-        moveOutline(space + QPoint(1, 0));
-        break;
-    case Qt::Key_Up:
-        moveOutline(space + QPoint(0, -1));
-        break;
-    case Qt::Key_Down:
-        moveOutline(space + QPoint(0, 1));
-        break;
     case Qt::Key_Space:
         // A key held down lays once, as one press does.
         if (!event->isAutoRepeat()) {
             closeSpeedList();
-            m_workspace.place(Workspace::LeftButton, space);
+            m_workspace.place(Workspace::LeftButton, currentSpace());
         }
         break;
     case Qt::Key_Return:
@@ -146,12 +141,6 @@ void WorkingView::keyPressEvent(QKeyEvent *event)
     default:
         QWidget::keyPressEvent(event);
     }
-}
-
-void WorkingView::moveOutline(QPoint space)
-{
-    const int columns = m_workspace.maptile().columns(), rows = m_workspace.maptile().rows();
-    m_outline->move(QPoint(std::clamp(space.x(), 0, columns - 1), std::clamp(space.y(), 0, rows - 1)) * ViewSpaceSize);
 }
 
 void WorkingView::openSpeedList()

@@ -41,8 +41,6 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    // The outline onto space, kept within the maptile.
-    void moveOutline(QPoint space);
     void openSpeedList();
     void closeSpeedList();
     void speedChosen(int index);
