@@ -2,6 +2,8 @@
 // number and a long designer name: the whole press handler (composite, redraw
 // of preview and working view), beside a floor of one plain copy of the master
 // plus one reduction to a third, the least memory traffic any redraw needs.
+// Beside them, a stroke over all 30 spaces and a fill of all 30, per space:
+// neither may cost more a space than one placement.
 #include "BenchSupport.h"
 #include "SampleMaptile.h"
 
@@ -12,7 +14,9 @@
 
 #include <benchmark/benchmark.h>
 
+#include <chrono>
 #include <cstdio>
+#include <vector>
 
 namespace {
 
@@ -44,6 +48,33 @@ void place()
     workspace->place(codes[i % 3], QPoint(i % 5, (i / 5) % 6));
 }
 
+// The press on the first space, then the pointer entering every other one, row by row.
+void stroke()
+{
+    static int strokes = 0;
+    static constexpr int codes[] = {Workspace::LeftButton, Workspace::MiddleButton, Workspace::RightButton};
+    const int code = codes[strokes++ % 3];
+    workspace->beginStroke(code, {0, 0});
+    for (int i = 1; i < SampleMaptile::Columns * SampleMaptile::Rows; ++i)
+        workspace->continueStroke({i % SampleMaptile::Columns, i / SampleMaptile::Columns});
+    workspace->endStroke();
+}
+
+// Medians of fills of the blank maptile, each undone again untimed.
+double fillMicroseconds(int runs)
+{
+    workspace->blankMaptile(SampleMaptile::Columns, SampleMaptile::Rows);
+    std::vector<double> times;
+    for (int i = 0; i < runs; ++i) {
+        const auto start = BenchSupport::Clock::now();
+        workspace->fill();
+        times.push_back(std::chrono::duration<double, std::micro>(BenchSupport::Clock::now() - start).count());
+        workspace->undo();
+    }
+    workspace->undo(); // the sample again
+    return BenchSupport::median(std::move(times));
+}
+
 QImage floorPreview, floorView;
 void floorWork()
 {
@@ -73,6 +104,15 @@ void BM_Placement(benchmark::State &state)
 }
 BENCHMARK(BM_Placement)->Unit(benchmark::kMicrosecond);
 
+void BM_Stroke30(benchmark::State &state)
+{
+    for (auto _ : state) {
+        stroke();
+        benchmark::DoNotOptimize(workspace->workingView().constBits());
+    }
+}
+BENCHMARK(BM_Stroke30)->Unit(benchmark::kMicrosecond);
+
 void BM_Floor(benchmark::State &state)
 {
     for (auto _ : state) {
@@ -94,9 +134,15 @@ int main(int argc, char **argv)
 
     const double placement = BenchSupport::medianMicroseconds(place, 2000);
     const double floor = BenchSupport::medianMicroseconds(floorWork, 2000);
+    constexpr int spaces = SampleMaptile::Columns * SampleMaptile::Rows;
+    const double strokeSpace = BenchSupport::medianMicroseconds(stroke, 200) / spaces;
+    const double fillSpace = fillMicroseconds(200) / spaces;
     std::printf("placement at 5 x 6: median %.1f us (target %.0f us); floor (copy + reduction, %.1f MB moved) "
                 "median %.1f us = %.1f GB/s; ratio %.2f\n",
                 placement, TargetMicroseconds, floorMegabytes(), floor, floorMegabytes() / floor * 1e3,
                 placement / floor);
+    std::printf("stroke over all %d spaces: median %.1f us a space (%.2f x a placement); fill of all %d: "
+                "median %.1f us a space (%.2f x a placement)\n",
+                spaces, strokeSpace, strokeSpace / placement, spaces, fillSpace, fillSpace / placement);
     return 0;
 }

@@ -55,7 +55,7 @@ namespace {
 enum Hint {
     HintClear = 101, HintOpen, HintSave, HintPreview, HintPrint, HintSize, HintMapNum, HintDesigner, HintInfo,
     HintLeft, HintMiddle, HintRight, HintSetButton,
-    HintLoadSet = 118, HintPalette = 126, HintWorkingView, HintGuide, HintOptions, HintTransparency
+    HintLoadSet = 118, HintPalette = 126, HintWorkingView, HintGuide, HintOptions, HintTransparency, HintFill
 };
 
 const QStringList SizeItems{
@@ -96,6 +96,8 @@ const QList<MainWindow::ToolButton> &MainWindow::toolButtons()
         {"cmdPrint", "print", 96, HintPrint, &MainWindow::printMaptile, {QKeySequence(Qt::CTRL | Qt::Key_P)},
          QT_TR_NOOP("Print the maptile")},
         {"cmdOptions", "options", 120, HintOptions, &MainWindow::openOptions, {}, QT_TR_NOOP("Options")},
+        {"cmdFill", "fill", 537, HintFill, &MainWindow::fillBlankSpaces, {QKeySequence(Qt::CTRL | Qt::Key_F)},
+         QT_TR_NOOP("Fill the blank spaces with the left button's subtile")},
         {"Command2", "info", 564, HintInfo, &MainWindow::openInfo, {}, QT_TR_NOOP("About Cryptwright")}};
     return tools;
 }
@@ -126,6 +128,7 @@ MainWindow::MainWindow(const QStringList &tilesetFolders, QWidget *parent)
     m_workingView->move(344, 32);
 
     buildSlots();
+    showSlot(frontSlot());
     connectHints();
     addShortcuts();
     setTabOrders();
@@ -373,7 +376,10 @@ int MainWindow::frontSlot() const
 
 void MainWindow::showSlot(int slot)
 {
-    // The keyboard focus, for pasting, follows to the palette in front.
+    // Only the palette in front takes the keyboard focus, by a press or by Tab;
+    // the focus, for picking and pasting, follows to it.
+    for (PaletteView *palette : m_palettes)
+        palette->setFocusPolicy(palette->slot() == slot ? Qt::StrongFocus : Qt::NoFocus);
     if (qobject_cast<PaletteView *>(focusWidget()))
         m_palettes[slot]->setFocus(Qt::OtherFocusReason);
     m_palettes[slot]->raise();
@@ -398,6 +404,11 @@ void MainWindow::applySelectedSize()
     const int columns = item.isEmpty() ? 0 : std::max(0, item.front().digitValue());
     const int rows = item.isEmpty() ? 0 : std::max(0, item.back().digitValue());
     m_workspace.setSize(columns, rows);
+}
+
+void MainWindow::fillBlankSpaces()
+{
+    m_workspace.fill();
 }
 
 void MainWindow::clearMaptile()
@@ -684,6 +695,14 @@ void MainWindow::addShortcuts()
     addCommand(QKeySequence::keyBindings(QKeySequence::Undo), [this] { m_workspace.undo(); });
     addCommand({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)},
                [this] { m_workspace.redo(); });
+    // The buttons' subtiles turn and mirror from anywhere but a text box, which takes the letters as text.
+    const std::pair<QKeySequence, Orientation::Turn> turns[] = {
+        {QKeySequence(Qt::Key_Z), Orientation::TurnRight},
+        {QKeySequence(Qt::SHIFT | Qt::Key_Z), Orientation::TurnLeft},
+        {QKeySequence(Qt::Key_X), Orientation::MirrorLeftRight},
+        {QKeySequence(Qt::Key_Y), Orientation::MirrorTopBottom}};
+    for (const auto &[key, turn] : turns)
+        addCommand({key}, [this, turn] { m_workspace.turnButtons(turn); });
     // Text boxes would take these keys for their own undo; the maptile's comes first.
     for (QLineEdit *edit : findChildren<QLineEdit *>())
         edit->installEventFilter(this);
@@ -691,10 +710,14 @@ void MainWindow::addShortcuts()
 
 void MainWindow::setTabOrders()
 {
-    // The toolbar from left to right, then the slot buttons row by row.
+    // The toolbar from left to right; the maptile and the palette in front, where the keyboard
+    // paints and picks; then the slot buttons row by row.
     QList<QWidget *> order(m_toolButtons.begin(), m_toolButtons.end());
     order << m_sizeList << m_mapNumBox << m_designerBox;
     std::stable_sort(order.begin(), order.end(), [](const QWidget *a, const QWidget *b) { return a->x() < b->x(); });
+    order << m_workingView;
+    for (PaletteView *palette : m_palettes)
+        order << palette;
     for (int slot = 0; slot < Geometry::SlotCount; ++slot)
         order << m_setButtons[slot] << m_transButtons[slot] << m_loadButtons[slot];
     for (int i = 1; i < order.size(); ++i)

@@ -62,6 +62,8 @@ public:
 
     // The toolbar and slot commands.
     void clearMaptile();
+    // Every blank space takes the left button's subtile.
+    void fillBlankSpaces();
     void loadTileset(int slot);
     // Loads a file into a slot, as the slot's folder button does after its
     // dialog: read in a child process while the window stays usable.

@@ -4,6 +4,8 @@
 
 #include <QPainter>
 
+#include <cstring>
+
 using Geometry::SpaceSize;
 
 Maptile::Maptile()
@@ -57,20 +59,47 @@ void Maptile::composite(const QImage &tileset, int column, int row, QPoint space
                         const TransparencySetting &setting)
 {
     const QRect source(column * SpaceSize, row * SpaceSize, SpaceSize, SpaceSize);
+    const bool inside = tileset.rect().contains(source.topLeft());
+    if (setting.mode() == TransparencySetting::Keyed && !inside)
+        return;
+    // Each subtile brings its own background colour in its top-left pixel.
+    lay(tileset, source, space, setting, inside ? tileset.pixel(source.topLeft()) : 0);
+}
+
+void Maptile::composite(const QImage &subtile, QPoint space, const TransparencySetting &setting, QRgb key)
+{
+    lay(subtile, QRect(0, 0, SpaceSize, SpaceSize), space, setting, key);
+}
+
+void Maptile::lay(const QImage &picture, const QRect &source, QPoint space, const TransparencySetting &setting,
+                  QRgb key)
+{
     const QPoint at(space.x() * SpaceSize, space.y() * SpaceSize);
     switch (setting.mode()) {
     case TransparencySetting::Keyed:
-        // Each subtile brings its own background colour in its top-left pixel.
-        if (tileset.rect().contains(source.topLeft()))
-            RasterOps::keyedCopy(m_master, at, tileset, source, tileset.pixel(source.topLeft()));
+        RasterOps::keyedCopy(m_master, at, picture, source, key);
         break;
     case TransparencySetting::Blended:
-        RasterOps::alphaBlend(m_master, at, tileset, source, setting.effectiveAlpha());
+        RasterOps::alphaBlend(m_master, at, picture, source, setting.effectiveAlpha());
         break;
     case TransparencySetting::Plain:
-        RasterOps::plainCopy(m_master, QRect(at, source.size()), tileset, source);
+        RasterOps::plainCopy(m_master, QRect(at, source.size()), picture, source);
         break;
     }
+}
+
+bool Maptile::isBlank(QPoint space) const
+{
+    const QRect square(space * SpaceSize, QSize(SpaceSize, SpaceSize));
+    if (!m_master.rect().contains(square))
+        return false;
+    std::array<QRgb, SpaceSize> blank;
+    blank.fill(Geometry::blankColour() | 0xff000000u);
+    for (int y = square.top(); y <= square.bottom(); ++y) {
+        if (std::memcmp(m_master.constScanLine(y) + square.x() * sizeof(QRgb), blank.data(), sizeof(blank)) != 0)
+            return false;
+    }
+    return true;
 }
 
 void Maptile::setImage(const QImage &image)
@@ -98,9 +127,4 @@ qint64 Maptile::speedBytes(const SpeedValues &values)
 QImage Maptile::spacePixels(QPoint space) const
 {
     return m_master.copy(space.x() * SpaceSize, space.y() * SpaceSize, SpaceSize, SpaceSize);
-}
-
-void Maptile::setSpacePixels(QPoint space, const QImage &pixels)
-{
-    RasterOps::plainCopy(m_master, QRect(space * SpaceSize, pixels.size()), pixels, pixels.rect());
 }

@@ -38,6 +38,11 @@ public:
     // Lays subtile (column, row) of tileset onto space `space` by setting.
     void composite(const QImage &tileset, int column, int row, QPoint space,
                    const TransparencySetting &setting);
+    // Lays a whole 144 x 144 subtile onto space by setting; a keyed setting
+    // leaves out key, the colour of the subtile's top-left pixel before it was turned.
+    void composite(const QImage &subtile, QPoint space, const TransparencySetting &setting, QRgb key);
+    // Whether the space still shows the blank colour everywhere.
+    bool isBlank(QPoint space) const;
     // The master becomes image, cut to whole spaces and to at most 5 x 6;
     // speed values are cleared.
     void setImage(const QImage &image);
@@ -46,12 +51,14 @@ public:
     // Memory the texts of values take.
     static qint64 speedBytes(const SpeedValues &values);
 
-    // The 144 x 144 pixels of one space, and putting them back (for undo).
+    // The 144 x 144 pixels of one space.
     QImage spacePixels(QPoint space) const;
-    void setSpacePixels(QPoint space, const QImage &pixels);
     void setMaster(const QImage &master) { m_master = master; }
 
 private:
+    // Lays the square source of picture onto space by setting.
+    void lay(const QImage &picture, const QRect &source, QPoint space, const TransparencySetting &setting, QRgb key);
+
     QImage m_master;
     SpeedValues m_speed;
 };

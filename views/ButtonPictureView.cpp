@@ -1,6 +1,7 @@
 #include "views/ButtonPictureView.h"
 
 #include "views/UiFonts.h"
+#include "raster/RasterOps.h"
 #include "workspace/Workspace.h"
 
 #include <QLabel>
@@ -36,11 +37,10 @@ void ButtonPictureView::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     m_hiRes.draw(painter, m_workspace.buttonImage(m_picture), [this] {
-        // The picture is a palette cell: the subtile at one third in its grid frame.
-        const SubtileRef ref = m_workspace.buttonRef(m_picture);
-        const TilesetSlot &slot = m_workspace.slot(ref.slot);
-        constexpr int size = Geometry::SpaceSize;
-        return HiResPicture::Source{slot.fullImage(), QRect(ref.column * size, ref.row * size, size, size),
-                                    slot.hasPalette()};
+        // The picture is a palette cell: the subtile at one third in its grid frame, turned as it is laid.
+        // Scaled in the work format, as the other views' pictures are.
+        const QImage subtile = RasterOps::toWorkFormat(m_workspace.buttonSubtile(m_picture));
+        return HiResPicture::Source{subtile, subtile.rect(),
+                                    m_workspace.slot(m_workspace.buttonRef(m_picture).slot).hasPalette()};
     });
 }

@@ -31,4 +31,20 @@ int cellOf(int pixel, int cellSize)
     return pixel >= 0 ? pixel / cellSize : -((-pixel + cellSize - 1) / cellSize);
 }
 
+QPoint arrowStep(int key)
+{
+    switch (key) {
+    case Qt::Key_Left:
+        return {-1, 0};
+    case Qt::Key_Right:
+        return {1, 0};
+    case Qt::Key_Up:
+        return {0, -1};
+    case Qt::Key_Down:
+        return {0, 1};
+    default:
+        return {};
+    }
+}
+
 } // namespace MouseCodes

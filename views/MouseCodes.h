@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPoint>
 #include <Qt>
 
 // Translates Qt's mouse buttons and keyboard modifiers into the program's
@@ -10,5 +11,7 @@ int buttons(Qt::MouseButtons buttons);
 int modifiers(Qt::KeyboardModifiers modifiers);
 // Whole part rounded down, so a point left of or above a view gives a negative cell.
 int cellOf(int pixel, int cellSize);
+// The step an arrow key takes from cell to cell; none for any other key.
+QPoint arrowStep(int key);
 
 } // namespace MouseCodes

@@ -39,7 +39,8 @@ PaletteView::PaletteView(Workspace &workspace, int slot, QWidget *parent)
     setFixedSize(Geometry::PaletteSize);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
-    setFocusPolicy(Qt::ClickFocus);
+    setFocusPolicy(Qt::StrongFocus);
+    setAccessibleName(tr("Tileset %1").arg(QChar(u'A' + slot)));
 
     // The letter labels are numbered as the window was first laid out: 4-7, then 9-12.
     const int letterNumber = slot < 4 ? 4 + slot : 5 + slot;
@@ -145,8 +146,23 @@ void PaletteView::mouseDoubleClickEvent(QMouseEvent *)
 
 void PaletteView::keyPressEvent(QKeyEvent *event)
 {
-    if (event->matches(QKeySequence::Paste))
+    if (event->matches(QKeySequence::Paste)) {
         emit pasteRequested(m_slot);
-    else
+        return;
+    }
+    // Held with Shift, Ctrl or Alt, the keys belong to the window's commands.
+    if (event->modifiers() & ~Qt::KeypadModifier) {
         QWidget::keyPressEvent(event);
+        return;
+    }
+    if (const QPoint step = MouseCodes::arrowStep(event->key()); !step.isNull()) {
+        const QPoint cell = m_workspace.slot(m_slot).outlineCell + step;
+        m_workspace.setOutlineCell(m_slot, {std::clamp(cell.x(), 0, Geometry::TilesetColumns - 1),
+                                            std::clamp(cell.y(), 0, Geometry::TilesetRows - 1)});
+        placeOutline();
+    } else if (event->key() == Qt::Key_Space) {
+        press(Workspace::LeftButton, 0);
+    } else {
+        QWidget::keyPressEvent(event);
+    }
 }

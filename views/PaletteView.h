@@ -11,8 +11,9 @@ class Workspace;
 // The palette of one tileset slot: its tileset at one third with the grid,
 // the slot letter, the set name, and the red outline on the cell under the
 // pointer. A press assigns that cell to the pressed mouse button; with a
-// modifier held it asks for the enlarged preview instead. A click gives it the
-// keyboard focus, so that a picture can be pasted into the outlined cell.
+// modifier held it asks for the enlarged preview instead. With the keyboard
+// focus (by a click or Tab), the arrow keys move the outline, Space gives the
+// left button the outlined cell, and a picture can be pasted into it.
 class PaletteView : public QWidget
 {
     Q_OBJECT

@@ -4,6 +4,7 @@
 #include "views/OutlineShape.h"
 #include "workspace/Workspace.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -20,6 +21,9 @@ WorkingView::WorkingView(Workspace &workspace, QWidget *parent)
     setObjectName(QStringLiteral("picMapTile"));
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
+    // A press or Tab gives it the keyboard, which then paints.
+    setFocusPolicy(Qt::StrongFocus);
+    setAccessibleName(tr("Maptile"));
 
     m_outline = new OutlineShape(Qt::red, this);
     m_outline->setObjectName(QStringLiteral("shpTile"));
@@ -27,6 +31,7 @@ WorkingView::WorkingView(Workspace &workspace, QWidget *parent)
 
     m_speedList = new QComboBox(this);
     m_speedList->setObjectName(QStringLiteral("cboNum"));
+    m_speedList->setAccessibleName(tr("Speed value"));
     m_speedList->setEditable(true);
     m_speedList->setInsertPolicy(QComboBox::NoInsert);
     m_speedList->addItems(SpeedItems);
@@ -75,8 +80,13 @@ void WorkingView::mouseMoveEvent(QMouseEvent *event)
     // No clamping: dragging outside the view carries the outline off the grid.
     // Rounded down, so half a pixel left of the view is already off it.
     const QPointF pos = event->position();
-    m_outline->move(MouseCodes::cellOf(qFloor(pos.x()), ViewSpaceSize) * ViewSpaceSize,
-                    MouseCodes::cellOf(qFloor(pos.y()), ViewSpaceSize) * ViewSpaceSize);
+    const QPoint space(MouseCodes::cellOf(qFloor(pos.x()), ViewSpaceSize),
+                       MouseCodes::cellOf(qFloor(pos.y()), ViewSpaceSize));
+    if (space == currentSpace())
+        return;
+    m_outline->move(space * ViewSpaceSize);
+    if (event->buttons() != Qt::NoButton)
+        m_workspace.continueStroke(space);
 }
 
 void WorkingView::mousePressEvent(QMouseEvent *event)
@@ -84,14 +94,53 @@ void WorkingView::mousePressEvent(QMouseEvent *event)
     press(MouseCodes::buttons(event->buttons()), MouseCodes::modifiers(event->modifiers()));
 }
 
+void WorkingView::mouseReleaseEvent(QMouseEvent *)
+{
+    m_workspace.endStroke();
+}
+
 void WorkingView::press(int buttons, int modifiers)
 {
     if (modifiers != 0) {
+        m_workspace.endStroke();
         openSpeedList();
         return;
     }
-    m_speedList->hide();
-    m_workspace.place(buttons, currentSpace());
+    closeSpeedList();
+    m_workspace.beginStroke(buttons, currentSpace());
+}
+
+void WorkingView::keyPressEvent(QKeyEvent *event)
+{
+    // Held with Shift, Ctrl or Alt, the keys belong to the window's commands.
+    if (event->modifiers() & ~Qt::KeypadModifier) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    if (const QPoint step = MouseCodes::arrowStep(event->key()); !step.isNull()) {
+        // Kept within the maptile, wherever a drag left the outline.
+        const QPoint space = currentSpace() + step;
+        const Maptile &maptile = m_workspace.maptile();
+        m_outline->move(QPoint(std::clamp(space.x(), 0, maptile.columns() - 1),
+                               std::clamp(space.y(), 0, maptile.rows() - 1)) * ViewSpaceSize);
+        return;
+    }
+    switch (event->key()) {
+    case Qt::Key_Space:
+        // A key held down lays once, as one press does.
+        if (!event->isAutoRepeat()) {
+            closeSpeedList();
+            m_workspace.place(Workspace::LeftButton, currentSpace());
+        }
+        break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        openSpeedList();
+        m_speedList->setFocus(Qt::OtherFocusReason);
+        break;
+    default:
+        QWidget::keyPressEvent(event);
+    }
 }
 
 void WorkingView::openSpeedList()
@@ -114,6 +163,14 @@ void WorkingView::speedChosen(int index)
     const QPoint space(MouseCodes::cellOf(m_speedList->x(), ViewSpaceSize),
                        MouseCodes::cellOf(m_speedList->y(), ViewSpaceSize));
     m_workspace.chooseSpeedValue(space, m_speedList->itemText(index));
+    closeSpeedList();
+}
+
+void WorkingView::closeSpeedList()
+{
+    // Keys go on painting from the maptile, not from the next control along.
+    if (m_speedList->isAncestorOf(QApplication::focusWidget()))
+        setFocus(Qt::OtherFocusReason);
     m_speedList->hide();
 }
 
@@ -123,7 +180,7 @@ bool WorkingView::eventFilter(QObject *watched, QEvent *event)
         return true;
     if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent *>(event)->key() == Qt::Key_Escape
         && m_speedList->isVisible()) {
-        m_speedList->hide();
+        closeSpeedList();
         return true;
     }
     return QWidget::eventFilter(watched, event);

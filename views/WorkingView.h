@@ -10,8 +10,10 @@ class Workspace;
 
 // The maptile at one third with its grid, on which the user paints. A red
 // outline follows the pointer from space to space; a press places the subtile
-// of the pressed button on the space under it, and a press with a modifier
-// opens the speed-value list there instead.
+// of the pressed button on the space under it and, while the button is held,
+// on every space the pointer enters; a press with a modifier opens the
+// speed-value list there instead. With the keyboard focus, the arrow keys move
+// the outline, Space lays the left button's subtile and Enter opens the list.
 class WorkingView : public QWidget
 {
     Q_OBJECT
@@ -26,17 +28,21 @@ public:
     // The space under the outline (may lie outside the maptile while dragging).
     QPoint currentSpace() const;
     QComboBox *speedList() const { return m_speedList; }
-    // Program codes, as the mouse handlers pass them.
+    // Program codes, as the mouse handlers pass them. A plain press begins a
+    // stroke that goes on until the button is released.
     void press(int buttons, int modifiers);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void openSpeedList();
+    void closeSpeedList();
     void speedChosen(int index);
     void followMaptile();
 

@@ -1,35 +1,31 @@
 #pragma once
 
+#include "workspace/Placement.h"
 #include "workspace/UndoStep.h"
-#include "tilesets/TransparencySetting.h"
 
-#include <QImage>
-#include <QPoint>
-#include <QString>
+#include <vector>
 
 class Workspace;
 
-// A subtile laid on one space. Keeps the space as it was and the subtile's own
-// 144 x 144 pixels, never the tileset they came from, which a reload or an
-// edit may replace.
+// Subtiles laid on spaces: one press, a whole stroke or a fill. Keeps each
+// covered space as it was and the subtiles' own pixels, never the tileset
+// they came from, which a reload or an edit may replace.
 class PlaceCommand : public UndoStep
 {
 public:
-    // subtile: the pixels laid, shared between placements of the same subtile;
-    // speed: the space's speed value after the placement.
-    PlaceCommand(Workspace &workspace, QPoint space, QImage subtile, const TransparencySetting &setting,
-                 QString speed);
+    // Placements of one stroke (the same stroke number) merge into one step.
+    PlaceCommand(Workspace &workspace, std::vector<Placement> placements, qint64 stroke);
 
     void redo() override;
     void undo() override;
     qint64 bytes() const override;
+    bool mergeWith(const UndoStep &next) override;
 
 private:
     Workspace &m_workspace;
-    QPoint m_space;
-    QImage m_subtile;
-    TransparencySetting m_setting;
-    QImage m_before;
-    QString m_speedBefore;
-    QString m_speedAfter;
+    std::vector<Placement> m_placements;
+    // The covered spaces as they were, laid back plainly. A step covers each space once.
+    std::vector<Placement> m_before;
+    qint64 m_stroke;
+    qint64 m_bytes = 0;
 };

@@ -41,6 +41,7 @@ Workspace::Workspace(QObject *parent)
     m_slots[3].transparency = TransparencySetting(QStringLiteral("1"));
     m_slots[7].transparency = TransparencySetting(QStringLiteral("1"));
     m_buttonRefs = {SubtileRef{0, 6, 0}, SubtileRef{0, 6, 3}, SubtileRef{0, 1, 1}};
+    // The pictures are painted from the tilesets once start-up has loaded them.
     for (QImage &image : m_buttonImages) {
         image = QImage(ViewSpaceSize, ViewSpaceSize, RasterOps::Format);
         RasterOps::fill(image, Geometry::blankColour());
@@ -212,51 +213,118 @@ void Workspace::assign(int buttonCode, int slotIndex)
         return;
     const QPoint cell = m_slots[slotIndex].outlineCell;
     m_buttonRefs[picture] = SubtileRef{slotIndex, cell.x(), cell.y()};
-    m_buttonImages[picture] = m_slots[slotIndex].palette().copy(cell.x() * ViewSpaceSize, cell.y() * ViewSpaceSize,
-                                                                ViewSpaceSize, ViewSpaceSize);
-    emit buttonChanged(picture);
+    m_buttonOrientations[picture] = Orientation();
+    paintButton(picture);
+}
+
+void Workspace::turnButtons(Orientation::Turn turn)
+{
+    for (int picture = 0; picture < ButtonCount; ++picture) {
+        m_buttonOrientations[picture] = m_buttonOrientations[picture].then(turn);
+        paintButton(picture);
+    }
 }
 
 void Workspace::paintButtons(int index)
 {
     for (int picture = 0; picture < ButtonCount; ++picture) {
-        const SubtileRef &ref = m_buttonRefs[picture];
-        if (ref.slot != index)
-            continue;
-        m_buttonImages[picture] = m_slots[index].palette().copy(ref.column * ViewSpaceSize, ref.row * ViewSpaceSize,
-                                                                ViewSpaceSize, ViewSpaceSize);
-        emit buttonChanged(picture);
+        if (m_buttonRefs[picture].slot == index)
+            paintButton(picture);
     }
+}
+
+void Workspace::paintButton(int picture)
+{
+    const SubtileRef &ref = m_buttonRefs[picture];
+    const Orientation &orientation = m_buttonOrientations[picture];
+    if (laysSubtile(picture)) {
+        const TilesetSlot &slot = m_slots[ref.slot];
+        // The cell's grid frame is the same all round, so the cell turns as the subtile does.
+        m_buttonImages[picture] = orientation.apply(
+            slot.palette().copy(ref.column * ViewSpaceSize, ref.row * ViewSpaceSize, ViewSpaceSize, ViewSpaceSize));
+        const QImage subtile = slot.subtile(ref.column, ref.row);
+        m_buttonKeys[picture] = subtile.pixel(0, 0);
+        // An opaque subtile in three bytes a pixel, exactly.
+        m_buttonSubtiles[picture] = orientation.apply(subtile).convertToFormat(QImage::Format_RGB888);
+    }
+    emit buttonChanged(picture);
+}
+
+bool Workspace::laysSubtile(int picture) const
+{
+    // A record can only name slots 0-7, columns 0-6 and rows 0-3; anything
+    // else would read outside the tileset.
+    const SubtileRef &ref = m_buttonRefs.at(picture);
+    return ref.slot >= 0 && ref.slot < Geometry::SlotCount && ref.column >= 0 && ref.column < Geometry::TilesetColumns
+           && ref.row >= 0 && ref.row < Geometry::TilesetRows;
+}
+
+Placement Workspace::placement(int picture, QPoint space) const
+{
+    const SubtileRef &ref = m_buttonRefs[picture];
+    QString speed = m_maptile.speedValue(space.x(), space.y());
+    if (m_autoNumber && Maptile::inSpeedTable(space.x(), space.y()))
+        speed = getTileData(ref.slot, ref.column, ref.row);
+    return {space, m_buttonSubtiles[picture], m_slots[ref.slot].transparency, m_buttonKeys[picture], speed};
 }
 
 void Workspace::place(int buttonCode, QPoint space)
 {
+    beginStroke(buttonCode, space);
+    endStroke();
+}
+
+void Workspace::beginStroke(int buttonCode, QPoint space)
+{
+    endStroke();
     m_maptileChanged = true;
     const int picture = pictureForButton(buttonCode);
-    // A record can only name slots 0-7, columns 0-6 and rows 0-3; anything
-    // else would read outside the tileset.
-    const SubtileRef ref = picture >= 0 ? m_buttonRefs[picture] : SubtileRef{-1, 0, 0};
-    if (ref.slot < 0 || ref.slot >= Geometry::SlotCount || ref.column >= Geometry::TilesetColumns
-        || ref.row >= Geometry::TilesetRows) {
+    if (picture < 0 || !laysSubtile(picture)) {
         paintNum();
         return;
     }
-    QString speed = m_maptile.speedValue(space.x(), space.y());
-    if (m_autoNumber && Maptile::inSpeedTable(space.x(), space.y()))
-        speed = getTileData(ref.slot, ref.column, ref.row);
-    m_history.push(
-        std::make_unique<PlaceCommand>(*this, space, placedSubtile(ref), m_slots[ref.slot].transparency, speed));
+    m_strokePicture = picture;
+    ++m_stroke;
+    // A press may land off the maptile after a drag; it changes nothing there but its speed value.
+    if (Maptile::inSpeedTable(space.x(), space.y()))
+        m_strokeCovered = 1u << (space.y() * Geometry::MaxColumns + space.x());
+    m_history.push(std::make_unique<PlaceCommand>(*this, std::vector{placement(picture, space)}, m_stroke));
 }
 
-QImage Workspace::placedSubtile(const SubtileRef &ref)
+void Workspace::continueStroke(QPoint space)
 {
-    std::erase_if(m_placedSubtiles, [](const auto &entry) { return entry.second.isDetached(); });
-    const TilesetSlot &slot = m_slots[ref.slot];
-    QImage &subtile = m_placedSubtiles[{slot.fullImage().cacheKey(), ref.column, ref.row}];
-    // An opaque subtile in three bytes a pixel, exactly.
-    if (subtile.isNull())
-        subtile = slot.subtile(ref.column, ref.row).convertToFormat(QImage::Format_RGB888);
-    return subtile;
+    // Off the maptile there is no space to enter, and no speed value to change unseen.
+    if (m_strokePicture < 0 || space.x() < 0 || space.y() < 0 || space.x() >= m_maptile.columns()
+        || space.y() >= m_maptile.rows())
+        return;
+    const quint32 bit = 1u << (space.y() * Geometry::MaxColumns + space.x());
+    if (m_strokeCovered & bit)
+        return;
+    m_strokeCovered |= bit;
+    m_history.push(std::make_unique<PlaceCommand>(*this, std::vector{placement(m_strokePicture, space)}, m_stroke));
+}
+
+void Workspace::endStroke()
+{
+    m_strokePicture = -1;
+    m_strokeCovered = 0;
+}
+
+void Workspace::fill()
+{
+    endStroke();
+    if (!laysSubtile(Left))
+        return;
+    std::vector<Placement> placements;
+    for (int row = 0; row < m_maptile.rows(); ++row) {
+        for (int column = 0; column < m_maptile.columns(); ++column) {
+            if (m_maptile.isBlank({column, row}))
+                placements.push_back(placement(Left, {column, row}));
+        }
+    }
+    if (placements.empty())
+        return;
+    m_history.push(std::make_unique<PlaceCommand>(*this, std::move(placements), ++m_stroke));
 }
 
 void Workspace::chooseSpeedValue(QPoint space, const QString &value)
@@ -326,23 +394,19 @@ void Workspace::replay(bool forward)
     if (forward ? !m_history.canRedo() : !m_history.canUndo())
         return;
     endTypingStep();
+    endStroke();
     forward ? m_history.redo() : m_history.undo();
     m_maptileChanged = true;
 }
 
-void Workspace::putSubtile(QPoint space, const QImage &subtile, const TransparencySetting &setting,
-                           const QString &speed)
+void Workspace::putSubtiles(const std::vector<Placement> &placements)
 {
     m_maptileChanged = true;
-    m_maptile.setSpeedValue(space.x(), space.y(), speed);
-    m_maptile.composite(subtile, 0, 0, space, setting);
-    paintNum();
-}
-
-void Workspace::putSpace(QPoint space, const QImage &pixels, const QString &speed)
-{
-    m_maptile.setSpacePixels(space, pixels);
-    m_maptile.setSpeedValue(space.x(), space.y(), speed);
+    // The value first: a placement numbers the space before it lays the subtile.
+    for (const Placement &placement : placements) {
+        m_maptile.setSpeedValue(placement.space.x(), placement.space.y(), placement.speed);
+        m_maptile.composite(placement.subtile, placement.space, placement.setting, placement.key);
+    }
     paintNum();
 }
 

@@ -1,9 +1,11 @@
 #pragma once
 
+#include "workspace/Placement.h"
 #include "workspace/UndoHistory.h"
 #include "document/MaptileDocument.h"
 #include "maptile/Maptile.h"
 #include "maptile/MaptileOverlays.h"
+#include "raster/Orientation.h"
 #include "tilesets/SubtileRef.h"
 #include "tilesets/TilesetSlot.h"
 
@@ -12,9 +14,8 @@
 
 #include <array>
 #include <functional>
-#include <map>
 #include <memory>
-#include <tuple>
+#include <vector>
 
 class TilesetReads;
 
@@ -87,10 +88,16 @@ public:
 
     // Mouse-button assignment.
     SubtileRef buttonRef(int picture) const { return m_buttonRefs.at(picture); }
+    Orientation buttonOrientation(int picture) const { return m_buttonOrientations.at(picture); }
+    // The button's picture: its palette cell, turned as the button holds the subtile.
     const QImage &buttonImage(int picture) const { return m_buttonImages.at(picture); }
-    // Gives the pressed button the subtile under the slot's outline; a code
-    // other than 1, 2 or 4 assigns nothing.
+    // What the button lays: its subtile at full resolution, turned.
+    const QImage &buttonSubtile(int picture) const { return m_buttonSubtiles.at(picture); }
+    // Gives the pressed button the subtile under the slot's outline, plain; a
+    // code other than 1, 2 or 4 assigns nothing.
     void assign(int buttonCode, int slotIndex);
+    // Turns or mirrors the subtiles of all three buttons.
+    void turnButtons(Orientation::Turn turn);
     // Repaints every button picture assigned from slot index.
     void paintButtons(int index);
 
@@ -103,6 +110,14 @@ public:
     // Places the subtile of the pressed button on space, numbering it first
     // when automatic numbering is on, and redraws.
     void place(int buttonCode, QPoint space);
+    // A press that goes on as a stroke while the button is held: placed as
+    // place() does, then every space of the maptile the stroke enters is
+    // placed too, once. The whole stroke is one undo step.
+    void beginStroke(int buttonCode, QPoint space);
+    void continueStroke(QPoint space);
+    void endStroke();
+    // Every blank space of the maptile takes the left button's subtile, as one step.
+    void fill();
     // Stores a speed value chosen by hand (nothing outside the table) and redraws.
     void chooseSpeedValue(QPoint space, const QString &value);
     // Applies a size from the size list; a different size marks the maptile changed.
@@ -159,8 +174,7 @@ private:
     friend class OpenImageCommand;
     friend class PlaceCommand;
     friend class ResizeCommand;
-    void putSubtile(QPoint space, const QImage &subtile, const TransparencySetting &setting, const QString &speed);
-    void putSpace(QPoint space, const QImage &pixels, const QString &speed);
+    void putSubtiles(const std::vector<Placement> &placements);
     void putSpeedValue(QPoint space, const QString &value);
     void putSize(int columns, int rows);
     void putMaster(const QImage &master);
@@ -172,13 +186,22 @@ private:
 
     // One step back or forward through the history.
     void replay(bool forward);
-    // The pixels of a subtile for a placement, shared with earlier placements of it.
-    QImage placedSubtile(const SubtileRef &ref);
+    // Remakes what a button shows and lays from its record and orientation.
+    void paintButton(int picture);
+    // Whether the button's record names a subtile of a tileset.
+    bool laysSubtile(int picture) const;
+    // Laying the button's subtile on space, numbered as automatic numbering says.
+    Placement placement(int picture, QPoint space) const;
 
     std::array<TilesetSlot, Geometry::SlotCount> m_slots;
     std::unique_ptr<TilesetReads> m_defaultReads;
     std::array<SubtileRef, ButtonCount> m_buttonRefs;
+    std::array<Orientation, ButtonCount> m_buttonOrientations;
     std::array<QImage, ButtonCount> m_buttonImages;
+    // Made once per pick, turn or change of the tileset, and shared by every placement of it.
+    std::array<QImage, ButtonCount> m_buttonSubtiles;
+    // Each subtile's top-left pixel before it was turned: its background colour.
+    std::array<QRgb, ButtonCount> m_buttonKeys{};
     Maptile m_maptile;
     MaptileOverlays m_overlays;
     std::array<QString, 2> m_texts;
@@ -187,7 +210,10 @@ private:
     bool m_maptileChanged = false;
     bool m_autoNumber = true;
     UndoHistory m_history;
-    // By the tileset's cache key, column and row; an entry nothing else holds is dropped.
-    std::map<std::tuple<qint64, int, int>, QImage> m_placedSubtiles;
     int m_typingStep = 0;
+    // The stroke under way: its button's picture (-1 for none), its number,
+    // and the spaces it covered, one bit per space of the 5 x 6 table.
+    int m_strokePicture = -1;
+    qint64 m_stroke = 0;
+    quint32 m_strokeCovered = 0;
 };

@@ -4,6 +4,7 @@
 #include "support/TestMetafile.h"
 
 #include <QDir>
+#include <QTransform>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -127,6 +128,48 @@ private slots:
         h.click(MapNumBox);
         h.type("12");
         QVERIFY2(h.waitForChange(badge, shot.copy(badge)), "the maptile number shows no badge");
+    }
+
+    void keyboardPainting()
+    {
+        // Tab from the number box, past the designer box and the fill and information buttons, reaches the maptile.
+        showSlotA();
+        h.click(MapNumBox);
+        h.keys({"Tab", "Tab", "Tab", "Tab", "Right", "Down"});
+        QVERIFY2(h.waitFor([&] { return outlineOn(1, 1); }), "the arrow keys do not move the outline");
+        const QRect plainCell = cell(PaletteOrigin, 6, 0);
+        h.keys({"space"});
+        QVERIFY2(h.waitFor([&] { return h.grab(inner(cell(ViewOrigin, 1, 1))) == h.grab(inner(plainCell)); }),
+                 "Space did not lay the left button's subtile");
+
+        // Z turns the button's subtile a quarter clockwise, and Space lays it so.
+        const QImage turned =
+            h.grab(plainCell).transformed(QTransform().rotate(90)).copy(inner(QRect(0, 0, Space, Space)));
+        h.keys({"z", "Right", "space"});
+        const QRect space = cell(ViewOrigin, 2, 1);
+        QVERIFY2(h.waitFor([&] { return h.grab(inner(space)) == turned; }), "the subtile was not laid turned");
+        QCOMPARE(h.grab(inner(ButtonPictures[0])), turned);
+
+        // Enter opens the speed-value list there with the keyboard in it: the next item is chosen and printed.
+        const QRect corner = space.adjusted(24, 2, -2, -30), field = space.adjusted(1, 1, -33, -27);
+        const QImage shot = h.grab();
+        h.keys({"Return"});
+        QVERIFY2(h.waitForChange(field, shot.copy(field)), "Enter showed no speed-value list");
+        h.keys({"Down"});
+        QVERIFY2(h.waitFor([&] { return h.grab(field) == shot.copy(field) && h.grab(corner) != shot.copy(corner); }),
+                 "no other speed value appeared in the corner, or the list stayed open");
+
+        // Back on the maptile, then on the palette: the arrows and Space give the left button another cell,
+        // and Ctrl+F lays it on every blank space.
+        h.keys({"Down", "space", "Tab", "Right", "Right", "Down", "space"});
+        const QRect picked = cell(PaletteOrigin, 2, 1);
+        QVERIFY2(h.waitFor([&] { return h.grab(inner(ButtonPictures[0])) == h.grab(inner(picked)); }),
+                 "Space on the palette did not give the left button its outlined cell");
+        QCOMPARE(h.grab(inner(cell(ViewOrigin, 2, 2))), turned);
+        h.keys({"ctrl+f"});
+        QVERIFY2(h.waitFor([&] { return h.grab(inner(cell(ViewOrigin, 4, 5))) == h.grab(inner(picked)); }),
+                 "Ctrl+F did not fill the blank spaces");
+        QCOMPARE(h.grab(inner(cell(ViewOrigin, 1, 1))), h.grab(inner(plainCell)));
     }
 
     void transparency()

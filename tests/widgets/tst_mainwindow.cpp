@@ -101,6 +101,7 @@ private slots:
         row("Command6", "This button opens a window with a full-size view of the maptile.");
         row("cmdPrint", "This prints the maptile. No options yet - uses your default printer and options.");
         row("cmdOptions", "Click here to set some of the options for the program.");
+        row("cmdFill", "This fills every blank space of the maptile with the left button's subtile.");
         row("Image2", SizeHint);
         row("txtMapNum", "This adds a custom maptile number to the maptile in the upper left hand corner.");
         row("txtDesigner", "Add your name to the maptile. You are the one who designed it.");
@@ -190,8 +191,10 @@ private slots:
 
     void tabOrderAndTooltips()
     {
+        // Past the toolbar, the maptile and the palette in front only.
         QStringList expected{u"cmdClear"_s, u"cmdOpen"_s, u"Command5"_s, u"Command6"_s, u"cmdPrint"_s,
-                             u"cmdOptions"_s, u"cboSize"_s, u"txtMapNum"_s, u"txtDesigner"_s, u"Command2"_s};
+                             u"cmdOptions"_s, u"cboSize"_s, u"txtMapNum"_s, u"txtDesigner"_s, u"cmdFill"_s,
+                             u"Command2"_s, u"picMapTile"_s, u"picTileSet%1"_s.arg(m_window->frontSlot())};
         for (int slot = 0; slot < 8; ++slot)
             expected << u"cmdSet%1"_s.arg(slot) << u"cmdTrans%1"_s.arg(slot) << u"cmdLoadSet%1"_s.arg(slot);
         child(m_window.get(), u"cmdClear"_s)->setFocus();
@@ -201,6 +204,52 @@ private slots:
         QCOMPARE(visited, expected);
         QCOMPARE(child(m_window.get(), u"cmdOpen"_s)->toolTip(), u"Open a maptile or a background picture (Ctrl+O)"_s);
         QCOMPARE(child(m_window.get(), u"cmdSet2"_s)->toolTip(), u"Show slot C (Ctrl+3)"_s);
+    }
+
+    // Held down, a button lays its subtile on every space the pointer enters, off the view and back
+    // again, once each, as one step; the release ends it.
+    void strokeFollowsThePointer()
+    {
+        QTest::mouseMove(view(), centre(0, 0));
+        send(view(), QEvent::MouseButtonPress, centre(0, 0), Qt::RightButton, Qt::RightButton);
+        for (const QPoint at :
+             {centre(1, 0), centre(2, 0), centre(1, 0), QPoint(300, 24), QPoint(200, -30), centre(4, 1)})
+            send(view(), QEvent::MouseMove, at, Qt::NoButton, Qt::RightButton);
+        send(view(), QEvent::MouseButtonRelease, centre(4, 1), Qt::RightButton, Qt::NoButton);
+        send(view(), QEvent::MouseMove, centre(3, 3), Qt::NoButton, Qt::NoButton);
+        const QList<QPoint> entered{{0, 0}, {1, 0}, {2, 0}, {4, 1}};
+        for (int i = 0; i < 30; ++i) {
+            const QPoint space(i % 5, i / 5);
+            const QRgb shown = workspace().maptile().master().pixel(space * 144 + QPoint(72, 72));
+            QVERIFY2((shown == subtileColour(0, 1, 1)) == entered.contains(space),
+                     qPrintable(u"%1, %2"_s.arg(space.x()).arg(space.y())));
+        }
+        QCOMPARE(workspace().history().count(), 1);
+    }
+
+    // Z, Shift+Z, X and Y turn all three buttons' subtiles, but a text box takes them as text; a press on
+    // a palette or on the maptile takes the focus out of the box. A new pick starts plain.
+    void turnKeysTurnTheButtonsUnlessTyping()
+    {
+        auto *designer = child<QLineEdit>(m_window.get(), u"txtDesigner"_s);
+        const std::pair<std::function<void()>, QList<QKeyCombination>> rounds[] = {
+            {[&] { clickCell(front(2), {3, 1}, Qt::MiddleButton); }, {Qt::Key_Z, Qt::Key_X}},
+            {[&] { clickCell(view(), {2, 2}, Qt::LeftButton); }, {Qt::SHIFT | Qt::Key_Z, Qt::Key_Y}}};
+        for (const auto &[press, keys] : rounds) {
+            designer->setFocus();
+            QTest::keyClicks(designer, u"zx"_s);
+            press();
+            for (const QKeyCombination key : keys)
+                QTest::keyClick(QApplication::focusWidget(), key.key(), key.keyboardModifiers());
+        }
+        const Orientation turned = Orientation().then(Orientation::TurnRight).then(Orientation::MirrorLeftRight)
+                                       .then(Orientation::TurnLeft).then(Orientation::MirrorTopBottom);
+        QCOMPARE(designer->text(), u"zxzx"_s);
+        for (int picture = 0; picture < 3; ++picture)
+            QVERIFY(workspace().buttonOrientation(picture) == turned);
+        clickCell(front(2), {3, 1}, Qt::MiddleButton);
+        QVERIFY(workspace().buttonOrientation(Workspace::Middle) == Orientation()
+                && workspace().buttonOrientation(Workspace::Left) == turned);
     }
 
     void droppedFilesLoadOnlyPictures()
@@ -325,7 +374,8 @@ private slots:
         // A press with a modifier opens the list on the space, showing its value; Return leaves it open,
         // Escape closes it.
         clickCell(view(), {1, 1}, Qt::MiddleButton, Qt::ShiftModifier);
-        QVERIFY(list()->isVisible() && list()->pos() == QPoint(48, 48) && list()->currentText() == u"4"_s);
+        QVERIFY(list()->isVisible() && list()->pos() == QPoint(48, 48) && list()->currentText() == u"4"_s
+                && !list()->isAncestorOf(QApplication::focusWidget()));
         turn(list()->lineEdit());
         list()->setFocus();
         turn(list());

@@ -102,6 +102,19 @@ std::map<QString, SvgScene> IconSet::toolbar()
         s.fillStroke(SvgScene::rect(5.5, 11.5, 3, 4), QColor("#5cb85c"), kInk);
     }
     {
+        // A paint pot tipped over, pouring into the empty corner.
+        SvgScene &s = make("fill");
+        s.fillStroke(SvgScene::poly({P(2.5, 7.5), P(7.5, 2.5), P(12.5, 7.5), P(7.5, 12.5)}), kPaper, kInk);
+        s.fill(SvgScene::poly({P(4, 7.5), P(7.5, 4), P(11, 7.5)}), kBlue);
+        QPainterPath handle;
+        handle.moveTo(2.5, 7.5);
+        handle.cubicTo(0.5, 4, 4, 0.5, 7.5, 2.5);
+        s.stroke(handle, kInk);
+        s.fillStroke(
+            SvgScene::poly({P(12.5, 7.5), P(14.5, 10.5), P(14.5, 13.5), P(13.5, 14.5), P(12.5, 13.5), P(12.5, 10.5)}),
+            kBlue, kInk);
+    }
+    {
         SvgScene &s = make("size");
         s.fillStroke(SvgScene::rect(1.5, 1.5, 9, 9), kPaper, kInk);
         for (int k : {4, 7}) {

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QImage>
+
+// How a subtile lies when it is laid: mirrored left to right or not, then
+// turned a number of quarter turns clockwise. Turns and mirror images compose,
+// so any sequence of them is one of these eight.
+class Orientation
+{
+public:
+    enum Turn { TurnRight, TurnLeft, MirrorLeftRight, MirrorTopBottom };
+
+    // This orientation followed by turn.
+    Orientation then(Turn turn) const;
+    // A square picture laid this way.
+    QImage apply(const QImage &picture) const;
+
+    bool operator==(const Orientation &other) const = default;
+
+private:
+    int m_quarters = 0; // clockwise, 0-3
+    bool m_mirrored = false;
+};

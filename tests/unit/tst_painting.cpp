@@ -1,0 +1,195 @@
+#include "workspace/Workspace.h"
+#include "support/TestImages.h"
+
+#include <QTemporaryDir>
+
+using namespace TestImages;
+
+namespace {
+
+using Geometry::SpaceSize;
+constexpr int Slot = 5;
+constexpr QPoint Cell{4, 2};
+
+auto stateOf(const Workspace &w) { return std::tuple(w.preview(), w.maptile().speedValues()); }
+
+// A square picture turned by keys in turn, pixel by pixel: Z a quarter clockwise,
+// z anticlockwise, X mirrored left to right, Y top to bottom.
+QImage turnedByKeys(QImage picture, const QString &keys)
+{
+    const int n = picture.width() - 1;
+    for (const QChar key : keys) {
+        const QImage s = picture;
+        picture = make(s.size(), [&](int x, int y) {
+            return key == u'Z' ? s.pixel(y, n - x) : key == u'z' ? s.pixel(n - y, x)
+                 : key == u'X' ? s.pixel(n - x, y) : s.pixel(x, n - y);
+        });
+    }
+    return picture;
+}
+
+void turn(Workspace &w, const QString &keys)
+{
+    for (const QChar key : keys)
+        w.turnButtons(key == u'Z' ? Orientation::TurnRight : key == u'z' ? Orientation::TurnLeft
+                      : key == u'X' ? Orientation::MirrorLeftRight : Orientation::MirrorTopBottom);
+}
+
+// The bytes a step may hold for spaces covered and subtiles laid: their pixels and a little more.
+bool holdsOnly(Workspace &w, int spaces, int subtiles)
+{
+    const qint64 pixels = qint64(spaces + subtiles) * SpaceSize * SpaceSize * 3, held = w.history().bytes();
+    return held >= pixels && held < pixels + 256 * (spaces + 1);
+}
+
+} // namespace
+
+// Painting beyond one press: subtiles laid turned and mirrored, strokes and
+// fills, each against plain pixel loops or the same spaces placed one by one.
+class TestPainting : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+
+    // A picture on every space but the blank ones, a value on every space of the table, and the left
+    // and right buttons on a subtile whose top-left colour is also a ring inside it, numbered "1/T".
+    std::unique_ptr<Workspace> started(const QString &setting, const QList<QPoint> &blank = {})
+    {
+        auto w = std::make_unique<Workspace>();
+        w->startUp({m_dir.path()}, [](const QString &message) { QFAIL(qPrintable(message)); });
+        w->loadTileset(Slot, m_dir.filePath(QStringLiteral("set.bmp")));
+        w->setTransparency(Slot, TransparencySetting(setting));
+        w->setOutlineCell(Slot, Cell);
+        w->assign(Workspace::LeftButton, Slot);
+        w->assign(Workspace::RightButton, Slot);
+        const QImage noise = pattern({720, 864}, 9);
+        w->openImage(make(noise.size(), [&](int x, int y) {
+            const qsizetype at = blank.indexOf(QPoint(x / SpaceSize, y / SpaceSize));
+            const bool kept = at == 0 && x % SpaceSize == 143 && y % SpaceSize == 143;
+            return at >= 0 && !kept ? Geometry::blankColour() : noise.pixel(x, y);
+        }));
+        for (int i = 0; i < 30; ++i)
+            w->chooseSpeedValue({i % 5, i / 5}, QStringLiteral("X"));
+        w->history().clear();
+        return w;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        writeDefaultTilesets(m_dir.path());
+        const QImage noise = pattern(Geometry::TilesetSize, 3);
+        save(make(noise.size(), [&](int x, int y) {
+            const int dx = x % SpaceSize - 72, dy = y % SpaceSize - 72, r = dx * dx + dy * dy;
+            return r < 40 * 40 && r > 30 * 30 ? noise.pixel(x - x % SpaceSize, y - y % SpaceSize) : noise.pixel(x, y);
+        }), m_dir.filePath(QStringLiteral("set.bmp")));
+        writeText(m_dir.filePath(QStringLiteral("set.dat")), "[TILEDATA]\n42=1/T\n");
+    }
+
+    // Laid by the slot's setting, keyed on the subtile's own background wherever the turn took its corner;
+    // the button's picture turns too; a new pick starts plain.
+    void turnedSubtileIsLaidAsTurned_data()
+    {
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QString>("setting");
+        for (const char *setting : {"0", "1", "2,90"})
+            for (const char *keys : {"Z", "z", "X", "Y", "ZZ", "YzXZ", "ZZZZ"})
+                QTest::addRow("%s, %s", keys, setting) << QString::fromLatin1(keys) << QString::fromLatin1(setting);
+    }
+    void turnedSubtileIsLaidAsTurned()
+    {
+        QFETCH(QString, keys);
+        QFETCH(QString, setting);
+        const auto w = started(setting);
+        const QImage plainButton = w->buttonImage(Workspace::Left), before = w->maptile().spacePixels({2, 3});
+        turn(*w, keys);
+        w->place(Workspace::LeftButton, {2, 3});
+        const QImage subtile = w->slot(Slot).subtile(Cell.x(), Cell.y()), turned = turnedByKeys(subtile, keys);
+        const TransparencySetting how(setting);
+        const int a = how.effectiveAlpha();
+        QCOMPARE(w->maptile().spacePixels({2, 3}), make(before.size(), [&](int x, int y) {
+            const QRgb s = turned.pixel(x, y), d = before.pixel(x, y);
+            if (how.mode() == TransparencySetting::Blended)
+                return qRgb((qRed(s) * a + qRed(d) * (255 - a)) / 255, (qGreen(s) * a + qGreen(d) * (255 - a)) / 255,
+                            (qBlue(s) * a + qBlue(d) * (255 - a)) / 255);
+            return how.mode() == TransparencySetting::Keyed && s == subtile.pixel(0, 0) ? d : s;
+        }));
+        QCOMPARE(w->maptile().speedValue(2, 3), QStringLiteral("1/T"));
+        QCOMPARE(w->buttonImage(Workspace::Right), turnedByKeys(plainButton, keys));
+        w->assign(Workspace::LeftButton, Slot);
+        QVERIFY(w->buttonImage(Workspace::Left) == plainButton
+                && w->buttonSubtile(Workspace::Right) == turned.convertToFormat(QImage::Format_RGB888));
+    }
+
+    // A stroke lays each space of the maptile it enters once (blended, twice would show), off the maptile
+    // nothing, not even a speed value; a fill lays every space showing only the blank colour. Each is what
+    // placing those spaces one by one lays, as one step holding only the covered spaces.
+    void layingManyIsLayingEach_data()
+    {
+        QTest::addColumn<QString>("setting");
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<QList<QPoint>>("blank"); // all blank but the first, which keeps one pixel
+        QTest::addColumn<QList<QPoint>>("path"); // the press, then the spaces entered; none: a fill
+        QTest::addColumn<QList<QPoint>>("placed");
+        const QSize full(5, 6);
+        QTest::newRow("stroke back over itself") << "2,100" << full << QList<QPoint>()
+                                                 << QList<QPoint>{{2, 2}, {2, 3}, {2, 2}, {3, 3}, {2, 3}}
+                                                 << QList<QPoint>{{2, 2}, {2, 3}, {3, 3}};
+        QTest::newRow("stroke leaving and re-entering")
+            << "1" << full << QList<QPoint>() << QList<QPoint>{{3, 0}, {4, 0}, {5, 0}, {5, 1}, {4, 1}, {4, 0}, {-1, 1}, {0, 1}}
+            << QList<QPoint>{{3, 0}, {4, 0}, {4, 1}, {0, 1}};
+        QTest::newRow("stroke past a small maptile") << "0" << QSize(3, 3) << QList<QPoint>()
+                                                     << QList<QPoint>{{1, 2}, {2, 2}, {3, 2}, {4, 2}, {4, 3}, {2, 3}}
+                                                     << QList<QPoint>{{1, 2}, {2, 2}};
+        QTest::newRow("fill, keyed") << "1" << full << QList<QPoint>{{1, 1}, {0, 0}, {4, 0}, {2, 3}, {4, 5}}
+                                     << QList<QPoint>() << QList<QPoint>{{0, 0}, {4, 0}, {2, 3}, {4, 5}};
+        QTest::newRow("fill, blended") << "2,60" << full << QList<QPoint>{{0, 0}, {1, 5}, {3, 2}} << QList<QPoint>()
+                                       << QList<QPoint>{{3, 2}, {1, 5}};
+        QList<QPoint> all;
+        for (int i = 0; i < 30; ++i)
+            all << QPoint(i % 5, i / 5);
+        QTest::newRow("fill of all") << "0" << full << all << QList<QPoint>() << all.mid(1);
+    }
+    void layingManyIsLayingEach()
+    {
+        QFETCH(QString, setting);
+        QFETCH(QSize, size);
+        QFETCH(QList<QPoint>, blank);
+        QFETCH(QList<QPoint>, path);
+        QFETCH(QList<QPoint>, placed);
+        const auto many = started(setting, blank), each = started(setting, blank);
+        for (Workspace *w : {many.get(), each.get()}) {
+            w->setSize(size.width(), size.height());
+            turn(*w, QStringLiteral("ZX"));
+            w->history().clear();
+        }
+        const auto before = stateOf(*many);
+        if (path.isEmpty()) {
+            many->fill();
+        } else {
+            many->beginStroke(Workspace::LeftButton, path.front());
+            for (const QPoint space : path.mid(1))
+                many->continueStroke(space);
+            many->endStroke();
+            many->continueStroke({0, 0}); // after the release nothing more
+        }
+        for (const QPoint space : placed)
+            each->place(Workspace::LeftButton, space);
+        const auto after = stateOf(*many);
+        QVERIFY(after == stateOf(*each) && many->maptile().speedValue(placed[0].x(), placed[0].y()) == "1/T");
+        QVERIFY(many->history().count() == 1 && holdsOnly(*many, placed.size(), 1));
+        if (path.isEmpty()) { // nothing blank is left: a second fill changes nothing and records nothing
+            many->setMaptileChanged(false);
+            many->fill();
+            QVERIFY(stateOf(*many) == after && many->history().count() == 1 && !many->maptileChanged());
+        }
+        many->undo();
+        QVERIFY(stateOf(*many) == before);
+        many->redo();
+        QVERIFY(stateOf(*many) == after);
+    }
+};
+
+QTEST_MAIN(TestPainting)
+#include "tst_painting.moc"
