@@ -18,7 +18,6 @@
 #include "resources/BuiltInPicture.h"
 #include "tilesets/ButtonPictureView.h"
 #include "tilesets/PaletteView.h"
-#include "tilesets/TilesetImageReader.h"
 #include "tilesets/TilesetPropertiesWindow.h"
 #include "tilesets/TransparencyWindow.h"
 
@@ -123,7 +122,7 @@ MainWindow::~MainWindow()
     // The preview has no parent to take it along.
     delete m_previewWindow;
     // Nothing of the reading outlives the window: loads end with it, and the process kept for reading too.
-    ChildJob::endIdleChild();
+    PictureReader::endWaiting();
 }
 
 QIcon MainWindow::svgIcon(const QString &name)
@@ -406,18 +405,18 @@ void MainWindow::loadTileset(int slot)
 
 void MainWindow::loadTilesetFile(int slot, const QString &path)
 {
-    startLoad(slot, path, TilesetImageReader::readWhole, [this, slot, path](const QImage &picture) {
+    startLoad(slot, path, PictureReader::Kind::WholePicture, [this, slot, path](const QImage &picture) {
         m_workspace.setTileset(slot, picture, path);
         showSlot(slot);
         m_palettes[slot]->showSetInfo();
     });
 }
 
-void MainWindow::startLoad(int target, const QString &path, PictureJob::Reader read,
+void MainWindow::startLoad(int target, const QString &path, PictureReader::Kind kind,
                            const std::function<void(const QImage &)> &apply)
 {
     delete m_loads[target];
-    auto *load = new PictureLoad(path, read, this);
+    auto *load = new PictureLoad(path, kind, this);
     m_loads[target] = load;
     connect(load, &PictureLoad::finished, this, [this, target, load, apply](const QImage &image, const QString &error) {
         m_loads[target] = nullptr;
@@ -500,7 +499,7 @@ void MainWindow::newEmptyTileset(int slot)
 
 void MainWindow::importSubtileFile(int slot, QPoint cell, const QString &path)
 {
-    startLoad(slot, path, TilesetImageReader::readWhole,
+    startLoad(slot, path, PictureReader::Kind::WholePicture,
               [this, slot, cell](const QImage &picture) { m_workspace.importSubtile(slot, cell, picture); });
 }
 
@@ -552,7 +551,7 @@ void MainWindow::openMaptile()
 
 void MainWindow::openMaptileFile(const QString &path)
 {
-    startLoad(MaptileLoad, path, MaptileOpener::read,
+    startLoad(MaptileLoad, path, PictureReader::Kind::Maptile,
               [this](const QImage &picture) { MaptileOpener::apply(m_workspace, picture); });
 }
 

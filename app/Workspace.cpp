@@ -10,7 +10,7 @@
 
 #include "maptile/RasterOps.h"
 #include "maptile/Redraw.h"
-#include "tilesets/TilesetImageReader.h"
+#include "pictures/TilesetPicture.h"
 #include "tilesets/TilesetReads.h"
 #include "tilesetwriting/SubtileImport.h"
 #include "tilesetwriting/TilesetWriter.h"
@@ -123,7 +123,7 @@ void Workspace::startUp(const QStringList &folders, const std::function<void(con
 QString Workspace::loadTileset(int index, const QString &path)
 {
     QString error;
-    const QImage picture = TilesetImageReader::read(path, &error);
+    const QImage picture = TilesetPicture::read(path, Geometry::blankColour(), &error);
     if (picture.isNull())
         return error;
     setTileset(index, picture, path);

@@ -94,10 +94,12 @@ public:
     static QByteArray load(const QString &path, QString *error);
     // The sentence for a document that cannot be opened.
     static QString failure(const QString &path, const QString &reason);
+    // Opens a document file for reading; a file that is none, or cannot be
+    // read, or is too large, throws a DocumentRefusal.
+    static void openFile(QFile &file);
 
 private:
     DocumentArchive() = default;
-    static void openFile(QFile &file);
     void check();
     QSize pictureSize(const QString &name);
     void readStack();

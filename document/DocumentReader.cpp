@@ -2,16 +2,14 @@
 
 #include "document/DocumentArchive.h"
 #include "maptile/Geometry.h"
-#include "maptile/RasterOps.h"
-#include "tilesets/TilesetImageReader.h"
+#include "pictures/PictureDecoder.h"
 
 #include <QBuffer>
 #include <QImageReader>
-#include <QPainter>
 
 #include <optional>
 
-static_assert(DocumentArchive::MaxPictureBytes == qint64(TilesetImageReader::AllocationLimitMb) * 1024 * 1024,
+static_assert(DocumentArchive::MaxPictureBytes == qint64(PictureDecoder::AllocationLimitMb) * 1024 * 1024,
               "a document's picture may be as large as any picture the program decodes");
 
 namespace {
@@ -21,7 +19,7 @@ namespace {
     throw DocumentRefusal{reason};
 }
 
-QImage picture(DocumentArchive &archive, const QString &name, std::optional<QSize> expected)
+QImage picture(DocumentArchive &archive, const QString &name, std::optional<QSize> expected, QRgb background)
 {
     QByteArray bytes = archive.entry(name, DocumentArchive::MaxPictureBytes);
     QBuffer buffer(&bytes);
@@ -29,7 +27,7 @@ QImage picture(DocumentArchive &archive, const QString &name, std::optional<QSiz
     QImageReader reader(&buffer, "png");
     // Guessing from the contents would load every picture plugin to ask it.
     reader.setAutoDetectImageFormat(false);
-    reader.setAllocationLimit(TilesetImageReader::AllocationLimitMb);
+    reader.setAllocationLimit(PictureDecoder::AllocationLimitMb);
     const QSize size = reader.size();
     if (!size.isValid())
         refuse(QStringLiteral("\"%1\" is not a PNG picture").arg(name));
@@ -45,13 +43,7 @@ QImage picture(DocumentArchive &archive, const QString &name, std::optional<QSiz
     const QImage image = reader.read();
     if (image.isNull())
         refuse(QStringLiteral("\"%1\" is damaged").arg(name));
-    if (!image.hasAlphaChannel())
-        return RasterOps::toWorkFormat(image);
-    // Transparent parts show the blank colour, as on a picture surface.
-    QImage flat(image.size(), RasterOps::Format);
-    RasterOps::fill(flat, Geometry::blankColour());
-    QPainter(&flat).drawImage(0, 0, image);
-    return flat;
+    return PictureDecoder::flattened(image, background);
 }
 
 QFont font(const DocumentFont &recorded, QColor *colour)
@@ -66,9 +58,9 @@ QFont font(const DocumentFont &recorded, QColor *colour)
     return font;
 }
 
-QImage mergedAsMaptile(DocumentArchive &archive)
+QImage mergedAsMaptile(DocumentArchive &archive, QRgb background)
 {
-    const QImage merged = picture(archive, DocumentArchive::MergedEntry, std::nullopt);
+    const QImage merged = picture(archive, DocumentArchive::MergedEntry, std::nullopt, background);
     if (merged.width() < Geometry::SpaceSize || merged.height() < Geometry::SpaceSize)
         refuse(QStringLiteral("the picture is %1 x %2 pixels, smaller than one space (%3 x %3 pixels)")
                    .arg(merged.width())
@@ -77,13 +69,13 @@ QImage mergedAsMaptile(DocumentArchive &archive)
     return merged;
 }
 
-MaptileDocument decodeArchive(const QByteArray &bytes)
+MaptileDocument decodeArchive(const QByteArray &bytes, QRgb background)
 {
     DocumentArchive archive(bytes);
     MaptileDocument document;
     if (archive.hasState()) {
         const DocumentState state = archive.readState(true);
-        document.maptile.setMaster(picture(archive, state.master, archive.size()));
+        document.maptile.setMaster(picture(archive, state.master, archive.size(), background));
         document.maptile.setSpeedValues(state.speed);
         document.mapNum = state.mapNum;
         document.designer = state.designer;
@@ -93,7 +85,7 @@ MaptileDocument decodeArchive(const QByteArray &bytes)
         return document;
     }
     // Another program's document is its merged picture, taken as any opened picture is.
-    document.maptile.setImage(mergedAsMaptile(archive));
+    document.maptile.setImage(mergedAsMaptile(archive, background));
     const MaptileOverlays defaults;
     document.mapNumFont = defaults.mapNumFont();
     document.mapNumColour = defaults.mapNumColour();
@@ -102,27 +94,27 @@ MaptileDocument decodeArchive(const QByteArray &bytes)
     return document;
 }
 
-QImage finishedOf(const QByteArray &bytes)
+QImage finishedOf(const QByteArray &bytes, QRgb background)
 {
     DocumentArchive archive(bytes);
     if (!archive.hasState()) {
         Maptile maptile;
-        maptile.setImage(mergedAsMaptile(archive));
+        maptile.setImage(mergedAsMaptile(archive, background));
         return maptile.master();
     }
     // Everything is checked as when the document is opened, but the subtiles
     // are not decoded: the merged picture is the finished maptile pixel for
     // pixel, overlays drawn in.
     archive.readState(false);
-    return picture(archive, DocumentArchive::MergedEntry, archive.size());
+    return picture(archive, DocumentArchive::MergedEntry, archive.size(), background);
 }
 
 } // namespace
 
-MaptileDocument DocumentReader::decode(const QByteArray &bytes, QString *reason)
+MaptileDocument DocumentReader::decode(const QByteArray &bytes, QString *reason, QRgb background)
 {
     try {
-        return decodeArchive(bytes);
+        return decodeArchive(bytes, background);
     } catch (const DocumentRefusal &refusal) {
         *reason = refusal.reason;
         return {};
@@ -146,10 +138,19 @@ QImage DocumentReader::readFinished(const QString &path, QString *error)
     const QByteArray bytes = DocumentArchive::load(path, error);
     if (bytes.isEmpty())
         return {};
+    QString reason;
+    const QImage finished = decodeFinished(bytes, &reason);
+    if (!reason.isEmpty())
+        *error = DocumentArchive::failure(path, reason);
+    return finished;
+}
+
+QImage DocumentReader::decodeFinished(const QByteArray &bytes, QString *reason, QRgb background)
+{
     try {
-        return finishedOf(bytes);
+        return finishedOf(bytes, background);
     } catch (const DocumentRefusal &refusal) {
-        *error = DocumentArchive::failure(path, refusal.reason);
+        *reason = refusal.reason;
         return {};
     }
 }

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QList>
+#include <QImage>
 #include <QSize>
 #include <QString>
 
@@ -28,6 +29,11 @@ QByteArray archive(const QList<Entry> &entries);
 
 // A PNG whose header claims size, with next to no pixel data after it.
 QByteArray pngClaiming(QSize size);
+
+// An OpenRaster document as a painting program writes one: a layer and the
+// merged picture, both merged with its transparency, and a thumbnail; nothing
+// of this program's.
+QByteArray foreignDocument(const QImage &merged);
 
 // The entries of an archive this program wrote, read back with its own reader.
 QList<Entry> entriesOf(const QByteArray &archive);

@@ -1,8 +1,10 @@
 #include "reader/Sandbox.h"
+#include "reading/PictureReader.h"
 #include "support/TestImages.h"
 
 #include <QDir>
 #include <QProcess>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -22,7 +24,7 @@ constexpr bool SanitizedAddresses = false;
 // The confinement of the reading process, proven on a program that confines
 // itself the same way and then tries what a decoder taken over by a hostile
 // file might: each attempt is refused or the program is killed, and nothing
-// of it reaches the system.
+// of it reaches the system. The reading process itself runs confined.
 class TestSandbox : public QObject
 {
     Q_OBJECT
@@ -99,6 +101,23 @@ private slots:
         const Run run = probe({"work"}, "handed in");
         QCOMPARE(run.exitCode, 0);
         QCOMPARE(run.output, QStringLiteral("handed in %1\ndone").arg(long('x') * (64 << 20)));
+    }
+
+    // The reading process the editor starts runs with the filter and cannot gain rights.
+    void readingProcessIsConfined()
+    {
+        PictureReader::endWaiting();
+        PictureReader::prepare();
+        const QString children = TestImages::readAll(QStringLiteral("/proc/%1/task/%1/children").arg(getpid())).trimmed();
+        QCOMPARE(children.split(' ').size(), 1);
+        // It confines itself once it has read what it needs; until then it shows no filter.
+        QString status;
+        QVERIFY(QTest::qWaitFor([&] {
+            status = TestImages::readAll(QStringLiteral("/proc/%1/status").arg(children));
+            return status.contains("Seccomp:\t2");
+        }, 10'000));
+        QVERIFY2(status.contains("NoNewPrivs:\t1"), qPrintable(status));
+        PictureReader::endWaiting();
     }
 };
 
