@@ -22,7 +22,7 @@ int main(int argc, char *argv[])
 {
     // Not to outlive the editor, whatever it is busy with.
     prctl(PR_SET_PDEATHSIG, SIGKILL);
-    // Fonts are needed to read a document's; no window is ever shown.
+    // A document's fonts need Qt Gui and a platform; no window is ever shown.
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication application(argc, argv);
 
