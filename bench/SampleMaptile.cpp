@@ -5,7 +5,7 @@
 #include "maptile/Maptile.h"
 #include "maptile/MaptileOverlays.h"
 #include "maptile/Redraw.h"
-#include "tilesets/TilesetImageReader.h"
+#include "pictures/TilesetPicture.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -100,7 +100,7 @@ Tilesets readTilesets(QString *error)
     for (int slot = 0; slot < TilesetCount; ++slot)
         paths << tilesetPath(slot);
     QStringList errors;
-    const QList<QImage> images = TilesetImageReader::readAll(paths, &errors);
+    const QList<QImage> images = TilesetPicture::readAll(paths, Geometry::blankColour(), &errors);
     Tilesets tilesets;
     for (int slot = 0; slot < TilesetCount; ++slot) {
         tilesets[slot] = images[slot];

@@ -1,14 +1,14 @@
 // Loading a 1008 x 576 JPEG tileset into a slot, the way the editor did it
 // before and does it now: read on the window's own thread (Workspace::
-// loadTileset, still the core's synchronous call), against read in a child
-// process while the window's event loop runs, until the slot shows it. Both
-// include building the palette and the button pictures. The child is kept
-// between loads; the first load after start-up forks a fresh one, measured
-// apart.
+// loadTileset, still the core's synchronous call), against read in the
+// confined reading process while the window's event loop runs, until the slot
+// shows it. Both include building the palette and the button pictures. The
+// reading process is kept between loads; the first load after start-up starts
+// a fresh one, measured apart.
 #include "BenchSupport.h"
 
 #include "mainwindow/MainWindow.h"
-#include "loading/ChildJob.h"
+#include "reading/PictureReader.h"
 
 #include <QApplication>
 #include <QDir>
@@ -30,7 +30,6 @@ int main(int argc, char **argv)
     MainWindow::prepareApplication();
     const QString folder = QFileInfo(QString::fromLocal8Bit(argv[0])).absolutePath();
     const QString path = QDir(folder).filePath(Workspace::DefaultTilesetNames[0]);
-    // The whole editor, as large as it is when the user loads a tileset: a fork copies its page tables.
     MainWindow window({folder});
     window.startUp();
     window.showCentred();
@@ -42,22 +41,22 @@ int main(int argc, char **argv)
 
     const double inProcess = BenchSupport::medianMicroseconds(
         [&] { window.workspace().loadTileset(5, path); }, Runs);
-    const auto loadThroughChild = [&] {
+    const auto loadThroughReader = [&] {
         window.loadTilesetFile(5, path);
         while (window.isLoading())
             QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     };
-    const double child = BenchSupport::medianMicroseconds(loadThroughChild, Runs);
-    const double freshChild = BenchSupport::medianMicroseconds(
+    const double kept = BenchSupport::medianMicroseconds(loadThroughReader, Runs);
+    const double fresh = BenchSupport::medianMicroseconds(
         [&] {
-            ChildJob::endIdleChild();
-            loadThroughChild();
+            PictureReader::endWaiting();
+            loadThroughReader();
         },
         Runs / 4);
     std::printf("1008 x 576 JPEG tileset into a slot: median %.1f ms read on the window's thread, "
-                "%.1f ms read in the kept child process with the window's loop running (%d runs each), "
-                "%.1f ms when the child is forked for the load (%d runs); peak resident memory %.1f MB\n",
-                inProcess / 1e3, child / 1e3, Runs, freshChild / 1e3, Runs / 4,
+                "%.1f ms read in the kept reading process with the window's loop running (%d runs each), "
+                "%.1f ms when the reading process is started for the load (%d runs); peak resident memory %.1f MB\n",
+                inProcess / 1e3, kept / 1e3, Runs, fresh / 1e3, Runs / 4,
                 BenchSupport::peakResidentKiB() * 1024 / 1e6);
     return 0;
 }

@@ -1,6 +1,6 @@
 #include "dialogs/FileDialogs.h"
 
-#include "tilesets/TilesetImageReader.h"
+#include "pictures/PictureDecoder.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -63,7 +63,7 @@ QString tilesetFilter()
 {
     QStringList patterns{QStringLiteral("*.bmp"), QStringLiteral("*.gif"), QStringLiteral("*.jpg"),
                          QStringLiteral("*.wmf")};
-    patterns += TilesetImageReader::extraPatterns();
+    patterns += PictureDecoder::extraPatterns();
     return QStringLiteral("Graphic Files (*.*) (%1)").arg(patterns.join(QLatin1Char(' ')));
 }
 
@@ -71,7 +71,7 @@ QString maptileFilter()
 {
     QStringList patterns{QStringLiteral("*.bmp"), QStringLiteral("*.jpg"), QStringLiteral("*.ora"),
                          QStringLiteral("*.gif"), QStringLiteral("*.wmf")};
-    patterns += TilesetImageReader::extraPatterns();
+    patterns += PictureDecoder::extraPatterns();
     patterns.removeDuplicates();
     return QStringLiteral("Map Tiles (*.*) (%1)").arg(patterns.join(QLatin1Char(' ')));
 }

@@ -107,9 +107,11 @@ public:
     // The same for a refusal; a file that is no document at all and not named
     // as one is called what it is.
     static QString failure(const QString &path, const DocumentRefusal &refusal);
+    // Opens a document file for reading; a file that is none, or cannot be
+    // read, or is too large, throws a DocumentRefusal.
+    static void openFile(QFile &file);
 
 private:
-    static void openFile(QFile &file);
     void check();
     void readStack();
 

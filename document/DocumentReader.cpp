@@ -1,17 +1,12 @@
 #include "document/DocumentReader.h"
 
 #include "document/DocumentArchive.h"
+#include "pictures/PictureDecoder.h"
 #include "raster/Geometry.h"
-#include "raster/RasterOps.h"
-#include "tilesets/TilesetImageReader.h"
-
-#include <QBuffer>
-#include <QImageReader>
-#include <QPainter>
 
 #include <optional>
 
-static_assert(DocumentArchive::MaxPictureBytes == qint64(TilesetImageReader::AllocationLimitMb) * 1024 * 1024,
+static_assert(DocumentArchive::MaxPictureBytes == qint64(PictureDecoder::AllocationLimitMb) * 1024 * 1024,
               "a document's picture may be as large as any picture the program decodes");
 
 namespace {
@@ -21,7 +16,11 @@ namespace {
     throw DocumentRefusal{reason};
 }
 
-QImage picture(DocumentArchive &archive, const QString &name, std::optional<QSize> expected)
+// The picture of a PNG entry; with keep given, only its top-left part of at
+// most that size is decoded, so that a picture far larger than a maptile
+// costs no more memory than the maptile.
+QImage picture(DocumentArchive &archive, const QString &name, std::optional<QSize> expected, QRgb background,
+               QSize keep = {})
 {
     const QSize size = archive.pictureSize(name);
     if (size.isEmpty())
@@ -33,25 +32,14 @@ QImage picture(DocumentArchive &archive, const QString &name, std::optional<QSiz
                    .arg(size.height())
                    .arg(expected->width())
                    .arg(expected->height()));
-    if (qint64(size.width()) * size.height() * 4 > DocumentArchive::MaxPictureBytes)
-        refuse(QStringLiteral("\"%1\" is too large (%2 x %3 pixels)").arg(name).arg(size.width()).arg(size.height()));
-    QByteArray bytes = archive.entry(name, DocumentArchive::pngByteLimit(size));
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer, "png");
-    // Guessing from the contents would load every picture plugin to ask it.
-    reader.setAutoDetectImageFormat(false);
-    reader.setAllocationLimit(TilesetImageReader::AllocationLimitMb);
-    const QImage image = reader.read();
+    const QByteArray bytes = archive.entry(name, DocumentArchive::pngByteLimit(size));
+    QString reason;
+    const QImage image = PictureDecoder::decode(bytes, name, &reason, keep);
     if (image.isNull())
-        refuse(QStringLiteral("\"%1\" is damaged").arg(name));
-    if (!image.hasAlphaChannel())
-        return RasterOps::toWorkFormat(image);
-    // Transparent parts show the blank colour, as on a picture surface.
-    QImage flat(image.size(), RasterOps::Format);
-    RasterOps::fill(flat, Geometry::blankColour());
-    QPainter(&flat).drawImage(0, 0, image);
-    return flat;
+        refuse(reason.contains(QLatin1String("too large"))
+                   ? QStringLiteral("\"%1\" is too large (%2 x %3 pixels)").arg(name).arg(size.width()).arg(size.height())
+                   : QStringLiteral("\"%1\" is damaged").arg(name));
+    return PictureDecoder::flattened(image, background);
 }
 
 QFont font(const DocumentFont &recorded, QColor *colour)
@@ -66,9 +54,10 @@ QFont font(const DocumentFont &recorded, QColor *colour)
     return font;
 }
 
-QImage mergedAsMaptile(DocumentArchive &archive)
+QImage mergedAsMaptile(DocumentArchive &archive, QRgb background)
 {
-    const QImage merged = picture(archive, DocumentArchive::MergedEntry, std::nullopt);
+    const QImage merged = picture(archive, DocumentArchive::MergedEntry, std::nullopt, background,
+                                  QSize(Geometry::MaxColumns, Geometry::MaxRows) * Geometry::SpaceSize);
     if (merged.width() < Geometry::SpaceSize || merged.height() < Geometry::SpaceSize)
         refuse(QStringLiteral("the picture is %1 x %2 pixels, smaller than one space (%3 x %3 pixels)")
                    .arg(merged.width())
@@ -77,13 +66,13 @@ QImage mergedAsMaptile(DocumentArchive &archive)
     return merged;
 }
 
-MaptileDocument decodeArchive(const QByteArray &bytes)
+MaptileDocument decodeArchive(const QByteArray &bytes, QRgb background)
 {
     DocumentArchive archive(bytes);
     MaptileDocument document;
     if (archive.hasState()) {
         const DocumentState state = archive.readState(true);
-        document.maptile.setMaster(picture(archive, state.master, archive.size()));
+        document.maptile.setMaster(picture(archive, state.master, archive.size(), background));
         document.maptile.setSpeedValues(state.speed);
         document.mapNum = state.mapNum;
         document.designer = state.designer;
@@ -93,7 +82,7 @@ MaptileDocument decodeArchive(const QByteArray &bytes)
         return document;
     }
     // Another program's document is its merged picture, taken as any opened picture is.
-    document.maptile.setImage(mergedAsMaptile(archive));
+    document.maptile.setImage(mergedAsMaptile(archive, background));
     const MaptileOverlays defaults;
     document.mapNumFont = defaults.mapNumFont();
     document.mapNumColour = defaults.mapNumColour();
@@ -102,27 +91,27 @@ MaptileDocument decodeArchive(const QByteArray &bytes)
     return document;
 }
 
-QImage finishedOf(const QByteArray &bytes)
+QImage finishedOf(const QByteArray &bytes, QRgb background)
 {
     DocumentArchive archive(bytes);
     if (!archive.hasState()) {
         Maptile maptile;
-        maptile.setImage(mergedAsMaptile(archive));
+        maptile.setImage(mergedAsMaptile(archive, background));
         return maptile.master();
     }
     // Everything is checked as when the document is opened, but the subtiles
     // are not decoded: the merged picture is the finished maptile pixel for
     // pixel, overlays drawn in.
     archive.readState(false);
-    return picture(archive, DocumentArchive::MergedEntry, archive.size());
+    return picture(archive, DocumentArchive::MergedEntry, archive.size(), background);
 }
 
 } // namespace
 
-MaptileDocument DocumentReader::decode(const QByteArray &bytes, QString *reason)
+MaptileDocument DocumentReader::decode(const QByteArray &bytes, QString *reason, QRgb background)
 {
     try {
-        return decodeArchive(bytes);
+        return decodeArchive(bytes, background);
     } catch (const DocumentRefusal &refusal) {
         *reason = refusal.reason;
         return {};
@@ -135,7 +124,7 @@ MaptileDocument DocumentReader::read(const QString &path, QString *error)
     if (bytes.isEmpty())
         return {};
     try {
-        return decodeArchive(bytes);
+        return decodeArchive(bytes, Geometry::blankColour());
     } catch (const DocumentRefusal &refusal) {
         *error = DocumentArchive::failure(path, refusal);
         return {};
@@ -148,9 +137,19 @@ QImage DocumentReader::readFinished(const QString &path, QString *error)
     if (bytes.isEmpty())
         return {};
     try {
-        return finishedOf(bytes);
+        return finishedOf(bytes, Geometry::blankColour());
     } catch (const DocumentRefusal &refusal) {
         *error = DocumentArchive::failure(path, refusal);
+        return {};
+    }
+}
+
+QImage DocumentReader::decodeFinished(const QByteArray &bytes, QString *reason, QRgb background)
+{
+    try {
+        return finishedOf(bytes, background);
+    } catch (const DocumentRefusal &refusal) {
+        *reason = refusal.reason;
         return {};
     }
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "document/MaptileDocument.h"
+#include "raster/Geometry.h"
 
 #include <QByteArray>
 #include <QImage>
@@ -22,6 +23,8 @@ public:
     // program's document is its merged picture taken as the maptile. Null
     // with error set as read() does.
     static QImage readFinished(const QString &path, QString *error);
-    // The same from the file's bytes; reason says what is wrong, without the file name.
-    static MaptileDocument decode(const QByteArray &bytes, QString *reason);
+    // The same two from the file's bytes; reason says what is wrong, without
+    // the file name. Transparent parts of a picture show background.
+    static MaptileDocument decode(const QByteArray &bytes, QString *reason, QRgb background = Geometry::blankColour());
+    static QImage decodeFinished(const QByteArray &bytes, QString *reason, QRgb background = Geometry::blankColour());
 };

@@ -1,7 +1,7 @@
 #include "mainwindow/DroppedImage.h"
 
 #include "document/DocumentWriter.h"
-#include "tilesets/TilesetImageReader.h"
+#include "pictures/PictureDecoder.h"
 
 #include <QFileInfo>
 #include <QMimeData>
@@ -13,7 +13,7 @@ QString DroppedImage::path(const QMimeData *data, bool documents)
         return {};
     static const QStringList suffixes = [] {
         QStringList list{QStringLiteral("bmp"), QStringLiteral("gif"), QStringLiteral("jpg"), QStringLiteral("wmf")};
-        for (const QString &pattern : TilesetImageReader::extraPatterns())
+        for (const QString &pattern : PictureDecoder::extraPatterns())
             list << pattern.section(QLatin1Char('.'), 1).toLower();
         return list;
     }();

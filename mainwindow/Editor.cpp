@@ -2,7 +2,7 @@
 
 #include "mainwindow/MainWindow.h"
 #include "cli/CommandLine.h"
-#include "loading/ChildJob.h"
+#include "reading/PictureReader.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -25,7 +25,7 @@ int Editor::run(int argc, char **argv)
     window.showCentred();
     // The process that reads the user's pictures is made once the window is
     // up, so that the first tileset loaded comes as quickly as the next.
-    QTimer::singleShot(StartReaderAfterMs, &ChildJob::prepareIdleChild);
+    QTimer::singleShot(StartReaderAfterMs, &PictureReader::prepare);
     // Closing the main window ends the program, whatever other windows are open.
     QObject::connect(&window, &MainWindow::closed, &app, &QApplication::quit);
     return app.exec();

@@ -21,7 +21,6 @@
 #include "resources/BuiltInPicture.h"
 #include "views/ButtonPictureView.h"
 #include "views/PaletteView.h"
-#include "tilesets/TilesetImageReader.h"
 #include "dialogs/TilesetPropertiesWindow.h"
 #include "dialogs/TransparencyWindow.h"
 
@@ -148,7 +147,7 @@ MainWindow::~MainWindow()
     // The preview has no parent to take it along.
     delete m_previewWindow;
     // Nothing of the reading outlives the window: loads end with it, and the process kept for reading too.
-    ChildJob::endIdleChild();
+    PictureReader::endWaiting();
 }
 
 QIcon MainWindow::svgIcon(const QString &name)
@@ -431,18 +430,18 @@ void MainWindow::loadTileset(int slot)
 
 void MainWindow::loadTilesetFile(int slot, const QString &path)
 {
-    startLoad(slot, path, TilesetImageReader::readWhole, [this, slot, path](const QImage &picture) {
+    startLoad(slot, path, PictureReader::Kind::WholePicture, [this, slot, path](const QImage &picture) {
         m_workspace.setTileset(slot, picture, path);
         showSlot(slot);
         m_palettes[slot]->showSetInfo();
     });
 }
 
-void MainWindow::startLoad(int target, const QString &path, PictureJob::Reader read,
+void MainWindow::startLoad(int target, const QString &path, PictureReader::Kind kind,
                            const std::function<void(const QImage &)> &apply)
 {
     delete m_loads[target];
-    auto *load = new PictureLoad(path, read, this);
+    auto *load = new PictureLoad(path, kind, this);
     m_loads[target] = load;
     connect(load, &PictureLoad::finished, this, [this, target, load, apply](const QImage &image, const QString &error) {
         m_loads[target] = nullptr;
@@ -525,7 +524,7 @@ void MainWindow::newEmptyTileset(int slot)
 
 void MainWindow::importSubtileFile(int slot, QPoint cell, const QString &path)
 {
-    startLoad(slot, path, TilesetImageReader::readWhole,
+    startLoad(slot, path, PictureReader::Kind::WholePicture,
               [this, slot, cell](const QImage &picture) { m_workspace.importSubtile(slot, cell, picture); });
 }
 
@@ -573,7 +572,7 @@ void MainWindow::printSheets()
     // Documents added are read away from the window, as every file the user names is.
     const auto readDocument = [this](const QString &path,
                                      std::function<void(const QImage &, const QString &)> done) {
-        auto *load = new PictureLoad(path, DocumentReader::readFinished, this);
+        auto *load = new PictureLoad(path, PictureReader::Kind::FinishedMaptile, this);
         connect(load, &PictureLoad::finished, this, [load, done](const QImage &image, const QString &error) {
             load->deleteLater();
             done(image, error);
@@ -593,7 +592,7 @@ void MainWindow::openMaptile()
 
 void MainWindow::openMaptileFile(const QString &path)
 {
-    startLoad(MaptileLoad, path, MaptileOpener::read,
+    startLoad(MaptileLoad, path, PictureReader::Kind::Maptile,
               [this](const QImage &picture) { MaptileOpener::apply(m_workspace, picture); });
 }
 

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "workspace/Workspace.h"
-#include "loading/PictureJob.h"
 #include "dialogs/MaptilePrinter.h"
+#include "reading/PictureReader.h"
 
 #include <QHash>
 #include <QIcon>
@@ -66,12 +66,12 @@ public:
     void fillBlankSpaces();
     void loadTileset(int slot);
     // Loads a file into a slot, as the slot's folder button does after its
-    // dialog: read in a child process while the window stays usable.
+    // dialog: read in the reading process while the window stays usable.
     void loadTilesetFile(int slot, const QString &path);
     void applySelectedSize();
     // The output commands: open a picture as the maptile, save, preview, print.
     void openMaptile();
-    // Reads the file in a child process, then makes it the maptile.
+    // Reads the file in the reading process, then makes it the maptile.
     void openMaptileFile(const QString &path);
     // Whether a picture is still being read for a slot or the maptile.
     bool isLoading() const;
@@ -127,10 +127,10 @@ private:
     void acceptDrops(QWidget *target);
     void dropFile(QWidget *target, const QString &path);
     void showSlotMenu(int slot, QPoint at);
-    // Reads path with read away from the window and hands the picture to apply;
+    // Reads path as kind away from the window and hands the picture to apply;
     // failures are reported, Cancel is noted in the guide. A load running for
     // the same target is given up for the new one.
-    void startLoad(int target, const QString &path, PictureJob::Reader read,
+    void startLoad(int target, const QString &path, PictureReader::Kind kind,
                    const std::function<void(const QImage &)> &apply);
     void addCommand(const QList<QKeySequence> &keys, const std::function<void()> &run);
     void showPreviewBox(int slot);

@@ -5,17 +5,17 @@
 #include <QFileInfo>
 #include <QWidget>
 
-PictureLoad::PictureLoad(const QString &path, PictureJob::Reader read, QWidget *window, int timeLimitMs)
+PictureLoad::PictureLoad(const QString &path, PictureReader::Kind kind, QWidget *window, int timeLimitMs)
     : QObject(window)
     , m_path(path)
     , m_window(window)
 {
-    connect(&m_job, &PictureJob::finished, this, &PictureLoad::end);
+    connect(&m_reader, &PictureReader::finished, this, &PictureLoad::end);
     m_delay.setSingleShot(true);
     m_delay.setTimerType(Qt::PreciseTimer);
     connect(&m_delay, &QTimer::timeout, this, &PictureLoad::showProgress);
     m_delay.start(ProgressDelayMs);
-    m_job.start(path, read, timeLimitMs);
+    m_reader.start(path, kind, timeLimitMs);
 }
 
 PictureLoad::~PictureLoad()
@@ -27,7 +27,7 @@ void PictureLoad::showProgress()
 {
     m_progress = new LoadProgress(QFileInfo(m_path).fileName(), m_window);
     connect(m_progress, &QDialog::rejected, this, [this] {
-        m_job.cancel();
+        m_reader.cancel();
         end({}, {});
     });
     m_progress->show();

@@ -1,15 +1,15 @@
 #pragma once
 
 #include "dialogs/LoadProgress.h"
-#include "loading/PictureJob.h"
+#include "reading/PictureReader.h"
 
 #include <QPointer>
 #include <QTimer>
 
 
-// One picture file read for the main window: the reading runs in a child
-// process while the window goes on working, and the progress window with
-// Cancel shows when it takes longer than a moment.
+// One picture or document file read for the main window: the reading runs in
+// the reading process while the window goes on working, and the progress
+// window with Cancel shows when it takes longer than a moment.
 class PictureLoad : public QObject
 {
     Q_OBJECT
@@ -18,9 +18,9 @@ public:
     // Loads quicker than this never show the progress window.
     static constexpr int ProgressDelayMs = 500;
 
-    // Starts reading path with read at once; window owns the load and the progress window.
-    PictureLoad(const QString &path, PictureJob::Reader read, QWidget *window,
-                int timeLimitMs = PictureJob::TimeLimitMs);
+    // Starts reading path as kind at once; window owns the load and the progress window.
+    PictureLoad(const QString &path, PictureReader::Kind kind, QWidget *window,
+                int timeLimitMs = PictureReader::TimeLimitMs);
     // Stops a reading still running, without a signal.
     ~PictureLoad() override;
 
@@ -38,7 +38,7 @@ private:
 
     QString m_path;
     QWidget *m_window;
-    PictureJob m_job;
+    PictureReader m_reader;
     QTimer m_delay;
     QPointer<LoadProgress> m_progress;
 };

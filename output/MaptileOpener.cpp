@@ -1,12 +1,12 @@
 #include "output/MaptileOpener.h"
 
 #include "workspace/Workspace.h"
+#include "document/DocumentArchive.h"
 #include "document/DocumentReader.h"
 #include "document/DocumentWriter.h"
 #include "raster/Geometry.h"
-#include "tilesets/TilesetImageReader.h"
-
-#include <QFileInfo>
+#include "pictures/MaptilePicture.h"
+#include "pictures/PictureFile.h"
 
 QString MaptileOpener::open(Workspace &workspace, const QString &path)
 {
@@ -32,32 +32,25 @@ void MaptileOpener::apply(Workspace &workspace, const QImage &picture)
 
 QImage MaptileOpener::read(const QString &path, QString *error)
 {
-    QImage image;
-    QSize pictureSize;
-    if (DocumentWriter::isDocumentPath(path)) {
-        const MaptileDocument document = DocumentReader::read(path, error);
-        if (document.editable)
-            return document.toPicture();
-        // A document from another program opens as its merged picture.
-        image = document.maptile.master();
-    } else {
-        // The largest maptile is all that is kept of a picture, so only that much is read.
-        image = TilesetImageReader::read(path, error, QSize(Geometry::MaxColumns, Geometry::MaxRows) * Geometry::SpaceSize,
-                                         &pictureSize);
+    const QByteArray bytes = DocumentWriter::isDocumentPath(path) ? DocumentArchive::load(path, error)
+                                                                  : PictureFile::read(path, error);
+    return bytes.isEmpty() ? QImage() : decode(bytes, path, Geometry::blankColour(), error);
+}
+
+QImage MaptileOpener::decode(const QByteArray &bytes, const QString &name, QRgb background, QString *error)
+{
+    if (!DocumentWriter::isDocumentPath(name)) {
+        QImage image = MaptilePicture::decode(bytes, name, background, error);
         // Whatever a picture file says of itself, it is no document.
         image.setText(MaptileDocument::StateKey, {});
+        return image;
     }
-    if (image.isNull())
-        return {};
-    // Less than one whole space would leave a maptile of no spaces at all.
-    if (image.width() < Geometry::SpaceSize || image.height() < Geometry::SpaceSize) {
-        *error = QStringLiteral("Cannot open \"%1\": the picture is %2 x %3 pixels, smaller than one space "
-                                "(%4 x %4 pixels).")
-            .arg(QFileInfo(path).fileName())
-            .arg(pictureSize.isValid() ? pictureSize.width() : image.width())
-            .arg(pictureSize.isValid() ? pictureSize.height() : image.height())
-            .arg(Geometry::SpaceSize);
+    QString reason;
+    const MaptileDocument document = DocumentReader::decode(bytes, &reason, background);
+    if (!reason.isEmpty()) {
+        *error = DocumentArchive::failure(name, reason);
         return {};
     }
-    return image;
+    // A document from another program opens as its merged picture.
+    return document.editable ? document.toPicture() : document.maptile.master();
 }

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QByteArray>
 #include <QImage>
+#include <QRgb>
 #include <QString>
 
 class Workspace;
@@ -12,14 +14,18 @@ class Workspace;
 class MaptileOpener
 {
 public:
-    // Reads path into the workspace's maptile. On failure returns a sentence
-    // naming the file and the reason, and leaves the maptile as it was.
+    // Reads path into the workspace's maptile on the calling thread. On
+    // failure returns a sentence naming the file and the reason, and leaves
+    // the maptile as it was.
     static QString open(Workspace &workspace, const QString &path);
-    // The picture open() makes the maptile of (for a document of this program,
-    // its master carrying the rest, see MaptileDocument::toPicture()), or a
-    // null image with error set as open() reports it. The editor runs this in
-    // a child process and hands the picture to apply().
+    // The picture open() makes the maptile of, from the file at path.
     static QImage read(const QString &path, QString *error);
-    // Makes what read() gave the maptile, as one undo step.
+    // The same from the bytes of the file called name, transparent parts
+    // showing background: for a document of this program, its master
+    // carrying the rest (see MaptileDocument::toPicture()), or a null image
+    // with error set as open() reports it. The editor has this run by the
+    // reading process and hands the picture to apply().
+    static QImage decode(const QByteArray &bytes, const QString &name, QRgb background, QString *error);
+    // Makes what read() or decode() gave the maptile, as one undo step.
     static void apply(Workspace &workspace, const QImage &picture);
 };

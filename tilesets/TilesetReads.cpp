@@ -1,6 +1,7 @@
 #include "tilesets/TilesetReads.h"
 
-#include "tilesets/TilesetImageReader.h"
+#include "raster/Geometry.h"
+#include "pictures/TilesetPicture.h"
 
 TilesetReads::TilesetReads(const QStringList &paths)
     : m_paths(paths)
@@ -13,7 +14,7 @@ TilesetReads::TilesetReads(const QStringList &paths)
             // Running out of memory reaches whoever takes the slot, as if read there.
             try {
                 Result result;
-                const QImage picture = TilesetImageReader::read(m_paths[i], &result.error);
+                const QImage picture = TilesetPicture::read(m_paths[i], Geometry::blankColour(), &result.error);
                 if (!picture.isNull())
                     result.slot.setPicture(picture, m_paths[i]);
                 result.slot.buildPalette();

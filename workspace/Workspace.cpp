@@ -9,7 +9,7 @@
 
 #include "raster/RasterOps.h"
 #include "maptile/Redraw.h"
-#include "tilesets/TilesetImageReader.h"
+#include "pictures/TilesetPicture.h"
 #include "tilesets/TilesetReads.h"
 #include "tilesets/SubtileImport.h"
 #include "tilesets/TilesetWriter.h"
@@ -123,7 +123,7 @@ void Workspace::startUp(const QStringList &folders, const std::function<void(con
 QString Workspace::loadTileset(int index, const QString &path)
 {
     QString error;
-    const QImage picture = TilesetImageReader::read(path, &error);
+    const QImage picture = TilesetPicture::read(path, Geometry::blankColour(), &error);
     if (picture.isNull())
         return error;
     setTileset(index, picture, path);

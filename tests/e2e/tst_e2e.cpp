@@ -2,6 +2,7 @@
 
 #include "support/TestImages.h"
 #include "support/TestMetafile.h"
+#include "support/TestZip.h"
 
 #include <QDir>
 #include <QTransform>
@@ -215,6 +216,33 @@ private slots:
         h.click(OpenButton);
         QVERIFY2(answer(u"Open"_s, path), "the Open dialog did not take the file's name");
         QVERIFY2(h.waitFor([&] { return h.grab(View) == saved; }), "the working view does not show the saved maptile");
+    }
+
+    void openForeignDocument()
+    {
+        // A 3 x 3 maptile as a painting program writes it: the left space column opaque orange,
+        // the right one fully transparent, the middle one half transparent blue; nothing of this
+        // program's in it. Opened with the open button ten times in a row, painted over between,
+        // it shows each time, its transparent parts in the colour of a blank space.
+        QImage merged(432, 432, QImage::Format_ARGB32);
+        for (int y = 0; y < 432; ++y)
+            for (int x = 0; x < 432; ++x)
+                merged.setPixel(x, y, x < 144 ? qRgba(250, 140, 0, 255) : x < 288 ? qRgba(0, 0, 255, 128) : qRgba(0, 0, 0, 0));
+        const QString path = h.workDir() + "/foreign.ora";
+        TestImages::writeText(path, TestZip::foreignDocument(merged));
+        const QPoint opaque = inner(cell(ViewOrigin, 0, 0)).center(), clear = inner(cell(ViewOrigin, 2, 1)).center();
+        const QRgb blank = h.pixelAt(clear);
+        const QRgb orange = qRgb(250, 140, 0);
+        for (int time = 1; time <= 10; ++time) {
+            const QRect painted = inner(cell(ViewOrigin, 0, 0));
+            const QImage before = h.grab(painted);
+            h.click(opaque);
+            QVERIFY2(h.waitForChange(painted, before), "a press on the working view painted nothing");
+            h.click(OpenButton);
+            QVERIFY2(answer(u"Open"_s, path), qPrintable(u"the Open dialog did not take the name, time %1"_s.arg(time)));
+            QVERIFY2(h.waitFor([&] { return h.pixelAt(opaque) == orange && h.pixelAt(clear) == blank; }),
+                     qPrintable(u"the document does not show, time %1"_s.arg(time)));
+        }
     }
 
     void undoAndRedo()

@@ -1,6 +1,6 @@
 #include "document/ZipReader.h"
-#include "loading/ChildJob.h"
 #include "output/MaptileSaver.h"
+#include "reading/PictureReader.h"
 #include "support/TestZip.h"
 #include "widgets/MainWindowFixture.h"
 
@@ -270,7 +270,7 @@ private slots:
         QVERIFY(snapshot(*m_window) == before);
         // Headers claiming gigabytes are refused before any pixel memory is taken, here or
         // in the process the file is read in (ended, so that its peak is counted).
-        ChildJob::endIdleChild();
+        PictureReader::endWaiting();
         rusage reader{};
         getrusage(RUSAGE_CHILDREN, &reader);
         QVERIFY2(processKb("VmHWM") < 400 * 1024 && reader.ru_maxrss < 400 * 1024,

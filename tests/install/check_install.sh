@@ -16,13 +16,14 @@ exported() { # program
     || { echo "FAIL: $1 does not export"; exit 1; }
 }
 
-started() { # program: the end-to-end start-up case against that executable
-  (cd "$scratch" && CRYPTWRIGHT_E2E_PROGRAM="$1" "$e2e" startUp >"$scratch/e2e.log" 2>&1) \
-    || { cat "$scratch/e2e.log"; echo "FAIL: $1 did not start cleanly"; exit 1; }
+started() { # program: the end-to-end start-up case against that executable, and a document opened
+  # through the reading process installed with it
+  (cd "$scratch" && CRYPTWRIGHT_E2E_PROGRAM="$1" "$e2e" startUp openForeignDocument >"$scratch/e2e.log" 2>&1) \
+    || { cat "$scratch/e2e.log"; echo "FAIL: $1 did not start cleanly or read no document"; exit 1; }
 }
 
 cmake --install "$build" --prefix "$scratch/prefix" >/dev/null
-for f in bin/cryptwright share/applications/org.example.cryptwright.desktop share/icons/hicolor/scalable/apps/cryptwright.svg \
+for f in bin/cryptwright libexec/cryptwright/cryptwright-reader share/applications/org.example.cryptwright.desktop share/icons/hicolor/scalable/apps/cryptwright.svg \
          share/mime/packages/cryptwright.xml \
          share/cryptwright/Default_A.jpg share/cryptwright/Default_D.gif share/cryptwright/Default_D.dat; do
   [ -e "$scratch/prefix/$f" ] || { echo "FAIL: $f not installed"; exit 1; }
@@ -76,5 +77,8 @@ grep -q '^MimeType=.*image/openraster;' /usr/share/applications/org.example.cryp
 grep -q '^Exec=cryptwright %f$' /usr/share/applications/org.example.cryptwright.desktop \
   || { echo "FAIL: the desktop entry does not pass the file"; exit 1; }
 dpkg-query -W -f='${Depends}' cryptwright | grep -q libzip || { echo "FAIL: the package does not need libzip"; exit 1; }
+dpkg-query -W -f='${Depends}' cryptwright | grep -q libseccomp \
+  || { echo "FAIL: the package does not need libseccomp"; exit 1; }
+[ -x /usr/libexec/cryptwright/cryptwright-reader ] || { echo "FAIL: the reading process is not installed"; exit 1; }
 /usr/bin/cryptwright --version | grep -q '^cryptwright 1.00$' || { echo "FAIL: --version"; exit 1; }
 echo "Debian package: ok"

@@ -46,6 +46,31 @@ TestMetafile &TestMetafile::bitmap(const QRect &target, const QImage &image, qui
     return record(0x0B41, words);
 }
 
+TestMetafile &TestMetafile::text(QPoint at, const QByteArray &text, int height, QRgb colour, const QByteArray &face)
+{
+    // The logical font: height, width, escapement, orientation, weight, then eight one-byte
+    // fields (italic ... pitch and family) and the face name, NUL-terminated and padded to words.
+    QByteArray name = face + '\0';
+    if (name.size() % 2)
+        name += '\0';
+    QList<qint64> font{-height, 0, 0, 0, 400, 0, 0, 0, 0};
+    for (int i = 0; i < name.size(); i += 2)
+        font.append(quint8(name[i]) | quint8(name[i + 1]) << 8);
+    QByteArray padded = text;
+    if (padded.size() % 2)
+        padded += '\0';
+    QList<qint64> out{text.size()};
+    for (int i = 0; i < padded.size(); i += 2)
+        out.append(quint8(padded[i]) | quint8(padded[i + 1]) << 8);
+    out << at.y() << at.x();
+    return record(0x02FB, font)
+        .record(0x012D, {1})
+        .record(0x0209, {qRed(colour) | qGreen(colour) << 8, qBlue(colour)})
+        .record(0x0102, {1})
+        .record(0x012E, {0}) // text aligned by its top left corner
+        .record(0x0521, out);
+}
+
 TestMetafile &TestMetafile::record(quint16 function, const QList<qint64> &words)
 {
     const qint64 size = 3 + words.size();

@@ -21,6 +21,10 @@ public:
     // whose header says it is headerSize bytes long.
     TestMetafile &bitmap(const QRect &target, const QImage &image, quint32 headerSize = 40);
 
+    // Writes text (Latin-1) with its top left at at, in the font face of the given height
+    // in pixels and colour, on a transparent background; the font takes object slot 1.
+    TestMetafile &text(QPoint at, const QByteArray &text, int height, QRgb colour, const QByteArray &face = "Arial");
+
     QByteArray bytes() const;
     // A 4096 x 4096 pixel metafile that fills its whole box fills times: slow to draw.
     static QByteArray busy(int fills);

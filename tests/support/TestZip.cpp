@@ -2,6 +2,7 @@
 
 #include "document/ZipReader.h"
 
+#include <QBuffer>
 #include <QtEndian>
 
 #include <zlib.h>
@@ -119,6 +120,26 @@ QByteArray archive(const QList<Entry> &entries)
     put(out, quint32(0x06054b50), quint16(0), quint16(0), quint16(entries.size()), quint16(entries.size()),
         quint32(directory.size()), start, quint16(0));
     return out;
+}
+
+QByteArray foreignDocument(const QImage &merged)
+{
+    const auto png = [](const QImage &image) {
+        QByteArray bytes;
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        image.convertToFormat(QImage::Format_ARGB32).save(&buffer, "PNG");
+        return bytes;
+    };
+    const QByteArray stack = QStringLiteral("<?xml version='1.0' encoding='UTF-8'?>\n<image version='0.0.3' w='%1' h='%2'>"
+                                            "<stack><layer name='Paint' src='data/layer0.png' x='0' y='0' "
+                                            "opacity='1.0' visibility='visible'/></stack></image>\n")
+                                 .arg(merged.width())
+                                 .arg(merged.height())
+                                 .toUtf8();
+    return archive({stored("mimetype", "image/openraster"), deflated("stack.xml", stack),
+                    stored("data/layer0.png", png(merged)), stored("mergedimage.png", png(merged)),
+                    stored("Thumbnails/thumbnail.png", png(merged.scaled(merged.size().boundedTo({256, 256}))))});
 }
 
 QByteArray pngClaiming(QSize size)

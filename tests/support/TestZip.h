@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QList>
+#include <QImage>
 #include <QSize>
 #include <QString>
 
@@ -34,6 +35,11 @@ QByteArray pngClaiming(QSize size);
 // The PNG with its pixel data in one chunk whose packed rows start with
 // paddingBytes of empty blocks: the same picture, ever slower to decode.
 QByteArray paddedPng(const QByteArray &png, qint64 paddingBytes);
+
+// An OpenRaster document as a painting program writes one: a layer and the
+// merged picture, both merged with its transparency, and a thumbnail; nothing
+// of this program's.
+QByteArray foreignDocument(const QImage &merged);
 
 // The entries of an archive this program wrote, read back with its own reader.
 QList<Entry> entriesOf(const QByteArray &archive);

@@ -1,13 +1,14 @@
-#include "loading/ChildJob.h"
-#include "loading/PictureJob.h"
+#include "document/DocumentReader.h"
 #include "raster/Geometry.h"
+#include "output/MaptileOpener.h"
+#include "pictures/TilesetPicture.h"
+#include "reading/PictureReader.h"
 #include "resources/BuiltInPicture.h"
 #include "support/TestImages.h"
 #include "support/TestMetafile.h"
+#include "support/TestZip.h"
 #include "tilesets/ProfileReader.h"
 #include "tilesets/TileData.h"
-#include "tilesets/TilesetImageReader.h"
-#include "tilesets/WmfRenderer.h"
 #include "tilesets/SubtileImport.h"
 #include "tilesets/TileDataWriter.h"
 
@@ -17,26 +18,15 @@
 #include <QTemporaryDir>
 #include <QtEndian>
 
-#include <atomic>
-#include <csignal>
-#include <new>
-#include <thread>
-
 #include <sys/stat.h>
 #include <unistd.h>
 
 using namespace TestImages;
 
-#ifdef __SANITIZE_ADDRESS__
-constexpr bool SanitizedHeap = true;
-#else
-constexpr bool SanitizedHeap = false;
-#endif
-
 // What a tileset is read from: its picture, whose metafiles are refused with a
-// reason or given up when drawing them hangs or crashes, and its metadata file;
-// the metadata file as written, a picture made into one subtile, and the child
-// process the editor reads every picture in.
+// reason, and its metadata file; the metadata file as written, a picture made
+// into one subtile, and the reading process the editor reads every picture the
+// user chooses in, which is given up when a decoder hangs or crashes.
 // Bad files of every other kind go through the whole program in the hostile-input test.
 namespace {
 
@@ -80,7 +70,14 @@ QList<pid_t> childProcesses()
     return found;
 }
 
-uint openDescriptors() { return QDir(QStringLiteral("/proc/self/fd")).count(); }
+// The pipes and process handles this process holds: what a process not ended leaves open.
+int openChannels()
+{
+    int open = 0;
+    for (const QFileInfo &fd : QDir(QStringLiteral("/proc/self/fd")).entryInfoList(QDir::System))
+        open += fd.symLinkTarget().contains(QLatin1String("pipe:")) || fd.symLinkTarget().contains(QLatin1String("pidfd"));
+    return open;
+}
 
 } // namespace
 
@@ -88,7 +85,17 @@ class TestTilesetFiles : public QObject
 {
     Q_OBJECT
 
+    int m_descriptors = 0;
+
 private slots:
+    // The channels this process keeps for good once it has started a process.
+    void initTestCase()
+    {
+        PictureReader::prepare();
+        PictureReader::endWaiting();
+        m_descriptors = openChannels();
+    }
+
     // First, before any picture written here brings the other plugins in: telling
     // a common picture's format from its content must not load every image plugin.
     void commonPicturesLoadOnlyTheirOwnPlugin()
@@ -97,7 +104,7 @@ private slots:
                                     QFINDTESTDATA("../../resources/tilesets/Default_D.gif"),
                                     QStringLiteral(":/images/door.png")}) {
             QString error;
-            QVERIFY2(!TilesetImageReader::read(path, &error).isNull(), qPrintable(error));
+            QVERIFY2(!TilesetPicture::read(path, Geometry::blankColour(), &error).isNull(), qPrintable(error));
         }
         QVERIFY(!BuiltInPicture::load(QStringLiteral(":/images/door.png")).isNull());
         QStringList plugins;
@@ -292,7 +299,7 @@ private slots:
         QFETCH(int, slack);
         QFETCH(QString, reason);
         QString error;
-        const QImage image = TilesetImageReader::read(file("picture.wmf", bytes), &error);
+        const QImage image = TilesetPicture::read(file("picture.wmf", bytes), Geometry::blankColour(), &error);
         QVERIFY2(reason.isEmpty() ? error.isEmpty() : error.contains("picture.wmf") && error.contains(reason),
                  qPrintable(error));
         QVERIFY(image.size() == expected.size() && image.format() == expected.format());
@@ -304,114 +311,190 @@ private slots:
         }
     }
 
-    // libwmf draws in a child process: a metafile that hangs or crashes it costs that
-    // process only, and nothing of it is left behind for the next file.
-    void metafileDrawingGivenUpLeavesNothingBehind()
+    // Text of a metafile is drawn where no font file can be opened: the reading process is
+    // handed libwmf's fonts before it confines itself, and draws the same glyphs as this process.
+    void metafileTextIsDrawnInTheReadingProcess()
     {
-        // A bitmap stretched onto a box of negative size sends libwmf's scaler into
-        // a loop that does not end in any useful time.
-        const QString bad = file(QStringLiteral("endless.wmf"),
-                                 TestMetafile({0, 0, 80, 60}).bitmap({255, -1, -81, -60}, solid({4, 4}, 0)).bytes());
-        const QString good = file(QStringLiteral("good.wmf"), twoRectangles(TestMetafile(Box)));
-        const uint descriptors = openDescriptors();
-        for (const bool crash : {false, true}) { // else it runs out of time
-            QString error;
-            QImage image;
-            std::atomic<bool> done = false;
-            std::thread drawer([&] {
-                image = WmfRenderer::render(bad, &error, crash ? 60'000 : 300);
-                done = true;
-            });
-            // The drawing process dies while libwmf is busy in it, as on a crash.
-            QList<pid_t> drawing;
-            const auto started = [&] { return done || !(drawing = childProcesses()).isEmpty(); };
-            const bool settled = !crash || QTest::qWaitFor(started, 30'000);
-            for (pid_t child : drawing)
-                kill(child, SIGKILL);
-            drawer.join();
-            QVERIFY(settled && drawing.isEmpty() == !crash && image.isNull());
-            QCOMPARE(error, crash ? "the metafile is damaged or uses features that cannot be drawn"
-                                  : "the metafile takes too long to draw");
-            // None left running or unreaped, no descriptor open, and the next file draws as ever.
-            QVERIFY(childProcesses().isEmpty());
-            QCOMPARE(openDescriptors(), descriptors);
-            QCOMPARE(TilesetImageReader::read(good, &error), Rectangles);
-        }
+        const QString path = file("text.wmf", TestMetafile({0, 0, 200, 60})
+                                                  .rectangle({0, 0, 200, 60}, qRgb(255, 255, 255))
+                                                  .text({10, 10}, "Crypt", 40, qRgb(0, 0, 0))
+                                                  .bytes());
+        QString error;
+        const QImage here = TilesetPicture::read(path, Geometry::blankColour(), &error);
+        QVERIFY2(!here.isNull(), qPrintable(error));
+        PictureReader reader;
+        QSignalSpy finished(&reader, &PictureReader::finished);
+        reader.start(path, PictureReader::Kind::WholePicture);
+        QVERIFY(finished.wait(10'000));
+        const QImage there = finished.front().at(0).value<QImage>();
+        QVERIFY2(!there.isNull(), qPrintable(finished.front().at(1).toString()));
+        int ink = 0;
+        for (int y = 0; y < there.height(); ++y)
+            for (int x = 0; x < there.width(); ++x)
+                ink += qGray(there.pixel(x, y)) < 64;
+        QVERIFY2(ink > 200, qPrintable(QStringLiteral("%1 glyph pixels").arg(ink)));
+        QCOMPARE(there, here);
+        PictureReader::endWaiting();
     }
 
-    // Every way a reading in the child process can end reaches the caller through its event
-    // loop, which keeps turning meanwhile. A child that read is kept for the next file; one
-    // that failed is gone, and the next file gets a fresh one.
-    void readingInAChildProcess_data()
+    // Every way a reading in the reading process can end reaches the caller through its event
+    // loop, which keeps turning meanwhile. A process that answered is kept for the next file;
+    // one that hung or died is gone, and the next file gets a fresh one.
+    void readingInTheReadingProcess_data()
     {
+        QTest::addColumn<QString>("program"); // empty: the one installed with the editor
         QTest::addColumn<QString>("path");
-        QTest::addColumn<int>("fault"); // what the reader does instead of reading: a signal, or 0
+        QTest::addColumn<int>("kind");
         QTest::addColumn<int>("limitMs");
         QTest::addColumn<QString>("reason"); // empty: the picture as read in this process
-        QTest::addColumn<bool>("kept"); // the child stays for the next file
-        const auto row = [](const char *name, const QString &path, int fault, int limitMs, const char *reason,
-                            bool kept) { QTest::newRow(name) << path << fault << limitMs << QString(reason) << kept; };
+        QTest::addColumn<bool>("kept");      // a process waits for the next file
+        const auto row = [](const char *name, const QString &program, const QString &path, PictureReader::Kind kind,
+                            int limitMs, const char *reason, bool kept) {
+            QTest::newRow(name) << program << path << int(kind) << limitMs << QString(reason) << kept;
+        };
+        using enum PictureReader::Kind;
+        const QString real, standIn = READER_STANDIN;
         const QString jpeg = file("set.jpg", encoded(pattern(Geometry::TilesetSize), "JPG"));
         QImage large(4000, 4000, QImage::Format_RGB32);
         large.fill(Back);
-        row("jpeg", jpeg, 0, 5000, "", true);
-        row("metafile, drawn in a further child", file("set.wmf", twoRectangles(TestMetafile(Box))), 0, 5000, "", true);
-        row("the reader's own reason", QFileInfo(jpeg).dir().filePath("gone.jpg"), 0, 5000, "does not exist", true);
-        // Its memory goes with it; the process measures its heap through the C library's
-        // allocator, which a sanitizer build replaces, so there it stays.
-        row("large picture", file("large.png", encoded(large, "PNG")), 0, 5000, "", SanitizedHeap);
-        row("scan header repeated, past the limit", file("slow.jpg", scanRepeatingJpeg({512, 512}, 200'000)), 0, 400,
+        const QString largePng = file("large.png", encoded(large, "PNG"));
+        QImage seeThrough = pattern({500, 450}).convertToFormat(QImage::Format_ARGB32);
+        for (int y = 0; y < 450; y += 2)
+            for (int x = 0; x < 500; ++x)
+                seeThrough.setPixel(x, y, qRgba(200, 30, 30, x % 256));
+        row("jpeg", real, jpeg, WholePicture, 5000, "", true);
+        row("metafile", real, file("set.wmf", twoRectangles(TestMetafile(Box))), WholePicture, 5000, "", true);
+        row("large picture", real, largePng, WholePicture, 5000, "", true);
+        row("large picture as the maptile, in part", real, largePng, Maptile, 5000, "", true);
+        row("another program's document as the maptile", real,
+            file("foreign.ora", TestZip::foreignDocument(seeThrough)), Maptile, 5000, "", true);
+        const QString document = QFINDTESTDATA("../../fuzz/corpus/fuzz_document/painted.ora");
+        row("this program's document as the maptile, with all it keeps", real, document, Maptile, 5000, "", true);
+        row("a document's finished maptile", real, document, FinishedMaptile, 5000, "", true);
+        row("file missing", real, QFileInfo(jpeg).dir().filePath("gone.jpg"), WholePicture, 5000,
+            "does not exist", false);
+        row("the decoder's own reason", real, file("noise.jpg", randomBytes(3000, 5)), WholePicture, 5000,
+            "not a picture in a format", true);
+        row("scan header repeated, past the limit", real, file("slow.jpg", scanRepeatingJpeg({512, 512}, 200'000)),
+            WholePicture, 400, "longer than 0.4 seconds", false);
+        row("metafile slow to draw, past the limit", real, file("slow.wmf", TestMetafile::busy(2000)), Maptile, 400,
             "longer than 0.4 seconds", false);
-        row("metafile slow to draw, past the limit", file("slow.wmf", TestMetafile::busy(2000)), 0, 400,
-            "longer than 0.4 seconds", false);
-        row("the reader crashes", jpeg, SIGSEGV, 5000, "damaged and could not be read", false);
-        row("the reader runs out of memory", jpeg, SIGUSR1, 5000, "not enough memory", false);
+        // A bitmap stretched onto a box of negative size sends libwmf's scaler into a loop
+        // that does not end in any useful time.
+        row("metafile libwmf never finishes", real,
+            file("endless.wmf", TestMetafile({0, 0, 80, 60}).bitmap({255, -1, -81, -60}, solid({4, 4}, 0)).bytes()),
+            WholePicture, 400, "longer than 0.4 seconds", false);
+        row("the reading process crashes", standIn, file("crash.jpg", "x"), WholePicture, 5000,
+            "damaged and could not be read", false);
+        row("the reading process hangs", standIn, file("hang.jpg", "x"), WholePicture, 400, "longer than 0.4 seconds",
+            false);
+        row("the reading process runs out of memory", standIn, file("memory.jpg", "x"), WholePicture, 5000,
+            "not enough memory", false);
+        row("the reading process cannot confine itself", standIn, file("unconfined.jpg", "x"), WholePicture, 5000,
+            "could not start a process", false);
+        row("an answer that is no picture", standIn, file("garbage.jpg", "x"), WholePicture, 5000,
+            "could not be passed on", true);
+        row("no reading process installed", QFileInfo(jpeg).dir().filePath("no-reader"), jpeg, WholePicture, 5000,
+            "could not start a process", false);
     }
-    void readingInAChildProcess()
+    void readingInTheReadingProcess()
     {
+        QFETCH(QString, program);
         QFETCH(QString, path);
-        QFETCH(int, fault);
+        QFETCH(int, kind);
         QFETCH(int, limitMs);
         QFETCH(QString, reason);
         QFETCH(bool, kept);
-        const uint descriptors = openDescriptors();
         const QString good = file("good.wmf", twoRectangles(TestMetafile(Box)));
-        PictureJob job;
-        QSignalSpy finished(&job, &PictureJob::finished);
-        // A reader that raises a signal or runs out of memory.
-        static int raised = 0;
-        raised = fault;
-        const PictureJob::Reader faulty = [](const QString &, QString *) -> QImage {
-            if (raised == SIGUSR1)
-                throw std::bad_alloc();
-            raise(raised);
-            return {};
-        };
+        PictureReader reader(program.isEmpty() ? PictureReader::installedProgram() : program);
+        QSignalSpy finished(&reader, &PictureReader::finished);
         int ticks = 0;
         QTimer ticker;
         ticker.callOnTimeout([&ticks] { ++ticks; });
         ticker.start(20);
-        job.start(path, fault ? faulty : TilesetImageReader::readWhole, limitMs);
-        QVERIFY(finished.wait(limitMs + 5000));
+        reader.start(path, PictureReader::Kind(kind), limitMs);
+        QVERIFY(finished.wait(limitMs + 10'000));
         const QImage image = finished.front().at(0).value<QImage>();
         const QString error = finished.front().at(1).toString();
         QString expectedError;
-        if (reason.isEmpty())
-            QVERIFY2(image == TilesetImageReader::read(path, &expectedError) && !image.isNull(), qPrintable(error));
-        else
+        if (reason.isEmpty()) {
+            QImage expected;
+            switch (PictureReader::Kind(kind)) {
+            case PictureReader::Kind::WholePicture:
+                expected = TilesetPicture::read(path, Geometry::blankColour(), &expectedError);
+                break;
+            case PictureReader::Kind::Maptile:
+                expected = MaptileOpener::read(path, &expectedError);
+                break;
+            case PictureReader::Kind::FinishedMaptile:
+                expected = DocumentReader::readFinished(path, &expectedError);
+                break;
+            }
+            QVERIFY2(!image.isNull() && image == expected, qPrintable(error + expectedError));
+            // A document of this program comes with everything it keeps.
+            QCOMPARE(image.text(MaptileDocument::StateKey), expected.text(MaptileDocument::StateKey));
+        } else {
             QVERIFY2(image.isNull() && error.contains(QFileInfo(path).fileName()) && error.contains(reason),
                      qPrintable(error));
+        }
         // Four tenths of a second of reading let the caller's loop turn many times.
         if (limitMs < 1000)
             QVERIFY2(ticks >= 3, qPrintable(QStringLiteral("%1 ticks").arg(ticks)));
         const QList<pid_t> left = childProcesses();
         QCOMPARE(left.size(), kept ? 1 : 0);
-        job.start(good, TilesetImageReader::readWhole);
-        QVERIFY(finished.wait(5000) && finished.back().at(0).value<QImage>() == Rectangles);
-        QVERIFY(childProcesses().size() == 1 && (!kept || childProcesses() == left));
-        ChildJob::endIdleChild();
+        // The next file reads as ever, in the process kept if it is the editor's own.
+        PictureReader next;
+        QSignalSpy nextFinished(&next, &PictureReader::finished);
+        next.start(good, PictureReader::Kind::WholePicture);
+        QVERIFY(nextFinished.wait(10'000) && nextFinished.front().at(0).value<QImage>() == Rectangles);
+        QVERIFY(program.isEmpty() && kept ? childProcesses() == left : childProcesses().size() == (kept ? 2 : 1));
+        PictureReader::endWaiting();
         QVERIFY(childProcesses().isEmpty());
-        QCOMPARE(openDescriptors(), descriptors);
+        QCOMPARE(openChannels(), m_descriptors);
+    }
+
+    // A cancelled reading ends its process at once and says nothing; a reader taken down
+    // while it reads takes its process with it.
+    void cancelledReadingLeavesNothing()
+    {
+        const QString slow = file("slow.wmf", TestMetafile::busy(2000));
+        PictureReader reader;
+        QSignalSpy finished(&reader, &PictureReader::finished);
+        reader.start(slow, PictureReader::Kind::WholePicture);
+        QVERIFY(reader.isRunning() && childProcesses().size() == 1);
+        QTest::qWait(100);
+        reader.cancel();
+        QVERIFY(!reader.isRunning() && childProcesses().isEmpty());
+        // A start refused before any process is made is cancelled as well.
+        reader.start(QFileInfo(slow).dir().filePath("missing.jpg"), PictureReader::Kind::WholePicture);
+        reader.cancel();
+        QTest::qWait(200);
+        QCOMPARE(finished.size(), 0);
+        {
+            PictureReader dropped;
+            dropped.start(slow, PictureReader::Kind::Maptile);
+        }
+        QVERIFY(childProcesses().isEmpty());
+        QCOMPARE(openChannels(), m_descriptors);
+    }
+
+    // A slot and the maptile read at once, each in a process of its own; one is kept after.
+    void twoReadingsAtOnce()
+    {
+        const QString tileset = file("both.jpg", encoded(pattern(Geometry::TilesetSize, 4), "JPG"));
+        const QString maptile = file("both.bmp", encoded(pattern({720, 864}, 5), "BMP"));
+        PictureReader::prepare();
+        PictureReader first, second;
+        QSignalSpy firstDone(&first, &PictureReader::finished), secondDone(&second, &PictureReader::finished);
+        first.start(tileset, PictureReader::Kind::WholePicture);
+        second.start(maptile, PictureReader::Kind::Maptile);
+        QCOMPARE(childProcesses().size(), 2);
+        QVERIFY(QTest::qWaitFor([&] { return firstDone.size() == 1 && secondDone.size() == 1; }, 10'000));
+        QString error;
+        QCOMPARE(firstDone.front().at(0).value<QImage>(), TilesetPicture::read(tileset, Geometry::blankColour(), &error));
+        QCOMPARE(secondDone.front().at(0).value<QImage>(), pattern({720, 864}, 5));
+        QCOMPARE(childProcesses().size(), 1);
+        PictureReader::endWaiting();
     }
 };
 

@@ -4,7 +4,7 @@
 #include "output/MaptileSaver.h"
 #include "raster/RasterOps.h"
 #include "tilesets/ProfileReader.h"
-#include "tilesets/TilesetImageReader.h"
+#include "pictures/TilesetPicture.h"
 #include "support/TestImages.h"
 
 #include <QElapsedTimer>
@@ -148,7 +148,7 @@ private slots:
         const QString picture = m_dir->filePath(QStringLiteral("cell.png"));
         save(pattern({144, 144}, 3), picture);
         QString error;
-        w.importSubtile(5, {6, 3}, TilesetImageReader::readWhole(picture, &error));
+        w.importSubtile(5, {6, 3}, TilesetPicture::read(picture, Geometry::blankColour(), &error));
         QCOMPARE(error, QString());
         w.importSubtile(5, {0, 1}, pattern({288, 288}, 4));
         w.replaceSubtile(5, 0, 0, pattern({144, 144}, 5).transformed(QTransform().rotate(90)));

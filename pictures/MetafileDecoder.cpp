@@ -1,23 +1,14 @@
-#include "tilesets/WmfRenderer.h"
+#include "pictures/MetafileDecoder.h"
 
-#include <QDataStream>
-#include <QDeadlineTimer>
-#include <QFile>
+#include "pictures/MetafileFonts.h"
+
 #include <QSize>
 #include <QtEndian>
 
 #include <algorithm>
-#include <cerrno>
 #include <cmath>
-#include <csignal>
 #include <memory>
 #include <new>
-
-#include <fcntl.h>
-#include <poll.h>
-#include <sys/prctl.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 // libwmf's headers define many short Windows-style macros; keep them after Qt's.
 #include <libwmf/api.h>
@@ -172,7 +163,7 @@ bool soundBitmap(const char *p, qsizetype length)
         coloursUsed = u32(p + 32);
     }
     const bool knownDepth = bits == 1 || bits == 4 || bits == 8 || bits == 16 || bits == 24 || bits == 32;
-    const qint64 maxPixels = qint64(WmfRenderer::MaxSide) * WmfRenderer::MaxSide;
+    const qint64 maxPixels = qint64(MetafileDecoder::MaxSide) * MetafileDecoder::MaxSide;
     if (planes != 1 || !knownDepth || width < 1 || height < 1 || width * height > maxPixels || coloursUsed > 256)
         return false;
     const qint64 paletteEntries = coloursUsed ? coloursUsed : (bits <= 8 ? 1 << bits : 0);
@@ -270,6 +261,7 @@ Drawing draw(QByteArray &data, bool placeable, QSize size)
     }
     wmfAPI *wmf = api.get();
     wmf->user_data = &s;
+    MetafileFonts::serve(wmf);
     wmf_ipa_font_map_set(wmf, mapFontOrNone);
     auto *functions = static_cast<wmfFunctionReference *>(wmf->function_reference);
     s.drawText = functions->draw_text;
@@ -294,11 +286,11 @@ Drawing draw(QByteArray &data, bool placeable, QSize size)
     if (!placeable) {
         const double width = std::ceil(double(box.BR.x) - box.TL.x);
         const double height = std::ceil(double(box.BR.y) - box.TL.y);
-        size = QSize(int(std::min(width, double(WmfRenderer::MaxSide + 1))),
-                     int(std::min(height, double(WmfRenderer::MaxSide + 1))));
+        size = QSize(int(std::min(width, double(MetafileDecoder::MaxSide + 1))),
+                     int(std::min(height, double(MetafileDecoder::MaxSide + 1))));
     }
-    if (size.width() > WmfRenderer::MaxSide || size.height() > WmfRenderer::MaxSide) {
-        result.error = QStringLiteral("the picture is too large (at most %1 x %1 pixels)").arg(WmfRenderer::MaxSide);
+    if (size.width() > MetafileDecoder::MaxSide || size.height() > MetafileDecoder::MaxSide) {
+        result.error = QStringLiteral("the picture is too large (at most %1 x %1 pixels)").arg(MetafileDecoder::MaxSide);
         return result;
     }
     device->bbox = box;
@@ -317,144 +309,43 @@ Drawing draw(QByteArray &data, bool placeable, QSize size)
     return result;
 }
 
-bool writeAll(int fd, const QByteArray &bytes)
-{
-    for (qsizetype done = 0; done < bytes.size();) {
-        const ssize_t n = write(fd, bytes.constData() + done, size_t(bytes.size() - done));
-        if (n < 0 && errno != EINTR)
-            return false;
-        done += std::max<ssize_t>(n, 0);
-    }
-    return true;
-}
-
-// Everything the drawing process sends, until it closes its end; false when the
-// deadline passes or it sends more than any picture needs.
-bool readUntilClosed(int fd, const QDeadlineTimer &deadline, QByteArray *bytes)
-{
-    constexpr qsizetype MaxBytes = qsizetype(WmfRenderer::MaxSide) * WmfRenderer::MaxSide * 8;
-    char buffer[64 * 1024];
-    for (;;) {
-        pollfd ready{fd, POLLIN, 0};
-        const int polled = poll(&ready, 1, int(deadline.remainingTime()));
-        if (polled < 0 && errno == EINTR)
-            continue;
-        if (polled <= 0)
-            return false;
-        const ssize_t n = read(fd, buffer, sizeof buffer);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return n == 0;
-        if (bytes->size() + n > MaxBytes)
-            return false;
-        bytes->append(buffer, n);
-    }
-}
-
-// Draws in a child process: libwmf crashes or loops for ever on some damaged
-// metafiles that pass our checks, and that must never take the editor down.
-Drawing drawInChild(QByteArray &data, bool placeable, QSize size, int timeLimitMs)
-{
-    Drawing result;
-    int channel[2];
-    if (pipe2(channel, O_CLOEXEC) != 0) {
-        result.error = QStringLiteral("the metafile reader could not be started");
-        return result;
-    }
-    const pid_t parent = getpid();
-    const pid_t child = fork();
-    if (child == 0) {
-        close(channel[0]);
-        // Not to outlive an editor that is gone, nor to run past the limit should
-        // the editor stop waiting; a crash ends this process quietly, without the
-        // handlers the editor or a test installed.
-        prctl(PR_SET_PDEATHSIG, SIGKILL);
-        if (getppid() != parent)
-            _exit(1);
-        for (int number : {SIGSEGV, SIGBUS, SIGFPE, SIGILL, SIGABRT, SIGALRM})
-            std::signal(number, SIG_DFL);
-        alarm(unsigned(timeLimitMs / 1000 + 2));
-        const Drawing drawing = draw(data, placeable, size);
-        QByteArray message;
-        QDataStream out(&message, QIODevice::WriteOnly);
-        out << drawing.size << drawing.png << drawing.error;
-        // Straight out: exit handlers and destructors belong to the editor.
-        _exit(writeAll(channel[1], message) ? 0 : 1);
-    }
-    close(channel[1]);
-    if (child < 0) {
-        close(channel[0]);
-        result.error = QStringLiteral("the metafile reader could not be started");
-        return result;
-    }
-    const QDeadlineTimer deadline(timeLimitMs);
-    QByteArray message;
-    const bool complete = readUntilClosed(channel[0], deadline, &message);
-    close(channel[0]);
-    if (!complete)
-        kill(child, SIGKILL);
-    int status = 0;
-    while (waitpid(child, &status, 0) < 0 && errno == EINTR) {
-    }
-    if (!complete && deadline.hasExpired()) {
-        result.error = QStringLiteral("the metafile takes too long to draw");
-        return result;
-    }
-    QDataStream in(message);
-    in >> result.size >> result.png >> result.error;
-    if (!complete || !WIFEXITED(status) || WEXITSTATUS(status) != 0 || in.status() != QDataStream::Ok) {
-        result = {};
-        result.error = QStringLiteral("the metafile is damaged or uses features that cannot be drawn");
-    }
-    return result;
-}
-
 } // namespace
 
-QImage WmfRenderer::render(const QString &path, QString *error, int timeLimitMs)
+QString MetafileDecoder::check(QByteArray &data, QSize *size)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        *error = file.errorString();
-        return {};
-    }
-    if (file.size() > MaxFileBytes) {
-        *error = QStringLiteral("the file is too large to be a metafile");
-        return {};
-    }
-    // libwmf reads from this buffer until the API is destroyed.
-    QByteArray data = file.readAll();
+    if (data.size() > MaxFileBytes)
+        return QStringLiteral("the file is too large to be a metafile");
     const bool placeable = isPlaceable(data);
-    if (!(placeable ? hasPlainHeader(data, PlaceableHeaderBytes) : hasPlainHeader(data, 0))) {
-        *error = data.isEmpty() ? QStringLiteral("the file is empty")
-                                : QStringLiteral("it is not a Windows metafile");
-        return {};
-    }
+    if (!(placeable ? hasPlainHeader(data, PlaceableHeaderBytes) : hasPlainHeader(data, 0)))
+        return data.isEmpty() ? QStringLiteral("the file is empty") : QStringLiteral("it is not a Windows metafile");
     const qsizetype headerAt = placeable ? PlaceableHeaderBytes : 0;
     quint32 largestRecord = 0;
-    if (const QString reason = checkRecords(data, headerAt, &largestRecord); !reason.isEmpty()) {
-        *error = reason;
-        return {};
-    }
+    if (const QString reason = checkRecords(data, headerAt, &largestRecord); !reason.isEmpty())
+        return reason;
     // libwmf sizes its record buffer from the header's claim, which a damaged file
     // can make gigabytes or too small; it gets the true figure instead.
     qToLittleEndian(largestRecord, data.data() + headerAt + MaxRecordField);
-    QSize size;
-    if (placeable) {
-        size = placeableSize(data, error);
-        if (size.isEmpty())
-            return {};
-    }
+    QString reason;
+    *size = placeable ? placeableSize(data, &reason) : QSize();
+    return reason;
+}
 
-    const Drawing drawing = drawInChild(data, placeable, size, timeLimitMs);
+QImage MetafileDecoder::decode(const QByteArray &bytes, QString *reason)
+{
+    // A copy of its own, mended by check(); libwmf reads from it until its instance is destroyed.
+    QByteArray data = bytes;
+    QSize size;
+    *reason = check(data, &size);
+    if (!reason->isEmpty())
+        return {};
+    const Drawing drawing = draw(data, isPlaceable(data), size);
     if (!drawing.error.isEmpty()) {
-        *error = drawing.error;
+        *reason = drawing.error;
         return {};
     }
     QImage image;
     if (!image.loadFromData(drawing.png, "PNG") || image.size() != drawing.size) {
-        *error = QStringLiteral("the metafile could not be drawn");
+        *reason = QStringLiteral("the metafile could not be drawn");
         return {};
     }
     return image;

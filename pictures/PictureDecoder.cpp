@@ -1,12 +1,9 @@
-#include "tilesets/TilesetImageReader.h"
+#include "pictures/PictureDecoder.h"
 
-#include "raster/Geometry.h"
 #include "raster/RasterOps.h"
-#include "tilesets/WmfRenderer.h"
+#include "pictures/MetafileDecoder.h"
 
 #include <QBuffer>
-#include <QFile>
-#include <QFileInfo>
 #include <QImageReader>
 #include <QPainter>
 #include <QtEndian>
@@ -16,7 +13,6 @@
 #include <algorithm>
 #include <csetjmp>
 #include <cstring>
-#include <future>
 #include <limits>
 #include <memory>
 #include <vector>
@@ -26,19 +22,14 @@ namespace {
 // libpng's limit on either side of a picture it reads.
 constexpr qint64 PngMaxSide = 1'000'000;
 
-QString describe(const QString &path, const QString &reason)
-{
-    return QStringLiteral("Cannot open \"%1\": %2.").arg(QFileInfo(path).fileName(), reason);
-}
-
-bool isMetafile(const QString &path, const QByteArray &head)
+bool isMetafileHead(const QString &name, const QByteArray &head)
 {
     // Placeable metafiles start with a magic number, plain ones with their type and header size.
     if (head.startsWith(QByteArray("\xD7\xCD\xC6\x9A", 4)) || head.startsWith(QByteArray("\x01\x00\x09\x00", 4))
         || head.startsWith(QByteArray("\x02\x00\x09\x00", 4)))
         return true;
     // A .wmf that is some other picture is read as that picture.
-    if (!path.endsWith(QStringLiteral(".wmf"), Qt::CaseInsensitive))
+    if (!name.endsWith(QStringLiteral(".wmf"), Qt::CaseInsensitive))
         return false;
     QByteArray copy = head;
     QBuffer buffer(&copy);
@@ -366,70 +357,18 @@ QImage pngPart(const QByteArray &bytes, QSize kept)
 
 } // namespace
 
-QList<QImage> TilesetImageReader::readAll(const QStringList &paths, QStringList *errors)
+QImage PictureDecoder::decode(const QByteArray &bytes, const QString &name, QString *reason, QSize keep,
+                              QSize *pictureSize)
 {
-    // Decoding is most of the time start-up takes; each file decodes on its own.
-    std::vector<std::future<QImage>> reads;
-    QList<QString> found(paths.size());
-    for (qsizetype i = 1; i < paths.size(); ++i)
-        reads.push_back(std::async(std::launch::async, [&paths, &found, i] { return read(paths[i], &found[i]); }));
-    QList<QImage> images;
-    if (!paths.isEmpty())
-        images << read(paths.front(), &found.front());
-    for (std::future<QImage> &image : reads)
-        images << image.get();
-    *errors = found;
-    return images;
-}
+    if (bytes.isEmpty()) {
+        *reason = QStringLiteral("the file is empty");
+        return {};
+    }
+    if (isMetafile(bytes, name))
+        return MetafileDecoder::decode(bytes, reason);
 
-QImage TilesetImageReader::read(const QString &path, QString *error, QSize keep, QSize *pictureSize,
-                                int metafileTimeLimitMs)
-{
-    const QFileInfo info(path);
-    if (!info.exists()) {
-        *error = describe(path, QStringLiteral("the file does not exist"));
-        return {};
-    }
-    if (info.isDir()) {
-        *error = describe(path, QStringLiteral("it is a folder, not a picture"));
-        return {};
-    }
-    // Devices and pipes could block the read for ever.
-    if (!info.isFile()) {
-        *error = describe(path, QStringLiteral("it is not a picture file"));
-        return {};
-    }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        *error = describe(path, QStringLiteral("the file cannot be read (%1)").arg(file.errorString()));
-        return {};
-    }
-    if (file.size() == 0) {
-        *error = describe(path, QStringLiteral("the file is empty"));
-        return {};
-    }
-    if (file.size() > MaxFileBytes) {
-        *error = describe(path, QStringLiteral("the file is too large to be a picture"));
-        return {};
-    }
-    QByteArray bytes = file.readAll();
-    if (bytes.size() != file.size()) {
-        *error = describe(path, QStringLiteral("the file cannot be read (%1)").arg(file.errorString()));
-        return {};
-    }
-    file.close();
-
-    if (isMetafile(path, bytes.left(64))) {
-        QString reason;
-        const QImage image = WmfRenderer::render(path, &reason, metafileTimeLimitMs);
-        if (image.isNull()) {
-            *error = describe(path, reason);
-            return {};
-        }
-        return RasterOps::toWorkFormat(image);
-    }
-
-    QBuffer buffer(&bytes);
+    QBuffer buffer;
+    buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);
     const QByteArray known = knownFormat(bytes);
     QImageReader reader(&buffer, known);
@@ -437,11 +376,11 @@ QImage TilesetImageReader::read(const QString &path, QString *error, QSize keep,
     reader.setAllocationLimit(AllocationLimitMb);
     const QByteArray format = reader.format();
     if (format.isEmpty()) {
-        *error = describe(path, QStringLiteral("it is not a picture in a format the program reads"));
+        *reason = QStringLiteral("it is not a picture in a format the program reads");
         return {};
     }
     if (format == "bmp" && bmpHeaderUnknown(bytes)) {
-        *error = describe(path, QStringLiteral("the picture is damaged"));
+        *reason = QStringLiteral("the picture is damaged");
         return {};
     }
     // Refuse from the header alone, before the decoder asks for the memory. Qt
@@ -495,16 +434,18 @@ QImage TilesetImageReader::read(const QString &path, QString *error, QSize keep,
     const qint64 limit = qint64(AllocationLimitMb) * 1024 * 1024;
     if (width > 0 && height > 0
         && (decoderRefusesSize || heldBytes > limit || (part && width * height > MaxPartPixels))) {
-        *error = describe(path, QStringLiteral("the picture is too large (%1 x %2 pixels)").arg(width).arg(height));
+        *reason = QStringLiteral("the picture is too large (%1 x %2 pixels)").arg(width).arg(height);
         return {};
     }
     if (endsEarly(format, bytes)) {
-        *error = describe(path, QStringLiteral("the file is incomplete"));
+        *reason = QStringLiteral("the file is incomplete");
         return {};
     }
     QImage image;
-    if (part && format == "png") {
-        image = pngPart(bytes, kept);
+    // PNG through libpng itself, whose complaints come back as the reason
+    // rather than as lines on the terminal.
+    if (format == "png") {
+        image = pngPart(bytes, part ? kept : QSize(int(width), int(height)));
     } else if (!bmpBytes.isEmpty()) {
         QBuffer cut(&bmpBytes);
         cut.open(QIODevice::ReadOnly);
@@ -516,21 +457,37 @@ QImage TilesetImageReader::read(const QString &path, QString *error, QSize keep,
             reader.setClipRect(QRect(QPoint(0, 0), kept));
         image = reader.read();
     }
-    if (image.isNull()) {
-        *error = describe(path, QStringLiteral("the picture is damaged or incomplete"));
-        return {};
-    }
-    // A picture with transparency shows the blank colour through it, as on a picture surface.
-    if (image.hasAlphaChannel()) {
-        QImage flat(image.size(), RasterOps::Format);
-        RasterOps::fill(flat, Geometry::blankColour());
-        QPainter(&flat).drawImage(0, 0, image);
-        return flat;
-    }
-    return RasterOps::toWorkFormat(image);
+    if (image.isNull())
+        *reason = QStringLiteral("the picture is damaged or incomplete");
+    return image;
 }
 
-QStringList TilesetImageReader::extraPatterns()
+bool PictureDecoder::isMetafile(const QByteArray &bytes, const QString &name)
+{
+    return isMetafileHead(name, bytes.left(64));
+}
+
+QImage PictureDecoder::flattened(const QImage &image, QRgb background)
+{
+    if (!image.hasAlphaChannel())
+        return image.format() == RasterOps::Format ? image : image.convertToFormat(RasterOps::Format);
+    QImage flat(image.size(), RasterOps::Format);
+    flat.fill(background);
+    QPainter(&flat).drawImage(0, 0, image);
+    return flat;
+}
+
+void PictureDecoder::loadPlugins()
+{
+    // Asking a reader what it supports makes its handler, and so loads its plugin.
+    for (const QByteArray &format : QImageReader::supportedImageFormats()) {
+        QBuffer nothing;
+        nothing.open(QIODevice::ReadOnly);
+        QImageReader(&nothing, format).supportsOption(QImageIOHandler::Size);
+    }
+}
+
+QStringList PictureDecoder::extraPatterns()
 {
     QStringList patterns;
     for (const QByteArray &format : QImageReader::supportedImageFormats()) {

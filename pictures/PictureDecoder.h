@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QByteArray>
+#include <QImage>
+#include <QRgb>
+#include <QString>
+#include <QStringList>
+
+// Decodes the bytes of a picture file: every format Qt's image plugins read,
+// plus Windows metafiles. Huge images are refused from their header, before
+// any pixel memory is taken; files that end early are refused rather than
+// shown half grey. It never opens a file, so that it can run where none may be.
+class PictureDecoder
+{
+public:
+    // Megabytes an image may take once decoded.
+    static constexpr int AllocationLimitMb = 128;
+    // Pixels of a picture read in part: decoding still goes through the rows
+    // above the part, and for some files through all of them.
+    static constexpr qint64 MaxPartPixels = qint64(1) << 28;
+
+    // The picture as decoded, transparency and all, or a null image with
+    // reason set to why not. name is the file's name: a picture no decoder
+    // recognises is taken for a metafile when it ends in .wmf. With keep
+    // given, only the picture's top-left part of at most that size is read,
+    // which lets JPEG, PNG and BMP pictures far larger than the memory limit
+    // open; pictureSize, when given, receives the whole picture's size.
+    static QImage decode(const QByteArray &bytes, const QString &name, QString *reason, QSize keep = {},
+                         QSize *pictureSize = nullptr);
+    // Whether decode() takes the bytes of the file called name for a metafile.
+    static bool isMetafile(const QByteArray &bytes, const QString &name);
+    // image in the work format of the maptile, its transparent parts showing
+    // background, as on a picture surface.
+    static QImage flattened(const QImage &image, QRgb background);
+    // Loads every image plugin Qt has now, so that decoding later opens no file.
+    static void loadPlugins();
+    // The patterns offered by the open dialogs besides the design's own.
+    static QStringList extraPatterns();
+};

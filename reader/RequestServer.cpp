@@ -1,0 +1,93 @@
+#include "reader/RequestServer.h"
+
+#include "document/DocumentArchive.h"
+#include "document/DocumentReader.h"
+#include "output/MaptileOpener.h"
+#include "pictures/TilesetPicture.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <new>
+
+#include <unistd.h>
+
+namespace {
+
+constexpr int Input = STDIN_FILENO, Output = STDOUT_FILENO;
+
+// False at the end of the input.
+bool readAll(char *data, qint64 size)
+{
+    for (qint64 done = 0; done < size;) {
+        const ssize_t n = ::read(Input, data + done, size_t(std::min<qint64>(size - done, qint64(1) << 30)));
+        if (n == 0 || (n < 0 && errno != EINTR))
+            return false;
+        done += std::max<ssize_t>(n, 0);
+    }
+    return true;
+}
+
+// Writes the parts one after another, as one answer.
+bool writeAll(std::initializer_list<std::pair<const char *, qint64>> parts)
+{
+    for (auto [data, size] : parts) {
+        for (qint64 done = 0; done < size;) {
+            const ssize_t n = ::write(Output, data + done, size_t(std::min<qint64>(size - done, qint64(1) << 30)));
+            if (n < 0 && errno != EINTR)
+                return false;
+            done += std::max<ssize_t>(n, 0);
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+QImage RequestServer::read(const ReaderProtocol::Request &request, const QByteArray &bytes, QString *error)
+{
+    switch (request.kind) {
+    case ReaderProtocol::Kind::WholePicture:
+        return TilesetPicture::decode(bytes, request.name, request.background, error);
+    case ReaderProtocol::Kind::Maptile:
+        return MaptileOpener::decode(bytes, request.name, request.background, error);
+    case ReaderProtocol::Kind::FinishedMaptile: {
+        QString reason;
+        const QImage finished = DocumentReader::decodeFinished(bytes, &reason, request.background);
+        if (!reason.isEmpty())
+            *error = DocumentArchive::failure(request.name, reason);
+        return finished;
+    }
+    }
+    return {};
+}
+
+int RequestServer::run()
+{
+    for (;;) {
+        try {
+            char header[ReaderProtocol::RequestHeaderBytes];
+            ReaderProtocol::Request request;
+            quint32 nameBytes = 0;
+            if (!readAll(header, sizeof header))
+                return 0; // the editor let this process go
+            if (!ReaderProtocol::decodeRequestHeader(header, &request, &nameBytes))
+                return 1;
+            QByteArray name(nameBytes, Qt::Uninitialized), bytes(request.fileBytes, Qt::Uninitialized);
+            if (!readAll(name.data(), name.size()) || !readAll(bytes.data(), bytes.size()))
+                return 1;
+            request.name = QString::fromUtf8(name);
+            QString error;
+            const QImage picture = read(request, bytes, &error);
+            bytes = {};
+            // Only a maptile carries a document's state as a text.
+            const ReaderProtocol::Answer answer =
+                ReaderProtocol::encodeAnswer(picture, error, request.kind == ReaderProtocol::Kind::Maptile);
+            if (!writeAll({{answer.head.constData(), answer.head.size()},
+                           {reinterpret_cast<const char *>(answer.image.constBits()), answer.image.sizeInBytes()},
+                           {answer.tail.constData(), answer.tail.size()}}))
+                return 1;
+        } catch (const std::bad_alloc &) {
+            return ReaderProtocol::OutOfMemoryExit;
+        }
+    }
+}

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "reading/ReaderProtocol.h"
+
+#include <QByteArray>
+#include <QImage>
+#include <QString>
+
+// The reading process's work: requests read from standard input, each
+// answered on standard output, until the editor closes its end.
+class RequestServer
+{
+public:
+    // Serves requests until the input ends or stops making sense; returns the
+    // exit code. Runs out of memory with ReaderProtocol::OutOfMemoryExit.
+    static int run();
+    // One request's picture from the file's bytes, or a null image and error
+    // set to a sentence naming the file and the reason.
+    static QImage read(const ReaderProtocol::Request &request, const QByteArray &bytes, QString *error);
+};
