@@ -114,3 +114,8 @@ QImage TilesetSlot::subtile(int column, int row) const
 {
     return fullImage().copy(column * SpaceSize, row * SpaceSize, SpaceSize, SpaceSize);
 }
+
+qint64 TilesetSlot::bytes() const
+{
+    return qint64(sizeof(*this)) + m_fullImage.sizeInBytes() + m_palette.sizeInBytes() + m_tileData.bytes();
+}

@@ -40,6 +40,8 @@ public:
     // Replaces one subtile and redraws its palette cell with its grid frame.
     void replaceSubtile(int column, int row, const QImage &subtile);
     QImage subtile(int column, int row) const;
+    // Memory the pictures take.
+    qint64 bytes() const;
 
     TransparencySetting transparency;
     // The cell under the slot's outline, kept per slot.

@@ -147,6 +147,8 @@ void PaletteView::keyPressEvent(QKeyEvent *event)
 {
     if (event->matches(QKeySequence::Paste))
         emit pasteRequested(m_slot);
+    else if (event->key() == Qt::Key_Delete && !(event->modifiers() & ~Qt::KeypadModifier))
+        m_workspace.emptyCell(m_slot, m_workspace.slot(m_slot).outlineCell);
     else
         QWidget::keyPressEvent(event);
 }

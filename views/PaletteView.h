@@ -12,7 +12,8 @@ class Workspace;
 // the slot letter, the set name, and the red outline on the cell under the
 // pointer. A press assigns that cell to the pressed mouse button; with a
 // modifier held it asks for the enlarged preview instead. A click gives it the
-// keyboard focus, so that a picture can be pasted into the outlined cell.
+// keyboard focus, so that a picture can be pasted into the outlined cell, or
+// the cell emptied with Delete.
 class PaletteView : public QWidget
 {
     Q_OBJECT

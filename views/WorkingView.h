@@ -11,7 +11,8 @@ class Workspace;
 // The maptile at one third with its grid, on which the user paints. A red
 // outline follows the pointer from space to space; a press places the subtile
 // of the pressed button on the space under it, and a press with a modifier
-// opens the speed-value list there instead.
+// opens the speed-value list there instead. The list stores the item picked
+// from it, or the text typed into it once Enter confirms it.
 class WorkingView : public QWidget
 {
     Q_OBJECT
@@ -37,7 +38,7 @@ protected:
 
 private:
     void openSpeedList();
-    void speedChosen(int index);
+    void storeSpeedValue(const QString &value);
     void followMaptile();
 
     Workspace &m_workspace;

@@ -7,6 +7,7 @@
 #include "workspace/PlaceCommand.h"
 #include "workspace/ResizeCommand.h"
 
+#include "document/DocumentArchive.h"
 #include "raster/RasterOps.h"
 #include "maptile/Redraw.h"
 #include "tilesets/TilesetImageReader.h"
@@ -116,7 +117,7 @@ void Workspace::startUp(const QStringList &folders, const std::function<void(con
         paintButtons(i);
     m_overlays.paintDesigner(designerText());
     putBlank(Geometry::MaxColumns, Geometry::MaxRows);
-    m_maptileChanged = false;
+    setMaptileChanged(false);
 }
 
 QString Workspace::loadTileset(int index, const QString &path)
@@ -131,8 +132,22 @@ QString Workspace::loadTileset(int index, const QString &path)
 
 void Workspace::setTileset(int index, const QImage &picture, const QString &path)
 {
-    m_slots[index].setPicture(picture, path);
-    m_slots[index].buildPalette();
+    TilesetSlot loaded = m_slots[index];
+    loaded.setPicture(picture, path);
+    loaded.buildPalette();
+    replaceTileset(index, loaded);
+}
+
+void Workspace::replaceTileset(int index, const TilesetSlot &tileset)
+{
+    // The step keeps the whole tileset it replaced; its settings stay with the slot.
+    record(std::make_unique<ChangeValue<TilesetSlot>>(
+        [this, index](const TilesetSlot &value) { putTileset(index, value); }, m_slots[index], tileset));
+}
+
+void Workspace::putTileset(int index, const TilesetSlot &tileset)
+{
+    m_slots[index].takeTileset(tileset);
     emit slotChanged(index);
     paintButtons(index);
 }
@@ -150,9 +165,25 @@ void Workspace::setOutlineCell(int index, QPoint cell)
 
 void Workspace::replaceSubtile(int index, int column, int row, const QImage &subtile)
 {
-    m_slots[index].replaceSubtile(column, row, subtile);
+    // The step keeps only the cell's pixels, before and after, opaque in three bytes a pixel.
+    record(std::make_unique<ChangeValue<QImage>>(
+        [this, index, column, row](const QImage &pixels) { putSubtilePixels(index, column, row, pixels); },
+        m_slots[index].subtile(column, row).convertToFormat(QImage::Format_RGB888),
+        RasterOps::toWorkFormat(subtile).convertToFormat(QImage::Format_RGB888)));
+}
+
+void Workspace::putSubtilePixels(int index, int column, int row, const QImage &pixels)
+{
+    m_slots[index].replaceSubtile(column, row, pixels);
     emit slotChanged(index);
     paintButtons(index);
+}
+
+void Workspace::emptyCell(int index, QPoint cell)
+{
+    QImage blank(Geometry::SpaceSize, Geometry::SpaceSize, RasterOps::Format);
+    RasterOps::fill(blank, Geometry::blankColour());
+    replaceSubtile(index, cell.x(), cell.y(), blank);
 }
 
 void Workspace::importSubtile(int index, QPoint cell, const QImage &picture)
@@ -162,13 +193,21 @@ void Workspace::importSubtile(int index, QPoint cell, const QImage &picture)
 
 void Workspace::newEmptyTileset(int index)
 {
-    m_slots[index].makeEmpty(QStringLiteral("Untitled"));
-    m_slots[index].buildPalette();
-    emit slotChanged(index);
-    paintButtons(index);
+    TilesetSlot empty = m_slots[index];
+    empty.makeEmpty(QStringLiteral("Untitled"));
+    empty.buildPalette();
+    replaceTileset(index, empty);
 }
 
 void Workspace::setTileData(int index, const TileData &data)
+{
+    if (data == m_slots[index].tileData())
+        return;
+    record(std::make_unique<ChangeValue<TileData>>([this, index](const TileData &value) { putTileData(index, value); },
+                                                   m_slots[index].tileData(), data));
+}
+
+void Workspace::putTileData(int index, const TileData &data)
 {
     m_slots[index].setTileData(data);
     emit slotChanged(index);
@@ -231,7 +270,7 @@ void Workspace::paintButtons(int index)
 
 void Workspace::place(int buttonCode, QPoint space)
 {
-    m_maptileChanged = true;
+    setMaptileChanged(true);
     const int picture = pictureForButton(buttonCode);
     // A record can only name slots 0-7, columns 0-6 and rows 0-3; anything
     // else would read outside the tileset.
@@ -242,9 +281,10 @@ void Workspace::place(int buttonCode, QPoint space)
         return;
     }
     QString speed = m_maptile.speedValue(space.x(), space.y());
+    // A value longer than a document keeps would make the maptile's document unreadable.
     if (m_autoNumber && Maptile::inSpeedTable(space.x(), space.y()))
-        speed = getTileData(ref.slot, ref.column, ref.row);
-    m_history.push(
+        speed = getTileData(ref.slot, ref.column, ref.row).left(DocumentArchive::MaxSpeedLength);
+    record(
         std::make_unique<PlaceCommand>(*this, space, placedSubtile(ref), m_slots[ref.slot].transparency, speed));
 }
 
@@ -261,9 +301,9 @@ QImage Workspace::placedSubtile(const SubtileRef &ref)
 
 void Workspace::chooseSpeedValue(QPoint space, const QString &value)
 {
-    m_history.push(std::make_unique<ChangeValue<QString>>(
+    record(std::make_unique<ChangeValue<QString>>(
         [this, space](const QString &speed) { putSpeedValue(space, speed); },
-        m_maptile.speedValue(space.x(), space.y()), value));
+        m_maptile.speedValue(space.x(), space.y()), value.left(DocumentArchive::MaxSpeedLength)));
 }
 
 void Workspace::setSize(int columns, int rows)
@@ -271,17 +311,17 @@ void Workspace::setSize(int columns, int rows)
     if (columns == m_maptile.columns() && rows == m_maptile.rows())
         paintNum();
     else
-        m_history.push(std::make_unique<ResizeCommand>(*this, columns, rows));
+        record(std::make_unique<ResizeCommand>(*this, columns, rows));
 }
 
 void Workspace::blankMaptile(int columns, int rows)
 {
-    m_history.push(std::make_unique<ClearCommand>(*this, columns, rows));
+    record(std::make_unique<ClearCommand>(*this, columns, rows));
 }
 
 void Workspace::openImage(const QImage &image)
 {
-    m_history.push(std::make_unique<OpenImageCommand>(*this, image));
+    record(std::make_unique<OpenImageCommand>(*this, image));
 }
 
 MaptileDocument Workspace::document() const
@@ -300,15 +340,15 @@ MaptileDocument Workspace::document() const
 
 void Workspace::openDocument(const MaptileDocument &document)
 {
-    m_history.push(std::make_unique<OpenDocumentCommand>(*this, document));
+    record(std::make_unique<OpenDocumentCommand>(*this, document));
 }
 
 void Workspace::setText(TextBox box, const QString &text)
 {
     // Keystrokes in one box are one step until the box loses the focus.
     if (text != m_texts[box])
-        m_history.push(std::make_unique<ChangeValue<QString>>([this, box](const QString &value) { putText(box, value); },
-                                                              m_texts[box], text, qint64(m_typingStep) * 2 + box));
+        record(std::make_unique<ChangeValue<QString>>([this, box](const QString &value) { putText(box, value); },
+                                                      m_texts[box], text, qint64(m_typingStep) * 2 + box));
 }
 
 void Workspace::undo()
@@ -326,14 +366,19 @@ void Workspace::replay(bool forward)
     if (forward ? !m_history.canRedo() : !m_history.canUndo())
         return;
     endTypingStep();
+    // Each step marks what it changes: the maptile, or a tileset.
     forward ? m_history.redo() : m_history.undo();
-    m_maptileChanged = true;
+}
+
+void Workspace::record(std::unique_ptr<UndoStep> step)
+{
+    m_history.push(std::move(step));
 }
 
 void Workspace::putSubtile(QPoint space, const QImage &subtile, const TransparencySetting &setting,
                            const QString &speed)
 {
-    m_maptileChanged = true;
+    setMaptileChanged(true);
     m_maptile.setSpeedValue(space.x(), space.y(), speed);
     m_maptile.composite(subtile, 0, 0, space, setting);
     paintNum();
@@ -343,6 +388,7 @@ void Workspace::putSpace(QPoint space, const QImage &pixels, const QString &spee
 {
     m_maptile.setSpacePixels(space, pixels);
     m_maptile.setSpeedValue(space.x(), space.y(), speed);
+    setMaptileChanged(true);
     paintNum();
 }
 
@@ -350,13 +396,13 @@ void Workspace::putSpeedValue(QPoint space, const QString &value)
 {
     m_maptile.setSpeedValue(space.x(), space.y(), value);
     paintNum();
-    m_maptileChanged = true;
+    setMaptileChanged(true);
 }
 
 void Workspace::putSize(int columns, int rows)
 {
     if (m_maptile.resize(columns, rows))
-        m_maptileChanged = true;
+        setMaptileChanged(true);
     paintNum();
     emit sizeChosen(columns, rows);
 }
@@ -364,6 +410,7 @@ void Workspace::putSize(int columns, int rows)
 void Workspace::putMaster(const QImage &master)
 {
     m_maptile.setMaster(master);
+    setMaptileChanged(true);
     paintNum();
     emit sizeChosen(m_maptile.columns(), m_maptile.rows());
 }
@@ -372,8 +419,8 @@ void Workspace::putBlank(int columns, int rows)
 {
     m_maptile.blank();
     // Growing fills the new spaces with the blank colour too.
-    if (m_maptile.resize(columns, rows))
-        m_maptileChanged = true;
+    m_maptile.resize(columns, rows);
+    setMaptileChanged(true);
     paintNum();
 }
 
@@ -381,12 +428,14 @@ void Workspace::putMaptile(const QImage &master, const SpeedValues &speed)
 {
     m_maptile.setMaster(master);
     m_maptile.setSpeedValues(speed);
+    setMaptileChanged(true);
     paintNum();
 }
 
 void Workspace::putImage(const QImage &image)
 {
     m_maptile.setImage(image);
+    setMaptileChanged(true);
     if (!mapNumText().isEmpty())
         putText(MapNumBox, QString());
     else
@@ -404,7 +453,7 @@ void Workspace::putDocument(const MaptileDocument &document)
     m_overlays.paintDesigner(designerText());
     emit mapNumTextChanged(mapNumText());
     emit designerTextChanged(designerText());
-    m_maptileChanged = true;
+    setMaptileChanged(true);
     paintNum();
     emit sizeChosen(m_maptile.columns(), m_maptile.rows());
 }
@@ -414,7 +463,7 @@ void Workspace::putText(TextBox box, const QString &text)
     if (text == m_texts[box])
         return;
     m_texts[box] = text;
-    m_maptileChanged = true;
+    setMaptileChanged(true);
     if (box == MapNumBox) {
         m_overlays.paintMapNum(text);
         emit mapNumTextChanged(text);

@@ -65,7 +65,8 @@ public:
     // The editor reads the file in a child process instead and hands the
     // picture to setTileset().
     QString loadTileset(int index, const QString &path);
-    // A picture read from path becomes the slot's tileset, with its palette and button pictures.
+    // A picture read from path becomes the slot's tileset, with its palette and
+    // button pictures. Each change of a tileset below is one undo step.
     void setTileset(int index, const QImage &picture, const QString &path);
     void setTransparency(int index, const TransparencySetting &setting);
     void setOutlineCell(int index, QPoint cell);
@@ -73,6 +74,8 @@ public:
     void replaceSubtile(int index, int column, int row, const QImage &subtile);
     // A picture made into subtile cell of a slot: scaled to fit, centred on the blank colour.
     void importSubtile(int index, QPoint cell, const QImage &picture);
+    // The cell shows the blank colour again.
+    void emptyCell(int index, QPoint cell);
     // A blank tileset without a file, named "Untitled".
     void newEmptyTileset(int index);
     // The slot's metadata, kept for the run; the label and numbering use it at once.
@@ -124,7 +127,9 @@ public:
     void setDesignerText(const QString &text) { setText(DesignerBox, text); }
     void setText(TextBox box, const QString &text);
 
-    // Undo and redo of the maptile's changes; either marks the maptile changed.
+    // Undo and redo of the changes to the maptile and the tilesets, in the
+    // order they were made. Undoing or redoing a maptile change marks the
+    // maptile changed, a tileset change the tileset.
     UndoHistory &history() { return m_history; }
     void undo();
     void redo();
@@ -169,7 +174,14 @@ private:
     void putImage(const QImage &image);
     void putDocument(const MaptileDocument &document);
     void putText(TextBox box, const QString &text);
+    void putTileset(int index, const TilesetSlot &tileset);
+    void putSubtilePixels(int index, int column, int row, const QImage &pixels);
+    void putTileData(int index, const TileData &data);
 
+    // Does step and records it in the history.
+    void record(std::unique_ptr<UndoStep> step);
+    // The slot's tileset, path and metadata replaced, as one step.
+    void replaceTileset(int index, const TilesetSlot &tileset);
     // One step back or forward through the history.
     void replay(bool forward);
     // The pixels of a subtile for a placement, shared with earlier placements of it.

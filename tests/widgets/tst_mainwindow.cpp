@@ -235,6 +235,12 @@ private slots:
         QApplication::clipboard()->setImage(TestImages::solid({30, 60}, qRgb(9, 9, 9)));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_V, Qt::ControlModifier);
         QCOMPARE(w.slot(6).subtile(5, 3).pixel(72, 72), qRgb(9, 9, 9));
+        // Delete empties the cell; undo, from the palette too, brings the picture back.
+        const QImage pasted = w.slot(6).subtile(5, 3);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Delete);
+        QCOMPARE(w.slot(6).subtile(5, 3), TestImages::solid({144, 144}, Geometry::blankColour()));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(w.slot(6).subtile(5, 3), pasted);
         QApplication::clipboard()->setText(u"words"_s);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_V, Qt::ControlModifier);
         QTRY_COMPARE(ok.boxes.size(), 3);
@@ -305,8 +311,43 @@ private slots:
         QVERIFY(box()->isHidden() && assigned.isEmpty());
     }
 
-    // Only a choice is stored: not typed text, nor a wheel turn over a closed list, with or without the focus.
-    void listsStoreOnlyChoices()
+    // Typed into the speed-value list and confirmed, a value is stored like an item picked from it;
+    // Escape leaves the space's value as it was.
+    void typedSpeedValues_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("stored");
+        QTest::newRow("digit") << u"3"_s << int(Qt::Key_Return) << u"3"_s;
+        QTest::newRow("blanks around, keypad Enter") << u" 1/T "_s << int(Qt::Key_Enter) << u"1/T"_s;
+        QTest::newRow("not in the list") << u"2/Z"_s << int(Qt::Key_Return) << u"2/Z"_s;
+        QTest::newRow("longer than a document keeps") << QString(150, u'7') << int(Qt::Key_Return) << QString(100, u'7');
+        QTest::newRow("emptied") << QString() << int(Qt::Key_Return) << QString();
+        QTest::newRow("Escape") << u"2"_s << int(Qt::Key_Escape) << u"4"_s;
+    }
+    void typedSpeedValues()
+    {
+        QFETCH(QString, typed);
+        QFETCH(int, key);
+        QFETCH(QString, stored);
+        workspace().chooseSpeedValue(QPoint(1, 1), u"4"_s);
+        workspace().setMaptileChanged(false);
+        const QImage before = workspace().preview();
+        clickCell(view(), {1, 1}, Qt::MiddleButton, Qt::ShiftModifier);
+        list()->setFocus();
+        QTest::mouseMove(view(), centre(3, 2)); // the value goes to the space the list opened on
+        list()->lineEdit()->selectAll();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Delete);
+        QTest::keyClicks(QApplication::focusWidget(), typed);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
+        QVERIFY(!list()->isVisible());
+        QCOMPARE(workspace().maptile().speedValue(1, 1), stored);
+        QCOMPARE(workspace().maptileChanged(), stored != u"4"_s);
+        QCOMPARE(workspace().preview() == before, stored == u"4"_s);
+    }
+
+    // A choice is stored, not a wheel turn over a closed list, with or without the focus.
+    void listsStoreChoicesNotWheelTurns()
     {
         const auto turn = [](QWidget *widget) {
             for (const int delta : {120, -120, -120}) {
@@ -322,19 +363,13 @@ private slots:
         QVERIFY(sizeList()->currentText() == u"5 x 6"_s && view()->size() == QSize(240, 288));
         workspace().chooseSpeedValue(QPoint(1, 1), u"4"_s);
         workspace().setMaptileChanged(false);
-        // A press with a modifier opens the list on the space, showing its value; Return leaves it open,
-        // Escape closes it.
+        // A press with a modifier opens the list on the space, showing its value.
         clickCell(view(), {1, 1}, Qt::MiddleButton, Qt::ShiftModifier);
         QVERIFY(list()->isVisible() && list()->pos() == QPoint(48, 48) && list()->currentText() == u"4"_s);
         turn(list()->lineEdit());
         list()->setFocus();
         turn(list());
-        list()->lineEdit()->selectAll();
-        QTest::keyClicks(list()->lineEdit(), u"1/T"_s);
-        QTest::keyClick(list()->lineEdit(), Qt::Key_Return);
-        QVERIFY(list()->isVisible());
-        QTest::keyClick(list()->lineEdit(), Qt::Key_Escape);
-        QVERIFY(!list()->isVisible() && workspace().maptile().speedValue(1, 1) == u"4"_s
+        QVERIFY(list()->isVisible() && workspace().maptile().speedValue(1, 1) == u"4"_s
                 && !workspace().maptileChanged());
         // A choice is stored on the space the list opened on, wherever the pointer went.
         clickCell(view(), {1, 1}, Qt::LeftButton, Qt::ControlModifier);
