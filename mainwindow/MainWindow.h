@@ -30,6 +30,8 @@ class WorkingView;
 // The editor's one main window: a fixed 588 x 325 layout with the toolbar,
 // the guide, the mouse-button pictures, the working view, the eight stacked
 // palettes and their slot buttons. Every other window is opened from here.
+// Its title names the document the maptile is kept in, marked while it has
+// unsaved changes; unsaved work is never replaced or left without a question.
 class MainWindow : public QWidget
 {
     Q_OBJECT
@@ -60,7 +62,8 @@ public:
     int frontSlot() const;
     void showSlot(int slot);
 
-    // The toolbar and slot commands.
+    // The toolbar and slot commands. Each that would replace unsaved work asks
+    // first whether to save it, discard it or cancel.
     void clearMaptile();
     void loadTileset(int slot);
     // Loads a file into a slot, as the slot's folder button does after its
@@ -76,14 +79,21 @@ public:
     // The load running for a slot, or for the maptile (MaptileLoad); null when none.
     PictureLoad *load(int target) const { return m_loads.at(target); }
     static constexpr int MaptileLoad = Geometry::SlotCount;
+    // Writes the maptile back to its document, or asks where as saveMaptileAs() does.
     void saveMaptile();
+    // Asks for a name and type, offering the document's name or the picture's
+    // it came from, in the folder last used.
+    void saveMaptileAs();
     void showPreview();
     void printMaptile();
     // The secondary windows, each modal.
     void openTransparency(int slot);
     void openTilesetProperties(int slot);
-    // The slot's tileset commands beyond loading and transparency.
-    void saveTilesetAs(int slot);
+    // The slot's tileset commands beyond loading and transparency; each save
+    // returns whether the tileset was saved.
+    bool saveTilesetAs(int slot);
+    // Saves it back to its file when that file's format can be written, else as saveTilesetAs().
+    bool saveTileset(int slot);
     void newEmptyTileset(int slot);
     // A picture into one subtile: from a file, or from the clipboard into the outlined cell.
     void importSubtileFile(int slot, QPoint cell, const QString &path);
@@ -113,6 +123,18 @@ private:
         const char *tip;
     };
     static const QList<ToolButton> &toolButtons();
+
+    // Asks whether to save work before why + question replaces or leaves it;
+    // true when it may go on: the work was discarded, or save() saved it.
+    bool askToKeep(const QString &why, const QString &question, const std::function<bool()> &save);
+    bool mayReplaceMaptile();
+    bool mayReplaceTileset(int slot);
+    // Saves the maptile to its document, or where the user says when there is
+    // none or askWhere; whether it was saved.
+    bool keepMaptile(bool askWhere);
+    void startTilesetLoad(int slot, const QString &path);
+    void startMaptileLoad(const QString &path);
+    void updateTitle();
 
     void buildToolbar();
     void buildGuide();
@@ -164,4 +186,6 @@ private:
     QPointer<TransparencyWindow> m_transparency;
     QPointer<EditTileWindow> m_editor;
     QPointer<OptionsWindow> m_options;
+    // The name of the picture the maptile was opened from, offered for a document made of it.
+    QString m_pictureName;
 };

@@ -338,9 +338,30 @@ MaptileDocument Workspace::document() const
     return document;
 }
 
-void Workspace::openDocument(const MaptileDocument &document)
+void Workspace::openDocument(const MaptileDocument &document, const QString &path)
 {
-    record(std::make_unique<OpenDocumentCommand>(*this, document));
+    record(std::make_unique<OpenDocumentCommand>(*this, document, path));
+}
+
+void Workspace::setMaptileChanged(bool changed)
+{
+    if (changed == m_maptileChanged)
+        return;
+    m_maptileChanged = changed;
+    emit modificationChanged(changed);
+}
+
+void Workspace::setDocumentPath(const QString &path)
+{
+    swapDocumentPath(path);
+}
+
+QString Workspace::swapDocumentPath(const QString &path)
+{
+    QString before = std::exchange(m_documentPath, path);
+    if (before != path)
+        emit documentPathChanged(path);
+    return before;
 }
 
 void Workspace::setText(TextBox box, const QString &text)

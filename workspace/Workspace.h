@@ -100,7 +100,12 @@ public:
     // The maptile. Each change below is one undo step.
     const Maptile &maptile() const { return m_maptile; }
     bool maptileChanged() const { return m_maptileChanged; }
-    void setMaptileChanged(bool changed) { m_maptileChanged = changed; }
+    void setMaptileChanged(bool changed);
+    // The document the maptile is kept in, which Save writes back to: empty
+    // for a new or cleared maptile and one opened from a picture.
+    const QString &documentPath() const { return m_documentPath; }
+    // The maptile was saved as the document at path.
+    void setDocumentPath(const QString &path);
     bool autoNumber() const { return m_autoNumber; }
     void setAutoNumber(bool on) { m_autoNumber = on; }
     // Places the subtile of the pressed button on space, numbering it first
@@ -117,8 +122,9 @@ public:
     void openImage(const QImage &image);
     // The maptile with its texts and overlay fonts, as a document keeps it.
     MaptileDocument document() const;
-    // An editable document becomes the maptile, texts and fonts included, as one step.
-    void openDocument(const MaptileDocument &document);
+    // An editable document becomes the maptile, texts and fonts included, as
+    // one step; the maptile is then kept in path, the file it was read from.
+    void openDocument(const MaptileDocument &document, const QString &path = {});
 
     const QString &mapNumText() const { return m_texts[MapNumBox]; }
     const QString &designerText() const { return m_texts[DesignerBox]; }
@@ -155,6 +161,9 @@ signals:
     void redrawn();
     // A size from the size list was applied, undone or redone; the list follows it.
     void sizeChosen(int columns, int rows);
+    // The maptile changed flag went up or down.
+    void modificationChanged(bool changed);
+    void documentPathChanged(const QString &path);
 
 private:
     // What the undo steps carry out, reached only through them. Each redraws;
@@ -174,6 +183,8 @@ private:
     void putImage(const QImage &image);
     void putDocument(const MaptileDocument &document);
     void putText(TextBox box, const QString &text);
+    // The maptile is kept in path from now on; returns the file it was kept in.
+    QString swapDocumentPath(const QString &path);
     void putTileset(int index, const TilesetSlot &tileset);
     void putSubtilePixels(int index, int column, int row, const QImage &pixels);
     void putTileData(int index, const TileData &data);
@@ -182,6 +193,7 @@ private:
     void record(std::unique_ptr<UndoStep> step);
     // The slot's tileset, path and metadata replaced, as one step.
     void replaceTileset(int index, const TilesetSlot &tileset);
+
     // One step back or forward through the history.
     void replay(bool forward);
     // The pixels of a subtile for a placement, shared with earlier placements of it.
@@ -197,6 +209,7 @@ private:
     QImage m_preview;
     QImage m_view;
     bool m_maptileChanged = false;
+    QString m_documentPath;
     bool m_autoNumber = true;
     UndoHistory m_history;
     // By the tileset's cache key, column and row; an entry nothing else holds is dropped.

@@ -80,10 +80,10 @@ void E2eHarness::kill()
 {
     if (m_main.id && m_program.state() == QProcess::Running) {
         sendClose(m_main.id);
-        // After changes it asks first: Return answers Yes.
+        // After changes it asks first: D answers Discard.
         const Window question = m_program.waitForFinished(2000) ? Window() : waitForWindow("Cryptwright", 1000);
         if (question.id && waitForFocus(question))
-            keys({"Return"});
+            keys({"d"});
         m_program.waitForFinished(5000);
     }
     m_program.kill();
@@ -118,6 +118,16 @@ QString E2eHarness::output() const
 {
     QFile log(m_root ? m_root->filePath("program.log") : QString());
     return log.open(QIODevice::ReadOnly) ? QString::fromLocal8Bit(log.readAll()) : QString();
+}
+
+QString E2eHarness::title(const Window &window) const
+{
+    const auto atom = owned(xcb_intern_atom_reply(m_x, xcb_intern_atom(m_x, 0, 12, "_NET_WM_NAME"), nullptr));
+    const auto name = owned(xcb_get_property_reply(
+        m_x, xcb_get_property(m_x, 0, window.id, atom ? atom->atom : XCB_ATOM_WM_NAME, XCB_ATOM_ANY, 0, 256), nullptr));
+    return name ? QString::fromUtf8(static_cast<const char *>(xcb_get_property_value(name.get())),
+                                    xcb_get_property_value_length(name.get()))
+                : QString();
 }
 
 E2eHarness::Window E2eHarness::waitForWindow(const QString &title, int timeoutMs)

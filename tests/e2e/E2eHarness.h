@@ -36,9 +36,12 @@ public:
     bool startServer();
     // Starts the program in a fresh working folder and waits until its main window is painted.
     bool launch(const QString &program);
-    // Closes the main window as a user would (answering Yes to the question about
+    // Closes the main window as a user would (answering Discard to the question about
     // changes), so that the program ends normally; killed if it does not.
     void kill();
+    // Asks the main window to close, as the window's close button does.
+    void close() { sendClose(m_main.id); }
+    bool waitForExit(int timeoutMs = TimeoutMs) { return m_program.waitForFinished(timeoutMs); }
     QString workDir() const { return m_root->filePath("work"); }
     QString output() const; // everything the program wrote so far
     // The first lines of a sanitizer report in the output, or nothing.
@@ -47,6 +50,8 @@ public:
     Window mainWindow() const { return m_main; }
     // A visible window titled exactly title, other than the main window; the topmost of several.
     Window waitForWindow(const QString &title, int timeoutMs = TimeoutMs);
+    // The window's title as the window manager shows it.
+    QString title(const Window &window) const;
     bool waitForWindowClosed(const Window &window) { return waitFor([&] { return !isViewable(window.id); }); }
     // Keys typed before this go wherever the focus was before.
     bool waitForFocus(const Window &window);

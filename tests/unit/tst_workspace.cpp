@@ -2,6 +2,7 @@
 #include "workspace/Workspace.h"
 #include "output/MaptileOpener.h"
 #include "output/MaptileSaver.h"
+#include "document/DocumentReader.h"
 #include "raster/RasterOps.h"
 #include "tilesets/ProfileReader.h"
 #include "tilesets/TilesetImageReader.h"
@@ -10,6 +11,7 @@
 #include <QElapsedTimer>
 #include <QPainter>
 #include <QProcess>
+#include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
@@ -322,6 +324,46 @@ private slots:
         action(w);
         const qint64 kb = w.history().bytes() / 1024;
         QVERIFY2(w.history().count() == 1 && kb >= minKb && kb <= maxKb, qPrintable(QString::number(kb)));
+    }
+
+    // The maptile is kept in the document it was opened from or saved as; a
+    // picture or a clear leaves it, and undo follows each of them back.
+    void documentFollowsOpenSaveClearAndUndo()
+    {
+        Workspace &w = *m_workspace;
+        const QString a = m_dir->filePath(QStringLiteral("a.ora")), b = m_dir->filePath(QStringLiteral("b.ora"));
+        QSignalSpy titles(&w, &Workspace::documentPathChanged);
+        w.place(Workspace::LeftButton, {1, 1});
+        QCOMPARE(MaptileSaver::save(w, a), QString());
+        QVERIFY(w.documentPath() == a && !w.maptileChanged());
+        w.blankMaptile(5, 6);
+        QCOMPARE(w.documentPath(), QString());
+        QCOMPARE(MaptileOpener::open(w, a), QString());
+        QVERIFY(w.documentPath() == a && !w.maptileChanged());
+        QCOMPARE(MaptileSaver::save(w, b), QString());
+        w.openImage(pattern({432, 432}));
+        QCOMPARE(w.documentPath(), QString());
+        // Back through the picture, then the open: the save as b in between is remembered.
+        w.undo();
+        QCOMPARE(w.documentPath(), b);
+        w.undo();
+        QCOMPARE(w.documentPath(), QString());
+        w.redo();
+        QCOMPARE(w.documentPath(), b);
+        QCOMPARE(titles.size(), 8);
+
+        // A picture never goes over the document: not even under another name for the same file.
+        w.place(Workspace::LeftButton, {2, 2});
+        const QString link = m_dir->filePath(QStringLiteral("b.png"));
+        QVERIFY(QFile::link(b, link));
+        const QByteArray kept = readAll(b);
+        const QString error = MaptileSaver::save(w, link);
+        QVERIFY2(error.contains(QStringLiteral("destroy the document")) && readAll(b) == kept, qPrintable(error));
+        // A picture elsewhere leaves the maptile unsaved: the document lacks the change.
+        QCOMPARE(MaptileSaver::save(w, m_dir->filePath(QStringLiteral("copy.png"))), QString());
+        QVERIFY(w.maptileChanged() && w.documentPath() == b);
+        QString readError;
+        QVERIFY(DocumentReader::read(b, &readError).maptile.master() != w.maptile().master());
     }
 
     void typingIsOneStepPerBoxUntilFocusLeaves()
