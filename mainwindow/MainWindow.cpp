@@ -16,6 +16,9 @@
 #include "dialogs/PreviewWindow.h"
 #include "dialogs/OptionsWindow.h"
 #include "document/DocumentWriter.h"
+#include "recovery/RecoveredWork.h"
+#include "recovery/RecoverySession.h"
+#include "recovery/RecoveryWriter.h"
 #include "resources/BuiltInPicture.h"
 #include "views/ButtonPictureView.h"
 #include "views/PaletteView.h"
@@ -35,6 +38,7 @@
 #include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLocale>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
@@ -757,7 +761,76 @@ void MainWindow::closeEvent(QCloseEvent *event)
         return;
     }
     event->accept();
+    // A clean end: nothing is left to be offered at the next start.
+    m_recovery.reset();
     emit closed();
+}
+
+bool MainWindow::keepRecovery(const QString &folder)
+{
+    auto session = std::make_unique<RecoverySession>(folder);
+    if (session->isValid()) {
+        m_recovery = std::make_unique<RecoveryWriter>(m_workspace, std::move(session));
+        connect(m_recovery.get(), &RecoveryWriter::failed, this,
+                [this](const QString &reason) { QMessageBox::warning(this, Title, reason); });
+    } else {
+        QMessageBox::warning(this, Title, session->error());
+    }
+    m_recovered = RecoverySession::leftBehind(folder);
+    return !m_recovered.empty();
+}
+
+QString MainWindow::recoveryText(const RecoveredWork &work) const
+{
+    QStringList kept;
+    if (work.hasMaptile()) {
+        kept << (work.documentPath().isEmpty()
+                     ? tr("the maptile")
+                     : tr("the maptile of \"%1\"").arg(QFileInfo(work.documentPath()).fileName()));
+    }
+    for (const RecoveredWork::Tileset &tileset : work.tilesets()) {
+        kept << (tileset.setName.isEmpty()
+                     ? tr("the tileset in slot %1").arg(slotLetter(tileset.slot))
+                     : tr("the tileset \"%1\" in slot %2").arg(tileset.setName, slotLetter(tileset.slot)));
+    }
+    return tr("Cryptwright did not close normally. Changes that were not saved were kept on %1:\n\u2022 %2\n\n"
+              "Restore them, or discard them?")
+        .arg(QLocale().toString(work.savedAt().toLocalTime(), QLocale::LongFormat),
+             kept.join(QStringLiteral("\n\u2022 ")));
+}
+
+void MainWindow::offerRecovery()
+{
+    // One maptile at a time: work older than the one restored waits for the next start.
+    std::vector<std::unique_ptr<RecoveredWork>> offers = std::move(m_recovered);
+    for (const std::unique_ptr<RecoveredWork> &work : offers) {
+        QMessageBox box(QMessageBox::NoIcon, Title, recoveryText(*work), QMessageBox::NoButton, this);
+        QPushButton *restore = box.addButton(tr("&Restore"), QMessageBox::AcceptRole);
+        QPushButton *discard = box.addButton(tr("&Discard"), QMessageBox::DestructiveRole);
+        box.setDefaultButton(restore);
+        box.exec();
+        if (box.clickedButton() == discard) {
+            work->discard();
+            continue;
+        }
+        // Closed unanswered: kept for the next start.
+        if (box.clickedButton() != restore)
+            continue;
+        const QString error = work->restore(m_workspace);
+        if (!error.isEmpty()) {
+            QMessageBox::warning(this, Title,
+                                 tr("%1\nThe work is still kept in \"%2\".")
+                                     .arg(error, QDir::toNativeSeparators(work->path())));
+            continue;
+        }
+        // Kept again at once, in this editor's own session, before the old one goes.
+        if (m_recovery) {
+            m_recovery->write();
+            m_recovery->flush();
+        }
+        work->discard();
+        break;
+    }
 }
 
 void MainWindow::addCommand(const QList<QKeySequence> &keys, const std::function<void()> &run)

@@ -12,6 +12,8 @@
 
 #include <array>
 #include <functional>
+#include <memory>
+#include <vector>
 
 class EditTileWindow;
 class GuideHints;
@@ -24,6 +26,8 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QToolButton;
+class RecoveredWork;
+class RecoveryWriter;
 class TransparencyWindow;
 class WorkingView;
 
@@ -102,6 +106,13 @@ public:
     void openOptions();
     void openInfo();
 
+    // Unsaved work is kept in a session of folder from now on, until the
+    // window closes. Returns whether work left by an editor that did not
+    // close waits there to be offered.
+    bool keepRecovery(const QString &folder);
+    // Offers the work keepRecovery() found, newest first, until one is restored.
+    void offerRecovery();
+
 signals:
     // The user closed the window and the program ends.
     void closed();
@@ -135,6 +146,7 @@ private:
     void startTilesetLoad(int slot, const QString &path);
     void startMaptileLoad(const QString &path);
     void updateTitle();
+    QString recoveryText(const RecoveredWork &work) const;
 
     void buildToolbar();
     void buildGuide();
@@ -188,4 +200,6 @@ private:
     QPointer<OptionsWindow> m_options;
     // The name of the picture the maptile was opened from, offered for a document made of it.
     QString m_pictureName;
+    std::unique_ptr<RecoveryWriter> m_recovery;
+    std::vector<std::unique_ptr<RecoveredWork>> m_recovered;
 };

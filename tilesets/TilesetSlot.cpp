@@ -82,6 +82,12 @@ void TilesetSlot::markSaved(const QString &path)
     m_modified = false;
 }
 
+void TilesetSlot::markUnsaved(const QString &path)
+{
+    m_path = path;
+    m_modified = true;
+}
+
 void TilesetSlot::buildPalette()
 {
     RasterOps::plainCopy(m_palette, m_palette.rect(), fullImage(), fullImage().rect());

@@ -33,6 +33,8 @@ public:
     void setTileData(const TileData &data);
     // The tileset now is what path holds.
     void markSaved(const QString &path);
+    // The tileset belongs to path but differs from it, as work kept from a crash does.
+    void markUnsaved(const QString &path);
     // The palette: the full image at one third with the grid laid over it.
     void buildPalette();
     // Takes another slot's tileset, path and palette; this slot's settings stay.

@@ -138,6 +138,16 @@ void Workspace::setTileset(int index, const QImage &picture, const QString &path
     replaceTileset(index, loaded);
 }
 
+QString Workspace::loadRecoveredTileset(int index, const QString &file, const QString &path)
+{
+    const QString error = loadTileset(index, file);
+    if (error.isEmpty()) {
+        m_slots[index].markUnsaved(path);
+        emit slotChanged(index);
+    }
+    return error;
+}
+
 void Workspace::replaceTileset(int index, const TilesetSlot &tileset)
 {
     // The step keeps the whole tileset it replaced; its settings stay with the slot.
@@ -351,6 +361,11 @@ void Workspace::setMaptileChanged(bool changed)
     emit modificationChanged(changed);
 }
 
+bool Workspace::hasUnsavedWork() const
+{
+    return m_maptileChanged || !unsavedSlots().isEmpty();
+}
+
 void Workspace::setDocumentPath(const QString &path)
 {
     swapDocumentPath(path);
@@ -389,11 +404,13 @@ void Workspace::replay(bool forward)
     endTypingStep();
     // Each step marks what it changes: the maptile, or a tileset.
     forward ? m_history.redo() : m_history.undo();
+    emit edited();
 }
 
 void Workspace::record(std::unique_ptr<UndoStep> step)
 {
     m_history.push(std::move(step));
+    emit edited();
 }
 
 void Workspace::putSubtile(QPoint space, const QImage &subtile, const TransparencySetting &setting,

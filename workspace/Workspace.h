@@ -82,6 +82,9 @@ public:
     void setTileData(int index, const TileData &data);
     // Saves the slot's tileset and metadata; the slot then holds that file.
     QString saveTileset(int index, const QString &path);
+    // Work kept from a crash: the tileset and metadata saved in file come back
+    // into the slot as unsaved changes to path, its own file. No undo step.
+    QString loadRecoveredTileset(int index, const QString &file, const QString &path);
     // Slots whose tileset was changed since it was loaded or saved.
     QList<int> unsavedSlots() const;
     // The set-information label's text, with "*" after it while changes are unsaved.
@@ -101,6 +104,8 @@ public:
     const Maptile &maptile() const { return m_maptile; }
     bool maptileChanged() const { return m_maptileChanged; }
     void setMaptileChanged(bool changed);
+    // The maptile or a tileset has changes that are not saved.
+    bool hasUnsavedWork() const;
     // The document the maptile is kept in, which Save writes back to: empty
     // for a new or cleared maptile and one opened from a picture.
     const QString &documentPath() const { return m_documentPath; }
@@ -124,7 +129,7 @@ public:
     MaptileDocument document() const;
     // An editable document becomes the maptile, texts and fonts included, as
     // one step; the maptile is then kept in path, the file it was read from.
-    void openDocument(const MaptileDocument &document, const QString &path = {});
+    void openDocument(const MaptileDocument &document, const QString &path);
 
     const QString &mapNumText() const { return m_texts[MapNumBox]; }
     const QString &designerText() const { return m_texts[DesignerBox]; }
@@ -164,6 +169,8 @@ signals:
     // The maptile changed flag went up or down.
     void modificationChanged(bool changed);
     void documentPathChanged(const QString &path);
+    // A change was made, undone or redone.
+    void edited();
 
 private:
     // What the undo steps carry out, reached only through them. Each redraws;

@@ -4,6 +4,7 @@
 #include "support/TestMetafile.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -22,6 +23,8 @@ constexpr QPoint SetButtonA{25, 289}, SetButtonD{279, 289}, TransButtonD{308, 28
     OpenButton{36, 12}, SaveButton{60, 12}, SetButtonB{111, 289}, LoadButtonB{160, 289};
 // The guide's picture, which does nothing when clicked.
 constexpr QPoint Guide{12, 40};
+// The two text boxes of the toolbar, inside their frames.
+constexpr QRect TextBoxes[] = {{258, 4, 29, 17}, {402, 4, 129, 17}};
 constexpr QRect Palette{PaletteOrigin, QSize(7 * Space, 4 * Space)};
 // Cancel in the progress window.
 constexpr QPoint ProgressCancel{248, 70};
@@ -241,6 +244,61 @@ private slots:
         QVERIFY2(answer(u"Save As"_s, path), "Save asked for no name");
         QVERIFY2(h.waitForExit(), "the program did not end once the maptile was saved");
         QVERIFY2(TestImages::readAll(path).startsWith("PK"), "no document was saved");
+    }
+
+    // Killed after changes, the program offers them at the next start: the maptile with its
+    // speed values and texts, and the tileset with its emptied cell, as they were.
+    void nothingIsLostOnACrash()
+    {
+        // Exactly twenty changes, the twentieth of which has them written.
+        showSlotA();
+        h.click(cell(PaletteOrigin, 6, 0).center());
+        h.keys({"Delete"}); // the left button's cell
+        // A speed value typed into the list and confirmed.
+        const QRect speedSpace = cell(ViewOrigin, 3, 1), field = speedSpace.adjusted(1, 1, -33, -27);
+        const QImage shot = h.grab();
+        h.click(speedSpace.center(), Qt::LeftButton, "ctrl");
+        QVERIFY2(h.waitForChange(field, shot.copy(field)), "Ctrl+click showed no speed-value list");
+        h.click(field.center());
+        h.keys({"ctrl+a", "3", "Return"});
+        QVERIFY2(h.waitFor([&] { return h.grab(field) == shot.copy(field); }), "Enter left the list open");
+        h.click(MapNumBox);
+        h.type("12");
+        for (int i = 0; i < 16; ++i)
+            h.click(inner(cell(ViewOrigin, i % 5, 2 + i / 5)).center(), Qt::RightButton);
+        const auto sessionList = [&] {
+            for (const QString &session : QDir(h.recoveryDir()).entryList(QDir::Dirs | QDir::NoDotAndDotDot))
+                if (QFileInfo::exists(h.recoveryDir() + "/" + session + "/recovery.json"))
+                    return true;
+            return false;
+        };
+        QVERIFY2(h.waitFor(sessionList), "the changes were not written for recovery");
+        // The same pointer, outlines and focus before and after, so that only the work can differ.
+        const QPoint paletteOutline = cell(PaletteOrigin, 1, 1).topLeft() + QPoint(24, 0);
+        const auto settle = [&] {
+            showSlotA();
+            h.click(cell(PaletteOrigin, 1, 1).center(), Qt::RightButton);
+            h.pointer({inner(cell(ViewOrigin, 0, 0)).center()});
+            return h.waitFor([&] { return outlineOn(0, 0) && h.pixelAt(paletteOutline) == qRgb(255, 0, 0); });
+        };
+        QVERIFY2(settle(), "the outlines did not follow the pointer");
+        const QImage before = h.grab();
+
+        h.crash();
+        QVERIFY2(h.launch(qEnvironmentVariable("CRYPTWRIGHT_E2E_PROGRAM", CRYPTWRIGHT_PROGRAM), true),
+                 "the program did not start again");
+        QVERIFY2(reply(u"r"_s), "the next start offered nothing to restore");
+        QVERIFY2(settle(), "the outlines did not follow the pointer");
+        h.waitFor([&] { return h.grab(View) == before.copy(View); });
+        const QImage after = h.grab();
+        QCOMPARE(after.copy(View), before.copy(View));
+        QCOMPARE(after.copy(Palette), before.copy(Palette));
+        for (const QRect &box : TextBoxes)
+            QCOMPARE(after.copy(box), before.copy(box));
+        // Restored work is unsaved, and kept again; a clean end leaves none of it behind.
+        QVERIFY2(h.waitFor(sessionList), "the restored work was not kept again");
+        h.kill();
+        QVERIFY2(QDir(h.recoveryDir()).isEmpty(), "a clean end left work for the next start");
     }
 
     void undoAndRedo()

@@ -9,6 +9,9 @@
 #include "tilesets/SubtileImport.h"
 #include "document/DocumentReader.h"
 #include "output/MaptileSaver.h"
+#include "recovery/RecoverySession.h"
+#include "recovery/UnsavedWork.h"
+#include "support/LeftSession.h"
 
 #include <unistd.h>
 
@@ -394,6 +397,54 @@ private slots:
                               maptile + u"Do you still wish to open another maptile?"_s}));
         QCOMPARE(answerer.boxes.size(), 1);
         QVERIFY(answerer.boxes.front().contains(gone));
+    }
+
+    // Work left by an editor that did not close is offered, naming what and when; Discard drops
+    // it, Restore brings it back unsaved and keeps it again at once.
+    void workLeftBehindIsOffered()
+    {
+        QTemporaryDir folder;
+        for (const bool restore : {false, true}) {
+            Workspace w;
+            w.startUp({m_defaults.path()}, [](const QString &message) { QFAIL(qPrintable(message)); });
+            w.place(Workspace::RightButton, {1, 1});
+            w.setDesignerText(u"Ann"_s);
+            w.emptyCell(1, {0, 0});
+            QString left;
+            {
+                RecoverySession crashed(folder.path());
+                QCOMPARE(crashed.write(UnsavedWork::of(w)), QString());
+                left = LeftSession::abandonedCopy(crashed.path());
+            }
+            QVERIFY(m_window->keepRecovery(folder.path()));
+            QString text;
+            whenModal([&text, restore](QWidget *modal) {
+                auto *box = qobject_cast<QMessageBox *>(modal);
+                QVERIFY(box && box->windowTitle() == u"Cryptwright"_s);
+                text = box->text();
+                for (QAbstractButton *button : box->buttons())
+                    if (button->text() == (restore ? u"&Restore"_s : u"&Discard"_s))
+                        button->click();
+            });
+            m_window->offerRecovery();
+            QVERIFY2(text.startsWith(u"Cryptwright did not close normally."_s) && text.contains(u"\u2022 the maptile\n"_s)
+                         && text.contains(u"\u2022 the tileset in slot B\n"_s)
+                         && text.contains(QString::number(QDate::currentDate().year())),
+                     qPrintable(text));
+            QVERIFY(!QFileInfo::exists(left));
+            QCOMPARE(workspace().preview() == w.preview(), restore);
+            QCOMPARE(workspace().slot(1).fullImage() == w.slot(1).fullImage(), restore);
+            QCOMPARE(workspace().hasUnsavedWork(), restore);
+        }
+        QVERIFY(workspace().maptileChanged() && workspace().unsavedSlots() == QList<int>{1}
+                && workspace().history().count() == 0);
+        // What was restored is kept again, by this window's own session.
+        const QStringList sessions = QDir(folder.path()).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+        QCOMPARE(sessions.size(), 1);
+        QVERIFY(QFileInfo::exists(folder.filePath(sessions.front() + u"/recovery.json"_s)));
+        // Gone with the window.
+        m_window.reset();
+        QVERIFY(QDir(folder.path()).isEmpty());
     }
 
     void slowLoadLeavesTheWindowWorking()
