@@ -768,14 +768,9 @@ void MainWindow::closeEvent(QCloseEvent *event)
 
 bool MainWindow::keepRecovery(const QString &folder)
 {
-    auto session = std::make_unique<RecoverySession>(folder);
-    if (session->isValid()) {
-        m_recovery = std::make_unique<RecoveryWriter>(m_workspace, std::move(session));
-        connect(m_recovery.get(), &RecoveryWriter::failed, this,
-                [this](const QString &reason) { QMessageBox::warning(this, Title, reason); });
-    } else {
-        QMessageBox::warning(this, Title, session->error());
-    }
+    m_recovery = std::make_unique<RecoveryWriter>(m_workspace, std::make_unique<RecoverySession>(folder));
+    connect(m_recovery.get(), &RecoveryWriter::failed, this,
+            [this](const QString &reason) { QMessageBox::warning(this, Title, reason); });
     m_recovered = RecoverySession::leftBehind(folder);
     return !m_recovered.empty();
 }

@@ -66,25 +66,29 @@ RecoverySession::RecoverySession(const QString &folder)
     : m_folder(folder)
     , m_id(QUuid::createUuid().toString(QUuid::WithoutBraces))
 {
-    const auto fail = [this](const QString &reason) {
-        m_error = QCoreApplication::translate("RecoverySession", "Unsaved work cannot be kept in \"%1\": %2.")
-                      .arg(QDir::toNativeSeparators(m_folder), reason);
+}
+
+QString RecoverySession::open()
+{
+    const auto failure = [this](const char *reason) {
+        return QCoreApplication::translate("RecoverySession", "Unsaved work cannot be kept in \"%1\": %2.")
+            .arg(QDir::toNativeSeparators(path()), QCoreApplication::translate("RecoverySession", reason));
     };
-    if (!QDir().mkpath(m_folder)) {
-        fail(QCoreApplication::translate("RecoverySession", "the folder cannot be made"));
-        return;
-    }
-    // The user's work, for the user alone.
-    QFile::setPermissions(m_folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-    // Locked before the folder exists: another editor looking for work left
-    // behind never finds this folder without its lock.
-    m_lock = lockFor(path());
-    if (!m_lock->tryLock()) {
-        fail(QCoreApplication::translate("RecoverySession", "its lock file cannot be made"));
-        return;
+    if (!m_lock) {
+        if (!QDir().mkpath(m_folder))
+            return failure(QT_TRANSLATE_NOOP("RecoverySession", "the folder cannot be made"));
+        // The user's work, for the user alone.
+        QFile::setPermissions(m_folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        // Locked before the folder exists: another editor looking for work left
+        // behind never finds this folder without its lock.
+        auto lock = lockFor(path());
+        if (!lock->tryLock())
+            return failure(QT_TRANSLATE_NOOP("RecoverySession", "its lock file cannot be made"));
+        m_lock = std::move(lock);
     }
     if (!QDir().mkpath(path()))
-        fail(QCoreApplication::translate("RecoverySession", "the folder cannot be made"));
+        return failure(QT_TRANSLATE_NOOP("RecoverySession", "the folder cannot be made"));
+    return {};
 }
 
 RecoverySession::~RecoverySession()
@@ -102,6 +106,8 @@ QString RecoverySession::path() const
 
 QString RecoverySession::write(const UnsavedWork &work)
 {
+    if (const QString error = open(); !error.isEmpty())
+        return error;
     const QDir folder(path());
     QJsonObject list{{QStringLiteral("version"), Version},
                      {QStringLiteral("saved"), QDateTime::currentDateTimeUtc().toString(Qt::ISODateWithMs)},

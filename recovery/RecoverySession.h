@@ -12,7 +12,8 @@ struct UnsavedWork;
 // One running editor's share of the recovery folder: a folder of its own,
 // held by a lock file for as long as the editor runs, so that another editor
 // started at the same time never takes it for work left by a crash. What is
-// unsaved is written there; the folder and its lock go when the session ends.
+// unsaved is written there; the folder and its lock are made by the first
+// write and go when the session ends.
 class RecoverySession
 {
 public:
@@ -26,17 +27,14 @@ public:
     // for a state folder that is not set or not absolute.
     static QString defaultFolder();
 
-    // A new session in folder, made if need be and readable by the user alone;
-    // see isValid().
+    // A new session in folder, which the first write makes if need be,
+    // readable by the user alone.
     explicit RecoverySession(const QString &folder);
     // The session's folder and lock go with it.
     ~RecoverySession();
     RecoverySession(const RecoverySession &) = delete;
     RecoverySession &operator=(const RecoverySession &) = delete;
 
-    // False when the session could not be made; error() says why.
-    bool isValid() const { return m_error.isEmpty(); }
-    const QString &error() const { return m_error; }
     // The session's own folder.
     QString path() const;
 
@@ -53,8 +51,11 @@ public:
     static std::vector<std::unique_ptr<RecoveredWork>> leftBehind(const QString &folder);
 
 private:
+    // Makes the session's lock, once, and its folder when it is missing; the
+    // empty text, or why they cannot be made.
+    QString open();
+
     QString m_folder;
     QString m_id;
     std::unique_ptr<QLockFile> m_lock;
-    QString m_error;
 };
