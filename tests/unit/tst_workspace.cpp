@@ -296,36 +296,6 @@ private slots:
         QVERIFY(!w.maptileChanged() && w.unsavedSlots() == QList<int>{0});
     }
 
-    // A cell's edit keeps the cell, never the whole tileset; a new one keeps the tileset it replaced.
-    void tilesetStepsHoldWhatTheyReplaced_data()
-    {
-        QTest::addColumn<Action>("action");
-        QTest::addColumn<int>("minKb");
-        QTest::addColumn<int>("maxKb");
-        const int tileset = Geometry::TilesetSize.width() * Geometry::TilesetSize.height() * 4 / 1024;
-        QTest::newRow("picture into a cell")
-            << Action([](Workspace &w) { w.importSubtile(1, {3, 2}, pattern({1000, 800})); }) << 100 << 150;
-        QTest::newRow("emptied cell") << Action([](Workspace &w) { w.emptyCell(1, {3, 2}); }) << 100 << 150;
-        QTest::newRow("metadata") << Action([](Workspace &w) {
-            TileData data;
-            data.setName = QString(200, u'x');
-            w.setTileData(1, data);
-        }) << 0 << 10;
-        QTest::newRow("new empty tileset")
-            << Action([](Workspace &w) { w.newEmptyTileset(1); }) << tileset << 3 * tileset;
-    }
-    void tilesetStepsHoldWhatTheyReplaced()
-    {
-        QFETCH(Action, action);
-        QFETCH(int, minKb);
-        QFETCH(int, maxKb);
-        Workspace &w = *m_workspace;
-        w.history().clear();
-        action(w);
-        const qint64 kb = w.history().bytes() / 1024;
-        QVERIFY2(w.history().count() == 1 && kb >= minKb && kb <= maxKb, qPrintable(QString::number(kb)));
-    }
-
     // The maptile is kept in the document it was opened from or saved as; a
     // picture or a clear leaves it, and undo follows each of them back.
     void documentFollowsOpenSaveClearAndUndo()
