@@ -2,6 +2,7 @@
 
 #include "tilesets/TilesetImageReader.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QSettings>
@@ -13,6 +14,11 @@ namespace FileDialogs {
 namespace {
 
 const QString LastFolderKey = QStringLiteral("dialogs/lastFolder");
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("FileDialogs", text);
+}
 
 QSettings settings()
 {
@@ -100,16 +106,15 @@ QString maptileFilter()
 
 QString showSave(QWidget *owner, const QString &suggested)
 {
-    const QStringList types{QStringLiteral("Cryptwright maptile (*.ora)"), QStringLiteral("Jpeg (*.jpg)"),
-                            QStringLiteral("Bitmap (*.bmp)"), QStringLiteral("PNG (*.png)")};
-    return askSaveName(owner, QStringLiteral("Save As"), suggested, types);
+    const QStringList types{tr("Cryptwright maptile (*.ora)"), tr("Jpeg (*.jpg)"), tr("Bitmap (*.bmp)"),
+                            tr("PNG (*.png)")};
+    return askSaveName(owner, tr("Save As"), suggested, types);
 }
 
 QString showSaveTileset(QWidget *owner, const QString &suggested)
 {
-    const QStringList types{QStringLiteral("PNG (*.png)"), QStringLiteral("Bitmap (*.bmp)"),
-                            QStringLiteral("Jpeg (*.jpg *.jpeg)")};
-    return askSaveName(owner, QStringLiteral("Save Tileset As"), suggested, types);
+    const QStringList types{tr("PNG (*.png)"), tr("Bitmap (*.bmp)"), tr("Jpeg (*.jpg *.jpeg)")};
+    return askSaveName(owner, tr("Save Tileset As"), suggested, types);
 }
 
 } // namespace FileDialogs
