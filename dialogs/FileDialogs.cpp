@@ -2,48 +2,76 @@
 
 #include "pictures/PictureDecoder.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
+#include <QSettings>
+
+#include <algorithm>
 
 namespace FileDialogs {
 
 namespace {
-// The folder of the last file chosen, so each dialog opens where the user was.
-QString &lastFolder()
+
+const QString LastFolderKey = QStringLiteral("dialogs/lastFolder");
+
+QString tr(const char *text)
 {
-    // Start at home rather than wherever Qt's own dialog state last pointed:
-    // a dialog that opens inside /proc stalls reading its special files.
-    static QString folder = QDir::homePath();
-    return folder;
+    return QCoreApplication::translate("FileDialogs", text);
+}
+
+QSettings settings()
+{
+    return QSettings(QStringLiteral("cryptwright"), QStringLiteral("cryptwright"));
+}
+
+// Never a folder of a special file system: a dialog that opens inside /proc
+// stalls reading its special files.
+bool isSpecial(const QString &folder)
+{
+    for (const char *special : {"/proc", "/sys", "/dev"})
+        if (folder == QLatin1String(special) || folder.startsWith(QLatin1String(special) + QLatin1Char('/')))
+            return true;
+    return false;
+}
+
+// The folder of the last file chosen, so each dialog opens where the user was;
+// home at first, or when that folder is gone.
+QString lastFolder()
+{
+    const QString folder = settings().value(LastFolderKey).toString();
+    return !folder.isEmpty() && !isSpecial(folder) && QFileInfo(folder).isDir() ? folder : QDir::homePath();
 }
 
 void remember(const QString &path)
 {
-    // The same goes for a folder chosen by hand in one of those file systems.
     const QString folder = QFileInfo(path).absolutePath();
-    for (const char *special : {"/proc", "/sys", "/dev"})
-        if (folder == QLatin1String(special) || folder.startsWith(QLatin1String(special) + QLatin1Char('/')))
-            return;
-    lastFolder() = folder;
+    if (!isSpecial(folder))
+        settings().setValue(LastFolderKey, folder);
 }
 
-// A save dialog offering types; the type chosen last (lastType) is offered
-// again, and a name typed without an extension takes the chosen type's.
-QString askSaveName(QWidget *owner, const QString &title, const QString &start, const QStringList &types,
-                    QString &lastType)
+// A save dialog offering types, the one of suggested's extension chosen (the
+// first when none fits); a name typed without an extension takes the chosen type's.
+QString askSaveName(QWidget *owner, const QString &title, const QString &suggested, const QStringList &types)
 {
-    QFileDialog dialog(owner, title, start);
+    const QFileInfo start(QDir(lastFolder()), suggested);
+    QFileDialog dialog(owner, title, start.filePath());
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setNameFilters(types);
-    dialog.selectNameFilter(lastType);
+    const QString suffix = start.suffix().toLower();
+    const auto type = std::find_if(types.begin(), types.end(), [&suffix](const QString &type) {
+        const QStringList patterns = type.section(QLatin1Char('('), 1).chopped(1).split(QLatin1Char(' '));
+        return !suffix.isEmpty() && patterns.contains(QStringLiteral("*.") + suffix);
+    });
+    const QString chosen = type == types.end() ? types.front() : *type;
+    dialog.selectNameFilter(chosen);
     const auto suffixOf = [](const QString &type) { return type.section(QStringLiteral("*."), 1).left(3); };
-    dialog.setDefaultSuffix(suffixOf(lastType));
+    dialog.setDefaultSuffix(suffixOf(chosen));
     QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
                      [&dialog, suffixOf](const QString &type) { dialog.setDefaultSuffix(suffixOf(type)); });
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
-    lastType = dialog.selectedNameFilter();
     const QString path = dialog.selectedFiles().front();
     remember(path);
     return path;
@@ -76,21 +104,17 @@ QString maptileFilter()
     return QStringLiteral("Map Tiles (*.*) (%1)").arg(patterns.join(QLatin1Char(' ')));
 }
 
-QString showSave(QWidget *owner)
+QString showSave(QWidget *owner, const QString &suggested)
 {
-    static const QStringList types{QStringLiteral("Jpeg (*.jpg)"), QStringLiteral("Bitmap (*.bmp)"),
-                                   QStringLiteral("PNG (*.png)"), QStringLiteral("Cryptwright maptile (*.ora)")};
-    static QString lastType = types.front();
-    return askSaveName(owner, QStringLiteral("Save As"), lastFolder(), types, lastType);
+    const QStringList types{tr("Cryptwright maptile (*.ora)"), tr("Jpeg (*.jpg)"), tr("Bitmap (*.bmp)"),
+                            tr("PNG (*.png)")};
+    return askSaveName(owner, tr("Save As"), suggested, types);
 }
 
 QString showSaveTileset(QWidget *owner, const QString &suggested)
 {
-    static const QStringList types{QStringLiteral("PNG (*.png)"), QStringLiteral("Bitmap (*.bmp)"),
-                                   QStringLiteral("Jpeg (*.jpg *.jpeg)")};
-    static QString lastType = types.front();
-    return askSaveName(owner, QStringLiteral("Save Tileset As"), QDir(lastFolder()).filePath(suggested), types,
-                       lastType);
+    const QStringList types{tr("PNG (*.png)"), tr("Bitmap (*.bmp)"), tr("Jpeg (*.jpg *.jpeg)")};
+    return askSaveName(owner, tr("Save Tileset As"), suggested, types);
 }
 
 } // namespace FileDialogs

@@ -3,6 +3,7 @@
 #include "mainwindow/MainWindow.h"
 #include "cli/CommandLine.h"
 #include "reading/PictureReader.h"
+#include "recovery/RecoverySession.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -20,9 +21,18 @@ int Editor::run(int argc, char **argv)
 
     MainWindow window;
     window.startUp();
-    if (!file.isEmpty())
+    // Work left by an editor that did not close is offered before a file is opened over it.
+    const bool offers = window.keepRecovery(RecoverySession::defaultFolder());
+    if (!file.isEmpty() && !offers)
         window.openMaptileFile(file);
     window.showCentred();
+    if (offers) {
+        QTimer::singleShot(0, &window, [&window, file] {
+            window.offerRecovery();
+            if (!file.isEmpty())
+                window.openMaptileFile(file);
+        });
+    }
     // The process that reads the user's pictures is made once the window is
     // up, so that the first tileset loaded comes as quickly as the next.
     QTimer::singleShot(StartReaderAfterMs, &PictureReader::prepare);

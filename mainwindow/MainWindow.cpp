@@ -18,6 +18,10 @@
 #include "output/MaptileSaver.h"
 #include "dialogs/PreviewWindow.h"
 #include "dialogs/OptionsWindow.h"
+#include "document/DocumentWriter.h"
+#include "recovery/RecoveredWork.h"
+#include "recovery/RecoverySession.h"
+#include "recovery/RecoveryWriter.h"
 #include "resources/BuiltInPicture.h"
 #include "views/ButtonPictureView.h"
 #include "views/PaletteView.h"
@@ -36,6 +40,7 @@
 #include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLocale>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
@@ -69,13 +74,14 @@ constexpr SlotColumn SlotColumns[4] = {{4, 43, 46, 66}, {92, 39, 130, 150}, {176
 constexpr int SlotRowY[2] = {279, 301};
 constexpr int SlotButtonHeight = 21;
 
-const QString MaptileChangedLine = QStringLiteral("The current maptile has had changes made to it.\n");
-
-QMessageBox::StandardButton ask(QWidget *owner, const QString &question, const QString &why = MaptileChangedLine)
+QString maptileChangedLine()
 {
-    QMessageBox box(QMessageBox::NoIcon, MainWindow::Title, why + question, QMessageBox::Yes | QMessageBox::No, owner);
-    box.setDefaultButton(QMessageBox::Yes);
-    return QMessageBox::StandardButton(box.exec());
+    return MainWindow::tr("The current maptile has had changes made to it.\n");
+}
+
+QString slotLetter(int slot)
+{
+    return QString(QChar(u'A' + slot));
 }
 
 } // namespace
@@ -89,7 +95,7 @@ const QList<MainWindow::ToolButton> &MainWindow::toolButtons()
         {"cmdOpen", "open", 24, HintOpen, &MainWindow::openMaptile, {QKeySequence(Qt::CTRL | Qt::Key_O)},
          QT_TR_NOOP("Open a maptile or a background picture")},
         {"Command5", "save", 48, HintSave, &MainWindow::saveMaptile, {QKeySequence(Qt::CTRL | Qt::Key_S)},
-         QT_TR_NOOP("Save the maptile")},
+         QT_TR_NOOP("Save the maptile; right-click to save it under another name or type")},
         {"Command6", "preview", 72, HintPreview, &MainWindow::showPreview,
          {QKeySequence(Qt::Key_F5), QKeySequence(Qt::CTRL | Qt::Key_R)}, QT_TR_NOOP("Full-size preview")},
         {"cmdPrint", "print", 96, HintPrint, &MainWindow::printMaptile, {QKeySequence(Qt::CTRL | Qt::Key_P)},
@@ -140,6 +146,22 @@ MainWindow::MainWindow(const QStringList &tilesetFolders, QWidget *parent)
         if (index >= 0)
             m_sizeList->setCurrentIndex(index);
     });
+    connect(&m_workspace, &Workspace::modificationChanged, this, &MainWindow::updateTitle);
+    connect(&m_workspace, &Workspace::documentPathChanged, this, &MainWindow::updateTitle);
+}
+
+void MainWindow::updateTitle()
+{
+    const QString document = m_workspace.documentPath();
+    if (document.isEmpty()) {
+        setWindowModified(false);
+        setWindowTitle(Title);
+        return;
+    }
+    // "[*]" marks unsaved changes; one in the name itself is written twice to stand for itself.
+    const QString name = QFileInfo(document).fileName().replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
+    setWindowTitle(tr("%1[*] \u2013 %2").arg(name, Title));
+    setWindowModified(m_workspace.maptileChanged());
 }
 
 MainWindow::~MainWindow()
@@ -186,6 +208,17 @@ void MainWindow::buildToolbar()
         connect(button, &QToolButton::clicked, this, tool.run);
         m_toolButtons << button;
     }
+    // A right-click on the save button offers Save As.
+    QToolButton *save = m_toolbar->findChild<QToolButton *>(QStringLiteral("Command5"));
+    save->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(save, &QWidget::customContextMenuRequested, this, [this, save](QPoint at) {
+        QMenu menu(this);
+        menu.setObjectName(QStringLiteral("SaveMenu"));
+        QAction *saveAs = menu.addAction(tr("Save As\u2026"), this, &MainWindow::saveMaptileAs);
+        saveAs->setObjectName(QStringLiteral("mnuSaveAs"));
+        saveAs->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+        menu.exec(save->mapToGlobal(at));
+    });
 
     m_sizeIcon = new QLabel(m_toolbar);
     m_sizeIcon->setObjectName(QStringLiteral("Image2"));
@@ -410,25 +443,70 @@ void MainWindow::fillBlankSpaces()
     m_workspace.fill();
 }
 
+bool MainWindow::askToKeep(const QString &why, const QString &question, const std::function<bool()> &save)
+{
+    QMessageBox box(QMessageBox::NoIcon, Title, why + question,
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, this);
+    box.button(QMessageBox::Save)->setText(tr("&Save"));
+    box.button(QMessageBox::Discard)->setText(tr("&Discard"));
+    box.button(QMessageBox::Cancel)->setText(tr("Cancel"));
+    box.setDefaultButton(QMessageBox::Save);
+    switch (box.exec()) {
+    case QMessageBox::Save:
+        return save();
+    case QMessageBox::Discard:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool MainWindow::mayReplaceMaptile()
+{
+    return !m_workspace.maptileChanged()
+        || askToKeep(maptileChangedLine(), tr("Do you still wish to open another maptile?"),
+                     [this] { return keepMaptile(false); });
+}
+
+bool MainWindow::mayReplaceTileset(int slot)
+{
+    return !m_workspace.slot(slot).isModified()
+        || askToKeep(tr("The tileset in slot %1 has changes that are not saved.\n").arg(slotLetter(slot)),
+                     tr("Do you still wish to load another tileset into it?"),
+                     [this, slot] { return saveTileset(slot); });
+}
+
 void MainWindow::clearMaptile()
 {
-    if (!m_workspace.maptileChanged())
+    // Unchanged, it is cleared only to leave its document, where all of it is kept.
+    if (!m_workspace.maptileChanged() && m_workspace.documentPath().isEmpty())
         return;
-    if (ask(this, QStringLiteral("Do you still wish to clear the tile?")) != QMessageBox::Yes)
+    if (m_workspace.maptileChanged()
+        && !askToKeep(maptileChangedLine(), tr("Do you still wish to clear the tile?"),
+                      [this] { return keepMaptile(false); }))
         return;
     const QString item = m_sizeList->currentText();
     m_workspace.blankMaptile(item.front().digitValue(), item.back().digitValue());
     m_workspace.setMaptileChanged(false);
+    m_pictureName.clear();
 }
 
 void MainWindow::loadTileset(int slot)
 {
+    if (!mayReplaceTileset(slot))
+        return;
     const QString path = FileDialogs::showOpen(this, FileDialogs::tilesetFilter());
     if (!path.isEmpty())
-        loadTilesetFile(slot, path);
+        startTilesetLoad(slot, path);
 }
 
 void MainWindow::loadTilesetFile(int slot, const QString &path)
+{
+    if (mayReplaceTileset(slot))
+        startTilesetLoad(slot, path);
+}
+
+void MainWindow::startTilesetLoad(int slot, const QString &path)
 {
     startLoad(slot, path, PictureReader::Kind::WholePicture, [this, slot, path](const QImage &picture) {
         m_workspace.setTileset(slot, picture, path);
@@ -499,21 +577,47 @@ void MainWindow::openTilesetProperties(int slot)
     TilesetPropertiesWindow(m_workspace, slot, this).exec();
 }
 
-void MainWindow::saveTilesetAs(int slot)
+namespace {
+
+bool isWritableTileset(const QString &path)
+{
+    return QStringList{QStringLiteral("png"), QStringLiteral("bmp"), QStringLiteral("jpg"), QStringLiteral("jpeg")}
+        .contains(QFileInfo(path).suffix().toLower());
+}
+
+} // namespace
+
+bool MainWindow::saveTilesetAs(int slot)
 {
     showSlot(slot);
     const TilesetSlot &tileset = m_workspace.slot(slot);
-    // Offered under its file's name, as PNG unless that file is a bitmap or JPEG.
-    const QFileInfo file(tileset.path().isEmpty() ? QStringLiteral("Untitled.png") : tileset.path());
-    const bool writable = QStringList{QStringLiteral("png"), QStringLiteral("bmp"), QStringLiteral("jpg"),
-                                      QStringLiteral("jpeg")}.contains(file.suffix().toLower());
-    const QString suggested = writable ? file.filePath() : file.dir().filePath(file.completeBaseName() + ".png");
-    const QString path = FileDialogs::showSaveTileset(this, suggested);
+    // Offered under its file's name, as PNG unless that file is a bitmap or JPEG;
+    // a tileset without a file under its set name.
+    const QString setName = tileset.tileData().setName;
+    const QFileInfo file(tileset.path().isEmpty()
+                             ? (setName.isEmpty() ? tr("Untitled") : QString(setName).replace(u'/', u'-')) + ".png"
+                             : tileset.path());
+    const QString suggested = isWritableTileset(file.filePath())
+                                ? file.filePath()
+                                : file.dir().filePath(file.completeBaseName() + ".png");
+    const QString path = FileDialogs::showSaveTileset(this, tileset.path().isEmpty() ? file.fileName() : suggested);
     if (path.isEmpty())
-        return;
+        return false;
     const QString error = m_workspace.saveTileset(slot, path);
     if (!error.isEmpty())
         QMessageBox::warning(this, Title, error);
+    return error.isEmpty();
+}
+
+bool MainWindow::saveTileset(int slot)
+{
+    const QString path = m_workspace.slot(slot).path();
+    if (path.isEmpty() || !isWritableTileset(path))
+        return saveTilesetAs(slot);
+    const QString error = m_workspace.saveTileset(slot, path);
+    if (!error.isEmpty())
+        QMessageBox::warning(this, Title, error);
+    return error.isEmpty();
 }
 
 void MainWindow::newEmptyTileset(int slot)
@@ -585,32 +689,59 @@ void MainWindow::printSheets()
 
 void MainWindow::openMaptile()
 {
+    if (!mayReplaceMaptile())
+        return;
     const QString path = FileDialogs::showOpen(this, FileDialogs::maptileFilter());
     if (!path.isEmpty())
-        openMaptileFile(path);
+        startMaptileLoad(path);
 }
 
 void MainWindow::openMaptileFile(const QString &path)
 {
-    startLoad(MaptileLoad, path, PictureReader::Kind::Maptile,
-              [this](const QImage &picture) { MaptileOpener::apply(m_workspace, picture); });
+    if (mayReplaceMaptile())
+        startMaptileLoad(path);
+}
+
+void MainWindow::startMaptileLoad(const QString &path)
+{
+    startLoad(MaptileLoad, path, PictureReader::Kind::Maptile, [this, path](const QImage &picture) {
+        MaptileOpener::apply(m_workspace, picture, path);
+        // Opened from a picture, the maptile has no document yet; the picture's name is offered for one.
+        m_pictureName = m_workspace.documentPath().isEmpty() ? QFileInfo(path).completeBaseName() : QString();
+    });
 }
 
 void MainWindow::saveMaptile()
 {
-    const QString path = FileDialogs::showSave(this);
-    if (path.isEmpty())
-        return;
+    keepMaptile(false);
+}
+
+void MainWindow::saveMaptileAs()
+{
+    keepMaptile(true);
+}
+
+bool MainWindow::keepMaptile(bool askWhere)
+{
+    QString path = askWhere ? QString() : m_workspace.documentPath();
+    if (path.isEmpty()) {
+        const QString document = m_workspace.documentPath();
+        const QString name = m_pictureName.isEmpty() ? tr("Untitled") : m_pictureName;
+        path = FileDialogs::showSave(this, document.isEmpty() ? name + "." + DocumentWriter::Suffix : document);
+        if (path.isEmpty())
+            return false;
+    }
     JpegOptions jpeg;
     if (MaptileSaver::formatFor(path) == MaptileSaver::Format::Jpeg) {
         JpegOptionsWindow options(this);
         if (options.exec() != QDialog::Accepted)
-            return;
+            return false;
         jpeg = options.options();
     }
     const QString error = MaptileSaver::save(m_workspace, path, jpeg);
     if (!error.isEmpty())
         QMessageBox::warning(this, Title, error);
+    return error.isEmpty();
 }
 
 void MainWindow::showPreview()
@@ -637,24 +768,93 @@ void MainWindow::printMaptile()
 void MainWindow::closeEvent(QCloseEvent *event)
 {
     // One question for the maptile and every tileset with unsaved changes.
-    QString why = m_workspace.maptileChanged() ? MaptileChangedLine : QString();
+    QString why = m_workspace.maptileChanged() ? maptileChangedLine() : QString();
     const QList<int> unsaved = m_workspace.unsavedSlots();
     if (!unsaved.isEmpty()) {
         QStringList letters;
         for (int slot : unsaved)
-            letters << QString(QChar(u'A' + slot));
+            letters << slotLetter(slot);
         const QString last = letters.takeLast();
         why += unsaved.size() == 1
-                   ? QStringLiteral("The tileset in slot %1 has changes that are not saved.\n").arg(last)
-                   : QStringLiteral("The tilesets in slots %1 and %2 have changes that are not saved.\n")
+                   ? tr("The tileset in slot %1 has changes that are not saved.\n").arg(last)
+                   : tr("The tilesets in slots %1 and %2 have changes that are not saved.\n")
                          .arg(letters.join(QStringLiteral(", ")), last);
     }
-    if (!why.isEmpty() && ask(this, QStringLiteral("Do you still wish to quit?"), why) != QMessageBox::Yes) {
+    // Saving stops at the first save that fails or is cancelled, and so does quitting.
+    const auto saveAll = [this, unsaved] {
+        return (!m_workspace.maptileChanged() || keepMaptile(false))
+            && std::all_of(unsaved.begin(), unsaved.end(), [this](int slot) { return saveTileset(slot); });
+    };
+    if (!why.isEmpty() && !askToKeep(why, tr("Do you still wish to quit?"), saveAll)) {
         event->ignore();
         return;
     }
     event->accept();
+    // A clean end: nothing is left to be offered at the next start.
+    m_recovery.reset();
     emit closed();
+}
+
+bool MainWindow::keepRecovery(const QString &folder)
+{
+    m_recovery = std::make_unique<RecoveryWriter>(m_workspace, std::make_unique<RecoverySession>(folder));
+    connect(m_recovery.get(), &RecoveryWriter::failed, this,
+            [this](const QString &reason) { QMessageBox::warning(this, Title, reason); });
+    m_recovered = RecoverySession::leftBehind(folder);
+    return !m_recovered.empty();
+}
+
+QString MainWindow::recoveryText(const RecoveredWork &work) const
+{
+    QStringList kept;
+    if (work.hasMaptile()) {
+        kept << (work.documentPath().isEmpty()
+                     ? tr("the maptile")
+                     : tr("the maptile of \"%1\"").arg(QFileInfo(work.documentPath()).fileName()));
+    }
+    for (const RecoveredWork::Tileset &tileset : work.tilesets()) {
+        kept << (tileset.setName.isEmpty()
+                     ? tr("the tileset in slot %1").arg(slotLetter(tileset.slot))
+                     : tr("the tileset \"%1\" in slot %2").arg(tileset.setName, slotLetter(tileset.slot)));
+    }
+    return tr("Cryptwright did not close normally. Changes that were not saved were kept on %1:\n\u2022 %2\n\n"
+              "Restore them, or discard them?")
+        .arg(QLocale().toString(work.savedAt().toLocalTime(), QLocale::LongFormat),
+             kept.join(QStringLiteral("\n\u2022 ")));
+}
+
+void MainWindow::offerRecovery()
+{
+    // One maptile at a time: work older than the one restored waits for the next start.
+    std::vector<std::unique_ptr<RecoveredWork>> offers = std::move(m_recovered);
+    for (const std::unique_ptr<RecoveredWork> &work : offers) {
+        QMessageBox box(QMessageBox::NoIcon, Title, recoveryText(*work), QMessageBox::NoButton, this);
+        QPushButton *restore = box.addButton(tr("&Restore"), QMessageBox::AcceptRole);
+        QPushButton *discard = box.addButton(tr("&Discard"), QMessageBox::DestructiveRole);
+        box.setDefaultButton(restore);
+        box.exec();
+        if (box.clickedButton() == discard) {
+            work->discard();
+            continue;
+        }
+        // Closed unanswered: kept for the next start.
+        if (box.clickedButton() != restore)
+            continue;
+        const QString error = work->restore(m_workspace);
+        if (!error.isEmpty()) {
+            QMessageBox::warning(this, Title,
+                                 tr("%1\nThe work is still kept in \"%2\".")
+                                     .arg(error, QDir::toNativeSeparators(work->path())));
+            continue;
+        }
+        // Kept again at once, in this editor's own session, before the old one goes.
+        if (m_recovery) {
+            m_recovery->write();
+            m_recovery->flush();
+        }
+        work->discard();
+        break;
+    }
 }
 
 void MainWindow::addCommand(const QList<QKeySequence> &keys, const std::function<void()> &run)
@@ -689,7 +889,7 @@ void MainWindow::addShortcuts()
     }
 
     addCommand({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P)}, [this] { printSheets(); });
-
+    addCommand({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)}, [this] { saveMaptileAs(); });
     // Always enabled: a disabled one would hand its keys to a text box's own undo.
     addCommand(QKeySequence::keyBindings(QKeySequence::Undo), [this] { m_workspace.undo(); });
     addCommand({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)},

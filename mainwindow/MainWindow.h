@@ -12,6 +12,8 @@
 
 #include <array>
 #include <functional>
+#include <memory>
+#include <vector>
 
 class EditTileWindow;
 class GuideHints;
@@ -24,12 +26,16 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QToolButton;
+class RecoveredWork;
+class RecoveryWriter;
 class TransparencyWindow;
 class WorkingView;
 
 // The editor's one main window: a fixed 588 x 325 layout with the toolbar,
 // the guide, the mouse-button pictures, the working view, the eight stacked
 // palettes and their slot buttons. Every other window is opened from here.
+// Its title names the document the maptile is kept in, marked while it has
+// unsaved changes; unsaved work is never replaced or left without a question.
 class MainWindow : public QWidget
 {
     Q_OBJECT
@@ -60,7 +66,8 @@ public:
     int frontSlot() const;
     void showSlot(int slot);
 
-    // The toolbar and slot commands.
+    // The toolbar and slot commands. Each that would replace unsaved work asks
+    // first whether to save it, discard it or cancel.
     void clearMaptile();
     // Every blank space takes the left button's subtile.
     void fillBlankSpaces();
@@ -78,14 +85,21 @@ public:
     // The load running for a slot, or for the maptile (MaptileLoad); null when none.
     PictureLoad *load(int target) const { return m_loads.at(target); }
     static constexpr int MaptileLoad = Geometry::SlotCount;
+    // Writes the maptile back to its document, or asks where as saveMaptileAs() does.
     void saveMaptile();
+    // Asks for a name and type, offering the document's name or the picture's
+    // it came from, in the folder last used.
+    void saveMaptileAs();
     void showPreview();
     void printMaptile();
     // The secondary windows, each modal.
     void openTransparency(int slot);
     void openTilesetProperties(int slot);
-    // The slot's tileset commands beyond loading and transparency.
-    void saveTilesetAs(int slot);
+    // The slot's tileset commands beyond loading and transparency; each save
+    // returns whether the tileset was saved.
+    bool saveTilesetAs(int slot);
+    // Saves it back to its file when that file's format can be written, else as saveTilesetAs().
+    bool saveTileset(int slot);
     void newEmptyTileset(int slot);
     // A picture into one subtile: from a file, or from the clipboard into the outlined cell.
     void importSubtileFile(int slot, QPoint cell, const QString &path);
@@ -95,6 +109,13 @@ public:
     void openInfo();
     // The Print Sheets window, for this maptile and any documents the user adds.
     void printSheets();
+
+    // Unsaved work is kept in a session of folder from now on, until the
+    // window closes. Returns whether work left by an editor that did not
+    // close waits there to be offered.
+    bool keepRecovery(const QString &folder);
+    // Offers the work keepRecovery() found, newest first, until one is restored.
+    void offerRecovery();
 
 signals:
     // The user closed the window and the program ends.
@@ -117,6 +138,19 @@ private:
         const char *tip;
     };
     static const QList<ToolButton> &toolButtons();
+
+    // Asks whether to save work before why + question replaces or leaves it;
+    // true when it may go on: the work was discarded, or save() saved it.
+    bool askToKeep(const QString &why, const QString &question, const std::function<bool()> &save);
+    bool mayReplaceMaptile();
+    bool mayReplaceTileset(int slot);
+    // Saves the maptile to its document, or where the user says when there is
+    // none or askWhere; whether it was saved.
+    bool keepMaptile(bool askWhere);
+    void startTilesetLoad(int slot, const QString &path);
+    void startMaptileLoad(const QString &path);
+    void updateTitle();
+    QString recoveryText(const RecoveredWork &work) const;
 
     void buildToolbar();
     void buildGuide();
@@ -168,4 +202,8 @@ private:
     QPointer<TransparencyWindow> m_transparency;
     QPointer<EditTileWindow> m_editor;
     QPointer<OptionsWindow> m_options;
+    // The name of the picture the maptile was opened from, offered for a document made of it.
+    QString m_pictureName;
+    std::unique_ptr<RecoveryWriter> m_recovery;
+    std::vector<std::unique_ptr<RecoveredWork>> m_recovered;
 };

@@ -14,15 +14,15 @@ QString MaptileOpener::open(Workspace &workspace, const QString &path)
     const QImage picture = read(path, &error);
     if (picture.isNull())
         return error;
-    apply(workspace, picture);
+    apply(workspace, picture, path);
     return {};
 }
 
-void MaptileOpener::apply(Workspace &workspace, const QImage &picture)
+void MaptileOpener::apply(Workspace &workspace, const QImage &picture, const QString &path)
 {
     const MaptileDocument document = MaptileDocument::fromPicture(picture);
     if (document.editable) {
-        workspace.openDocument(document);
+        workspace.openDocument(document, path);
         // Nothing of the maptile is lost in a document.
         workspace.setMaptileChanged(false);
     } else {

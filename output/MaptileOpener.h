@@ -9,8 +9,8 @@ class Workspace;
 
 // Makes a picture file the whole content of the maptile: the size in spaces
 // follows the picture, cut to whole spaces and to at most 5 x 6. A document
-// written by this program brings back everything it keeps instead, and
-// counts as saved.
+// written by this program brings back everything it keeps instead, counts
+// as saved, and is the file the maptile is kept in from then on.
 class MaptileOpener
 {
 public:
@@ -26,6 +26,7 @@ public:
     // with error set as open() reports it. The editor has this run by the
     // reading process and hands the picture to apply().
     static QImage decode(const QByteArray &bytes, const QString &name, QRgb background, QString *error);
-    // Makes what read() or decode() gave the maptile, as one undo step.
-    static void apply(Workspace &workspace, const QImage &picture);
+    // Makes what read() or decode() gave the maptile, as one undo step; path
+    // is the file it was read from.
+    static void apply(Workspace &workspace, const QImage &picture, const QString &path);
 };

@@ -2,10 +2,13 @@
 
 #include "workspace/Workspace.h"
 #include "document/DocumentWriter.h"
+#include "files/FileIdentity.h"
 #include "files/FileReplacer.h"
 #include "raster/Geometry.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QImageWriter>
 
@@ -71,13 +74,22 @@ QString MaptileSaver::save(Workspace &workspace, const QString &path, const Jpeg
         const QByteArray bytes = DocumentWriter::encode(workspace.document(), &reason);
         const QString error = bytes.isEmpty() ? FileReplacer::describe(path, reason) : FileReplacer::writeBytes(bytes, path);
         // Nothing of the maptile is lost in a document.
-        if (error.isEmpty())
+        if (error.isEmpty()) {
+            workspace.setDocumentPath(path);
             workspace.setMaptileChanged(false);
+        }
         return error;
+    }
+    const QString document = workspace.documentPath();
+    if (!document.isEmpty() && FileIdentity::of(path) == FileIdentity::of(document)) {
+        return QCoreApplication::translate("MaptileSaver",
+                                           "Cannot save \"%1\": it is the document this maptile is kept in, and a "
+                                           "picture written over it would destroy the document. Choose another name.")
+            .arg(QDir::toNativeSeparators(path));
     }
     const Format format = formatFor(path);
     const QString error = write(workspace.preview(), path, format, jpeg);
-    if (error.isEmpty() && format != Format::Jpeg)
+    if (error.isEmpty() && format != Format::Jpeg && document.isEmpty())
         workspace.setMaptileChanged(false);
     return error;
 }

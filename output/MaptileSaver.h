@@ -27,7 +27,10 @@ public:
                          const JpegOptions &jpeg = {});
 
     // Saves the workspace's preview in the format the name asks for, or the
-    // whole maptile as a document when the name ends in ".ora". A lossless
-    // save marks the maptile unchanged; a JPEG save leaves the flag.
+    // whole maptile as a document when the name ends in ".ora"; the maptile
+    // is then kept in that document. A lossless save marks the maptile
+    // unchanged; a JPEG save leaves the flag, and so does any picture of a
+    // maptile kept in a document, which the picture does not bring up to date.
+    // A picture is never written over the maptile's own document.
     static QString save(Workspace &workspace, const QString &path, const JpegOptions &jpeg = {});
 };

@@ -80,3 +80,11 @@ QString TileData::setInfo() const
     const QString by = creator.isEmpty() ? UnknownCreator : creator;
     return name.toUpper() + QStringLiteral(" BY: ") + by.toUpper() + QLatin1Char(' ');
 }
+
+qint64 TileData::bytes() const
+{
+    qint64 characters = setName.size() + creator.size();
+    for (const QString &value : m_speed)
+        characters += value.size();
+    return qint64(sizeof(*this)) + characters * qint64(sizeof(QChar));
+}

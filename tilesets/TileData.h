@@ -42,6 +42,8 @@ public:
     void setSpeedValue(int column, int row, const QString &value);
     // "SET NAME BY: CREATOR " in capitals, with the defaults for what is missing.
     QString setInfo() const;
+    // Memory the texts take.
+    qint64 bytes() const;
 
     bool operator==(const TileData &other) const = default;
 

@@ -82,6 +82,12 @@ void TilesetSlot::markSaved(const QString &path)
     m_modified = false;
 }
 
+void TilesetSlot::markUnsaved(const QString &path)
+{
+    m_path = path;
+    m_modified = true;
+}
+
 void TilesetSlot::buildPalette()
 {
     RasterOps::plainCopy(m_palette, m_palette.rect(), fullImage(), fullImage().rect());
@@ -113,4 +119,9 @@ void TilesetSlot::replaceSubtile(int column, int row, const QImage &subtile)
 QImage TilesetSlot::subtile(int column, int row) const
 {
     return fullImage().copy(column * SpaceSize, row * SpaceSize, SpaceSize, SpaceSize);
+}
+
+qint64 TilesetSlot::bytes() const
+{
+    return qint64(sizeof(*this)) + m_fullImage.sizeInBytes() + m_palette.sizeInBytes() + m_tileData.bytes();
 }

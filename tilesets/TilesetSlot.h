@@ -33,6 +33,8 @@ public:
     void setTileData(const TileData &data);
     // The tileset now is what path holds.
     void markSaved(const QString &path);
+    // The tileset belongs to path but differs from it, as work kept from a crash does.
+    void markUnsaved(const QString &path);
     // The palette: the full image at one third with the grid laid over it.
     void buildPalette();
     // Takes another slot's tileset, path and palette; this slot's settings stay.
@@ -40,6 +42,8 @@ public:
     // Replaces one subtile and redraws its palette cell with its grid frame.
     void replaceSubtile(int column, int row, const QImage &subtile);
     QImage subtile(int column, int row) const;
+    // Memory the pictures take.
+    qint64 bytes() const;
 
     TransparencySetting transparency;
     // The cell under the slot's outline, kept per slot.

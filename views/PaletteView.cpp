@@ -162,6 +162,8 @@ void PaletteView::keyPressEvent(QKeyEvent *event)
         placeOutline();
     } else if (event->key() == Qt::Key_Space) {
         press(Workspace::LeftButton, 0);
+    } else if (event->key() == Qt::Key_Delete) {
+        m_workspace.emptyCell(m_slot, m_workspace.slot(m_slot).outlineCell);
     } else {
         QWidget::keyPressEvent(event);
     }

@@ -13,7 +13,8 @@ class Workspace;
 // pointer. A press assigns that cell to the pressed mouse button; with a
 // modifier held it asks for the enlarged preview instead. With the keyboard
 // focus (by a click or Tab), the arrow keys move the outline, Space gives the
-// left button the outlined cell, and a picture can be pasted into it.
+// left button the outlined cell, Delete empties it, and a picture can be
+// pasted into it.
 class PaletteView : public QWidget
 {
     Q_OBJECT

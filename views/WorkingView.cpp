@@ -2,6 +2,7 @@
 
 #include "views/MouseCodes.h"
 #include "views/OutlineShape.h"
+#include "document/DocumentArchive.h"
 #include "workspace/Workspace.h"
 
 #include <QApplication>
@@ -37,16 +38,19 @@ WorkingView::WorkingView(Workspace &workspace, QWidget *parent)
     m_speedList->addItems(SpeedItems);
     m_speedList->setGeometry(32, 104, 45, 21);
     m_speedList->hide();
-    // Typed text is shown but never stored: only a choice from the list counts.
-    // Left to itself the edit field would pick the item whose text was typed
-    // on Return or when it loses the focus, which hiding the list by Escape
-    // or by a press on the maptile also causes.
+    // Typed text is stored when Enter confirms it, and only then. Left to
+    // itself the edit field would pick the item whose text was typed when it
+    // loses the focus, which hiding the list by Escape or by a press on the
+    // maptile also causes.
     m_speedList->lineEdit()->blockSignals(true);
+    // As long as a document keeps.
+    m_speedList->lineEdit()->setMaxLength(DocumentArchive::MaxSpeedLength);
     // Nor does a wheel turn over it choose anything.
     m_speedList->setFocusPolicy(Qt::StrongFocus);
     m_speedList->installEventFilter(this);
     m_speedList->lineEdit()->installEventFilter(this);
-    connect(m_speedList, &QComboBox::activated, this, &WorkingView::speedChosen);
+    connect(m_speedList, &QComboBox::activated, this,
+            [this](int index) { storeSpeedValue(m_speedList->itemText(index)); });
 
     connect(&m_workspace, &Workspace::redrawn, this, &WorkingView::followMaptile);
     followMaptile();
@@ -157,12 +161,12 @@ void WorkingView::openSpeedList()
     m_speedList->raise();
 }
 
-void WorkingView::speedChosen(int index)
+void WorkingView::storeSpeedValue(const QString &value)
 {
     // The value belongs to the space the list was opened on, wherever the pointer went since.
     const QPoint space(MouseCodes::cellOf(m_speedList->x(), ViewSpaceSize),
                        MouseCodes::cellOf(m_speedList->y(), ViewSpaceSize));
-    m_workspace.chooseSpeedValue(space, m_speedList->itemText(index));
+    m_workspace.chooseSpeedValue(space, value);
     closeSpeedList();
 }
 
@@ -178,10 +182,19 @@ bool WorkingView::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::Wheel && watched == m_speedList)
         return true;
-    if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent *>(event)->key() == Qt::Key_Escape
-        && m_speedList->isVisible()) {
-        closeSpeedList();
-        return true;
+    if (event->type() == QEvent::KeyPress && m_speedList->isVisible()) {
+        switch (static_cast<QKeyEvent *>(event)->key()) {
+        case Qt::Key_Escape:
+            closeSpeedList();
+            return true;
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            // Blanks around it are dropped, as around the values a tileset's metadata gives.
+            storeSpeedValue(m_speedList->lineEdit()->text().trimmed());
+            return true;
+        default:
+            break;
+        }
     }
     return QWidget::eventFilter(watched, event);
 }

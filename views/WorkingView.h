@@ -12,8 +12,10 @@ class Workspace;
 // outline follows the pointer from space to space; a press places the subtile
 // of the pressed button on the space under it and, while the button is held,
 // on every space the pointer enters; a press with a modifier opens the
-// speed-value list there instead. With the keyboard focus, the arrow keys move
-// the outline, Space lays the left button's subtile and Enter opens the list.
+// speed-value list there instead. The list stores the item picked from it, or
+// the text typed into it once Enter confirms it. With the keyboard focus, the
+// arrow keys move the outline, Space lays the left button's subtile and Enter
+// opens the list.
 class WorkingView : public QWidget
 {
     Q_OBJECT
@@ -43,7 +45,7 @@ protected:
 private:
     void openSpeedList();
     void closeSpeedList();
-    void speedChosen(int index);
+    void storeSpeedValue(const QString &value);
     void followMaptile();
 
     Workspace &m_workspace;

@@ -5,11 +5,12 @@
 #include <QImage>
 #include <QString>
 
+#include <concepts>
 #include <functional>
 #include <utility>
 
 // One value of the workspace changed: a text, a space's speed value, a
-// slot's setting. Undo puts the old value back and redo the new one through
+// tileset's cell or metadata, a whole tileset. Undo puts the old value back and redo the new one through
 // put, which carries the change out. Changes sharing a merge key (typing in
 // one box until it loses the focus) are one step; -1 merges with nothing.
 template<typename Value>
@@ -37,13 +38,26 @@ public:
         m_after = change->m_after;
         return true;
     }
-    bool changesNothing() const override { return m_before == m_after; }
+    bool changesNothing() const override
+    {
+        if constexpr (std::equality_comparable<Value>)
+            return m_before == m_after;
+        else
+            return false;
+    }
 
 private:
     static qint64 bytesOf(const QString &text) { return text.size() * qint64(sizeof(QChar)); }
     static qint64 bytesOf(const QImage &image) { return image.sizeInBytes(); }
+    // Values that hold memory of their own say how much.
     template<typename Other>
-    static qint64 bytesOf(const Other &) { return 0; }
+    static qint64 bytesOf(const Other &value)
+    {
+        if constexpr (requires { { value.bytes() } -> std::convertible_to<qint64>; })
+            return value.bytes();
+        else
+            return 0;
+    }
 
     Put m_put;
     Value m_before;

@@ -12,15 +12,18 @@ ClearCommand::ClearCommand(Workspace &workspace, int columns, int rows)
 
 void ClearCommand::redo()
 {
+    m_otherDocument = m_workspace.swapDocumentPath(m_otherDocument);
     m_workspace.putBlank(m_size.width(), m_size.height());
 }
 
 void ClearCommand::undo()
 {
+    m_otherDocument = m_workspace.swapDocumentPath(m_otherDocument);
     m_workspace.putMaptile(m_removed.restore({}), m_speed);
 }
 
 qint64 ClearCommand::bytes() const
 {
-    return sizeof(*this) + m_removed.bytes() + Maptile::speedBytes(m_speed);
+    return sizeof(*this) + m_removed.bytes() + Maptile::speedBytes(m_speed)
+         + m_otherDocument.size() * qsizetype(sizeof(QChar));
 }

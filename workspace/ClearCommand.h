@@ -8,7 +8,8 @@
 
 class Workspace;
 
-// The maptile cleared to blank spaces at the size in the size list.
+// The maptile cleared to blank spaces at the size in the size list: a new
+// maptile, kept in no document until it is saved as one.
 class ClearCommand : public UndoStep
 {
 public:
@@ -23,4 +24,6 @@ private:
     QSize m_size;
     RemovedSpaces m_removed;
     SpeedValues m_speed;
+    // The document the maptile is not kept in while this step is in force.
+    QString m_otherDocument;
 };

@@ -3,11 +3,12 @@
 #include "workspace/Workspace.h"
 #include "raster/RasterOps.h"
 
-OpenDocumentCommand::OpenDocumentCommand(Workspace &workspace, MaptileDocument document)
+OpenDocumentCommand::OpenDocumentCommand(Workspace &workspace, MaptileDocument document, QString path)
     : m_workspace(workspace)
     , m_after(std::move(document))
     , m_before(workspace.document())
     , m_removed(workspace.maptile().master())
+    , m_otherDocument(std::move(path))
 {
     // Opaque in the work format, so three bytes a pixel hold it exactly.
     m_after.maptile.setMaster(m_after.maptile.master().convertToFormat(QImage::Format_RGB888));
@@ -16,6 +17,7 @@ OpenDocumentCommand::OpenDocumentCommand(Workspace &workspace, MaptileDocument d
 
 void OpenDocumentCommand::redo()
 {
+    m_otherDocument = m_workspace.swapDocumentPath(m_otherDocument);
     MaptileDocument after = m_after;
     after.maptile.setMaster(RasterOps::toWorkFormat(m_after.maptile.master()));
     m_workspace.putDocument(after);
@@ -23,6 +25,7 @@ void OpenDocumentCommand::redo()
 
 void OpenDocumentCommand::undo()
 {
+    m_otherDocument = m_workspace.swapDocumentPath(m_otherDocument);
     MaptileDocument before = m_before;
     before.maptile.setMaster(m_removed.restore({}));
     m_workspace.putDocument(before);
@@ -31,7 +34,7 @@ void OpenDocumentCommand::undo()
 qint64 OpenDocumentCommand::bytes() const
 {
     return sizeof(*this) + m_after.maptile.master().sizeInBytes() + m_removed.bytes() + stateBytes(m_after)
-         + stateBytes(m_before);
+         + stateBytes(m_before) + m_otherDocument.size() * qsizetype(sizeof(QChar));
 }
 
 qint64 OpenDocumentCommand::stateBytes(const MaptileDocument &document)

@@ -9,11 +9,13 @@ class Workspace;
 // A document opened as the maptile: master, speed values, texts and overlay
 // fonts all change at once, and undo brings back all of them. The document's
 // master is kept at three bytes a pixel; of the maptile it replaced, only the
-// spaces that were not blank.
+// spaces that were not blank. The maptile is kept in the document's file from
+// then on, and undo gives it back to the file it was kept in before.
 class OpenDocumentCommand : public UndoStep
 {
 public:
-    OpenDocumentCommand(Workspace &workspace, MaptileDocument document);
+    // path: the file the document was read from.
+    OpenDocumentCommand(Workspace &workspace, MaptileDocument document, QString path);
 
     void redo() override;
     void undo() override;
@@ -26,4 +28,8 @@ private:
     MaptileDocument m_after;
     MaptileDocument m_before; // its master is in m_removed
     RemovedSpaces m_removed;
+    // Redo and undo each swap it with the workspace's: the file the maptile is
+    // kept in once the step is undone, or once it is redone. A Save As in
+    // between is what the swap carries over.
+    QString m_otherDocument;
 };

@@ -14,11 +14,13 @@ OpenImageCommand::OpenImageCommand(Workspace &workspace, const QImage &image)
 
 void OpenImageCommand::redo()
 {
+    m_otherDocument = m_workspace.swapDocumentPath(m_otherDocument);
     m_workspace.putImage(m_image);
 }
 
 void OpenImageCommand::undo()
 {
+    m_otherDocument = m_workspace.swapDocumentPath(m_otherDocument);
     m_workspace.putText(Workspace::MapNumBox, m_mapNum);
     m_workspace.putMaptile(m_removed.restore({}), m_speed);
 }
@@ -26,5 +28,5 @@ void OpenImageCommand::undo()
 qint64 OpenImageCommand::bytes() const
 {
     return sizeof(*this) + m_image.sizeInBytes() + m_removed.bytes() + Maptile::speedBytes(m_speed)
-         + m_mapNum.size() * qsizetype(sizeof(QChar));
+         + (m_mapNum.size() + m_otherDocument.size()) * qsizetype(sizeof(QChar));
 }

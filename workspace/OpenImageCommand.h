@@ -8,7 +8,8 @@ class Workspace;
 
 // A picture opened as the whole maptile; it also clears the speed values and
 // the maptile number, which undo brings back. Only the part of the picture
-// that became the maptile is kept.
+// that became the maptile is kept. A maptile from a picture is kept in no
+// document until it is saved as one.
 class OpenImageCommand : public UndoStep
 {
 public:
@@ -24,4 +25,6 @@ private:
     RemovedSpaces m_removed;
     SpeedValues m_speed;
     QString m_mapNum;
+    // The document the maptile is not kept in while this step is in force.
+    QString m_otherDocument;
 };

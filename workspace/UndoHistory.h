@@ -5,9 +5,9 @@
 #include <deque>
 #include <memory>
 
-// The maptile's undo history: the steps done, then those undone and ready to
-// be redone. It is bounded both in steps and in the bytes the steps hold;
-// beyond either, the oldest steps are forgotten.
+// The undo history of the maptile and the tilesets: the steps done, then
+// those undone and ready to be redone. It is bounded both in steps and in the
+// bytes the steps hold; beyond either, the oldest steps are forgotten.
 class UndoHistory
 {
 public:

@@ -2,9 +2,9 @@
 
 #include <QtGlobal>
 
-// One change of the maptile that can be taken back and made again. Each step
-// keeps only what it needs for that, and says how much memory it holds so
-// that the history can stay within its budget.
+// One change of the maptile or of a tileset that can be taken back and made
+// again. Each step keeps only what it needs for that, and says how much memory
+// it holds so that the history can stay within its budget.
 class UndoStep
 {
 public:

@@ -7,6 +7,7 @@
 #include "workspace/PlaceCommand.h"
 #include "workspace/ResizeCommand.h"
 
+#include "document/DocumentArchive.h"
 #include "raster/RasterOps.h"
 #include "maptile/Redraw.h"
 #include "pictures/TilesetPicture.h"
@@ -117,7 +118,7 @@ void Workspace::startUp(const QStringList &folders, const std::function<void(con
         paintButtons(i);
     m_overlays.paintDesigner(designerText());
     putBlank(Geometry::MaxColumns, Geometry::MaxRows);
-    m_maptileChanged = false;
+    setMaptileChanged(false);
 }
 
 QString Workspace::loadTileset(int index, const QString &path)
@@ -132,8 +133,32 @@ QString Workspace::loadTileset(int index, const QString &path)
 
 void Workspace::setTileset(int index, const QImage &picture, const QString &path)
 {
-    m_slots[index].setPicture(picture, path);
-    m_slots[index].buildPalette();
+    TilesetSlot loaded = m_slots[index];
+    loaded.setPicture(picture, path);
+    loaded.buildPalette();
+    replaceTileset(index, loaded);
+}
+
+QString Workspace::loadRecoveredTileset(int index, const QString &file, const QString &path)
+{
+    const QString error = loadTileset(index, file);
+    if (error.isEmpty()) {
+        m_slots[index].markUnsaved(path);
+        emit slotChanged(index);
+    }
+    return error;
+}
+
+void Workspace::replaceTileset(int index, const TilesetSlot &tileset)
+{
+    // The step keeps the whole tileset it replaced; its settings stay with the slot.
+    record(std::make_unique<ChangeValue<TilesetSlot>>(
+        [this, index](const TilesetSlot &value) { putTileset(index, value); }, m_slots[index], tileset));
+}
+
+void Workspace::putTileset(int index, const TilesetSlot &tileset)
+{
+    m_slots[index].takeTileset(tileset);
     emit slotChanged(index);
     paintButtons(index);
 }
@@ -151,9 +176,25 @@ void Workspace::setOutlineCell(int index, QPoint cell)
 
 void Workspace::replaceSubtile(int index, int column, int row, const QImage &subtile)
 {
-    m_slots[index].replaceSubtile(column, row, subtile);
+    // The step keeps only the cell's pixels, before and after, opaque in three bytes a pixel.
+    record(std::make_unique<ChangeValue<QImage>>(
+        [this, index, column, row](const QImage &pixels) { putSubtilePixels(index, column, row, pixels); },
+        m_slots[index].subtile(column, row).convertToFormat(QImage::Format_RGB888),
+        RasterOps::toWorkFormat(subtile).convertToFormat(QImage::Format_RGB888)));
+}
+
+void Workspace::putSubtilePixels(int index, int column, int row, const QImage &pixels)
+{
+    m_slots[index].replaceSubtile(column, row, pixels);
     emit slotChanged(index);
     paintButtons(index);
+}
+
+void Workspace::emptyCell(int index, QPoint cell)
+{
+    QImage blank(Geometry::SpaceSize, Geometry::SpaceSize, RasterOps::Format);
+    RasterOps::fill(blank, Geometry::blankColour());
+    replaceSubtile(index, cell.x(), cell.y(), blank);
 }
 
 void Workspace::importSubtile(int index, QPoint cell, const QImage &picture)
@@ -163,13 +204,21 @@ void Workspace::importSubtile(int index, QPoint cell, const QImage &picture)
 
 void Workspace::newEmptyTileset(int index)
 {
-    m_slots[index].makeEmpty(QStringLiteral("Untitled"));
-    m_slots[index].buildPalette();
-    emit slotChanged(index);
-    paintButtons(index);
+    TilesetSlot empty = m_slots[index];
+    empty.makeEmpty(QStringLiteral("Untitled"));
+    empty.buildPalette();
+    replaceTileset(index, empty);
 }
 
 void Workspace::setTileData(int index, const TileData &data)
+{
+    if (data == m_slots[index].tileData())
+        return;
+    record(std::make_unique<ChangeValue<TileData>>([this, index](const TileData &value) { putTileData(index, value); },
+                                                   m_slots[index].tileData(), data));
+}
+
+void Workspace::putTileData(int index, const TileData &data)
 {
     m_slots[index].setTileData(data);
     emit slotChanged(index);
@@ -264,7 +313,7 @@ Placement Workspace::placement(int picture, QPoint space) const
     const SubtileRef &ref = m_buttonRefs[picture];
     QString speed = m_maptile.speedValue(space.x(), space.y());
     if (m_autoNumber && Maptile::inSpeedTable(space.x(), space.y()))
-        speed = getTileData(ref.slot, ref.column, ref.row);
+        speed = getTileData(ref.slot, ref.column, ref.row).left(DocumentArchive::MaxSpeedLength);
     return {space, m_buttonSubtiles[picture], m_slots[ref.slot].transparency, m_buttonKeys[picture], speed};
 }
 
@@ -277,7 +326,7 @@ void Workspace::place(int buttonCode, QPoint space)
 void Workspace::beginStroke(int buttonCode, QPoint space)
 {
     endStroke();
-    m_maptileChanged = true;
+    setMaptileChanged(true);
     const int picture = pictureForButton(buttonCode);
     if (picture < 0 || !laysSubtile(picture)) {
         paintNum();
@@ -288,7 +337,7 @@ void Workspace::beginStroke(int buttonCode, QPoint space)
     // A press may land off the maptile after a drag; it changes nothing there but its speed value.
     if (Maptile::inSpeedTable(space.x(), space.y()))
         m_strokeCovered = 1u << (space.y() * Geometry::MaxColumns + space.x());
-    m_history.push(std::make_unique<PlaceCommand>(*this, std::vector{placement(picture, space)}, m_stroke));
+    record(std::make_unique<PlaceCommand>(*this, std::vector{placement(picture, space)}, m_stroke));
 }
 
 void Workspace::continueStroke(QPoint space)
@@ -301,7 +350,7 @@ void Workspace::continueStroke(QPoint space)
     if (m_strokeCovered & bit)
         return;
     m_strokeCovered |= bit;
-    m_history.push(std::make_unique<PlaceCommand>(*this, std::vector{placement(m_strokePicture, space)}, m_stroke));
+    record(std::make_unique<PlaceCommand>(*this, std::vector{placement(m_strokePicture, space)}, m_stroke));
 }
 
 void Workspace::endStroke()
@@ -324,14 +373,14 @@ void Workspace::fill()
     }
     if (placements.empty())
         return;
-    m_history.push(std::make_unique<PlaceCommand>(*this, std::move(placements), ++m_stroke));
+    record(std::make_unique<PlaceCommand>(*this, std::move(placements), ++m_stroke));
 }
 
 void Workspace::chooseSpeedValue(QPoint space, const QString &value)
 {
-    m_history.push(std::make_unique<ChangeValue<QString>>(
+    record(std::make_unique<ChangeValue<QString>>(
         [this, space](const QString &speed) { putSpeedValue(space, speed); },
-        m_maptile.speedValue(space.x(), space.y()), value));
+        m_maptile.speedValue(space.x(), space.y()), value.left(DocumentArchive::MaxSpeedLength)));
 }
 
 void Workspace::setSize(int columns, int rows)
@@ -339,17 +388,17 @@ void Workspace::setSize(int columns, int rows)
     if (columns == m_maptile.columns() && rows == m_maptile.rows())
         paintNum();
     else
-        m_history.push(std::make_unique<ResizeCommand>(*this, columns, rows));
+        record(std::make_unique<ResizeCommand>(*this, columns, rows));
 }
 
 void Workspace::blankMaptile(int columns, int rows)
 {
-    m_history.push(std::make_unique<ClearCommand>(*this, columns, rows));
+    record(std::make_unique<ClearCommand>(*this, columns, rows));
 }
 
 void Workspace::openImage(const QImage &image)
 {
-    m_history.push(std::make_unique<OpenImageCommand>(*this, image));
+    record(std::make_unique<OpenImageCommand>(*this, image));
 }
 
 MaptileDocument Workspace::document() const
@@ -366,17 +415,43 @@ MaptileDocument Workspace::document() const
     return document;
 }
 
-void Workspace::openDocument(const MaptileDocument &document)
+void Workspace::openDocument(const MaptileDocument &document, const QString &path)
 {
-    m_history.push(std::make_unique<OpenDocumentCommand>(*this, document));
+    record(std::make_unique<OpenDocumentCommand>(*this, document, path));
+}
+
+void Workspace::setMaptileChanged(bool changed)
+{
+    if (changed == m_maptileChanged)
+        return;
+    m_maptileChanged = changed;
+    emit modificationChanged(changed);
+}
+
+bool Workspace::hasUnsavedWork() const
+{
+    return m_maptileChanged || !unsavedSlots().isEmpty();
+}
+
+void Workspace::setDocumentPath(const QString &path)
+{
+    swapDocumentPath(path);
+}
+
+QString Workspace::swapDocumentPath(const QString &path)
+{
+    QString before = std::exchange(m_documentPath, path);
+    if (before != path)
+        emit documentPathChanged(path);
+    return before;
 }
 
 void Workspace::setText(TextBox box, const QString &text)
 {
     // Keystrokes in one box are one step until the box loses the focus.
     if (text != m_texts[box])
-        m_history.push(std::make_unique<ChangeValue<QString>>([this, box](const QString &value) { putText(box, value); },
-                                                              m_texts[box], text, qint64(m_typingStep) * 2 + box));
+        record(std::make_unique<ChangeValue<QString>>([this, box](const QString &value) { putText(box, value); },
+                                                      m_texts[box], text, qint64(m_typingStep) * 2 + box));
 }
 
 void Workspace::undo()
@@ -395,13 +470,20 @@ void Workspace::replay(bool forward)
         return;
     endTypingStep();
     endStroke();
+    // Each step marks what it changes: the maptile, or a tileset.
     forward ? m_history.redo() : m_history.undo();
-    m_maptileChanged = true;
+    emit edited();
+}
+
+void Workspace::record(std::unique_ptr<UndoStep> step)
+{
+    m_history.push(std::move(step));
+    emit edited();
 }
 
 void Workspace::putSubtiles(const std::vector<Placement> &placements)
 {
-    m_maptileChanged = true;
+    setMaptileChanged(true);
     // The value first: a placement numbers the space before it lays the subtile.
     for (const Placement &placement : placements) {
         m_maptile.setSpeedValue(placement.space.x(), placement.space.y(), placement.speed);
@@ -414,13 +496,13 @@ void Workspace::putSpeedValue(QPoint space, const QString &value)
 {
     m_maptile.setSpeedValue(space.x(), space.y(), value);
     paintNum();
-    m_maptileChanged = true;
+    setMaptileChanged(true);
 }
 
 void Workspace::putSize(int columns, int rows)
 {
     if (m_maptile.resize(columns, rows))
-        m_maptileChanged = true;
+        setMaptileChanged(true);
     paintNum();
     emit sizeChosen(columns, rows);
 }
@@ -428,6 +510,7 @@ void Workspace::putSize(int columns, int rows)
 void Workspace::putMaster(const QImage &master)
 {
     m_maptile.setMaster(master);
+    setMaptileChanged(true);
     paintNum();
     emit sizeChosen(m_maptile.columns(), m_maptile.rows());
 }
@@ -436,8 +519,8 @@ void Workspace::putBlank(int columns, int rows)
 {
     m_maptile.blank();
     // Growing fills the new spaces with the blank colour too.
-    if (m_maptile.resize(columns, rows))
-        m_maptileChanged = true;
+    m_maptile.resize(columns, rows);
+    setMaptileChanged(true);
     paintNum();
 }
 
@@ -445,12 +528,14 @@ void Workspace::putMaptile(const QImage &master, const SpeedValues &speed)
 {
     m_maptile.setMaster(master);
     m_maptile.setSpeedValues(speed);
+    setMaptileChanged(true);
     paintNum();
 }
 
 void Workspace::putImage(const QImage &image)
 {
     m_maptile.setImage(image);
+    setMaptileChanged(true);
     if (!mapNumText().isEmpty())
         putText(MapNumBox, QString());
     else
@@ -468,7 +553,7 @@ void Workspace::putDocument(const MaptileDocument &document)
     m_overlays.paintDesigner(designerText());
     emit mapNumTextChanged(mapNumText());
     emit designerTextChanged(designerText());
-    m_maptileChanged = true;
+    setMaptileChanged(true);
     paintNum();
     emit sizeChosen(m_maptile.columns(), m_maptile.rows());
 }
@@ -478,7 +563,7 @@ void Workspace::putText(TextBox box, const QString &text)
     if (text == m_texts[box])
         return;
     m_texts[box] = text;
-    m_maptileChanged = true;
+    setMaptileChanged(true);
     if (box == MapNumBox) {
         m_overlays.paintMapNum(text);
         emit mapNumTextChanged(text);

@@ -66,7 +66,8 @@ public:
     // The editor reads the file in a child process instead and hands the
     // picture to setTileset().
     QString loadTileset(int index, const QString &path);
-    // A picture read from path becomes the slot's tileset, with its palette and button pictures.
+    // A picture read from path becomes the slot's tileset, with its palette and
+    // button pictures. Each change of a tileset below is one undo step.
     void setTileset(int index, const QImage &picture, const QString &path);
     void setTransparency(int index, const TransparencySetting &setting);
     void setOutlineCell(int index, QPoint cell);
@@ -74,12 +75,17 @@ public:
     void replaceSubtile(int index, int column, int row, const QImage &subtile);
     // A picture made into subtile cell of a slot: scaled to fit, centred on the blank colour.
     void importSubtile(int index, QPoint cell, const QImage &picture);
+    // The cell shows the blank colour again.
+    void emptyCell(int index, QPoint cell);
     // A blank tileset without a file, named "Untitled".
     void newEmptyTileset(int index);
     // The slot's metadata, kept for the run; the label and numbering use it at once.
     void setTileData(int index, const TileData &data);
     // Saves the slot's tileset and metadata; the slot then holds that file.
     QString saveTileset(int index, const QString &path);
+    // Work kept from a crash: the tileset and metadata saved in file come back
+    // into the slot as unsaved changes to path, its own file. No undo step.
+    QString loadRecoveredTileset(int index, const QString &file, const QString &path);
     // Slots whose tileset was changed since it was loaded or saved.
     QList<int> unsavedSlots() const;
     // The set-information label's text, with "*" after it while changes are unsaved.
@@ -104,7 +110,14 @@ public:
     // The maptile. Each change below is one undo step.
     const Maptile &maptile() const { return m_maptile; }
     bool maptileChanged() const { return m_maptileChanged; }
-    void setMaptileChanged(bool changed) { m_maptileChanged = changed; }
+    void setMaptileChanged(bool changed);
+    // The maptile or a tileset has changes that are not saved.
+    bool hasUnsavedWork() const;
+    // The document the maptile is kept in, which Save writes back to: empty
+    // for a new or cleared maptile and one opened from a picture.
+    const QString &documentPath() const { return m_documentPath; }
+    // The maptile was saved as the document at path.
+    void setDocumentPath(const QString &path);
     bool autoNumber() const { return m_autoNumber; }
     void setAutoNumber(bool on) { m_autoNumber = on; }
     // Places the subtile of the pressed button on space, numbering it first
@@ -129,8 +142,9 @@ public:
     void openImage(const QImage &image);
     // The maptile with its texts and overlay fonts, as a document keeps it.
     MaptileDocument document() const;
-    // An editable document becomes the maptile, texts and fonts included, as one step.
-    void openDocument(const MaptileDocument &document);
+    // An editable document becomes the maptile, texts and fonts included, as
+    // one step; the maptile is then kept in path, the file it was read from.
+    void openDocument(const MaptileDocument &document, const QString &path);
 
     const QString &mapNumText() const { return m_texts[MapNumBox]; }
     const QString &designerText() const { return m_texts[DesignerBox]; }
@@ -139,7 +153,9 @@ public:
     void setDesignerText(const QString &text) { setText(DesignerBox, text); }
     void setText(TextBox box, const QString &text);
 
-    // Undo and redo of the maptile's changes; either marks the maptile changed.
+    // Undo and redo of the changes to the maptile and the tilesets, in the
+    // order they were made. Undoing or redoing a maptile change marks the
+    // maptile changed, a tileset change the tileset.
     UndoHistory &history() { return m_history; }
     void undo();
     void redo();
@@ -165,6 +181,11 @@ signals:
     void redrawn();
     // A size from the size list was applied, undone or redone; the list follows it.
     void sizeChosen(int columns, int rows);
+    // The maptile changed flag went up or down.
+    void modificationChanged(bool changed);
+    void documentPathChanged(const QString &path);
+    // A change was made, undone or redone.
+    void edited();
 
 private:
     // What the undo steps carry out, reached only through them. Each redraws;
@@ -183,6 +204,16 @@ private:
     void putImage(const QImage &image);
     void putDocument(const MaptileDocument &document);
     void putText(TextBox box, const QString &text);
+    // The maptile is kept in path from now on; returns the file it was kept in.
+    QString swapDocumentPath(const QString &path);
+    void putTileset(int index, const TilesetSlot &tileset);
+    void putSubtilePixels(int index, int column, int row, const QImage &pixels);
+    void putTileData(int index, const TileData &data);
+
+    // Does step and records it in the history.
+    void record(std::unique_ptr<UndoStep> step);
+    // The slot's tileset, path and metadata replaced, as one step.
+    void replaceTileset(int index, const TilesetSlot &tileset);
 
     // One step back or forward through the history.
     void replay(bool forward);
@@ -208,6 +239,7 @@ private:
     QImage m_preview;
     QImage m_view;
     bool m_maptileChanged = false;
+    QString m_documentPath;
     bool m_autoNumber = true;
     UndoHistory m_history;
     int m_typingStep = 0;

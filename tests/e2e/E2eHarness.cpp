@@ -48,15 +48,17 @@ E2eHarness::~E2eHarness()
     m_server.waitForFinished();
 }
 
-bool E2eHarness::launch(const QString &program)
+bool E2eHarness::launch(const QString &program, bool sameHome)
 {
     kill();
-    m_root = std::make_unique<QTemporaryDir>();
-    QDir(m_root->path()).mkdir("work");
-    // Each run starts from nothing (no remembered settings or folders), and at scale 1.
+    if (!sameHome || !m_root) {
+        m_root = std::make_unique<QTemporaryDir>();
+        QDir(m_root->path()).mkdir("work");
+    }
+    // Each run starts from nothing (no remembered settings, folders or work), and at scale 1.
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const char *name : {"XDG_CONFIG_HOME", "XDG_CACHE_HOME", "XDG_DATA_HOME", "QT_SCALE_FACTOR",
-                             "QT_SCREEN_SCALE_FACTORS"})
+    for (const char *name : {"XDG_CONFIG_HOME", "XDG_CACHE_HOME", "XDG_DATA_HOME", "XDG_STATE_HOME",
+                             "QT_SCALE_FACTOR", "QT_SCREEN_SCALE_FACTORS"})
         environment.remove(name);
     environment.insert("HOME", m_root->path());
     environment.insert("XDG_RUNTIME_DIR", m_root->path());
@@ -69,8 +71,10 @@ bool E2eHarness::launch(const QString &program)
     xdotool({"mousemove", "0", "0"}); // no hover in the first picture
     const QImage screenBefore = grabScreen();
     m_program.start(program, {});
-    waitFor([&] { return (m_main = waitForWindow("Cryptwright", 0)).id || m_program.state() == QProcess::NotRunning; },
-            StartTimeoutMs);
+    // By its size: a question it asks at the start has the same title.
+    waitFor([&] {
+        return (m_main = waitForWindow("Cryptwright", 0, QSize(588, 325))).id || m_program.state() == QProcess::NotRunning;
+    }, StartTimeoutMs);
     m_target = m_main;
     // Shown is not yet painted: wait until its area shows something new and has settled.
     return m_main.id && waitForChange({}, screenBefore.copy(m_main.geometry), StartTimeoutMs);
@@ -80,15 +84,24 @@ void E2eHarness::kill()
 {
     if (m_main.id && m_program.state() == QProcess::Running) {
         sendClose(m_main.id);
-        // After changes it asks first: Return answers Yes.
+        // After changes it asks first: D answers Discard.
         const Window question = m_program.waitForFinished(2000) ? Window() : waitForWindow("Cryptwright", 1000);
         if (question.id && waitForFocus(question))
-            keys({"Return"});
+            keys({"d"});
         m_program.waitForFinished(5000);
     }
     m_program.kill();
     m_program.waitForFinished();
     // The next launch's first picture must not see this run's window.
+    if (m_main.id)
+        waitForWindowClosed(m_main);
+    m_main = m_target = {};
+}
+
+void E2eHarness::crash()
+{
+    m_program.kill();
+    m_program.waitForFinished();
     if (m_main.id)
         waitForWindowClosed(m_main);
     m_main = m_target = {};
@@ -120,7 +133,17 @@ QString E2eHarness::output() const
     return log.open(QIODevice::ReadOnly) ? QString::fromLocal8Bit(log.readAll()) : QString();
 }
 
-E2eHarness::Window E2eHarness::waitForWindow(const QString &title, int timeoutMs)
+QString E2eHarness::title(const Window &window) const
+{
+    const auto atom = owned(xcb_intern_atom_reply(m_x, xcb_intern_atom(m_x, 0, 12, "_NET_WM_NAME"), nullptr));
+    const auto name = owned(xcb_get_property_reply(
+        m_x, xcb_get_property(m_x, 0, window.id, atom ? atom->atom : XCB_ATOM_WM_NAME, XCB_ATOM_ANY, 0, 256), nullptr));
+    return name ? QString::fromUtf8(static_cast<const char *>(xcb_get_property_value(name.get())),
+                                    xcb_get_property_value_length(name.get()))
+                : QString();
+}
+
+E2eHarness::Window E2eHarness::waitForWindow(const QString &title, int timeoutMs, QSize size)
 {
     Window found;
     waitFor([&] {
@@ -131,6 +154,7 @@ E2eHarness::Window E2eHarness::waitForWindow(const QString &title, int timeoutMs
             const auto name = owned(xcb_get_property_reply(
                 m_x, xcb_get_property(m_x, 0, id, XCB_ATOM_WM_NAME, XCB_ATOM_ANY, 0, 256), nullptr));
             if (id != m_main.id && geometry && name && isViewable(id)
+                && (size.isEmpty() || size == QSize(geometry->width, geometry->height))
                 && QByteArray(static_cast<const char *>(xcb_get_property_value(name.get())),
                               xcb_get_property_value_length(name.get())) == title.toUtf8())
                 found = {id, QRect(geometry->x, geometry->y, geometry->width, geometry->height)};

@@ -34,19 +34,30 @@ public:
     ~E2eHarness();
     // Starts Xvfb on a free display: once, before anything else.
     bool startServer();
-    // Starts the program in a fresh working folder and waits until its main window is painted.
-    bool launch(const QString &program);
-    // Closes the main window as a user would (answering Yes to the question about
+    // Starts the program in a fresh working folder and home, or again in the last
+    // run's, and waits until its main window is painted.
+    bool launch(const QString &program, bool sameHome = false);
+    // Closes the main window as a user would (answering Discard to the question about
     // changes), so that the program ends normally; killed if it does not.
     void kill();
+    // Ends the program at once, as a crash would: SIGKILL.
+    void crash();
+    // Asks the main window to close, as the window's close button does.
+    void close() { sendClose(m_main.id); }
+    bool waitForExit(int timeoutMs = TimeoutMs) { return m_program.waitForFinished(timeoutMs); }
     QString workDir() const { return m_root->filePath("work"); }
+    // Where the program keeps unsaved work in case it does not close.
+    QString recoveryDir() const { return m_root->filePath(".local/state/cryptwright/recovery"); }
     QString output() const; // everything the program wrote so far
     // The first lines of a sanitizer report in the output, or nothing.
     QString sanitizerReport() const;
 
     Window mainWindow() const { return m_main; }
-    // A visible window titled exactly title, other than the main window; the topmost of several.
-    Window waitForWindow(const QString &title, int timeoutMs = TimeoutMs);
+    // A visible window titled exactly title, other than the main window (and
+    // of size, when given); the topmost of several.
+    Window waitForWindow(const QString &title, int timeoutMs = TimeoutMs, QSize size = {});
+    // The window's title as the window manager shows it.
+    QString title(const Window &window) const;
     bool waitForWindowClosed(const Window &window) { return waitFor([&] { return !isViewable(window.id); }); }
     // Keys typed before this go wherever the focus was before.
     bool waitForFocus(const Window &window);

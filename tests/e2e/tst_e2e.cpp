@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QTransform>
+#include <QFileInfo>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -22,6 +23,10 @@ constexpr QRect View{ViewOrigin, QSize(5 * Space, 6 * Space)};
 constexpr QRect ButtonPictures[] = {{188, 32, 48, 48}, {240, 32, 48, 48}, {292, 32, 48, 48}}; // left, middle, right
 constexpr QPoint SetButtonA{25, 289}, SetButtonD{279, 289}, TransButtonD{308, 289}, MapNumBox{272, 12},
     OpenButton{36, 12}, SaveButton{60, 12}, SetButtonB{111, 289}, LoadButtonB{160, 289};
+// The guide's picture, which does nothing when clicked.
+constexpr QPoint Guide{12, 40};
+// The two text boxes of the toolbar, inside their frames.
+constexpr QRect TextBoxes[] = {{258, 4, 29, 17}, {402, 4, 129, 17}};
 constexpr QRect Palette{PaletteOrigin, QSize(7 * Space, 4 * Space)};
 // Cancel in the progress window.
 constexpr QPoint ProgressCancel{248, 70};
@@ -54,16 +59,33 @@ class EndToEndTest : public QObject
     // The top edge of the pointer's outline crosses the top of the space at column, row.
     bool outlineOn(int column, int row) { return h.pixelAt(cell(ViewOrigin, column, row).topLeft() + QPoint(24, 0)) == qRgb(255, 0, 0); }
 
-    // Waits for the dialog titled title, types text into it and presses
-    // Return; false unless the dialog opens, takes the keys and then closes.
+    // Waits for the dialog titled title, types text into it over what it
+    // offers and presses Return; false unless the dialog opens, takes the keys
+    // and then closes.
     bool answer(const QString &title, const QString &text)
     {
         const E2eHarness::Window dialog = h.waitForWindow(title);
         if (!dialog.id || !h.waitForFocus(dialog))
             return false;
+        h.keys({"ctrl+a"});
         h.type(text);
         h.keys({"Return"});
         return h.waitForWindowClosed(dialog);
+    }
+
+    // Waits for the question about unsaved work and presses key: "s" Save, "d" Discard, "Escape" Cancel.
+    bool reply(const QString &key)
+    {
+        const E2eHarness::Window question = h.waitForWindow(u"Cryptwright"_s);
+        if (!question.id || !h.waitForFocus(question))
+            return false;
+        h.keys({key});
+        return h.waitForWindowClosed(question);
+    }
+
+    bool titleIs(const QString &title)
+    {
+        return h.waitFor([&] { return h.title(h.mainWindow()) == title; });
     }
 
 private slots:
@@ -214,6 +236,7 @@ private slots:
         h.click(space.center(), Qt::RightButton);
         QVERIFY2(h.waitForChange(View, saved), "the right button painted nothing");
         h.click(OpenButton);
+        QVERIFY2(reply(u"d"_s), "opening over the change asked nothing, or D did not discard it");
         QVERIFY2(answer(u"Open"_s, path), "the Open dialog did not take the file's name");
         QVERIFY2(h.waitFor([&] { return h.grab(View) == saved; }), "the working view does not show the saved maptile");
     }
@@ -239,10 +262,115 @@ private slots:
             h.click(opaque);
             QVERIFY2(h.waitForChange(painted, before), "a press on the working view painted nothing");
             h.click(OpenButton);
+            QVERIFY2(reply(u"d"_s), qPrintable(u"opening over the change asked nothing, time %1"_s.arg(time)));
             QVERIFY2(answer(u"Open"_s, path), qPrintable(u"the Open dialog did not take the name, time %1"_s.arg(time)));
             QVERIFY2(h.waitFor([&] { return h.pixelAt(opaque) == orange && h.pixelAt(clear) == blank; }),
                      qPrintable(u"the document does not show, time %1"_s.arg(time)));
         }
+    }
+
+    // Once the maptile is kept in a document, Ctrl+S writes it back there without a dialog; the
+    // title names the document and marks unsaved changes.
+    void saveInPlaceAndTheTitle()
+    {
+        const QString path = h.workDir() + "/crypt12.ora";
+        const QRect space = inner(cell(ViewOrigin, 2, 1));
+        const QImage blank = h.grab(View);
+        QCOMPARE(h.title(h.mainWindow()), u"Cryptwright"_s);
+        h.click(space.center());
+        QVERIFY2(h.waitForChange(View, blank), "a press on the working view painted nothing");
+        h.keys({"ctrl+s"});
+        QVERIFY2(answer(u"Save As"_s, path), "Ctrl+S on a new maptile asked for no name");
+        QVERIFY2(titleIs(u"crypt12.ora – Cryptwright"_s), qPrintable(h.title(h.mainWindow())));
+        const QByteArray first = TestImages::readAll(path);
+        const QImage saved = h.grab(View);
+        h.click(space.center(), Qt::RightButton);
+        QVERIFY2(h.waitForChange(View, saved), "the right button painted nothing");
+        QVERIFY2(titleIs(u"crypt12.ora* – Cryptwright"_s), qPrintable(h.title(h.mainWindow())));
+        h.keys({"ctrl+s"});
+        QVERIFY2(titleIs(u"crypt12.ora – Cryptwright"_s), "Ctrl+S left the change unsaved");
+        QVERIFY2(!h.waitForWindow(u"Save As"_s, 0).id, "Ctrl+S on a document asked for a name");
+        QVERIFY2(!first.isEmpty() && TestImages::readAll(path) != first, "the document was not written again");
+    }
+
+    // Clearing and quitting with unsaved work ask: Cancel keeps it, Discard drops it, Save saves it first.
+    void questionsOfferAWayOut()
+    {
+        const QRect space = inner(cell(ViewOrigin, 1, 3));
+        const QImage blank = h.grab(space);
+        h.click(space.center());
+        QVERIFY2(h.waitForChange(space, blank), "a press on the working view painted nothing");
+        const QImage painted = h.grab(space);
+        h.keys({"ctrl+n"});
+        QVERIFY2(reply(u"Escape"_s), "clearing the changed maptile asked nothing");
+        QVERIFY2(h.grab(space) == painted, "Cancel cleared the maptile");
+        h.click(Guide); // without a window manager, keys go to the window clicked last
+        h.keys({"ctrl+n"});
+        QVERIFY2(reply(u"d"_s), "clearing the changed maptile asked nothing the second time");
+        QVERIFY2(h.waitFor([&] { return h.grab(space) == blank; }), "Discard did not clear the maptile");
+        h.click(space.center());
+        QVERIFY2(h.waitForChange(space, blank), "a press on the working view painted nothing");
+        const QString path = h.workDir() + "/kept.ora";
+        h.close();
+        QVERIFY2(reply(u"s"_s), "quitting with a change asked nothing");
+        QVERIFY2(answer(u"Save As"_s, path), "Save asked for no name");
+        QVERIFY2(h.waitForExit(), "the program did not end once the maptile was saved");
+        QVERIFY2(TestImages::readAll(path).startsWith("PK"), "no document was saved");
+    }
+
+    // Killed after changes, the program offers them at the next start: the maptile with its
+    // speed values and texts, and the tileset with its emptied cell, as they were.
+    void nothingIsLostOnACrash()
+    {
+        // Exactly twenty changes, the twentieth of which has them written.
+        showSlotA();
+        h.click(cell(PaletteOrigin, 6, 0).center());
+        h.keys({"Delete"}); // the left button's cell
+        // A speed value typed into the list and confirmed.
+        const QRect speedSpace = cell(ViewOrigin, 3, 1), field = speedSpace.adjusted(1, 1, -33, -27);
+        const QImage shot = h.grab();
+        h.click(speedSpace.center(), Qt::LeftButton, "ctrl");
+        QVERIFY2(h.waitForChange(field, shot.copy(field)), "Ctrl+click showed no speed-value list");
+        h.click(field.center());
+        h.keys({"ctrl+a", "3", "Return"});
+        QVERIFY2(h.waitFor([&] { return h.grab(field) == shot.copy(field); }), "Enter left the list open");
+        h.click(MapNumBox);
+        h.type("12");
+        for (int i = 0; i < 16; ++i)
+            h.click(inner(cell(ViewOrigin, i % 5, 2 + i / 5)).center(), Qt::RightButton);
+        const auto sessionList = [&] {
+            for (const QString &session : QDir(h.recoveryDir()).entryList(QDir::Dirs | QDir::NoDotAndDotDot))
+                if (QFileInfo::exists(h.recoveryDir() + "/" + session + "/recovery.json"))
+                    return true;
+            return false;
+        };
+        QVERIFY2(h.waitFor(sessionList), "the changes were not written for recovery");
+        // The same pointer, outlines and focus before and after, so that only the work can differ.
+        const QPoint paletteOutline = cell(PaletteOrigin, 1, 1).topLeft() + QPoint(24, 0);
+        const auto settle = [&] {
+            showSlotA();
+            h.click(cell(PaletteOrigin, 1, 1).center(), Qt::RightButton);
+            h.pointer({inner(cell(ViewOrigin, 0, 0)).center()});
+            return h.waitFor([&] { return outlineOn(0, 0) && h.pixelAt(paletteOutline) == qRgb(255, 0, 0); });
+        };
+        QVERIFY2(settle(), "the outlines did not follow the pointer");
+        const QImage before = h.grab();
+
+        h.crash();
+        QVERIFY2(h.launch(qEnvironmentVariable("CRYPTWRIGHT_E2E_PROGRAM", CRYPTWRIGHT_PROGRAM), true),
+                 "the program did not start again");
+        QVERIFY2(reply(u"r"_s), "the next start offered nothing to restore");
+        QVERIFY2(settle(), "the outlines did not follow the pointer");
+        h.waitFor([&] { return h.grab(View) == before.copy(View); });
+        const QImage after = h.grab();
+        QCOMPARE(after.copy(View), before.copy(View));
+        QCOMPARE(after.copy(Palette), before.copy(Palette));
+        for (const QRect &box : TextBoxes)
+            QCOMPARE(after.copy(box), before.copy(box));
+        // Restored work is unsaved, and kept again; a clean end leaves none of it behind.
+        QVERIFY2(h.waitFor(sessionList), "the restored work was not kept again");
+        h.kill();
+        QVERIFY2(QDir(h.recoveryDir()).isEmpty(), "a clean end left work for the next start");
     }
 
     void undoAndRedo()

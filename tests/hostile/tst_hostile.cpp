@@ -214,7 +214,7 @@ private slots:
         QFETCH(QString, name);
         m_window->workspace().setMaptileChanged(true);
         const QVariantList before = snapshot(*m_window);
-        MessageBoxAnswerer ok(QMessageBox::Ok);
+        MessageBoxAnswerer ok(QMessageBox::Ok, QMessageBox::Discard);
         m_window->openMaptileFile(m_dir.filePath("documents/" + name));
         QTRY_VERIFY(!m_window->isLoading());
         checkReportedOnce(ok.boxes, name, m_documentReasons[name]);
@@ -262,7 +262,7 @@ private slots:
         QFETCH(bool, tileset);
         m_window->workspace().setMaptileChanged(true);
         const QVariantList before = snapshot(*m_window);
-        MessageBoxAnswerer ok(QMessageBox::Ok);
+        MessageBoxAnswerer ok(QMessageBox::Ok, QMessageBox::Discard);
         const QString path = m_dir.filePath(name);
         tileset ? m_window->loadTilesetFile(1, path) : m_window->openMaptileFile(path);
         QTRY_VERIFY(!m_window->isLoading());

@@ -70,8 +70,8 @@ class TestSoak : public QObject
         }
     }
 
-    // Every kind of maptile change through the workspace itself, the way the
-    // windows call it: placements, clears, sizes, opened photos, reloaded tilesets.
+    // Every kind of change through the workspace itself, the way the windows
+    // call it: placements, clears, sizes, opened photos, reloaded tilesets.
     void mixSteps(int count)
     {
         Workspace &w = m_window->workspace();
@@ -134,7 +134,8 @@ private slots:
 
     void placements() { place(10'000); record("10,000 placements"); }
     void previewCycles() { cyclePreview(1'000); record("1,000 preview cycles"); }
-    void tilesetLoads() { loadTilesets(200); record("200 tileset loads"); }
+    // Each load is an undo step that keeps the tileset it replaced.
+    void tilesetLoads() { loadTilesets(200); record("200 tileset loads", UndoHistory::ByteBudget / 1024 + 20 * 1024); }
     void mixedSteps()
     {
         mixSteps(2'000);

@@ -2,6 +2,7 @@
 #include "workspace/Workspace.h"
 #include "output/MaptileOpener.h"
 #include "output/MaptileSaver.h"
+#include "document/DocumentReader.h"
 #include "raster/RasterOps.h"
 #include "tilesets/ProfileReader.h"
 #include "pictures/TilesetPicture.h"
@@ -10,6 +11,7 @@
 #include <QElapsedTimer>
 #include <QPainter>
 #include <QProcess>
+#include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
@@ -26,6 +28,18 @@ auto stateOf(const Workspace &w)
     return std::tuple(w.preview(), w.maptile().speedValues(), w.mapNumText(), w.designerText());
 }
 
+// The maptile, every tileset with its palette, metadata and file, and the button pictures.
+auto everythingOf(const Workspace &w)
+{
+    QList<std::tuple<QImage, QImage, TileData, QString>> tilesets;
+    for (int i = 0; i < Geometry::SlotCount; ++i)
+        tilesets.append({w.slot(i).fullImage(), w.slot(i).palette(), w.slot(i).tileData(), w.slot(i).path()});
+    QList<QImage> buttons;
+    for (int picture = 0; picture < Workspace::ButtonCount; ++picture)
+        buttons << w.buttonImage(picture);
+    return std::tuple(stateOf(w), tilesets, buttons);
+}
+
 using Action = std::function<void(Workspace &)>;
 // One round of a repeated change; i counts the rounds.
 using Round = std::function<void(Workspace &, int i)>;
@@ -36,7 +50,7 @@ Q_DECLARE_METATYPE(Action)
 Q_DECLARE_METATYPE(Round)
 
 // The run-wide state below the windows: placing and numbering, the undo history
-// of every maptile change, and the maptile saved to and opened from files.
+// of every maptile and tileset change, and the maptile saved to and opened from files.
 // Pressing, assigning, sizing and loading are checked through the windows, failed
 // loads and saves by the hostile-input test, where the whole state is compared.
 class TestWorkspace : public QObject
@@ -159,7 +173,7 @@ private slots:
         w.setTileData(5, data);
         QCOMPARE(w.unsavedSlots(), QList<int>{5});
         QCOMPARE(w.setInfo(5), "HÖHLE BY: ZOË *");
-        QVERIFY(!w.maptileChanged() && w.history().count() == 0);
+        QVERIFY(!w.maptileChanged());
         QCOMPARE(w.slot(5).subtile(6, 3), pattern({144, 144}, 3));
 
         // Refused names, and a folder that cannot be written: a reason naming the file, nothing written.
@@ -235,6 +249,93 @@ private slots:
         QVERIFY(stateOf(w) == branch && w.history().count() == 1);
     }
 
+    // Tileset edits and maptile changes are undone and redone in the order they
+    // were made; undoing a tileset edit marks the tileset changed, never the maptile.
+    void tilesetEditsShareTheHistoryInTheOrderMade()
+    {
+        Workspace &w = *m_workspace;
+        const QString other = m_dir->filePath(QStringLiteral("other.bmp"));
+        save(pattern(Geometry::TilesetSize, 9), other);
+        TileData data;
+        data.setName = QStringLiteral("Moss");
+        data.setSpeedValue(2, 1, QStringLiteral("1/T"));
+        // The left button shows slot A's cell (6, 0), which some of the edits change.
+        const QList<std::function<void()>> edits{
+            [&] { w.place(Workspace::LeftButton, {0, 0}); },
+            [&] { w.importSubtile(0, {6, 0}, pattern({300, 200}, 4)); },
+            [&] { w.place(Workspace::LeftButton, {1, 0}); },
+            [&] { w.emptyCell(0, {6, 0}); },
+            [&] { w.setTileData(0, data); },
+            [&] { w.chooseSpeedValue({1, 1}, QStringLiteral("2")); },
+            [&] { w.newEmptyTileset(2); },
+            [&] { QCOMPARE(w.loadTileset(0, other), QString()); },
+            [&] { w.replaceSubtile(0, 6, 0, pattern({144, 144}, 5).transformed(QTransform().rotate(90))); },
+            [&] { w.place(Workspace::LeftButton, {2, 0}); }};
+        w.setMaptileChanged(false);
+        QList states{everythingOf(w)};
+        for (const auto &edit : edits) {
+            edit();
+            QVERIFY(everythingOf(w) != states.back());
+            states << everythingOf(w);
+        }
+        QCOMPARE(w.history().count(), edits.size());
+        for (qsizetype i = edits.size() - 1; i >= 0; --i) {
+            w.undo();
+            QVERIFY2(everythingOf(w) == states[i], qPrintable(QStringLiteral("undoing edit %1").arg(i)));
+        }
+        for (qsizetype i = 1; i <= edits.size(); ++i) {
+            w.redo();
+            QVERIFY2(everythingOf(w) == states[i], qPrintable(QStringLiteral("redoing edit %1").arg(i - 1)));
+        }
+        // The edits of tilesets alone.
+        w.history().clear();
+        w.setMaptileChanged(false);
+        QVERIFY(w.saveTileset(0, m_dir->filePath(QStringLiteral("saved.png"))).isEmpty());
+        w.emptyCell(0, {3, 3});
+        w.undo();
+        QVERIFY(!w.maptileChanged() && w.unsavedSlots() == QList<int>{0});
+    }
+
+    // The maptile is kept in the document it was opened from or saved as; a
+    // picture or a clear leaves it, and undo follows each of them back.
+    void documentFollowsOpenSaveClearAndUndo()
+    {
+        Workspace &w = *m_workspace;
+        const QString a = m_dir->filePath(QStringLiteral("a.ora")), b = m_dir->filePath(QStringLiteral("b.ora"));
+        QSignalSpy titles(&w, &Workspace::documentPathChanged);
+        w.place(Workspace::LeftButton, {1, 1});
+        QCOMPARE(MaptileSaver::save(w, a), QString());
+        QVERIFY(w.documentPath() == a && !w.maptileChanged());
+        w.blankMaptile(5, 6);
+        QCOMPARE(w.documentPath(), QString());
+        QCOMPARE(MaptileOpener::open(w, a), QString());
+        QVERIFY(w.documentPath() == a && !w.maptileChanged());
+        QCOMPARE(MaptileSaver::save(w, b), QString());
+        w.openImage(pattern({432, 432}));
+        QCOMPARE(w.documentPath(), QString());
+        // Back through the picture, then the open: the save as b in between is remembered.
+        w.undo();
+        QCOMPARE(w.documentPath(), b);
+        w.undo();
+        QCOMPARE(w.documentPath(), QString());
+        w.redo();
+        QCOMPARE(w.documentPath(), b);
+        QCOMPARE(titles.size(), 8);
+
+        // A picture never goes over the document: not even under another name for the same file.
+        w.place(Workspace::LeftButton, {2, 2});
+        const QString link = m_dir->filePath(QStringLiteral("b.png"));
+        QVERIFY(QFile::link(b, link));
+        const QByteArray kept = readAll(b);
+        const QString error = MaptileSaver::save(w, link);
+        QVERIFY2(error.contains(QStringLiteral("destroy the document")) && readAll(b) == kept, qPrintable(error));
+        // A picture elsewhere leaves the maptile unsaved: the document lacks the change.
+        QCOMPARE(MaptileSaver::save(w, m_dir->filePath(QStringLiteral("copy.png"))), QString());
+        QVERIFY(w.maptileChanged() && w.documentPath() == b);
+        QString readError;
+        QVERIFY(DocumentReader::read(b, &readError).maptile.master() != w.maptile().master());
+    }
+
     void typingIsOneStepPerBoxUntilFocusLeaves()
     {
         Workspace &w = withWork();
@@ -270,10 +371,15 @@ private slots:
         // Only the 720 x 864 pixels that become the maptile, and the maptile they replace.
         QTest::newRow("opening a 24-megapixel photo")
             << Round([photo = pattern({6000, 4000})](Workspace &w, int) { w.openImage(photo); }) << 10 << 40;
+        // Each reload keeps the tileset it replaced, within the budget.
         QTest::newRow("placement after a tileset reload") << Round([this, place](Workspace &w, int i) {
             QCOMPARE(w.loadTileset(0, m_dir->filePath(Workspace::DefaultTilesetNames[i % 2])), QString());
             place(w, i);
-        }) << 100 << 16;
+        }) << 100 << int(UndoHistory::ByteBudget >> 20);
+        // Each picture: the cell it covered and its own pixels.
+        QTest::newRow("pictures into cells") << Round([picture = pattern({144, 144})](Workspace &w, int i) {
+            w.importSubtile(1, QPoint(i % 7, i / 7 % 4), picture);
+        }) << 1000 << 130;
     }
     void historyHoldsOnlyWhatStepsTookAway()
     {

@@ -13,7 +13,12 @@ using namespace Qt::StringLiterals;
 
 // Main windows started on default tilesets made for the test: every subtile is
 // one plain colour, so a copied or scaled subtile shows in any inner pixel.
-inline void setUpApplication() { MainWindow::prepareApplication(); }
+inline void setUpApplication()
+{
+    // The folders the dialogs remember go to a place of the tests' own.
+    QStandardPaths::setTestModeEnabled(true);
+    MainWindow::prepareApplication();
+}
 
 inline QRgb subtileColour(int slot, int x, int y) { return qRgb(16 + 32 * x, 24 + 56 * y, 30 + 28 * slot); }
 
@@ -42,23 +47,39 @@ inline void send(QWidget *widget, QEvent::Type type, QPointF at, Qt::MouseButton
 
 // Answers every message box that opens while it lives, keeping each as
 // "title|buttons|default button|icon|text". The answer may change on the way.
+// Given a second answer, the questions about unsaved work take that one and
+// are kept apart, in questions.
 struct MessageBoxAnswerer
 {
-    explicit MessageBoxAnswerer(QMessageBox::StandardButton first) : answer(first)
+    explicit MessageBoxAnswerer(QMessageBox::StandardButton first,
+                                QMessageBox::StandardButton toQuestions = QMessageBox::NoButton)
+        : answer(first)
+        , questionAnswer(toQuestions)
     {
         timer.callOnTimeout([this] {
             if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
-                boxes << u"%1|%2|%3|%4|%5"_s.arg(box->windowTitle()).arg(box->standardButtons().toInt())
-                             .arg(box->standardButton(box->defaultButton())).arg(box->icon()).arg(box->text());
-                box->button(answer)->click();
+                const bool question = questionAnswer != QMessageBox::NoButton && box->button(QMessageBox::Discard);
+                (question ? questions : boxes)
+                    << u"%1|%2|%3|%4|%5"_s.arg(box->windowTitle()).arg(box->standardButtons().toInt())
+                           .arg(box->standardButton(box->defaultButton())).arg(box->icon()).arg(box->text());
+                box->button(question ? questionAnswer : answer)->click();
             }
         });
         timer.start(10);
     }
     QMessageBox::StandardButton answer;
+    QMessageBox::StandardButton questionAnswer;
     QStringList boxes;
+    QStringList questions;
     QTimer timer;
 };
+
+// The start of a question about unsaved work: title, Save, Discard and Cancel, Save the default, no icon.
+inline QString questionBox()
+{
+    return u"Cryptwright|%1|%2|0|"_s.arg(int(QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel))
+        .arg(int(QMessageBox::Save));
+}
 
 // Runs act on the modal window open at the next turn of the event loop, then closes it if still open.
 inline void whenModal(const std::function<void(QWidget *)> &act)

@@ -145,14 +145,13 @@ private slots:
         QCOMPARE(workspace.getTileData(1, 5, 2), u"2/Z"_s);
         QVERIFY(main.frontSlot() == 1 && !workspace.maptileChanged());
 
-        MessageBoxAnswerer answerer(QMessageBox::No);
+        MessageBoxAnswerer answerer(QMessageBox::Cancel);
         QVERIFY(!main.close());
         workspace.importSubtile(4, {0, 0}, TestImages::solid({10, 10}, 0));
         workspace.place(Workspace::LeftButton, {0, 0});
-        answerer.answer = QMessageBox::Yes;
+        answerer.answer = QMessageBox::Discard;
         QVERIFY(main.close());
-        const QString ask =
-            u"Cryptwright|%1|%2|0|"_s.arg(int(QMessageBox::Yes | QMessageBox::No)).arg(int(QMessageBox::Yes));
+        const QString ask = questionBox();
         QCOMPARE(answerer.boxes, QStringList({ask + u"The tileset in slot B has changes that are not saved.\n"
                                                     "Do you still wish to quit?"_s,
                                               ask + u"The current maptile has had changes made to it.\n"

@@ -1,0 +1,29 @@
+#include "LeftSession.h"
+
+#include "TestImages.h"
+
+#include <QDir>
+#include <QProcess>
+#include <QSysInfo>
+
+namespace LeftSession {
+
+QString abandonedCopy(const QString &session)
+{
+    // The number of a process that has ended and been waited for names no process now.
+    QProcess ended;
+    ended.start(QStringLiteral("true"), {});
+    const qint64 pid = ended.waitForStarted() ? ended.processId() : 0;
+    ended.waitForFinished();
+    const QString copy = session + QStringLiteral("-left");
+    QDir().mkpath(copy);
+    const QDir from(session);
+    for (const QString &name : from.entryList(QDir::Files | QDir::Hidden))
+        QFile::copy(from.filePath(name), QDir(copy).filePath(name));
+    // The lines of a lock file: process, program, host.
+    TestImages::writeText(copy + QStringLiteral(".lock"),
+                          QByteArray::number(pid) + "\ncryptwright\n" + QSysInfo::machineHostName().toUtf8() + '\n');
+    return copy;
+}
+
+} // namespace LeftSession

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QString>
+
+// Recovery sessions as an editor that did not close leaves them.
+namespace LeftSession {
+
+// A copy of the session folder at session beside it, whose lock names a
+// process that has ended; returns the copy's path.
+QString abandonedCopy(const QString &session);
+
+} // namespace LeftSession
