@@ -96,27 +96,6 @@ private slots:
         m_descriptors = openChannels();
     }
 
-    // First, before any picture written here brings the other plugins in: telling
-    // a common picture's format from its content must not load every image plugin.
-    void commonPicturesLoadOnlyTheirOwnPlugin()
-    {
-        for (const QString &path : {QFINDTESTDATA("../../resources/tilesets/Default_A.jpg"),
-                                    QFINDTESTDATA("../../resources/tilesets/Default_D.gif"),
-                                    QStringLiteral(":/images/door.png")}) {
-            QString error;
-            QVERIFY2(!TilesetPicture::read(path, Geometry::blankColour(), &error).isNull(), qPrintable(error));
-        }
-        QVERIFY(!BuiltInPicture::load(QStringLiteral(":/images/door.png")).isNull());
-        QStringList plugins;
-        for (const QByteArray &line : readAll(QStringLiteral("/proc/self/maps")).split('\n')) {
-            const QString path = QString::fromLocal8Bit(line.mid(line.indexOf('/')));
-            if (path.contains(QStringLiteral("/imageformats/")) && !plugins.contains(QFileInfo(path).fileName()))
-                plugins << QFileInfo(path).fileName();
-        }
-        plugins.sort();
-        QCOMPARE(plugins, QStringList({"libqgif.so", "libqjpeg.so"}));
-    }
-
     void readsMetadataLikeTheWindowsProfileReader_data()
     {
         QTest::addColumn<QByteArray>("bytes");
