@@ -200,7 +200,7 @@ bool DocumentArchive::hasState() const
     return m_zip->contains(DocumentWriter::StateEntry);
 }
 
-DocumentState DocumentArchive::readState(bool callerDecodesMaster)
+DocumentState DocumentArchive::readState()
 {
     QXmlStreamReader xml(entry(DocumentWriter::StateEntry, MaxXmlBytes));
     const QString where = QStringLiteral("the maptile's settings");
@@ -264,16 +264,13 @@ DocumentState DocumentArchive::readState(bool callerDecodesMaster)
     if (!mapNumFont || !speedFont)
         refuse(QStringLiteral("%1 lack a font").arg(where));
 
-    // Read through, so that a damaged archive is still refused.
-    if (!callerDecodesMaster) {
-        const std::unique_ptr<ZipEntryStream> master = stream(state.master, pngByteLimit(pictureSize(state.master)));
-        if (!master->finish())
-            refuse(master->reason());
-    }
-    // Every layer has the document's size, so that a painting program shows them in place.
-    for (const QString &layer : std::as_const(m_layers))
-        if ((layer != state.master || !callerDecodesMaster) && pictureSize(layer) != size)
+    // Every layer has the document's size, so that a painting program shows
+    // them in place, and is no larger than a picture of that size can be.
+    for (const QString &layer : std::as_const(m_layers)) {
+        if (pictureSize(layer) != size)
             refuse(QStringLiteral("the layer \"%1\" is not %2 x %3 pixels").arg(layer).arg(size.width()).arg(size.height()));
+        stream(layer, pngByteLimit(size));
+    }
     return state;
 }
 

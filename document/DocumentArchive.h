@@ -83,10 +83,8 @@ public:
     const QStringList &layers() const { return m_layers; }
     bool hasState() const;
     // This program's state, checked against the layers: every layer has the
-    // maptile's size. Unless the caller decodes the master, which checks it,
-    // the master is read whole, so that a damaged archive is refused even when
-    // its pictures are not decoded.
-    DocumentState readState(bool callerDecodesMaster);
+    // maptile's size. The pictures themselves are checked when decoded.
+    DocumentState readState();
     // The entry's bytes, at most limit of them.
     QByteArray entry(const QString &name, qint64 limit);
     // The entry read piece by piece.

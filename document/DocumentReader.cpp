@@ -34,7 +34,7 @@ QImage picture(DocumentArchive &archive, const QString &name, std::optional<QSiz
                    .arg(expected->height()));
     const QByteArray bytes = archive.entry(name, DocumentArchive::pngByteLimit(size));
     QString reason;
-    const QImage image = PictureDecoder::decode(bytes, name, &reason, keep);
+    const QImage image = PictureDecoder::decodePng(bytes, &reason, keep);
     if (image.isNull())
         refuse(reason.contains(QLatin1String("too large"))
                    ? QStringLiteral("\"%1\" is too large (%2 x %3 pixels)").arg(name).arg(size.width()).arg(size.height())
@@ -71,7 +71,7 @@ MaptileDocument decodeArchive(const QByteArray &bytes, QRgb background)
     DocumentArchive archive(bytes);
     MaptileDocument document;
     if (archive.hasState()) {
-        const DocumentState state = archive.readState(true);
+        const DocumentState state = archive.readState();
         document.maptile.setMaster(picture(archive, state.master, archive.size(), background));
         document.maptile.setSpeedValues(state.speed);
         document.mapNum = state.mapNum;
@@ -91,9 +91,8 @@ MaptileDocument decodeArchive(const QByteArray &bytes, QRgb background)
     return document;
 }
 
-QImage finishedOf(const QByteArray &bytes, QRgb background)
+QImage finishedOf(DocumentArchive &archive, QRgb background)
 {
-    DocumentArchive archive(bytes);
     if (!archive.hasState()) {
         Maptile maptile;
         maptile.setImage(mergedAsMaptile(archive, background));
@@ -102,7 +101,7 @@ QImage finishedOf(const QByteArray &bytes, QRgb background)
     // Everything is checked as when the document is opened, but the subtiles
     // are not decoded: the merged picture is the finished maptile pixel for
     // pixel, overlays drawn in.
-    archive.readState(false);
+    archive.readState();
     return picture(archive, DocumentArchive::MergedEntry, archive.size(), background);
 }
 
@@ -133,11 +132,11 @@ MaptileDocument DocumentReader::read(const QString &path, QString *error)
 
 QImage DocumentReader::readFinished(const QString &path, QString *error)
 {
-    const QByteArray bytes = DocumentArchive::load(path, error);
-    if (bytes.isEmpty())
-        return {};
     try {
-        return finishedOf(bytes, Geometry::blankColour());
+        // Read from the file as its entries are needed: the subtiles and the
+        // thumbnail are never read.
+        DocumentArchive archive(path);
+        return finishedOf(archive, Geometry::blankColour());
     } catch (const DocumentRefusal &refusal) {
         *error = DocumentArchive::failure(path, refusal);
         return {};
@@ -147,7 +146,8 @@ QImage DocumentReader::readFinished(const QString &path, QString *error)
 QImage DocumentReader::decodeFinished(const QByteArray &bytes, QString *reason, QRgb background)
 {
     try {
-        return finishedOf(bytes, background);
+        DocumentArchive archive(bytes);
+        return finishedOf(archive, background);
     } catch (const DocumentRefusal &refusal) {
         *reason = refusal.reason;
         return {};

@@ -119,22 +119,21 @@ QByteArray DocumentWriter::encode(const MaptileDocument &document, QString *erro
                               {QStringLiteral("Subtiles"), MasterEntry}};
     const QImage thumbnail = merged.scaled(ThumbnailSize, ThumbnailSize, Qt::KeepAspectRatio, Qt::SmoothTransformation);
 
-    // Two halves of the compression side by side. The overlays are drawn
-    // already: the other thread only reads them.
-    auto masterAndLayers = std::async(std::launch::async, [&] {
-        QList<QByteArray> pngs;
-        // One overlay at a time, in one picture: fresh memory costs more than drawing.
-        QImage layer;
-        for (const Redraw::Overlay overlay :
-             {Redraw::Overlay::Credit, Redraw::Overlay::MapNum, Redraw::Overlay::SpeedValues}) {
-            Redraw::overlayLayer(maptile, showMapNum, overlays, overlay, layer);
-            pngs << PngWriter::encode(layer);
-        }
-        return pngs << PngWriter::encode(maptile.master());
-    });
-    const QByteArray mergedPng = PngWriter::encode(merged);
+    // The subtiles, the one picture that takes long to pack, beside everything
+    // else. The overlays are drawn already: the other thread only reads them.
+    auto masterPng = std::async(std::launch::async, [&] { return PngWriter::encode(maptile.master()); });
+    QList<QByteArray> layerPngs;
+    // One overlay at a time, in one picture: fresh memory costs more than drawing.
+    QImage layer;
+    for (const Redraw::Overlay overlay : {Redraw::Overlay::Credit, Redraw::Overlay::MapNum, Redraw::Overlay::SpeedValues}) {
+        Redraw::overlayLayer(maptile, showMapNum, overlays, overlay, layer);
+        layerPngs << PngWriter::encode(layer);
+    }
+    // The merged picture is what exports and painting programs read: kept
+    // unpacked, it is read several times faster and costs no packing to save.
+    const QByteArray mergedPng = PngWriter::encode(merged, PngWriter::Packing::Stored);
     const QByteArray thumbnailPng = PngWriter::encode(thumbnail);
-    const QList<QByteArray> layerPngs = masterAndLayers.get();
+    layerPngs << masterPng.get();
     if (mergedPng.isEmpty() || thumbnailPng.isEmpty() || layerPngs.contains(QByteArray())) {
         *error = QStringLiteral("the pictures could not be encoded");
         return {};

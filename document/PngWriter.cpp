@@ -73,6 +73,7 @@ void ignoreWarning(png_structp, png_const_charp)
 struct Encoding
 {
     QImage pixels;
+    PngWriter::Packing packing = PngWriter::Packing::Packed;
     Palette palette;
     bool indexed = false;
     std::vector<uchar> indices;
@@ -90,7 +91,8 @@ bool run(Encoding &e)
         return false;
     }
     png_set_write_fn(png, &e.out, append, flush);
-    png_set_compression_level(png, Z_BEST_SPEED);
+    const bool stored = e.packing == PngWriter::Packing::Stored;
+    png_set_compression_level(png, stored ? Z_NO_COMPRESSION : Z_BEST_SPEED);
     const int width = e.pixels.width(), height = e.pixels.height();
     const bool alpha = e.pixels.format() == QImage::Format_ARGB32;
     if (e.indexed) {
@@ -111,7 +113,7 @@ bool run(Encoding &e)
         png_set_IHDR(png, info, png_uint_32(width), png_uint_32(height), 8,
                      alpha ? PNG_COLOR_TYPE_RGB_ALPHA : PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE,
                      PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
-        png_set_filter(png, PNG_FILTER_TYPE_BASE, PNG_FILTER_SUB);
+        png_set_filter(png, PNG_FILTER_TYPE_BASE, stored ? PNG_FILTER_NONE : PNG_FILTER_SUB);
         png_set_compression_strategy(png, Z_RLE);
     }
     png_set_pHYs(png, info, Geometry::DotsPerMeter, Geometry::DotsPerMeter, PNG_RESOLUTION_METER);
@@ -143,11 +145,12 @@ bool run(Encoding &e)
 
 } // namespace
 
-QByteArray PngWriter::encode(const QImage &image)
+QByteArray PngWriter::encode(const QImage &image, Packing packing)
 {
     if (image.isNull())
         return {};
     Encoding e;
+    e.packing = packing;
     e.pixels = image.format() == QImage::Format_RGB32 || image.format() == QImage::Format_ARGB32
                    ? image
                    : image.convertToFormat(image.hasAlphaChannel() ? QImage::Format_ARGB32 : QImage::Format_RGB32);
@@ -171,6 +174,7 @@ QByteArray PngWriter::encode(const QImage &image)
             }
         }
     }
-    e.out.reserve(e.pixels.width() * e.pixels.height() + 1024);
+    // Room for the rows as they are, so that the file is not copied as it grows; untouched room costs nothing.
+    e.out.reserve(qsizetype(e.pixels.width()) * e.pixels.height() * 4 + e.pixels.height() + 65536);
     return run(e) ? e.out : QByteArray();
 }

@@ -13,6 +13,11 @@
 class PngWriter
 {
 public:
+    // Packed picks zlib's quickest packing; Stored leaves the rows as they are,
+    // for a picture read far more often than it is written, where unpacking
+    // would cost every reader more than the bytes saved.
+    enum class Packing { Packed, Stored };
+
     // The PNG file's bytes; empty when the picture is null or libpng fails.
-    static QByteArray encode(const QImage &image);
+    static QByteArray encode(const QImage &image, Packing packing = Packing::Packed);
 };

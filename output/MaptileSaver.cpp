@@ -4,6 +4,7 @@
 #include "document/DocumentWriter.h"
 #include "files/FileIdentity.h"
 #include "files/FileReplacer.h"
+#include "output/JpegWriter.h"
 #include "raster/Geometry.h"
 
 #include <QBuffer>
@@ -18,15 +19,7 @@ namespace {
 
 QByteArray writerFormat(MaptileSaver::Format format)
 {
-    switch (format) {
-    case MaptileSaver::Format::Jpeg:
-        return QByteArrayLiteral("jpeg");
-    case MaptileSaver::Format::Png:
-        return QByteArrayLiteral("png");
-    case MaptileSaver::Format::Bitmap:
-        break;
-    }
-    return QByteArrayLiteral("bmp");
+    return format == MaptileSaver::Format::Png ? QByteArrayLiteral("png") : QByteArrayLiteral("bmp");
 }
 
 } // namespace
@@ -45,9 +38,7 @@ QString MaptileSaver::write(const QImage &image, const QString &path, Format for
 {
     if (image.isNull())
         return FileReplacer::describe(path, QStringLiteral("there is no picture to save"));
-    QImage out = image;
-    out.setDotsPerMeterX(Geometry::DotsPerMeter);
-    out.setDotsPerMeterY(Geometry::DotsPerMeter);
+
     // Encoded in memory first: an encoder that meets a short write at a full
     // disk gives up without the system's reason, while FileReplacer goes on to
     // the write that fails and reports why.
@@ -57,11 +48,16 @@ QString MaptileSaver::write(const QImage &image, const QString &path, Format for
     encoded.resize(0);
     QBuffer buffer(&encoded);
     buffer.open(QIODevice::WriteOnly);
-    QImageWriter writer(&buffer, writerFormat(format));
     if (format == Format::Jpeg) {
-        writer.setQuality(std::clamp(jpeg.quality, 1, 100));
-        writer.setProgressiveScanWrite(jpeg.progressive);
+        QString reason;
+        const QByteArray jpegBytes = JpegWriter::encode(image, jpeg, &reason);
+        return jpegBytes.isEmpty() ? FileReplacer::describe(path, reason) : FileReplacer::writeBytes(jpegBytes, path);
     }
+    // Marked at 96 pixels per inch; a copy of the picture, so the caller's stays as it is.
+    QImage out = image;
+    out.setDotsPerMeterX(Geometry::DotsPerMeter);
+    out.setDotsPerMeterY(Geometry::DotsPerMeter);
+    QImageWriter writer(&buffer, writerFormat(format));
     if (!writer.write(out))
         return FileReplacer::describe(path, writer.errorString());
     return FileReplacer::writeBytes(encoded, path);

@@ -287,6 +287,7 @@ QByteArray bmpPart(const QByteArray &bytes, QSize kept)
 // that part is held however large the picture is; an interlaced one spreads
 // each row over the whole file and holds its kept rows at full width. Null
 // when the file is damaged.
+// The top-left part of a PNG of at most kept pixels, read row by row.
 QImage pngPart(const QByteArray &bytes, QSize kept)
 {
     struct Read
@@ -335,6 +336,11 @@ QImage pngPart(const QByteArray &bytes, QSize kept)
     if (read->image.isNull())
         return {};
     const size_t rowBytes = size_t(width) * 4, keptBytes = size_t(kept.width()) * 4;
+    if (passes == 1 && png_uint_32(kept.width()) == width) {
+        for (int y = 0; y < kept.height(); ++y)
+            png_read_row(read->png, read->image.scanLine(y), nullptr);
+        return read->image;
+    }
     if (passes == 1) {
         read->rows.resize(rowBytes);
         for (int y = 0; y < kept.height(); ++y) {
@@ -457,6 +463,33 @@ QImage PictureDecoder::decode(const QByteArray &bytes, const QString &name, QStr
             reader.setClipRect(QRect(QPoint(0, 0), kept));
         image = reader.read();
     }
+    if (image.isNull())
+        *reason = QStringLiteral("the picture is damaged or incomplete");
+    return image;
+}
+
+QImage PictureDecoder::decodePng(const QByteArray &bytes, QString *reason, QSize keep)
+{
+    constexpr int HeaderBytes = 8 + 8 + 13;
+    if (bytes.size() < HeaderBytes || !bytes.startsWith("\x89PNG\r\n\x1a\n") || bytes.mid(12, 4) != "IHDR") {
+        *reason = QStringLiteral("it is not a PNG picture");
+        return {};
+    }
+    const qint64 width = qFromBigEndian<quint32>(bytes.constData() + 16);
+    const qint64 height = qFromBigEndian<quint32>(bytes.constData() + 20);
+    const bool interlaced = bytes[28] != 0;
+    const bool part = keep.isValid() && (width > keep.width() || height > keep.height());
+    const QSize kept(int(std::min<qint64>(width, part ? keep.width() : width)),
+                     int(std::min<qint64>(height, part ? keep.height() : height)));
+    // Decoded row by row at eight bits a channel: what is held is the kept
+    // part, and a row of the whole width (every row, when interlaced).
+    const qint64 heldBytes = qint64(kept.width()) * kept.height() * 4 + width * 4 * (interlaced ? kept.height() + 1 : 1);
+    if (width <= 0 || height <= 0 || width > PngMaxSide || height > PngMaxSide
+        || heldBytes > qint64(AllocationLimitMb) * 1024 * 1024 || (part && width * height > MaxPartPixels)) {
+        *reason = QStringLiteral("the picture is too large (%1 x %2 pixels)").arg(width).arg(height);
+        return {};
+    }
+    const QImage image = pngPart(bytes, kept);
     if (image.isNull())
         *reason = QStringLiteral("the picture is damaged or incomplete");
     return image;

@@ -27,6 +27,9 @@ public:
     // open; pictureSize, when given, receives the whole picture's size.
     static QImage decode(const QByteArray &bytes, const QString &name, QString *reason, QSize keep = {},
                          QSize *pictureSize = nullptr);
+    // The same for bytes that must be a PNG, as a document's pictures are,
+    // read through libpng alone: no image plugin is looked for.
+    static QImage decodePng(const QByteArray &bytes, QString *reason, QSize keep = {});
     // Whether decode() takes the bytes of the file called name for a metafile.
     static bool isMetafile(const QByteArray &bytes, const QString &name);
     // image in the work format of the maptile, its transparent parts showing
