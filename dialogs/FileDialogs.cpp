@@ -2,12 +2,19 @@
 
 #include "pictures/PictureDecoder.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 
 namespace FileDialogs {
 
 namespace {
+
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(FileDialogs)
+};
+
 // The folder of the last file chosen, so each dialog opens where the user was.
 QString &lastFolder()
 {
@@ -53,7 +60,7 @@ QString askSaveName(QWidget *owner, const QString &title, const QString &start, 
 
 QString showOpen(QWidget *owner, const QString &filter)
 {
-    const QString path = QFileDialog::getOpenFileName(owner, QStringLiteral("Open"), lastFolder(), filter);
+    const QString path = QFileDialog::getOpenFileName(owner, Texts::tr("Open"), lastFolder(), filter);
     if (!path.isEmpty())
         remember(path);
     return path;
@@ -64,7 +71,7 @@ QString tilesetFilter()
     QStringList patterns{QStringLiteral("*.bmp"), QStringLiteral("*.gif"), QStringLiteral("*.jpg"),
                          QStringLiteral("*.wmf")};
     patterns += PictureDecoder::extraPatterns();
-    return QStringLiteral("Graphic Files (*.*) (%1)").arg(patterns.join(QLatin1Char(' ')));
+    return Texts::tr("Graphic Files (*.*) (%1)").arg(patterns.join(QLatin1Char(' ')));
 }
 
 QString maptileFilter()
@@ -73,23 +80,23 @@ QString maptileFilter()
                          QStringLiteral("*.gif"), QStringLiteral("*.wmf")};
     patterns += PictureDecoder::extraPatterns();
     patterns.removeDuplicates();
-    return QStringLiteral("Map Tiles (*.*) (%1)").arg(patterns.join(QLatin1Char(' ')));
+    return Texts::tr("Map Tiles (*.*) (%1)").arg(patterns.join(QLatin1Char(' ')));
 }
 
 QString showSave(QWidget *owner)
 {
-    static const QStringList types{QStringLiteral("Jpeg (*.jpg)"), QStringLiteral("Bitmap (*.bmp)"),
-                                   QStringLiteral("PNG (*.png)"), QStringLiteral("Cryptwright maptile (*.ora)")};
+    static const QStringList types{Texts::tr("Jpeg (*.jpg)"), Texts::tr("Bitmap (*.bmp)"), Texts::tr("PNG (*.png)"),
+                                   Texts::tr("Cryptwright maptile (*.ora)")};
     static QString lastType = types.front();
-    return askSaveName(owner, QStringLiteral("Save As"), lastFolder(), types, lastType);
+    return askSaveName(owner, Texts::tr("Save As"), lastFolder(), types, lastType);
 }
 
 QString showSaveTileset(QWidget *owner, const QString &suggested)
 {
-    static const QStringList types{QStringLiteral("PNG (*.png)"), QStringLiteral("Bitmap (*.bmp)"),
-                                   QStringLiteral("Jpeg (*.jpg *.jpeg)")};
+    static const QStringList types{Texts::tr("PNG (*.png)"), Texts::tr("Bitmap (*.bmp)"),
+                                   Texts::tr("Jpeg (*.jpg *.jpeg)")};
     static QString lastType = types.front();
-    return askSaveName(owner, QStringLiteral("Save Tileset As"), QDir(lastFolder()).filePath(suggested), types,
+    return askSaveName(owner, Texts::tr("Save Tileset As"), QDir(lastFolder()).filePath(suggested), types,
                        lastType);
 }
 

@@ -3,6 +3,7 @@
 #include "mainwindow/MainWindow.h"
 #include "cli/CommandLine.h"
 #include "reading/PictureReader.h"
+#include "resources/Translations.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -15,6 +16,7 @@ constexpr int StartReaderAfterMs = 300;
 int Editor::run(int argc, char **argv)
 {
     QApplication app(argc, argv);
+    Translations::install();
     MainWindow::prepareApplication();
     const QString file = CommandLine::fileToOpen(QApplication::arguments());
 

@@ -69,9 +69,12 @@ constexpr SlotColumn SlotColumns[4] = {{4, 43, 46, 66}, {92, 39, 130, 150}, {176
 constexpr int SlotRowY[2] = {279, 301};
 constexpr int SlotButtonHeight = 21;
 
-const QString MaptileChangedLine = QStringLiteral("The current maptile has had changes made to it.\n");
+QString maptileChangedLine()
+{
+    return MainWindow::tr("The current maptile has had changes made to it.") + QLatin1Char('\n');
+}
 
-QMessageBox::StandardButton ask(QWidget *owner, const QString &question, const QString &why = MaptileChangedLine)
+QMessageBox::StandardButton ask(QWidget *owner, const QString &question, const QString &why = maptileChangedLine())
 {
     QMessageBox box(QMessageBox::NoIcon, MainWindow::Title, why + question, QMessageBox::Yes | QMessageBox::No, owner);
     box.setDefaultButton(QMessageBox::Yes);
@@ -219,7 +222,7 @@ void MainWindow::buildToolbar()
             m_mapNumBox->setText(text);
     });
 
-    auto *designedBy = new QLabel(QStringLiteral("Maptile Designed By:"), m_toolbar);
+    auto *designedBy = new QLabel(tr("Maptile Designed By:"), m_toolbar);
     designedBy->setObjectName(QStringLiteral("Label1"));
     designedBy->setGeometry(296, 6, 101, 17);
     // The caption has to fit its fixed width whole; a font running wider
@@ -256,7 +259,7 @@ void MainWindow::buildGuide()
     m_guidePicture->setPixmap(QPixmap::fromImage(BuiltInPicture::load(QStringLiteral(":/images/guide.png"))));
     m_guidePicture->setGeometry(2, 30, 184, 50);
 
-    m_guideLabel = new QLabel(QStringLiteral("Welcome to Cryptwright Version 1.00!"), this);
+    m_guideLabel = new QLabel(tr("Welcome to Cryptwright Version 1.00!"), this);
     m_guideLabel->setObjectName(QStringLiteral("lblDude"));
     m_guideLabel->setWordWrap(true);
     m_guideLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -414,7 +417,7 @@ void MainWindow::clearMaptile()
 {
     if (!m_workspace.maptileChanged())
         return;
-    if (ask(this, QStringLiteral("Do you still wish to clear the tile?")) != QMessageBox::Yes)
+    if (ask(this, tr("Do you still wish to clear the tile?")) != QMessageBox::Yes)
         return;
     const QString item = m_sizeList->currentText();
     m_workspace.blankMaptile(item.front().digitValue(), item.back().digitValue());
@@ -451,7 +454,7 @@ void MainWindow::startLoad(int target, const QString &path, PictureReader::Kind 
         else if (!error.isEmpty())
             QMessageBox::warning(this, Title, error);
         else
-            m_guideLabel->setText(QStringLiteral("Loading \"%1\" was cancelled; nothing was changed.")
+            m_guideLabel->setText(tr("Loading \"%1\" was cancelled; nothing was changed.")
                                       .arg(QFileInfo(load->path()).fileName()));
     });
 }
@@ -480,15 +483,13 @@ void MainWindow::showSlotMenu(int slot, QPoint at)
         action->setObjectName(name);
         connect(action, &QAction::triggered, action, run);
     };
-    entry(QStringLiteral("Load tileset\u2026"), QStringLiteral("mnuLoadTileset"), [this, slot] { loadTileset(slot); });
-    entry(QStringLiteral("Transparency\u2026"), QStringLiteral("mnuTransparency"),
-          [this, slot] { openTransparency(slot); });
-    entry(QStringLiteral("Tileset properties\u2026"), QStringLiteral("mnuTilesetProperties"),
+    entry(tr("Load tileset\u2026"), QStringLiteral("mnuLoadTileset"), [this, slot] { loadTileset(slot); });
+    entry(tr("Transparency\u2026"), QStringLiteral("mnuTransparency"), [this, slot] { openTransparency(slot); });
+    entry(tr("Tileset properties\u2026"), QStringLiteral("mnuTilesetProperties"),
           [this, slot] { openTilesetProperties(slot); });
-    entry(QStringLiteral("Save tileset as\u2026"), QStringLiteral("mnuSaveTileset"),
-          [this, slot] { saveTilesetAs(slot); });
+    entry(tr("Save tileset as\u2026"), QStringLiteral("mnuSaveTileset"), [this, slot] { saveTilesetAs(slot); });
     menu.addSeparator();
-    entry(QStringLiteral("New empty tileset"), QStringLiteral("mnuNewTileset"),
+    entry(tr("New empty tileset"), QStringLiteral("mnuNewTileset"),
           [this, slot] { newEmptyTileset(slot); });
     menu.exec(m_setButtons[slot]->mapToGlobal(at));
 }
@@ -504,7 +505,8 @@ void MainWindow::saveTilesetAs(int slot)
     showSlot(slot);
     const TilesetSlot &tileset = m_workspace.slot(slot);
     // Offered under its file's name, as PNG unless that file is a bitmap or JPEG.
-    const QFileInfo file(tileset.path().isEmpty() ? QStringLiteral("Untitled.png") : tileset.path());
+    const QFileInfo file(tileset.path().isEmpty() ? Workspace::tr("Untitled") + QStringLiteral(".png")
+                                                  : tileset.path());
     const bool writable = QStringList{QStringLiteral("png"), QStringLiteral("bmp"), QStringLiteral("jpg"),
                                       QStringLiteral("jpeg")}.contains(file.suffix().toLower());
     const QString suggested = writable ? file.filePath() : file.dir().filePath(file.completeBaseName() + ".png");
@@ -540,7 +542,7 @@ void MainWindow::pasteIntoCell(int slot)
     // A picture file copied in a file manager serves as well.
     const QString path = data ? DroppedImage::path(data, false) : QString();
     if (path.isEmpty())
-        QMessageBox::warning(this, Title, QStringLiteral("The clipboard holds no picture to paste into the subtile."));
+        QMessageBox::warning(this, Title, tr("The clipboard holds no picture to paste into the subtile."));
     else
         importSubtileFile(slot, cell, path);
 }
@@ -637,7 +639,7 @@ void MainWindow::printMaptile()
 void MainWindow::closeEvent(QCloseEvent *event)
 {
     // One question for the maptile and every tileset with unsaved changes.
-    QString why = m_workspace.maptileChanged() ? MaptileChangedLine : QString();
+    QString why = m_workspace.maptileChanged() ? maptileChangedLine() : QString();
     const QList<int> unsaved = m_workspace.unsavedSlots();
     if (!unsaved.isEmpty()) {
         QStringList letters;
@@ -645,11 +647,12 @@ void MainWindow::closeEvent(QCloseEvent *event)
             letters << QString(QChar(u'A' + slot));
         const QString last = letters.takeLast();
         why += unsaved.size() == 1
-                   ? QStringLiteral("The tileset in slot %1 has changes that are not saved.\n").arg(last)
-                   : QStringLiteral("The tilesets in slots %1 and %2 have changes that are not saved.\n")
+                   ? tr("The tileset in slot %1 has changes that are not saved.").arg(last)
+                   : tr("The tilesets in slots %1 and %2 have changes that are not saved.")
                          .arg(letters.join(QStringLiteral(", ")), last);
+        why += QLatin1Char('\n');
     }
-    if (!why.isEmpty() && ask(this, QStringLiteral("Do you still wish to quit?"), why) != QMessageBox::Yes) {
+    if (!why.isEmpty() && ask(this, tr("Do you still wish to quit?"), why) != QMessageBox::Yes) {
         event->ignore();
         return;
     }
@@ -682,9 +685,9 @@ void MainWindow::addShortcuts()
     for (int slot = 0; slot < Geometry::SlotCount; ++slot) {
         const QString letter(QChar(u'A' + slot));
         const QKeySequence key(Qt::CTRL | (Qt::Key_1 + slot));
-        m_setButtons[slot]->setToolTip(withKey(QStringLiteral("Show slot %1").arg(letter), key));
-        m_transButtons[slot]->setToolTip(QStringLiteral("Transparency of slot %1").arg(letter));
-        m_loadButtons[slot]->setToolTip(QStringLiteral("Load a tileset into slot %1").arg(letter));
+        m_setButtons[slot]->setToolTip(withKey(tr("Show slot %1").arg(letter), key));
+        m_transButtons[slot]->setToolTip(tr("Transparency of slot %1").arg(letter));
+        m_loadButtons[slot]->setToolTip(tr("Load a tileset into slot %1").arg(letter));
         addCommand({key}, [this, slot] { showSlot(slot); });
     }
 

@@ -41,7 +41,7 @@ MaptileSaver::Format MaptileSaver::formatFor(const QString &path)
 QString MaptileSaver::write(const QImage &image, const QString &path, Format format, const JpegOptions &jpeg)
 {
     if (image.isNull())
-        return FileReplacer::describe(path, QStringLiteral("there is no picture to save"));
+        return FileReplacer::describe(path, tr("there is no picture to save"));
     QImage out = image;
     out.setDotsPerMeterX(Geometry::DotsPerMeter);
     out.setDotsPerMeterY(Geometry::DotsPerMeter);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QImage>
 #include <QRgb>
 #include <QString>
@@ -12,6 +13,8 @@
 // shown half grey. It never opens a file, so that it can run where none may be.
 class PictureDecoder
 {
+    Q_DECLARE_TR_FUNCTIONS(PictureDecoder)
+
 public:
     // Megabytes an image may take once decoded.
     static constexpr int AllocationLimitMb = 128;
@@ -27,6 +30,8 @@ public:
     // open; pictureSize, when given, receives the whole picture's size.
     static QImage decode(const QByteArray &bytes, const QString &name, QString *reason, QSize keep = {},
                          QSize *pictureSize = nullptr);
+    // The reason decode() gives for a picture of that size it will not take.
+    static QString tooLarge(qint64 width, qint64 height);
     // Whether decode() takes the bytes of the file called name for a metafile.
     static bool isMetafile(const QByteArray &bytes, const QString &name);
     // image in the work format of the maptile, its transparent parts showing

@@ -13,12 +13,14 @@ ButtonPictureView::ButtonPictureView(Workspace &workspace, int picture, QWidget 
     , m_picture(picture)
 {
     static const char *const names[] = {"picLeft", "picMiddle", "picRight"};
-    static const char *const letters[] = {" L ", " M ", " R "};
+    const QString letters[] = {tr("L", "the letter of the left mouse button"),
+                               tr("M", "the letter of the middle mouse button"),
+                               tr("R", "the letter of the right mouse button")};
     setObjectName(QLatin1String(names[picture]));
     setFixedSize(Geometry::ViewSpaceSize, Geometry::ViewSpaceSize);
     setAttribute(Qt::WA_OpaquePaintEvent);
 
-    auto *letter = new QLabel(QLatin1String(letters[picture]), this);
+    auto *letter = new QLabel(QStringLiteral(" %1 ").arg(letters[picture]), this);
     letter->setFont(UiFonts::paletteLetter());
     letter->setAutoFillBackground(true);
     QPalette palette = letter->palette();
