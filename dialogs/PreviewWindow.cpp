@@ -46,9 +46,11 @@ PreviewWindow::PreviewWindow(Workspace &workspace, QWidget *parent)
     m_horizontal = new QScrollBar(Qt::Horizontal, this);
     m_horizontal->setObjectName(QStringLiteral("scrPicH"));
     setUpBar(m_horizontal);
+    m_horizontal->setAccessibleName(tr("Scroll left and right"));
     m_vertical = new QScrollBar(Qt::Vertical, this);
     m_vertical->setObjectName(QStringLiteral("scrPicV"));
     setUpBar(m_vertical);
+    m_vertical->setAccessibleName(tr("Scroll up and down"));
     // valueChanged also fires while the thumb is dragged, so the picture slides along.
     connect(m_horizontal, &QScrollBar::valueChanged, this, &PreviewWindow::scrollPicture);
     connect(m_vertical, &QScrollBar::valueChanged, this, &PreviewWindow::scrollPicture);

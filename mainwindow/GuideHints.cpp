@@ -46,6 +46,8 @@ GuideHints::GuideHints(QLabel *label, QObject *parent)
     : QObject(parent)
     , m_label(label)
 {
+    m_label->setAccessibleName(tr("Guide"));
+    m_label->setAccessibleDescription(m_label->text());
 }
 
 QString GuideHints::text(int number)
@@ -79,14 +81,21 @@ void GuideHints::clearOver(QWidget *background)
 
 void GuideHints::show(int number)
 {
-    if (m_label)
-        m_label->setText(text(number));
+    showText(text(number));
 }
 
 void GuideHints::clear()
 {
-    if (m_label)
-        m_label->setText(QString());
+    showText(QString());
+}
+
+void GuideHints::showText(const QString &text)
+{
+    if (!m_label)
+        return;
+    m_label->setText(text);
+    // The label keeps its name when it is empty; a screen reader finds what it says beside it.
+    m_label->setAccessibleDescription(text);
 }
 
 bool GuideHints::eventFilter(QObject *watched, QEvent *event)

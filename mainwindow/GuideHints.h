@@ -29,6 +29,8 @@ public:
     void clearOver(QWidget *background);
     void show(int number);
     void clear();
+    // A message of the program's own in the speech bubble, until the next hint.
+    void showText(const QString &text);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

@@ -176,6 +176,7 @@ void MainWindow::buildToolbar()
 {
     m_toolbar = new QWidget(this);
     m_toolbar->setObjectName(QStringLiteral("Picture1"));
+    m_toolbar->setAccessibleName(tr("Toolbar"));
     m_toolbar->setGeometry(0, 0, 588, 25);
     m_toolbar->setAutoFillBackground(true);
     QPalette face = m_toolbar->palette();
@@ -194,12 +195,15 @@ void MainWindow::buildToolbar()
     m_sizeIcon->setObjectName(QStringLiteral("Image2"));
     m_sizeIcon->setPixmap(QIcon(QStringLiteral(":/icons/size.svg")).pixmap(16, 16));
     m_sizeIcon->setGeometry(152, 4, 16, 16);
+    m_sizeIcon->setAccessibleName(tr("Maptile size"));
     m_sizeIcon->installEventFilter(this);
 
     m_sizeList = new QComboBox(m_toolbar);
     m_sizeList->setObjectName(QStringLiteral("cboSize"));
     m_sizeList->addItems(SizeItems);
     m_sizeList->setGeometry(172, 2, 57, 21);
+    m_sizeList->setAccessibleName(tr("Maptile size"));
+    m_sizeList->setAccessibleDescription(tr("Columns x rows: 3 to 5 spaces wide by 3 to 6 spaces tall"));
     // A wheel turn over the closed list is not a choice: it would cut rows off the maptile.
     m_sizeList->setFocusPolicy(Qt::StrongFocus);
     m_sizeList->installEventFilter(this);
@@ -210,11 +214,14 @@ void MainWindow::buildToolbar()
     numberIcon->setObjectName(QStringLiteral("Image3"));
     numberIcon->setPixmap(QIcon(QStringLiteral(":/icons/number.svg")).pixmap(16, 16));
     numberIcon->setGeometry(236, 4, 16, 16);
+    numberIcon->setAccessibleName(tr("Maptile number"));
 
     m_mapNumBox = new QLineEdit(m_toolbar);
     m_mapNumBox->setObjectName(QStringLiteral("txtMapNum"));
     m_mapNumBox->setMaxLength(2);
     m_mapNumBox->setGeometry(256, 2, 33, 21);
+    m_mapNumBox->setAccessibleName(tr("Maptile number"));
+    m_mapNumBox->setAccessibleDescription(tr("Up to two characters in the maptile's upper left corner"));
     connect(m_mapNumBox, &QLineEdit::textChanged, &m_workspace, &Workspace::setMapNumText);
     connect(m_mapNumBox, &QLineEdit::editingFinished, &m_workspace, &Workspace::endTypingStep);
     connect(&m_workspace, &Workspace::mapNumTextChanged, m_mapNumBox, [this](const QString &text) {
@@ -236,6 +243,9 @@ void MainWindow::buildToolbar()
     m_designerBox = new QLineEdit(m_toolbar);
     m_designerBox->setObjectName(QStringLiteral("txtDesigner"));
     m_designerBox->setGeometry(400, 2, 133, 21);
+    m_designerBox->setAccessibleName(tr("Maptile designed by"));
+    m_designerBox->setAccessibleDescription(tr("Your name, in the credit line at the bottom of the maptile"));
+    designedBy->setBuddy(m_designerBox);
     connect(m_designerBox, &QLineEdit::textChanged, &m_workspace, &Workspace::setDesignerText);
     connect(m_designerBox, &QLineEdit::editingFinished, &m_workspace, &Workspace::endTypingStep);
     connect(&m_workspace, &Workspace::designerTextChanged, m_designerBox, [this](const QString &text) {
@@ -246,6 +256,7 @@ void MainWindow::buildToolbar()
     auto *separator = new QWidget(this);
     separator->setObjectName(QStringLiteral("Line2"));
     separator->setGeometry(0, 26, 588, 1);
+    separator->setAccessibleName(tr("Separator"));
     separator->setAutoFillBackground(true);
     QPalette grey = separator->palette();
     grey.setColor(QPalette::Window, QColor(64, 64, 64));
@@ -258,6 +269,7 @@ void MainWindow::buildGuide()
     m_guidePicture->setObjectName(QStringLiteral("Image1"));
     m_guidePicture->setPixmap(QPixmap::fromImage(BuiltInPicture::load(QStringLiteral(":/images/guide.png"))));
     m_guidePicture->setGeometry(2, 30, 184, 50);
+    m_guidePicture->setAccessibleName(tr("The dungeon dude, your guide"));
 
     m_guideLabel = new QLabel(tr("Welcome to Cryptwright Version 1.00!"), this);
     m_guideLabel->setObjectName(QStringLiteral("lblDude"));
@@ -285,10 +297,13 @@ void MainWindow::buildSlots()
     m_previewBox = new QWidget(this);
     m_previewBox->setObjectName(QStringLiteral("picTilePrev"));
     m_previewBox->setGeometry(88, 99, 93, 93);
+    m_previewBox->setAccessibleName(tr("Enlarged subtile"));
     m_previewPicture = new QLabel(m_previewBox);
     m_previewPicture->setGeometry(1, 1, 91, 91);
+    m_previewPicture->setAccessibleName(tr("Enlarged subtile"));
     auto *frame = new OutlineShape(QColor(0, 0, 255), m_previewBox);
     frame->setObjectName(QStringLiteral("Shape1"));
+    frame->setAccessibleName(tr("Frame of the enlarged subtile"));
     frame->setGeometry(0, 0, 93, 93);
     m_previewBox->hide();
 
@@ -454,8 +469,8 @@ void MainWindow::startLoad(int target, const QString &path, PictureReader::Kind 
         else if (!error.isEmpty())
             QMessageBox::warning(this, Title, error);
         else
-            m_guideLabel->setText(tr("Loading \"%1\" was cancelled; nothing was changed.")
-                                      .arg(QFileInfo(load->path()).fileName()));
+            m_hints->showText(tr("Loading \"%1\" was cancelled; nothing was changed.")
+                                  .arg(QFileInfo(load->path()).fileName()));
     });
 }
 
@@ -685,9 +700,15 @@ void MainWindow::addShortcuts()
     for (int slot = 0; slot < Geometry::SlotCount; ++slot) {
         const QString letter(QChar(u'A' + slot));
         const QKeySequence key(Qt::CTRL | (Qt::Key_1 + slot));
-        m_setButtons[slot]->setToolTip(withKey(tr("Show slot %1").arg(letter), key));
+        const QString show = tr("Show slot %1").arg(letter);
+        m_setButtons[slot]->setToolTip(withKey(show, key));
+        m_setButtons[slot]->setAccessibleName(show);
+        m_setButtons[slot]->setAccessibleDescription(tr("The menu key or a right-click offers the slot's tileset "
+                                                        "commands"));
         m_transButtons[slot]->setToolTip(tr("Transparency of slot %1").arg(letter));
+        m_transButtons[slot]->setAccessibleName(m_transButtons[slot]->toolTip());
         m_loadButtons[slot]->setToolTip(tr("Load a tileset into slot %1").arg(letter));
+        m_loadButtons[slot]->setAccessibleName(m_loadButtons[slot]->toolTip());
         addCommand({key}, [this, slot] { showSlot(slot); });
     }
 

@@ -4,20 +4,31 @@
 #include <QDir>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QPointer>
 #include <QTranslator>
+
+#include <utility>
 
 namespace {
 
 const QString Prefix = QStringLiteral("cryptwright_");
 
+// The translators installed, so that another language can take their place.
+QList<QPointer<QTranslator>> &installed()
+{
+    static QList<QPointer<QTranslator>> translators;
+    return translators;
+}
+
 bool installFile(const QString &name, const QString &folder)
 {
     auto *translator = new QTranslator(QCoreApplication::instance());
-    if (!translator->load(name, folder)) {
+    if (!translator->load(name, folder) || !QCoreApplication::installTranslator(translator)) {
         delete translator;
         return false;
     }
-    return QCoreApplication::installTranslator(translator);
+    installed() << translator;
+    return true;
 }
 
 } // namespace
@@ -66,11 +77,17 @@ QStringList Translations::translated(const QString &folder)
 
 QString Translations::install()
 {
-    const QString where = folder();
-    const QString language = choose(QLocale::system().uiLanguages(), translated(where));
-    if (language.isEmpty() || !installFile(Prefix + language, where))
-        return {};
+    const QString language = choose(QLocale::system().uiLanguages(), translated(folder()));
+    return install(language) ? language : QString();
+}
+
+bool Translations::install(const QString &language)
+{
+    for (const QPointer<QTranslator> &translator : std::exchange(installed(), {}))
+        delete translator; // which removes it
+    if (language.isEmpty() || !installFile(Prefix + language, folder()))
+        return false;
     // Qt's own texts: the buttons of message boxes, the file and print dialogs, --help's headings.
     installFile(QStringLiteral("qtbase_") + language, QLibraryInfo::path(QLibraryInfo::TranslationsPath));
-    return language;
+    return true;
 }

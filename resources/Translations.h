@@ -15,6 +15,10 @@ public:
     // window or message is made; returns the language taken ("de"), or the
     // empty text for English.
     static QString install();
+    // Installs the translations of one language in place of any installed
+    // before; the empty text or a language without texts leaves English.
+    // Returns whether the program's own were found.
+    static bool install(const QString &language);
 
     // The language to take from the user's list (as QLocale::uiLanguages
     // gives it, "de-AT") given the languages translated ("de", "fr"); empty

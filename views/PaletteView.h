@@ -1,6 +1,7 @@
 #pragma once
 
 #include "raster/HiResPicture.h"
+#include "views/AccessibleGrid.h"
 
 #include <QWidget>
 
@@ -13,8 +14,9 @@ class Workspace;
 // pointer. A press assigns that cell to the pressed mouse button; with a
 // modifier held it asks for the enlarged preview instead. With the keyboard
 // focus (by a click or Tab), the arrow keys move the outline, Space gives the
-// left button the outlined cell, and a picture can be pasted into it.
-class PaletteView : public QWidget
+// left button the outlined cell, and a picture can be pasted into it. A
+// screen reader reads it cell by cell, each with its speed value.
+class PaletteView : public QWidget, public AccessibleGrid
 {
     Q_OBJECT
 
@@ -31,6 +33,12 @@ public:
     // The cell at a point of the palette; a point outside gives the nearest edge cell.
     static QPoint cellAt(QPointF point);
 
+    QSize gridSize() const override;
+    QPoint outlinedCell() const override;
+    void setOutlinedCell(QPoint cell) override;
+    QString cellText(QPoint cell) const override;
+    void pressCell(QPoint cell) override;
+
 signals:
     // The enlarged preview of the cell under the outline is wanted, or no longer.
     void previewRequested(int slot);
@@ -46,6 +54,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
 
 private:
     void placeOutline();
