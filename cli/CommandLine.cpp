@@ -77,7 +77,7 @@ void prepare(QCommandLineParser &parser)
                       CommandLine::tr("How far each maptile's edge runs on past its cut line (default 0mm)."), length});
     parser.addOption({NoCropMarksOption, CommandLine::tr("Leave out the lines to cut along and the scale bar.")});
     parser.addOption({CopiesOption, CommandLine::tr("Copies of each maptile on the sheets (default 1)."), number});
-    parser.addPositionalArgument(QStringLiteral("DOCUMENT"),
+    parser.addPositionalArgument(CommandLine::tr("DOCUMENT"),
                                  CommandLine::tr("Maptile documents (.ora) to open or export."),
                                  CommandLine::tr("[FILE | DOCUMENT...]"));
 }

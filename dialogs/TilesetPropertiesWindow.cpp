@@ -44,7 +44,8 @@ TilesetPropertiesWindow::TilesetPropertiesWindow(Workspace &workspace, int slot,
     for (int row = 0; row < TilesetRows; ++row) {
         for (int column = 0; column < TilesetColumns; ++column) {
             auto *picture = new QLabel(this);
-            picture->setAccessibleName(tr("Subtile in column %1, row %2").arg(column).arg(row));
+            // Counted from 1, as the palettes' cells are read.
+            picture->setAccessibleName(tr("Subtile in column %1, row %2").arg(column + 1).arg(row + 1));
             picture->setPixmap(QPixmap::fromImage(tileset.palette().copy(column * ViewSpaceSize, row * ViewSpaceSize,
                                                                          ViewSpaceSize, ViewSpaceSize)));
             auto *list = new QComboBox(this);
@@ -55,7 +56,7 @@ TilesetPropertiesWindow::TilesetPropertiesWindow(Workspace &workspace, int slot,
             list->lineEdit()->setMaxLength(ProfileReader::MaxValueLength);
             list->setCurrentText(data.speedValue(column, row));
             list->setFixedWidth(ViewSpaceSize + 16);
-            list->setToolTip(tr("Speed value of the subtile in column %1, row %2").arg(column).arg(row));
+            list->setToolTip(tr("Speed value of the subtile in column %1, row %2").arg(column + 1).arg(row + 1));
             list->setAccessibleName(list->toolTip());
             list->lineEdit()->setAccessibleName(list->toolTip());
             m_speed[row * TilesetColumns + column] = list;
