@@ -213,6 +213,7 @@ void PaletteView::keyPressEvent(QKeyEvent *event)
 void PaletteView::focusInEvent(QFocusEvent *event)
 {
     QWidget::focusInEvent(event);
-    // A screen reader says where the keys will paint or pick from.
-    GridAccessible::reportOutline(this);
+    // A screen reader says where the keys will paint or pick from, after it
+    // has heard of the view itself taking the keyboard.
+    QMetaObject::invokeMethod(this, [this] { GridAccessible::reportOutline(this); }, Qt::QueuedConnection);
 }

@@ -229,6 +229,7 @@ bool WorkingView::eventFilter(QObject *watched, QEvent *event)
 void WorkingView::focusInEvent(QFocusEvent *event)
 {
     QWidget::focusInEvent(event);
-    // A screen reader says where the keys will paint or pick from.
-    GridAccessible::reportOutline(this);
+    // A screen reader says where the keys will paint or pick from, after it
+    // has heard of the view itself taking the keyboard.
+    QMetaObject::invokeMethod(this, [this] { GridAccessible::reportOutline(this); }, Qt::QueuedConnection);
 }
