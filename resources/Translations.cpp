@@ -56,9 +56,10 @@ QString Translations::folder()
 {
     // Relative to the program, so that an installed tree works under any prefix.
     const QDir program(QCoreApplication::applicationDirPath());
-    for (const QString &candidate : {program.path(),
-                                     QDir::cleanPath(program.filePath(QStringLiteral(CRYPTWRIGHT_TRANSLATIONS_FROM_BIN))),
-                                     QDir::cleanPath(program.filePath(QStringLiteral(CRYPTWRIGHT_TRANSLATIONS_FROM_READER)))}) {
+    const QString installed[] = {QStringLiteral(CRYPTWRIGHT_TRANSLATIONS_FROM_BIN),
+                                 QStringLiteral(CRYPTWRIGHT_TRANSLATIONS_FROM_READER)};
+    for (const QString &candidate : {program.path(), QDir::cleanPath(program.filePath(installed[0])),
+                                     QDir::cleanPath(program.filePath(installed[1]))}) {
         if (!translated(candidate).isEmpty())
             return candidate;
     }

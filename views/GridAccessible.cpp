@@ -63,11 +63,6 @@ void GridAccessible::cellChanged(QWidget *view)
     }
 }
 
-QAccessible::Role GridAccessible::role() const
-{
-    return QAccessible::Table;
-}
-
 void GridAccessible::forgetCells() const
 {
     for (const QAccessible::Id id : std::as_const(m_cells))

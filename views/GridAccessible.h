@@ -8,8 +8,8 @@ class AccessibleGrid;
 // A palette or the maptile as a screen reader sees it: a table whose cells
 // are read with what they hold, the outlined cell reported as the focus and
 // the selection whenever the outline moves. The view's own controls (the
-// maptile's speed-value list) follow the cells as children; its labels and
-// outline, whose texts the cells carry, are left out.
+// maptile's speed-value list) follow the cells as children; its outline and
+// its labels, which the table's name and description repeat, are left out.
 class GridAccessible : public QAccessibleWidget, public QAccessibleTableInterface
 {
 public:
@@ -28,7 +28,6 @@ public:
     // To be called when the grid has taken another size: its cells are made anew.
     static void gridResized(QWidget *view);
 
-    QAccessible::Role role() const override;
     QAccessibleInterface *childAt(int x, int y) const override;
     QAccessibleInterface *child(int index) const override;
     int childCount() const override;

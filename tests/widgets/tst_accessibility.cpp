@@ -137,8 +137,8 @@ private slots:
         QCOMPARE(cellText(palette, 7, 0), u"(none)"_s);
         // A cell found by its place on the screen is the one drawn there.
         const QPoint inCell = palette->mapToGlobal(centre(2, 1));
-        QCOMPARE(QAccessible::queryAccessibleInterface(palette)->childAt(inCell.x(), inCell.y())->text(QAccessible::Name),
-                 cellText(palette, 2, 1));
+        QAccessibleInterface *found = QAccessible::queryAccessibleInterface(palette)->childAt(inCell.x(), inCell.y());
+        QCOMPARE(found->text(QAccessible::Name), cellText(palette, 2, 1));
         // The speed value is read as the slot holds it now.
         data.setSpeedValue(2, 1, u"X"_s);
         workspace().setTileData(0, data);

@@ -253,7 +253,8 @@ private slots:
         editor->editCell(window->palette(0));
         for (QWidget *fixed : std::initializer_list<QWidget *>{
                  window.get(), new TransparencyWindow(workspace, window.get()), editor,
-                 new OptionsWindow(workspace, window.get()), new FontDialog(QFont(u"Arial"_s, 12), Qt::black, window.get()),
+                 new OptionsWindow(workspace, window.get()),
+                 new FontDialog(QFont(u"Arial"_s, 12), Qt::black, window.get()),
                  new LoadProgress(u"tileset.png"_s, window.get())}) {
             fixed->show();
             wrong << cutOff(fixed);
