@@ -17,8 +17,8 @@ exported() { # program
 }
 
 translated() { # program: it finds its translations from wherever it is installed
-  LANGUAGE=de "$1" --help | grep -q '^Entwirft druckbare Kartenteile' \
-    && LANGUAGE=fr "$1" --help | grep -q '^Conçoit des dalles' \
+  LANGUAGE=de "$1" --help | grep '^Entwirft druckbare Kartenteile' >/dev/null \
+    && LANGUAGE=fr "$1" --help | grep '^Conçoit des dalles' >/dev/null \
     || { echo "FAIL: $1 --help is not translated"; exit 1; }
 }
 
