@@ -5,6 +5,7 @@
 #include "document/DocumentReader.h"
 #include "files/FileIdentity.h"
 #include "files/FileReplacer.h"
+#include "resources/Translations.h"
 #include "sheets/SheetLayout.h"
 #include "sheets/SheetOutput.h"
 
@@ -36,46 +37,49 @@ const QString BleedOption = QStringLiteral("bleed");
 const QString NoCropMarksOption = QStringLiteral("no-crop-marks");
 const QString CopiesOption = QStringLiteral("copies");
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("CommandLine", text);
-}
-
 void prepare(QCommandLineParser &parser)
 {
     parser.setApplicationDescription(
-        tr("Designs printable dungeon map tiles.\n\n"
-           "Without options, opens the editor, with FILE (a maptile document or picture) if one is given.\n"
-           "With --export, writes the finished maptile of each DOCUMENT without opening a window: as JPEG, "
-           "bitmap, PNG or a PDF page at 1.5 inches per space, chosen by OUT's extension. With --paper, writes "
-           "every DOCUMENT onto sheets of that paper in one PDF, at 1.5 inches per space, with crop marks and "
-           "a scale bar. Each document may take %1 seconds to be read and written; one that takes longer is "
-           "reported and the others are still written.")
+        CommandLine::tr("Designs printable dungeon map tiles.\n\n"
+                        "Without options, opens the editor, with FILE (a maptile document or picture) if one is "
+                        "given.\n"
+                        "With --export, writes the finished maptile of each DOCUMENT without opening a window: as "
+                        "JPEG, bitmap, PNG or a PDF page at 1.5 inches per space, chosen by OUT's extension. With "
+                        "--paper, writes every DOCUMENT onto sheets of that paper in one PDF, at 1.5 inches per "
+                        "space, with crop marks and a scale bar. Each document may take %1 seconds to be read and "
+                        "written; one that takes longer is reported and the others are still written.")
             .arg(ExportBatch::TimeLimitMs / 1000));
     parser.addHelpOption();
     parser.addVersionOption();
+    const QString number = CommandLine::tr("N"), length = CommandLine::tr("LENGTH");
     parser.addOption({ExportOption,
-                      tr("Write each DOCUMENT to OUT (.jpg, .jpeg, .bmp, .png or .pdf); with several documents, "
-                         "OUT is a folder and each output takes its document's name."),
-                      tr("OUT")});
-    parser.addOption({FormatOption, tr("jpg, bmp, png or pdf, whatever OUT's name (default: OUT's extension; "
-                                       "jpg for a folder)."),
-                      tr("FORMAT")});
-    parser.addOption({QualityOption, tr("JPEG quality, 1 to 100 (default 90)."), tr("N"), QStringLiteral("90")});
-    parser.addOption({ProgressiveOption, tr("Write a progressive JPEG.")});
-    parser.addOption({SizeOption, tr("Scale each picture down to fit N x N pixels, as for a thumbnail."), tr("N")});
-    parser.addOption({PaperOption, tr("Write sheets of a4, a3, letter, legal or tabloid paper to OUT, a .pdf."),
-                      tr("PAPER")});
-    parser.addOption({LandscapeOption, tr("Sheets lie on their long side.")});
-    parser.addOption({MarginOption, tr("Blank edge of each sheet, such as 6mm, 0.5cm, 0.25in or 18pt (default 6mm)."),
-                      tr("LENGTH")});
-    parser.addOption({GapOption, tr("Space between maptiles on a sheet (default 3mm)."), tr("LENGTH")});
-    parser.addOption({BleedOption, tr("How far each maptile's edge runs on past its cut line (default 0mm)."),
-                      tr("LENGTH")});
-    parser.addOption({NoCropMarksOption, tr("Leave out the lines to cut along and the scale bar.")});
-    parser.addOption({CopiesOption, tr("Copies of each maptile on the sheets (default 1)."), tr("N")});
-    parser.addPositionalArgument(QStringLiteral("DOCUMENT"), tr("Maptile documents (.ora) to open or export."),
-                                 tr("[FILE | DOCUMENT...]"));
+                      CommandLine::tr("Write each DOCUMENT to OUT (.jpg, .jpeg, .bmp, .png or .pdf); with several "
+                                      "documents, OUT is a folder and each output takes its document's name."),
+                      CommandLine::tr("OUT")});
+    parser.addOption({FormatOption,
+                      CommandLine::tr("jpg, bmp, png or pdf, whatever OUT's name (default: OUT's extension; jpg for "
+                                      "a folder)."),
+                      CommandLine::tr("FORMAT")});
+    parser.addOption({QualityOption, CommandLine::tr("JPEG quality, 1 to 100 (default 90)."), number,
+                      QStringLiteral("90")});
+    parser.addOption({ProgressiveOption, CommandLine::tr("Write a progressive JPEG.")});
+    parser.addOption({SizeOption, CommandLine::tr("Scale each picture down to fit N x N pixels, as for a thumbnail."),
+                      number});
+    parser.addOption({PaperOption,
+                      CommandLine::tr("Write sheets of a4, a3, letter, legal or tabloid paper to OUT, a .pdf."),
+                      CommandLine::tr("PAPER")});
+    parser.addOption({LandscapeOption, CommandLine::tr("Sheets lie on their long side.")});
+    parser.addOption({MarginOption,
+                      CommandLine::tr("Blank edge of each sheet, such as 6mm, 0.5cm, 0.25in or 18pt (default 6mm)."),
+                      length});
+    parser.addOption({GapOption, CommandLine::tr("Space between maptiles on a sheet (default 3mm)."), length});
+    parser.addOption({BleedOption,
+                      CommandLine::tr("How far each maptile's edge runs on past its cut line (default 0mm)."), length});
+    parser.addOption({NoCropMarksOption, CommandLine::tr("Leave out the lines to cut along and the scale bar.")});
+    parser.addOption({CopiesOption, CommandLine::tr("Copies of each maptile on the sheets (default 1)."), number});
+    parser.addPositionalArgument(CommandLine::tr("DOCUMENT"),
+                                 CommandLine::tr("Maptile documents (.ora) to open or export."),
+                                 CommandLine::tr("[FILE | DOCUMENT...]"));
 }
 
 void printLine(const QString &line)
@@ -90,7 +94,7 @@ std::optional<int> number(const QCommandLineParser &parser, const QString &optio
     const int value = parser.value(option).toInt(&ok);
     if (ok && value >= low && value <= high)
         return value;
-    printLine(tr("--%1 must be a whole number from %2 to %3, not \"%4\".")
+    printLine(CommandLine::tr("--%1 must be a whole number from %2 to %3, not \"%4\".")
                   .arg(option)
                   .arg(low)
                   .arg(high)
@@ -138,7 +142,8 @@ int exportSheets(const QCommandLineParser &parser, const QString &out)
     if (!copies)
         return 2;
     if (QFileInfo(out).suffix().compare(QLatin1String("pdf"), Qt::CaseInsensitive) != 0) {
-        printLine(tr("Cannot write sheets to \"%1\": sheets are written as PDF, so the name must end in .pdf.").arg(out));
+        printLine(CommandLine::tr("Cannot write sheets to \"%1\": sheets are written as PDF, so the name must end "
+                                  "in .pdf.").arg(out));
         return 2;
     }
 
@@ -162,7 +167,7 @@ int exportSheets(const QCommandLineParser &parser, const QString &out)
     for (qsizetype i = 0; i < documents.size(); ++i) {
         QString why = errors[i];
         if (why.isEmpty() && output.isValid() && output == FileIdentity::of(documents[i]))
-            why = tr("Cannot write sheets to \"%1\": that is the document \"%2\", which would be lost.")
+            why = CommandLine::tr("Cannot write sheets to \"%1\": that is the document \"%2\", which would be lost.")
                       .arg(out, documents[i]);
         if (!why.isEmpty()) {
             printLine(why);
@@ -197,7 +202,7 @@ int exportAll(const QCommandLineParser &parser)
     const QStringList documents = parser.positionalArguments();
     const QString out = parser.value(ExportOption);
     if (documents.isEmpty()) {
-        printLine(tr("--export needs at least one document to export."));
+        printLine(CommandLine::tr("--export needs at least one document to export."));
         return 2;
     }
     if (parser.isSet(PaperOption))
@@ -217,14 +222,14 @@ int exportAll(const QCommandLineParser &parser)
                                                       : QFileInfo(out).suffix().toLower();
     if (!Exporter::formatFor(QStringLiteral("x.") + suffix, &format)) {
         printLine(parser.isSet(FormatOption)
-                      ? tr("--format must be one of %1, not \"%2\".")
+                      ? CommandLine::tr("--format must be one of %1, not \"%2\".")
                             .arg(Exporter::suffixes().join(QStringLiteral(", ")), parser.value(FormatOption))
-                      : tr("Cannot export to \"%1\": the name must end in .%2.")
+                      : CommandLine::tr("Cannot export to \"%1\": the name must end in .%2.")
                             .arg(out, Exporter::suffixes().join(QStringLiteral(", ."))));
         return 2;
     }
     if (toFolder && !QDir().mkpath(out)) {
-        printLine(tr("Cannot export to \"%1\": the folder cannot be made.").arg(out));
+        printLine(CommandLine::tr("Cannot export to \"%1\": the folder cannot be made.").arg(out));
         return 2;
     }
 
@@ -285,6 +290,8 @@ int CommandLine::runWithoutWindow(int argc, char **argv)
     } else {
         application = std::make_unique<QCoreApplication>(argc, argv);
     }
+    // --help and every line of error in the user's language.
+    Translations::install();
     // As --version names the program: the editor's own name stays its title.
     QCoreApplication::setApplicationName(QStringLiteral("cryptwright"));
     QCoreApplication::setApplicationVersion(QStringLiteral("1.00"));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -7,6 +8,8 @@
 // export without any window (which needs no display), plus help and version.
 class CommandLine
 {
+    Q_DECLARE_TR_FUNCTIONS(CommandLine)
+
 public:
     // Whether the arguments ask for work without a window: exporting, help or version.
     static bool runsWithoutWindow(int argc, char **argv);

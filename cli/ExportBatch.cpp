@@ -15,11 +15,6 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("ExportBatch", text);
-}
-
 } // namespace
 
 // What the threads and the one watching them share. It outlives the batch

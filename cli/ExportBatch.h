@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -14,6 +15,8 @@
 // and written: one that takes longer is reported and the rest go on without it.
 class ExportBatch
 {
+    Q_DECLARE_TR_FUNCTIONS(ExportBatch)
+
 public:
     struct Job
     {

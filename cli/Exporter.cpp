@@ -11,15 +11,6 @@
 #include <QPainter>
 #include <QPdfWriter>
 
-namespace {
-
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("Exporter", text);
-}
-
-} // namespace
-
 const QStringList &Exporter::suffixes()
 {
     static const QStringList list{QStringLiteral("jpg"), QStringLiteral("jpeg"), QStringLiteral("bmp"),

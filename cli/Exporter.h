@@ -2,6 +2,7 @@
 
 #include "output/JpegOptions.h"
 
+#include <QCoreApplication>
 #include <QImage>
 #include <QString>
 #include <QStringList>
@@ -11,6 +12,8 @@
 // written as the editor saves it.
 class Exporter
 {
+    Q_DECLARE_TR_FUNCTIONS(Exporter)
+
 public:
     enum class Format { Jpeg, Bitmap, Png, Pdf };
 

@@ -15,10 +15,10 @@ namespace {
 
 const QString LastFolderKey = QStringLiteral("dialogs/lastFolder");
 
-QString tr(const char *text)
+struct Texts
 {
-    return QCoreApplication::translate("FileDialogs", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(FileDialogs)
+};
 
 QSettings settings()
 {
@@ -81,7 +81,7 @@ QString askSaveName(QWidget *owner, const QString &title, const QString &suggest
 
 QString showOpen(QWidget *owner, const QString &filter)
 {
-    const QString path = QFileDialog::getOpenFileName(owner, QStringLiteral("Open"), lastFolder(), filter);
+    const QString path = QFileDialog::getOpenFileName(owner, Texts::tr("Open"), lastFolder(), filter);
     if (!path.isEmpty())
         remember(path);
     return path;
@@ -92,7 +92,7 @@ QString tilesetFilter()
     QStringList patterns{QStringLiteral("*.bmp"), QStringLiteral("*.gif"), QStringLiteral("*.jpg"),
                          QStringLiteral("*.wmf")};
     patterns += PictureDecoder::extraPatterns();
-    return QStringLiteral("Graphic Files (*.*) (%1)").arg(patterns.join(QLatin1Char(' ')));
+    return Texts::tr("Graphic Files (*.*) (%1)").arg(patterns.join(QLatin1Char(' ')));
 }
 
 QString maptileFilter()
@@ -101,20 +101,20 @@ QString maptileFilter()
                          QStringLiteral("*.gif"), QStringLiteral("*.wmf")};
     patterns += PictureDecoder::extraPatterns();
     patterns.removeDuplicates();
-    return QStringLiteral("Map Tiles (*.*) (%1)").arg(patterns.join(QLatin1Char(' ')));
+    return Texts::tr("Map Tiles (*.*) (%1)").arg(patterns.join(QLatin1Char(' ')));
 }
 
 QString showSave(QWidget *owner, const QString &suggested)
 {
-    const QStringList types{tr("Cryptwright maptile (*.ora)"), tr("Jpeg (*.jpg)"), tr("Bitmap (*.bmp)"),
-                            tr("PNG (*.png)")};
-    return askSaveName(owner, tr("Save As"), suggested, types);
+    const QStringList types{Texts::tr("Cryptwright maptile (*.ora)"), Texts::tr("Jpeg (*.jpg)"), Texts::tr("Bitmap (*.bmp)"),
+                            Texts::tr("PNG (*.png)")};
+    return askSaveName(owner, Texts::tr("Save As"), suggested, types);
 }
 
 QString showSaveTileset(QWidget *owner, const QString &suggested)
 {
-    const QStringList types{tr("PNG (*.png)"), tr("Bitmap (*.bmp)"), tr("Jpeg (*.jpg *.jpeg)")};
-    return askSaveName(owner, tr("Save Tileset As"), suggested, types);
+    const QStringList types{Texts::tr("PNG (*.png)"), Texts::tr("Bitmap (*.bmp)"), Texts::tr("Jpeg (*.jpg *.jpeg)")};
+    return askSaveName(owner, Texts::tr("Save Tileset As"), suggested, types);
 }
 
 } // namespace FileDialogs

@@ -20,9 +20,10 @@ QCheckBox *effect(const QString &name, const QString &text, bool on, QRect geome
     return box;
 }
 
-QLabel *caption(const QString &text, QPoint at, QWidget *parent)
+QLabel *caption(const QString &text, QWidget *buddy, QPoint at, QWidget *parent)
 {
     auto *label = new QLabel(text, parent);
+    label->setBuddy(buddy);
     label->adjustSize();
     label->move(at);
     return label;
@@ -35,38 +36,39 @@ FontDialog::FontDialog(const QFont &font, const QColor &colour, QWidget *parent)
     , m_colour(colour)
 {
     setObjectName(QStringLiteral("dlgFont"));
-    setWindowTitle(QStringLiteral("Font"));
+    setWindowTitle(tr("Font"));
     setFixedSize(260, 208);
     const QFont start = FontText::accepted(font);
     m_family = start.family();
 
-    caption(QStringLiteral("Font:"), QPoint(8, 8), this);
     m_face = new QFontComboBox(this);
+    caption(tr("&Font:"), m_face, QPoint(8, 8), this);
     m_face->setObjectName(QStringLiteral("cboFont"));
     m_face->setEditable(false);
     m_face->setGeometry(8, 24, 180, 22);
     m_face->setCurrentFont(start);
 
-    caption(QStringLiteral("Size:"), QPoint(196, 8), this);
     m_size = new QSpinBox(this);
+    caption(tr("&Size:"), m_size, QPoint(196, 8), this);
     m_size->setObjectName(QStringLiteral("spnSize"));
     m_size->setRange(FontText::MinPoints, FontText::MaxPoints);
     m_size->setValue(start.pointSize());
     m_size->setGeometry(196, 24, 56, 22);
 
-    m_bold = effect(QStringLiteral("chkBold"), QStringLiteral("Bold"), start.bold(), QRect(8, 56, 110, 18), this);
-    m_italic = effect(QStringLiteral("chkItalic"), QStringLiteral("Italic"), start.italic(), QRect(8, 76, 110, 18), this);
-    m_underline = effect(QStringLiteral("chkUnderline"), QStringLiteral("Underline"), start.underline(),
-                         QRect(128, 56, 124, 18), this);
-    m_strikeOut = effect(QStringLiteral("chkStrikeout"), QStringLiteral("Strikeout"), start.strikeOut(),
-                         QRect(128, 76, 124, 18), this);
+    m_bold = effect(QStringLiteral("chkBold"), tr("Bold"), start.bold(), QRect(8, 56, 110, 18), this);
+    m_italic = effect(QStringLiteral("chkItalic"), tr("Italic"), start.italic(), QRect(8, 76, 110, 18), this);
+    m_underline = effect(QStringLiteral("chkUnderline"), tr("Underline"), start.underline(), QRect(128, 56, 124, 18),
+                         this);
+    m_strikeOut = effect(QStringLiteral("chkStrikeout"), tr("Strikeout"), start.strikeOut(), QRect(128, 76, 124, 18),
+                         this);
 
-    m_colourButton = new QPushButton(QStringLiteral("Colour..."), this);
+    m_colourButton = new QPushButton(tr("Colour..."), this);
     m_colourButton->setObjectName(QStringLiteral("cmdColour"));
     m_colourButton->setAutoDefault(false);
     m_colourButton->setGeometry(8, 100, 90, 23);
 
     m_sample = new QLabel(QStringLiteral("AaBbYyZz"), this);
+    m_sample->setAccessibleName(tr("Sample of the font"));
     m_sample->setObjectName(QStringLiteral("lblSample"));
     m_sample->setAlignment(Qt::AlignCenter);
     m_sample->setFrameShape(QFrame::StyledPanel);
@@ -77,11 +79,11 @@ FontDialog::FontDialog(const QFont &font, const QColor &colour, QWidget *parent)
     m_sample->setPalette(sampleGround);
     m_sample->setGeometry(8, 130, 244, 40);
 
-    auto *ok = new QPushButton(QStringLiteral("OK"), this);
+    auto *ok = new QPushButton(tr("OK"), this);
     ok->setObjectName(QStringLiteral("cmdOk"));
     ok->setDefault(true);
     ok->setGeometry(106, 178, 70, 23);
-    auto *cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    auto *cancel = new QPushButton(tr("Cancel"), this);
     cancel->setObjectName(QStringLiteral("cmdCancel"));
     cancel->setAutoDefault(false);
     cancel->setGeometry(182, 178, 70, 23);
@@ -123,7 +125,7 @@ QFont FontDialog::chosenFont() const
 
 void FontDialog::chooseColour()
 {
-    const QColor picked = QColorDialog::getColor(m_colour, this, QStringLiteral("Text Colour"),
+    const QColor picked = QColorDialog::getColor(m_colour, this, tr("Text Colour"),
                                                  QColorDialog::DontUseNativeDialog);
     if (picked.isValid()) {
         m_colour = picked;

@@ -30,10 +30,11 @@ InfoWindow::InfoWindow(QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
 {
     setObjectName(QStringLiteral("frmInfo"));
-    setWindowTitle(QStringLiteral("About Cryptwright"));
+    setWindowTitle(tr("About Cryptwright"));
     setModal(true);
 
     auto *icon = new QLabel(this);
+    icon->setAccessibleName(tr("Cryptwright's icon"));
     icon->setPixmap(QPixmap::fromImage(BuiltInPicture::load(QStringLiteral(":/images/cryptwright-64.png"))));
     icon->setAlignment(Qt::AlignHCenter);
 
@@ -42,13 +43,12 @@ InfoWindow::InfoWindow(QWidget *parent)
     name->setFont(UiFonts::arial(21, true));
     name->setAlignment(Qt::AlignHCenter);
 
-    auto *version = new QLabel(QStringLiteral("Version 1.00"), this);
+    auto *version = new QLabel(tr("Version 1.00"), this);
     version->setObjectName(QStringLiteral("lblVersion"));
     version->setAlignment(Qt::AlignHCenter);
 
-    auto *credits = new QLabel(QStringLiteral("A map tile editor for dungeon board games.\n"
-                                              "Written by the Cryptwright team."),
-                               this);
+    auto *credits =
+        new QLabel(tr("A map tile editor for dungeon board games.\nWritten by the Cryptwright team."), this);
     credits->setObjectName(QStringLiteral("lblCredits"));
     credits->setAlignment(Qt::AlignHCenter);
 
@@ -75,5 +75,5 @@ void InfoWindow::openLink(const QString &url)
 {
     if (!QDesktopServices::openUrl(QUrl(url)))
         QMessageBox::warning(this, QStringLiteral("Cryptwright"),
-                             QStringLiteral("No program could be started to open %1.").arg(url));
+                             tr("No program could be started to open %1.").arg(url));
 }

@@ -13,7 +13,7 @@ JpegOptionsWindow::JpegOptionsWindow(QWidget *parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmJpeg"));
-    setWindowTitle(QStringLiteral(" Jpeg Save Options"));
+    setWindowTitle(tr(" Jpeg Save Options"));
 
     m_qualityLabel = new QLabel(this);
     m_qualityLabel->setObjectName(QStringLiteral("lblQuality"));
@@ -25,6 +25,8 @@ JpegOptionsWindow::JpegOptionsWindow(QWidget *parent)
     m_quality->setPageStep(10);
     m_quality->setValue(50);
     m_quality->setMinimumWidth(180);
+    m_quality->setAccessibleName(tr("Quality"));
+    m_quality->setAccessibleDescription(tr("JPEG quality from 1, the smallest file, to 100, the best picture"));
     // Tracking is on, so the label follows the thumb while it is dragged.
     connect(m_quality, &QScrollBar::valueChanged, this, &JpegOptionsWindow::showQuality);
     showQuality(m_quality->value());
@@ -32,14 +34,14 @@ JpegOptionsWindow::JpegOptionsWindow(QWidget *parent)
     auto *low = new QLabel(QStringLiteral("1"), this);
     auto *high = new QLabel(QStringLiteral("100"), this);
 
-    m_progressive = new QCheckBox(QStringLiteral("Progressive"), this);
+    m_progressive = new QCheckBox(tr("Progressive"), this);
     m_progressive->setObjectName(QStringLiteral("chkProgressive"));
 
-    auto *ok = new QPushButton(QStringLiteral("OK"), this);
+    auto *ok = new QPushButton(tr("OK"), this);
     ok->setObjectName(QStringLiteral("cmdOk"));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    auto *cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    auto *cancel = new QPushButton(tr("Cancel"), this);
     cancel->setObjectName(QStringLiteral("Command1"));
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 
@@ -70,5 +72,5 @@ JpegOptions JpegOptionsWindow::options() const
 
 void JpegOptionsWindow::showQuality(int value)
 {
-    m_qualityLabel->setText(QStringLiteral("Quality (%1%)").arg(value));
+    m_qualityLabel->setText(tr("Quality (%1%)").arg(value));
 }

@@ -11,7 +11,7 @@ LoadProgress::LoadProgress(const QString &fileName, QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
 {
     setObjectName(QStringLiteral("LoadProgress"));
-    setWindowTitle(QStringLiteral("Loading"));
+    setWindowTitle(tr("Loading"));
     setFixedSize(ClientSize);
     setAttribute(Qt::WA_ShowWithoutActivating);
 
@@ -19,7 +19,7 @@ LoadProgress::LoadProgress(const QString &fileName, QWidget *parent)
     label->setObjectName(QStringLiteral("lblFile"));
     label->setFont(UiFonts::standard());
     label->setGeometry(12, 10, 276, 18);
-    const QString text = QStringLiteral("Reading \"%1\"...").arg(fileName);
+    const QString text = tr("Reading \"%1\"...").arg(fileName);
     label->setText(QFontMetrics(label->font()).elidedText(text, Qt::ElideMiddle, label->width()));
     label->setToolTip(text);
 
@@ -28,8 +28,9 @@ LoadProgress::LoadProgress(const QString &fileName, QWidget *parent)
     bar->setGeometry(12, 34, 276, 14);
     bar->setRange(0, 0);
     bar->setTextVisible(false);
+    bar->setAccessibleName(tr("Reading"));
 
-    auto *cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    auto *cancel = new QPushButton(tr("Cancel"), this);
     cancel->setObjectName(QStringLiteral("cmdCancel"));
     cancel->setGeometry(208, 58, 80, 24);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);

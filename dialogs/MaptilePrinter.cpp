@@ -12,7 +12,7 @@ QPrinter &MaptilePrinter::printer()
 {
     if (!m_printer) {
         m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-        m_printer->setDocName(QStringLiteral("Cryptwright maptile"));
+        m_printer->setDocName(tr("Cryptwright maptile"));
     }
     return *m_printer;
 }
@@ -33,17 +33,17 @@ void MaptilePrinter::printWithDialog(QWidget *owner, const QImage &image)
 QString MaptilePrinter::print(const QImage &image)
 {
     if (image.isNull())
-        return QStringLiteral("There is no maptile to print.");
+        return tr("There is no maptile to print.");
     QPrinter &target = printer();
     QPainter painter;
     if (!painter.begin(&target)) {
         if (target.outputFormat() == QPrinter::PdfFormat && target.outputFileName().isEmpty())
-            return QStringLiteral("The maptile could not be printed: no printer is installed. "
-                                  "Choose a printer, or print to a file.");
+            return tr("The maptile could not be printed: no printer is installed. Choose a printer, or print to a "
+                      "file.");
         if (target.outputFormat() == QPrinter::PdfFormat)
-            return QStringLiteral("The maptile could not be printed: \"%1\" could not be written.")
+            return tr("The maptile could not be printed: \"%1\" could not be written.")
                 .arg(target.outputFileName());
-        return QStringLiteral("The maptile could not be printed: the printer \"%1\" could not be started.")
+        return tr("The maptile could not be printed: the printer \"%1\" could not be started.")
             .arg(target.printerName());
     }
     // The painter's origin is the top-left corner of the printable area, in printer dots.
@@ -58,6 +58,6 @@ QString MaptilePrinter::print(const QImage &image)
         painter.drawImage(area, image);
     }
     if (!painter.end() || target.printerState() == QPrinter::Error)
-        return QStringLiteral("The maptile could not be printed: the printer reported an error while printing.");
+        return tr("The maptile could not be printed: the printer reported an error while printing.");
     return {};
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QImage>
 #include <QString>
 
@@ -13,6 +14,8 @@ class QWidget;
 // settings chosen in the print dialog are where the next dialog starts.
 class MaptilePrinter
 {
+    Q_DECLARE_TR_FUNCTIONS(MaptilePrinter)
+
 public:
     // Pixels of the maptile image per printed inch: 144 per 1.5 inches.
     static constexpr int PixelsPerInch = 96;

@@ -11,18 +11,20 @@
 
 namespace {
 
-QLineEdit *fontBox(const QString &name, QRect geometry, QWidget *parent)
+QLineEdit *fontBox(const QString &name, QLabel *label, QRect geometry, QWidget *parent)
 {
     auto *box = new QLineEdit(parent);
+    label->setBuddy(box);
     box->setObjectName(name);
     box->setReadOnly(true);
     box->setGeometry(geometry);
     return box;
 }
 
-QPushButton *chooseButton(const QString &name, QRect geometry, QWidget *parent)
+QPushButton *chooseButton(const QString &name, const QString &accessibleName, QRect geometry, QWidget *parent)
 {
     auto *button = new QPushButton(QStringLiteral("..."), parent);
+    button->setAccessibleName(accessibleName);
     button->setObjectName(name);
     button->setAutoDefault(false);
     button->setGeometry(geometry);
@@ -36,29 +38,31 @@ OptionsWindow::OptionsWindow(Workspace &workspace, QWidget *parent)
     , m_workspace(workspace)
 {
     setObjectName(QStringLiteral("frmOptions"));
-    setWindowTitle(QStringLiteral("Cryptwright Options"));
+    setWindowTitle(tr("Cryptwright Options"));
     setFixedSize(241, 150);
 
-    auto *mapNumLabel = new QLabel(QStringLiteral("Maptile Number Font"), this);
+    auto *mapNumLabel = new QLabel(tr("Maptile Number Font"), this);
     mapNumLabel->setObjectName(QStringLiteral("Label1"));
     mapNumLabel->setGeometry(8, 8, 200, 15);
-    m_mapNumFont = fontBox(QStringLiteral("txtMaptileFont"), QRect(8, 24, 196, 21), this);
-    auto *mapNumButton = chooseButton(QStringLiteral("cmdMaptileFont"), QRect(208, 24, 25, 21), this);
+    m_mapNumFont = fontBox(QStringLiteral("txtMaptileFont"), mapNumLabel, QRect(8, 24, 196, 21), this);
+    auto *mapNumButton = chooseButton(QStringLiteral("cmdMaptileFont"), tr("Choose the maptile number's font"),
+                                      QRect(208, 24, 25, 21), this);
 
-    auto *speedLabel = new QLabel(QStringLiteral("Subtile Speed Font"), this);
+    auto *speedLabel = new QLabel(tr("Subtile Speed Font"), this);
     speedLabel->setObjectName(QStringLiteral("Label2"));
     speedLabel->setGeometry(8, 52, 200, 15);
-    m_speedFont = fontBox(QStringLiteral("txtSubtileFont"), QRect(8, 68, 196, 21), this);
-    auto *speedButton = chooseButton(QStringLiteral("cmdSubtileFont"), QRect(208, 68, 25, 21), this);
+    m_speedFont = fontBox(QStringLiteral("txtSubtileFont"), speedLabel, QRect(8, 68, 196, 21), this);
+    auto *speedButton = chooseButton(QStringLiteral("cmdSubtileFont"), tr("Choose the speed values' font"),
+                                     QRect(208, 68, 25, 21), this);
 
-    m_autoNumber = new QCheckBox(QStringLiteral("Auto Number Subtile Speed Values"), this);
+    m_autoNumber = new QCheckBox(tr("Auto Number Subtile Speed Values"), this);
     m_autoNumber->setObjectName(QStringLiteral("chkAutoNum"));
     m_autoNumber->setGeometry(8, 96, 225, 17);
     m_autoNumber->setChecked(true);
     // A fresh window is ticked, and the box is what placement follows.
     m_workspace.setAutoNumber(true);
 
-    auto *ok = new QPushButton(QStringLiteral("OK"), this);
+    auto *ok = new QPushButton(tr("OK"), this);
     ok->setObjectName(QStringLiteral("Command1"));
     ok->setDefault(true);
     ok->setGeometry(168, 120, 65, 23);

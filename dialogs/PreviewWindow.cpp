@@ -34,20 +34,23 @@ PreviewWindow::PreviewWindow(Workspace &workspace, QWidget *parent)
     , m_workspace(workspace)
 {
     setObjectName(QStringLiteral("Form2"));
-    setWindowTitle(QStringLiteral("Cryptwright Preview"));
+    setWindowTitle(tr("Cryptwright Preview"));
     setAttribute(Qt::WA_DeleteOnClose);
 
     m_viewport = new QWidget(this);
     m_picture = new QLabel(m_viewport);
     m_picture->setObjectName(QStringLiteral("picPrev"));
     m_picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_picture->setAccessibleName(tr("The maptile at full size"));
 
     m_horizontal = new QScrollBar(Qt::Horizontal, this);
     m_horizontal->setObjectName(QStringLiteral("scrPicH"));
     setUpBar(m_horizontal);
+    m_horizontal->setAccessibleName(tr("Scroll left and right"));
     m_vertical = new QScrollBar(Qt::Vertical, this);
     m_vertical->setObjectName(QStringLiteral("scrPicV"));
     setUpBar(m_vertical);
+    m_vertical->setAccessibleName(tr("Scroll up and down"));
     // valueChanged also fires while the thumb is dragged, so the picture slides along.
     connect(m_horizontal, &QScrollBar::valueChanged, this, &PreviewWindow::scrollPicture);
     connect(m_vertical, &QScrollBar::valueChanged, this, &PreviewWindow::scrollPicture);
@@ -55,6 +58,8 @@ PreviewWindow::PreviewWindow(Workspace &workspace, QWidget *parent)
     m_fitButton = new QToolButton(this);
     m_fitButton->setObjectName(QStringLiteral("Command1"));
     m_fitButton->setIcon(style()->standardIcon(QStyle::SP_TitleBarMaxButton, nullptr, this));
+    m_fitButton->setToolTip(tr("Fit the window to the maptile"));
+    m_fitButton->setAccessibleName(m_fitButton->toolTip());
     connect(m_fitButton, &QToolButton::clicked, this, &PreviewWindow::fitToImage);
 
     connect(&m_workspace, &Workspace::redrawn, this, &PreviewWindow::showPicture);

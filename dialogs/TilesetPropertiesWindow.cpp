@@ -21,7 +21,7 @@ TilesetPropertiesWindow::TilesetPropertiesWindow(Workspace &workspace, int slot,
     , m_slot(slot)
 {
     setObjectName(QStringLiteral("TilesetPropertiesWindow"));
-    setWindowTitle(QStringLiteral("Tileset Properties - Slot %1").arg(QChar(u'A' + slot)));
+    setWindowTitle(tr("Tileset Properties - Slot %1").arg(QChar(u'A' + slot)));
     const TilesetSlot &tileset = workspace.slot(slot);
     const TileData &data = tileset.tileData();
 
@@ -35,8 +35,8 @@ TilesetPropertiesWindow::TilesetPropertiesWindow(Workspace &workspace, int slot,
     m_setName = textBox(QStringLiteral("txtSetName"), data.setName);
     m_creator = textBox(QStringLiteral("txtCreator"), data.creator);
     auto *names = new QFormLayout;
-    names->addRow(QStringLiteral("Set &name:"), m_setName);
-    names->addRow(QStringLiteral("&Creator:"), m_creator);
+    names->addRow(tr("Set &name:"), m_setName);
+    names->addRow(tr("&Creator:"), m_creator);
 
     auto *grid = new QGridLayout;
     grid->setHorizontalSpacing(6);
@@ -44,6 +44,8 @@ TilesetPropertiesWindow::TilesetPropertiesWindow(Workspace &workspace, int slot,
     for (int row = 0; row < TilesetRows; ++row) {
         for (int column = 0; column < TilesetColumns; ++column) {
             auto *picture = new QLabel(this);
+            // Counted from 1, as the palettes' cells are read.
+            picture->setAccessibleName(tr("Subtile in column %1, row %2").arg(column + 1).arg(row + 1));
             picture->setPixmap(QPixmap::fromImage(tileset.palette().copy(column * ViewSpaceSize, row * ViewSpaceSize,
                                                                          ViewSpaceSize, ViewSpaceSize)));
             auto *list = new QComboBox(this);
@@ -54,7 +56,9 @@ TilesetPropertiesWindow::TilesetPropertiesWindow(Workspace &workspace, int slot,
             list->lineEdit()->setMaxLength(ProfileReader::MaxValueLength);
             list->setCurrentText(data.speedValue(column, row));
             list->setFixedWidth(ViewSpaceSize + 16);
-            list->setToolTip(QStringLiteral("Speed value of the subtile in column %1, row %2").arg(column).arg(row));
+            list->setToolTip(tr("Speed value of the subtile in column %1, row %2").arg(column + 1).arg(row + 1));
+            list->setAccessibleName(list->toolTip());
+            list->lineEdit()->setAccessibleName(list->toolTip());
             m_speed[row * TilesetColumns + column] = list;
             auto *cell = new QVBoxLayout;
             cell->setSpacing(2);
@@ -71,7 +75,7 @@ TilesetPropertiesWindow::TilesetPropertiesWindow(Workspace &workspace, int slot,
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(names);
     layout->addSpacing(4);
-    layout->addWidget(new QLabel(QStringLiteral("Speed values:"), this));
+    layout->addWidget(new QLabel(tr("Speed values:"), this));
     layout->addLayout(grid);
     layout->addWidget(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);

@@ -52,11 +52,11 @@ TransparencyWindow::TransparencyWindow(Workspace &workspace, QWidget *parent)
     , m_object(sample(QStringLiteral(":/images/sample_object.png")))
 {
     setObjectName(QStringLiteral("Form3"));
-    setWindowTitle(QStringLiteral("Transparency Options"));
+    setWindowTitle(tr("Transparency Options"));
     setFixedSize(ClientSize);
 
-    const QString captions[] = {QStringLiteral("No Transparency"), QStringLiteral("Transparent Background"),
-                                QStringLiteral("Alpha Blending (Semi-Transparent)")};
+    const QString captions[] = {tr("No Transparency"), tr("Transparent Background"),
+                                tr("Alpha Blending (Semi-Transparent)")};
     // The first two stop short of the OK button beside them.
     const int widths[] = {190, 190, 254};
     for (int mode = 0; mode < 3; ++mode) {
@@ -75,18 +75,21 @@ TransparencyWindow::TransparencyWindow(Workspace &workspace, QWidget *parent)
     m_alpha->setSingleStep(10);
     m_alpha->setPageStep(25);
     m_alpha->setValue(128);
+    m_alpha->setAccessibleName(tr("Opacity"));
+    m_alpha->setAccessibleDescription(tr("How much of the tileset's subtiles shows over the space, from 1 to 255"));
     connect(m_alpha, &QScrollBar::valueChanged, this, &TransparencyWindow::showAlpha);
 
-    auto *caption = new QLabel(QStringLiteral("Example of Effects"), this);
+    auto *caption = new QLabel(tr("Example of Effects"), this);
     caption->adjustSize();
     caption->move(12, 108);
-    picture(QStringLiteral("picStart"), QPoint(12, 128), m_floor, this);
-    sign(QStringLiteral("+"), QPoint(64, 140), this);
-    picture(QStringLiteral("picAdd"), QPoint(80, 128), m_object, this);
-    sign(QStringLiteral("="), QPoint(132, 140), this);
+    picture(QStringLiteral("picStart"), QPoint(12, 128), m_floor, this)->setAccessibleName(tr("A space's floor"));
+    sign(QStringLiteral("+"), QPoint(64, 140), this)->setAccessibleName(tr("plus"));
+    picture(QStringLiteral("picAdd"), QPoint(80, 128), m_object, this)->setAccessibleName(tr("A subtile laid over it"));
+    sign(QStringLiteral("="), QPoint(132, 140), this)->setAccessibleName(tr("gives"));
     m_result = picture(QStringLiteral("picResult"), QPoint(148, 128), m_floor, this);
+    m_result->setAccessibleName(tr("The space with the subtile laid over it"));
 
-    auto *ok = new QPushButton(QStringLiteral("OK"), this);
+    auto *ok = new QPushButton(tr("OK"), this);
     ok->setObjectName(QStringLiteral("cmdOk"));
     ok->setGeometry(204, 4, 65, 25);
     ok->setDefault(true);

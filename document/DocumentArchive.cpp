@@ -12,11 +12,6 @@
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("DocumentArchive", text);
-}
-
 [[noreturn]] void refuse(const QString &reason)
 {
     throw DocumentRefusal{reason};
@@ -38,12 +33,14 @@ bool isSafeName(const QString &name)
     return !parts.contains(QStringLiteral("..")) && !parts.contains(QStringLiteral("."));
 }
 
-int number(const QXmlStreamAttributes &attributes, const QString &name, int low, int high, const QString &where)
+// The attribute's whole number from low to high; refused otherwise with
+// refusal, whose %1 takes the attribute's name.
+int number(const QXmlStreamAttributes &attributes, const QString &name, int low, int high, const QString &refusal)
 {
     bool ok = false;
     const int value = attributes.value(name).toInt(&ok);
     if (!ok || value < low || value > high)
-        refuse(QStringLiteral("%1 has no valid %2").arg(where, name));
+        refuse(refusal.arg(name));
     return value;
 }
 
@@ -74,7 +71,7 @@ DocumentFont readFont(QXmlStreamReader &xml)
     font.points = a.value(QStringLiteral("points")).toDouble(&ok);
     if (font.family.isEmpty() || font.family.size() > 200 || !ok || !(font.points >= 1 && font.points <= 400)
         || !parseColour(a.value(QStringLiteral("colour")), &font.rgb))
-        refuse(QStringLiteral("a font of the maptile is not valid"));
+        refuse(DocumentArchive::tr("a font of the maptile is not valid"));
     const auto flag = [&a](const char *name) { return a.value(QLatin1String(name)) == QLatin1String("1"); };
     font.bold = flag("bold");
     font.italic = flag("italic");
@@ -114,7 +111,7 @@ void DocumentArchive::check()
     }
     for (const QString &name : m_zip->names())
         if (!isSafeName(name))
-            refuse(QStringLiteral("it holds an entry with an unsafe name \"%1\"").arg(name.left(100)));
+            refuse(tr("it holds an entry with an unsafe name \"%1\"").arg(name.left(100)));
     if (!m_zip->contains(QStringLiteral("mimetype"))
         || entry(QStringLiteral("mimetype"), 100).trimmed() != DocumentWriter::MimeType.toLatin1())
         refuseAsNoDocument(tr("it is not an OpenRaster document"));
@@ -174,25 +171,26 @@ void DocumentArchive::readStack()
         const QStringView element = xml.name();
         if (!image) {
             if (element != QLatin1String("image"))
-                refuse(QStringLiteral("\"stack.xml\" does not describe an image"));
+                refuse(tr("\"stack.xml\" does not describe an image"));
             image = true;
-            m_size = QSize(number(xml.attributes(), QStringLiteral("w"), 1, 1 << 20, QStringLiteral("the image")),
-                           number(xml.attributes(), QStringLiteral("h"), 1, 1 << 20, QStringLiteral("the image")));
+            const QString refusal = tr("the image in \"stack.xml\" has no valid \"%1\" attribute");
+            m_size = QSize(number(xml.attributes(), QStringLiteral("w"), 1, 1 << 20, refusal),
+                           number(xml.attributes(), QStringLiteral("h"), 1, 1 << 20, refusal));
         } else if (element == QLatin1String("stack")) {
             stack = true;
         } else if (element == QLatin1String("layer")) {
             const QString src = xml.attributes().value(QStringLiteral("src")).toString();
             if (!isSafeName(src) || !m_zip->contains(src))
-                refuse(QStringLiteral("a layer names a picture \"%1\" the file does not hold").arg(src.left(100)));
+                refuse(tr("a layer names a picture \"%1\" the file does not hold").arg(src.left(100)));
             if (m_layers.size() == MaxLayers)
                 refuse(tr("\"stack.xml\" lists more than %L1 layers").arg(MaxLayers));
             m_layers << src;
         }
     }
     if (xml.hasError())
-        refuse(QStringLiteral("\"stack.xml\" is malformed (%1)").arg(xml.errorString()));
+        refuse(tr("\"stack.xml\" is malformed (%1)").arg(xml.errorString()));
     if (!image || !stack)
-        refuse(QStringLiteral("\"stack.xml\" has no layer stack"));
+        refuse(tr("\"stack.xml\" has no layer stack"));
 }
 
 bool DocumentArchive::hasState() const
@@ -203,43 +201,44 @@ bool DocumentArchive::hasState() const
 DocumentState DocumentArchive::readState()
 {
     QXmlStreamReader xml(entry(DocumentWriter::StateEntry, MaxXmlBytes));
-    const QString where = QStringLiteral("the maptile's settings");
     if (!xml.readNextStartElement() || xml.name() != QLatin1String("maptile")
         || xml.namespaceUri() != DocumentWriter::Namespace)
-        refuse(QStringLiteral("%1 are malformed").arg(where));
+        refuse(tr("the maptile's settings are malformed"));
     const QXmlStreamAttributes root = xml.attributes();
-    const int version = number(root, QStringLiteral("version"), 1, std::numeric_limits<int>::max(), where);
+    const QString refusal = tr("the maptile's settings have no valid \"%1\" attribute");
+    const int version = number(root, QStringLiteral("version"), 1, std::numeric_limits<int>::max(), refusal);
     if (version > DocumentWriter::Version)
-        refuse(QStringLiteral("it was written by a newer Cryptwright (document version %1)").arg(version));
+        refuse(tr("it was written by a newer Cryptwright (document version %1)").arg(version));
     DocumentState state;
-    state.columns = number(root, QStringLiteral("columns"), 1, Geometry::MaxColumns, where);
-    state.rows = number(root, QStringLiteral("rows"), 1, Geometry::MaxRows, where);
+    state.columns = number(root, QStringLiteral("columns"), 1, Geometry::MaxColumns, refusal);
+    state.rows = number(root, QStringLiteral("rows"), 1, Geometry::MaxRows, refusal);
     state.master = root.value(QStringLiteral("master")).toString();
     if (m_layers.size() > MaxMaptileLayers)
         refuse(tr("it lists %1 layers, more than a maptile has").arg(m_layers.size()));
     if (!isSafeName(state.master) || !m_layers.contains(state.master))
-        refuse(QStringLiteral("%1 name no layer of the document").arg(where));
+        refuse(tr("the maptile's settings name no layer of the document"));
     const QSize size(state.columns * Geometry::SpaceSize, state.rows * Geometry::SpaceSize);
     if (m_size != size)
-        refuse(QStringLiteral("the image is %1 x %2 pixels, not the %3 x %4 spaces of the maptile")
+        refuse(tr("the image is %1 x %2 pixels, not the %3 x %4 spaces of the maptile")
                    .arg(m_size.width())
                    .arg(m_size.height())
                    .arg(state.columns)
                    .arg(state.rows));
 
-    const auto text = [&](int limit, const QString &what) {
+    // The element's text, refused with tooLong (whose %1 takes the limit) beyond limit characters.
+    const auto text = [&](int limit, const QString &tooLong) {
         const QString value = xml.readElementText(QXmlStreamReader::ErrorOnUnexpectedElement);
         if (value.size() > limit)
-            refuse(QStringLiteral("the %1 is longer than %2 characters").arg(what).arg(limit));
+            refuse(tooLong.arg(limit));
         return value;
     };
     bool mapNumFont = false, speedFont = false;
     while (xml.readNextStartElement()) {
         const QStringView element = xml.name();
         if (element == QLatin1String("mapnum")) {
-            state.mapNum = text(MaxMapNumLength, QStringLiteral("maptile number"));
+            state.mapNum = text(MaxMapNumLength, tr("the maptile number is longer than %1 characters"));
         } else if (element == QLatin1String("designer")) {
-            state.designer = text(MaxDesignerLength, QStringLiteral("designer's name"));
+            state.designer = text(MaxDesignerLength, tr("the designer's name is longer than %1 characters"));
         } else if (element == QLatin1String("mapnum-font")) {
             state.mapNumFont = readFont(xml);
             mapNumFont = true;
@@ -247,11 +246,10 @@ DocumentState DocumentArchive::readState()
             state.speedFont = readFont(xml);
             speedFont = true;
         } else if (element == QLatin1String("speed")) {
-            const int c = number(xml.attributes(), QStringLiteral("column"), 0, Geometry::MaxColumns - 1,
-                                 QStringLiteral("a speed value"));
-            const int r = number(xml.attributes(), QStringLiteral("row"), 0, Geometry::MaxRows - 1,
-                                 QStringLiteral("a speed value"));
-            state.speed[c][r] = text(MaxSpeedLength, QStringLiteral("speed value"));
+            const QString speedRefusal = tr("a speed value of the maptile's settings has no valid \"%1\" attribute");
+            const int c = number(xml.attributes(), QStringLiteral("column"), 0, Geometry::MaxColumns - 1, speedRefusal);
+            const int r = number(xml.attributes(), QStringLiteral("row"), 0, Geometry::MaxRows - 1, speedRefusal);
+            state.speed[c][r] = text(MaxSpeedLength, tr("a speed value is longer than %1 characters"));
         } else {
             // Later versions may add what this one does not know.
             xml.skipCurrentElement();
@@ -260,15 +258,15 @@ DocumentState DocumentArchive::readState()
             break;
     }
     if (xml.hasError())
-        refuse(QStringLiteral("%1 are malformed (%2)").arg(where, xml.errorString()));
+        refuse(tr("the maptile's settings are malformed (%1)").arg(xml.errorString()));
     if (!mapNumFont || !speedFont)
-        refuse(QStringLiteral("%1 lack a font").arg(where));
+        refuse(tr("the maptile's settings lack a font"));
 
     // Every layer has the document's size, so that a painting program shows
     // them in place, and is no larger than a picture of that size can be.
     for (const QString &layer : std::as_const(m_layers)) {
         if (pictureSize(layer) != size)
-            refuse(QStringLiteral("the layer \"%1\" is not %2 x %3 pixels").arg(layer).arg(size.width()).arg(size.height()));
+            refuse(tr("the layer \"%1\" is not %2 x %3 pixels").arg(layer).arg(size.width()).arg(size.height()));
         stream(layer, pngByteLimit(size));
     }
     return state;
@@ -290,18 +288,18 @@ void DocumentArchive::openFile(QFile &file)
 {
     const QFileInfo info(file.fileName());
     if (!info.exists())
-        refuse(QStringLiteral("the file does not exist"));
+        refuse(tr("the file does not exist"));
     if (info.isDir())
-        refuse(QStringLiteral("it is a folder, not a document"));
+        refuse(tr("it is a folder, not a document"));
     // Devices and pipes could block the read for ever.
     if (!info.isFile())
-        refuse(QStringLiteral("it is not a document file"));
+        refuse(tr("it is not a document file"));
     if (!file.open(QIODevice::ReadOnly))
-        refuse(QStringLiteral("the file cannot be read (%1)").arg(file.errorString()));
+        refuse(tr("the file cannot be read (%1)").arg(file.errorString()));
     if (file.size() == 0)
-        refuse(QStringLiteral("the file is empty"));
+        refuse(tr("the file is empty"));
     if (file.size() > MaxFileBytes)
-        refuse(QStringLiteral("the file is too large to be a maptile document"));
+        refuse(tr("the file is too large to be a maptile document"));
 }
 
 QByteArray DocumentArchive::load(const QString &path, QString *error)
@@ -311,7 +309,7 @@ QByteArray DocumentArchive::load(const QString &path, QString *error)
         openFile(file);
         const QByteArray bytes = file.readAll();
         if (bytes.size() != file.size())
-            refuse(QStringLiteral("the file cannot be read (%1)").arg(file.errorString()));
+            refuse(tr("the file cannot be read (%1)").arg(file.errorString()));
         return bytes;
     } catch (const DocumentRefusal &refusal) {
         *error = failure(path, refusal);

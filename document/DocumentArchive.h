@@ -4,6 +4,7 @@
 #include "maptile/SpeedValues.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QHash>
 #include <QSize>
 #include <QString>
@@ -54,6 +55,8 @@ struct DocumentRefusal
 // throws a DocumentRefusal.
 class DocumentArchive
 {
+    Q_DECLARE_TR_FUNCTIONS(DocumentArchive)
+
 public:
     // Larger documents are refused before they are read.
     static constexpr qint64 MaxFileBytes = 256 * 1024 * 1024;

@@ -24,9 +24,9 @@ QImage picture(DocumentArchive &archive, const QString &name, std::optional<QSiz
 {
     const QSize size = archive.pictureSize(name);
     if (size.isEmpty())
-        refuse(QStringLiteral("\"%1\" is not a PNG picture").arg(name));
+        refuse(DocumentReader::tr("\"%1\" is not a PNG picture").arg(name));
     if (expected && size != *expected)
-        refuse(QStringLiteral("\"%1\" is %2 x %3 pixels, not %4 x %5 like the document")
+        refuse(DocumentReader::tr("\"%1\" is %2 x %3 pixels, not %4 x %5 like the document")
                    .arg(name)
                    .arg(size.width())
                    .arg(size.height())
@@ -35,10 +35,14 @@ QImage picture(DocumentArchive &archive, const QString &name, std::optional<QSiz
     const QByteArray bytes = archive.entry(name, DocumentArchive::pngByteLimit(size));
     QString reason;
     const QImage image = PictureDecoder::decodePng(bytes, &reason, keep);
+    // Told apart by the decoder's own reason, in whatever language it came.
     if (image.isNull())
-        refuse(reason.contains(QLatin1String("too large"))
-                   ? QStringLiteral("\"%1\" is too large (%2 x %3 pixels)").arg(name).arg(size.width()).arg(size.height())
-                   : QStringLiteral("\"%1\" is damaged").arg(name));
+        refuse(reason == PictureDecoder::tooLarge(size.width(), size.height())
+                   ? DocumentReader::tr("\"%1\" is too large (%2 x %3 pixels)")
+                         .arg(name)
+                         .arg(size.width())
+                         .arg(size.height())
+                   : DocumentReader::tr("\"%1\" is damaged").arg(name));
     return PictureDecoder::flattened(image, background);
 }
 
@@ -59,7 +63,7 @@ QImage mergedAsMaptile(DocumentArchive &archive, QRgb background)
     const QImage merged = picture(archive, DocumentArchive::MergedEntry, std::nullopt, background,
                                   QSize(Geometry::MaxColumns, Geometry::MaxRows) * Geometry::SpaceSize);
     if (merged.width() < Geometry::SpaceSize || merged.height() < Geometry::SpaceSize)
-        refuse(QStringLiteral("the picture is %1 x %2 pixels, smaller than one space (%3 x %3 pixels)")
+        refuse(DocumentReader::tr("the picture is %1 x %2 pixels, smaller than one space (%3 x %3 pixels)")
                    .arg(merged.width())
                    .arg(merged.height())
                    .arg(Geometry::SpaceSize));

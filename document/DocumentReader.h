@@ -4,6 +4,7 @@
 #include "raster/Geometry.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QImage>
 #include <QString>
 
@@ -13,6 +14,8 @@
 // checked before the pictures are decoded is DocumentArchive's.
 class DocumentReader
 {
+    Q_DECLARE_TR_FUNCTIONS(DocumentReader)
+
 public:
     // The document at path, or a document with a null master and error set to
     // a sentence naming the file and the reason.

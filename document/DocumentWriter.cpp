@@ -105,7 +105,7 @@ QByteArray DocumentWriter::encode(const MaptileDocument &document, QString *erro
 {
     const Maptile &maptile = document.maptile;
     if (maptile.master().isNull()) {
-        *error = QStringLiteral("there is no maptile to save");
+        *error = tr("there is no maptile to save");
         return {};
     }
     MaptileOverlays overlays = document.overlays();
@@ -135,7 +135,7 @@ QByteArray DocumentWriter::encode(const MaptileDocument &document, QString *erro
     const QByteArray thumbnailPng = PngWriter::encode(thumbnail);
     layerPngs << masterPng.get();
     if (mergedPng.isEmpty() || thumbnailPng.isEmpty() || layerPngs.contains(QByteArray())) {
-        *error = QStringLiteral("the pictures could not be encoded");
+        *error = tr("the pictures could not be encoded");
         return {};
     }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QString>
 
 struct MaptileDocument;
@@ -12,6 +13,8 @@ struct MaptileDocument;
 // state goes into an extension entry that other readers ignore.
 class DocumentWriter
 {
+    Q_DECLARE_TR_FUNCTIONS(DocumentWriter)
+
 public:
     static inline const QString MimeType = QStringLiteral("image/openraster");
     static inline const QString Suffix = QStringLiteral("ora");

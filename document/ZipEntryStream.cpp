@@ -6,11 +6,6 @@
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("ZipEntryStream", text);
-}
-
 // Deflate never makes data much larger than it was: an entry that claims more
 // packed bytes than this holds padding that would keep the reader busy for
 // nothing.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 struct zip;
@@ -12,6 +13,8 @@ struct zip_file;
 // fewer, or a checksum that does not match.
 class ZipEntryStream
 {
+    Q_DECLARE_TR_FUNCTIONS(ZipEntryStream)
+
 public:
     ZipEntryStream(zip *archive, const QString &name, qint64 limit);
     ~ZipEntryStream();

@@ -15,11 +15,6 @@
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("FileReplacer", text);
-}
-
 // The new file's bytes on the disk before it takes the name: a disk that
 // reports a failure only now must not cost the old file.
 QString syncToDisk(QSaveFile &file)

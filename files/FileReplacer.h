@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QString>
 
 #include <functional>
@@ -14,6 +15,8 @@ class QIODevice;
 // save with the system's reason, whatever the writer made of the count.
 class FileReplacer
 {
+    Q_DECLARE_TR_FUNCTIONS(FileReplacer)
+
 public:
     // Replaces path with what fill writes into it; fill returns the empty
     // text or the reason it failed. Returns the empty text on success,

@@ -19,7 +19,9 @@ qint64 WholeWriteDevice::writeData(const char *data, qint64 size)
         const qint64 n = m_target.write(data + written, size - written);
         if (n <= 0) {
             m_failure = m_target.errorString();
-            if (m_failure.isEmpty() || m_failure == QLatin1String("Unknown error"))
+            // Qt's words for no reason, in the user's language, are what this
+            // device still says of itself before it has failed.
+            if (m_failure.isEmpty() || m_failure == errorString())
                 m_failure = tr("not every byte could be written");
             setErrorString(m_failure);
             return -1;

@@ -4,6 +4,7 @@
 #include "cli/CommandLine.h"
 #include "reading/PictureReader.h"
 #include "recovery/RecoverySession.h"
+#include "resources/Translations.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -16,6 +17,7 @@ constexpr int StartReaderAfterMs = 300;
 int Editor::run(int argc, char **argv)
 {
     QApplication app(argc, argv);
+    Translations::install();
     MainWindow::prepareApplication();
     const QString file = CommandLine::fileToOpen(QApplication::arguments());
 

@@ -10,7 +10,7 @@ class QWidget;
 // The guide's speech bubble: shows the hint of the control under the pointer
 // (or, for the size list, of the control that takes the focus), and clears it
 // over the bare window and toolbar background. Texts come from the hint
-// string table, looked up by number when shown.
+// string table, looked up by number and translated when shown.
 class GuideHints : public QObject
 {
     Q_OBJECT
@@ -18,7 +18,7 @@ class GuideHints : public QObject
 public:
     GuideHints(QLabel *label, QObject *parent = nullptr);
 
-    // The hint table entry for a number, or the empty text.
+    // The hint table entry for a number in the user's language, or the empty text.
     static QString text(int number);
 
     // Shows hint number when the pointer moves over control.
@@ -29,6 +29,8 @@ public:
     void clearOver(QWidget *background);
     void show(int number);
     void clear();
+    // A message of the program's own in the speech bubble, until the next hint.
+    void showText(const QString &text);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

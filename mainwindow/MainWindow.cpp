@@ -76,7 +76,7 @@ constexpr int SlotButtonHeight = 21;
 
 QString maptileChangedLine()
 {
-    return MainWindow::tr("The current maptile has had changes made to it.\n");
+    return MainWindow::tr("The current maptile has had changes made to it.") + QLatin1Char('\n');
 }
 
 QString slotLetter(int slot)
@@ -195,6 +195,7 @@ void MainWindow::buildToolbar()
 {
     m_toolbar = new QWidget(this);
     m_toolbar->setObjectName(QStringLiteral("Picture1"));
+    m_toolbar->setAccessibleName(tr("Toolbar"));
     m_toolbar->setGeometry(0, 0, 588, 25);
     m_toolbar->setAutoFillBackground(true);
     QPalette face = m_toolbar->palette();
@@ -224,12 +225,15 @@ void MainWindow::buildToolbar()
     m_sizeIcon->setObjectName(QStringLiteral("Image2"));
     m_sizeIcon->setPixmap(QIcon(QStringLiteral(":/icons/size.svg")).pixmap(16, 16));
     m_sizeIcon->setGeometry(152, 4, 16, 16);
+    m_sizeIcon->setAccessibleName(tr("Maptile size"));
     m_sizeIcon->installEventFilter(this);
 
     m_sizeList = new QComboBox(m_toolbar);
     m_sizeList->setObjectName(QStringLiteral("cboSize"));
     m_sizeList->addItems(SizeItems);
     m_sizeList->setGeometry(172, 2, 57, 21);
+    m_sizeList->setAccessibleName(tr("Maptile size"));
+    m_sizeList->setAccessibleDescription(tr("Columns x rows: 3 to 5 spaces wide by 3 to 6 spaces tall"));
     // A wheel turn over the closed list is not a choice: it would cut rows off the maptile.
     m_sizeList->setFocusPolicy(Qt::StrongFocus);
     m_sizeList->installEventFilter(this);
@@ -240,11 +244,14 @@ void MainWindow::buildToolbar()
     numberIcon->setObjectName(QStringLiteral("Image3"));
     numberIcon->setPixmap(QIcon(QStringLiteral(":/icons/number.svg")).pixmap(16, 16));
     numberIcon->setGeometry(236, 4, 16, 16);
+    numberIcon->setAccessibleName(tr("Maptile number"));
 
     m_mapNumBox = new QLineEdit(m_toolbar);
     m_mapNumBox->setObjectName(QStringLiteral("txtMapNum"));
     m_mapNumBox->setMaxLength(2);
     m_mapNumBox->setGeometry(256, 2, 33, 21);
+    m_mapNumBox->setAccessibleName(tr("Maptile number"));
+    m_mapNumBox->setAccessibleDescription(tr("Up to two characters in the maptile's upper left corner"));
     connect(m_mapNumBox, &QLineEdit::textChanged, &m_workspace, &Workspace::setMapNumText);
     connect(m_mapNumBox, &QLineEdit::editingFinished, &m_workspace, &Workspace::endTypingStep);
     connect(&m_workspace, &Workspace::mapNumTextChanged, m_mapNumBox, [this](const QString &text) {
@@ -252,7 +259,7 @@ void MainWindow::buildToolbar()
             m_mapNumBox->setText(text);
     });
 
-    auto *designedBy = new QLabel(QStringLiteral("Maptile Designed By:"), m_toolbar);
+    auto *designedBy = new QLabel(tr("Maptile Designed By:"), m_toolbar);
     designedBy->setObjectName(QStringLiteral("Label1"));
     designedBy->setGeometry(296, 6, 101, 17);
     // The caption has to fit its fixed width whole; a font running wider
@@ -266,6 +273,9 @@ void MainWindow::buildToolbar()
     m_designerBox = new QLineEdit(m_toolbar);
     m_designerBox->setObjectName(QStringLiteral("txtDesigner"));
     m_designerBox->setGeometry(400, 2, 133, 21);
+    m_designerBox->setAccessibleName(tr("Maptile designed by"));
+    m_designerBox->setAccessibleDescription(tr("Your name, in the credit line at the bottom of the maptile"));
+    designedBy->setBuddy(m_designerBox);
     connect(m_designerBox, &QLineEdit::textChanged, &m_workspace, &Workspace::setDesignerText);
     connect(m_designerBox, &QLineEdit::editingFinished, &m_workspace, &Workspace::endTypingStep);
     connect(&m_workspace, &Workspace::designerTextChanged, m_designerBox, [this](const QString &text) {
@@ -276,6 +286,7 @@ void MainWindow::buildToolbar()
     auto *separator = new QWidget(this);
     separator->setObjectName(QStringLiteral("Line2"));
     separator->setGeometry(0, 26, 588, 1);
+    separator->setAccessibleName(tr("Separator"));
     separator->setAutoFillBackground(true);
     QPalette grey = separator->palette();
     grey.setColor(QPalette::Window, QColor(64, 64, 64));
@@ -288,8 +299,9 @@ void MainWindow::buildGuide()
     m_guidePicture->setObjectName(QStringLiteral("Image1"));
     m_guidePicture->setPixmap(QPixmap::fromImage(BuiltInPicture::load(QStringLiteral(":/images/guide.png"))));
     m_guidePicture->setGeometry(2, 30, 184, 50);
+    m_guidePicture->setAccessibleName(tr("The dungeon dude, your guide"));
 
-    m_guideLabel = new QLabel(QStringLiteral("Welcome to Cryptwright Version 1.00!"), this);
+    m_guideLabel = new QLabel(tr("Welcome to Cryptwright Version 1.00!"), this);
     m_guideLabel->setObjectName(QStringLiteral("lblDude"));
     m_guideLabel->setWordWrap(true);
     m_guideLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -315,10 +327,13 @@ void MainWindow::buildSlots()
     m_previewBox = new QWidget(this);
     m_previewBox->setObjectName(QStringLiteral("picTilePrev"));
     m_previewBox->setGeometry(88, 99, 93, 93);
+    m_previewBox->setAccessibleName(tr("Enlarged subtile"));
     m_previewPicture = new QLabel(m_previewBox);
     m_previewPicture->setGeometry(1, 1, 91, 91);
+    m_previewPicture->setAccessibleName(tr("Enlarged subtile"));
     auto *frame = new OutlineShape(QColor(0, 0, 255), m_previewBox);
     frame->setObjectName(QStringLiteral("Shape1"));
+    frame->setAccessibleName(tr("Frame of the enlarged subtile"));
     frame->setGeometry(0, 0, 93, 93);
     m_previewBox->hide();
 
@@ -471,7 +486,7 @@ bool MainWindow::mayReplaceMaptile()
 bool MainWindow::mayReplaceTileset(int slot)
 {
     return !m_workspace.slot(slot).isModified()
-        || askToKeep(tr("The tileset in slot %1 has changes that are not saved.\n").arg(slotLetter(slot)),
+        || askToKeep(tr("The tileset in slot %1 has changes that are not saved.").arg(slotLetter(slot)) + QLatin1Char('\n'),
                      tr("Do you still wish to load another tileset into it?"),
                      [this, slot] { return saveTileset(slot); });
 }
@@ -529,8 +544,8 @@ void MainWindow::startLoad(int target, const QString &path, PictureReader::Kind 
         else if (!error.isEmpty())
             QMessageBox::warning(this, Title, error);
         else
-            m_guideLabel->setText(QStringLiteral("Loading \"%1\" was cancelled; nothing was changed.")
-                                      .arg(QFileInfo(load->path()).fileName()));
+            m_hints->showText(tr("Loading \"%1\" was cancelled; nothing was changed.")
+                                  .arg(QFileInfo(load->path()).fileName()));
     });
 }
 
@@ -558,15 +573,13 @@ void MainWindow::showSlotMenu(int slot, QPoint at)
         action->setObjectName(name);
         connect(action, &QAction::triggered, action, run);
     };
-    entry(QStringLiteral("Load tileset\u2026"), QStringLiteral("mnuLoadTileset"), [this, slot] { loadTileset(slot); });
-    entry(QStringLiteral("Transparency\u2026"), QStringLiteral("mnuTransparency"),
-          [this, slot] { openTransparency(slot); });
-    entry(QStringLiteral("Tileset properties\u2026"), QStringLiteral("mnuTilesetProperties"),
+    entry(tr("Load tileset\u2026"), QStringLiteral("mnuLoadTileset"), [this, slot] { loadTileset(slot); });
+    entry(tr("Transparency\u2026"), QStringLiteral("mnuTransparency"), [this, slot] { openTransparency(slot); });
+    entry(tr("Tileset properties\u2026"), QStringLiteral("mnuTilesetProperties"),
           [this, slot] { openTilesetProperties(slot); });
-    entry(QStringLiteral("Save tileset as\u2026"), QStringLiteral("mnuSaveTileset"),
-          [this, slot] { saveTilesetAs(slot); });
+    entry(tr("Save tileset as\u2026"), QStringLiteral("mnuSaveTileset"), [this, slot] { saveTilesetAs(slot); });
     menu.addSeparator();
-    entry(QStringLiteral("New empty tileset"), QStringLiteral("mnuNewTileset"),
+    entry(tr("New empty tileset"), QStringLiteral("mnuNewTileset"),
           [this, slot] { newEmptyTileset(slot); });
     menu.exec(m_setButtons[slot]->mapToGlobal(at));
 }
@@ -644,7 +657,7 @@ void MainWindow::pasteIntoCell(int slot)
     // A picture file copied in a file manager serves as well.
     const QString path = data ? DroppedImage::path(data, false) : QString();
     if (path.isEmpty())
-        QMessageBox::warning(this, Title, QStringLiteral("The clipboard holds no picture to paste into the subtile."));
+        QMessageBox::warning(this, Title, tr("The clipboard holds no picture to paste into the subtile."));
     else
         importSubtileFile(slot, cell, path);
 }
@@ -776,9 +789,10 @@ void MainWindow::closeEvent(QCloseEvent *event)
             letters << slotLetter(slot);
         const QString last = letters.takeLast();
         why += unsaved.size() == 1
-                   ? tr("The tileset in slot %1 has changes that are not saved.\n").arg(last)
-                   : tr("The tilesets in slots %1 and %2 have changes that are not saved.\n")
+                   ? tr("The tileset in slot %1 has changes that are not saved.").arg(last)
+                   : tr("The tilesets in slots %1 and %2 have changes that are not saved.")
                          .arg(letters.join(QStringLiteral(", ")), last);
+        why += QLatin1Char('\n');
     }
     // Saving stops at the first save that fails or is cancelled, and so does quitting.
     const auto saveAll = [this, unsaved] {
@@ -882,9 +896,15 @@ void MainWindow::addShortcuts()
     for (int slot = 0; slot < Geometry::SlotCount; ++slot) {
         const QString letter(QChar(u'A' + slot));
         const QKeySequence key(Qt::CTRL | (Qt::Key_1 + slot));
-        m_setButtons[slot]->setToolTip(withKey(QStringLiteral("Show slot %1").arg(letter), key));
-        m_transButtons[slot]->setToolTip(QStringLiteral("Transparency of slot %1").arg(letter));
-        m_loadButtons[slot]->setToolTip(QStringLiteral("Load a tileset into slot %1").arg(letter));
+        const QString show = tr("Show slot %1").arg(letter);
+        m_setButtons[slot]->setToolTip(withKey(show, key));
+        m_setButtons[slot]->setAccessibleName(show);
+        m_setButtons[slot]->setAccessibleDescription(tr("The menu key or a right-click offers the slot's tileset "
+                                                        "commands"));
+        m_transButtons[slot]->setToolTip(tr("Transparency of slot %1").arg(letter));
+        m_transButtons[slot]->setAccessibleName(m_transButtons[slot]->toolTip());
+        m_loadButtons[slot]->setToolTip(tr("Load a tileset into slot %1").arg(letter));
+        m_loadButtons[slot]->setAccessibleName(m_loadButtons[slot]->toolTip());
         addCommand({key}, [this, slot] { showSlot(slot); });
     }
 

@@ -1,5 +1,7 @@
 #include "maptile/FontText.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace FontText {
@@ -16,7 +18,8 @@ int wholePoints(const QFont &font)
 
 QString describe(const QFont &font)
 {
-    return QStringLiteral("%1 Pt. %2").arg(wholePoints(font)).arg(font.family());
+    //: A font as the options show it: its size in points, then its family.
+    return QCoreApplication::translate("FontText", "%1 Pt. %2").arg(wholePoints(font)).arg(font.family());
 }
 
 QFont accepted(const QFont &chosen)

@@ -37,7 +37,7 @@ MaptileSaver::Format MaptileSaver::formatFor(const QString &path)
 QString MaptileSaver::write(const QImage &image, const QString &path, Format format, const JpegOptions &jpeg)
 {
     if (image.isNull())
-        return FileReplacer::describe(path, QStringLiteral("there is no picture to save"));
+        return FileReplacer::describe(path, tr("there is no picture to save"));
 
     // Encoded in memory first: an encoder that meets a short write at a full
     // disk gives up without the system's reason, while FileReplacer goes on to

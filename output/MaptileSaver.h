@@ -2,6 +2,7 @@
 
 #include "output/JpegOptions.h"
 
+#include <QCoreApplication>
 #include <QImage>
 #include <QString>
 
@@ -14,6 +15,8 @@ class Workspace;
 // existing one.
 class MaptileSaver
 {
+    Q_DECLARE_TR_FUNCTIONS(MaptileSaver)
+
 public:
     enum class Format { Jpeg, Png, Bitmap };
 

@@ -16,7 +16,7 @@ QImage MaptilePicture::decode(const QByteArray &bytes, const QString &name, QRgb
     }
     if (image.width() < Geometry::SpaceSize || image.height() < Geometry::SpaceSize) {
         const QSize whole = pictureSize.isValid() ? pictureSize : image.size();
-        *error = PictureFile::failure(name, QStringLiteral("the picture is %1 x %2 pixels, smaller than one space "
+        *error = PictureFile::failure(name, tr("the picture is %1 x %2 pixels, smaller than one space "
                                                            "(%3 x %3 pixels)")
                                                 .arg(whole.width())
                                                 .arg(whole.height())

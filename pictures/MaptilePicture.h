@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QImage>
 #include <QRgb>
 #include <QString>
@@ -11,6 +12,8 @@
 // refused. Errors are sentences naming the file and the reason.
 class MaptilePicture
 {
+    Q_DECLARE_TR_FUNCTIONS(MaptilePicture)
+
 public:
     // The kept part of the picture in the bytes of the file called name, in
     // the work format, its transparent parts showing background.

@@ -96,11 +96,11 @@ QString describe(wmf_error_t error)
 {
     switch (error) {
     case wmf_E_InsMem:
-        return QStringLiteral("there is not enough memory to draw the metafile");
+        return MetafileDecoder::tr("there is not enough memory to draw the metafile");
     case wmf_E_EOF:
-        return QStringLiteral("the metafile is incomplete");
+        return MetafileDecoder::tr("the metafile is incomplete");
     default:
-        return QStringLiteral("the metafile is damaged or uses features that cannot be drawn");
+        return MetafileDecoder::tr("the metafile is damaged or uses features that cannot be drawn");
     }
 }
 
@@ -129,7 +129,7 @@ QSize placeableSize(const QByteArray &data, QString *reason)
     const int bottom = qFromLittleEndian<qint16>(p + 12);
     const int unitsPerInch = u16(p + 14);
     if (unitsPerInch == 0 || left == right || top == bottom) {
-        *reason = QStringLiteral("the metafile header gives it no size");
+        *reason = MetafileDecoder::tr("the metafile header gives it no size");
         return {};
     }
     const double scale = PixelsPerInch / unitsPerInch;
@@ -214,20 +214,20 @@ QString checkRecords(const QByteArray &data, qsizetype at, quint32 *largestRecor
     *largestRecord = 3;
     for (;;) {
         if (at + 6 > n)
-            return QStringLiteral("the metafile is incomplete");
+            return MetafileDecoder::tr("the metafile is incomplete");
         const quint32 words = u32(p + at);
         const quint16 function = u16(p + at + 4);
         if (words == 3 && function == 0)
             return {};
         if (words < 3)
-            return QStringLiteral("the metafile is damaged");
+            return MetafileDecoder::tr("the metafile is damaged");
         if (qint64(words) * 2 > n - at)
-            return QStringLiteral("the metafile is incomplete");
+            return MetafileDecoder::tr("the metafile is incomplete");
         const int offset = bitmapOffset(function, words - 3);
         if (offset >= 0) {
             const qsizetype bitmapBytes = (qsizetype(words) - 3 - offset) * 2;
             if (bitmapBytes > 0 && !soundBitmap(p + at + 6 + offset * 2, bitmapBytes))
-                return QStringLiteral("the metafile holds a damaged bitmap");
+                return MetafileDecoder::tr("the metafile holds a damaged bitmap");
         }
         *largestRecord = std::max(*largestRecord, words);
         at += qsizetype(words) * 2;
@@ -256,7 +256,7 @@ Drawing draw(QByteArray &data, bool placeable, QSize size)
     Session s; // outlives the instance that calls back into it
     const ApiPointer api = createApi();
     if (!api) {
-        result.error = QStringLiteral("the metafile reader could not be started");
+        result.error = MetafileDecoder::tr("the metafile reader could not be started");
         return result;
     }
     wmfAPI *wmf = api.get();
@@ -280,7 +280,7 @@ Drawing draw(QByteArray &data, bool placeable, QSize size)
         return result;
     }
     if (!usableBox(box)) {
-        result.error = QStringLiteral("the metafile draws nothing");
+        result.error = MetafileDecoder::tr("the metafile draws nothing");
         return result;
     }
     if (!placeable) {
@@ -290,7 +290,8 @@ Drawing draw(QByteArray &data, bool placeable, QSize size)
                      int(std::min(height, double(MetafileDecoder::MaxSide + 1))));
     }
     if (size.width() > MetafileDecoder::MaxSide || size.height() > MetafileDecoder::MaxSide) {
-        result.error = QStringLiteral("the picture is too large (at most %1 x %1 pixels)").arg(MetafileDecoder::MaxSide);
+        result.error =
+            MetafileDecoder::tr("the picture is too large (at most %1 x %1 pixels)").arg(MetafileDecoder::MaxSide);
         return result;
     }
     device->bbox = box;
@@ -314,10 +315,10 @@ Drawing draw(QByteArray &data, bool placeable, QSize size)
 QString MetafileDecoder::check(QByteArray &data, QSize *size)
 {
     if (data.size() > MaxFileBytes)
-        return QStringLiteral("the file is too large to be a metafile");
+        return tr("the file is too large to be a metafile");
     const bool placeable = isPlaceable(data);
     if (!(placeable ? hasPlainHeader(data, PlaceableHeaderBytes) : hasPlainHeader(data, 0)))
-        return data.isEmpty() ? QStringLiteral("the file is empty") : QStringLiteral("it is not a Windows metafile");
+        return data.isEmpty() ? tr("the file is empty") : tr("it is not a Windows metafile");
     const qsizetype headerAt = placeable ? PlaceableHeaderBytes : 0;
     quint32 largestRecord = 0;
     if (const QString reason = checkRecords(data, headerAt, &largestRecord); !reason.isEmpty())
@@ -345,7 +346,7 @@ QImage MetafileDecoder::decode(const QByteArray &bytes, QString *reason)
     }
     QImage image;
     if (!image.loadFromData(drawing.png, "PNG") || image.size() != drawing.size) {
-        *reason = QStringLiteral("the metafile could not be drawn");
+        *reason = tr("the metafile could not be drawn");
         return {};
     }
     return image;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QImage>
 #include <QSize>
 #include <QString>
@@ -17,6 +18,8 @@
 // can be killed, never in the editor.
 class MetafileDecoder
 {
+    Q_DECLARE_TR_FUNCTIONS(MetafileDecoder)
+
 public:
     // Longest side of a drawn metafile; larger ones are refused, not scaled.
     static constexpr int MaxSide = 4096;

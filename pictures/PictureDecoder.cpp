@@ -367,7 +367,7 @@ QImage PictureDecoder::decode(const QByteArray &bytes, const QString &name, QStr
                               QSize *pictureSize)
 {
     if (bytes.isEmpty()) {
-        *reason = QStringLiteral("the file is empty");
+        *reason = tr("the file is empty");
         return {};
     }
     if (isMetafile(bytes, name))
@@ -382,11 +382,11 @@ QImage PictureDecoder::decode(const QByteArray &bytes, const QString &name, QStr
     reader.setAllocationLimit(AllocationLimitMb);
     const QByteArray format = reader.format();
     if (format.isEmpty()) {
-        *reason = QStringLiteral("it is not a picture in a format the program reads");
+        *reason = tr("it is not a picture in a format the program reads");
         return {};
     }
     if (format == "bmp" && bmpHeaderUnknown(bytes)) {
-        *reason = QStringLiteral("the picture is damaged");
+        *reason = tr("the picture is damaged");
         return {};
     }
     // Refuse from the header alone, before the decoder asks for the memory. Qt
@@ -440,11 +440,11 @@ QImage PictureDecoder::decode(const QByteArray &bytes, const QString &name, QStr
     const qint64 limit = qint64(AllocationLimitMb) * 1024 * 1024;
     if (width > 0 && height > 0
         && (decoderRefusesSize || heldBytes > limit || (part && width * height > MaxPartPixels))) {
-        *reason = QStringLiteral("the picture is too large (%1 x %2 pixels)").arg(width).arg(height);
+        *reason = tooLarge(width, height);
         return {};
     }
     if (endsEarly(format, bytes)) {
-        *reason = QStringLiteral("the file is incomplete");
+        *reason = tr("the file is incomplete");
         return {};
     }
     QImage image;
@@ -464,7 +464,7 @@ QImage PictureDecoder::decode(const QByteArray &bytes, const QString &name, QStr
         image = reader.read();
     }
     if (image.isNull())
-        *reason = QStringLiteral("the picture is damaged or incomplete");
+        *reason = tr("the picture is damaged or incomplete");
     return image;
 }
 
@@ -472,7 +472,7 @@ QImage PictureDecoder::decodePng(const QByteArray &bytes, QString *reason, QSize
 {
     constexpr int HeaderBytes = 8 + 8 + 13;
     if (bytes.size() < HeaderBytes || !bytes.startsWith("\x89PNG\r\n\x1a\n") || bytes.mid(12, 4) != "IHDR") {
-        *reason = QStringLiteral("it is not a PNG picture");
+        *reason = tr("it is not a PNG picture");
         return {};
     }
     const qint64 width = qFromBigEndian<quint32>(bytes.constData() + 16);
@@ -486,13 +486,18 @@ QImage PictureDecoder::decodePng(const QByteArray &bytes, QString *reason, QSize
     const qint64 heldBytes = qint64(kept.width()) * kept.height() * 4 + width * 4 * (interlaced ? kept.height() + 1 : 1);
     if (width <= 0 || height <= 0 || width > PngMaxSide || height > PngMaxSide
         || heldBytes > qint64(AllocationLimitMb) * 1024 * 1024 || (part && width * height > MaxPartPixels)) {
-        *reason = QStringLiteral("the picture is too large (%1 x %2 pixels)").arg(width).arg(height);
+        *reason = tooLarge(width, height);
         return {};
     }
     const QImage image = pngPart(bytes, kept);
     if (image.isNull())
-        *reason = QStringLiteral("the picture is damaged or incomplete");
+        *reason = tr("the picture is damaged or incomplete");
     return image;
+}
+
+QString PictureDecoder::tooLarge(qint64 width, qint64 height)
+{
+    return tr("the picture is too large (%1 x %2 pixels)").arg(width).arg(height);
 }
 
 bool PictureDecoder::isMetafile(const QByteArray &bytes, const QString &name)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QImage>
 #include <QRgb>
 #include <QString>
@@ -12,6 +13,8 @@
 // shown half grey. It never opens a file, so that it can run where none may be.
 class PictureDecoder
 {
+    Q_DECLARE_TR_FUNCTIONS(PictureDecoder)
+
 public:
     // Megabytes an image may take once decoded.
     static constexpr int AllocationLimitMb = 128;
@@ -30,6 +33,8 @@ public:
     // The same for bytes that must be a PNG, as a document's pictures are,
     // read through libpng alone: no image plugin is looked for.
     static QImage decodePng(const QByteArray &bytes, QString *reason, QSize keep = {});
+    // The reason decode() gives for a picture of that size it will not take.
+    static QString tooLarge(qint64 width, qint64 height);
     // Whether decode() takes the bytes of the file called name for a metafile.
     static bool isMetafile(const QByteArray &bytes, const QString &name);
     // image in the work format of the maptile, its transparent parts showing

@@ -7,18 +7,18 @@ QString PictureFile::open(QFile &file)
 {
     const QFileInfo info(file.fileName());
     if (!info.exists())
-        return QStringLiteral("the file does not exist");
+        return tr("the file does not exist");
     if (info.isDir())
-        return QStringLiteral("it is a folder, not a picture");
+        return tr("it is a folder, not a picture");
     // Devices and pipes could block the read for ever.
     if (!info.isFile())
-        return QStringLiteral("it is not a picture file");
+        return tr("it is not a picture file");
     if (!file.open(QIODevice::ReadOnly))
-        return QStringLiteral("the file cannot be read (%1)").arg(file.errorString());
+        return tr("the file cannot be read (%1)").arg(file.errorString());
     if (file.size() == 0)
-        return QStringLiteral("the file is empty");
+        return tr("the file is empty");
     if (file.size() > MaxBytes)
-        return QStringLiteral("the file is too large to be a picture");
+        return tr("the file is too large to be a picture");
     return {};
 }
 
@@ -31,7 +31,7 @@ QByteArray PictureFile::read(const QString &path, QString *error)
     }
     const QByteArray bytes = file.readAll();
     if (bytes.size() != file.size()) {
-        *error = failure(path, QStringLiteral("the file cannot be read (%1)").arg(file.errorString()));
+        *error = failure(path, tr("the file cannot be read (%1)").arg(file.errorString()));
         return {};
     }
     return bytes;
@@ -39,5 +39,5 @@ QByteArray PictureFile::read(const QString &path, QString *error)
 
 QString PictureFile::failure(const QString &path, const QString &reason)
 {
-    return QStringLiteral("Cannot open \"%1\": %2.").arg(QFileInfo(path).fileName(), reason);
+    return tr("Cannot open \"%1\": %2.").arg(QFileInfo(path).fileName(), reason);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QString>
 
 class QFile;
@@ -10,6 +11,8 @@ class QFile;
 // The decoders never see a path; they are handed the bytes and the file's name.
 class PictureFile
 {
+    Q_DECLARE_TR_FUNCTIONS(PictureFile)
+
 public:
     // Larger files are refused before they are read into memory.
     static constexpr qint64 MaxBytes = 256 * 1024 * 1024;

@@ -15,6 +15,10 @@ public:
     // A square picture laid this way.
     QImage apply(const QImage &picture) const;
 
+    // Clockwise quarter turns after the mirror image, 0 to 3.
+    int quarterTurns() const { return m_quarters; }
+    bool isMirrored() const { return m_mirrored; }
+
     bool operator==(const Orientation &other) const = default;
 
 private:

@@ -7,6 +7,7 @@
 #include "reader/RequestServer.h"
 #include "reader/Sandbox.h"
 #include "reading/ReaderProtocol.h"
+#include "resources/Translations.h"
 
 #include <QFontDatabase>
 #include <QGuiApplication>
@@ -27,7 +28,9 @@ int main(int argc, char *argv[])
     QGuiApplication application(argc, argv);
 
     // Everything that comes from a file is read now, while files can be
-    // opened: the image plugins, the font database, the fonts of metafiles.
+    // opened: the image plugins, the font database, the fonts of metafiles,
+    // and the translation its refusals reach the user in.
+    Translations::install();
     PictureDecoder::loadPlugins();
     QFontDatabase::families();
     MetafileFonts::preload();

@@ -203,7 +203,7 @@ void PictureReader::sendMore()
         const QByteArray piece = m_file->read(std::min(m_unsent, PieceBytes));
         if (piece.isEmpty()) {
             // Shorter now than when it was opened, or unreadable on the way.
-            end(Outcome::Failed, failure(QStringLiteral("the file cannot be read (%1)").arg(m_file->errorString())));
+            end(Outcome::Failed, failure(tr("the file cannot be read (%1)").arg(m_file->errorString())));
             return;
         }
         m_unsent -= piece.size();

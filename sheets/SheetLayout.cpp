@@ -85,10 +85,13 @@ bool SheetLayout::check()
         const qint64 height = qint64(maptile.pixels.height()) * SheetLength::PerPixel + 2 * bleed;
         const qint64 roomWidth = m_printable.width(), roomHeight = m_printable.height();
         if ((width > roomWidth || height > roomHeight) && (height > roomWidth || width > roomHeight)) {
-            const QString size = bleed > 0 ? tr("%1 × %2 mm with its bleed") : tr("%1 × %2 mm");
-            return fail(tr("%1 (%2) does not fit the %3 × %4 mm inside the margins of %5 paper, either way up.")
-                            .arg(maptile.name, size.arg(millimetres(width), millimetres(height)),
-                                 millimetres(roomWidth), millimetres(roomHeight), m_settings.paper.name()));
+            const QString sentence =
+                bleed > 0 ? tr("%1 (%2 × %3 mm with its bleed) does not fit the %4 × %5 mm inside the margins of %6 "
+                               "paper, either way up.")
+                          : tr("%1 (%2 × %3 mm) does not fit the %4 × %5 mm inside the margins of %6 paper, either "
+                               "way up.");
+            return fail(sentence.arg(maptile.name, millimetres(width), millimetres(height), millimetres(roomWidth),
+                                     millimetres(roomHeight), m_settings.paper.name()));
         }
     }
     return true;

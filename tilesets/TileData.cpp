@@ -76,9 +76,9 @@ void TileData::setSpeedValue(int column, int row, const QString &value)
 
 QString TileData::setInfo() const
 {
-    const QString name = setName.isEmpty() ? UnknownSetName : setName;
-    const QString by = creator.isEmpty() ? UnknownCreator : creator;
-    return name.toUpper() + QStringLiteral(" BY: ") + by.toUpper() + QLatin1Char(' ');
+    const QString name = setName.isEmpty() ? tr("UNKNOWN TILESET") : setName;
+    const QString by = creator.isEmpty() ? tr("UNKNOWN CREATOR") : creator;
+    return tr("%1 BY: %2").arg(name.toUpper(), by.toUpper()) + QLatin1Char(' ');
 }
 
 qint64 TileData::bytes() const

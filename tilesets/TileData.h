@@ -2,6 +2,7 @@
 
 #include "raster/Geometry.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <array>
@@ -14,12 +15,12 @@ class ProfileReader;
 // edit it in memory and saving a tileset writes it back.
 class TileData
 {
+    Q_DECLARE_TR_FUNCTIONS(TileData)
+
 public:
     static inline const QString Section = QStringLiteral("TILEDATA");
     static inline const QString SetNameKey = QStringLiteral("SETNAME");
     static inline const QString CreatorKey = QStringLiteral("CREATOR");
-    static inline const QString UnknownSetName = QStringLiteral("UNKNOWN TILESET");
-    static inline const QString UnknownCreator = QStringLiteral("UNKNOWN CREATOR");
 
     // The image path with its last four characters replaced by ".dat".
     static QString datPath(const QString &imagePath);

@@ -134,13 +134,13 @@ QByteArray TileDataWriter::prepare(const QString &path, const TileData &data, QS
         // An unreadable file would lose what else it holds.
         QFile file(path);
         if (!info.isFile() || !file.open(QIODevice::ReadOnly)) {
-            *error = QStringLiteral("The tileset information file %1 cannot be read, so the tileset was not saved.")
+            *error = tr("The tileset information file %1 cannot be read, so the tileset was not saved.")
                          .arg(QDir::toNativeSeparators(path));
             return {};
         }
         if (file.size() > ProfileReader::MaxFileSize) {
-            *error = QStringLiteral("The tileset information file %1 is too large to be a tileset's, so the tileset "
-                                    "was not saved.").arg(QDir::toNativeSeparators(path));
+            *error = tr("The tileset information file %1 is too large to be a tileset's, so the tileset was not "
+                        "saved.").arg(QDir::toNativeSeparators(path));
             return {};
         }
         existing = file.readAll();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QString>
 
 class TileData;
@@ -13,6 +14,8 @@ class TileData;
 // byte-order mark when a character needs it.
 class TileDataWriter
 {
+    Q_DECLARE_TR_FUNCTIONS(TileDataWriter)
+
 public:
     // The bytes of existing (empty for a new file) with data's keys set.
     static QByteArray merge(const QByteArray &existing, const TileData &data);

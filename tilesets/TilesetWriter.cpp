@@ -12,7 +12,7 @@ namespace {
 
 QString openError(const QString &path, const QSaveFile &file)
 {
-    return QStringLiteral("%1 cannot be written: %2.").arg(QDir::toNativeSeparators(path), file.errorString());
+    return TilesetWriter::tr("%1 cannot be written: %2.").arg(QDir::toNativeSeparators(path), file.errorString());
 }
 
 } // namespace
@@ -24,10 +24,11 @@ QString TilesetWriter::save(const TilesetSlot &slot, const QString &path)
                             : suffix == u"jpg" || suffix == u"jpeg"    ? "JPG"
                                                                         : QByteArray();
     if (format.isEmpty()) {
-        return QStringLiteral("%1 %2: a tileset is saved as PNG, BMP or JPEG, so its name ends in .png, .bmp or .jpg.")
-            .arg(QDir::toNativeSeparators(path),
-                 suffix.isEmpty() ? QStringLiteral("has no extension")
-                                  : QStringLiteral("has an extension the tileset cannot be saved as"));
+        return (suffix.isEmpty() ? tr("%1 has no extension: a tileset is saved as PNG, BMP or JPEG, so its name ends "
+                                      "in .png, .bmp or .jpg.")
+                                 : tr("%1 has an extension the tileset cannot be saved as: a tileset is saved as PNG, "
+                                      "BMP or JPEG, so its name ends in .png, .bmp or .jpg."))
+            .arg(QDir::toNativeSeparators(path));
     }
     // The metadata file the reader would find is updated, whatever its letter case.
     const QString existing = TileData::existingDatFile(path);
@@ -46,7 +47,7 @@ QString TilesetWriter::save(const TilesetSlot &slot, const QString &path)
         writer.setQuality(95);
     if (!writer.write(slot.fullImage())) {
         picture.cancelWriting();
-        return QStringLiteral("%1 cannot be written: %2.").arg(QDir::toNativeSeparators(path), writer.errorString());
+        return tr("%1 cannot be written: %2.").arg(QDir::toNativeSeparators(path), writer.errorString());
     }
     if (!dat.open(QIODevice::WriteOnly) || dat.write(metadata) != metadata.size())
         return openError(datPath, dat);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 class TilesetSlot;
@@ -11,6 +12,8 @@ class TilesetSlot;
 // cannot be read or either file cannot be opened.
 class TilesetWriter
 {
+    Q_DECLARE_TR_FUNCTIONS(TilesetWriter)
+
 public:
     // The empty text, or a sentence naming the file and the reason.
     static QString save(const TilesetSlot &slot, const QString &path);

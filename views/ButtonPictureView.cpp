@@ -13,12 +13,14 @@ ButtonPictureView::ButtonPictureView(Workspace &workspace, int picture, QWidget 
     , m_picture(picture)
 {
     static const char *const names[] = {"picLeft", "picMiddle", "picRight"};
-    static const char *const letters[] = {" L ", " M ", " R "};
+    const QString letters[] = {tr("L", "the letter of the left mouse button"),
+                               tr("M", "the letter of the middle mouse button"),
+                               tr("R", "the letter of the right mouse button")};
     setObjectName(QLatin1String(names[picture]));
     setFixedSize(Geometry::ViewSpaceSize, Geometry::ViewSpaceSize);
     setAttribute(Qt::WA_OpaquePaintEvent);
 
-    auto *letter = new QLabel(QLatin1String(letters[picture]), this);
+    auto *letter = new QLabel(QStringLiteral(" %1 ").arg(letters[picture]), this);
     letter->setFont(UiFonts::paletteLetter());
     letter->setAutoFillBackground(true);
     QPalette palette = letter->palette();
@@ -27,10 +29,57 @@ ButtonPictureView::ButtonPictureView(Workspace &workspace, int picture, QWidget 
     letter->setPalette(palette);
     letter->adjustSize();
 
+    setAccessibleName(describe());
     connect(&m_workspace, &Workspace::buttonChanged, this, [this](int changed) {
-        if (changed == m_picture)
+        if (changed == m_picture) {
             update();
+            setAccessibleName(describe());
+        }
     });
+}
+
+QString ButtonPictureView::describe() const
+{
+    const SubtileRef ref = m_workspace.buttonRef(m_picture);
+    // Counted from 1, as the palettes' cells are read.
+    const QString column = QString::number(ref.column + 1), row = QString::number(ref.row + 1);
+    const QString letter(QChar(u'A' + ref.slot));
+    const Orientation orientation = m_workspace.buttonOrientation(m_picture);
+    QString subtile;
+    switch (orientation.quarterTurns() + (orientation.isMirrored() ? 4 : 0)) {
+    case 0:
+        subtile = tr("cell %1, %2 of slot %3").arg(column, row, letter);
+        break;
+    case 1:
+        subtile = tr("cell %1, %2 of slot %3, turned right").arg(column, row, letter);
+        break;
+    case 2:
+        subtile = tr("cell %1, %2 of slot %3, turned upside down").arg(column, row, letter);
+        break;
+    case 3:
+        subtile = tr("cell %1, %2 of slot %3, turned left").arg(column, row, letter);
+        break;
+    case 4:
+        subtile = tr("cell %1, %2 of slot %3, mirrored left to right").arg(column, row, letter);
+        break;
+    case 5:
+        subtile = tr("cell %1, %2 of slot %3, mirrored left to right and turned right").arg(column, row, letter);
+        break;
+    case 6:
+        subtile = tr("cell %1, %2 of slot %3, mirrored top to bottom").arg(column, row, letter);
+        break;
+    default:
+        subtile = tr("cell %1, %2 of slot %3, mirrored left to right and turned left").arg(column, row, letter);
+        break;
+    }
+    switch (m_picture) {
+    case Workspace::Left:
+        return tr("Left mouse button: %1").arg(subtile);
+    case Workspace::Middle:
+        return tr("Middle mouse button: %1").arg(subtile);
+    default:
+        return tr("Right mouse button: %1").arg(subtile);
+    }
 }
 
 void ButtonPictureView::paintEvent(QPaintEvent *)

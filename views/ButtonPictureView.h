@@ -7,7 +7,8 @@
 class Workspace;
 
 // The 48 x 48 picture of the subtile on one mouse button, with its letter
-// (" L ", " M ", " R ") in the corner.
+// (" L ", " M ", " R ") in the corner. A screen reader hears which button it
+// is and which subtile the button lays, turned as it lies.
 class ButtonPictureView : public QWidget
 {
     Q_OBJECT
@@ -19,6 +20,9 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    // The button and its subtile, as a screen reader says them.
+    QString describe() const;
+
     Workspace &m_workspace;
     int m_picture;
     HiResPicture m_hiRes;

@@ -1,5 +1,6 @@
 #include "views/PaletteView.h"
 
+#include "views/GridAccessible.h"
 #include "views/MouseCodes.h"
 #include "views/OutlineShape.h"
 #include "views/UiFonts.h"
@@ -35,6 +36,7 @@ PaletteView::PaletteView(Workspace &workspace, int slot, QWidget *parent)
     , m_workspace(workspace)
     , m_slot(slot)
 {
+    GridAccessible::install();
     setObjectName(QStringLiteral("picTileSet%1").arg(slot));
     setFixedSize(Geometry::PaletteSize);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -61,6 +63,7 @@ PaletteView::PaletteView(Workspace &workspace, int slot, QWidget *parent)
         if (changed == m_slot) {
             update();
             showSetInfo();
+            GridAccessible::cellChanged(this);
         }
     });
 }
@@ -80,6 +83,7 @@ void PaletteView::showSetInfo()
     m_setInfo->setFont(font);
     m_setInfo->setText(shown);
     m_setInfo->setToolTip(shown == text ? QString() : text);
+    setAccessibleDescription(text);
     m_setInfo->adjustSize();
 }
 
@@ -96,7 +100,46 @@ void PaletteView::paintEvent(QPaintEvent *)
 void PaletteView::placeOutline()
 {
     const QPoint cell = m_workspace.slot(m_slot).outlineCell;
+    if (m_outline->pos() == cell * ViewSpaceSize)
+        return;
     m_outline->move(cell * ViewSpaceSize);
+    GridAccessible::reportOutline(this);
+}
+
+QSize PaletteView::gridSize() const
+{
+    return {Geometry::TilesetColumns, Geometry::TilesetRows};
+}
+
+QPoint PaletteView::outlinedCell() const
+{
+    return m_workspace.slot(m_slot).outlineCell;
+}
+
+void PaletteView::setOutlinedCell(QPoint cell)
+{
+    m_workspace.setOutlineCell(m_slot, cell);
+    placeOutline();
+}
+
+QString PaletteView::cellText(QPoint cell) const
+{
+    const TilesetSlot &slot = m_workspace.slot(m_slot);
+    // Counted from 1, as a listener counts.
+    const QString column = QString::number(cell.x() + 1), row = QString::number(cell.y() + 1);
+    const QString letter(QChar(u'A' + m_slot));
+    if (!slot.hasPalette())
+        return tr("cell %1, %2 of slot %3, empty").arg(column, row, letter);
+    const QString speed = slot.tileData().speedValue(cell.x(), cell.y());
+    if (speed.isEmpty())
+        return tr("cell %1, %2 of slot %3, no speed value").arg(column, row, letter);
+    return tr("cell %1, %2 of slot %3, speed value %4").arg(column, row, letter, speed);
+}
+
+void PaletteView::pressCell(QPoint cell)
+{
+    setOutlinedCell(cell);
+    press(Workspace::LeftButton, 0);
 }
 
 QPoint PaletteView::cellAt(QPointF point)
@@ -167,4 +210,12 @@ void PaletteView::keyPressEvent(QKeyEvent *event)
     } else {
         QWidget::keyPressEvent(event);
     }
+}
+
+void PaletteView::focusInEvent(QFocusEvent *event)
+{
+    QWidget::focusInEvent(event);
+    // A screen reader says where the keys will paint or pick from, after it
+    // has heard of the view itself taking the keyboard.
+    QMetaObject::invokeMethod(this, [this] { GridAccessible::reportOutline(this); }, Qt::QueuedConnection);
 }

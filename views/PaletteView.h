@@ -1,6 +1,7 @@
 #pragma once
 
 #include "raster/HiResPicture.h"
+#include "views/AccessibleGrid.h"
 
 #include <QWidget>
 
@@ -14,8 +15,8 @@ class Workspace;
 // modifier held it asks for the enlarged preview instead. With the keyboard
 // focus (by a click or Tab), the arrow keys move the outline, Space gives the
 // left button the outlined cell, Delete empties it, and a picture can be
-// pasted into it.
-class PaletteView : public QWidget
+// pasted into it. A screen reader reads it cell by cell, each with its speed value.
+class PaletteView : public QWidget, public AccessibleGrid
 {
     Q_OBJECT
 
@@ -32,6 +33,12 @@ public:
     // The cell at a point of the palette; a point outside gives the nearest edge cell.
     static QPoint cellAt(QPointF point);
 
+    QSize gridSize() const override;
+    QPoint outlinedCell() const override;
+    void setOutlinedCell(QPoint cell) override;
+    QString cellText(QPoint cell) const override;
+    void pressCell(QPoint cell) override;
+
 signals:
     // The enlarged preview of the cell under the outline is wanted, or no longer.
     void previewRequested(int slot);
@@ -47,6 +54,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
 
 private:
     void placeOutline();

@@ -1,5 +1,6 @@
 #include "views/WorkingView.h"
 
+#include "views/GridAccessible.h"
 #include "views/MouseCodes.h"
 #include "views/OutlineShape.h"
 #include "document/DocumentArchive.h"
@@ -19,6 +20,7 @@ WorkingView::WorkingView(Workspace &workspace, QWidget *parent)
     : QWidget(parent)
     , m_workspace(workspace)
 {
+    GridAccessible::install();
     setObjectName(QStringLiteral("picMapTile"));
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
@@ -33,6 +35,7 @@ WorkingView::WorkingView(Workspace &workspace, QWidget *parent)
     m_speedList = new QComboBox(this);
     m_speedList->setObjectName(QStringLiteral("cboNum"));
     m_speedList->setAccessibleName(tr("Speed value"));
+    m_speedList->setAccessibleDescription(tr("The speed value printed on the space; Escape leaves it as it was"));
     m_speedList->setEditable(true);
     m_speedList->setInsertPolicy(QComboBox::NoInsert);
     m_speedList->addItems(SpeedItems);
@@ -45,6 +48,7 @@ WorkingView::WorkingView(Workspace &workspace, QWidget *parent)
     m_speedList->lineEdit()->blockSignals(true);
     // As long as a document keeps.
     m_speedList->lineEdit()->setMaxLength(DocumentArchive::MaxSpeedLength);
+    m_speedList->lineEdit()->setAccessibleName(m_speedList->accessibleName());
     // Nor does a wheel turn over it choose anything.
     m_speedList->setFocusPolicy(Qt::StrongFocus);
     m_speedList->installEventFilter(this);
@@ -59,9 +63,45 @@ WorkingView::WorkingView(Workspace &workspace, QWidget *parent)
 void WorkingView::followMaptile()
 {
     const QSize size = m_workspace.workingView().size();
-    if (size != this->size())
+    if (size != this->size()) {
         setFixedSize(size);
+        setAccessibleDescription(
+            tr("%1 spaces wide and %2 spaces tall").arg(gridSize().width()).arg(gridSize().height()));
+        GridAccessible::gridResized(this);
+    }
     update();
+    GridAccessible::cellChanged(this);
+}
+
+QSize WorkingView::gridSize() const
+{
+    return {m_workspace.maptile().columns(), m_workspace.maptile().rows()};
+}
+
+void WorkingView::setOutlinedCell(QPoint cell)
+{
+    m_outline->move(cell * ViewSpaceSize);
+    GridAccessible::reportOutline(this);
+}
+
+QString WorkingView::cellText(QPoint cell) const
+{
+    const Maptile &maptile = m_workspace.maptile();
+    // Counted from 1, as a listener counts.
+    const QString column = QString::number(cell.x() + 1), row = QString::number(cell.y() + 1);
+    const QString speed = maptile.speedValue(cell.x(), cell.y());
+    if (maptile.isBlank(cell))
+        return speed.isEmpty() ? tr("space %1, %2, blank").arg(column, row)
+                               : tr("space %1, %2, blank, speed value %3").arg(column, row, speed);
+    return speed.isEmpty() ? tr("space %1, %2, no speed value").arg(column, row)
+                           : tr("space %1, %2, speed value %3").arg(column, row, speed);
+}
+
+void WorkingView::pressCell(QPoint cell)
+{
+    setOutlinedCell(cell);
+    closeSpeedList();
+    m_workspace.place(Workspace::LeftButton, cell);
 }
 
 QPoint WorkingView::currentSpace() const
@@ -88,7 +128,7 @@ void WorkingView::mouseMoveEvent(QMouseEvent *event)
                        MouseCodes::cellOf(qFloor(pos.y()), ViewSpaceSize));
     if (space == currentSpace())
         return;
-    m_outline->move(space * ViewSpaceSize);
+    setOutlinedCell(space);
     if (event->buttons() != Qt::NoButton)
         m_workspace.continueStroke(space);
 }
@@ -125,8 +165,8 @@ void WorkingView::keyPressEvent(QKeyEvent *event)
         // Kept within the maptile, wherever a drag left the outline.
         const QPoint space = currentSpace() + step;
         const Maptile &maptile = m_workspace.maptile();
-        m_outline->move(QPoint(std::clamp(space.x(), 0, maptile.columns() - 1),
-                               std::clamp(space.y(), 0, maptile.rows() - 1)) * ViewSpaceSize);
+        setOutlinedCell(QPoint(std::clamp(space.x(), 0, maptile.columns() - 1),
+                               std::clamp(space.y(), 0, maptile.rows() - 1)));
         return;
     }
     switch (event->key()) {
@@ -197,4 +237,12 @@ bool WorkingView::eventFilter(QObject *watched, QEvent *event)
         }
     }
     return QWidget::eventFilter(watched, event);
+}
+
+void WorkingView::focusInEvent(QFocusEvent *event)
+{
+    QWidget::focusInEvent(event);
+    // A screen reader says where the keys will paint or pick from, after it
+    // has heard of the view itself taking the keyboard.
+    QMetaObject::invokeMethod(this, [this] { GridAccessible::reportOutline(this); }, Qt::QueuedConnection);
 }

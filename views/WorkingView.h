@@ -1,6 +1,7 @@
 #pragma once
 
 #include "raster/HiResPicture.h"
+#include "views/AccessibleGrid.h"
 
 #include <QWidget>
 
@@ -15,8 +16,8 @@ class Workspace;
 // speed-value list there instead. The list stores the item picked from it, or
 // the text typed into it once Enter confirms it. With the keyboard focus, the
 // arrow keys move the outline, Space lays the left button's subtile and Enter
-// opens the list.
-class WorkingView : public QWidget
+// opens the list. A screen reader reads it space by space, each with its speed value.
+class WorkingView : public QWidget, public AccessibleGrid
 {
     Q_OBJECT
 
@@ -34,12 +35,19 @@ public:
     // stroke that goes on until the button is released.
     void press(int buttons, int modifiers);
 
+    QSize gridSize() const override;
+    QPoint outlinedCell() const override { return currentSpace(); }
+    void setOutlinedCell(QPoint cell) override;
+    QString cellText(QPoint cell) const override;
+    void pressCell(QPoint cell) override;
+
 protected:
     void paintEvent(QPaintEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:

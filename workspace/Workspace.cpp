@@ -64,14 +64,13 @@ QString Workspace::missingDefault(const QString &name, const QStringList &folder
     QStringList places;
     for (const QString &folder : folders)
         places << QStringLiteral("\"%1\"").arg(QDir::toNativeSeparators(QDir::cleanPath(QDir(folder).absolutePath())));
-    QString where;
     if (places.size() == 1)
-        where = QStringLiteral("it is not in the folder %1").arg(places.front());
-    else if (places.size() == 2)
-        where = QStringLiteral("it is in neither the folder %1 nor %2").arg(places[0], places[1]);
-    else
-        where = QStringLiteral("it is in none of the folders %1").arg(places.join(QStringLiteral(", ")));
-    return QStringLiteral("Cannot open the default tileset \"%1\": %2.").arg(name, where);
+        return tr("Cannot open the default tileset \"%1\": it is not in the folder %2.").arg(name, places.front());
+    if (places.size() == 2)
+        return tr("Cannot open the default tileset \"%1\": it is in neither the folder %2 nor %3.")
+            .arg(name, places[0], places[1]);
+    return tr("Cannot open the default tileset \"%1\": it is in none of the folders %2.")
+        .arg(name, places.join(QStringLiteral(", ")));
 }
 
 namespace {
@@ -205,7 +204,7 @@ void Workspace::importSubtile(int index, QPoint cell, const QImage &picture)
 void Workspace::newEmptyTileset(int index)
 {
     TilesetSlot empty = m_slots[index];
-    empty.makeEmpty(QStringLiteral("Untitled"));
+    empty.makeEmpty(tr("Untitled"));
     empty.buildPalette();
     replaceTileset(index, empty);
 }

@@ -16,6 +16,12 @@ exported() { # program
     || { echo "FAIL: $1 does not export"; exit 1; }
 }
 
+translated() { # program: it finds its translations from wherever it is installed
+  LANGUAGE=de "$1" --help | grep '^Entwirft druckbare Kartenteile' >/dev/null \
+    && LANGUAGE=fr "$1" --help | grep '^Conçoit des dalles' >/dev/null \
+    || { echo "FAIL: $1 --help is not translated"; exit 1; }
+}
+
 started() { # program: the end-to-end start-up case against that executable, and a document opened
   # through the reading process installed with it
   (cd "$scratch" && CRYPTWRIGHT_E2E_PROGRAM="$1" "$e2e" startUp openForeignDocument >"$scratch/e2e.log" 2>&1) \
@@ -25,7 +31,8 @@ started() { # program: the end-to-end start-up case against that executable, and
 cmake --install "$build" --prefix "$scratch/prefix" >/dev/null
 for f in bin/cryptwright libexec/cryptwright/cryptwright-reader share/applications/org.example.cryptwright.desktop share/icons/hicolor/scalable/apps/cryptwright.svg \
          share/mime/packages/cryptwright.xml \
-         share/cryptwright/Default_A.jpg share/cryptwright/Default_D.gif share/cryptwright/Default_D.dat; do
+         share/cryptwright/Default_A.jpg share/cryptwright/Default_D.gif share/cryptwright/Default_D.dat \
+         share/cryptwright/translations/cryptwright_de.qm share/cryptwright/translations/cryptwright_fr.qm; do
   [ -e "$scratch/prefix/$f" ] || { echo "FAIL: $f not installed"; exit 1; }
 done
 # The files the desktop reads: the entry, the software centre's description, the manual page.
@@ -55,6 +62,7 @@ grep -q '^MimeType=image/openraster;$' "$scratch/prefix/share/thumbnailers/crypt
 thumbnailed "$scratch/prefix/share/thumbnailers/cryptwright.thumbnailer" "$scratch/prefix/bin/cryptwright"
 started "$scratch/prefix/bin/cryptwright"
 exported "$scratch/prefix/bin/cryptwright"
+translated "$scratch/prefix/bin/cryptwright"
 echo "scratch prefix: ok"
 
 if [ "$(id -u)" -ne 0 ]; then
@@ -68,6 +76,7 @@ DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "$deb" >/dev/null
 trap 'DEBIAN_FRONTEND=noninteractive apt-get remove -y -qq cryptwright >/dev/null; rm -rf "$scratch"' EXIT
 started /usr/bin/cryptwright
 exported /usr/bin/cryptwright
+translated /usr/bin/cryptwright
 thumbnailed /usr/share/thumbnailers/cryptwright.thumbnailer /usr/bin/cryptwright
 [ -f /usr/share/man/man1/cryptwright.1.gz ] || [ -f /usr/share/man/man1/cryptwright.1 ] \
   || { echo "FAIL: the package has no manual page"; exit 1; }

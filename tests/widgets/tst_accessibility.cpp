@@ -1,0 +1,267 @@
+#include "MainWindowFixture.h"
+
+#include "dialogs/EditTileWindow.h"
+#include "dialogs/FontDialog.h"
+#include "dialogs/InfoWindow.h"
+#include "dialogs/JpegOptionsWindow.h"
+#include "dialogs/LoadProgress.h"
+#include "dialogs/OptionsWindow.h"
+#include "dialogs/PreviewWindow.h"
+#include "dialogs/TilesetPropertiesWindow.h"
+#include "dialogs/TransparencyWindow.h"
+#include "printsheets/PrintSheetsWindow.h"
+#include "views/PaletteView.h"
+#include "views/WorkingView.h"
+
+#include <QAccessible>
+
+namespace {
+
+// What a screen reader finds without a name, below iface: one line per object, with its path of roles and
+// names. A panel that only holds others is announced by what it holds, as a screen reader passes over it.
+void unnamed(QAccessibleInterface *iface, const QString &path, QStringList &found)
+{
+    if (!iface || iface->state().invisible)
+        return;
+    const QString name = iface->text(QAccessible::Name);
+    const QObject *object = iface->object();
+    const QString here = u"%1/%2 %3"_s.arg(path).arg(iface->role()).arg(object ? object->objectName() : name);
+    const bool panel = iface->childCount() > 0
+                       && (iface->role() == QAccessible::Client || iface->role() == QAccessible::Grouping);
+    if (name.trimmed().isEmpty() && !panel)
+        found << here;
+    for (int i = 0; i < iface->childCount(); ++i)
+        unnamed(iface->child(i), here, found);
+}
+
+QStringList unnamedIn(QWidget *window)
+{
+    QStringList found;
+    unnamed(QAccessible::queryAccessibleInterface(window), QString(), found);
+    return found;
+}
+
+} // namespace
+
+// The program as a screen reader finds it: every control named, the palettes
+// and the maptile read cell by cell with what each holds, the outline followed
+// as the keyboard moves it, and the mouse-button pictures naming their subtiles.
+class TestAccessibility : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_defaults;
+    std::unique_ptr<MainWindow> m_window;
+    Workspace &workspace() { return m_window->workspace(); }
+    static QAccessibleTableInterface *table(QWidget *view)
+    {
+        return QAccessible::queryAccessibleInterface(view)->tableInterface();
+    }
+    static QString cellText(QWidget *view, int column, int row)
+    {
+        QAccessibleInterface *cell = table(view)->cellAt(row, column);
+        return cell ? cell->text(QAccessible::Name) : u"(none)"_s;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        setUpApplication();
+        writeDefaults(m_defaults.path());
+    }
+    void init() { QVERIFY(m_window = startWindow(m_defaults.path())); }
+
+    void everyControlIsNamed_data()
+    {
+        QTest::addColumn<std::function<QWidget *(MainWindow &)>>("open");
+        const auto row = [](const char *tag, std::function<QWidget *(MainWindow &)> open) {
+            QTest::newRow(tag) << open;
+        };
+        row("main window", [](MainWindow &main) { return &main; });
+        row("main window, preview box shown", [](MainWindow &main) {
+            send(main.palette(0), QEvent::MouseButtonPress, centre(1, 1), Qt::LeftButton, Qt::LeftButton,
+                 Qt::ShiftModifier);
+            return &main;
+        });
+        row("main window, speed list open", [](MainWindow &main) {
+            main.workingView()->press(Workspace::LeftButton, 1);
+            return &main;
+        });
+        row("transparency", [](MainWindow &main) { return new TransparencyWindow(main.workspace(), &main); });
+        row("tileset properties",
+            [](MainWindow &main) { return new TilesetPropertiesWindow(main.workspace(), 0, &main); });
+        row("subtile editor", [](MainWindow &main) {
+            auto *editor = new EditTileWindow(main.workspace(), &main);
+            editor->editCell(main.palette(0));
+            return editor;
+        });
+        row("options", [](MainWindow &main) { return new OptionsWindow(main.workspace(), &main); });
+        row("font", [](MainWindow &main) { return new FontDialog(QFont(u"Arial"_s, 12), Qt::red, &main); });
+        row("jpeg options", [](MainWindow &main) { return new JpegOptionsWindow(&main); });
+        row("about", [](MainWindow &main) { return new InfoWindow(&main); });
+        row("load progress", [](MainWindow &main) { return new LoadProgress(u"big.png"_s, &main); });
+        row("preview", [](MainWindow &main) {
+            auto *preview = new PreviewWindow(main.workspace());
+            preview->setAttribute(Qt::WA_DeleteOnClose, false);
+            preview->setParent(&main, Qt::Window);
+            return preview;
+        });
+        row("print sheets", [](MainWindow &main) {
+            return new PrintSheetsWindow(u"current"_s, main.workspace().preview(), {}, {}, &main);
+        });
+    }
+    void everyControlIsNamed()
+    {
+        QFETCH(std::function<QWidget *(MainWindow &)>, open);
+        QWidget *window = open(*m_window);
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        const QStringList found = unnamedIn(window);
+        QVERIFY2(found.isEmpty(), qPrintable(found.join(u'\n')));
+        if (window != m_window.get())
+            delete window;
+    }
+
+    void palettesReadEachCellWithItsSpeedValue()
+    {
+        TileData data;
+        data.setSpeedValue(2, 1, u"1/T"_s);
+        workspace().setTileData(0, data);
+        PaletteView *palette = m_window->palette(0);
+        QAccessibleTableInterface *cells = table(palette);
+        QVERIFY(cells && cells->columnCount() == 7 && cells->rowCount() == 4);
+        QCOMPARE(QAccessible::queryAccessibleInterface(palette)->childCount(), 28);
+        QCOMPARE(cellText(palette, 2, 1), u"cell 3, 2 of slot A, speed value 1/T"_s);
+        QCOMPARE(cellText(palette, 6, 3), u"cell 7, 4 of slot A, no speed value"_s);
+        QCOMPARE(cellText(m_window->palette(4), 0, 0), u"cell 1, 1 of slot E, empty"_s);
+        QCOMPARE(cellText(palette, 7, 0), u"(none)"_s);
+        // A cell found by its place on the screen is the one drawn there.
+        const QPoint inCell = palette->mapToGlobal(centre(2, 1));
+        QAccessibleInterface *found = QAccessible::queryAccessibleInterface(palette)->childAt(inCell.x(), inCell.y());
+        QCOMPARE(found->text(QAccessible::Name), cellText(palette, 2, 1));
+        // The speed value is read as the slot holds it now.
+        data.setSpeedValue(2, 1, u"X"_s);
+        workspace().setTileData(0, data);
+        QCOMPARE(cellText(palette, 2, 1), u"cell 3, 2 of slot A, speed value X"_s);
+    }
+
+    void maptileReadsEachSpaceAndFollowsItsSize()
+    {
+        WorkingView *view = m_window->workingView();
+        workspace().place(Workspace::LeftButton, {1, 2});
+        workspace().chooseSpeedValue({1, 2}, u"2"_s);
+        workspace().chooseSpeedValue({0, 0}, u"1/X"_s);
+        QCOMPARE(cellText(view, 1, 2), u"space 2, 3, speed value 2"_s);
+        QCOMPARE(cellText(view, 0, 0), u"space 1, 1, blank, speed value 1/X"_s);
+        QCOMPARE(cellText(view, 4, 5), u"space 5, 6, blank"_s);
+        workspace().place(Workspace::LeftButton, {4, 5});
+        QCOMPARE(cellText(view, 4, 5), u"space 5, 6, no speed value"_s);
+        QCOMPARE(QAccessible::queryAccessibleInterface(view)->text(QAccessible::Description),
+                 u"5 spaces wide and 6 spaces tall"_s);
+        // A smaller maptile has fewer spaces, and the cells of the old size are gone.
+        const QAccessible::Id corner = QAccessible::uniqueId(table(view)->cellAt(5, 4));
+        workspace().setSize(3, 4);
+        QVERIFY(table(view)->columnCount() == 3 && table(view)->rowCount() == 4);
+        QCOMPARE(cellText(view, 4, 5), u"(none)"_s);
+        QVERIFY(!QAccessible::accessibleInterface(corner));
+        QCOMPARE(cellText(view, 2, 3), u"space 3, 4, blank"_s);
+        QCOMPARE(QAccessible::queryAccessibleInterface(view)->text(QAccessible::Description),
+                 u"3 spaces wide and 4 spaces tall"_s);
+    }
+
+    void theOutlineIsFollowedAsTheFocus_data()
+    {
+        QTest::addColumn<bool>("maptile");
+        QTest::addColumn<QStringList>("expected"); // after Right, Down, Down, then a pointer move
+        QTest::newRow("palette") << false
+                                 << QStringList{u"cell 2, 1 of slot A, no speed value"_s,
+                                                u"cell 2, 2 of slot A, no speed value"_s,
+                                                u"cell 2, 3 of slot A, no speed value"_s,
+                                                u"cell 5, 4 of slot A, no speed value"_s};
+        QTest::newRow("maptile") << true
+                                 << QStringList{u"space 2, 1, blank"_s, u"space 2, 2, blank"_s,
+                                                u"space 2, 3, blank"_s, u"space 5, 4, blank"_s};
+    }
+    void theOutlineIsFollowedAsTheFocus()
+    {
+        QFETCH(bool, maptile);
+        QFETCH(QStringList, expected);
+        m_window->showSlot(0);
+        QWidget *palette = m_window->palette(0), *maptileView = m_window->workingView();
+        QWidget *view = maptile ? maptileView : palette;
+        QAccessibleInterface *grid = QAccessible::queryAccessibleInterface(view);
+        // The outlined cell is the selected one, and the focused one while the view has the keyboard.
+        const auto selected = [grid] {
+            const QList<QAccessibleInterface *> cells = grid->tableInterface()->selectedCells();
+            return cells.size() == 1 && cells[0]->state().selected ? cells[0]->text(QAccessible::Name) : QString();
+        };
+        const auto focused = [grid] {
+            QAccessibleInterface *cell = grid->focusChild();
+            return cell && cell->state().focused ? cell->text(QAccessible::Name) : QString();
+        };
+        view->setFocus();
+        QTRY_VERIFY(view->hasFocus());
+        const Qt::Key keys[] = {Qt::Key_Right, Qt::Key_Down, Qt::Key_Down};
+        for (int step = 0; step < 3; ++step) {
+            QTest::keyClick(view, keys[step]);
+            QCOMPARE(selected(), expected[step]);
+            QCOMPARE(focused(), expected[step]);
+        }
+        // The pointer moves the outline too; without the keyboard the cell is only selected.
+        (maptile ? palette : maptileView)->setFocus();
+        QTRY_VERIFY(!view->hasFocus());
+        QTest::mouseMove(view, centre(4, 3));
+        QCOMPARE(selected(), expected[3]);
+        QCOMPARE(focused(), QString());
+        view->setFocus();
+        QTRY_COMPARE(focused(), expected[3]);
+    }
+
+    void aCellPressedFromTheScreenReaderActsAsALeftClick()
+    {
+        PaletteView *palette = m_window->palette(1);
+        QAccessibleInterface *cell = table(palette)->cellAt(2, 3);
+        cell->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QVERIFY(workspace().buttonRef(Workspace::Left) == (SubtileRef{1, 3, 2}));
+        QVERIFY(cell->state().selected);
+        WorkingView *view = m_window->workingView();
+        table(view)->cellAt(1, 0)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QCOMPARE(workspace().maptile().spacePixels({0, 1}).pixel(72, 72), subtileColour(1, 3, 2));
+        QCOMPARE(view->currentSpace(), QPoint(0, 1));
+    }
+
+    void buttonPicturesNameTheSubtileTheyLay()
+    {
+        QWidget *left = child(m_window.get(), u"picLeft"_s);
+        QWidget *right = child(m_window.get(), u"picRight"_s);
+        const auto name = [](QWidget *picture) {
+            return QAccessible::queryAccessibleInterface(picture)->text(QAccessible::Name);
+        };
+        workspace().setOutlineCell(0, {0, 2});
+        workspace().assign(Workspace::LeftButton, 0);
+        QCOMPARE(name(left), u"Left mouse button: cell 1, 3 of slot A"_s);
+        workspace().setOutlineCell(1, {3, 1});
+        workspace().assign(Workspace::RightButton, 1);
+        QCOMPARE(name(right), u"Right mouse button: cell 4, 2 of slot B"_s);
+        // Through all eight ways a subtile can lie, and back.
+        const std::pair<Orientation::Turn, const char16_t *> turns[] = {
+            {Orientation::TurnLeft, u"of slot B, turned left"},
+            {Orientation::TurnRight, u"of slot B"},
+            {Orientation::TurnRight, u"of slot B, turned right"},
+            {Orientation::TurnRight, u"of slot B, turned upside down"},
+            {Orientation::MirrorLeftRight, u"of slot B, mirrored top to bottom"},
+            {Orientation::TurnLeft, u"of slot B, mirrored left to right and turned right"},
+            {Orientation::TurnLeft, u"of slot B, mirrored left to right"},
+            {Orientation::TurnLeft, u"of slot B, mirrored left to right and turned left"},
+            {Orientation::MirrorTopBottom, u"of slot B, turned left"},
+            {Orientation::TurnRight, u"of slot B"}};
+        for (const auto &[turn, said] : turns) {
+            workspace().turnButtons(turn);
+            QVERIFY2(name(right).endsWith(QString::fromUtf16(said)), qPrintable(name(right)));
+        }
+        QCOMPARE(name(right), u"Right mouse button: cell 4, 2 of slot B"_s);
+    }
+};
+
+QTEST_MAIN(TestAccessibility)
+#include "tst_accessibility.moc"

@@ -1,0 +1,329 @@
+#include "MainWindowFixture.h"
+
+#include "dialogs/EditTileWindow.h"
+#include "dialogs/FontDialog.h"
+#include "dialogs/LoadProgress.h"
+#include "dialogs/OptionsWindow.h"
+#include "dialogs/TransparencyWindow.h"
+#include "mainwindow/GuideHints.h"
+#include "reading/PictureReader.h"
+#include "views/PaletteView.h"
+#include "resources/Translations.h"
+
+#include <QRegularExpression>
+#include <QXmlStreamReader>
+
+namespace {
+
+const QStringList Languages{u"de"_s, u"fr"_s};
+
+struct Message
+{
+    QString context, source, translation, type;
+};
+
+// Every message of a .ts file.
+QList<Message> messages(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    QList<Message> found;
+    QXmlStreamReader xml(&file);
+    QString context;
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        if (xml.name() == u"name"_s) {
+            context = xml.readElementText();
+        } else if (xml.name() == u"message"_s) {
+            Message message{context, {}, {}, {}};
+            while (xml.readNextStartElement()) {
+                if (xml.name() == u"source"_s) {
+                    message.source = xml.readElementText();
+                } else if (xml.name() == u"translation"_s) {
+                    message.type = xml.attributes().value(u"type"_s).toString();
+                    message.translation = xml.readElementText(QXmlStreamReader::IncludeChildElements);
+                } else {
+                    xml.skipCurrentElement();
+                }
+            }
+            found << message;
+        }
+    }
+    return xml.hasError() ? QList<Message>{} : found;
+}
+
+// The placeholders of a text, %1 and %L1 alike, each once.
+QStringList placeholders(const QString &text)
+{
+    static const QRegularExpression placeholder(u"%L?\\d+"_s);
+    QStringList found;
+    for (const QRegularExpressionMatch &match : placeholder.globalMatch(text))
+        found << match.captured();
+    found.sort();
+    found.removeDuplicates();
+    return found;
+}
+
+// Whether a text marks a key for its control with "&" ("&&" is a plain ampersand).
+bool hasMnemonic(const QString &text)
+{
+    return QString(text).remove(u"&&"_s).contains(u'&');
+}
+
+// The texts of a window's labels and buttons that its fixed layout cuts off, one line each.
+QStringList cutOff(QWidget *window)
+{
+    QStringList found;
+    for (QWidget *widget : window->findChildren<QWidget *>()) {
+        if (!widget->isVisibleTo(window))
+            continue;
+        QString text;
+        bool fits = true;
+        if (auto *label = qobject_cast<QLabel *>(widget); label && !label->text().isEmpty()) {
+            text = label->text();
+            fits = label->wordWrap() ? label->heightForWidth(label->width()) <= label->height()
+                                     : label->sizeHint().width() <= label->width();
+        } else if (auto *option = qobject_cast<QAbstractButton *>(widget);
+                   option && option->isCheckable() && !option->text().isEmpty()) {
+            text = option->text();
+            fits = option->sizeHint().width() <= option->width();
+        } else if (auto *button = qobject_cast<QPushButton *>(widget); button && !button->text().isEmpty()) {
+            text = button->text();
+            fits = button->fontMetrics().horizontalAdvance(QString(text).remove(u'&')) + 8 <= button->width();
+        }
+        if (!fits)
+            found << u"%1: \"%2\""_s.arg(window->objectName(), text);
+    }
+    return found;
+}
+
+} // namespace
+
+// The program in German and French: the shipped translations complete and in
+// step with the sources, their placeholders and keys kept, the language taken
+// from the system's list, and the window, its hints, the reading process's
+// refusals and the command line's help in that language, fitting where they stand.
+class TestTranslations : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_defaults;
+
+private slots:
+    void initTestCase()
+    {
+        setUpApplication();
+        writeDefaults(m_defaults.path());
+    }
+    void cleanup() { Translations::install(QString()); }
+
+    void shippedTranslationsMatchTheSources_data()
+    {
+        QTest::addColumn<QString>("language");
+        for (const QString &language : Languages)
+            QTest::newRow(qPrintable(language)) << language;
+    }
+    void shippedTranslationsMatchTheSources()
+    {
+        QFETCH(QString, language);
+        // lupdate brings a copy in step with the sources: a text it adds is
+        // unfinished, a text gone from the sources is vanished.
+        QTemporaryDir scratch;
+        const QString copy = scratch.filePath(u"cryptwright_%1.ts"_s.arg(language));
+        QVERIFY(QFile::copy(u"%1/cryptwright_%2.ts"_s.arg(QStringLiteral(TRANSLATIONS_DIR), language), copy));
+        QProcess lupdate;
+        lupdate.start(QStringLiteral(LUPDATE), {u"-locations"_s, u"none"_s, u"@" LUPDATE_SOURCES ""_s, u"-ts"_s, copy});
+        QVERIFY(lupdate.waitForFinished(120000));
+        QCOMPARE(lupdate.exitCode(), 0);
+        // A text lupdate cannot see, such as tr() outside a class, is reported here.
+        const QString warnings = QString::fromUtf8(lupdate.readAllStandardError()).trimmed();
+        QVERIFY2(warnings.isEmpty(), qPrintable(warnings));
+
+        const QList<Message> found = messages(copy);
+        QVERIFY(found.size() > 300);
+        QStringList unfinished;
+        for (const Message &message : found) {
+            if (!message.type.isEmpty() || message.translation.trimmed().isEmpty())
+                unfinished << u"%1 %2: %3"_s.arg(message.type, message.context, message.source);
+        }
+        QVERIFY2(unfinished.isEmpty(), qPrintable(unfinished.join(u'\n')));
+    }
+
+    void translationsKeepPlaceholdersAndKeys_data() { shippedTranslationsMatchTheSources_data(); }
+    void translationsKeepPlaceholdersAndKeys()
+    {
+        QFETCH(QString, language);
+        QStringList wrong;
+        for (const Message &message :
+             messages(u"%1/cryptwright_%2.ts"_s.arg(QStringLiteral(TRANSLATIONS_DIR), language))) {
+            if (placeholders(message.source) != placeholders(message.translation))
+                wrong << u"placeholders of %1: %2"_s.arg(message.context, message.source);
+            if (hasMnemonic(message.source) != hasMnemonic(message.translation))
+                wrong << u"key of %1: %2"_s.arg(message.context, message.source);
+        }
+        QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(u'\n')));
+    }
+
+    void languageComesFromTheSystemList_data()
+    {
+        QTest::addColumn<QStringList>("wanted");
+        QTest::addColumn<QString>("taken");
+        const QStringList none;
+        QTest::newRow("German") << QStringList{u"de"_s} << u"de"_s;
+        QTest::newRow("Austrian German, then English") << QStringList{u"de-AT"_s, u"en-GB"_s} << u"de"_s;
+        QTest::newRow("Canadian French") << QStringList{u"fr-CA"_s} << u"fr"_s;
+        QTest::newRow("untranslated first") << QStringList{u"es-ES"_s, u"it"_s, u"fr"_s} << u"fr"_s;
+        QTest::newRow("English before German") << QStringList{u"en-US"_s, u"de"_s} << QString();
+        QTest::newRow("C locale") << QStringList{u"C"_s} << QString();
+        QTest::newRow("nothing translated") << QStringList{u"ja"_s} << QString();
+        QTest::newRow("empty list") << none << QString();
+    }
+    void languageComesFromTheSystemList()
+    {
+        QFETCH(QStringList, wanted);
+        QFETCH(QString, taken);
+        QCOMPARE(Translations::choose(wanted, {u"de"_s, u"fr"_s}), taken);
+    }
+
+    void windowAndHintsReadInTheLanguage_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QStringList>("expected"); // welcome, clear button's hint, its tooltip, slot A's palette, Yes
+        QTest::newRow("English") << QString()
+                                 << QStringList{u"Welcome to Cryptwright Version 1.00!"_s,
+                                                u"This button clears the maptile with blank spaces."_s,
+                                                u"Clear the maptile (Ctrl+N)"_s, u"Tileset A"_s, u"&Yes"_s};
+        QTest::newRow("German") << u"de"_s
+                                << QStringList{u"Willkommen bei Cryptwright Version 1.00!"_s,
+                                               u"Dieser Knopf leert alle Felder des Kartenteils."_s,
+                                               u"Kartenteil leeren (Strg+N)"_s, u"Kachelsatz A"_s, u"&Ja"_s};
+        QTest::newRow("French") << u"fr"_s
+                                << QStringList{u"Bienvenue dans Cryptwright version 1.00\u00a0!"_s,
+                                               u"Ce bouton efface la dalle et remet toutes ses cases à vide."_s,
+                                               u"Effacer la dalle (Ctrl+N)"_s, u"Jeu de tuiles A"_s, u"&Oui"_s};
+    }
+    void windowAndHintsReadInTheLanguage()
+    {
+        QFETCH(QString, language);
+        QFETCH(QStringList, expected);
+        QCOMPARE(Translations::install(language), !language.isEmpty());
+        const std::unique_ptr<MainWindow> window = startWindow(m_defaults.path());
+        QVERIFY(window);
+        auto *guide = child<QLabel>(window.get(), u"lblDude"_s);
+        QCOMPARE(guide->text(), expected[0]);
+        QWidget *clear = child(window.get(), u"cmdClear"_s);
+        QTest::mouseMove(clear, clear->rect().center());
+        QCOMPARE(guide->text(), expected[1]);
+        QCOMPARE(clear->toolTip(), expected[2]);
+        QCOMPARE(window->palette(0)->accessibleName(), expected[3]);
+        // Qt's own texts come in the same language.
+        QMessageBox box(QMessageBox::Question, {}, {}, QMessageBox::Yes | QMessageBox::No);
+        QCOMPARE(box.button(QMessageBox::Yes)->text(), expected[4]);
+    }
+
+    void textsFitWhereTheyStand_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::newRow("English") << QString();
+        QTest::newRow("German") << u"de"_s;
+        QTest::newRow("French") << u"fr"_s;
+    }
+    void textsFitWhereTheyStand()
+    {
+        QFETCH(QString, language);
+        Translations::install(language);
+        QStringList wrong;
+        // Every hint fits the guide's speech bubble.
+        const std::unique_ptr<MainWindow> window = startWindow(m_defaults.path());
+        QVERIFY(window);
+        auto *guide = child<QLabel>(window.get(), u"lblDude"_s);
+        for (int number = 100; number < 140; ++number) {
+            if (const QString hint = GuideHints::text(number); !hint.isEmpty()) {
+                guide->setText(hint);
+                if (guide->heightForWidth(guide->width()) > guide->height())
+                    wrong << u"hint %1: \"%2\""_s.arg(number).arg(hint);
+            }
+        }
+        guide->setText(QString());
+        // The windows of fixed size show their labels and buttons whole.
+        Workspace &workspace = window->workspace();
+        auto *editor = new EditTileWindow(workspace, window.get());
+        editor->editCell(window->palette(0));
+        for (QWidget *fixed : std::initializer_list<QWidget *>{
+                 window.get(), new TransparencyWindow(workspace, window.get()), editor,
+                 new OptionsWindow(workspace, window.get()),
+                 new FontDialog(QFont(u"Arial"_s, 12), Qt::black, window.get()),
+                 new LoadProgress(u"tileset.png"_s, window.get())}) {
+            fixed->show();
+            wrong << cutOff(fixed);
+        }
+        QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(u'\n')));
+    }
+
+    void readingProcessRefusesInTheLanguage_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("refusal");
+        QTest::newRow("German") << u"de"_s
+                                << u"„garbage.png“ kann nicht geöffnet werden: Es ist kein Bild in einem Format, das "
+                                   "das Programm liest."_s;
+        QTest::newRow("French") << u"fr"_s
+                                << u"Impossible d’ouvrir «\u00a0garbage.png\u00a0»\u00a0: ce n’est pas une image dans "
+                                   "un format que le programme sait lire."_s;
+    }
+    void readingProcessRefusesInTheLanguage()
+    {
+        QFETCH(QString, language);
+        QFETCH(QString, refusal);
+        // This process stays English: the sentence can only be translated by the reading process.
+        QTemporaryDir folder;
+        QFile garbage(folder.filePath(u"garbage.png"_s));
+        QVERIFY(garbage.open(QIODevice::WriteOnly) && garbage.write(QByteArray(4096, 'x')) == 4096);
+        garbage.close();
+        PictureReader::endWaiting();
+        const QByteArray before = qgetenv("LANGUAGE");
+        qputenv("LANGUAGE", language.toUtf8());
+        PictureReader reader;
+        QSignalSpy finished(&reader, &PictureReader::finished);
+        reader.start(garbage.fileName(), PictureReader::Kind::WholePicture);
+        qputenv("LANGUAGE", before);
+        QVERIFY(finished.wait(20000));
+        QCOMPARE(finished.front().at(1).toString(), refusal);
+        PictureReader::endWaiting();
+    }
+
+    void helpReadsInTheLanguage_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QStringList>("expected"); // lines of --help, Qt's own among them
+        QTest::newRow("German") << u"de"_s
+                                << QStringList{u"Entwirft druckbare Kartenteile für Dungeon-Brettspiele."_s,
+                                               u"Optionen:"_s, u"--export <AUSGABE>"_s,
+                                               u"Zeigt Hilfe zu den Kommandozeilenoptionen an."_s};
+        QTest::newRow("French") << u"fr"_s
+                                << QStringList{u"Conçoit des dalles de donjon à imprimer."_s, u"Utilisation"_s,
+                                               u"--export <SORTIE>"_s, u"--gap <LONGUEUR>"_s};
+        QTest::newRow("English first") << u"en_GB:de"_s
+                                       << QStringList{u"Designs printable dungeon map tiles."_s, u"Options:"_s,
+                                                      u"--export <OUT>"_s};
+    }
+    void helpReadsInTheLanguage()
+    {
+        QFETCH(QString, language);
+        QFETCH(QStringList, expected);
+        QProcess program;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(u"LANGUAGE"_s, language);
+        program.setProcessEnvironment(environment);
+        program.start(QStringLiteral(CRYPTWRIGHT_BINARY), {u"--help"_s});
+        QVERIFY(program.waitForFinished(30000));
+        const QString help = QString::fromUtf8(program.readAllStandardOutput());
+        for (const QString &line : expected)
+            QVERIFY2(help.contains(line), qPrintable(help));
+    }
+};
+
+QTEST_MAIN(TestTranslations)
+#include "tst_translations.moc"
