@@ -5,6 +5,7 @@ Small, valid and slightly odd files of every kind the targets read, so that
 the fuzzer starts from the parsers' interesting paths instead of from nothing.
 Run it again after changing it; the files it writes are kept in the repository.
 """
+import base64
 import gzip
 import io
 import pathlib
@@ -97,6 +98,10 @@ def pngs():
     mhdr = png_chunk(b"MHDR", struct.pack(">7I", 4, 3, 1, 1, 1, 1, 1))
     picture = png(4, 3, 2, [bytes(range(y * 12, y * 12 + 12)) for y in range(3)])[8:]
     write("fuzz_tileset", "frame.mng", b"\x8aMNG\r\n\x1a\n" + mhdr + picture + png_chunk(b"MEND", b""))
+    # Found by fuzzing: a frame holding a picture 0x9C000000 pixels wide and none high.
+    write("fuzz_tileset", "flat_frame.mng", base64.b64decode(
+        "ik1ORw0KGgoAAAAcTUhEUgAAAAQAAAADAAAAAQAAAAEAAAABAAAAAQAAAAEvtxffAAAADUlIRFKcAAAAAAAAAAgCAAAAO5Y5kQAAAC9JREFUeJxj"
+        "YGBkYmZhZWPn4OTiZuDh5eMXEBQSFhEVE2eQkJSSlpGVk1dQVFIGAB/XAnfNHa2tAAAAAElFTkSuQmCCAAAAAE1FTkQhIPfV"))
 
 
 # --- the other formats of Qt's image plugins ---------------------------------

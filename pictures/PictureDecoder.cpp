@@ -4,6 +4,7 @@
 #include "pictures/MetafileDecoder.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QImageReader>
 #include <QPainter>
 #include <QtEndian>
@@ -15,6 +16,7 @@
 #include <cstring>
 #include <limits>
 #include <memory>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -108,9 +110,8 @@ BmpLayout bmpLayout(const QByteArray &bytes)
     return layout;
 }
 
-// The largest picture the headers of a PNG or MNG file declare, read directly:
-// libpng will not report a side over its limit, and an MNG's frame size says
-// nothing of the pictures inside it, which its decoder takes as they come.
+// The largest picture the headers of a PNG file declare, read directly:
+// libpng will not report a side over its limit.
 std::pair<qint64, qint64> largestDeclaredPicture(const QByteArray &bytes)
 {
     std::pair<qint64, qint64> largest{0, 0};
@@ -118,7 +119,7 @@ std::pair<qint64, qint64> largestDeclaredPicture(const QByteArray &bytes)
     for (qint64 at = 8; at + 16 <= bytes.size();) {
         const qint64 length = qFromBigEndian<quint32>(p + at);
         const QByteArrayView type(p + at + 4, 4);
-        if ((type == "IHDR" || type == "JHDR") && length >= 8) {
+        if (type == "IHDR" && length >= 8) {
             const qint64 width = qFromBigEndian<quint32>(p + at + 8), height = qFromBigEndian<quint32>(p + at + 12);
             // Each side is below 2^32, so the products fit an unsigned 64-bit number.
             if (quint64(width) * quint64(height) > quint64(largest.first) * quint64(largest.second))
@@ -370,6 +371,12 @@ QImage PictureDecoder::decode(const QByteArray &bytes, const QString &name, QStr
         *reason = QStringLiteral("the file is empty");
         return {};
     }
+    // MNG animations are not read at all: their decoder is unmaintained and takes
+    // the sizes of the pictures inside on trust. Told by content, whatever the name.
+    if (bytes.startsWith("\x8AMNG")) {
+        *reason = QCoreApplication::translate("PictureDecoder", "it is an MNG animation, which the program does not read");
+        return {};
+    }
     if (isMetafile(bytes, name))
         return MetafileDecoder::decode(bytes, reason);
 
@@ -390,9 +397,7 @@ QImage PictureDecoder::decode(const QByteArray &bytes, const QString &name, QStr
         return {};
     }
     // Refuse from the header alone, before the decoder asks for the memory. Qt
-    // gives no size for a BMP or PNG too large for it, and only the frame's for
-    // an MNG, whose decoder allocates whatever its pictures declare; the headers
-    // still tell.
+    // gives no size for a BMP or PNG too large for it; the headers still tell.
     const QSize declared = reader.size();
     qint64 width = declared.width(), height = declared.height();
     bool decoderRefusesSize = false;
@@ -400,13 +405,9 @@ QImage PictureDecoder::decode(const QByteArray &bytes, const QString &name, QStr
         const BmpLayout layout = bmpLayout(bytes);
         width = layout.width;
         height = layout.height;
-    } else if ((width <= 0 && format == "png") || format == "mng") {
-        const auto [w, h] = largestDeclaredPicture(bytes);
-        if (quint64(w) * quint64(h) > quint64(std::max<qint64>(width, 0)) * quint64(std::max<qint64>(height, 0))) {
-            width = w;
-            height = h;
-        }
-        decoderRefusesSize = format == "png" && (width > PngMaxSide || height > PngMaxSide);
+    } else if (width <= 0 && format == "png") {
+        std::tie(width, height) = largestDeclaredPicture(bytes);
+        decoderRefusesSize = width > PngMaxSide || height > PngMaxSide;
     }
     if (pictureSize && width > 0 && height > 0)
         *pictureSize = QSize(int(std::min<qint64>(width, INT_MAX)), int(std::min<qint64>(height, INT_MAX)));
@@ -528,9 +529,10 @@ QStringList PictureDecoder::extraPatterns()
         if (!patterns.contains(pattern))
             patterns << pattern;
     }
-    static const QStringList design{QStringLiteral("*.bmp"), QStringLiteral("*.gif"), QStringLiteral("*.jpg"),
-                                    QStringLiteral("*.wmf")};
-    for (const QString &p : design)
+    // The first four the dialogs list themselves; MNG files are refused.
+    static const QStringList excluded{QStringLiteral("*.bmp"), QStringLiteral("*.gif"), QStringLiteral("*.jpg"),
+                                      QStringLiteral("*.wmf"), QStringLiteral("*.mng")};
+    for (const QString &p : excluded)
         patterns.removeAll(p);
     return patterns;
 }

@@ -29,11 +29,15 @@ const QByteArray HugeBmp =
     QByteArray("BM\x36\0\0\0\0\0\0\0\x36\0\0\0\x28\0\0\0\xa0\x86\1\0\xa0\x86\1\0\1\0\x18", 29).leftJustified(54, '\0');
 // As wide as an int allows: libpng will not even report such a size.
 const QByteArray WidestPng = TestZip::pngClaiming({0x7fffffff, 1});
-// A 4 x 3 animation frame holding a picture declared 255 x 4294908675 pixels, found by fuzzing.
+// MNG animations, found by fuzzing: a 4 x 3 frame holding a picture declared 255 x 4294908675
+// pixels, and one holding a picture 2617245696 pixels wide and none high.
 const QByteArray HugeMng = QByteArray::fromHex(
     "8a4d4e470d0a1a0a0000001c4d484452000000040000000300000000010002010000000100000001000000012fb717df0000000d"
     "49484452000000ffffff1b0308020000003b9639910000002f49444154789c636060646266616563e7e0e4e266e0e1e5e31710"
     "141216000000000000002b969195935750545206001fd70277cd1dadad0000000049454e44ae426082000000004d454e442120f7d5");
+const QByteArray FlatMng = QByteArray::fromBase64(
+    "ik1ORw0KGgoAAAAcTUhEUgAAAAQAAAADAAAAAQAAAAEAAAABAAAAAQAAAAEvtxffAAAADUlIRFKcAAAAAAAAAAgCAAAAO5Y5kQAAAC9JREFUeJxj"
+    "YGBkYmZhZWPn4OTiZuDh5eMXEBQSFhEVE2eQkJSSlpGVk1dQVFIGAB/XAnfNHa2tAAAAAElFTkSuQmCCAAAAAE1FTkQhIPfV");
 // An information header of 32 MiB and pixels said to start beyond the end, found by fuzzing:
 // decoded as it stands, it gives a picture of uninitialised memory.
 const QByteArray OddBmp = QByteArray::fromHex(
@@ -173,7 +177,9 @@ private slots:
                          {"huge.png", {File, HugePng, "too large"}},
                          {"deep.png", {File, deepPng, "too large (4100 x 4100 pixels)"}},
                          {"widest.png", {File, WidestPng, "too large (2147483647 x 1 pixels)"}},
-                         {"huge frame.mng", {File, HugeMng, "too large (255 x 4294908675 pixels)"}},
+                         {"huge frame.mng", {File, HugeMng, "MNG animation"}},
+                         {"flat frame.mng", {File, FlatMng, "MNG animation"}},
+                         {"animation.png", {File, FlatMng, "MNG animation"}},
                          {"odd header.bmp", {File, OddBmp, "damaged"}}, {"huge.bmp", {File, HugeBmp, "too large"}},
                          {"huge.gif", {File, HugeGif, "too large"}}, {"empty.jpg", {File, "", "empty"}},
                          {"notes.jpg", {File, "Walls in B, doors in D.\r\n", "not a picture"}},
