@@ -261,6 +261,10 @@ def jpegs():
     # Written by Qt's encoder at quality 50: a 16 x 8 colour gradient, and the
     # same in grey as a progressive JPEG.
     write("fuzz_tileset", "colour.jpg", JPEG_COLOUR)
+    # The same with a first scan of one component only, which its decoder takes in whole before any row.
+    scan = JPEG_COLOUR.index(b"\xff\xda")
+    write("fuzz_tileset", "one_component_scan.jpg",
+          JPEG_COLOUR[:scan + 2] + b"\0\x08\x01" + JPEG_COLOUR[scan + 5:scan + 7] + JPEG_COLOUR[scan + 11:])
     write("fuzz_tileset", "grey_progressive.jpg", JPEG_GREY_PROGRESSIVE)
 
 

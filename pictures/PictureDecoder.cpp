@@ -227,27 +227,55 @@ bool endsEarly(const QByteArray &format, const QByteArray &bytes)
 }
 
 
-// Whether a JPEG is progressive: its decoder then holds the whole picture's
-// coefficients, whatever part of it is asked for.
-bool jpegIsProgressive(const QByteArray &bytes)
+// The memory a JPEG's decoder takes for the whole picture's coefficients, two
+// bytes each, besides the decoded rows: a progressive file, or one whose first
+// scan leaves out a component, is decoded only once every scan is in, whatever
+// part of it is asked for. Zero for a file decoded band by band.
+qint64 jpegCoefficientBytes(const QByteArray &bytes)
 {
     const auto *p = reinterpret_cast<const uchar *>(bytes.constData());
     const qsizetype n = bytes.size();
-    for (qsizetype i = 2; i + 3 < n;) {
+    bool progressive = false;
+    int components = 0;
+    qint64 coefficientBytes = 0;
+    for (qsizetype i = 2; i + 4 < n;) {
         if (p[i] != 0xFF)
-            return false;
+            return 0;
         const uchar marker = p[i + 1];
         if (marker == 0xFF) {
             ++i;
             continue;
         }
-        if (marker >= 0xC0 && marker <= 0xCF && marker != 0xC4 && marker != 0xC8 && marker != 0xCC)
-            return marker == 0xC2 || marker == 0xC6 || marker == 0xCA || marker == 0xCE;
-        if (marker == 0xDA || marker == 0xD9)
-            return false;
+        if (marker >= 0xC0 && marker <= 0xCF && marker != 0xC4 && marker != 0xC8 && marker != 0xCC) {
+            // Precision, height, width, the number of components, then three bytes for each.
+            components = i + 10 <= n ? p[i + 9] : 0;
+            if (i + 10 + 3 * qsizetype(components) > n)
+                return 0;
+            const qint64 height = p[i + 5] << 8 | p[i + 6], width = p[i + 7] << 8 | p[i + 8];
+            int hMax = 1, vMax = 1;
+            for (int c = 0; c < components; ++c) {
+                hMax = std::max(hMax, p[i + 11 + 3 * c] >> 4);
+                vMax = std::max(vMax, p[i + 11 + 3 * c] & 0xF);
+            }
+            // Blocks of 8 x 8, in whole units of the component's sampling.
+            const auto blocks = [](qint64 pixels, int factor, int most) {
+                const qint64 count = (pixels * factor + most * 8 - 1) / (most * 8);
+                return factor > 0 ? (count + factor - 1) / factor * factor : 0;
+            };
+            coefficientBytes = 0;
+            for (int c = 0; c < components; ++c) {
+                const int h = p[i + 11 + 3 * c] >> 4, v = p[i + 11 + 3 * c] & 0xF;
+                coefficientBytes += blocks(width, h, hMax) * blocks(height, v, vMax) * 64 * 2;
+            }
+            progressive = marker == 0xC2 || marker == 0xC6 || marker == 0xCA || marker == 0xCE;
+        }
+        if (marker == 0xDA) // the first scan, and its number of components
+            return progressive || p[i + 4] < components ? coefficientBytes : 0;
+        if (marker == 0xD9)
+            return 0;
         i += 2 + (p[i + 2] << 8 | p[i + 3]);
     }
-    return false;
+    return 0;
 }
 
 // An uncompressed BMP cut down to its top-left part: the header rewritten and
@@ -423,12 +451,13 @@ QImage PictureDecoder::decode(const QByteArray &bytes, const QString &name, QStr
     const bool part = keep.isValid() && width > 0 && height > 0 && (width > keep.width() || height > keep.height());
     const QSize kept(int(std::min<qint64>(width, keep.width())), int(std::min<qint64>(height, keep.height())));
     QByteArray bmpBytes;
+    const qint64 coefficientBytes = format == "jpeg" || format == "jpg" ? jpegCoefficientBytes(bytes) : 0;
     // Headers may claim up to 2^31 pixels each way: no product of both times the pixel size.
     qint64 heldBytes = width > 0 && height > 0 && width > std::numeric_limits<qint64>::max() / bytesPerPixel / height
                            ? std::numeric_limits<qint64>::max()
                            : width * height * bytesPerPixel;
     if (part) {
-        if ((format == "jpeg" || format == "jpg") && !jpegIsProgressive(bytes)) {
+        if ((format == "jpeg" || format == "jpg") && coefficientBytes == 0) {
             heldBytes = qint64(kept.width()) * kept.height() * 4;
         } else if (format == "png") {
             // Read row by row, scaled to eight bits a channel.
@@ -439,6 +468,8 @@ QImage PictureDecoder::decode(const QByteArray &bytes, const QString &name, QStr
         }
     }
     const qint64 limit = qint64(AllocationLimitMb) * 1024 * 1024;
+    if (heldBytes <= limit)
+        heldBytes += coefficientBytes;
     if (width > 0 && height > 0
         && (decoderRefusesSize || heldBytes > limit || (part && width * height > MaxPartPixels))) {
         *reason = QStringLiteral("the picture is too large (%1 x %2 pixels)").arg(width).arg(height);

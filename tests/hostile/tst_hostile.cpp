@@ -45,6 +45,29 @@ const QByteArray OddBmp = QByteArray::fromHex(
 const QByteArray HugeGif("GIF89a\xff\xff\xff\xff\x80\0\0\0\0\0\xff\xff\xff"
                          ",\0\0\0\0\xff\xff\xff\xff\0\x02\x02\x44\x01\0;", 35);
 
+// A JPEG claiming 5600 x 5600 pixels, 120 MiB decoded: within the limit if its decoder
+// went band by band, but one that must take in every scan first also holds each
+// component's coefficients, two bytes each. A progressive file, or a plain one whose
+// first scan holds only the first of its three components.
+QByteArray allScansFirstJpeg(bool progressive)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "jpeg");
+    writer.setProgressiveScanWrite(progressive);
+    writer.write(pattern({16, 16}));
+    const qsizetype frame = bytes.indexOf(progressive ? "\xFF\xC2" : "\xFF\xC0");
+    qToBigEndian<quint16>(5600, bytes.data() + frame + 5);
+    qToBigEndian<quint16>(5600, bytes.data() + frame + 7);
+    if (!progressive) {
+        // Length, component count, selectors of three components, spectral selection and approximation.
+        const qsizetype scan = bytes.indexOf("\xFF\xDA");
+        bytes.replace(scan + 2, 12, QByteArray("\0\x08\x01", 3) + bytes.mid(scan + 5, 2) + bytes.mid(scan + 11, 3));
+    }
+    return bytes;
+}
+
 void create(const BadInput &input, const QString &path)
 {
     QVERIFY(QDir().mkpath(QFileInfo(path).path()));
@@ -177,6 +200,8 @@ private slots:
                          {"huge.png", {File, HugePng, "too large"}},
                          {"deep.png", {File, deepPng, "too large (4100 x 4100 pixels)"}},
                          {"widest.png", {File, WidestPng, "too large (2147483647 x 1 pixels)"}},
+                         {"progressive.jpg", {File, allScansFirstJpeg(true), "too large (5600 x 5600 pixels)"}},
+                         {"scan by scan.jpg", {File, allScansFirstJpeg(false), "too large (5600 x 5600 pixels)"}},
                          {"huge frame.mng", {File, HugeMng, "MNG animation"}},
                          {"flat frame.mng", {File, FlatMng, "MNG animation"}},
                          {"animation.png", {File, FlatMng, "MNG animation"}},
