@@ -10,6 +10,7 @@
 #include <QtEndian>
 
 #include <png.h>
+#include <zlib.h>
 
 #include <algorithm>
 #include <csetjmp>
@@ -23,6 +24,9 @@ namespace {
 
 // libpng's limit on either side of a picture it reads.
 constexpr qint64 PngMaxSide = 1'000'000;
+// Qt's renderer holds a drawing as a tree of about sixteen times the size of its
+// text, and inflates a compressed one whole first, however large it unpacks.
+constexpr qint64 MaxDrawingBytes = 16 * 1024 * 1024;
 
 bool isMetafileHead(const QString &name, const QByteArray &head)
 {
@@ -278,6 +282,32 @@ qint64 jpegCoefficientBytes(const QByteArray &bytes)
     return 0;
 }
 
+// The size of a drawing's text, unpacked when it is compressed, counted up to
+// just past limit; every gzip member counts.
+qint64 drawingBytes(const QByteArray &bytes, qint64 limit)
+{
+    if (!bytes.startsWith("\x1F\x8B"))
+        return bytes.size();
+    z_stream stream{};
+    if (inflateInit2(&stream, MAX_WBITS + 16) != Z_OK) // a gzip wrapper
+        return limit + 1;
+    stream.next_in = reinterpret_cast<Bytef *>(const_cast<char *>(bytes.constData()));
+    stream.avail_in = uInt(bytes.size());
+    std::vector<Bytef> out(64 * 1024);
+    qint64 total = 0;
+    int result = Z_OK;
+    while (total <= limit && (result == Z_OK || (result == Z_STREAM_END && stream.avail_in > 0))) {
+        if (result == Z_STREAM_END)
+            inflateReset(&stream);
+        stream.next_out = out.data();
+        stream.avail_out = uInt(out.size());
+        result = inflate(&stream, Z_NO_FLUSH);
+        total += qint64(out.size() - stream.avail_out);
+    }
+    inflateEnd(&stream);
+    return total;
+}
+
 // An uncompressed BMP cut down to its top-left part: the header rewritten and
 // only the kept rows, each cut to the kept width, so the decoder never
 // allocates the rest. Empty when the file is not one that can be cut.
@@ -422,6 +452,10 @@ QImage PictureDecoder::decode(const QByteArray &bytes, const QString &name, QStr
     }
     if (format == "bmp" && bmpHeaderUnknown(bytes)) {
         *reason = QStringLiteral("the picture is damaged");
+        return {};
+    }
+    if ((format == "svg" || format == "svgz") && drawingBytes(bytes, MaxDrawingBytes) > MaxDrawingBytes) {
+        *reason = QCoreApplication::translate("PictureDecoder", "the drawing is too large");
         return {};
     }
     // Refuse from the header alone, before the decoder asks for the memory. Qt

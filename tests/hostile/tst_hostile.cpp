@@ -194,6 +194,9 @@ private slots:
             QVERIFY(child > 0 && ::waitpid(child, &status, 0) == child && WIFEXITED(status) && !WEXITSTATUS(status));
         }
         const QByteArray deepPng = readAll(deepPath);
+        // A drawing of 32 KiB that unpacks to 32 MiB, nearly all of it blanks.
+        const QByteArray drawingBomb = TestZip::gzipWithBlanks(
+            "<svg xmlns='http://www.w3.org/2000/svg' width='10' height='10'>", 32 << 20, "</svg>");
         for (auto file = whole.cbegin(); file != whole.cend(); ++file)
             m_inputs.insert("cut." + file.key(), {File, file->left(file->size() / 2), "incomplete"});
         m_inputs.insert({{"no end marker.jpg", {File, whole["jpg"].chopped(2), "incomplete"}},
@@ -202,6 +205,7 @@ private slots:
                          {"widest.png", {File, WidestPng, "too large (2147483647 x 1 pixels)"}},
                          {"progressive.jpg", {File, allScansFirstJpeg(true), "too large (5600 x 5600 pixels)"}},
                          {"scan by scan.jpg", {File, allScansFirstJpeg(false), "too large (5600 x 5600 pixels)"}},
+                         {"bomb.svgz", {File, drawingBomb, "too large"}},
                          {"huge frame.mng", {File, HugeMng, "MNG animation"}},
                          {"flat frame.mng", {File, FlatMng, "MNG animation"}},
                          {"animation.png", {File, FlatMng, "MNG animation"}},
