@@ -398,6 +398,12 @@ def documents():
     ours += [("mergedimage.png", grey), ("Thumbnails/thumbnail.png", grey)]
     write("fuzz_document", "maptile.ora", ora(ours + [("cryptwright/maptile.xml", state)]))
     write("fuzz_document", "newer.ora", ora(ours + [("cryptwright/maptile.xml", state.replace('"1" col', '"2" col'))]))
+    # Found by fuzzing: a master whose header claims 2^31 - 1 pixels each way.
+    widest = (b"\x89PNG\r\n\x1a\n" + png_chunk(b"IHDR", struct.pack(">IIBBBBB", 2**31 - 1, 2**31 - 1, 8, 2, 0, 0, 0))
+              + png_chunk(b"IEND", b""))
+    write("fuzz_document", "widest_master.ora",
+          ora([(name, widest if name == "data/subtiles.png" else data) for name, data in ours]
+              + [("cryptwright/maptile.xml", state)]))
     # The merged picture packed afresh from its middle row, as the program writes it, for the export's two halves.
     rows = [b"\1" + bytes((x * 7 + y) & 0xFF for x in range(432)) for y in range(144)]
     packer = zlib.compressobj(1)

@@ -145,6 +145,9 @@ class TestHostile : public QObject
             {"claims 2 GB.ora", replaced(good, "data/subtiles.png", claims2Gb), ""},
             {"bomb.ora", replaced(good, "data/subtiles.png", zeros("data/subtiles.png", 300 << 20)), "too large"},
             {"bomb claiming 100 bytes.ora", replaced(good, "data/subtiles.png", bombClaimingLittle), ""},
+            // Found by fuzzing: room for the pixels of 2^30 x 2^30 at eight bytes each was worked out in 64 bits.
+            {"widest master.ora", replaced(good, "data/subtiles.png", stored("data/subtiles.png", pngClaiming({0x7fffffff, 0x7fffffff}))),
+             "not 720 x 864"},
             {"60000 x 60000.ora",
              archive({stored("mimetype", "image/openraster"), deflated("stack.xml", foreignStack),
                       stored("mergedimage.png", pngClaiming({60000, 60000}))}),
