@@ -143,6 +143,43 @@ bool bmpHeaderUnknown(const QByteArray &bytes)
         || std::ranges::find(Known, qFromLittleEndian<quint32>(bytes.constData() + 14)) == std::end(Known);
 }
 
+// Whether a bitmap is run-length coded, eight or four bits a pixel, as Qt decodes it.
+bool bmpRunLengthCoded(const BmpLayout &l)
+{
+    return (l.compression == 1 && l.bitsPerPixel == 8) || (l.compression == 2 && l.bitsPerPixel == 4);
+}
+
+// Whether the codes of a run-length coded bitmap stop before its end-of-picture
+// code and before its last row: Qt keeps what it has decoded by then.
+bool bmpRunsEndEarly(const QByteArray &bytes, const BmpLayout &l)
+{
+    const auto *p = reinterpret_cast<const uchar *>(bytes.constData());
+    const qsizetype n = bytes.size();
+    qint64 row = 0;
+    for (qsizetype i = l.pixelOffset; row < l.height;) {
+        if (i + 2 > n)
+            return true;
+        const uchar count = p[i], code = p[i + 1];
+        i += 2;
+        if (count > 0) // a run of one colour
+            continue;
+        if (code == 0) { // end of row
+            ++row;
+        } else if (code == 1) { // end of picture
+            return false;
+        } else if (code == 2) { // a move right and down
+            if (i + 2 > n)
+                return true;
+            row += p[i + 1];
+            i += 2;
+        } else { // that many pixels as they are, padded to a whole word
+            const qsizetype pixelBytes = l.bitsPerPixel == 4 ? (code + 1) / 2 : code;
+            i += pixelBytes + (pixelBytes & 1);
+        }
+    }
+    return false;
+}
+
 bool bmpEndsEarly(const QByteArray &bytes)
 {
     const BmpLayout l = bmpLayout(bytes);
@@ -150,7 +187,9 @@ bool bmpEndsEarly(const QByteArray &bytes)
     // would leave the picture uninitialised.
     if (l.pixelOffset >= bytes.size())
         return true;
-    // Run-length coded rows have no fixed size; plain and bit-field rows do.
+    if (l.width > 0 && bmpRunLengthCoded(l))
+        return bmpRunsEndEarly(bytes, l);
+    // Plain and bit-field rows have a fixed size.
     const bool fixedRows = l.compression == 0 || l.compression == 3 || l.compression == 6;
     if (!fixedRows || l.width == 0 || l.width > 1'000'000 || l.height > 1'000'000 || l.bitsPerPixel <= 0
         || l.bitsPerPixel > 32)
@@ -527,7 +566,17 @@ QImage PictureDecoder::decode(const QByteArray &bytes, const QString &name, QStr
     } else {
         if (part)
             reader.setClipRect(QRect(QPoint(0, 0), kept));
-        image = reader.read();
+        const BmpLayout layout = format == "bmp" ? bmpLayout(bytes) : BmpLayout();
+        if (layout.width > 0 && bmpRunLengthCoded(layout)) {
+            // Qt decodes into a picture given to it, and leaves the pixels the codes
+            // move over or end before as they were: colour 0, not uninitialised memory.
+            image = QImage(int(layout.width), int(layout.height), QImage::Format_Indexed8);
+            image.fill(0);
+            if (!reader.read(&image))
+                image = {};
+        } else {
+            image = reader.read();
+        }
     }
     if (image.isNull())
         *reason = QStringLiteral("the picture is damaged or incomplete");
