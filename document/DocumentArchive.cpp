@@ -158,7 +158,11 @@ QSize DocumentArchive::pictureSize(const QString &name)
 qint64 DocumentArchive::pngByteLimit(QSize size)
 {
     constexpr qint64 ExtraBytes = 1024 * 1024;
-    return qMin(qint64(size.width()) * size.height() * 8 + size.height() + ExtraBytes, MaxPictureBytes);
+    // A header may claim 2^30 pixels each way: their count fits, eight bytes for each may not.
+    const qint64 pixels = qint64(size.width()) * size.height();
+    if (pixels > MaxPictureBytes / 8)
+        return MaxPictureBytes;
+    return qMin(pixels * 8 + size.height() + ExtraBytes, MaxPictureBytes);
 }
 
 void DocumentArchive::readStack()

@@ -5,6 +5,7 @@ Small, valid and slightly odd files of every kind the targets read, so that
 the fuzzer starts from the parsers' interesting paths instead of from nothing.
 Run it again after changing it; the files it writes are kept in the repository.
 """
+import base64
 import gzip
 import io
 import pathlib
@@ -97,6 +98,10 @@ def pngs():
     mhdr = png_chunk(b"MHDR", struct.pack(">7I", 4, 3, 1, 1, 1, 1, 1))
     picture = png(4, 3, 2, [bytes(range(y * 12, y * 12 + 12)) for y in range(3)])[8:]
     write("fuzz_tileset", "frame.mng", b"\x8aMNG\r\n\x1a\n" + mhdr + picture + png_chunk(b"MEND", b""))
+    # Found by fuzzing: a frame holding a picture 0x9C000000 pixels wide and none high.
+    write("fuzz_tileset", "flat_frame.mng", base64.b64decode(
+        "ik1ORw0KGgoAAAAcTUhEUgAAAAQAAAADAAAAAQAAAAEAAAABAAAAAQAAAAEvtxffAAAADUlIRFKcAAAAAAAAAAgCAAAAO5Y5kQAAAC9JREFUeJxj"
+        "YGBkYmZhZWPn4OTiZuDh5eMXEBQSFhEVE2eQkJSSlpGVk1dQVFIGAB/XAnfNHa2tAAAAAElFTkSuQmCCAAAAAE1FTkQhIPfV"))
 
 
 # --- the other formats of Qt's image plugins ---------------------------------
@@ -256,6 +261,10 @@ def jpegs():
     # Written by Qt's encoder at quality 50: a 16 x 8 colour gradient, and the
     # same in grey as a progressive JPEG.
     write("fuzz_tileset", "colour.jpg", JPEG_COLOUR)
+    # The same with a first scan of one component only, which its decoder takes in whole before any row.
+    scan = JPEG_COLOUR.index(b"\xff\xda")
+    write("fuzz_tileset", "one_component_scan.jpg",
+          JPEG_COLOUR[:scan + 2] + b"\0\x08\x01" + JPEG_COLOUR[scan + 5:scan + 7] + JPEG_COLOUR[scan + 11:])
     write("fuzz_tileset", "grey_progressive.jpg", JPEG_GREY_PROGRESSIVE)
 
 
@@ -364,13 +373,40 @@ def ora(entries):
     with zipfile.ZipFile(buffer, "w") as archive:
         for name, data in entries:
             stored = name == "mimetype" or name.endswith(".png")
-            archive.writestr(name, data, zipfile.ZIP_STORED if stored else zipfile.ZIP_DEFLATED)
+            # A fixed time keeps the files the same from one run to the next.
+            info = zipfile.ZipInfo(name, date_time=(1980, 1, 1, 0, 0, 0))
+            archive.writestr(info, data, zipfile.ZIP_STORED if stored else zipfile.ZIP_DEFLATED)
     return buffer.getvalue()
 
 
 def stack(width, height, layers):
     listed = "".join(f'<layer name="{name}" src="{src}" x="0" y="0"/>' for name, src in layers)
     return f'<image version="0.0.5" w="{width}" h="{height}" xres="96" yres="96"><stack>{listed}</stack></image>'
+
+
+# An empty stored block: it unpacks to nothing, yet a reader must go through it.
+EMPTY_BLOCK = b"\0\0\0\xff\xff"
+
+
+def deflated_after(padding_blocks, data):
+    """Raw deflate data that unpacks to data only after padding_blocks empty blocks."""
+    packer = zlib.compressobj(9, zlib.DEFLATED, -15)
+    return EMPTY_BLOCK * padding_blocks + packer.compress(data) + packer.flush()
+
+
+def zip_raw(entries):
+    """A zip archive of (name, data, padding_blocks) entries, deflated after that many
+    empty blocks, or stored when padding_blocks is None."""
+    out, central = b"", b""
+    for name, data, padding in entries:
+        method, packed = (0, data) if padding is None else (8, deflated_after(padding, data))
+        encoded = name.encode()
+        fields = struct.pack("<HHHHHIII", 20, 0, method, 0, 0x21, zlib.crc32(data), len(packed), len(data))
+        central += (b"PK\1\2" + struct.pack("<H", 20) + fields
+                    + struct.pack("<HHHHHII", len(encoded), 0, 0, 0, 0, 0, len(out)) + encoded)
+        out += b"PK\3\4" + fields + struct.pack("<HH", len(encoded), 0) + encoded + packed
+    count = len(entries)
+    return out + central + b"PK\5\6" + struct.pack("<HHHHIIH", 0, 0, count, count, len(central), len(out), 0)
 
 
 def documents():
@@ -389,15 +425,32 @@ def documents():
     ours += [("mergedimage.png", grey), ("Thumbnails/thumbnail.png", grey)]
     write("fuzz_document", "maptile.ora", ora(ours + [("cryptwright/maptile.xml", state)]))
     write("fuzz_document", "newer.ora", ora(ours + [("cryptwright/maptile.xml", state.replace('"1" col', '"2" col'))]))
-    # The merged picture packed afresh from its middle row, as the program writes it, for the export's two halves.
-    rows = [b"\1" + bytes((x * 7 + y) & 0xFF for x in range(432)) for y in range(144)]
-    packer = zlib.compressobj(1)
-    top = packer.compress(b"".join(rows[:72])) + packer.flush(zlib.Z_FULL_FLUSH)
-    data = top + packer.compress(b"".join(rows[72:])) + packer.flush()
-    halves = (b"\x89PNG\r\n\x1a\n" + png_chunk(b"IHDR", struct.pack(">IIBBBBB", 144, 144, 8, 2, 0, 0, 0))
-              + png_chunk(b"cwSP", struct.pack(">II", 72, len(top))) + png_chunk(b"IDAT", data) + png_chunk(b"IEND", b""))
-    write("fuzz_document", "halves.ora",
-          ora([(name, halves if name == "mergedimage.png" else data) for name, data in ours]
+    # Found by fuzzing: a master whose header claims 2^31 - 1 pixels each way.
+    widest = (b"\x89PNG\r\n\x1a\n" + png_chunk(b"IHDR", struct.pack(">IIBBBBB", 2**31 - 1, 2**31 - 1, 8, 2, 0, 0, 0))
+              + png_chunk(b"IEND", b""))
+    write("fuzz_document", "widest_master.ora",
+          ora([(name, widest if name == "data/subtiles.png" else data) for name, data in ours]
+              + [("cryptwright/maptile.xml", state)]))
+    # Shapes that once made work grow without bound: a layer listed over and over, its picture's entry
+    # starting with empty blocks; a merged picture whose pixels follow empty blocks; entries by the
+    # thousand; a merged picture giving its resolution twice, 72 then 96 pixels an inch.
+    credit = clear
+    repeated = stack(144, 144, [("Credit", "data/credit.png")] * 101)
+    write("fuzz_document", "repeated_layers.ora",
+          zip_raw([("mimetype", b"image/openraster", None), ("stack.xml", repeated.encode(), 0),
+                   ("data/credit.png", credit, 2000), ("mergedimage.png", grey, None)]))
+    raw = b"".join(b"\0" + bytes((x * 7 + y) & 0xFF for x in range(432)) for y in range(144))
+    padded_idat = b"\x78\x01" + deflated_after(8000, raw) + struct.pack(">I", zlib.adler32(raw))
+    padded = (b"\x89PNG\r\n\x1a\n" + png_chunk(b"IHDR", struct.pack(">IIBBBBB", 144, 144, 8, 2, 0, 0, 0))
+              + png_chunk(b"IDAT", padded_idat) + png_chunk(b"IEND", b""))
+    write("fuzz_document", "padded_merged.ora",
+          ora([(name, padded if name == "mergedimage.png" else data) for name, data in ours]))
+    write("fuzz_document", "many_entries.ora",
+          zip_raw([("mimetype", b"image/openraster", None)] + [(f"{i}", b"x", None) for i in range(1001)]))
+    phys = png_chunk(b"pHYs", struct.pack(">IIB", 2835, 2835, 1)) + png_chunk(b"pHYs", struct.pack(">IIB", 3780, 3780, 1))
+    twice = png(144, 144, 2, [bytes((x * 7 + y) & 0xFF for x in range(432)) for y in range(144)], phys)
+    write("fuzz_document", "double_phys.ora",
+          ora([(name, twice if name == "mergedimage.png" else data) for name, data in ours]
               + [("cryptwright/maptile.xml", state)]))
     merged = png(150, 160, 6, [bytes((x * 3 + y) & 0xFF for x in range(600)) for y in range(160)])
     nested = '<image w="150" h="160"><stack><stack name="group"><layer src="data/a.png" x="5" y="9"/></stack></stack></image>'

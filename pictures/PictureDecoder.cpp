@@ -4,23 +4,29 @@
 #include "pictures/MetafileDecoder.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QImageReader>
 #include <QPainter>
 #include <QtEndian>
 
 #include <png.h>
+#include <zlib.h>
 
 #include <algorithm>
 #include <csetjmp>
 #include <cstring>
 #include <limits>
 #include <memory>
+#include <tuple>
 #include <vector>
 
 namespace {
 
 // libpng's limit on either side of a picture it reads.
 constexpr qint64 PngMaxSide = 1'000'000;
+// Qt's renderer holds a drawing as a tree of about sixteen times the size of its
+// text, and inflates a compressed one whole first, however large it unpacks.
+constexpr qint64 MaxDrawingBytes = 16 * 1024 * 1024;
 
 bool isMetafileHead(const QString &name, const QByteArray &head)
 {
@@ -108,9 +114,8 @@ BmpLayout bmpLayout(const QByteArray &bytes)
     return layout;
 }
 
-// The largest picture the headers of a PNG or MNG file declare, read directly:
-// libpng will not report a side over its limit, and an MNG's frame size says
-// nothing of the pictures inside it, which its decoder takes as they come.
+// The largest picture the headers of a PNG file declare, read directly:
+// libpng will not report a side over its limit.
 std::pair<qint64, qint64> largestDeclaredPicture(const QByteArray &bytes)
 {
     std::pair<qint64, qint64> largest{0, 0};
@@ -118,7 +123,7 @@ std::pair<qint64, qint64> largestDeclaredPicture(const QByteArray &bytes)
     for (qint64 at = 8; at + 16 <= bytes.size();) {
         const qint64 length = qFromBigEndian<quint32>(p + at);
         const QByteArrayView type(p + at + 4, 4);
-        if ((type == "IHDR" || type == "JHDR") && length >= 8) {
+        if (type == "IHDR" && length >= 8) {
             const qint64 width = qFromBigEndian<quint32>(p + at + 8), height = qFromBigEndian<quint32>(p + at + 12);
             // Each side is below 2^32, so the products fit an unsigned 64-bit number.
             if (quint64(width) * quint64(height) > quint64(largest.first) * quint64(largest.second))
@@ -138,6 +143,43 @@ bool bmpHeaderUnknown(const QByteArray &bytes)
         || std::ranges::find(Known, qFromLittleEndian<quint32>(bytes.constData() + 14)) == std::end(Known);
 }
 
+// Whether a bitmap is run-length coded, eight or four bits a pixel, as Qt decodes it.
+bool bmpRunLengthCoded(const BmpLayout &l)
+{
+    return (l.compression == 1 && l.bitsPerPixel == 8) || (l.compression == 2 && l.bitsPerPixel == 4);
+}
+
+// Whether the codes of a run-length coded bitmap stop before its end-of-picture
+// code and before its last row: Qt keeps what it has decoded by then.
+bool bmpRunsEndEarly(const QByteArray &bytes, const BmpLayout &l)
+{
+    const auto *p = reinterpret_cast<const uchar *>(bytes.constData());
+    const qsizetype n = bytes.size();
+    qint64 row = 0;
+    for (qsizetype i = l.pixelOffset; row < l.height;) {
+        if (i + 2 > n)
+            return true;
+        const uchar count = p[i], code = p[i + 1];
+        i += 2;
+        if (count > 0) // a run of one colour
+            continue;
+        if (code == 0) { // end of row
+            ++row;
+        } else if (code == 1) { // end of picture
+            return false;
+        } else if (code == 2) { // a move right and down
+            if (i + 2 > n)
+                return true;
+            row += p[i + 1];
+            i += 2;
+        } else { // that many pixels as they are, padded to a whole word
+            const qsizetype pixelBytes = l.bitsPerPixel == 4 ? (code + 1) / 2 : code;
+            i += pixelBytes + (pixelBytes & 1);
+        }
+    }
+    return false;
+}
+
 bool bmpEndsEarly(const QByteArray &bytes)
 {
     const BmpLayout l = bmpLayout(bytes);
@@ -145,7 +187,9 @@ bool bmpEndsEarly(const QByteArray &bytes)
     // would leave the picture uninitialised.
     if (l.pixelOffset >= bytes.size())
         return true;
-    // Run-length coded rows have no fixed size; plain and bit-field rows do.
+    if (l.width > 0 && bmpRunLengthCoded(l))
+        return bmpRunsEndEarly(bytes, l);
+    // Plain and bit-field rows have a fixed size.
     const bool fixedRows = l.compression == 0 || l.compression == 3 || l.compression == 6;
     if (!fixedRows || l.width == 0 || l.width > 1'000'000 || l.height > 1'000'000 || l.bitsPerPixel <= 0
         || l.bitsPerPixel > 32)
@@ -226,27 +270,81 @@ bool endsEarly(const QByteArray &format, const QByteArray &bytes)
 }
 
 
-// Whether a JPEG is progressive: its decoder then holds the whole picture's
-// coefficients, whatever part of it is asked for.
-bool jpegIsProgressive(const QByteArray &bytes)
+// The memory a JPEG's decoder takes for the whole picture's coefficients, two
+// bytes each, besides the decoded rows: a progressive file, or one whose first
+// scan leaves out a component, is decoded only once every scan is in, whatever
+// part of it is asked for. Zero for a file decoded band by band.
+qint64 jpegCoefficientBytes(const QByteArray &bytes)
 {
     const auto *p = reinterpret_cast<const uchar *>(bytes.constData());
     const qsizetype n = bytes.size();
-    for (qsizetype i = 2; i + 3 < n;) {
+    bool progressive = false;
+    int components = 0;
+    qint64 coefficientBytes = 0;
+    for (qsizetype i = 2; i + 4 < n;) {
         if (p[i] != 0xFF)
-            return false;
+            return 0;
         const uchar marker = p[i + 1];
         if (marker == 0xFF) {
             ++i;
             continue;
         }
-        if (marker >= 0xC0 && marker <= 0xCF && marker != 0xC4 && marker != 0xC8 && marker != 0xCC)
-            return marker == 0xC2 || marker == 0xC6 || marker == 0xCA || marker == 0xCE;
-        if (marker == 0xDA || marker == 0xD9)
-            return false;
+        if (marker >= 0xC0 && marker <= 0xCF && marker != 0xC4 && marker != 0xC8 && marker != 0xCC) {
+            // Precision, height, width, the number of components, then three bytes for each.
+            components = i + 10 <= n ? p[i + 9] : 0;
+            if (i + 10 + 3 * qsizetype(components) > n)
+                return 0;
+            const qint64 height = p[i + 5] << 8 | p[i + 6], width = p[i + 7] << 8 | p[i + 8];
+            int hMax = 1, vMax = 1;
+            for (int c = 0; c < components; ++c) {
+                hMax = std::max(hMax, p[i + 11 + 3 * c] >> 4);
+                vMax = std::max(vMax, p[i + 11 + 3 * c] & 0xF);
+            }
+            // Blocks of 8 x 8, in whole units of the component's sampling.
+            const auto blocks = [](qint64 pixels, int factor, int most) {
+                const qint64 count = (pixels * factor + most * 8 - 1) / (most * 8);
+                return factor > 0 ? (count + factor - 1) / factor * factor : 0;
+            };
+            coefficientBytes = 0;
+            for (int c = 0; c < components; ++c) {
+                const int h = p[i + 11 + 3 * c] >> 4, v = p[i + 11 + 3 * c] & 0xF;
+                coefficientBytes += blocks(width, h, hMax) * blocks(height, v, vMax) * 64 * 2;
+            }
+            progressive = marker == 0xC2 || marker == 0xC6 || marker == 0xCA || marker == 0xCE;
+        }
+        if (marker == 0xDA) // the first scan, and its number of components
+            return progressive || p[i + 4] < components ? coefficientBytes : 0;
+        if (marker == 0xD9)
+            return 0;
         i += 2 + (p[i + 2] << 8 | p[i + 3]);
     }
-    return false;
+    return 0;
+}
+
+// The size of a drawing's text, unpacked when it is compressed, counted up to
+// just past limit; every gzip member counts.
+qint64 drawingBytes(const QByteArray &bytes, qint64 limit)
+{
+    if (!bytes.startsWith("\x1F\x8B"))
+        return bytes.size();
+    z_stream stream{};
+    if (inflateInit2(&stream, MAX_WBITS + 16) != Z_OK) // a gzip wrapper
+        return limit + 1;
+    stream.next_in = reinterpret_cast<Bytef *>(const_cast<char *>(bytes.constData()));
+    stream.avail_in = uInt(bytes.size());
+    std::vector<Bytef> out(64 * 1024);
+    qint64 total = 0;
+    int result = Z_OK;
+    while (total <= limit && (result == Z_OK || (result == Z_STREAM_END && stream.avail_in > 0))) {
+        if (result == Z_STREAM_END)
+            inflateReset(&stream);
+        stream.next_out = out.data();
+        stream.avail_out = uInt(out.size());
+        result = inflate(&stream, Z_NO_FLUSH);
+        total += qint64(out.size() - stream.avail_out);
+    }
+    inflateEnd(&stream);
+    return total;
 }
 
 // An uncompressed BMP cut down to its top-left part: the header rewritten and
@@ -370,6 +468,12 @@ QImage PictureDecoder::decode(const QByteArray &bytes, const QString &name, QStr
         *reason = tr("the file is empty");
         return {};
     }
+    // MNG animations are not read at all: their decoder is unmaintained and takes
+    // the sizes of the pictures inside on trust. Told by content, whatever the name.
+    if (bytes.startsWith("\x8AMNG")) {
+        *reason = QCoreApplication::translate("PictureDecoder", "it is an MNG animation, which the program does not read");
+        return {};
+    }
     if (isMetafile(bytes, name))
         return MetafileDecoder::decode(bytes, reason);
 
@@ -389,10 +493,12 @@ QImage PictureDecoder::decode(const QByteArray &bytes, const QString &name, QStr
         *reason = tr("the picture is damaged");
         return {};
     }
+    if ((format == "svg" || format == "svgz") && drawingBytes(bytes, MaxDrawingBytes) > MaxDrawingBytes) {
+        *reason = QCoreApplication::translate("PictureDecoder", "the drawing is too large");
+        return {};
+    }
     // Refuse from the header alone, before the decoder asks for the memory. Qt
-    // gives no size for a BMP or PNG too large for it, and only the frame's for
-    // an MNG, whose decoder allocates whatever its pictures declare; the headers
-    // still tell.
+    // gives no size for a BMP or PNG too large for it; the headers still tell.
     const QSize declared = reader.size();
     qint64 width = declared.width(), height = declared.height();
     bool decoderRefusesSize = false;
@@ -400,13 +506,9 @@ QImage PictureDecoder::decode(const QByteArray &bytes, const QString &name, QStr
         const BmpLayout layout = bmpLayout(bytes);
         width = layout.width;
         height = layout.height;
-    } else if ((width <= 0 && format == "png") || format == "mng") {
-        const auto [w, h] = largestDeclaredPicture(bytes);
-        if (quint64(w) * quint64(h) > quint64(std::max<qint64>(width, 0)) * quint64(std::max<qint64>(height, 0))) {
-            width = w;
-            height = h;
-        }
-        decoderRefusesSize = format == "png" && (width > PngMaxSide || height > PngMaxSide);
+    } else if (width <= 0 && format == "png") {
+        std::tie(width, height) = largestDeclaredPicture(bytes);
+        decoderRefusesSize = width > PngMaxSide || height > PngMaxSide;
     }
     if (pictureSize && width > 0 && height > 0)
         *pictureSize = QSize(int(std::min<qint64>(width, INT_MAX)), int(std::min<qint64>(height, INT_MAX)));
@@ -422,12 +524,13 @@ QImage PictureDecoder::decode(const QByteArray &bytes, const QString &name, QStr
     const bool part = keep.isValid() && width > 0 && height > 0 && (width > keep.width() || height > keep.height());
     const QSize kept(int(std::min<qint64>(width, keep.width())), int(std::min<qint64>(height, keep.height())));
     QByteArray bmpBytes;
+    const qint64 coefficientBytes = format == "jpeg" || format == "jpg" ? jpegCoefficientBytes(bytes) : 0;
     // Headers may claim up to 2^31 pixels each way: no product of both times the pixel size.
     qint64 heldBytes = width > 0 && height > 0 && width > std::numeric_limits<qint64>::max() / bytesPerPixel / height
                            ? std::numeric_limits<qint64>::max()
                            : width * height * bytesPerPixel;
     if (part) {
-        if ((format == "jpeg" || format == "jpg") && !jpegIsProgressive(bytes)) {
+        if ((format == "jpeg" || format == "jpg") && coefficientBytes == 0) {
             heldBytes = qint64(kept.width()) * kept.height() * 4;
         } else if (format == "png") {
             // Read row by row, scaled to eight bits a channel.
@@ -438,6 +541,8 @@ QImage PictureDecoder::decode(const QByteArray &bytes, const QString &name, QStr
         }
     }
     const qint64 limit = qint64(AllocationLimitMb) * 1024 * 1024;
+    if (heldBytes <= limit)
+        heldBytes += coefficientBytes;
     if (width > 0 && height > 0
         && (decoderRefusesSize || heldBytes > limit || (part && width * height > MaxPartPixels))) {
         *reason = tooLarge(width, height);
@@ -461,7 +566,17 @@ QImage PictureDecoder::decode(const QByteArray &bytes, const QString &name, QStr
     } else {
         if (part)
             reader.setClipRect(QRect(QPoint(0, 0), kept));
-        image = reader.read();
+        const BmpLayout layout = format == "bmp" ? bmpLayout(bytes) : BmpLayout();
+        if (layout.width > 0 && bmpRunLengthCoded(layout)) {
+            // Qt decodes into a picture given to it, and leaves the pixels the codes
+            // move over or end before as they were: colour 0, not uninitialised memory.
+            image = QImage(int(layout.width), int(layout.height), QImage::Format_Indexed8);
+            image.fill(0);
+            if (!reader.read(&image))
+                image = {};
+        } else {
+            image = reader.read();
+        }
     }
     if (image.isNull())
         *reason = tr("the picture is damaged or incomplete");
@@ -533,9 +648,10 @@ QStringList PictureDecoder::extraPatterns()
         if (!patterns.contains(pattern))
             patterns << pattern;
     }
-    static const QStringList design{QStringLiteral("*.bmp"), QStringLiteral("*.gif"), QStringLiteral("*.jpg"),
-                                    QStringLiteral("*.wmf")};
-    for (const QString &p : design)
+    // The first four the dialogs list themselves; MNG files are refused.
+    static const QStringList excluded{QStringLiteral("*.bmp"), QStringLiteral("*.gif"), QStringLiteral("*.jpg"),
+                                      QStringLiteral("*.wmf"), QStringLiteral("*.mng")};
+    for (const QString &p : excluded)
         patterns.removeAll(p);
     return patterns;
 }

@@ -29,17 +29,44 @@ const QByteArray HugeBmp =
     QByteArray("BM\x36\0\0\0\0\0\0\0\x36\0\0\0\x28\0\0\0\xa0\x86\1\0\xa0\x86\1\0\1\0\x18", 29).leftJustified(54, '\0');
 // As wide as an int allows: libpng will not even report such a size.
 const QByteArray WidestPng = TestZip::pngClaiming({0x7fffffff, 1});
-// A 4 x 3 animation frame holding a picture declared 255 x 4294908675 pixels, found by fuzzing.
+// MNG animations, found by fuzzing: a 4 x 3 frame holding a picture declared 255 x 4294908675
+// pixels, and one holding a picture 2617245696 pixels wide and none high.
 const QByteArray HugeMng = QByteArray::fromHex(
     "8a4d4e470d0a1a0a0000001c4d484452000000040000000300000000010002010000000100000001000000012fb717df0000000d"
     "49484452000000ffffff1b0308020000003b9639910000002f49444154789c636060646266616563e7e0e4e266e0e1e5e31710"
     "141216000000000000002b969195935750545206001fd70277cd1dadad0000000049454e44ae426082000000004d454e442120f7d5");
+const QByteArray FlatMng = QByteArray::fromBase64(
+    "ik1ORw0KGgoAAAAcTUhEUgAAAAQAAAADAAAAAQAAAAEAAAABAAAAAQAAAAEvtxffAAAADUlIRFKcAAAAAAAAAAgCAAAAO5Y5kQAAAC9JREFUeJxj"
+    "YGBkYmZhZWPn4OTiZuDh5eMXEBQSFhEVE2eQkJSSlpGVk1dQVFIGAB/XAnfNHa2tAAAAAElFTkSuQmCCAAAAAE1FTkQhIPfV");
 // An information header of 32 MiB and pixels said to start beyond the end, found by fuzzing:
 // decoded as it stands, it gives a picture of uninitialised memory.
 const QByteArray OddBmp = QByteArray::fromHex(
     "424d2a000000000000001a24000000000002000c020001001800000102030405060708090a0b00000000");
 const QByteArray HugeGif("GIF89a\xff\xff\xff\xff\x80\0\0\0\0\0\xff\xff\xff"
                          ",\0\0\0\0\xff\xff\xff\xff\0\x02\x02\x44\x01\0;", 35);
+
+// A JPEG claiming 5600 x 5600 pixels, 120 MiB decoded: within the limit if its decoder
+// went band by band, but one that must take in every scan first also holds each
+// component's coefficients, two bytes each. A progressive file, or a plain one whose
+// first scan holds only the first of its three components.
+QByteArray allScansFirstJpeg(bool progressive)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "jpeg");
+    writer.setProgressiveScanWrite(progressive);
+    writer.write(pattern({16, 16}));
+    const qsizetype frame = bytes.indexOf(progressive ? "\xFF\xC2" : "\xFF\xC0");
+    qToBigEndian<quint16>(5600, bytes.data() + frame + 5);
+    qToBigEndian<quint16>(5600, bytes.data() + frame + 7);
+    if (!progressive) {
+        // Length, component count, selectors of three components, spectral selection and approximation.
+        const qsizetype scan = bytes.indexOf("\xFF\xDA");
+        bytes.replace(scan + 2, 12, QByteArray("\0\x08\x01", 3) + bytes.mid(scan + 5, 2) + bytes.mid(scan + 11, 3));
+    }
+    return bytes;
+}
 
 void create(const BadInput &input, const QString &path)
 {
@@ -118,6 +145,9 @@ class TestHostile : public QObject
             {"claims 2 GB.ora", replaced(good, "data/subtiles.png", claims2Gb), ""},
             {"bomb.ora", replaced(good, "data/subtiles.png", zeros("data/subtiles.png", 300 << 20)), "too large"},
             {"bomb claiming 100 bytes.ora", replaced(good, "data/subtiles.png", bombClaimingLittle), ""},
+            // Found by fuzzing: room for the pixels of 2^30 x 2^30 at eight bytes each was worked out in 64 bits.
+            {"widest master.ora", replaced(good, "data/subtiles.png", stored("data/subtiles.png", pngClaiming({0x7fffffff, 0x7fffffff}))),
+             "not 720 x 864"},
             {"60000 x 60000.ora",
              archive({stored("mimetype", "image/openraster"), deflated("stack.xml", foreignStack),
                       stored("mergedimage.png", pngClaiming({60000, 60000}))}),
@@ -167,13 +197,21 @@ private slots:
             QVERIFY(child > 0 && ::waitpid(child, &status, 0) == child && WIFEXITED(status) && !WEXITSTATUS(status));
         }
         const QByteArray deepPng = readAll(deepPath);
+        // A drawing of 32 KiB that unpacks to 32 MiB, nearly all of it blanks.
+        const QByteArray drawingBomb = TestZip::gzipWithBlanks(
+            "<svg xmlns='http://www.w3.org/2000/svg' width='10' height='10'>", 32 << 20, "</svg>");
         for (auto file = whole.cbegin(); file != whole.cend(); ++file)
             m_inputs.insert("cut." + file.key(), {File, file->left(file->size() / 2), "incomplete"});
         m_inputs.insert({{"no end marker.jpg", {File, whole["jpg"].chopped(2), "incomplete"}},
                          {"huge.png", {File, HugePng, "too large"}},
                          {"deep.png", {File, deepPng, "too large (4100 x 4100 pixels)"}},
                          {"widest.png", {File, WidestPng, "too large (2147483647 x 1 pixels)"}},
-                         {"huge frame.mng", {File, HugeMng, "too large (255 x 4294908675 pixels)"}},
+                         {"progressive.jpg", {File, allScansFirstJpeg(true), "too large (5600 x 5600 pixels)"}},
+                         {"scan by scan.jpg", {File, allScansFirstJpeg(false), "too large (5600 x 5600 pixels)"}},
+                         {"bomb.svgz", {File, drawingBomb, "too large"}},
+                         {"huge frame.mng", {File, HugeMng, "MNG animation"}},
+                         {"flat frame.mng", {File, FlatMng, "MNG animation"}},
+                         {"animation.png", {File, FlatMng, "MNG animation"}},
                          {"odd header.bmp", {File, OddBmp, "damaged"}}, {"huge.bmp", {File, HugeBmp, "too large"}},
                          {"huge.gif", {File, HugeGif, "too large"}}, {"empty.jpg", {File, "", "empty"}},
                          {"notes.jpg", {File, "Walls in B, doors in D.\r\n", "not a picture"}},

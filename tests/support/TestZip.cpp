@@ -97,6 +97,31 @@ Entry paddedEntry(const QString &name, const QByteArray &bytes, qint64 paddingBy
     return entry;
 }
 
+QByteArray gzipWithBlanks(const QByteArray &head, qint64 count, const QByteArray &tail)
+{
+    z_stream z{};
+    deflateInit2(&z, 9, Z_DEFLATED, 15 + 16, 8, Z_DEFAULT_STRATEGY); // with a gzip header and trailer
+    QByteArray out;
+    char buffer[1 << 16];
+    const QByteArray blanks(1 << 20, ' ');
+    const auto feed = [&](const QByteArray &chunk, int flush) {
+        z.next_in = reinterpret_cast<Bytef *>(const_cast<char *>(chunk.constData()));
+        z.avail_in = uInt(chunk.size());
+        do {
+            z.next_out = reinterpret_cast<Bytef *>(buffer);
+            z.avail_out = sizeof buffer;
+            ::deflate(&z, flush);
+            out.append(buffer, qsizetype(sizeof buffer - z.avail_out));
+        } while (z.avail_out == 0);
+    };
+    feed(head, Z_NO_FLUSH);
+    for (qint64 left = count; left > 0; left -= blanks.size())
+        feed(left >= blanks.size() ? blanks : blanks.left(left), Z_NO_FLUSH);
+    feed(tail, Z_FINISH);
+    deflateEnd(&z);
+    return out;
+}
+
 QByteArray archive(const QList<Entry> &entries)
 {
     QByteArray out, directory;

@@ -30,6 +30,10 @@ Entry zeros(const QString &name, qint64 count);
 Entry paddedEntry(const QString &name, const QByteArray &bytes, qint64 paddingBytes);
 QByteArray archive(const QList<Entry> &entries);
 
+// A gzip file of head, count blanks and tail, made without holding the blanks:
+// a small file that unpacks to as much as count says.
+QByteArray gzipWithBlanks(const QByteArray &head, qint64 count, const QByteArray &tail);
+
 // A PNG whose header claims size, with next to no pixel data after it.
 QByteArray pngClaiming(QSize size);
 // The PNG with its pixel data in one chunk whose packed rows start with

@@ -49,6 +49,30 @@ QByteArray bitmapSample(quint32 headerSize = 40)
     return TestMetafile({0, 0, 8, 6}).bitmap({0, 0, 8, 6}, Blocks, headerSize).bytes();
 }
 
+// A 4 x 2 bitmap of three colours, its pixels run-length coded as codes, bottom row first.
+const QRgb RunColours[]{qRgb(10, 20, 30), qRgb(200, 0, 0), qRgb(0, 0, 200)};
+QByteArray runLengthBitmap(const QByteArray &codes)
+{
+    QByteArray bytes("BM", 2);
+    const auto put = [&bytes](quint32 value, int size) {
+        char le[4];
+        qToLittleEndian(value, le);
+        bytes.append(le, size);
+    };
+    constexpr int PixelsAt = 14 + 40 + 3 * 4;
+    put(PixelsAt + codes.size(), 4);
+    put(0, 4);
+    put(PixelsAt, 4);
+    // Header size, width, height, planes, bits a pixel, coding (8-bit runs), pixel bytes,
+    // resolution each way, colours used and important.
+    for (const auto [value, size] : {std::pair{40, 4}, {4, 4}, {2, 4}, {1, 2}, {8, 2}, {1, 4}, {int(codes.size()), 4},
+                                     {2835, 4}, {2835, 4}, {3, 4}, {0, 4}})
+        put(quint32(value), size);
+    for (const QRgb colour : RunColours)
+        put(qBlue(colour) | qGreen(colour) << 8 | qRed(colour) << 16, 4);
+    return bytes + codes;
+}
+
 // The path of name in a folder of the test's own, now holding bytes.
 QString file(const QString &name, const QByteArray &bytes)
 {
@@ -248,6 +272,12 @@ private slots:
         QTest::newRow("tiff named .wmf") << encoded(pattern({100, 60}), "TIFF") << pattern({100, 60}) << 0 << "";
         // Transparent pixels show the blank colour: here palette colour 0, made transparent.
         QTest::newRow("gif, transparent pixel") << TransparentGif << solid({1, 1}, Geometry::blankColour()) << 0 << "";
+        // Pixels the codes move over or leave before the end take colour 0. Bottom row: two of
+        // colour 1, end of row; top row: two to the right, one of colour 2, end of picture.
+        const QByteArray runs = runLengthBitmap(QByteArray("\x02\x01\0\0\0\x02\x02\0\x01\x02\0\x01", 12));
+        QTest::newRow("bmp, runs that skip pixels") << runs << make({4, 2}, [](int x, int y) {
+            return RunColours[y == 1 ? (x < 2 ? 1 : 0) : (x == 2 ? 2 : 0)];
+        }) << 0 << "";
         // Metafiles: a placeable one's box at 96 pixels per inch, wherever it lies.
         const QRect twips(1440, 720, 600, 450);
         QTest::newRow("wmf, twips, box away from the origin")
@@ -261,6 +291,7 @@ private slots:
         const auto refused = [](const char *name, const QByteArray &bytes, const char *reason) {
             QTest::newRow(name) << bytes << QImage() << 0 << QString::fromLatin1(reason);
         };
+        refused("bmp, runs cut before the end of the picture", runs.chopped(2), "incomplete");
         refused("noise after a placeable key", QByteArray("\xD7\xCD\xC6\x9A", 4) + randomBytes(600, 7),
                 "not a Windows metafile");
         refused("cut inside a record", twoRectangles(TestMetafile(Box)).chopped(12), "incomplete");

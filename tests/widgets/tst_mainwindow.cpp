@@ -1,5 +1,6 @@
 #include "MainWindowFixture.h"
 
+#include "dialogs/FileDialogs.h"
 #include "mainwindow/PictureLoad.h"
 #include "dialogs/LoadProgress.h"
 #include "views/WorkingView.h"
@@ -273,6 +274,11 @@ private slots:
         TestImages::writeText(dir.filePath(u"notes.txt"_s), "words");
         Workspace &w = workspace();
         QVERIFY(!drop(m_window->palette(6), dir.filePath(u"notes.txt"_s)));
+        // MNG animations are refused: neither offered by the open dialogs nor taken when dropped.
+        TestImages::writeText(dir.filePath(u"frame.mng"_s), "\x8AMNG\r\n\x1A\n");
+        QVERIFY(!drop(m_window->palette(6), dir.filePath(u"frame.mng"_s)));
+        QVERIFY(!FileDialogs::tilesetFilter().contains(u"mng"_s) && !FileDialogs::maptileFilter().contains(u"mng"_s));
+        QVERIFY(FileDialogs::tilesetFilter().contains(u"*.png"_s) && FileDialogs::maptileFilter().contains(u"*.png"_s));
         QVERIFY(drop(m_window->palette(6), picture));
         QTRY_COMPARE(w.slot(6).path(), picture);
         QCOMPARE(m_window->frontSlot(), 6);
