@@ -11,6 +11,7 @@ heard as the focus moving from space to space and from cell to cell.
 import os
 import subprocess
 import sys
+import tempfile
 import time
 
 PROGRAM = sys.argv[1]
@@ -85,13 +86,18 @@ def named_everywhere(app):
     return found, counted
 
 
-def run(language):
-    env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON='1', LANGUAGE=language)
+def run(language, home):
+    """The program in language, with home as its own: no settings, tilesets or left work from
+    another run, and only the session's buses kept."""
+    env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON='1', LANGUAGE=language, HOME=home)
+    for name in ('XDG_CONFIG_HOME', 'XDG_CACHE_HOME', 'XDG_DATA_HOME', 'XDG_STATE_HOME'):
+        env.pop(name, None)
     return subprocess.Popen([PROGRAM], env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
 
 
-def heard_while(actions, settle=6000):
-    """The names of the objects that took the focus while the shell actions ran."""
+def heard_while(actions, settle=2000, longest=60000):
+    """The names of the objects that took the focus while the shell actions ran, and
+    for settle milliseconds after: a slow machine takes longer, never hears less."""
     heard = []
 
     def on_focus(event):
@@ -101,23 +107,37 @@ def heard_while(actions, settle=6000):
     def on_name(event):
         pass
 
+    def start():
+        process = subprocess.Popen(['bash', '-c', actions])
+        GLib.timeout_add(100, lambda: wait_for(process))
+        return False
+
+    def wait_for(process):
+        if process.poll() is None:
+            return True
+        GLib.timeout_add(settle, lambda: pyatspi.Registry.stop() or False)
+        return False
+
     # As a screen reader does, it listens for names that change, which keeps the names it holds current.
     pyatspi.Registry.registerEventListener(on_focus, 'object:state-changed:focused')
     pyatspi.Registry.registerEventListener(on_name, 'object:property-change:accessible-name')
-    GLib.timeout_add(500, lambda: subprocess.Popen(['bash', '-c', actions]) and False)
-    GLib.timeout_add(settle, lambda: pyatspi.Registry.stop() or False)
+    # The program learns over the bus that someone listens before it sends what they listen for.
+    GLib.timeout_add(1500, start)
+    GLib.timeout_add(longest, lambda: pyatspi.Registry.stop() or False)
     pyatspi.Registry.start()
     pyatspi.Registry.deregisterEventListener(on_focus, 'object:state-changed:focused')
     pyatspi.Registry.deregisterEventListener(on_name, 'object:property-change:accessible-name')
     return heard
 
 
-# The window's top-left corner, then: a click on the maptile's top-left space, two arrow keys, a
+# The window, once shown, given the keys; then a click on the maptile's top-left space, two arrow keys, a
 # subtile laid with Space, away and back; slot A's palette shown and clicked in its top-left cell,
 # and two arrow keys.
 KEYS = r'''
-win=$(xdotool search --name '^Cryptwright$' | head -1)
+win=$(xdotool search --sync --onlyvisible --name '^Cryptwright$' | head -1)
 eval $(xdotool getwindowgeometry --shell "$win")
+# With no window manager, the keys go to the window given the input focus.
+xdotool windowfocus "$win"; sleep 0.5
 xdotool mousemove $((X + 360)) $((Y + 50)) click 1; sleep 0.5
 xdotool key --delay 400 Right Down space Left Right
 xdotool key ctrl+1; sleep 0.3
@@ -130,13 +150,14 @@ def main():
     failures = []
     server, display = start_display()
     os.environ['DISPLAY'] = display
-    wait_for_bus()
     global pyatspi, GLib
-    import pyatspi
-    from gi.repository import GLib
     try:
+        wait_for_bus()
+        import pyatspi
+        from gi.repository import GLib
         for language, maptile in (('en', 'Maptile'), ('de', 'Kartenteil')):
-            program = run(language)
+            home = tempfile.TemporaryDirectory()
+            program = run(language, home.name)
             try:
                 app = find_application()
                 found, counted = named_everywhere(app)
@@ -162,6 +183,7 @@ def main():
             finally:
                 program.terminate()
                 program.wait(10)
+                home.cleanup()
     finally:
         # Gone before this returns: a server still closing would take the display's socket from the next one.
         server.terminate()
