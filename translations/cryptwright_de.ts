@@ -1112,6 +1112,14 @@ Die Arbeit bleibt in „%2“ aufbewahrt.</translation>
         <source>it is not a PNG picture</source>
         <translation>es ist kein PNG-Bild</translation>
     </message>
+    <message>
+        <source>it is an MNG animation, which the program does not read</source>
+        <translation>Es ist eine MNG-Animation, die das Programm nicht liest</translation>
+    </message>
+    <message>
+        <source>the drawing is too large</source>
+        <translation>Die Zeichnung ist zu groß</translation>
+    </message>
 </context>
 <context>
     <name>PictureFile</name>

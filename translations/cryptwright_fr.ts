@@ -861,7 +861,7 @@ Written by the Cryptwright team.</source>
     </message>
     <message>
         <source>Save the maptile; right-click to save it under another name or type</source>
-        <translation>Enregistrer la dalle ; clic droit pour l’enregistrer sous un autre nom ou type</translation>
+        <translation>Enregistrer la dalle&#xa0;; clic droit pour l’enregistrer sous un autre nom ou type</translation>
     </message>
     <message>
         <source>%1[*] – %2</source>
@@ -885,11 +885,11 @@ Written by the Cryptwright team.</source>
     </message>
     <message>
         <source>Do you still wish to open another maptile?</source>
-        <translation>Voulez-vous quand même ouvrir une autre dalle ?</translation>
+        <translation>Voulez-vous quand même ouvrir une autre dalle&#xa0;?</translation>
     </message>
     <message>
         <source>Do you still wish to load another tileset into it?</source>
-        <translation>Voulez-vous quand même y charger un autre jeu de tuiles ?</translation>
+        <translation>Voulez-vous quand même y charger un autre jeu de tuiles&#xa0;?</translation>
     </message>
     <message>
         <source>Untitled</source>
@@ -901,7 +901,7 @@ Written by the Cryptwright team.</source>
     </message>
     <message>
         <source>the maptile of &quot;%1&quot;</source>
-        <translation>la dalle de « %1 »</translation>
+        <translation>la dalle de «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>the tileset in slot %1</source>
@@ -909,17 +909,17 @@ Written by the Cryptwright team.</source>
     </message>
     <message>
         <source>the tileset &quot;%1&quot; in slot %2</source>
-        <translation>le jeu de tuiles « %1 » de l’emplacement %2</translation>
+        <translation>le jeu de tuiles «&#xa0;%1&#xa0;» de l’emplacement %2</translation>
     </message>
     <message>
         <source>Cryptwright did not close normally. Changes that were not saved were kept on %1:
 • %2
 
 Restore them, or discard them?</source>
-        <translation>Cryptwright ne s’est pas fermé normalement. Les modifications non enregistrées ont été conservées le %1 :
+        <translation>Cryptwright ne s’est pas fermé normalement. Les modifications non enregistrées ont été conservées le %1&#xa0;:
 • %2
 
-Les restaurer, ou les abandonner ?</translation>
+Les restaurer, ou les abandonner&#xa0;?</translation>
     </message>
     <message>
         <source>&amp;Restore</source>
@@ -929,7 +929,7 @@ Les restaurer, ou les abandonner ?</translation>
         <source>%1
 The work is still kept in &quot;%2&quot;.</source>
         <translation>%1
-Le travail reste conservé dans « %2 ».</translation>
+Le travail reste conservé dans «&#xa0;%2&#xa0;».</translation>
     </message>
 </context>
 <context>
@@ -974,7 +974,7 @@ Le travail reste conservé dans « %2 ».</translation>
     </message>
     <message>
         <source>Cannot save &quot;%1&quot;: it is the document this maptile is kept in, and a picture written over it would destroy the document. Choose another name.</source>
-        <translation>Impossible d’enregistrer « %1 » : c’est le document qui conserve cette dalle, et une image écrite par-dessus le détruirait. Choisissez un autre nom.</translation>
+        <translation>Impossible d’enregistrer «&#xa0;%1&#xa0;»&#xa0;: c’est le document qui conserve cette dalle, et une image écrite par-dessus le détruirait. Choisissez un autre nom.</translation>
     </message>
 </context>
 <context>
@@ -1111,6 +1111,14 @@ Le travail reste conservé dans « %2 ».</translation>
     <message>
         <source>it is not a PNG picture</source>
         <translation>ce n’est pas une image PNG</translation>
+    </message>
+    <message>
+        <source>it is an MNG animation, which the program does not read</source>
+        <translation>c’est une animation MNG, que le programme ne lit pas</translation>
+    </message>
+    <message>
+        <source>the drawing is too large</source>
+        <translation>le dessin est trop grand</translation>
     </message>
 </context>
 <context>
@@ -1445,7 +1453,7 @@ Le travail reste conservé dans « %2 ».</translation>
     <name>RecoverySession</name>
     <message>
         <source>Unsaved work cannot be kept in &quot;%1&quot;: %2.</source>
-        <translation>Le travail non enregistré ne peut pas être conservé dans « %1 » : %2.</translation>
+        <translation>Le travail non enregistré ne peut pas être conservé dans «&#xa0;%1&#xa0;»&#xa0;: %2.</translation>
     </message>
     <message>
         <source>the folder cannot be made</source>
