@@ -75,7 +75,6 @@ bool E2eHarness::launch(const QString &program, bool sameHome)
     waitFor([&] {
         return (m_main = waitForWindow("Cryptwright", 0, QSize(588, 325))).id || m_program.state() == QProcess::NotRunning;
     }, StartTimeoutMs);
-    m_target = m_main;
     // Shown is not yet painted: wait until its area shows something new and has settled.
     return m_main.id && waitForChange({}, screenBefore.copy(m_main.geometry), StartTimeoutMs);
 }
@@ -95,7 +94,7 @@ void E2eHarness::kill()
     // The next launch's first picture must not see this run's window.
     if (m_main.id)
         waitForWindowClosed(m_main);
-    m_main = m_target = {};
+    m_main = {};
 }
 
 void E2eHarness::crash()
@@ -104,7 +103,7 @@ void E2eHarness::crash()
     m_program.waitForFinished();
     if (m_main.id)
         waitForWindowClosed(m_main);
-    m_main = m_target = {};
+    m_main = {};
 }
 
 void E2eHarness::sendClose(quint32 id)
@@ -177,7 +176,7 @@ void E2eHarness::pointer(const QList<QPoint> &path, Qt::MouseButton button, cons
     const QString number = button == Qt::RightButton ? "3" : button == Qt::MiddleButton ? "2" : "1";
     QStringList arguments;
     for (qsizetype i = 0; i < path.size(); ++i) {
-        const QPoint at = m_target.geometry.topLeft() + path[i];
+        const QPoint at = m_main.geometry.topLeft() + path[i];
         // Not "--sync": it waits forever for a move to where the pointer already is.
         // The server handles the moves and presses in order all the same.
         arguments << "mousemove" << QString::number(at.x()) << QString::number(at.y());
@@ -197,8 +196,8 @@ void E2eHarness::pointer(const QList<QPoint> &path, Qt::MouseButton button, cons
 
 QImage E2eHarness::grab(const QRect &clientRect) const
 {
-    return grabScreen((clientRect.isEmpty() ? QRect({}, m_target.geometry.size()) : clientRect)
-                          .translated(m_target.geometry.topLeft()));
+    return grabScreen((clientRect.isEmpty() ? QRect({}, m_main.geometry.size()) : clientRect)
+                          .translated(m_main.geometry.topLeft()));
 }
 
 QImage E2eHarness::grabScreen(const QRect &r) const

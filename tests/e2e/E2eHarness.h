@@ -6,8 +6,7 @@
 // Adding a case: add a private slot to EndToEndTest in tst_e2e.cpp. init() has
 // launched a fresh program in an empty working folder (workDir()); cleanup()
 // kills it, saving the screen and the program's output when the case failed.
-//  - Act in client coordinates of the target window: the main window unless
-//    setTarget() chose another one (find it with waitForWindow(title)).
+//  - Act in client coordinates of the main window; find others with waitForWindow(title).
 //  - Never sleep: grab() before acting, then waitForChange() or waitFor() the
 //    effect, and assert on grab() or pixelAt() afterwards.
 // There is no window manager: windows have no frames, so a window's position
@@ -61,7 +60,6 @@ public:
     bool waitForWindowClosed(const Window &window) { return waitFor([&] { return !isViewable(window.id); }); }
     // Keys typed before this go wherever the focus was before.
     bool waitForFocus(const Window &window);
-    void setTarget(const Window &window) { m_target = window; }
 
     // Moves the pointer along path; with a button, presses it at the first point and releases it at
     // the last (a drag: give it a few points between, so the program sees a movement and not a jump).
@@ -78,7 +76,7 @@ public:
     // xdotool key names, pressed and released in turn: "End", "Return", "ctrl+z".
     void keys(const QStringList &names) { xdotool(QStringList{"key", "--delay", "20", "--"} + names); }
 
-    // A part of the target window (all of it when clientRect is empty), or of the screen.
+    // A part of the main window (all of it when clientRect is empty), or of the screen.
     QImage grab(const QRect &clientRect = {}) const;
     QImage grabScreen(const QRect &screenRect = QRect({}, ScreenSize)) const;
     QRgb pixelAt(QPoint at) const { return grab({at, QSize(1, 1)}).pixel(0, 0); }
@@ -98,5 +96,5 @@ private:
     xcb_connection_t *m_x = nullptr;
     quint32 m_rootWindow = 0;
     std::unique_ptr<QTemporaryDir> m_root;
-    Window m_main, m_target;
+    Window m_main;
 };

@@ -1,7 +1,6 @@
 #include "E2eHarness.h"
 
 #include "support/TestImages.h"
-#include "support/TestMetafile.h"
 #include "support/TestZip.h"
 
 #include <QDir>
@@ -21,17 +20,12 @@ constexpr QPoint ViewOrigin{344, 32}, PaletteOrigin{4, 84};
 constexpr int Space = 48;
 constexpr QRect View{ViewOrigin, QSize(5 * Space, 6 * Space)};
 constexpr QRect ButtonPictures[] = {{188, 32, 48, 48}, {240, 32, 48, 48}, {292, 32, 48, 48}}; // left, middle, right
-constexpr QPoint SetButtonA{25, 289}, SetButtonD{279, 289}, TransButtonD{308, 289}, MapNumBox{272, 12},
-    OpenButton{36, 12}, SaveButton{60, 12}, SetButtonB{111, 289}, LoadButtonB{160, 289};
+constexpr QPoint SetButtonA{25, 289}, MapNumBox{272, 12}, OpenButton{36, 12};
 // The guide's picture, which does nothing when clicked.
 constexpr QPoint Guide{12, 40};
 // The two text boxes of the toolbar, inside their frames.
 constexpr QRect TextBoxes[] = {{258, 4, 29, 17}, {402, 4, 129, 17}};
 constexpr QRect Palette{PaletteOrigin, QSize(7 * Space, 4 * Space)};
-// Cancel in the progress window.
-constexpr QPoint ProgressCancel{248, 70};
-// Places in the transparency window.
-constexpr QPoint NoTransparency{16, 16}, TransparencyOk{236, 16};
 
 // A space of the working view or a cell of the palette.
 QRect cell(QPoint origin, int column, int row) { return {origin + QPoint(column, row) * Space, QSize(Space, Space)}; }
@@ -83,6 +77,14 @@ class EndToEndTest : public QObject
         return h.waitForWindowClosed(question);
     }
 
+    // Presses button on part of the working view; whether that part then shows a change.
+    bool paint(const QRect &space, Qt::MouseButton button = Qt::LeftButton)
+    {
+        const QImage before = h.grab(space);
+        h.click(space.center(), button);
+        return h.waitForChange(space, before);
+    }
+
     bool titleIs(const QString &title)
     {
         return h.waitFor([&] { return h.title(h.mainWindow()) == title; });
@@ -122,30 +124,16 @@ private slots:
         const QRect assigned[] = {cell(PaletteOrigin, 6, 0), cell(PaletteOrigin, 6, 3), cell(PaletteOrigin, 1, 1)};
         for (int button = 0; button < 3; ++button)
             QCOMPARE(shot.copy(inner(ButtonPictures[button])), h.grab(inner(assigned[button])));
-    }
 
-    void painting()
-    {
-        showSlotA();
+        // A click lays the left button's subtile; Ctrl+Z takes it back and Ctrl+Y lays it again.
         const QRect space = inner(cell(ViewOrigin, 1, 1));
-        const QImage subtile = h.grab(inner(cell(PaletteOrigin, 6, 0)));
+        const QImage blank = h.grab(space), subtile = h.grab(inner(assigned[0]));
         h.click(space.center());
         QVERIFY2(h.waitFor([&] { return h.grab(space) == subtile; }), "the view does not show the laid subtile");
-
-        // Ctrl+click opens the speed-value list on the space; its arrow drops it down, and the
-        // value taken there with the keyboard is printed in the space's upper right corner.
-        const QRect speedSpace = cell(ViewOrigin, 3, 1), corner = speedSpace.adjusted(24, 2, -2, -30);
-        const QRect field = speedSpace.adjusted(1, 1, -33, -27); // the list's edit field
-        const QRect below = cell(ViewOrigin, 3, 2).adjusted(2, 2, -2, -36); // where it drops down
-        const QImage shot = h.grab();
-        h.click(speedSpace.center(), Qt::LeftButton, "ctrl");
-        QVERIFY2(h.waitForChange(field, shot.copy(field)), "Ctrl+click showed no speed-value list");
-        h.click(speedSpace.topLeft() + QPoint(38, 10));
-        QVERIFY2(h.waitForChange(below, shot.copy(below)), "the speed-value list did not drop down");
-        h.keys({"End", "Return"});
-        QVERIFY2(h.waitFor([&] { return h.grab(field) == shot.copy(field) && h.grab(corner) != shot.copy(corner); }),
-                 "no speed value appeared in the corner, or the list stayed open");
-
+        h.keys({"ctrl+z"});
+        QVERIFY2(h.waitFor([&] { return h.grab(space) == blank; }), "Ctrl+Z did not take the subtile back");
+        h.keys({"ctrl+y"});
+        QVERIFY2(h.waitFor([&] { return h.grab(space) == subtile; }), "Ctrl+Y did not lay it again");
         // A typed maptile number shows as a badge in the upper left corner.
         const QRect badge(ViewOrigin + QPoint(4, 4), QSize(9, 15));
         h.click(MapNumBox);
@@ -195,52 +183,6 @@ private slots:
         QCOMPARE(h.grab(inner(cell(ViewOrigin, 1, 1))), h.grab(inner(plainCell)));
     }
 
-    void transparency()
-    {
-        // Slot D's objects stand on magenta, its key colour, and are laid keyed until told otherwise:
-        // laid whole, they look as the palette shows them.
-        const QRect object = cell(PaletteOrigin, 2, 0), space = inner(cell(ViewOrigin, 4, 4)); // clear of the window
-        h.click(SetButtonD);
-        h.click(object.center());
-        h.click(TransButtonD);
-        const E2eHarness::Window window = h.waitForWindow(u"Transparency Options"_s);
-        QVERIFY2(window.id, "the transparency button opened no window");
-        h.setTarget(window);
-        h.click(NoTransparency);
-        h.click(TransparencyOk);
-        QVERIFY2(h.waitForWindowClosed(window), "OK left the transparency window open");
-        h.setTarget(h.mainWindow());
-        h.click(space.center());
-        QVERIFY2(h.waitFor([&] { return h.grab(space) == h.grab(inner(object)); }), "the object was not laid whole");
-    }
-
-    void saveAndOpen_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::newRow("bitmap") << u"maptile.bmp"_s;
-        QTest::newRow("document") << u"maptile.ora"_s;
-    }
-
-    void saveAndOpen()
-    {
-        // Saved through the real dialogs with the keyboard, painted over, then opened again.
-        QFETCH(QString, name);
-        const QRect space = inner(cell(ViewOrigin, 1, 1));
-        const QImage blank = h.grab(View);
-        h.click(space.center());
-        QVERIFY2(h.waitForChange(View, blank), "a press on the working view painted nothing");
-        const QImage saved = h.grab(View);
-        const QString path = h.workDir() + "/" + name;
-        h.click(SaveButton);
-        QVERIFY2(answer(u"Save As"_s, path), "the Save As dialog did not take the name");
-        h.click(space.center(), Qt::RightButton);
-        QVERIFY2(h.waitForChange(View, saved), "the right button painted nothing");
-        h.click(OpenButton);
-        QVERIFY2(reply(u"d"_s), "opening over the change asked nothing, or D did not discard it");
-        QVERIFY2(answer(u"Open"_s, path), "the Open dialog did not take the file's name");
-        QVERIFY2(h.waitFor([&] { return h.grab(View) == saved; }), "the working view does not show the saved maptile");
-    }
-
     void openForeignDocument()
     {
         // A 3 x 3 maptile as a painting program writes it: the left space column opaque orange,
@@ -253,18 +195,15 @@ private slots:
                 merged.setPixel(x, y, x < 144 ? qRgba(250, 140, 0, 255) : x < 288 ? qRgba(0, 0, 255, 128) : qRgba(0, 0, 0, 0));
         const QString path = h.workDir() + "/foreign.ora";
         TestImages::writeText(path, TestZip::foreignDocument(merged));
-        const QPoint opaque = inner(cell(ViewOrigin, 0, 0)).center(), clear = inner(cell(ViewOrigin, 2, 1)).center();
-        const QRgb blank = h.pixelAt(clear);
-        const QRgb orange = qRgb(250, 140, 0);
+        const QRect opaque = inner(cell(ViewOrigin, 0, 0));
+        const QPoint clear = inner(cell(ViewOrigin, 2, 1)).center();
+        const QRgb blank = h.pixelAt(clear), orange = qRgb(250, 140, 0);
         for (int time = 1; time <= 10; ++time) {
-            const QRect painted = inner(cell(ViewOrigin, 0, 0));
-            const QImage before = h.grab(painted);
-            h.click(opaque);
-            QVERIFY2(h.waitForChange(painted, before), "a press on the working view painted nothing");
+            QVERIFY2(paint(opaque), "a press on the working view painted nothing");
             h.click(OpenButton);
             QVERIFY2(reply(u"d"_s), qPrintable(u"opening over the change asked nothing, time %1"_s.arg(time)));
             QVERIFY2(answer(u"Open"_s, path), qPrintable(u"the Open dialog did not take the name, time %1"_s.arg(time)));
-            QVERIFY2(h.waitFor([&] { return h.pixelAt(opaque) == orange && h.pixelAt(clear) == blank; }),
+            QVERIFY2(h.waitFor([&] { return h.pixelAt(opaque.center()) == orange && h.pixelAt(clear) == blank; }),
                      qPrintable(u"the document does not show, time %1"_s.arg(time)));
         }
     }
@@ -275,17 +214,13 @@ private slots:
     {
         const QString path = h.workDir() + "/crypt12.ora";
         const QRect space = inner(cell(ViewOrigin, 2, 1));
-        const QImage blank = h.grab(View);
         QCOMPARE(h.title(h.mainWindow()), u"Cryptwright"_s);
-        h.click(space.center());
-        QVERIFY2(h.waitForChange(View, blank), "a press on the working view painted nothing");
+        QVERIFY2(paint(space), "a press on the working view painted nothing");
         h.keys({"ctrl+s"});
         QVERIFY2(answer(u"Save As"_s, path), "Ctrl+S on a new maptile asked for no name");
         QVERIFY2(titleIs(u"crypt12.ora – Cryptwright"_s), qPrintable(h.title(h.mainWindow())));
         const QByteArray first = TestImages::readAll(path);
-        const QImage saved = h.grab(View);
-        h.click(space.center(), Qt::RightButton);
-        QVERIFY2(h.waitForChange(View, saved), "the right button painted nothing");
+        QVERIFY2(paint(space, Qt::RightButton), "the right button painted nothing");
         QVERIFY2(titleIs(u"crypt12.ora* – Cryptwright"_s), qPrintable(h.title(h.mainWindow())));
         h.keys({"ctrl+s"});
         QVERIFY2(titleIs(u"crypt12.ora – Cryptwright"_s), "Ctrl+S left the change unsaved");
@@ -298,8 +233,7 @@ private slots:
     {
         const QRect space = inner(cell(ViewOrigin, 1, 3));
         const QImage blank = h.grab(space);
-        h.click(space.center());
-        QVERIFY2(h.waitForChange(space, blank), "a press on the working view painted nothing");
+        QVERIFY2(paint(space), "a press on the working view painted nothing");
         const QImage painted = h.grab(space);
         h.keys({"ctrl+n"});
         QVERIFY2(reply(u"Escape"_s), "clearing the changed maptile asked nothing");
@@ -308,8 +242,7 @@ private slots:
         h.keys({"ctrl+n"});
         QVERIFY2(reply(u"d"_s), "clearing the changed maptile asked nothing the second time");
         QVERIFY2(h.waitFor([&] { return h.grab(space) == blank; }), "Discard did not clear the maptile");
-        h.click(space.center());
-        QVERIFY2(h.waitForChange(space, blank), "a press on the working view painted nothing");
+        QVERIFY2(paint(space), "a press on the working view painted nothing");
         const QString path = h.workDir() + "/kept.ora";
         h.close();
         QVERIFY2(reply(u"s"_s), "quitting with a change asked nothing");
@@ -371,76 +304,6 @@ private slots:
         QVERIFY2(h.waitFor(sessionList), "the restored work was not kept again");
         h.kill();
         QVERIFY2(QDir(h.recoveryDir()).isEmpty(), "a clean end left work for the next start");
-    }
-
-    void undoAndRedo()
-    {
-        const QRect space = inner(cell(ViewOrigin, 2, 2));
-        const QImage blank = h.grab(space);
-        h.click(space.center());
-        QVERIFY2(h.waitForChange(space, blank), "a press on the working view painted nothing");
-        const QImage painted = h.grab(space);
-        h.keys({"ctrl+z"});
-        QVERIFY2(h.waitFor([&] { return h.grab(space) == blank; }), "Ctrl+Z did not take the subtile back");
-        h.keys({"ctrl+y"});
-        QVERIFY2(h.waitFor([&] { return h.grab(space) == painted; }), "Ctrl+Y did not lay it again");
-    }
-
-    void slotMenu()
-    {
-        // A right-click on slot A's letter opens the slot's menu where the pointer is; its third
-        // entry opens the tileset properties, whose new set name shows under the palette at once.
-        showSlotA();
-        const QRect label(PaletteOrigin + QPoint(0, 184), QSize(200, 8)), menu(SetButtonA, QSize(120, 100));
-        const QImage shot = h.grab();
-        h.click(SetButtonA, Qt::RightButton);
-        QVERIFY2(h.waitForChange(menu, shot.copy(menu)), "a right-click on the letter button showed no menu");
-        h.click(SetButtonA + QPoint(60, 50));
-        QVERIFY2(answer(u"Tileset Properties - Slot A"_s, u" II"_s), "the menu did not open the tileset properties");
-        QVERIFY2(h.waitForChange(label, shot.copy(label)), "the set name under the palette did not change");
-    }
-
-    void slowLoadKeepsTheWindowAlive_data()
-    {
-        QTest::addColumn<bool>("tileset"); // else opened as the maptile
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::newRow("scan header repeated, into slot B") << true << TestImages::scanRepeatingJpeg({512, 512}, 200'000);
-        QTest::newRow("metafile slow to draw, as the maptile") << false << TestMetafile::busy(2000);
-    }
-
-    void slowLoadKeepsTheWindowAlive()
-    {
-        QFETCH(bool, tileset);
-        QFETCH(QByteArray, bytes);
-        const QString path = h.workDir() + (tileset ? "/slow.jpg" : "/slow.wmf");
-        TestImages::writeText(path, bytes);
-        const QImage front = h.grab(Palette);
-        h.click(SetButtonB);
-        QVERIFY2(h.waitForChange(Palette, front), "slot B's palette did not come to the front");
-        const QImage before = h.grab();
-        h.click(tileset ? LoadButtonB : OpenButton);
-        QVERIFY2(answer(u"Open"_s, path), "the Open dialog did not take the name");
-        const E2eHarness::Window progress = h.waitForWindow(u"Loading"_s);
-        QVERIFY2(progress.id, "no progress window while the picture is read");
-        // The window goes on following the pointer while the picture is read.
-        for (const QPoint space : {QPoint(3, 2), QPoint(4, 5), QPoint(3, 2)}) {
-            h.pointer({inner(cell(ViewOrigin, space.x(), space.y())).center()});
-            QVERIFY2(h.waitFor([&] { return outlineOn(space.x(), space.y()); }), "the outline does not follow");
-        }
-        h.setTarget(progress);
-        h.click(ProgressCancel);
-        QVERIFY2(h.waitForWindowClosed(progress), "Cancel left the progress window open");
-        h.setTarget(h.mainWindow());
-        // Slot B and the maptile as they were, once the progress window is gone from over them.
-        const auto unchanged = [&] {
-            const QImage now = h.grab();
-            bool same = now.copy(Palette) == before.copy(Palette);
-            for (int space = 0; space < 30; ++space)
-                same = same && now.copy(inner(cell(ViewOrigin, space % 5, space / 5)))
-                                   == before.copy(inner(cell(ViewOrigin, space % 5, space / 5)));
-            return same;
-        };
-        QVERIFY2(h.waitFor(unchanged), "Cancel did not leave slot B and the maptile as they were");
     }
 
     void dropFiles()

@@ -1,10 +1,9 @@
 #include "recovery/RecoveredWork.h"
 #include "recovery/RecoverySession.h"
 #include "recovery/RecoveryWriter.h"
-#include "workspace/Workspace.h"
 #include "output/MaptileSaver.h"
-#include "support/TestImages.h"
 #include "support/LeftSession.h"
+#include "support/WorkspaceFixture.h"
 
 #include <QDir>
 #include <QSignalSpy>
@@ -13,21 +12,6 @@
 
 using namespace TestImages;
 using namespace std::chrono_literals;
-
-namespace {
-
-// What the user would lose: the maptile with its texts, and every tileset with
-// its metadata and file, whether each is unsaved.
-auto workOf(const Workspace &w)
-{
-    QList<std::tuple<QImage, TileData, QString, bool>> tilesets;
-    for (int i = 0; i < Geometry::SlotCount; ++i)
-        tilesets.append({w.slot(i).fullImage(), w.slot(i).tileData(), w.slot(i).path(), w.slot(i).isModified()});
-    return std::tuple(w.preview(), w.maptile().speedValues(), w.mapNumText(), w.designerText(), w.maptileChanged(),
-                      w.documentPath(), tilesets);
-}
-
-} // namespace
 
 // Unsaved work written while the editor runs, and brought back after it did not
 // close: where it goes, when it is written and removed, and that it comes back whole.
@@ -48,8 +32,7 @@ private slots:
     {
         m_dir = std::make_unique<QTemporaryDir>();
         writeDefaultTilesets(m_dir->path());
-        m_workspace = std::make_unique<Workspace>();
-        m_workspace->startUp({m_dir->path()}, [](const QString &message) { QFAIL(qPrintable(message)); });
+        m_workspace = startWorkspace(m_dir->path());
     }
 
     void folderFollowsTheStateHome_data()
@@ -96,7 +79,7 @@ private slots:
         writer.flush();
         QVERIFY(holdsList(writer));
         QCOMPARE(QFileInfo(folder()).permissions() & (QFile::ReadOther | QFile::ReadGroup), QFile::Permissions());
-        const auto kept = workOf(w);
+        const auto kept = everythingOf(w);
 
         const QString left = LeftSession::abandonedCopy(writer.session().path());
         // The running editor's own session is not offered; the one left is.
@@ -111,19 +94,18 @@ private slots:
         // Nor by another editor while this one decides.
         QVERIFY(RecoverySession::leftBehind(folder()).empty());
 
-        Workspace restored;
-        restored.startUp({m_dir->path()}, [](const QString &message) { QFAIL(qPrintable(message)); });
-        QCOMPARE(work.restore(restored), QString());
-        QVERIFY(workOf(restored) == kept);
-        QVERIFY(restored.history().count() == 0 && restored.maptileChanged());
+        const auto restored = startWorkspace(m_dir->path());
+        QCOMPARE(work.restore(*restored), QString());
+        QVERIFY(everythingOf(*restored) == kept && restored->unsavedSlots() == w.unsavedSlots());
+        QVERIFY(restored->documentPath() == document && restored->maptileChanged() && !restored->history().count());
         found.front()->discard();
         QVERIFY(!QFileInfo::exists(left) && !QFileInfo::exists(left + QStringLiteral(".lock")));
 
         // The timer takes changes that wait.
-        RecoveryWriter soon(restored, std::make_unique<RecoverySession>(folder()), 10ms);
+        RecoveryWriter soon(*restored, std::make_unique<RecoverySession>(folder()), 10ms);
         QTest::qWait(50);
         QVERIFY(!holdsList(soon));
-        restored.chooseSpeedValue({0, 0}, QStringLiteral("2"));
+        restored->chooseSpeedValue({0, 0}, QStringLiteral("2"));
         QTRY_VERIFY(holdsList(soon));
     }
 

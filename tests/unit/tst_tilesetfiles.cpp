@@ -487,25 +487,6 @@ private slots:
         QVERIFY(childProcesses().isEmpty());
         QCOMPARE(openChannels(), m_descriptors);
     }
-
-    // A slot and the maptile read at once, each in a process of its own; one is kept after.
-    void twoReadingsAtOnce()
-    {
-        const QString tileset = file("both.jpg", encoded(pattern(Geometry::TilesetSize, 4), "JPG"));
-        const QString maptile = file("both.bmp", encoded(pattern({720, 864}, 5), "BMP"));
-        PictureReader::prepare();
-        PictureReader first, second;
-        QSignalSpy firstDone(&first, &PictureReader::finished), secondDone(&second, &PictureReader::finished);
-        first.start(tileset, PictureReader::Kind::WholePicture);
-        second.start(maptile, PictureReader::Kind::Maptile);
-        QCOMPARE(childProcesses().size(), 2);
-        QVERIFY(QTest::qWaitFor([&] { return firstDone.size() == 1 && secondDone.size() == 1; }, 10'000));
-        QString error;
-        QCOMPARE(firstDone.front().at(0).value<QImage>(), TilesetPicture::read(tileset, Geometry::blankColour(), &error));
-        QCOMPARE(secondDone.front().at(0).value<QImage>(), pattern({720, 864}, 5));
-        QCOMPARE(childProcesses().size(), 1);
-        PictureReader::endWaiting();
-    }
 };
 
 QTEST_MAIN(TestTilesetFiles)

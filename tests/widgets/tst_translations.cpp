@@ -125,14 +125,22 @@ private slots:
         for (const QString &language : Languages)
             QTest::newRow(qPrintable(language)) << language;
     }
+    // Every text finished, with the placeholders and the key of its source; lupdate brings a copy in
+    // step with the sources, where a text it adds is unfinished and one gone from them vanished.
     void shippedTranslationsMatchTheSources()
     {
         QFETCH(QString, language);
-        // lupdate brings a copy in step with the sources: a text it adds is
-        // unfinished, a text gone from the sources is vanished.
+        const QString shipped = u"%1/cryptwright_%2.ts"_s.arg(QStringLiteral(TRANSLATIONS_DIR), language);
+        QStringList wrong;
+        for (const Message &message : messages(shipped)) {
+            if (placeholders(message.source) != placeholders(message.translation))
+                wrong << u"placeholders of %1: %2"_s.arg(message.context, message.source);
+            if (hasMnemonic(message.source) != hasMnemonic(message.translation))
+                wrong << u"key of %1: %2"_s.arg(message.context, message.source);
+        }
         QTemporaryDir scratch;
-        const QString copy = scratch.filePath(u"cryptwright_%1.ts"_s.arg(language));
-        QVERIFY(QFile::copy(u"%1/cryptwright_%2.ts"_s.arg(QStringLiteral(TRANSLATIONS_DIR), language), copy));
+        const QString copy = scratch.filePath(QFileInfo(shipped).fileName());
+        QVERIFY(QFile::copy(shipped, copy));
         QProcess lupdate;
         lupdate.start(QStringLiteral(LUPDATE), {u"-locations"_s, u"none"_s, u"@" LUPDATE_SOURCES ""_s, u"-ts"_s, copy});
         QVERIFY(lupdate.waitForFinished(120000));
@@ -140,28 +148,11 @@ private slots:
         // A text lupdate cannot see, such as tr() outside a class, is reported here.
         const QString warnings = QString::fromUtf8(lupdate.readAllStandardError()).trimmed();
         QVERIFY2(warnings.isEmpty(), qPrintable(warnings));
-
         const QList<Message> found = messages(copy);
         QVERIFY(found.size() > 300);
-        QStringList unfinished;
         for (const Message &message : found) {
             if (!message.type.isEmpty() || message.translation.trimmed().isEmpty())
-                unfinished << u"%1 %2: %3"_s.arg(message.type, message.context, message.source);
-        }
-        QVERIFY2(unfinished.isEmpty(), qPrintable(unfinished.join(u'\n')));
-    }
-
-    void translationsKeepPlaceholdersAndKeys_data() { shippedTranslationsMatchTheSources_data(); }
-    void translationsKeepPlaceholdersAndKeys()
-    {
-        QFETCH(QString, language);
-        QStringList wrong;
-        for (const Message &message :
-             messages(u"%1/cryptwright_%2.ts"_s.arg(QStringLiteral(TRANSLATIONS_DIR), language))) {
-            if (placeholders(message.source) != placeholders(message.translation))
-                wrong << u"placeholders of %1: %2"_s.arg(message.context, message.source);
-            if (hasMnemonic(message.source) != hasMnemonic(message.translation))
-                wrong << u"key of %1: %2"_s.arg(message.context, message.source);
+                wrong << u"%1 %2: %3"_s.arg(message.type, message.context, message.source);
         }
         QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(u'\n')));
     }
@@ -204,6 +195,8 @@ private slots:
                                                u"Ce bouton efface la dalle et remet toutes ses cases à vide."_s,
                                                u"Effacer la dalle (Ctrl+N)"_s, u"Jeu de tuiles A"_s, u"&Oui"_s};
     }
+    // The window, its hints and Qt's own texts in the language; every hint fits the guide's speech bubble,
+    // and the windows of fixed size show their labels and buttons whole.
     void windowAndHintsReadInTheLanguage()
     {
         QFETCH(QString, language);
@@ -218,27 +211,10 @@ private slots:
         QCOMPARE(guide->text(), expected[1]);
         QCOMPARE(clear->toolTip(), expected[2]);
         QCOMPARE(window->palette(0)->accessibleName(), expected[3]);
-        // Qt's own texts come in the same language.
         QMessageBox box(QMessageBox::Question, {}, {}, QMessageBox::Yes | QMessageBox::No);
         QCOMPARE(box.button(QMessageBox::Yes)->text(), expected[4]);
-    }
 
-    void textsFitWhereTheyStand_data()
-    {
-        QTest::addColumn<QString>("language");
-        QTest::newRow("English") << QString();
-        QTest::newRow("German") << u"de"_s;
-        QTest::newRow("French") << u"fr"_s;
-    }
-    void textsFitWhereTheyStand()
-    {
-        QFETCH(QString, language);
-        Translations::install(language);
         QStringList wrong;
-        // Every hint fits the guide's speech bubble.
-        const std::unique_ptr<MainWindow> window = startWindow(m_defaults.path());
-        QVERIFY(window);
-        auto *guide = child<QLabel>(window.get(), u"lblDude"_s);
         for (int number = 100; number < 140; ++number) {
             if (const QString hint = GuideHints::text(number); !hint.isEmpty()) {
                 guide->setText(hint);
@@ -247,7 +223,6 @@ private slots:
             }
         }
         guide->setText(QString());
-        // The windows of fixed size show their labels and buttons whole.
         Workspace &workspace = window->workspace();
         auto *editor = new EditTileWindow(workspace, window.get());
         editor->editCell(window->palette(0));
