@@ -1,5 +1,5 @@
-#include "mainwindow/Editor.h"
 #include "cli/CommandLine.h"
+#include "mainwindow/Editor.h"
 
 int main(int argc, char *argv[])
 {

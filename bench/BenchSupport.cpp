@@ -12,8 +12,8 @@
 #include <poll.h>
 #include <signal.h>
 #include <spawn.h>
-#include <sys/syscall.h>
 #include <sys/resource.h>
+#include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -138,8 +138,7 @@ ChildRun runChild(const std::vector<std::string> &arguments, std::chrono::millis
 
     int status = 0;
     rusage usage{};
-    while (wait4(pid, &status, 0, &usage) < 0 && errno == EINTR) {
-    }
+    while (wait4(pid, &status, 0, &usage) < 0 && errno == EINTR) { }
     run.milliseconds = std::chrono::duration<double, std::milli>(Clock::now() - run.spawnedAt).count();
     run.peakResidentKiB = usage.ru_maxrss;
     if (WIFEXITED(status))

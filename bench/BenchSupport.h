@@ -28,11 +28,12 @@ double median(std::vector<double> values);
 long peakResidentKiB();
 
 // One run of another program, waited for.
-struct ChildRun {
-    bool started = false;  // false: the program could not be started (see error)
+struct ChildRun
+{
+    bool started = false; // false: the program could not be started (see error)
     bool timedOut = false; // killed for taking longer than allowed
-    int exitCode = -1;     // -1 unless it exited by itself
-    std::string output;    // everything it wrote to its standard output
+    int exitCode = -1; // -1 unless it exited by itself
+    std::string output; // everything it wrote to its standard output
     std::string error;
     Clock::time_point spawnedAt;
     double milliseconds = 0; // from just before the start to its end
@@ -41,7 +42,7 @@ struct ChildRun {
 // Runs arguments[0] (a path or a name looked up in PATH) with the rest as its
 // arguments, keeping its standard error on ours; kills it after timeout.
 // While it runs, onReadable is called whenever watchedFd has data.
-ChildRun runChild(const std::vector<std::string> &arguments, std::chrono::milliseconds timeout,
-                  int watchedFd = -1, const std::function<void()> &onReadable = {});
+ChildRun runChild(const std::vector<std::string> &arguments, std::chrono::milliseconds timeout, int watchedFd = -1,
+                  const std::function<void()> &onReadable = {});
 
 } // namespace BenchSupport

@@ -1,11 +1,11 @@
 #include "SampleMaptile.h"
 
-#include "workspace/Workspace.h"
-#include "raster/Geometry.h"
 #include "maptile/Maptile.h"
 #include "maptile/MaptileOverlays.h"
 #include "maptile/Redraw.h"
 #include "pictures/TilesetPicture.h"
+#include "raster/Geometry.h"
+#include "workspace/Workspace.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -33,7 +33,7 @@ std::string offset(int x, int y)
 std::vector<std::string> face(const QFont &font)
 {
     const QFont rendered = MaptileOverlays::renderFont(font);
-    return {"-family", QFontInfo(rendered).family().toStdString(), "-weight", rendered.bold() ? "Bold" : "Normal",
+    return {"-family",    QFontInfo(rendered).family().toStdString(), "-weight", rendered.bold() ? "Bold" : "Normal",
             "-pointsize", std::to_string(rendered.pixelSize())};
 }
 
@@ -75,9 +75,8 @@ QString tilesetPath(int slot)
 
 void paint(Workspace &workspace)
 {
-    workspace.startUp({QCoreApplication::applicationDirPath()}, [](const QString &error) {
-        std::fprintf(stderr, "%s\n", qPrintable(error));
-    });
+    workspace.startUp({QCoreApplication::applicationDirPath()},
+                      [](const QString &error) { std::fprintf(stderr, "%s\n", qPrintable(error)); });
     for (int slot = 0; slot < TilesetCount; ++slot)
         workspace.setTransparency(slot, transparency(slot));
     workspace.setAutoNumber(false);

@@ -25,10 +25,10 @@ constexpr int KeyedSlot = 3;
 constexpr int BlendedSlot = 2;
 constexpr int BlendAlpha = 160;
 inline const QString MapNumber = QStringLiteral("12");
-inline const QString Designer =
-    QStringLiteral("A designer with a rather long name, Esq., of the Northern Caverns");
+inline const QString Designer = QStringLiteral("A designer with a rather long name, Esq., of the Northern Caverns");
 
-struct Placement {
+struct Placement
+{
     int slot, column, row; // the subtile
     QPoint space;
 };

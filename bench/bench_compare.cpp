@@ -34,8 +34,8 @@ bool report(const QString &error)
 
 bool write(const SampleMaptile::Tilesets &tilesets, const QString &out)
 {
-    return report(MaptileSaver::write(SampleMaptile::compose(tilesets), out, MaptileSaver::Format::Jpeg,
-                                      JpegOptions{90, false}));
+    return report(
+        MaptileSaver::write(SampleMaptile::compose(tilesets), out, MaptileSaver::Format::Jpeg, JpegOptions{90, false}));
 }
 
 } // namespace
@@ -61,14 +61,18 @@ int main(int argc, char **argv)
     // in the editor once it runs.
     const QString ours = work->filePath(QStringLiteral("ours.jpg"));
     bool ok = true;
-    const double wholeMs = BenchSupport::medianMicroseconds([&] {
-        QString error;
-        const SampleMaptile::Tilesets tilesets = SampleMaptile::readTilesets(&error);
-        ok = report(error) && write(tilesets, ours) && ok;
-    }, OurRuns) / 1000;
+    const double wholeMs = BenchSupport::medianMicroseconds(
+                               [&] {
+                                   QString error;
+                                   const SampleMaptile::Tilesets tilesets = SampleMaptile::readTilesets(&error);
+                                   ok = report(error) && write(tilesets, ours) && ok;
+                               },
+                               OurRuns)
+        / 1000;
     QString error;
     const SampleMaptile::Tilesets tilesets = SampleMaptile::readTilesets(&error);
-    const double readMs = BenchSupport::medianMicroseconds([&] { SampleMaptile::readTilesets(&error); }, OurRuns) / 1000;
+    const double readMs =
+        BenchSupport::medianMicroseconds([&] { SampleMaptile::readTilesets(&error); }, OurRuns) / 1000;
     const double loadedMs = BenchSupport::medianMicroseconds([&] { ok = write(tilesets, ours) && ok; }, OurRuns) / 1000;
     if (!ok || !report(error))
         return 1;
@@ -98,8 +102,8 @@ int main(int argc, char **argv)
         const BenchSupport::ChildRun result = BenchSupport::runChild(command, ConvertTimeout);
         if (!result.started || result.timedOut || result.exitCode != 0 || !QFileInfo::exists(theirs)) {
             const std::string reason = !result.started ? result.error
-                                       : result.timedOut     ? std::string("it took too long")
-                                                             : "exit code " + std::to_string(result.exitCode);
+                : result.timedOut                      ? std::string("it took too long")
+                                                       : "exit code " + std::to_string(result.exitCode);
             std::fprintf(stderr, "bench_compare: %s failed: %s\n", qPrintable(convert), reason.c_str());
             return 1;
         }

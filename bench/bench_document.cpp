@@ -6,9 +6,9 @@
 #include "BenchSupport.h"
 #include "SampleMaptile.h"
 
-#include "workspace/Workspace.h"
 #include "output/MaptileOpener.h"
 #include "output/MaptileSaver.h"
+#include "workspace/Workspace.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -92,14 +92,14 @@ int main(int argc, char **argv)
     const QString document = work->filePath(QStringLiteral("map.ora"));
 
     bool ok = true;
-    const double saveMs = BenchSupport::medianMicroseconds([&] {
-        ok = report(MaptileSaver::save(painted, document)) && ok;
-    }, Runs) / 1000;
+    const double saveMs =
+        BenchSupport::medianMicroseconds([&] { ok = report(MaptileSaver::save(painted, document)) && ok; }, Runs)
+        / 1000;
     Workspace opened;
     SampleMaptile::paint(opened);
-    const double openMs = BenchSupport::medianMicroseconds([&] {
-        ok = report(MaptileOpener::open(opened, document)) && ok;
-    }, Runs) / 1000;
+    const double openMs =
+        BenchSupport::medianMicroseconds([&] { ok = report(MaptileOpener::open(opened, document)) && ok; }, Runs)
+        / 1000;
     const double saveCpuMs = medianCpuMs([&] { ok = report(MaptileSaver::save(painted, document)) && ok; }, Runs);
     const double openCpuMs = medianCpuMs([&] { ok = report(MaptileOpener::open(opened, document)) && ok; }, Runs);
     if (!ok)
@@ -132,8 +132,8 @@ int main(int argc, char **argv)
     }
     const QString scratch = work->filePath(QStringLiteral("peak.txt"));
     const double ourMs = BenchSupport::median(ourTimes);
-    std::printf("cryptwright --export out.jpg map.ora: median %.1f ms, peak memory %.1f MiB (target %.0f MiB)\n",
-                ourMs, peakKiB(ourCommand, scratch) / 1024.0, PeakTargetKiB / 1024.0);
+    std::printf("cryptwright --export out.jpg map.ora: median %.1f ms, peak memory %.1f MiB (target %.0f MiB)\n", ourMs,
+                peakKiB(ourCommand, scratch) / 1024.0, PeakTargetKiB / 1024.0);
     if (tmxrasterizer.isEmpty()) {
         std::printf("note: tmxrasterizer is not installed (tools/setup installs tiled); comparison skipped\n");
         return 0;
@@ -144,7 +144,8 @@ int main(int argc, char **argv)
                 theirMs, peakKiB(theirCommand, scratch) / 1024.0, theirMs / ourMs, TargetRatio);
 
     // A set of documents: one command against one run of the other program for each.
-    std::vector<std::string> batchCommand{program.toStdString(), "--export", work->filePath(QStringLiteral("set")).toStdString()};
+    std::vector<std::string> batchCommand{program.toStdString(), "--export",
+                                          work->filePath(QStringLiteral("set")).toStdString()};
     for (int i = 0; i < BatchDocuments; ++i) {
         const QString copy = work->filePath(QStringLiteral("crypt%1.ora").arg(i, 2, 10, QLatin1Char('0')));
         if (!QFile::exists(copy) && !QFile::copy(document, copy))

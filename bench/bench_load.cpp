@@ -39,8 +39,7 @@ int main(int argc, char **argv)
         return 1;
     }
 
-    const double inProcess = BenchSupport::medianMicroseconds(
-        [&] { window.workspace().loadTileset(5, path); }, Runs);
+    const double inProcess = BenchSupport::medianMicroseconds([&] { window.workspace().loadTileset(5, path); }, Runs);
     const auto loadThroughReader = [&] {
         window.loadTilesetFile(5, path);
         while (window.isLoading())
@@ -56,7 +55,6 @@ int main(int argc, char **argv)
     std::printf("1008 x 576 JPEG tileset into a slot: median %.1f ms read on the window's thread, "
                 "%.1f ms read in the kept reading process with the window's loop running (%d runs each), "
                 "%.1f ms when the reading process is started for the load (%d runs); peak resident memory %.1f MB\n",
-                inProcess / 1e3, kept / 1e3, Runs, fresh / 1e3, Runs / 4,
-                BenchSupport::peakResidentKiB() * 1024 / 1e6);
+                inProcess / 1e3, kept / 1e3, Runs, fresh / 1e3, Runs / 4, BenchSupport::peakResidentKiB() * 1024 / 1e6);
     return 0;
 }

@@ -7,8 +7,8 @@
 #include "BenchSupport.h"
 #include "SampleMaptile.h"
 
-#include "workspace/Workspace.h"
 #include "raster/RasterOps.h"
+#include "workspace/Workspace.h"
 
 #include <QGuiApplication>
 
@@ -30,10 +30,13 @@ void prepare()
 {
     workspace = new Workspace;
     SampleMaptile::paint(*workspace);
-    const struct { int button, slot; QPoint cell; } buttons[] = {
-        {Workspace::LeftButton, 0, {2, 1}},
-        {Workspace::MiddleButton, SampleMaptile::KeyedSlot, {4, 2}},
-        {Workspace::RightButton, SampleMaptile::BlendedSlot, {1, 3}}};
+    const struct
+    {
+        int button, slot;
+        QPoint cell;
+    } buttons[] = {{Workspace::LeftButton, 0, {2, 1}},
+                   {Workspace::MiddleButton, SampleMaptile::KeyedSlot, {4, 2}},
+                   {Workspace::RightButton, SampleMaptile::BlendedSlot, {1, 3}}};
     for (const auto &b : buttons) {
         workspace->setOutlineCell(b.slot, b.cell);
         workspace->assign(b.button, b.slot);

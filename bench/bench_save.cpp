@@ -4,8 +4,8 @@
 #include "BenchSupport.h"
 #include "SampleMaptile.h"
 
-#include "workspace/Workspace.h"
 #include "output/MaptileSaver.h"
+#include "workspace/Workspace.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -27,8 +27,9 @@ constexpr double BitmapTargetMs = 10;
 
 Workspace *workspace = nullptr;
 
-struct Target {
-    const char *label;       // in the benchmark names
+struct Target
+{
+    const char *label; // in the benchmark names
     const char *description; // in the summary
     QString folder;
 };
@@ -72,8 +73,7 @@ int main(int argc, char **argv)
         for (const char *name : {"maptile.jpg", "maptile.bmp"}) {
             const QString path = QDir(target.folder).filePath(QLatin1String(name));
             const std::string label = std::string("BM_Save/") + target.label + "/" + name;
-            benchmark::RegisterBenchmark(label.c_str(), BM_Save, path)
-                ->Unit(benchmark::kMillisecond);
+            benchmark::RegisterBenchmark(label.c_str(), BM_Save, path)->Unit(benchmark::kMillisecond);
         }
     }
     benchmark::Initialize(&argc, argv);

@@ -47,7 +47,8 @@ QImage picture(int index, QSize pixels)
     return sample.copy(QRect(QPoint(x, y), pixels)).mirrored(index % 2, index % 3 == 0);
 }
 
-struct Written {
+struct Written
+{
     int sheets = 0;
     qint64 bytes = 0;
 };

@@ -83,7 +83,7 @@ private:
 struct Sample
 {
     double painted = 0; // ms from the start to the first paint
-    double mapped = 0;  // ms from the start to the window mapped; 0 off X
+    double mapped = 0; // ms from the start to the window mapped; 0 off X
     long peakKiB = 0;
 };
 
@@ -92,24 +92,26 @@ std::optional<Sample> runOnce(const std::string &program, MapWatch *watch)
 {
     if (watch)
         watch->reset();
-    const BenchSupport::ChildRun result =
-        watch ? BenchSupport::runChild({program}, ChildTimeout, watch->fd(), [watch] { watch->readEvents(); })
-              : BenchSupport::runChild({program}, ChildTimeout);
+    const BenchSupport::ChildRun result = watch
+        ? BenchSupport::runChild({program}, ChildTimeout, watch->fd(), [watch] { watch->readEvents(); })
+        : BenchSupport::runChild({program}, ChildTimeout);
     long long paintedAt = 0;
     long childPeak = 0;
     if (!result.started || result.timedOut || result.exitCode != 0
         || std::sscanf(result.output.c_str(), "painted %lld %ld", &paintedAt, &childPeak) != 2
         || (watch && !watch->mappedAt())) {
-        const std::string reason = !result.started  ? result.error
-                                   : result.timedOut ? std::string("no first paint in time")
-                                   : result.exitCode != 0 ? "exit code " + std::to_string(result.exitCode)
-                                                          : std::string("no paint or no window mapped");
+        const std::string reason = !result.started ? result.error
+            : result.timedOut                      ? std::string("no first paint in time")
+            : result.exitCode != 0                 ? "exit code " + std::to_string(result.exitCode)
+                                                   : std::string("no paint or no window mapped");
         std::fprintf(stderr, "bench_startup: %s failed: %s\n", program.c_str(), reason.c_str());
         return std::nullopt;
     }
     Sample sample;
-    sample.painted = double(paintedAt - std::chrono::duration_cast<std::chrono::nanoseconds>(
-                                            result.spawnedAt.time_since_epoch()).count()) / 1e6;
+    sample.painted =
+        double(paintedAt
+               - std::chrono::duration_cast<std::chrono::nanoseconds>(result.spawnedAt.time_since_epoch()).count())
+        / 1e6;
     if (watch)
         sample.mapped = since(result.spawnedAt, *watch->mappedAt());
     sample.peakKiB = std::max(result.peakResidentKiB, childPeak);

@@ -4,8 +4,8 @@
 #include "BenchSupport.h"
 #include "SampleMaptile.h"
 
-#include "raster/Geometry.h"
 #include "maptile/MaptileOverlays.h"
+#include "raster/Geometry.h"
 
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -57,11 +57,11 @@ private slots:
         QTest::newRow("long output") << QStringList{"head", "-c", "300000", "/dev/zero"} << true << false << 0
                                      << QByteArray(300000, '\0') << 10000;
         // Output closed early, process still running: waiting must go on until it ends.
-        QTest::newRow("closes its output first") << QStringList{"sh", "-c", "exec >&-; sleep 0.2; exit 4"} << true
-                                                 << false << 4 << QByteArray() << 10000;
+        QTest::newRow("closes its output first")
+            << QStringList{"sh", "-c", "exec >&-; sleep 0.2; exit 4"} << true << false << 4 << QByteArray() << 10000;
         QTest::newRow("hangs") << QStringList{"sleep", "30"} << true << true << -1 << QByteArray() << 300;
-        QTest::newRow("missing program") << QStringList{"/nonexistent/program"} << false << false << -1
-                                         << QByteArray() << 10000;
+        QTest::newRow("missing program") << QStringList{"/nonexistent/program"} << false << false << -1 << QByteArray()
+                                         << 10000;
     }
 
     void childRuns()
@@ -138,8 +138,8 @@ private slots:
         }
         QCOMPARE(SampleMaptile::placements().size(), size_t(SampleMaptile::Columns * SampleMaptile::Rows));
         QCOMPARE(spaces.size(), size_t(SampleMaptile::Columns * SampleMaptile::Rows));
-        QCOMPARE(modes, (std::set<int>{TransparencySetting::Plain, TransparencySetting::Keyed,
-                                       TransparencySetting::Blended}));
+        QCOMPARE(modes,
+                 (std::set<int>{TransparencySetting::Plain, TransparencySetting::Keyed, TransparencySetting::Blended}));
     }
 
     // Both sides of the comparison must make the same maptile, space by space:
@@ -167,8 +167,11 @@ private slots:
 
         for (const SampleMaptile::Placement &p : SampleMaptile::placements()) {
             const double difference = spaceDifference(ours, theirs, p.space);
-            QVERIFY2(difference < 6, qPrintable(QStringLiteral("space %1, %2 differs by %3 on average")
-                                                    .arg(p.space.x()).arg(p.space.y()).arg(difference)));
+            QVERIFY2(difference < 6,
+                     qPrintable(QStringLiteral("space %1, %2 differs by %3 on average")
+                                    .arg(p.space.x())
+                                    .arg(p.space.y())
+                                    .arg(difference)));
         }
     }
 };

@@ -60,11 +60,11 @@ void prepare(QCommandLineParser &parser)
                       CommandLine::tr("jpg, bmp, png or pdf, whatever OUT's name (default: OUT's extension; jpg for "
                                       "a folder)."),
                       CommandLine::tr("FORMAT")});
-    parser.addOption({QualityOption, CommandLine::tr("JPEG quality, 1 to 100 (default 90)."), number,
-                      QStringLiteral("90")});
+    parser.addOption(
+        {QualityOption, CommandLine::tr("JPEG quality, 1 to 100 (default 90)."), number, QStringLiteral("90")});
     parser.addOption({ProgressiveOption, CommandLine::tr("Write a progressive JPEG.")});
-    parser.addOption({SizeOption, CommandLine::tr("Scale each picture down to fit N x N pixels, as for a thumbnail."),
-                      number});
+    parser.addOption(
+        {SizeOption, CommandLine::tr("Scale each picture down to fit N x N pixels, as for a thumbnail."), number});
     parser.addOption({PaperOption,
                       CommandLine::tr("Write sheets of a4, a3, letter, legal or tabloid paper to OUT, a .pdf."),
                       CommandLine::tr("PAPER")});
@@ -73,8 +73,8 @@ void prepare(QCommandLineParser &parser)
                       CommandLine::tr("Blank edge of each sheet, such as 6mm, 0.5cm, 0.25in or 18pt (default 6mm)."),
                       length});
     parser.addOption({GapOption, CommandLine::tr("Space between maptiles on a sheet (default 3mm)."), length});
-    parser.addOption({BleedOption,
-                      CommandLine::tr("How far each maptile's edge runs on past its cut line (default 0mm)."), length});
+    parser.addOption(
+        {BleedOption, CommandLine::tr("How far each maptile's edge runs on past its cut line (default 0mm)."), length});
     parser.addOption({NoCropMarksOption, CommandLine::tr("Leave out the lines to cut along and the scale bar.")});
     parser.addOption({CopiesOption, CommandLine::tr("Copies of each maptile on the sheets (default 1)."), number});
     parser.addPositionalArgument(CommandLine::tr("DOCUMENT"),
@@ -143,7 +143,8 @@ int exportSheets(const QCommandLineParser &parser, const QString &out)
         return 2;
     if (QFileInfo(out).suffix().compare(QLatin1String("pdf"), Qt::CaseInsensitive) != 0) {
         printLine(CommandLine::tr("Cannot write sheets to \"%1\": sheets are written as PDF, so the name must end "
-                                  "in .pdf.").arg(out));
+                                  "in .pdf.")
+                      .arg(out));
         return 2;
     }
 
@@ -185,9 +186,10 @@ int exportSheets(const QCommandLineParser &parser, const QString &out)
         return finish(batch, 2);
     }
     const QString written = FileReplacer::write(out, [&](QIODevice &device) {
-        return SheetOutput::writePdf(device, layout, [&](int maptile, QString *why) {
-            return DocumentReader::readFinished(placed[maptile], why);
-        }, QFileInfo(out).completeBaseName());
+        return SheetOutput::writePdf(
+            device, layout,
+            [&](int maptile, QString *why) { return DocumentReader::readFinished(placed[maptile], why); },
+            QFileInfo(out).completeBaseName());
     });
     if (!written.isEmpty()) {
         printLine(written);
@@ -218,7 +220,7 @@ int exportAll(const QCommandLineParser &parser)
     const bool toFolder = documents.size() > 1 || QFileInfo(out).isDir();
     Exporter::Format format;
     const QString suffix = parser.isSet(FormatOption) ? parser.value(FormatOption).toLower()
-                           : toFolder                 ? QStringLiteral("jpg")
+        : toFolder                                    ? QStringLiteral("jpg")
                                                       : QFileInfo(out).suffix().toLower();
     if (!Exporter::formatFor(QStringLiteral("x.") + suffix, &format)) {
         printLine(parser.isSet(FormatOption)
@@ -236,8 +238,8 @@ int exportAll(const QCommandLineParser &parser)
     QList<ExportBatch::Job> jobs;
     for (const QString &document : documents)
         jobs << ExportBatch::Job{
-            document, toFolder ? QDir(out).filePath(QFileInfo(document).completeBaseName() + QLatin1Char('.') + suffix)
-                               : out};
+            document,
+            toFolder ? QDir(out).filePath(QFileInfo(document).completeBaseName() + QLatin1Char('.') + suffix) : out};
     ExportBatch batch;
     int failures = 0;
     const auto work = [format, jpeg, size](const ExportBatch::Job &job) {

@@ -36,7 +36,8 @@ QString Exporter::writePdf(const QImage &image, const QString &title, const QStr
         pdf.setCreator(QStringLiteral("Cryptwright"));
         pdf.setResolution(Geometry::PixelsPerInch);
         pdf.setPageMargins(QMarginsF());
-        const QSizeF inches(double(image.width()) / Geometry::PixelsPerInch, double(image.height()) / Geometry::PixelsPerInch);
+        const QSizeF inches(double(image.width()) / Geometry::PixelsPerInch,
+                            double(image.height()) / Geometry::PixelsPerInch);
         if (!pdf.setPageSize(QPageSize(inches, QPageSize::Inch, title, QPageSize::ExactMatch)))
             return tr("the page size is refused");
         QPainter painter;

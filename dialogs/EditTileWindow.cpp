@@ -1,8 +1,8 @@
 #include "dialogs/EditTileWindow.h"
 
-#include "workspace/Workspace.h"
 #include "raster/SubtileTransforms.h"
 #include "views/PaletteView.h"
+#include "workspace/Workspace.h"
 
 #include <QIcon>
 #include <QLabel>
@@ -21,7 +21,8 @@ EditTileWindow::EditTileWindow(Workspace &workspace, QWidget *parent)
     m_view->setGeometry(4, 4, Geometry::SpaceSize, Geometry::SpaceSize);
     m_view->setAccessibleName(tr("The subtile as it will be"));
 
-    const struct {
+    const struct
+    {
         const char *name;
         const char *icon;
         const char *tip;

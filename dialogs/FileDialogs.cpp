@@ -106,8 +106,8 @@ QString maptileFilter()
 
 QString showSave(QWidget *owner, const QString &suggested)
 {
-    const QStringList types{Texts::tr("Cryptwright maptile (*.ora)"), Texts::tr("Jpeg (*.jpg)"), Texts::tr("Bitmap (*.bmp)"),
-                            Texts::tr("PNG (*.png)")};
+    const QStringList types{Texts::tr("Cryptwright maptile (*.ora)"), Texts::tr("Jpeg (*.jpg)"),
+                            Texts::tr("Bitmap (*.bmp)"), Texts::tr("PNG (*.png)")};
     return askSaveName(owner, Texts::tr("Save As"), suggested, types);
 }
 

@@ -57,10 +57,10 @@ FontDialog::FontDialog(const QFont &font, const QColor &colour, QWidget *parent)
 
     m_bold = effect(QStringLiteral("chkBold"), tr("Bold"), start.bold(), QRect(8, 56, 110, 18), this);
     m_italic = effect(QStringLiteral("chkItalic"), tr("Italic"), start.italic(), QRect(8, 76, 110, 18), this);
-    m_underline = effect(QStringLiteral("chkUnderline"), tr("Underline"), start.underline(), QRect(128, 56, 124, 18),
-                         this);
-    m_strikeOut = effect(QStringLiteral("chkStrikeout"), tr("Strikeout"), start.strikeOut(), QRect(128, 76, 124, 18),
-                         this);
+    m_underline =
+        effect(QStringLiteral("chkUnderline"), tr("Underline"), start.underline(), QRect(128, 56, 124, 18), this);
+    m_strikeOut =
+        effect(QStringLiteral("chkStrikeout"), tr("Strikeout"), start.strikeOut(), QRect(128, 76, 124, 18), this);
 
     m_colourButton = new QPushButton(tr("Colour..."), this);
     m_colourButton->setObjectName(QStringLiteral("cmdColour"));
@@ -125,8 +125,7 @@ QFont FontDialog::chosenFont() const
 
 void FontDialog::chooseColour()
 {
-    const QColor picked = QColorDialog::getColor(m_colour, this, tr("Text Colour"),
-                                                 QColorDialog::DontUseNativeDialog);
+    const QColor picked = QColorDialog::getColor(m_colour, this, tr("Text Colour"), QColorDialog::DontUseNativeDialog);
     if (picked.isValid()) {
         m_colour = picked;
         showChoice();

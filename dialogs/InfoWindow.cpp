@@ -1,7 +1,7 @@
 #include "dialogs/InfoWindow.h"
 
-#include "views/UiFonts.h"
 #include "resources/BuiltInPicture.h"
+#include "views/UiFonts.h"
 
 #include <QDesktopServices>
 #include <QDialogButtonBox>
@@ -15,8 +15,8 @@ namespace {
 
 QLabel *link(const QString &name, const QString &url, const QString &text, QWidget *parent)
 {
-    auto *label = new QLabel(QStringLiteral("<a href=\"%1\">%2</a>").arg(url.toHtmlEscaped(), text.toHtmlEscaped()),
-                             parent);
+    auto *label =
+        new QLabel(QStringLiteral("<a href=\"%1\">%2</a>").arg(url.toHtmlEscaped(), text.toHtmlEscaped()), parent);
     label->setObjectName(name);
     label->setTextFormat(Qt::RichText);
     label->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);

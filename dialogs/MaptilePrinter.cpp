@@ -41,8 +41,7 @@ QString MaptilePrinter::print(const QImage &image)
             return tr("The maptile could not be printed: no printer is installed. Choose a printer, or print to a "
                       "file.");
         if (target.outputFormat() == QPrinter::PdfFormat)
-            return tr("The maptile could not be printed: \"%1\" could not be written.")
-                .arg(target.outputFileName());
+            return tr("The maptile could not be printed: \"%1\" could not be written.").arg(target.outputFileName());
         return tr("The maptile could not be printed: the printer \"%1\" could not be started.")
             .arg(target.printerName());
     }

@@ -1,8 +1,8 @@
 #include "dialogs/OptionsWindow.h"
 
-#include "workspace/Workspace.h"
 #include "dialogs/FontDialog.h"
 #include "maptile/FontText.h"
+#include "workspace/Workspace.h"
 
 #include <QCheckBox>
 #include <QLabel>

@@ -1,8 +1,8 @@
 #include "dialogs/TilesetPropertiesWindow.h"
 
-#include "workspace/Workspace.h"
-#include "views/WorkingView.h"
 #include "tilesets/ProfileReader.h"
+#include "views/WorkingView.h"
+#include "workspace/Workspace.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -46,8 +46,8 @@ TilesetPropertiesWindow::TilesetPropertiesWindow(Workspace &workspace, int slot,
             auto *picture = new QLabel(this);
             // Counted from 1, as the palettes' cells are read.
             picture->setAccessibleName(tr("Subtile in column %1, row %2").arg(column + 1).arg(row + 1));
-            picture->setPixmap(QPixmap::fromImage(tileset.palette().copy(column * ViewSpaceSize, row * ViewSpaceSize,
-                                                                         ViewSpaceSize, ViewSpaceSize)));
+            picture->setPixmap(QPixmap::fromImage(
+                tileset.palette().copy(column * ViewSpaceSize, row * ViewSpaceSize, ViewSpaceSize, ViewSpaceSize)));
             auto *list = new QComboBox(this);
             list->setObjectName(QStringLiteral("cboSpeed%1").arg(TileData::key(column, row)));
             list->setEditable(true);

@@ -1,9 +1,9 @@
 #include "dialogs/TransparencyWindow.h"
 
-#include "views/UiFonts.h"
-#include "workspace/Workspace.h"
 #include "raster/RasterOps.h"
 #include "resources/BuiltInPicture.h"
+#include "views/UiFonts.h"
+#include "workspace/Workspace.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -151,9 +151,9 @@ void TransparencyWindow::chooseMode(int mode)
     showMode(mode);
     // Blending takes the opacity shown at once: a window left without OK keeps
     // it, rather than a bare mode that says nothing about the opacity.
-    m_workspace.setTransparency(m_slot, mode == TransparencySetting::Blended
-                                            ? TransparencySetting::blended(m_alpha->value())
-                                            : TransparencySetting(QString::number(mode)));
+    m_workspace.setTransparency(m_slot,
+                                mode == TransparencySetting::Blended ? TransparencySetting::blended(m_alpha->value())
+                                                                     : TransparencySetting(QString::number(mode)));
 }
 
 void TransparencyWindow::showAlpha(int alpha)

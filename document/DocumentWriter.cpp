@@ -125,7 +125,8 @@ QByteArray DocumentWriter::encode(const MaptileDocument &document, QString *erro
     QList<QByteArray> layerPngs;
     // One overlay at a time, in one picture: fresh memory costs more than drawing.
     QImage layer;
-    for (const Redraw::Overlay overlay : {Redraw::Overlay::Credit, Redraw::Overlay::MapNum, Redraw::Overlay::SpeedValues}) {
+    for (const Redraw::Overlay overlay :
+         {Redraw::Overlay::Credit, Redraw::Overlay::MapNum, Redraw::Overlay::SpeedValues}) {
         Redraw::overlayLayer(maptile, showMapNum, overlays, overlay, layer);
         layerPngs << PngWriter::encode(layer);
     }

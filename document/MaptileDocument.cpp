@@ -47,7 +47,8 @@ MaptileDocument MaptileDocument::fromPicture(const QImage &picture)
         return document;
     QDataStream stream(QByteArray::fromBase64(text.toLatin1()));
     MaptileDocument read = document;
-    stream >> read.mapNum >> read.designer >> read.mapNumFont >> read.mapNumColour >> read.speedFont >> read.speedColour;
+    stream >> read.mapNum >> read.designer >> read.mapNumFont >> read.mapNumColour >> read.speedFont
+        >> read.speedColour;
     SpeedValues speed;
     for (auto &column : speed)
         for (QString &value : column)

@@ -36,4 +36,3 @@ struct MaptileDocument
     // holds the picture as its master.
     static MaptileDocument fromPicture(const QImage &picture);
 };
-

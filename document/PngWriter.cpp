@@ -97,8 +97,7 @@ bool run(Encoding &e)
     const bool alpha = e.pixels.format() == QImage::Format_ARGB32;
     if (e.indexed) {
         png_set_IHDR(png, info, png_uint_32(width), png_uint_32(height), e.palette.bitsPerIndex(),
-                     PNG_COLOR_TYPE_PALETTE, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,
-                     PNG_FILTER_TYPE_DEFAULT);
+                     PNG_COLOR_TYPE_PALETTE, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
         std::vector<png_color> colours;
         std::vector<png_byte> opacities;
         for (const QRgb colour : e.palette.colours) {
@@ -152,8 +151,8 @@ QByteArray PngWriter::encode(const QImage &image, Packing packing)
     Encoding e;
     e.packing = packing;
     e.pixels = image.format() == QImage::Format_RGB32 || image.format() == QImage::Format_ARGB32
-                   ? image
-                   : image.convertToFormat(image.hasAlphaChannel() ? QImage::Format_ARGB32 : QImage::Format_RGB32);
+        ? image
+        : image.convertToFormat(image.hasAlphaChannel() ? QImage::Format_ARGB32 : QImage::Format_RGB32);
     e.indexed = e.pixels.format() == QImage::Format_ARGB32 && e.palette.collect(e.pixels);
     if (e.indexed) {
         const int width = e.pixels.width();

@@ -71,8 +71,7 @@ bool ZipEntryStream::finish()
 {
     char rest[16384];
     qint64 n;
-    while ((n = read(rest, sizeof rest)) > 0) {
-    }
+    while ((n = read(rest, sizeof rest)) > 0) { }
     if (n == 0 && m_read != m_size)
         fail(tr("\"%1\" is not as long as the archive says").arg(m_name));
     return m_reason.isEmpty();

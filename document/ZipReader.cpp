@@ -4,8 +4,8 @@
 #include <QFile>
 #include <QtEndian>
 
-#include <zip.h>
 #include <unistd.h>
+#include <zip.h>
 
 #include <cerrno>
 #include <cstdio>

@@ -40,8 +40,8 @@ QByteArray ZipWriter::archive(QString *error) const
             zip_discard(zip);
             return none;
         }
-        zip_set_file_compression(zip, zip_uint64_t(index), entry.method == Method::Store ? ZIP_CM_STORE : ZIP_CM_DEFLATE,
-                                 0);
+        zip_set_file_compression(zip, zip_uint64_t(index),
+                                 entry.method == Method::Store ? ZIP_CM_STORE : ZIP_CM_DEFLATE, 0);
     }
     if (zip_close(zip) != 0) {
         const QByteArray none = fail(zip_get_error(zip));

@@ -77,7 +77,6 @@ QString FileReplacer::write(const QString &path, const std::function<QString(QIO
 
 QString FileReplacer::writeBytes(const QByteArray &bytes, const QString &path)
 {
-    return write(path, [&bytes](QIODevice &file) {
-        return file.write(bytes) == bytes.size() ? QString() : file.errorString();
-    });
+    return write(
+        path, [&bytes](QIODevice &file) { return file.write(bytes) == bytes.size() ? QString() : file.errorString(); });
 }

@@ -28,15 +28,16 @@ void check(bool condition, const char *what)
 bool sameState(const MaptileDocument &a, const MaptileDocument &b)
 {
     return a.maptile.master() == b.maptile.master() && a.maptile.speedValues() == b.maptile.speedValues()
-           && a.mapNum == b.mapNum && a.designer == b.designer && a.mapNumFont == b.mapNumFont
-           && a.mapNumColour == b.mapNumColour && a.speedFont == b.speedFont && a.speedColour == b.speedColour;
+        && a.mapNum == b.mapNum && a.designer == b.designer && a.mapNumFont == b.mapNumFont
+        && a.mapNumColour == b.mapNumColour && a.speedFont == b.speedFont && a.speedColour == b.speedColour;
 }
 
 // The export of the document's bytes as a file, as the command line writes it.
 void exportAsFile(const QByteArray &bytes)
 {
     static QTemporaryDir folder(QStringLiteral("/dev/shm/fuzz_document-XXXXXX"));
-    const QString document = folder.filePath(QStringLiteral("in.ora")), out = folder.filePath(QStringLiteral("out.png"));
+    const QString document = folder.filePath(QStringLiteral("in.ora")),
+                  out = folder.filePath(QStringLiteral("out.png"));
     QFile file(document);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
         return;
@@ -44,7 +45,8 @@ void exportAsFile(const QByteArray &bytes)
     QFile::remove(out);
     const QString error = Exporter::exportDocument(document, out, Exporter::Format::Png, {});
     if (!error.isEmpty()) {
-        check(!QFile::exists(out) && error.contains(QStringLiteral("in.ora")), "a refusal that leaves a file or names no file");
+        check(!QFile::exists(out) && error.contains(QStringLiteral("in.ora")),
+              "a refusal that leaves a file or names no file");
         return;
     }
     const QImage written(out);

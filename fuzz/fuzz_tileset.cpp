@@ -8,11 +8,11 @@
 
 #include "FuzzSupport.h"
 
-#include "raster/Geometry.h"
-#include "raster/RasterOps.h"
 #include "pictures/MetafileDecoder.h"
 #include "pictures/PictureDecoder.h"
 #include "pictures/TilesetPicture.h"
+#include "raster/Geometry.h"
+#include "raster/RasterOps.h"
 
 #include <QBuffer>
 #include <QGuiApplication>

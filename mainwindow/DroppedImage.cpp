@@ -19,7 +19,7 @@ QString DroppedImage::path(const QMimeData *data, bool documents)
     }();
     const QString path = data->urls().front().toLocalFile();
     const QFileInfo file(path);
-    const bool accepted = suffixes.contains(file.suffix().toLower())
-                          || (documents && DocumentWriter::isDocumentPath(path));
+    const bool accepted =
+        suffixes.contains(file.suffix().toLower()) || (documents && DocumentWriter::isDocumentPath(path));
     return file.isFile() && accepted ? path : QString();
 }

@@ -1,7 +1,7 @@
 #include "mainwindow/Editor.h"
 
-#include "mainwindow/MainWindow.h"
 #include "cli/CommandLine.h"
+#include "mainwindow/MainWindow.h"
 #include "reading/PictureReader.h"
 #include "recovery/RecoverySession.h"
 #include "resources/Translations.h"

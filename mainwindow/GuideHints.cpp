@@ -7,7 +7,8 @@
 namespace {
 
 // The hint texts, looked up by their numbers when shown.
-const struct {
+const struct
+{
     int number;
     const char *text;
 } Hints[] = {
@@ -15,29 +16,32 @@ const struct {
     {102, QT_TRANSLATE_NOOP("GuideHints", "Open a saved tile or load an image as a background for the maptile.")},
     {103, QT_TRANSLATE_NOOP("GuideHints", "Use this button to save the current maptile as a jpeg or bitmap.")},
     {104, QT_TRANSLATE_NOOP("GuideHints", "This button opens a window with a full-size view of the maptile.")},
-    {105, QT_TRANSLATE_NOOP("GuideHints",
-                           "This prints the maptile. No options yet - uses your default printer and options.")},
-    {106, QT_TRANSLATE_NOOP("GuideHints",
-                           "Select a size for you maptile here. 3 to 5 spaces wide by 3 to 6 spaces tall.")},
-    {107, QT_TRANSLATE_NOOP("GuideHints",
-                           "This adds a custom maptile number to the maptile in the upper left hand corner.")},
+    {105,
+     QT_TRANSLATE_NOOP("GuideHints",
+                       "This prints the maptile. No options yet - uses your default printer and options.")},
+    {106,
+     QT_TRANSLATE_NOOP("GuideHints", "Select a size for you maptile here. 3 to 5 spaces wide by 3 to 6 spaces tall.")},
+    {107,
+     QT_TRANSLATE_NOOP("GuideHints",
+                       "This adds a custom maptile number to the maptile in the upper left hand corner.")},
     {108, QT_TRANSLATE_NOOP("GuideHints", "Add your name to the maptile. You are the one who designed it.")},
     {109, QT_TRANSLATE_NOOP("GuideHints", "Click her for program info, bug reporting, special thanks, and web links.")},
     {110, QT_TRANSLATE_NOOP("GuideHints", "This is the subtile assigned to the left mouse button.")},
-    {111, QT_TRANSLATE_NOOP("GuideHints",
-                           "This is the subtile assigned to the middle mouse button (if you have one).")},
+    {111,
+     QT_TRANSLATE_NOOP("GuideHints", "This is the subtile assigned to the middle mouse button (if you have one).")},
     {112, QT_TRANSLATE_NOOP("GuideHints", "This is the subtile assigned to the right mouse button.")},
     {113, QT_TRANSLATE_NOOP("GuideHints", "Click here to show this tileset and all of its subtiles.")},
     {118, QT_TRANSLATE_NOOP("GuideHints", "Click here to load in a new tileset to replace the current one.")},
-    {126, QT_TRANSLATE_NOOP("GuideHints",
-                           "Click on one of the subtiles of this tileset to assign it to the chosen mouse button.")},
-    {127, QT_TRANSLATE_NOOP("GuideHints",
-                           "Click to place one of the subtiles you have assigned to the mouse buttons.")},
+    {126,
+     QT_TRANSLATE_NOOP("GuideHints",
+                       "Click on one of the subtiles of this tileset to assign it to the chosen mouse button.")},
+    {127,
+     QT_TRANSLATE_NOOP("GuideHints", "Click to place one of the subtiles you have assigned to the mouse buttons.")},
     {128, QT_TRANSLATE_NOOP("GuideHints", "Hi! I'm the dungeon dude and I'll be your guide! Just watch it - I bite!")},
     {129, QT_TRANSLATE_NOOP("GuideHints", "Click here to set some of the options for the program.")},
     {130, QT_TRANSLATE_NOOP("GuideHints", "Click here to set the transparency settings for this tileset.")},
-    {131, QT_TRANSLATE_NOOP("GuideHints",
-                           "This fills every blank space of the maptile with the left button's subtile.")},
+    {131,
+     QT_TRANSLATE_NOOP("GuideHints", "This fills every blank space of the maptile with the left button's subtile.")},
 };
 
 } // namespace

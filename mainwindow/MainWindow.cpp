@@ -1,32 +1,32 @@
 #include "mainwindow/MainWindow.h"
 
+#include "dialogs/EditTileWindow.h"
+#include "dialogs/FileDialogs.h"
+#include "dialogs/InfoWindow.h"
+#include "dialogs/JpegOptionsWindow.h"
+#include "dialogs/OptionsWindow.h"
+#include "dialogs/PreviewWindow.h"
+#include "dialogs/TilesetPropertiesWindow.h"
+#include "dialogs/TransparencyWindow.h"
+#include "document/DocumentReader.h"
+#include "document/DocumentWriter.h"
+#include "files/FileReplacer.h"
 #include "mainwindow/DroppedImage.h"
 #include "mainwindow/GuideHints.h"
-#include "views/OutlineShape.h"
 #include "mainwindow/PictureLoad.h"
-#include "views/UiFonts.h"
-#include "dialogs/FileDialogs.h"
-#include "document/DocumentReader.h"
-#include "files/FileReplacer.h"
-#include "printsheets/PrintSheetsWindow.h"
-#include "dialogs/InfoWindow.h"
-#include "dialogs/EditTileWindow.h"
-#include "raster/HiResPicture.h"
-#include "views/WorkingView.h"
-#include "dialogs/JpegOptionsWindow.h"
 #include "output/MaptileOpener.h"
 #include "output/MaptileSaver.h"
-#include "dialogs/PreviewWindow.h"
-#include "dialogs/OptionsWindow.h"
-#include "document/DocumentWriter.h"
+#include "printsheets/PrintSheetsWindow.h"
+#include "raster/HiResPicture.h"
 #include "recovery/RecoveredWork.h"
 #include "recovery/RecoverySession.h"
 #include "recovery/RecoveryWriter.h"
 #include "resources/BuiltInPicture.h"
 #include "views/ButtonPictureView.h"
+#include "views/OutlineShape.h"
 #include "views/PaletteView.h"
-#include "dialogs/TilesetPropertiesWindow.h"
-#include "dialogs/TransparencyWindow.h"
+#include "views/UiFonts.h"
+#include "views/WorkingView.h"
 
 #include <QAction>
 #include <QApplication>
@@ -40,15 +40,15 @@
 #include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QLocale>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMenu>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPushButton>
 #include <QScreen>
-#include <QTimer>
 #include <QStyleFactory>
+#include <QTimer>
 #include <QToolButton>
 
 #include <algorithm>
@@ -57,19 +57,39 @@ namespace {
 
 // Hint numbers of the guide's string table.
 enum Hint {
-    HintClear = 101, HintOpen, HintSave, HintPreview, HintPrint, HintSize, HintMapNum, HintDesigner, HintInfo,
-    HintLeft, HintMiddle, HintRight, HintSetButton,
-    HintLoadSet = 118, HintPalette = 126, HintWorkingView, HintGuide, HintOptions, HintTransparency, HintFill
+    HintClear = 101,
+    HintOpen,
+    HintSave,
+    HintPreview,
+    HintPrint,
+    HintSize,
+    HintMapNum,
+    HintDesigner,
+    HintInfo,
+    HintLeft,
+    HintMiddle,
+    HintRight,
+    HintSetButton,
+    HintLoadSet = 118,
+    HintPalette = 126,
+    HintWorkingView,
+    HintGuide,
+    HintOptions,
+    HintTransparency,
+    HintFill
 };
 
-const QStringList SizeItems{
-    QStringLiteral("3 x 3"), QStringLiteral("3 x 4"), QStringLiteral("3 x 5"), QStringLiteral("3 x 6"),
-    QStringLiteral("4 x 3"), QStringLiteral("4 x 4"), QStringLiteral("4 x 5"), QStringLiteral("4 x 6"),
-    QStringLiteral("5 x 3"), QStringLiteral("5 x 4"), QStringLiteral("5 x 5"), QStringLiteral("5 x 6")};
+const QStringList SizeItems{QStringLiteral("3 x 3"), QStringLiteral("3 x 4"), QStringLiteral("3 x 5"),
+                            QStringLiteral("3 x 6"), QStringLiteral("4 x 3"), QStringLiteral("4 x 4"),
+                            QStringLiteral("4 x 5"), QStringLiteral("4 x 6"), QStringLiteral("5 x 3"),
+                            QStringLiteral("5 x 4"), QStringLiteral("5 x 5"), QStringLiteral("5 x 6")};
 
 // Slot buttons: A-D on the first row, E-H on the second; x and width of the
 // letter button, x of the transparency and load buttons, by column.
-struct SlotColumn { int setX, setWidth, transX, loadX; };
+struct SlotColumn
+{
+    int setX, setWidth, transX, loadX;
+};
 constexpr SlotColumn SlotColumns[4] = {{4, 43, 46, 66}, {92, 39, 130, 150}, {176, 39, 214, 234}, {260, 39, 298, 318}};
 constexpr int SlotRowY[2] = {279, 301};
 constexpr int SlotButtonHeight = 21;
@@ -90,18 +110,48 @@ const QList<MainWindow::ToolButton> &MainWindow::toolButtons()
 {
     // Left to right along the toolbar; the first key of each is named in its tooltip.
     static const QList<ToolButton> tools{
-        {"cmdClear", "clear", 0, HintClear, &MainWindow::clearMaptile, {QKeySequence(Qt::CTRL | Qt::Key_N)},
+        {"cmdClear",
+         "clear",
+         0,
+         HintClear,
+         &MainWindow::clearMaptile,
+         {QKeySequence(Qt::CTRL | Qt::Key_N)},
          QT_TR_NOOP("Clear the maptile")},
-        {"cmdOpen", "open", 24, HintOpen, &MainWindow::openMaptile, {QKeySequence(Qt::CTRL | Qt::Key_O)},
+        {"cmdOpen",
+         "open",
+         24,
+         HintOpen,
+         &MainWindow::openMaptile,
+         {QKeySequence(Qt::CTRL | Qt::Key_O)},
          QT_TR_NOOP("Open a maptile or a background picture")},
-        {"Command5", "save", 48, HintSave, &MainWindow::saveMaptile, {QKeySequence(Qt::CTRL | Qt::Key_S)},
+        {"Command5",
+         "save",
+         48,
+         HintSave,
+         &MainWindow::saveMaptile,
+         {QKeySequence(Qt::CTRL | Qt::Key_S)},
          QT_TR_NOOP("Save the maptile; right-click to save it under another name or type")},
-        {"Command6", "preview", 72, HintPreview, &MainWindow::showPreview,
-         {QKeySequence(Qt::Key_F5), QKeySequence(Qt::CTRL | Qt::Key_R)}, QT_TR_NOOP("Full-size preview")},
-        {"cmdPrint", "print", 96, HintPrint, &MainWindow::printMaptile, {QKeySequence(Qt::CTRL | Qt::Key_P)},
+        {"Command6",
+         "preview",
+         72,
+         HintPreview,
+         &MainWindow::showPreview,
+         {QKeySequence(Qt::Key_F5), QKeySequence(Qt::CTRL | Qt::Key_R)},
+         QT_TR_NOOP("Full-size preview")},
+        {"cmdPrint",
+         "print",
+         96,
+         HintPrint,
+         &MainWindow::printMaptile,
+         {QKeySequence(Qt::CTRL | Qt::Key_P)},
          QT_TR_NOOP("Print the maptile")},
         {"cmdOptions", "options", 120, HintOptions, &MainWindow::openOptions, {}, QT_TR_NOOP("Options")},
-        {"cmdFill", "fill", 537, HintFill, &MainWindow::fillBlankSpaces, {QKeySequence(Qt::CTRL | Qt::Key_F)},
+        {"cmdFill",
+         "fill",
+         537,
+         HintFill,
+         &MainWindow::fillBlankSpaces,
+         {QKeySequence(Qt::CTRL | Qt::Key_F)},
          QT_TR_NOOP("Fill the blank spaces with the left button's subtile")},
         {"Command2", "info", 564, HintInfo, &MainWindow::openInfo, {}, QT_TR_NOOP("About Cryptwright")}};
     return tools;
@@ -204,8 +254,8 @@ void MainWindow::buildToolbar()
     m_toolbar->setPalette(face);
 
     for (const ToolButton &tool : toolButtons()) {
-        QToolButton *button = iconButton(QLatin1String(tool.name), QLatin1String(tool.icon), QRect(tool.x, 0, 24, 24),
-                                         m_toolbar);
+        QToolButton *button =
+            iconButton(QLatin1String(tool.name), QLatin1String(tool.icon), QRect(tool.x, 0, 24, 24), m_toolbar);
         connect(button, &QToolButton::clicked, this, tool.run);
         m_toolButtons << button;
     }
@@ -265,8 +315,9 @@ void MainWindow::buildToolbar()
     // The caption has to fit its fixed width whole; a font running wider
     // than the layout's own is narrowed until it does.
     QFont captionFont = UiFonts::standard();
-    for (int stretch = 99; QFontMetrics(captionFont).horizontalAdvance(designedBy->text()) > designedBy->width()
-                           && stretch >= 75; --stretch)
+    for (int stretch = 99;
+         QFontMetrics(captionFont).horizontalAdvance(designedBy->text()) > designedBy->width() && stretch >= 75;
+         --stretch)
         captionFont.setStretch(stretch);
     designedBy->setFont(captionFont);
 
@@ -438,8 +489,8 @@ void MainWindow::showPreviewBox(int slot)
 {
     const QPoint cell = m_workspace.slot(slot).outlineCell;
     const QImage subtile = m_workspace.slot(slot).subtile(cell.x(), cell.y());
-    m_previewPicture->setPixmap(QPixmap::fromImage(HiResPicture::build(
-        subtile, subtile.rect(), QSize(91, 91), m_previewPicture->devicePixelRatio(), false)));
+    m_previewPicture->setPixmap(QPixmap::fromImage(
+        HiResPicture::build(subtile, subtile.rect(), QSize(91, 91), m_previewPicture->devicePixelRatio(), false)));
     m_previewBox->move(cell.x() * Geometry::ViewSpaceSize + 4, cell.y() * Geometry::ViewSpaceSize + 56);
     m_previewBox->raise();
     m_previewBox->show();
@@ -486,9 +537,9 @@ bool MainWindow::mayReplaceMaptile()
 bool MainWindow::mayReplaceTileset(int slot)
 {
     return !m_workspace.slot(slot).isModified()
-        || askToKeep(tr("The tileset in slot %1 has changes that are not saved.").arg(slotLetter(slot)) + QLatin1Char('\n'),
-                     tr("Do you still wish to load another tileset into it?"),
-                     [this, slot] { return saveTileset(slot); });
+        || askToKeep(
+            tr("The tileset in slot %1 has changes that are not saved.").arg(slotLetter(slot)) + QLatin1Char('\n'),
+            tr("Do you still wish to load another tileset into it?"), [this, slot] { return saveTileset(slot); });
 }
 
 void MainWindow::clearMaptile()
@@ -544,8 +595,8 @@ void MainWindow::startLoad(int target, const QString &path, PictureReader::Kind 
         else if (!error.isEmpty())
             QMessageBox::warning(this, Title, error);
         else
-            m_hints->showText(tr("Loading \"%1\" was cancelled; nothing was changed.")
-                                  .arg(QFileInfo(load->path()).fileName()));
+            m_hints->showText(
+                tr("Loading \"%1\" was cancelled; nothing was changed.").arg(QFileInfo(load->path()).fileName()));
     });
 }
 
@@ -579,8 +630,7 @@ void MainWindow::showSlotMenu(int slot, QPoint at)
           [this, slot] { openTilesetProperties(slot); });
     entry(tr("Save tileset as\u2026"), QStringLiteral("mnuSaveTileset"), [this, slot] { saveTilesetAs(slot); });
     menu.addSeparator();
-    entry(tr("New empty tileset"), QStringLiteral("mnuNewTileset"),
-          [this, slot] { newEmptyTileset(slot); });
+    entry(tr("New empty tileset"), QStringLiteral("mnuNewTileset"), [this, slot] { newEmptyTileset(slot); });
     menu.exec(m_setButtons[slot]->mapToGlobal(at));
 }
 
@@ -610,9 +660,8 @@ bool MainWindow::saveTilesetAs(int slot)
     const QFileInfo file(tileset.path().isEmpty()
                              ? (setName.isEmpty() ? tr("Untitled") : QString(setName).replace(u'/', u'-')) + ".png"
                              : tileset.path());
-    const QString suggested = isWritableTileset(file.filePath())
-                                ? file.filePath()
-                                : file.dir().filePath(file.completeBaseName() + ".png");
+    const QString suggested =
+        isWritableTileset(file.filePath()) ? file.filePath() : file.dir().filePath(file.completeBaseName() + ".png");
     const QString path = FileDialogs::showSaveTileset(this, tileset.path().isEmpty() ? file.fileName() : suggested);
     if (path.isEmpty())
         return false;
@@ -687,8 +736,7 @@ void MainWindow::openInfo()
 void MainWindow::printSheets()
 {
     // Documents added are read away from the window, as every file the user names is.
-    const auto readDocument = [this](const QString &path,
-                                     std::function<void(const QImage &, const QString &)> done) {
+    const auto readDocument = [this](const QString &path, std::function<void(const QImage &, const QString &)> done) {
         auto *load = new PictureLoad(path, PictureReader::Kind::FinishedMaptile, this);
         connect(load, &PictureLoad::finished, this, [load, done](const QImage &image, const QString &error) {
             load->deleteLater();
@@ -788,10 +836,9 @@ void MainWindow::closeEvent(QCloseEvent *event)
         for (int slot : unsaved)
             letters << slotLetter(slot);
         const QString last = letters.takeLast();
-        why += unsaved.size() == 1
-                   ? tr("The tileset in slot %1 has changes that are not saved.").arg(last)
-                   : tr("The tilesets in slots %1 and %2 have changes that are not saved.")
-                         .arg(letters.join(QStringLiteral(", ")), last);
+        why += unsaved.size() == 1 ? tr("The tileset in slot %1 has changes that are not saved.").arg(last)
+                                   : tr("The tilesets in slots %1 and %2 have changes that are not saved.")
+                                         .arg(letters.join(QStringLiteral(", ")), last);
         why += QLatin1Char('\n');
     }
     // Saving stops at the first save that fails or is cancelled, and so does quitting.
@@ -856,9 +903,9 @@ void MainWindow::offerRecovery()
             continue;
         const QString error = work->restore(m_workspace);
         if (!error.isEmpty()) {
-            QMessageBox::warning(this, Title,
-                                 tr("%1\nThe work is still kept in \"%2\".")
-                                     .arg(error, QDir::toNativeSeparators(work->path())));
+            QMessageBox::warning(
+                this, Title,
+                tr("%1\nThe work is still kept in \"%2\".").arg(error, QDir::toNativeSeparators(work->path())));
             continue;
         }
         // Kept again at once, in this editor's own session, before the old one goes.

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "workspace/Workspace.h"
 #include "dialogs/MaptilePrinter.h"
 #include "reading/PictureReader.h"
+#include "workspace/Workspace.h"
 
 #include <QHash>
 #include <QIcon>

@@ -6,7 +6,6 @@
 #include <QPointer>
 #include <QTimer>
 
-
 // One picture or document file read for the main window: the reading runs in
 // the reading process while the window goes on working, and the progress
 // window with Cancel shows when it takes longer than a moment.

@@ -55,8 +55,7 @@ void Maptile::blank()
     clearSpeedValues();
 }
 
-void Maptile::composite(const QImage &tileset, int column, int row, QPoint space,
-                        const TransparencySetting &setting)
+void Maptile::composite(const QImage &tileset, int column, int row, QPoint space, const TransparencySetting &setting)
 {
     const QRect source(column * SpaceSize, row * SpaceSize, SpaceSize, SpaceSize);
     const bool inside = tileset.rect().contains(source.topLeft());

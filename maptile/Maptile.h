@@ -1,7 +1,7 @@
 #pragma once
 
-#include "raster/Geometry.h"
 #include "maptile/SpeedValues.h"
+#include "raster/Geometry.h"
 #include "tilesets/TransparencySetting.h"
 
 #include <QImage>
@@ -36,8 +36,7 @@ public:
     // Every space blank and every speed value cleared, at the current size.
     void blank();
     // Lays subtile (column, row) of tileset onto space `space` by setting.
-    void composite(const QImage &tileset, int column, int row, QPoint space,
-                   const TransparencySetting &setting);
+    void composite(const QImage &tileset, int column, int row, QPoint space, const TransparencySetting &setting);
     // Lays a whole 144 x 144 subtile onto space by setting; a keyed setting
     // leaves out key, the colour of the subtile's top-left pixel before it was turned.
     void composite(const QImage &subtile, QPoint space, const TransparencySetting &setting, QRgb key);

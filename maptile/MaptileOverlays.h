@@ -14,9 +14,9 @@
 class MaptileOverlays
 {
 public:
-    static constexpr QRgb SpeedBackground = 0xff404040;    // RGB 64, 64, 64
+    static constexpr QRgb SpeedBackground = 0xff404040; // RGB 64, 64, 64
     static constexpr QRgb DesignerBackground = 0xff0000ff; // RGB 0, 0, 255
-    static constexpr QRgb DoorKey = 0xff0080c0;            // RGB 0, 128, 192
+    static constexpr QRgb DoorKey = 0xff0080c0; // RGB 0, 128, 192
     static constexpr QSize MapNumSize{31, 49};
     static constexpr int DesignerHeight = 17;
     static constexpr QPoint KeyPixel{1, 1};

@@ -1,9 +1,8 @@
 #include "maptile/Redraw.h"
 
 #include "maptile/MaptileOverlays.h"
-#include "raster/RasterOps.h"
 #include "raster/GridPicture.h"
-
+#include "raster/RasterOps.h"
 
 namespace {
 
@@ -59,27 +58,27 @@ void Redraw::overlayLayer(const Maptile &maptile, bool showMapNum, MaptileOverla
     if (layer.size() != maptile.master().size() || layer.format() != QImage::Format_ARGB32)
         layer = QImage(maptile.master().size(), QImage::Format_ARGB32);
     layer.fill(Qt::transparent);
-    forEachOverlay(maptile, showMapNum, overlays, layer.height(), [&](Overlay overlay, QPoint at, const QImage &picture) {
-        if (overlay != which || !picture.rect().contains(MaptileOverlays::KeyPixel))
-            return;
-        // As the keyed copy lays it: every pixel but the key covers what lies under it.
-        const QImage source = RasterOps::toWorkFormat(picture);
-        const QRgb key = source.pixel(MaptileOverlays::KeyPixel) | 0xff000000u;
-        const QRect area = layer.rect() & QRect(at, source.size());
-        for (int y = area.top(); y <= area.bottom(); ++y) {
-            const auto *in = reinterpret_cast<const QRgb *>(source.constScanLine(y - at.y())) - at.x();
-            auto *out = reinterpret_cast<QRgb *>(layer.scanLine(y));
-            for (int x = area.left(); x <= area.right(); ++x) {
-                const QRgb p = in[x] | 0xff000000u;
-                if (p != key)
-                    out[x] = p;
-            }
-        }
-    });
+    forEachOverlay(maptile, showMapNum, overlays, layer.height(),
+                   [&](Overlay overlay, QPoint at, const QImage &picture) {
+                       if (overlay != which || !picture.rect().contains(MaptileOverlays::KeyPixel))
+                           return;
+                       // As the keyed copy lays it: every pixel but the key covers what lies under it.
+                       const QImage source = RasterOps::toWorkFormat(picture);
+                       const QRgb key = source.pixel(MaptileOverlays::KeyPixel) | 0xff000000u;
+                       const QRect area = layer.rect() & QRect(at, source.size());
+                       for (int y = area.top(); y <= area.bottom(); ++y) {
+                           const auto *in = reinterpret_cast<const QRgb *>(source.constScanLine(y - at.y())) - at.x();
+                           auto *out = reinterpret_cast<QRgb *>(layer.scanLine(y));
+                           for (int x = area.left(); x <= area.right(); ++x) {
+                               const QRgb p = in[x] | 0xff000000u;
+                               if (p != key)
+                                   out[x] = p;
+                           }
+                       }
+                   });
 }
 
-void Redraw::paintNum(const Maptile &maptile, bool showMapNum, MaptileOverlays &overlays,
-                      QImage &preview, QImage &view)
+void Redraw::paintNum(const Maptile &maptile, bool showMapNum, MaptileOverlays &overlays, QImage &preview, QImage &view)
 {
     paintPreview(maptile, showMapNum, overlays, preview);
     ensureSize(view, QSize(maptile.columns() * Geometry::ViewSpaceSize, maptile.rows() * Geometry::ViewSpaceSize));

@@ -21,8 +21,8 @@ public:
     enum class Overlay { SpeedValues, MapNum, Credit };
 
     // preview and view are rebuilt in place; their buffers are reused.
-    static void paintNum(const Maptile &maptile, bool showMapNum, MaptileOverlays &overlays,
-                         QImage &preview, QImage &view);
+    static void paintNum(const Maptile &maptile, bool showMapNum, MaptileOverlays &overlays, QImage &preview,
+                         QImage &view);
     // The preview alone: the master with every overlay laid on it.
     static void paintPreview(const Maptile &maptile, bool showMapNum, MaptileOverlays &overlays, QImage &preview);
     // One overlay alone, as large as the preview: its own pixels, opaque, on

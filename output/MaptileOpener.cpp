@@ -1,12 +1,12 @@
 #include "output/MaptileOpener.h"
 
-#include "workspace/Workspace.h"
 #include "document/DocumentArchive.h"
 #include "document/DocumentReader.h"
 #include "document/DocumentWriter.h"
-#include "raster/Geometry.h"
 #include "pictures/MaptilePicture.h"
 #include "pictures/PictureFile.h"
+#include "raster/Geometry.h"
+#include "workspace/Workspace.h"
 
 QString MaptileOpener::open(Workspace &workspace, const QString &path)
 {
@@ -32,8 +32,8 @@ void MaptileOpener::apply(Workspace &workspace, const QImage &picture, const QSt
 
 QImage MaptileOpener::read(const QString &path, QString *error)
 {
-    const QByteArray bytes = DocumentWriter::isDocumentPath(path) ? DocumentArchive::load(path, error)
-                                                                  : PictureFile::read(path, error);
+    const QByteArray bytes =
+        DocumentWriter::isDocumentPath(path) ? DocumentArchive::load(path, error) : PictureFile::read(path, error);
     return bytes.isEmpty() ? QImage() : decode(bytes, path, Geometry::blankColour(), error);
 }
 

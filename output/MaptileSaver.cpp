@@ -1,11 +1,11 @@
 #include "output/MaptileSaver.h"
 
-#include "workspace/Workspace.h"
 #include "document/DocumentWriter.h"
 #include "files/FileIdentity.h"
 #include "files/FileReplacer.h"
 #include "output/JpegWriter.h"
 #include "raster/Geometry.h"
+#include "workspace/Workspace.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
@@ -68,7 +68,8 @@ QString MaptileSaver::save(Workspace &workspace, const QString &path, const Jpeg
     if (DocumentWriter::isDocumentPath(path)) {
         QString reason;
         const QByteArray bytes = DocumentWriter::encode(workspace.document(), &reason);
-        const QString error = bytes.isEmpty() ? FileReplacer::describe(path, reason) : FileReplacer::writeBytes(bytes, path);
+        const QString error =
+            bytes.isEmpty() ? FileReplacer::describe(path, reason) : FileReplacer::writeBytes(bytes, path);
         // Nothing of the maptile is lost in a document.
         if (error.isEmpty()) {
             workspace.setDocumentPath(path);

@@ -26,8 +26,7 @@ public:
 
     // Writes image to path; returns the empty text on success, otherwise a
     // sentence that names the file and the reason.
-    static QString write(const QImage &image, const QString &path, Format format,
-                         const JpegOptions &jpeg = {});
+    static QString write(const QImage &image, const QString &path, Format format, const JpegOptions &jpeg = {});
 
     // Saves the workspace's preview in the format the name asks for, or the
     // whole maptile as a document when the name ends in ".ora"; the maptile

@@ -1,8 +1,8 @@
 #include "pictures/MaptilePicture.h"
 
-#include "raster/Geometry.h"
 #include "pictures/PictureDecoder.h"
 #include "pictures/PictureFile.h"
+#include "raster/Geometry.h"
 
 QImage MaptilePicture::decode(const QByteArray &bytes, const QString &name, QRgb background, QString *error)
 {
@@ -16,11 +16,12 @@ QImage MaptilePicture::decode(const QByteArray &bytes, const QString &name, QRgb
     }
     if (image.width() < Geometry::SpaceSize || image.height() < Geometry::SpaceSize) {
         const QSize whole = pictureSize.isValid() ? pictureSize : image.size();
-        *error = PictureFile::failure(name, tr("the picture is %1 x %2 pixels, smaller than one space "
-                                                           "(%3 x %3 pixels)")
-                                                .arg(whole.width())
-                                                .arg(whole.height())
-                                                .arg(Geometry::SpaceSize));
+        *error = PictureFile::failure(name,
+                                      tr("the picture is %1 x %2 pixels, smaller than one space "
+                                         "(%3 x %3 pixels)")
+                                          .arg(whole.width())
+                                          .arg(whole.height())
+                                          .arg(Geometry::SpaceSize));
         return {};
     }
     return PictureDecoder::flattened(image, background);

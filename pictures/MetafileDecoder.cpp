@@ -236,8 +236,8 @@ QString checkRecords(const QByteArray &data, qsizetype at, quint32 *largestRecor
 
 bool usableBox(const wmfD_Rect &box)
 {
-    return std::isfinite(box.TL.x) && std::isfinite(box.TL.y) && std::isfinite(box.BR.x)
-        && std::isfinite(box.BR.y) && box.BR.x > box.TL.x && box.BR.y > box.TL.y;
+    return std::isfinite(box.TL.x) && std::isfinite(box.TL.y) && std::isfinite(box.BR.x) && std::isfinite(box.BR.y)
+        && box.BR.x > box.TL.x && box.BR.y > box.TL.y;
 }
 
 // A metafile drawn by libwmf: the picture's size and its PNG encoding, or why not.

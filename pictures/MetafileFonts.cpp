@@ -125,7 +125,8 @@ void MetafileFonts::serve(_wmfAPI *api)
     while (map->cache[used].name)
         ++used;
     const qsizetype entries = (used + fonts().size() + 1 + 15) / 16 * 16;
-    auto *cache = static_cast<wmfFT_CacheEntry *>(wmf_realloc(api, map->cache, size_t(entries) * sizeof(wmfFT_CacheEntry)));
+    auto *cache =
+        static_cast<wmfFT_CacheEntry *>(wmf_realloc(api, map->cache, size_t(entries) * sizeof(wmfFT_CacheEntry)));
     if (!cache || api->err != wmf_E_None)
         return;
     map->cache = cache;

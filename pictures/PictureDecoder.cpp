@@ -1,7 +1,7 @@
 #include "pictures/PictureDecoder.h"
 
-#include "raster/RasterOps.h"
 #include "pictures/MetafileDecoder.h"
+#include "raster/RasterOps.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
@@ -269,7 +269,6 @@ bool endsEarly(const QByteArray &format, const QByteArray &bytes)
     return false;
 }
 
-
 // The memory a JPEG's decoder takes for the whole picture's coefficients, two
 // bytes each, besides the decoded rows: a progressive file, or one whose first
 // scan leaves out a component, is decoded only once every scan is in, whatever
@@ -419,7 +418,7 @@ QImage pngPart(const QByteArray &bytes, QSize kept)
     const png_uint_32 width = png_get_image_width(read->png, read->info);
     const png_uint_32 height = png_get_image_height(read->png, read->info);
     const bool alpha = (png_get_color_type(read->png, read->info) & PNG_COLOR_MASK_ALPHA)
-                       || png_get_valid(read->png, read->info, PNG_INFO_tRNS);
+        || png_get_valid(read->png, read->info, PNG_INFO_tRNS);
     // Eight-bit blue, green, red, alpha: a 32-bit ARGB pixel in memory order.
     png_set_expand(read->png);
     png_set_scale_16(read->png);
@@ -471,7 +470,8 @@ QImage PictureDecoder::decode(const QByteArray &bytes, const QString &name, QStr
     // MNG animations are not read at all: their decoder is unmaintained and takes
     // the sizes of the pictures inside on trust. Told by content, whatever the name.
     if (bytes.startsWith("\x8AMNG")) {
-        *reason = QCoreApplication::translate("PictureDecoder", "it is an MNG animation, which the program does not read");
+        *reason =
+            QCoreApplication::translate("PictureDecoder", "it is an MNG animation, which the program does not read");
         return {};
     }
     if (isMetafile(bytes, name))
@@ -517,8 +517,8 @@ QImage PictureDecoder::decode(const QByteArray &bytes, const QString &name, QStr
     const QImage::Format decodedFormat =
         format == "png" || format == "tiff" ? reader.imageFormat() : QImage::Format_Invalid;
     const qint64 bytesPerPixel = decodedFormat == QImage::Format_Invalid
-                                   ? 4
-                                   : std::max(4, QImage::toPixelFormat(decodedFormat).bitsPerPixel() / 8);
+        ? 4
+        : std::max(4, QImage::toPixelFormat(decodedFormat).bitsPerPixel() / 8);
     // Only the top-left part of a larger picture is wanted: the decoder is
     // made to hold no more than that where its format allows.
     const bool part = keep.isValid() && width > 0 && height > 0 && (width > keep.width() || height > keep.height());
@@ -527,8 +527,8 @@ QImage PictureDecoder::decode(const QByteArray &bytes, const QString &name, QStr
     const qint64 coefficientBytes = format == "jpeg" || format == "jpg" ? jpegCoefficientBytes(bytes) : 0;
     // Headers may claim up to 2^31 pixels each way: no product of both times the pixel size.
     qint64 heldBytes = width > 0 && height > 0 && width > std::numeric_limits<qint64>::max() / bytesPerPixel / height
-                           ? std::numeric_limits<qint64>::max()
-                           : width * height * bytesPerPixel;
+        ? std::numeric_limits<qint64>::max()
+        : width * height * bytesPerPixel;
     if (part) {
         if ((format == "jpeg" || format == "jpg") && coefficientBytes == 0) {
             heldBytes = qint64(kept.width()) * kept.height() * 4;
@@ -598,7 +598,8 @@ QImage PictureDecoder::decodePng(const QByteArray &bytes, QString *reason, QSize
                      int(std::min<qint64>(height, part ? keep.height() : height)));
     // Decoded row by row at eight bits a channel: what is held is the kept
     // part, and a row of the whole width (every row, when interlaced).
-    const qint64 heldBytes = qint64(kept.width()) * kept.height() * 4 + width * 4 * (interlaced ? kept.height() + 1 : 1);
+    const qint64 heldBytes =
+        qint64(kept.width()) * kept.height() * 4 + width * 4 * (interlaced ? kept.height() + 1 : 1);
     if (width <= 0 || height <= 0 || width > PngMaxSide || height > PngMaxSide
         || heldBytes > qint64(AllocationLimitMb) * 1024 * 1024 || (part && width * height > MaxPartPixels)) {
         *reason = tooLarge(width, height);

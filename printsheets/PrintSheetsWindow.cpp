@@ -62,7 +62,8 @@ QString replaceFile(const QString &path, const std::function<QString(QIODevice &
     return {};
 }
 
-template<typename Control> Control *named(Control *control, const char *name, const QString &accessibleName)
+template<typename Control>
+Control *named(Control *control, const char *name, const QString &accessibleName)
 {
     control->setObjectName(QLatin1String(name));
     control->setAccessibleName(accessibleName);
@@ -236,7 +237,8 @@ std::optional<SheetSettings> PrintSheetsWindow::chosenSettings(QString *error) c
     settings.paper = SheetSettings::paperNamed(m_paper->currentData().toString()).value_or(settings.paper);
     settings.orientation = QPageLayout::Orientation(m_orientation->currentData().toInt());
     settings.cropMarks = m_cropMarks->isChecked();
-    const struct {
+    const struct
+    {
         QLineEdit *edit;
         SheetLength *length;
         QString field;
@@ -308,7 +310,9 @@ void PrintSheetsWindow::refreshList()
         } else {
             const QSize size = entry.picture.size();
             if (size.width() % SpacePixels == 0 && size.height() % SpacePixels == 0)
-                text = tr("%1 (%2 × %3 spaces)").arg(entry.name).arg(size.width() / SpacePixels)
+                text = tr("%1 (%2 × %3 spaces)")
+                           .arg(entry.name)
+                           .arg(size.width() / SpacePixels)
                            .arg(size.height() / SpacePixels);
             else
                 text = tr("%1 (%2 × %3 pixels)").arg(entry.name).arg(size.width()).arg(size.height());
@@ -445,7 +449,8 @@ QString PrintSheetsWindow::printOn(QPrinter &printer)
     printer.setFullPage(true);
     // A printer that makes no copies of its own, such as a PDF file, gets each as pages of their own.
     const int copies = printer.supportsMultipleCopies() ? 1 : printer.copyCount();
-    error = SheetOutput::print(printer, layout, [this](int maptile, QString *) { return pictureOf(maptile); }, copies);
+    error = SheetOutput::print(
+        printer, layout, [this](int maptile, QString *) { return pictureOf(maptile); }, copies);
     if (error.isEmpty())
         storeSettings();
     return error;
@@ -470,8 +475,8 @@ QString PrintSheetsWindow::savePdf(const QString &path)
         return m_status->text();
     const QString title = QFileInfo(path).completeBaseName();
     const QString error = m_writeFile(path, [this, &title](QIODevice &device) {
-        return SheetOutput::writePdf(device, m_layout, [this](int maptile, QString *) { return pictureOf(maptile); },
-                                     title);
+        return SheetOutput::writePdf(
+            device, m_layout, [this](int maptile, QString *) { return pictureOf(maptile); }, title);
     });
     if (error.isEmpty())
         storeSettings();

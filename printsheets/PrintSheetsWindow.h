@@ -60,7 +60,8 @@ public:
     const SheetLayout &layout() const { return m_layout; }
 
 private:
-    struct Entry {
+    struct Entry
+    {
         int id;
         QString name;
         QImage picture; // null while the document is read

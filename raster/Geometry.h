@@ -5,13 +5,13 @@
 // Sizes shared by every picture of the program.
 namespace Geometry {
 
-constexpr int SpaceSize = 144;      // pixels per space in the master, preview and tilesets
-constexpr int ViewSpaceSize = 48;   // pixels per space in the working view and the palettes
+constexpr int SpaceSize = 144; // pixels per space in the master, preview and tilesets
+constexpr int ViewSpaceSize = 48; // pixels per space in the working view and the palettes
 constexpr int TilesetColumns = 7;
 constexpr int TilesetRows = 4;
-constexpr QSize TilesetSize{TilesetColumns * SpaceSize, TilesetRows * SpaceSize};        // 1008 x 576
-constexpr QSize PaletteSize{TilesetColumns * ViewSpaceSize, TilesetRows * ViewSpaceSize}; // 336 x 192
-constexpr int MaxColumns = 5;       // the speed-value table and the largest maptile
+constexpr QSize TilesetSize{TilesetColumns * SpaceSize, TilesetRows *SpaceSize}; // 1008 x 576
+constexpr QSize PaletteSize{TilesetColumns * ViewSpaceSize, TilesetRows *ViewSpaceSize}; // 336 x 192
+constexpr int MaxColumns = 5; // the speed-value table and the largest maptile
 constexpr int MaxRows = 6;
 constexpr int MinColumns = 3;
 constexpr int MinRows = 3;

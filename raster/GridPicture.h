@@ -7,7 +7,7 @@
 class GridPicture
 {
 public:
-    static constexpr QRgb LineColour = 0xff0402fc;       // RGB 4, 2, 252
+    static constexpr QRgb LineColour = 0xff0402fc; // RGB 4, 2, 252
     static constexpr QRgb BackgroundColour = 0xfffcfefc; // RGB 252, 254, 252
     static constexpr QPoint KeyPixel{2, 2};
 

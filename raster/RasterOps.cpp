@@ -33,8 +33,10 @@ void reduceRows(const QImage &source, QPoint srcOrigin, QImage &destination, con
     std::vector<quint32> rb(sourceWidth), g(sourceWidth);
     for (int y = 0; y < dst.height(); ++y) {
         const auto *r0 = reinterpret_cast<const QRgb *>(source.constScanLine(srcOrigin.y() + 3 * y)) + srcOrigin.x();
-        const auto *r1 = reinterpret_cast<const QRgb *>(source.constScanLine(srcOrigin.y() + 3 * y + 1)) + srcOrigin.x();
-        const auto *r2 = reinterpret_cast<const QRgb *>(source.constScanLine(srcOrigin.y() + 3 * y + 2)) + srcOrigin.x();
+        const auto *r1 =
+            reinterpret_cast<const QRgb *>(source.constScanLine(srcOrigin.y() + 3 * y + 1)) + srcOrigin.x();
+        const auto *r2 =
+            reinterpret_cast<const QRgb *>(source.constScanLine(srcOrigin.y() + 3 * y + 2)) + srcOrigin.x();
         for (int x = 0; x < sourceWidth; ++x) {
             rb[x] = (r0[x] & 0xff00ff) + (r1[x] & 0xff00ff) + (r2[x] & 0xff00ff);
             g[x] = ((r0[x] >> 8) & 0xff) + ((r1[x] >> 8) & 0xff) + ((r2[x] >> 8) & 0xff);
@@ -83,8 +85,8 @@ void plainCopy(QImage &destination, const QRect &dst, const QImage &picture, con
             return;
         const int bytes = s.width() * 4;
         for (int y = 0; y < s.height(); ++y)
-            std::memcpy(destination.scanLine(at.y() + y) + at.x() * 4,
-                        source.constScanLine(s.y() + y) + s.x() * 4, bytes);
+            std::memcpy(destination.scanLine(at.y() + y) + at.x() * 4, source.constScanLine(s.y() + y) + s.x() * 4,
+                        bytes);
         return;
     }
     const bool third = src.width() == 3 * dst.width() && src.height() == 3 * dst.height();

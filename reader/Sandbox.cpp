@@ -65,7 +65,8 @@ QString restrictFileSystem(int version)
     const int failure = errno;
     close(fd);
     if (!restricted)
-        return QStringLiteral("Landlock could not confine the process (%1)").arg(QString::fromLocal8Bit(std::strerror(failure)));
+        return QStringLiteral("Landlock could not confine the process (%1)")
+            .arg(QString::fromLocal8Bit(std::strerror(failure)));
     return {};
 }
 
@@ -89,8 +90,8 @@ QString installFilter()
         rule(SCMP_ACT_ALLOW, call, arguments);
     };
     // What it is handed and what it answers.
-    for (int call : {SCMP_SYS(read), SCMP_SYS(readv), SCMP_SYS(write), SCMP_SYS(writev), SCMP_SYS(lseek),
-                     SCMP_SYS(close)})
+    for (int call :
+         {SCMP_SYS(read), SCMP_SYS(readv), SCMP_SYS(write), SCMP_SYS(writev), SCMP_SYS(lseek), SCMP_SYS(close)})
         allow(call);
     // Memory, none of it executable: code written into memory cannot be run.
     for (int call : {SCMP_SYS(brk), SCMP_SYS(munmap), SCMP_SYS(mremap), SCMP_SYS(madvise)})
@@ -124,9 +125,8 @@ QString installFilter()
     allow(SCMP_SYS(prlimit64), {SCMP_A2(SCMP_CMP_EQ, 0)});
     // Refused, without ending the process.
     for (int call : {SCMP_SYS(open), SCMP_SYS(openat), SCMP_SYS(openat2), SCMP_SYS(creat), SCMP_SYS(socket),
-                     SCMP_SYS(socketpair), SCMP_SYS(access), SCMP_SYS(faccessat), SCMP_SYS(faccessat2),
-                     SCMP_SYS(stat), SCMP_SYS(lstat), SCMP_SYS(newfstatat), SCMP_SYS(statx), SCMP_SYS(readlink),
-                     SCMP_SYS(readlinkat)})
+                     SCMP_SYS(socketpair), SCMP_SYS(access), SCMP_SYS(faccessat), SCMP_SYS(faccessat2), SCMP_SYS(stat),
+                     SCMP_SYS(lstat), SCMP_SYS(newfstatat), SCMP_SYS(statx), SCMP_SYS(readlink), SCMP_SYS(readlinkat)})
         rule(SCMP_ACT_ERRNO(EACCES), call);
     rule(SCMP_ACT_ERRNO(ENOTTY), SCMP_SYS(ioctl));
 #ifdef CRYPTWRIGHT_SANITIZED_ADDRESSES

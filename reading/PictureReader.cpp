@@ -2,8 +2,8 @@
 
 #include "document/DocumentArchive.h"
 #include "document/DocumentWriter.h"
-#include "raster/Geometry.h"
 #include "pictures/PictureFile.h"
+#include "raster/Geometry.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -83,8 +83,8 @@ void keepWaiting(const QString &program, QProcess *process)
         return true;
     }();
     Q_UNUSED(endedWithTheApplication);
-    const bool another = std::any_of(waiting().cbegin(), waiting().cend(),
-                                     [&](const Waiting &w) { return w.program == program; });
+    const bool another =
+        std::any_of(waiting().cbegin(), waiting().cend(), [&](const Waiting &w) { return w.program == program; });
     if (another || process->state() != QProcess::Running || process->bytesAvailable() > 0)
         endProcess(process);
     else
@@ -136,8 +136,8 @@ QString PictureReader::installedProgram()
 void PictureReader::prepare()
 {
     const QString program = installedProgram();
-    const bool ready = std::any_of(waiting().cbegin(), waiting().cend(),
-                                   [&](const Waiting &w) { return w.program == program; });
+    const bool ready =
+        std::any_of(waiting().cbegin(), waiting().cend(), [&](const Waiting &w) { return w.program == program; });
     if (ready)
         return;
     if (QProcess *process = startProcess(program))
@@ -174,8 +174,8 @@ void PictureReader::start(const QString &path, Kind kind, int timeLimitMs)
     m_path = path;
     m_timeLimitMs = timeLimitMs;
     auto file = std::make_unique<QFile>(path);
-    const bool document = kind == Kind::FinishedMaptile
-                          || (kind == Kind::Maptile && DocumentWriter::isDocumentPath(path));
+    const bool document =
+        kind == Kind::FinishedMaptile || (kind == Kind::Maptile && DocumentWriter::isDocumentPath(path));
     if (const QString reason = document ? documentRefusal(*file) : PictureFile::open(*file); !reason.isEmpty()) {
         reportLater(failure(reason));
         return;
@@ -190,8 +190,8 @@ void PictureReader::start(const QString &path, Kind kind, int timeLimitMs)
     connect(m_process, &QProcess::finished, this, &PictureReader::processEnded);
     m_file = std::move(file);
     m_unsent = m_file->size();
-    m_process->write(ReaderProtocol::encodeRequest(
-        {kind, Geometry::blankColour(), QFileInfo(path).fileName(), m_unsent}));
+    m_process->write(
+        ReaderProtocol::encodeRequest({kind, Geometry::blankColour(), QFileInfo(path).fileName(), m_unsent}));
     m_limit.start(timeLimitMs);
     // From the event loop, so that a file that fails on the way is reported from there too.
     QMetaObject::invokeMethod(this, &PictureReader::sendMore, Qt::QueuedConnection);

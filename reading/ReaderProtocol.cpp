@@ -96,8 +96,9 @@ QImage decodeAnswer(const QByteArray &bytes, QString *error)
         delete keep;
         return {};
     }
-    QImage image(pixels, width, height, bytesPerLine, imageFormat,
-                 [](void *kept) { delete static_cast<QByteArray *>(kept); }, keep);
+    QImage image(
+        pixels, width, height, bytesPerLine, imageFormat, [](void *kept) { delete static_cast<QByteArray *>(kept); },
+        keep);
     QDataStream stream(QByteArray::fromRawData(bytes.constData() + PictureHeaderBytes + pixelBytes, textBytes));
     while (!stream.atEnd()) {
         QString key, value;

@@ -21,8 +21,8 @@ namespace ReaderProtocol {
 
 // What is made of a file.
 enum class Kind : quint8 {
-    WholePicture = 1,   // a picture for a tileset slot or a subtile
-    Maptile = 2,        // a picture or a document opened as the maptile
+    WholePicture = 1, // a picture for a tileset slot or a subtile
+    Maptile = 2, // a picture or a document opened as the maptile
     FinishedMaptile = 3 // a document's finished maptile, overlays drawn in
 };
 

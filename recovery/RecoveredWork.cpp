@@ -1,8 +1,8 @@
 #include "recovery/RecoveredWork.h"
 
-#include "recovery/RecoverySession.h"
 #include "output/MaptileOpener.h"
 #include "raster/Geometry.h"
+#include "recovery/RecoverySession.h"
 #include "workspace/Workspace.h"
 
 #include <QDir>

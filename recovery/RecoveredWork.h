@@ -15,7 +15,8 @@ class Workspace;
 class RecoveredWork
 {
 public:
-    struct Tileset {
+    struct Tileset
+    {
         int slot = 0;
         // The tileset's own file, empty when it never had one.
         QString path;

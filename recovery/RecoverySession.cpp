@@ -1,9 +1,9 @@
 #include "recovery/RecoverySession.h"
 
-#include "recovery/RecoveredWork.h"
-#include "recovery/UnsavedWork.h"
 #include "document/DocumentWriter.h"
 #include "files/FileReplacer.h"
+#include "recovery/RecoveredWork.h"
+#include "recovery/UnsavedWork.h"
 #include "tilesets/TileDataWriter.h"
 
 #include <QBuffer>
@@ -117,7 +117,8 @@ QString RecoverySession::write(const UnsavedWork &work)
         const QString file = folder.filePath(MaptileFile);
         QString reason;
         const QByteArray bytes = DocumentWriter::encode(*work.maptile, &reason);
-        const QString error = bytes.isEmpty() ? FileReplacer::describe(file, reason) : FileReplacer::writeBytes(bytes, file);
+        const QString error =
+            bytes.isEmpty() ? FileReplacer::describe(file, reason) : FileReplacer::writeBytes(bytes, file);
         if (!error.isEmpty())
             return error;
         list.insert(QStringLiteral("maptile"), MaptileFile);
@@ -129,7 +130,8 @@ QString RecoverySession::write(const UnsavedWork &work)
         const QString dat = TileData::datPath(picture);
         QString reason;
         const QByteArray png = encodePng(tileset.picture, &reason);
-        QString error = reason.isEmpty() ? FileReplacer::writeBytes(png, picture) : FileReplacer::describe(picture, reason);
+        QString error =
+            reason.isEmpty() ? FileReplacer::writeBytes(png, picture) : FileReplacer::describe(picture, reason);
         if (error.isEmpty())
             error = FileReplacer::writeBytes(TileDataWriter::merge({}, tileset.data), dat);
         if (!error.isEmpty())

@@ -54,15 +54,20 @@ void RecoveryWriter::write()
 void RecoveryWriter::flush()
 {
     // Every job asked for before this one has run once this one has.
-    QMetaObject::invokeMethod(&m_writing, [] {}, Qt::BlockingQueuedConnection);
+    QMetaObject::invokeMethod(
+        &m_writing, [] {}, Qt::BlockingQueuedConnection);
 }
 
 void RecoveryWriter::request(std::function<QString(RecoverySession &)> job)
 {
-    QMetaObject::invokeMethod(&m_writing, [this, job = std::move(job)] {
-        const QString error = job(*m_session);
-        QMetaObject::invokeMethod(this, [this, error] { report(error); }, Qt::QueuedConnection);
-    }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        &m_writing,
+        [this, job = std::move(job)] {
+            const QString error = job(*m_session);
+            QMetaObject::invokeMethod(
+                this, [this, error] { report(error); }, Qt::QueuedConnection);
+        },
+        Qt::QueuedConnection);
 }
 
 void RecoveryWriter::report(const QString &error)
@@ -75,8 +80,8 @@ void RecoveryWriter::report(const QString &error)
 void RecoveryWriter::followSaves()
 {
     const bool saved = (m_wroteMaptile && !m_workspace.maptileChanged())
-                    || std::any_of(m_wroteSlots.begin(), m_wroteSlots.end(),
-                                   [this](int slot) { return !m_workspace.slot(slot).isModified(); });
+        || std::any_of(m_wroteSlots.begin(), m_wroteSlots.end(),
+                       [this](int slot) { return !m_workspace.slot(slot).isModified(); });
     if (saved)
         write();
 }

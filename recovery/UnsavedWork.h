@@ -17,7 +17,8 @@ class Workspace;
 // metadata and file. Pictures are shared with the workspace, not copied.
 struct UnsavedWork
 {
-    struct Tileset {
+    struct Tileset
+    {
         int slot = 0;
         QImage picture;
         TileData data;

@@ -10,8 +10,14 @@ namespace {
 // only fill memory with sheets.
 constexpr int MostCopies = 1000;
 
-int rightOf(const QRect &r) { return r.x() + r.width(); }
-int bottomOf(const QRect &r) { return r.y() + r.height(); }
+int rightOf(const QRect &r)
+{
+    return r.x() + r.width();
+}
+int bottomOf(const QRect &r)
+{
+    return r.y() + r.height();
+}
 
 QString millimetres(qint64 units)
 {
@@ -21,7 +27,8 @@ QString millimetres(qint64 units)
 } // namespace
 
 SheetLayout::SheetLayout(const QList<SheetMaptile> &maptiles, const SheetSettings &settings)
-    : m_settings(settings), m_maptiles(maptiles)
+    : m_settings(settings)
+    , m_maptiles(maptiles)
 {
     if (!check())
         return;
@@ -69,8 +76,8 @@ bool SheetLayout::check()
         return fail(tr("The margin, the gap and the bleed cannot be negative."));
     m_printable = QRect(margin, margin, m_paper.width() - 2 * margin, m_paper.height() - 2 * margin);
     if (m_paper.isEmpty() || m_printable.isEmpty())
-        return fail(tr("Margins of %1 mm leave no room on %2 paper.")
-                        .arg(millimetres(margin), m_settings.paper.name()));
+        return fail(
+            tr("Margins of %1 mm leave no room on %2 paper.").arg(millimetres(margin), m_settings.paper.name()));
     if (m_maptiles.isEmpty())
         return fail(tr("There is no maptile to put on sheets."));
 
@@ -78,18 +85,20 @@ bool SheetLayout::check()
     for (const SheetMaptile &maptile : std::as_const(m_maptiles)) {
         if (maptile.copies < 1 || maptile.copies > MostCopies)
             return fail(tr("%1 cannot be printed %2 times: from 1 to %3 copies can be.")
-                            .arg(maptile.name).arg(maptile.copies).arg(MostCopies));
+                            .arg(maptile.name)
+                            .arg(maptile.copies)
+                            .arg(MostCopies));
         if (maptile.pixels.isEmpty())
             return fail(tr("%1 has no picture to print.").arg(maptile.name));
         const qint64 width = qint64(maptile.pixels.width()) * SheetLength::PerPixel + 2 * bleed;
         const qint64 height = qint64(maptile.pixels.height()) * SheetLength::PerPixel + 2 * bleed;
         const qint64 roomWidth = m_printable.width(), roomHeight = m_printable.height();
         if ((width > roomWidth || height > roomHeight) && (height > roomWidth || width > roomHeight)) {
-            const QString sentence =
-                bleed > 0 ? tr("%1 (%2 × %3 mm with its bleed) does not fit the %4 × %5 mm inside the margins of %6 "
-                               "paper, either way up.")
-                          : tr("%1 (%2 × %3 mm) does not fit the %4 × %5 mm inside the margins of %6 paper, either "
-                               "way up.");
+            const QString sentence = bleed > 0
+                ? tr("%1 (%2 × %3 mm with its bleed) does not fit the %4 × %5 mm inside the margins of %6 "
+                     "paper, either way up.")
+                : tr("%1 (%2 × %3 mm) does not fit the %4 × %5 mm inside the margins of %6 paper, either "
+                     "way up.");
             return fail(sentence.arg(maptile.name, millimetres(width), millimetres(height), millimetres(roomWidth),
                                      millimetres(roomHeight), m_settings.paper.name()));
         }

@@ -52,11 +52,13 @@ public:
     int lastSheetOf(int maptile) const { return m_lastSheet.value(maptile, -1); }
 
 private:
-    struct Sheet {
+    struct Sheet
+    {
         QList<SheetPlacement> placements;
         QList<QLine> marks;
     };
-    struct Copy {
+    struct Copy
+    {
         int maptile;
         int copy;
         QSize size; // with its bleed, untouched

@@ -34,7 +34,10 @@ public:
     friend constexpr bool operator==(SheetLength a, SheetLength b) { return a.m_units == b.m_units; }
 
 private:
-    constexpr explicit SheetLength(int units) : m_units(units) {}
+    constexpr explicit SheetLength(int units)
+        : m_units(units)
+    {
+    }
 
     int m_units = 0;
 };

@@ -41,8 +41,7 @@ QString SheetOutput::print(QPagedPaintDevice &device, const SheetLayout &layout,
     return paintSheets(device, layout, images, std::max(1, copies));
 }
 
-QString SheetOutput::paintSheets(QPagedPaintDevice &device, const SheetLayout &layout, const Images &images,
-                                 int copies)
+QString SheetOutput::paintSheets(QPagedPaintDevice &device, const SheetLayout &layout, const Images &images, int copies)
 {
     QPainter painter;
     if (!painter.begin(&device))

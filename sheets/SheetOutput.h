@@ -36,6 +36,5 @@ public:
     static QString print(QPagedPaintDevice &device, const SheetLayout &layout, const Images &images, int copies = 1);
 
 private:
-    static QString paintSheets(QPagedPaintDevice &device, const SheetLayout &layout, const Images &images,
-                               int copies);
+    static QString paintSheets(QPagedPaintDevice &device, const SheetLayout &layout, const Images &images, int copies);
 };

@@ -18,8 +18,8 @@ std::optional<QPoint> SheetPacker::find(QSize size) const
         if (spareWidth < 0 || spareHeight < 0)
             continue;
         // Ties go to the topmost, then the leftmost, so the same input always lands the same way.
-        const auto score = std::make_tuple(std::min(spareWidth, spareHeight), std::max(spareWidth, spareHeight),
-                                           room.y(), room.x());
+        const auto score =
+            std::make_tuple(std::min(spareWidth, spareHeight), std::max(spareWidth, spareHeight), room.y(), room.x());
         if (!best || score < bestScore) {
             best = room.topLeft();
             bestScore = score;

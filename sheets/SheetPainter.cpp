@@ -64,8 +64,7 @@ void drawScaleBar(QPainter &painter, const QRect &box, qreal scale)
     if (wide > room)
         font.setPointSizeF(font.pointSizeF() * room / wide);
     painter.setFont(font);
-    const QRectF labelBox(box.x() * scale, box.y() * scale, box.width() * scale,
-                          (top - LabelSpace - box.y()) * scale);
+    const QRectF labelBox(box.x() * scale, box.y() * scale, box.width() * scale, (top - LabelSpace - box.y()) * scale);
     painter.drawText(labelBox, Qt::AlignHCenter | Qt::AlignBottom | Qt::TextDontClip, label);
 }
 

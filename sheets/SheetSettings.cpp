@@ -4,7 +4,8 @@
 
 namespace {
 
-struct NamedPaper {
+struct NamedPaper
+{
     const char *name;
     QPageSize::PageSizeId id;
 };
@@ -47,8 +48,8 @@ QSize SheetSettings::paperUnits() const
         units = QSize(toUnits(size.width(), perUnit), toUnits(size.height(), perUnit));
     } else {
         const QSizeF mm = paper.size(QPageSize::Millimeter);
-        units = QSize(toUnits(mm.width(), SheetLength::PerMillimetre),
-                      toUnits(mm.height(), SheetLength::PerMillimetre));
+        units =
+            QSize(toUnits(mm.width(), SheetLength::PerMillimetre), toUnits(mm.height(), SheetLength::PerMillimetre));
     }
     return orientation == QPageLayout::Landscape ? units.transposed() : units;
 }
@@ -68,7 +69,7 @@ std::optional<QPageSize> SheetSettings::paperNamed(const QString &name, QString 
             return QPageSize(paper.id);
     }
     if (error)
-        *error = tr("\"%1\" is not a paper this program knows; use %2.")
-                     .arg(name, paperNames().join(QLatin1String(", ")));
+        *error =
+            tr("\"%1\" is not a paper this program knows; use %2.").arg(name, paperNames().join(QLatin1String(", ")));
     return std::nullopt;
 }

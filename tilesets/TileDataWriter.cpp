@@ -62,8 +62,8 @@ QByteArray TileDataWriter::merge(const QByteArray &existing, const TileData &dat
 {
     const QString text = ProfileReader::textOf(existing);
     // Files keep their own line ends; new ones get the Windows ones.
-    const QString newline = text.contains(u'\n') && !text.contains(QStringLiteral("\r\n")) ? QStringLiteral("\n")
-                                                                                          : QStringLiteral("\r\n");
+    const QString newline =
+        text.contains(u'\n') && !text.contains(QStringLiteral("\r\n")) ? QStringLiteral("\n") : QStringLiteral("\r\n");
     QStringList lines = text.split(u'\n');
     for (QString &line : lines) {
         if (line.endsWith(u'\r'))
@@ -75,7 +75,7 @@ QByteArray TileDataWriter::merge(const QByteArray &existing, const TileData &dat
     const QString section = TileData::Section.toLower();
     const qsizetype header = std::find_if(lines.cbegin(), lines.cend(),
                                           [&section](const QString &line) { return sectionOf(line) == section; })
-                             - lines.cbegin();
+        - lines.cbegin();
     const bool found = header < lines.size();
     if (!found) {
         if (!lines.isEmpty() && !lines.back().trimmed().isEmpty())
@@ -140,7 +140,8 @@ QByteArray TileDataWriter::prepare(const QString &path, const TileData &data, QS
         }
         if (file.size() > ProfileReader::MaxFileSize) {
             *error = tr("The tileset information file %1 is too large to be a tileset's, so the tileset was not "
-                        "saved.").arg(QDir::toNativeSeparators(path));
+                        "saved.")
+                         .arg(QDir::toNativeSeparators(path));
             return {};
         }
         existing = file.readAll();

@@ -1,7 +1,7 @@
 #include "tilesets/TilesetReads.h"
 
-#include "raster/Geometry.h"
 #include "pictures/TilesetPicture.h"
+#include "raster/Geometry.h"
 
 TilesetReads::TilesetReads(const QStringList &paths)
     : m_paths(paths)

@@ -1,8 +1,8 @@
 #include "tilesets/TilesetSlot.h"
 
 #include "raster/Geometry.h"
-#include "raster/RasterOps.h"
 #include "raster/GridPicture.h"
+#include "raster/RasterOps.h"
 
 using Geometry::SpaceSize;
 using Geometry::ViewSpaceSize;

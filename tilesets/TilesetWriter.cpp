@@ -1,7 +1,7 @@
 #include "tilesets/TilesetWriter.h"
 
-#include "tilesets/TilesetSlot.h"
 #include "tilesets/TileDataWriter.h"
+#include "tilesets/TilesetSlot.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -20,9 +20,10 @@ QString openError(const QString &path, const QSaveFile &file)
 QString TilesetWriter::save(const TilesetSlot &slot, const QString &path)
 {
     const QString suffix = QFileInfo(path).suffix().toLower();
-    const QByteArray format = suffix == u"png" ? "PNG" : suffix == u"bmp" ? "BMP"
-                            : suffix == u"jpg" || suffix == u"jpeg"    ? "JPG"
-                                                                        : QByteArray();
+    const QByteArray format = suffix == u"png"  ? "PNG"
+        : suffix == u"bmp"                      ? "BMP"
+        : suffix == u"jpg" || suffix == u"jpeg" ? "JPG"
+                                                : QByteArray();
     if (format.isEmpty()) {
         return (suffix.isEmpty() ? tr("%1 has no extension: a tileset is saved as PNG, BMP or JPEG, so its name ends "
                                       "in .png, .bmp or .jpg.")

@@ -12,7 +12,10 @@ public:
     static constexpr int DefaultAlpha = 128;
 
     TransparencySetting() = default;
-    explicit TransparencySetting(QString text) : m_text(std::move(text)) {}
+    explicit TransparencySetting(QString text)
+        : m_text(std::move(text))
+    {
+    }
     static TransparencySetting blended(int alpha);
 
     const QString &text() const { return m_text; }

@@ -1,7 +1,7 @@
 #include "views/ButtonPictureView.h"
 
-#include "views/UiFonts.h"
 #include "raster/RasterOps.h"
+#include "views/UiFonts.h"
 #include "workspace/Workspace.h"
 
 #include <QLabel>

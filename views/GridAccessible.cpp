@@ -1,8 +1,8 @@
 #include "views/GridAccessible.h"
 
+#include "raster/Geometry.h"
 #include "views/AccessibleGrid.h"
 #include "views/GridCellAccessible.h"
-#include "raster/Geometry.h"
 
 GridAccessible::GridAccessible(QWidget *view, AccessibleGrid *grid)
     : QAccessibleWidget(view, QAccessible::Table)

@@ -1,7 +1,7 @@
 #include "views/GridCellAccessible.h"
 
-#include "views/AccessibleGrid.h"
 #include "raster/Geometry.h"
+#include "views/AccessibleGrid.h"
 
 #include <QWindow>
 

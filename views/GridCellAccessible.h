@@ -26,7 +26,7 @@ public:
     int childCount() const override { return 0; }
     int indexOfChild(const QAccessibleInterface *) const override { return -1; }
     QString text(QAccessible::Text t) const override;
-    void setText(QAccessible::Text, const QString &) override {}
+    void setText(QAccessible::Text, const QString &) override { }
     QRect rect() const override;
     QAccessible::Role role() const override { return QAccessible::Cell; }
     QAccessible::State state() const override;

@@ -6,8 +6,8 @@
 #include "views/UiFonts.h"
 #include "workspace/Workspace.h"
 
-#include <QLabel>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QtMath>
@@ -200,8 +200,9 @@ void PaletteView::keyPressEvent(QKeyEvent *event)
     }
     if (const QPoint step = MouseCodes::arrowStep(event->key()); !step.isNull()) {
         const QPoint cell = m_workspace.slot(m_slot).outlineCell + step;
-        m_workspace.setOutlineCell(m_slot, {std::clamp(cell.x(), 0, Geometry::TilesetColumns - 1),
-                                            std::clamp(cell.y(), 0, Geometry::TilesetRows - 1)});
+        m_workspace.setOutlineCell(m_slot,
+                                   {std::clamp(cell.x(), 0, Geometry::TilesetColumns - 1),
+                                    std::clamp(cell.y(), 0, Geometry::TilesetRows - 1)});
         placeOutline();
     } else if (event->key() == Qt::Key_Space) {
         press(Workspace::LeftButton, 0);
@@ -217,5 +218,6 @@ void PaletteView::focusInEvent(QFocusEvent *event)
     QWidget::focusInEvent(event);
     // A screen reader says where the keys will paint or pick from, after it
     // has heard of the view itself taking the keyboard.
-    QMetaObject::invokeMethod(this, [this] { GridAccessible::reportOutline(this); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [this] { GridAccessible::reportOutline(this); }, Qt::QueuedConnection);
 }

@@ -7,9 +7,9 @@
 namespace UiFonts {
 
 QFont arial(int pixelSize, bool bold = false);
-QFont standard();      // labels and text boxes
-QFont slotLetter();    // the "A" ... "H" buttons
+QFont standard(); // labels and text boxes
+QFont slotLetter(); // the "A" ... "H" buttons
 QFont paletteLetter(); // " A " in a palette's corner, " L " on the button pictures
-QFont setInfo();       // the set name under a palette
+QFont setInfo(); // the set name under a palette
 
 } // namespace UiFonts

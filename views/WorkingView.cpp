@@ -1,9 +1,9 @@
 #include "views/WorkingView.h"
 
+#include "document/DocumentArchive.h"
 #include "views/GridAccessible.h"
 #include "views/MouseCodes.h"
 #include "views/OutlineShape.h"
-#include "document/DocumentArchive.h"
 #include "workspace/Workspace.h"
 
 #include <QApplication>
@@ -165,8 +165,8 @@ void WorkingView::keyPressEvent(QKeyEvent *event)
         // Kept within the maptile, wherever a drag left the outline.
         const QPoint space = currentSpace() + step;
         const Maptile &maptile = m_workspace.maptile();
-        setOutlinedCell(QPoint(std::clamp(space.x(), 0, maptile.columns() - 1),
-                               std::clamp(space.y(), 0, maptile.rows() - 1)));
+        setOutlinedCell(
+            QPoint(std::clamp(space.x(), 0, maptile.columns() - 1), std::clamp(space.y(), 0, maptile.rows() - 1)));
         return;
     }
     switch (event->key()) {
@@ -244,5 +244,6 @@ void WorkingView::focusInEvent(QFocusEvent *event)
     QWidget::focusInEvent(event);
     // A screen reader says where the keys will paint or pick from, after it
     // has heard of the view itself taking the keyboard.
-    QMetaObject::invokeMethod(this, [this] { GridAccessible::reportOutline(this); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [this] { GridAccessible::reportOutline(this); }, Qt::QueuedConnection);
 }

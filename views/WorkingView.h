@@ -22,9 +22,9 @@ class WorkingView : public QWidget, public AccessibleGrid
     Q_OBJECT
 
 public:
-    static inline const QStringList SpeedItems{
-        QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"),
-        QStringLiteral("4"), QStringLiteral("1/T"), QStringLiteral("1/X"), QStringLiteral("X")};
+    static inline const QStringList SpeedItems{QStringLiteral("0"),   QStringLiteral("1"), QStringLiteral("2"),
+                                               QStringLiteral("3"),   QStringLiteral("4"), QStringLiteral("1/T"),
+                                               QStringLiteral("1/X"), QStringLiteral("X")};
 
     WorkingView(Workspace &workspace, QWidget *parent);
 

@@ -53,7 +53,11 @@ private:
     template<typename Other>
     static qint64 bytesOf(const Other &value)
     {
-        if constexpr (requires { { value.bytes() } -> std::convertible_to<qint64>; })
+        if constexpr (requires {
+                          {
+                              value.bytes()
+                              } -> std::convertible_to<qint64>;
+                      })
             return value.bytes();
         else
             return 0;

@@ -25,5 +25,5 @@ void ClearCommand::undo()
 qint64 ClearCommand::bytes() const
 {
     return sizeof(*this) + m_removed.bytes() + Maptile::speedBytes(m_speed)
-         + m_otherDocument.size() * qsizetype(sizeof(QChar));
+        + m_otherDocument.size() * qsizetype(sizeof(QChar));
 }

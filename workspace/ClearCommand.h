@@ -1,8 +1,8 @@
 #pragma once
 
+#include "maptile/Maptile.h"
 #include "workspace/RemovedSpaces.h"
 #include "workspace/UndoStep.h"
-#include "maptile/Maptile.h"
 
 #include <QSize>
 

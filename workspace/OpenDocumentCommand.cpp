@@ -1,7 +1,7 @@
 #include "workspace/OpenDocumentCommand.h"
 
-#include "workspace/Workspace.h"
 #include "raster/RasterOps.h"
+#include "workspace/Workspace.h"
 
 OpenDocumentCommand::OpenDocumentCommand(Workspace &workspace, MaptileDocument document, QString path)
     : m_workspace(workspace)
@@ -34,11 +34,11 @@ void OpenDocumentCommand::undo()
 qint64 OpenDocumentCommand::bytes() const
 {
     return sizeof(*this) + m_after.maptile.master().sizeInBytes() + m_removed.bytes() + stateBytes(m_after)
-         + stateBytes(m_before) + m_otherDocument.size() * qsizetype(sizeof(QChar));
+        + stateBytes(m_before) + m_otherDocument.size() * qsizetype(sizeof(QChar));
 }
 
 qint64 OpenDocumentCommand::stateBytes(const MaptileDocument &document)
 {
     return Maptile::speedBytes(document.maptile.speedValues())
-         + (document.mapNum.size() + document.designer.size()) * qsizetype(sizeof(QChar));
+        + (document.mapNum.size() + document.designer.size()) * qsizetype(sizeof(QChar));
 }

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "document/MaptileDocument.h"
 #include "workspace/RemovedSpaces.h"
 #include "workspace/UndoStep.h"
-#include "document/MaptileDocument.h"
 
 class Workspace;
 

@@ -22,12 +22,13 @@ public:
     qint64 bytes() const;
 
 private:
-    struct Space {
+    struct Space
+    {
         QPoint at;
         QImage pixels;
     };
 
-    QSize m_size;  // of the master, in pixels
-    QSize m_kept;  // in spaces
+    QSize m_size; // of the master, in pixels
+    QSize m_kept; // in spaces
     QList<Space> m_spaces;
 };

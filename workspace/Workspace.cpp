@@ -8,11 +8,11 @@
 #include "workspace/ResizeCommand.h"
 
 #include "document/DocumentArchive.h"
-#include "raster/RasterOps.h"
 #include "maptile/Redraw.h"
 #include "pictures/TilesetPicture.h"
-#include "tilesets/TilesetReads.h"
+#include "raster/RasterOps.h"
 #include "tilesets/SubtileImport.h"
+#include "tilesets/TilesetReads.h"
 #include "tilesets/TilesetWriter.h"
 
 #include <QCoreApplication>
@@ -304,7 +304,7 @@ bool Workspace::laysSubtile(int picture) const
     // else would read outside the tileset.
     const SubtileRef &ref = m_buttonRefs.at(picture);
     return ref.slot >= 0 && ref.slot < Geometry::SlotCount && ref.column >= 0 && ref.column < Geometry::TilesetColumns
-           && ref.row >= 0 && ref.row < Geometry::TilesetRows;
+        && ref.row >= 0 && ref.row < Geometry::TilesetRows;
 }
 
 Placement Workspace::placement(int picture, QPoint space) const
@@ -377,9 +377,9 @@ void Workspace::fill()
 
 void Workspace::chooseSpeedValue(QPoint space, const QString &value)
 {
-    record(std::make_unique<ChangeValue<QString>>(
-        [this, space](const QString &speed) { putSpeedValue(space, speed); },
-        m_maptile.speedValue(space.x(), space.y()), value.left(DocumentArchive::MaxSpeedLength)));
+    record(std::make_unique<ChangeValue<QString>>([this, space](const QString &speed) { putSpeedValue(space, speed); },
+                                                  m_maptile.speedValue(space.x(), space.y()),
+                                                  value.left(DocumentArchive::MaxSpeedLength)));
 }
 
 void Workspace::setSize(int columns, int rows)

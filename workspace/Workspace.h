@@ -1,13 +1,13 @@
 #pragma once
 
-#include "workspace/Placement.h"
-#include "workspace/UndoHistory.h"
 #include "document/MaptileDocument.h"
 #include "maptile/Maptile.h"
 #include "maptile/MaptileOverlays.h"
 #include "raster/Orientation.h"
 #include "tilesets/SubtileRef.h"
 #include "tilesets/TilesetSlot.h"
+#include "workspace/Placement.h"
+#include "workspace/UndoHistory.h"
 
 #include <QImage>
 #include <QObject>
@@ -39,8 +39,8 @@ public:
     static int pictureForButton(int code);
 
     static inline const std::array<QString, 4> DefaultTilesetNames{
-        QStringLiteral("Default_A.jpg"), QStringLiteral("Default_B.jpg"),
-        QStringLiteral("Default_C.jpg"), QStringLiteral("Default_D.gif")};
+        QStringLiteral("Default_A.jpg"), QStringLiteral("Default_B.jpg"), QStringLiteral("Default_C.jpg"),
+        QStringLiteral("Default_D.gif")};
 
     explicit Workspace(QObject *parent = nullptr);
     ~Workspace() override;

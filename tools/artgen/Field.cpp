@@ -6,8 +6,11 @@
 #include <cmath>
 
 Field::Field(int size, int supersample, int margin, float value)
-    : m_n((size + 2 * margin) * supersample), m_ss(supersample), m_margin(margin), m_size(size),
-      m_v(size_t(m_n) * m_n, value)
+    : m_n((size + 2 * margin) * supersample)
+    , m_ss(supersample)
+    , m_margin(margin)
+    , m_size(size)
+    , m_v(size_t(m_n) * m_n, value)
 {
 }
 
@@ -87,20 +90,28 @@ Field Field::distanceInside() const
             float &v = d.cell(i, j);
             if (v == 0)
                 continue;
-            if (i > 0) v = std::min(v, d.cell(i - 1, j) + a);
-            if (j > 0) v = std::min(v, d.cell(i, j - 1) + a);
-            if (i > 0 && j > 0) v = std::min(v, d.cell(i - 1, j - 1) + b);
-            if (i + 1 < m_n && j > 0) v = std::min(v, d.cell(i + 1, j - 1) + b);
+            if (i > 0)
+                v = std::min(v, d.cell(i - 1, j) + a);
+            if (j > 0)
+                v = std::min(v, d.cell(i, j - 1) + a);
+            if (i > 0 && j > 0)
+                v = std::min(v, d.cell(i - 1, j - 1) + b);
+            if (i + 1 < m_n && j > 0)
+                v = std::min(v, d.cell(i + 1, j - 1) + b);
         }
     for (int j = m_n - 1; j >= 0; --j)
         for (int i = m_n - 1; i >= 0; --i) {
             float &v = d.cell(i, j);
             if (v == 0)
                 continue;
-            if (i + 1 < m_n) v = std::min(v, d.cell(i + 1, j) + a);
-            if (j + 1 < m_n) v = std::min(v, d.cell(i, j + 1) + a);
-            if (i + 1 < m_n && j + 1 < m_n) v = std::min(v, d.cell(i + 1, j + 1) + b);
-            if (i > 0 && j + 1 < m_n) v = std::min(v, d.cell(i - 1, j + 1) + b);
+            if (i + 1 < m_n)
+                v = std::min(v, d.cell(i + 1, j) + a);
+            if (j + 1 < m_n)
+                v = std::min(v, d.cell(i, j + 1) + a);
+            if (i + 1 < m_n && j + 1 < m_n)
+                v = std::min(v, d.cell(i + 1, j + 1) + b);
+            if (i > 0 && j + 1 < m_n)
+                v = std::min(v, d.cell(i - 1, j + 1) + b);
         }
     for (float &v : d.m_v)
         v = (v >= big ? 1e3f : v) / m_ss;

@@ -5,7 +5,8 @@
 
 // A float image laid over a subtile at the renderer's resolution, with a
 // margin round it. Coordinates given to its methods are subtile pixels.
-class Field {
+class Field
+{
 public:
     Field() = default;
     Field(int size, int supersample, int margin, float value = 0);

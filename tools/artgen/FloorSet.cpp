@@ -17,13 +17,13 @@ std::vector<QRectF> fourSquares()
 
 std::vector<QRectF> sixSlabs()
 {
-    return {QRectF(0, 0, 48, 72), QRectF(48, 0, 96, 40), QRectF(48, 40, 56, 56),
+    return {QRectF(0, 0, 48, 72),     QRectF(48, 0, 96, 40), QRectF(48, 40, 56, 56),
             QRectF(104, 40, 40, 104), QRectF(0, 72, 48, 72), QRectF(48, 96, 56, 48)};
 }
 
 std::vector<QRectF> smallSlabs()
 {
-    return {QRectF(0, 0, 58, 48), QRectF(58, 0, 86, 48), QRectF(0, 48, 90, 48),
+    return {QRectF(0, 0, 58, 48),   QRectF(58, 0, 86, 48), QRectF(0, 48, 90, 48),
             QRectF(90, 48, 54, 48), QRectF(0, 96, 40, 48), QRectF(40, 96, 104, 48)};
 }
 } // namespace
@@ -207,12 +207,18 @@ QImage FloorSet::rockTile(const RockEdges &k) const
         // How far inside the rock this point is (positive = rock).
         float inside = -1e3f;
         const float dx = m.rockDepth(x), dy = m.rockDepth(y);
-        if (k.n) inside = std::max(inside, dx - y);
-        if (k.s) inside = std::max(inside, y - (144.0f - dx));
-        if (k.w) inside = std::max(inside, dy - x);
-        if (k.e) inside = std::max(inside, x - (144.0f - dy));
-        if (k.nubNW) inside = std::max(inside, std::min(dx - y, dy - x));
-        if (k.solid) inside = 100;
+        if (k.n)
+            inside = std::max(inside, dx - y);
+        if (k.s)
+            inside = std::max(inside, y - (144.0f - dx));
+        if (k.w)
+            inside = std::max(inside, dy - x);
+        if (k.e)
+            inside = std::max(inside, x - (144.0f - dy));
+        if (k.nubNW)
+            inside = std::max(inside, std::min(dx - y, dy - x));
+        if (k.solid)
+            inside = 100;
         inside += 2.2f * m.noise().fbm(x, y, 18, 3);
 
         Texel floor = m.defaultFloor(x, y);
@@ -283,19 +289,45 @@ TileSheet FloorSet::build() const
     sheet.place(6, 1, drainTile(), "1");
 
     RockEdges e;
-    e = {}; e.n = true;                         sheet.place(0, 2, rockTile(e), "1");
-    e = {}; e.e = true;                         sheet.place(1, 2, rockTile(e), "1");
-    e = {}; e.s = true;                         sheet.place(2, 2, rockTile(e), "1");
-    e = {}; e.w = true;                         sheet.place(3, 2, rockTile(e), "1");
-    e = {}; e.n = e.w = true;                   sheet.place(4, 2, rockTile(e), "1");
-    e = {}; e.n = e.e = true;                   sheet.place(5, 2, rockTile(e), "1");
-    e = {}; e.n = e.s = true;                   sheet.place(6, 2, rockTile(e), "1");
-    e = {}; e.s = e.e = true;                   sheet.place(0, 3, rockTile(e), "1");
-    e = {}; e.s = e.w = true;                   sheet.place(1, 3, rockTile(e), "1");
-    e = {}; e.w = e.e = true;                   sheet.place(2, 3, rockTile(e), "1");
-    e = {}; e.n = e.w = e.e = true;             sheet.place(3, 3, rockTile(e), "1");
-    e = {}; e.nubNW = true;                     sheet.place(4, 3, rockTile(e), "1");
-    e = {}; e.solid = true;                     sheet.place(5, 3, rockTile(e), "X");
+    e = {};
+    e.n = true;
+    sheet.place(0, 2, rockTile(e), "1");
+    e = {};
+    e.e = true;
+    sheet.place(1, 2, rockTile(e), "1");
+    e = {};
+    e.s = true;
+    sheet.place(2, 2, rockTile(e), "1");
+    e = {};
+    e.w = true;
+    sheet.place(3, 2, rockTile(e), "1");
+    e = {};
+    e.n = e.w = true;
+    sheet.place(4, 2, rockTile(e), "1");
+    e = {};
+    e.n = e.e = true;
+    sheet.place(5, 2, rockTile(e), "1");
+    e = {};
+    e.n = e.s = true;
+    sheet.place(6, 2, rockTile(e), "1");
+    e = {};
+    e.s = e.e = true;
+    sheet.place(0, 3, rockTile(e), "1");
+    e = {};
+    e.s = e.w = true;
+    sheet.place(1, 3, rockTile(e), "1");
+    e = {};
+    e.w = e.e = true;
+    sheet.place(2, 3, rockTile(e), "1");
+    e = {};
+    e.n = e.w = e.e = true;
+    sheet.place(3, 3, rockTile(e), "1");
+    e = {};
+    e.nubNW = true;
+    sheet.place(4, 3, rockTile(e), "1");
+    e = {};
+    e.solid = true;
+    sheet.place(5, 3, rockTile(e), "X");
 
     s = {};
     s.seed = 17;

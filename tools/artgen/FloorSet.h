@@ -4,14 +4,22 @@
 #include "TileSheet.h"
 
 // Set A: stone floors, plus corridor pieces where the floor meets dark rock.
-class FloorSet {
+class FloorSet
+{
 public:
-    explicit FloorSet(const Materials &materials) : m(materials) {}
+    explicit FloorSet(const Materials &materials)
+        : m(materials)
+    {
+    }
     TileSheet build() const;
 
     // Rock along chosen edges over the default floor. The nub flags put a
     // small rock corner in for the inside of a bend.
-    struct RockEdges { bool n = false, e = false, s = false, w = false, nubNW = false; bool solid = false; };
+    struct RockEdges
+    {
+        bool n = false, e = false, s = false, w = false, nubNW = false;
+        bool solid = false;
+    };
     QImage rockTile(const RockEdges &edges) const;
 
     // The small floor swatch used by the transparency example.

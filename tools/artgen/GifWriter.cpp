@@ -21,9 +21,10 @@ bool GifWriter::write(const QImage &image, QRgb key, const QString &path)
     ColorMapObject *map = GifMakeMapObject(256, colours);
     EGifSetGifVersion(gif, true);
     bool ok = map && EGifPutScreenDesc(gif, image.width(), image.height(), 8, 0, map) == GIF_OK
-              && EGifPutImageDesc(gif, 0, 0, image.width(), image.height(), false, nullptr) == GIF_OK;
+        && EGifPutImageDesc(gif, 0, 0, image.width(), image.height(), false, nullptr) == GIF_OK;
     for (int y = 0; ok && y < image.height(); ++y)
-        ok = EGifPutLine(gif, const_cast<GifPixelType *>(idx.data() + size_t(y) * image.width()), image.width()) == GIF_OK;
+        ok = EGifPutLine(gif, const_cast<GifPixelType *>(idx.data() + size_t(y) * image.width()), image.width())
+            == GIF_OK;
     GifFreeMapObject(map);
     ok &= EGifCloseFile(gif, &error) == GIF_OK;
     return ok;

@@ -97,7 +97,8 @@ QImage HazardSet::shoreTile() const
         t.shine = w.shine;
         // A thin foam line at the edge.
         const float foam = std::exp(-std::pow((under + 1.0f) / 1.6f, 2.0f));
-        t.albedo = Rgb::mix(t.albedo, Rgb(0.65f, 0.70f, 0.68f), 0.35f * foam * (0.6f + 0.4f * m.noise().gradient(x, y, 96)));
+        t.albedo =
+            Rgb::mix(t.albedo, Rgb(0.65f, 0.70f, 0.68f), 0.35f * foam * (0.6f + 0.4f * m.noise().gradient(x, y, 96)));
     });
     return r.render();
 }
@@ -109,7 +110,7 @@ Texel HazardSet::lava(float x, float y, float crust) const
     const float flow = n.fbm(x + 8.0f * n.fbm(x, y, 4, 2), y + 8.0f * n.fbm(y, x, 4, 2), 6, 5);
     const Noise::Cell c = n.worley(x + 6.0f * flow, y, 7, 0.9f);
     const float plate = c.edge - (1.0f - crust) * 14.0f - 3.0f * flow;
-    const float heat = clamp01(0.55f + 0.9f * flow) ;
+    const float heat = clamp01(0.55f + 0.9f * flow);
     if (plate > 0) {
         // Cooled crust floating on the melt, glowing at its cracks.
         const float k = clamp01(plate / 5.0f);
@@ -125,7 +126,7 @@ Texel HazardSet::lava(float x, float y, float crust) const
     t.height = 0.2f * flow;
     t.albedo = Rgb(0.1f, 0.03f, 0.0f);
     t.emission = Rgb::mix(Rgb(0.55f, 0.08f, 0.01f), Rgb(1.0f, 0.55f, 0.08f), hot)
-                 + Rgb(0.25f, 0.22f, 0.1f) * std::pow(hot, 6.0f);
+        + Rgb(0.25f, 0.22f, 0.1f) * std::pow(hot, 6.0f);
     t.gloss = 0.15f;
     return t;
 }
@@ -169,7 +170,8 @@ QImage HazardSet::pitTile(bool spikes) const
         // A kerb of dressed stone round the hole.
         if (d > 0 && d < 7.0f) {
             t.height += 1.2f;
-            t.albedo = m.stoneColour(x, y, Rgb(0.40f, 0.38f, 0.35f), 5) * (0.85f + 0.15f * Materials::smooth(0.0f, 3.0f, d));
+            t.albedo =
+                m.stoneColour(x, y, Rgb(0.40f, 0.38f, 0.35f), 5) * (0.85f + 0.15f * Materials::smooth(0.0f, 3.0f, d));
         }
         if (d > 0)
             return;
@@ -178,7 +180,8 @@ QImage HazardSet::pitTile(bool spikes) const
         const float depth = 44.0f * std::min(1.0f, std::pow(in / 16.0f, 0.8f));
         t.height = -depth + m.noise().fbm(x, y, 18, 3) * 1.5f;
         const Noise::Cell c = m.noise().worley(x, y * 2.5f, 10, 0.5f);
-        t.albedo = m.stoneColour(x, y, Rgb(0.30f, 0.28f, 0.26f), 9) * (0.7f + 0.3f * Materials::smooth(0.0f, 1.5f, c.edge));
+        t.albedo =
+            m.stoneColour(x, y, Rgb(0.30f, 0.28f, 0.26f), 9) * (0.7f + 0.3f * Materials::smooth(0.0f, 1.5f, c.edge));
         t.occlusion = std::exp(-depth * 0.045f);
         if (spikes && in > 14.0f) {
             const float gx = std::fmod(x - 26 + 100.0f, 13.0f) - 6.5f, gy = std::fmod(y - 26 + 100.0f, 13.0f) - 6.5f;
@@ -289,8 +292,8 @@ QImage HazardSet::grassTile(bool tall) const
                     const float d = std::hypot(x - bx - along * vx, y - by - along * vy);
                     const float width = (tall ? 1.6f : 1.1f) * (1.0f - 0.7f * along);
                     if (d < width) {
-                        const float hgt = (tall ? 6.0f : 2.5f) * along + 1.0f + (b + dy + 2) * 0.3f
-                                          + (1.0f - d / width) * 0.6f;
+                        const float hgt =
+                            (tall ? 6.0f : 2.5f) * along + 1.0f + (b + dy + 2) * 0.3f + (1.0f - d / width) * 0.6f;
                         if (hgt > best) {
                             best = hgt;
                             const float tone = ((h >> 4) & 15) / 15.0f;
@@ -464,10 +467,14 @@ QImage HazardSet::trapTile(Trap kind) const
                 const int shape = rng.integer(0, 3);
                 const float rr = (c - 42.0f) / 6.0f;
                 float g = 0;
-                if (shape == 0) g = std::fabs(f - 0.5f) < 0.06f ? 1 : 0;
-                if (shape == 1) g = std::fabs(f - 0.3f - rr * 0.4f) < 0.07f ? 1 : 0;
-                if (shape == 2) g = (std::fabs(f - 0.5f) < 0.06f || std::fabs(rr - 0.5f) < 0.12f) && f > 0.25f && f < 0.75f ? 1 : 0;
-                if (shape == 3) g = std::fabs(std::fabs(f - 0.5f) - rr * 0.3f) < 0.06f ? 1 : 0;
+                if (shape == 0)
+                    g = std::fabs(f - 0.5f) < 0.06f ? 1 : 0;
+                if (shape == 1)
+                    g = std::fabs(f - 0.3f - rr * 0.4f) < 0.07f ? 1 : 0;
+                if (shape == 2)
+                    g = (std::fabs(f - 0.5f) < 0.06f || std::fabs(rr - 0.5f) < 0.12f) && f > 0.25f && f < 0.75f ? 1 : 0;
+                if (shape == 3)
+                    g = std::fabs(std::fabs(f - 0.5f) - rr * 0.3f) < 0.06f ? 1 : 0;
                 carve = std::max(carve, g);
             }
             // A five-pointed star inside the inner ring.

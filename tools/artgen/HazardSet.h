@@ -5,9 +5,13 @@
 
 // Set C: hazards and rough ground. Water, mud and the traps sit on the
 // default floor so they can be dropped into any room of sets A and B.
-class HazardSet {
+class HazardSet
+{
 public:
-    explicit HazardSet(const Materials &materials) : m(materials) {}
+    explicit HazardSet(const Materials &materials)
+        : m(materials)
+    {
+    }
     TileSheet build() const;
 
 private:

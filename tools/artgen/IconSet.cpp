@@ -55,19 +55,23 @@ std::map<QString, SvgScene> IconSet::toolbar()
 
     {
         SvgScene &s = make("clear");
-        s.fillStroke(SvgScene::poly({P(3.5, 1.5), P(10.5, 1.5), P(13.5, 4.5), P(13.5, 14.5), P(3.5, 14.5)}), kPaper, kInk);
+        s.fillStroke(SvgScene::poly({P(3.5, 1.5), P(10.5, 1.5), P(13.5, 4.5), P(13.5, 14.5), P(3.5, 14.5)}), kPaper,
+                     kInk);
         s.fillStroke(SvgScene::poly({P(10.5, 1.5), P(10.5, 4.5), P(13.5, 4.5)}), QColor("#d6d6d6"), kInk);
     }
     {
         SvgScene &s = make("open");
-        s.fillStroke(SvgScene::poly({P(0.5, 3.5), P(4.5, 3.5), P(5.5, 4.5), P(11.5, 4.5), P(11.5, 13.5), P(0.5, 13.5)}), kFolderBack, kInk);
+        s.fillStroke(SvgScene::poly({P(0.5, 3.5), P(4.5, 3.5), P(5.5, 4.5), P(11.5, 4.5), P(11.5, 13.5), P(0.5, 13.5)}),
+                     kFolderBack, kInk);
         s.fillStroke(SvgScene::poly({P(0.5, 13.5), P(2.5, 7.5), P(14.5, 7.5), P(12.5, 13.5)}), kFolder, kInk);
-        s.fillStroke(SvgScene::poly({P(12.5, 0.5), P(15.5, 3.5), P(13.5, 3.5), P(13.5, 6.5), P(11.5, 6.5), P(11.5, 3.5), P(9.5, 3.5)}),
+        s.fillStroke(SvgScene::poly({P(12.5, 0.5), P(15.5, 3.5), P(13.5, 3.5), P(13.5, 6.5), P(11.5, 6.5), P(11.5, 3.5),
+                                     P(9.5, 3.5)}),
                      QColor("#46a346"), QColor("#1d5e1d"));
     }
     {
         SvgScene &s = make("save");
-        s.fillStroke(SvgScene::poly({P(1.5, 1.5), P(12.5, 1.5), P(14.5, 3.5), P(14.5, 14.5), P(1.5, 14.5)}), kBlue, kInk);
+        s.fillStroke(SvgScene::poly({P(1.5, 1.5), P(12.5, 1.5), P(14.5, 3.5), P(14.5, 14.5), P(1.5, 14.5)}), kBlue,
+                     kInk);
         s.fillStroke(SvgScene::rect(4.5, 1.5, 7, 4), QColor("#d4d8de"), kInk);
         s.fill(SvgScene::rect(9, 2, 1, 3), QColor("#4a5260"));
         s.fillStroke(SvgScene::rect(3.5, 8.5, 9, 6), kPaper, kInk);
@@ -150,7 +154,8 @@ std::map<QString, SvgScene> IconSet::toolbar()
     }
     {
         SvgScene &s = make("folder");
-        s.fillStroke(SvgScene::poly({P(1.5, 2.5), P(5.5, 2.5), P(6.5, 3.5), P(14.5, 3.5), P(14.5, 13.5), P(1.5, 13.5)}), kFolderBack, kInk);
+        s.fillStroke(SvgScene::poly({P(1.5, 2.5), P(5.5, 2.5), P(6.5, 3.5), P(14.5, 3.5), P(14.5, 13.5), P(1.5, 13.5)}),
+                     kFolderBack, kInk);
         s.fillStroke(SvgScene::rect(1.5, 5.5, 13, 8), kFolder, kInk);
     }
     {
@@ -238,7 +243,8 @@ SvgScene IconSet::application()
     hole.setFillRule(Qt::WindingFill);
     s.fill(hole, QColor("#2a1a06"));
     // A glint of treasure under the lid.
-    QPainterPath shine = SvgScene::poly({P(196, 30), P(202, 44), P(216, 50), P(202, 56), P(196, 70), P(190, 56), P(176, 50), P(190, 44)});
+    QPainterPath shine = SvgScene::poly(
+        {P(196, 30), P(202, 44), P(216, 50), P(202, 56), P(196, 70), P(190, 56), P(176, 50), P(190, 44)});
     s.fill(shine, QColor("#ffe99a"));
     return s;
 }

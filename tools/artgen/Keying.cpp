@@ -5,7 +5,7 @@
 namespace {
 // Outline colour: a warm near-black that sits well on stone.
 constexpr QRgb kOutline = 0xff1a1410;
-}
+} // namespace
 
 QImage Keying::onKey(const QImage &object, QRgb key, int shadowReach)
 {
@@ -50,7 +50,8 @@ bool Keying::cleanEdges(const QImage &image, QRgb key)
             const QRgb c = image.pixel(x, y);
             if ((c & 0xffffff) == (key & 0xffffff))
                 continue;
-            const int d = std::abs(qRed(c) - qRed(key)) + std::abs(qGreen(c) - qGreen(key)) + std::abs(qBlue(c) - qBlue(key));
+            const int d =
+                std::abs(qRed(c) - qRed(key)) + std::abs(qGreen(c) - qGreen(key)) + std::abs(qBlue(c) - qBlue(key));
             if (d < 120)
                 return false;
         }

@@ -6,7 +6,8 @@
 // editor knocks out. Coverage is thresholded rather than blended, so no
 // pixel is part object and part key: a blended edge would survive keying as
 // a coloured fringe over whatever floor the object is laid on.
-class Keying {
+class Keying
+{
 public:
     // `shadowReach` extra dark pixels towards the bottom-right give a little
     // weight on the side away from the light.

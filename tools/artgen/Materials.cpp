@@ -5,7 +5,10 @@
 #include <algorithm>
 #include <cmath>
 
-Materials::Materials(uint32_t seed) : m_noise(seed) {}
+Materials::Materials(uint32_t seed)
+    : m_noise(seed)
+{
+}
 
 float Materials::smooth(float e0, float e1, float x)
 {
@@ -33,9 +36,8 @@ float Materials::segmentDistance(float px, float py, float ax, float ay, float b
 
 const std::vector<QRectF> &Materials::defaultLayout()
 {
-    static const std::vector<QRectF> layout{
-        QRectF(0, 0, 82, 62), QRectF(82, 0, 62, 62),
-        QRectF(0, 62, 54, 82), QRectF(54, 62, 90, 82)};
+    static const std::vector<QRectF> layout{QRectF(0, 0, 82, 62), QRectF(82, 0, 62, 62), QRectF(0, 62, 54, 82),
+                                            QRectF(54, 62, 90, 82)};
     return layout;
 }
 
@@ -84,7 +86,7 @@ Texel Materials::slabs(float x, float y, const std::vector<QRectF> &layout, cons
         const float b = 1.0f - std::min(e / bevelWidth, 1.0f);
         const float undulate = m_noise.fbm(x + salt * 3.0f, y, 6, 4);
         t.height = -bevelDepth * b * b + tiltX * float(u - r.center().x()) + tiltY * float(v - r.center().y())
-                   + undulate * 0.8f + m_noise.gradient(x, y, 96) * 0.08f;
+            + undulate * 0.8f + m_noise.gradient(x, y, 96) * 0.08f;
         const Rgb base = s.base * shade + Rgb(warm, warm * 0.4f, -warm);
         t.albedo = stoneColour(x, y, base, salt);
         // Spalled patches where the face has flaked away, and a cleft-stone roughness.
@@ -182,7 +184,10 @@ std::vector<Materials::Crack> Materials::crackNetwork(uint64_t seed, float x, fl
 {
     std::vector<Crack> out;
     Rng rng(seed);
-    struct Tip { float x, y, a, len, w; };
+    struct Tip
+    {
+        float x, y, a, len, w;
+    };
     std::vector<Tip> tips{{x, y, angle, length, width}};
     while (!tips.empty()) {
         Tip t = tips.back();
@@ -257,4 +262,3 @@ Rgb Materials::iron(float x, float y) const
     const float rust = m_noise.fbm(x + 300, y, 18, 3) * 0.5f + 0.5f;
     return Rgb::mix(Rgb(0.17f, 0.17f, 0.18f), Rgb(0.34f, 0.19f, 0.10f), smooth(0.45f, 0.8f, rust) * 0.7f);
 }
-

@@ -9,18 +9,20 @@
 // Surfaces shared by several sets: the flagstone floor every set lays under
 // its walls and hazards, dark rock, cobbles, moss, cracks. All of them wrap
 // every 144 pixels so neighbouring subtiles join.
-class Materials {
+class Materials
+{
 public:
     explicit Materials(uint32_t seed);
 
     // A floor of rectangular slabs. The rectangles tile the subtile; the
     // mortar line is centred on every rectangle edge, so the subtile border
     // always carries half a joint and any two such floors meet cleanly.
-    struct SlabStyle {
+    struct SlabStyle
+    {
         Rgb base{0.46f, 0.44f, 0.41f};
-        float colourJitter = 0.07f;   // per-slab shade spread
-        float wear = 0.5f;            // 0 crisp, 1 heavily worn edges
-        float tilt = 0.7f;            // per-slab unevenness in pixels
+        float colourJitter = 0.07f; // per-slab shade spread
+        float wear = 0.5f; // 0 crisp, 1 heavily worn edges
+        float tilt = 0.7f; // per-slab unevenness in pixels
         uint32_t seed = 1;
     };
     // Mottled stone colour: broad clouds, grain, dark inclusions, rare veins.
@@ -47,7 +49,10 @@ public:
     void grime(float x, float y, Texel &t, float amount, uint32_t seed) const;
 
     // Branching cracks as short tapered segments, and how deep one cuts at a point (0..1).
-    struct Crack { float ax, ay, bx, by, width; };
+    struct Crack
+    {
+        float ax, ay, bx, by, width;
+    };
     static std::vector<Crack> crackNetwork(uint64_t seed, float x, float y, float angle, float length, float width);
     static float crackDepth(float x, float y, const std::vector<Crack> &cracks);
 

@@ -4,9 +4,14 @@
 
 // Procedural noise that wraps every `wrap` pixels in x and y, so a texture
 // built from it joins itself seamlessly at subtile edges.
-class Noise {
+class Noise
+{
 public:
-    explicit Noise(uint32_t seed, float wrap = 144.0f) : m_seed(seed), m_wrap(wrap) {}
+    explicit Noise(uint32_t seed, float wrap = 144.0f)
+        : m_seed(seed)
+        , m_wrap(wrap)
+    {
+    }
 
     // Gradient noise with `cells` lattice cells across the wrap length, about -1..1.
     float gradient(float x, float y, int cells) const;
@@ -15,11 +20,12 @@ public:
     // Creased noise (1 - |n| per octave) for rock and lava crusts; 0..1.
     float ridged(float x, float y, int cells, int octaves) const;
 
-    struct Cell {
+    struct Cell
+    {
         float f1 = 1e9f, f2 = 1e9f; // distances to the nearest and second nearest points
-        float edge = 1e9f;          // distance to the border of the nearest cell
-        float cx = 0, cy = 0;       // nearest point, in the caller's (unwrapped) coordinates
-        uint32_t id = 0;            // stable id of the nearest cell, equal across the wrap
+        float edge = 1e9f; // distance to the border of the nearest cell
+        float cx = 0, cy = 0; // nearest point, in the caller's (unwrapped) coordinates
+        uint32_t id = 0; // stable id of the nearest cell, equal across the wrap
     };
     // Cellular (Worley) noise: jittered points on a `cells` x `cells` grid.
     Cell worley(float x, float y, int cells, float jitter = 0.85f) const;

@@ -15,8 +15,14 @@ const Rgb kRed(0.55f, 0.10f, 0.09f);
 const Rgb kWax(0.93f, 0.89f, 0.76f);
 constexpr float kPi = 3.14159265f;
 
-float sq(float v) { return v * v; }
-float clamp01(float v) { return std::clamp(v, 0.0f, 1.0f); }
+float sq(float v)
+{
+    return v * v;
+}
+float clamp01(float v)
+{
+    return std::clamp(v, 0.0f, 1.0f);
+}
 
 // Z-buffered write: a part only shows where it is higher than what is there.
 void over(Texel &t, const Texel &p)
@@ -92,7 +98,8 @@ void ObjectSet::chest(float x, float y, Texel &t, bool open) const
             Texel i = metal(m.iron(x, y) * 1.15f, t.height + 0.9f);
             const float rivet = std::fmod(std::fabs(v) + 30.0f, 8.0f) - 4.0f;
             const float ru = std::fabs(std::fabs(u) - 26.0f);
-            if (rivet * rivet + ru * ru < 2.2f || (std::fabs(u) > 38.5f && rivet * rivet + sq(std::fabs(u) - 41.0f) < 2.2f))
+            if (rivet * rivet + ru * ru < 2.2f
+                || (std::fabs(u) > 38.5f && rivet * rivet + sq(std::fabs(u) - 41.0f) < 2.2f))
                 i.height += 0.9f;
             t = i;
         }
@@ -110,7 +117,8 @@ void ObjectSet::chest(float x, float y, Texel &t, bool open) const
     const float d = Materials::boxDistance(x, y, body, 3);
     if (d < 0) {
         if (d > -5.0f) {
-            Texel w = m.wood(x, y, std::fabs(Materials::boxDistance(x, y, body.adjusted(0, 5, 0, -5), 0)) < 2 ? 0 : 1.57f, kWood, 5);
+            Texel w = m.wood(
+                x, y, std::fabs(Materials::boxDistance(x, y, body.adjusted(0, 5, 0, -5), 0)) < 2 ? 0 : 1.57f, kWood, 5);
             w.height += 24 + rounded(-d, 2);
             over(t, w);
             if (std::fabs(u) > 38.5f || std::fabs(std::fabs(u) - 26.0f) < 4.0f)
@@ -250,7 +258,11 @@ void ObjectSet::crate(float x, float y, Texel &t, const QRectF &r, float h, uint
 
 void ObjectSet::sacks(float x, float y, Texel &t) const
 {
-    struct Sack { float cx, cy, r, h; uint32_t salt; };
+    struct Sack
+    {
+        float cx, cy, r, h;
+        uint32_t salt;
+    };
     const Sack list[3] = {{52, 58, 27, 20, 1}, {94, 62, 24, 18, 2}, {70, 98, 28, 22, 3}};
     for (const Sack &s : list) {
         const float ang = std::atan2(y - s.cy, x - s.cx);
@@ -314,7 +326,8 @@ void ObjectSet::roundTable(float x, float y, Texel &t) const
         over(t, metal(Rgb(0.55f, 0.56f, 0.58f) * (pd > 11 ? 1.1f : 0.9f), 24.0f + (pd > 11 ? 0.8f : 0.0f)));
     const float bd = std::hypot((x - 53) / 9.0f, (y - 64) / 6.0f);
     if (bd < 1) {
-        Texel b = solid(Rgb(0.70f, 0.48f, 0.22f) * (0.9f + 0.1f * m.noise().gradient(x, y, 72)), 24 + 5 * std::sqrt(1 - bd * bd));
+        Texel b = solid(Rgb(0.70f, 0.48f, 0.22f) * (0.9f + 0.1f * m.noise().gradient(x, y, 72)),
+                        24 + 5 * std::sqrt(1 - bd * bd));
         if (std::fabs(x - 50) < 0.6f || std::fabs(x - 56) < 0.6f)
             b.albedo = b.albedo * 0.7f;
         over(t, b);
@@ -403,14 +416,16 @@ void ObjectSet::bookshelf(float x, float y, Texel &t) const
         Rng rng(uint32_t(700 + k));
         const float w = rng.range(3.5f, 7.5f);
         if (x >= start && x < start + w) {
-            static const Rgb leathers[] = {Rgb(0.50f, 0.12f, 0.10f), Rgb(0.16f, 0.30f, 0.16f), Rgb(0.15f, 0.20f, 0.38f),
-                                           Rgb(0.45f, 0.30f, 0.15f), Rgb(0.30f, 0.12f, 0.25f), Rgb(0.55f, 0.45f, 0.28f)};
+            static const Rgb leathers[] = {Rgb(0.50f, 0.12f, 0.10f), Rgb(0.16f, 0.30f, 0.16f),
+                                           Rgb(0.15f, 0.20f, 0.38f), Rgb(0.45f, 0.30f, 0.15f),
+                                           Rgb(0.30f, 0.12f, 0.25f), Rgb(0.55f, 0.45f, 0.28f)};
             const Rgb c = leathers[rng.integer(0, 5)] * rng.range(0.8f, 1.1f);
             const float inBook = std::min(x - start, start + w - x);
             const float depth = rng.range(34.0f, 44.0f);
             const float by = 51 + rng.range(0.0f, 3.0f);
             if (y > by && y < by + depth) {
-                Texel b = solid(c * (0.75f + 0.25f * rounded(inBook, 1.2f)), rng.range(44.0f, 56.0f) + rounded(inBook, 1.0f), 0.12f);
+                Texel b = solid(c * (0.75f + 0.25f * rounded(inBook, 1.2f)),
+                                rng.range(44.0f, 56.0f) + rounded(inBook, 1.0f), 0.12f);
                 // Pages show pale along the top edge.
                 if (y > by + depth - 3)
                     b.albedo = Rgb(0.80f, 0.75f, 0.62f) * (0.9f + 0.1f * std::sin(y * 9.0f));
@@ -628,7 +643,8 @@ void ObjectSet::brokenPillar(float x, float y, Texel &t) const
         over(t, stone(x, y, kStone * 0.9f, 12 + 2 * rounded(-d, 3), 97));
     const float r = std::hypot(x - 62, y - 60);
     const float ang = std::atan2(y - 60, x - 62);
-    const float edge = 32.0f - 1.6f * std::fabs(std::sin(ang * 10.0f)) - 3.0f * std::max(0.0f, m.noise().fbm(ang * 23, 5, 6, 2));
+    const float edge =
+        32.0f - 1.6f * std::fabs(std::sin(ang * 10.0f)) - 3.0f * std::max(0.0f, m.noise().fbm(ang * 23, 5, 6, 2));
     if (r < edge) {
         // A jagged snapped top.
         Texel s = stone(x, y, kStone, 34 + 10 * m.noise().fbm(x, y, 8, 3) + 6 * m.noise().ridged(x, y, 18, 2), 98);
@@ -636,7 +652,8 @@ void ObjectSet::brokenPillar(float x, float y, Texel &t) const
     }
     // The fallen drum lies beside it.
     const float a = 0.5f;
-    const float u = (x - 100) * std::cos(a) + (y - 108) * std::sin(a), v = -(x - 100) * std::sin(a) + (y - 108) * std::cos(a);
+    const float u = (x - 100) * std::cos(a) + (y - 108) * std::sin(a),
+                v = -(x - 100) * std::sin(a) + (y - 108) * std::cos(a);
     if (std::fabs(u) < 18 && std::fabs(v) < 30) {
         const float s = v / 30.0f;
         Texel dr = stone(x, y, kStone * 1.02f, 4 + 26 * std::sqrt(1 - s * s), 99);
@@ -656,7 +673,8 @@ void ObjectSet::well(float x, float y, Texel &t) const
     const float ang = std::atan2(y - 72, x - 72);
     if (r < 58 && r > 40) {
         const float block = std::fabs(std::fmod(ang / (2 * kPi) * 16.0f + 16.5f, 1.0f) - 0.5f);
-        Texel s = stone(x, y, kStone * 0.95f, 24 + 2 * rounded(std::min(r - 40, 58 - r), 3), 100u + uint32_t((ang + kPi) / (2 * kPi) * 16));
+        Texel s = stone(x, y, kStone * 0.95f, 24 + 2 * rounded(std::min(r - 40, 58 - r), 3),
+                        100u + uint32_t((ang + kPi) / (2 * kPi) * 16));
         if (block > 0.46f)
             s.height -= 2.0f, s.albedo = s.albedo * 0.5f;
         over(t, s);
@@ -682,7 +700,8 @@ void ObjectSet::well(float x, float y, Texel &t) const
         over(t, b);
     }
     if (x > 62 && x < 82 && std::fabs(y - 72) < 6.0f) {
-        Texel rope = solid(Rgb(0.62f, 0.52f, 0.34f) * (0.85f + 0.15f * std::sin(x * 2.5f + y)), 55 + 2.5f * std::sqrt(1 - sq((y - 72) / 6.0f)));
+        Texel rope = solid(Rgb(0.62f, 0.52f, 0.34f) * (0.85f + 0.15f * std::sin(x * 2.5f + y)),
+                           55 + 2.5f * std::sqrt(1 - sq((y - 72) / 6.0f)));
         over(t, rope);
     }
     const float bd = std::hypot(x - 96, y - 50);
@@ -700,7 +719,8 @@ void ObjectSet::brazier(float x, float y, Texel &t) const
     const float ang = std::atan2(y - 72, x - 72);
     for (int k = 0; k < 3; ++k) {
         const float a = -kPi / 2 + k * 2 * kPi / 3;
-        const float d = Materials::segmentDistance(x, y, 72 + 28 * std::cos(a), 72 + 28 * std::sin(a), 72 + 46 * std::cos(a), 72 + 46 * std::sin(a));
+        const float d = Materials::segmentDistance(x, y, 72 + 28 * std::cos(a), 72 + 28 * std::sin(a),
+                                                   72 + 46 * std::cos(a), 72 + 46 * std::sin(a));
         if (d < 4.0f)
             over(t, metal(m.iron(x, y) * 1.1f, 10 + 2 * rounded(4 - d, 2)));
     }
@@ -712,7 +732,8 @@ void ObjectSet::brazier(float x, float y, Texel &t) const
         // Coals, glowing in the cracks, and flames over the middle.
         const Noise::Cell c = m.noise().worley(x, y, 24, 0.9f);
         Rng rng(c.id);
-        Texel coal = solid(Rgb(0.10f, 0.08f, 0.07f) * rng.range(0.7f, 1.3f), 18 + 2.5f * rounded(c.edge, 2.0f) + rng.range(0, 1.5f), 0.1f);
+        Texel coal = solid(Rgb(0.10f, 0.08f, 0.07f) * rng.range(0.7f, 1.3f),
+                           18 + 2.5f * rounded(c.edge, 2.0f) + rng.range(0, 1.5f), 0.1f);
         const float glow = 1.0f - Materials::smooth(0.0f, 1.6f, c.edge);
         coal.emission = Rgb(0.85f, 0.28f, 0.03f) * glow * (0.6f + 0.4f * rng.uniform());
         if (rng.chance(0.25f))
@@ -925,15 +946,22 @@ void ObjectSet::weaponRack(float x, float y, Texel &t) const
 void ObjectSet::treasure(float x, float y, Texel &t) const
 {
     coins(x, y, t, 72, 78, 58, 24);
-    struct Gem { float x, y, r; Rgb c; };
-    const Gem gems[] = {{58, 70, 5, Rgb(0.80f, 0.08f, 0.10f)}, {88, 90, 4.5f, Rgb(0.10f, 0.30f, 0.85f)},
-                        {76, 62, 4, Rgb(0.12f, 0.70f, 0.25f)}, {50, 96, 4, Rgb(0.65f, 0.15f, 0.75f)}};
+    struct Gem
+    {
+        float x, y, r;
+        Rgb c;
+    };
+    const Gem gems[] = {{58, 70, 5, Rgb(0.80f, 0.08f, 0.10f)},
+                        {88, 90, 4.5f, Rgb(0.10f, 0.30f, 0.85f)},
+                        {76, 62, 4, Rgb(0.12f, 0.70f, 0.25f)},
+                        {50, 96, 4, Rgb(0.65f, 0.15f, 0.75f)}};
     for (const Gem &g : gems) {
         const float d = std::hypot(x - g.x, y - g.y);
         if (d < g.r) {
             // Cut facets: a flat table with bevelled sides.
             const float facet = std::floor(std::atan2(y - g.y, x - g.x) / (kPi / 4));
-            Texel s = solid(g.c * (0.75f + 0.1f * std::fmod(facet + 8, 3.0f)), 24 + 4 * std::min(1.0f, (g.r - d) / (g.r * 0.5f)), 0.9f, 50);
+            Texel s = solid(g.c * (0.75f + 0.1f * std::fmod(facet + 8, 3.0f)),
+                            24 + 4 * std::min(1.0f, (g.r - d) / (g.r * 0.5f)), 0.9f, 50);
             over(t, s);
         }
     }
@@ -981,14 +1009,17 @@ void ObjectSet::cauldron(float x, float y, Texel &t) const
     // Logs of the fire poking out from under the pot.
     for (int k = 0; k < 5; ++k) {
         const float a = 0.4f + k * 2 * kPi / 5;
-        const float d = Materials::segmentDistance(x, y, 72 + 30 * std::cos(a), 72 + 30 * std::sin(a), 72 + 62 * std::cos(a), 72 + 62 * std::sin(a));
+        const float d = Materials::segmentDistance(x, y, 72 + 30 * std::cos(a), 72 + 30 * std::sin(a),
+                                                   72 + 62 * std::cos(a), 72 + 62 * std::sin(a));
         if (d < 5) {
-            Texel l = m.wood(x * std::cos(a) + y * std::sin(a), -x * std::sin(a) + y * std::cos(a), 0, kWood * 0.8f, 130u + k);
+            Texel l = m.wood(x * std::cos(a) + y * std::sin(a), -x * std::sin(a) + y * std::cos(a), 0, kWood * 0.8f,
+                             130u + k);
             l.height += 6 + 4 * rounded(5 - d, 2.5f);
             const float along = (x - 72) * std::cos(a) + (y - 72) * std::sin(a);
             if (along < 46) {
                 l.albedo = Rgb(0.08f, 0.06f, 0.05f);
-                l.emission = Rgb(0.8f, 0.25f, 0.02f) * (0.5f + 0.5f * std::sin(x * 1.3f + y)) * Materials::smooth(46, 38, along);
+                l.emission =
+                    Rgb(0.8f, 0.25f, 0.02f) * (0.5f + 0.5f * std::sin(x * 1.3f + y)) * Materials::smooth(46, 38, along);
             }
             over(t, l);
         }
@@ -1000,7 +1031,8 @@ void ObjectSet::cauldron(float x, float y, Texel &t) const
         }
         // A bubbling green brew.
         const float swirl = m.noise().fbm(x + 8 * std::sin(ang), y, 6, 3);
-        Texel b = solid(Rgb::mix(Rgb(0.18f, 0.38f, 0.08f), Rgb(0.42f, 0.62f, 0.15f), clamp01(0.5f + swirl * 1.5f)), 24, 0.7f, 40);
+        Texel b = solid(Rgb::mix(Rgb(0.18f, 0.38f, 0.08f), Rgb(0.42f, 0.62f, 0.15f), clamp01(0.5f + swirl * 1.5f)), 24,
+                        0.7f, 40);
         b.emission = Rgb(0.05f, 0.14f, 0.02f);
         const Noise::Cell c = m.noise().worley(x, y, 24, 0.9f);
         if ((c.id % 3) == 0 && c.f1 < 2.5f)

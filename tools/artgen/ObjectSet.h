@@ -9,11 +9,15 @@
 // the key colour so the editor can lay it over any floor. Objects are lit
 // like the floors but cast no shadow onto the ground, since the ground is
 // whatever they end up on.
-class ObjectSet {
+class ObjectSet
+{
 public:
     static constexpr QRgb kKey = 0xffff00ff;
 
-    explicit ObjectSet(const Materials &materials) : m(materials) {}
+    explicit ObjectSet(const Materials &materials)
+        : m(materials)
+    {
+    }
     TileSheet build() const;
 
     using Painter = std::function<void(float x, float y, Texel &t)>;

@@ -5,7 +5,8 @@
 #include <unordered_map>
 
 namespace {
-struct Box {
+struct Box
+{
     std::vector<QRgb> px;
     int spread(int &channel) const
     {
@@ -31,7 +32,8 @@ int channelOf(QRgb c, int k)
 } // namespace
 
 PaletteQuantizer::PaletteQuantizer(const QImage &image, QRgb key)
-    : m_image(image.convertToFormat(QImage::Format_RGB32)), m_key(key | 0xff000000)
+    : m_image(image.convertToFormat(QImage::Format_RGB32))
+    , m_key(key | 0xff000000)
 {
     // Median cut over the object pixels only.
     std::vector<Box> boxes(1);
@@ -57,7 +59,8 @@ PaletteQuantizer::PaletteQuantizer(const QImage &image, QRgb key)
         if (best < 0)
             break;
         std::vector<QRgb> &v = boxes[best].px;
-        std::sort(v.begin(), v.end(), [&](QRgb a, QRgb b) { return channelOf(a, bestChannel) < channelOf(b, bestChannel); });
+        std::sort(v.begin(), v.end(),
+                  [&](QRgb a, QRgb b) { return channelOf(a, bestChannel) < channelOf(b, bestChannel); });
         Box upper;
         upper.px.assign(v.begin() + long(v.size() / 2), v.end());
         v.resize(v.size() / 2);
@@ -129,10 +132,14 @@ std::vector<uint8_t> PaletteQuantizer::indices() const
                 return (c | 0xff000000) != m_key;
             };
             for (int c = 0; c < 3; ++c) {
-                if (isObj(x + 1, y)) cur[x + 2][c] += e[c] * 7 / 16;
-                if (isObj(x - 1, y + 1)) next[x][c] += e[c] * 3 / 16;
-                if (isObj(x, y + 1)) next[x + 1][c] += e[c] * 5 / 16;
-                if (isObj(x + 1, y + 1)) next[x + 2][c] += e[c] * 1 / 16;
+                if (isObj(x + 1, y))
+                    cur[x + 2][c] += e[c] * 7 / 16;
+                if (isObj(x - 1, y + 1))
+                    next[x][c] += e[c] * 3 / 16;
+                if (isObj(x, y + 1))
+                    next[x + 1][c] += e[c] * 5 / 16;
+                if (isObj(x + 1, y + 1))
+                    next[x + 2][c] += e[c] * 1 / 16;
             }
         }
     }

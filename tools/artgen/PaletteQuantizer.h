@@ -6,7 +6,8 @@
 // Reduces an image to a 256-entry palette for the GIF tileset. Entry 0 is
 // reserved for the key colour, which keeps its exact value; only key pixels
 // map to it and no other colour is ever sent there.
-class PaletteQuantizer {
+class PaletteQuantizer
+{
 public:
     PaletteQuantizer(const QImage &image, QRgb key);
 

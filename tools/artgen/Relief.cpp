@@ -12,7 +12,10 @@ const Rgb kLightTint{1.0f, 0.97f, 0.91f};
 } // namespace
 
 Relief::Relief(int margin, int supersample)
-    : m_margin(margin), m_ss(supersample), m_n((kTile + 2 * margin) * supersample), m_t(size_t(m_n) * m_n)
+    : m_margin(margin)
+    , m_ss(supersample)
+    , m_n((kTile + 2 * margin) * supersample)
+    , m_t(size_t(m_n) * m_n)
 {
 }
 

@@ -8,20 +8,22 @@
 #include <vector>
 
 // What a painting pass leaves at one point of a subtile.
-struct Texel {
-    float height = 0;      // in subtile pixels; drives shading and cast shadows
+struct Texel
+{
+    float height = 0; // in subtile pixels; drives shading and cast shadows
     Rgb albedo{0.5f, 0.5f, 0.5f};
-    float gloss = 0;       // strength of the bright glint (wet stone, metal)
-    float shine = 24;      // tightness of that glint
-    float occlusion = 1;   // extra darkening the painter knows about (depth, soot)
-    Rgb emission;          // self-lit colour added after lighting (lava, flames)
-    float alpha = 1;       // coverage, for objects painted on nothing
+    float gloss = 0; // strength of the bright glint (wet stone, metal)
+    float shine = 24; // tightness of that glint
+    float occlusion = 1; // extra darkening the painter knows about (depth, soot)
+    Rgb emission; // self-lit colour added after lighting (lava, flames)
+    float alpha = 1; // coverage, for objects painted on nothing
 };
 
 // A subtile described as a height field plus surface colours, lit by one
 // light from the top-left. Everything in every set goes through here, so the
 // lighting is the same on every tile and shadows fall the same way.
-class Relief {
+class Relief
+{
 public:
     static constexpr int kTile = 144;
 
@@ -33,7 +35,7 @@ public:
     const Texel &texel(int i, int j) const { return m_t[size_t(j) * m_n + i]; }
 
     // Calls f(x, y, texel) for every sample; x, y in subtile pixels.
-    template <class F>
+    template<class F>
     void paint(F &&f)
     {
         parallelRows([&](int j) {

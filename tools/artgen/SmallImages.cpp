@@ -27,7 +27,8 @@ QImage SmallImages::door()
         return std::hypot(px - cx, py - cy) <= r;
     };
     // Mid-dark boards so a white number reads in the middle.
-    const QRgb boards[5] = {qRgb(150, 78, 32), qRgb(138, 70, 28), qRgb(156, 84, 36), qRgb(142, 74, 30), qRgb(150, 80, 34)};
+    const QRgb boards[5] = {qRgb(150, 78, 32), qRgb(138, 70, 28), qRgb(156, 84, 36), qRgb(142, 74, 30),
+                            qRgb(150, 80, 34)};
     for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x) {
             if (!inside(x, y))
@@ -174,7 +175,9 @@ QImage SmallImages::guide()
 
 QImage SmallImages::sampleFloor(const FloorSet &floors)
 {
-    return floors.sampleFloor().scaled(45, 45, Qt::IgnoreAspectRatio, Qt::SmoothTransformation).convertToFormat(QImage::Format_RGB888);
+    return floors.sampleFloor()
+        .scaled(45, 45, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+        .convertToFormat(QImage::Format_RGB888);
 }
 
 QImage SmallImages::sampleObject(const ObjectSet &objects)
@@ -195,7 +198,8 @@ QImage SmallImages::sampleObject(const ObjectSet &objects)
     QPainter p(&canvas);
     p.drawImage(2, 2, small);
     p.end();
-    return Keying::onKey(canvas.convertToFormat(QImage::Format_ARGB32), kSampleKey, 0).convertToFormat(QImage::Format_RGB888);
+    return Keying::onKey(canvas.convertToFormat(QImage::Format_ARGB32), kSampleKey, 0)
+        .convertToFormat(QImage::Format_RGB888);
 }
 
 bool SmallImages::write(const QString &repoRoot, const FloorSet &floors, const ObjectSet &objects)

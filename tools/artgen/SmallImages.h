@@ -8,9 +8,10 @@ class ObjectSet;
 
 // The small pictures the program's windows use: the numbered door marker,
 // the guide with its speech bubble, and the two transparency examples.
-class SmallImages {
+class SmallImages
+{
 public:
-    static constexpr QRgb kDoorKey = 0xff0080c0;  // outside the door's arch
+    static constexpr QRgb kDoorKey = 0xff0080c0; // outside the door's arch
     static constexpr QRgb kSampleKey = 0xff0000ff; // round the example object
 
     static QImage door();

@@ -71,12 +71,13 @@ QString SvgScene::pathData(const QPainterPath &path)
             start = QPointF(e.x, e.y);
         } else if (e.isLineTo()) {
             // A line back to the start of the figure is how QPainterPath closes one.
-            const bool closes = QPointF(e.x, e.y) == start
-                                && (i + 1 == path.elementCount() || path.elementAt(i + 1).isMoveTo());
+            const bool closes =
+                QPointF(e.x, e.y) == start && (i + 1 == path.elementCount() || path.elementAt(i + 1).isMoveTo());
             d += closes ? QString("Z") : "L" + num(e.x) + " " + num(e.y);
         } else if (e.isCurveTo()) {
             const QPainterPath::Element c2 = path.elementAt(i + 1), end = path.elementAt(i + 2);
-            d += "C" + num(e.x) + " " + num(e.y) + " " + num(c2.x) + " " + num(c2.y) + " " + num(end.x) + " " + num(end.y);
+            d += "C" + num(e.x) + " " + num(e.y) + " " + num(c2.x) + " " + num(c2.y) + " " + num(end.x) + " "
+                + num(end.y);
             i += 2;
         }
     }
@@ -85,9 +86,10 @@ QString SvgScene::pathData(const QPainterPath &path)
 
 QString SvgScene::toSvg() const
 {
-    QString out = QString("<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"%1\" height=\"%2\" viewBox=\"0 0 %1 %2\">\n")
-                      .arg(m_w)
-                      .arg(m_h);
+    QString out =
+        QString("<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"%1\" height=\"%2\" viewBox=\"0 0 %1 %2\">\n")
+            .arg(m_w)
+            .arg(m_h);
     QString defs;
     int gradients = 0;
     QString body;
@@ -95,7 +97,8 @@ QString SvgScene::toSvg() const
         QString fill = "none";
         if (!it.style.gradient.stops.empty()) {
             const QString id = QString("g%1").arg(++gradients);
-            defs += QString("  <linearGradient id=\"%1\" gradientUnits=\"userSpaceOnUse\" x1=\"%2\" y1=\"%3\" x2=\"%4\" y2=\"%5\">\n")
+            defs += QString("  <linearGradient id=\"%1\" gradientUnits=\"userSpaceOnUse\" x1=\"%2\" y1=\"%3\" "
+                            "x2=\"%4\" y2=\"%5\">\n")
                         .arg(id, num(it.style.gradient.from.x()), num(it.style.gradient.from.y()),
                              num(it.style.gradient.to.x()), num(it.style.gradient.to.y()));
             for (const auto &[at, c] : it.style.gradient.stops)

@@ -10,17 +10,24 @@
 // A small vector drawing that can be written out as SVG and also painted
 // with QPainter, so an icon's SVG and its PNG renderings come from one
 // description. Coordinates are in the SVG's own units (the viewBox).
-class SvgScene {
+class SvgScene
+{
 public:
-    SvgScene(int width, int height) : m_w(width), m_h(height) {}
+    SvgScene(int width, int height)
+        : m_w(width)
+        , m_h(height)
+    {
+    }
 
-    struct Gradient {
+    struct Gradient
+    {
         QPointF from, to;
         std::vector<std::pair<double, QColor>> stops;
     };
-    struct Style {
+    struct Style
+    {
         QColor fill = Qt::transparent;
-        Gradient gradient;          // used instead of fill when it has stops
+        Gradient gradient; // used instead of fill when it has stops
         QColor stroke = Qt::transparent;
         double strokeWidth = 1.0;
         bool roundJoins = false;
@@ -41,7 +48,11 @@ public:
     static QPainterPath poly(std::initializer_list<QPointF> points, bool closed = true);
 
 private:
-    struct Item { QPainterPath path; Style style; };
+    struct Item
+    {
+        QPainterPath path;
+        Style style;
+    };
     static QString pathData(const QPainterPath &path);
 
     int m_w, m_h;

@@ -4,7 +4,8 @@
 #include <QPainter>
 
 TileSheet::TileSheet(QString name, const QImage::Format format)
-    : m_name(std::move(name)), m_image(kCols * kTile, kRows * kTile, format)
+    : m_name(std::move(name))
+    , m_image(kCols * kTile, kRows * kTile, format)
 {
     m_image.fill(Qt::black);
 }

@@ -7,7 +7,8 @@
 // One tileset being drawn: the 7 x 4 sheet of 144-pixel subtiles, the
 // movement cost of each subtile and the set's name, plus writing the .dat
 // file the editor reads beside the image.
-class TileSheet {
+class TileSheet
+{
 public:
     static constexpr int kCols = 7, kRows = 4, kTile = 144;
 

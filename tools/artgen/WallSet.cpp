@@ -59,7 +59,7 @@ bool WallSet::wallTexel(float x, float y, const Plan &p, Texel &t) const
     bool inN = p.n && y < W, inS = p.s && y > 144 - W, inW = p.w && x < W, inE = p.e && x > 144 - W;
     if (inN && x >= p.gapFrom && x < p.gapTo)
         inN = false;
-    const bool west = x < W, east = x > 144 - W, north = y < W, south = y > 144 - W;
+    const bool west = x<W, east = x> 144 - W, north = y<W, south = y> 144 - W;
     if (p.solid) {
         t = masonry(x, y, 9);
         return true;
@@ -78,11 +78,16 @@ bool WallSet::wallTexel(float x, float y, const Plan &p, Texel &t) const
             t = block(x, y, face, kWallTone * 1.04f, 500u + k, kHeight + 0.5f);
             return true;
         }
-    if (inN) t = masonry(x, y, 1);
-    else if (inS) t = masonry(x, 144 - y, 2);
-    else if (inW) t = masonry(y, x, 3);
-    else if (inE) t = masonry(y, 144 - x, 4);
-    else return false;
+    if (inN)
+        t = masonry(x, y, 1);
+    else if (inS)
+        t = masonry(x, 144 - y, 2);
+    else if (inW)
+        t = masonry(y, x, 3);
+    else if (inE)
+        t = masonry(y, 144 - x, 4);
+    else
+        return false;
     return true;
 }
 
@@ -103,10 +108,22 @@ QImage WallSet::doorTile(DoorKind kind) const
     Plan plan;
     plan.n = true;
     float g0 = 42, g1 = 102;
-    if (kind == DoorKind::Double) { g0 = 26; g1 = 118; }
-    if (kind == DoorKind::Arch) { g0 = 40; g1 = 104; }
-    if (kind == DoorKind::Collapsed) { g0 = 38; g1 = 108; }
-    if (kind != DoorKind::Secret) { plan.gapFrom = g0; plan.gapTo = g1; }
+    if (kind == DoorKind::Double) {
+        g0 = 26;
+        g1 = 118;
+    }
+    if (kind == DoorKind::Arch) {
+        g0 = 40;
+        g1 = 104;
+    }
+    if (kind == DoorKind::Collapsed) {
+        g0 = 38;
+        g1 = 108;
+    }
+    if (kind != DoorKind::Secret) {
+        plan.gapFrom = g0;
+        plan.gapTo = g1;
+    }
 
     const float jamb = kind == DoorKind::Double ? 10 : 12;
     const QRectF jambL(g0 - jamb, -6, jamb, W + 9), jambR(g1, -6, jamb, W + 9);
@@ -131,7 +148,7 @@ QImage WallSet::doorTile(DoorKind kind) const
             }
         }
         const bool framed = kind == DoorKind::Closed || kind == DoorKind::Open || kind == DoorKind::Double
-                            || kind == DoorKind::Portcullis;
+            || kind == DoorKind::Portcullis;
         if (framed && (jambL.contains(x, y) || jambR.contains(x, y)))
             t = block(x, y, jambL.contains(x, y) ? jambL : jambR, kDressedTone, jambL.contains(x, y) ? 61 : 62,
                       kHeight + 1.5f);
@@ -151,8 +168,10 @@ QImage WallSet::doorTile(DoorKind kind) const
             Rng rng(90u + board);
             w.albedo = w.albedo * rng.range(0.85f, 1.12f);
             const float seam = std::min(u - board * bw, (board + 1) * bw - u);
-            const float edge = std::min(std::min(y - float(leaf.top()), float(leaf.bottom()) - y), std::min(u, float(leaf.width()) - u));
-            w.height += 16.0f - 1.2f * (1.0f - Materials::smooth(0.0f, 1.3f, seam)) - 1.5f * (1.0f - Materials::smooth(0.0f, 1.5f, edge));
+            const float edge = std::min(std::min(y - float(leaf.top()), float(leaf.bottom()) - y),
+                                        std::min(u, float(leaf.width()) - u));
+            w.height += 16.0f - 1.2f * (1.0f - Materials::smooth(0.0f, 1.3f, seam))
+                - 1.5f * (1.0f - Materials::smooth(0.0f, 1.5f, edge));
             w.albedo = w.albedo * (0.55f + 0.45f * Materials::smooth(0.0f, 1.2f, seam));
             // Iron straps across the boards, with rivets.
             const float v = y - float(leaf.top());
@@ -223,7 +242,10 @@ QImage WallSet::doorTile(DoorKind kind) const
             float best = 0, bar = -1;
             const float u = x - g0 - 3.5f;
             const float du = std::fabs(u - 7.0f * std::round(u / 7.0f));
-            if (du < 1.6f) { bar = 1.0f - (du / 1.6f) * (du / 1.6f); best = 16.0f; }
+            if (du < 1.6f) {
+                bar = 1.0f - (du / 1.6f) * (du / 1.6f);
+                best = 16.0f;
+            }
             for (float cy : {12.0f, 24.0f}) {
                 const float dv = std::fabs(y - cy);
                 if (dv < 1.8f) {
@@ -317,10 +339,22 @@ QImage WallSet::stairsTile(Dir towards, bool down) const
         // u runs across the flight, v from its far end (0) back to the entrance (144).
         float u = x, v = y;
         switch (towards) {
-        case Dir::N: u = x; v = y; break;
-        case Dir::E: u = y; v = 144 - x; break;
-        case Dir::S: u = 144 - x; v = 144 - y; break;
-        case Dir::W: u = 144 - y; v = x; break;
+        case Dir::N:
+            u = x;
+            v = y;
+            break;
+        case Dir::E:
+            u = y;
+            v = 144 - x;
+            break;
+        case Dir::S:
+            u = 144 - x;
+            v = 144 - y;
+            break;
+        case Dir::W:
+            u = 144 - y;
+            v = x;
+            break;
         }
         if (u < side || u > 144 - side) {
             // Low side walls running with the flight.
@@ -329,7 +363,7 @@ QImage WallSet::stairsTile(Dir towards, bool down) const
             return;
         }
         const int step = std::clamp(int((144.0f - v) / stepLen), 0, 7);
-        const float near = 144.0f - step * stepLen - v;    // distance from the step's front edge
+        const float near = 144.0f - step * stepLen - v; // distance from the step's front edge
         const float level = down ? -5.0f * step : 6.0f * step;
         Texel st;
         st.albedo = m.stoneColour(x, y, kDressedTone * (0.95f + 0.06f * ((step * 7) % 3)), 300 + step);
@@ -385,8 +419,8 @@ QImage WallSet::spiralTile() const
         const float arc = within * d;
         Texel st;
         st.albedo = m.stoneColour(x, y, kDressedTone * (0.95f + 0.05f * (step % 3)), 400 + step);
-        st.height = -2.2f * step - 1.6f * (1.0f - Materials::smooth(0.0f, 3.0f, arc))
-                    + 0.5f * m.noise().fbm(x, y, 12, 3);
+        st.height =
+            -2.2f * step - 1.6f * (1.0f - Materials::smooth(0.0f, 3.0f, arc)) + 0.5f * m.noise().fbm(x, y, 12, 3);
         st.albedo = st.albedo * (0.75f + 0.25f * Materials::smooth(0.0f, 3.0f, (wedge - within) * d));
         st.occlusion = std::exp(-0.065f * (step + within / wedge));
         // A worn rim where the steps meet the well wall.
@@ -440,21 +474,49 @@ TileSheet WallSet::build() const
 {
     TileSheet sheet("Walls and Doors");
     Plan p;
-    p = {}; p.n = true;               sheet.place(0, 0, wallTile(p), "1");
-    p = {}; p.e = true;               sheet.place(1, 0, wallTile(p), "1");
-    p = {}; p.s = true;               sheet.place(2, 0, wallTile(p), "1");
-    p = {}; p.w = true;               sheet.place(3, 0, wallTile(p), "1");
-    p = {}; p.n = p.w = true;         sheet.place(4, 0, wallTile(p), "1");
-    p = {}; p.n = p.e = true;         sheet.place(5, 0, wallTile(p), "1");
-    p = {}; p.s = p.e = true;         sheet.place(6, 0, wallTile(p), "1");
+    p = {};
+    p.n = true;
+    sheet.place(0, 0, wallTile(p), "1");
+    p = {};
+    p.e = true;
+    sheet.place(1, 0, wallTile(p), "1");
+    p = {};
+    p.s = true;
+    sheet.place(2, 0, wallTile(p), "1");
+    p = {};
+    p.w = true;
+    sheet.place(3, 0, wallTile(p), "1");
+    p = {};
+    p.n = p.w = true;
+    sheet.place(4, 0, wallTile(p), "1");
+    p = {};
+    p.n = p.e = true;
+    sheet.place(5, 0, wallTile(p), "1");
+    p = {};
+    p.s = p.e = true;
+    sheet.place(6, 0, wallTile(p), "1");
 
-    p = {}; p.s = p.w = true;         sheet.place(0, 1, wallTile(p), "1");
-    p = {}; p.solid = true;           sheet.place(1, 1, wallTile(p), "X");
-    p = {}; p.nubNW = true;           sheet.place(2, 1, wallTile(p), "1");
-    p = {}; p.nubNE = true;           sheet.place(3, 1, wallTile(p), "1");
-    p = {}; p.n = p.s = true;         sheet.place(4, 1, wallTile(p), "1");
-    p = {}; p.w = p.e = true;         sheet.place(5, 1, wallTile(p), "1");
-    p = {}; p.n = p.w = p.e = true;   sheet.place(6, 1, wallTile(p), "1");
+    p = {};
+    p.s = p.w = true;
+    sheet.place(0, 1, wallTile(p), "1");
+    p = {};
+    p.solid = true;
+    sheet.place(1, 1, wallTile(p), "X");
+    p = {};
+    p.nubNW = true;
+    sheet.place(2, 1, wallTile(p), "1");
+    p = {};
+    p.nubNE = true;
+    sheet.place(3, 1, wallTile(p), "1");
+    p = {};
+    p.n = p.s = true;
+    sheet.place(4, 1, wallTile(p), "1");
+    p = {};
+    p.w = p.e = true;
+    sheet.place(5, 1, wallTile(p), "1");
+    p = {};
+    p.n = p.w = p.e = true;
+    sheet.place(6, 1, wallTile(p), "1");
 
     sheet.place(0, 2, doorTile(DoorKind::Closed), "2");
     sheet.place(1, 2, doorTile(DoorKind::Open), "1");
@@ -470,7 +532,8 @@ TileSheet WallSet::build() const
     sheet.place(3, 3, stairsTile(Dir::W, false), "2");
     sheet.place(4, 3, spiralTile(), "2");
     sheet.place(5, 3, trapdoorTile(), "1/T");
-    p = {}; p.nubNW = p.nubNE = p.nubSE = p.nubSW = true;
+    p = {};
+    p.nubNW = p.nubNE = p.nubSE = p.nubSW = true;
     sheet.place(6, 3, wallTile(p), "1");
     return sheet;
 }

@@ -7,15 +7,20 @@
 // arch, a secret door and stairs. Walls stand on the default floor, 36
 // pixels thick along the subtile edges, so they line up with each other and
 // with set A's floors.
-class WallSet {
+class WallSet
+{
 public:
-    explicit WallSet(const Materials &materials) : m(materials) {}
+    explicit WallSet(const Materials &materials)
+        : m(materials)
+    {
+    }
     TileSheet build() const;
 
     static constexpr float kThick = 36.0f;
     static constexpr float kHeight = 32.0f;
 
-    struct Plan {
+    struct Plan
+    {
         bool n = false, e = false, s = false, w = false;
         bool nubNW = false, nubNE = false, nubSE = false, nubSW = false;
         bool solid = false;

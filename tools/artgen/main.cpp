@@ -53,8 +53,9 @@ int main(int argc, char **argv)
     }
     if (want("D")) {
         const TileSheet d = objects.build();
-        report("D", GifWriter::write(d.image(), ObjectSet::kKey, tilesets + "/Default_D.gif")
-                        && d.writeDat(tilesets + "/Default_D.dat"));
+        report("D",
+               GifWriter::write(d.image(), ObjectSet::kKey, tilesets + "/Default_D.gif")
+                   && d.writeDat(tilesets + "/Default_D.dat"));
     }
     if (want("images"))
         report("images", SmallImages::write(root.path(), floors, objects));
