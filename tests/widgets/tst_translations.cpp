@@ -37,18 +37,12 @@ QList<Message> messages(const QString &path)
         if (xml.name() == u"name"_s) {
             context = xml.readElementText();
         } else if (xml.name() == u"message"_s) {
-            Message message{context, {}, {}, {}};
-            while (xml.readNextStartElement()) {
-                if (xml.name() == u"source"_s) {
-                    message.source = xml.readElementText();
-                } else if (xml.name() == u"translation"_s) {
-                    message.type = xml.attributes().value(u"type"_s).toString();
-                    message.translation = xml.readElementText(QXmlStreamReader::IncludeChildElements);
-                } else {
-                    xml.skipCurrentElement();
-                }
-            }
-            found << message;
+            found << Message{context, {}, {}, {}};
+        } else if (xml.name() == u"source"_s && !found.isEmpty()) {
+            found.last().source = xml.readElementText();
+        } else if (xml.name() == u"translation"_s && !found.isEmpty()) {
+            found.last().type = xml.attributes().value(u"type"_s).toString();
+            found.last().translation = xml.readElementText(QXmlStreamReader::IncludeChildElements);
         }
     }
     return xml.hasError() ? QList<Message>{} : found;
@@ -77,22 +71,16 @@ QStringList cutOff(QWidget *window)
 {
     QStringList found;
     for (QWidget *widget : window->findChildren<QWidget *>()) {
-        if (!widget->isVisibleTo(window))
+        auto *label = qobject_cast<QLabel *>(widget);
+        auto *button = qobject_cast<QAbstractButton *>(widget);
+        const QString text = label ? label->text() : button ? button->text() : QString();
+        if (text.isEmpty() || !widget->isVisibleTo(window))
             continue;
-        QString text;
-        bool fits = true;
-        if (auto *label = qobject_cast<QLabel *>(widget); label && !label->text().isEmpty()) {
-            text = label->text();
-            fits = label->wordWrap() ? label->heightForWidth(label->width()) <= label->height()
-                                     : label->sizeHint().width() <= label->width();
-        } else if (auto *option = qobject_cast<QAbstractButton *>(widget);
-                   option && option->isCheckable() && !option->text().isEmpty()) {
-            text = option->text();
-            fits = option->sizeHint().width() <= option->width();
-        } else if (auto *button = qobject_cast<QPushButton *>(widget); button && !button->text().isEmpty()) {
-            text = button->text();
-            fits = button->fontMetrics().horizontalAdvance(QString(text).remove(u'&')) + 8 <= button->width();
-        }
+        // A push button's frame takes 8 pixels, less than its size hint asks.
+        const bool fits = label && label->wordWrap() ? label->heightForWidth(label->width()) <= label->height()
+                          : qobject_cast<QPushButton *>(widget)
+                              ? button->fontMetrics().horizontalAdvance(QString(text).remove(u'&')) + 8 <= button->width()
+                              : widget->sizeHint().width() <= widget->width();
         if (!fits)
             found << u"%1: \"%2\""_s.arg(window->objectName(), text);
     }
@@ -161,15 +149,11 @@ private slots:
     {
         QTest::addColumn<QStringList>("wanted");
         QTest::addColumn<QString>("taken");
-        const QStringList none;
-        QTest::newRow("German") << QStringList{u"de"_s} << u"de"_s;
         QTest::newRow("Austrian German, then English") << QStringList{u"de-AT"_s, u"en-GB"_s} << u"de"_s;
-        QTest::newRow("Canadian French") << QStringList{u"fr-CA"_s} << u"fr"_s;
-        QTest::newRow("untranslated first") << QStringList{u"es-ES"_s, u"it"_s, u"fr"_s} << u"fr"_s;
+        QTest::newRow("untranslated first") << QStringList{u"es-ES"_s, u"it"_s, u"fr-CA"_s} << u"fr"_s;
         QTest::newRow("English before German") << QStringList{u"en-US"_s, u"de"_s} << QString();
         QTest::newRow("C locale") << QStringList{u"C"_s} << QString();
-        QTest::newRow("nothing translated") << QStringList{u"ja"_s} << QString();
-        QTest::newRow("empty list") << none << QString();
+        QTest::newRow("empty list") << QStringList() << QString();
     }
     void languageComesFromTheSystemList()
     {
