@@ -89,18 +89,14 @@ void E2eHarness::kill()
             keys({"d"});
         m_program.waitForFinished(5000);
     }
-    m_program.kill();
-    m_program.waitForFinished();
-    // The next launch's first picture must not see this run's window.
-    if (m_main.id)
-        waitForWindowClosed(m_main);
-    m_main = {};
+    crash();
 }
 
 void E2eHarness::crash()
 {
     m_program.kill();
     m_program.waitForFinished();
+    // The next launch's first picture must not see this run's window.
     if (m_main.id)
         waitForWindowClosed(m_main);
     m_main = {};
@@ -171,7 +167,7 @@ bool E2eHarness::waitForFocus(const Window &window)
     });
 }
 
-void E2eHarness::pointer(const QList<QPoint> &path, Qt::MouseButton button, const QString &held, int pauseMs)
+void E2eHarness::pointer(const QList<QPoint> &path, Qt::MouseButton button, const QString &held)
 {
     const QString number = button == Qt::RightButton ? "3" : button == Qt::MiddleButton ? "2" : "1";
     QStringList arguments;
@@ -184,8 +180,6 @@ void E2eHarness::pointer(const QList<QPoint> &path, Qt::MouseButton button, cons
             arguments << "keydown" << held;
         if (i == 0 && button)
             arguments << "mousedown" << number;
-        if (pauseMs > 0)
-            arguments << "sleep" << QString::number(pauseMs / 1000.0);
     }
     if (button)
         arguments << "mouseup" << number;
