@@ -221,66 +221,52 @@ private slots:
         QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(u'\n')));
     }
 
-    void readingProcessRefusesInTheLanguage_data()
+    void otherProcessesSpeakTheLanguage_data()
     {
         QTest::addColumn<QString>("language");
-        QTest::addColumn<QString>("refusal");
+        QTest::addColumn<QString>("refusal"); // the reading process's, of a file that is no picture
+        QTest::addColumn<QStringList>("help"); // lines of --help, Qt's own among them
         QTest::newRow("German") << u"de"_s
                                 << u"„garbage.png“ kann nicht geöffnet werden: Es ist kein Bild in einem Format, das "
-                                   "das Programm liest."_s;
+                                   "das Programm liest."_s
+                                << QStringList{u"Entwirft druckbare Kartenteile für Dungeon-Brettspiele."_s,
+                                               u"Optionen:"_s, u"--export <AUSGABE>"_s,
+                                               u"Zeigt Hilfe zu den Kommandozeilenoptionen an."_s};
         QTest::newRow("French") << u"fr"_s
                                 << u"Impossible d’ouvrir «\u00a0garbage.png\u00a0»\u00a0: ce n’est pas une image dans "
-                                   "un format que le programme sait lire."_s;
+                                   "un format que le programme sait lire."_s
+                                << QStringList{u"Conçoit des dalles de donjon à imprimer."_s, u"Utilisation"_s,
+                                               u"--export <SORTIE>"_s, u"--gap <LONGUEUR>"_s};
+        QTest::newRow("English first") << u"en_GB:de"_s << u"it is not a picture in a format the program reads"_s
+                                       << QStringList{u"Designs printable dungeon map tiles."_s, u"Options:"_s,
+                                                      u"--export <OUT>"_s};
     }
-    void readingProcessRefusesInTheLanguage()
+    // This process stays English: the texts can only be translated by the reading process and the program.
+    void otherProcessesSpeakTheLanguage()
     {
         QFETCH(QString, language);
         QFETCH(QString, refusal);
-        // This process stays English: the sentence can only be translated by the reading process.
+        QFETCH(QStringList, help);
         QTemporaryDir folder;
-        QFile garbage(folder.filePath(u"garbage.png"_s));
-        QVERIFY(garbage.open(QIODevice::WriteOnly) && garbage.write(QByteArray(4096, 'x')) == 4096);
-        garbage.close();
+        const QString garbage = folder.filePath(u"garbage.png"_s);
+        TestImages::writeText(garbage, QByteArray(4096, 'x'));
         PictureReader::endWaiting();
         const QByteArray before = qgetenv("LANGUAGE");
         qputenv("LANGUAGE", language.toUtf8());
         PictureReader reader;
         QSignalSpy finished(&reader, &PictureReader::finished);
-        reader.start(garbage.fileName(), PictureReader::Kind::WholePicture);
-        qputenv("LANGUAGE", before);
-        QVERIFY(finished.wait(20000));
-        QCOMPARE(finished.front().at(1).toString(), refusal);
-        PictureReader::endWaiting();
-    }
-
-    void helpReadsInTheLanguage_data()
-    {
-        QTest::addColumn<QString>("language");
-        QTest::addColumn<QStringList>("expected"); // lines of --help, Qt's own among them
-        QTest::newRow("German") << u"de"_s
-                                << QStringList{u"Entwirft druckbare Kartenteile für Dungeon-Brettspiele."_s,
-                                               u"Optionen:"_s, u"--export <AUSGABE>"_s,
-                                               u"Zeigt Hilfe zu den Kommandozeilenoptionen an."_s};
-        QTest::newRow("French") << u"fr"_s
-                                << QStringList{u"Conçoit des dalles de donjon à imprimer."_s, u"Utilisation"_s,
-                                               u"--export <SORTIE>"_s, u"--gap <LONGUEUR>"_s};
-        QTest::newRow("English first") << u"en_GB:de"_s
-                                       << QStringList{u"Designs printable dungeon map tiles."_s, u"Options:"_s,
-                                                      u"--export <OUT>"_s};
-    }
-    void helpReadsInTheLanguage()
-    {
-        QFETCH(QString, language);
-        QFETCH(QStringList, expected);
+        reader.start(garbage, PictureReader::Kind::WholePicture);
         QProcess program;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(u"LANGUAGE"_s, language);
-        program.setProcessEnvironment(environment);
         program.start(QStringLiteral(CRYPTWRIGHT_BINARY), {u"--help"_s});
+        qputenv("LANGUAGE", before);
         QVERIFY(program.waitForFinished(30000));
-        const QString help = QString::fromUtf8(program.readAllStandardOutput());
-        for (const QString &line : expected)
-            QVERIFY2(help.contains(line), qPrintable(help));
+        QTRY_COMPARE_WITH_TIMEOUT(finished.size(), 1, 20000);
+        PictureReader::endWaiting();
+        const QString refused = finished.front().at(1).toString();
+        const QString shown = QString::fromUtf8(program.readAllStandardOutput());
+        QVERIFY2(refused.contains(refusal), qPrintable(refused));
+        for (const QString &line : help)
+            QVERIFY2(shown.contains(line), qPrintable(shown));
     }
 };
 
