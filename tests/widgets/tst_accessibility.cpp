@@ -44,8 +44,8 @@ QStringList unnamedIn(QWidget *window)
 } // namespace
 
 // The program as a screen reader finds it: every control named, the palettes
-// and the maptile read cell by cell with what each holds, the outline followed
-// as the keyboard moves it, and the mouse-button pictures naming their subtiles.
+// and the maptile read cell by cell with what each holds, and the mouse-button
+// pictures naming their subtiles. The screen-reader test follows the outline.
 class TestAccessibility : public QObject
 {
     Q_OBJECT
@@ -157,31 +157,6 @@ private slots:
         QCOMPARE(cellText(view, 2, 3), u"space 3, 4, blank"_s);
         QCOMPARE(QAccessible::queryAccessibleInterface(view)->text(QAccessible::Description),
                  u"3 spaces wide and 4 spaces tall"_s);
-    }
-
-    // The outlined cell is the selected one, and the focused one while the view has the keyboard: the
-    // screen-reader test follows the arrow keys; here the pointer moves the outline of a view without it.
-    void theOutlineIsFollowedAsTheFocus()
-    {
-        m_window->showSlot(0);
-        QWidget *palette = m_window->palette(0), *maptile = m_window->workingView();
-        const std::pair<QWidget *, QString> views[] = {{palette, u"cell 5, 4 of slot A, no speed value"_s},
-                                                       {maptile, u"space 5, 4, blank"_s}};
-        for (const auto &[view, expected] : views) {
-            QAccessibleInterface *grid = QAccessible::queryAccessibleInterface(view);
-            const auto focused = [grid] {
-                QAccessibleInterface *cell = grid->focusChild();
-                return cell && cell->state().focused ? cell->text(QAccessible::Name) : QString();
-            };
-            (view == palette ? maptile : palette)->setFocus();
-            QTRY_VERIFY(!view->hasFocus());
-            QTest::mouseMove(view, centre(4, 3));
-            const QList<QAccessibleInterface *> selected = grid->tableInterface()->selectedCells();
-            QVERIFY(selected.size() == 1 && selected[0]->state().selected);
-            QVERIFY(selected[0]->text(QAccessible::Name) == expected && focused().isEmpty());
-            view->setFocus();
-            QTRY_COMPARE(focused(), expected);
-        }
     }
 
     void aCellPressedFromTheScreenReaderActsAsALeftClick()
