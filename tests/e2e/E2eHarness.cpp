@@ -130,6 +130,7 @@ QString E2eHarness::output() const
 
 QString E2eHarness::title(const Window &window) const
 {
+    // Qt writes the name as UTF-8 in both properties; _NET_WM_NAME is the one a window manager shows.
     const auto atom = owned(xcb_intern_atom_reply(m_x, xcb_intern_atom(m_x, 0, 12, "_NET_WM_NAME"), nullptr));
     const auto name = owned(xcb_get_property_reply(
         m_x, xcb_get_property(m_x, 0, window.id, atom ? atom->atom : XCB_ATOM_WM_NAME, XCB_ATOM_ANY, 0, 256), nullptr));
@@ -146,13 +147,10 @@ E2eHarness::Window E2eHarness::waitForWindow(const QString &title, int timeoutMs
         for (int i = 0; tree && i < xcb_query_tree_children_length(tree.get()); ++i) {
             const xcb_window_t id = xcb_query_tree_children(tree.get())[i];
             const auto geometry = owned(xcb_get_geometry_reply(m_x, xcb_get_geometry(m_x, id), nullptr));
-            const auto name = owned(xcb_get_property_reply(
-                m_x, xcb_get_property(m_x, 0, id, XCB_ATOM_WM_NAME, XCB_ATOM_ANY, 0, 256), nullptr));
-            if (id != m_main.id && geometry && name && isViewable(id)
-                && (size.isEmpty() || size == QSize(geometry->width, geometry->height))
-                && QByteArray(static_cast<const char *>(xcb_get_property_value(name.get())),
-                              xcb_get_property_value_length(name.get())) == title.toUtf8())
-                found = {id, QRect(geometry->x, geometry->y, geometry->width, geometry->height)};
+            const Window window{id, geometry ? QRect(geometry->x, geometry->y, geometry->width, geometry->height) : QRect()};
+            if (id != m_main.id && geometry && isViewable(id) && (size.isEmpty() || size == window.geometry.size())
+                && this->title(window) == title)
+                found = window;
         }
         return found.id != 0;
     }, timeoutMs);
