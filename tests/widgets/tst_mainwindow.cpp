@@ -9,10 +9,6 @@
 #include "tilesets/SubtileImport.h"
 #include "document/DocumentReader.h"
 #include "output/MaptileSaver.h"
-#include "recovery/RecoverySession.h"
-#include "recovery/UnsavedWork.h"
-#include "support/LeftSession.h"
-#include "support/WorkspaceFixture.h"
 
 #include <unistd.h>
 
@@ -328,36 +324,6 @@ private slots:
                               tileset, tileset, maptile + u"open another maptile?"_s,
                               maptile + u"open another maptile?"_s}));
         QVERIFY(answerer.boxes.size() == 1 && answerer.boxes.front().contains(gone));
-    }
-
-    // Work left by an editor that did not close is offered, naming what and when; Discard drops it.
-    // Restoring it is the end-to-end test's.
-    void workLeftBehindIsOffered()
-    {
-        QTemporaryDir folder;
-        const auto w = startWorkspace(m_defaults.path());
-        w->place(Workspace::RightButton, {1, 1});
-        w->emptyCell(1, {0, 0});
-        QString left;
-        {
-            RecoverySession crashed(folder.path());
-            QCOMPARE(crashed.write(UnsavedWork::of(*w)), QString());
-            left = LeftSession::abandonedCopy(crashed.path());
-        }
-        QVERIFY(m_window->keepRecovery(folder.path()));
-        QString text;
-        whenModal([&text](QWidget *modal) {
-            text = modal->windowTitle() + u'|' + static_cast<QMessageBox *>(modal)->text();
-            for (QAbstractButton *button : static_cast<QMessageBox *>(modal)->buttons())
-                if (button->text() == u"&Discard"_s)
-                    button->click();
-        });
-        m_window->offerRecovery();
-        QVERIFY2(text.startsWith(u"Cryptwright|Cryptwright did not close normally."_s) && text.contains(u"\u2022 the maptile\n"_s)
-                     && text.contains(u"\u2022 the tileset in slot B\n"_s)
-                     && text.contains(QString::number(QDate::currentDate().year())),
-                 qPrintable(text));
-        QVERIFY(!QFileInfo::exists(left) && !workspace().hasUnsavedWork());
     }
 
     // While pictures are read, a progress window shows for each and the window goes on placing subtiles;
