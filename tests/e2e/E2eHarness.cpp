@@ -89,18 +89,14 @@ void E2eHarness::kill()
             keys({"d"});
         m_program.waitForFinished(5000);
     }
-    m_program.kill();
-    m_program.waitForFinished();
-    // The next launch's first picture must not see this run's window.
-    if (m_main.id)
-        waitForWindowClosed(m_main);
-    m_main = {};
+    crash();
 }
 
 void E2eHarness::crash()
 {
     m_program.kill();
     m_program.waitForFinished();
+    // The next launch's first picture must not see this run's window.
     if (m_main.id)
         waitForWindowClosed(m_main);
     m_main = {};
@@ -134,6 +130,7 @@ QString E2eHarness::output() const
 
 QString E2eHarness::title(const Window &window) const
 {
+    // Qt writes the name as UTF-8 in both properties; _NET_WM_NAME is the one a window manager shows.
     const auto atom = owned(xcb_intern_atom_reply(m_x, xcb_intern_atom(m_x, 0, 12, "_NET_WM_NAME"), nullptr));
     const auto name = owned(xcb_get_property_reply(
         m_x, xcb_get_property(m_x, 0, window.id, atom ? atom->atom : XCB_ATOM_WM_NAME, XCB_ATOM_ANY, 0, 256), nullptr));
@@ -150,13 +147,10 @@ E2eHarness::Window E2eHarness::waitForWindow(const QString &title, int timeoutMs
         for (int i = 0; tree && i < xcb_query_tree_children_length(tree.get()); ++i) {
             const xcb_window_t id = xcb_query_tree_children(tree.get())[i];
             const auto geometry = owned(xcb_get_geometry_reply(m_x, xcb_get_geometry(m_x, id), nullptr));
-            const auto name = owned(xcb_get_property_reply(
-                m_x, xcb_get_property(m_x, 0, id, XCB_ATOM_WM_NAME, XCB_ATOM_ANY, 0, 256), nullptr));
-            if (id != m_main.id && geometry && name && isViewable(id)
-                && (size.isEmpty() || size == QSize(geometry->width, geometry->height))
-                && QByteArray(static_cast<const char *>(xcb_get_property_value(name.get())),
-                              xcb_get_property_value_length(name.get())) == title.toUtf8())
-                found = {id, QRect(geometry->x, geometry->y, geometry->width, geometry->height)};
+            const Window window{id, geometry ? QRect(geometry->x, geometry->y, geometry->width, geometry->height) : QRect()};
+            if (id != m_main.id && geometry && isViewable(id) && (size.isEmpty() || size == window.geometry.size())
+                && this->title(window) == title)
+                found = window;
         }
         return found.id != 0;
     }, timeoutMs);
@@ -171,7 +165,7 @@ bool E2eHarness::waitForFocus(const Window &window)
     });
 }
 
-void E2eHarness::pointer(const QList<QPoint> &path, Qt::MouseButton button, const QString &held, int pauseMs)
+void E2eHarness::pointer(const QList<QPoint> &path, Qt::MouseButton button, const QString &held)
 {
     const QString number = button == Qt::RightButton ? "3" : button == Qt::MiddleButton ? "2" : "1";
     QStringList arguments;
@@ -184,8 +178,6 @@ void E2eHarness::pointer(const QList<QPoint> &path, Qt::MouseButton button, cons
             arguments << "keydown" << held;
         if (i == 0 && button)
             arguments << "mousedown" << number;
-        if (pauseMs > 0)
-            arguments << "sleep" << QString::number(pauseMs / 1000.0);
     }
     if (button)
         arguments << "mouseup" << number;

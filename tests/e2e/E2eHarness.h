@@ -64,9 +64,7 @@ public:
     // Moves the pointer along path; with a button, presses it at the first point and releases it at
     // the last (a drag: give it a few points between, so the program sees a movement and not a jump).
     // held names the modifier keys held down throughout, as xdotool does: "ctrl", "shift+alt".
-    // pauseMs between the points gives a second program time to follow, as a drag and drop needs.
-    void pointer(const QList<QPoint> &path, Qt::MouseButton button = Qt::NoButton, const QString &held = {},
-                 int pauseMs = 0);
+    void pointer(const QList<QPoint> &path, Qt::MouseButton button = Qt::NoButton, const QString &held = {});
     // Two presses of one button at one spot within Qt's 400 ms make a double-click.
     void click(QPoint at, Qt::MouseButton button = Qt::LeftButton, const QString &held = {})
     {

@@ -53,28 +53,20 @@ class EndToEndTest : public QObject
     // The top edge of the pointer's outline crosses the top of the space at column, row.
     bool outlineOn(int column, int row) { return h.pixelAt(cell(ViewOrigin, column, row).topLeft() + QPoint(24, 0)) == qRgb(255, 0, 0); }
 
-    // Waits for the dialog titled title, types text into it over what it
-    // offers and presses Return; false unless the dialog opens, takes the keys
-    // and then closes.
-    bool answer(const QString &title, const QString &text)
+    // Waits for the window titled title (by default the question about unsaved work: "s" Save, "d" Discard,
+    // "Escape" Cancel), types text over what it offers, then presses key; false unless it opens, takes the
+    // keys and then closes.
+    bool answer(const QString &key, const QString &title = u"Cryptwright"_s, const QString &text = {})
     {
         const E2eHarness::Window dialog = h.waitForWindow(title);
         if (!dialog.id || !h.waitForFocus(dialog))
             return false;
-        h.keys({"ctrl+a"});
-        h.type(text);
-        h.keys({"Return"});
-        return h.waitForWindowClosed(dialog);
-    }
-
-    // Waits for the question about unsaved work and presses key: "s" Save, "d" Discard, "Escape" Cancel.
-    bool reply(const QString &key)
-    {
-        const E2eHarness::Window question = h.waitForWindow(u"Cryptwright"_s);
-        if (!question.id || !h.waitForFocus(question))
-            return false;
+        if (!text.isEmpty()) {
+            h.keys({"ctrl+a"});
+            h.type(text);
+        }
         h.keys({key});
-        return h.waitForWindowClosed(question);
+        return h.waitForWindowClosed(dialog);
     }
 
     // Presses button on part of the working view; whether that part then shows a change.
@@ -179,23 +171,36 @@ private slots:
         for (int time = 1; time <= 10; ++time) {
             QVERIFY2(paint(opaque), "a press on the working view painted nothing");
             h.click(OpenButton);
-            QVERIFY2(reply(u"d"_s), qPrintable(u"opening over the change asked nothing, time %1"_s.arg(time)));
-            QVERIFY2(answer(u"Open"_s, path), qPrintable(u"the Open dialog did not take the name, time %1"_s.arg(time)));
+            QVERIFY2(answer(u"d"_s), qPrintable(u"opening over the change asked nothing, time %1"_s.arg(time)));
+            QVERIFY2(answer(u"Return"_s, u"Open"_s, path),
+                     qPrintable(u"the Open dialog did not take the name, time %1"_s.arg(time)));
             QVERIFY2(h.waitFor([&] { return h.pixelAt(opaque.center()) == orange && h.pixelAt(clear) == blank; }),
                      qPrintable(u"the document does not show, time %1"_s.arg(time)));
         }
     }
 
-    // Once the maptile is kept in a document, Ctrl+S writes it back there without a dialog; the
-    // title names the document and marks unsaved changes.
-    void saveInPlaceAndTheTitle()
+    // Keeping work, as a user goes: clearing over a change asks, Cancel keeps it and Discard drops it; Ctrl+S
+    // asks for a name once, then writes back in place; the title names the document and marks changes; and
+    // quitting over a change asks, Save writing it before the end.
+    void keepingWork()
     {
         const QString path = h.workDir() + "/crypt12.ora";
-        const QRect space = inner(cell(ViewOrigin, 2, 1));
+        const QRect space = inner(cell(ViewOrigin, 1, 3));
+        const QImage blank = h.grab(space);
         QCOMPARE(h.title(h.mainWindow()), u"Cryptwright"_s);
         QVERIFY2(paint(space), "a press on the working view painted nothing");
+        const QImage painted = h.grab(space);
+        h.keys({"ctrl+n"});
+        QVERIFY2(answer(u"Escape"_s), "clearing the changed maptile asked nothing");
+        QVERIFY2(h.grab(space) == painted, "Cancel cleared the maptile");
+        h.click(Guide); // without a window manager, keys go to the window clicked last
+        h.keys({"ctrl+n"});
+        QVERIFY2(answer(u"d"_s), "clearing the changed maptile asked nothing the second time");
+        QVERIFY2(h.waitFor([&] { return h.grab(space) == blank; }), "Discard did not clear the maptile");
+
+        QVERIFY2(paint(space), "a press on the working view painted nothing");
         h.keys({"ctrl+s"});
-        QVERIFY2(answer(u"Save As"_s, path), "Ctrl+S on a new maptile asked for no name");
+        QVERIFY2(answer(u"Return"_s, u"Save As"_s, path), "Ctrl+S on a new maptile asked for no name");
         QVERIFY2(titleIs(u"crypt12.ora – Cryptwright"_s), qPrintable(h.title(h.mainWindow())));
         const QByteArray first = TestImages::readAll(path);
         QVERIFY2(paint(space, Qt::RightButton), "the right button painted nothing");
@@ -203,30 +208,13 @@ private slots:
         h.keys({"ctrl+s"});
         QVERIFY2(titleIs(u"crypt12.ora – Cryptwright"_s), "Ctrl+S left the change unsaved");
         QVERIFY2(!h.waitForWindow(u"Save As"_s, 0).id, "Ctrl+S on a document asked for a name");
-        QVERIFY2(!first.isEmpty() && TestImages::readAll(path) != first, "the document was not written again");
-    }
-
-    // Clearing and quitting with unsaved work ask: Cancel keeps it, Discard drops it, Save saves it first.
-    void questionsOfferAWayOut()
-    {
-        const QRect space = inner(cell(ViewOrigin, 1, 3));
-        const QImage blank = h.grab(space);
+        const QByteArray second = TestImages::readAll(path);
+        QVERIFY2(first.startsWith("PK") && second != first, "the document was not written again");
         QVERIFY2(paint(space), "a press on the working view painted nothing");
-        const QImage painted = h.grab(space);
-        h.keys({"ctrl+n"});
-        QVERIFY2(reply(u"Escape"_s), "clearing the changed maptile asked nothing");
-        QVERIFY2(h.grab(space) == painted, "Cancel cleared the maptile");
-        h.click(Guide); // without a window manager, keys go to the window clicked last
-        h.keys({"ctrl+n"});
-        QVERIFY2(reply(u"d"_s), "clearing the changed maptile asked nothing the second time");
-        QVERIFY2(h.waitFor([&] { return h.grab(space) == blank; }), "Discard did not clear the maptile");
-        QVERIFY2(paint(space), "a press on the working view painted nothing");
-        const QString path = h.workDir() + "/kept.ora";
         h.close();
-        QVERIFY2(reply(u"s"_s), "quitting with a change asked nothing");
-        QVERIFY2(answer(u"Save As"_s, path), "Save asked for no name");
+        QVERIFY2(answer(u"s"_s), "quitting with a change asked nothing");
         QVERIFY2(h.waitForExit(), "the program did not end once the maptile was saved");
-        QVERIFY2(TestImages::readAll(path).startsWith("PK"), "no document was saved");
+        QVERIFY2(TestImages::readAll(path) != second, "Save on quitting did not write the document");
     }
 
     // Killed after changes, the program offers them at the next start: the maptile with its
@@ -270,7 +258,7 @@ private slots:
         h.crash();
         QVERIFY2(h.launch(qEnvironmentVariable("CRYPTWRIGHT_E2E_PROGRAM", CRYPTWRIGHT_PROGRAM), true),
                  "the program did not start again");
-        QVERIFY2(reply(u"r"_s), "the next start offered nothing to restore");
+        QVERIFY2(answer(u"r"_s), "the next start offered nothing to restore");
         QVERIFY2(settle(), "the outlines did not follow the pointer");
         h.waitFor([&] { return h.grab(View) == before.copy(View); });
         const QImage after = h.grab();
@@ -282,28 +270,6 @@ private slots:
         QVERIFY2(h.waitFor(sessionList), "the restored work was not kept again");
         h.kill();
         QVERIFY2(QDir(h.recoveryDir()).isEmpty(), "a clean end left work for the next start");
-    }
-
-    void dropFiles()
-    {
-        // A maptile of 3 x 3 orange spaces, dragged from another program onto the working view. That program
-        // stays until the maptile shows: the drop names the file, which is read from the source afterwards.
-        const QString maptile = h.workDir() + "/orange.bmp";
-        QImage picture(432, 432, QImage::Format_RGB32);
-        picture.fill(qRgb(250, 140, 0));
-        QVERIFY(picture.save(maptile));
-        QProcess source;
-        source.start(CRYPTWRIGHT_DRAG_SOURCE, {maptile});
-        const E2eHarness::Window window = h.waitForWindow(u"Drag source"_s);
-        QVERIFY2(window.id, "the drag source showed no window");
-        // The pointer goes through the source window's client coordinates.
-        const QPoint start = window.geometry.center() - h.mainWindow().geometry.topLeft();
-        const QPoint at = View.topLeft() + inner(cell({}, 1, 1)).center();
-        h.pointer({start, start + QPoint(20, 20), (start + at) / 2, at - QPoint(5, 5), at}, Qt::LeftButton, {}, 150);
-        const bool shown = h.waitFor([&] { return h.pixelAt(at) == picture.pixel(0, 0); });
-        source.kill();
-        source.waitForFinished();
-        QVERIFY2(shown, "the dropped maptile does not show");
     }
 };
 

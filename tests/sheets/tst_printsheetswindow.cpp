@@ -104,8 +104,7 @@ private slots:
         QVERIFY(!canMakeSheets(*window));
         reader.answer(u"/maps/a.ora"_s, QImage(), u"the file is damaged."_s);
         auto *box = window->findChild<QMessageBox *>();
-        QVERIFY(box && box->isVisible());
-        QCOMPARE(box->windowTitle(), u"Cryptwright"_s);
+        QVERIFY(box && box->isVisible() && box->windowTitle() == u"Cryptwright"_s);
         QCOMPARE(box->text(), u"a.ora could not be added: the file is damaged."_s);
         box->close();
         QCOMPARE(list->count(), 3);
@@ -167,10 +166,8 @@ private slots:
         QTest::addColumn<QString>("field");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("reason"); // part of the status shown
-        QTest::newRow("no unit") << "txtMargin" << "6" << "Margin: \"6\" needs a unit";
+        // One refusal of the text, one of the layout; the layout's tests go through every reason.
         QTest::newRow("not a length") << "txtGap" << "wide" << "Gap: \"wide\" is not a length";
-        QTest::newRow("negative") << "txtBleed" << "-1 mm" << "Bleed: \"-1 mm\" cannot be used";
-        QTest::newRow("no room") << "txtMargin" << "110 mm" << "leave no room on A4";
         QTest::newRow("larger with its bleed") << "txtBleed" << "60 mm" << "current (234.3 × 234.3 mm with its bleed)";
     }
     void badSettingsStopTheSheets()
@@ -206,9 +203,9 @@ private slots:
         printer.setPageSize(QPageSize(QPageSize::A3));
         printer.setPageOrientation(QPageLayout::Landscape);
         QCOMPARE(window.printOn(printer), QString());
-        QCOMPARE(child<QComboBox>(&window, u"cboPaper"_s)->currentData().toString(), u"a3"_s);
+        QVERIFY(child<QComboBox>(&window, u"cboPaper"_s)->currentData().toString() == u"a3"_s
+                && child<QComboBox>(&window, u"cboOrientation"_s)->currentIndex() == 1);
         QCOMPARE(sheetText(window), u"Sheet 1 of 1"_s);
-        QCOMPARE(child<QComboBox>(&window, u"cboOrientation"_s)->currentIndex(), 1);
         QProcess::execute(QStandardPaths::findExecutable(u"pdftoppm"_s),
                           {u"-r"_s, u"96"_s, u"-png"_s, printer.outputFileName(), folder.filePath(u"page"_s)});
         QCOMPARE(QDir(folder.path()).entryList({u"page*.png"_s}), QStringList{u"page-1.png"_s});

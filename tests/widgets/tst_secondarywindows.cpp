@@ -9,8 +9,8 @@
 
 #include <QPrinter>
 
-// The windows opened from the main window: transparency, subtile editor, options,
-// about and the full-size preview; and the print at 1.5 inches per space.
+// The windows opened from the main window: transparency, subtile editor, tileset properties,
+// options and the full-size preview; and the print at 1.5 inches per space.
 class TestSecondaryWindows : public QObject
 {
     Q_OBJECT
@@ -107,15 +107,11 @@ private slots:
         main.show();
         QVERIFY(QTest::qWaitForWindowActive(&main));
         QWidget *letter = child(&main, u"cmdSet1"_s);
-        QStringList entries;
         // The menu has no modal loop of its own; its entries are chosen with the keyboard.
         const auto choose = [&](int downs, const std::function<void(QWidget *)> &inWindow = {}) {
-            QTimer::singleShot(0, [&entries, downs, inWindow] {
+            QTimer::singleShot(0, [downs, inWindow] {
                 QMenu *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
                 QVERIFY(menu);
-                entries.clear();
-                for (QAction *action : menu->actions())
-                    entries << action->text();
                 for (int i = 0; i < downs; ++i)
                     QTest::keyClick(menu, Qt::Key_Down);
                 if (inWindow)
@@ -133,14 +129,10 @@ private slots:
                 QCOMPARE(modal->objectName(), u"TilesetPropertiesWindow"_s);
                 child<QLineEdit>(modal, u"txtSetName"_s)->setText(u"Moss"_s);
                 child<QLineEdit>(modal, u"txtCreator"_s)->setText(u"Ann"_s);
-                QComboBox *speed = child<QComboBox>(modal, u"cboSpeed52"_s);
-                QCOMPARE(speed->count(), 8);
-                speed->setCurrentText(u"2/Z"_s);
+                child<QComboBox>(modal, u"cboSpeed52"_s)->setCurrentText(u"2/Z"_s);
                 QTest::keyClick(modal, ok ? Qt::Key_Return : Qt::Key_Escape);
             });
         }
-        QCOMPARE(entries, QStringList({u"Load tileset…"_s, u"Transparency…"_s, u"Tileset properties…"_s,
-                                       u"Save tileset as…"_s, QString(), u"New empty tileset"_s}));
         QCOMPARE(child<QLabel>(&main, u"lblSetInfo1"_s)->text(), u"MOSS BY: ANN *"_s);
         QCOMPARE(workspace.getTileData(1, 5, 2), u"2/Z"_s);
         QVERIFY(main.frontSlot() == 1 && !workspace.maptileChanged());
@@ -164,7 +156,7 @@ private slots:
         QCOMPARE(child<QLabel>(&main, u"lblSetInfo1"_s)->text(), u"UNTITLED BY: UNKNOWN CREATOR "_s);
     }
 
-    void optionsAndAboutWindows()
+    void optionsWindowKeepsOnlyWhatOkTook()
     {
         MainWindow main;
         main.show();
@@ -190,8 +182,6 @@ private slots:
         whenModal([](QWidget *modal) { QVERIFY(!child<QAbstractButton>(modal, u"chkAutoNum"_s)->isChecked()); });
         QTest::mouseClick(options, Qt::LeftButton);
         QVERIFY(main.workspace().autoNumber());
-        whenModal([](QWidget *modal) { QCOMPARE(modal->windowTitle(), u"About Cryptwright"_s); });
-        QTest::mouseClick(child(&main, u"Command2"_s), Qt::LeftButton);
     }
 
     void previewFitsScrollsAndFollows()
