@@ -73,6 +73,22 @@ private slots:
     void initTestCase() { setUpApplication(); writeDefaults(m_defaults.path()); }
     void init() { QVERIFY(m_window = startWindow(m_defaults.path())); }
 
+    // The window is fixed, and its controls lie where users and the printed guides expect them.
+    void controlsLieInTheirPlaces()
+    {
+        QCOMPARE(m_window->minimumSize(), QSize(588, 325));
+        QCOMPARE(m_window->maximumSize(), QSize(588, 325));
+        const std::pair<const char *, QRect> places[]{
+            {"Picture1", {0, 0, 588, 25}},       {"cmdClear", {0, 0, 24, 24}},          {"cmdOptions", {120, 0, 24, 24}},
+            {"cboSize", {172, 2, 57, 21}},       {"txtMapNum", {256, 2, 33, 21}},       {"txtDesigner", {400, 2, 133, 21}},
+            {"lblDude", {47, 34, 134, 42}},      {"picLeft", {188, 32, 48, 48}},        {"picRight", {292, 32, 48, 48}},
+            {"picMapTile", {344, 32, 240, 288}}, {"picTileSet7", {4, 84, 336, 192}}, {"picTilePrev", {88, 99, 93, 93}}};
+        for (const auto &[name, place] : places) {
+            const QWidget *control = child(m_window.get(), QString::fromLatin1(name));
+            QCOMPARE(QRect(control->mapTo(m_window.get(), QPoint()), control->size()), place);
+        }
+    }
+
     void pointingShowsTheHint_data()
     {
         QTest::addColumn<QString>("hint"); // "-": the hint shown before stays
