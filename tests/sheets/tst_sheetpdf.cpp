@@ -45,8 +45,7 @@ bool between(QRgb c, QRgb a, QRgb b)
 
 QRectF dots(const QRect &units)
 {
-    const qreal k = qreal(Dpi) / SheetLength::PerInch;
-    return QRectF(units.x() * k, units.y() * k, units.width() * k, units.height() * k);
+    return QTransform::fromScale(qreal(Dpi) / SheetLength::PerInch, qreal(Dpi) / SheetLength::PerInch).mapRect(QRectF(units));
 }
 
 QString run(const QString &program, const QStringList &arguments)
@@ -75,14 +74,9 @@ QList<QImage> writeAndRender(const SheetLayout &layout, const SheetOutput::Image
         return {};
     file.close();
     run(u"pdftoppm"_s, {u"-r"_s, QString::number(Dpi), u"-png"_s, file.fileName(), QDir(folder).filePath(u"page"_s)});
-    // Numbered with as many digits as the last page's number has.
-    const int digits = int(QString::number(layout.sheetCount()).size());
-    QList<QImage> pages;
-    for (int page = 1; page <= layout.sheetCount(); ++page) {
-        const QImage image(QDir(folder).filePath(u"page-%1.png"_s.arg(page, digits, 10, QLatin1Char('0'))));
-        if (!image.isNull())
-            pages << image.convertToFormat(QImage::Format_RGB32);
-    }
+    QList<QImage> pages; // numbered with as many digits as the last page's number has
+    for (const QString &name : QDir(folder).entryList({u"page-*.png"_s}, QDir::Files, QDir::Name))
+        pages << QImage(QDir(folder).filePath(name)).convertToFormat(QImage::Format_RGB32);
     return pages;
 }
 

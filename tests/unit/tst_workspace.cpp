@@ -278,8 +278,6 @@ private slots:
         QTest::addColumn<int>("rounds");
         QTest::addColumn<int>("maxMb"); // what the history may hold after them
         const auto place = [](Workspace &w, int i) { w.place(Workspace::LeftButton, QPoint(i % 5, i / 5 % 6)); };
-        // Each placement: the space it covered and the subtile, shared by placements of the same one.
-        QTest::newRow("placements") << Round(place) << 1000 << 130;
         // Only the 720 x 864 pixels that become the maptile, and the maptile they replace.
         QTest::newRow("opening a 24-megapixel photo")
             << Round([photo = pattern({6000, 4000})](Workspace &w, int) { w.openImage(photo); }) << 10 << 40;
