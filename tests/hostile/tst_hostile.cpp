@@ -113,8 +113,10 @@ class TestHostile : public QObject
     void makeBadDocuments(const QByteArray &good)
     {
         using namespace TestZip;
+        const ZipReader zip(good);
         QString reason;
-        QByteArray state = ZipReader(good).read("cryptwright/maptile.xml", 1 << 20, &reason);
+        const QByteArray state = zip.read("cryptwright/maptile.xml", 1 << 20, &reason);
+        const QByteArray credit = zip.read("data/credit.png", 1 << 24, &reason), master = zip.read("data/subtiles.png", 1 << 24, &reason);
         const auto withState = [&](const QByteArray &from, const QByteArray &to) {
             return replaced(good, "cryptwright/maptile.xml", deflated("cryptwright/maptile.xml", QByteArray(state).replace(from, to)));
         };
@@ -129,9 +131,6 @@ class TestHostile : public QObject
         for (int i = 0; i < 10000; ++i)
             repeated += "<layer src='data/credit.png'/>";
         repeated += "</stack></image>";
-        QString why;
-        const QByteArray credit = ZipReader(good).read("data/credit.png", 1 << 24, &why);
-        const QByteArray master = ZipReader(good).read("data/subtiles.png", 1 << 24, &why);
         QList<Entry> many{stored("mimetype", "image/openraster")};
         for (int i = 0; i < 1500; ++i)
             many << stored(QStringLiteral("data/%1.png").arg(i), "x");
