@@ -257,21 +257,6 @@ private slots:
         QVERIFY(DocumentReader::read(b, &readError).maptile.master() != w.maptile().master());
     }
 
-    void typingIsOneStepPerBoxUntilFocusLeaves()
-    {
-        Workspace &w = withWork();
-        for (const QString &text : {u"1"_qs, u"15"_qs, u"B"_qs, u"Bo"_qs, u"Bob"_qs})
-            text[0].isDigit() ? w.setMapNumText(text) : w.setDesignerText(text);
-        w.endTypingStep();
-        w.setDesignerText(QStringLiteral("Bob!"));
-        w.setDesignerText(QStringLiteral("Bob")); // typed and taken back: no step
-        QCOMPARE(w.history().count(), 2);
-        w.undo();
-        QVERIFY(w.designerText() == QStringLiteral("Ann") && w.mapNumText() == QStringLiteral("15"));
-        w.undo();
-        QCOMPARE(w.mapNumText(), QStringLiteral("12"));
-    }
-
     void historyHoldsOnlyWhatStepsTookAway_data()
     {
         QTest::addColumn<Round>("round");
