@@ -1,6 +1,5 @@
 #include "support/TestMetafile.h"
 
-#include <QtEndian>
 
 #include <algorithm>
 
@@ -11,6 +10,17 @@ void put(QByteArray &out, const QList<qint64> &words)
 {
     for (qint64 word : words)
         out.append(char(word & 0xff)).append(char(word >> 8 & 0xff));
+}
+
+// The bytes as little-endian 16-bit words, the last padded with a NUL.
+QList<qint64> words(QByteArray bytes)
+{
+    if (bytes.size() % 2)
+        bytes += '\0';
+    QList<qint64> out;
+    for (int i = 0; i < bytes.size(); i += 2)
+        out.append(quint8(bytes[i]) | quint8(bytes[i + 1]) << 8);
+    return out;
 }
 
 } // namespace
@@ -39,36 +49,20 @@ TestMetafile &TestMetafile::bitmap(const QRect &target, const QImage &image, qui
     const QImage rows = image.convertToFormat(QImage::Format_BGR888).mirrored(); // lines padded as the bitmap's
     dib.append(reinterpret_cast<const char *>(rows.constBits()), rows.sizeInBytes());
     // Copying raster operation, source box, target box (each last first), the bitmap.
-    QList<qint64> words{0x0020, 0x00CC, image.height(), image.width(), 0, 0,
-                        target.height(), target.width(), target.top(), target.left()};
-    for (int i = 0; i < dib.size(); i += 2)
-        words.append(qFromLittleEndian<quint16>(dib.constData() + i));
-    return record(0x0B41, words);
+    return record(0x0B41, QList<qint64>{0x0020, 0x00CC, image.height(), image.width(), 0, 0, target.height(),
+                                        target.width(), target.top(), target.left()} + words(dib));
 }
 
 TestMetafile &TestMetafile::text(QPoint at, const QByteArray &text, int height, QRgb colour, const QByteArray &face)
 {
     // The logical font: height, width, escapement, orientation, weight, then eight one-byte
-    // fields (italic ... pitch and family) and the face name, NUL-terminated and padded to words.
-    QByteArray name = face + '\0';
-    if (name.size() % 2)
-        name += '\0';
-    QList<qint64> font{-height, 0, 0, 0, 400, 0, 0, 0, 0};
-    for (int i = 0; i < name.size(); i += 2)
-        font.append(quint8(name[i]) | quint8(name[i + 1]) << 8);
-    QByteArray padded = text;
-    if (padded.size() % 2)
-        padded += '\0';
-    QList<qint64> out{text.size()};
-    for (int i = 0; i < padded.size(); i += 2)
-        out.append(quint8(padded[i]) | quint8(padded[i + 1]) << 8);
-    out << at.y() << at.x();
-    return record(0x02FB, font)
+    // fields (italic ... pitch and family) and the face name, NUL-terminated.
+    return record(0x02FB, QList<qint64>{-height, 0, 0, 0, 400, 0, 0, 0, 0} + words(face + '\0'))
         .record(0x012D, {1})
         .record(0x0209, {qRed(colour) | qGreen(colour) << 8, qBlue(colour)})
         .record(0x0102, {1})
         .record(0x012E, {0}) // text aligned by its top left corner
-        .record(0x0521, out);
+        .record(0x0521, QList<qint64>{text.size()} + words(text) + QList<qint64>{at.y(), at.x()});
 }
 
 TestMetafile &TestMetafile::record(quint16 function, const QList<qint64> &words)

@@ -1,8 +1,8 @@
 #include "support/TestZip.h"
 
 #include "document/ZipReader.h"
+#include "support/TestImages.h"
 
-#include <QBuffer>
 #include <QtEndian>
 
 #include <zlib.h>
@@ -11,13 +11,16 @@ namespace TestZip {
 
 namespace {
 
-QByteArray deflate(const QByteArray &bytes, qint64 zeroCount, quint32 *crc)
+// Deflates head, count copies of filler and tail without holding the copies all at once: raw, as
+// zip holds it, or with gzip's header and trailer. The checksum of what went in goes to crc.
+QByteArray pack(const QByteArray &head, qint64 count, char filler, const QByteArray &tail, bool gzip,
+                quint32 *crc = nullptr)
 {
     z_stream z{};
-    deflateInit2(&z, 9, Z_DEFLATED, -15, 8, Z_DEFAULT_STRATEGY); // raw deflate, as zip holds it
+    deflateInit2(&z, 9, Z_DEFLATED, gzip ? 15 + 16 : -15, 8, Z_DEFAULT_STRATEGY);
     QByteArray out;
     char buffer[1 << 16];
-    const QByteArray zeroChunk(1 << 20, '\0');
+    const QByteArray fillers(1 << 20, filler);
     uLong sum = crc32(0, nullptr, 0);
     const auto feed = [&](const QByteArray &chunk, int flush) {
         sum = crc32(sum, reinterpret_cast<const Bytef *>(chunk.constData()), uInt(chunk.size()));
@@ -30,11 +33,13 @@ QByteArray deflate(const QByteArray &bytes, qint64 zeroCount, quint32 *crc)
             out.append(buffer, qsizetype(sizeof buffer - z.avail_out));
         } while (z.avail_out == 0);
     };
-    for (qint64 left = zeroCount; left > 0; left -= zeroChunk.size())
-        feed(left >= zeroChunk.size() ? zeroChunk : zeroChunk.left(left), Z_NO_FLUSH);
-    feed(bytes, Z_FINISH);
+    feed(head, Z_NO_FLUSH);
+    for (qint64 left = count; left > 0; left -= fillers.size())
+        feed(left >= fillers.size() ? fillers : fillers.left(left), Z_NO_FLUSH);
+    feed(tail, Z_FINISH);
     deflateEnd(&z);
-    *crc = quint32(sum);
+    if (crc)
+        *crc = quint32(sum);
     return out;
 }
 
@@ -79,47 +84,27 @@ Entry stored(const QString &name, const QByteArray &bytes)
 Entry deflated(const QString &name, const QByteArray &bytes)
 {
     Entry entry{name, {}, true, quint32(bytes.size()), 0};
-    entry.data = deflate(bytes, 0, &entry.crc);
+    entry.data = pack({}, 0, 0, bytes, false, &entry.crc);
     return entry;
 }
 
 Entry zeros(const QString &name, qint64 count)
 {
     Entry entry{name, {}, true, quint32(count), 0};
-    entry.data = deflate({}, count, &entry.crc);
+    entry.data = pack({}, count, 0, {}, false, &entry.crc);
     return entry;
 }
 
 Entry paddedEntry(const QString &name, const QByteArray &bytes, qint64 paddingBytes)
 {
     Entry entry{name, {}, true, quint32(bytes.size()), 0};
-    entry.data = emptyBlocks(paddingBytes) + deflate(bytes, 0, &entry.crc);
+    entry.data = emptyBlocks(paddingBytes) + pack({}, 0, 0, bytes, false, &entry.crc);
     return entry;
 }
 
 QByteArray gzipWithBlanks(const QByteArray &head, qint64 count, const QByteArray &tail)
 {
-    z_stream z{};
-    deflateInit2(&z, 9, Z_DEFLATED, 15 + 16, 8, Z_DEFAULT_STRATEGY); // with a gzip header and trailer
-    QByteArray out;
-    char buffer[1 << 16];
-    const QByteArray blanks(1 << 20, ' ');
-    const auto feed = [&](const QByteArray &chunk, int flush) {
-        z.next_in = reinterpret_cast<Bytef *>(const_cast<char *>(chunk.constData()));
-        z.avail_in = uInt(chunk.size());
-        do {
-            z.next_out = reinterpret_cast<Bytef *>(buffer);
-            z.avail_out = sizeof buffer;
-            ::deflate(&z, flush);
-            out.append(buffer, qsizetype(sizeof buffer - z.avail_out));
-        } while (z.avail_out == 0);
-    };
-    feed(head, Z_NO_FLUSH);
-    for (qint64 left = count; left > 0; left -= blanks.size())
-        feed(left >= blanks.size() ? blanks : blanks.left(left), Z_NO_FLUSH);
-    feed(tail, Z_FINISH);
-    deflateEnd(&z);
-    return out;
+    return pack(head, count, ' ', tail, true);
 }
 
 QByteArray archive(const QList<Entry> &entries)
@@ -149,13 +134,7 @@ QByteArray archive(const QList<Entry> &entries)
 
 QByteArray foreignDocument(const QImage &merged)
 {
-    const auto png = [](const QImage &image) {
-        QByteArray bytes;
-        QBuffer buffer(&bytes);
-        buffer.open(QIODevice::WriteOnly);
-        image.convertToFormat(QImage::Format_ARGB32).save(&buffer, "PNG");
-        return bytes;
-    };
+    const auto png = [](const QImage &image) { return TestImages::encoded(image.convertToFormat(QImage::Format_ARGB32), "PNG"); };
     const QByteArray stack = QStringLiteral("<?xml version='1.0' encoding='UTF-8'?>\n<image version='0.0.3' w='%1' h='%2'>"
                                             "<stack><layer name='Paint' src='data/layer0.png' x='0' y='0' "
                                             "opacity='1.0' visibility='visible'/></stack></image>\n")
@@ -167,13 +146,13 @@ QByteArray foreignDocument(const QImage &merged)
                     stored("Thumbnails/thumbnail.png", png(merged.scaled(merged.size().boundedTo({256, 256}))))});
 }
 
-QByteArray pngClaiming(QSize size)
+QByteArray pngClaiming(QSize size, int bitsPerChannel)
 {
     const auto chunk = pngChunk;
     QByteArray header(13, '\0');
     qToBigEndian(quint32(size.width()), header.data());
     qToBigEndian(quint32(size.height()), header.data() + 4);
-    header[8] = 8; // bits per channel
+    header[8] = char(bitsPerChannel);
     header[9] = 2; // RGB
     return QByteArray("\x89PNG\r\n\x1a\n", 8) + chunk("IHDR", header) + chunk("IDAT", QByteArray("x\x9c\x03\0\0\0\0\x01", 8))
            + chunk("IEND", {});

@@ -87,13 +87,14 @@ private slots:
         writeText(m_dir.filePath(QStringLiteral("set.dat")), "[TILEDATA]\n42=1/T\n");
     }
 
-    // Laid by the slot's setting, keyed on the subtile's own background wherever the turn took its corner;
-    // the button's picture turns too; a new pick starts plain.
+    // Laid by the slot's setting, keyed on the subtile's own background wherever the turn took its corner,
+    // or blended (a bare 2 at the default strength, 255 a plain copy); the button's picture turns too; a
+    // new pick starts plain.
     void turnedSubtileIsLaidAsTurned_data()
     {
         QTest::addColumn<QString>("keys");
         QTest::addColumn<QString>("setting");
-        for (const char *setting : {"0", "1", "2,90"})
+        for (const char *setting : {"0", "1", "2,90", "2", "2,255"})
             for (const char *keys : {"Z", "z", "X", "Y", "ZZ", "YzXZ", "ZZZZ"})
                 QTest::addRow("%s, %s", keys, setting) << QString::fromLatin1(keys) << QString::fromLatin1(setting);
     }

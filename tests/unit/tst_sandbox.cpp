@@ -37,24 +37,20 @@ class TestSandbox : public QObject
     {
         QString output;
         bool killed = false;
-        int exitCode = 0;
     };
-    static Run probe(const QStringList &arguments, const QByteArray &input = {})
+    static Run probe(const QStringList &arguments)
     {
         QProcess process;
         process.start(SANDBOX_PROBE, arguments);
-        process.write(input);
-        process.closeWriteChannel();
         if (!process.waitForFinished(30'000))
-            return {QStringLiteral("did not finish"), false, -1};
+            return {QStringLiteral("did not finish")};
         return {QString::fromLocal8Bit(process.readAllStandardOutput() + process.readAllStandardError()).trimmed(),
-                process.exitStatus() == QProcess::CrashExit, process.exitCode()};
+                process.exitStatus() == QProcess::CrashExit};
     }
 
 private slots:
     void initTestCase()
     {
-        QVERIFY(m_dir.isValid());
         TestImages::writeText(m_dir.filePath("secret.txt"), "not for the reader");
         // A socket that listens: a confined program must not reach it.
         m_listener = socket(AF_UNIX, SOCK_STREAM, 0);
@@ -93,14 +89,6 @@ private slots:
         QVERIFY(!run.output.contains("escaped"));
         fcntl(m_listener, F_SETFL, O_NONBLOCK);
         QCOMPARE(accept(m_listener, nullptr, nullptr), -1);
-    }
-
-    // What a decoder needs still works once confined.
-    void decodingStillWorks()
-    {
-        const Run run = probe({"work"}, "handed in");
-        QCOMPARE(run.exitCode, 0);
-        QCOMPARE(run.output, QStringLiteral("handed in %1\ndone").arg(long('x') * (64 << 20)));
     }
 
     // The reading process the editor starts runs with the filter and cannot gain rights.
