@@ -22,9 +22,9 @@ translated() { # program: it finds its translations from wherever it is installe
     || { echo "FAIL: $1 --help is not translated"; exit 1; }
 }
 
-started() { # program: the end-to-end start-up case against that executable, and a document opened
+started() { # program: the end-to-end keyboard walk against that executable (the default tilesets found), and a document opened
   # through the reading process installed with it
-  (cd "$scratch" && CRYPTWRIGHT_E2E_PROGRAM="$1" "$e2e" startUp openForeignDocument >"$scratch/e2e.log" 2>&1) \
+  (cd "$scratch" && CRYPTWRIGHT_E2E_PROGRAM="$1" "$e2e" keyboardPainting openForeignDocument >"$scratch/e2e.log" 2>&1) \
     || { cat "$scratch/e2e.log"; echo "FAIL: $1 did not start cleanly or read no document"; exit 1; }
 }
 
