@@ -14,7 +14,10 @@ constexpr int StartTimeoutMs = 15000, SettleMs = 150;
 
 // xcb replies are the caller's to free.
 template<typename Reply>
-std::unique_ptr<Reply, void (*)(void *)> owned(Reply *reply) { return {reply, &free}; }
+std::unique_ptr<Reply, void (*)(void *)> owned(Reply *reply)
+{
+    return {reply, &free};
+}
 
 } // namespace
 
@@ -57,8 +60,8 @@ bool E2eHarness::launch(const QString &program, bool sameHome)
     }
     // Each run starts from nothing (no remembered settings, folders or work), and at scale 1.
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const char *name : {"XDG_CONFIG_HOME", "XDG_CACHE_HOME", "XDG_DATA_HOME", "XDG_STATE_HOME",
-                             "QT_SCALE_FACTOR", "QT_SCREEN_SCALE_FACTORS"})
+    for (const char *name : {"XDG_CONFIG_HOME", "XDG_CACHE_HOME", "XDG_DATA_HOME", "XDG_STATE_HOME", "QT_SCALE_FACTOR",
+                             "QT_SCREEN_SCALE_FACTORS"})
         environment.remove(name);
     environment.insert("HOME", m_root->path());
     environment.insert("XDG_RUNTIME_DIR", m_root->path());
@@ -72,9 +75,12 @@ bool E2eHarness::launch(const QString &program, bool sameHome)
     const QImage screenBefore = grabScreen();
     m_program.start(program, {});
     // By its size: a question it asks at the start has the same title.
-    waitFor([&] {
-        return (m_main = waitForWindow("Cryptwright", 0, QSize(588, 325))).id || m_program.state() == QProcess::NotRunning;
-    }, StartTimeoutMs);
+    waitFor(
+        [&] {
+            return (m_main = waitForWindow("Cryptwright", 0, QSize(588, 325))).id
+                || m_program.state() == QProcess::NotRunning;
+        },
+        StartTimeoutMs);
     // Shown is not yet painted: wait until its area shows something new and has settled.
     return m_main.id && waitForChange({}, screenBefore.copy(m_main.geometry), StartTimeoutMs);
 }
@@ -142,18 +148,21 @@ QString E2eHarness::title(const Window &window) const
 E2eHarness::Window E2eHarness::waitForWindow(const QString &title, int timeoutMs, QSize size)
 {
     Window found;
-    waitFor([&] {
-        const auto tree = owned(xcb_query_tree_reply(m_x, xcb_query_tree(m_x, m_rootWindow), nullptr));
-        for (int i = 0; tree && i < xcb_query_tree_children_length(tree.get()); ++i) {
-            const xcb_window_t id = xcb_query_tree_children(tree.get())[i];
-            const auto geometry = owned(xcb_get_geometry_reply(m_x, xcb_get_geometry(m_x, id), nullptr));
-            const Window window{id, geometry ? QRect(geometry->x, geometry->y, geometry->width, geometry->height) : QRect()};
-            if (id != m_main.id && geometry && isViewable(id) && (size.isEmpty() || size == window.geometry.size())
-                && this->title(window) == title)
-                found = window;
-        }
-        return found.id != 0;
-    }, timeoutMs);
+    waitFor(
+        [&] {
+            const auto tree = owned(xcb_query_tree_reply(m_x, xcb_query_tree(m_x, m_rootWindow), nullptr));
+            for (int i = 0; tree && i < xcb_query_tree_children_length(tree.get()); ++i) {
+                const xcb_window_t id = xcb_query_tree_children(tree.get())[i];
+                const auto geometry = owned(xcb_get_geometry_reply(m_x, xcb_get_geometry(m_x, id), nullptr));
+                const Window window{
+                    id, geometry ? QRect(geometry->x, geometry->y, geometry->width, geometry->height) : QRect()};
+                if (id != m_main.id && geometry && isViewable(id) && (size.isEmpty() || size == window.geometry.size())
+                    && this->title(window) == title)
+                    found = window;
+            }
+            return found.id != 0;
+        },
+        timeoutMs);
     return found;
 }
 
@@ -188,8 +197,8 @@ void E2eHarness::pointer(const QList<QPoint> &path, Qt::MouseButton button, cons
 
 QImage E2eHarness::grab(const QRect &clientRect) const
 {
-    return grabScreen((clientRect.isEmpty() ? QRect({}, m_main.geometry.size()) : clientRect)
-                          .translated(m_main.geometry.topLeft()));
+    return grabScreen(
+        (clientRect.isEmpty() ? QRect({}, m_main.geometry.size()) : clientRect).translated(m_main.geometry.topLeft()));
 }
 
 QImage E2eHarness::grabScreen(const QRect &r) const
@@ -210,13 +219,15 @@ bool E2eHarness::waitForChange(const QRect &clientRect, const QImage &before, in
     // stayed the same for a while.
     QImage previous;
     QDeadlineTimer steady;
-    return waitFor([&] {
-        const QImage now = grab(clientRect);
-        if (now != previous)
-            steady.setRemainingTime(SettleMs);
-        previous = now;
-        return now != before && steady.hasExpired();
-    }, timeoutMs);
+    return waitFor(
+        [&] {
+            const QImage now = grab(clientRect);
+            if (now != previous)
+                steady.setRemainingTime(SettleMs);
+            previous = now;
+            return now != before && steady.hasExpired();
+        },
+        timeoutMs);
 }
 
 void E2eHarness::xdotool(const QStringList &arguments)

@@ -26,7 +26,11 @@ class E2eHarness
 {
 public:
     // geometry: the screen coordinates of the client area.
-    struct Window { quint32 id = 0; QRect geometry; };
+    struct Window
+    {
+        quint32 id = 0;
+        QRect geometry;
+    };
     static constexpr QSize ScreenSize{1280, 1024};
     static constexpr int TimeoutMs = 5000;
 
@@ -57,7 +61,10 @@ public:
     Window waitForWindow(const QString &title, int timeoutMs = TimeoutMs, QSize size = {});
     // The window's title as the window manager shows it.
     QString title(const Window &window) const;
-    bool waitForWindowClosed(const Window &window) { return waitFor([&] { return !isViewable(window.id); }); }
+    bool waitForWindowClosed(const Window &window)
+    {
+        return waitFor([&] { return !isViewable(window.id); });
+    }
     // Keys typed before this go wherever the focus was before.
     bool waitForFocus(const Window &window);
 

@@ -4,9 +4,9 @@
 #include "support/TestZip.h"
 
 #include <QDir>
-#include <QTransform>
 #include <QFileInfo>
 #include <QTest>
+#include <QTransform>
 
 using namespace Qt::StringLiterals;
 
@@ -28,11 +28,17 @@ constexpr QRect TextBoxes[] = {{258, 4, 29, 17}, {402, 4, 129, 17}};
 constexpr QRect Palette{PaletteOrigin, QSize(7 * Space, 4 * Space)};
 
 // A space of the working view or a cell of the palette.
-QRect cell(QPoint origin, int column, int row) { return {origin + QPoint(column, row) * Space, QSize(Space, Space)}; }
+QRect cell(QPoint origin, int column, int row)
+{
+    return {origin + QPoint(column, row) * Space, QSize(Space, Space)};
+}
 
 // The part of a cell that shows only the subtile: clear of grid lines,
 // outlines, letter labels and the corner where a speed value is printed.
-QRect inner(const QRect &cell) { return cell.adjusted(16, 16, -3, -3); }
+QRect inner(const QRect &cell)
+{
+    return cell.adjusted(16, 16, -3, -3);
+}
 
 } // namespace
 
@@ -51,7 +57,10 @@ class EndToEndTest : public QObject
     }
 
     // The top edge of the pointer's outline crosses the top of the space at column, row.
-    bool outlineOn(int column, int row) { return h.pixelAt(cell(ViewOrigin, column, row).topLeft() + QPoint(24, 0)) == qRgb(255, 0, 0); }
+    bool outlineOn(int column, int row)
+    {
+        return h.pixelAt(cell(ViewOrigin, column, row).topLeft() + QPoint(24, 0)) == qRgb(255, 0, 0);
+    }
 
     // Waits for the window titled title (by default the question about unsaved work: "s" Save, "d" Discard,
     // "Escape" Cancel), types text over what it offers, then presses key; false unless it opens, takes the
@@ -162,7 +171,10 @@ private slots:
         QImage merged(432, 432, QImage::Format_ARGB32);
         for (int y = 0; y < 432; ++y)
             for (int x = 0; x < 432; ++x)
-                merged.setPixel(x, y, x < 144 ? qRgba(250, 140, 0, 255) : x < 288 ? qRgba(0, 0, 255, 128) : qRgba(0, 0, 0, 0));
+                merged.setPixel(x, y,
+                                x < 144       ? qRgba(250, 140, 0, 255)
+                                    : x < 288 ? qRgba(0, 0, 255, 128)
+                                              : qRgba(0, 0, 0, 0));
         const QString path = h.workDir() + "/foreign.ora";
         TestImages::writeText(path, TestZip::foreignDocument(merged));
         const QRect opaque = inner(cell(ViewOrigin, 0, 0));

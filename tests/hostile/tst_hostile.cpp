@@ -16,7 +16,12 @@ namespace {
 
 enum class Kind { File, Folder, Link, Pipe, Unreadable };
 // What to make under a name (a link points at bytes), and what its message must say.
-struct BadInput { Kind kind; QByteArray bytes; QString reason; };
+struct BadInput
+{
+    Kind kind;
+    QByteArray bytes;
+    QString reason;
+};
 
 // Headers claiming 100000 x 100000 pixels (0x186a0) or a 65535 x 65535 GIF, with next to no pixels after
 // them; the PNG's checksums are right, so the decoder believes it.
@@ -36,10 +41,11 @@ const QByteArray FlatMng = QByteArray::fromBase64(
     "YGBkYmZhZWPn4OTiZuDh5eMXEBQSFhEVE2eQkJSSlpGVk1dQVFIGAB/XAnfNHa2tAAAAAElFTkSuQmCCAAAAAE1FTkQhIPfV");
 // An information header of 32 MiB and pixels said to start beyond the end, found by fuzzing:
 // decoded as it stands, it gives a picture of uninitialised memory.
-const QByteArray OddBmp = QByteArray::fromHex(
-    "424d2a000000000000001a24000000000002000c020001001800000102030405060708090a0b00000000");
+const QByteArray OddBmp =
+    QByteArray::fromHex("424d2a000000000000001a24000000000002000c020001001800000102030405060708090a0b00000000");
 const QByteArray HugeGif("GIF89a\xff\xff\xff\xff\x80\0\0\0\0\0\xff\xff\xff"
-                         ",\0\0\0\0\xff\xff\xff\xff\0\x02\x02\x44\x01\0;", 35);
+                         ",\0\0\0\0\xff\xff\xff\xff\0\x02\x02\x44\x01\0;",
+                         35);
 
 // A JPEG claiming 5600 x 5600 pixels, 120 MiB decoded: within the limit if its decoder
 // went band by band, but one that must take in every scan first also holds each
@@ -95,7 +101,8 @@ QVariantList snapshot(MainWindow &window)
 void checkReportedOnce(const QStringList &boxes, const QString &name, const QString &reason = {})
 {
     QVERIFY2(boxes.size() == 1 && boxes[0].startsWith("Cryptwright|") && boxes[0].contains(name)
-                 && boxes[0].contains(reason), qPrintable(boxes.join('\n')));
+                 && boxes[0].contains(reason),
+             qPrintable(boxes.join('\n')));
 }
 
 } // namespace
@@ -116,15 +123,18 @@ class TestHostile : public QObject
         const ZipReader zip(good);
         QString reason;
         const QByteArray state = zip.read("cryptwright/maptile.xml", 1 << 20, &reason);
-        const QByteArray credit = zip.read("data/credit.png", 1 << 24, &reason), master = zip.read("data/subtiles.png", 1 << 24, &reason);
+        const QByteArray credit = zip.read("data/credit.png", 1 << 24, &reason),
+                         master = zip.read("data/subtiles.png", 1 << 24, &reason);
         const auto withState = [&](const QByteArray &from, const QByteArray &to) {
-            return replaced(good, "cryptwright/maptile.xml", deflated("cryptwright/maptile.xml", QByteArray(state).replace(from, to)));
+            return replaced(good, "cryptwright/maptile.xml",
+                            deflated("cryptwright/maptile.xml", QByteArray(state).replace(from, to)));
         };
         Entry claims2Gb = stored("data/subtiles.png", randomBytes(100, 1));
         claims2Gb.size = 0x80000000u;
         Entry bombClaimingLittle = zeros("data/subtiles.png", 50 << 20);
         bombClaimingLittle.size = 100;
-        const QByteArray foreignStack = "<image w='60000' h='60000'><stack><layer src='mergedimage.png'/></stack></image>";
+        const QByteArray foreignStack =
+            "<image w='60000' h='60000'><stack><layer src='mergedimage.png'/></stack></image>";
         // Work that grows without bound unless limited: a layer listed over and over, packed
         // padding read before a picture's header, a picture whose pixels are padded out, entries by the thousand.
         QByteArray repeated = "<image w='720' h='864'><stack>";
@@ -141,30 +151,37 @@ class TestHostile : public QObject
             {"bomb.ora", replaced(good, "data/subtiles.png", zeros("data/subtiles.png", 300 << 20)), "too large"},
             {"bomb claiming 100 bytes.ora", replaced(good, "data/subtiles.png", bombClaimingLittle), ""},
             // Found by fuzzing: room for the pixels of 2^30 x 2^30 at eight bytes each was worked out in 64 bits.
-            {"widest master.ora", replaced(good, "data/subtiles.png", stored("data/subtiles.png", pngClaiming({0x7fffffff, 0x7fffffff}))),
+            {"widest master.ora",
+             replaced(good, "data/subtiles.png", stored("data/subtiles.png", pngClaiming({0x7fffffff, 0x7fffffff}))),
              "not 720 x 864"},
             {"60000 x 60000.ora",
              archive({stored("mimetype", "image/openraster"), deflated("stack.xml", foreignStack),
                       stored("mergedimage.png", pngClaiming({60000, 60000}))}),
              "too large (60000 x 60000 pixels)"},
             {"no stack.ora", replaced(good, "stack.xml", {}), "\"stack.xml\" is missing"},
-            {"torn stack.ora", replaced(good, "stack.xml", deflated("stack.xml", "<image w='720' h='864'><stack><layer")),
-             "malformed"},
-            {"small layer.ora", replaced(good, "data/credit.png", stored("data/credit.png", encoded(pattern({100, 100}), "PNG"))),
+            {"torn stack.ora",
+             replaced(good, "stack.xml", deflated("stack.xml", "<image w='720' h='864'><stack><layer")), "malformed"},
+            {"small layer.ora",
+             replaced(good, "data/credit.png", stored("data/credit.png", encoded(pattern({100, 100}), "PNG"))),
              "is not 720 x 864 pixels"},
-            {"10 MB speed value.ora", withState("</maptile>", "<speed column='0' row='0'>" + QByteArray(10 << 20, '4') + "</speed></maptile>"),
+            {"10 MB speed value.ora",
+             withState("</maptile>", "<speed column='0' row='0'>" + QByteArray(10 << 20, '4') + "</speed></maptile>"),
              "too large"},
-            {"long speed value.ora", withState("</maptile>", "<speed column='0' row='0'>" + QByteArray(200, '4') + "</speed></maptile>"),
+            {"long speed value.ora",
+             withState("</maptile>", "<speed column='0' row='0'>" + QByteArray(200, '4') + "</speed></maptile>"),
              "longer than 100 characters"},
             {"newer.ora", withState("version=\"1\"", "version=\"2\""), "newer Cryptwright"},
             {"not a zip.ora", "Walls in B, doors in D.", "not a zip archive"},
-            {"repeated layer.ora", replaced(good, "stack.xml", deflated("stack.xml", repeated)), "more than 100 layers"},
+            {"repeated layer.ora", replaced(good, "stack.xml", deflated("stack.xml", repeated)),
+             "more than 100 layers"},
             {"padded entry.ora", replaced(good, "data/credit.png", paddedEntry("data/credit.png", credit, 5 << 20)),
              "packed larger than it is"},
-            {"padded picture.ora", replaced(good, "data/subtiles.png", deflated("data/subtiles.png", paddedPng(master, 20 << 20))),
+            {"padded picture.ora",
+             replaced(good, "data/subtiles.png", deflated("data/subtiles.png", paddedPng(master, 20 << 20))),
              "too large"},
             {"many entries.ora", archive(many), "more than 1,000 entries"},
-            {"other type.ora", replaced(good, "mimetype", stored("mimetype", "image/png")), "not an OpenRaster document"}};
+            {"other type.ora", replaced(good, "mimetype", stored("mimetype", "image/png")),
+             "not an OpenRaster document"}};
         for (const auto &[name, bytes, why] : documents) {
             writeText(m_dir.filePath("documents/" + name), bytes);
             m_documentReasons.insert(name, why);
@@ -177,8 +194,10 @@ private slots:
         setUpApplication();
         const QImage picture = pattern({300, 200});
         const QByteArray gif = readAll(QFINDTESTDATA("../../resources/tilesets/Default_D.gif"));
-        const QMap<QString, QByteArray> whole{{"jpg", encoded(picture, "JPG")}, {"png", encoded(picture, "PNG")},
-                                              {"bmp", encoded(picture, "BMP")}, {"gif", gif}};
+        const QMap<QString, QByteArray> whole{{"jpg", encoded(picture, "JPG")},
+                                              {"png", encoded(picture, "PNG")},
+                                              {"bmp", encoded(picture, "BMP")},
+                                              {"gif", gif}};
         using enum Kind;
         // Sixteen bits a channel: fewer pixels than the limit allows, but eight bytes each once decoded.
         const QByteArray deepPng = TestZip::pngClaiming({4100, 4100}, 16);
@@ -197,15 +216,19 @@ private slots:
                          {"huge frame.mng", {File, HugeMng, "MNG animation"}},
                          {"flat frame.mng", {File, FlatMng, "MNG animation"}},
                          {"animation.png", {File, FlatMng, "MNG animation"}},
-                         {"odd header.bmp", {File, OddBmp, "damaged"}}, {"huge.bmp", {File, HugeBmp, "too large"}},
-                         {"huge.gif", {File, HugeGif, "too large"}}, {"empty.jpg", {File, "", "empty"}},
+                         {"odd header.bmp", {File, OddBmp, "damaged"}},
+                         {"huge.bmp", {File, HugeBmp, "too large"}},
+                         {"huge.gif", {File, HugeGif, "too large"}},
+                         {"empty.jpg", {File, "", "empty"}},
                          {"notes.jpg", {File, "Walls in B, doors in D.\r\n", "not a picture"}},
-                         {"folder.jpg", {Folder, {}, "folder"}}, {"pipe.jpg", {Pipe, {}, "not a picture file"}},
+                         {"folder.jpg", {Folder, {}, "folder"}},
+                         {"pipe.jpg", {Pipe, {}, "not a picture file"}},
                          {"dangling.gif", {Link, "gone.gif", "does not exist"}},
                          {"Grüne Höhle/cut tiles é.jpg", {File, whole["jpg"].left(900), "incomplete"}}});
         for (const QString extension : {"jpg", "gif", "bmp", "png", "wmf"})
-            m_inputs.insert("random." + extension, {File, randomBytes(4096, extension.front().unicode()),
-                                                    extension == "wmf" ? "not a Windows metafile" : "not a picture"});
+            m_inputs.insert("random." + extension,
+                            {File, randomBytes(4096, extension.front().unicode()),
+                             extension == "wmf" ? "not a Windows metafile" : "not a picture"});
         if (::geteuid() != 0) // permissions do not stop root from reading a file
             m_inputs.insert("locked.png", {Unreadable, whole["png"], "cannot be read"});
         for (auto input = m_inputs.cbegin(); input != m_inputs.cend(); ++input)
@@ -329,9 +352,9 @@ private slots:
         const QStringList entries = QDir(m_dir.path()).entryList(all);
         // Permissions do not stop root from writing into a folder.
         const QString readOnly = ::geteuid() ? m_dir.filePath("read-only/m.bmp") : "/proc/m.bmp";
-        for (const auto &[path, reason] : {std::pair(m_dir.filePath("folder.jpg"), "it is a folder"),
-                                           std::pair(QStringLiteral("/dev/full"), "not a regular file"),
-                                           std::pair(readOnly, "")}) {
+        for (const auto &[path, reason] :
+             {std::pair(m_dir.filePath("folder.jpg"), "it is a folder"),
+              std::pair(QStringLiteral("/dev/full"), "not a regular file"), std::pair(readOnly, "")}) {
             m_window->workspace().setMaptileChanged(true);
             const QVariantList before = snapshot(*m_window);
             const QString error = MaptileSaver::save(m_window->workspace(), path); // what the window shows

@@ -61,7 +61,8 @@ int main()
         QImage picture(2, 1, QImage::Format_RGB32);
         picture.fill(qRgb(1, 2, 3));
         const ReaderProtocol::Answer answer = ReaderProtocol::encodeAnswer(picture, {}, false);
-        writeAll(answer.head + QByteArray(reinterpret_cast<const char *>(answer.image.constBits()),
-                                          answer.image.sizeInBytes()) + answer.tail);
+        writeAll(answer.head
+                 + QByteArray(reinterpret_cast<const char *>(answer.image.constBits()), answer.image.sizeInBytes())
+                 + answer.tail);
     }
 }

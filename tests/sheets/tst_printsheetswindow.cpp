@@ -12,17 +12,28 @@ namespace {
 const QRgb Green = qRgb(30, 160, 60), Orange = qRgb(240, 140, 20);
 const QImage Current = TestImages::solid({432, 432}, Green);
 
-template<typename T = QWidget> T *child(const QObject *in, const QString &name) { return in->findChild<T *>(name); }
+template<typename T = QWidget>
+T *child(const QObject *in, const QString &name)
+{
+    return in->findChild<T *>(name);
+}
 
-QString status(const PrintSheetsWindow &window) { return child<QLabel>(&window, u"lblStatus"_s)->text(); }
-QString sheetText(const PrintSheetsWindow &window) { return child<QLabel>(&window, u"lblSheet"_s)->text(); }
+QString status(const PrintSheetsWindow &window)
+{
+    return child<QLabel>(&window, u"lblStatus"_s)->text();
+}
+QString sheetText(const PrintSheetsWindow &window)
+{
+    return child<QLabel>(&window, u"lblSheet"_s)->text();
+}
 bool canMakeSheets(const PrintSheetsWindow &window)
 {
     return child(&window, u"cmdSavePdf"_s)->isEnabled() && child(&window, u"cmdPrint"_s)->isEnabled();
 }
 
 // Documents read when the test says, as a reader in another process answers later.
-struct Reader {
+struct Reader
+{
     QMap<QString, std::function<void(const QImage &, const QString &)>> pending;
     PrintSheetsWindow::ReadDocument function()
     {
@@ -35,7 +46,8 @@ struct Reader {
 };
 
 // Files written into memory, and the names they were written under.
-struct Files {
+struct Files
+{
     QStringList paths;
     QByteArray bytes;
     PrintSheetsWindow::WriteFile function()
@@ -167,8 +179,12 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("reason"); // part of the status shown
         // One refusal of the text, one of the layout; the layout's tests go through every reason.
-        QTest::newRow("not a length") << "txtGap" << "wide" << "Gap: \"wide\" is not a length";
-        QTest::newRow("larger with its bleed") << "txtBleed" << "60 mm" << "current (234.3 × 234.3 mm with its bleed)";
+        QTest::newRow("not a length") << "txtGap"
+                                      << "wide"
+                                      << "Gap: \"wide\" is not a length";
+        QTest::newRow("larger with its bleed") << "txtBleed"
+                                               << "60 mm"
+                                               << "current (234.3 × 234.3 mm with its bleed)";
     }
     void badSettingsStopTheSheets()
     {

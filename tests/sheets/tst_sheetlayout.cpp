@@ -11,7 +11,10 @@ namespace {
 
 constexpr int Mm = SheetLength::PerMillimetre;
 
-QSize spaces(int w, int h) { return QSize(w, h) * 144; }
+QSize spaces(int w, int h)
+{
+    return QSize(w, h) * 144;
+}
 
 SheetSettings settings(const QString &paper, bool landscape = false, int marginMm = 6, int gapMm = 3, int bleedMm = 0,
                        bool cropMarks = true)
@@ -65,10 +68,13 @@ void checkLayout(const SheetLayout &layout)
             for (const QRect &picture : std::as_const(pictures))
                 QVERIFY2(!ink(mark).intersects(picture), "a crop mark over a picture or the scale bar");
             const QList<SheetPlacement> &on = layout.placements(sheet);
-            QVERIFY2(std::any_of(on.cbegin(), on.cend(), [&](const SheetPlacement &p) {
-                return mark.dx() == 0 ? mark.x1() == p.cut.x() || mark.x1() == p.cut.x() + p.cut.width()
-                                      : mark.y1() == p.cut.y() || mark.y1() == p.cut.y() + p.cut.height();
-            }), "a crop mark off every cut line");
+            QVERIFY2(std::any_of(on.cbegin(), on.cend(),
+                                 [&](const SheetPlacement &p) {
+                                     return mark.dx() == 0
+                                         ? mark.x1() == p.cut.x() || mark.x1() == p.cut.x() + p.cut.width()
+                                         : mark.y1() == p.cut.y() || mark.y1() == p.cut.y() + p.cut.height();
+                                 }),
+                     "a crop mark off every cut line");
         }
     }
     int copies = 0;
@@ -95,9 +101,13 @@ private slots:
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<int>("units"); // -1: refused
-        for (const auto &[text, units] : std::initializer_list<std::pair<const char *, int>>{
-                 {"6mm", 6 * Mm}, {"  6 MM ", 6 * Mm}, {"0.6 cm", 6 * Mm}, {".25in", SheetLength::PerInch / 4},
-                 {"12pt", 12 * SheetLength::PerPoint}, {"3.175 mm", SheetLength::PerInch / 8}})
+        for (const auto &[text, units] :
+             std::initializer_list<std::pair<const char *, int>>{{"6mm", 6 * Mm},
+                                                                 {"  6 MM ", 6 * Mm},
+                                                                 {"0.6 cm", 6 * Mm},
+                                                                 {".25in", SheetLength::PerInch / 4},
+                                                                 {"12pt", 12 * SheetLength::PerPoint},
+                                                                 {"3.175 mm", SheetLength::PerInch / 8}})
             QTest::newRow(text) << QString::fromLatin1(text) << units;
         for (const char *bad : {"", "6", "6px", "-3mm", "6,5mm", "1e3mm", "6 6 mm", "2000mm", "99999999999999999999in"})
             QTest::newRow(bad) << QString::fromLatin1(bad) << -1;
@@ -187,12 +197,14 @@ private slots:
         if (!layout.error().isEmpty()) {
             const int bleed = 2 * s.bleed.units();
             const QSize inside = s.paperUnits() - 2 * QSize(s.margin.units(), s.margin.units());
-            QVERIFY2(std::any_of(maptiles.cbegin(), maptiles.cend(), [&](const SheetMaptile &m) {
-                const QSize size = m.pixels * SheetLength::PerPixel + QSize(bleed, bleed);
-                return !QRect(QPoint(), inside).contains(QRect(QPoint(), size))
-                    && !QRect(QPoint(), inside).contains(QRect(QPoint(), size.transposed()))
-                    && layout.error().startsWith(m.name + u' ');
-            }), qPrintable(layout.error()));
+            QVERIFY2(std::any_of(maptiles.cbegin(), maptiles.cend(),
+                                 [&](const SheetMaptile &m) {
+                                     const QSize size = m.pixels * SheetLength::PerPixel + QSize(bleed, bleed);
+                                     return !QRect(QPoint(), inside).contains(QRect(QPoint(), size))
+                                         && !QRect(QPoint(), inside).contains(QRect(QPoint(), size.transposed()))
+                                         && layout.error().startsWith(m.name + u' ');
+                                 }),
+                     qPrintable(layout.error()));
             return;
         }
         checkLayout(layout);

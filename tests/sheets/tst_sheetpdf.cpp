@@ -20,7 +20,10 @@ constexpr int Dpi = 192; // two dots of a rendered page to a picture pixel
 const QRgb Corner = qRgb(0, 140, 0);
 const QRect CornerBlock(8, 8, 32, 16);
 
-QRgb colourOf(int maptile) { return QColor::fromHsv(maptile * 47 % 220, 220, 230).rgb(); }
+QRgb colourOf(int maptile)
+{
+    return QColor::fromHsv(maptile * 47 % 220, 220, 230).rgb();
+}
 
 int distance(QRgb a, QRgb b)
 {
@@ -37,15 +40,18 @@ bool black(QRgb c)
 bool between(QRgb c, QRgb a, QRgb b)
 {
     for (qreal t = 0; t <= 1; t += 1 / 64.0)
-        if (distance(c, qRgb(qRed(a) + t * (qRed(b) - qRed(a)), qGreen(a) + t * (qGreen(b) - qGreen(a)),
-                             qBlue(a) + t * (qBlue(b) - qBlue(a)))) <= 8)
+        if (distance(c,
+                     qRgb(qRed(a) + t * (qRed(b) - qRed(a)), qGreen(a) + t * (qGreen(b) - qGreen(a)),
+                          qBlue(a) + t * (qBlue(b) - qBlue(a))))
+            <= 8)
             return true;
     return false;
 }
 
 QRectF dots(const QRect &units)
 {
-    return QTransform::fromScale(qreal(Dpi) / SheetLength::PerInch, qreal(Dpi) / SheetLength::PerInch).mapRect(QRectF(units));
+    return QTransform::fromScale(qreal(Dpi) / SheetLength::PerInch, qreal(Dpi) / SheetLength::PerInch)
+        .mapRect(QRectF(units));
 }
 
 QString run(const QString &program, const QStringList &arguments)
@@ -162,10 +168,14 @@ private slots:
         QFETCH(QList<SheetMaptile>, maptiles);
         const SheetLayout layout(maptiles, settings);
         QTemporaryDir folder;
-        const QList<QImage> pages = writeAndRender(layout, [&](int m, QString *) {
-            return TestImages::make(maptiles[m].pixels,
-                                    [m](int x, int y) { return CornerBlock.contains(x, y) ? Corner : colourOf(m); });
-        }, folder.path());
+        const QList<QImage> pages = writeAndRender(
+            layout,
+            [&](int m, QString *) {
+                return TestImages::make(maptiles[m].pixels, [m](int x, int y) {
+                    return CornerBlock.contains(x, y) ? Corner : colourOf(m);
+                });
+            },
+            folder.path());
         QTEST(int(pages.size()), "sheets");
         // Pages are the paper's size, in whole points as PDF pages are.
         const QString info = run(u"pdfinfo"_s, {folder.filePath(u"sheets.pdf"_s)});
@@ -253,7 +263,8 @@ private slots:
         s.bleed = *SheetLength::parse(u"0.125in"_s);
         const SheetLayout layout({{u"edges"_s, pixels, 2}}, s);
         QTemporaryDir folder;
-        const QList<QImage> pages = writeAndRender(layout, [&](int, QString *) { return picture; }, folder.path());
+        const QList<QImage> pages = writeAndRender(
+            layout, [&](int, QString *) { return picture; }, folder.path());
         QCOMPARE(pages.size(), layout.sheetCount());
         const SheetPlacement &p = layout.placements(0)[0];
         const QRect cut = dots(p.cut).toRect();
@@ -261,7 +272,11 @@ private slots:
         // Counted outward from the cut line at the middle of each side, in the colour of the
         // picture's edge that lies there: turned clockwise, its top edge is on the right.
         const QPoint middle = cut.center();
-        const struct { QPoint from, step; QRgb colour; } sides[] = {
+        const struct
+        {
+            QPoint from, step;
+            QRgb colour;
+        } sides[] = {
             {{middle.x(), cut.top() - 1}, {0, -1}, p.turned ? left : top},
             {{middle.x(), cut.bottom() + 1}, {0, 1}, p.turned ? right : bottom},
             {{cut.left() - 1, middle.y()}, {-1, 0}, p.turned ? bottom : left},
@@ -306,17 +321,22 @@ private slots:
         QList<int> fetched(maptiles.size(), 0);
         QBuffer pdf;
         pdf.open(QIODevice::WriteOnly);
-        QCOMPARE(SheetOutput::writePdf(pdf, layout, [&](int m, QString *) {
-            ++fetched[m];
-            most = std::max(most, ++alive);
-            // The picture counts itself out when its last copy goes.
-            const QSize size = maptiles[m].pixels;
-            auto *bytes = new uchar[size_t(size.width()) * size.height() * 4]();
-            return QImage(bytes, size.width(), size.height(), QImage::Format_RGB32, [](void *b) {
-                delete[] static_cast<uchar *>(b);
-                --alive;
-            }, bytes);
-        }), QString());
+        QCOMPARE(SheetOutput::writePdf(pdf, layout,
+                                       [&](int m, QString *) {
+                                           ++fetched[m];
+                                           most = std::max(most, ++alive);
+                                           // The picture counts itself out when its last copy goes.
+                                           const QSize size = maptiles[m].pixels;
+                                           auto *bytes = new uchar[size_t(size.width()) * size.height() * 4]();
+                                           return QImage(
+                                               bytes, size.width(), size.height(), QImage::Format_RGB32,
+                                               [](void *b) {
+                                                   delete[] static_cast<uchar *>(b);
+                                                   --alive;
+                                               },
+                                               bytes);
+                                       }),
+                 QString());
         QCOMPARE(fetched, QList<int>(maptiles.size(), 1));
         QCOMPARE(alive, 0);
         // A sheet of A4 holds two of these at most; copies running onto the next sheet hold one longer.

@@ -1,7 +1,7 @@
-#include "workspace/UndoHistory.h"
-#include "views/WorkingView.h"
 #include "views/PaletteView.h"
+#include "views/WorkingView.h"
 #include "widgets/MainWindowFixture.h"
+#include "workspace/UndoHistory.h"
 
 using namespace TestImages;
 

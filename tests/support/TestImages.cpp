@@ -1,8 +1,8 @@
 #include "support/TestImages.h"
 
-#include "workspace/Workspace.h"
 #include "raster/Geometry.h"
 #include "raster/RasterOps.h"
+#include "workspace/Workspace.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -72,7 +72,8 @@ qint64 processKb(const char *field)
 void writeDefaultTilesets(const QString &folder)
 {
     for (int i = 0; i < int(Workspace::DefaultTilesetNames.size()); ++i)
-        QVERIFY(pattern(Geometry::TilesetSize, i).save(QDir(folder).filePath(Workspace::DefaultTilesetNames[i]), "BMP"));
+        QVERIFY(
+            pattern(Geometry::TilesetSize, i).save(QDir(folder).filePath(Workspace::DefaultTilesetNames[i]), "BMP"));
 }
 
 } // namespace TestImages

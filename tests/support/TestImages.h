@@ -12,7 +12,10 @@ namespace TestImages {
 // An image in the work format whose pixel (x, y) is colour(x, y): the way a
 // test builds the whole picture a rule asks for, to compare in one go.
 QImage make(QSize size, const std::function<QRgb(int, int)> &colour);
-inline QImage solid(QSize size, QRgb colour) { return make(size, [colour](int, int) { return colour; }); }
+inline QImage solid(QSize size, QRgb colour)
+{
+    return make(size, [colour](int, int) { return colour; });
+}
 // An image whose every pixel differs from its neighbours, so a misplaced one cannot pass by chance.
 inline QImage pattern(QSize size, int seed = 0)
 {
@@ -24,7 +27,10 @@ inline QImage pattern(QSize size, int seed = 0)
 // content, and bitmaps keep every pixel exact.
 void writeDefaultTilesets(const QString &folder);
 // Writes image in the format its extension names; fails the test on error.
-inline void save(const QImage &image, const QString &path) { QVERIFY2(image.save(path), qPrintable(path)); }
+inline void save(const QImage &image, const QString &path)
+{
+    QVERIFY2(image.save(path), qPrintable(path));
+}
 void writeText(const QString &path, const QByteArray &bytes);
 // The file's bytes, or none when it cannot be read.
 QByteArray readAll(const QString &path);

@@ -1,6 +1,5 @@
 #include "support/TestMetafile.h"
 
-
 #include <algorithm>
 
 namespace {
@@ -25,7 +24,9 @@ QList<qint64> words(QByteArray bytes)
 
 } // namespace
 
-TestMetafile::TestMetafile(const QRect &box, int unitsPerInch) : m_box(box), m_unitsPerInch(unitsPerInch)
+TestMetafile::TestMetafile(const QRect &box, int unitsPerInch)
+    : m_box(box)
+    , m_unitsPerInch(unitsPerInch)
 {
     record(0x02FA, {5, 0, 0, 0, 0}).record(0x012D, {0});
 }
@@ -49,8 +50,10 @@ TestMetafile &TestMetafile::bitmap(const QRect &target, const QImage &image, qui
     const QImage rows = image.convertToFormat(QImage::Format_BGR888).mirrored(); // lines padded as the bitmap's
     dib.append(reinterpret_cast<const char *>(rows.constBits()), rows.sizeInBytes());
     // Copying raster operation, source box, target box (each last first), the bitmap.
-    return record(0x0B41, QList<qint64>{0x0020, 0x00CC, image.height(), image.width(), 0, 0, target.height(),
-                                        target.width(), target.top(), target.left()} + words(dib));
+    return record(0x0B41,
+                  QList<qint64>{0x0020, 0x00CC, image.height(), image.width(), 0, 0, target.height(), target.width(),
+                                target.top(), target.left()}
+                      + words(dib));
 }
 
 TestMetafile &TestMetafile::text(QPoint at, const QByteArray &text, int height, QRgb colour, const QByteArray &face)
@@ -79,8 +82,9 @@ QByteArray TestMetafile::bytes() const
     // Key, handle, box (right and bottom exclusive), units per inch, reserved,
     // checksum (left 0: libwmf does not check it).
     if (!m_box.isNull())
-        put(out, {0xCDD7, 0x9AC6, 0, m_box.left(), m_box.top(), m_box.right() + 1, m_box.bottom() + 1,
-                  m_unitsPerInch, 0, 0, 0});
+        put(out,
+            {0xCDD7, 0x9AC6, 0, m_box.left(), m_box.top(), m_box.right() + 1, m_box.bottom() + 1, m_unitsPerInch, 0, 0,
+             0});
     // On disk, nine header words, version 3, size in words, two object slots,
     // the largest record; then the records and the end record.
     const qint64 words = 9 + m_records.size() / 2 + 3;

@@ -68,7 +68,8 @@ QByteArray pngChunk(const QByteArray &type, const QByteArray &data)
 }
 
 // Appends each value little-endian, in as many bytes as its type has.
-template<typename... T> void put(QByteArray &out, T... values)
+template<typename... T>
+void put(QByteArray &out, T... values)
 {
     (out.append(reinterpret_cast<const char *>(&(values = qToLittleEndian(values))), sizeof values), ...);
 }
@@ -134,13 +135,16 @@ QByteArray archive(const QList<Entry> &entries)
 
 QByteArray foreignDocument(const QImage &merged)
 {
-    const auto png = [](const QImage &image) { return TestImages::encoded(image.convertToFormat(QImage::Format_ARGB32), "PNG"); };
-    const QByteArray stack = QStringLiteral("<?xml version='1.0' encoding='UTF-8'?>\n<image version='0.0.3' w='%1' h='%2'>"
-                                            "<stack><layer name='Paint' src='data/layer0.png' x='0' y='0' "
-                                            "opacity='1.0' visibility='visible'/></stack></image>\n")
-                                 .arg(merged.width())
-                                 .arg(merged.height())
-                                 .toUtf8();
+    const auto png = [](const QImage &image) {
+        return TestImages::encoded(image.convertToFormat(QImage::Format_ARGB32), "PNG");
+    };
+    const QByteArray stack =
+        QStringLiteral("<?xml version='1.0' encoding='UTF-8'?>\n<image version='0.0.3' w='%1' h='%2'>"
+                       "<stack><layer name='Paint' src='data/layer0.png' x='0' y='0' "
+                       "opacity='1.0' visibility='visible'/></stack></image>\n")
+            .arg(merged.width())
+            .arg(merged.height())
+            .toUtf8();
     return archive({stored("mimetype", "image/openraster"), deflated("stack.xml", stack),
                     stored("data/layer0.png", png(merged)), stored("mergedimage.png", png(merged)),
                     stored("Thumbnails/thumbnail.png", png(merged.scaled(merged.size().boundedTo({256, 256}))))});
@@ -154,8 +158,8 @@ QByteArray pngClaiming(QSize size, int bitsPerChannel)
     qToBigEndian(quint32(size.height()), header.data() + 4);
     header[8] = char(bitsPerChannel);
     header[9] = 2; // RGB
-    return QByteArray("\x89PNG\r\n\x1a\n", 8) + chunk("IHDR", header) + chunk("IDAT", QByteArray("x\x9c\x03\0\0\0\0\x01", 8))
-           + chunk("IEND", {});
+    return QByteArray("\x89PNG\r\n\x1a\n", 8) + chunk("IHDR", header)
+        + chunk("IDAT", QByteArray("x\x9c\x03\0\0\0\0\x01", 8)) + chunk("IEND", {});
 }
 
 QByteArray paddedPng(const QByteArray &png, qint64 paddingBytes)
@@ -183,7 +187,7 @@ QList<Entry> entriesOf(const QByteArray &bytes)
         QString reason;
         const QByteArray data = zip.read(name, 1 << 30, &reason);
         entries << (name == QLatin1String("mimetype") || name.endsWith(QLatin1String(".png")) ? stored(name, data)
-                                                                                             : deflated(name, data));
+                                                                                              : deflated(name, data));
     }
     return entries;
 }

@@ -1,8 +1,8 @@
 #pragma once
 
 #include <QByteArray>
-#include <QList>
 #include <QImage>
+#include <QList>
 #include <QSize>
 #include <QString>
 
@@ -13,9 +13,9 @@ namespace TestZip {
 struct Entry
 {
     QString name;
-    QByteArray data;          // as stored, already deflated when deflated is set
+    QByteArray data; // as stored, already deflated when deflated is set
     bool deflated = false;
-    quint32 size = 0;         // the uncompressed size claimed
+    quint32 size = 0; // the uncompressed size claimed
     quint32 crc = 0;
 };
 

@@ -59,7 +59,8 @@ Run runProgram(const QStringList &arguments, const QString &folder,
 QMap<QString, QByteArray> filesIn(const QString &folder)
 {
     QMap<QString, QByteArray> files;
-    for (QDirIterator it(folder, QDir::Files | QDir::Hidden | QDir::System, QDirIterator::Subdirectories); it.hasNext();)
+    for (QDirIterator it(folder, QDir::Files | QDir::Hidden | QDir::System, QDirIterator::Subdirectories);
+         it.hasNext();)
         files.insert(it.next(), readAll(it.filePath()));
     return files;
 }
@@ -150,7 +151,8 @@ private slots:
         QImage composed(576, 720, QImage::Format_ARGB32);
         composed.fill(Qt::transparent);
         QPainter painter(&composed);
-        for (const char *layer : {"data/subtiles.png", "data/speed-values.png", "data/maptile-number.png", "data/credit.png"})
+        for (const char *layer :
+             {"data/subtiles.png", "data/speed-values.png", "data/maptile-number.png", "data/credit.png"})
             painter.drawImage(0, 0, png(zip, QLatin1String(layer)));
         painter.end();
         const QImage merged = png(zip, QStringLiteral("mergedimage.png"));
@@ -216,8 +218,9 @@ private slots:
             writeText(dir.filePath(out), "the earlier export");
             const QStringList before = dir.entryList(QDir::Files | QDir::Hidden);
             // Files may grow to 4 KiB: the write that crosses the limit is cut short, the next fails.
-            const QString command = QStringLiteral("trap '' XFSZ; ulimit -f 4; exec \"%1\" --export %2 --quality 100 map.ora")
-                                        .arg(QStringLiteral(CRYPTWRIGHT_BINARY), out);
+            const QString command =
+                QStringLiteral("trap '' XFSZ; ulimit -f 4; exec \"%1\" --export %2 --quality 100 map.ora")
+                    .arg(QStringLiteral(CRYPTWRIGHT_BINARY), out);
             const Run run = runProgram({"-c", command}, dir.path(), QStringLiteral("/bin/bash"));
             QVERIFY2(run.exitCode > 0 && run.error.count('\n') == 1 && run.error.contains(out.toUtf8())
                          && run.error.contains(std::strerror(EFBIG)),
@@ -251,8 +254,8 @@ private slots:
         row("sheets: negative gap", {"--export", "s.pdf", "--paper", "letter", "--gap", "-3mm", "map.ora"}, "--gap");
         row("sheets: margins leave no room", {"--export", "s.pdf", "--paper", "a4", "--margin", "110mm", "map.ora"},
             "no room");
-        row("sheets: a maptile too large", {"--export", "s.pdf", "--paper", "letter", "--margin", "1in", "map.ora",
-                                            "big.ora"}, "big.ora");
+        row("sheets: a maptile too large",
+            {"--export", "s.pdf", "--paper", "letter", "--margin", "1in", "map.ora", "big.ora"}, "big.ora");
         row("sheets: no copies", {"--export", "s.pdf", "--paper", "a4", "--copies", "0", "map.ora"}, "--copies");
     }
     void commandLineRefusalsLeaveEveryFile()

@@ -1,5 +1,5 @@
-#include "workspace/Workspace.h"
 #include "support/TestImages.h"
+#include "workspace/Workspace.h"
 
 #include <QTemporaryDir>
 
@@ -11,7 +11,10 @@ using Geometry::SpaceSize;
 constexpr int Slot = 5;
 constexpr QPoint Cell{4, 2};
 
-auto stateOf(const Workspace &w) { return std::tuple(w.preview(), w.maptile().speedValues()); }
+auto stateOf(const Workspace &w)
+{
+    return std::tuple(w.preview(), w.maptile().speedValues());
+}
 
 // A square picture turned by keys in turn, pixel by pixel: Z a quarter clockwise,
 // z anticlockwise, X mirrored left to right, Y top to bottom.
@@ -21,8 +24,10 @@ QImage turnedByKeys(QImage picture, const QString &keys)
     for (const QChar key : keys) {
         const QImage s = picture;
         picture = make(s.size(), [&](int x, int y) {
-            return key == u'Z' ? s.pixel(y, n - x) : key == u'z' ? s.pixel(n - y, x)
-                 : key == u'X' ? s.pixel(n - x, y) : s.pixel(x, n - y);
+            return key == u'Z' ? s.pixel(y, n - x)
+                : key == u'z'  ? s.pixel(n - y, x)
+                : key == u'X'  ? s.pixel(n - x, y)
+                               : s.pixel(x, n - y);
         });
     }
     return picture;
@@ -31,8 +36,10 @@ QImage turnedByKeys(QImage picture, const QString &keys)
 void turn(Workspace &w, const QString &keys)
 {
     for (const QChar key : keys)
-        w.turnButtons(key == u'Z' ? Orientation::TurnRight : key == u'z' ? Orientation::TurnLeft
-                      : key == u'X' ? Orientation::MirrorLeftRight : Orientation::MirrorTopBottom);
+        w.turnButtons(key == u'Z'       ? Orientation::TurnRight
+                          : key == u'z' ? Orientation::TurnLeft
+                          : key == u'X' ? Orientation::MirrorLeftRight
+                                        : Orientation::MirrorTopBottom);
 }
 
 // The bytes a step may hold for spaces covered and subtiles laid: their pixels and a little more.
@@ -80,10 +87,13 @@ private slots:
     {
         writeDefaultTilesets(m_dir.path());
         const QImage noise = pattern(Geometry::TilesetSize, 3);
-        save(make(noise.size(), [&](int x, int y) {
-            const int dx = x % SpaceSize - 72, dy = y % SpaceSize - 72, r = dx * dx + dy * dy;
-            return r < 40 * 40 && r > 30 * 30 ? noise.pixel(x - x % SpaceSize, y - y % SpaceSize) : noise.pixel(x, y);
-        }), m_dir.filePath(QStringLiteral("set.bmp")));
+        save(make(noise.size(),
+                  [&](int x, int y) {
+                      const int dx = x % SpaceSize - 72, dy = y % SpaceSize - 72, r = dx * dx + dy * dy;
+                      return r < 40 * 40 && r > 30 * 30 ? noise.pixel(x - x % SpaceSize, y - y % SpaceSize)
+                                                        : noise.pixel(x, y);
+                  }),
+             m_dir.filePath(QStringLiteral("set.bmp")));
         writeText(m_dir.filePath(QStringLiteral("set.dat")), "[TILEDATA]\n42=1/T\n");
     }
 
@@ -110,12 +120,13 @@ private slots:
         const TransparencySetting how(setting);
         const int a = how.effectiveAlpha();
         QCOMPARE(w->maptile().spacePixels({2, 3}), make(before.size(), [&](int x, int y) {
-            const QRgb s = turned.pixel(x, y), d = before.pixel(x, y);
-            if (how.mode() == TransparencySetting::Blended)
-                return qRgb((qRed(s) * a + qRed(d) * (255 - a)) / 255, (qGreen(s) * a + qGreen(d) * (255 - a)) / 255,
-                            (qBlue(s) * a + qBlue(d) * (255 - a)) / 255);
-            return how.mode() == TransparencySetting::Keyed && s == subtile.pixel(0, 0) ? d : s;
-        }));
+                     const QRgb s = turned.pixel(x, y), d = before.pixel(x, y);
+                     if (how.mode() == TransparencySetting::Blended)
+                         return qRgb((qRed(s) * a + qRed(d) * (255 - a)) / 255,
+                                     (qGreen(s) * a + qGreen(d) * (255 - a)) / 255,
+                                     (qBlue(s) * a + qBlue(d) * (255 - a)) / 255);
+                     return how.mode() == TransparencySetting::Keyed && s == subtile.pixel(0, 0) ? d : s;
+                 }));
         QCOMPARE(w->maptile().speedValue(2, 3), QStringLiteral("1/T"));
         QCOMPARE(w->buttonImage(Workspace::Right), turnedByKeys(plainButton, keys));
         w->assign(Workspace::LeftButton, Slot);
@@ -134,15 +145,16 @@ private slots:
         QTest::addColumn<QList<QPoint>>("path"); // the press, then the spaces entered; none: a fill
         QTest::addColumn<QList<QPoint>>("placed");
         const QSize full(5, 6);
-        QTest::newRow("stroke back over itself") << "2,100" << full << QList<QPoint>()
-                                                 << QList<QPoint>{{2, 2}, {2, 3}, {2, 2}, {3, 3}, {2, 3}}
-                                                 << QList<QPoint>{{2, 2}, {2, 3}, {3, 3}};
+        QTest::newRow("stroke back over itself")
+            << "2,100" << full << QList<QPoint>() << QList<QPoint>{{2, 2}, {2, 3}, {2, 2}, {3, 3}, {2, 3}}
+            << QList<QPoint>{{2, 2}, {2, 3}, {3, 3}};
         QTest::newRow("stroke leaving and re-entering")
-            << "1" << full << QList<QPoint>() << QList<QPoint>{{3, 0}, {4, 0}, {5, 0}, {5, 1}, {4, 1}, {4, 0}, {-1, 1}, {0, 1}}
+            << "1" << full << QList<QPoint>()
+            << QList<QPoint>{{3, 0}, {4, 0}, {5, 0}, {5, 1}, {4, 1}, {4, 0}, {-1, 1}, {0, 1}}
             << QList<QPoint>{{3, 0}, {4, 0}, {4, 1}, {0, 1}};
-        QTest::newRow("stroke past a small maptile") << "0" << QSize(3, 3) << QList<QPoint>()
-                                                     << QList<QPoint>{{1, 2}, {2, 2}, {3, 2}, {4, 2}, {4, 3}, {2, 3}}
-                                                     << QList<QPoint>{{1, 2}, {2, 2}};
+        QTest::newRow("stroke past a small maptile")
+            << "0" << QSize(3, 3) << QList<QPoint>() << QList<QPoint>{{1, 2}, {2, 2}, {3, 2}, {4, 2}, {4, 3}, {2, 3}}
+            << QList<QPoint>{{1, 2}, {2, 2}};
         QTest::newRow("fill, keyed") << "1" << full << QList<QPoint>{{1, 1}, {0, 0}, {4, 0}, {2, 3}, {4, 5}}
                                      << QList<QPoint>() << QList<QPoint>{{0, 0}, {4, 0}, {2, 3}, {4, 5}};
         QTest::newRow("fill, blended") << "2,60" << full << QList<QPoint>{{0, 0}, {1, 5}, {3, 2}} << QList<QPoint>()

@@ -1,7 +1,7 @@
+#include "output/MaptileSaver.h"
 #include "recovery/RecoveredWork.h"
 #include "recovery/RecoverySession.h"
 #include "recovery/RecoveryWriter.h"
-#include "output/MaptileSaver.h"
 #include "support/LeftSession.h"
 #include "support/WorkspaceFixture.h"
 

@@ -72,8 +72,8 @@ private slots:
         QTest::newRow("create a file") << QStringList{"create", m_dir.filePath("planted.txt")};
         QTest::newRow("list a folder") << QStringList{"list", m_dir.path()};
         QTest::newRow("connect to a socket") << QStringList{"connect", m_dir.filePath("listening")};
-        QTest::newRow("start a program")
-            << QStringList{"exec", "/bin/sh", "sh", "-c", "echo escaped; touch " + m_dir.filePath("ran")};
+        QTest::newRow("start a program") << QStringList{"exec", "/bin/sh", "sh", "-c",
+                                                        "echo escaped; touch " + m_dir.filePath("ran")};
         QTest::newRow("make a process") << QStringList{"fork"};
         QTest::newRow("make memory executable") << QStringList{"execute"};
         if (!SanitizedAddresses) // the address sanitizer needs the address space unlimited
@@ -96,14 +96,17 @@ private slots:
     {
         PictureReader::endWaiting();
         PictureReader::prepare();
-        const QString children = TestImages::readAll(QStringLiteral("/proc/%1/task/%1/children").arg(getpid())).trimmed();
+        const QString children =
+            TestImages::readAll(QStringLiteral("/proc/%1/task/%1/children").arg(getpid())).trimmed();
         QCOMPARE(children.split(' ').size(), 1);
         // It confines itself once it has read what it needs; until then it shows no filter.
         QString status;
-        QVERIFY(QTest::qWaitFor([&] {
-            status = TestImages::readAll(QStringLiteral("/proc/%1/status").arg(children));
-            return status.contains("Seccomp:\t2");
-        }, 10'000));
+        QVERIFY(QTest::qWaitFor(
+            [&] {
+                status = TestImages::readAll(QStringLiteral("/proc/%1/status").arg(children));
+                return status.contains("Seccomp:\t2");
+            },
+            10'000));
         QVERIFY2(status.contains("NoNewPrivs:\t1"), qPrintable(status));
         PictureReader::endWaiting();
     }

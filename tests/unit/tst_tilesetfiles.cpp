@@ -1,21 +1,21 @@
 #include "document/DocumentReader.h"
-#include "raster/Geometry.h"
 #include "output/MaptileOpener.h"
 #include "pictures/TilesetPicture.h"
+#include "raster/Geometry.h"
 #include "reading/PictureReader.h"
 #include "resources/BuiltInPicture.h"
 #include "support/TestImages.h"
 #include "support/TestMetafile.h"
 #include "tilesets/ProfileReader.h"
-#include "tilesets/TileData.h"
 #include "tilesets/SubtileImport.h"
+#include "tilesets/TileData.h"
 #include "tilesets/TileDataWriter.h"
 
+#include <QDataStream>
 #include <QDir>
 #include <QFileInfo>
 #include <QSignalSpy>
 #include <QTemporaryDir>
-#include <QDataStream>
 #include <QtEndian>
 
 #include <sys/stat.h>
@@ -34,7 +34,8 @@ const QRgb Back = qRgb(20, 120, 200), Fore = qRgb(230, 40, 10);
 const QRect Box(0, 0, 40, 30), Inner(10, 5, 20, 20);
 const QImage Rectangles = make(Box.size(), [](int x, int y) { return Inner.contains(x, y) ? Fore : Back; });
 // One transparent pixel: palette colour 0.
-const QByteArray TransparentGif("GIF89a\1\0\1\0\x80\0\0\0\0\0\xff\xff\xff!\xf9\4\1\0\0\0\0,\0\0\0\0\1\0\1\0\0\2\2D\1\0;", 43);
+const QByteArray
+    TransparentGif("GIF89a\1\0\1\0\x80\0\0\0\0\0\xff\xff\xff!\xf9\4\1\0\0\0\0,\0\0\0\0\1\0\1\0\0\2\2D\1\0;", 43);
 // Four one-colour blocks of 4 x 3 pixels.
 const QImage Blocks = make({8, 6}, [](int x, int y) { return qRgb(x < 4 ? 255 : 0, y < 3 ? 255 : 0, 0); });
 
@@ -93,7 +94,8 @@ int openChannels()
 {
     int open = 0;
     for (const QFileInfo &fd : QDir(QStringLiteral("/proc/self/fd")).entryInfoList(QDir::System))
-        open += fd.symLinkTarget().contains(QLatin1String("pipe:")) || fd.symLinkTarget().contains(QLatin1String("pidfd"));
+        open +=
+            fd.symLinkTarget().contains(QLatin1String("pipe:")) || fd.symLinkTarget().contains(QLatin1String("pidfd"));
     return open;
 }
 
@@ -145,7 +147,8 @@ private slots:
         // Text that is not UTF-8 is in Windows' Western code page, typographic marks included.
         const char *const utf8 = "Bob\xE2\x80\x99s Caf\xC3\xA9 \xE2\x80\x93 Set \xE2\x82\xAC\xC2\x8D\xC2\xA0\xC3\xBF";
         const QByteArray dat = "[TILEDATA]\nSETNAME=";
-        row("Windows code page", dat + "Bob\x92s Caf\xE9 \x96 Set \x80\x8D\xA0\xFF\n", "SETNAME", QString::fromUtf8(utf8));
+        row("Windows code page", dat + "Bob\x92s Caf\xE9 \x96 Set \x80\x8D\xA0\xFF\n", "SETNAME",
+            QString::fromUtf8(utf8));
         row("UTF-8", dat + utf8, "SETNAME", QString::fromUtf8(utf8));
         row("UTF-8 byte order mark", "\xEF\xBB\xBF" + dat + utf8, "SETNAME", QString::fromUtf8(utf8));
         row("lines without = ignored", "[TILEDATA]\nSETNAME\n; note\nSETNAME=Moss\n", "SETNAME", "Moss");
@@ -177,8 +180,8 @@ private slots:
         file("noise.dat", randomBytes(64 * 1024, 99));
         QVERIFY(QDir().mkpath(QFileInfo(set).dir().filePath("folder.dat")));
         QVERIFY(::mkfifo(QFile::encodeName(QFileInfo(set).dir().filePath("pipe.dat")).constData(), 0600) == 0);
-        for (const QString &image : {QString(), file("none.bmp", {}), file("noise.bmp", {}), file("folder.bmp", {}),
-                                     file("pipe.bmp", {})})
+        for (const QString &image :
+             {QString(), file("none.bmp", {}), file("noise.bmp", {}), file("folder.bmp", {}), file("pipe.bmp", {})})
             QVERIFY(TileData::read(image) == TileData());
         const QString huge = file("huge.bmp", {}); // a value of megabytes is cut, not kept whole
         file("huge.dat", "[TILEDATA]\n30=2\nSETNAME=" + QByteArray(4 << 20, 'x'));
@@ -268,7 +271,7 @@ private slots:
     {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QImage>("expected"); // none: refused
-        QTest::addColumn<int>("slack");       // in any channel of any pixel
+        QTest::addColumn<int>("slack"); // in any channel of any pixel
         QTest::addColumn<QString>("reason");
         // The content decides, not the name.
         QTest::newRow("png named .wmf") << encoded(pattern({100, 60}), "PNG") << pattern({100, 60}) << 0 << "";
@@ -345,8 +348,12 @@ private slots:
         row("jpeg", real, jpeg, WholePicture, 5000, "", true);
         row("metafile", real, file("set.wmf", twoRectangles(TestMetafile(Box))), WholePicture, 5000, "", true);
         // No font file can be opened once confined: libwmf's fonts are handed over before.
-        row("metafile with text", real, file("text.wmf", TestMetafile({0, 0, 200, 60}).rectangle({0, 0, 200, 60}, Back)
-                                                             .text({10, 10}, "Crypt", 40, Fore).bytes()),
+        row("metafile with text", real,
+            file("text.wmf",
+                 TestMetafile({0, 0, 200, 60})
+                     .rectangle({0, 0, 200, 60}, Back)
+                     .text({10, 10}, "Crypt", 40, Fore)
+                     .bytes()),
             WholePicture, 5000, "", true);
         row("large picture", real, largePng, WholePicture, 5000, "", true);
         row("large picture as the maptile, in part", real, largePng, Maptile, 5000, "", true);
@@ -389,9 +396,9 @@ private slots:
         if (reason.isEmpty()) {
             QString expectedError;
             using enum PictureReader::Kind;
-            const QImage expected = kind == Maptile       ? MaptileOpener::read(path, &expectedError)
-                                  : kind == FinishedMaptile ? DocumentReader::readFinished(path, &expectedError)
-                                  : TilesetPicture::read(path, Geometry::blankColour(), &expectedError);
+            const QImage expected = kind == Maptile ? MaptileOpener::read(path, &expectedError)
+                : kind == FinishedMaptile           ? DocumentReader::readFinished(path, &expectedError)
+                                          : TilesetPicture::read(path, Geometry::blankColour(), &expectedError);
             QVERIFY2(!image.isNull() && image == expected, qPrintable(error + expectedError));
             // A document of this program comes with everything it keeps.
             QCOMPARE(image.text(MaptileDocument::StateKey), expected.text(MaptileDocument::StateKey));

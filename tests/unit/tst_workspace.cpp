@@ -1,10 +1,10 @@
-#include "workspace/UndoHistory.h"
+#include "document/DocumentReader.h"
 #include "output/MaptileOpener.h"
 #include "output/MaptileSaver.h"
-#include "document/DocumentReader.h"
 #include "raster/RasterOps.h"
-#include "tilesets/ProfileReader.h"
 #include "support/WorkspaceFixture.h"
+#include "tilesets/ProfileReader.h"
+#include "workspace/UndoHistory.h"
 
 #include <QPainter>
 #include <QProcess>
@@ -65,7 +65,8 @@ private slots:
     {
         QTemporaryDir other;
         for (int i = 0; i < 4; ++i)
-            QVERIFY(pattern(Geometry::TilesetSize, 10 + i).save(other.filePath(Workspace::DefaultTilesetNames[i]), "BMP"));
+            QVERIFY(
+                pattern(Geometry::TilesetSize, 10 + i).save(other.filePath(Workspace::DefaultTilesetNames[i]), "BMP"));
         for (const QString &ahead : {m_dir->path(), other.path()}) {
             Workspace w;
             w.readDefaultsAhead({ahead});
@@ -78,8 +79,9 @@ private slots:
         QStringList reports;
         Workspace w;
         w.startUp({m_dir->path(), other.path()}, [&reports](const QString &message) { reports << message; });
-        QCOMPARE(reports, QStringList(u"Cannot open the default tileset \"Default_C.jpg\": it is in neither the folder "
-                                      u"\"%1\" nor \"%2\"."_s.arg(m_dir->path(), other.path())));
+        QCOMPARE(reports,
+                 QStringList(u"Cannot open the default tileset \"Default_C.jpg\": it is in neither the folder "
+                             u"\"%1\" nor \"%2\"."_s.arg(m_dir->path(), other.path())));
         QVERIFY(w.slot(1).path() == other.filePath(u"Default_B.jpg"_s) && w.slot(2).path().isEmpty());
     }
 
@@ -164,22 +166,38 @@ private slots:
         data.setSpeedValue(2, 1, QStringLiteral("1/T"));
         // The left button shows slot A's cell (6, 0), which some of the edits change.
         const QList<std::function<void()>> edits{
-            [&] { w.place(Workspace::LeftButton, {2, 3}); },
-            [&] { w.importSubtile(0, {6, 0}, pattern({300, 200}, 4)); },
-            [&] { w.chooseSpeedValue({1, 1}, QStringLiteral("1/T")); },
+            [&] {
+                w.place(Workspace::LeftButton, {2, 3});
+            },
+            [&] {
+                w.importSubtile(0, {6, 0}, pattern({300, 200}, 4));
+            },
+            [&] {
+                w.chooseSpeedValue({1, 1}, QStringLiteral("1/T"));
+            },
             [&] { w.setSize(5, 3); },
-            [&] { w.emptyCell(0, {6, 0}); },
-            [&] { w.place(Workspace::LeftButton, {4, 5}); }, // off the maptile: only its speed value goes
+            [&] {
+                w.emptyCell(0, {6, 0});
+            },
+            [&] {
+                w.place(Workspace::LeftButton, {4, 5});
+            }, // off the maptile: only its speed value goes
             [&] { w.setTileData(0, data); },
             [&] { w.setSize(3, 6); },
             [&] { w.newEmptyTileset(2); },
             [&] { w.blankMaptile(4, 3); },
             [&] { QCOMPARE(w.loadTileset(0, other), QString()); },
-            [&] { w.openImage(pattern({500, 450}, 7)); },
-            [&] { w.replaceSubtile(0, 6, 0, pattern({144, 144}, 5).transformed(QTransform().rotate(90))); },
+            [&] {
+                w.openImage(pattern({500, 450}, 7));
+            },
+            [&] {
+                w.replaceSubtile(0, 6, 0, pattern({144, 144}, 5).transformed(QTransform().rotate(90)));
+            },
             [&] { w.setMapNumText(QStringLiteral("7")); },
             [&] { w.setDesignerText(QString()); },
-            [&] { w.place(Workspace::LeftButton, {1, 0}); }};
+            [&] {
+                w.place(Workspace::LeftButton, {1, 0});
+            }};
         QList states{everythingOf(w)};
         for (const auto &edit : edits) {
             edit();
@@ -288,7 +306,8 @@ private slots:
             round(w, i);
         const qint64 held = w.history().bytes() / 1024, grown = processKb("VmRSS") - before;
         qInfo("History of %d steps: %lld KiB counted, %lld KiB grown", w.history().count(), held, grown);
-        QVERIFY2(held <= maxMb * 1024 && w.history().count() <= UndoHistory::StepLimit, qPrintable(QString::number(held)));
+        QVERIFY2(held <= maxMb * 1024 && w.history().count() <= UndoHistory::StepLimit,
+                 qPrintable(QString::number(held)));
 #ifndef __SANITIZE_ADDRESS__ // it holds freed memory back
         // Nothing the steps keep alive goes uncounted.
         QVERIFY2(grown <= held + 16 * 1024, qPrintable(QString::number(grown)));
@@ -336,7 +355,7 @@ private slots:
         const auto jpeg = [&](JpegOptions options) {
             const QString path = m_dir->filePath(QStringLiteral("m.jpg"));
             return MaptileSaver::write(scanned, path, MaptileSaver::Format::Jpeg, options).isEmpty() ? readAll(path)
-                                                                                                    : QByteArray();
+                                                                                                     : QByteArray();
         };
         const QByteArray low = jpeg({1, false}), high = jpeg({100, false}), progressive = jpeg({50, true});
         QVERIFY(!low.isEmpty() && low.size() * 2 < high.size());
@@ -367,8 +386,8 @@ private slots:
         const QString path = m_dir->filePath(name);
         // Flat beyond the maptile, to be quick to write; the scans grey.
         const bool png = name.endsWith(QStringLiteral(".png")), jpeg = name.endsWith(QStringLiteral(".jpg"));
-        const QImage kept = pattern(size.boundedTo({720, 864})).convertToFormat(png ? QImage::Format_Grayscale8
-                                                                                    : QImage::Format_RGB888);
+        const QImage kept = pattern(size.boundedTo({720, 864}))
+                                .convertToFormat(png ? QImage::Format_Grayscale8 : QImage::Format_RGB888);
         QImage picture(size, kept.format());
         picture.fill(Qt::gray);
         QPainter(&picture).drawImage(0, 0, kept);
@@ -407,7 +426,8 @@ private slots:
             for (int y = 0; y < master.height(); ++y)
                 for (int x = 0; x < master.width(); ++x)
                     difference += std::abs(qGray(master.pixel(x, y)) - qGray(expected.pixel(x, y)));
-            QVERIFY2(difference < 3 * qint64(master.width()) * master.height(), qPrintable(QString::number(difference)));
+            QVERIFY2(difference < 3 * qint64(master.width()) * master.height(),
+                     qPrintable(QString::number(difference)));
         }
         if (size.width() * size.height() > 32 << 20) {
             qInfo("%s: peak %lld MB above the memory in use before", qPrintable(name), peakMb);

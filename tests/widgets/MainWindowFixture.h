@@ -20,7 +20,10 @@ inline void setUpApplication()
     MainWindow::prepareApplication();
 }
 
-inline QRgb subtileColour(int slot, int x, int y) { return qRgb(16 + 32 * x, 24 + 56 * y, 30 + 28 * slot); }
+inline QRgb subtileColour(int slot, int x, int y)
+{
+    return qRgb(16 + 32 * x, 24 + 56 * y, 30 + 28 * slot);
+}
 
 // Lossless pictures under the default names: the reader goes by content.
 inline void writeDefaults(const QString &folder)
@@ -33,9 +36,16 @@ inline void writeDefaults(const QString &folder)
 }
 
 // The centre of a space of the working view or a cell of a palette.
-inline QPoint centre(int column, int row) { return {column * 48 + 24, row * 48 + 24}; }
+inline QPoint centre(int column, int row)
+{
+    return {column * 48 + 24, row * 48 + 24};
+}
 
-template<typename T = QWidget> T *child(const QObject *in, const QString &name) { return in->findChild<T *>(name); }
+template<typename T = QWidget>
+T *child(const QObject *in, const QString &name)
+{
+    return in->findChild<T *>(name);
+}
 
 // A pointer event at a fractional point, with any buttons held, as a scaled screen delivers them.
 inline void send(QWidget *widget, QEvent::Type type, QPointF at, Qt::MouseButton button, Qt::MouseButtons held,
@@ -59,9 +69,11 @@ struct MessageBoxAnswerer
         timer.callOnTimeout([this] {
             if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
                 const bool question = questionAnswer != QMessageBox::NoButton && box->button(QMessageBox::Discard);
-                (question ? questions : boxes)
-                    << u"%1|%2|%3|%4|%5"_s.arg(box->windowTitle()).arg(box->standardButtons().toInt())
-                           .arg(box->standardButton(box->defaultButton())).arg(box->icon()).arg(box->text());
+                (question ? questions : boxes) << u"%1|%2|%3|%4|%5"_s.arg(box->windowTitle())
+                                                      .arg(box->standardButtons().toInt())
+                                                      .arg(box->standardButton(box->defaultButton()))
+                                                      .arg(box->icon())
+                                                      .arg(box->text());
                 box->button(question ? questionAnswer : answer)->click();
             }
         });

@@ -26,8 +26,8 @@ void unnamed(QAccessibleInterface *iface, const QString &path, QStringList &foun
     const QString name = iface->text(QAccessible::Name);
     const QObject *object = iface->object();
     const QString here = u"%1/%2 %3"_s.arg(path).arg(iface->role()).arg(object ? object->objectName() : name);
-    const bool panel = iface->childCount() > 0
-                       && (iface->role() == QAccessible::Client || iface->role() == QAccessible::Grouping);
+    const bool panel =
+        iface->childCount() > 0 && (iface->role() == QAccessible::Client || iface->role() == QAccessible::Grouping);
     if (name.trimmed().isEmpty() && !panel)
         found << here;
     for (int i = 0; i < iface->childCount(); ++i)

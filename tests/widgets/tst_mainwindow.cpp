@@ -2,13 +2,13 @@
 
 #include "dialogs/FileDialogs.h"
 #include "dialogs/LoadProgress.h"
-#include "views/WorkingView.h"
 #include "dialogs/PreviewWindow.h"
-#include "raster/GridPicture.h"
-#include "views/PaletteView.h"
-#include "tilesets/SubtileImport.h"
 #include "document/DocumentReader.h"
 #include "output/MaptileSaver.h"
+#include "raster/GridPicture.h"
+#include "tilesets/SubtileImport.h"
+#include "views/PaletteView.h"
+#include "views/WorkingView.h"
 
 #include <unistd.h>
 
@@ -25,7 +25,7 @@ bool drop(QWidget *target, const QString &path, QPoint at = {}, Qt::KeyboardModi
     QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, modifiers);
     QDropEvent dropped(at, Qt::CopyAction, &data, Qt::LeftButton, modifiers);
     return QApplication::sendEvent(target, &enter) && enter.isAccepted() && QApplication::sendEvent(target, &dropped)
-           && dropped.isAccepted();
+        && dropped.isAccepted();
 }
 
 } // namespace
@@ -46,7 +46,11 @@ class TestMainWindow : public QObject
     WorkingView *view() { return m_window->workingView(); }
     QComboBox *list() { return view()->speedList(); }
     QWidget *box() { return child(m_window.get(), u"picTilePrev"_s); }
-    PaletteView *front(int slot) { m_window->showSlot(slot); return m_window->palette(slot); }
+    PaletteView *front(int slot)
+    {
+        m_window->showSlot(slot);
+        return m_window->palette(slot);
+    }
     // Points at a cell, then clicks elsewhere in it: palette and view act where the outline is.
     static void clickCell(QWidget *widget, QPoint cell, Qt::MouseButton button, Qt::KeyboardModifiers modifiers = {})
     {
@@ -70,7 +74,11 @@ class TestMainWindow : public QObject
     }
 
 private slots:
-    void initTestCase() { setUpApplication(); writeDefaults(m_defaults.path()); }
+    void initTestCase()
+    {
+        setUpApplication();
+        writeDefaults(m_defaults.path());
+    }
     void init() { QVERIFY(m_window = startWindow(m_defaults.path())); }
 
     // The window is fixed, and its controls lie where users and the printed guides expect them.
@@ -79,9 +87,9 @@ private slots:
         QCOMPARE(m_window->minimumSize(), QSize(588, 325));
         QCOMPARE(m_window->maximumSize(), QSize(588, 325));
         const std::pair<const char *, QRect> places[]{
-            {"Picture1", {0, 0, 588, 25}},       {"cmdClear", {0, 0, 24, 24}},          {"cmdOptions", {120, 0, 24, 24}},
-            {"cboSize", {172, 2, 57, 21}},       {"txtMapNum", {256, 2, 33, 21}},       {"txtDesigner", {400, 2, 133, 21}},
-            {"lblDude", {47, 34, 134, 42}},      {"picLeft", {188, 32, 48, 48}},        {"picRight", {292, 32, 48, 48}},
+            {"Picture1", {0, 0, 588, 25}},       {"cmdClear", {0, 0, 24, 24}},       {"cmdOptions", {120, 0, 24, 24}},
+            {"cboSize", {172, 2, 57, 21}},       {"txtMapNum", {256, 2, 33, 21}},    {"txtDesigner", {400, 2, 133, 21}},
+            {"lblDude", {47, 34, 134, 42}},      {"picLeft", {188, 32, 48, 48}},     {"picRight", {292, 32, 48, 48}},
             {"picMapTile", {344, 32, 240, 288}}, {"picTileSet7", {4, 84, 336, 192}}, {"picTilePrev", {88, 99, 93, 93}}};
         for (const auto &[name, place] : places) {
             const QWidget *control = child(m_window.get(), QString::fromLatin1(name));
@@ -123,9 +131,10 @@ private slots:
         QTest::keyClicks(number, u"42"_s);
         QTest::keyClick(number, Qt::Key_Tab); // into the designer box, ending the number's step
         // The designer box has nothing of its own to undo: only the maptile's history can change the number.
-        const std::pair<QKeyCombination, QString> keys[] = {
-            {Qt::CTRL | Qt::Key_Z, {}}, {Qt::CTRL | Qt::Key_Y, u"42"_s},
-            {Qt::CTRL | Qt::Key_Z, {}}, {Qt::CTRL | Qt::SHIFT | Qt::Key_Z, u"42"_s}};
+        const std::pair<QKeyCombination, QString> keys[] = {{Qt::CTRL | Qt::Key_Z, {}},
+                                                            {Qt::CTRL | Qt::Key_Y, u"42"_s},
+                                                            {Qt::CTRL | Qt::Key_Z, {}},
+                                                            {Qt::CTRL | Qt::SHIFT | Qt::Key_Z, u"42"_s}};
         for (const auto &[key, text] : keys) {
             QTest::keyClick(QApplication::focusWidget(), key.key(), key.keyboardModifiers());
             QCOMPARE(number->text(), text);
@@ -142,10 +151,11 @@ private slots:
         QVERIFY(sizeList()->currentText() == u"3 x 4"_s && view()->size() == QSize(144, 192));
         const int steps = workspace().history().count();
         // The changed maptile is asked about first; unchanged, the dialogs open at once.
-        const std::pair<QKeyCombination, QString> commands[] = {
-            {Qt::CTRL | Qt::Key_N, u"Cryptwright"_s}, {Qt::CTRL | Qt::Key_O, u"Cryptwright"_s},
-            {Qt::CTRL | Qt::Key_S, u"Save As"_s}, {Qt::CTRL | Qt::SHIFT | Qt::Key_S, u"Save As"_s},
-            {Qt::CTRL | Qt::Key_O, u"Open"_s}};
+        const std::pair<QKeyCombination, QString> commands[] = {{Qt::CTRL | Qt::Key_N, u"Cryptwright"_s},
+                                                                {Qt::CTRL | Qt::Key_O, u"Cryptwright"_s},
+                                                                {Qt::CTRL | Qt::Key_S, u"Save As"_s},
+                                                                {Qt::CTRL | Qt::SHIFT | Qt::Key_S, u"Save As"_s},
+                                                                {Qt::CTRL | Qt::Key_O, u"Open"_s}};
         for (const auto &[key, title] : commands) {
             if (title == u"Open"_s)
                 workspace().setMaptileChanged(false);
@@ -187,8 +197,14 @@ private slots:
     {
         auto *designer = child<QLineEdit>(m_window.get(), u"txtDesigner"_s);
         const std::pair<std::function<void()>, QList<QKeyCombination>> rounds[] = {
-            {[&] { clickCell(front(2), {3, 1}, Qt::MiddleButton); }, {Qt::Key_Z, Qt::Key_X}},
-            {[&] { clickCell(view(), {2, 2}, Qt::LeftButton); }, {Qt::SHIFT | Qt::Key_Z, Qt::Key_Y}}};
+            {[&] {
+                 clickCell(front(2), {3, 1}, Qt::MiddleButton);
+             },
+             {Qt::Key_Z, Qt::Key_X}},
+            {[&] {
+                 clickCell(view(), {2, 2}, Qt::LeftButton);
+             },
+             {Qt::SHIFT | Qt::Key_Z, Qt::Key_Y}}};
         for (const auto &[press, keys] : rounds) {
             designer->setFocus();
             QTest::keyClicks(designer, u"zx"_s);
@@ -196,8 +212,11 @@ private slots:
             for (const QKeyCombination key : keys)
                 QTest::keyClick(QApplication::focusWidget(), key.key(), key.keyboardModifiers());
         }
-        const Orientation turned = Orientation().then(Orientation::TurnRight).then(Orientation::MirrorLeftRight)
-                                       .then(Orientation::TurnLeft).then(Orientation::MirrorTopBottom);
+        const Orientation turned = Orientation()
+                                       .then(Orientation::TurnRight)
+                                       .then(Orientation::MirrorLeftRight)
+                                       .then(Orientation::TurnLeft)
+                                       .then(Orientation::MirrorTopBottom);
         QCOMPARE(designer->text(), u"zxzx"_s);
         for (int picture = 0; picture < 3; ++picture)
             QVERIFY(workspace().buttonOrientation(picture) == turned);
@@ -332,13 +351,15 @@ private slots:
         QTRY_VERIFY(!m_window->isLoading());
         QVERIFY(w.maptile().master() != unsaved && w.documentPath().isEmpty());
 
-        const QString maptile = questionBox() + u"The current maptile has had changes made to it.\nDo you still wish to "_s;
-        const QString tileset = questionBox() + u"The tileset in slot F has changes that are not saved.\n"
-                                                "Do you still wish to load another tileset into it?"_s;
-        QCOMPARE(answerer.questions,
-                 QStringList({maptile + u"clear the tile?"_s, maptile + u"quit?"_s, maptile + u"clear the tile?"_s,
-                              tileset, tileset, maptile + u"open another maptile?"_s,
-                              maptile + u"open another maptile?"_s}));
+        const QString maptile =
+            questionBox() + u"The current maptile has had changes made to it.\nDo you still wish to "_s;
+        const QString tileset = questionBox()
+            + u"The tileset in slot F has changes that are not saved.\n"
+              "Do you still wish to load another tileset into it?"_s;
+        QCOMPARE(
+            answerer.questions,
+            QStringList({maptile + u"clear the tile?"_s, maptile + u"quit?"_s, maptile + u"clear the tile?"_s, tileset,
+                         tileset, maptile + u"open another maptile?"_s, maptile + u"open another maptile?"_s}));
         QVERIFY(answerer.boxes.size() == 1 && answerer.boxes.front().contains(gone));
     }
 
@@ -351,7 +372,9 @@ private slots:
         const QString slow = dir.filePath(u"slow.jpg"_s), slower = dir.filePath(u"slower.jpg"_s);
         TestImages::writeText(slow, TestImages::scanRepeatingJpeg({512, 512}, 200'000));
         QFile::copy(slow, slower);
-        const auto children = [] { return TestImages::readAll(u"/proc/%1/task/%1/children"_s.arg(getpid())).trimmed(); };
+        const auto children = [] {
+            return TestImages::readAll(u"/proc/%1/task/%1/children"_s.arg(getpid())).trimmed();
+        };
         const auto progress = [this] {
             QList<LoadProgress *> shown = m_window->findChildren<LoadProgress *>();
             shown.removeIf([](const LoadProgress *window) { return !window->isVisible(); });
@@ -418,7 +441,8 @@ private slots:
         QTest::newRow("digit") << u"3"_s << int(Qt::Key_Return) << u"3"_s;
         QTest::newRow("blanks around, keypad Enter") << u" 1/T "_s << int(Qt::Key_Enter) << u"1/T"_s;
         QTest::newRow("not in the list") << u"2/Z"_s << int(Qt::Key_Return) << u"2/Z"_s;
-        QTest::newRow("longer than a document keeps") << QString(150, u'7') << int(Qt::Key_Return) << QString(100, u'7');
+        QTest::newRow("longer than a document keeps")
+            << QString(150, u'7') << int(Qt::Key_Return) << QString(100, u'7');
         QTest::newRow("emptied") << QString() << int(Qt::Key_Return) << QString();
         QTest::newRow("Escape") << u"2"_s << int(Qt::Key_Escape) << u"4"_s;
     }

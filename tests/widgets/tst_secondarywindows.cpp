@@ -1,11 +1,11 @@
 #include "MainWindowFixture.h"
 
 #include "dialogs/EditTileWindow.h"
-#include "raster/RasterOps.h"
 #include "dialogs/MaptilePrinter.h"
 #include "dialogs/PreviewWindow.h"
-#include "views/PaletteView.h"
 #include "dialogs/TransparencyWindow.h"
+#include "raster/RasterOps.h"
+#include "views/PaletteView.h"
 
 #include <QPrinter>
 
@@ -144,11 +144,14 @@ private slots:
         answerer.answer = QMessageBox::Discard;
         QVERIFY(main.close());
         const QString ask = questionBox();
-        QCOMPARE(answerer.boxes, QStringList({ask + u"The tileset in slot B has changes that are not saved.\n"
-                                                    "Do you still wish to quit?"_s,
-                                              ask + u"The current maptile has had changes made to it.\n"
-                                                    "The tilesets in slots B and E have changes that are not saved.\n"
-                                                    "Do you still wish to quit?"_s}));
+        QCOMPARE(answerer.boxes,
+                 QStringList({ask
+                                  + u"The tileset in slot B has changes that are not saved.\n"
+                                    "Do you still wish to quit?"_s,
+                              ask
+                                  + u"The current maptile has had changes made to it.\n"
+                                    "The tilesets in slots B and E have changes that are not saved.\n"
+                                    "Do you still wish to quit?"_s}));
         // A new empty tileset replaces the slot's, unchanged.
         choose(5);
         QVERIFY(workspace.unsavedSlots() == QList<int>{4}
@@ -217,8 +220,9 @@ private slots:
         printer.printer().setOutputFileName(dir.filePath(u"m.pdf"_s));
         printer.printer().setCopyCount(2); // a PDF file makes no copies of its own: two pages
         QCOMPARE(printer.print(TestImages::solid({720, 864}, qRgb(40, 70, 30))), QString());
-        QCOMPARE(QProcess::execute(renderer, {u"-r"_s, u"96"_s, u"-png"_s, dir.filePath(u"m.pdf"_s),
-                                              dir.filePath(u"page"_s)}), 0);
+        QCOMPARE(QProcess::execute(renderer,
+                                   {u"-r"_s, u"96"_s, u"-png"_s, dir.filePath(u"m.pdf"_s), dir.filePath(u"page"_s)}),
+                 0);
         QCOMPARE(QDir(dir.path()).entryList({u"page*.png"_s}), QStringList({u"page-1.png"_s, u"page-2.png"_s}));
         QCOMPARE(QImage(dir.filePath(u"page-2.png"_s)), QImage(dir.filePath(u"page-1.png"_s)));
         // At 96 dots per inch, 144 pixels per space are 1.5 inches, from the top left of the printable area:

@@ -7,8 +7,8 @@
 #include "dialogs/TransparencyWindow.h"
 #include "mainwindow/GuideHints.h"
 #include "reading/PictureReader.h"
-#include "views/PaletteView.h"
 #include "resources/Translations.h"
+#include "views/PaletteView.h"
 
 #include <QRegularExpression>
 #include <QXmlStreamReader>
@@ -78,9 +78,9 @@ QStringList cutOff(QWidget *window)
             continue;
         // A push button's frame takes 8 pixels, less than its size hint asks.
         const bool fits = label && label->wordWrap() ? label->heightForWidth(label->width()) <= label->height()
-                          : qobject_cast<QPushButton *>(widget)
-                              ? button->fontMetrics().horizontalAdvance(QString(text).remove(u'&')) + 8 <= button->width()
-                              : widget->sizeHint().width() <= widget->width();
+            : qobject_cast<QPushButton *>(widget)
+            ? button->fontMetrics().horizontalAdvance(QString(text).remove(u'&')) + 8 <= button->width()
+            : widget->sizeHint().width() <= widget->width();
         if (!fits)
             found << u"%1: \"%2\""_s.arg(window->objectName(), text);
     }
@@ -210,11 +210,11 @@ private slots:
         Workspace &workspace = window->workspace();
         auto *editor = new EditTileWindow(workspace, window.get());
         editor->editCell(window->palette(0));
-        for (QWidget *fixed : std::initializer_list<QWidget *>{
-                 window.get(), new TransparencyWindow(workspace, window.get()), editor,
-                 new OptionsWindow(workspace, window.get()),
-                 new FontDialog(QFont(u"Arial"_s, 12), Qt::black, window.get()),
-                 new LoadProgress(u"tileset.png"_s, window.get())}) {
+        for (QWidget *fixed :
+             std::initializer_list<QWidget *>{window.get(), new TransparencyWindow(workspace, window.get()), editor,
+                                              new OptionsWindow(workspace, window.get()),
+                                              new FontDialog(QFont(u"Arial"_s, 12), Qt::black, window.get()),
+                                              new LoadProgress(u"tileset.png"_s, window.get())}) {
             fixed->show();
             wrong << cutOff(fixed);
         }
