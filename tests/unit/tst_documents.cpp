@@ -12,8 +12,11 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 
+#include <QtEndian>
+
 #include <cerrno>
 #include <cstring>
+#include <zlib.h>
 
 using namespace TestImages;
 
@@ -209,6 +212,24 @@ private slots:
             const Run run = runProgram({"--export", out, "--quality", "75", "--progressive", "map.ora"}, dir.path());
             QVERIFY2(run.exitCode == 0 && run.error.isEmpty(), run.error.constData());
         }
+        // Documents of the earlier version carry a chunk of their own in the merged picture, which a
+        // reader passes over: the same maptile comes out.
+        const QByteArray document = readAll(dir.filePath(QStringLiteral("map.ora")));
+        QString why;
+        QByteArray merged = ZipReader(document).read(QStringLiteral("mergedimage.png"), 1 << 30, &why);
+        const QByteArray body = QByteArray("cwSP\0\0\1\x0e\0\0\0\x40", 12);
+        QByteArray chunk(4, '\0');
+        qToBigEndian<quint32>(8, chunk.data());
+        chunk += body + QByteArray(4, '\0');
+        qToBigEndian<quint32>(crc32(0, reinterpret_cast<const Bytef *>(body.constData()), body.size()),
+                              chunk.data() + chunk.size() - 4);
+        writeText(dir.filePath(QStringLiteral("older.ora")),
+                  TestZip::replaced(document, "mergedimage.png",
+                                    TestZip::stored("mergedimage.png", merged.insert(33, chunk))));
+        const Run older =
+            runProgram({"--export", "older.jpg", "--quality", "75", "--progressive", "older.ora"}, dir.path());
+        QVERIFY2(older.exitCode == 0 && older.error.isEmpty(), older.error.constData());
+        QCOMPARE(readAll(dir.filePath("older.jpg")), readAll(dir.filePath("saved.jpg")));
         QCOMPARE(readAll(dir.filePath("out.jpg")), readAll(dir.filePath("saved.jpg")));
         QCOMPARE(readAll(dir.filePath("out.bmp")), readAll(dir.filePath("saved.bmp")));
         QCOMPARE(QImage(dir.filePath("out.png")).convertToFormat(QImage::Format_RGB32), w->preview());
