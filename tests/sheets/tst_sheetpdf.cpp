@@ -5,6 +5,7 @@
 #include <QBuffer>
 #include <QtTest>
 
+#include <numeric>
 #include <vector>
 
 using namespace Qt::StringLiterals;
@@ -121,6 +122,28 @@ QList<QRect> areasOf(const QImage &page, QRgb colour)
     return areas;
 }
 
+// The distance between the centres of the scale bar's end ticks, which rise
+// above its line, measured in the bar's box; and whether a label stands above.
+qreal scaleBarLength(const QImage &page, const QRect &box, bool *labelled)
+{
+    QList<int> inked;
+    for (int y = box.top(); y <= box.bottom(); ++y) {
+        inked << 0;
+        for (int x = box.left(); x <= box.right(); ++x)
+            inked.last() += black(page.pixel(x, y));
+    }
+    const int row = box.top() + int(std::max_element(inked.cbegin(), inked.cend()) - inked.cbegin());
+    *labelled = std::accumulate(inked.cbegin(), inked.cbegin() + inked.size() / 2, 0) > 50;
+    const auto centre = [&](int from) {
+        qreal sum = 0, count = 0;
+        for (int x = from; x < from + 8; ++x)
+            if (black(page.pixel(x, row - 6)))
+                sum += x, ++count;
+        return sum / std::max<qreal>(count, 1);
+    };
+    return centre(box.right() - 7) - centre(box.left());
+}
+
 bool closeTo(const QRect &measured, const QRectF &expected, qreal within = 2)
 {
     return std::abs(measured.left() - expected.left()) <= within && std::abs(measured.top() - expected.top()) <= within
@@ -228,6 +251,13 @@ private slots:
                 for (int x = 0; x < page.width() && !ink; ++x)
                     ink = black(page.pixel(x, y));
             QCOMPARE(ink, settings.cropMarks);
+            // The scale bar on the first sheet is one space, 1.5 inches, long, and labelled.
+            if (sheet == 0 && settings.cropMarks) {
+                bool labelled = false;
+                const QRect box = dots(layout.scaleBar()).toAlignedRect().adjusted(-1, -1, 1, 1);
+                const qreal length = scaleBarLength(page, box, &labelled);
+                QVERIFY2(std::abs(length - 1.5 * Dpi) <= 1 && labelled, qPrintable(QString::number(length)));
+            }
             // A mark continues the topmost picture's left cut line upward, beyond its bleed.
             const QRect top = *std::min_element(found.cbegin(), found.cend(),
                                                 [](const QRect &a, const QRect &b) { return a.y() < b.y(); });
