@@ -27,7 +27,7 @@ namespace {
 constexpr int Runs = 30;
 constexpr int ProcessRuns = 15;
 constexpr double SaveOpenTargetMs = 50;
-constexpr int BatchRuns = 5;
+constexpr int BatchRuns = 9;
 constexpr int BatchDocuments = 40;
 constexpr double TargetRatio = 1.5;
 constexpr double BatchTargetRatio = 15;

@@ -242,8 +242,10 @@ int exportAll(const QCommandLineParser &parser)
             toFolder ? QDir(out).filePath(QFileInfo(document).completeBaseName() + QLatin1Char('.') + suffix) : out};
     ExportBatch batch;
     int failures = 0;
-    const auto work = [format, jpeg, size](const ExportBatch::Job &job) {
-        return Exporter::exportDocument(job.document, job.out, format, jpeg, *size);
+    // A folder of outputs is synced once, when they are all in it.
+    const auto folderSync = toFolder ? FileReplacer::FolderSync::Later : FileReplacer::FolderSync::Now;
+    const auto work = [format, jpeg, size, folderSync](const ExportBatch::Job &job) {
+        return Exporter::exportDocument(job.document, job.out, format, jpeg, *size, folderSync);
     };
     for (const QString &error : batch.run(jobs, work)) {
         if (!error.isEmpty()) {
@@ -251,6 +253,8 @@ int exportAll(const QCommandLineParser &parser)
             ++failures;
         }
     }
+    if (toFolder)
+        FileReplacer::syncFolder(QFileInfo(out).absoluteFilePath());
     return finish(batch, failures ? 1 : 0);
 }
 

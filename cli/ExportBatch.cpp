@@ -114,8 +114,10 @@ QStringList ExportBatch::run(const QList<Job> &jobs, const Work &doWork)
         }
     };
 
+    // Twice as many threads as processors: a thread waiting for its file to
+    // reach the disk leaves its processor to another document.
     const size_t waiting = shared->tasks.size() - shared->ended;
-    const size_t threads = std::min<size_t>(waiting, std::max(1u, std::thread::hardware_concurrency()));
+    const size_t threads = std::min<size_t>(waiting, 2 * std::max(1u, std::thread::hardware_concurrency()));
     std::vector<std::thread> workers;
     for (size_t i = 0; i < threads; ++i)
         workers.emplace_back(work);

@@ -28,9 +28,12 @@ bool Exporter::formatFor(const QString &path, Format *format)
     return true;
 }
 
-QString Exporter::writePdf(const QImage &image, const QString &title, const QString &out)
+QString Exporter::writePdf(const QImage &image, const QString &title, const QString &out,
+                           FileReplacer::FolderSync folderSync)
 {
-    return FileReplacer::write(out, [&](QIODevice &file) {
+    return FileReplacer::write(
+        out,
+        [&](QIODevice &file) {
         QPdfWriter pdf(&file);
         pdf.setTitle(title);
         pdf.setCreator(QStringLiteral("Cryptwright"));
@@ -45,11 +48,12 @@ QString Exporter::writePdf(const QImage &image, const QString &title, const QStr
             return tr("the PDF cannot be started");
         painter.drawImage(QRectF(0, 0, pdf.width(), pdf.height()), image);
         return painter.end() ? QString() : tr("the PDF cannot be finished");
-    });
+        },
+        folderSync);
 }
 
 QString Exporter::exportDocument(const QString &documentPath, const QString &out, Format format,
-                                 const JpegOptions &jpeg, int maxSide)
+                                 const JpegOptions &jpeg, int maxSide, FileReplacer::FolderSync folderSync)
 {
     QString error;
     QImage preview = DocumentReader::readFinished(documentPath, &error);
@@ -59,13 +63,13 @@ QString Exporter::exportDocument(const QString &documentPath, const QString &out
         preview = preview.scaled(maxSide, maxSide, Qt::KeepAspectRatio, Qt::SmoothTransformation);
     switch (format) {
     case Format::Jpeg:
-        return MaptileSaver::write(preview, out, MaptileSaver::Format::Jpeg, jpeg);
+        return MaptileSaver::write(preview, out, MaptileSaver::Format::Jpeg, jpeg, folderSync);
     case Format::Bitmap:
-        return MaptileSaver::write(preview, out, MaptileSaver::Format::Bitmap);
+        return MaptileSaver::write(preview, out, MaptileSaver::Format::Bitmap, {}, folderSync);
     case Format::Png:
-        return MaptileSaver::write(preview, out, MaptileSaver::Format::Png);
+        return MaptileSaver::write(preview, out, MaptileSaver::Format::Png, {}, folderSync);
     case Format::Pdf:
         break;
     }
-    return writePdf(preview, QFileInfo(documentPath).completeBaseName(), out);
+    return writePdf(preview, QFileInfo(documentPath).completeBaseName(), out, folderSync);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "files/FileReplacer.h"
 #include "output/JpegOptions.h"
 
 #include <QCoreApplication>
@@ -27,7 +28,9 @@ public:
     // to fit a square of that side, as a thumbnail is. Returns the empty
     // text, or one sentence naming the file at fault and the reason.
     static QString exportDocument(const QString &documentPath, const QString &out, Format format,
-                                  const JpegOptions &jpeg, int maxSide = 0);
+                                  const JpegOptions &jpeg, int maxSide = 0,
+                                  FileReplacer::FolderSync folderSync = FileReplacer::FolderSync::Now);
     // A PDF of one page exactly as large as the maptile prints: 1.5 inches per space.
-    static QString writePdf(const QImage &image, const QString &title, const QString &out);
+    static QString writePdf(const QImage &image, const QString &title, const QString &out,
+                            FileReplacer::FolderSync folderSync = FileReplacer::FolderSync::Now);
 };

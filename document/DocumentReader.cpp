@@ -1,8 +1,10 @@
 #include "document/DocumentReader.h"
 
 #include "document/DocumentArchive.h"
+#include "document/ZipEntryStream.h"
 #include "pictures/PictureDecoder.h"
 #include "raster/Geometry.h"
+#include "raster/RasterOps.h"
 
 #include <optional>
 
@@ -16,9 +18,9 @@ namespace {
     throw DocumentRefusal{reason};
 }
 
-// The picture of a PNG entry; with keep given, only its top-left part of at
-// most that size is decoded, so that a picture far larger than a maptile
-// costs no more memory than the maptile.
+// The opaque picture of a PNG entry, in whatever format it decoded to; with
+// keep given, only its top-left part of at most that size is decoded, so that
+// a picture far larger than a maptile costs no more memory than the maptile.
 QImage picture(DocumentArchive &archive, const QString &name, std::optional<QSize> expected, QRgb background,
                QSize keep = {})
 {
@@ -32,9 +34,14 @@ QImage picture(DocumentArchive &archive, const QString &name, std::optional<QSiz
                    .arg(size.height())
                    .arg(expected->width())
                    .arg(expected->height()));
-    const QByteArray bytes = archive.entry(name, DocumentArchive::pngByteLimit(size));
+    // Decoded as it is read: the entry's bytes are never held whole.
+    const std::unique_ptr<ZipEntryStream> entry = archive.stream(name, DocumentArchive::pngByteLimit(size));
     QString reason;
-    const QImage image = PictureDecoder::decodePng(bytes, &reason, keep);
+    const QImage image = PictureDecoder::decodePng(
+        [&entry](char *to, qint64 count) { return entry->read(to, count); }, &reason, keep);
+    // Read on to the entry's end, where its checksum is checked, whatever the decoder made of it.
+    if (!entry->finish())
+        refuse(entry->reason());
     // Told apart by the decoder's own reason, in whatever language it came.
     if (image.isNull())
         refuse(reason == PictureDecoder::tooLarge(size.width(), size.height())
@@ -43,7 +50,7 @@ QImage picture(DocumentArchive &archive, const QString &name, std::optional<QSiz
                          .arg(size.width())
                          .arg(size.height())
                    : DocumentReader::tr("\"%1\" is damaged").arg(name));
-    return PictureDecoder::flattened(image, background);
+    return image.hasAlphaChannel() ? PictureDecoder::flattened(image, background) : image;
 }
 
 QFont font(const DocumentFont &recorded, QColor *colour)
@@ -76,7 +83,8 @@ MaptileDocument decodeArchive(const QByteArray &bytes, QRgb background)
     MaptileDocument document;
     if (archive.hasState()) {
         const DocumentState state = archive.readState();
-        document.maptile.setMaster(picture(archive, state.master, archive.size(), background));
+        document.maptile.setMaster(
+            RasterOps::toWorkFormat(picture(archive, state.master, archive.size(), background)));
         document.maptile.setSpeedValues(state.speed);
         document.mapNum = state.mapNum;
         document.designer = state.designer;

@@ -4,6 +4,9 @@
 
 #include <zip.h>
 
+#include <algorithm>
+#include <cstring>
+
 namespace {
 
 // Deflate never makes data much larger than it was: an entry that claims more
@@ -53,10 +56,8 @@ qint64 ZipEntryStream::fail(const QString &reason)
     return -1;
 }
 
-qint64 ZipEntryStream::read(char *to, qint64 count)
+qint64 ZipEntryStream::readArchive(char *to, qint64 count)
 {
-    if (!m_file || !m_reason.isEmpty())
-        return -1;
     const zip_int64_t n = zip_fread(m_file, to, zip_uint64_t(count));
     if (n < 0)
         return fail(tr("\"%1\" is damaged (%2)").arg(m_name, QString::fromUtf8(zip_file_strerror(m_file))));
@@ -64,6 +65,25 @@ qint64 ZipEntryStream::read(char *to, qint64 count)
     // One byte past the claim shows a lie.
     if (m_read > m_size)
         return fail(tr("\"%1\" is not as long as the archive says").arg(m_name));
+    return n;
+}
+
+qint64 ZipEntryStream::read(char *to, qint64 count)
+{
+    if (!m_file || !m_reason.isEmpty())
+        return -1;
+    if (m_bufferAt == m_buffered && count < BufferBytes) {
+        m_buffer.resize(BufferBytes);
+        m_bufferAt = 0;
+        m_buffered = std::max<qint64>(readArchive(m_buffer.data(), BufferBytes), 0);
+        if (!m_reason.isEmpty())
+            return -1;
+    }
+    if (m_bufferAt == m_buffered)
+        return readArchive(to, count);
+    const qint64 n = std::min(count, m_buffered - m_bufferAt);
+    memcpy(to, m_buffer.constData() + m_bufferAt, size_t(n));
+    m_bufferAt += n;
     return n;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QCoreApplication>
 #include <QString>
 
@@ -36,6 +37,14 @@ public:
 
 private:
     qint64 fail(const QString &reason);
+    qint64 readArchive(char *to, qint64 count);
+
+    // Small reads, as libpng makes a few bytes at a time, are served from one
+    // larger read of the archive: each read of a file's archive seeks first.
+    static constexpr qint64 BufferBytes = 64 * 1024;
+    QByteArray m_buffer;
+    qint64 m_bufferAt = 0;
+    qint64 m_buffered = 0;
 
     QString m_name;
     zip_file *m_file = nullptr;

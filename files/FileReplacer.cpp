@@ -24,17 +24,17 @@ QString syncToDisk(QSaveFile &file)
     return {};
 }
 
-// The rename itself kept, as far as the file system allows.
-void syncFolder(const QString &path)
+} // namespace
+
+void FileReplacer::syncFolder(const QString &folder)
 {
-    const int folder = ::open(QFile::encodeName(QFileInfo(path).absolutePath()).constData(), O_RDONLY | O_DIRECTORY);
-    if (folder >= 0) {
-        ::fsync(folder);
-        ::close(folder);
+    // The renames kept, as far as the file system allows.
+    const int handle = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY);
+    if (handle >= 0) {
+        ::fsync(handle);
+        ::close(handle);
     }
 }
-
-} // namespace
 
 QString FileReplacer::describe(const QString &path, const QString &reason)
 {
@@ -44,7 +44,8 @@ QString FileReplacer::describe(const QString &path, const QString &reason)
     return tr("Cannot save \"%1\": %2.").arg(QDir::toNativeSeparators(path), text);
 }
 
-QString FileReplacer::write(const QString &path, const std::function<QString(QIODevice &)> &fill)
+QString FileReplacer::write(const QString &path, const std::function<QString(QIODevice &)> &fill,
+                           FolderSync folderSync)
 {
     const QFileInfo info(path);
     if (info.isDir())
@@ -71,12 +72,14 @@ QString FileReplacer::write(const QString &path, const std::function<QString(QIO
     }
     if (!file.commit())
         return describe(path, file.errorString());
-    syncFolder(path);
+    if (folderSync == FolderSync::Now)
+        syncFolder(info.absolutePath());
     return {};
 }
 
-QString FileReplacer::writeBytes(const QByteArray &bytes, const QString &path)
+QString FileReplacer::writeBytes(const QByteArray &bytes, const QString &path, FolderSync folderSync)
 {
     return write(
-        path, [&bytes](QIODevice &file) { return file.write(bytes) == bytes.size() ? QString() : file.errorString(); });
+        path, [&bytes](QIODevice &file) { return file.write(bytes) == bytes.size() ? QString() : file.errorString(); },
+        folderSync);
 }

@@ -18,11 +18,18 @@ class FileReplacer
     Q_DECLARE_TR_FUNCTIONS(FileReplacer)
 
 public:
+    // Whether the folder is synced as the file takes its name, so that the
+    // new name is on the disk too, or later by the caller, once for many files.
+    enum class FolderSync { Now, Later };
+
     // Replaces path with what fill writes into it; fill returns the empty
     // text or the reason it failed. Returns the empty text on success,
     // otherwise describe(path, reason).
-    static QString write(const QString &path, const std::function<QString(QIODevice &)> &fill);
-    static QString writeBytes(const QByteArray &bytes, const QString &path);
+    static QString write(const QString &path, const std::function<QString(QIODevice &)> &fill,
+                         FolderSync folderSync = FolderSync::Now);
+    static QString writeBytes(const QByteArray &bytes, const QString &path, FolderSync folderSync = FolderSync::Now);
+    // Puts the names of the files replaced in folder on the disk.
+    static void syncFolder(const QString &folder);
     // The sentence for a save that failed.
     static QString describe(const QString &path, const QString &reason);
 };

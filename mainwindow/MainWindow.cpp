@@ -744,7 +744,10 @@ void MainWindow::printSheets()
         });
     };
     m_workspace.paintNum();
-    PrintSheetsWindow window(tr("This maptile"), m_workspace.preview(), readDocument, &FileReplacer::write, this);
+    const auto writeFile = [](const QString &path, const std::function<QString(QIODevice &)> &fill) {
+        return FileReplacer::write(path, fill);
+    };
+    PrintSheetsWindow window(tr("This maptile"), m_workspace.preview(), readDocument, writeFile, this);
     window.exec();
 }
 

@@ -52,7 +52,10 @@ struct Encoding
 QByteArray JpegWriter::encode(const QImage &image, const JpegOptions &options, QString *reason)
 {
     Encoding e;
-    e.pixels = image.format() == QImage::Format_RGB32 ? image : image.convertToFormat(QImage::Format_RGB32);
+    // Red, green, blue bytes, as a document's merged picture decodes, go in as
+    // they are; anything else as Qt's 32-bit pixels.
+    const bool rgb = image.format() == QImage::Format_RGB888;
+    e.pixels = rgb || image.format() == QImage::Format_RGB32 ? image : image.convertToFormat(QImage::Format_RGB32);
     e.info.err = jpeg_std_error(&e.errors.manager);
     e.errors.manager.error_exit = failed;
     e.errors.manager.output_message = quiet;
@@ -66,9 +69,11 @@ QByteArray JpegWriter::encode(const QImage &image, const JpegOptions &options, Q
     e.info.image_height = JDIMENSION(e.pixels.height());
 #if defined(JCS_EXTENSIONS) && Q_BYTE_ORDER == Q_LITTLE_ENDIAN
     // Qt's 32-bit pixels are B, G, R, x in memory: libjpeg-turbo takes them as they are.
-    e.info.input_components = 4;
-    e.info.in_color_space = JCS_EXT_BGRX;
+    const bool direct = true;
+    e.info.input_components = rgb ? 3 : 4;
+    e.info.in_color_space = rgb ? JCS_RGB : JCS_EXT_BGRX;
 #else
+    const bool direct = rgb;
     e.info.input_components = 3;
     e.info.in_color_space = JCS_RGB;
 #endif
@@ -81,18 +86,17 @@ QByteArray JpegWriter::encode(const QImage &image, const JpegOptions &options, Q
     e.info.Y_density = Geometry::PixelsPerInch;
     jpeg_start_compress(&e.info, TRUE);
     for (int y = 0; y < e.pixels.height(); ++y) {
-#if defined(JCS_EXTENSIONS) && Q_BYTE_ORDER == Q_LITTLE_ENDIAN
         auto *row = const_cast<JSAMPLE *>(e.pixels.constScanLine(y));
-#else
-        e.rgb.resize(qsizetype(e.pixels.width()) * 3);
-        auto *row = reinterpret_cast<JSAMPLE *>(e.rgb.data());
-        const auto *in = reinterpret_cast<const QRgb *>(e.pixels.constScanLine(y));
-        for (int x = 0; x < e.pixels.width(); ++x) {
-            row[3 * x] = JSAMPLE(qRed(in[x]));
-            row[3 * x + 1] = JSAMPLE(qGreen(in[x]));
-            row[3 * x + 2] = JSAMPLE(qBlue(in[x]));
+        if (!direct) {
+            e.rgb.resize(qsizetype(e.pixels.width()) * 3);
+            const auto *in = reinterpret_cast<const QRgb *>(row);
+            row = reinterpret_cast<JSAMPLE *>(e.rgb.data());
+            for (int x = 0; x < e.pixels.width(); ++x) {
+                row[3 * x] = JSAMPLE(qRed(in[x]));
+                row[3 * x + 1] = JSAMPLE(qGreen(in[x]));
+                row[3 * x + 2] = JSAMPLE(qBlue(in[x]));
+            }
         }
-#endif
         JSAMPROW rows[1] = {row};
         jpeg_write_scanlines(&e.info, rows, 1);
     }

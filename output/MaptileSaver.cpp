@@ -34,7 +34,8 @@ MaptileSaver::Format MaptileSaver::formatFor(const QString &path)
     return Format::Bitmap;
 }
 
-QString MaptileSaver::write(const QImage &image, const QString &path, Format format, const JpegOptions &jpeg)
+QString MaptileSaver::write(const QImage &image, const QString &path, Format format, const JpegOptions &jpeg,
+                           FileReplacer::FolderSync folderSync)
 {
     if (image.isNull())
         return FileReplacer::describe(path, tr("there is no picture to save"));
@@ -51,7 +52,8 @@ QString MaptileSaver::write(const QImage &image, const QString &path, Format for
     if (format == Format::Jpeg) {
         QString reason;
         const QByteArray jpegBytes = JpegWriter::encode(image, jpeg, &reason);
-        return jpegBytes.isEmpty() ? FileReplacer::describe(path, reason) : FileReplacer::writeBytes(jpegBytes, path);
+        return jpegBytes.isEmpty() ? FileReplacer::describe(path, reason)
+                                   : FileReplacer::writeBytes(jpegBytes, path, folderSync);
     }
     // Marked at 96 pixels per inch; a copy of the picture, so the caller's stays as it is.
     QImage out = image;
@@ -60,7 +62,7 @@ QString MaptileSaver::write(const QImage &image, const QString &path, Format for
     QImageWriter writer(&buffer, writerFormat(format));
     if (!writer.write(out))
         return FileReplacer::describe(path, writer.errorString());
-    return FileReplacer::writeBytes(encoded, path);
+    return FileReplacer::writeBytes(encoded, path, folderSync);
 }
 
 QString MaptileSaver::save(Workspace &workspace, const QString &path, const JpegOptions &jpeg)

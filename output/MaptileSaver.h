@@ -1,5 +1,6 @@
 #pragma once
 
+#include "files/FileReplacer.h"
 #include "output/JpegOptions.h"
 
 #include <QCoreApplication>
@@ -26,7 +27,8 @@ public:
 
     // Writes image to path; returns the empty text on success, otherwise a
     // sentence that names the file and the reason.
-    static QString write(const QImage &image, const QString &path, Format format, const JpegOptions &jpeg = {});
+    static QString write(const QImage &image, const QString &path, Format format, const JpegOptions &jpeg = {},
+                         FileReplacer::FolderSync folderSync = FileReplacer::FolderSync::Now);
 
     // Saves the workspace's preview in the format the name asks for, or the
     // whole maptile as a document when the name ends in ".ora"; the maptile

@@ -380,17 +380,20 @@ QByteArray bmpPart(const QByteArray &bytes, QSize kept)
     return part;
 }
 
-// Reads the top-left part of a PNG row by row and stops below it, so only
-// that part is held however large the picture is; an interlaced one spreads
-// each row over the whole file and holds its kept rows at full width. Null
-// when the file is damaged.
-// The top-left part of a PNG of at most kept pixels, read row by row.
-QImage pngPart(const QByteArray &bytes, QSize kept)
+// Where libpng's bytes come from: a picture file of the user's, checked by
+// its own checksums and decoded to 32-bit pixels, or a document's entry,
+// checked by the archive and whose RGB pixels are kept as stored.
+enum class PngSource { File, DocumentEntry };
+
+// Reads the top-left part of a PNG of at most kept pixels row by row and
+// stops below it, so only that part is held however large the picture is; an
+// interlaced one spreads each row over the whole file and holds its kept rows
+// at full width. Null when the file is damaged.
+QImage pngPart(const PictureDecoder::ReadFunction &input, QSize kept, PngSource source)
 {
     struct Read
     {
-        QByteArrayView bytes;
-        qsizetype at = 0;
+        const PictureDecoder::ReadFunction *input = nullptr;
         QImage image;
         std::vector<uchar> rows;
         png_structp png = nullptr;
@@ -399,7 +402,7 @@ QImage pngPart(const QByteArray &bytes, QSize kept)
     };
     // Everything lives behind one pointer set before setjmp, which a longjmp leaves intact.
     const auto read = std::make_unique<Read>();
-    read->bytes = bytes;
+    read->input = &input;
     read->png = png_create_read_struct(
         PNG_LIBPNG_VER_STRING, nullptr, [](png_structp png, png_const_charp) { png_longjmp(png, 1); },
         [](png_structp, png_const_charp) {});
@@ -407,32 +410,47 @@ QImage pngPart(const QByteArray &bytes, QSize kept)
         return {};
     if (setjmp(png_jmpbuf(read->png)))
         return {};
+    if (source == PngSource::DocumentEntry) {
+        png_set_crc_action(read->png, PNG_CRC_QUIET_USE, PNG_CRC_QUIET_USE);
+        png_set_option(read->png, PNG_IGNORE_ADLER32, PNG_OPTION_ON);
+    }
     png_set_read_fn(read->png, read.get(), [](png_structp png, png_bytep out, size_t length) {
-        auto *r = static_cast<Read *>(png_get_io_ptr(png));
-        if (length > size_t(r->bytes.size() - r->at))
-            png_error(png, "file ends early");
-        memcpy(out, r->bytes.data() + r->at, length);
-        r->at += qsizetype(length);
+        const auto &input = *static_cast<Read *>(png_get_io_ptr(png))->input;
+        for (size_t filled = 0; filled < length;) {
+            const qint64 n = input(reinterpret_cast<char *>(out) + filled, qint64(length - filled));
+            if (n <= 0)
+                png_error(png, "file ends early");
+            filled += size_t(n);
+        }
     });
     png_read_info(read->png, read->info);
     const png_uint_32 width = png_get_image_width(read->png, read->info);
     const png_uint_32 height = png_get_image_height(read->png, read->info);
-    const bool alpha = (png_get_color_type(read->png, read->info) & PNG_COLOR_MASK_ALPHA)
-        || png_get_valid(read->png, read->info, PNG_INFO_tRNS);
-    // Eight-bit blue, green, red, alpha: a 32-bit ARGB pixel in memory order.
-    png_set_expand(read->png);
-    png_set_scale_16(read->png);
-    png_set_gray_to_rgb(read->png);
-    png_set_bgr(read->png);
-    png_set_filler(read->png, 0xFF, PNG_FILLER_AFTER);
+    const int colourType = png_get_color_type(read->png, read->info);
+    const bool alpha = (colourType & PNG_COLOR_MASK_ALPHA) || png_get_valid(read->png, read->info, PNG_INFO_tRNS);
+    // Eight-bit red, green, blue rows, as a merged picture is stored, are taken
+    // as they stand: converting them costs more in libpng than in Qt.
+    const bool asStored = source == PngSource::DocumentEntry && colourType == PNG_COLOR_TYPE_RGB && !alpha
+        && png_get_bit_depth(read->png, read->info) == 8;
+    if (!asStored) {
+        // Eight-bit blue, green, red, alpha: a 32-bit ARGB pixel in memory order.
+        png_set_expand(read->png);
+        png_set_scale_16(read->png);
+        png_set_gray_to_rgb(read->png);
+        png_set_bgr(read->png);
+        png_set_filler(read->png, 0xFF, PNG_FILLER_AFTER);
+    }
     const int passes = png_set_interlace_handling(read->png);
     png_read_update_info(read->png, read->info);
     if (width < png_uint_32(kept.width()) || height < png_uint_32(kept.height()))
         return {};
-    read->image = QImage(kept, alpha ? QImage::Format_ARGB32 : QImage::Format_RGB32);
+    read->image = QImage(kept, asStored ? QImage::Format_RGB888
+                                 : alpha    ? QImage::Format_ARGB32
+                                            : QImage::Format_RGB32);
     if (read->image.isNull())
         return {};
-    const size_t rowBytes = size_t(width) * 4, keptBytes = size_t(kept.width()) * 4;
+    const size_t pixelBytes = asStored ? 3 : 4;
+    const size_t rowBytes = size_t(width) * pixelBytes, keptBytes = size_t(kept.width()) * pixelBytes;
     if (passes == 1 && png_uint_32(kept.width()) == width) {
         for (int y = 0; y < kept.height(); ++y)
             png_read_row(read->png, read->image.scanLine(y), nullptr);
@@ -556,7 +574,14 @@ QImage PictureDecoder::decode(const QByteArray &bytes, const QString &name, QStr
     // PNG through libpng itself, whose complaints come back as the reason
     // rather than as lines on the terminal.
     if (format == "png") {
-        image = pngPart(bytes, part ? kept : QSize(int(width), int(height)));
+        qsizetype at = 0;
+        const ReadFunction fromBytes = [&bytes, &at](char *to, qint64 count) {
+            const qint64 n = std::min<qint64>(count, bytes.size() - at);
+            memcpy(to, bytes.constData() + at, size_t(n));
+            at += n;
+            return n;
+        };
+        image = pngPart(fromBytes, part ? kept : QSize(int(width), int(height)), PngSource::File);
     } else if (!bmpBytes.isEmpty()) {
         QBuffer cut(&bmpBytes);
         cut.open(QIODevice::ReadOnly);
@@ -583,16 +608,21 @@ QImage PictureDecoder::decode(const QByteArray &bytes, const QString &name, QStr
     return image;
 }
 
-QImage PictureDecoder::decodePng(const QByteArray &bytes, QString *reason, QSize keep)
+QImage PictureDecoder::decodePng(const ReadFunction &read, QString *reason, QSize keep)
 {
+    // The signature and the header chunk, taken first to refuse on the size they give.
     constexpr int HeaderBytes = 8 + 8 + 13;
-    if (bytes.size() < HeaderBytes || !bytes.startsWith("\x89PNG\r\n\x1a\n") || bytes.mid(12, 4) != "IHDR") {
+    QByteArray head(HeaderBytes, Qt::Uninitialized);
+    qint64 got = 0;
+    for (qint64 n; got < HeaderBytes && (n = read(head.data() + got, HeaderBytes - got)) > 0;)
+        got += n;
+    if (got < HeaderBytes || !head.startsWith("\x89PNG\r\n\x1a\n") || head.mid(12, 4) != "IHDR") {
         *reason = tr("it is not a PNG picture");
         return {};
     }
-    const qint64 width = qFromBigEndian<quint32>(bytes.constData() + 16);
-    const qint64 height = qFromBigEndian<quint32>(bytes.constData() + 20);
-    const bool interlaced = bytes[28] != 0;
+    const qint64 width = qFromBigEndian<quint32>(head.constData() + 16);
+    const qint64 height = qFromBigEndian<quint32>(head.constData() + 20);
+    const bool interlaced = head[28] != 0;
     const bool part = keep.isValid() && (width > keep.width() || height > keep.height());
     const QSize kept(int(std::min<qint64>(width, part ? keep.width() : width)),
                      int(std::min<qint64>(height, part ? keep.height() : height)));
@@ -605,7 +635,16 @@ QImage PictureDecoder::decodePng(const QByteArray &bytes, QString *reason, QSize
         *reason = tooLarge(width, height);
         return {};
     }
-    const QImage image = pngPart(bytes, kept);
+    qint64 headAt = 0;
+    const ReadFunction headThenRest = [&](char *to, qint64 count) {
+        if (headAt == HeaderBytes)
+            return read(to, count);
+        const qint64 n = std::min<qint64>(count, HeaderBytes - headAt);
+        memcpy(to, head.constData() + headAt, size_t(n));
+        headAt += n;
+        return n;
+    };
+    const QImage image = pngPart(headThenRest, kept, PngSource::DocumentEntry);
     if (image.isNull())
         *reason = tr("the picture is damaged or incomplete");
     return image;

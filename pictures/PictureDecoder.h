@@ -7,6 +7,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 // Decodes the bytes of a picture file: every format Qt's image plugins read,
 // plus Windows metafiles. Huge images are refused from their header, before
 // any pixel memory is taken; files that end early are refused rather than
@@ -30,9 +32,15 @@ public:
     // open; pictureSize, when given, receives the whole picture's size.
     static QImage decode(const QByteArray &bytes, const QString &name, QString *reason, QSize keep = {},
                          QSize *pictureSize = nullptr);
-    // The same for bytes that must be a PNG, as a document's pictures are,
-    // read through libpng alone: no image plugin is looked for.
-    static QImage decodePng(const QByteArray &bytes, QString *reason, QSize keep = {});
+    // Fills up to count bytes of a picture read piece by piece: the number
+    // filled, 0 at its end, -1 when it cannot be read.
+    using ReadFunction = std::function<qint64(char *to, qint64 count)>;
+    // The same for a PNG read piece by piece out of a zip archive, as a
+    // document's pictures are, through libpng alone: no image plugin is looked
+    // for. The archive checks every byte against its own CRC-32, so the PNG's
+    // checksums over the same bytes are not computed a second time. An opaque
+    // eight-bit RGB picture comes back as Format_RGB888, as it is stored.
+    static QImage decodePng(const ReadFunction &read, QString *reason, QSize keep = {});
     // The reason decode() gives for a picture of that size it will not take.
     static QString tooLarge(qint64 width, qint64 height);
     // Whether decode() takes the bytes of the file called name for a metafile.
