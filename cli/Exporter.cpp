@@ -34,20 +34,20 @@ QString Exporter::writePdf(const QImage &image, const QString &title, const QStr
     return FileReplacer::write(
         out,
         [&](QIODevice &file) {
-        QPdfWriter pdf(&file);
-        pdf.setTitle(title);
-        pdf.setCreator(QStringLiteral("Cryptwright"));
-        pdf.setResolution(Geometry::PixelsPerInch);
-        pdf.setPageMargins(QMarginsF());
-        const QSizeF inches(double(image.width()) / Geometry::PixelsPerInch,
-                            double(image.height()) / Geometry::PixelsPerInch);
-        if (!pdf.setPageSize(QPageSize(inches, QPageSize::Inch, title, QPageSize::ExactMatch)))
-            return tr("the page size is refused");
-        QPainter painter;
-        if (!painter.begin(&pdf))
-            return tr("the PDF cannot be started");
-        painter.drawImage(QRectF(0, 0, pdf.width(), pdf.height()), image);
-        return painter.end() ? QString() : tr("the PDF cannot be finished");
+            QPdfWriter pdf(&file);
+            pdf.setTitle(title);
+            pdf.setCreator(QStringLiteral("Cryptwright"));
+            pdf.setResolution(Geometry::PixelsPerInch);
+            pdf.setPageMargins(QMarginsF());
+            const QSizeF inches(double(image.width()) / Geometry::PixelsPerInch,
+                                double(image.height()) / Geometry::PixelsPerInch);
+            if (!pdf.setPageSize(QPageSize(inches, QPageSize::Inch, title, QPageSize::ExactMatch)))
+                return tr("the page size is refused");
+            QPainter painter;
+            if (!painter.begin(&pdf))
+                return tr("the PDF cannot be started");
+            painter.drawImage(QRectF(0, 0, pdf.width(), pdf.height()), image);
+            return painter.end() ? QString() : tr("the PDF cannot be finished");
         },
         folderSync);
 }

@@ -37,8 +37,8 @@ QImage picture(DocumentArchive &archive, const QString &name, std::optional<QSiz
     // Decoded as it is read: the entry's bytes are never held whole.
     const std::unique_ptr<ZipEntryStream> entry = archive.stream(name, DocumentArchive::pngByteLimit(size));
     QString reason;
-    const QImage image = PictureDecoder::decodePng(
-        [&entry](char *to, qint64 count) { return entry->read(to, count); }, &reason, keep);
+    const QImage image =
+        PictureDecoder::decodePng([&entry](char *to, qint64 count) { return entry->read(to, count); }, &reason, keep);
     // Read on to the entry's end, where its checksum is checked, whatever the decoder made of it.
     if (!entry->finish())
         refuse(entry->reason());
@@ -83,8 +83,7 @@ MaptileDocument decodeArchive(const QByteArray &bytes, QRgb background)
     MaptileDocument document;
     if (archive.hasState()) {
         const DocumentState state = archive.readState();
-        document.maptile.setMaster(
-            RasterOps::toWorkFormat(picture(archive, state.master, archive.size(), background)));
+        document.maptile.setMaster(RasterOps::toWorkFormat(picture(archive, state.master, archive.size(), background)));
         document.maptile.setSpeedValues(state.speed);
         document.mapNum = state.mapNum;
         document.designer = state.designer;

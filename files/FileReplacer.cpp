@@ -44,8 +44,7 @@ QString FileReplacer::describe(const QString &path, const QString &reason)
     return tr("Cannot save \"%1\": %2.").arg(QDir::toNativeSeparators(path), text);
 }
 
-QString FileReplacer::write(const QString &path, const std::function<QString(QIODevice &)> &fill,
-                           FolderSync folderSync)
+QString FileReplacer::write(const QString &path, const std::function<QString(QIODevice &)> &fill, FolderSync folderSync)
 {
     const QFileInfo info(path);
     if (info.isDir())

@@ -35,7 +35,7 @@ MaptileSaver::Format MaptileSaver::formatFor(const QString &path)
 }
 
 QString MaptileSaver::write(const QImage &image, const QString &path, Format format, const JpegOptions &jpeg,
-                           FileReplacer::FolderSync folderSync)
+                            FileReplacer::FolderSync folderSync)
 {
     if (image.isNull())
         return FileReplacer::describe(path, tr("there is no picture to save"));

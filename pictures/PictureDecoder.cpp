@@ -444,9 +444,7 @@ QImage pngPart(const PictureDecoder::ReadFunction &input, QSize kept, PngSource 
     png_read_update_info(read->png, read->info);
     if (width < png_uint_32(kept.width()) || height < png_uint_32(kept.height()))
         return {};
-    read->image = QImage(kept, asStored ? QImage::Format_RGB888
-                                 : alpha    ? QImage::Format_ARGB32
-                                            : QImage::Format_RGB32);
+    read->image = QImage(kept, asStored ? QImage::Format_RGB888 : alpha ? QImage::Format_ARGB32 : QImage::Format_RGB32);
     if (read->image.isNull())
         return {};
     const size_t pixelBytes = asStored ? 3 : 4;
