@@ -3,26 +3,18 @@
 #include "pictures/TilesetPicture.h"
 #include "raster/Geometry.h"
 
+#include <chrono>
+
 TilesetReads::TilesetReads(const QStringList &paths)
     : m_paths(paths)
     , m_results(paths.size())
+    , m_end(int(paths.size()))
 {
     for (std::promise<Result> &result : m_results)
         m_reads.push_back(result.get_future());
     m_thread = std::thread([this] {
-        for (int i = 0; i < m_paths.size(); ++i) {
-            // Running out of memory reaches whoever takes the slot, as if read there.
-            try {
-                Result result;
-                const QImage picture = TilesetPicture::read(m_paths[i], Geometry::blankColour(), &result.error);
-                if (!picture.isNull())
-                    result.slot.setPicture(picture, m_paths[i]);
-                result.slot.buildPalette();
-                m_results[i].set_value(std::move(result));
-            } catch (...) {
-                m_results[i].set_exception(std::current_exception());
-            }
-        }
+        for (int index; (index = claim(false)) >= 0;)
+            read(index);
     });
 }
 
@@ -31,9 +23,36 @@ TilesetReads::~TilesetReads()
     m_thread.join();
 }
 
+int TilesetReads::claim(bool last)
+{
+    const std::lock_guard lock(m_mutex);
+    if (m_first == m_end)
+        return -1;
+    return last ? --m_end : m_first++;
+}
+
+void TilesetReads::read(int index)
+{
+    // Running out of memory reaches whoever takes the slot, as if read there.
+    try {
+        Result result;
+        const QImage picture = TilesetPicture::read(m_paths[index], Geometry::blankColour(), &result.error);
+        if (!picture.isNull())
+            result.slot.setPicture(picture, m_paths[index]);
+        result.slot.buildPalette();
+        m_results[index].set_value(std::move(result));
+    } catch (...) {
+        m_results[index].set_exception(std::current_exception());
+    }
+}
+
 TilesetSlot TilesetReads::take(int index, QString *error)
 {
-    Result result = m_reads.at(index).get();
+    std::future<Result> &future = m_reads.at(index);
+    for (int other;
+         future.wait_for(std::chrono::seconds(0)) != std::future_status::ready && (other = claim(true)) >= 0;)
+        read(other);
+    Result result = future.get();
     *error = result.error;
     return result.slot;
 }

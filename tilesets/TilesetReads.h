@@ -6,13 +6,16 @@
 #include <QStringList>
 
 #include <future>
+#include <mutex>
 #include <thread>
 #include <vector>
 
 // Tileset files read one after another on a thread of their own, into slots
 // with their palettes built: the start-up's longest work, begun early enough
 // to overlap building the main window. One thread, not one a file: on two
-// cores, more readers only take turns with the window being built.
+// cores, more readers only take turns with the window being built. Once the
+// window is built and waits for a slot, it reads the files not yet begun
+// itself, from the last one back, rather than wait idle.
 class TilesetReads
 {
 public:
@@ -33,8 +36,15 @@ private:
         TilesetSlot slot;
         QString error;
     };
+    // The next file nobody has begun, from the first or the last; -1 when none is left.
+    int claim(bool last);
+    void read(int index);
+
     QStringList m_paths;
     std::vector<std::promise<Result>> m_results;
     std::vector<std::future<Result>> m_reads;
+    std::mutex m_mutex;
+    int m_first = 0; // files not begun are m_first up to m_end
+    int m_end = 0;
     std::thread m_thread;
 };
