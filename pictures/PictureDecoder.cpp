@@ -514,8 +514,11 @@ QImage PictureDecoder::decode(const QByteArray &bytes, const QString &name, QStr
         return {};
     }
     // Refuse from the header alone, before the decoder asks for the memory. Qt
-    // gives no size for a BMP or PNG too large for it; the headers still tell.
-    const QSize declared = reader.size();
+    // gives no size for a BMP or PNG too large for it, and a top-down bitmap's
+    // height as the negative number it is stored as; the headers still tell.
+    QSize declared = reader.size();
+    if (declared.isEmpty())
+        declared = {};
     qint64 width = declared.width(), height = declared.height();
     bool decoderRefusesSize = false;
     if (width <= 0 && format == "bmp") {

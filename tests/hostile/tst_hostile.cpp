@@ -43,6 +43,11 @@ const QByteArray FlatMng = QByteArray::fromBase64(
 // decoded as it stands, it gives a picture of uninitialised memory.
 const QByteArray OddBmp =
     QByteArray::fromHex("424d2a000000000000001a24000000000002000c020001001800000102030405060708090a0b00000000");
+// A run-length bitmap 5 pixels wide stored top-down, 33,554,430 rows high, found by
+// fuzzing: Qt gives its height as the negative number stored.
+const QByteArray TallBmp = QByteArray::fromHex(
+    "424d5000000000000000460000002800000005000000020000fe01000800010000000a000000130b0000130b0000040000000000"
+    "000000ff000001fe000002fd010003fc010003010202000004030001");
 const QByteArray HugeGif("GIF89a\xff\xff\xff\xff\x80\0\0\0\0\0\xff\xff\xff"
                          ",\0\0\0\0\xff\xff\xff\xff\0\x02\x02\x44\x01\0;",
                          35);
@@ -218,6 +223,7 @@ private slots:
                          {"animation.png", {File, FlatMng, "MNG animation"}},
                          {"odd header.bmp", {File, OddBmp, "damaged"}},
                          {"huge.bmp", {File, HugeBmp, "too large"}},
+                         {"tall.bmp", {File, TallBmp, "too large"}},
                          {"huge.gif", {File, HugeGif, "too large"}},
                          {"empty.jpg", {File, "", "empty"}},
                          {"notes.jpg", {File, "Walls in B, doors in D.\r\n", "not a picture"}},
