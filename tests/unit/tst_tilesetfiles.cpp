@@ -137,21 +137,18 @@ private slots:
         const auto row = [](const char *name, const QByteArray &bytes, const char *key, const QString &expected) {
             QTest::newRow(name) << bytes << QString::fromLatin1(key) << expected;
         };
-        row("names in any case", "[tiledata]\nsetName=Stone Halls\n", "SETNAME", "Stone Halls");
+        // The first section and the first of each key count; blanks and one pair of quotes go; lines
+        // without = are passed over. Long values and line ends are the written file's test's.
         row("first key wins", "[TILEDATA]\n30=2\n30=4\n", "30", "2");
         row("first section wins", "[TILEDATA]\n30=2\n[TileData]\n52=1\n", "52", "");
-        row("blanks trimmed", "  [TILEDATA]\n\t SETNAME   =   Stone Halls  \n", "SETNAME", "Stone Halls");
-        row("quotes removed", "[TILEDATA]\nSETNAME=\" Moss \"\n", "SETNAME", " Moss ");
-        row("254 characters at most", "[TILEDATA]\nCREATOR=" + QByteArray(300, 'x'), "CREATOR", QString(254, u'x'));
-        row("CRLF", "[TILEDATA]\r\nSETNAME=Moss\r\nCREATOR=Ann\r\n", "CREATOR", "Ann");
+        row("quotes and blanks", "  [TILEDATA]\n\t SETNAME   =  \" Moss \" \n", "SETNAME", " Moss ");
+        row("lines without =", "[TILEDATA]\nSETNAME\n; note\nSETNAME=Moss\n", "SETNAME", "Moss");
         // Text that is not UTF-8 is in Windows' Western code page, typographic marks included.
         const char *const utf8 = "Bob\xE2\x80\x99s Caf\xC3\xA9 \xE2\x80\x93 Set \xE2\x82\xAC\xC2\x8D\xC2\xA0\xC3\xBF";
         const QByteArray dat = "[TILEDATA]\nSETNAME=";
         row("Windows code page", dat + "Bob\x92s Caf\xE9 \x96 Set \x80\x8D\xA0\xFF\n", "SETNAME",
             QString::fromUtf8(utf8));
-        row("UTF-8", dat + utf8, "SETNAME", QString::fromUtf8(utf8));
         row("UTF-8 byte order mark", "\xEF\xBB\xBF" + dat + utf8, "SETNAME", QString::fromUtf8(utf8));
-        row("lines without = ignored", "[TILEDATA]\nSETNAME\n; note\nSETNAME=Moss\n", "SETNAME", "Moss");
     }
     void readsMetadataLikeTheWindowsProfileReader()
     {
@@ -239,7 +236,6 @@ private slots:
         QTest::addColumn<QRect>("covered");
         QTest::newRow("wide, shrunk") << QSize(600, 200) << QRect(0, 48, 144, 48);
         QTest::newRow("tall, grown") << QSize(10, 20) << QRect(36, 0, 72, 144);
-        QTest::newRow("square, grown") << QSize(2, 2) << QRect(0, 0, 144, 144);
         QTest::newRow("transparent") << QSize() << QRect();
     }
     void cellImportScalesAndCentres()
@@ -275,7 +271,6 @@ private slots:
         QTest::addColumn<QString>("reason");
         // The content decides, not the name.
         QTest::newRow("png named .wmf") << encoded(pattern({100, 60}), "PNG") << pattern({100, 60}) << 0 << "";
-        QTest::newRow("bmp named .wmf") << encoded(pattern({100, 60}), "BMP") << pattern({100, 60}) << 0 << "";
         // A format told by no first bytes of ours is left to Qt to recognise.
         QTest::newRow("tiff named .wmf") << encoded(pattern({100, 60}), "TIFF") << pattern({100, 60}) << 0 << "";
         // Transparent pixels show the blank colour: here palette colour 0, made transparent.
@@ -346,15 +341,10 @@ private slots:
         large.fill(Back);
         const QString largePng = file("large.png", encoded(large, "PNG"));
         row("jpeg", real, jpeg, WholePicture, 5000, "", true);
-        row("metafile", real, file("set.wmf", twoRectangles(TestMetafile(Box))), WholePicture, 5000, "", true);
         // No font file can be opened once confined: libwmf's fonts are handed over before.
-        row("metafile with text", real,
-            file("text.wmf",
-                 TestMetafile({0, 0, 200, 60})
-                     .rectangle({0, 0, 200, 60}, Back)
-                     .text({10, 10}, "Crypt", 40, Fore)
-                     .bytes()),
-            WholePicture, 5000, "", true);
+        const QByteArray text =
+            TestMetafile({0, 0, 200, 60}).rectangle({0, 0, 200, 60}, Back).text({10, 10}, "Crypt", 40, Fore).bytes();
+        row("metafile with text", real, file("text.wmf", text), WholePicture, 5000, "", true);
         row("large picture", real, largePng, WholePicture, 5000, "", true);
         row("large picture as the maptile, in part", real, largePng, Maptile, 5000, "", true);
         const QString document = QFINDTESTDATA("../../fuzz/corpus/fuzz_document/painted.ora");
