@@ -166,38 +166,22 @@ private slots:
         data.setSpeedValue(2, 1, QStringLiteral("1/T"));
         // The left button shows slot A's cell (6, 0), which some of the edits change.
         const QList<std::function<void()>> edits{
-            [&] {
-                w.place(Workspace::LeftButton, {2, 3});
-            },
-            [&] {
-                w.importSubtile(0, {6, 0}, pattern({300, 200}, 4));
-            },
-            [&] {
-                w.chooseSpeedValue({1, 1}, QStringLiteral("1/T"));
-            },
+            [&] { w.place(Workspace::LeftButton, QPoint(2, 3)); },
+            [&] { w.importSubtile(0, QPoint(6, 0), pattern(QSize(300, 200), 4)); },
+            [&] { w.chooseSpeedValue(QPoint(1, 1), QStringLiteral("1/T")); },
             [&] { w.setSize(5, 3); },
-            [&] {
-                w.emptyCell(0, {6, 0});
-            },
-            [&] {
-                w.place(Workspace::LeftButton, {4, 5});
-            }, // off the maptile: only its speed value goes
+            [&] { w.emptyCell(0, QPoint(6, 0)); },
+            [&] { w.place(Workspace::LeftButton, QPoint(4, 5)); }, // off the maptile: only its speed value goes
             [&] { w.setTileData(0, data); },
             [&] { w.setSize(3, 6); },
             [&] { w.newEmptyTileset(2); },
             [&] { w.blankMaptile(4, 3); },
             [&] { QCOMPARE(w.loadTileset(0, other), QString()); },
-            [&] {
-                w.openImage(pattern({500, 450}, 7));
-            },
-            [&] {
-                w.replaceSubtile(0, 6, 0, pattern({144, 144}, 5).transformed(QTransform().rotate(90)));
-            },
+            [&] { w.openImage(pattern(QSize(500, 450), 7)); },
+            [&] { w.replaceSubtile(0, 6, 0, pattern(QSize(144, 144), 5).transformed(QTransform().rotate(90))); },
             [&] { w.setMapNumText(QStringLiteral("7")); },
             [&] { w.setDesignerText(QString()); },
-            [&] {
-                w.place(Workspace::LeftButton, {1, 0});
-            }};
+            [&] { w.place(Workspace::LeftButton, QPoint(1, 0)); }};
         QList states{everythingOf(w)};
         for (const auto &edit : edits) {
             edit();
