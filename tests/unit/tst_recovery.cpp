@@ -66,9 +66,8 @@ private slots:
         QCOMPARE(found.size(), std::size_t(1));
         const RecoveredWork &work = *found.front();
         QVERIFY(work.path() == left && work.hasMaptile() && work.documentPath() == document);
-        QVERIFY(std::abs(work.savedAt().secsTo(QDateTime::currentDateTimeUtc())) < 600);
-        QCOMPARE(work.tilesets().size(), 1);
-        QVERIFY(work.tilesets()[0].slot == 1 && work.tilesets()[0].setName == QStringLiteral("Höhle")
+        QVERIFY(work.tilesets().size() == 1 && work.tilesets()[0].slot == 1
+                && work.tilesets()[0].setName == QStringLiteral("Höhle")
                 && work.tilesets()[0].path == w.slot(1).path());
         // Nor by another editor while this one decides.
         QVERIFY(RecoverySession::leftBehind(folder()).empty());
