@@ -129,13 +129,18 @@ class TestHostile : public QObject
         const QByteArray state = zip.read("cryptwright/maptile.xml", 1 << 20, &reason);
         const QByteArray credit = zip.read("data/credit.png", 1 << 24, &reason),
                          master = zip.read("data/subtiles.png", 1 << 24, &reason);
+        // The sound document with the entry of the same name put in place or added.
+        const auto with = [&](const Entry &entry) { return replaced(good, entry.name, entry); };
         const auto withState = [&](const QByteArray &from, const QByteArray &to) {
-            return replaced(good, "cryptwright/maptile.xml",
-                            deflated("cryptwright/maptile.xml", QByteArray(state).replace(from, to)));
+            return with(deflated("cryptwright/maptile.xml", QByteArray(state).replace(from, to)));
         };
         const auto claiming = [](Entry entry, quint32 size) {
             entry.size = size;
             return entry;
+        };
+        const auto withSpeed = [&](int length) {
+            return withState("</maptile>",
+                             "<speed column='0' row='0'>" + QByteArray(length, '4') + "</speed></maptile>");
         };
         const QByteArray foreignStack =
             "<image w='60000' h='60000'><stack><layer src='mergedimage.png'/></stack></image>";
@@ -147,47 +152,31 @@ class TestHostile : public QObject
         for (int i = 0; i < 1500; ++i)
             many << stored(QStringLiteral("data/%1.png").arg(i), "x");
         const std::tuple<QString, QByteArray, QString> documents[]{
-            {"climbs out.ora", replaced(good, "../escape.png", stored("../escape.png", "x")), "unsafe name"},
-            {"absolute.ora", replaced(good, "/tmp/absolute.png", stored("/tmp/absolute.png", "x")), "unsafe name"},
-            {"claims 2 GB.ora",
-             replaced(good, "data/subtiles.png",
-                      claiming(stored("data/subtiles.png", randomBytes(100, 1)), 0x80000000u)),
-             ""},
-            {"bomb.ora", replaced(good, "data/subtiles.png", zeros("data/subtiles.png", 300 << 20)), "too large"},
-            {"bomb claiming 100 bytes.ora",
-             replaced(good, "data/subtiles.png", claiming(zeros("data/subtiles.png", 50 << 20), 100)), ""},
+            {"climbs out.ora", with(stored("../escape.png", "x")), "unsafe name"},
+            {"absolute.ora", with(stored("/tmp/absolute.png", "x")), "unsafe name"},
+            {"claims 2 GB.ora", with(claiming(stored("data/subtiles.png", randomBytes(100, 1)), 0x80000000u)), ""},
+            {"bomb.ora", with(zeros("data/subtiles.png", 300 << 20)), "too large"},
+            {"bomb claiming 100 bytes.ora", with(claiming(zeros("data/subtiles.png", 50 << 20), 100)), ""},
             // Found by fuzzing: room for the pixels of 2^30 x 2^30 at eight bytes each was worked out in 64 bits.
-            {"widest master.ora",
-             replaced(good, "data/subtiles.png", stored("data/subtiles.png", pngClaiming({0x7fffffff, 0x7fffffff}))),
+            {"widest master.ora", with(stored("data/subtiles.png", pngClaiming({0x7fffffff, 0x7fffffff}))),
              "not 720 x 864"},
             {"60000 x 60000.ora",
              archive({stored("mimetype", "image/openraster"), deflated("stack.xml", foreignStack),
                       stored("mergedimage.png", pngClaiming({60000, 60000}))}),
              "too large (60000 x 60000 pixels)"},
             {"no stack.ora", replaced(good, "stack.xml", {}), "\"stack.xml\" is missing"},
-            {"torn stack.ora",
-             replaced(good, "stack.xml", deflated("stack.xml", "<image w='720' h='864'><stack><layer")), "malformed"},
-            {"small layer.ora",
-             replaced(good, "data/credit.png", stored("data/credit.png", encoded(pattern({100, 100}), "PNG"))),
+            {"torn stack.ora", with(deflated("stack.xml", "<image w='720' h='864'><stack><layer")), "malformed"},
+            {"small layer.ora", with(stored("data/credit.png", encoded(pattern({100, 100}), "PNG"))),
              "is not 720 x 864 pixels"},
-            {"10 MB speed value.ora",
-             withState("</maptile>", "<speed column='0' row='0'>" + QByteArray(10 << 20, '4') + "</speed></maptile>"),
-             "too large"},
-            {"long speed value.ora",
-             withState("</maptile>", "<speed column='0' row='0'>" + QByteArray(200, '4') + "</speed></maptile>"),
-             "longer than 100 characters"},
+            {"10 MB speed value.ora", withSpeed(10 << 20), "too large"},
+            {"long speed value.ora", withSpeed(200), "longer than 100 characters"},
             {"newer.ora", withState("version=\"1\"", "version=\"2\""), "newer Cryptwright"},
             {"not a zip.ora", "Walls in B, doors in D.", "not a zip archive"},
-            {"repeated layer.ora", replaced(good, "stack.xml", deflated("stack.xml", repeated)),
-             "more than 100 layers"},
-            {"padded entry.ora", replaced(good, "data/credit.png", paddedEntry("data/credit.png", credit, 5 << 20)),
-             "packed larger than it is"},
-            {"padded picture.ora",
-             replaced(good, "data/subtiles.png", deflated("data/subtiles.png", paddedPng(master, 20 << 20))),
-             "too large"},
+            {"repeated layer.ora", with(deflated("stack.xml", repeated)), "more than 100 layers"},
+            {"padded entry.ora", with(paddedEntry("data/credit.png", credit, 5 << 20)), "packed larger than it is"},
+            {"padded picture.ora", with(deflated("data/subtiles.png", paddedPng(master, 20 << 20))), "too large"},
             {"many entries.ora", archive(many), "more than 1,000 entries"},
-            {"other type.ora", replaced(good, "mimetype", stored("mimetype", "image/png")),
-             "not an OpenRaster document"}};
+            {"other type.ora", with(stored("mimetype", "image/png")), "not an OpenRaster document"}};
         for (const auto &[name, bytes, why] : documents)
             m_inputs.insert("documents/" + name, {Kind::File, bytes, why});
     }
