@@ -259,19 +259,14 @@ private slots:
         // Counted outward from the cut line at the middle of each side, in the colour of the
         // picture's edge that lies there: turned clockwise, its top edge is on the right.
         const QPoint middle = cut.center();
-        const struct
-        {
-            QPoint from, step;
-            QRgb colour;
-        } sides[] = {
+        const std::tuple<QPoint, QPoint, QRgb> sides[]{
             {{middle.x(), cut.top() - 1}, {0, -1}, p.turned ? left : top},
             {{middle.x(), cut.bottom() + 1}, {0, 1}, p.turned ? right : bottom},
             {{cut.left() - 1, middle.y()}, {-1, 0}, p.turned ? bottom : left},
-            {{cut.right() + 1, middle.y()}, {1, 0}, p.turned ? top : right},
-        };
-        for (const auto &side : sides) {
+            {{cut.right() + 1, middle.y()}, {1, 0}, p.turned ? top : right}};
+        for (const auto &[from, step, colour] : sides) {
             int measured = 0;
-            for (QPoint at = side.from; distance(pages[0].pixel(at), side.colour) <= 12; at += side.step)
+            for (QPoint at = from; distance(pages[0].pixel(at), colour) <= 12; at += step)
                 ++measured;
             QVERIFY2(std::abs(measured - bleed) <= 1.5, qPrintable(u"bleed %1 dots for %2"_s.arg(measured).arg(bleed)));
         }
