@@ -22,14 +22,13 @@ QSize spaces(int w, int h)
 SheetSettings settings(const QString &paper, bool landscape = false, int marginMm = 6, int gapMm = 3, int bleedMm = 0,
                        bool cropMarks = true)
 {
-    SheetSettings s;
-    s.paper = *SheetSettings::paperNamed(paper);
-    s.orientation = landscape ? QPageLayout::Landscape : QPageLayout::Portrait;
-    s.margin = SheetLength::fromUnits(marginMm * Mm);
-    s.gap = SheetLength::fromUnits(gapMm * Mm);
-    s.bleed = SheetLength::fromUnits(bleedMm * Mm);
-    s.cropMarks = cropMarks;
-    return s;
+    const auto mm = [](int n) { return SheetLength::fromUnits(n * Mm); };
+    return {*SheetSettings::paperNamed(paper),
+            landscape ? QPageLayout::Landscape : QPageLayout::Portrait,
+            mm(marginMm),
+            mm(gapMm),
+            mm(bleedMm),
+            cropMarks};
 }
 
 // The ink a crop mark lays down.
