@@ -3,9 +3,12 @@
 #include <QRandomGenerator>
 #include <QtTest>
 
+#include <numeric>
+
 using namespace Qt::StringLiterals;
 
 Q_DECLARE_METATYPE(SheetMaptile)
+Q_DECLARE_METATYPE(SheetSettings)
 
 namespace {
 
@@ -19,14 +22,13 @@ QSize spaces(int w, int h)
 SheetSettings settings(const QString &paper, bool landscape = false, int marginMm = 6, int gapMm = 3, int bleedMm = 0,
                        bool cropMarks = true)
 {
-    SheetSettings s;
-    s.paper = *SheetSettings::paperNamed(paper);
-    s.orientation = landscape ? QPageLayout::Landscape : QPageLayout::Portrait;
-    s.margin = SheetLength::fromUnits(marginMm * Mm);
-    s.gap = SheetLength::fromUnits(gapMm * Mm);
-    s.bleed = SheetLength::fromUnits(bleedMm * Mm);
-    s.cropMarks = cropMarks;
-    return s;
+    const auto mm = [](int n) { return SheetLength::fromUnits(n * Mm); };
+    return {*SheetSettings::paperNamed(paper),
+            landscape ? QPageLayout::Landscape : QPageLayout::Portrait,
+            mm(marginMm),
+            mm(gapMm),
+            mm(bleedMm),
+            cropMarks};
 }
 
 // The ink a crop mark lays down.
@@ -67,20 +69,20 @@ void checkLayout(const SheetLayout &layout)
             QVERIFY2(paper.contains(ink(mark).adjusted(0, 0, -1, -1)), "a crop mark off the paper");
             for (const QRect &picture : std::as_const(pictures))
                 QVERIFY2(!ink(mark).intersects(picture), "a crop mark over a picture or the scale bar");
-            const QList<SheetPlacement> &on = layout.placements(sheet);
-            QVERIFY2(std::any_of(on.cbegin(), on.cend(),
-                                 [&](const SheetPlacement &p) {
-                                     return mark.dx() == 0
-                                         ? mark.x1() == p.cut.x() || mark.x1() == p.cut.x() + p.cut.width()
-                                         : mark.y1() == p.cut.y() || mark.y1() == p.cut.y() + p.cut.height();
-                                 }),
+            QVERIFY2(std::ranges::any_of(layout.placements(sheet),
+                                         [&](const SheetPlacement &p) {
+                                             const QRect &c = p.cut;
+                                             return mark.dx() == 0
+                                                 ? mark.x1() == c.x() || mark.x1() == c.x() + c.width()
+                                                 : mark.y1() == c.y() || mark.y1() == c.y() + c.height();
+                                         }),
                      "a crop mark off every cut line");
         }
     }
-    int copies = 0;
-    for (const SheetMaptile &maptile : layout.maptiles())
-        copies += maptile.copies;
-    QCOMPARE(seen.size(), copies);
+    const QList<SheetMaptile> &maptiles = layout.maptiles();
+    QCOMPARE(seen.size(), std::accumulate(maptiles.cbegin(), maptiles.cend(), 0, [](int n, const SheetMaptile &m) {
+                 return n + m.copies;
+             }));
     // The bar is on the first sheet whenever there are marks and it fits inside the margins.
     const bool barFits = printable.width() >= SheetLayout::ScaleBarBox.width()
         && printable.height() >= SheetLayout::ScaleBarBox.height();
@@ -101,13 +103,13 @@ private slots:
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<int>("units"); // -1: refused
-        for (const auto &[text, units] :
-             std::initializer_list<std::pair<const char *, int>>{{"6mm", 6 * Mm},
-                                                                 {"  6 MM ", 6 * Mm},
-                                                                 {"0.6 cm", 6 * Mm},
-                                                                 {".25in", SheetLength::PerInch / 4},
-                                                                 {"12pt", 12 * SheetLength::PerPoint},
-                                                                 {"3.175 mm", SheetLength::PerInch / 8}})
+        const std::pair<const char *, int> good[]{{"6mm", 6 * Mm},
+                                                  {"  6 MM ", 6 * Mm},
+                                                  {"0.6 cm", 6 * Mm},
+                                                  {".25in", SheetLength::PerInch / 4},
+                                                  {"12pt", 12 * SheetLength::PerPoint},
+                                                  {"3.175 mm", SheetLength::PerInch / 8}};
+        for (const auto &[text, units] : good)
             QTest::newRow(text) << QString::fromLatin1(text) << units;
         for (const char *bad : {"", "6", "6px", "-3mm", "6,5mm", "1e3mm", "6 6 mm", "2000mm", "99999999999999999999in"})
             QTest::newRow(bad) << QString::fromLatin1(bad) << -1;
@@ -126,41 +128,41 @@ private slots:
 
     void knownSheetCounts_data()
     {
-        QTest::addColumn<QString>("paper");
-        QTest::addColumn<int>("marginMm");
-        QTest::addColumn<int>("bleedMm");
+        QTest::addColumn<SheetSettings>("settings");
         QTest::addColumn<QList<QSize>>("pixels");
         QTest::addColumn<int>("sheets");
         QTest::addColumn<bool>("turns");
         const QSize s33 = spaces(3, 3);
-        QTest::newRow("A4: two 3x3 share") << "a4" << 6 << 0 << QList{s33, s33} << 1 << false;
-        QTest::newRow("A4: a third begins another") << "a4" << 6 << 0 << QList{s33, s33, s33} << 2 << false;
-        QTest::newRow("A3: six 3x3 share") << "a3" << 6 << 0 << QList<QSize>(6, s33) << 1 << false;
-        QTest::newRow("A3: a seventh begins another") << "a3" << 6 << 0 << QList<QSize>(7, s33) << 2 << false;
+        const SheetSettings a4 = settings(u"a4"_s);
+        QTest::newRow("A4: two 3x3 share") << a4 << QList{s33, s33} << 1 << false;
+        QTest::newRow("A4: a third begins another") << a4 << QList{s33, s33, s33} << 2 << false;
+        QTest::newRow("A3: six 3x3 share") << settings(u"a3"_s) << QList<QSize>(6, s33) << 1 << false;
+        QTest::newRow("A3: a seventh begins another") << settings(u"a3"_s) << QList<QSize>(7, s33) << 2 << false;
         QTest::newRow("A4: the five need a turn")
-            << "a4" << 6 << 0 << QList{s33, s33, spaces(5, 6), spaces(4, 4), spaces(3, 5)} << 3 << true;
-        QTest::newRow("A4: no turn saves a sheet") << "a4" << 6 << 0 << QList{spaces(4, 6), spaces(3, 4)} << 2 << false;
-        QTest::newRow("A4: fits only turned") << "a4" << 6 << 0 << QList{QSize(1000, 700)} << 1 << true;
-        QTest::newRow("Letter: two 3x3") << "letter" << 6 << 0 << QList<QSize>(4, s33) << 2 << false;
-        QTest::newRow("Legal: two 3x3, not three") << "legal" << 6 << 0 << QList<QSize>(3, s33) << 2 << false;
-        QTest::newRow("Tabloid: six 3x3") << "tabloid" << 6 << 0 << QList<QSize>(6, s33) << 1 << false;
-        QTest::newRow("A4: bleed 10 mm still two") << "a4" << 6 << 10 << QList{s33, s33} << 1 << false;
-        QTest::newRow("A4: bleed 20 mm parts them") << "a4" << 6 << 20 << QList{s33, s33} << 2 << false;
-        QTest::newRow("A4: wide margins, one a sheet") << "a4" << 40 << 0 << QList{s33, s33} << 2 << false;
-        QTest::newRow("A4: narrower than the bar") << "a4" << 90 << 0 << QList{QSize(96, 96)} << 1 << false;
+            << a4 << QList{s33, s33, spaces(5, 6), spaces(4, 4), spaces(3, 5)} << 3 << true;
+        QTest::newRow("A4: no turn saves a sheet") << a4 << QList{spaces(4, 6), spaces(3, 4)} << 2 << false;
+        QTest::newRow("A4: fits only turned") << a4 << QList{QSize(1000, 700)} << 1 << true;
+        QTest::newRow("Letter: two 3x3") << settings(u"letter"_s) << QList<QSize>(4, s33) << 2 << false;
+        QTest::newRow("Legal: two 3x3, not three") << settings(u"legal"_s) << QList<QSize>(3, s33) << 2 << false;
+        QTest::newRow("Tabloid: six 3x3") << settings(u"tabloid"_s) << QList<QSize>(6, s33) << 1 << false;
+        QTest::newRow("A4: bleed 10 mm still two")
+            << settings(u"a4"_s, false, 6, 3, 10) << QList{s33, s33} << 1 << false;
+        QTest::newRow("A4: bleed 20 mm parts them")
+            << settings(u"a4"_s, false, 6, 3, 20) << QList{s33, s33} << 2 << false;
+        QTest::newRow("A4: wide margins, one a sheet") << settings(u"a4"_s, false, 40) << QList{s33, s33} << 2 << false;
+        QTest::newRow("A4: narrower than the bar")
+            << settings(u"a4"_s, false, 90) << QList{QSize(96, 96)} << 1 << false;
         // A picture filling the printable area leaves the bar no room: the first sheet keeps it alone.
-        QTest::newRow("A4: full pictures") << "a4" << 6 << 0 << QList<QSize>(2, QSize(748, 1075)) << 3 << false;
+        QTest::newRow("A4: full pictures") << a4 << QList<QSize>(2, QSize(748, 1075)) << 3 << false;
     }
     void knownSheetCounts()
     {
-        QFETCH(QString, paper);
-        QFETCH(int, marginMm);
-        QFETCH(int, bleedMm);
         QFETCH(QList<QSize>, pixels);
         QList<SheetMaptile> maptiles;
         for (const QSize &size : pixels)
             maptiles.append({u"m%1"_s.arg(maptiles.size()), size, 1});
-        const SheetLayout layout(maptiles, settings(paper, false, marginMm, 3, bleedMm));
+        QFETCH(SheetSettings, settings);
+        const SheetLayout layout(maptiles, settings);
         checkLayout(layout);
         QTEST(layout.sheetCount(), "sheets");
         bool turned = false;
@@ -214,19 +216,19 @@ private slots:
     void refusals_data()
     {
         QTest::addColumn<SheetMaptile>("maptile"); // named in the reason
-        QTest::addColumn<int>("marginMm");
-        QTest::addColumn<int>("bleedMm");
-        QTest::newRow("margins leave too little") << SheetMaptile{u"fine.ora"_s, QSize(432, 432), 1} << 50 << 0;
-        QTest::newRow("larger with its bleed") << SheetMaptile{u"edge.ora"_s, QSize(720, 1072), 1} << 6 << 2;
-        QTest::newRow("endless copies") << SheetMaptile{u"many.ora"_s, QSize(432, 432), 100000} << 6 << 0;
-        QTest::newRow("no picture") << SheetMaptile{u"empty.ora"_s, QSize(0, 432), 1} << 6 << 0;
+        QTest::addColumn<SheetSettings>("settings");
+        QTest::newRow("margins leave too little")
+            << SheetMaptile{u"fine.ora"_s, QSize(432, 432), 1} << settings(u"a4"_s, false, 50);
+        QTest::newRow("larger with its bleed")
+            << SheetMaptile{u"edge.ora"_s, QSize(720, 1072), 1} << settings(u"a4"_s, false, 6, 3, 2);
+        QTest::newRow("endless copies") << SheetMaptile{u"many.ora"_s, QSize(432, 432), 100000} << settings(u"a4"_s);
+        QTest::newRow("no picture") << SheetMaptile{u"empty.ora"_s, QSize(0, 432), 1} << settings(u"a4"_s);
     }
     void refusals()
     {
         QFETCH(SheetMaptile, maptile);
-        QFETCH(int, marginMm);
-        QFETCH(int, bleedMm);
-        const SheetLayout layout({maptile}, settings(u"a4"_s, false, marginMm, 3, bleedMm));
+        QFETCH(SheetSettings, settings);
+        const SheetLayout layout({maptile}, settings);
         QCOMPARE(layout.sheetCount(), 0);
         const QString error = layout.error();
         QVERIFY2(error.contains(maptile.name) && error.endsWith(u'.') && !error.contains(u'\n'), qPrintable(error));

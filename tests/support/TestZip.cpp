@@ -54,6 +54,15 @@ QByteArray emptyBlocks(qint64 bytes)
     return out;
 }
 
+// Appends each value little-endian, in as many bytes as its type has.
+template<typename... T>
+void put(QByteArray &out, T... values)
+{
+    (out.append(reinterpret_cast<const char *>(&(values = qToLittleEndian(values))), sizeof values), ...);
+}
+
+} // namespace
+
 QByteArray pngChunk(const QByteArray &type, const QByteArray &data)
 {
     QByteArray out;
@@ -67,15 +76,6 @@ QByteArray pngChunk(const QByteArray &type, const QByteArray &data)
     return out.append(crc, 4);
 }
 
-// Appends each value little-endian, in as many bytes as its type has.
-template<typename... T>
-void put(QByteArray &out, T... values)
-{
-    (out.append(reinterpret_cast<const char *>(&(values = qToLittleEndian(values))), sizeof values), ...);
-}
-
-} // namespace
-
 Entry stored(const QString &name, const QByteArray &bytes)
 {
     const quint32 crc = quint32(crc32(0, reinterpret_cast<const Bytef *>(bytes.constData()), uInt(bytes.size())));
@@ -84,9 +84,7 @@ Entry stored(const QString &name, const QByteArray &bytes)
 
 Entry deflated(const QString &name, const QByteArray &bytes)
 {
-    Entry entry{name, {}, true, quint32(bytes.size()), 0};
-    entry.data = pack({}, 0, 0, bytes, false, &entry.crc);
-    return entry;
+    return paddedEntry(name, bytes, 0);
 }
 
 Entry zeros(const QString &name, qint64 count)
@@ -152,14 +150,13 @@ QByteArray foreignDocument(const QImage &merged)
 
 QByteArray pngClaiming(QSize size, int bitsPerChannel)
 {
-    const auto chunk = pngChunk;
     QByteArray header(13, '\0');
     qToBigEndian(quint32(size.width()), header.data());
     qToBigEndian(quint32(size.height()), header.data() + 4);
     header[8] = char(bitsPerChannel);
     header[9] = 2; // RGB
-    return QByteArray("\x89PNG\r\n\x1a\n", 8) + chunk("IHDR", header)
-        + chunk("IDAT", QByteArray("x\x9c\x03\0\0\0\0\x01", 8)) + chunk("IEND", {});
+    return QByteArray("\x89PNG\r\n\x1a\n", 8) + pngChunk("IHDR", header)
+        + pngChunk("IDAT", QByteArray("x\x9c\x03\0\0\0\0\x01", 8)) + pngChunk("IEND", {});
 }
 
 QByteArray paddedPng(const QByteArray &png, qint64 paddingBytes)

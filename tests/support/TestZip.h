@@ -34,6 +34,8 @@ QByteArray archive(const QList<Entry> &entries);
 // a small file that unpacks to as much as count says.
 QByteArray gzipWithBlanks(const QByteArray &head, qint64 count, const QByteArray &tail);
 
+// A PNG chunk of type holding data, with its length and checksum.
+QByteArray pngChunk(const QByteArray &type, const QByteArray &data);
 // An RGB PNG whose header claims size, with next to no pixel data after it.
 QByteArray pngClaiming(QSize size, int bitsPerChannel = 8);
 // The PNG with its pixel data in one chunk whose packed rows start with
