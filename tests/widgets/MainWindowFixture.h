@@ -3,6 +3,7 @@
 #include "mainwindow/MainWindow.h"
 #include "support/TestImages.h"
 
+#include <QAccessible>
 #include <QtTest>
 #include <QtWidgets>
 
@@ -123,4 +124,23 @@ inline void pickFromList(QComboBox *combo, const QString &item)
     combo->view()->setCurrentIndex(combo->model()->index(combo->findText(item), 0));
     QTest::keyClick(combo->view(), Qt::Key_Return);
     QTRY_VERIFY(!combo->view()->isVisible());
+}
+
+// What a screen reader finds without a name, below iface: one line per object, with its path of roles and
+// names. A panel that only holds others is announced by what it holds, as a screen reader passes over it.
+inline QStringList unnamed(QAccessibleInterface *iface, const QString &path = {})
+{
+    if (!iface || iface->state().invisible)
+        return {};
+    const QString name = iface->text(QAccessible::Name);
+    const QObject *object = iface->object();
+    const QString here = u"%1/%2 %3"_s.arg(path).arg(iface->role()).arg(object ? object->objectName() : name);
+    const bool panel =
+        iface->childCount() > 0 && (iface->role() == QAccessible::Client || iface->role() == QAccessible::Grouping);
+    QStringList found;
+    if (name.trimmed().isEmpty() && !panel)
+        found << here;
+    for (int i = 0; i < iface->childCount(); ++i)
+        found << unnamed(iface->child(i), here);
+    return found;
 }

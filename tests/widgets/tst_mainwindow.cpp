@@ -3,7 +3,6 @@
 #include "dialogs/FileDialogs.h"
 #include "dialogs/LoadProgress.h"
 #include "dialogs/PreviewWindow.h"
-#include "document/DocumentReader.h"
 #include "output/MaptileSaver.h"
 #include "raster/GridPicture.h"
 #include "tilesets/SubtileImport.h"
@@ -56,6 +55,17 @@ class TestMainWindow : public QObject
     {
         QTest::mouseMove(widget, centre(cell.x(), cell.y()));
         QTest::mouseClick(widget, button, modifiers, centre(cell.x(), cell.y()) + QPoint(20, 20));
+    }
+
+    // Turns the wheel up and down over widget, which has the focus.
+    static void turnWheel(QWidget *widget)
+    {
+        widget->setFocus();
+        for (const int delta : {120, -120, -120}) {
+            const QPointF at = widget->rect().center();
+            QWheelEvent wheel(at, widget->mapToGlobal(at), {}, {0, delta}, Qt::NoButton, {}, Qt::NoScrollPhase, false);
+            QApplication::sendEvent(widget, &wheel);
+        }
     }
 
     void activate()
@@ -139,8 +149,10 @@ private slots:
             QTest::keyClick(QApplication::focusWidget(), key.key(), key.keyboardModifiers());
             QCOMPARE(number->text(), text);
         }
-        // Every size from 5 x 6 down to 3 x 3 sizes the maptile and the view; Ctrl+Z takes the last one back.
-        QCOMPARE(sizeList()->count(), 12);
+        // A wheel turn over the size list changes nothing; every size from 5 x 6 down to 3 x 3 picked sizes the
+        // maptile and the view; Ctrl+Z takes the last one back.
+        turnWheel(sizeList());
+        QCOMPARE(sizeList()->currentText(), u"5 x 6"_s);
         for (int i = 11; i >= 0; --i) {
             const QSize spaces(3 + i / 4, 3 + i % 4);
             pickFromList(sizeList(), u"%1 x %2"_s.arg(spaces.width()).arg(spaces.height()));
@@ -150,10 +162,9 @@ private slots:
         QTest::keyClick(m_window.get(), Qt::Key_Z, Qt::ControlModifier);
         QVERIFY(sizeList()->currentText() == u"3 x 4"_s && view()->size() == QSize(144, 192));
         const int steps = workspace().history().count();
-        // The changed maptile is asked about first; unchanged, the dialogs open at once.
-        const std::pair<QKeyCombination, QString> commands[] = {{Qt::CTRL | Qt::Key_N, u"Cryptwright"_s},
-                                                                {Qt::CTRL | Qt::Key_O, u"Cryptwright"_s},
-                                                                {Qt::CTRL | Qt::Key_S, u"Save As"_s},
+        // The changed maptile is asked about first; unchanged, the dialogs open at once (Ctrl+N and Ctrl+S
+        // are the end-to-end test's).
+        const std::pair<QKeyCombination, QString> commands[] = {{Qt::CTRL | Qt::Key_O, u"Cryptwright"_s},
                                                                 {Qt::CTRL | Qt::SHIFT | Qt::Key_S, u"Save As"_s},
                                                                 {Qt::CTRL | Qt::Key_O, u"Open"_s}};
         for (const auto &[key, title] : commands) {
@@ -170,45 +181,42 @@ private slots:
         QTRY_VERIFY(qobject_cast<PreviewWindow *>(QApplication::activeWindow()));
     }
 
-    // Held down, a button lays its subtile on every space the pointer enters, off the view and back
-    // again, once each, as one step; the release ends it.
-    void strokeFollowsThePointer()
+    // A press on a palette gives the button its cell, leaving the maptile; held down on the maptile, the button
+    // lays it on every space the pointer enters, off the view and back again, once each, as one step; the
+    // release ends it.
+    void pickedSubtileFollowsThePointer()
     {
+        clickCell(front(1), {3, 0}, Qt::MiddleButton);
+        QTRY_COMPARE(child(m_window.get(), u"picMiddle"_s)->grab().toImage().pixel(30, 30), subtileColour(1, 3, 0));
+        QVERIFY(!workspace().maptileChanged());
         QTest::mouseMove(view(), centre(0, 0));
-        send(view(), QEvent::MouseButtonPress, centre(0, 0), Qt::RightButton, Qt::RightButton);
+        send(view(), QEvent::MouseButtonPress, centre(0, 0), Qt::MiddleButton, Qt::MiddleButton);
         for (const QPoint at :
              {centre(1, 0), centre(2, 0), centre(1, 0), QPoint(300, 24), QPoint(200, -30), centre(4, 1)})
-            send(view(), QEvent::MouseMove, at, Qt::NoButton, Qt::RightButton);
-        send(view(), QEvent::MouseButtonRelease, centre(4, 1), Qt::RightButton, Qt::NoButton);
+            send(view(), QEvent::MouseMove, at, Qt::NoButton, Qt::MiddleButton);
+        send(view(), QEvent::MouseButtonRelease, centre(4, 1), Qt::MiddleButton, Qt::NoButton);
         send(view(), QEvent::MouseMove, centre(3, 3), Qt::NoButton, Qt::NoButton);
         const QList<QPoint> entered{{0, 0}, {1, 0}, {2, 0}, {4, 1}};
         for (int i = 0; i < 30; ++i) {
             const QPoint space(i % 5, i / 5);
             const QRgb shown = workspace().maptile().master().pixel(space * 144 + QPoint(72, 72));
-            QVERIFY2((shown == subtileColour(0, 1, 1)) == entered.contains(space),
+            QVERIFY2((shown == subtileColour(1, 3, 0)) == entered.contains(space),
                      qPrintable(u"%1, %2"_s.arg(space.x()).arg(space.y())));
         }
         QCOMPARE(workspace().history().count(), 1);
     }
 
     // Z, Shift+Z, X and Y turn all three buttons' subtiles, but a text box takes them as text; a press on
-    // a palette or on the maptile takes the focus out of the box. A new pick starts plain.
+    // a palette or on the maptile takes the focus out of the box.
     void turnKeysTurnTheButtonsUnlessTyping()
     {
         auto *designer = child<QLineEdit>(m_window.get(), u"txtDesigner"_s);
-        const std::pair<std::function<void()>, QList<QKeyCombination>> rounds[] = {
-            {[&] {
-                 clickCell(front(2), {3, 1}, Qt::MiddleButton);
-             },
-             {Qt::Key_Z, Qt::Key_X}},
-            {[&] {
-                 clickCell(view(), {2, 2}, Qt::LeftButton);
-             },
-             {Qt::SHIFT | Qt::Key_Z, Qt::Key_Y}}};
-        for (const auto &[press, keys] : rounds) {
+        const std::pair<QWidget *, QList<QKeyCombination>> rounds[] = {{front(2), {Qt::Key_Z, Qt::Key_X}},
+                                                                       {view(), {Qt::SHIFT | Qt::Key_Z, Qt::Key_Y}}};
+        for (const auto &[pressed, keys] : rounds) {
             designer->setFocus();
             QTest::keyClicks(designer, u"zx"_s);
-            press();
+            clickCell(pressed, {3, 1}, Qt::LeftButton);
             for (const QKeyCombination key : keys)
                 QTest::keyClick(QApplication::focusWidget(), key.key(), key.keyboardModifiers());
         }
@@ -220,9 +228,6 @@ private slots:
         QCOMPARE(designer->text(), u"zxzx"_s);
         for (int picture = 0; picture < 3; ++picture)
             QVERIFY(workspace().buttonOrientation(picture) == turned);
-        clickCell(front(2), {3, 1}, Qt::MiddleButton);
-        QVERIFY(workspace().buttonOrientation(Workspace::Middle) == Orientation()
-                && workspace().buttonOrientation(Workspace::Left) == turned);
     }
 
     // Only pictures are taken, MNG animations not; with Ctrl, into the cell under the pointer; pasted,
@@ -307,30 +312,20 @@ private slots:
     void questionsBeforeUnsavedWorkIsReplaced()
     {
         QTemporaryDir dir;
-        const QString document = dir.filePath(u"kept.ora"_s), set = dir.filePath(u"set.png"_s),
-                      other = dir.filePath(u"other.png"_s), gone = dir.filePath(u"gone/kept.ora"_s);
+        const QString set = dir.filePath(u"set.png"_s), other = dir.filePath(u"other.png"_s),
+                      gone = dir.filePath(u"gone/kept.ora"_s);
         TestImages::save(TestImages::pattern(Geometry::TilesetSize, 1), set);
         TestImages::save(TestImages::pattern(Geometry::TilesetSize, 2), other);
         Workspace &w = workspace();
         MessageBoxAnswerer answerer(QMessageBox::Ok, QMessageBox::Cancel);
         m_window->clearMaptile(); // nothing changed: nothing asked
-        QCOMPARE(MaptileSaver::save(w, document), QString());
         w.place(Workspace::LeftButton, {0, 0});
-        w.chooseSpeedValue({4, 5}, u"3"_s);
         const QImage changed = w.maptile().master();
         m_window->clearMaptile();
         QVERIFY(!m_window->close() && w.maptile().master() == changed && w.maptileChanged());
-        // Saved back to its document, then cleared: blank spaces with no values, in no document.
-        answerer.questionAnswer = QMessageBox::Save;
-        m_window->clearMaptile();
-        QString error;
-        QCOMPARE(DocumentReader::read(document, &error).maptile.master(), changed);
-        QCOMPARE(w.maptile().master(), TestImages::solid(changed.size(), Geometry::blankColour()));
-        QVERIFY(!w.maptileChanged() && w.documentPath().isEmpty() && w.maptile().speedValue(4, 5).isEmpty());
 
         QCOMPARE(w.loadTileset(5, set), QString());
         w.emptyCell(5, {2, 1});
-        answerer.questionAnswer = QMessageBox::Cancel;
         m_window->loadTilesetFile(5, other);
         QVERIFY(!m_window->isLoading() && w.slot(5).path() == set);
         // Saved to its own file first, then replaced.
@@ -356,10 +351,9 @@ private slots:
         const QString tileset = questionBox()
             + u"The tileset in slot F has changes that are not saved.\n"
               "Do you still wish to load another tileset into it?"_s;
-        QCOMPARE(
-            answerer.questions,
-            QStringList({maptile + u"clear the tile?"_s, maptile + u"quit?"_s, maptile + u"clear the tile?"_s, tileset,
-                         tileset, maptile + u"open another maptile?"_s, maptile + u"open another maptile?"_s}));
+        QCOMPARE(answerer.questions,
+                 QStringList({maptile + u"clear the tile?"_s, maptile + u"quit?"_s, tileset, tileset,
+                              maptile + u"open another maptile?"_s, maptile + u"open another maptile?"_s}));
         QVERIFY(answerer.boxes.size() == 1 && answerer.boxes.front().contains(gone));
     }
 
@@ -407,18 +401,10 @@ private slots:
         QVERIFY(children().isEmpty());
     }
 
-    // A press on a palette gives the button its cell, which a press on the maptile lays; with a modifier held,
-    // it only shows the subtile enlarged, level with the cell's left edge and 28 pixels above its top, in a
-    // blue frame that stays in front of the slot buttons it reaches over.
-    void palettePressesPickOrShow()
+    // With a modifier held, a press on a palette only shows the subtile enlarged, level with the cell's left
+    // edge and 28 pixels above its top, in a blue frame that stays in front of the slot buttons it reaches over.
+    void modifiedPalettePressOnlyShows()
     {
-        const QRgb colour = subtileColour(1, 3, 0);
-        clickCell(front(1), {3, 0}, Qt::MiddleButton);
-        QTRY_COMPARE(child(m_window.get(), u"picMiddle"_s)->grab().toImage().pixel(30, 30), colour);
-        QVERIFY(!workspace().maptileChanged());
-        clickCell(view(), {1, 2}, Qt::MiddleButton);
-        QVERIFY(workspace().maptile().master().pixel(144 + 72, 288 + 72) == colour && workspace().maptileChanged());
-
         QSignalSpy assigned(&workspace(), &Workspace::buttonChanged);
         QTest::mouseMove(front(1), centre(4, 3));
         QTest::mousePress(front(1), Qt::RightButton, Qt::ControlModifier, centre(4, 3));
@@ -431,12 +417,13 @@ private slots:
         QVERIFY(box()->isHidden() && assigned.isEmpty());
     }
 
-    // Typed into the speed-value list and confirmed, a value is stored like an item picked from it;
-    // Escape leaves the space's value as it was.
-    void typedSpeedValues_data()
+    // Typed into the speed-value list and confirmed, a value is stored like an item picked from it, on the
+    // space the list opened on, wherever the pointer went; Escape, or a wheel turn over the list, leaves the
+    // space's value as it was.
+    void speedListStoresWhatIsConfirmed_data()
     {
         QTest::addColumn<QString>("typed");
-        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("key"); // 0: typed is picked from the list; -1: the wheel is turned over it
         QTest::addColumn<QString>("stored");
         QTest::newRow("digit") << u"3"_s << int(Qt::Key_Return) << u"3"_s;
         QTest::newRow("blanks around, keypad Enter") << u" 1/T "_s << int(Qt::Key_Enter) << u"1/T"_s;
@@ -445,8 +432,10 @@ private slots:
             << QString(150, u'7') << int(Qt::Key_Return) << QString(100, u'7');
         QTest::newRow("emptied") << QString() << int(Qt::Key_Return) << QString();
         QTest::newRow("Escape") << u"2"_s << int(Qt::Key_Escape) << u"4"_s;
+        QTest::newRow("picked") << u"1/X"_s << 0 << u"1/X"_s;
+        QTest::newRow("wheel") << QString() << -1 << u"4"_s;
     }
-    void typedSpeedValues()
+    void speedListStoresWhatIsConfirmed()
     {
         QFETCH(QString, typed);
         QFETCH(int, key);
@@ -455,42 +444,23 @@ private slots:
         workspace().setMaptileChanged(false);
         const QImage before = workspace().preview();
         clickCell(view(), {1, 1}, Qt::MiddleButton, Qt::ShiftModifier);
+        QVERIFY(list()->isVisible() && list()->pos() == QPoint(48, 48) && list()->currentText() == u"4"_s);
         list()->setFocus();
-        QTest::mouseMove(view(), centre(3, 2)); // the value goes to the space the list opened on
-        list()->lineEdit()->selectAll();
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Delete);
-        QTest::keyClicks(QApplication::focusWidget(), typed);
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
-        QVERIFY(!list()->isVisible());
+        QTest::mouseMove(view(), centre(3, 2));
+        if (key == 0) {
+            pickFromList(list(), typed);
+        } else if (key < 0) {
+            turnWheel(list());
+        } else {
+            list()->lineEdit()->selectAll();
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Delete);
+            QTest::keyClicks(QApplication::focusWidget(), typed);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
+            QVERIFY(!list()->isVisible());
+        }
         QCOMPARE(workspace().maptile().speedValue(1, 1), stored);
         QCOMPARE(workspace().maptileChanged(), stored != u"4"_s);
         QCOMPARE(workspace().preview() == before, stored == u"4"_s);
-    }
-
-    // A wheel turn over a closed list, with or without the focus, changes nothing; a choice is stored on the
-    // space the list opened on, wherever the pointer went.
-    void listsStoreChoicesNotWheelTurns()
-    {
-        const auto turn = [](QWidget *widget) {
-            widget->setFocus();
-            for (const int delta : {120, -120, -120}) {
-                const QPointF at = widget->rect().center();
-                QWheelEvent wheel(at, widget->mapToGlobal(at), {}, {0, delta}, Qt::NoButton, {}, Qt::NoScrollPhase,
-                                  false);
-                QApplication::sendEvent(widget, &wheel);
-            }
-        };
-        turn(sizeList());
-        QVERIFY(sizeList()->currentText() == u"5 x 6"_s && view()->size() == QSize(240, 288));
-        workspace().chooseSpeedValue(QPoint(1, 1), u"4"_s);
-        workspace().setMaptileChanged(false);
-        clickCell(view(), {1, 1}, Qt::MiddleButton, Qt::ShiftModifier);
-        QVERIFY(list()->isVisible() && list()->pos() == QPoint(48, 48) && list()->currentText() == u"4"_s);
-        turn(list());
-        QVERIFY(workspace().maptile().speedValue(1, 1) == u"4"_s && !workspace().maptileChanged());
-        QTest::mouseMove(view(), centre(3, 2));
-        pickFromList(list(), u"1/X"_s);
-        QVERIFY(workspace().maptile().speedValue(1, 1) == u"1/X"_s && workspace().maptileChanged());
     }
 
     void denseScreensShowTheFullImages()

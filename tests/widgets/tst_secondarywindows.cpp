@@ -65,7 +65,10 @@ private slots:
         }
     }
 
-    void editorChangesTheTilesetOnlyOnOk()
+    // The subtile editor, opened by a right double-click on a cell, and the slot's properties, from its
+    // menu by the Menu key, change the tileset only by OK and show it at once; closing with changed
+    // tilesets asks once, naming their slots.
+    void tilesetWindowsAndTheQuestionOnQuit()
     {
         QTemporaryDir dir;
         const QString file = dir.filePath(u"set.png"_s);
@@ -74,6 +77,7 @@ private slots:
         Workspace &workspace = main.workspace();
         QVERIFY(workspace.loadTileset(1, file).isEmpty());
         main.show();
+        QVERIFY(QTest::qWaitForWindowActive(&main));
         workspace.setOutlineCell(1, QPoint(6, 3));
         const QImage before = workspace.slot(1).fullImage();
         // A right double-click on column 6, row 3, with a modifier held the second time; rotate right,
@@ -96,16 +100,7 @@ private slots:
         QCOMPARE(workspace.buttonImage(Workspace::Left), workspace.slot(1).palette().copy(288, 144, 48, 48));
         QCOMPARE(QImage(file).convertToFormat(RasterOps::Format), before);
         QVERIFY(workspace.unsavedSlots() == QList<int>{1} && !workspace.maptileChanged());
-    }
 
-    // The slot menu by the Menu key; the properties kept only by OK and shown at once; closing
-    // with changed tilesets asks once, naming their slots.
-    void tilesetPropertiesAndTheQuestionOnQuit()
-    {
-        MainWindow main;
-        Workspace &workspace = main.workspace();
-        main.show();
-        QVERIFY(QTest::qWaitForWindowActive(&main));
         QWidget *letter = child(&main, u"cmdSet1"_s);
         // The menu has no modal loop of its own; its entries are chosen with the keyboard.
         const auto choose = [&](int downs, const std::function<void(QWidget *)> &inWindow = {}) {
