@@ -95,7 +95,8 @@ private slots:
     }
 
     // Laid by the slot's setting, keyed on the subtile's own background wherever the turn took its corner,
-    // or blended (a bare 2 at the default strength, 255 a plain copy); the button's picture turns too.
+    // or blended (a bare 2 at the default strength, 255 a plain copy); the button's picture turns too; a
+    // new pick starts plain.
     void turnedSubtileIsLaidAsTurned_data()
     {
         QTest::addColumn<QString>("keys");
@@ -125,6 +126,9 @@ private slots:
                  }));
         QCOMPARE(w->maptile().speedValue(2, 3), QStringLiteral("1/T"));
         QCOMPARE(w->buttonImage(Workspace::Right), turnedByKeys(plainButton, keys));
+        w->assign(Workspace::LeftButton, Slot);
+        QVERIFY(w->buttonImage(Workspace::Left) == plainButton
+                && w->buttonSubtile(Workspace::Right) == turned.convertToFormat(QImage::Format_RGB888));
     }
 
     // A stroke lays each space of the maptile it enters once (blended, twice would show), off the maptile
