@@ -2,6 +2,7 @@
 
 #include "document/DocumentReader.h"
 #include "files/FileReplacer.h"
+#include "output/JpegWriter.h"
 #include "output/MaptileSaver.h"
 #include "raster/Geometry.h"
 
@@ -56,6 +57,16 @@ QString Exporter::exportDocument(const QString &documentPath, const QString &out
                                  const JpegOptions &jpeg, int maxSide, FileReplacer::FolderSync folderSync)
 {
     QString error;
+    if (format == Format::Jpeg && maxSide <= 0) {
+        // Encoded as it is decoded, so the picture is never held whole; written
+        // only once the whole document has been checked.
+        JpegWriter encoder(jpeg);
+        const bool read = DocumentReader::readFinished(documentPath, encoder, &error);
+        const QByteArray bytes = read ? encoder.finish() : QByteArray();
+        if (!encoder.reason().isEmpty())
+            return FileReplacer::describe(out, encoder.reason());
+        return read ? FileReplacer::writeBytes(bytes, out, folderSync) : error;
+    }
     QImage preview = DocumentReader::readFinished(documentPath, &error);
     if (preview.isNull())
         return error;

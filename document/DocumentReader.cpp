@@ -2,6 +2,8 @@
 
 #include "document/DocumentArchive.h"
 #include "document/ZipEntryStream.h"
+#include "pictures/FlattenedRows.h"
+#include "pictures/ImageRows.h"
 #include "pictures/PictureDecoder.h"
 #include "raster/Geometry.h"
 #include "raster/RasterOps.h"
@@ -18,11 +20,11 @@ namespace {
     throw DocumentRefusal{reason};
 }
 
-// The opaque picture of a PNG entry, in whatever format it decoded to; with
-// keep given, only its top-left part of at most that size is decoded, so that
-// a picture far larger than a maptile costs no more memory than the maptile.
-QImage picture(DocumentArchive &archive, const QString &name, std::optional<QSize> expected, QRgb background,
-               QSize keep = {})
+// Hands the opaque picture of a PNG entry to rows as it is decoded; with
+// keep given, only its top-left part of at most that size, so that a picture
+// far larger than a maptile costs no more memory than the maptile.
+void pictureRows(DocumentArchive &archive, const QString &name, std::optional<QSize> expected, QRgb background,
+                 PictureRows &rows, QSize keep = {})
 {
     const QSize size = archive.pictureSize(name);
     if (size.isEmpty())
@@ -36,21 +38,29 @@ QImage picture(DocumentArchive &archive, const QString &name, std::optional<QSiz
                    .arg(expected->height()));
     // Decoded as it is read: the entry's bytes are never held whole.
     const std::unique_ptr<ZipEntryStream> entry = archive.stream(name, DocumentArchive::pngByteLimit(size));
+    FlattenedRows flat(rows, background);
     QString reason;
-    const QImage image =
-        PictureDecoder::decodePng([&entry](char *to, qint64 count) { return entry->read(to, count); }, &reason, keep);
+    const bool decoded = PictureDecoder::decodePng([&entry](char *to, qint64 count) { return entry->read(to, count); },
+                                                   flat, &reason, keep);
     // Read on to the entry's end, where its checksum is checked, whatever the decoder made of it.
     if (!entry->finish())
         refuse(entry->reason());
     // Told apart by the decoder's own reason, in whatever language it came.
-    if (image.isNull())
+    if (!decoded)
         refuse(reason == PictureDecoder::tooLarge(size.width(), size.height())
                    ? DocumentReader::tr("\"%1\" is too large (%2 x %3 pixels)")
                          .arg(name)
                          .arg(size.width())
                          .arg(size.height())
                    : DocumentReader::tr("\"%1\" is damaged").arg(name));
-    return image.hasAlphaChannel() ? PictureDecoder::flattened(image, background) : image;
+}
+
+QImage picture(DocumentArchive &archive, const QString &name, std::optional<QSize> expected, QRgb background,
+               QSize keep = {})
+{
+    ImageRows image;
+    pictureRows(archive, name, expected, background, image, keep);
+    return image.image();
 }
 
 QFont font(const DocumentFont &recorded, QColor *colour)
@@ -102,18 +112,32 @@ MaptileDocument decodeArchive(const QByteArray &bytes, QRgb background)
     return document;
 }
 
-QImage finishedOf(DocumentArchive &archive, QRgb background)
+// Hands the maptile an export writes to rows.
+void finishedRows(DocumentArchive &archive, QRgb background, PictureRows &rows)
 {
     if (!archive.hasState()) {
         Maptile maptile;
         maptile.setImage(mergedAsMaptile(archive, background));
-        return maptile.master();
+        const QImage &master = maptile.master();
+        bool taken = rows.begin(master.size(), master.format());
+        for (int y = 0; taken && y < master.height(); ++y)
+            taken = rows.take(y, master.constScanLine(y));
+        if (!taken)
+            refuse(DocumentReader::tr("\"%1\" is damaged").arg(DocumentArchive::MergedEntry));
+        return;
     }
     // Everything is checked as when the document is opened, but the subtiles
     // are not decoded: the merged picture is the finished maptile pixel for
     // pixel, overlays drawn in.
     archive.readState();
-    return picture(archive, DocumentArchive::MergedEntry, archive.size(), background);
+    pictureRows(archive, DocumentArchive::MergedEntry, archive.size(), background, rows);
+}
+
+QImage finishedOf(DocumentArchive &archive, QRgb background)
+{
+    ImageRows image;
+    finishedRows(archive, background, image);
+    return image.image();
 }
 
 } // namespace
@@ -143,14 +167,21 @@ MaptileDocument DocumentReader::read(const QString &path, QString *error)
 
 QImage DocumentReader::readFinished(const QString &path, QString *error)
 {
+    ImageRows image;
+    return readFinished(path, image, error) ? image.image() : QImage();
+}
+
+bool DocumentReader::readFinished(const QString &path, PictureRows &rows, QString *error)
+{
     try {
         // Read from the file as its entries are needed: the subtiles and the
         // thumbnail are never read.
         DocumentArchive archive(path);
-        return finishedOf(archive, Geometry::blankColour());
+        finishedRows(archive, Geometry::blankColour(), rows);
+        return true;
     } catch (const DocumentRefusal &refusal) {
         *error = DocumentArchive::failure(path, refusal);
-        return {};
+        return false;
     }
 }
 

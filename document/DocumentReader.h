@@ -8,6 +8,8 @@
 #include <QImage>
 #include <QString>
 
+class PictureRows;
+
 // Reads an OpenRaster document. One written by this program comes back with
 // everything that can be edited; one from elsewhere comes back as its merged
 // picture cut to whole spaces, at most 5 x 6, in the starting fonts. What is
@@ -26,6 +28,10 @@ public:
     // program's document is its merged picture taken as the maptile. Null
     // with error set as read() does.
     static QImage readFinished(const QString &path, QString *error);
+    // The same, handed to rows as it is decoded rather than held whole. The
+    // document is wholly checked only when this returns true: what rows make
+    // of it must not be kept before then.
+    static bool readFinished(const QString &path, PictureRows &rows, QString *error);
     // The same two from the file's bytes; reason says what is wrong, without
     // the file name. Transparent parts of a picture show background.
     static MaptileDocument decode(const QByteArray &bytes, QString *reason, QRgb background = Geometry::blankColour());

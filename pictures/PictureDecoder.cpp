@@ -1,5 +1,6 @@
 #include "pictures/PictureDecoder.h"
 
+#include "pictures/ImageRows.h"
 #include "pictures/MetafileDecoder.h"
 #include "raster/RasterOps.h"
 
@@ -385,17 +386,17 @@ QByteArray bmpPart(const QByteArray &bytes, QSize kept)
 // checked by the archive and whose RGB pixels are kept as stored.
 enum class PngSource { File, DocumentEntry };
 
-// Reads the top-left part of a PNG of at most kept pixels row by row and
-// stops below it, so only that part is held however large the picture is; an
-// interlaced one spreads each row over the whole file and holds its kept rows
-// at full width. Null when the file is damaged.
-QImage pngPart(const PictureDecoder::ReadFunction &input, QSize kept, PngSource source)
+// Reads the top-left part of a PNG of at most kept pixels row by row into
+// rows and stops below it, so only that part is held however large the
+// picture is; an interlaced one spreads each row over the whole file and
+// holds its kept rows at full width. False when the file is damaged or rows
+// stopped it.
+bool pngPart(const PictureDecoder::ReadFunction &input, QSize kept, PngSource source, PictureRows &rows)
 {
     struct Read
     {
         const PictureDecoder::ReadFunction *input = nullptr;
-        QImage image;
-        std::vector<uchar> rows;
+        std::vector<uchar> held;
         png_structp png = nullptr;
         png_infop info = nullptr;
         ~Read() { png_destroy_read_struct(&png, &info, nullptr); }
@@ -407,9 +408,9 @@ QImage pngPart(const PictureDecoder::ReadFunction &input, QSize kept, PngSource 
         PNG_LIBPNG_VER_STRING, nullptr, [](png_structp png, png_const_charp) { png_longjmp(png, 1); },
         [](png_structp, png_const_charp) {});
     if (!read->png || !(read->info = png_create_info_struct(read->png)))
-        return {};
+        return false;
     if (setjmp(png_jmpbuf(read->png)))
-        return {};
+        return false;
     if (source == PngSource::DocumentEntry) {
         png_set_crc_action(read->png, PNG_CRC_QUIET_USE, PNG_CRC_QUIET_USE);
         png_set_option(read->png, PNG_IGNORE_ADLER32, PNG_OPTION_ON);
@@ -443,35 +444,35 @@ QImage pngPart(const PictureDecoder::ReadFunction &input, QSize kept, PngSource 
     const int passes = png_set_interlace_handling(read->png);
     png_read_update_info(read->png, read->info);
     if (width < png_uint_32(kept.width()) || height < png_uint_32(kept.height()))
-        return {};
-    read->image = QImage(kept, asStored ? QImage::Format_RGB888 : alpha ? QImage::Format_ARGB32 : QImage::Format_RGB32);
-    if (read->image.isNull())
-        return {};
-    const size_t pixelBytes = asStored ? 3 : 4;
-    const size_t rowBytes = size_t(width) * pixelBytes, keptBytes = size_t(kept.width()) * pixelBytes;
-    if (passes == 1 && png_uint_32(kept.width()) == width) {
-        for (int y = 0; y < kept.height(); ++y)
-            png_read_row(read->png, read->image.scanLine(y), nullptr);
-        return read->image;
-    }
+        return false;
+    if (!rows.begin(kept, asStored ? QImage::Format_RGB888 : alpha ? QImage::Format_ARGB32 : QImage::Format_RGB32))
+        return false;
+    const size_t rowBytes = size_t(width) * (asStored ? 3 : 4);
     if (passes == 1) {
-        read->rows.resize(rowBytes);
         for (int y = 0; y < kept.height(); ++y) {
-            png_read_row(read->png, read->rows.data(), nullptr);
-            memcpy(read->image.scanLine(y), read->rows.data(), keptBytes);
+            uchar *row = png_uint_32(kept.width()) == width ? rows.rowBuffer(y) : nullptr;
+            if (!row) {
+                read->held.resize(rowBytes);
+                row = read->held.data();
+            }
+            png_read_row(read->png, row, nullptr);
+            if (!rows.take(y, row))
+                return false;
         }
-        return read->image;
+        return true;
     }
     // Each pass adds its pixels to the rows it is given; the rows below the kept part share one.
-    read->rows.resize(rowBytes * (size_t(kept.height()) + 1));
-    uchar *const below = read->rows.data() + rowBytes * size_t(kept.height());
+    read->held.resize(rowBytes * (size_t(kept.height()) + 1));
+    uchar *const below = read->held.data() + rowBytes * size_t(kept.height());
     for (int pass = 0; pass < passes; ++pass) {
         for (png_uint_32 y = 0; y < height; ++y)
-            png_read_row(read->png, y < png_uint_32(kept.height()) ? read->rows.data() + rowBytes * y : below, nullptr);
+            png_read_row(read->png, y < png_uint_32(kept.height()) ? read->held.data() + rowBytes * y : below, nullptr);
     }
-    for (int y = 0; y < kept.height(); ++y)
-        memcpy(read->image.scanLine(y), read->rows.data() + rowBytes * size_t(y), keptBytes);
-    return read->image;
+    for (int y = 0; y < kept.height(); ++y) {
+        if (!rows.take(y, read->held.data() + rowBytes * size_t(y)))
+            return false;
+    }
+    return true;
 }
 
 } // namespace
@@ -582,7 +583,9 @@ QImage PictureDecoder::decode(const QByteArray &bytes, const QString &name, QStr
             at += n;
             return n;
         };
-        image = pngPart(fromBytes, part ? kept : QSize(int(width), int(height)), PngSource::File);
+        ImageRows rows;
+        if (pngPart(fromBytes, part ? kept : QSize(int(width), int(height)), PngSource::File, rows))
+            image = rows.image();
     } else if (!bmpBytes.isEmpty()) {
         QBuffer cut(&bmpBytes);
         cut.open(QIODevice::ReadOnly);
@@ -609,7 +612,7 @@ QImage PictureDecoder::decode(const QByteArray &bytes, const QString &name, QStr
     return image;
 }
 
-QImage PictureDecoder::decodePng(const ReadFunction &read, QString *reason, QSize keep)
+bool PictureDecoder::decodePng(const ReadFunction &read, PictureRows &rows, QString *reason, QSize keep)
 {
     // The signature and the header chunk, taken first to refuse on the size they give.
     constexpr int HeaderBytes = 8 + 8 + 13;
@@ -619,7 +622,7 @@ QImage PictureDecoder::decodePng(const ReadFunction &read, QString *reason, QSiz
         got += n;
     if (got < HeaderBytes || !head.startsWith("\x89PNG\r\n\x1a\n") || head.mid(12, 4) != "IHDR") {
         *reason = tr("it is not a PNG picture");
-        return {};
+        return false;
     }
     const qint64 width = qFromBigEndian<quint32>(head.constData() + 16);
     const qint64 height = qFromBigEndian<quint32>(head.constData() + 20);
@@ -634,7 +637,7 @@ QImage PictureDecoder::decodePng(const ReadFunction &read, QString *reason, QSiz
     if (width <= 0 || height <= 0 || width > PngMaxSide || height > PngMaxSide
         || heldBytes > qint64(AllocationLimitMb) * 1024 * 1024 || (part && width * height > MaxPartPixels)) {
         *reason = tooLarge(width, height);
-        return {};
+        return false;
     }
     qint64 headAt = 0;
     const ReadFunction headThenRest = [&](char *to, qint64 count) {
@@ -645,10 +648,10 @@ QImage PictureDecoder::decodePng(const ReadFunction &read, QString *reason, QSiz
         headAt += n;
         return n;
     };
-    const QImage image = pngPart(headThenRest, kept, PngSource::DocumentEntry);
-    if (image.isNull())
-        *reason = tr("the picture is damaged or incomplete");
-    return image;
+    if (pngPart(headThenRest, kept, PngSource::DocumentEntry, rows))
+        return true;
+    *reason = tr("the picture is damaged or incomplete");
+    return false;
 }
 
 QString PictureDecoder::tooLarge(qint64 width, qint64 height)

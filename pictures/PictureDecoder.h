@@ -9,6 +9,8 @@
 
 #include <functional>
 
+class PictureRows;
+
 // Decodes the bytes of a picture file: every format Qt's image plugins read,
 // plus Windows metafiles. Huge images are refused from their header, before
 // any pixel memory is taken; files that end early are refused rather than
@@ -35,12 +37,14 @@ public:
     // Fills up to count bytes of a picture read piece by piece: the number
     // filled, 0 at its end, -1 when it cannot be read.
     using ReadFunction = std::function<qint64(char *to, qint64 count)>;
-    // The same for a PNG read piece by piece out of a zip archive, as a
-    // document's pictures are, through libpng alone: no image plugin is looked
-    // for. The archive checks every byte against its own CRC-32, so the PNG's
-    // checksums over the same bytes are not computed a second time. An opaque
-    // eight-bit RGB picture comes back as Format_RGB888, as it is stored.
-    static QImage decodePng(const ReadFunction &read, QString *reason, QSize keep = {});
+    // A PNG read piece by piece out of a zip archive, as a document's pictures
+    // are, handed to rows as it is decoded, through libpng alone: no image
+    // plugin is looked for. The archive checks every byte against its own
+    // CRC-32, so the PNG's checksums over the same bytes are not computed a
+    // second time. An opaque eight-bit RGB picture comes as Format_RGB888, as
+    // it is stored; any other as 32-bit pixels, transparency and all. False,
+    // with reason set, when the picture is refused or rows stopped it.
+    static bool decodePng(const ReadFunction &read, PictureRows &rows, QString *reason, QSize keep = {});
     // The reason decode() gives for a picture of that size it will not take.
     static QString tooLarge(qint64 width, qint64 height);
     // Whether decode() takes the bytes of the file called name for a metafile.
