@@ -110,7 +110,9 @@ QByteArray DocumentWriter::encode(const MaptileDocument &document, QString *erro
     }
     MaptileOverlays overlays = document.overlays();
     const bool showMapNum = !document.mapNum.isEmpty();
-    QImage merged;
+    // The pictures drawn for a save are kept for the next one on this thread:
+    // memory touched for the first time costs more than drawing into it.
+    thread_local QImage merged;
     Redraw::paintPreview(maptile, showMapNum, overlays, merged);
     // Top to bottom, as the stack lists them.
     const QList<Layer> layers{{QStringLiteral("Credit"), QStringLiteral("data/credit.png")},
@@ -123,8 +125,8 @@ QByteArray DocumentWriter::encode(const MaptileDocument &document, QString *erro
     // else. The overlays are drawn already: the other thread only reads them.
     auto masterPng = std::async(std::launch::async, [&] { return PngWriter::encode(maptile.master()); });
     QList<QByteArray> layerPngs;
-    // One overlay at a time, in one picture: fresh memory costs more than drawing.
-    QImage layer;
+    // One overlay at a time, in one picture.
+    thread_local QImage layer;
     for (const Redraw::Overlay overlay :
          {Redraw::Overlay::Credit, Redraw::Overlay::MapNum, Redraw::Overlay::SpeedValues}) {
         Redraw::overlayLayer(maptile, showMapNum, overlays, overlay, layer);
