@@ -691,6 +691,13 @@ Geschrieben vom Cryptwright-Team.</translation>
     </message>
 </context>
 <context>
+    <name>JpegWriter</name>
+    <message>
+        <source>the picture&apos;s pixels cannot be written as JPEG</source>
+        <translation>die Bildpunkte dieses Bildes lassen sich nicht als JPEG schreiben</translation>
+    </message>
+</context>
+<context>
     <name>LoadProgress</name>
     <message>
         <source>Loading</source>

@@ -691,6 +691,13 @@ Written by the Cryptwright team.</source>
     </message>
 </context>
 <context>
+    <name>JpegWriter</name>
+    <message>
+        <source>the picture&apos;s pixels cannot be written as JPEG</source>
+        <translation>les pixels de l&apos;image ne peuvent pas être écrits en JPEG</translation>
+    </message>
+</context>
+<context>
     <name>LoadProgress</name>
     <message>
         <source>Loading</source>
