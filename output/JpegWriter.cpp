@@ -5,9 +5,11 @@
 #include <algorithm>
 #include <csetjmp>
 #include <cstdio>
+#include <new>
 #include <utility>
 #include <vector>
 
+#include <jerror.h>
 #include <jpeglib.h>
 
 namespace {
@@ -41,11 +43,25 @@ struct Destination
     QByteArray *bytes;
 };
 
+// Grows the file's memory to size; a failure goes back through libjpeg's own
+// error exit, since an exception cannot pass through its frames.
+void grow(j_compress_ptr info, QByteArray &bytes, qsizetype size)
+{
+    bool grown = true;
+    try {
+        bytes.resize(size);
+    } catch (const std::bad_alloc &) {
+        grown = false;
+    }
+    if (!grown)
+        ERREXIT1(info, JERR_OUT_OF_MEMORY, 0);
+}
+
 void startBytes(j_compress_ptr info)
 {
     auto *destination = reinterpret_cast<Destination *>(info->dest);
     QByteArray &bytes = *destination->bytes;
-    bytes.resize(std::max<qsizetype>(bytes.capacity(), 64 * 1024));
+    grow(info, bytes, std::max<qsizetype>(bytes.capacity(), 64 * 1024));
     destination->manager.next_output_byte = reinterpret_cast<JOCTET *>(bytes.data());
     destination->manager.free_in_buffer = size_t(bytes.size());
 }
@@ -55,7 +71,7 @@ boolean moreBytes(j_compress_ptr info)
     auto *destination = reinterpret_cast<Destination *>(info->dest);
     QByteArray &bytes = *destination->bytes;
     const qsizetype full = bytes.size();
-    bytes.resize(full * 2);
+    grow(info, bytes, full * 2);
     destination->manager.next_output_byte = reinterpret_cast<JOCTET *>(bytes.data()) + full;
     destination->manager.free_in_buffer = size_t(full);
     return TRUE;
