@@ -43,18 +43,18 @@ QString MaptileSaver::write(const QImage &image, const QString &path, Format for
     // Encoded in memory first: an encoder that meets a short write at a full
     // disk gives up without the system's reason, while FileReplacer goes on to
     // the write that fails and reports why.
-    // Kept from one save to the next: memory touched for the first time costs
-    // more than encoding into it.
-    thread_local QByteArray encoded;
-    encoded.resize(0);
-    QBuffer buffer(&encoded);
-    buffer.open(QIODevice::WriteOnly);
     if (format == Format::Jpeg) {
         QString reason;
         const QByteArray jpegBytes = JpegWriter::encode(image, jpeg, &reason);
         return jpegBytes.isEmpty() ? FileReplacer::describe(path, reason)
                                    : FileReplacer::writeBytes(jpegBytes, path, folderSync);
     }
+    // Kept from one save to the next: memory touched for the first time costs
+    // more than encoding into it.
+    thread_local QByteArray encoded;
+    encoded.resize(0);
+    QBuffer buffer(&encoded);
+    buffer.open(QIODevice::WriteOnly);
     // Marked at 96 pixels per inch; a copy of the picture, so the caller's stays as it is.
     QImage out = image;
     out.setDotsPerMeterX(Geometry::DotsPerMeter);
