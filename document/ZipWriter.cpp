@@ -3,6 +3,7 @@
 #include <zip.h>
 
 #include <memory>
+#include <utility>
 
 void ZipWriter::add(const QString &name, const QByteArray &bytes, Method method)
 {
@@ -51,10 +52,16 @@ QByteArray ZipWriter::archive(QString *error) const
     zip_stat_t stat;
     if (zip_source_stat(memory, &stat) != 0 || zip_source_open(memory) != 0)
         return fail(zip_source_error(memory));
-    QByteArray bytes(qsizetype(stat.size), Qt::Uninitialized);
+    // The archive is copied out into the memory the last one on this thread
+    // took, once its holder has let it go: memory touched for the first time
+    // costs more than copying into it.
+    thread_local QByteArray kept;
+    QByteArray bytes = std::exchange(kept, {});
+    bytes.resize(qsizetype(stat.size));
     const zip_int64_t read = zip_source_read(memory, bytes.data(), stat.size);
     zip_source_close(memory);
     if (read != zip_int64_t(stat.size))
         return fail(zip_source_error(memory));
+    kept = bytes;
     return bytes;
 }
