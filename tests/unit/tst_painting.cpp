@@ -1,5 +1,4 @@
-#include "support/TestImages.h"
-#include "workspace/Workspace.h"
+#include "support/WorkspaceFixture.h"
 
 #include <QTemporaryDir>
 
@@ -10,11 +9,6 @@ namespace {
 using Geometry::SpaceSize;
 constexpr int Slot = 5;
 constexpr QPoint Cell{4, 2};
-
-auto stateOf(const Workspace &w)
-{
-    return std::tuple(w.preview(), w.maptile().speedValues());
-}
 
 // A square picture turned by keys in turn, pixel by pixel: Z a quarter clockwise,
 // z anticlockwise, X mirrored left to right, Y top to bottom.
@@ -58,10 +52,9 @@ class TestPainting : public QObject
 
     // A picture on every space but the blank ones, a value on every space of the table, and the left
     // and right buttons on a subtile whose top-left colour is also a ring inside it, numbered "1/T".
-    std::unique_ptr<Workspace> started(const QString &setting, const QList<QPoint> &blank = {})
+    std::unique_ptr<Workspace> started(const QString &setting, const QList<QPoint> &blank = {}, QSize size = {5, 6})
     {
-        auto w = std::make_unique<Workspace>();
-        w->startUp({m_dir.path()}, [](const QString &message) { QFAIL(qPrintable(message)); });
+        auto w = startWorkspace(m_dir.path());
         w->loadTileset(Slot, m_dir.filePath(QStringLiteral("set.bmp")));
         w->setTransparency(Slot, TransparencySetting(setting));
         w->setOutlineCell(Slot, Cell);
@@ -75,6 +68,7 @@ class TestPainting : public QObject
         }));
         for (int i = 0; i < 30; ++i)
             w->chooseSpeedValue({i % 5, i / 5}, QStringLiteral("X"));
+        w->setSize(size.width(), size.height());
         w->history().clear();
         return w;
     }
@@ -115,13 +109,11 @@ private slots:
         w->place(Workspace::LeftButton, {2, 3});
         const QImage subtile = w->slot(Slot).subtile(Cell.x(), Cell.y()), turned = turnedByKeys(subtile, keys);
         const TransparencySetting how(setting);
-        const int a = how.effectiveAlpha();
+        const auto mix = [a = how.effectiveAlpha()](int top, int under) { return (top * a + under * (255 - a)) / 255; };
         QCOMPARE(w->maptile().spacePixels({2, 3}), make(before.size(), [&](int x, int y) {
                      const QRgb s = turned.pixel(x, y), d = before.pixel(x, y);
                      if (how.mode() == TransparencySetting::Blended)
-                         return qRgb((qRed(s) * a + qRed(d) * (255 - a)) / 255,
-                                     (qGreen(s) * a + qGreen(d) * (255 - a)) / 255,
-                                     (qBlue(s) * a + qBlue(d) * (255 - a)) / 255);
+                         return qRgb(mix(qRed(s), qRed(d)), mix(qGreen(s), qGreen(d)), mix(qBlue(s), qBlue(d)));
                      return how.mode() == TransparencySetting::Keyed && s == subtile.pixel(0, 0) ? d : s;
                  }));
         QCOMPARE(w->maptile().speedValue(2, 3), QStringLiteral("1/T"));
@@ -168,13 +160,10 @@ private slots:
         QFETCH(QList<QPoint>, blank);
         QFETCH(QList<QPoint>, path);
         QFETCH(QList<QPoint>, placed);
-        const auto many = started(setting, blank), each = started(setting, blank);
-        for (Workspace *w : {many.get(), each.get()}) {
-            w->setSize(size.width(), size.height());
+        const auto many = started(setting, blank, size), each = started(setting, blank, size);
+        for (Workspace *w : {many.get(), each.get()})
             turn(*w, QStringLiteral("ZX"));
-            w->history().clear();
-        }
-        const auto before = stateOf(*many);
+        const auto before = maptileOf(*many);
         if (path.isEmpty()) {
             many->fill();
         } else {
@@ -186,18 +175,18 @@ private slots:
         }
         for (const QPoint space : placed)
             each->place(Workspace::LeftButton, space);
-        const auto after = stateOf(*many);
-        QVERIFY(after == stateOf(*each) && many->maptile().speedValue(placed[0].x(), placed[0].y()) == "1/T");
+        const auto after = maptileOf(*many);
+        QVERIFY(after == maptileOf(*each) && many->maptile().speedValue(placed[0].x(), placed[0].y()) == "1/T");
         QVERIFY(many->history().count() == 1 && holdsOnly(*many, placed.size(), 1));
         if (path.isEmpty()) { // nothing blank is left: a second fill changes nothing and records nothing
             many->setMaptileChanged(false);
             many->fill();
-            QVERIFY(stateOf(*many) == after && many->history().count() == 1 && !many->maptileChanged());
+            QVERIFY(maptileOf(*many) == after && many->history().count() == 1 && !many->maptileChanged());
         }
         many->undo();
-        QVERIFY(stateOf(*many) == before);
+        QVERIFY(maptileOf(*many) == before);
         many->redo();
-        QVERIFY(stateOf(*many) == after);
+        QVERIFY(maptileOf(*many) == after);
     }
 };
 

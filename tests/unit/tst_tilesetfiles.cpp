@@ -14,6 +14,7 @@
 #include <QDataStream>
 #include <QDir>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtEndian>
@@ -94,8 +95,7 @@ int openChannels()
 {
     int open = 0;
     for (const QFileInfo &fd : QDir(QStringLiteral("/proc/self/fd")).entryInfoList(QDir::System))
-        open +=
-            fd.symLinkTarget().contains(QLatin1String("pipe:")) || fd.symLinkTarget().contains(QLatin1String("pidfd"));
+        open += fd.symLinkTarget().contains(QRegularExpression(QStringLiteral("pipe:|pidfd")));
     return open;
 }
 
@@ -129,32 +129,23 @@ private slots:
         m_descriptors = openChannels();
     }
 
-    void readsMetadataLikeTheWindowsProfileReader_data()
-    {
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<QString>("key");
-        QTest::addColumn<QString>("expected");
-        const auto row = [](const char *name, const QByteArray &bytes, const char *key, const QString &expected) {
-            QTest::newRow(name) << bytes << QString::fromLatin1(key) << expected;
-        };
-        // The first section and the first of each key count; blanks and one pair of quotes go; lines
-        // without = are passed over. Long values and line ends are the written file's test's.
-        row("first key wins", "[TILEDATA]\n30=2\n30=4\n", "30", "2");
-        row("first section wins", "[TILEDATA]\n30=2\n[TileData]\n52=1\n", "52", "");
-        row("quotes and blanks", "  [TILEDATA]\n\t SETNAME   =  \" Moss \" \n", "SETNAME", " Moss ");
-        row("lines without =", "[TILEDATA]\nSETNAME\n; note\nSETNAME=Moss\n", "SETNAME", "Moss");
-        // Text that is not UTF-8 is in Windows' Western code page, typographic marks included.
-        const char *const utf8 = "Bob\xE2\x80\x99s Caf\xC3\xA9 \xE2\x80\x93 Set \xE2\x82\xAC\xC2\x8D\xC2\xA0\xC3\xBF";
-        const QByteArray dat = "[TILEDATA]\nSETNAME=";
-        row("Windows code page", dat + "Bob\x92s Caf\xE9 \x96 Set \x80\x8D\xA0\xFF\n", "SETNAME",
-            QString::fromUtf8(utf8));
-        row("UTF-8 byte order mark", "\xEF\xBB\xBF" + dat + utf8, "SETNAME", QString::fromUtf8(utf8));
-    }
+    // The first section and the first of each key count; blanks and one pair of quotes go; lines
+    // without = are passed over. Long values and line ends are the written file's test's.
     void readsMetadataLikeTheWindowsProfileReader()
     {
-        QFETCH(QByteArray, bytes);
-        QFETCH(QString, key);
-        QTEST(ProfileReader::fromBytes(bytes).value(QStringLiteral("TILEDATA"), key), "expected");
+        // Text that is not UTF-8 is in Windows' Western code page, typographic marks included.
+        const QString utf8 =
+            QString::fromUtf8("Bob\xE2\x80\x99s Caf\xC3\xA9 \xE2\x80\x93 Set \xE2\x82\xAC\xC2\x8D\xC2\xA0\xC3\xBF");
+        const QByteArray dat = "[TILEDATA]\nSETNAME=";
+        const std::tuple<QByteArray, const char *, QString> cases[]{
+            {"[TILEDATA]\n30=2\n30=4\n", "30", "2"}, // the first key wins
+            {"[TILEDATA]\n30=2\n[TileData]\n52=1\n", "52", ""}, // the first section wins
+            {"  [TILEDATA]\n\t SETNAME   =  \" Moss \" \n", "SETNAME", " Moss "},
+            {"[TILEDATA]\nSETNAME\n; note\nSETNAME=Moss\n", "SETNAME", "Moss"},
+            {dat + "Bob\x92s Caf\xE9 \x96 Set \x80\x8D\xA0\xFF\n", "SETNAME", utf8}, // Windows code page
+            {"\xEF\xBB\xBF" + dat + utf8.toUtf8(), "SETNAME", utf8}}; // UTF-8 with a byte order mark
+        for (const auto &[bytes, key, expected] : cases)
+            QCOMPARE(ProfileReader::fromBytes(bytes).value("TILEDATA", key), expected);
     }
 
     void metadataBesideTheTileset()
@@ -187,79 +178,69 @@ private slots:
     }
 
     // The metadata file as written: what the reader reads back, and what else the file held kept as it was.
-    void writtenMetadataReadsBack_data()
-    {
-        QTest::addColumn<QByteArray>("existing");
-        QTest::addColumn<QStringList>("entries"); // set name, creator, then key=value pairs
-        QTest::addColumn<QByteArray>("expected");
-        QTest::newRow("new file, ASCII, Windows line ends")
-            << QByteArray() << QStringList{"Moss", "Ann Lee", "00=1", "63=1/T", "30=X"}
-            << QByteArray("[TILEDATA]\r\nSETNAME=Moss\r\nCREATOR=Ann Lee\r\n00=1\r\n30=X\r\n63=1/T\r\n");
-        QTest::newRow("outside ASCII: UTF-8 without a byte-order mark")
-            << QByteArray() << QStringList{"Höhle", "Zoë Ørsted", "52=½"}
-            << QByteArray("[TILEDATA]\r\nSETNAME=H\xC3\xB6hle\r\nCREATOR=Zo\xC3\xAB \xC3\x98rsted\r\n52=\xC2\xBD\r\n");
-        // The first section and the first of each key are the ones read; emptied keys and repeats go.
-        QTest::newRow("other sections, keys and comments kept")
-            << QByteArray("; by hand\n[OTHER]\nSETNAME=not ours\n[tiledata]\n setname = Old\nEXTRA=keep\n52=3\n"
-                          "52=4\n\n[MORE]\nB=2\n[TILEDATA]\n30=9\n")
-            << QStringList{"New", "", "30=1/T"}
-            << QByteArray("; by hand\n[OTHER]\nSETNAME=not ours\n[tiledata]\nSETNAME=New\nEXTRA=keep\n30=1/T\n\n"
-                          "[MORE]\nB=2\n[TILEDATA]\n30=9\n");
-        // A single-byte file is read as the reader reads it and written back in UTF-8.
-        QTest::newRow("single-byte file, no section yet")
-            << QByteArray("[INFO]\r\nNOTE=J\xF6rg\r\n") << QStringList{"Moss", "", "10=2"}
-            << QByteArray("[INFO]\r\nNOTE=J\xC3\xB6rg\r\n\r\n[TILEDATA]\r\nSETNAME=Moss\r\n10=2\r\n");
-        // The reader takes away blanks and one pair of quotes.
-        QTest::newRow("quoted, blanks, line breaks")
-            << QByteArray() << QStringList{"\"Moss\"", "  Ann\nLee ", "20='x'"}
-            << QByteArray("[TILEDATA]\r\nSETNAME=\"\"Moss\"\"\r\nCREATOR=Ann Lee\r\n20=''x''\r\n");
-    }
     void writtenMetadataReadsBack()
     {
-        QFETCH(QByteArray, existing);
-        QFETCH(QStringList, entries);
-        TileData data;
-        data.setName = entries.takeFirst();
-        data.creator = entries.takeFirst();
-        for (const QString &entry : entries)
-            data.setSpeedValue(entry[0].digitValue(), entry[1].digitValue(), entry.mid(3));
-        const QByteArray written = TileDataWriter::merge(existing, data);
-        QTEST(written, "expected");
-        data.creator = data.creator.simplified();
-        QVERIFY(TileData::fromProfile(ProfileReader::fromBytes(written)) == data);
+        // The file there before; the set name, creator and key=value pairs written into it; the file after.
+        const std::tuple<QByteArray, const char *, QByteArray> cases[]{
+            // A new file, ASCII, with Windows line ends.
+            {"", "Moss|Ann Lee|00=1|63=1/T|30=X",
+             "[TILEDATA]\r\nSETNAME=Moss\r\nCREATOR=Ann Lee\r\n00=1\r\n30=X\r\n63=1/T\r\n"},
+            // Outside ASCII: UTF-8 without a byte-order mark.
+            {"", "Höhle|Zoë Ørsted|52=½",
+             "[TILEDATA]\r\nSETNAME=H\xC3\xB6hle\r\nCREATOR=Zo\xC3\xAB \xC3\x98rsted\r\n52=\xC2\xBD\r\n"},
+            // Other sections, keys and comments kept. The first section and the first of each key are the ones
+            // read; emptied keys and repeats go.
+            {"; by hand\n[OTHER]\nSETNAME=not ours\n[tiledata]\n setname = Old\nEXTRA=keep\n52=3\n"
+             "52=4\n\n[MORE]\nB=2\n[TILEDATA]\n30=9\n",
+             "New||30=1/T",
+             "; by hand\n[OTHER]\nSETNAME=not ours\n[tiledata]\nSETNAME=New\nEXTRA=keep\n30=1/T\n\n"
+             "[MORE]\nB=2\n[TILEDATA]\n30=9\n"},
+            // A single-byte file with no section yet is read as the reader reads it and written back in UTF-8.
+            {"[INFO]\r\nNOTE=J\xF6rg\r\n", "Moss||10=2",
+             "[INFO]\r\nNOTE=J\xC3\xB6rg\r\n\r\n[TILEDATA]\r\nSETNAME=Moss\r\n10=2\r\n"},
+            // Quotes, blanks and line breaks: the reader takes away blanks and one pair of quotes.
+            {"", "\"Moss\"|  Ann\nLee |20='x'",
+             "[TILEDATA]\r\nSETNAME=\"\"Moss\"\"\r\nCREATOR=Ann Lee\r\n20=''x''\r\n"}};
+        for (const auto &[existing, written, expected] : cases) {
+            QStringList entries = QString::fromUtf8(written).split(u'|');
+            TileData data;
+            data.setName = entries.takeFirst();
+            data.creator = entries.takeFirst();
+            for (const QString &entry : entries)
+                data.setSpeedValue(entry[0].digitValue(), entry[1].digitValue(), entry.mid(3));
+            const QByteArray merged = TileDataWriter::merge(existing, data);
+            QCOMPARE(merged, expected);
+            data.creator = data.creator.simplified();
+            QVERIFY(TileData::fromProfile(ProfileReader::fromBytes(merged)) == data);
+        }
     }
 
-    // A picture for one cell fills 144 x 144 at its own proportions, smoothly, centred on the blank colour.
-    void cellImportScalesAndCentres_data()
-    {
-        QTest::addColumn<QSize>("size"); // the left half one colour, the right another; none: transparent
-        QTest::addColumn<QRect>("covered");
-        QTest::newRow("wide, shrunk") << QSize(600, 200) << QRect(0, 48, 144, 48);
-        QTest::newRow("tall, grown") << QSize(10, 20) << QRect(36, 0, 72, 144);
-        QTest::newRow("transparent") << QSize() << QRect();
-    }
     void cellImportScalesAndCentres()
     {
-        QFETCH(QSize, size);
-        QFETCH(QRect, covered);
         QImage seeThrough(100, 100, QImage::Format_ARGB32);
         seeThrough.fill(Qt::transparent);
-        const QImage subtile = SubtileImport::fit(
-            size.isEmpty() ? seeThrough : make(size, [&](int x, int) { return x < size.width() / 2 ? Back : Fore; }));
-        QCOMPARE(subtile.size(), QSize(144, 144));
-        QSet<QRgb> between;
-        for (int i = 0; i < 144 * 144; ++i) {
-            const QPoint at(i % 144, i / 144);
-            const QRgb pixel = subtile.pixel(at);
-            if (!covered.contains(at))
-                QCOMPARE(pixel, Geometry::blankColour());
-            else if (at.x() == covered.left() + 2 || at.x() == covered.right() - 2)
-                QCOMPARE(pixel, at.x() < 72 ? Back : Fore);
-            else if (pixel != Back && pixel != Fore)
-                between << pixel;
+        // Wide and shrunk, tall and grown, with the left half one colour and the right another; transparent.
+        for (const auto &[size, covered] :
+             {std::pair(QSize(600, 200), QRect(0, 48, 144, 48)), std::pair(QSize(10, 20), QRect(36, 0, 72, 144)),
+              std::pair(QSize(), QRect())}) {
+            const QImage subtile = SubtileImport::fit(
+                size.isEmpty() ? seeThrough
+                               : make(size, [w = size.width()](int x, int) { return x < w / 2 ? Back : Fore; }));
+            QCOMPARE(subtile.size(), QSize(144, 144));
+            QSet<QRgb> between;
+            for (int i = 0; i < 144 * 144; ++i) {
+                const QPoint at(i % 144, i / 144);
+                const QRgb pixel = subtile.pixel(at);
+                if (!covered.contains(at))
+                    QCOMPARE(pixel, Geometry::blankColour());
+                else if (at.x() == covered.left() + 2 || at.x() == covered.right() - 2)
+                    QCOMPARE(pixel, at.x() < 72 ? Back : Fore);
+                else if (pixel != Back && pixel != Fore)
+                    between << pixel;
+            }
+            // Smooth: where the two colours meet, colours between them.
+            QVERIFY(covered.isEmpty() || !between.isEmpty());
         }
-        // Smooth: where the two colours meet, colours between them.
-        QVERIFY(covered.isEmpty() || !between.isEmpty());
     }
 
     // Pictures as they look, or refused with a reason naming the file.
@@ -317,8 +298,8 @@ private slots:
                  qPrintable(error));
         QVERIFY(image.size() == expected.size() && image.format() == expected.format());
         for (int i = 0; i < image.width() * image.height(); ++i) {
-            const QRgb a = image.pixel(i % image.width(), i / image.width());
-            const QRgb b = expected.pixel(i % image.width(), i / image.width());
+            const QRgb a = image.pixel(i % image.width(), i / image.width()),
+                       b = expected.pixel(i % image.width(), i / image.width());
             if (std::max({qAbs(qRed(a) - qRed(b)), qAbs(qGreen(a) - qGreen(b)), qAbs(qBlue(a) - qBlue(b))}) > slack)
                 QFAIL(qPrintable(QStringLiteral("pixel %1 is %2").arg(i).arg(a, 0, 16)));
         }
@@ -330,43 +311,41 @@ private slots:
     void readingInTheReadingProcess_data()
     {
         QTest::addColumn<Reading>("reading");
-        const auto row = [](const char *name, const QString &program, const QString &path, PictureReader::Kind kind,
-                            int limitMs, const char *reason, bool kept) {
+        using enum PictureReader::Kind;
+        // Read by the reading program installed with the editor unless another is given.
+        const auto row = [](const char *name, const QString &path, PictureReader::Kind kind = WholePicture,
+                            const char *reason = "", bool kept = true, int limitMs = 5000,
+                            const QString &program = {}) {
             QTest::newRow(name) << Reading{program, path, kind, limitMs, QString::fromUtf8(reason), kept};
         };
-        using enum PictureReader::Kind;
-        const QString real, standIn = READER_STANDIN;
+        // A stand-in for the reading process that misbehaves as the file's name asks.
+        const auto standIn = [&row](const char *name, const char *path, const char *reason, bool kept, int ms = 5000) {
+            row(name, file(path, "x"), WholePicture, reason, kept, ms, READER_STANDIN);
+        };
         const QString jpeg = file("set.jpg", encoded(pattern(Geometry::TilesetSize), "JPG"));
-        QImage large(4000, 4000, QImage::Format_RGB32);
-        large.fill(Back);
-        const QString largePng = file("large.png", encoded(large, "PNG"));
-        row("jpeg", real, jpeg, WholePicture, 5000, "", true);
+        const QString largePng = file("large.png", encoded(solid({4000, 4000}, Back), "PNG"));
+        row("jpeg", jpeg);
         // No font file can be opened once confined: libwmf's fonts are handed over before.
         const QByteArray text =
             TestMetafile({0, 0, 200, 60}).rectangle({0, 0, 200, 60}, Back).text({10, 10}, "Crypt", 40, Fore).bytes();
-        row("metafile with text", real, file("text.wmf", text), WholePicture, 5000, "", true);
-        row("large picture", real, largePng, WholePicture, 5000, "", true);
-        row("large picture as the maptile, in part", real, largePng, Maptile, 5000, "", true);
+        row("metafile with text", file("text.wmf", text));
+        row("large picture", largePng);
+        row("large picture as the maptile, in part", largePng, Maptile);
         const QString document = QFINDTESTDATA("../../fuzz/corpus/fuzz_document/painted.ora");
-        row("this program's document as the maptile, with all it keeps", real, document, Maptile, 5000, "", true);
-        row("a document's finished maptile", real, document, FinishedMaptile, 5000, "", true);
+        row("this program's document as the maptile, with all it keeps", document, Maptile);
+        row("a document's finished maptile", document, FinishedMaptile);
         // A bitmap stretched onto a box of negative size sends libwmf's scaler into a loop
         // that does not end in any useful time.
-        row("metafile libwmf never finishes", real,
+        row("metafile libwmf never finishes",
             file("endless.wmf", TestMetafile({0, 0, 80, 60}).bitmap({255, -1, -81, -60}, solid({4, 4}, 0)).bytes()),
-            WholePicture, 400, "longer than 0.4 seconds", false);
-        row("the reading process crashes", standIn, file("crash.jpg", "x"), WholePicture, 5000,
-            "damaged and could not be read", false);
-        row("the reading process hangs", standIn, file("hang.jpg", "x"), WholePicture, 400, "longer than 0.4 seconds",
-            false);
-        row("the reading process runs out of memory", standIn, file("memory.jpg", "x"), WholePicture, 5000,
-            "not enough memory", false);
-        row("the reading process cannot confine itself", standIn, file("unconfined.jpg", "x"), WholePicture, 5000,
-            "could not start a process", false);
-        row("an answer that is no picture", standIn, file("garbage.jpg", "x"), WholePicture, 5000,
-            "could not be passed on", true);
-        row("no reading process installed", QFileInfo(jpeg).dir().filePath("no-reader"), jpeg, WholePicture, 5000,
-            "could not start a process", false);
+            WholePicture, "longer than 0.4 seconds", false, 400);
+        standIn("the reading process crashes", "crash.jpg", "damaged and could not be read", false);
+        standIn("the reading process hangs", "hang.jpg", "longer than 0.4 seconds", false, 400);
+        standIn("the reading process runs out of memory", "memory.jpg", "not enough memory", false);
+        standIn("the reading process cannot confine itself", "unconfined.jpg", "could not start a process", false);
+        standIn("an answer that is no picture", "garbage.jpg", "could not be passed on", true);
+        row("no reading process installed", jpeg, WholePicture, "could not start a process", false, 5000,
+            QFileInfo(jpeg).dir().filePath("no-reader"));
     }
     void readingInTheReadingProcess()
     {

@@ -107,27 +107,26 @@ private slots:
         }
     }
 
-    void pointingShowsTheHint_data()
-    {
-        QTest::addColumn<QString>("hint"); // "-": the hint shown before stays
-        QTest::addColumn<QPoint>("at"); // in the window; null: the centre of the control named by the row
-        const auto row = [](const char *tag, const QString &hint, QPoint at = {}) { QTest::newRow(tag) << hint << at; };
-        row("Image1", "Hi! I'm the dungeon dude and I'll be your guide! Just watch it - I bite!", {12, 40});
-        row("picTileSet5", "Click on one of the subtiles of this tileset to assign it to the chosen mouse button.");
-        row("cmdSet5", "Click here to show this tileset and all of its subtiles.");
-        row("bare window", "", {342, 60});
-        row("Label1", "-");
-        row("letter of picLeft", "-", {192, 36});
-    }
     void pointingShowsTheHint()
     {
-        QFETCH(QString, hint);
-        QFETCH(QPoint, at);
         m_window->showSlot(5);
-        const QWidget *control = child(m_window.get(), QString::fromLatin1(QTest::currentDataTag()));
-        QTest::mouseMove(m_window.get(), {12, 12}); // the clear button's hint, which a control without one keeps
-        QTest::mouseMove(m_window.get(), at.isNull() ? control->mapTo(m_window.get(), control->rect().center()) : at);
-        QCOMPARE(guide()->text(), hint == u"-"_s ? ClearHint : hint);
+        // Where the pointer goes in the window, or else the control whose centre it goes to; the hint then shown,
+        // where "-" is the one shown before, the clear button's, which a control without a hint keeps.
+        const std::tuple<const char *, QString, QPoint> places[]{
+            {"", "Hi! I'm the dungeon dude and I'll be your guide! Just watch it - I bite!", {12, 40}},
+            {"picTileSet5",
+             "Click on one of the subtiles of this tileset to assign it to the chosen mouse button.",
+             {}},
+            {"cmdSet5", "Click here to show this tileset and all of its subtiles.", {}},
+            {"", "", {342, 60}}, // the bare window
+            {"Label1", "-", {}},
+            {"", "-", {192, 36}}}; // the letter on the left button's picture
+        for (const auto &[name, hint, at] : places) {
+            QWidget *control = child(m_window.get(), QString::fromLatin1(name));
+            QTest::mouseMove(m_window.get(), {12, 12});
+            QTest::mouseMove(at.isNull() ? control : m_window.get(), at.isNull() ? control->rect().center() : at);
+            QCOMPARE(guide()->text(), hint == u"-"_s ? ClearHint : hint);
+        }
     }
 
     void keysReachTheirCommands()
@@ -141,13 +140,11 @@ private slots:
         QTest::keyClicks(number, u"42"_s);
         QTest::keyClick(number, Qt::Key_Tab); // into the designer box, ending the number's step
         // The designer box has nothing of its own to undo: only the maptile's history can change the number.
-        const std::pair<QKeyCombination, QString> keys[] = {{Qt::CTRL | Qt::Key_Z, {}},
-                                                            {Qt::CTRL | Qt::Key_Y, u"42"_s},
-                                                            {Qt::CTRL | Qt::Key_Z, {}},
-                                                            {Qt::CTRL | Qt::SHIFT | Qt::Key_Z, u"42"_s}};
-        for (const auto &[key, text] : keys) {
-            QTest::keyClick(QApplication::focusWidget(), key.key(), key.keyboardModifiers());
-            QCOMPARE(number->text(), text);
+        const QKeyCombination keys[]{Qt::CTRL | Qt::Key_Z, Qt::CTRL | Qt::Key_Y, Qt::CTRL | Qt::Key_Z,
+                                     Qt::CTRL | Qt::SHIFT | Qt::Key_Z}; // undo and redo in turn
+        for (int i = 0; i < 4; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), keys[i].key(), keys[i].keyboardModifiers());
+            QCOMPARE(number->text(), i % 2 ? u"42"_s : QString());
         }
         // A wheel turn over the size list changes nothing; every size from 5 x 6 down to 3 x 3 picked sizes the
         // maptile and the view; Ctrl+Z takes the last one back.
@@ -220,11 +217,10 @@ private slots:
             for (const QKeyCombination key : keys)
                 QTest::keyClick(QApplication::focusWidget(), key.key(), key.keyboardModifiers());
         }
-        const Orientation turned = Orientation()
-                                       .then(Orientation::TurnRight)
-                                       .then(Orientation::MirrorLeftRight)
-                                       .then(Orientation::TurnLeft)
-                                       .then(Orientation::MirrorTopBottom);
+        Orientation turned;
+        for (const auto turn : {Orientation::TurnRight, Orientation::MirrorLeftRight, Orientation::TurnLeft,
+                                Orientation::MirrorTopBottom})
+            turned = turned.then(turn);
         QCOMPARE(designer->text(), u"zxzx"_s);
         for (int picture = 0; picture < 3; ++picture)
             QVERIFY(workspace().buttonOrientation(picture) == turned);

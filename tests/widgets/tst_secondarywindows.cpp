@@ -18,50 +18,46 @@ class TestSecondaryWindows : public QObject
 private slots:
     void initTestCase() { setUpApplication(); }
 
-    void transparencySettingAndExample_data()
-    {
-        QTest::addColumn<QString>("initial");
-        QTest::addColumn<QStringList>("actions"); // buttons to click, scroll bar values, "close"
-        QTest::addColumn<QString>("setting");
-        QTest::newRow("alpha, 255, OK") << "0" << QStringList{"optTrans2", "255", "cmdOk"} << "2,255";
-        // Without OK, blending keeps the opacity shown when it was chosen, and a stored one stays.
-        QTest::newRow("alpha chosen, closed") << "1" << QStringList{"optTrans2", "200", "close"} << "2,128";
-        QTest::newRow("alpha kept, closed") << "2,40" << QStringList{"200", "close"} << "2,40";
-        QTest::newRow("bare alpha, closed") << "2" << QStringList{"close"} << "2,128";
-        QTest::newRow("OK adds alpha only when blending") << "2,90" << QStringList{"optTrans1", "cmdOk"} << "1";
-    }
+    // Without OK, blending keeps the opacity shown when it was chosen, and a stored one stays; OK adds the
+    // opacity only when blending.
     void transparencySettingAndExample()
     {
-        QFETCH(QString, initial);
-        QFETCH(QStringList, actions);
-        Workspace workspace;
-        workspace.setTransparency(5, TransparencySetting(initial));
-        TransparencyWindow window(workspace, nullptr);
-        window.show();
-        window.editSlot(5);
-        auto *scroll = child<QScrollBar>(&window, u"scrAlpha"_s);
-        for (const QString &action : actions) {
-            if (action == u"close"_s)
-                window.close();
-            else if (action[0].isDigit())
-                scroll->setValue(action.toInt());
-            else
-                QTest::mouseClick(child(&window, action), Qt::LeftButton, {}, QPoint(4, 8));
-            // The opacity can only be moved while blending is chosen.
-            QCOMPARE(scroll->isEnabled(), child<QRadioButton>(&window, u"optTrans2"_s)->isChecked());
-        }
-        QTEST(workspace.slot(5).transparency.text(), "setting");
-        // The example lays the object on the floor as the options say; keyed, the object's background
-        // (its pixel 1, 1) never shows.
         const QImage floor = QImage(u":/images/sample_floor.png"_s).convertToFormat(RasterOps::Format);
         const QImage object = QImage(u":/images/sample_object.png"_s).convertToFormat(RasterOps::Format);
-        const QImage result = child<QLabel>(&window, u"picResult"_s)->pixmap().toImage();
-        const int mode = workspace.slot(5).transparency.text()[0].digitValue(), alpha = scroll->value();
-        for (int i = 0; i < 45 * 45; ++i) {
-            const int x = i % 45, y = i / 45;
-            const QRgb f = floor.pixel(x, y), o = object.pixel(x, y), r = result.pixel(x, y);
-            QVERIFY(mode < 2 ? r == (mode == 1 && o == object.pixel(1, 1) ? f : o)
-                             : std::abs(qGreen(r) - (qGreen(o) * alpha + qGreen(f) * (255 - alpha)) / 255) <= 1);
+        // The setting before; the buttons clicked, scroll bar values set and "close" in turn; the setting after.
+        const std::tuple<const char *, const char *, const char *> cases[]{{"0", "optTrans2|255|cmdOk", "2,255"},
+                                                                           {"1", "optTrans2|200|close", "2,128"},
+                                                                           {"2,40", "200|close", "2,40"},
+                                                                           {"2", "close", "2,128"},
+                                                                           {"2,90", "optTrans1|cmdOk", "1"}};
+        for (const auto &[initial, actions, setting] : cases) {
+            Workspace workspace;
+            workspace.setTransparency(5, TransparencySetting(QString::fromLatin1(initial)));
+            TransparencyWindow window(workspace, nullptr);
+            window.show();
+            window.editSlot(5);
+            auto *scroll = child<QScrollBar>(&window, u"scrAlpha"_s);
+            for (const QString &action : QString::fromLatin1(actions).split(u'|')) {
+                if (action == u"close"_s)
+                    window.close();
+                else if (action[0].isDigit())
+                    scroll->setValue(action.toInt());
+                else
+                    QTest::mouseClick(child(&window, action), Qt::LeftButton, {}, QPoint(4, 8));
+                // The opacity can only be moved while blending is chosen.
+                QCOMPARE(scroll->isEnabled(), child<QRadioButton>(&window, u"optTrans2"_s)->isChecked());
+            }
+            QCOMPARE(workspace.slot(5).transparency.text(), QString::fromLatin1(setting));
+            // The example lays the object on the floor as the options say; keyed, the object's background
+            // (its pixel 1, 1) never shows.
+            const QImage result = child<QLabel>(&window, u"picResult"_s)->pixmap().toImage();
+            const int mode = workspace.slot(5).transparency.text()[0].digitValue(), alpha = scroll->value();
+            for (int i = 0; i < 45 * 45; ++i) {
+                const int x = i % 45, y = i / 45;
+                const QRgb f = floor.pixel(x, y), o = object.pixel(x, y), r = result.pixel(x, y);
+                QVERIFY(mode < 2 ? r == (mode == 1 && o == object.pixel(1, 1) ? f : o)
+                                 : std::abs(qGreen(r) - (qGreen(o) * alpha + qGreen(f) * (255 - alpha)) / 255) <= 1);
+            }
         }
     }
 
@@ -119,7 +115,7 @@ private slots:
                                       letter->mapToGlobal(letter->rect().center()));
             QApplication::sendEvent(letter, &menuKey);
         };
-        for (const bool ok : {false, true}) {
+        for (const bool ok : {false, true})
             choose(3, [ok](QWidget *modal) {
                 QCOMPARE(modal->objectName(), u"TilesetPropertiesWindow"_s);
                 child<QLineEdit>(modal, u"txtSetName"_s)->setText(u"Moss"_s);
@@ -127,7 +123,6 @@ private slots:
                 child<QComboBox>(modal, u"cboSpeed52"_s)->setCurrentText(u"2/Z"_s);
                 QTest::keyClick(modal, ok ? Qt::Key_Return : Qt::Key_Escape);
             });
-        }
         QCOMPARE(child<QLabel>(&main, u"lblSetInfo1"_s)->text(), u"MOSS BY: ANN *"_s);
         QCOMPARE(workspace.getTileData(1, 5, 2), u"2/Z"_s);
         QVERIFY(main.frontSlot() == 1 && !workspace.maptileChanged());
@@ -138,15 +133,9 @@ private slots:
         workspace.place(Workspace::LeftButton, {0, 0});
         answerer.answer = QMessageBox::Discard;
         QVERIFY(main.close());
-        const QString ask = questionBox();
-        QCOMPARE(answerer.boxes,
-                 QStringList({ask
-                                  + u"The tileset in slot B has changes that are not saved.\n"
-                                    "Do you still wish to quit?"_s,
-                              ask
-                                  + u"The current maptile has had changes made to it.\n"
-                                    "The tilesets in slots B and E have changes that are not saved.\n"
-                                    "Do you still wish to quit?"_s}));
+        const QString ask = questionBox(), quit = u" changes that are not saved.\nDo you still wish to quit?"_s;
+        const QString both = u"The current maptile has had changes made to it.\nThe tilesets in slots B and E have"_s;
+        QCOMPARE(answerer.boxes, QStringList({ask + u"The tileset in slot B has"_s + quit, ask + both + quit}));
         // A new empty tileset replaces the slot's, unchanged.
         choose(5);
         QVERIFY(workspace.unsavedSlots() == QList<int>{4}
