@@ -134,10 +134,7 @@ class TestHostile : public QObject
         const auto withState = [&](const QByteArray &from, const QByteArray &to) {
             return with(deflated("cryptwright/maptile.xml", QByteArray(state).replace(from, to)));
         };
-        const auto claiming = [](Entry entry, quint32 size) {
-            entry.size = size;
-            return entry;
-        };
+        const auto claiming = [](Entry entry, quint32 size) { return entry.size = size, entry; };
         const auto withSpeed = [&](int length) {
             return withState("</maptile>",
                              "<speed column='0' row='0'>" + QByteArray(length, '4') + "</speed></maptile>");

@@ -23,12 +23,8 @@ SheetSettings settings(const QString &paper, bool landscape = false, int marginM
                        bool cropMarks = true)
 {
     const auto mm = [](int n) { return SheetLength::fromUnits(n * Mm); };
-    return {*SheetSettings::paperNamed(paper),
-            landscape ? QPageLayout::Landscape : QPageLayout::Portrait,
-            mm(marginMm),
-            mm(gapMm),
-            mm(bleedMm),
-            cropMarks};
+    const auto orientation = landscape ? QPageLayout::Landscape : QPageLayout::Portrait;
+    return {*SheetSettings::paperNamed(paper), orientation, mm(marginMm), mm(gapMm), mm(bleedMm), cropMarks};
 }
 
 // The ink a crop mark lays down.

@@ -152,14 +152,11 @@ private slots:
         QFETCH(QList<SheetMaptile>, maptiles);
         const SheetLayout layout(maptiles, settings);
         QTemporaryDir folder;
-        const QList<QImage> pages = writeAndRender(
-            layout,
-            [&](int m, QString *) {
-                return TestImages::make(maptiles[m].pixels, [m](int x, int y) {
-                    return CornerBlock.contains(x, y) ? Corner : colourOf(m);
-                });
-            },
-            folder.path());
+        const auto picture = [&](int m, QString *) {
+            return TestImages::make(maptiles[m].pixels,
+                                    [m](int x, int y) { return CornerBlock.contains(x, y) ? Corner : colourOf(m); });
+        };
+        const QList<QImage> pages = writeAndRender(layout, picture, folder.path());
         QTEST(int(pages.size()), "sheets");
         const qreal margin = 6 * Dpi / 25.4, bleed = settings.bleed.toInches() * Dpi;
         QList<QRgb> colours;

@@ -18,6 +18,7 @@
 #include <cstring>
 
 using namespace TestImages;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -67,12 +68,6 @@ QMap<QString, QByteArray> filesIn(const QString &folder)
     return files;
 }
 
-// What poppler says of a PDF: its page count and size among others.
-QByteArray pdfInfo(const QString &pdf)
-{
-    return runProgram({pdf}, {}, QStringLiteral("pdfinfo")).output;
-}
-
 } // namespace
 
 // Maptile documents: saved and opened again with everything editable, read by
@@ -90,18 +85,16 @@ class TestDocuments : public QObject
         w->setSize(4, 5);
         w->place(Workspace::LeftButton, {1, 1});
         w->place(Workspace::RightButton, {3, 4});
-        w->chooseSpeedValue({0, 0}, QStringLiteral("1/T"));
-        w->chooseSpeedValue({3, 4}, QStringLiteral("12"));
-        w->chooseSpeedValue({4, 5}, QStringLiteral("kept off the maptile"));
-        QFont font(QStringLiteral("Liberation Serif"));
-        font.setPointSize(24);
-        font.setItalic(true);
+        w->chooseSpeedValue({0, 0}, u"1/T"_s);
+        w->chooseSpeedValue({3, 4}, u"12"_s);
+        w->chooseSpeedValue({4, 5}, u"kept off the maptile"_s);
+        QFont font(u"Liberation Serif"_s, 24, -1, true); // italic
         w->setMapNumFont(font, QColor(200, 30, 30));
         font.setPointSize(14);
         font.setUnderline(true);
         w->setSpeedFont(font, QColor(30, 200, 90));
-        w->setMapNumText(QStringLiteral("7B"));
-        w->setDesignerText(QStringLiteral("Ann Écrivain"));
+        w->setMapNumText(u"7B"_s);
+        w->setDesignerText(u"Ann Écrivain"_s);
         return w;
     }
 
@@ -111,28 +104,25 @@ class TestDocuments : public QObject
     void writeDocuments()
     {
         const QDir dir(m_dir->path());
-        QCOMPARE(MaptileSaver::save(*workedOn(), dir.filePath(QStringLiteral("map.ora"))), QString());
+        QCOMPARE(MaptileSaver::save(*workedOn(), dir.filePath("map.ora")), QString());
         const auto big = startWorkspace(m_dir->path());
         big->place(Workspace::LeftButton, {0, 0});
-        QCOMPARE(MaptileSaver::save(*big, dir.filePath(QStringLiteral("big.ora"))), QString());
-        const QByteArray document = readAll(dir.filePath(QStringLiteral("map.ora")));
+        QCOMPARE(MaptileSaver::save(*big, dir.filePath("big.ora")), QString());
+        const QByteArray document = readAll(dir.filePath("map.ora")), picture = encoded(pattern({144, 144}), "PNG");
         // One byte of the stored merged picture's rows changed on the disk, as damage would.
         QString reason;
-        const QByteArray merged = ZipReader(document).read(QStringLiteral("mergedimage.png"), 1 << 30, &reason);
+        const QByteArray merged = ZipReader(document).read("mergedimage.png", 1 << 30, &reason);
         QByteArray damaged = document;
-        const qsizetype stored = document.indexOf(merged.left(64), document.indexOf("mergedimage.png"));
-        const qsizetype rows = stored + merged.indexOf("IDAT") + 4000;
+        const qsizetype rows =
+            document.indexOf(merged.left(64), document.indexOf("mergedimage.png")) + merged.indexOf("IDAT") + 4000;
         damaged[rows] = char(damaged[rows] ^ 0x55);
-        writeText(dir.filePath(QStringLiteral("damaged.ora")), damaged);
-        writeText(dir.filePath(QStringLiteral("stale.ora")),
-                  TestZip::replaced(document, "mergedimage.png",
-                                    TestZip::stored("mergedimage.png", encoded(pattern({144, 144}), "PNG"))));
-        writeText(dir.filePath(QStringLiteral("broken.ora")), "not a zip");
-        QVERIFY(QFile::link(QStringLiteral("map.ora"), dir.filePath(QStringLiteral("link.jpg"))));
-        writeText(dir.filePath(QStringLiteral("doc.jpg")), document);
-        QVERIFY(dir.mkpath(QStringLiteral("folder")));
-        writeText(dir.filePath(QStringLiteral("folder/p.png")), document);
-        writeText(dir.filePath(QStringLiteral("picture.png")), encoded(pattern({144, 144}), "PNG"));
+        QVERIFY(dir.mkpath("folder") && QFile::link("map.ora", dir.filePath("link.jpg")));
+        for (const auto &[name, bytes] :
+             {std::pair("damaged.ora", damaged), std::pair("broken.ora", QByteArray("not a zip")),
+              std::pair("stale.ora",
+                        TestZip::replaced(document, "mergedimage.png", TestZip::stored("mergedimage.png", picture))),
+              std::pair("doc.jpg", document), std::pair("folder/p.png", document), std::pair("picture.png", picture)})
+            writeText(dir.filePath(name), bytes);
     }
 
 private slots:
@@ -144,11 +134,11 @@ private slots:
 
     // A document's layers, opaque or with few colours over transparency, add up to its merged picture,
     // the maptile as shown, without loss; opened in a new run it comes back whole, as one step that
-    // counts as saved.
+    // counts as saved. A reader that knows only the format sees the layers.
     void documentReopensAsItWasSaved()
     {
         const auto saved = workedOn();
-        const QString path = m_dir->filePath(QStringLiteral("map.ora"));
+        const QString path = m_dir->filePath(u"map.ora"_s);
         QCOMPARE(MaptileSaver::save(*saved, path), QString());
         QVERIFY(!saved->maptileChanged());
         const ZipReader zip(readAll(path));
@@ -159,7 +149,7 @@ private slots:
              {"data/subtiles.png", "data/speed-values.png", "data/maptile-number.png", "data/credit.png"})
             painter.drawImage(0, 0, png(zip, QLatin1String(layer)));
         painter.end();
-        const QImage merged = png(zip, QStringLiteral("mergedimage.png"));
+        const QImage merged = png(zip, u"mergedimage.png"_s);
         QVERIFY(merged.convertToFormat(QImage::Format_RGB32) == saved->preview()
                 && merged.dotsPerMeterX() == Geometry::DotsPerMeter);
         QCOMPARE(composed.convertToFormat(QImage::Format_RGB32), saved->preview());
@@ -175,8 +165,8 @@ private slots:
 
         // The texts are texts again: a change leaves no trace of the old one.
         for (Workspace *w : {saved.get(), opened.get()}) {
-            w->setDesignerText(QStringLiteral("Bo"));
-            w->chooseSpeedValue({3, 4}, QStringLiteral("2"));
+            w->setDesignerText(u"Bo"_s);
+            w->chooseSpeedValue({3, 4}, u"2"_s);
         }
         QVERIFY(viewOf(*opened) == viewOf(*saved));
 
@@ -184,14 +174,10 @@ private slots:
         for (int step = 0; step < 3; ++step)
             opened->undo();
         QVERIFY(viewOf(*opened) == blank);
-    }
 
-    void readerThatKnowsOnlyTheFormatSeesTheLayers()
-    {
-        const QString path = m_dir->filePath(QStringLiteral("map.ora"));
-        QCOMPARE(MaptileSaver::save(*workedOn(), path), QString());
+        // A reader that knows only the format sees the layers.
         QProcess python;
-        python.start(QStringLiteral("python3"), {QStringLiteral(CHECK_ORA_SCRIPT), path});
+        python.start(u"python3"_s, {QStringLiteral(CHECK_ORA_SCRIPT), path});
         QVERIFY(python.waitForFinished(30000));
         QVERIFY2(python.exitCode() == 0, python.readAllStandardError().constData());
         QCOMPARE(python.readAllStandardOutput().trimmed(), "Credit|Maptile number|Speed values|Subtiles");
@@ -204,61 +190,61 @@ private slots:
     {
         const auto w = workedOn();
         const QDir dir(m_dir->path());
-        QCOMPARE(MaptileSaver::save(*w, dir.filePath(QStringLiteral("map.ora"))), QString());
+        QCOMPARE(MaptileSaver::save(*w, dir.filePath("map.ora")), QString());
         QCOMPARE(MaptileSaver::write(w->preview(), dir.filePath("saved.jpg"), MaptileSaver::Format::Jpeg, {75, true}),
                  QString());
         QCOMPARE(MaptileSaver::write(w->preview(), dir.filePath("saved.bmp"), MaptileSaver::Format::Bitmap), QString());
+        // The document as map.ora, its merged picture replaced.
+        const QByteArray document = readAll(dir.filePath("map.ora"));
+        const auto withMerged = [&](const QString &name, const QByteArray &merged) {
+            writeText(dir.filePath(name),
+                      TestZip::replaced(document, "mergedimage.png", TestZip::stored("mergedimage.png", merged)));
+        };
         // Documents of the earlier version carry a chunk of their own in the merged picture, which a
         // reader passes over: the same maptile comes out.
-        const QByteArray document = readAll(dir.filePath(QStringLiteral("map.ora")));
         QString why;
-        QByteArray merged = ZipReader(document).read(QStringLiteral("mergedimage.png"), 1 << 30, &why);
-        merged.insert(33, TestZip::pngChunk("cwSP", QByteArray("\0\0\1\x0e\0\0\0\x40", 8)));
-        writeText(dir.filePath(QStringLiteral("older.ora")),
-                  TestZip::replaced(document, "mergedimage.png", TestZip::stored("mergedimage.png", merged)));
+        QByteArray merged = ZipReader(document).read("mergedimage.png", 1 << 30, &why);
+        withMerged("older.ora", merged.insert(33, TestZip::pngChunk("cwSP", QByteArray("\0\0\1\x0e\0\0\0\x40", 8))));
         // Another program may write the merged picture again, interlaced and partly transparent: it is
         // exported drawn over light grey, the blank colour where there is no desktop palette.
-        const QString convert = QStandardPaths::findExecutable(QStringLiteral("convert"));
+        const QString convert = QStandardPaths::findExecutable(u"convert"_s);
         if (convert.isEmpty())
             QSKIP("ImageMagick's convert is not installed.");
         QImage seeThrough = w->preview().convertToFormat(QImage::Format_ARGB32);
         for (int x = 0; x < seeThrough.width(); ++x)
             seeThrough.setPixel(x, x % seeThrough.height(), qRgba(200, 30, 30, x % 256));
-        QVERIFY(seeThrough.save(dir.filePath(QStringLiteral("redrawn.png"))));
+        QVERIFY(seeThrough.save(dir.filePath("redrawn.png")));
         QCOMPARE(runProgram({"redrawn.png", "-interlace", "PNG", "PNG32:redrawn.png"}, dir.path(), convert).exitCode,
                  0);
-        writeText(dir.filePath(QStringLiteral("redrawn.ora")),
-                  TestZip::replaced(document, "mergedimage.png",
-                                    TestZip::stored("mergedimage.png", readAll(dir.filePath("redrawn.png")))));
+        withMerged("redrawn.ora", readAll(dir.filePath("redrawn.png")));
+        const QImage redrawn = PictureDecoder::flattened(QImage(dir.filePath("redrawn.png")), qRgb(240, 240, 240));
         QCOMPARE(
-            MaptileSaver::write(PictureDecoder::flattened(QImage(dir.filePath("redrawn.png")), qRgb(240, 240, 240)),
-                                dir.filePath("redrawn-saved.jpg"), MaptileSaver::Format::Jpeg, {75, true}),
+            MaptileSaver::write(redrawn, dir.filePath("redrawn-saved.jpg"), MaptileSaver::Format::Jpeg, {75, true}),
             QString());
         for (const QString out : {"out.jpg", "out.bmp", "out.png", "out.pdf", "older.jpg", "redrawn.jpg"}) {
-            const Run run = runProgram(
-                {"--export", out, "--quality", "75", "--progressive",
-                 out.section('.', 0, 0) == "out" ? QStringLiteral("map.ora") : out.section('.', 0, 0) + ".ora"},
-                dir.path());
+            const Run run =
+                runProgram({"--export", out, "--quality", "75", "--progressive",
+                            out.section('.', 0, 0) == "out" ? u"map.ora"_s : out.section('.', 0, 0) + ".ora"},
+                           dir.path());
             QVERIFY2(run.exitCode == 0 && run.error.isEmpty(), run.error.constData());
         }
-        QCOMPARE(readAll(dir.filePath("redrawn.jpg")), readAll(dir.filePath("redrawn-saved.jpg")));
-        QCOMPARE(readAll(dir.filePath("older.jpg")), readAll(dir.filePath("saved.jpg")));
-        QCOMPARE(readAll(dir.filePath("out.jpg")), readAll(dir.filePath("saved.jpg")));
-        QCOMPARE(readAll(dir.filePath("out.bmp")), readAll(dir.filePath("saved.bmp")));
+        for (const auto &[out, saved] :
+             {std::pair("redrawn.jpg", "redrawn-saved.jpg"), std::pair("older.jpg", "saved.jpg"),
+              std::pair("out.jpg", "saved.jpg"), std::pair("out.bmp", "saved.bmp")})
+            QVERIFY2(readAll(dir.filePath(out)) == readAll(dir.filePath(saved)), out);
         QCOMPARE(QImage(dir.filePath("out.png")).convertToFormat(QImage::Format_RGB32), w->preview());
-        QVERIFY2(pdfInfo(dir.filePath("out.pdf")).contains("432 x 540 pts"), "page size");
+        QVERIFY2(runProgram({"out.pdf"}, dir.path(), "pdfinfo").output.contains("432 x 540 pts"), "page size");
 
         for (const QString out : {"full.jpg", "full.bmp", "full.png", "full.pdf"}) {
             writeText(dir.filePath(out), "the earlier export");
             const QStringList before = dir.entryList(QDir::Files | QDir::Hidden);
             // Files may grow to 4 KiB: the write that crosses the limit is cut short, the next fails.
-            const QString command =
-                QStringLiteral("trap '' XFSZ; ulimit -f 4; exec \"%1\" --export %2 --quality 100 map.ora")
-                    .arg(QStringLiteral(CRYPTWRIGHT_BINARY), out);
-            const Run run = runProgram({"-c", command}, dir.path(), QStringLiteral("/bin/bash"));
+            const QString command = u"trap '' XFSZ; ulimit -f 4; exec \"%1\" --export %2 --quality 100 map.ora"_s.arg(
+                CRYPTWRIGHT_BINARY, out);
+            const Run run = runProgram({"-c", command}, dir.path(), "/bin/bash");
             QVERIFY2(run.exitCode > 0 && run.error.count('\n') == 1 && run.error.contains(out.toUtf8())
                          && run.error.contains(std::strerror(EFBIG)),
-                     qPrintable(out + QStringLiteral(": ") + QString::fromUtf8(run.error)));
+                     qPrintable(out + u": "_s + QString::fromUtf8(run.error)));
             QCOMPARE(readAll(dir.filePath(out)), "the earlier export");
             QCOMPARE(dir.entryList(QDir::Files | QDir::Hidden), before);
         }
@@ -313,12 +299,12 @@ private slots:
             const auto w = startWorkspace(m_dir->path());
             w->setSize(size.width(), size.height());
             w->place(Workspace::LeftButton, {0, 0});
-            names << QStringLiteral("%1x%2-%3.ora").arg(size.width()).arg(size.height()).arg(names.size());
+            names << u"%1x%2-%3.ora"_s.arg(size.width()).arg(size.height()).arg(names.size());
             QCOMPARE(MaptileSaver::save(*w, dir.filePath(names.last())), QString());
         }
         const Run run = runProgram(QStringList{"--export", "sheets.pdf", "--paper", "a4"} + names, dir.path());
         QVERIFY2(run.exitCode == 0 && run.error.isEmpty(), run.error.constData());
-        const QByteArray details = pdfInfo(dir.filePath("sheets.pdf"));
+        const QByteArray details = runProgram({"sheets.pdf"}, dir.path(), "pdfinfo").output; // pages and size
         QVERIFY2(details.contains("Pages:           3") && details.contains("595 x 842 pts"), details.constData());
     }
 
@@ -327,14 +313,14 @@ private slots:
     {
         const QString help = QString::fromUtf8(runProgram({"--help"}, m_dir->path()).output);
         QString manual = QString::fromUtf8(readAll(QStringLiteral(CRYPTWRIGHT_SOURCE_DIR "/resources/cryptwright.1")));
-        manual.remove(QStringLiteral("\\"));
-        static const QRegularExpression option(QStringLiteral("(?:^|\\s)(--[a-z][a-z-]*)"));
+        manual.remove(u"\\"_s);
+        static const QRegularExpression option(u"(?:^|\\s)(--[a-z][a-z-]*)"_s);
         QSet<QString> inHelp, inManual;
         for (const auto &match : option.globalMatch(help))
             inHelp << match.captured(1);
         for (const auto &match : option.globalMatch(manual))
             inManual << match.captured(1);
-        QVERIFY(inHelp.contains(QStringLiteral("--paper")));
+        QVERIFY(inHelp.contains(u"--paper"_s));
         QCOMPARE(inManual, inHelp);
     }
 };
