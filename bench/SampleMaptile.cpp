@@ -120,8 +120,8 @@ QImage compose(const Tilesets &tilesets)
     MaptileOverlays overlays;
     overlays.paintMapNum(MapNumber);
     overlays.paintDesigner(Designer);
-    QImage preview, view;
-    Redraw::paintNum(maptile, true, overlays, preview, view);
+    QImage preview;
+    Redraw::paintPreview(maptile, true, overlays, preview);
     return preview;
 }
 

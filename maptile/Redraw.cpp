@@ -4,6 +4,8 @@
 #include "raster/GridPicture.h"
 #include "raster/RasterOps.h"
 
+#include <algorithm>
+
 namespace {
 
 void ensureSize(QImage &image, QSize size)
@@ -18,11 +20,12 @@ void layKeyed(QImage &target, QPoint at, const QImage &overlay)
         RasterOps::keyedCopy(target, at, overlay, overlay.rect(), overlay.pixel(MaptileOverlays::KeyPixel));
 }
 
-// Hands each overlay picture to lay, with where it goes, in the order they are laid.
-template<typename Lay>
-void forEachOverlay(const Maptile &maptile, bool showMapNum, MaptileOverlays &overlays, int height, Lay lay)
+} // namespace
+
+std::vector<Redraw::Laid> Redraw::overlaysOver(const Maptile &maptile, bool showMapNum, MaptileOverlays &overlays)
 {
     using Geometry::SpaceSize;
+    std::vector<Laid> laid;
     const int columns = std::min(maptile.columns(), int(Geometry::MaxColumns));
     const int rows = std::min(maptile.rows(), int(Geometry::MaxRows));
     for (int c = 0; c < columns; ++c) {
@@ -32,24 +35,60 @@ void forEachOverlay(const Maptile &maptile, bool showMapNum, MaptileOverlays &ov
                 continue;
             const QImage &speed = overlays.speedImage(value);
             // Flush with the space's right and top edges.
-            lay(Redraw::Overlay::SpeedValues, QPoint(c * SpaceSize + SpaceSize - speed.width(), r * SpaceSize), speed);
+            laid.push_back({Overlay::SpeedValues, QPoint(c * SpaceSize + SpaceSize - speed.width(), r * SpaceSize), speed});
         }
     }
     if (showMapNum)
-        lay(Redraw::Overlay::MapNum, Redraw::MapNumAt, overlays.mapNumImage());
-    lay(Redraw::Overlay::Credit, QPoint(Redraw::CreditLeft, height - Redraw::CreditAboveBottom),
-        overlays.designerImage());
+        laid.push_back({Overlay::MapNum, MapNumAt, overlays.mapNumImage()});
+    laid.push_back({Overlay::Credit, QPoint(CreditLeft, maptile.master().height() - CreditAboveBottom),
+                    overlays.designerImage()});
+    return laid;
 }
 
-} // namespace
+void Redraw::paintPreview(const QImage &master, const std::vector<Laid> &laid, QImage &preview)
+{
+    ensureSize(preview, master.size());
+    RasterOps::plainCopy(preview, preview.rect(), master, master.rect());
+    for (const Laid &overlay : laid)
+        layKeyed(preview, overlay.at, overlay.picture);
+}
 
 void Redraw::paintPreview(const Maptile &maptile, bool showMapNum, MaptileOverlays &overlays, QImage &preview)
 {
+    paintPreview(maptile.master(), overlaysOver(maptile, showMapNum, overlays), preview);
+}
+
+void Redraw::paintView(const Maptile &maptile, const std::vector<Laid> &laid, QImage &view)
+{
     const QImage &master = maptile.master();
-    ensureSize(preview, master.size());
-    RasterOps::plainCopy(preview, preview.rect(), master, master.rect());
-    forEachOverlay(maptile, showMapNum, overlays, preview.height(),
-                   [&preview](Overlay, QPoint at, const QImage &overlay) { layKeyed(preview, at, overlay); });
+    ensureSize(view, QSize(maptile.columns() * Geometry::ViewSpaceSize, maptile.rows() * Geometry::ViewSpaceSize));
+    // Each row of the view is three rows of the preview made small. Runs of
+    // rows no overlay reaches are made straight from the master; the others
+    // from a copy of the master's rows with the overlays laid on it.
+    std::vector<bool> covered(view.height());
+    for (const Laid &overlay : laid) {
+        const int top = std::max(0, overlay.at.y() / 3);
+        const int end = std::min(view.height(), (overlay.at.y() + overlay.picture.height() + 2) / 3);
+        if (overlay.at.y() + overlay.picture.height() > 0 && overlay.at.x() < 3 * view.width()
+            && overlay.at.x() + overlay.picture.width() > 0)
+            std::fill(covered.begin() + std::min(top, end), covered.begin() + end, true);
+    }
+    for (int y = 0, next; y < view.height(); y = next) {
+        next = y + 1;
+        while (next < view.height() && covered[next] == covered[y])
+            ++next;
+        const QRect into(0, y, view.width(), next - y);
+        const QRect rows(0, 3 * y, 3 * view.width(), 3 * into.height());
+        if (!covered[y]) {
+            RasterOps::plainCopy(view, into, master, rows);
+            continue;
+        }
+        QImage band = master.copy(rows);
+        for (const Laid &overlay : laid)
+            layKeyed(band, overlay.at - rows.topLeft(), overlay.picture);
+        RasterOps::plainCopy(view, into, band, band.rect());
+    }
+    GridPicture::layOver(view);
 }
 
 void Redraw::overlayLayer(const Maptile &maptile, bool showMapNum, MaptileOverlays &overlays, Overlay which,
@@ -58,30 +97,22 @@ void Redraw::overlayLayer(const Maptile &maptile, bool showMapNum, MaptileOverla
     if (layer.size() != maptile.master().size() || layer.format() != QImage::Format_ARGB32)
         layer = QImage(maptile.master().size(), QImage::Format_ARGB32);
     layer.fill(Qt::transparent);
-    forEachOverlay(maptile, showMapNum, overlays, layer.height(),
-                   [&](Overlay overlay, QPoint at, const QImage &picture) {
-                       if (overlay != which || !picture.rect().contains(MaptileOverlays::KeyPixel))
-                           return;
-                       // As the keyed copy lays it: every pixel but the key covers what lies under it.
-                       const QImage source = RasterOps::toWorkFormat(picture);
-                       const QRgb key = source.pixel(MaptileOverlays::KeyPixel) | 0xff000000u;
-                       const QRect area = layer.rect() & QRect(at, source.size());
-                       for (int y = area.top(); y <= area.bottom(); ++y) {
-                           const auto *in = reinterpret_cast<const QRgb *>(source.constScanLine(y - at.y())) - at.x();
-                           auto *out = reinterpret_cast<QRgb *>(layer.scanLine(y));
-                           for (int x = area.left(); x <= area.right(); ++x) {
-                               const QRgb p = in[x] | 0xff000000u;
-                               if (p != key)
-                                   out[x] = p;
-                           }
-                       }
-                   });
-}
-
-void Redraw::paintNum(const Maptile &maptile, bool showMapNum, MaptileOverlays &overlays, QImage &preview, QImage &view)
-{
-    paintPreview(maptile, showMapNum, overlays, preview);
-    ensureSize(view, QSize(maptile.columns() * Geometry::ViewSpaceSize, maptile.rows() * Geometry::ViewSpaceSize));
-    RasterOps::plainCopy(view, view.rect(), preview, QRect(QPoint(0, 0), view.size() * 3));
-    GridPicture::layOver(view);
+    for (const Laid &laid : overlaysOver(maptile, showMapNum, overlays)) {
+        if (laid.which != which || !laid.picture.rect().contains(MaptileOverlays::KeyPixel))
+            continue;
+        // As the keyed copy lays it: every pixel but the key covers what lies under it.
+        const QImage source = RasterOps::toWorkFormat(laid.picture);
+        const QPoint at = laid.at;
+        const QRgb key = source.pixel(MaptileOverlays::KeyPixel) | 0xff000000u;
+        const QRect area = layer.rect() & QRect(at, source.size());
+        for (int y = area.top(); y <= area.bottom(); ++y) {
+            const auto *in = reinterpret_cast<const QRgb *>(source.constScanLine(y - at.y())) - at.x();
+            auto *out = reinterpret_cast<QRgb *>(layer.scanLine(y));
+            for (int x = area.left(); x <= area.right(); ++x) {
+                const QRgb p = in[x] | 0xff000000u;
+                if (p != key)
+                    out[x] = p;
+            }
+        }
+    }
 }

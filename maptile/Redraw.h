@@ -4,6 +4,8 @@
 
 #include <QImage>
 
+#include <vector>
+
 class MaptileOverlays;
 
 // Rebuilds everything shown or written of the maptile from the master: the
@@ -20,11 +22,24 @@ public:
     // What lies over the master, bottom to top.
     enum class Overlay { SpeedValues, MapNum, Credit };
 
-    // preview and view are rebuilt in place; their buffers are reused.
-    static void paintNum(const Maptile &maptile, bool showMapNum, MaptileOverlays &overlays, QImage &preview,
-                         QImage &view);
-    // The preview alone: the master with every overlay laid on it.
+    // One picture laid over the master: which overlay it is, where its
+    // top-left corner goes, and its pixels.
+    struct Laid
+    {
+        Overlay which;
+        QPoint at;
+        QImage picture;
+    };
+    // Everything the overlays lay over the master now, bottom to top.
+    static std::vector<Laid> overlaysOver(const Maptile &maptile, bool showMapNum, MaptileOverlays &overlays);
+
+    // The preview: the master with laid over it. Rebuilt in place; its buffer is reused.
+    static void paintPreview(const QImage &master, const std::vector<Laid> &laid, QImage &preview);
     static void paintPreview(const Maptile &maptile, bool showMapNum, MaptileOverlays &overlays, QImage &preview);
+    // The working view: the preview at one third with the grid over it. It is
+    // made three rows of the preview at a time, so no redraw needs the whole
+    // preview. Rebuilt in place; its buffer is reused.
+    static void paintView(const Maptile &maptile, const std::vector<Laid> &laid, QImage &view);
     // One overlay alone, as large as the preview: its own pixels, opaque, on
     // transparency. Laid over the master in order, the three give the preview.
     // layer is rebuilt in place; its buffer is reused.

@@ -104,6 +104,10 @@ void Workspace::startUp(const QStringList &folders, const std::function<void(con
     const QStringList paths = defaultTilesetPaths(folders);
     if (!m_defaultReads || m_defaultReads->paths() != paths)
         m_defaultReads = std::make_unique<TilesetReads>(paths);
+    // The credit and the blank maptile do not depend on the tilesets: they are
+    // drawn while the last files are still being read.
+    m_overlays.paintDesigner(designerText());
+    putBlank(Geometry::MaxColumns, Geometry::MaxRows);
     // A default slot whose file failed still gets its grid.
     for (int i = 0; i < int(DefaultTilesetNames.size()); ++i) {
         QString error;
@@ -115,8 +119,6 @@ void Workspace::startUp(const QStringList &folders, const std::function<void(con
     m_defaultReads.reset();
     for (int i = 0; i < int(DefaultTilesetNames.size()); ++i)
         paintButtons(i);
-    m_overlays.paintDesigner(designerText());
-    putBlank(Geometry::MaxColumns, Geometry::MaxRows);
     setMaptileChanged(false);
 }
 
@@ -585,6 +587,17 @@ void Workspace::setSpeedFont(const QFont &font, const QColor &colour)
 
 void Workspace::paintNum()
 {
-    Redraw::paintNum(m_maptile, !mapNumText().isEmpty(), m_overlays, m_preview, m_view);
+    m_laid = Redraw::overlaysOver(m_maptile, !mapNumText().isEmpty(), m_overlays);
+    Redraw::paintView(m_maptile, m_laid, m_view);
+    m_previewStale = true;
     emit redrawn();
+}
+
+const QImage &Workspace::preview() const
+{
+    if (m_previewStale) {
+        Redraw::paintPreview(m_maptile.master(), m_laid, m_preview);
+        m_previewStale = false;
+    }
+    return m_preview;
 }

@@ -3,6 +3,7 @@
 #include "document/MaptileDocument.h"
 #include "maptile/Maptile.h"
 #include "maptile/MaptileOverlays.h"
+#include "maptile/Redraw.h"
 #include "raster/Orientation.h"
 #include "tilesets/SubtileRef.h"
 #include "tilesets/TilesetSlot.h"
@@ -166,9 +167,10 @@ public:
     void setMapNumFont(const QFont &font, const QColor &colour);
     void setSpeedFont(const QFont &font, const QColor &colour);
 
-    // Rebuilds the preview and the working view from the master.
+    // Redraws the working view from the master; the preview follows.
     void paintNum();
-    const QImage &preview() const { return m_preview; }
+    // Made when first asked for after a redraw: most redraws are only seen in the working view.
+    const QImage &preview() const;
     const QImage &workingView() const { return m_view; }
 
 signals:
@@ -236,7 +238,10 @@ private:
     Maptile m_maptile;
     MaptileOverlays m_overlays;
     std::array<QString, 2> m_texts;
-    QImage m_preview;
+    // What the last redraw laid over the master, kept for the preview made after it.
+    std::vector<Redraw::Laid> m_laid;
+    mutable QImage m_preview;
+    mutable bool m_previewStale = true;
     QImage m_view;
     bool m_maptileChanged = false;
     QString m_documentPath;

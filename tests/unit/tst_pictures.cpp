@@ -1,6 +1,8 @@
 #include "maptile/Maptile.h"
 #include "maptile/MaptileOverlays.h"
 #include "maptile/Redraw.h"
+#include "raster/GridPicture.h"
+#include "raster/RasterOps.h"
 #include "support/TestImages.h"
 
 #include <QSet>
@@ -74,8 +76,14 @@ private slots:
             if (badge)
                 lay(expected, overlays.mapNumImage(), {10, 10}, DoorKey);
             lay(expected, overlays.designerImage(), {4, 432 - 20}, CreditKey);
-            Redraw::paintNum(maptile, badge, overlays, preview, view);
+            const std::vector<Redraw::Laid> laid = Redraw::overlaysOver(maptile, badge, overlays);
+            Redraw::paintPreview(maptile.master(), laid, preview);
             QCOMPARE(preview, expected);
+            // The working view, made a few rows at a time, is the whole preview made small.
+            QImage small = RasterOps::reduceToThird(expected);
+            GridPicture::layOver(small);
+            Redraw::paintView(maptile, laid, view);
+            QCOMPARE(view, small);
         }
         QCOMPARE(maptile.master(), pattern({432, 432}, 1)); // the master stays free of overlays
     }
