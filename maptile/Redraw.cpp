@@ -66,12 +66,11 @@ void Redraw::paintView(const Maptile &maptile, const std::vector<Laid> &laid, QI
     // rows no overlay reaches are made straight from the master; the others
     // from a copy of the master's rows with the overlays laid on it.
     std::vector<bool> covered(view.height());
+    const QRect reduced(QPoint(0, 0), view.size() * 3);
     for (const Laid &overlay : laid) {
-        const int top = std::max(0, overlay.at.y() / 3);
-        const int end = std::min(view.height(), (overlay.at.y() + overlay.picture.height() + 2) / 3);
-        if (overlay.at.y() + overlay.picture.height() > 0 && overlay.at.x() < 3 * view.width()
-            && overlay.at.x() + overlay.picture.width() > 0)
-            std::fill(covered.begin() + std::min(top, end), covered.begin() + end, true);
+        const QRect area = QRect(overlay.at, overlay.picture.size()) & reduced;
+        if (!area.isEmpty())
+            std::fill(covered.begin() + area.top() / 3, covered.begin() + area.bottom() / 3 + 1, true);
     }
     for (int y = 0, next; y < view.height(); y = next) {
         next = y + 1;

@@ -33,7 +33,7 @@ public:
     // Everything the overlays lay over the master now, bottom to top.
     static std::vector<Laid> overlaysOver(const Maptile &maptile, bool showMapNum, MaptileOverlays &overlays);
 
-    // The preview: the master with laid over it. Rebuilt in place; its buffer is reused.
+    // The preview: the master with the laid pictures over it. Rebuilt in place; its buffer is reused.
     static void paintPreview(const QImage &master, const std::vector<Laid> &laid, QImage &preview);
     static void paintPreview(const Maptile &maptile, bool showMapNum, MaptileOverlays &overlays, QImage &preview);
     // The working view: the preview at one third with the grid over it. It is
