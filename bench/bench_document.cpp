@@ -6,8 +6,8 @@
 #include "BenchSupport.h"
 #include "SampleMaptile.h"
 
-#include "output/MaptileOpener.h"
 #include "output/MaptileSaver.h"
+#include "workspace/MaptileOpener.h"
 #include "workspace/Workspace.h"
 
 #include <QCoreApplication>

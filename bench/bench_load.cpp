@@ -8,7 +8,7 @@
 #include "BenchSupport.h"
 
 #include "mainwindow/MainWindow.h"
-#include "reading/PictureReader.h"
+#include "readerclient/PictureReader.h"
 
 #include <QApplication>
 #include <QDir>

@@ -80,7 +80,8 @@ QStringList ExportBatch::run(const QList<Job> &jobs, const Work &doWork)
     const QStringList refused = refusals(jobs);
     auto shared = std::make_shared<Shared>();
     for (qsizetype i = 0; i < jobs.size(); ++i) {
-        Shared::Task task{jobs[i]};
+        Shared::Task task;
+        task.job = jobs[i];
         if (!refused[i].isEmpty()) {
             task.state = Shared::State::Done;
             task.error = refused[i];

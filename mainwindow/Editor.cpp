@@ -2,7 +2,7 @@
 
 #include "cli/CommandLine.h"
 #include "mainwindow/MainWindow.h"
-#include "reading/PictureReader.h"
+#include "readerclient/PictureReader.h"
 #include "recovery/RecoverySession.h"
 #include "resources/Translations.h"
 

@@ -14,7 +14,6 @@
 #include "mainwindow/DroppedImage.h"
 #include "mainwindow/GuideHints.h"
 #include "mainwindow/PictureLoad.h"
-#include "output/MaptileOpener.h"
 #include "output/MaptileSaver.h"
 #include "printsheets/PrintSheetsWindow.h"
 #include "raster/HiResPicture.h"
@@ -27,6 +26,7 @@
 #include "views/PaletteView.h"
 #include "views/UiFonts.h"
 #include "views/WorkingView.h"
+#include "workspace/MaptileOpener.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "dialogs/MaptilePrinter.h"
-#include "reading/PictureReader.h"
+#include "printing/MaptilePrinter.h"
+#include "readerclient/PictureReader.h"
 #include "workspace/Workspace.h"
 
 #include <QHash>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "dialogs/LoadProgress.h"
-#include "reading/PictureReader.h"
+#include "readerclient/PictureReader.h"
 
 #include <QPointer>
 #include <QTimer>

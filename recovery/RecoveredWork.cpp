@@ -1,8 +1,9 @@
 #include "recovery/RecoveredWork.h"
 
-#include "output/MaptileOpener.h"
+#include "document/MaptileFileReader.h"
 #include "raster/Geometry.h"
 #include "recovery/RecoverySession.h"
+#include "workspace/MaptileOpener.h"
 #include "workspace/Workspace.h"
 
 #include <QDir>
@@ -52,7 +53,7 @@ QString RecoveredWork::restore(Workspace &workspace) const
     if (m_maptile) {
         const QString file = folder.filePath(RecoverySession::MaptileFile);
         QString error;
-        const QImage picture = MaptileOpener::read(file, &error);
+        const QImage picture = MaptileFileReader::read(file, &error);
         if (picture.isNull())
             return error;
         MaptileOpener::apply(workspace, picture, m_documentPath);

@@ -1,10 +1,10 @@
 #include "views/GridAccessible.h"
 
 #include "raster/Geometry.h"
-#include "views/AccessibleGrid.h"
 #include "views/GridCellAccessible.h"
+#include "views/OutlinedGrid.h"
 
-GridAccessible::GridAccessible(QWidget *view, AccessibleGrid *grid)
+GridAccessible::GridAccessible(QWidget *view, OutlinedGrid *grid)
     : QAccessibleWidget(view, QAccessible::Table)
     , m_grid(grid)
 {
@@ -23,7 +23,7 @@ void GridAccessible::install()
 QAccessibleInterface *GridAccessible::create(const QString &, QObject *object)
 {
     auto *view = qobject_cast<QWidget *>(object);
-    auto *grid = dynamic_cast<AccessibleGrid *>(object);
+    auto *grid = dynamic_cast<OutlinedGrid *>(object);
     return view && grid ? new GridAccessible(view, grid) : nullptr;
 }
 

@@ -3,7 +3,7 @@
 #include <QAccessibleWidget>
 #include <QHash>
 
-class AccessibleGrid;
+class OutlinedGrid;
 
 // A palette or the maptile as a screen reader sees it: a table whose cells
 // are read with what they hold, the outlined cell reported as the focus and
@@ -13,11 +13,11 @@ class AccessibleGrid;
 class GridAccessible : public QAccessibleWidget, public QAccessibleTableInterface
 {
 public:
-    GridAccessible(QWidget *view, AccessibleGrid *grid);
+    GridAccessible(QWidget *view, OutlinedGrid *grid);
     ~GridAccessible() override;
 
     // Makes GridAccessible the interface of every view that is an
-    // AccessibleGrid; may be called any number of times.
+    // OutlinedGrid; may be called any number of times.
     static void install();
     // Tells a screen reader which cell is outlined: as the focus while the
     // view has the keyboard, and as the selection. For when the outline moves
@@ -66,7 +66,7 @@ private:
     // The view's children that take the keyboard, after the cells.
     QList<QWidget *> controls() const;
 
-    AccessibleGrid *m_grid;
+    OutlinedGrid *m_grid;
     mutable QSize m_cellsMadeFor;
     mutable QHash<QPoint, QAccessible::Id> m_cells;
 };

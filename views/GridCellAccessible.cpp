@@ -1,11 +1,11 @@
 #include "views/GridCellAccessible.h"
 
 #include "raster/Geometry.h"
-#include "views/AccessibleGrid.h"
+#include "views/OutlinedGrid.h"
 
 #include <QWindow>
 
-GridCellAccessible::GridCellAccessible(QWidget *view, AccessibleGrid *grid, QPoint cell)
+GridCellAccessible::GridCellAccessible(QWidget *view, OutlinedGrid *grid, QPoint cell)
     : m_view(view)
     , m_grid(grid)
     , m_cell(cell)

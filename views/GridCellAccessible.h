@@ -5,7 +5,7 @@
 #include <QPointer>
 #include <QWidget>
 
-class AccessibleGrid;
+class OutlinedGrid;
 
 // One cell of a palette or of the maptile as a screen reader sees it: its
 // text, its place, whether the outline is on it, and a press that acts as the
@@ -15,7 +15,7 @@ class GridCellAccessible : public QAccessibleInterface,
                            public QAccessibleActionInterface
 {
 public:
-    GridCellAccessible(QWidget *view, AccessibleGrid *grid, QPoint cell);
+    GridCellAccessible(QWidget *view, OutlinedGrid *grid, QPoint cell);
 
     bool isValid() const override;
     QObject *object() const override { return nullptr; }
@@ -47,6 +47,6 @@ public:
 
 private:
     QPointer<QWidget> m_view;
-    AccessibleGrid *m_grid;
+    OutlinedGrid *m_grid;
     QPoint m_cell;
 };

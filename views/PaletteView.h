@@ -1,7 +1,7 @@
 #pragma once
 
 #include "raster/HiResPicture.h"
-#include "views/AccessibleGrid.h"
+#include "views/OutlinedGrid.h"
 
 #include <QWidget>
 
@@ -16,7 +16,7 @@ class Workspace;
 // focus (by a click or Tab), the arrow keys move the outline, Space gives the
 // left button the outlined cell, Delete empties it, and a picture can be
 // pasted into it. A screen reader reads it cell by cell, each with its speed value.
-class PaletteView : public QWidget, public AccessibleGrid
+class PaletteView : public QWidget, public OutlinedGrid
 {
     Q_OBJECT
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "raster/HiResPicture.h"
-#include "views/AccessibleGrid.h"
+#include "views/OutlinedGrid.h"
 
 #include <QWidget>
 
@@ -17,7 +17,7 @@ class Workspace;
 // the text typed into it once Enter confirms it. With the keyboard focus, the
 // arrow keys move the outline, Space lays the left button's subtile and Enter
 // opens the list. A screen reader reads it space by space, each with its speed value.
-class WorkingView : public QWidget, public AccessibleGrid
+class WorkingView : public QWidget, public OutlinedGrid
 {
     Q_OBJECT
 

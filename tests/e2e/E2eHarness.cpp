@@ -139,7 +139,7 @@ QString E2eHarness::title(const Window &window) const
     // Qt writes the name as UTF-8 in both properties; _NET_WM_NAME is the one a window manager shows.
     const auto atom = owned(xcb_intern_atom_reply(m_x, xcb_intern_atom(m_x, 0, 12, "_NET_WM_NAME"), nullptr));
     const auto name = owned(xcb_get_property_reply(
-        m_x, xcb_get_property(m_x, 0, window.id, atom ? atom->atom : XCB_ATOM_WM_NAME, XCB_ATOM_ANY, 0, 256), nullptr));
+        m_x, xcb_get_property(m_x, 0, window.id, atom ? atom->atom : xcb_atom_t(XCB_ATOM_WM_NAME), XCB_ATOM_ANY, 0, 256), nullptr));
     return name ? QString::fromUtf8(static_cast<const char *>(xcb_get_property_value(name.get())),
                                     xcb_get_property_value_length(name.get()))
                 : QString();

@@ -1,6 +1,6 @@
 #include "document/ZipReader.h"
 #include "output/MaptileSaver.h"
-#include "reading/PictureReader.h"
+#include "readerclient/PictureReader.h"
 #include "support/TestZip.h"
 #include "widgets/MainWindowFixture.h"
 

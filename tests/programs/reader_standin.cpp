@@ -4,7 +4,7 @@
 // as a process out of memory does, "unconfined" as one that cannot confine
 // itself, "garbage" answers with bytes that are no picture. Any other name is
 // answered with a 2 x 1 picture.
-#include "reading/ReaderProtocol.h"
+#include "readerclient/ReaderProtocol.h"
 
 #include <QImage>
 

@@ -2,7 +2,7 @@
 // decoder taken over by a hostile file might try, named by its arguments. It
 // prints "done" when the attempt succeeded and "refused: <reason>" when the
 // system said no; a filter that kills it says nothing.
-#include "reader/Sandbox.h"
+#include "sandbox/Sandbox.h"
 
 #include <QByteArray>
 

@@ -64,7 +64,9 @@ QString run(const QString &program, const QStringList &arguments)
 
 SheetSettings settings(const QString &paper, bool landscape = false, int bleedMm = 0, bool cropMarks = true)
 {
-    SheetSettings s{*SheetSettings::paperNamed(paper), landscape ? QPageLayout::Landscape : QPageLayout::Portrait};
+    SheetSettings s;
+    s.paper = *SheetSettings::paperNamed(paper);
+    s.orientation = landscape ? QPageLayout::Landscape : QPageLayout::Portrait;
     s.bleed = SheetLength::fromUnits(bleedMm * SheetLength::PerMillimetre);
     s.cropMarks = cropMarks;
     return s;

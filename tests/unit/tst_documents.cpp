@@ -1,9 +1,9 @@
 #include "document/ZipReader.h"
-#include "output/MaptileOpener.h"
 #include "output/MaptileSaver.h"
 #include "pictures/PictureDecoder.h"
 #include "support/TestZip.h"
 #include "support/WorkspaceFixture.h"
+#include "workspace/MaptileOpener.h"
 
 #include <QDirIterator>
 #include <QPainter>

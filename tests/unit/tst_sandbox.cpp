@@ -1,5 +1,5 @@
-#include "reader/Sandbox.h"
-#include "reading/PictureReader.h"
+#include "readerclient/PictureReader.h"
+#include "sandbox/Sandbox.h"
 #include "support/TestImages.h"
 
 #include <QDir>

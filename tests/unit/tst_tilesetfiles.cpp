@@ -1,8 +1,8 @@
 #include "document/DocumentReader.h"
-#include "output/MaptileOpener.h"
+#include "document/MaptileFileReader.h"
 #include "pictures/TilesetPicture.h"
 #include "raster/Geometry.h"
-#include "reading/PictureReader.h"
+#include "readerclient/PictureReader.h"
 #include "resources/BuiltInPicture.h"
 #include "support/TestImages.h"
 #include "support/TestMetafile.h"
@@ -365,7 +365,7 @@ private slots:
         if (reason.isEmpty()) {
             QString expectedError;
             using enum PictureReader::Kind;
-            const QImage expected = kind == Maptile ? MaptileOpener::read(path, &expectedError)
+            const QImage expected = kind == Maptile ? MaptileFileReader::read(path, &expectedError)
                 : kind == FinishedMaptile           ? DocumentReader::readFinished(path, &expectedError)
                                           : TilesetPicture::read(path, Geometry::blankColour(), &expectedError);
             QVERIFY2(!image.isNull() && image == expected, qPrintable(error + expectedError));

@@ -1,9 +1,9 @@
 #include "document/DocumentReader.h"
-#include "output/MaptileOpener.h"
 #include "output/MaptileSaver.h"
 #include "raster/RasterOps.h"
 #include "support/WorkspaceFixture.h"
 #include "tilesets/ProfileReader.h"
+#include "workspace/MaptileOpener.h"
 #include "workspace/UndoHistory.h"
 
 #include <QPainter>

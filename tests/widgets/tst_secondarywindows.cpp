@@ -1,9 +1,9 @@
 #include "MainWindowFixture.h"
 
 #include "dialogs/EditTileWindow.h"
-#include "dialogs/MaptilePrinter.h"
 #include "dialogs/PreviewWindow.h"
 #include "dialogs/TransparencyWindow.h"
+#include "printing/MaptilePrinter.h"
 #include "raster/RasterOps.h"
 #include "views/PaletteView.h"
 

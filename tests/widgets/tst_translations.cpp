@@ -6,7 +6,7 @@
 #include "dialogs/OptionsWindow.h"
 #include "dialogs/TransparencyWindow.h"
 #include "mainwindow/GuideHints.h"
-#include "reading/PictureReader.h"
+#include "readerclient/PictureReader.h"
 #include "resources/Translations.h"
 #include "views/PaletteView.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "reading/ReaderProtocol.h"
+#include "readerclient/ReaderProtocol.h"
 
 #include <QByteArray>
 #include <QImage>

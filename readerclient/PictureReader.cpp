@@ -1,4 +1,4 @@
-#include "reading/PictureReader.h"
+#include "readerclient/PictureReader.h"
 
 #include "document/DocumentArchive.h"
 #include "document/DocumentWriter.h"

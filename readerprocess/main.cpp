@@ -4,10 +4,10 @@
 // one when it dies.
 #include "pictures/MetafileFonts.h"
 #include "pictures/PictureDecoder.h"
-#include "reader/RequestServer.h"
-#include "reader/Sandbox.h"
-#include "reading/ReaderProtocol.h"
+#include "readerclient/ReaderProtocol.h"
+#include "readerprocess/RequestServer.h"
 #include "resources/Translations.h"
+#include "sandbox/Sandbox.h"
 
 #include <QFontDatabase>
 #include <QGuiApplication>

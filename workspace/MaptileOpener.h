@@ -1,8 +1,6 @@
 #pragma once
 
-#include <QByteArray>
 #include <QImage>
-#include <QRgb>
 #include <QString>
 
 class Workspace;
@@ -18,15 +16,7 @@ public:
     // failure returns a sentence naming the file and the reason, and leaves
     // the maptile as it was.
     static QString open(Workspace &workspace, const QString &path);
-    // The picture open() makes the maptile of, from the file at path.
-    static QImage read(const QString &path, QString *error);
-    // The same from the bytes of the file called name, transparent parts
-    // showing background: for a document of this program, its master
-    // carrying the rest (see MaptileDocument::toPicture()), or a null image
-    // with error set as open() reports it. The editor has this run by the
-    // reading process and hands the picture to apply().
-    static QImage decode(const QByteArray &bytes, const QString &name, QRgb background, QString *error);
-    // Makes what read() or decode() gave the maptile, as one undo step; path
+    // Makes what MaptileFileReader gave the maptile, as one undo step; path
     // is the file it was read from.
     static void apply(Workspace &workspace, const QImage &picture, const QString &path);
 };

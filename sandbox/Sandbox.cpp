@@ -1,4 +1,4 @@
-#include "reader/Sandbox.h"
+#include "sandbox/Sandbox.h"
 
 #include <seccomp.h>
 

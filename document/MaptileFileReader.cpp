@@ -1,4 +1,4 @@
-#include "output/MaptileOpener.h"
+#include "document/MaptileFileReader.h"
 
 #include "document/DocumentArchive.h"
 #include "document/DocumentReader.h"
@@ -6,38 +6,15 @@
 #include "pictures/MaptilePicture.h"
 #include "pictures/PictureFile.h"
 #include "raster/Geometry.h"
-#include "workspace/Workspace.h"
 
-QString MaptileOpener::open(Workspace &workspace, const QString &path)
-{
-    QString error;
-    const QImage picture = read(path, &error);
-    if (picture.isNull())
-        return error;
-    apply(workspace, picture, path);
-    return {};
-}
-
-void MaptileOpener::apply(Workspace &workspace, const QImage &picture, const QString &path)
-{
-    const MaptileDocument document = MaptileDocument::fromPicture(picture);
-    if (document.editable) {
-        workspace.openDocument(document, path);
-        // Nothing of the maptile is lost in a document.
-        workspace.setMaptileChanged(false);
-    } else {
-        workspace.openImage(document.maptile.master());
-    }
-}
-
-QImage MaptileOpener::read(const QString &path, QString *error)
+QImage MaptileFileReader::read(const QString &path, QString *error)
 {
     const QByteArray bytes =
         DocumentWriter::isDocumentPath(path) ? DocumentArchive::load(path, error) : PictureFile::read(path, error);
     return bytes.isEmpty() ? QImage() : decode(bytes, path, Geometry::blankColour(), error);
 }
 
-QImage MaptileOpener::decode(const QByteArray &bytes, const QString &name, QRgb background, QString *error)
+QImage MaptileFileReader::decode(const QByteArray &bytes, const QString &name, QRgb background, QString *error)
 {
     if (!DocumentWriter::isDocumentPath(name)) {
         QImage image = MaptilePicture::decode(bytes, name, background, error);

@@ -1,4 +1,4 @@
-#include "dialogs/MaptilePrinter.h"
+#include "printing/MaptilePrinter.h"
 
 #include <QMessageBox>
 #include <QPainter>

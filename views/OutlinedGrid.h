@@ -7,10 +7,10 @@
 // A view drawn as a grid of square cells under a red outline, as the palettes
 // and the maptile are: what a screen reader needs to read it cell by cell and
 // to follow the outline. GridAccessible reads it.
-class AccessibleGrid
+class OutlinedGrid
 {
 public:
-    virtual ~AccessibleGrid() = default;
+    virtual ~OutlinedGrid() = default;
 
     // Columns and rows.
     virtual QSize gridSize() const = 0;

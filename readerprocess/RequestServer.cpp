@@ -1,8 +1,8 @@
-#include "reader/RequestServer.h"
+#include "readerprocess/RequestServer.h"
 
 #include "document/DocumentArchive.h"
 #include "document/DocumentReader.h"
-#include "output/MaptileOpener.h"
+#include "document/MaptileFileReader.h"
 #include "pictures/TilesetPicture.h"
 
 #include <algorithm>
@@ -49,7 +49,7 @@ QImage RequestServer::read(const ReaderProtocol::Request &request, const QByteAr
     case ReaderProtocol::Kind::WholePicture:
         return TilesetPicture::decode(bytes, request.name, request.background, error);
     case ReaderProtocol::Kind::Maptile:
-        return MaptileOpener::decode(bytes, request.name, request.background, error);
+        return MaptileFileReader::decode(bytes, request.name, request.background, error);
     case ReaderProtocol::Kind::FinishedMaptile: {
         QString reason;
         const QImage finished = DocumentReader::decodeFinished(bytes, &reason, request.background);

@@ -1,4 +1,4 @@
-#include "reading/ReaderProtocol.h"
+#include "readerclient/ReaderProtocol.h"
 
 #include <QDataStream>
 #include <QIODevice>
