@@ -40,7 +40,8 @@ private:
     int claim(bool last);
     void read(int index);
 
-    QStringList m_paths;
+    // Read by both threads: never written once made, so never detached.
+    const QStringList m_paths;
     std::vector<std::promise<Result>> m_results;
     std::vector<std::future<Result>> m_reads;
     std::mutex m_mutex;
