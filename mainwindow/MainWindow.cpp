@@ -18,6 +18,7 @@
 #include "printsheets/PrintSheetsWindow.h"
 #include "raster/HiResPicture.h"
 #include "recovery/RecoveredWork.h"
+#include "recovery/RecoveryFolder.h"
 #include "recovery/RecoverySession.h"
 #include "recovery/RecoveryWriter.h"
 #include "resources/BuiltInPicture.h"
@@ -864,8 +865,10 @@ bool MainWindow::keepRecovery(const QString &folder)
     m_recovery = std::make_unique<RecoveryWriter>(m_workspace, std::make_unique<RecoverySession>(folder));
     connect(m_recovery.get(), &RecoveryWriter::failed, this,
             [this](const QString &reason) { QMessageBox::warning(this, Title, reason); });
-    m_recovered = RecoverySession::leftBehind(folder);
-    return !m_recovered.empty();
+    RecoveryFolder::LeftBehind found = RecoveryFolder::leftBehind(folder);
+    m_recovered = std::move(found.work);
+    m_recoveryNotice = found.notice;
+    return !m_recovered.empty() || !m_recoveryNotice.isEmpty();
 }
 
 QString MainWindow::recoveryText(const RecoveredWork &work) const
@@ -889,6 +892,8 @@ QString MainWindow::recoveryText(const RecoveredWork &work) const
 
 void MainWindow::offerRecovery()
 {
+    if (!m_recoveryNotice.isEmpty())
+        QMessageBox::information(this, Title, std::exchange(m_recoveryNotice, {}));
     // One maptile at a time: work older than the one restored waits for the next start.
     std::vector<std::unique_ptr<RecoveredWork>> offers = std::move(m_recovered);
     for (const std::unique_ptr<RecoveredWork> &work : offers) {

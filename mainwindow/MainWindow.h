@@ -112,9 +112,10 @@ public:
 
     // Unsaved work is kept in a session of folder from now on, until the
     // window closes. Returns whether work left by an editor that did not
-    // close waits there to be offered.
+    // close waits there to be offered, or there is something to say of it.
     bool keepRecovery(const QString &folder);
-    // Offers the work keepRecovery() found, newest first, until one is restored.
+    // Says once what keepRecovery() could not read, then offers the work it
+    // found, newest first, until one is restored.
     void offerRecovery();
 
 signals:
@@ -206,4 +207,5 @@ private:
     QString m_pictureName;
     std::unique_ptr<RecoveryWriter> m_recovery;
     std::vector<std::unique_ptr<RecoveredWork>> m_recovered;
+    QString m_recoveryNotice;
 };

@@ -1,67 +1,126 @@
 #include "recovery/RecoveredWork.h"
 
+#include "document/DocumentArchive.h"
 #include "document/MaptileFileReader.h"
+#include "pictures/PictureFile.h"
 #include "raster/Geometry.h"
-#include "recovery/RecoverySession.h"
+#include "recovery/RecoveryFiles.h"
+#include "tilesets/ProfileReader.h"
 #include "workspace/MaptileOpener.h"
 #include "workspace/Workspace.h"
 
 #include <QDir>
-#include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLockFile>
 
-namespace {
-
-// A list is a few hundred bytes; anything much larger is not one.
-constexpr qint64 MaxListBytes = 64 * 1024;
-
-} // namespace
-
 RecoveredWork::RecoveredWork(QString path, std::unique_ptr<QLockFile> lock)
     : m_path(std::move(path))
     , m_lock(std::move(lock))
 {
-    QFile file(QDir(m_path).filePath(RecoverySession::ListFile));
-    if (!file.open(QIODevice::ReadOnly) || file.size() > MaxListBytes)
-        return;
-    const QJsonObject list = QJsonDocument::fromJson(file.readAll()).object();
-    if (list.value(QStringLiteral("version")).toInt() != RecoverySession::Version)
-        return;
-    m_savedAt = QDateTime::fromString(list.value(QStringLiteral("saved")).toString(), Qt::ISODateWithMs);
-    m_documentPath = list.value(QStringLiteral("document")).toString();
-    // Only the names the session itself writes: the list may not lead anywhere else.
-    m_maptile = list.value(QStringLiteral("maptile")).toString() == RecoverySession::MaptileFile;
-    for (const QJsonValue &value : list.value(QStringLiteral("tilesets")).toArray()) {
-        const QJsonObject entry = value.toObject();
-        const int slot = entry.value(QStringLiteral("slot")).toInt(-1);
-        if (slot < 0 || slot >= Geometry::SlotCount
-            || entry.value(QStringLiteral("file")).toString() != RecoverySession::tilesetFile(slot))
-            continue;
-        m_tilesets.append(Tileset{slot, entry.value(QStringLiteral("path")).toString(),
-                                  entry.value(QStringLiteral("setName")).toString()});
+    const QDir folder(m_path);
+    const QStringList present = folder.entryList(QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot);
+    // The work's files that are what they are named, within the sizes their
+    // readers take: the maptile first, then the tilesets by slot.
+    QStringList readable;
+    const auto sortOut = [&](const QString &name, qint64 limit, const QString &beside, qint64 besideLimit) {
+        if (!present.contains(name))
+            return;
+        const bool besideBad =
+            present.contains(beside) && !RecoveryFiles::isPlainFile(folder.filePath(beside), besideLimit);
+        if (besideBad)
+            m_unreadable << name << beside;
+        else if (RecoveryFiles::isPlainFile(folder.filePath(name), limit))
+            readable << name;
+        else
+            m_unreadable << name;
+    };
+    sortOut(RecoveryFiles::MaptileFile, DocumentArchive::MaxFileBytes, {}, 0);
+    for (int slot = 0; slot < Geometry::SlotCount; ++slot) {
+        sortOut(RecoveryFiles::tilesetFile(slot), PictureFile::MaxBytes, RecoveryFiles::tilesetDataFile(slot),
+                ProfileReader::MaxFileSize);
+    }
+
+    if (!readList(readable)) {
+        takeByName(readable);
+        // A list that cannot be read beside nothing else is all there is to keep.
+        if (present.contains(RecoveryFiles::ListFile) && isEmpty())
+            m_unreadable << RecoveryFiles::ListFile;
+    }
+    // Without a time in the list, the time the newest file was written.
+    if (!m_savedAt.isValid()) {
+        QStringList files{m_maptileFile};
+        for (const Tileset &tileset : std::as_const(m_tilesets))
+            files << tileset.file;
+        for (const QString &file : std::as_const(files)) {
+            const QDateTime written = QFileInfo(file).lastModified().toUTC();
+            if (!file.isEmpty() && (!m_savedAt.isValid() || written > m_savedAt))
+                m_savedAt = written;
+        }
     }
 }
 
 RecoveredWork::~RecoveredWork() = default;
 
-QString RecoveredWork::restore(Workspace &workspace) const
+bool RecoveredWork::readList(const QStringList &readable)
 {
     const QDir folder(m_path);
-    if (m_maptile) {
-        const QString file = folder.filePath(RecoverySession::MaptileFile);
+    const std::optional<QByteArray> bytes =
+        RecoveryFiles::read(folder.filePath(RecoveryFiles::ListFile), RecoveryFiles::MaxListBytes);
+    if (!bytes)
+        return false;
+    QJsonParseError error;
+    const QJsonDocument json = QJsonDocument::fromJson(*bytes, &error);
+    const QJsonObject list = json.object();
+    if (error.error != QJsonParseError::NoError
+        || list.value(QStringLiteral("version")).toInt() != RecoveryFiles::Version)
+        return false;
+    m_savedAt = QDateTime::fromString(list.value(QStringLiteral("saved")).toString(), Qt::ISODateWithMs);
+    m_documentPath = list.value(QStringLiteral("document")).toString();
+    // Only the names the session itself writes: the list may not lead anywhere else.
+    const QString maptile = list.value(QStringLiteral("maptile")).toString();
+    if (maptile == RecoveryFiles::MaptileFile && readable.contains(maptile))
+        m_maptileFile = folder.filePath(maptile);
+    for (const QJsonValue &value : list.value(QStringLiteral("tilesets")).toArray()) {
+        const QJsonObject entry = value.toObject();
+        const int slot = entry.value(QStringLiteral("slot")).toInt(-1);
+        const QString file = entry.value(QStringLiteral("file")).toString();
+        const bool taken = std::any_of(m_tilesets.begin(), m_tilesets.end(),
+                                       [slot](const Tileset &tileset) { return tileset.slot == slot; });
+        if (slot < 0 || slot >= Geometry::SlotCount || taken || file != RecoveryFiles::tilesetFile(slot)
+            || !readable.contains(file))
+            continue;
+        m_tilesets.append(Tileset{slot, folder.filePath(file), entry.value(QStringLiteral("path")).toString(),
+                                  entry.value(QStringLiteral("setName")).toString()});
+    }
+    return true;
+}
+
+void RecoveredWork::takeByName(const QStringList &readable)
+{
+    const QDir folder(m_path);
+    if (readable.contains(RecoveryFiles::MaptileFile))
+        m_maptileFile = folder.filePath(RecoveryFiles::MaptileFile);
+    for (int slot = 0; slot < Geometry::SlotCount; ++slot) {
+        if (readable.contains(RecoveryFiles::tilesetFile(slot)))
+            m_tilesets.append(Tileset{slot, folder.filePath(RecoveryFiles::tilesetFile(slot)), {}, {}});
+    }
+}
+
+QString RecoveredWork::restore(Workspace &workspace) const
+{
+    if (hasMaptile()) {
         QString error;
-        const QImage picture = MaptileFileReader::read(file, &error);
+        const QImage picture = MaptileFileReader::read(m_maptileFile, &error);
         if (picture.isNull())
             return error;
         MaptileOpener::apply(workspace, picture, m_documentPath);
         workspace.setMaptileChanged(true);
     }
     for (const Tileset &tileset : m_tilesets) {
-        const QString error = workspace.loadRecoveredTileset(
-            tileset.slot, folder.filePath(RecoverySession::tilesetFile(tileset.slot)), tileset.path);
+        const QString error = workspace.loadRecoveredTileset(tileset.slot, tileset.file, tileset.path);
         if (!error.isEmpty())
             return error;
     }
@@ -72,6 +131,11 @@ QString RecoveredWork::restore(Workspace &workspace) const
 
 void RecoveredWork::discard()
 {
-    QDir(m_path).removeRecursively();
+    if (m_unreadable.isEmpty()) {
+        RecoveryFiles::removeSession(m_path);
+    } else {
+        // Still a session, so that what is left is told of again at the next start.
+        RecoveryFiles::removeOwn(m_path, m_unreadable + QStringList{RecoveryFiles::MarkerFile});
+    }
     m_lock->unlock();
 }

@@ -2,36 +2,21 @@
 
 #include "document/DocumentWriter.h"
 #include "files/FileReplacer.h"
-#include "recovery/RecoveredWork.h"
+#include "recovery/RecoveryFiles.h"
 #include "recovery/UnsavedWork.h"
 #include "tilesets/TileDataWriter.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QImageWriter>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLockFile>
-#include <QUuid>
-
-#include <algorithm>
 
 namespace {
-
-QString lockPath(const QString &session)
-{
-    return session + QStringLiteral(".lock");
-}
-
-// Judged by its process alone: a session lasts as long as its editor, however long that is.
-std::unique_ptr<QLockFile> lockFor(const QString &session)
-{
-    auto lock = std::make_unique<QLockFile>(lockPath(session));
-    lock->setStaleLockTime(0);
-    return lock;
-}
 
 QByteArray encodePng(const QImage &image, QString *reason)
 {
@@ -48,11 +33,6 @@ QByteArray encodePng(const QImage &image, QString *reason)
 
 } // namespace
 
-QString RecoverySession::tilesetFile(int slot)
-{
-    return QStringLiteral("tileset-%1.png").arg(QChar(u'A' + slot));
-}
-
 QString RecoverySession::defaultFolder()
 {
     // The state folder of the XDG base directories, which Qt 6.4 does not name.
@@ -64,7 +44,7 @@ QString RecoverySession::defaultFolder()
 
 RecoverySession::RecoverySession(const QString &folder)
     : m_folder(folder)
-    , m_id(QUuid::createUuid().toString(QUuid::WithoutBraces))
+    , m_id(RecoveryFiles::newSessionName())
 {
 }
 
@@ -75,19 +55,26 @@ QString RecoverySession::open()
             .arg(QDir::toNativeSeparators(path()), QCoreApplication::translate("RecoverySession", reason));
     };
     if (!m_lock) {
+        // Sessions are neither looked for nor removed through a link.
+        if (QFileInfo(m_folder).isSymLink())
+            return failure(QT_TRANSLATE_NOOP("RecoverySession", "the recovery folder is a symbolic link"));
         if (!QDir().mkpath(m_folder))
             return failure(QT_TRANSLATE_NOOP("RecoverySession", "the folder cannot be made"));
         // The user's work, for the user alone.
         QFile::setPermissions(m_folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
         // Locked before the folder exists: another editor looking for work left
         // behind never finds this folder without its lock.
-        auto lock = lockFor(path());
+        auto lock = RecoveryFiles::lockFor(path());
         if (!lock->tryLock())
             return failure(QT_TRANSLATE_NOOP("RecoverySession", "its lock file cannot be made"));
         m_lock = std::move(lock);
     }
     if (!QDir().mkpath(path()))
         return failure(QT_TRANSLATE_NOOP("RecoverySession", "the folder cannot be made"));
+    // Before any work: a folder holding work is always known for a session's.
+    const QString marker = QDir(path()).filePath(RecoveryFiles::MarkerFile);
+    if (!QFileInfo::exists(marker))
+        return FileReplacer::writeBytes(RecoveryFiles::Marker, marker);
     return {};
 }
 
@@ -95,7 +82,7 @@ RecoverySession::~RecoverySession()
 {
     if (!m_lock || !m_lock->isLocked())
         return;
-    QDir(path()).removeRecursively();
+    RecoveryFiles::removeSession(path());
     m_lock->unlock();
 }
 
@@ -109,25 +96,26 @@ QString RecoverySession::write(const UnsavedWork &work)
     if (const QString error = open(); !error.isEmpty())
         return error;
     const QDir folder(path());
-    QJsonObject list{{QStringLiteral("version"), Version},
+    QJsonObject list{{QStringLiteral("version"), RecoveryFiles::Version},
                      {QStringLiteral("saved"), QDateTime::currentDateTimeUtc().toString(Qt::ISODateWithMs)},
                      {QStringLiteral("document"), work.documentPath}};
-    QStringList written{ListFile};
+    QStringList written{RecoveryFiles::MarkerFile, RecoveryFiles::ListFile};
     if (work.maptile) {
-        const QString file = folder.filePath(MaptileFile);
+        const QString file = folder.filePath(RecoveryFiles::MaptileFile);
         QString reason;
         const QByteArray bytes = DocumentWriter::encode(*work.maptile, &reason);
         const QString error =
             bytes.isEmpty() ? FileReplacer::describe(file, reason) : FileReplacer::writeBytes(bytes, file);
         if (!error.isEmpty())
             return error;
-        list.insert(QStringLiteral("maptile"), MaptileFile);
-        written << MaptileFile;
+        list.insert(QStringLiteral("maptile"), RecoveryFiles::MaptileFile);
+        written << RecoveryFiles::MaptileFile;
     }
     QJsonArray tilesets;
     for (const UnsavedWork::Tileset &tileset : work.tilesets) {
-        const QString picture = folder.filePath(tilesetFile(tileset.slot));
-        const QString dat = TileData::datPath(picture);
+        const QString name = RecoveryFiles::tilesetFile(tileset.slot);
+        const QString picture = folder.filePath(name);
+        const QString dat = folder.filePath(RecoveryFiles::tilesetDataFile(tileset.slot));
         QString reason;
         const QByteArray png = encodePng(tileset.picture, &reason);
         QString error =
@@ -137,54 +125,22 @@ QString RecoverySession::write(const UnsavedWork &work)
         if (!error.isEmpty())
             return error;
         tilesets.append(QJsonObject{{QStringLiteral("slot"), tileset.slot},
-                                    {QStringLiteral("file"), tilesetFile(tileset.slot)},
+                                    {QStringLiteral("file"), name},
                                     {QStringLiteral("path"), tileset.path},
                                     {QStringLiteral("setName"), tileset.data.setName}});
-        written << tilesetFile(tileset.slot) << QFileInfo(dat).fileName();
+        written << name << RecoveryFiles::tilesetDataFile(tileset.slot);
     }
     list.insert(QStringLiteral("tilesets"), tilesets);
     // The list last, so that it never names a file not yet written.
-    const QString error = FileReplacer::writeBytes(QJsonDocument(list).toJson(), folder.filePath(ListFile));
+    const QString error =
+        FileReplacer::writeBytes(QJsonDocument(list).toJson(), folder.filePath(RecoveryFiles::ListFile));
     if (!error.isEmpty())
         return error;
-    for (const QString &name : folder.entryList(QDir::Files | QDir::Hidden)) {
-        if (!written.contains(name))
-            QFile::remove(folder.filePath(name));
-    }
+    RecoveryFiles::removeOwn(path(), written);
     return {};
 }
 
 void RecoverySession::clear()
 {
-    const QDir folder(path());
-    // The list first: without it, nothing left is offered back.
-    QFile::remove(folder.filePath(ListFile));
-    for (const QString &name : folder.entryList(QDir::Files | QDir::Hidden))
-        QFile::remove(folder.filePath(name));
-}
-
-std::vector<std::unique_ptr<RecoveredWork>> RecoverySession::leftBehind(const QString &folder)
-{
-    std::vector<std::unique_ptr<RecoveredWork>> found;
-    const QDir recovery(folder);
-    for (const QString &name : recovery.entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden)) {
-        const QString session = recovery.filePath(name);
-        std::unique_ptr<QLockFile> lock = lockFor(session);
-        // Held: its editor is running.
-        if (!lock->tryLock())
-            continue;
-        auto work = std::make_unique<RecoveredWork>(session, std::move(lock));
-        if (work->isEmpty())
-            work->discard();
-        else
-            found.push_back(std::move(work));
-    }
-    // A lock whose folder went before it, when an editor ended just between the two.
-    for (const QString &name : recovery.entryList({QStringLiteral("*.lock")}, QDir::Files | QDir::Hidden)) {
-        const QString session = recovery.filePath(name.chopped(5));
-        if (!QFileInfo::exists(session))
-            lockFor(session)->tryLock(); // removed again as it goes
-    }
-    std::sort(found.begin(), found.end(), [](const auto &a, const auto &b) { return a->savedAt() > b->savedAt(); });
-    return found;
+    RecoveryFiles::removeOwn(path(), {RecoveryFiles::MarkerFile});
 }

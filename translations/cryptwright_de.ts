@@ -1457,6 +1457,17 @@ Die Arbeit bleibt in „%2“ aufbewahrt.</translation>
     </message>
 </context>
 <context>
+    <name>RecoveryFolder</name>
+    <message>
+        <source>Work kept in &quot;%1&quot; after a crash is neither offered nor removed: the folder is a symbolic link, which could lead anywhere.</source>
+        <translation>Nach einem Absturz in „%1“ aufbewahrte Arbeit wird weder angeboten noch entfernt: Der Ordner ist eine symbolische Verknüpfung, die überallhin führen könnte.</translation>
+    </message>
+    <message>
+        <source>Some work kept in &quot;%1&quot; could not be read and was left there.</source>
+        <translation>Ein Teil der in „%1“ aufbewahrten Arbeit konnte nicht gelesen werden und wurde dort belassen.</translation>
+    </message>
+</context>
+<context>
     <name>RecoverySession</name>
     <message>
         <source>Unsaved work cannot be kept in &quot;%1&quot;: %2.</source>
@@ -1469,6 +1480,10 @@ Die Arbeit bleibt in „%2“ aufbewahrt.</translation>
     <message>
         <source>its lock file cannot be made</source>
         <translation>seine Sperrdatei kann nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>the recovery folder is a symbolic link</source>
+        <translation>der Wiederherstellungsordner ist eine symbolische Verknüpfung</translation>
     </message>
 </context>
 <context>

@@ -1457,6 +1457,17 @@ Le travail reste conservé dans «&#xa0;%2&#xa0;».</translation>
     </message>
 </context>
 <context>
+    <name>RecoveryFolder</name>
+    <message>
+        <source>Work kept in &quot;%1&quot; after a crash is neither offered nor removed: the folder is a symbolic link, which could lead anywhere.</source>
+        <translation>Le travail conservé dans «&#xa0;%1&#xa0;» après un plantage n’est ni proposé ni supprimé&#xa0;: le dossier est un lien symbolique, qui pourrait mener n’importe où.</translation>
+    </message>
+    <message>
+        <source>Some work kept in &quot;%1&quot; could not be read and was left there.</source>
+        <translation>Une partie du travail conservé dans «&#xa0;%1&#xa0;» n’a pas pu être lue et y a été laissée.</translation>
+    </message>
+</context>
+<context>
     <name>RecoverySession</name>
     <message>
         <source>Unsaved work cannot be kept in &quot;%1&quot;: %2.</source>
@@ -1469,6 +1480,10 @@ Le travail reste conservé dans «&#xa0;%2&#xa0;».</translation>
     <message>
         <source>its lock file cannot be made</source>
         <translation>son fichier de verrou ne peut pas être créé</translation>
+    </message>
+    <message>
+        <source>the recovery folder is a symbolic link</source>
+        <translation>le dossier de récupération est un lien symbolique</translation>
     </message>
 </context>
 <context>

@@ -3,8 +3,10 @@
 #include "TestImages.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QProcess>
 #include <QSysInfo>
+#include <QUuid>
 
 namespace LeftSession {
 
@@ -15,7 +17,8 @@ QString abandonedCopy(const QString &session)
     ended.start(QStringLiteral("true"), {});
     const qint64 pid = ended.waitForStarted() ? ended.processId() : 0;
     ended.waitForFinished();
-    const QString copy = session + QStringLiteral("-left");
+    // Named as a session is, beside it.
+    const QString copy = QFileInfo(session).dir().filePath(QUuid::createUuid().toString(QUuid::WithoutBraces));
     QDir().mkpath(copy);
     const QDir from(session);
     for (const QString &name : from.entryList(QDir::Files | QDir::Hidden))

@@ -5,8 +5,8 @@
 // Recovery sessions as an editor that did not close leaves them.
 namespace LeftSession {
 
-// A copy of the session folder at session beside it, whose lock names a
-// process that has ended; returns the copy's path.
+// A copy of the session folder at session beside it, under a session's name
+// of its own, whose lock names a process that has ended; returns the copy's path.
 QString abandonedCopy(const QString &session);
 
 } // namespace LeftSession
