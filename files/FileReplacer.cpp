@@ -9,6 +9,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <memory>
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -22,6 +23,33 @@ QString syncToDisk(QSaveFile &file)
     if (::fsync(file.handle()) != 0 && errno != EINVAL && errno != EROFS)
         return QString::fromLocal8Bit(std::strerror(errno));
     return {};
+}
+
+// Why the file at info cannot be replaced by renaming a new one over it, or the empty text.
+QString refusal(const QFileInfo &info)
+{
+    if (info.isDir())
+        return FileReplacer::tr("it is a folder");
+    // A device or pipe would become a plain file.
+    if (info.exists() && !info.isFile())
+        return FileReplacer::tr("it is not a regular file");
+    if (!info.absoluteDir().exists())
+        return FileReplacer::tr("the folder does not exist");
+    return {};
+}
+
+// The new copy of file opened and filled, every byte arrived and on the disk;
+// returns the empty text or the reason it failed.
+QString fillNewFile(QSaveFile &file, const FileReplacer::Fill &fill)
+{
+    // Unbuffered, so that a full disk is noticed by the write that meets it.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return file.errorString();
+    WholeWriteDevice whole(file);
+    const QString reason = fill(whole);
+    if (!whole.failure().isEmpty())
+        return whole.failure();
+    return reason.isEmpty() ? syncToDisk(file) : reason;
 }
 
 } // namespace
@@ -44,41 +72,47 @@ QString FileReplacer::describe(const QString &path, const QString &reason)
     return tr("Cannot save \"%1\": %2.").arg(QDir::toNativeSeparators(path), text);
 }
 
-QString FileReplacer::write(const QString &path, const std::function<QString(QIODevice &)> &fill, FolderSync folderSync)
+QString FileReplacer::write(const QString &path, const Fill &fill, FolderSync folderSync)
 {
-    const QFileInfo info(path);
-    if (info.isDir())
-        return describe(path, tr("it is a folder"));
-    // A device or pipe cannot be replaced by renaming a new file over it.
-    if (info.exists() && !info.isFile())
-        return describe(path, tr("it is not a regular file"));
-    if (!info.absoluteDir().exists())
-        return describe(path, tr("the folder does not exist"));
+    return writeAll({{path, fill}}, folderSync);
+}
 
-    // Unbuffered, so that a full disk is noticed by the write that meets it.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return describe(path, file.errorString());
-    WholeWriteDevice whole(file);
-    QString reason = fill(whole);
-    if (!whole.failure().isEmpty())
-        reason = whole.failure();
-    if (reason.isEmpty())
-        reason = syncToDisk(file);
-    if (!reason.isEmpty()) {
-        file.cancelWriting();
-        return describe(path, reason);
+QString FileReplacer::writeAll(const std::vector<Replacement> &files, FolderSync folderSync)
+{
+    for (const Replacement &file : files) {
+        const QString reason = refusal(QFileInfo(file.path));
+        if (!reason.isEmpty())
+            return describe(file.path, reason);
     }
-    if (!file.commit())
-        return describe(path, file.errorString());
-    if (folderSync == FolderSync::Now)
-        syncFolder(info.absolutePath());
+    // A new file not committed is removed with its QSaveFile, whichever step failed.
+    std::vector<std::unique_ptr<QSaveFile>> written;
+    for (const Replacement &replacement : files) {
+        auto file = std::make_unique<QSaveFile>(replacement.path);
+        const QString reason = fillNewFile(*file, replacement.fill);
+        if (!reason.isEmpty())
+            return describe(replacement.path, reason);
+        written.push_back(std::move(file));
+    }
+    QStringList folders;
+    for (const auto &file : written) {
+        if (!file->commit())
+            return describe(file->fileName(), file->errorString());
+        folders << QFileInfo(file->fileName()).absolutePath();
+    }
+    if (folderSync == FolderSync::Now) {
+        folders.removeDuplicates();
+        for (const QString &folder : folders)
+            syncFolder(folder);
+    }
     return {};
+}
+
+FileReplacer::Fill FileReplacer::fillWith(const QByteArray &bytes)
+{
+    return [&bytes](QIODevice &file) { return file.write(bytes) == bytes.size() ? QString() : file.errorString(); };
 }
 
 QString FileReplacer::writeBytes(const QByteArray &bytes, const QString &path, FolderSync folderSync)
 {
-    return write(
-        path, [&bytes](QIODevice &file) { return file.write(bytes) == bytes.size() ? QString() : file.errorString(); },
-        folderSync);
+    return write(path, fillWith(bytes), folderSync);
 }

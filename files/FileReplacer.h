@@ -5,6 +5,7 @@
 #include <QString>
 
 #include <functional>
+#include <vector>
 
 class QIODevice;
 
@@ -22,11 +23,24 @@ public:
     // new name is on the disk too, or later by the caller, once for many files.
     enum class FolderSync { Now, Later };
 
-    // Replaces path with what fill writes into it; fill returns the empty
-    // text or the reason it failed. Returns the empty text on success,
-    // otherwise describe(path, reason).
-    static QString write(const QString &path, const std::function<QString(QIODevice &)> &fill,
-                         FolderSync folderSync = FolderSync::Now);
+    // Writes what is to replace the file at path; returns the empty text or the reason it failed.
+    using Fill = std::function<QString(QIODevice &)>;
+    struct Replacement
+    {
+        QString path;
+        Fill fill;
+    };
+
+    // Replaces path with what fill writes into it. Returns the empty text on
+    // success, otherwise describe(path, reason).
+    static QString write(const QString &path, const Fill &fill, FolderSync folderSync = FolderSync::Now);
+    // Files that belong together (a tileset and its metadata): every one is
+    // written in full and on the disk before the first takes its name, so a
+    // failure in any leaves all as they were. Only a name refused at the very
+    // end can leave the earlier ones replaced. The error names the file.
+    static QString writeAll(const std::vector<Replacement> &files, FolderSync folderSync = FolderSync::Now);
+    // A fill that writes bytes, which must outlive it.
+    static Fill fillWith(const QByteArray &bytes);
     static QString writeBytes(const QByteArray &bytes, const QString &path, FolderSync folderSync = FolderSync::Now);
     // Puts the names of the files replaced in folder on the disk.
     static void syncFolder(const QString &folder);

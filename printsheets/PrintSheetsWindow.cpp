@@ -1,5 +1,6 @@
 #include "printsheets/PrintSheetsWindow.h"
 
+#include "files/FileReplacer.h"
 #include "printsheets/SheetPreview.h"
 #include "sheets/SheetOutput.h"
 
@@ -19,7 +20,6 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QSettings>
 #include <QSpinBox>
 #include <QToolButton>
@@ -39,27 +39,9 @@ QSettings settingsStore()
     return QSettings(QStringLiteral("cryptwright"), QStringLiteral("cryptwright"));
 }
 
-// Writes through a file that takes the name only once complete, so a failed
-// save leaves an existing file as it was.
-QString replaceFile(const QString &path, const std::function<QString(QIODevice &)> &fill)
+QString replaceFile(const QString &path, const FileReplacer::Fill &fill)
 {
-    const auto failed = [&path](const QString &reason) {
-        return QCoreApplication::translate("PrintSheetsWindow", "\"%1\" was not saved: %2")
-            .arg(QDir::toNativeSeparators(path), reason);
-    };
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return failed(file.errorString() + QLatin1Char('.'));
-    QString reason = fill(file);
-    if (reason.isEmpty() && file.error() != QFileDevice::NoError)
-        reason = file.errorString() + QLatin1Char('.');
-    if (!reason.isEmpty()) {
-        file.cancelWriting();
-        return failed(reason);
-    }
-    if (!file.commit())
-        return failed(file.errorString() + QLatin1Char('.'));
-    return {};
+    return FileReplacer::write(path, fill);
 }
 
 template<typename Control>

@@ -44,7 +44,7 @@ public:
     using WriteFile = std::function<QString(const QString &path, const std::function<QString(QIODevice &)> &fill)>;
 
     // The current maptile is listed first when its picture is not null.
-    // Without writeFile, files are replaced through QSaveFile.
+    // Without writeFile, files are replaced through FileReplacer.
     PrintSheetsWindow(const QString &currentName, const QImage &currentMaptile, ReadDocument readDocument,
                       WriteFile writeFile = {}, QWidget *parent = nullptr);
     ~PrintSheetsWindow() override;

@@ -1,21 +1,13 @@
 #include "tilesets/TilesetWriter.h"
 
+#include "files/FileReplacer.h"
 #include "tilesets/TileDataWriter.h"
 #include "tilesets/TilesetSlot.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFileInfo>
 #include <QImageWriter>
-#include <QSaveFile>
-
-namespace {
-
-QString openError(const QString &path, const QSaveFile &file)
-{
-    return TilesetWriter::tr("%1 cannot be written: %2.").arg(QDir::toNativeSeparators(path), file.errorString());
-}
-
-} // namespace
 
 QString TilesetWriter::save(const TilesetSlot &slot, const QString &path)
 {
@@ -39,22 +31,15 @@ QString TilesetWriter::save(const TilesetSlot &slot, const QString &path)
     if (!error.isEmpty())
         return error;
 
-    // Both files are written in full before either replaces what was there.
-    QSaveFile picture(path), dat(datPath);
-    if (!picture.open(QIODevice::WriteOnly))
-        return openError(path, picture);
-    QImageWriter writer(&picture, format);
+    // Encoded before any file is touched: a picture the format refuses leaves both files alone.
+    QByteArray picture;
+    QBuffer buffer(&picture);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, format);
     if (format == "JPG")
         writer.setQuality(95);
-    if (!writer.write(slot.fullImage())) {
-        picture.cancelWriting();
-        return tr("%1 cannot be written: %2.").arg(QDir::toNativeSeparators(path), writer.errorString());
-    }
-    if (!dat.open(QIODevice::WriteOnly) || dat.write(metadata) != metadata.size())
-        return openError(datPath, dat);
-    if (!picture.commit())
-        return openError(path, picture);
-    if (!dat.commit())
-        return openError(datPath, dat);
-    return {};
+    if (!writer.write(slot.fullImage()))
+        return FileReplacer::describe(path, writer.errorString());
+    return FileReplacer::writeAll(
+        {{path, FileReplacer::fillWith(picture)}, {datPath, FileReplacer::fillWith(metadata)}});
 }

@@ -7,9 +7,9 @@ class TilesetSlot;
 
 // Saves a slot's tileset as it is in memory: the picture as PNG, BMP or JPEG
 // by the name's extension, and beside it the metadata file the reader looks
-// for (one already there in another letter case is the one updated). Each
-// file is replaced atomically; nothing is written when the metadata file
-// cannot be read or either file cannot be opened.
+// for (one already there in another letter case is the one updated). The two
+// are replaced together: nothing is written when the metadata file cannot be
+// read or either file cannot be written in full.
 class TilesetWriter
 {
     Q_DECLARE_TR_FUNCTIONS(TilesetWriter)

@@ -1212,10 +1212,6 @@ Die Arbeit bleibt in „%2“ aufbewahrt.</translation>
 <context>
     <name>PrintSheetsWindow</name>
     <message>
-        <source>&quot;%1&quot; was not saved: %2</source>
-        <translation>„%1“ wurde nicht gespeichert: %2</translation>
-    </message>
-    <message>
         <source>Print Sheets</source>
         <translation>Bögen drucken</translation>
     </message>
@@ -1656,10 +1652,6 @@ Die Arbeit bleibt in „%2“ aufbewahrt.</translation>
 </context>
 <context>
     <name>TilesetWriter</name>
-    <message>
-        <source>%1 cannot be written: %2.</source>
-        <translation>%1 kann nicht geschrieben werden: %2.</translation>
-    </message>
     <message>
         <source>%1 has no extension: a tileset is saved as PNG, BMP or JPEG, so its name ends in .png, .bmp or .jpg.</source>
         <translation>%1 hat keine Endung: Ein Kachelsatz wird als PNG, BMP oder JPEG gespeichert, daher endet sein Name auf .png, .bmp oder .jpg.</translation>

@@ -1212,10 +1212,6 @@ Le travail reste conservé dans «&#xa0;%2&#xa0;».</translation>
 <context>
     <name>PrintSheetsWindow</name>
     <message>
-        <source>&quot;%1&quot; was not saved: %2</source>
-        <translation>«&#xa0;%1&#xa0;» n’a pas été enregistré&#xa0;: %2</translation>
-    </message>
-    <message>
         <source>Print Sheets</source>
         <translation>Imprimer des planches</translation>
     </message>
@@ -1656,10 +1652,6 @@ Le travail reste conservé dans «&#xa0;%2&#xa0;».</translation>
 </context>
 <context>
     <name>TilesetWriter</name>
-    <message>
-        <source>%1 cannot be written: %2.</source>
-        <translation>%1 ne peut pas être écrit&#xa0;: %2.</translation>
-    </message>
     <message>
         <source>%1 has no extension: a tileset is saved as PNG, BMP or JPEG, so its name ends in .png, .bmp or .jpg.</source>
         <translation>%1 n’a pas d’extension&#xa0;: un jeu de tuiles s’enregistre en PNG, BMP ou JPEG, son nom se termine donc par .png, .bmp ou .jpg.</translation>

@@ -19,8 +19,6 @@
 #include <QDir>
 #include <QFileInfo>
 
-using Geometry::ViewSpaceSize;
-
 int Workspace::pictureForButton(int code)
 {
     switch (code) {
@@ -41,12 +39,6 @@ Workspace::Workspace(QObject *parent)
     // Slots D and H start keyed, for object sets drawn on a background colour.
     m_slots[3].transparency = TransparencySetting(QStringLiteral("1"));
     m_slots[7].transparency = TransparencySetting(QStringLiteral("1"));
-    m_buttonRefs = {SubtileRef{0, 6, 0}, SubtileRef{0, 6, 3}, SubtileRef{0, 1, 1}};
-    // The pictures are painted from the tilesets once start-up has loaded them.
-    for (QImage &image : m_buttonImages) {
-        image = QImage(ViewSpaceSize, ViewSpaceSize, RasterOps::Format);
-        RasterOps::fill(image, Geometry::blankColour());
-    }
 }
 
 Workspace::~Workspace() = default;
@@ -262,15 +254,14 @@ void Workspace::assign(int buttonCode, int slotIndex)
     if (picture < 0)
         return;
     const QPoint cell = m_slots[slotIndex].outlineCell;
-    m_buttonRefs[picture] = SubtileRef{slotIndex, cell.x(), cell.y()};
-    m_buttonOrientations[picture] = Orientation();
+    m_buttons[picture].pick(SubtileRef{slotIndex, cell.x(), cell.y()});
     paintButton(picture);
 }
 
 void Workspace::turnButtons(Orientation::Turn turn)
 {
     for (int picture = 0; picture < ButtonCount; ++picture) {
-        m_buttonOrientations[picture] = m_buttonOrientations[picture].then(turn);
+        m_buttons[picture].turn(turn);
         paintButton(picture);
     }
 }
@@ -278,44 +269,27 @@ void Workspace::turnButtons(Orientation::Turn turn)
 void Workspace::paintButtons(int index)
 {
     for (int picture = 0; picture < ButtonCount; ++picture) {
-        if (m_buttonRefs[picture].slot == index)
+        if (m_buttons[picture].ref().slot == index)
             paintButton(picture);
     }
 }
 
 void Workspace::paintButton(int picture)
 {
-    const SubtileRef &ref = m_buttonRefs[picture];
-    const Orientation &orientation = m_buttonOrientations[picture];
-    if (laysSubtile(picture)) {
-        const TilesetSlot &slot = m_slots[ref.slot];
-        // The cell's grid frame is the same all round, so the cell turns as the subtile does.
-        m_buttonImages[picture] = orientation.apply(
-            slot.palette().copy(ref.column * ViewSpaceSize, ref.row * ViewSpaceSize, ViewSpaceSize, ViewSpaceSize));
-        const QImage subtile = slot.subtile(ref.column, ref.row);
-        m_buttonKeys[picture] = subtile.pixel(0, 0);
-        // An opaque subtile in three bytes a pixel, exactly.
-        m_buttonSubtiles[picture] = orientation.apply(subtile).convertToFormat(QImage::Format_RGB888);
-    }
+    ButtonSubtile &button = m_buttons[picture];
+    if (button.laysSubtile())
+        button.paint(m_slots[button.ref().slot]);
     emit buttonChanged(picture);
-}
-
-bool Workspace::laysSubtile(int picture) const
-{
-    // A record can only name slots 0-7, columns 0-6 and rows 0-3; anything
-    // else would read outside the tileset.
-    const SubtileRef &ref = m_buttonRefs.at(picture);
-    return ref.slot >= 0 && ref.slot < Geometry::SlotCount && ref.column >= 0 && ref.column < Geometry::TilesetColumns
-        && ref.row >= 0 && ref.row < Geometry::TilesetRows;
 }
 
 Placement Workspace::placement(int picture, QPoint space) const
 {
-    const SubtileRef &ref = m_buttonRefs[picture];
+    const ButtonSubtile &button = m_buttons[picture];
+    const SubtileRef &ref = button.ref();
     QString speed = m_maptile.speedValue(space.x(), space.y());
     if (m_autoNumber && Maptile::inSpeedTable(space.x(), space.y()))
         speed = getTileData(ref.slot, ref.column, ref.row).left(DocumentArchive::MaxSpeedLength);
-    return {space, m_buttonSubtiles[picture], m_slots[ref.slot].transparency, m_buttonKeys[picture], speed};
+    return {space, button.subtile(), m_slots[ref.slot].transparency, button.key(), speed};
 }
 
 void Workspace::place(int buttonCode, QPoint space)
@@ -329,7 +303,7 @@ void Workspace::beginStroke(int buttonCode, QPoint space)
     endStroke();
     setMaptileChanged(true);
     const int picture = pictureForButton(buttonCode);
-    if (picture < 0 || !laysSubtile(picture)) {
+    if (picture < 0 || !m_buttons[picture].laysSubtile()) {
         paintNum();
         return;
     }
@@ -363,7 +337,7 @@ void Workspace::endStroke()
 void Workspace::fill()
 {
     endStroke();
-    if (!laysSubtile(Left))
+    if (!m_buttons[Left].laysSubtile())
         return;
     std::vector<Placement> placements;
     for (int row = 0; row < m_maptile.rows(); ++row) {

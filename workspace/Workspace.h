@@ -7,6 +7,7 @@
 #include "raster/Orientation.h"
 #include "tilesets/SubtileRef.h"
 #include "tilesets/TilesetSlot.h"
+#include "workspace/ButtonSubtile.h"
 #include "workspace/Placement.h"
 #include "workspace/UndoHistory.h"
 
@@ -94,12 +95,12 @@ public:
     QString getTileData(int index, int column, int row) const;
 
     // Mouse-button assignment.
-    SubtileRef buttonRef(int picture) const { return m_buttonRefs.at(picture); }
-    Orientation buttonOrientation(int picture) const { return m_buttonOrientations.at(picture); }
+    SubtileRef buttonRef(int picture) const { return m_buttons.at(picture).ref(); }
+    Orientation buttonOrientation(int picture) const { return m_buttons.at(picture).orientation(); }
     // The button's picture: its palette cell, turned as the button holds the subtile.
-    const QImage &buttonImage(int picture) const { return m_buttonImages.at(picture); }
+    const QImage &buttonImage(int picture) const { return m_buttons.at(picture).image(); }
     // What the button lays: its subtile at full resolution, turned.
-    const QImage &buttonSubtile(int picture) const { return m_buttonSubtiles.at(picture); }
+    const QImage &buttonSubtile(int picture) const { return m_buttons.at(picture).subtile(); }
     // Gives the pressed button the subtile under the slot's outline, plain; a
     // code other than 1, 2 or 4 assigns nothing.
     void assign(int buttonCode, int slotIndex);
@@ -221,20 +222,14 @@ private:
     void replay(bool forward);
     // Remakes what a button shows and lays from its record and orientation.
     void paintButton(int picture);
-    // Whether the button's record names a subtile of a tileset.
-    bool laysSubtile(int picture) const;
     // Laying the button's subtile on space, numbered as automatic numbering says.
     Placement placement(int picture, QPoint space) const;
 
     std::array<TilesetSlot, Geometry::SlotCount> m_slots;
     std::unique_ptr<TilesetReads> m_defaultReads;
-    std::array<SubtileRef, ButtonCount> m_buttonRefs;
-    std::array<Orientation, ButtonCount> m_buttonOrientations;
-    std::array<QImage, ButtonCount> m_buttonImages;
-    // Made once per pick, turn or change of the tileset, and shared by every placement of it.
-    std::array<QImage, ButtonCount> m_buttonSubtiles;
-    // Each subtile's top-left pixel before it was turned: its background colour.
-    std::array<QRgb, ButtonCount> m_buttonKeys{};
+    // Painted from the tilesets once start-up has loaded them.
+    std::array<ButtonSubtile, ButtonCount> m_buttons{ButtonSubtile({0, 6, 0}), ButtonSubtile({0, 6, 3}),
+                                                     ButtonSubtile({0, 1, 1})};
     Maptile m_maptile;
     MaptileOverlays m_overlays;
     std::array<QString, 2> m_texts;

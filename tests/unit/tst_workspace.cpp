@@ -13,6 +13,7 @@
 #include <QTemporaryDir>
 
 #include <malloc.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace TestImages;
@@ -118,7 +119,7 @@ private slots:
     }
 
     // A tileset made in the editor, saved, and loaded into another slot as it was; a save refused for its
-    // name or its folder names the file, writes nothing and leaves the tileset unsaved.
+    // name, its folder or what the name is names the file, writes nothing and leaves the tileset unsaved.
     void tilesetSavedAndLoadedAgain()
     {
         Workspace &w = *m_workspace;
@@ -141,6 +142,12 @@ private slots:
             QVERIFY2(error.contains(path) && !QFileInfo::exists(path), qPrintable(error));
         }
         QVERIFY(QDir(folder).isEmpty() && w.unsavedSlots() == QList<int>{5});
+        // A pipe under the name stays one, and the metadata beside it as it was.
+        const QString pipe = m_dir->filePath(u"pipe.png"_s), pipeDat = m_dir->filePath(u"pipe.dat"_s);
+        QVERIFY(::mkfifo(QFile::encodeName(pipe).constData(), 0600) == 0);
+        writeText(pipeDat, "[TILEDATA]\nSETNAME=Old\n");
+        QVERIFY(w.saveTileset(5, pipe).contains(pipe) && !QFileInfo(pipe).isFile());
+        QCOMPARE(ProfileReader::fromFile(pipeDat).value("TILEDATA", "SETNAME"), u"Old"_s);
         // An existing metadata file, in whatever letter case, keeps what else it holds.
         const QString saved = m_dir->filePath(u"made.png"_s);
         writeText(m_dir->filePath(u"MADE.DAT"_s), "[TILEDATA]\nSETNAME=Old\nVERSION=2\n");
