@@ -16,6 +16,30 @@ class GuideHints : public QObject
     Q_OBJECT
 
 public:
+    // The numbers of the main window's hints.
+    enum Number {
+        Clear = 101,
+        Open,
+        Save,
+        Preview,
+        Print,
+        Size,
+        MapNum,
+        Designer,
+        Info,
+        LeftButton,
+        MiddleButton,
+        RightButton,
+        SetButton,
+        LoadSet = 118,
+        Palette = 126,
+        WorkingView,
+        Guide,
+        Options,
+        Transparency,
+        Fill
+    };
+
     GuideHints(QLabel *label, QObject *parent = nullptr);
 
     // The hint table entry for a number in the user's language, or the empty text.

@@ -1,41 +1,34 @@
 #pragma once
 
-#include "printing/MaptilePrinter.h"
-#include "readerclient/PictureReader.h"
+#include "control/MaptileControl.h"
+#include "control/QuitControl.h"
+#include "control/ReaderLoads.h"
+#include "control/RecoveryControl.h"
+#include "control/TilesetControl.h"
+#include "mainwindow/DialogQuestions.h"
+#include "mainwindow/IconButtons.h"
 #include "workspace/Workspace.h"
 
-#include <QHash>
-#include <QIcon>
-#include <QKeySequence>
-#include <QPointer>
 #include <QWidget>
 
 #include <array>
-#include <functional>
 #include <memory>
-#include <vector>
 
-class EditTileWindow;
 class GuideHints;
-class OptionsWindow;
-class OutlineShape;
 class PaletteView;
 class PictureLoad;
-class PreviewWindow;
-class QComboBox;
 class QLabel;
-class QLineEdit;
-class QToolButton;
-class RecoveredWork;
-class RecoveryWriter;
-class TransparencyWindow;
+class SecondaryWindows;
+class SlotWidgets;
+class ToolbarWidgets;
 class WorkingView;
 
 // The editor's one main window: a fixed 588 x 325 layout with the toolbar,
 // the guide, the mouse-button pictures, the working view, the eight stacked
 // palettes and their slot buttons. Every other window is opened from here.
-// Its title names the document the maptile is kept in, marked while it has
-// unsaved changes; unsaved work is never replaced or left without a question.
+// What the commands do to the user's work the controls decide; the window
+// asks their questions and shows what they did. Its title names the document
+// the maptile is kept in, marked while it has unsaved changes.
 class MainWindow : public QWidget
 {
     Q_OBJECT
@@ -60,63 +53,30 @@ public:
     void startUp();
 
     Workspace &workspace() { return m_workspace; }
-    PaletteView *palette(int slot) const { return m_palettes.at(slot); }
+    PaletteView *palette(int slot) const;
     WorkingView *workingView() const { return m_workingView; }
     // The palette in front: the slot the user sees and picks from.
     int frontSlot() const;
     void showSlot(int slot);
 
-    // The toolbar and slot commands. Each that would replace unsaved work asks
-    // first whether to save it, discard it or cancel.
+    // Commands that would replace unsaved work ask first whether to save it,
+    // discard it or cancel.
     void clearMaptile();
-    // Every blank space takes the left button's subtile.
-    void fillBlankSpaces();
-    void loadTileset(int slot);
     // Loads a file into a slot, as the slot's folder button does after its
     // dialog: read in the reading process while the window stays usable.
     void loadTilesetFile(int slot, const QString &path);
-    void applySelectedSize();
-    // The output commands: open a picture as the maptile, save, preview, print.
-    void openMaptile();
     // Reads the file in the reading process, then makes it the maptile.
     void openMaptileFile(const QString &path);
     // Whether a picture is still being read for a slot or the maptile.
-    bool isLoading() const;
-    // The load running for a slot, or for the maptile (MaptileLoad); null when none.
-    PictureLoad *load(int target) const { return m_loads.at(target); }
-    static constexpr int MaptileLoad = Geometry::SlotCount;
-    // Writes the maptile back to its document, or asks where as saveMaptileAs() does.
-    void saveMaptile();
-    // Asks for a name and type, offering the document's name or the picture's
-    // it came from, in the folder last used.
-    void saveMaptileAs();
+    bool isLoading() const { return m_loads.isLoading(); }
     void showPreview();
-    void printMaptile();
-    // The secondary windows, each modal.
-    void openTransparency(int slot);
-    void openTilesetProperties(int slot);
-    // The slot's tileset commands beyond loading and transparency; each save
-    // returns whether the tileset was saved.
-    bool saveTilesetAs(int slot);
-    // Saves it back to its file when that file's format can be written, else as saveTilesetAs().
-    bool saveTileset(int slot);
-    void newEmptyTileset(int slot);
-    // A picture into one subtile: from a file, or from the clipboard into the outlined cell.
-    void importSubtileFile(int slot, QPoint cell, const QString &path);
-    void pasteIntoCell(int slot);
-    void openEditor(int slot);
-    void openOptions();
-    void openInfo();
-    // The Print Sheets window, for this maptile and any documents the user adds.
-    void printSheets();
 
     // Unsaved work is kept in a session of folder from now on, until the
     // window closes. Returns whether work left by an editor that did not
-    // close waits there to be offered, or there is something to say of it.
-    bool keepRecovery(const QString &folder);
-    // Says once what keepRecovery() could not read, then offers the work it
-    // found, newest first, until one is restored.
-    void offerRecovery();
+    // close waits there to be offered.
+    bool keepRecovery(const QString &folder) { return m_recovery.keep(folder); }
+    // Offers the work keepRecovery() found, newest first, until one is restored.
+    void offerRecovery() { m_recovery.offer(); }
 
 signals:
     // The user closed the window and the program ends.
@@ -127,85 +87,33 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    // A button of the toolbar: its name, picture, place, hint, command, keys and tooltip.
-    struct ToolButton
-    {
-        const char *name;
-        const char *icon;
-        int x;
-        int hint;
-        void (MainWindow::*run)();
-        QList<QKeySequence> keys;
-        const char *tip;
-    };
-    static const QList<ToolButton> &toolButtons();
-
-    // Asks whether to save work before why + question replaces or leaves it;
-    // true when it may go on: the work was discarded, or save() saved it.
-    bool askToKeep(const QString &why, const QString &question, const std::function<bool()> &save);
-    bool mayReplaceMaptile();
-    bool mayReplaceTileset(int slot);
-    // Saves the maptile to its document, or where the user says when there is
-    // none or askWhere; whether it was saved.
-    bool keepMaptile(bool askWhere);
-    void startTilesetLoad(int slot, const QString &path);
-    void startMaptileLoad(const QString &path);
-    void updateTitle();
-    QString recoveryText(const RecoveredWork &work) const;
-
-    void buildToolbar();
     void buildGuide();
-    void buildSlots();
+    void connectCommands();
+    void connectSlots();
     void connectHints();
     void addShortcuts();
     void setTabOrders();
-    void acceptDrops(QWidget *target);
-    void dropFile(QWidget *target, const QString &path);
+    // The progress window with Cancel, once a load turns out slow.
+    void showProgress(PictureLoad *load);
+    void applySelectedSize();
     void showSlotMenu(int slot, QPoint at);
-    // Reads path as kind away from the window and hands the picture to apply;
-    // failures are reported, Cancel is noted in the guide. A load running for
-    // the same target is given up for the new one.
-    void startLoad(int target, const QString &path, PictureReader::Kind kind,
-                   const std::function<void(const QImage &)> &apply);
-    void addCommand(const QList<QKeySequence> &keys, const std::function<void()> &run);
-    void showPreviewBox(int slot);
-    void showSetInfo(int slot);
-    QIcon svgIcon(const QString &name);
-    QToolButton *iconButton(const QString &name, const QString &icon, QRect geometry, QWidget *parent);
+    void updateTitle();
 
     QStringList m_tilesetFolders;
     Workspace m_workspace;
-    QHash<QString, QIcon> m_icons;
+    DialogQuestions m_questions;
+    ReaderLoads m_loads;
+    MaptileControl m_maptile;
+    TilesetControl m_tilesets;
+    QuitControl m_quit;
+    RecoveryControl m_recovery;
+    IconButtons m_icons;
+    std::unique_ptr<ToolbarWidgets> m_toolbar;
+    SlotWidgets *m_slots = nullptr;
     GuideHints *m_hints = nullptr;
-    QWidget *m_toolbar = nullptr;
-    QComboBox *m_sizeList = nullptr;
-    QLineEdit *m_mapNumBox = nullptr;
-    QLineEdit *m_designerBox = nullptr;
     QLabel *m_guidePicture = nullptr;
     QLabel *m_guideLabel = nullptr;
-    QLabel *m_sizeIcon = nullptr;
     WorkingView *m_workingView = nullptr;
-    QWidget *m_previewBox = nullptr;
-    QLabel *m_previewPicture = nullptr;
-    std::array<QWidget *, 3> m_buttonPictures{};
-    std::array<PaletteView *, Geometry::SlotCount> m_palettes{};
-    std::array<QWidget *, Geometry::SlotCount> m_setButtons{};
-    std::array<QToolButton *, Geometry::SlotCount> m_transButtons{};
-    std::array<QToolButton *, Geometry::SlotCount> m_loadButtons{};
-    // In the order of toolButtons().
-    QList<QToolButton *> m_toolButtons;
-    // A window of its own, so it can go behind the editor; deleted when closed.
-    QPointer<PreviewWindow> m_previewWindow;
-    MaptilePrinter m_printer;
-    // By slot, then the maptile.
-    std::array<PictureLoad *, Geometry::SlotCount + 1> m_loads{};
-    // Kept between openings while closed by OK; gone after any other close.
-    QPointer<TransparencyWindow> m_transparency;
-    QPointer<EditTileWindow> m_editor;
-    QPointer<OptionsWindow> m_options;
-    // The name of the picture the maptile was opened from, offered for a document made of it.
-    QString m_pictureName;
-    std::unique_ptr<RecoveryWriter> m_recovery;
-    std::vector<std::unique_ptr<RecoveredWork>> m_recovered;
-    QString m_recoveryNotice;
+    std::array<QWidget *, Workspace::ButtonCount> m_buttonPictures{};
+    std::unique_ptr<SecondaryWindows> m_windows;
 };

@@ -189,6 +189,25 @@ Mit --export schreibt es das fertige Kartenteil jedes DOKUMENTS, ohne ein Fenste
     </message>
 </context>
 <context>
+    <name>DialogQuestions</name>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Speichern</translation>
+    </message>
+    <message>
+        <source>&amp;Discard</source>
+        <translation>&amp;Verwerfen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>&amp;Restore</source>
+        <translation>&amp;Wiederherstellen</translation>
+    </message>
+</context>
+<context>
     <name>DocumentArchive</name>
     <message>
         <source>a font of the maptile is not valid</source>
@@ -719,96 +738,12 @@ Geschrieben vom Cryptwright-Team.</translation>
 <context>
     <name>MainWindow</name>
     <message>
-        <source>The current maptile has had changes made to it.</source>
-        <translation>Das aktuelle Kartenteil wurde geändert.</translation>
-    </message>
-    <message>
-        <source>Clear the maptile</source>
-        <translation>Kartenteil leeren</translation>
-    </message>
-    <message>
-        <source>Open a maptile or a background picture</source>
-        <translation>Kartenteil oder Hintergrundbild öffnen</translation>
-    </message>
-    <message>
-        <source>Full-size preview</source>
-        <translation>Vorschau in voller Größe</translation>
-    </message>
-    <message>
-        <source>Print the maptile</source>
-        <translation>Kartenteil drucken</translation>
-    </message>
-    <message>
-        <source>Options</source>
-        <translation>Einstellungen</translation>
-    </message>
-    <message>
-        <source>Fill the blank spaces with the left button&apos;s subtile</source>
-        <translation>Leere Felder mit der Kachel der linken Taste füllen</translation>
-    </message>
-    <message>
-        <source>About Cryptwright</source>
-        <translation>Über Cryptwright</translation>
-    </message>
-    <message>
-        <source>Toolbar</source>
-        <translation>Werkzeugleiste</translation>
-    </message>
-    <message>
-        <source>Maptile size</source>
-        <translation>Größe des Kartenteils</translation>
-    </message>
-    <message>
-        <source>Columns x rows: 3 to 5 spaces wide by 3 to 6 spaces tall</source>
-        <translation>Spalten x Zeilen: 3 bis 5 Felder breit, 3 bis 6 Felder hoch</translation>
-    </message>
-    <message>
-        <source>Maptile number</source>
-        <translation>Kartenteilnummer</translation>
-    </message>
-    <message>
-        <source>Up to two characters in the maptile&apos;s upper left corner</source>
-        <translation>Bis zu zwei Zeichen in der linken oberen Ecke des Kartenteils</translation>
-    </message>
-    <message>
-        <source>Maptile Designed By:</source>
-        <translation>Gestaltet von:</translation>
-    </message>
-    <message>
-        <source>Maptile designed by</source>
-        <translation>Kartenteil gestaltet von</translation>
-    </message>
-    <message>
-        <source>Your name, in the credit line at the bottom of the maptile</source>
-        <translation>Dein Name, in der Zeile am unteren Rand des Kartenteils</translation>
-    </message>
-    <message>
-        <source>Separator</source>
-        <translation>Trennlinie</translation>
-    </message>
-    <message>
         <source>The dungeon dude, your guide</source>
         <translation>Der Dungeon-Typ, dein Begleiter</translation>
     </message>
     <message>
         <source>Welcome to Cryptwright Version 1.00!</source>
         <translation>Willkommen bei Cryptwright Version 1.00!</translation>
-    </message>
-    <message>
-        <source>Enlarged subtile</source>
-        <translation>Vergrößerte Kachel</translation>
-    </message>
-    <message>
-        <source>Frame of the enlarged subtile</source>
-        <translation>Rahmen der vergrößerten Kachel</translation>
-    </message>
-    <message>
-        <source>Do you still wish to clear the tile?</source>
-        <translation>Möchtest du das Kartenteil trotzdem leeren?</translation>
-    </message>
-    <message>
-        <source>Loading &quot;%1&quot; was cancelled; nothing was changed.</source>
-        <translation>Laden von „%1“ abgebrochen; nichts wurde geändert.</translation>
     </message>
     <message>
         <source>Load tileset…</source>
@@ -831,46 +766,6 @@ Geschrieben vom Cryptwright-Team.</translation>
         <translation>Neuer leerer Kachelsatz</translation>
     </message>
     <message>
-        <source>The clipboard holds no picture to paste into the subtile.</source>
-        <translation>Die Zwischenablage enthält kein Bild, das in die Kachel eingefügt werden kann.</translation>
-    </message>
-    <message>
-        <source>This maptile</source>
-        <translation>Dieses Kartenteil</translation>
-    </message>
-    <message>
-        <source>The tileset in slot %1 has changes that are not saved.</source>
-        <translation>Der Kachelsatz in Slot %1 hat ungespeicherte Änderungen.</translation>
-    </message>
-    <message>
-        <source>The tilesets in slots %1 and %2 have changes that are not saved.</source>
-        <translation>Die Kachelsätze in den Slots %1 und %2 haben ungespeicherte Änderungen.</translation>
-    </message>
-    <message>
-        <source>Do you still wish to quit?</source>
-        <translation>Möchtest du trotzdem beenden?</translation>
-    </message>
-    <message>
-        <source>Show slot %1</source>
-        <translation>Slot %1 zeigen</translation>
-    </message>
-    <message>
-        <source>The menu key or a right-click offers the slot&apos;s tileset commands</source>
-        <translation>Die Menütaste oder ein Rechtsklick bietet die Befehle für den Kachelsatz des Slots</translation>
-    </message>
-    <message>
-        <source>Transparency of slot %1</source>
-        <translation>Transparenz von Slot %1</translation>
-    </message>
-    <message>
-        <source>Load a tileset into slot %1</source>
-        <translation>Kachelsatz in Slot %1 laden</translation>
-    </message>
-    <message>
-        <source>Save the maptile; right-click to save it under another name or type</source>
-        <translation>Kartenteil speichern; Rechtsklick speichert es unter anderem Namen oder Typ</translation>
-    </message>
-    <message>
         <source>%1[*] – %2</source>
         <translation>%1[*] – %2</translation>
     </message>
@@ -878,65 +773,24 @@ Geschrieben vom Cryptwright-Team.</translation>
         <source>Save As…</source>
         <translation>Speichern unter …</translation>
     </message>
+</context>
+<context>
+    <name>MaptileControl</name>
     <message>
-        <source>&amp;Save</source>
-        <translation>&amp;Speichern</translation>
+        <source>The current maptile has had changes made to it.</source>
+        <translation>Das aktuelle Kartenteil wurde geändert.</translation>
     </message>
     <message>
-        <source>&amp;Discard</source>
-        <translation>&amp;Verwerfen</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Abbrechen</translation>
+        <source>Do you still wish to clear the tile?</source>
+        <translation>Möchtest du das Kartenteil trotzdem leeren?</translation>
     </message>
     <message>
         <source>Do you still wish to open another maptile?</source>
         <translation>Möchtest du trotzdem ein anderes Kartenteil öffnen?</translation>
     </message>
     <message>
-        <source>Do you still wish to load another tileset into it?</source>
-        <translation>Möchtest du trotzdem einen anderen Kachelsatz hineinladen?</translation>
-    </message>
-    <message>
         <source>Untitled</source>
         <translation>Unbenannt</translation>
-    </message>
-    <message>
-        <source>the maptile</source>
-        <translation>das Kartenteil</translation>
-    </message>
-    <message>
-        <source>the maptile of &quot;%1&quot;</source>
-        <translation>das Kartenteil von „%1“</translation>
-    </message>
-    <message>
-        <source>the tileset in slot %1</source>
-        <translation>der Kachelsatz in Slot %1</translation>
-    </message>
-    <message>
-        <source>the tileset &quot;%1&quot; in slot %2</source>
-        <translation>der Kachelsatz „%1“ in Slot %2</translation>
-    </message>
-    <message>
-        <source>Cryptwright did not close normally. Changes that were not saved were kept on %1:
-• %2
-
-Restore them, or discard them?</source>
-        <translation>Cryptwright wurde nicht normal beendet. Ungespeicherte Änderungen wurden am %1 aufbewahrt:
-• %2
-
-Möchtest du sie wiederherstellen oder verwerfen?</translation>
-    </message>
-    <message>
-        <source>&amp;Restore</source>
-        <translation>&amp;Wiederherstellen</translation>
-    </message>
-    <message>
-        <source>%1
-The work is still kept in &quot;%2&quot;.</source>
-        <translation>%1
-Die Arbeit bleibt in „%2“ aufbewahrt.</translation>
     </message>
 </context>
 <context>
@@ -1464,6 +1318,63 @@ Die Arbeit bleibt in „%2“ aufbewahrt.</translation>
     </message>
 </context>
 <context>
+    <name>QuitControl</name>
+    <message>
+        <source>The tileset in slot %1 has changes that are not saved.</source>
+        <translation>Der Kachelsatz in Slot %1 hat ungespeicherte Änderungen.</translation>
+    </message>
+    <message>
+        <source>The tilesets in slots %1 and %2 have changes that are not saved.</source>
+        <translation>Die Kachelsätze in den Slots %1 und %2 haben ungespeicherte Änderungen.</translation>
+    </message>
+    <message>
+        <source>Do you still wish to quit?</source>
+        <translation>Möchtest du trotzdem beenden?</translation>
+    </message>
+</context>
+<context>
+    <name>ReaderLoads</name>
+    <message>
+        <source>Loading &quot;%1&quot; was cancelled; nothing was changed.</source>
+        <translation>Laden von „%1“ abgebrochen; nichts wurde geändert.</translation>
+    </message>
+</context>
+<context>
+    <name>RecoveryControl</name>
+    <message>
+        <source>the maptile</source>
+        <translation>das Kartenteil</translation>
+    </message>
+    <message>
+        <source>the maptile of &quot;%1&quot;</source>
+        <translation>das Kartenteil von „%1“</translation>
+    </message>
+    <message>
+        <source>the tileset in slot %1</source>
+        <translation>der Kachelsatz in Slot %1</translation>
+    </message>
+    <message>
+        <source>the tileset &quot;%1&quot; in slot %2</source>
+        <translation>der Kachelsatz „%1“ in Slot %2</translation>
+    </message>
+    <message>
+        <source>Cryptwright did not close normally. Changes that were not saved were kept on %1:
+• %2
+
+Restore them, or discard them?</source>
+        <translation>Cryptwright wurde nicht normal beendet. Ungespeicherte Änderungen wurden am %1 aufbewahrt:
+• %2
+
+Möchtest du sie wiederherstellen oder verwerfen?</translation>
+    </message>
+    <message>
+        <source>%1
+The work is still kept in &quot;%2&quot;.</source>
+        <translation>%1
+Die Arbeit bleibt in „%2“ aufbewahrt.</translation>
+    </message>
+</context>
+<context>
     <name>RecoverySession</name>
     <message>
         <source>Unsaved work cannot be kept in &quot;%1&quot;: %2.</source>
@@ -1480,6 +1391,13 @@ Die Arbeit bleibt in „%2“ aufbewahrt.</translation>
     <message>
         <source>the recovery folder is a symbolic link</source>
         <translation>der Wiederherstellungsordner ist eine symbolische Verknüpfung</translation>
+    </message>
+</context>
+<context>
+    <name>SecondaryWindows</name>
+    <message>
+        <source>This maptile</source>
+        <translation>Dieses Kartenteil</translation>
     </message>
 </context>
 <context>
@@ -1598,6 +1516,33 @@ Die Arbeit bleibt in „%2“ aufbewahrt.</translation>
     </message>
 </context>
 <context>
+    <name>SlotWidgets</name>
+    <message>
+        <source>Enlarged subtile</source>
+        <translation>Vergrößerte Kachel</translation>
+    </message>
+    <message>
+        <source>Frame of the enlarged subtile</source>
+        <translation>Rahmen der vergrößerten Kachel</translation>
+    </message>
+    <message>
+        <source>Show slot %1</source>
+        <translation>Slot %1 zeigen</translation>
+    </message>
+    <message>
+        <source>The menu key or a right-click offers the slot&apos;s tileset commands</source>
+        <translation>Die Menütaste oder ein Rechtsklick bietet die Befehle für den Kachelsatz des Slots</translation>
+    </message>
+    <message>
+        <source>Transparency of slot %1</source>
+        <translation>Transparenz von Slot %1</translation>
+    </message>
+    <message>
+        <source>Load a tileset into slot %1</source>
+        <translation>Kachelsatz in Slot %1 laden</translation>
+    </message>
+</context>
+<context>
     <name>TileData</name>
     <message>
         <source>UNKNOWN TILESET</source>
@@ -1621,6 +1566,25 @@ Die Arbeit bleibt in „%2“ aufbewahrt.</translation>
     <message>
         <source>The tileset information file %1 is too large to be a tileset&apos;s, so the tileset was not saved.</source>
         <translation>Die Informationsdatei %1 ist zu groß für einen Kachelsatz, daher wurde der Kachelsatz nicht gespeichert.</translation>
+    </message>
+</context>
+<context>
+    <name>TilesetControl</name>
+    <message>
+        <source>The tileset in slot %1 has changes that are not saved.</source>
+        <translation>Der Kachelsatz in Slot %1 hat ungespeicherte Änderungen.</translation>
+    </message>
+    <message>
+        <source>Do you still wish to load another tileset into it?</source>
+        <translation>Möchtest du trotzdem einen anderen Kachelsatz hineinladen?</translation>
+    </message>
+    <message>
+        <source>Untitled</source>
+        <translation>Unbenannt</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no picture to paste into the subtile.</source>
+        <translation>Die Zwischenablage enthält kein Bild, das in die Kachel eingefügt werden kann.</translation>
     </message>
 </context>
 <context>
@@ -1659,6 +1623,77 @@ Die Arbeit bleibt in „%2“ aufbewahrt.</translation>
     <message>
         <source>%1 has an extension the tileset cannot be saved as: a tileset is saved as PNG, BMP or JPEG, so its name ends in .png, .bmp or .jpg.</source>
         <translation>%1 hat eine Endung, in der sich der Kachelsatz nicht speichern lässt: Ein Kachelsatz wird als PNG, BMP oder JPEG gespeichert, daher endet sein Name auf .png, .bmp oder .jpg.</translation>
+    </message>
+</context>
+<context>
+    <name>ToolbarWidgets</name>
+    <message>
+        <source>Clear the maptile</source>
+        <translation>Kartenteil leeren</translation>
+    </message>
+    <message>
+        <source>Open a maptile or a background picture</source>
+        <translation>Kartenteil oder Hintergrundbild öffnen</translation>
+    </message>
+    <message>
+        <source>Save the maptile; right-click to save it under another name or type</source>
+        <translation>Kartenteil speichern; Rechtsklick speichert es unter anderem Namen oder Typ</translation>
+    </message>
+    <message>
+        <source>Full-size preview</source>
+        <translation>Vorschau in voller Größe</translation>
+    </message>
+    <message>
+        <source>Print the maptile</source>
+        <translation>Kartenteil drucken</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Fill the blank spaces with the left button&apos;s subtile</source>
+        <translation>Leere Felder mit der Kachel der linken Taste füllen</translation>
+    </message>
+    <message>
+        <source>About Cryptwright</source>
+        <translation>Über Cryptwright</translation>
+    </message>
+    <message>
+        <source>Toolbar</source>
+        <translation>Werkzeugleiste</translation>
+    </message>
+    <message>
+        <source>Separator</source>
+        <translation>Trennlinie</translation>
+    </message>
+    <message>
+        <source>Maptile size</source>
+        <translation>Größe des Kartenteils</translation>
+    </message>
+    <message>
+        <source>Columns x rows: 3 to 5 spaces wide by 3 to 6 spaces tall</source>
+        <translation>Spalten x Zeilen: 3 bis 5 Felder breit, 3 bis 6 Felder hoch</translation>
+    </message>
+    <message>
+        <source>Maptile number</source>
+        <translation>Kartenteilnummer</translation>
+    </message>
+    <message>
+        <source>Up to two characters in the maptile&apos;s upper left corner</source>
+        <translation>Bis zu zwei Zeichen in der linken oberen Ecke des Kartenteils</translation>
+    </message>
+    <message>
+        <source>Maptile Designed By:</source>
+        <translation>Gestaltet von:</translation>
+    </message>
+    <message>
+        <source>Maptile designed by</source>
+        <translation>Kartenteil gestaltet von</translation>
+    </message>
+    <message>
+        <source>Your name, in the credit line at the bottom of the maptile</source>
+        <translation>Dein Name, in der Zeile am unteren Rand des Kartenteils</translation>
     </message>
 </context>
 <context>

@@ -189,6 +189,25 @@ Avec --export, écrit la dalle finie de chaque DOCUMENT sans ouvrir de fenêtre&
     </message>
 </context>
 <context>
+    <name>DialogQuestions</name>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Enregistrer</translation>
+    </message>
+    <message>
+        <source>&amp;Discard</source>
+        <translation>&amp;Ne pas enregistrer</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>&amp;Restore</source>
+        <translation>&amp;Restaurer</translation>
+    </message>
+</context>
+<context>
     <name>DocumentArchive</name>
     <message>
         <source>a font of the maptile is not valid</source>
@@ -719,96 +738,12 @@ Written by the Cryptwright team.</source>
 <context>
     <name>MainWindow</name>
     <message>
-        <source>The current maptile has had changes made to it.</source>
-        <translation>La dalle actuelle a été modifiée.</translation>
-    </message>
-    <message>
-        <source>Clear the maptile</source>
-        <translation>Effacer la dalle</translation>
-    </message>
-    <message>
-        <source>Open a maptile or a background picture</source>
-        <translation>Ouvrir une dalle ou une image de fond</translation>
-    </message>
-    <message>
-        <source>Full-size preview</source>
-        <translation>Aperçu en taille réelle</translation>
-    </message>
-    <message>
-        <source>Print the maptile</source>
-        <translation>Imprimer la dalle</translation>
-    </message>
-    <message>
-        <source>Options</source>
-        <translation>Options</translation>
-    </message>
-    <message>
-        <source>Fill the blank spaces with the left button&apos;s subtile</source>
-        <translation>Remplir les cases vides avec la tuile du bouton gauche</translation>
-    </message>
-    <message>
-        <source>About Cryptwright</source>
-        <translation>À propos de Cryptwright</translation>
-    </message>
-    <message>
-        <source>Toolbar</source>
-        <translation>Barre d’outils</translation>
-    </message>
-    <message>
-        <source>Maptile size</source>
-        <translation>Taille de la dalle</translation>
-    </message>
-    <message>
-        <source>Columns x rows: 3 to 5 spaces wide by 3 to 6 spaces tall</source>
-        <translation>Colonnes x lignes&#xa0;: de 3 à 5 cases de large sur 3 à 6 cases de haut</translation>
-    </message>
-    <message>
-        <source>Maptile number</source>
-        <translation>Numéro de dalle</translation>
-    </message>
-    <message>
-        <source>Up to two characters in the maptile&apos;s upper left corner</source>
-        <translation>Jusqu’à deux caractères dans le coin supérieur gauche de la dalle</translation>
-    </message>
-    <message>
-        <source>Maptile Designed By:</source>
-        <translation>Dalle conçue par&#xa0;:</translation>
-    </message>
-    <message>
-        <source>Maptile designed by</source>
-        <translation>Dalle conçue par</translation>
-    </message>
-    <message>
-        <source>Your name, in the credit line at the bottom of the maptile</source>
-        <translation>Votre nom, dans la mention en bas de la dalle</translation>
-    </message>
-    <message>
-        <source>Separator</source>
-        <translation>Séparateur</translation>
-    </message>
-    <message>
         <source>The dungeon dude, your guide</source>
         <translation>Le gars du donjon, votre guide</translation>
     </message>
     <message>
         <source>Welcome to Cryptwright Version 1.00!</source>
         <translation>Bienvenue dans Cryptwright version 1.00&#xa0;!</translation>
-    </message>
-    <message>
-        <source>Enlarged subtile</source>
-        <translation>Tuile agrandie</translation>
-    </message>
-    <message>
-        <source>Frame of the enlarged subtile</source>
-        <translation>Cadre de la tuile agrandie</translation>
-    </message>
-    <message>
-        <source>Do you still wish to clear the tile?</source>
-        <translation>Voulez-vous quand même effacer la dalle&#xa0;?</translation>
-    </message>
-    <message>
-        <source>Loading &quot;%1&quot; was cancelled; nothing was changed.</source>
-        <translation>Chargement de «&#xa0;%1&#xa0;» annulé&#xa0;; rien n’a changé.</translation>
     </message>
     <message>
         <source>Load tileset…</source>
@@ -831,46 +766,6 @@ Written by the Cryptwright team.</source>
         <translation>Nouveau jeu de tuiles vide</translation>
     </message>
     <message>
-        <source>The clipboard holds no picture to paste into the subtile.</source>
-        <translation>Le presse-papiers ne contient aucune image à coller dans la tuile.</translation>
-    </message>
-    <message>
-        <source>This maptile</source>
-        <translation>Cette dalle</translation>
-    </message>
-    <message>
-        <source>The tileset in slot %1 has changes that are not saved.</source>
-        <translation>Le jeu de tuiles de l’emplacement %1 a des modifications non enregistrées.</translation>
-    </message>
-    <message>
-        <source>The tilesets in slots %1 and %2 have changes that are not saved.</source>
-        <translation>Les jeux de tuiles des emplacements %1 et %2 ont des modifications non enregistrées.</translation>
-    </message>
-    <message>
-        <source>Do you still wish to quit?</source>
-        <translation>Voulez-vous quand même quitter&#xa0;?</translation>
-    </message>
-    <message>
-        <source>Show slot %1</source>
-        <translation>Afficher l’emplacement %1</translation>
-    </message>
-    <message>
-        <source>The menu key or a right-click offers the slot&apos;s tileset commands</source>
-        <translation>La touche Menu ou un clic droit propose les commandes du jeu de tuiles de l’emplacement</translation>
-    </message>
-    <message>
-        <source>Transparency of slot %1</source>
-        <translation>Transparence de l’emplacement %1</translation>
-    </message>
-    <message>
-        <source>Load a tileset into slot %1</source>
-        <translation>Charger un jeu de tuiles dans l’emplacement %1</translation>
-    </message>
-    <message>
-        <source>Save the maptile; right-click to save it under another name or type</source>
-        <translation>Enregistrer la dalle&#xa0;; clic droit pour l’enregistrer sous un autre nom ou type</translation>
-    </message>
-    <message>
         <source>%1[*] – %2</source>
         <translation>%1[*] – %2</translation>
     </message>
@@ -878,65 +773,24 @@ Written by the Cryptwright team.</source>
         <source>Save As…</source>
         <translation>Enregistrer sous…</translation>
     </message>
+</context>
+<context>
+    <name>MaptileControl</name>
     <message>
-        <source>&amp;Save</source>
-        <translation>&amp;Enregistrer</translation>
+        <source>The current maptile has had changes made to it.</source>
+        <translation>La dalle actuelle a été modifiée.</translation>
     </message>
     <message>
-        <source>&amp;Discard</source>
-        <translation>&amp;Ne pas enregistrer</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Annuler</translation>
+        <source>Do you still wish to clear the tile?</source>
+        <translation>Voulez-vous quand même effacer la dalle&#xa0;?</translation>
     </message>
     <message>
         <source>Do you still wish to open another maptile?</source>
         <translation>Voulez-vous quand même ouvrir une autre dalle&#xa0;?</translation>
     </message>
     <message>
-        <source>Do you still wish to load another tileset into it?</source>
-        <translation>Voulez-vous quand même y charger un autre jeu de tuiles&#xa0;?</translation>
-    </message>
-    <message>
         <source>Untitled</source>
         <translation>Sans titre</translation>
-    </message>
-    <message>
-        <source>the maptile</source>
-        <translation>la dalle</translation>
-    </message>
-    <message>
-        <source>the maptile of &quot;%1&quot;</source>
-        <translation>la dalle de «&#xa0;%1&#xa0;»</translation>
-    </message>
-    <message>
-        <source>the tileset in slot %1</source>
-        <translation>le jeu de tuiles de l’emplacement %1</translation>
-    </message>
-    <message>
-        <source>the tileset &quot;%1&quot; in slot %2</source>
-        <translation>le jeu de tuiles «&#xa0;%1&#xa0;» de l’emplacement %2</translation>
-    </message>
-    <message>
-        <source>Cryptwright did not close normally. Changes that were not saved were kept on %1:
-• %2
-
-Restore them, or discard them?</source>
-        <translation>Cryptwright ne s’est pas fermé normalement. Les modifications non enregistrées ont été conservées le %1&#xa0;:
-• %2
-
-Les restaurer, ou les abandonner&#xa0;?</translation>
-    </message>
-    <message>
-        <source>&amp;Restore</source>
-        <translation>&amp;Restaurer</translation>
-    </message>
-    <message>
-        <source>%1
-The work is still kept in &quot;%2&quot;.</source>
-        <translation>%1
-Le travail reste conservé dans «&#xa0;%2&#xa0;».</translation>
     </message>
 </context>
 <context>
@@ -1464,6 +1318,63 @@ Le travail reste conservé dans «&#xa0;%2&#xa0;».</translation>
     </message>
 </context>
 <context>
+    <name>QuitControl</name>
+    <message>
+        <source>The tileset in slot %1 has changes that are not saved.</source>
+        <translation>Le jeu de tuiles de l’emplacement %1 a des modifications non enregistrées.</translation>
+    </message>
+    <message>
+        <source>The tilesets in slots %1 and %2 have changes that are not saved.</source>
+        <translation>Les jeux de tuiles des emplacements %1 et %2 ont des modifications non enregistrées.</translation>
+    </message>
+    <message>
+        <source>Do you still wish to quit?</source>
+        <translation>Voulez-vous quand même quitter&#xa0;?</translation>
+    </message>
+</context>
+<context>
+    <name>ReaderLoads</name>
+    <message>
+        <source>Loading &quot;%1&quot; was cancelled; nothing was changed.</source>
+        <translation>Chargement de «&#xa0;%1&#xa0;» annulé&#xa0;; rien n’a changé.</translation>
+    </message>
+</context>
+<context>
+    <name>RecoveryControl</name>
+    <message>
+        <source>the maptile</source>
+        <translation>la dalle</translation>
+    </message>
+    <message>
+        <source>the maptile of &quot;%1&quot;</source>
+        <translation>la dalle de «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <source>the tileset in slot %1</source>
+        <translation>le jeu de tuiles de l’emplacement %1</translation>
+    </message>
+    <message>
+        <source>the tileset &quot;%1&quot; in slot %2</source>
+        <translation>le jeu de tuiles «&#xa0;%1&#xa0;» de l’emplacement %2</translation>
+    </message>
+    <message>
+        <source>Cryptwright did not close normally. Changes that were not saved were kept on %1:
+• %2
+
+Restore them, or discard them?</source>
+        <translation>Cryptwright ne s’est pas fermé normalement. Les modifications non enregistrées ont été conservées le %1&#xa0;:
+• %2
+
+Les restaurer, ou les abandonner&#xa0;?</translation>
+    </message>
+    <message>
+        <source>%1
+The work is still kept in &quot;%2&quot;.</source>
+        <translation>%1
+Le travail reste conservé dans «&#xa0;%2&#xa0;».</translation>
+    </message>
+</context>
+<context>
     <name>RecoverySession</name>
     <message>
         <source>Unsaved work cannot be kept in &quot;%1&quot;: %2.</source>
@@ -1480,6 +1391,13 @@ Le travail reste conservé dans «&#xa0;%2&#xa0;».</translation>
     <message>
         <source>the recovery folder is a symbolic link</source>
         <translation>le dossier de récupération est un lien symbolique</translation>
+    </message>
+</context>
+<context>
+    <name>SecondaryWindows</name>
+    <message>
+        <source>This maptile</source>
+        <translation>Cette dalle</translation>
     </message>
 </context>
 <context>
@@ -1598,6 +1516,33 @@ Le travail reste conservé dans «&#xa0;%2&#xa0;».</translation>
     </message>
 </context>
 <context>
+    <name>SlotWidgets</name>
+    <message>
+        <source>Enlarged subtile</source>
+        <translation>Tuile agrandie</translation>
+    </message>
+    <message>
+        <source>Frame of the enlarged subtile</source>
+        <translation>Cadre de la tuile agrandie</translation>
+    </message>
+    <message>
+        <source>Show slot %1</source>
+        <translation>Afficher l’emplacement %1</translation>
+    </message>
+    <message>
+        <source>The menu key or a right-click offers the slot&apos;s tileset commands</source>
+        <translation>La touche Menu ou un clic droit propose les commandes du jeu de tuiles de l’emplacement</translation>
+    </message>
+    <message>
+        <source>Transparency of slot %1</source>
+        <translation>Transparence de l’emplacement %1</translation>
+    </message>
+    <message>
+        <source>Load a tileset into slot %1</source>
+        <translation>Charger un jeu de tuiles dans l’emplacement %1</translation>
+    </message>
+</context>
+<context>
     <name>TileData</name>
     <message>
         <source>UNKNOWN TILESET</source>
@@ -1621,6 +1566,25 @@ Le travail reste conservé dans «&#xa0;%2&#xa0;».</translation>
     <message>
         <source>The tileset information file %1 is too large to be a tileset&apos;s, so the tileset was not saved.</source>
         <translation>Le fichier d’informations %1 est trop gros pour un jeu de tuiles&#xa0;; le jeu de tuiles n’a donc pas été enregistré.</translation>
+    </message>
+</context>
+<context>
+    <name>TilesetControl</name>
+    <message>
+        <source>The tileset in slot %1 has changes that are not saved.</source>
+        <translation>Le jeu de tuiles de l’emplacement %1 a des modifications non enregistrées.</translation>
+    </message>
+    <message>
+        <source>Do you still wish to load another tileset into it?</source>
+        <translation>Voulez-vous quand même y charger un autre jeu de tuiles&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Untitled</source>
+        <translation>Sans titre</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no picture to paste into the subtile.</source>
+        <translation>Le presse-papiers ne contient aucune image à coller dans la tuile.</translation>
     </message>
 </context>
 <context>
@@ -1659,6 +1623,77 @@ Le travail reste conservé dans «&#xa0;%2&#xa0;».</translation>
     <message>
         <source>%1 has an extension the tileset cannot be saved as: a tileset is saved as PNG, BMP or JPEG, so its name ends in .png, .bmp or .jpg.</source>
         <translation>%1 a une extension que le jeu de tuiles ne peut pas prendre&#xa0;: un jeu de tuiles s’enregistre en PNG, BMP ou JPEG, son nom se termine donc par .png, .bmp ou .jpg.</translation>
+    </message>
+</context>
+<context>
+    <name>ToolbarWidgets</name>
+    <message>
+        <source>Clear the maptile</source>
+        <translation>Effacer la dalle</translation>
+    </message>
+    <message>
+        <source>Open a maptile or a background picture</source>
+        <translation>Ouvrir une dalle ou une image de fond</translation>
+    </message>
+    <message>
+        <source>Save the maptile; right-click to save it under another name or type</source>
+        <translation>Enregistrer la dalle&#xa0;; clic droit pour l’enregistrer sous un autre nom ou type</translation>
+    </message>
+    <message>
+        <source>Full-size preview</source>
+        <translation>Aperçu en taille réelle</translation>
+    </message>
+    <message>
+        <source>Print the maptile</source>
+        <translation>Imprimer la dalle</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Options</translation>
+    </message>
+    <message>
+        <source>Fill the blank spaces with the left button&apos;s subtile</source>
+        <translation>Remplir les cases vides avec la tuile du bouton gauche</translation>
+    </message>
+    <message>
+        <source>About Cryptwright</source>
+        <translation>À propos de Cryptwright</translation>
+    </message>
+    <message>
+        <source>Toolbar</source>
+        <translation>Barre d’outils</translation>
+    </message>
+    <message>
+        <source>Separator</source>
+        <translation>Séparateur</translation>
+    </message>
+    <message>
+        <source>Maptile size</source>
+        <translation>Taille de la dalle</translation>
+    </message>
+    <message>
+        <source>Columns x rows: 3 to 5 spaces wide by 3 to 6 spaces tall</source>
+        <translation>Colonnes x lignes&#xa0;: de 3 à 5 cases de large sur 3 à 6 cases de haut</translation>
+    </message>
+    <message>
+        <source>Maptile number</source>
+        <translation>Numéro de dalle</translation>
+    </message>
+    <message>
+        <source>Up to two characters in the maptile&apos;s upper left corner</source>
+        <translation>Jusqu’à deux caractères dans le coin supérieur gauche de la dalle</translation>
+    </message>
+    <message>
+        <source>Maptile Designed By:</source>
+        <translation>Dalle conçue par&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Maptile designed by</source>
+        <translation>Dalle conçue par</translation>
+    </message>
+    <message>
+        <source>Your name, in the credit line at the bottom of the maptile</source>
+        <translation>Votre nom, dans la mention en bas de la dalle</translation>
     </message>
 </context>
 <context>

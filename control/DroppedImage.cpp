@@ -1,4 +1,4 @@
-#include "mainwindow/DroppedImage.h"
+#include "control/DroppedImage.h"
 
 #include "document/DocumentWriter.h"
 #include "pictures/PictureDecoder.h"

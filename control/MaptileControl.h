@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QCoreApplication>
+#include <QString>
+
+class ReaderLoads;
+class UserQuestions;
+class Workspace;
+
+// Opening, clearing and saving the maptile, and the questions before unsaved
+// changes to it are replaced: Save saves first and goes on only when that
+// worked, Discard goes on, Cancel changes nothing.
+class MaptileControl
+{
+    Q_DECLARE_TR_FUNCTIONS(MaptileControl)
+
+public:
+    MaptileControl(Workspace &workspace, UserQuestions &questions, ReaderLoads &loads);
+
+    // The line every question about the maptile's unsaved changes begins with.
+    static QString changedLine();
+
+    // Every space blank at columns x rows. An unchanged maptile is cleared
+    // only to leave its document, where all of it is kept.
+    void clear(int columns, int rows);
+    // Asks for a picture or document and reads it as the maptile.
+    void open();
+    // Reads path in the reading process, then makes it the maptile.
+    void openFile(const QString &path);
+    // Writes the maptile back to its document, or asks where as saveAs() does;
+    // whether it was saved.
+    bool save();
+    // Asks for a name and type, offering suggestedName(); whether it was saved.
+    bool saveAs();
+    // The maptile's document; else a document named after the picture the
+    // maptile was opened from, or "Untitled", in the folder used last.
+    QString suggestedName() const;
+
+private:
+    // Whether the maptile may be replaced: unchanged, or saved or discarded
+    // when asked, with question naming what replaces it.
+    bool mayReplace(const QString &question);
+    void startLoad(const QString &path);
+    bool keep(bool askWhere);
+
+    Workspace &m_workspace;
+    UserQuestions &m_questions;
+    ReaderLoads &m_loads;
+    // The name of the picture the maptile was opened from, offered for a document made of it.
+    QString m_pictureName;
+};

@@ -1,0 +1,350 @@
+#include "control/MaptileControl.h"
+#include "control/PictureLoad.h"
+#include "control/QuitControl.h"
+#include "control/ReaderLoads.h"
+#include "control/RecoveryControl.h"
+#include "control/TilesetControl.h"
+#include "control/UserQuestions.h"
+#include "output/MaptileSaver.h"
+#include "recovery/RecoveredWork.h"
+#include "recovery/RecoveryFolder.h"
+#include "recovery/RecoverySession.h"
+#include "recovery/RecoveryWriter.h"
+#include "support/LeftSession.h"
+#include "support/WorkspaceFixture.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+using namespace TestImages;
+using Keep = UserQuestions::Keep;
+using Recovered = UserQuestions::Recovered;
+
+namespace {
+
+// Answers as the test sets it, and keeps what was asked and said: a short tag
+// for each in asked, the whole text in texts.
+struct Answers : UserQuestions
+{
+    Keep keep = Keep::Cancel;
+    QString savePath;
+    std::optional<JpegOptions> jpeg;
+    Recovered recovered = Recovered::Later;
+    QStringList asked, texts;
+
+    template<typename Answer>
+    Answer heard(const QString &tag, const QString &text, Answer answer)
+    {
+        asked << tag;
+        if (!text.isEmpty())
+            texts << text;
+        return answer;
+    }
+    Keep askToKeep(const QString &why, const QString &question) override
+    {
+        return heard(u"keep"_s, why + question, keep);
+    }
+    QString chooseToOpen(Files) override { return heard(u"open"_s, {}, QString()); }
+    QString chooseToSave(Files, const QString &suggested) override
+    {
+        return heard(u"save as "_s + QFileInfo(suggested).fileName(), {}, savePath);
+    }
+    std::optional<JpegOptions> askJpegOptions() override { return heard(u"jpeg"_s, {}, jpeg); }
+    Recovered offerRecovered(const QString &text) override { return heard(u"offer"_s, text, recovered); }
+    void warn(const QString &text) override { heard(u"warn"_s, text, 0); }
+    void inform(const QString &text) override { heard(u"inform"_s, text, 0); }
+    void note(const QString &text) override { heard(u"note"_s, text, 0); }
+};
+
+} // namespace
+
+// What the editor decides about the user's work, without a window: opening over
+// unsaved changes, where a save goes, quitting, work left by a crash, and loads
+// that end without a picture.
+class TestControl : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<Workspace> m_workspace;
+    Answers m_answers;
+    std::unique_ptr<ReaderLoads> m_loads;
+    std::unique_ptr<MaptileControl> m_maptile;
+    std::unique_ptr<TilesetControl> m_tilesets;
+    QString path(const QString &name) const { return m_dir->filePath(name); }
+    // The recovery sessions in folder that keep work.
+    static int sessionsHolding(const QString &folder)
+    {
+        int found = 0;
+        for (QDirIterator it(folder, {RecoverySession::ListFile}, QDir::Files, QDirIterator::Subdirectories);
+             it.hasNext(); it.next())
+            ++found;
+        return found;
+    }
+
+    // The maptile opened from a 3 x 3 picture, read in the reading process.
+    void openPicture(const QString &name)
+    {
+        save(pattern({432, 432}), path(name));
+        m_maptile->openFile(path(name));
+        QTRY_VERIFY(!m_loads->isLoading());
+    }
+
+private slots:
+    void init()
+    {
+        m_dir = std::make_unique<QTemporaryDir>();
+        writeDefaultTilesets(m_dir->path());
+        m_workspace = startWorkspace(m_dir->path());
+        m_answers = Answers();
+        m_loads = std::make_unique<ReaderLoads>(m_answers);
+        m_maptile = std::make_unique<MaptileControl>(*m_workspace, m_answers, *m_loads);
+        m_tilesets = std::make_unique<TilesetControl>(*m_workspace, m_answers, *m_loads);
+    }
+
+    // Cancel, or a Save that fails or is cancelled, stops the opening; Discard and a Save that worked go on.
+    void openOverUnsavedWork_data()
+    {
+        QTest::addColumn<bool>("changed");
+        QTest::addColumn<QString>("document"); // the maptile's, empty for none
+        QTest::addColumn<Keep>("answer");
+        QTest::addColumn<QStringList>("asked");
+        QTest::addColumn<bool>("opened");
+        const QStringList keep{u"keep"_s};
+        QTest::newRow("unchanged") << false << QString() << Keep::Cancel << QStringList() << true;
+        QTest::newRow("Cancel") << true << QString() << Keep::Cancel << keep << false;
+        QTest::newRow("Discard") << true << QString() << Keep::Discard << keep << true;
+        QTest::newRow("Save in place") << true << u"kept.ora"_s << Keep::Save << keep << true;
+        QTest::newRow("Save, no name given")
+            << true << QString() << Keep::Save << QStringList{u"keep"_s, u"save as Untitled.ora"_s} << false;
+        QTest::newRow("Save fails") << true << u"gone/kept.ora"_s << Keep::Save << QStringList{u"keep"_s, u"warn"_s}
+                                    << false;
+    }
+    void openOverUnsavedWork()
+    {
+        QFETCH(bool, changed);
+        QFETCH(QString, document);
+        QFETCH(Keep, answer);
+        QFETCH(QStringList, asked);
+        QFETCH(bool, opened);
+        Workspace &w = *m_workspace;
+        if (!document.isEmpty()) {
+            QVERIFY(QDir().mkpath(QFileInfo(path(document)).path()));
+            QCOMPARE(MaptileSaver::save(w, path(document)), QString());
+        }
+        const QByteArray saved = readAll(path(document));
+        if (document.startsWith(u"gone/"_s))
+            QVERIFY(QDir(path(u"gone"_s)).removeRecursively());
+        if (changed)
+            w.place(Workspace::LeftButton, {1, 1});
+        const QImage before = w.maptile().master();
+        m_answers.keep = answer;
+        openPicture(u"cave.png"_s);
+        QCOMPARE(m_answers.asked, asked);
+        QCOMPARE(w.maptile().master() != before, opened);
+        if (changed)
+            QCOMPARE(m_answers.texts.front(),
+                     u"The current maptile has had changes made to it.\n"
+                     "Do you still wish to open another maptile?"_s);
+        if (document == u"kept.ora"_s)
+            QVERIFY(readAll(path(document)) != saved);
+    }
+
+    // Save writes back to the document; without one, or with Save As, it asks where, offering the
+    // document, the picture's name or "Untitled"; a JPEG asks its options, and Cancel there writes nothing.
+    void saveInPlaceOrAs_data()
+    {
+        QTest::addColumn<QString>("from"); // a picture or document the maptile was opened from or saved as
+        QTest::addColumn<bool>("saveAs");
+        QTest::addColumn<QString>("answer");
+        QTest::addColumn<int>("quality"); // of the JPEG options chosen, 0 for Cancel
+        QTest::addColumn<QStringList>("asked");
+        QTest::addColumn<bool>("written");
+        QTest::newRow("new") << QString() << false << u"new.ora"_s << 0 << QStringList{u"save as Untitled.ora"_s}
+                             << true;
+        QTest::newRow("from a picture") << u"cave.png"_s << false << u"new.ora"_s << 0
+                                        << QStringList{u"save as cave.ora"_s} << true;
+        QTest::newRow("document") << u"crypt.ora"_s << false << QString() << 0 << QStringList() << true;
+        QTest::newRow("document, Save As")
+            << u"crypt.ora"_s << true << u"new.ora"_s << 0 << QStringList{u"save as crypt.ora"_s} << true;
+        QTest::newRow("no name given") << QString() << false << QString() << 0 << QStringList{u"save as Untitled.ora"_s}
+                                       << false;
+        QTest::newRow("JPEG") << QString() << false << u"new.jpg"_s << 80
+                              << QStringList{u"save as Untitled.ora"_s, u"jpeg"_s} << true;
+        QTest::newRow("JPEG options cancelled")
+            << QString() << false << u"new.jpg"_s << 0 << QStringList{u"save as Untitled.ora"_s, u"jpeg"_s} << false;
+    }
+    void saveInPlaceOrAs()
+    {
+        QFETCH(QString, from);
+        QFETCH(bool, saveAs);
+        QFETCH(QString, answer);
+        QFETCH(int, quality);
+        QFETCH(QStringList, asked);
+        QFETCH(bool, written);
+        Workspace &w = *m_workspace;
+        if (from.endsWith(u".png"_s))
+            openPicture(from);
+        else if (!from.isEmpty())
+            QCOMPARE(MaptileSaver::save(w, path(from)), QString());
+        const QString target = !answer.isEmpty() ? path(answer) : from.isEmpty() ? QString() : path(from);
+        QFile::remove(target);
+        w.place(Workspace::LeftButton, {0, 0});
+        m_answers.asked.clear();
+        m_answers.savePath = answer.isEmpty() ? QString() : target;
+        if (quality)
+            m_answers.jpeg = JpegOptions{quality, false};
+        QCOMPARE(saveAs ? m_maptile->saveAs() : m_maptile->save(), written);
+        QCOMPARE(m_answers.asked, asked);
+        QCOMPARE(!target.isEmpty() && QFileInfo::exists(target), written);
+        // Only a document keeps everything; after a JPEG the changes still count as unsaved.
+        QCOMPARE(w.maptileChanged(), !written || quality != 0);
+    }
+
+    // One question for the maptile and every tileset with changes; Save saves them in turn and
+    // stops at the first that fails or is cancelled, and so does quitting.
+    void quitAsksOnce_data()
+    {
+        QTest::addColumn<bool>("maptile");
+        QTest::addColumn<QList<int>>("tilesets"); // changed, each loaded from a file of its own
+        QTest::addColumn<Keep>("answer");
+        QTest::addColumn<QString>("name"); // for the maptile's document
+        QTest::addColumn<QString>("why");
+        QTest::addColumn<bool>("quits");
+        QTest::addColumn<bool>("unsaved");
+        const QString maptile = u"The current maptile has had changes made to it.\n"_s;
+        const QString two = u"The tilesets in slots C and F have changes that are not saved.\n"_s;
+        QTest::newRow("nothing unsaved") << false << QList<int>() << Keep::Cancel << QString() << QString() << true
+                                         << false;
+        QTest::newRow("one tileset, Cancel")
+            << false << QList<int>{4} << Keep::Cancel << QString()
+            << u"The tileset in slot E has changes that are not saved.\n"_s << false << true;
+        QTest::newRow("Discard") << true << QList<int>{2, 5} << Keep::Discard << QString() << maptile + two << true
+                                 << true;
+        QTest::newRow("Save, no name for the maptile")
+            << true << QList<int>{2, 5} << Keep::Save << QString() << maptile + two << false << true;
+        QTest::newRow("Save all") << true << QList<int>{2, 5} << Keep::Save << u"q.ora"_s << maptile + two << true
+                                  << false;
+    }
+    void quitAsksOnce()
+    {
+        QFETCH(bool, maptile);
+        QFETCH(QList<int>, tilesets);
+        QFETCH(Keep, answer);
+        QFETCH(QString, name);
+        QFETCH(QString, why);
+        QFETCH(bool, quits);
+        QFETCH(bool, unsaved);
+        Workspace &w = *m_workspace;
+        for (int slot : tilesets) {
+            const QString file = path(u"set%1.png"_s.arg(slot));
+            save(pattern(Geometry::TilesetSize, slot), file);
+            QCOMPARE(w.loadTileset(slot, file), QString());
+            w.emptyCell(slot, {1, 1});
+        }
+        if (maptile)
+            w.place(Workspace::LeftButton, {2, 2});
+        m_answers.keep = answer;
+        m_answers.savePath = name.isEmpty() ? QString() : path(name);
+        QCOMPARE(QuitControl(w, m_answers, *m_maptile, *m_tilesets).mayQuit(), quits);
+        QCOMPARE(m_answers.texts, why.isEmpty() ? QStringList() : QStringList{why + u"Do you still wish to quit?"_s});
+        QCOMPARE(w.hasUnsavedWork(), unsaved);
+        // The tilesets' files are written only when everything is saved: a save stopped at the maptile writes none.
+        for (int slot : tilesets)
+            QCOMPARE(QImage(path(u"set%1.png"_s.arg(slot))).pixel(144 + 72, 144 + 72) == Geometry::blankColour(),
+                     !unsaved);
+    }
+
+    // Work left by editors that did not close is offered in turn: the first restored becomes the
+    // workspace's, kept again at once in this editor's session, and the older waits for the next start;
+    // discarded it is gone; closed unanswered it waits.
+    void recoveryOffered_data()
+    {
+        QTest::addColumn<Recovered>("answer");
+        QTest::addColumn<int>("offers");
+        QTest::addColumn<int>("waiting"); // left behind afterwards
+        QTest::newRow("Restore") << Recovered::Restore << 1 << 1;
+        QTest::newRow("Discard") << Recovered::Discard << 2 << 0;
+        QTest::newRow("Later") << Recovered::Later << 2 << 2;
+    }
+    void recoveryOffered()
+    {
+        QFETCH(Recovered, answer);
+        QFETCH(int, offers);
+        QFETCH(int, waiting);
+        const QString folder = path(u"recovery"_s);
+        Workspace &crashed = *m_workspace;
+        crashed.place(Workspace::RightButton, {3, 4});
+        crashed.emptyCell(1, {0, 0});
+        // Two editors' sessions holding the same work, each left behind by a copy.
+        std::unique_ptr<RecoveryWriter> writers[2];
+        for (auto &writer : writers) {
+            writer = std::make_unique<RecoveryWriter>(crashed, std::make_unique<RecoverySession>(folder),
+                                                      std::chrono::hours(1));
+            writer->write();
+            writer->flush();
+            LeftSession::abandonedCopy(writer->session().path());
+        }
+        const auto kept = everythingOf(crashed);
+
+        const std::unique_ptr<Workspace> next = startWorkspace(m_dir->path());
+        const auto fresh = everythingOf(*next);
+        const bool restored = answer == Recovered::Restore;
+        m_answers.recovered = answer;
+        RecoveryControl recovery(*next, m_answers);
+        QVERIFY(recovery.keep(folder));
+        recovery.offer();
+        QCOMPARE(m_answers.asked, QStringList(offers, u"offer"_s));
+        QVERIFY2(m_answers.texts.front().contains(u"the maptile"_s)
+                     && m_answers.texts.front().contains(u"the tileset in slot B"_s),
+                 qPrintable(m_answers.texts.front()));
+        QVERIFY(everythingOf(*next) == (restored ? kept : fresh));
+        QCOMPARE(next->hasUnsavedWork(), restored);
+        QCOMPARE(RecoveryFolder::leftBehind(folder).work.size(), std::size_t(waiting));
+        // Beside the two running sessions: what waits, and the restored work until this editor ends cleanly.
+        QCOMPARE(sessionsHolding(folder), 2 + waiting + int(restored));
+        recovery.end();
+        QCOMPARE(sessionsHolding(folder), 2 + waiting);
+    }
+
+    // A file that cannot be read is reported naming it; a cancelled load is only noted; a load given up
+    // for the next one for the same slot says nothing. The slot keeps its tileset until a picture comes.
+    void loadsEndWithoutAPicture_data()
+    {
+        QTest::addColumn<QString>("then"); // what is loaded next into the same slot
+        QTest::addColumn<bool>("cancel");
+        QTest::addColumn<QStringList>("asked");
+        QTest::addColumn<QString>("said");
+        QTest::newRow("unreadable") << QString() << false << QStringList{u"warn"_s} << u"notes.png"_s;
+        QTest::newRow("cancelled") << QString() << true << QStringList{u"note"_s}
+                                   << u"Loading \"notes.png\" was cancelled; nothing was changed."_s;
+        QTest::newRow("given up for the next") << u"set.png"_s << false << QStringList() << QString();
+    }
+    void loadsEndWithoutAPicture()
+    {
+        QFETCH(QString, then);
+        QFETCH(bool, cancel);
+        QFETCH(QStringList, asked);
+        QFETCH(QString, said);
+        writeText(path(u"notes.png"_s), "Walls in B, doors in D.");
+        save(pattern(Geometry::TilesetSize), path(u"set.png"_s));
+        const QImage before = m_workspace->slot(6).fullImage();
+        m_tilesets->loadFile(6, path(u"notes.png"_s));
+        if (cancel)
+            m_loads->load(6)->cancel();
+        if (!then.isEmpty())
+            m_tilesets->loadFile(6, path(then));
+        QTRY_VERIFY(!m_loads->isLoading());
+        QCOMPARE(m_answers.asked, asked);
+        if (!said.isEmpty())
+            QVERIFY2(m_answers.texts.front().contains(said), qPrintable(m_answers.texts.front()));
+        QCOMPARE(m_workspace->slot(6).path(), then.isEmpty() ? QString() : path(then));
+        QCOMPARE(m_workspace->slot(6).fullImage() == before, then.isEmpty());
+    }
+};
+
+QTEST_MAIN(TestControl)
+#include "tst_control.moc"
