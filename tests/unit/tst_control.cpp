@@ -7,6 +7,7 @@
 #include "control/UserQuestions.h"
 #include "output/MaptileSaver.h"
 #include "recovery/RecoveredWork.h"
+#include "recovery/RecoveryFiles.h"
 #include "recovery/RecoveryFolder.h"
 #include "recovery/RecoverySession.h"
 #include "recovery/RecoveryWriter.h"
@@ -79,7 +80,7 @@ class TestControl : public QObject
     static int sessionsHolding(const QString &folder)
     {
         int found = 0;
-        for (QDirIterator it(folder, {RecoverySession::ListFile}, QDir::Files, QDirIterator::Subdirectories);
+        for (QDirIterator it(folder, {RecoveryFiles::ListFile}, QDir::Files, QDirIterator::Subdirectories);
              it.hasNext(); it.next())
             ++found;
         return found;
