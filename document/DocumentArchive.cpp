@@ -106,6 +106,8 @@ void DocumentArchive::check()
         refuseAsNoDocument(tr("it is not a zip archive"));
     case ZipReader::Failure::TooManyEntries:
         refuse(tr("it holds more than %L1 entries, far more than a maptile document").arg(ZipReader::MaxEntries));
+    case ZipReader::Failure::HeadersTooLarge:
+        refuse(tr("its entries carry far more names and extra fields than a maptile document"));
     case ZipReader::Failure::Damaged:
         refuse(tr("it is a damaged zip archive (%1)").arg(m_zip->error().toLower()));
     }
