@@ -69,8 +69,7 @@ DocumentFont readFont(QXmlStreamReader &xml)
     font.family = a.value(QStringLiteral("family")).toString();
     bool ok = false;
     font.points = a.value(QStringLiteral("points")).toDouble(&ok);
-    if (font.family.isEmpty() || font.family.size() > 200 || !ok || !(font.points >= 1 && font.points <= 400)
-        || !parseColour(a.value(QStringLiteral("colour")), &font.rgb))
+    if (!ok || !parseColour(a.value(QStringLiteral("colour")), &font.rgb) || !DocumentArchive::acceptsFont(font))
         refuse(DocumentArchive::tr("a font of the maptile is not valid"));
     const auto flag = [&a](const char *name) { return a.value(QLatin1String(name)) == QLatin1String("1"); };
     font.bold = flag("bold");
@@ -288,6 +287,12 @@ QString DocumentArchive::failure(const QString &path, const DocumentRefusal &ref
     if (refusal.notADocument && !DocumentWriter::isDocumentPath(path))
         return tr("\"%1\" is not a Cryptwright document (.ora).").arg(QFileInfo(path).fileName());
     return failure(path, refusal.reason);
+}
+
+bool DocumentArchive::acceptsFont(const DocumentFont &font)
+{
+    return !font.family.isEmpty() && font.family.size() <= MaxFamilyLength && font.points >= MinPoints
+        && font.points <= MaxPoints && font.rgb >> 24 == 0xff;
 }
 
 void DocumentArchive::openFile(QFile &file)
