@@ -69,8 +69,7 @@ DocumentFont readFont(QXmlStreamReader &xml)
     font.family = a.value(QStringLiteral("family")).toString();
     bool ok = false;
     font.points = a.value(QStringLiteral("points")).toDouble(&ok);
-    if (font.family.isEmpty() || font.family.size() > 200 || !ok || !(font.points >= 1 && font.points <= 400)
-        || !parseColour(a.value(QStringLiteral("colour")), &font.rgb))
+    if (!ok || !parseColour(a.value(QStringLiteral("colour")), &font.rgb) || !DocumentArchive::acceptsFont(font))
         refuse(DocumentArchive::tr("a font of the maptile is not valid"));
     const auto flag = [&a](const char *name) { return a.value(QLatin1String(name)) == QLatin1String("1"); };
     font.bold = flag("bold");
@@ -106,6 +105,8 @@ void DocumentArchive::check()
         refuseAsNoDocument(tr("it is not a zip archive"));
     case ZipReader::Failure::TooManyEntries:
         refuse(tr("it holds more than %L1 entries, far more than a maptile document").arg(ZipReader::MaxEntries));
+    case ZipReader::Failure::HeadersTooLarge:
+        refuse(tr("its entries carry far more names and extra fields than a maptile document"));
     case ZipReader::Failure::Damaged:
         refuse(tr("it is a damaged zip archive (%1)").arg(m_zip->error().toLower()));
     }
@@ -286,6 +287,12 @@ QString DocumentArchive::failure(const QString &path, const DocumentRefusal &ref
     if (refusal.notADocument && !DocumentWriter::isDocumentPath(path))
         return tr("\"%1\" is not a Cryptwright document (.ora).").arg(QFileInfo(path).fileName());
     return failure(path, refusal.reason);
+}
+
+bool DocumentArchive::acceptsFont(const DocumentFont &font)
+{
+    return !font.family.isEmpty() && font.family.size() <= MaxFamilyLength && font.points >= MinPoints
+        && font.points <= MaxPoints && font.rgb >> 24 == 0xff;
 }
 
 void DocumentArchive::openFile(QFile &file)

@@ -72,6 +72,10 @@ public:
     static constexpr int MaxMapNumLength = 2;
     static constexpr int MaxDesignerLength = 1000;
     static constexpr int MaxSpeedLength = 100;
+    // A font's family name and size in points.
+    static constexpr int MaxFamilyLength = 200;
+    static constexpr double MinPoints = 1;
+    static constexpr double MaxPoints = 400;
     static inline const QString MergedEntry = QStringLiteral("mergedimage.png");
 
     // Checks the archive, its mimetype and its layer stack.
@@ -108,6 +112,9 @@ public:
     // The same for a refusal; a file that is no document at all and not named
     // as one is called what it is.
     static QString failure(const QString &path, const DocumentRefusal &refusal);
+    // Whether a document may hold the font: a family named, within the
+    // limit, a size within the limits, an opaque colour.
+    static bool acceptsFont(const DocumentFont &font);
     // Opens a document file for reading; a file that is none, or cannot be
     // read, or is too large, throws a DocumentRefusal.
     static void openFile(QFile &file);

@@ -63,18 +63,6 @@ QImage picture(DocumentArchive &archive, const QString &name, std::optional<QSiz
     return image.image();
 }
 
-QFont font(const DocumentFont &recorded, QColor *colour)
-{
-    QFont font(recorded.family);
-    font.setPointSizeF(recorded.points);
-    font.setBold(recorded.bold);
-    font.setItalic(recorded.italic);
-    font.setUnderline(recorded.underline);
-    font.setStrikeOut(recorded.strikeOut);
-    *colour = QColor::fromRgb(recorded.rgb);
-    return font;
-}
-
 QImage mergedAsMaptile(DocumentArchive &archive, QRgb background)
 {
     const QImage merged = picture(archive, DocumentArchive::MergedEntry, std::nullopt, background,
@@ -97,8 +85,8 @@ MaptileDocument decodeArchive(const QByteArray &bytes, QRgb background)
         document.maptile.setSpeedValues(state.speed);
         document.mapNum = state.mapNum;
         document.designer = state.designer;
-        document.mapNumFont = font(state.mapNumFont, &document.mapNumColour);
-        document.speedFont = font(state.speedFont, &document.speedColour);
+        document.mapNumFont = MaptileDocument::fontOf(state.mapNumFont, &document.mapNumColour);
+        document.speedFont = MaptileDocument::fontOf(state.speedFont, &document.speedColour);
         document.editable = true;
         return document;
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "document/DocumentArchive.h"
 #include "maptile/Maptile.h"
 #include "maptile/MaptileOverlays.h"
 
@@ -33,6 +34,14 @@ struct MaptileDocument
     static inline const QString StateKey = QStringLiteral("Cryptwright.Maptile");
     QImage toPicture() const;
     // The document a picture carries; one without it is not editable and
-    // holds the picture as its master.
+    // holds the picture as its master. A picture carrying what no document
+    // may hold (a master not of whole spaces within 5 x 6, a text or font
+    // beyond a document's limits), as only a reading process gone wrong
+    // sends, gives a document with a null master.
     static MaptileDocument fromPicture(const QImage &picture);
+
+    // The font a document records, to draw with, its colour set to colour.
+    static QFont fontOf(const DocumentFont &recorded, QColor *colour);
+    // The font and its colour as a document records them.
+    static DocumentFont recordOf(const QFont &font, const QColor &colour);
 };

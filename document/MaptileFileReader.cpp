@@ -17,7 +17,11 @@ QImage MaptileFileReader::read(const QString &path, QString *error)
 QImage MaptileFileReader::decode(const QByteArray &bytes, const QString &name, QRgb background, QString *error)
 {
     if (!DocumentWriter::isDocumentPath(name)) {
+        // Only what becomes the maptile: whole spaces, at most 5 x 6.
         QImage image = MaptilePicture::decode(bytes, name, background, error);
+        if (image.isNull())
+            return {};
+        image = Maptile::cutToSpaces(image);
         // Whatever a picture file says of itself, it is no document.
         image.setText(MaptileDocument::StateKey, {});
         return image;

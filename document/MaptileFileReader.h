@@ -3,10 +3,10 @@
 #include <QImage>
 #include <QString>
 
-// Reads the file a user opens as the maptile into the picture that is opened:
-// a picture file as it is, a document of this program as its master carrying
-// the rest (see MaptileDocument::toPicture()), another program's document as
-// its merged picture.
+// Reads the file a user opens as the maptile into the picture that is opened,
+// whole spaces, at most 5 x 6: a picture file cut to them, a document of this
+// program as its master carrying the rest (see MaptileDocument::toPicture()),
+// another program's document as its merged picture.
 class MaptileFileReader
 {
 public:

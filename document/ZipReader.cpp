@@ -2,7 +2,6 @@
 
 #include <QCoreApplication>
 #include <QFile>
-#include <QtEndian>
 
 #include <unistd.h>
 #include <zip.h>
@@ -10,52 +9,29 @@
 #include <cerrno>
 #include <cstdio>
 
-namespace {
-
-constexpr quint32 EndSignature = 0x06054b50;
-constexpr quint32 End64LocatorSignature = 0x07064b50;
-constexpr quint32 End64Signature = 0x06064b50;
-constexpr qint64 EndBytes = 22;
-constexpr qint64 Locator64Bytes = 20;
-constexpr qint64 End64Bytes = 56;
-constexpr qint64 MaxCommentBytes = 0xffff;
-
-} // namespace
-
-qint64 ZipReader::declaredEntries(const std::function<QByteArray(qint64, qint64)> &readAt, qint64 size)
+bool ZipReader::checkDirectories(const ZipDirectories::ReadAt &readAt, qint64 size)
 {
-    const qint64 tailStart = qMax<qint64>(0, size - EndBytes - MaxCommentBytes);
-    const QByteArray tail = readAt(tailStart, size - tailStart);
-    for (qsizetype at = tail.size() - EndBytes; at >= 0; --at) {
-        const char *end = tail.constData() + at;
-        if (qFromLittleEndian<quint32>(end) != EndSignature)
-            continue;
-        const quint16 entries = qFromLittleEndian<quint16>(end + 10);
-        if (entries != 0xffff)
-            return entries;
-        // A zip64 archive gives the count in a record of its own, found through a locator before this one.
-        if (at < Locator64Bytes || qFromLittleEndian<quint32>(end - Locator64Bytes) != End64LocatorSignature)
-            return -1;
-        const qint64 recordAt = qint64(qFromLittleEndian<quint64>(end - Locator64Bytes + 8));
-        if (recordAt < 0 || recordAt > size - End64Bytes)
-            return -1;
-        const QByteArray record = readAt(recordAt, End64Bytes);
-        if (record.size() != End64Bytes || qFromLittleEndian<quint32>(record.constData()) != End64Signature)
-            return -1;
-        return qint64(qMin<quint64>(qFromLittleEndian<quint64>(record.constData() + 32), quint64(1) << 62));
+    switch (ZipDirectories::check(readAt, size, MaxEntries, MaxHeaderBytes, MaxExtraFields)) {
+    case ZipDirectories::Verdict::Fits:
+        return true;
+    case ZipDirectories::Verdict::TooManyEntries:
+        m_failure = Failure::TooManyEntries;
+        m_error = tr("It holds more than %L1 entries").arg(MaxEntries);
+        return false;
+    case ZipDirectories::Verdict::TooLarge:
+        m_failure = Failure::HeadersTooLarge;
+        m_error = tr("Its entries carry more names and extra fields than a document needs");
+        return false;
     }
-    return -1;
+    return false;
 }
 
 ZipReader::ZipReader(const QByteArray &archive)
     : m_archive(archive)
 {
     const auto readAt = [this](qint64 offset, qint64 count) { return m_archive.mid(offset, count); };
-    if (declaredEntries(readAt, m_archive.size()) > MaxEntries) {
-        m_failure = Failure::TooManyEntries;
-        m_error = QCoreApplication::translate("ZipReader", "It holds more than %L1 entries").arg(MaxEntries);
+    if (!checkDirectories(readAt, m_archive.size()))
         return;
-    }
     zip_error_t error;
     zip_error_init(&error);
     zip_source_t *source = zip_source_buffer_create(m_archive.constData(), zip_uint64_t(m_archive.size()), 0, &error);
@@ -68,13 +44,10 @@ ZipReader::ZipReader(QFile &file)
     const auto readAt = [&file](qint64 offset, qint64 count) {
         return file.seek(offset) ? file.read(count) : QByteArray();
     };
-    const qint64 entries = declaredEntries(readAt, file.size());
+    const bool fits = checkDirectories(readAt, file.size());
     file.seek(0);
-    if (entries > MaxEntries) {
-        m_failure = Failure::TooManyEntries;
-        m_error = QCoreApplication::translate("ZipReader", "It holds more than %L1 entries").arg(MaxEntries);
+    if (!fits)
         return;
-    }
     zip_error_t error;
     zip_error_init(&error);
     // The archive reads the file already opened, through a handle of its own that it closes.

@@ -1,12 +1,13 @@
 #pragma once
 
+#include "document/ZipDirectories.h"
 #include "document/ZipEntryStream.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
-#include <functional>
 #include <memory>
 
 class QFile;
@@ -18,10 +19,17 @@ struct zip_error;
 // come from anywhere: its checks are made against what is read, not what it claims.
 class ZipReader
 {
+    Q_DECLARE_TR_FUNCTIONS(ZipReader)
+
 public:
     // Archives with more entries are refused before their directory is read:
     // a maptile document holds fewer than twenty.
     static constexpr qint64 MaxEntries = 1000;
+    // Names, extra fields and comments of all headers together, and extra
+    // fields in one header: a document's take a few kilobytes, and each field
+    // costs the zip library memory and a search through the others.
+    static constexpr qint64 MaxHeaderBytes = 4 * 1024 * 1024;
+    static constexpr int MaxExtraFields = 16;
 
     explicit ZipReader(const QByteArray &archive);
     // Reads the open file as entries are read, rather than all of it first.
@@ -30,7 +38,7 @@ public:
     ZipReader(const ZipReader &) = delete;
     ZipReader &operator=(const ZipReader &) = delete;
 
-    enum class Failure { None, NotZip, TooManyEntries, Damaged };
+    enum class Failure { None, NotZip, TooManyEntries, HeadersTooLarge, Damaged };
     // False, with failure() and error() telling why, when the bytes are not a sound zip.
     bool isOpen() const { return m_zip != nullptr; }
     Failure failure() const { return m_failure; }
@@ -47,10 +55,9 @@ public:
     QByteArray head(const QString &name, qint64 count) const;
 
 private:
+    // False, with the failure set, when the directories hold more than the limits allow.
+    bool checkDirectories(const ZipDirectories::ReadAt &readAt, qint64 size);
     void open(zip_source *source, zip_error *error);
-    // The number of entries the archive's end record declares, read from the
-    // end of the archive (at most the last 64 KiB and a little); -1 when none is found.
-    static qint64 declaredEntries(const std::function<QByteArray(qint64 offset, qint64 count)> &readAt, qint64 size);
 
     QByteArray m_archive;
     zip *m_zip = nullptr;

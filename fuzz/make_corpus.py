@@ -394,9 +394,11 @@ def deflated_after(padding_blocks, data):
     return EMPTY_BLOCK * padding_blocks + packer.compress(data) + packer.flush()
 
 
-def zip_raw(entries):
+def zip_raw(entries, claimed=None, zip64_claim=None, comment=b""):
     """A zip archive of (name, data, padding_blocks) entries, deflated after that many
-    empty blocks, or stored when padding_blocks is None."""
+    empty blocks, or stored when padding_blocks is None. Its end record claims claimed
+    entries (all of them unless given), a zip64 record before it zip64_claim when given,
+    and comment follows it."""
     out, central = b"", b""
     for name, data, padding in entries:
         method, packed = (0, data) if padding is None else (8, deflated_after(padding, data))
@@ -405,8 +407,13 @@ def zip_raw(entries):
         central += (b"PK\1\2" + struct.pack("<H", 20) + fields
                     + struct.pack("<HHHHHII", len(encoded), 0, 0, 0, 0, 0, len(out)) + encoded)
         out += b"PK\3\4" + fields + struct.pack("<HH", len(encoded), 0) + encoded + packed
-    count = len(entries)
-    return out + central + b"PK\5\6" + struct.pack("<HHHHIIH", 0, 0, count, count, len(central), len(out), 0)
+    count = len(entries) if claimed is None else claimed
+    body = out + central
+    if zip64_claim is not None:
+        record = len(body)
+        body += b"PK\6\6" + struct.pack("<QHHIIQQQQ", 44, 45, 45, 0, 0, zip64_claim, zip64_claim, len(central), len(out))
+        body += b"PK\6\7" + struct.pack("<IQI", 0, record, 1)
+    return body + b"PK\5\6" + struct.pack("<HHHHIIH", 0, 0, count, count, len(central), len(out), len(comment)) + comment
 
 
 def documents():
@@ -447,6 +454,18 @@ def documents():
           ora([(name, padded if name == "mergedimage.png" else data) for name, data in ours]))
     write("fuzz_document", "many_entries.ora",
           zip_raw([("mimetype", b"image/openraster", None)] + [(f"{i}", b"x", None) for i in range(1001)]))
+    # Directories that hide their size: 0xffff entries claimed without the zip64 record it stands for,
+    # a zip64 record claiming 300,000 behind an end record in the comment claiming one, and 1,001
+    # entries of which the end record owns to five.
+    plain = [(name, data if isinstance(data, bytes) else data.encode(), None)
+             for name, data in ours + [("cryptwright/maptile.xml", state)]]
+    write("fuzz_document", "count_without_zip64.ora", zip_raw(plain, claimed=0xFFFF))
+    first = 46 + len(plain[0][0])
+    local = sum(30 + len(name) + len(data) for name, data, _ in plain)
+    hidden = b"PK\5\6" + struct.pack("<HHHHIIH", 0, 0, 1, 1, first, local, 0)
+    write("fuzz_document", "hidden_end_record.ora", zip_raw(plain, claimed=0xFFFF, zip64_claim=300000, comment=hidden))
+    write("fuzz_document", "understated_count.ora",
+          zip_raw([("mimetype", b"image/openraster", None)] + [(f"{i}", b"x", None) for i in range(1000)], claimed=5))
     phys = png_chunk(b"pHYs", struct.pack(">IIB", 2835, 2835, 1)) + png_chunk(b"pHYs", struct.pack(">IIB", 3780, 3780, 1))
     twice = png(144, 144, 2, [bytes((x * 7 + y) & 0xFF for x in range(432)) for y in range(144)], phys)
     write("fuzz_document", "double_phys.ora",

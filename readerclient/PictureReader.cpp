@@ -4,6 +4,7 @@
 #include "document/DocumentWriter.h"
 #include "pictures/PictureFile.h"
 #include "raster/Geometry.h"
+#include "readerclient/StrayDescriptors.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -50,6 +51,8 @@ QProcess *startProcess(const QString &program)
         return nullptr;
     auto *process = new QProcess;
     process->setProgram(program);
+    // Nothing this process holds goes with it but its pipes and standard error.
+    process->setChildProcessModifier(&StrayDescriptors::closeOnExec);
     // What it says about a file goes where the editor's own messages go.
     process->setProcessChannelMode(QProcess::ForwardedErrorChannel);
     process->start();
@@ -172,6 +175,7 @@ void PictureReader::start(const QString &path, Kind kind, int timeLimitMs)
 {
     cancel();
     m_path = path;
+    m_kind = kind;
     m_timeLimitMs = timeLimitMs;
     auto file = std::make_unique<QFile>(path);
     const bool document =
@@ -221,9 +225,10 @@ void PictureReader::readAnswer()
             m_length += m_process->read(ReaderProtocol::LengthBytes - m_length.size());
             if (m_length.size() < ReaderProtocol::LengthBytes)
                 return;
+            // No memory is taken for more than the reading could need.
             const quint64 length = qFromLittleEndian<quint64>(m_length.constData());
-            if (length > quint64(ReaderProtocol::MaxAnswerBytes)) {
-                end(Outcome::Failed);
+            if (length > quint64(ReaderProtocol::maxAnswerBytes(m_kind))) {
+                end(Outcome::Unfit);
                 return;
             }
             try {
@@ -278,19 +283,29 @@ void PictureReader::end(Outcome outcome, const QString &error)
 {
     m_limit.stop();
     m_file.reset();
+    QImage image;
+    QString message = error;
+    if (outcome == Outcome::Done) {
+        // Taken only as a sound reading could have made it: the reading process may have been taken over.
+        image = ReaderProtocol::decodeAnswer(m_answer, &message);
+        const bool refusal = image.isNull() && !message.isEmpty();
+        if (refusal ? m_answer.size() > ReaderProtocol::MaxRefusalBytes
+                    : !ReaderProtocol::answerFits(m_kind, image)) {
+            image = {};
+            outcome = Outcome::Unfit;
+        }
+    }
     QProcess *process = std::exchange(m_process, nullptr);
     process->disconnect(this);
     if (outcome == Outcome::Done)
         keepWaiting(m_program, process);
     else
         endProcess(process);
-    QImage image;
-    QString message = error;
     switch (outcome) {
     case Outcome::Done:
-        image = ReaderProtocol::decodeAnswer(m_answer, &message);
-        if (image.isNull() && message.isEmpty())
-            message = failure(tr("the picture could not be passed on"));
+        break;
+    case Outcome::Unfit:
+        message = failure(tr("the picture could not be passed on"));
         break;
     case Outcome::TimedOut:
         message = failure(tr("reading it took longer than %1 seconds").arg(m_timeLimitMs / 1000.0));

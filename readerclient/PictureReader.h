@@ -60,7 +60,8 @@ signals:
     void finished(const QImage &image, const QString &error);
 
 private:
-    enum class Outcome { Done, TimedOut, OutOfMemory, Failed, NotStarted };
+    // Unfit: an answer no sound reading gives, from a process not to be asked again.
+    enum class Outcome { Done, Unfit, TimedOut, OutOfMemory, Failed, NotStarted };
 
     void sendMore();
     void readAnswer();
@@ -72,6 +73,7 @@ private:
 
     QString m_program;
     QString m_path;
+    Kind m_kind = Kind::WholePicture;
     int m_timeLimitMs = TimeLimitMs;
     QProcess *m_process = nullptr;
     std::unique_ptr<QFile> m_file;

@@ -1,16 +1,21 @@
 #include "readerclient/ReaderProtocol.h"
 
-#include <QDataStream>
-#include <QIODevice>
+#include "document/MaptileDocument.h"
+#include "pictures/PictureDecoder.h"
+#include "raster/Geometry.h"
+#include "raster/RasterOps.h"
+
 #include <QtEndian>
 
-#include <cstring>
+#include <algorithm>
 
 namespace ReaderProtocol {
 
 namespace {
 
 constexpr char ImageKind = 'I', ErrorKind = 'E';
+// A whole picture's pixels: what the decoder takes at most.
+constexpr qint64 WholePictureBytes = qint64(PictureDecoder::AllocationLimitMb) * 1024 * 1024;
 
 } // namespace
 
@@ -38,7 +43,7 @@ bool decodeRequestHeader(const char *header, Request *request, quint32 *nameByte
     return *nameBytes <= MaxNameBytes && request->fileBytes >= 0 && request->fileBytes <= MaxFileBytes;
 }
 
-Answer encodeAnswer(const QImage &picture, const QString &error, bool withTexts)
+Answer encodeAnswer(const QImage &picture, const QString &error, bool withState)
 {
     Answer answer;
     if (picture.isNull()) {
@@ -51,11 +56,9 @@ Answer encodeAnswer(const QImage &picture, const QString &error, bool withTexts)
     // Pixels only: a colour table does not travel.
     answer.image = picture.colorCount() ? picture.convertToFormat(QImage::Format_ARGB32) : picture;
     const QImage &image = answer.image;
-    // What the reader said about the picture besides its pixels. The image
-    // that arrives copies its pixels to take them.
-    QDataStream stream(&answer.tail, QIODevice::WriteOnly);
-    for (const QString &key : withTexts ? image.textKeys() : QStringList())
-        stream << key << image.text(key);
+    // The state is base64, one byte a character.
+    if (withState)
+        answer.tail = image.text(MaptileDocument::StateKey).toLatin1();
     answer.head = QByteArray(LengthBytes + PictureHeaderBytes, '\0');
     char *p = answer.head.data();
     qToLittleEndian<quint64>(quint64(PictureHeaderBytes + image.sizeInBytes() + answer.tail.size()), p);
@@ -80,14 +83,14 @@ QImage decodeAnswer(const QByteArray &bytes, QString *error)
     const char *p = bytes.constData() + 1;
     const int width = qFromLittleEndian<qint32>(p), height = qFromLittleEndian<qint32>(p + 4);
     const int format = qFromLittleEndian<qint32>(p + 8), bytesPerLine = qFromLittleEndian<qint32>(p + 12);
-    const int textBytes = qFromLittleEndian<qint32>(p + 16);
+    const int stateBytes = qFromLittleEndian<qint32>(p + 16);
     if (width <= 0 || height <= 0 || format <= QImage::Format_Invalid || format >= QImage::NImageFormats
-        || textBytes < 0)
+        || stateBytes < 0)
         return {};
     const QImage::Format imageFormat = QImage::Format(format);
     const qint64 minimumLine = (qint64(width) * QImage::toPixelFormat(imageFormat).bitsPerPixel() + 31) / 32 * 4;
     const qint64 pixelBytes = qint64(bytesPerLine) * height;
-    if (bytesPerLine < minimumLine || bytesPerLine % 4 || pixelBytes + textBytes != bytes.size() - PictureHeaderBytes)
+    if (bytesPerLine < minimumLine || bytesPerLine % 4 || pixelBytes + stateBytes != bytes.size() - PictureHeaderBytes)
         return {};
     // The image keeps the bytes it arrived in instead of copying them.
     auto *keep = new QByteArray(bytes);
@@ -99,15 +102,42 @@ QImage decodeAnswer(const QByteArray &bytes, QString *error)
     QImage image(
         pixels, width, height, bytesPerLine, imageFormat, [](void *kept) { delete static_cast<QByteArray *>(kept); },
         keep);
-    QDataStream stream(QByteArray::fromRawData(bytes.constData() + PictureHeaderBytes + pixelBytes, textBytes));
-    while (!stream.atEnd()) {
-        QString key, value;
-        stream >> key >> value;
-        if (stream.status() != QDataStream::Ok)
-            return {};
-        image.setText(key, value);
-    }
+    if (stateBytes > 0)
+        image.setText(MaptileDocument::StateKey,
+                      QString::fromLatin1(bytes.constData() + PictureHeaderBytes + pixelBytes, stateBytes));
     return image;
+}
+
+qint64 maxAnswerBytes(Kind kind)
+{
+    // Four bytes a pixel at most, and lines padded to four bytes.
+    const qint64 maptileBytes = qint64(Geometry::MaxColumns) * Geometry::MaxRows * Geometry::SpaceSize
+        * Geometry::SpaceSize * 4;
+    switch (kind) {
+    case Kind::WholePicture:
+        return std::max(PictureHeaderBytes + WholePictureBytes, MaxRefusalBytes);
+    case Kind::Maptile:
+        return std::max(PictureHeaderBytes + maptileBytes + MaxStateBytes, MaxRefusalBytes);
+    case Kind::FinishedMaptile:
+        return std::max(PictureHeaderBytes + maptileBytes, MaxRefusalBytes);
+    }
+    return 0;
+}
+
+bool answerFits(Kind kind, const QImage &picture)
+{
+    // Every reading hands over opaque pixels, and only a maptile a state.
+    if (picture.format() != RasterOps::Format && picture.format() != QImage::Format_RGB888)
+        return false;
+    const bool withState = !picture.text(MaptileDocument::StateKey).isEmpty();
+    if (kind == Kind::WholePicture)
+        return !withState && picture.sizeInBytes() <= WholePictureBytes;
+    // A document's state is read as a document is, its master's size included.
+    if (withState)
+        return kind == Kind::Maptile && !MaptileDocument::fromPicture(picture).maptile.master().isNull();
+    const int columns = picture.width() / Geometry::SpaceSize, rows = picture.height() / Geometry::SpaceSize;
+    return picture.size() == QSize(columns, rows) * Geometry::SpaceSize && columns >= 1
+        && columns <= Geometry::MaxColumns && rows >= 1 && rows <= Geometry::MaxRows;
 }
 
 } // namespace ReaderProtocol

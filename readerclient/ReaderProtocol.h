@@ -15,8 +15,10 @@
 //
 // An answer: eight bytes giving the length of what follows, then either the
 // picture (a kind byte, its width, height, format, bytes per line and the
-// length of its texts, padded to PictureHeaderBytes; its raw pixels; its
-// texts) or a refusal (a kind byte, then one sentence in UTF-8).
+// length of its state text, padded to PictureHeaderBytes; its raw pixels; the
+// state text a maptile document's picture carries, see
+// MaptileDocument::toPicture()) or a refusal (a kind byte, then one sentence
+// in UTF-8). The editor takes nothing a sound reading could not have sent.
 namespace ReaderProtocol {
 
 // What is made of a file.
@@ -38,8 +40,10 @@ constexpr int PictureHeaderBytes = 32;
 constexpr quint32 MaxNameBytes = 4096;
 // Largest file a request may carry: the largest picture or document file.
 constexpr qint64 MaxFileBytes = qint64(256) * 1024 * 1024;
-// Larger answers are refused: no picture the program reads needs more.
-constexpr qint64 MaxAnswerBytes = qint64(1) << 30;
+// The longest state text: a document's longest texts and fonts take under 12 KiB.
+constexpr qint64 MaxStateBytes = 64 * 1024;
+// The longest refusal: a sentence naming the file and perhaps an entry of it.
+constexpr qint64 MaxRefusalBytes = 256 * 1024;
 
 struct Request
 {
@@ -55,18 +59,26 @@ QByteArray encodeRequest(const Request &request);
 bool decodeRequestHeader(const char *header, Request *request, quint32 *nameBytes);
 
 // An answer in three parts, so that the pixels are written from where they
-// lie: the length and the header, the pixels, the texts.
+// lie: the length and the header, the pixels, the state text.
 struct Answer
 {
     QByteArray head;
     QImage image; // holds the pixels while they are written
     QByteArray tail;
 };
-// The picture, with its texts when asked, or the refusal error when picture is null.
-Answer encodeAnswer(const QImage &picture, const QString &error, bool withTexts);
+// The picture, with its state text when asked, or the refusal error when picture is null.
+Answer encodeAnswer(const QImage &picture, const QString &error, bool withState);
 // What follows an answer's length, read back: the picture, keeping the bytes
 // it arrived in rather than copying them, or a null image with error set to
 // the refusal. Bytes that are no answer give a null image and no error.
 QImage decodeAnswer(const QByteArray &bytes, QString *error);
+
+// The longest answer a reading of kind gives: its largest picture and state text.
+qint64 maxAnswerBytes(Kind kind);
+// Whether picture is one a reading of kind gives: opaque pixels; for a whole
+// picture no more of them than the decoder takes, for a maptile whole spaces,
+// at most 5 x 6; only a maptile's carrying a state, and only one within a
+// document's limits.
+bool answerFits(Kind kind, const QImage &picture);
 
 } // namespace ReaderProtocol

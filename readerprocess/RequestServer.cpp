@@ -79,7 +79,7 @@ int RequestServer::run()
             QString error;
             const QImage picture = read(request, bytes, &error);
             bytes = {};
-            // Only a maptile carries a document's state as a text.
+            // Only a maptile carries a document's state.
             const ReaderProtocol::Answer answer =
                 ReaderProtocol::encodeAnswer(picture, error, request.kind == ReaderProtocol::Kind::Maptile);
             if (!writeAll({{answer.head.constData(), answer.head.size()},

@@ -5,6 +5,7 @@
 #include "pictures/MetafileFonts.h"
 #include "pictures/PictureDecoder.h"
 #include "readerclient/ReaderProtocol.h"
+#include "readerclient/StrayDescriptors.h"
 #include "readerprocess/RequestServer.h"
 #include "resources/Translations.h"
 #include "sandbox/Sandbox.h"
@@ -21,6 +22,9 @@
 
 int main(int argc, char *argv[])
 {
+    // Whatever started this process may have left descriptors open besides
+    // the pipes; none may stay within reach of a decoder.
+    StrayDescriptors::close();
     // Not to outlive the editor, whatever it is busy with.
     prctl(PR_SET_PDEATHSIG, SIGKILL);
     // A document's fonts need Qt Gui and a platform; no window is ever shown.

@@ -345,6 +345,10 @@ Mit --export schreibt es das fertige Kartenteil jedes DOKUMENTS, ohne ein Fenste
         <source>the file is too large to be a maptile document</source>
         <translation>Die Datei ist zu groß für ein Kartenteil-Dokument</translation>
     </message>
+    <message>
+        <source>its entries carry far more names and extra fields than a maptile document</source>
+        <translation>Seine Einträge führen weit mehr Namen und Zusatzfelder mit als ein Kartenteil-Dokument</translation>
+    </message>
 </context>
 <context>
     <name>DocumentReader</name>
@@ -1844,6 +1848,10 @@ Die Arbeit bleibt in „%2“ aufbewahrt.</translation>
     <message>
         <source>It holds more than %L1 entries</source>
         <translation>Es enthält mehr als %L1 Einträge</translation>
+    </message>
+    <message>
+        <source>Its entries carry more names and extra fields than a document needs</source>
+        <translation>Seine Einträge führen mehr Namen und Zusatzfelder mit, als ein Dokument braucht</translation>
     </message>
 </context>
 </TS>

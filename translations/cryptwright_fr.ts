@@ -345,6 +345,10 @@ Avec --export, écrit la dalle finie de chaque DOCUMENT sans ouvrir de fenêtre&
         <source>the file is too large to be a maptile document</source>
         <translation>le fichier est trop gros pour être un document de dalle</translation>
     </message>
+    <message>
+        <source>its entries carry far more names and extra fields than a maptile document</source>
+        <translation>ses entrées portent bien plus de noms et de champs supplémentaires qu’un document de dalle</translation>
+    </message>
 </context>
 <context>
     <name>DocumentReader</name>
@@ -1844,6 +1848,10 @@ Le travail reste conservé dans «&#xa0;%2&#xa0;».</translation>
     <message>
         <source>It holds more than %L1 entries</source>
         <translation>il contient plus de %L1 entrées</translation>
+    </message>
+    <message>
+        <source>Its entries carry more names and extra fields than a document needs</source>
+        <translation>ses entrées portent plus de noms et de champs supplémentaires qu’il n’en faut à un document</translation>
     </message>
 </context>
 </TS>

@@ -75,6 +75,23 @@ QByteArray allScansFirstJpeg(bool progressive)
     return bytes;
 }
 
+// A figure in KiB from the status of process pid, such as "VmHWM".
+qint64 processKb(pid_t pid, const char *field)
+{
+    const QString status = QString::fromLatin1(readAll(QStringLiteral("/proc/%1/status").arg(pid)));
+    const qsizetype at = status.indexOf(QLatin1String(field) + ':');
+    return at < 0 ? -1 : status.mid(at).section('\n', 0, 0).section(':', 1).simplified().section(' ', 0, 0).toLongLong();
+}
+
+// The peak memory in KiB of the program run with arguments.
+qint64 peakKbOfRun(const QStringList &arguments)
+{
+    QProcess measure;
+    measure.start(PEAK_MEMORY, QStringList{CRYPTWRIGHT_BINARY} + arguments);
+    return measure.waitForFinished(60'000) && measure.exitCode() == 0 ? measure.readAllStandardOutput().toLongLong()
+                                                                       : -1;
+}
+
 void create(const BadInput &input, const QString &path)
 {
     QVERIFY(QDir().mkpath(QFileInfo(path).path()));
@@ -173,6 +190,12 @@ class TestHostile : public QObject
             {"padded entry.ora", with(paddedEntry("data/credit.png", credit, 5 << 20)), "packed larger than it is"},
             {"padded picture.ora", with(deflated("data/subtiles.png", paddedPng(master, 20 << 20))), "too large"},
             {"many entries.ora", archive(many), "more than 1,000 entries"},
+            // Directories that hide how many entries they hold: a count below the real one, 0xffff
+            // without the zip64 record it stands for, or the zip64 record behind an end record in the comment.
+            {"understated count.ora", flood({1001, 5}), "more than 1,000 entries"},
+            {"65535 entries.ora", flood({65535, 0xffff, 40}), "more than 1,000 entries"},
+            {"hidden end record.ora", flood({300000, 0xffff, 8, true, true}), "more than 1,000 entries"},
+            {"many extra fields.ora", flood({2, 2, 17}), "names and extra fields"},
             {"other type.ora", with(stored("mimetype", "image/png")), "not an OpenRaster document"}};
         for (const auto &[name, bytes, why] : documents)
             m_inputs.insert("documents/" + name, {Kind::File, bytes, why});
@@ -293,6 +316,42 @@ private slots:
         getrusage(RUSAGE_CHILDREN, &reader);
         QVERIFY2(processKb("VmHWM") < 400 * 1024 && reader.ru_maxrss < 400 * 1024,
                  qPrintable(QStringLiteral("%1 %2").arg(processKb("VmHWM")).arg(reader.ru_maxrss)));
+    }
+
+    // However an archive hides the size of its directory, refusing it costs the reading process and
+    // the command line no more memory than a file that is no zip at all does, give or take 64 MB.
+    void hiddenEntriesAreRefusedCheaply_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("0xffff without zip64") << "65535 entries.ora";
+        QTest::newRow("zip64 behind an end record in the comment") << "hidden end record.ora";
+    }
+    void hiddenEntriesAreRefusedCheaply()
+    {
+        QFETCH(QString, name);
+        const QString path = m_dir.filePath("documents/" + name);
+        PictureReader::endWaiting();
+        PictureReader::prepare();
+        const QString children = readAll(QStringLiteral("/proc/%1/task/%1/children").arg(getpid())).trimmed();
+        const pid_t reader = children.toInt();
+        QVERIFY2(reader > 0, qPrintable(children));
+        // Measured from when it waits, confined, for the file.
+        QVERIFY(QTest::qWaitFor(
+            [&] { return readAll(QStringLiteral("/proc/%1/status").arg(reader)).contains("Seccomp:\t2"); }, 10'000));
+        const qint64 idleKb = processKb(reader, "VmHWM");
+        PictureReader reading;
+        QSignalSpy finished(&reading, &PictureReader::finished);
+        reading.start(path, PictureReader::Kind::Maptile);
+        QVERIFY(finished.wait(30'000));
+        QVERIFY2(finished.front().at(1).toString().contains("more than 1,000 entries"),
+                 qPrintable(finished.front().at(1).toString()));
+        const qint64 readerKb = processKb(reader, "VmHWM") - idleKb;
+        PictureReader::endWaiting();
+        const qint64 commandLineKb = peakKbOfRun({"--export", m_dir.filePath("out.png"), path}),
+                     noZipKb = peakKbOfRun({"--export", m_dir.filePath("out.png"), m_dir.filePath("documents/not a zip.ora")});
+        QVERIFY(commandLineKb > 0 && noZipKb > 0);
+        QVERIFY2(readerKb < 64 * 1024 && commandLineKb - noZipKb < 64 * 1024,
+                 qPrintable(QStringLiteral("%1 %2").arg(readerKb).arg(commandLineKb - noZipKb)));
     }
 
     void badDefaultsAreReportedOneByOne()

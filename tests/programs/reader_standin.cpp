@@ -2,8 +2,17 @@
 // it reads each request as the real one does, then does what the file's name
 // begins with: "crash" dies of a fault, "hang" never answers, "memory" ends
 // as a process out of memory does, "unconfined" as one that cannot confine
-// itself, "garbage" answers with bytes that are no picture. Any other name is
-// answered with a 2 x 1 picture.
+// itself, "garbage" answers with bytes that are no picture.
+//
+// A name ending in ".ora" is answered with a document's picture, as a
+// reading process taken over by the file might send it: "wide" 100 x 6
+// spaces, "six columns" 6 x 6, "designer" with a designer's name of 300,000
+// characters, "number" with a maptile number of 5,000, "longest" with every
+// text and font name as long as a document may have them, "state" with its
+// state whatever was asked; any other 5 x 6 and plain. "small" is answered
+// with a picture of 100 x 100 pixels, any other name with one of 2 x 1.
+#include "document/MaptileDocument.h"
+#include "raster/RasterOps.h"
 #include "readerclient/ReaderProtocol.h"
 
 #include <QImage>
@@ -32,6 +41,26 @@ void writeAll(const QByteArray &bytes)
         done += std::max<ssize_t>(write(STDOUT_FILENO, bytes.constData() + done, size_t(bytes.size() - done)), 0);
 }
 
+QImage documentPicture(const QByteArray &name)
+{
+    const QSize spaces = name.startsWith("wide") ? QSize(100, 6) : name.startsWith("six columns") ? QSize(6, 6) : QSize(5, 6);
+    QImage master(spaces * Geometry::SpaceSize, RasterOps::Format);
+    master.fill(qRgb(1, 2, 3));
+    MaptileDocument document;
+    document.maptile.setMaster(master);
+    const bool longest = name.startsWith("longest");
+    document.mapNum = QString(name.startsWith("number") ? 5000 : longest ? 2 : 1, u'7');
+    document.designer = QString(name.startsWith("designer") ? 300000 : longest ? 1000 : 3, u'A');
+    DocumentFont font{QString(longest ? 200 : 4, u'F'), 400, 0xff102030};
+    document.mapNumFont = document.speedFont = MaptileDocument::fontOf(font, &document.mapNumColour);
+    document.speedColour = document.mapNumColour;
+    SpeedValues speed;
+    for (auto &column : speed)
+        column.fill(QString(longest ? 100 : 1, u'9'));
+    document.maptile.setSpeedValues(speed);
+    return document.toPicture();
+}
+
 } // namespace
 
 int main()
@@ -58,9 +87,12 @@ int main()
             writeAll(QByteArray("\x10\0\0\0\0\0\0\0", 8) + QByteArray(16, 'x'));
             continue;
         }
-        QImage picture(2, 1, QImage::Format_RGB32);
+        QImage picture(name.startsWith("small") ? QSize(100, 100) : QSize(2, 1), QImage::Format_RGB32);
         picture.fill(qRgb(1, 2, 3));
-        const ReaderProtocol::Answer answer = ReaderProtocol::encodeAnswer(picture, {}, false);
+        if (name.endsWith(".ora"))
+            picture = documentPicture(name);
+        const bool withState = request.kind == ReaderProtocol::Kind::Maptile || name.startsWith("state");
+        const ReaderProtocol::Answer answer = ReaderProtocol::encodeAnswer(picture, {}, withState);
         writeAll(answer.head
                  + QByteArray(reinterpret_cast<const char *>(answer.image.constBits()), answer.image.sizeInBytes())
                  + answer.tail);

@@ -131,6 +131,39 @@ QByteArray archive(const QList<Entry> &entries)
     return out;
 }
 
+QByteArray flood(const Flood &flood)
+{
+    const quint32 crc = quint32(crc32(0, reinterpret_cast<const Bytef *>("x"), 1));
+    QByteArray out;
+    put(out, quint32(0x04034b50), quint16(20), quint16(0), quint16(0), quint16(0), quint16(0x21), crc, quint32(1),
+        quint32(1), quint16(1), quint16(0));
+    out.append("xx");
+    QByteArray header;
+    put(header, quint32(0x02014b50), quint16(20), quint16(20), quint16(0), quint16(0), quint16(0), quint16(0x21), crc,
+        quint32(1), quint32(1), quint16(1), quint16(4 * flood.extraFields), quint16(0), quint16(0), quint16(0),
+        quint32(0), quint32(0));
+    header.append('x');
+    // Fields of kinds no reader knows, each of its own so that none is taken for another's copy.
+    for (int i = 0; i < flood.extraFields; ++i)
+        put(header, quint16(0xa000 + i), quint16(0));
+    const quint32 start = quint32(out.size());
+    out += header.repeated(flood.entries);
+    const quint32 size = quint32(out.size()) - start;
+    if (flood.zip64) {
+        const quint64 record = quint64(out.size());
+        put(out, quint32(0x06064b50), quint64(44), quint16(45), quint16(45), quint32(0), quint32(0),
+            quint64(flood.entries), quint64(flood.entries), quint64(size), quint64(start));
+        put(out, quint32(0x07064b50), quint32(0), record, quint32(1));
+    }
+    QByteArray hidden;
+    if (flood.hiddenEnd)
+        put(hidden, quint32(0x06054b50), quint16(0), quint16(0), quint16(1), quint16(1), quint32(header.size()), start,
+            quint16(0));
+    put(out, quint32(0x06054b50), quint16(0), quint16(0), flood.claimed, flood.claimed, size, start,
+        quint16(hidden.size()));
+    return out + hidden;
+}
+
 QByteArray foreignDocument(const QImage &merged)
 {
     const auto png = [](const QImage &image) {

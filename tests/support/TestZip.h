@@ -30,6 +30,21 @@ Entry zeros(const QString &name, qint64 count);
 Entry paddedEntry(const QString &name, const QByteArray &bytes, qint64 paddingBytes);
 QByteArray archive(const QList<Entry> &entries);
 
+// An archive of entries as lean as a zip allows, made to look smaller than it is:
+// every directory header names "x", carries extraFields empty extra fields and
+// leads to the one local header. Its end record claims claimed entries; with
+// zip64 the count stands in a zip64 record instead; with hiddenEnd a second end
+// record, claiming one entry, hides in the archive's comment.
+struct Flood
+{
+    qint64 entries = 0;
+    quint16 claimed = 0;
+    int extraFields = 0;
+    bool zip64 = false;
+    bool hiddenEnd = false;
+};
+QByteArray flood(const Flood &flood);
+
 // A gzip file of head, count blanks and tail, made without holding the blanks:
 // a small file that unpacks to as much as count says.
 QByteArray gzipWithBlanks(const QByteArray &head, qint64 count, const QByteArray &tail);

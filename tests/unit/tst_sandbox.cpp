@@ -1,3 +1,4 @@
+#include "document/MaptileDocument.h"
 #include "readerclient/PictureReader.h"
 #include "sandbox/Sandbox.h"
 #include "support/TestImages.h"
@@ -42,6 +43,22 @@ class TestSandbox : public QObject
         if (process.exitStatus() == QProcess::CrashExit)
             return QStringLiteral("refused: killed");
         return QString::fromLocal8Bit(process.readAllStandardOutput() + process.readAllStandardError()).trimmed();
+    }
+
+    // The processes this one started and has not yet seen end.
+    static QStringList children()
+    {
+        const QString list = TestImages::readAll(QStringLiteral("/proc/%1/task/%1/children").arg(getpid()));
+        return list.split(' ', Qt::SkipEmptyParts);
+    }
+
+    // What the descriptors of process pid lead to.
+    static QStringList openFiles(const QString &pid)
+    {
+        QStringList files;
+        for (const QFileInfo &fd : QDir(QStringLiteral("/proc/%1/fd").arg(pid)).entryInfoList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot))
+            files << fd.symLinkTarget();
+        return files;
     }
 
 private slots:
@@ -103,6 +120,94 @@ private slots:
             },
             10'000));
         QVERIFY2(status.contains("NoNewPrivs:\t1"), qPrintable(status));
+        PictureReader::endWaiting();
+    }
+
+    // A descriptor left open without close-on-exec by whatever started the editor reaches no
+    // reading process: the editor passes it to none, not even one that would keep it, and the
+    // reading process started by another closes it before it confines itself.
+    void readingProcessHoldsNoStrayDescriptor_data()
+    {
+        QTest::addColumn<bool>("byTheEditor");
+        QTest::newRow("started by the editor") << true;
+        QTest::newRow("started by another program") << false;
+    }
+    void readingProcessHoldsNoStrayDescriptor()
+    {
+        QFETCH(bool, byTheEditor);
+        PictureReader::endWaiting();
+        const QString secret = m_dir.filePath("secret.txt");
+        const int stray = ::open(QFile::encodeName(secret).constData(), O_RDWR);
+        QVERIFY(stray > STDERR_FILENO && !(fcntl(stray, F_GETFD) & FD_CLOEXEC));
+        PictureReader reader(READER_STANDIN);
+        QProcess other;
+        if (byTheEditor) {
+            QSignalSpy finished(&reader, &PictureReader::finished);
+            TestImages::writeText(m_dir.filePath("plain.png"), "x");
+            reader.start(m_dir.filePath("plain.png"), PictureReader::Kind::WholePicture);
+            QVERIFY(finished.wait(10'000));
+        } else {
+            other.start(PictureReader::installedProgram());
+            QVERIFY(other.waitForStarted());
+        }
+        ::close(stray);
+        QCOMPARE(children().size(), 1);
+        const QString pid = children().front();
+        // The reading process is looked at once it has confined itself.
+        if (!byTheEditor)
+            QVERIFY(QTest::qWaitFor(
+                [&] {
+                    return TestImages::readAll(QStringLiteral("/proc/%1/status").arg(pid)).contains("Seccomp:\t2");
+                },
+                10'000));
+        const QStringList files = openFiles(pid);
+        QVERIFY2(files.size() >= 3 && !files.contains(secret), qPrintable(files.join('\n')));
+        PictureReader::endWaiting();
+        other.kill();
+        other.waitForFinished();
+    }
+
+    // A reading process taken over by the file it reads may answer what it likes: the editor
+    // takes nothing a sound reading could not give, reports it as a file it cannot read, and
+    // asks that process nothing more. A document as long as its limits allow passes.
+    void unsoundAnswersAreRefused_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<bool>("taken");
+        using enum PictureReader::Kind;
+        QTest::newRow("a document at every limit") << "longest.ora" << int(Maptile) << true;
+        QTest::newRow("14,400 x 864 pixels") << "wide.ora" << int(Maptile) << false;
+        QTest::newRow("six columns") << "six columns.ora" << int(Maptile) << false;
+        QTest::newRow("six columns finished") << "six columns.ora" << int(FinishedMaptile) << false;
+        QTest::newRow("a designer of 300,000 characters") << "designer.ora" << int(Maptile) << false;
+        QTest::newRow("a number of 5,000 characters") << "number.ora" << int(Maptile) << false;
+        QTest::newRow("a maptile smaller than a space") << "small.png" << int(Maptile) << false;
+        QTest::newRow("a tileset picture with a state") << "state.ora" << int(WholePicture) << false;
+        QTest::newRow("bytes that are no picture") << "garbage.png" << int(Maptile) << false;
+    }
+    void unsoundAnswersAreRefused()
+    {
+        QFETCH(QString, name);
+        QFETCH(int, kind);
+        QFETCH(bool, taken);
+        PictureReader::endWaiting();
+        const QString path = m_dir.filePath(name);
+        TestImages::writeText(path, "x");
+        PictureReader reader(READER_STANDIN);
+        QSignalSpy finished(&reader, &PictureReader::finished);
+        reader.start(path, PictureReader::Kind(kind));
+        QVERIFY(finished.wait(30'000));
+        const QImage image = finished.front().at(0).value<QImage>();
+        const QString error = finished.front().at(1).toString();
+        if (taken) {
+            const MaptileDocument document = MaptileDocument::fromPicture(image);
+            QVERIFY2(document.editable && document.designer.size() == 1000, qPrintable(error));
+        } else {
+            QVERIFY2(image.isNull() && error.contains(name) && error.contains("could not be passed on"),
+                     qPrintable(error));
+        }
+        QCOMPARE(children().size(), taken ? 1 : 0);
         PictureReader::endWaiting();
     }
 };
