@@ -40,19 +40,19 @@ void pictureRows(DocumentArchive &archive, const QString &name, std::optional<QS
     const std::unique_ptr<ZipEntryStream> entry = archive.stream(name, DocumentArchive::pngByteLimit(size));
     FlattenedRows flat(rows, background);
     QString reason;
+    HeaderFacts header;
     const bool decoded = PictureDecoder::decodePng([&entry](char *to, qint64 count) { return entry->read(to, count); },
-                                                   flat, &reason, keep);
+                                                   flat, &reason, keep, &header);
     // Read on to the entry's end, where its checksum is checked, whatever the decoder made of it.
     if (!entry->finish())
         refuse(entry->reason());
-    // Told apart by the decoder's own reason, in whatever language it came.
+    // Sized by the header itself: the archive gives a side of at most 2^30.
     if (!decoded)
-        refuse(reason == PictureDecoder::tooLarge(size.width(), size.height())
-                   ? DocumentReader::tr("\"%1\" is too large (%2 x %3 pixels)")
-                         .arg(name)
-                         .arg(size.width())
-                         .arg(size.height())
-                   : DocumentReader::tr("\"%1\" is damaged").arg(name));
+        refuse(header.tooLarge() ? DocumentReader::tr("\"%1\" is too large (%2 x %3 pixels)")
+                                       .arg(name)
+                                       .arg(header.width)
+                                       .arg(header.height)
+                                 : DocumentReader::tr("\"%1\" is damaged").arg(name));
 }
 
 QImage picture(DocumentArchive &archive, const QString &name, std::optional<QSize> expected, QRgb background,

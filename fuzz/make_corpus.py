@@ -66,6 +66,13 @@ def bitmaps():
           bmp_file(dib(3, 2, bits=16, compression=3, palette=masks), 54 + len(masks)))
     core = struct.pack("<IHHHH", 12, 2, 2, 1, 24) + bytes(range(12)) + b"\0\0" * 2
     write("fuzz_tileset", "core.bmp", bmp_file(core, 26))
+    # Pixels said to start at the file's first byte: cutting out a corner once wrote the header past its end.
+    write("fuzz_tileset", "offset_in_header.bmp",
+          bmp_file(dib(17, 1, bits=1, palette=b"\0" * 8, pixels=b"\xff" * 4, colours=2), 0))
+    # The last row without its padding, as some writers leave it; Qt would leave that row uninitialised.
+    write("fuzz_tileset", "unpadded_last_row.bmp", bmp_file(dib(3, 2), 54)[:-3])
+    # Two million pixels wide and one high, nearly none of them stored.
+    write("fuzz_tileset", "wide_short.bmp", bmp_file(dib(2_000_000, 1, pixels=b"\x11" * 16), 54))
 
 
 def png_chunk(kind, data):
@@ -94,6 +101,9 @@ def pngs():
     write("fuzz_tileset", "interlaced.png",
           b"\x89PNG\r\n\x1a\n" + png_chunk(b"IHDR", struct.pack(">IIBBBBB", 2, 2, 1, 0, 0, 0, 1))
           + png_chunk(b"IDAT", zlib.compress(b"\0\x80\0\x80\0\xc0")) + png_chunk(b"IEND", b""))
+    # 2^32 - 1 pixels each way: too large, though no int holds the size.
+    write("fuzz_tileset", "largest.png", b"\x89PNG\r\n\x1a\n"
+          + png_chunk(b"IHDR", struct.pack(">IIBBBBB", 2**32 - 1, 2**32 - 1, 8, 2, 0, 0, 0)) + png_chunk(b"IEND", b""))
     # A frame in a multiple-image network graphic: its own header, then the chunks of a picture.
     mhdr = png_chunk(b"MHDR", struct.pack(">7I", 4, 3, 1, 1, 1, 1, 1))
     picture = png(4, 3, 2, [bytes(range(y * 12, y * 12 + 12)) for y in range(3)])[8:]
@@ -164,12 +174,15 @@ def tiffs():
         ifd_at = 8 + len(data) + len(data) % 2
         ifd = struct.pack(order + "H", len(entries))
         for tag, kind, count, value in entries:
+            kind = 4 if value > 0xFFFF else kind  # a long where a short cannot hold it
             packed = struct.pack(order + "H", value) + b"\0\0" if kind == 3 else struct.pack(order + "I", value)
             ifd += struct.pack(order + "HHI", tag, kind, count) + packed
         magic = b"II*\0" if order == "<" else b"MM\0*"
         return magic + struct.pack(order + "I", ifd_at) + data + b"\0" * (len(data) % 2) + ifd + b"\0\0\0\0"
     write("fuzz_tileset", "rgb.tif", tiff("<", 3, 2, 3, 8, 1, 2, bytes(range(18))))
     write("fuzz_tileset", "packbits.tif", tiff(">", 4, 2, 1, 8, 32773, 1, b"\xfd\x40" + b"\x03\x01\x02\x03\x04"))
+    # Wider and higher than Qt's reader can say; the directory still tells.
+    write("fuzz_tileset", "largest.tif", tiff("<", 2**32 - 1, 2**32 - 1, 1, 8, 1, 1, bytes(4)))
 
 
 def svgs():
@@ -229,6 +242,9 @@ def gifs():
     comment = b"\x21\xfe\x05hello\x00"
     interlaced = b"\x2c" + struct.pack("<HHHHB", 0, 0, 3, 2, 0x40) + lzw_uncompressed([3, 3, 1, 0, 0, 2])
     write("fuzz_tileset", "transparent_two_frames.gif", screen + comment + control + image + interlaced + b"\x3b")
+    # Qt gives the frame's 3 x 2 pixels as the size, and decodes onto the whole 8000 x 8000 screen.
+    large = b"GIF89a" + struct.pack("<HHBBB", 8000, 8000, 0x81, 0, 0) + table
+    write("fuzz_tileset", "large_screen.gif", large + image + b"\x3b")
 
 
 JPEG_COLOUR = bytes.fromhex(
@@ -266,6 +282,10 @@ def jpegs():
     write("fuzz_tileset", "one_component_scan.jpg",
           JPEG_COLOUR[:scan + 2] + b"\0\x08\x01" + JPEG_COLOUR[scan + 5:scan + 7] + JPEG_COLOUR[scan + 11:])
     write("fuzz_tileset", "grey_progressive.jpg", JPEG_GREY_PROGRESSIVE)
+    # One pixel wider than libjpeg reads, which Qt reports as no size at all.
+    frame = JPEG_COLOUR.index(b"\xff\xc0")
+    write("fuzz_tileset", "beyond_libjpeg.jpg",
+          JPEG_COLOUR[:frame + 7] + struct.pack(">H", 65501) + JPEG_COLOUR[frame + 9:])
 
 
 # --- metafiles -------------------------------------------------------------
@@ -452,6 +472,11 @@ def documents():
               + png_chunk(b"IDAT", padded_idat) + png_chunk(b"IEND", b""))
     write("fuzz_document", "padded_merged.ora",
           ora([(name, padded if name == "mergedimage.png" else data) for name, data in ours]))
+    # A merged picture of 2^32 - 1 pixels each way, more than the archive's own size of it holds.
+    largest = (b"\x89PNG\r\n\x1a\n" + png_chunk(b"IHDR", struct.pack(">IIBBBBB", 2**32 - 1, 2**32 - 1, 8, 2, 0, 0, 0))
+               + png_chunk(b"IEND", b""))
+    write("fuzz_document", "largest_merged.ora",
+          ora([(name, largest if name == "mergedimage.png" else data) for name, data in ours]))
     write("fuzz_document", "many_entries.ora",
           zip_raw([("mimetype", b"image/openraster", None)] + [(f"{i}", b"x", None) for i in range(1001)]))
     # Directories that hide their size: 0xffff entries claimed without the zip64 record it stands for,

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "pictures/HeaderFacts.h"
+
 #include <QByteArray>
 #include <QCoreApplication>
 #include <QImage>
@@ -43,8 +45,11 @@ public:
     // CRC-32, so the PNG's checksums over the same bytes are not computed a
     // second time. An opaque eight-bit RGB picture comes as Format_RGB888, as
     // it is stored; any other as 32-bit pixels, transparency and all. False,
-    // with reason set, when the picture is refused or rows stopped it.
-    static bool decodePng(const ReadFunction &read, PictureRows &rows, QString *reason, QSize keep = {});
+    // with reason set, when the picture is refused or rows stopped it; header,
+    // when given, receives what the PNG's header says, which tells a picture
+    // refused for its size from a damaged one.
+    static bool decodePng(const ReadFunction &read, PictureRows &rows, QString *reason, QSize keep = {},
+                          HeaderFacts *header = nullptr);
     // The reason decode() gives for a picture of that size it will not take.
     static QString tooLarge(qint64 width, qint64 height);
     // Whether decode() takes the bytes of the file called name for a metafile.

@@ -30,6 +30,8 @@ const QByteArray HugeBmp =
     QByteArray("BM\x36\0\0\0\0\0\0\0\x36\0\0\0\x28\0\0\0\xa0\x86\1\0\xa0\x86\1\0\1\0\x18", 29).leftJustified(54, '\0');
 // As wide as an int allows: libpng will not even report such a size.
 const QByteArray WidestPng = TestZip::pngClaiming({0x7fffffff, 1});
+// 2^32 - 1 pixels each way, every bit of both sides set: more than an int holds, and still too large.
+const QByteArray LargestPng = TestZip::pngClaiming({-1, -1});
 // MNG animations, found by fuzzing: a 4 x 3 frame holding a picture declared 255 x 4294908675
 // pixels, and one holding a picture 2617245696 pixels wide and none high.
 const QByteArray HugeMng = QByteArray::fromHex(
@@ -178,6 +180,10 @@ class TestHostile : public QObject
              archive({stored("mimetype", "image/openraster"), deflated("stack.xml", foreignStack),
                       stored("mergedimage.png", pngClaiming({60000, 60000}))}),
              "too large (60000 x 60000 pixels)"},
+            {"largest merged picture.ora",
+             archive({stored("mimetype", "image/openraster"), deflated("stack.xml", foreignStack),
+                      stored("mergedimage.png", LargestPng)}),
+             "too large (4294967295 x 4294967295 pixels)"},
             {"no stack.ora", replaced(good, "stack.xml", {}), "\"stack.xml\" is missing"},
             {"torn stack.ora", with(deflated("stack.xml", "<image w='720' h='864'><stack><layer")), "malformed"},
             {"small layer.ora", with(stored("data/credit.png", encoded(pattern({100, 100}), "PNG"))),
@@ -223,6 +229,7 @@ private slots:
                          {"huge.png", {File, HugePng, "too large"}},
                          {"deep.png", {File, deepPng, "too large (4100 x 4100 pixels)"}},
                          {"widest.png", {File, WidestPng, "too large (2147483647 x 1 pixels)"}},
+                         {"largest.png", {File, LargestPng, "too large (4294967295 x 4294967295 pixels)"}},
                          {"progressive.jpg", {File, allScansFirstJpeg(true), "too large (5600 x 5600 pixels)"}},
                          {"scan by scan.jpg", {File, allScansFirstJpeg(false), "too large (5600 x 5600 pixels)"}},
                          {"bomb.svgz", {File, drawingBomb, "too large"}},
