@@ -38,13 +38,14 @@ void ReaderLoads::start(int target, const QString &path, PictureReader::Kind kin
     });
 }
 
-void ReaderLoads::read(const QString &path, PictureReader::Kind kind, const Done &done)
+PictureLoad *ReaderLoads::read(const QString &path, PictureReader::Kind kind, const Done &done)
 {
     PictureLoad *load = begin(path, kind);
     connect(load, &PictureLoad::finished, this, [load, done](const QImage &image, const QString &error) {
         load->deleteLater();
         done(image, error);
     });
+    return load;
 }
 
 bool ReaderLoads::isLoading() const

@@ -30,7 +30,8 @@ public:
     // Reads path as kind for target, then hands the picture to apply.
     void start(int target, const QString &path, PictureReader::Kind kind, const Apply &apply);
     // Reads path as kind for no target; done gets what the load finished with.
-    void read(const QString &path, PictureReader::Kind kind, const Done &done);
+    // The load is the caller's to cancel or delete until then.
+    PictureLoad *read(const QString &path, PictureReader::Kind kind, const Done &done);
     // Whether a file is still read for a slot or the maptile.
     bool isLoading() const;
     // The load running for target; null when none.

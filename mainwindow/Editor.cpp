@@ -30,9 +30,10 @@ int Editor::run(int argc, char **argv)
     window.showCentred();
     if (offers) {
         QTimer::singleShot(0, &window, [&window, file] {
-            window.offerRecovery();
-            if (!file.isEmpty())
-                window.openMaptileFile(file);
+            window.offerRecovery([&window, file] {
+                if (!file.isEmpty())
+                    window.openMaptileFile(file);
+            });
         });
     }
     // The process that reads the user's pictures is made once the window is

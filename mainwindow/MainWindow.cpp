@@ -39,7 +39,7 @@ MainWindow::MainWindow(const QStringList &tilesetFolders, QWidget *parent)
     , m_maptile(m_workspace, m_questions, m_loads)
     , m_tilesets(m_workspace, m_questions, m_loads)
     , m_quit(m_workspace, m_questions, m_maptile, m_tilesets)
-    , m_recovery(m_workspace, m_questions)
+    , m_recovery(m_workspace, m_questions, m_loads)
 {
     m_workspace.readDefaultsAhead(m_tilesetFolders);
     setObjectName(QStringLiteral("Form1"));

@@ -75,8 +75,9 @@ public:
     // window closes. Returns whether work left by an editor that did not
     // close waits there to be offered.
     bool keepRecovery(const QString &folder) { return m_recovery.keep(folder); }
-    // Offers the work keepRecovery() found, newest first, until one is restored.
-    void offerRecovery() { m_recovery.offer(); }
+    // Offers the work keepRecovery() found, newest first, until one is
+    // restored; then runs once the offers are over.
+    void offerRecovery(const std::function<void()> &then) { m_recovery.offer(then); }
 
 signals:
     // The user closed the window and the program ends.

@@ -1,7 +1,7 @@
 #include "recovery/RecoveredWork.h"
 
 #include "document/DocumentArchive.h"
-#include "document/MaptileFileReader.h"
+#include "document/DocumentWriter.h"
 #include "pictures/PictureFile.h"
 #include "raster/Geometry.h"
 #include "recovery/RecoveryFiles.h"
@@ -79,6 +79,8 @@ bool RecoveredWork::readList(const QStringList &readable)
         return false;
     m_savedAt = QDateTime::fromString(list.value(QStringLiteral("saved")).toString(), Qt::ISODateWithMs);
     m_documentPath = list.value(QStringLiteral("document")).toString();
+    if (!maySaveTo(m_documentPath) || !DocumentWriter::isDocumentPath(m_documentPath))
+        m_documentPath.clear();
     // Only the names the session itself writes: the list may not lead anywhere else.
     const QString maptile = list.value(QStringLiteral("maptile")).toString();
     if (maptile == RecoveryFiles::MaptileFile && readable.contains(maptile))
@@ -92,8 +94,11 @@ bool RecoveredWork::readList(const QStringList &readable)
         if (slot < 0 || slot >= Geometry::SlotCount || taken || file != RecoveryFiles::tilesetFile(slot)
             || !readable.contains(file))
             continue;
-        m_tilesets.append(Tileset{slot, folder.filePath(file), entry.value(QStringLiteral("path")).toString(),
-                                  entry.value(QStringLiteral("setName")).toString()});
+        QString path = entry.value(QStringLiteral("path")).toString();
+        if (!maySaveTo(path))
+            path.clear();
+        m_tilesets.append(
+            Tileset{slot, folder.filePath(file), std::move(path), entry.value(QStringLiteral("setName")).toString()});
     }
     return true;
 }
@@ -109,24 +114,37 @@ void RecoveredWork::takeByName(const QStringList &readable)
     }
 }
 
-QString RecoveredWork::restore(Workspace &workspace) const
+bool RecoveredWork::maySaveTo(const QString &path) const
+{
+    // A relative path depends on where the editor happens to start; devices and
+    // pipes are no one's work; what the recovery folder holds is work of its
+    // own, this session's or another's, and goes when that is restored.
+    const QFileInfo file(path);
+    const QString recovery = QFileInfo(QFileInfo(m_path).path()).canonicalFilePath();
+    return QDir::isAbsolutePath(path) && file.isFile()
+        && (recovery.isEmpty() || !file.canonicalFilePath().startsWith(recovery + QLatin1Char('/')));
+}
+
+void RecoveredWork::forget(const QString &path)
+{
+    if (m_documentPath == path)
+        m_documentPath.clear();
+    for (Tileset &tileset : m_tilesets) {
+        if (tileset.path == path)
+            tileset.path.clear();
+    }
+}
+
+void RecoveredWork::restore(Workspace &workspace, const QImage &maptile, const QList<QImage> &tilesets) const
 {
     if (hasMaptile()) {
-        QString error;
-        const QImage picture = MaptileFileReader::read(m_maptileFile, &error);
-        if (picture.isNull())
-            return error;
-        MaptileOpener::apply(workspace, picture, m_documentPath);
+        MaptileOpener::apply(workspace, maptile, m_documentPath);
         workspace.setMaptileChanged(true);
     }
-    for (const Tileset &tileset : m_tilesets) {
-        const QString error = workspace.loadRecoveredTileset(tileset.slot, tileset.file, tileset.path);
-        if (!error.isEmpty())
-            return error;
+    for (qsizetype i = 0; i < m_tilesets.size(); ++i) {
+        const Tileset &tileset = m_tilesets[i];
+        workspace.restoreTileset(tileset.slot, tilesets.value(i), tileset.file, tileset.path);
     }
-    // Undoing would only lead back to the empty start.
-    workspace.history().clear();
-    return {};
 }
 
 void RecoveredWork::discard()

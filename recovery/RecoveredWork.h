@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDateTime>
+#include <QImage>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -15,7 +16,14 @@ class Workspace;
 // names of its files when the list cannot be read. Only files that are what
 // they are named, within the sizes the editor reads, are offered; the others
 // are kept. The session stays locked while this exists, so that no other
-// editor offers it as well.
+// editor offers it as well. Nothing here decodes the kept files: the editor
+// has them read in the reading process and hands the pictures to restore().
+//
+// The files the list says the work was kept in are untrusted too: a restored
+// maptile or tileset would be saved over them. Only an absolute path to an
+// existing file outside the recovery folder is taken (for the maptile, one
+// with a document's name), and the editor forgets each that does not read as
+// what it claims to be.
 class RecoveredWork
 {
 public:
@@ -24,7 +32,8 @@ public:
         int slot = 0;
         // The kept picture in the session; its metadata beside it.
         QString file;
-        // The tileset's own file, empty when it never had one or is not known.
+        // The tileset's own file, empty when it never had one, is not known or
+        // may not be saved to.
         QString path;
         QString setName;
     };
@@ -45,15 +54,19 @@ public:
     bool hasMaptile() const { return !m_maptileFile.isEmpty(); }
     // The kept maptile's document in the session, empty when none.
     const QString &maptileFile() const { return m_maptileFile; }
-    // The document the maptile was kept in, empty when none or not known.
+    // The document the maptile was kept in, empty when none, not known or not
+    // to be saved to.
     const QString &documentPath() const { return m_documentPath; }
     const QList<Tileset> &tilesets() const { return m_tilesets; }
+    // The file at path is not what the work was kept in: what named it is
+    // restored as new, with no file of its own.
+    void forget(const QString &path);
 
-    // The kept work becomes the workspace's, all of it unsaved and with no
-    // history to undo: the maptile kept in its document again, each tileset
-    // belonging to its own file. Returns the empty text, or why something
-    // could not be read back.
-    QString restore(Workspace &workspace) const;
+    // The kept work becomes the workspace's, all of it unsaved: the maptile
+    // kept in its document again, each tileset belonging to its own file.
+    // maptile is the picture read from maptileFile(), tilesets those read from
+    // each of tilesets()' files, in that order.
+    void restore(Workspace &workspace, const QImage &maptile, const QList<QImage> &tilesets) const;
     // Removes the session's own files and its lock, all but what cannot be
     // read; the folder goes too once nothing else is left in it.
     void discard();
@@ -63,6 +76,9 @@ private:
     bool readList(const QStringList &readable);
     // Takes every readable file of the work by its name.
     void takeByName(const QStringList &readable);
+    // Whether restored work may be saved to path, as far as can be told
+    // without reading it.
+    bool maySaveTo(const QString &path) const;
 
     QString m_path;
     std::unique_ptr<QLockFile> m_lock;

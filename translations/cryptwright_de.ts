@@ -1311,17 +1311,6 @@ Geschrieben vom Cryptwright-Team.</translation>
     </message>
 </context>
 <context>
-    <name>RecoveryFolder</name>
-    <message>
-        <source>Work kept in &quot;%1&quot; after a crash is neither offered nor removed: the folder is a symbolic link, which could lead anywhere.</source>
-        <translation>Nach einem Absturz in „%1“ aufbewahrte Arbeit wird weder angeboten noch entfernt: Der Ordner ist eine symbolische Verknüpfung, die überallhin führen könnte.</translation>
-    </message>
-    <message>
-        <source>Some work kept in &quot;%1&quot; could not be read and was left there.</source>
-        <translation>Ein Teil der in „%1“ aufbewahrten Arbeit konnte nicht gelesen werden und wurde dort belassen.</translation>
-    </message>
-</context>
-<context>
     <name>QuitControl</name>
     <message>
         <source>The tileset in slot %1 has changes that are not saved.</source>
@@ -1376,6 +1365,21 @@ Möchtest du sie wiederherstellen oder verwerfen?</translation>
 The work is still kept in &quot;%2&quot;.</source>
         <translation>%1
 Die Arbeit bleibt in „%2“ aufbewahrt.</translation>
+    </message>
+    <message>
+        <source>Restoring the work was cancelled.</source>
+        <translation>Das Wiederherstellen der Arbeit wurde abgebrochen.</translation>
+    </message>
+</context>
+<context>
+    <name>RecoveryFolder</name>
+    <message>
+        <source>Work kept in &quot;%1&quot; after a crash is neither offered nor removed: the folder is a symbolic link, which could lead anywhere.</source>
+        <translation>Nach einem Absturz in „%1“ aufbewahrte Arbeit wird weder angeboten noch entfernt: Der Ordner ist eine symbolische Verknüpfung, die überallhin führen könnte.</translation>
+    </message>
+    <message>
+        <source>Some work kept in &quot;%1&quot; could not be read and was left there.</source>
+        <translation>Ein Teil der in „%1“ aufbewahrten Arbeit konnte nicht gelesen werden und wurde dort belassen.</translation>
     </message>
 </context>
 <context>

@@ -1311,17 +1311,6 @@ Written by the Cryptwright team.</source>
     </message>
 </context>
 <context>
-    <name>RecoveryFolder</name>
-    <message>
-        <source>Work kept in &quot;%1&quot; after a crash is neither offered nor removed: the folder is a symbolic link, which could lead anywhere.</source>
-        <translation>Le travail conservé dans «&#xa0;%1&#xa0;» après un plantage n’est ni proposé ni supprimé&#xa0;: le dossier est un lien symbolique, qui pourrait mener n’importe où.</translation>
-    </message>
-    <message>
-        <source>Some work kept in &quot;%1&quot; could not be read and was left there.</source>
-        <translation>Une partie du travail conservé dans «&#xa0;%1&#xa0;» n’a pas pu être lue et y a été laissée.</translation>
-    </message>
-</context>
-<context>
     <name>QuitControl</name>
     <message>
         <source>The tileset in slot %1 has changes that are not saved.</source>
@@ -1376,6 +1365,21 @@ Les restaurer, ou les abandonner&#xa0;?</translation>
 The work is still kept in &quot;%2&quot;.</source>
         <translation>%1
 Le travail reste conservé dans «&#xa0;%2&#xa0;».</translation>
+    </message>
+    <message>
+        <source>Restoring the work was cancelled.</source>
+        <translation>La restauration du travail a été annulée.</translation>
+    </message>
+</context>
+<context>
+    <name>RecoveryFolder</name>
+    <message>
+        <source>Work kept in &quot;%1&quot; after a crash is neither offered nor removed: the folder is a symbolic link, which could lead anywhere.</source>
+        <translation>Le travail conservé dans «&#xa0;%1&#xa0;» après un plantage n’est ni proposé ni supprimé&#xa0;: le dossier est un lien symbolique, qui pourrait mener n’importe où.</translation>
+    </message>
+    <message>
+        <source>Some work kept in &quot;%1&quot; could not be read and was left there.</source>
+        <translation>Une partie du travail conservé dans «&#xa0;%1&#xa0;» n’a pas pu être lue et y a été laissée.</translation>
     </message>
 </context>
 <context>

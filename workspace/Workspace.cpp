@@ -132,14 +132,13 @@ void Workspace::setTileset(int index, const QImage &picture, const QString &path
     replaceTileset(index, loaded);
 }
 
-QString Workspace::loadRecoveredTileset(int index, const QString &file, const QString &path)
+void Workspace::restoreTileset(int index, const QImage &picture, const QString &file, const QString &path)
 {
-    const QString error = loadTileset(index, file);
-    if (error.isEmpty()) {
-        m_slots[index].markUnsaved(path);
-        emit slotChanged(index);
-    }
-    return error;
+    TilesetSlot restored = m_slots[index];
+    restored.setPicture(picture, file);
+    restored.markUnsaved(path);
+    restored.buildPalette();
+    replaceTileset(index, restored);
 }
 
 void Workspace::replaceTileset(int index, const TilesetSlot &tileset)

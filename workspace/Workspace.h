@@ -85,9 +85,10 @@ public:
     void setTileData(int index, const TileData &data);
     // Saves the slot's tileset and metadata; the slot then holds that file.
     QString saveTileset(int index, const QString &path);
-    // Work kept from a crash: the tileset and metadata saved in file come back
-    // into the slot as unsaved changes to path, its own file. No undo step.
-    QString loadRecoveredTileset(int index, const QString &file, const QString &path);
+    // Work kept from a crash: picture, read from file, comes back into the slot
+    // with the metadata kept beside file, as unsaved changes to path, its own
+    // file (none when empty).
+    void restoreTileset(int index, const QImage &picture, const QString &file, const QString &path);
     // Slots whose tileset was changed since it was loaded or saved.
     QList<int> unsavedSlots() const;
     // The set-information label's text, with "*" after it while changes are unsaved.

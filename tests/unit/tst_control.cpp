@@ -12,6 +12,7 @@
 #include "recovery/RecoverySession.h"
 #include "recovery/RecoveryWriter.h"
 #include "support/LeftSession.h"
+#include "support/TestZip.h"
 #include "support/WorkspaceFixture.h"
 
 #include <QDir>
@@ -84,6 +85,23 @@ class TestControl : public QObject
              it.hasNext(); it.next())
             ++found;
         return found;
+    }
+
+    // A session left by an editor that did not close, keeping the workspace's unsaved work.
+    QString leftSession(const QString &folder)
+    {
+        RecoveryWriter writer(*m_workspace, std::make_unique<RecoverySession>(folder), std::chrono::hours(1));
+        writer.write();
+        writer.flush();
+        return LeftSession::abandonedCopy(writer.session().path());
+    }
+    // Offers what folder keeps as the test answers, and returns once the offers are over.
+    bool offerFrom(RecoveryControl &recovery, const QString &folder)
+    {
+        bool over = false;
+        if (recovery.keep(folder))
+            recovery.offer([&over] { over = true; });
+        return QTest::qWaitFor([&over] { return over; }, 20'000);
     }
 
     // The maptile opened from a 3 x 3 picture, read in the reading process.
@@ -295,20 +313,125 @@ private slots:
         const auto fresh = everythingOf(*next);
         const bool restored = answer == Recovered::Restore;
         m_answers.recovered = answer;
-        RecoveryControl recovery(*next, m_answers);
-        QVERIFY(recovery.keep(folder));
-        recovery.offer();
+        QStringList read;
+        connect(m_loads.get(), &ReaderLoads::started, this,
+                [&read](PictureLoad *load) { read << QFileInfo(load->path()).fileName(); });
+        RecoveryControl recovery(*next, m_answers, *m_loads);
+        QVERIFY(offerFrom(recovery, folder));
         QCOMPARE(m_answers.asked, QStringList(offers, u"offer"_s));
+        // Every kept file, and the tileset's own, decoded in the reading process, and only for a restore.
+        const QStringList decoded{RecoveryFiles::MaptileFile, RecoveryFiles::tilesetFile(1), u"Default_B.jpg"_s};
+        QCOMPARE(read, restored ? decoded : QStringList());
         QVERIFY2(m_answers.texts.front().contains(u"the maptile"_s)
                      && m_answers.texts.front().contains(u"the tileset in slot B"_s),
                  qPrintable(m_answers.texts.front()));
         QVERIFY(everythingOf(*next) == (restored ? kept : fresh));
         QCOMPARE(next->hasUnsavedWork(), restored);
+        QCOMPARE(next->history().count(), 0);
         QCOMPARE(RecoveryFolder::leftBehind(folder).work.size(), std::size_t(waiting));
         // Beside the two running sessions: what waits, and the restored work until this editor ends cleanly.
         QCOMPARE(sessionsHolding(folder), 2 + waiting + int(restored));
         recovery.end();
         QCOMPARE(sessionsHolding(folder), 2 + waiting);
+    }
+
+    // Restored work is saved back only to a document of this program that it names by an absolute path,
+    // and each tileset only to a picture: anything else the list names, the work comes back untitled,
+    // and Save asks for a name instead of writing there.
+    void restoredWorkSavesOnlyToItsOwn_data()
+    {
+        QTest::addColumn<QString>("named"); // in the list, for the maptile and the tileset
+        QTest::addColumn<bool>("titled");
+        QTest::newRow("its own document") << u"crypt.ora"_s << true;
+        QTest::newRow("a text file") << u"notes.txt"_s << false;
+        QTest::newRow("a text file named as a document") << u"notes.ora"_s << false;
+        QTest::newRow("a relative path") << u"relative"_s << false;
+        QTest::newRow("a missing file") << u"gone.ora"_s << false;
+        QTest::newRow("another program's document") << u"painted.ora"_s << false;
+        QTest::newRow("the maptile another session keeps") << u"kept"_s << false;
+    }
+    void restoredWorkSavesOnlyToItsOwn()
+    {
+        QFETCH(QString, named);
+        QFETCH(bool, titled);
+        Workspace &w = *m_workspace;
+        QCOMPARE(MaptileSaver::save(w, path(u"crypt.ora"_s)), QString());
+        writeText(path(u"notes.txt"_s), "Walls in B, doors in D.");
+        writeText(path(u"notes.ora"_s), "Walls in B, doors in D.");
+        writeText(path(u"painted.ora"_s), TestZip::foreignDocument(pattern({720, 864})));
+        w.place(Workspace::LeftButton, {1, 1});
+        w.emptyCell(2, {0, 0});
+        const QString folder = path(u"recovery"_s);
+        // Older, so offered after the one restored, and left waiting.
+        const QDir older(leftSession(folder));
+        const QDir session(leftSession(folder));
+        const QString target = named == u"relative"_s ? QDir::current().relativeFilePath(path(u"crypt.ora"_s))
+            : named == u"kept"_s                      ? older.filePath(RecoveryFiles::MaptileFile)
+                                                      : path(named);
+        QVERIFY(target.startsWith(u"../"_s) || named != u"relative"_s);
+        if (!titled) {
+            const QString list = session.filePath(RecoveryFiles::ListFile);
+            writeText(list, readAll(list)
+                                .replace(path(u"crypt.ora"_s).toUtf8(), target.toUtf8())
+                                .replace(w.slot(2).path().toUtf8(), target.toUtf8()));
+        }
+        const QByteArray before = readAll(target);
+
+        const std::unique_ptr<Workspace> next = startWorkspace(m_dir->path());
+        m_answers.recovered = Recovered::Restore;
+        RecoveryControl recovery(*next, m_answers, *m_loads);
+        QVERIFY(offerFrom(recovery, folder));
+        QVERIFY2(m_answers.texts.front().contains(u"the maptile of \"crypt.ora\""_s) == titled,
+                 qPrintable(m_answers.texts.front()));
+        QVERIFY(maptileOf(*next) == maptileOf(w) && next->maptileChanged());
+        QCOMPARE(next->documentPath(), titled ? path(u"crypt.ora"_s) : QString());
+        QCOMPARE(next->slot(2).path(), titled ? w.slot(2).path() : QString());
+        QVERIFY(next->slot(2).isModified());
+
+        m_answers.asked.clear();
+        QCOMPARE(MaptileControl(*next, m_answers, *m_loads).save(), titled);
+        QCOMPARE(m_answers.asked, titled ? QStringList() : QStringList{u"save as Untitled.ora"_s});
+        QCOMPARE(readAll(target) == before, !titled);
+    }
+
+    // A kept file that cannot be read, or a restore cancelled while it reads, changes nothing: the
+    // workspace stays as it was, and the work stays kept and is said to be.
+    void restoreThatCannotFinishKeepsEverything_data()
+    {
+        QTest::addColumn<QString>("cancelAt"); // the kept file whose reading is cancelled
+        QTest::addColumn<QString>("said");
+        QTest::newRow("cancelled at the maptile") << RecoveryFiles::MaptileFile << u"inform"_s;
+        QTest::newRow("cancelled at a tileset") << RecoveryFiles::tilesetFile(2) << u"inform"_s;
+        QTest::newRow("a tileset is no picture") << QString() << u"warn"_s;
+    }
+    void restoreThatCannotFinishKeepsEverything()
+    {
+        QFETCH(QString, cancelAt);
+        QFETCH(QString, said);
+        m_workspace->place(Workspace::LeftButton, {1, 1});
+        m_workspace->emptyCell(2, {0, 0});
+        const QString folder = path(u"recovery"_s);
+        const QDir session(leftSession(folder));
+        if (cancelAt.isEmpty())
+            writeText(session.filePath(RecoveryFiles::tilesetFile(2)), "Walls in B, doors in D.");
+        connect(m_loads.get(), &ReaderLoads::started, this, [&cancelAt](PictureLoad *load) {
+            if (QFileInfo(load->path()).fileName() == cancelAt)
+                QMetaObject::invokeMethod(load, &PictureLoad::cancel, Qt::QueuedConnection);
+        });
+
+        const std::unique_ptr<Workspace> next = startWorkspace(m_dir->path());
+        const auto fresh = everythingOf(*next);
+        m_answers.recovered = Recovered::Restore;
+        {
+            RecoveryControl recovery(*next, m_answers, *m_loads);
+            QVERIFY(offerFrom(recovery, folder));
+            QCOMPARE(m_answers.asked, (QStringList{u"offer"_s, said}));
+            QVERIFY2(m_answers.texts.back().contains(QDir::toNativeSeparators(session.path()))
+                         && (cancelAt.isEmpty() || m_answers.texts.back().contains(u"cancelled"_s)),
+                     qPrintable(m_answers.texts.back()));
+            QVERIFY(everythingOf(*next) == fresh && !next->hasUnsavedWork());
+        }
+        QCOMPARE(RecoveryFolder::leftBehind(folder).work.size(), std::size_t(1));
     }
 
     // A file that cannot be read is reported naming it; a cancelled load is only noted; a load given up
