@@ -450,7 +450,7 @@ QString PrintSheetsWindow::printOn(QPrinter &printer)
     // A printer that makes no copies of its own, such as a PDF file, gets each as pages of their own.
     const int copies = printer.supportsMultipleCopies() ? 1 : printer.copyCount();
     error = SheetOutput::print(
-        printer, layout, [this](int maptile, QString *) { return pictureOf(maptile); }, copies);
+        printer, layout, [this](int maptile, QString *) { return pictureOf(maptile); }, {}, copies);
     if (error.isEmpty())
         storeSettings();
     return error;
