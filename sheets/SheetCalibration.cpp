@@ -11,7 +11,7 @@ constexpr int Mm = SheetLength::PerMillimetre;
 // of the rulers along the other edge; the inch ruler runs this far inside
 // the centimetre ruler.
 constexpr int RulerStart = 20 * Mm;
-constexpr int RulerSpacing = 9 * Mm;
+constexpr int RulerSpacing = 10 * Mm;
 constexpr int NumberHeight = 5 * Mm / 2;
 constexpr int NumberDepth = 9 * Mm / 5; // past the shortest ticks
 constexpr int CrosshairInset = 32 * Mm;

@@ -30,8 +30,8 @@ public:
 
     // The room it takes inside the margins, either way.
     static constexpr int Least = 150 * SheetLength::PerMillimetre;
-    // The rulers' end ticks reach this far in; no other mark of theirs reaches past EndTick - 1 mm.
-    static constexpr int EndTick = 6 * SheetLength::PerMillimetre;
+    // The rulers' end ticks reach this far in; between their ends nothing else reaches past EndTick - 1 mm.
+    static constexpr int EndTick = 8 * SheetLength::PerMillimetre;
     static constexpr int ScaleReach = 10 * SheetLength::PerMillimetre;
 
     SheetCalibration() = default;
