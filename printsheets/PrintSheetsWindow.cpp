@@ -68,8 +68,7 @@ QPrinter::DuplexMode duplexFor(const SheetSettings &settings)
 // turned over by the edge wanted; a PDF file holds both sides as they come.
 bool printsTwoSided(const QPrinter &printer, QPrinter::DuplexMode mode)
 {
-    return printer.outputFormat() == QPrinter::PdfFormat
-        || QPrinterInfo(printer).supportedDuplexModes().contains(mode);
+    return printer.outputFormat() == QPrinter::PdfFormat || QPrinterInfo(printer).supportedDuplexModes().contains(mode);
 }
 
 } // namespace
@@ -378,10 +377,10 @@ void PrintSheetsWindow::chooseDocuments()
 
 void PrintSheetsWindow::chooseBack(int row)
 {
-    const QString path =
-        QFileDialog::getOpenFileName(this, row < 0 ? tr("Back for Every Maptile") : tr("Back for the Maptile"),
-                                     QString(), tr("Pictures and maptiles (*.png *.jpg *.jpeg *.bmp *.gif *.ora *.wmf);;"
-                                                   "All files (*)"));
+    const QString path = QFileDialog::getOpenFileName(
+        this, row < 0 ? tr("Back for Every Maptile") : tr("Back for the Maptile"), QString(),
+        tr("Pictures and maptiles (*.png *.jpg *.jpeg *.bmp *.gif *.ora *.wmf);;"
+           "All files (*)"));
     if (!path.isEmpty())
         setBack(row, path);
 }

@@ -82,7 +82,7 @@ void SheetBacks::read(Back &back, int owner)
     m_read(back.path, [self, owner, request](const QImage &picture, const QString &error) {
         if (!self)
             return;
-        Back *answered = owner == ForAll ? &self->m_forAll
+        Back *answered = owner == ForAll  ? &self->m_forAll
             : self->m_own.contains(owner) ? &*self->m_own.find(owner)
                                           : nullptr;
         if (!answered || answered->request != request)

@@ -22,8 +22,9 @@ TwoSidedPanel::TwoSidedPanel(QWidget *parent)
 {
     m_backForAll = named(new QLabel, "lblBackForAll", tr("Back for every maptile"),
                          tr("Printed behind every maptile that has no back of its own"));
-    auto *chooseBack = named(new QPushButton(tr("Back for &all…")), "cmdBackForAll", tr("Choose the back for every maptile"),
-                             tr("Choose a picture or document to print behind every maptile"));
+    auto *chooseBack =
+        named(new QPushButton(tr("Back for &all…")), "cmdBackForAll", tr("Choose the back for every maptile"),
+              tr("Choose a picture or document to print behind every maptile"));
     m_clearBack = named(new QPushButton(tr("No back")), "cmdNoBackForAll", tr("No back for every maptile"),
                         tr("Print nothing behind the maptiles that have no back of their own"));
     m_flip = named(new QComboBox, "cboFlip", tr("Edge the paper is turned over by"),
@@ -34,9 +35,10 @@ TwoSidedPanel::TwoSidedPanel(QWidget *parent)
                                   "-0.5 mm, right and down positive. The calibration sheet shows how far.");
     m_offsetX = named(new QLineEdit, "txtBackOffsetX", tr("Back offset across"), offsetHint);
     m_offsetY = named(new QLineEdit, "txtBackOffsetY", tr("Back offset down"), offsetHint);
-    m_calibration = named(new QCheckBox(tr("Ca&libration sheet first")), "chkCalibration", tr("Calibration sheet first"),
-                          tr("Begins with a sheet of rulers and crosshairs on both sides, which shows whether the "
-                             "printer scales the page and how far it misses the back"));
+    m_calibration =
+        named(new QCheckBox(tr("Ca&libration sheet first")), "chkCalibration", tr("Calibration sheet first"),
+              tr("Begins with a sheet of rulers and crosshairs on both sides, which shows whether the "
+                 "printer scales the page and how far it misses the back"));
     for (QPushButton *button : {chooseBack, m_clearBack})
         button->setAutoDefault(false);
 
@@ -72,8 +74,8 @@ void TwoSidedPanel::load(QSettings &store)
 {
     const QSignalBlocker quiet(this);
     m_flip->setCurrentIndex(std::max(0, m_flip->findData(store.value(QStringLiteral("flip")).toString())));
-    for (const auto &[edit, key] : {std::pair(m_offsetX, QStringLiteral("backOffsetX")),
-                                    std::pair(m_offsetY, QStringLiteral("backOffsetY"))}) {
+    for (const auto &[edit, key] :
+         {std::pair(m_offsetX, QStringLiteral("backOffsetX")), std::pair(m_offsetY, QStringLiteral("backOffsetY"))}) {
         const QString text = store.value(key, DefaultOffset).toString();
         edit->setText(SheetLength::parseSigned(text) ? text : DefaultOffset);
     }

@@ -104,9 +104,8 @@ QString ActualSizePdf::finish()
         + Preferences + ">>\nendobj\n";
     const qint64 xrefAt = m_written + update.size();
     // Each entry exactly 20 bytes, its line ended by a space and a line feed.
-    update += "xref\n" + root.captured(1).toLatin1() + " 1\n"
-        + QByteArray::number(catalogAt).rightJustified(10, '0') + ' '
-        + root.captured(2).toLatin1().rightJustified(5, '0') + " n \n";
+    update += "xref\n" + root.captured(1).toLatin1() + " 1\n" + QByteArray::number(catalogAt).rightJustified(10, '0')
+        + ' ' + root.captured(2).toLatin1().rightJustified(5, '0') + " n \n";
     update += "trailer\n<<" + trailer.toLatin1() + "/Prev " + start.captured(1).toLatin1() + "\n>>\nstartxref\n"
         + QByteArray::number(xrefAt) + "\n%%EOF\n";
     if (!send(update))

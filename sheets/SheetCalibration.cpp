@@ -67,9 +67,9 @@ SheetCalibration::SheetCalibration(const QRect &printable)
     const QSize bar = SheetLayout::ScaleBarBox;
     m_scaleBar = QRect(QPoint(middle.x() - bar.width() / 2, grid.y() + grid.height() + 4 * Mm), bar);
     const int captionWidth = std::min(p.width() - 2 * RulerStart, 150 * Mm);
-    m_front.texts.append({QRect(middle.x() - captionWidth / 2, grid.y() - 4 * Mm - CaptionHeight, captionWidth,
-                                CaptionHeight),
-                          tr("Print both sides at actual size, then hold the sheet up to the light.")});
+    m_front.texts.append(
+        {QRect(middle.x() - captionWidth / 2, grid.y() - 4 * Mm - CaptionHeight, captionWidth, CaptionHeight),
+         tr("Print both sides at actual size, then hold the sheet up to the light.")});
 
     for (const QPoint corner : {p.topLeft(), QPoint(right, p.y()), QPoint(p.x(), bottom), QPoint(right, bottom)}) {
         const QPoint centre(corner.x() + (corner.x() == p.x() ? CrosshairInset : -CrosshairInset),
@@ -90,9 +90,9 @@ void SheetCalibration::addRuler(const Ruler &ruler, int count, int perNumber, co
         const int width = widthFor(text, NumberHeight);
         const int inward = ruler.inward.x() + ruler.inward.y();
         const int from = inward > 0 ? NumberDepth : -NumberDepth - (across ? NumberHeight : width);
-        QRect r = across ? QRect(at.x() + (towards > 0 ? Mm / 2 : -Mm / 2 - width), at.y() + from, width, NumberHeight)
-                         : QRect(at.x() + from, at.y() + (towards > 0 ? Mm / 2 : -Mm / 2 - NumberHeight), width,
-                                 NumberHeight);
+        QRect r = across
+            ? QRect(at.x() + (towards > 0 ? Mm / 2 : -Mm / 2 - width), at.y() + from, width, NumberHeight)
+            : QRect(at.x() + from, at.y() + (towards > 0 ? Mm / 2 : -Mm / 2 - NumberHeight), width, NumberHeight);
         m_front.texts.append({r, text});
     };
     m_front.lines << QLine(ruler.start, ruler.start + ruler.along * ruler.length);

@@ -84,8 +84,7 @@ SheetLayout::SheetLayout(const QList<SheetMaptile> &maptiles, const SheetSetting
 
     if (!copies.isEmpty()) {
         pack(copies, {});
-        const bool barFits =
-            ScaleBarBox.width() <= m_printable.width() && ScaleBarBox.height() <= m_printable.height();
+        const bool barFits = ScaleBarBox.width() <= m_printable.width() && ScaleBarBox.height() <= m_printable.height();
         if (settings.cropMarks && barFits && !findScaleBar()) {
             // The first sheet is full: keep its bottom-left corner for the bar and pack again.
             m_scaleBar = QRect(QPoint(m_printable.x(), bottomOf(m_printable) - ScaleBarBox.height()), ScaleBarBox);
@@ -343,8 +342,8 @@ QPoint SheetLayout::behind(QPoint front) const
 {
     // Turned over by its long edge, a sheet taller than wide mirrors left to right; by the short edge, top to bottom.
     const bool across = (m_settings.flip == SheetSettings::Flip::LongEdge) == (m_paper.width() <= m_paper.height());
-    const QPoint mirrored = across ? QPoint(m_paper.width() - front.x(), front.y())
-                                   : QPoint(front.x(), m_paper.height() - front.y());
+    const QPoint mirrored =
+        across ? QPoint(m_paper.width() - front.x(), front.y()) : QPoint(front.x(), m_paper.height() - front.y());
     return mirrored + QPoint(m_settings.backOffsetX.units(), m_settings.backOffsetY.units());
 }
 
@@ -381,9 +380,10 @@ bool SheetLayout::addSides()
             points << behind(crosshair);
             const int reach = SheetCalibration::ScaleReach;
             if (!paper.contains(QRect(points.last() - QPoint(reach, reach), QSize(2 * reach, 2 * reach)))) {
-                m_error = tr("A back offset of %1 mm across and %2 mm down pushes the scales of the calibration sheet off "
-                             "the paper.")
-                              .arg(across, down);
+                m_error =
+                    tr("A back offset of %1 mm across and %2 mm down pushes the scales of the calibration sheet off "
+                       "the paper.")
+                        .arg(across, down);
                 return false;
             }
         }

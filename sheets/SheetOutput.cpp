@@ -14,7 +14,7 @@
 #include <map>
 
 QString SheetOutput::writePdf(QIODevice &device, const SheetLayout &layout, const Images &images, const QString &title,
-                              const Images &backs, Sides sides)
+                              const Images &backs, Sides sides, int copies)
 {
     if (!layout.error().isEmpty())
         return layout.error();
@@ -29,7 +29,7 @@ QString SheetOutput::writePdf(QIODevice &device, const SheetLayout &layout, cons
         writer.setCreator(QStringLiteral("Cryptwright"));
         writer.setTitle(title);
         writer.setPageLayout(QPageLayout(layout.settings().paper, layout.settings().orientation, QMarginsF()));
-        error = paintSheets(writer, layout, images, backs, sides, 1);
+        error = paintSheets(writer, layout, images, backs, sides, std::max(1, copies));
     }
     if (error.isEmpty())
         error = pdf.finish();

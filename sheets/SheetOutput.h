@@ -28,13 +28,14 @@ public:
     // the backs alone, for a printer that prints one side at a time.
     enum class Sides { Both, Fronts, Backs };
 
-    // Writes a PDF whose pages are exactly the layout's paper, holding each
-    // picture once, losslessly and at its full resolution, and asking viewers
-    // to print it at actual size. Returns the empty text or a one-sentence
-    // reason; after a failure what was written is incomplete and the caller
-    // discards it.
+    // Writes a PDF whose pages are exactly the layout's paper, copies times
+    // over, holding each picture once, losslessly and at its full resolution,
+    // and asking viewers to print it at actual size. Returns the empty text or
+    // a one-sentence reason; after a failure what was written is incomplete
+    // and the caller discards it.
     static QString writePdf(QIODevice &device, const SheetLayout &layout, const Images &images,
-                            const QString &title = {}, const Images &backs = {}, Sides sides = Sides::Both);
+                            const QString &title = {}, const Images &backs = {}, Sides sides = Sides::Both,
+                            int copies = 1);
 
     // Draws the sheets on device, a printer set to the layout's paper,
     // wherever its printable area begins: copies times over, for a printer

@@ -120,9 +120,10 @@ bool SheetSettings::readBackOffset(const QString &text, QString *error)
 {
     const QStringList parts = text.split(QLatin1Char(','));
     if (parts.size() != 2)
-        return refuse(error, tr("\"%1\" is not a back offset such as 1.5mm,-0.5mm: two lengths, across and down, "
-                                "with a comma between.")
-                                 .arg(text));
+        return refuse(error,
+                      tr("\"%1\" is not a back offset such as 1.5mm,-0.5mm: two lengths, across and down, "
+                         "with a comma between.")
+                          .arg(text));
     QString reason;
     const std::optional<SheetLength> x = SheetLength::parseSigned(parts[0], &reason);
     const std::optional<SheetLength> y = x ? SheetLength::parseSigned(parts[1], &reason) : std::nullopt;

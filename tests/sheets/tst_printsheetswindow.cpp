@@ -69,19 +69,10 @@ qreal share(QWidget *widget, QRgb colour)
     return std::count(pixels, pixels + shown.sizeInBytes() / 4, colour) / qreal(shown.width() * shown.height());
 }
 
-// The pages of a PDF as pdfinfo counts them; -1 without poppler or for a file it cannot read.
-int pageCount(const QByteArray &pdf)
+// The pages of a PDF as Qt writes them, one page object each.
+qsizetype pageCount(const QByteArray &pdf)
 {
-    const QString pdfinfo = QStandardPaths::findExecutable(u"pdfinfo"_s);
-    QTemporaryFile file;
-    if (pdfinfo.isEmpty() || !file.open() || file.write(pdf) != pdf.size() || !file.flush())
-        return -1;
-    QProcess process;
-    process.start(pdfinfo, {file.fileName()});
-    process.waitForFinished();
-    const QRegularExpression pages(u"Pages:\\s+(\\d+)"_s);
-    const QRegularExpressionMatch match = pages.match(QString::fromLatin1(process.readAllStandardOutput()));
-    return match.hasMatch() ? match.captured(1).toInt() : -1;
+    return pdf.count("/Type /Page\n");
 }
 
 } // namespace
@@ -198,8 +189,10 @@ private slots:
         const SheetSettings &s = window->layout().settings();
         QVERIFY(s.paper.id() == QPageSize::Letter && s.orientation == QPageLayout::Landscape && s.cropMarks);
         QVERIFY(s.margin.units() == SheetLength::PerInch / 4 && s.bleed.units() == SheetLength::PerMillimetre);
-        QVERIFY(s.cutLines == SheetSettings::CutLines::Full && s.flip == SheetSettings::Flip::ShortEdge && s.calibration);
-        QVERIFY(s.backOffsetX.units() == -3 * SheetLength::PerMillimetre / 2 && s.backOffsetY.units() == SheetLength::PerPoint);
+        QVERIFY(s.cutLines == SheetSettings::CutLines::Full && s.flip == SheetSettings::Flip::ShortEdge
+                && s.calibration);
+        QVERIFY(s.backOffsetX.units() == -3 * SheetLength::PerMillimetre / 2
+                && s.backOffsetY.units() == SheetLength::PerPoint);
         QVERIFY(window->layout().twoSided() && window->layout().maptiles()[0].back == 0);
         // A stored length that no longer reads gives way to the default.
         QSettings(u"cryptwright"_s, u"cryptwright"_s).setValue(u"PrintSheets/margin"_s, u"lots"_s);
@@ -214,8 +207,8 @@ private slots:
         QTest::addColumn<QString>("reason"); // part of the status shown
         // One refusal of the text, one of the layout; the layout's tests go through every reason.
         QTest::newRow("not a length") << u"txtGap"_s << u"wide"_s << u"Gap: \"wide\" is not a length"_s;
-        QTest::newRow("not an offset")
-            << u"txtBackOffsetX"_s << u"left"_s << u"Back offset across: \"left\" is not a length"_s;
+        QTest::newRow("not an offset") << u"txtBackOffsetX"_s << u"left"_s
+                                       << u"Back offset across: \"left\" is not a length"_s;
         QTest::newRow("larger with its bleed")
             << u"txtBleed"_s << u"60 mm"_s << u"current (234.3 × 234.3 mm with its bleed)"_s;
     }
@@ -260,8 +253,9 @@ private slots:
         QStringList shown;
         for (int page = 0; page < 6; ++page, QTest::mouseClick(next, Qt::LeftButton))
             shown << sheetText(window) + (share(preview, stone) > 0.1 ? u" stone"_s : QString());
-        QCOMPARE(shown, QStringList({u"Sheet 1 of 3"_s, u"Sheet 1 of 3, back stone"_s, u"Sheet 2 of 3"_s,
-                                     u"Sheet 2 of 3, back stone"_s, u"Sheet 3 of 3"_s, u"Sheet 3 of 3, back stone"_s}));
+        QCOMPARE(shown,
+                 QStringList({u"Sheet 1 of 3"_s, u"Sheet 1 of 3, back stone"_s, u"Sheet 2 of 3"_s,
+                              u"Sheet 2 of 3, back stone"_s, u"Sheet 3 of 3"_s, u"Sheet 3 of 3, back stone"_s}));
         QVERIFY(share(preview, stone) > 0.05);
         child<QCheckBox>(&window, u"chkCalibration"_s)->setChecked(true);
         QCOMPARE(sheetText(window), u"Sheet 3 of 4, back"_s);
@@ -297,16 +291,12 @@ private slots:
         QVERIFY(canMakeSheets(window));
 
         QCOMPARE(window.savePdf(u"/out/sheets.pdf"_s), QString());
-        QVERIFY(files.bytes.contains("/PrintScaling /None"));
-        const int all = pageCount(files.bytes);
+        QVERIFY(files.bytes.contains("/PrintScaling /None") && pageCount(files.bytes) == 4);
         QCOMPARE(window.savePdfPair(u"/out/sheets.pdf"_s), QString());
         const QStringList pair = PrintSheetsWindow::pairPaths(u"/out/sheets.pdf"_s);
         QCOMPARE(pair, QStringList({u"/out/sheets-fronts.pdf"_s, u"/out/sheets-backs.pdf"_s}));
         QCOMPARE(files.paths.mid(1), pair);
-        if (all > 0) {
-            QCOMPARE(all, 4);
-            QVERIFY(pageCount(files.written[pair[0]]) == 2 && pageCount(files.written[pair[1]]) == 2);
-        }
+        QVERIFY(pageCount(files.written[pair[0]]) == 2 && pageCount(files.written[pair[1]]) == 2);
     }
 
     void printsOnThePrintersPaperAtExactScale()
