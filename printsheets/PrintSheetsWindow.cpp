@@ -74,7 +74,8 @@ bool printsTwoSided(const QPrinter &printer, QPrinter::DuplexMode mode)
 } // namespace
 
 PrintSheetsWindow::PrintSheetsWindow(const QString &currentName, const QImage &currentMaptile,
-                                     ReadDocument readDocument, WriteFile writeFile, QWidget *parent)
+                                     ReadDocument readDocument, WriteFile writeFile, QWidget *parent,
+                                     ReadDocument readBack)
     : QDialog(parent)
     , m_readDocument(std::move(readDocument))
     , m_writeFile(writeFile ? std::move(writeFile) : WriteFile(replaceFile))
@@ -84,7 +85,7 @@ PrintSheetsWindow::PrintSheetsWindow(const QString &currentName, const QImage &c
     setAccessibleName(tr("Print Sheets"));
     if (!currentMaptile.isNull())
         m_entries.append({m_nextId++, currentName.isEmpty() ? tr("Current maptile") : currentName, currentMaptile, 1});
-    m_backs = new SheetBacks(m_readDocument, this);
+    m_backs = new SheetBacks(readBack ? std::move(readBack) : m_readDocument, this);
     connect(m_backs, &SheetBacks::changed, this, [this] {
         m_twoSided->showBackForAll(m_backs->forAllName());
         refreshList();

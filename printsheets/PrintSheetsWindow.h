@@ -48,8 +48,9 @@ public:
 
     // The current maptile is listed first when its picture is not null.
     // Without writeFile, files are replaced through QSaveFile.
+    // Backs are read with readBack, which reads pictures as well as documents; without it, with readDocument.
     PrintSheetsWindow(const QString &currentName, const QImage &currentMaptile, ReadDocument readDocument,
-                      WriteFile writeFile = {}, QWidget *parent = nullptr);
+                      WriteFile writeFile = {}, QWidget *parent = nullptr, ReadDocument readBack = {});
     ~PrintSheetsWindow() override;
 
     // Reads each document and lists it once read; one that cannot be is reported.

@@ -235,9 +235,10 @@ private slots:
     // back previewed in turn; saved as one PDF, or as the fronts and the backs apart.
     void twoSidedSheets()
     {
-        Reader reader;
+        Reader documents, reader; // backs are pictures too, read by a reader of their own
         Files files;
-        PrintSheetsWindow window(u"current"_s, Current, reader.function(), files.function());
+        PrintSheetsWindow window(u"current"_s, Current, documents.function(), files.function(), nullptr,
+                                 reader.function());
         window.show();
         const auto status = [&] { return child<QLabel>(&window, u"lblStatus"_s)->text(); };
         QWidget *preview = child(&window, u"picPreview"_s), *next = child(&window, u"cmdNextSheet"_s);
@@ -245,6 +246,7 @@ private slots:
         QVERIFY(status() == u"Reading stone.png…"_s && !canMakeSheets(window));
         const QRgb stone = qRgb(120, 120, 130), wood = qRgb(150, 90, 40);
         reader.answer(u"/backs/stone.png"_s, TestImages::solid({50, 80}, stone));
+        QVERIFY(documents.pending.isEmpty());
         QVERIFY(status().isEmpty() && canMakeSheets(window));
         QCOMPARE(child<QLabel>(&window, u"lblBackForAll"_s)->text(), u"stone.png"_s);
 
