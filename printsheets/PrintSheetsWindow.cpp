@@ -1,24 +1,24 @@
 #include "printsheets/PrintSheetsWindow.h"
 
 #include "files/FileReplacer.h"
+#include "printsheets/ControlNames.h"
+#include "printsheets/PaperPanel.h"
+#include "printsheets/SheetBacks.h"
 #include "printsheets/SheetPreview.h"
-#include "sheets/SheetOutput.h"
+#include "printsheets/TwoSidedPanel.h"
 
-#include <QCheckBox>
-#include <QComboBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <QPushButton>
 #include <QSettings>
 #include <QSpinBox>
@@ -28,9 +28,6 @@
 namespace {
 
 const QString SettingsGroup = QStringLiteral("PrintSheets");
-const QString DefaultMargin = QStringLiteral("6 mm");
-const QString DefaultGap = QStringLiteral("3 mm");
-const QString DefaultBleed = QStringLiteral("0 mm");
 constexpr int MostCopies = 99;
 constexpr int SpacePixels = 144;
 
@@ -44,18 +41,23 @@ QString replaceFile(const QString &path, const FileReplacer::Fill &fill)
     return FileReplacer::write(path, fill);
 }
 
-template<typename Control>
-Control *named(Control *control, const char *name, const QString &accessibleName)
+QPrinter::DuplexMode duplexFor(const SheetSettings &settings)
 {
-    control->setObjectName(QLatin1String(name));
-    control->setAccessibleName(accessibleName);
-    return control;
+    return settings.flip == SheetSettings::Flip::LongEdge ? QPrinter::DuplexLongSide : QPrinter::DuplexShortSide;
+}
+
+// Whether the printer puts a sheet's back on the other side of its paper,
+// turned over by the edge wanted; a PDF file holds both sides as they come.
+bool printsTwoSided(const QPrinter &printer, QPrinter::DuplexMode mode)
+{
+    return printer.outputFormat() == QPrinter::PdfFormat || QPrinterInfo(printer).supportedDuplexModes().contains(mode);
 }
 
 } // namespace
 
 PrintSheetsWindow::PrintSheetsWindow(const QString &currentName, const QImage &currentMaptile,
-                                     ReadDocument readDocument, WriteFile writeFile, QWidget *parent)
+                                     ReadDocument readDocument, WriteFile writeFile, QWidget *parent,
+                                     ReadDocument readBack)
     : QDialog(parent)
     , m_readDocument(std::move(readDocument))
     , m_writeFile(writeFile ? std::move(writeFile) : WriteFile(replaceFile))
@@ -65,6 +67,13 @@ PrintSheetsWindow::PrintSheetsWindow(const QString &currentName, const QImage &c
     setAccessibleName(tr("Print Sheets"));
     if (!currentMaptile.isNull())
         m_entries.append({m_nextId++, currentName.isEmpty() ? tr("Current maptile") : currentName, currentMaptile, 1});
+    m_backs = new SheetBacks(readBack ? std::move(readBack) : m_readDocument, this);
+    connect(m_backs, &SheetBacks::changed, this, [this] {
+        m_twoSided->showBackForAll(m_backs->forAllName());
+        refreshList();
+        relayout();
+    });
+    connect(m_backs, &SheetBacks::failed, this, &PrintSheetsWindow::showError);
     buildControls();
     loadSettings();
     refreshList();
@@ -79,6 +88,10 @@ void PrintSheetsWindow::buildControls()
     m_list->setMinimumWidth(280);
     m_add = named(new QPushButton(tr("Add…")), "cmdAdd", tr("Add documents"));
     m_remove = named(new QPushButton(tr("Remove")), "cmdRemove", tr("Remove the chosen maptile"));
+    m_ownBack = named(new QPushButton(tr("Bac&k…")), "cmdOwnBack", tr("Choose the chosen maptile's own back"),
+                      tr("Choose a picture or document to print behind the chosen maptile alone"));
+    m_noOwnBack = named(new QPushButton(tr("No own back")), "cmdNoOwnBack", tr("No own back for the chosen maptile"),
+                        tr("The chosen maptile takes the back for all again, if there is one"));
     m_copies = named(new QSpinBox, "spnCopies", tr("Copies of the chosen maptile"));
     m_copies->setRange(1, MostCopies);
     auto *copiesLabel = new QLabel(tr("&Copies:"));
@@ -86,6 +99,8 @@ void PrintSheetsWindow::buildControls()
     auto *listButtons = new QHBoxLayout;
     listButtons->addWidget(m_add);
     listButtons->addWidget(m_remove);
+    listButtons->addWidget(m_ownBack);
+    listButtons->addWidget(m_noOwnBack);
     listButtons->addStretch();
     listButtons->addWidget(copiesLabel);
     listButtons->addWidget(m_copies);
@@ -94,30 +109,8 @@ void PrintSheetsWindow::buildControls()
     maptilesLayout->addWidget(m_list);
     maptilesLayout->addLayout(listButtons);
 
-    m_paper = named(new QComboBox, "cboPaper", tr("Paper"));
-    m_paper->addItem(tr("A4 (210 × 297 mm)"), QStringLiteral("a4"));
-    m_paper->addItem(tr("A3 (297 × 420 mm)"), QStringLiteral("a3"));
-    m_paper->addItem(tr("Letter (8.5 × 11 in)"), QStringLiteral("letter"));
-    m_paper->addItem(tr("Legal (8.5 × 14 in)"), QStringLiteral("legal"));
-    m_paper->addItem(tr("Tabloid (11 × 17 in)"), QStringLiteral("tabloid"));
-    m_orientation = named(new QComboBox, "cboOrientation", tr("Orientation"));
-    m_orientation->addItem(tr("Portrait"), int(QPageLayout::Portrait));
-    m_orientation->addItem(tr("Landscape"), int(QPageLayout::Landscape));
-    const QString lengthHint = tr("A length in mm, cm, in or pt, such as 6 mm or 0.25 in");
-    m_margin = named(new QLineEdit, "txtMargin", tr("Margin"));
-    m_gap = named(new QLineEdit, "txtGap", tr("Gap between maptiles"));
-    m_bleed = named(new QLineEdit, "txtBleed", tr("Bleed"));
-    for (QLineEdit *length : {m_margin, m_gap, m_bleed})
-        length->setToolTip(lengthHint);
-    m_cropMarks = named(new QCheckBox(tr("Crop &marks and scale bar")), "chkCropMarks", tr("Crop marks and scale bar"));
-    auto *paper = new QGroupBox(tr("Paper"));
-    auto *paperLayout = new QFormLayout(paper);
-    paperLayout->addRow(tr("&Paper:"), m_paper);
-    paperLayout->addRow(tr("&Orientation:"), m_orientation);
-    paperLayout->addRow(tr("Ma&rgin:"), m_margin);
-    paperLayout->addRow(tr("&Gap:"), m_gap);
-    paperLayout->addRow(tr("&Bleed:"), m_bleed);
-    paperLayout->addRow(m_cropMarks);
+    m_paperPanel = new PaperPanel;
+    m_twoSided = new TwoSidedPanel;
 
     m_preview = named(new SheetPreview, "picPreview", tr("Preview of the sheet"));
     m_preview->setFixedSize(m_preview->sizeHint());
@@ -146,7 +139,7 @@ void PrintSheetsWindow::buildControls()
     m_save = named(new QPushButton(tr("&Save PDF…")), "cmdSavePdf", tr("Save the sheets as a PDF"));
     auto *close = named(new QPushButton(tr("Close")), "cmdClose", tr("Close"));
     // Enter in a length must not start a print.
-    for (QPushButton *button : {m_add, m_remove, m_print, m_save, close})
+    for (QPushButton *button : {m_add, m_remove, m_ownBack, m_noOwnBack, m_print, m_save, close})
         button->setAutoDefault(false);
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(m_status, 1);
@@ -156,7 +149,8 @@ void PrintSheetsWindow::buildControls()
 
     auto *left = new QVBoxLayout;
     left->addWidget(maptiles, 1);
-    left->addWidget(paper);
+    left->addWidget(m_paperPanel);
+    left->addWidget(m_twoSided);
     auto *columns = new QHBoxLayout;
     columns->addLayout(left);
     columns->addWidget(preview);
@@ -168,12 +162,13 @@ void PrintSheetsWindow::buildControls()
     connect(m_list, &QListWidget::currentRowChanged, this, &PrintSheetsWindow::choiceChanged);
     connect(m_add, &QPushButton::clicked, this, &PrintSheetsWindow::chooseDocuments);
     connect(m_remove, &QPushButton::clicked, this, &PrintSheetsWindow::removeSelected);
+    connect(m_ownBack, &QPushButton::clicked, this, [this] { chooseBack(m_list->currentRow()); });
+    connect(m_noOwnBack, &QPushButton::clicked, this, [this] { setBack(m_list->currentRow(), {}); });
     connect(m_copies, &QSpinBox::valueChanged, this, &PrintSheetsWindow::copiesChanged);
-    for (QComboBox *box : {m_paper, m_orientation})
-        connect(box, &QComboBox::currentIndexChanged, this, &PrintSheetsWindow::relayout);
-    for (QLineEdit *length : {m_margin, m_gap, m_bleed})
-        connect(length, &QLineEdit::textChanged, this, &PrintSheetsWindow::relayout);
-    connect(m_cropMarks, &QCheckBox::toggled, this, &PrintSheetsWindow::relayout);
+    connect(m_paperPanel, &PaperPanel::changed, this, &PrintSheetsWindow::relayout);
+    connect(m_twoSided, &TwoSidedPanel::changed, this, &PrintSheetsWindow::relayout);
+    connect(m_twoSided, &TwoSidedPanel::chooseBackForAll, this, [this] { chooseBack(-1); });
+    connect(m_twoSided, &TwoSidedPanel::clearBackForAll, this, [this] { setBack(-1, {}); });
     connect(m_previous, &QToolButton::clicked, this, [this] { showSheet(m_sheet - 1); });
     connect(m_next, &QToolButton::clicked, this, [this] { showSheet(m_sheet + 1); });
     connect(m_print, &QPushButton::clicked, this, &PrintSheetsWindow::chooseAndPrint);
@@ -185,57 +180,27 @@ void PrintSheetsWindow::loadSettings()
 {
     QSettings store = settingsStore();
     store.beginGroup(SettingsGroup);
-    const int paper = m_paper->findData(store.value(QStringLiteral("paper")).toString());
-    m_paper->setCurrentIndex(std::max(0, paper));
-    const bool landscape = store.value(QStringLiteral("orientation")).toString() == QLatin1String("landscape");
-    m_orientation->setCurrentIndex(landscape ? 1 : 0);
-    // A stored length that no longer reads gives way to the default.
-    const auto length = [&store](const QString &key, const QString &fallback) {
-        const QString text = store.value(key, fallback).toString();
-        return SheetLength::parse(text) ? text : fallback;
-    };
-    m_margin->setText(length(QStringLiteral("margin"), DefaultMargin));
-    m_gap->setText(length(QStringLiteral("gap"), DefaultGap));
-    m_bleed->setText(length(QStringLiteral("bleed"), DefaultBleed));
-    m_cropMarks->setChecked(store.value(QStringLiteral("cropMarks"), true).toBool());
+    m_paperPanel->load(store);
+    m_twoSided->load(store);
+    const QString back = store.value(QStringLiteral("backForAll")).toString();
+    if (!back.isEmpty() && QFileInfo(back).isFile())
+        m_backs->setForAll(back);
 }
 
 void PrintSheetsWindow::storeSettings() const
 {
     QSettings store = settingsStore();
     store.beginGroup(SettingsGroup);
-    store.setValue(QStringLiteral("paper"), m_paper->currentData());
-    store.setValue(QStringLiteral("orientation"),
-                   m_orientation->currentIndex() == 1 ? QStringLiteral("landscape") : QStringLiteral("portrait"));
-    store.setValue(QStringLiteral("margin"), m_margin->text().trimmed());
-    store.setValue(QStringLiteral("gap"), m_gap->text().trimmed());
-    store.setValue(QStringLiteral("bleed"), m_bleed->text().trimmed());
-    store.setValue(QStringLiteral("cropMarks"), m_cropMarks->isChecked());
+    m_paperPanel->store(store);
+    m_twoSided->store(store);
+    store.setValue(QStringLiteral("backForAll"), m_backs->forAllPath());
 }
 
 std::optional<SheetSettings> PrintSheetsWindow::chosenSettings(QString *error) const
 {
     SheetSettings settings;
-    settings.paper = SheetSettings::paperNamed(m_paper->currentData().toString()).value_or(settings.paper);
-    settings.orientation = QPageLayout::Orientation(m_orientation->currentData().toInt());
-    settings.cropMarks = m_cropMarks->isChecked();
-    const struct
-    {
-        QLineEdit *edit;
-        SheetLength *length;
-        QString field;
-    } lengths[] = {{m_margin, &settings.margin, tr("Margin")},
-                   {m_gap, &settings.gap, tr("Gap")},
-                   {m_bleed, &settings.bleed, tr("Bleed")}};
-    for (const auto &length : lengths) {
-        QString reason;
-        const std::optional<SheetLength> read = SheetLength::parse(length.edit->text(), &reason);
-        if (!read) {
-            *error = tr("%1: %2").arg(length.field, reason);
-            return std::nullopt;
-        }
-        *length.length = *read;
-    }
+    if (!m_paperPanel->apply(settings, error) || !m_twoSided->apply(settings, error))
+        return std::nullopt;
     return settings;
 }
 
@@ -244,7 +209,8 @@ void PrintSheetsWindow::relayout()
     m_pictures.clear();
     m_laidOut.clear();
     QList<SheetMaptile> maptiles;
-    QString reading;
+    QList<int> owners;
+    QString reading = m_backs->reading();
     for (int i = 0; i < m_entries.size(); ++i) {
         const Entry &entry = m_entries[i];
         if (entry.picture.isNull()) {
@@ -252,12 +218,18 @@ void PrintSheetsWindow::relayout()
             continue;
         }
         maptiles.append({entry.name, entry.picture.size(), entry.copies});
+        owners << entry.id;
         m_laidOut << i;
     }
+    const QList<int> backs = m_backs->assign(owners, &m_backPictures);
+    for (qsizetype i = 0; i < maptiles.size(); ++i)
+        maptiles[i].back = backs[i];
     QString error;
     const std::optional<SheetSettings> settings = chosenSettings(&error);
-    m_layout = settings && !maptiles.isEmpty() ? SheetLayout(maptiles, *settings) : SheetLayout();
-    if (error.isEmpty() && maptiles.isEmpty())
+    // A calibration pair needs no maptile.
+    const bool something = !maptiles.isEmpty() || (settings && settings->calibration);
+    m_layout = settings && something ? SheetLayout(maptiles, *settings) : SheetLayout();
+    if (error.isEmpty() && !something)
         error = reading.isEmpty() ? tr("Add a maptile to print.") : QString();
     if (error.isEmpty())
         error = m_layout.error();
@@ -275,8 +247,30 @@ void PrintSheetsWindow::showSheet(int sheet)
 {
     const int count = m_layout.sheetCount();
     m_sheet = std::clamp(sheet, 0, std::max(0, count - 1));
-    m_preview->showSheet(&m_layout, m_sheet, [this](int maptile) { return sheetPicture(maptile); });
-    m_sheetLabel->setText(count > 0 ? tr("Sheet %1 of %2").arg(m_sheet + 1).arg(count) : tr("No sheets"));
+    m_preview->showSheet(
+        &m_layout, m_sheet, [this](int maptile) { return sheetPicture(maptile); },
+        [this](int back) { return back >= 0 && back < m_backPictures.size() ? &m_backPictures[back] : nullptr; });
+    // Counted in sheets of paper: a front and its back are one.
+    const int sides = m_layout.twoSided() ? 2 : 1;
+    const QString paper = QString::number(m_sheet / sides + 1), sheets = QString::number(count / sides);
+    QString text = tr("No sheets");
+    if (count > 0) {
+        switch (m_layout.kind(m_sheet)) {
+        case SheetLayout::Kind::Fronts:
+            text = tr("Sheet %1 of %2").arg(paper, sheets);
+            break;
+        case SheetLayout::Kind::Backs:
+            text = tr("Sheet %1 of %2, back").arg(paper, sheets);
+            break;
+        case SheetLayout::Kind::CalibrationFront:
+            text = tr("Sheet %1 of %2, calibration").arg(paper, sheets);
+            break;
+        case SheetLayout::Kind::CalibrationBack:
+            text = tr("Sheet %1 of %2, calibration back").arg(paper, sheets);
+            break;
+        }
+    }
+    m_sheetLabel->setText(text);
     m_previous->setEnabled(m_sheet > 0);
     m_next->setEnabled(m_sheet + 1 < count);
 }
@@ -300,6 +294,8 @@ void PrintSheetsWindow::refreshList()
                 text = tr("%1 (%2 × %3 pixels)").arg(entry.name).arg(size.width()).arg(size.height());
             if (entry.copies > 1)
                 text = tr("%1 × %2").arg(text).arg(entry.copies);
+            if (const QString back = m_backs->ownName(entry.id); !back.isEmpty())
+                text = tr("%1, back: %2").arg(text, back);
         }
         m_list->addItem(text);
     }
@@ -313,6 +309,8 @@ void PrintSheetsWindow::choiceChanged()
     const bool chosen = row >= 0 && row < m_entries.size();
     m_remove->setEnabled(chosen);
     m_copies->setEnabled(chosen && !m_entries[row].picture.isNull());
+    m_ownBack->setEnabled(chosen);
+    m_noOwnBack->setEnabled(chosen && !m_backs->ownName(m_entries[row].id).isEmpty());
     const QSignalBlocker quiet(m_copies);
     m_copies->setValue(chosen ? m_entries[row].copies : 1);
 }
@@ -360,11 +358,30 @@ void PrintSheetsWindow::chooseDocuments()
     addDocuments(paths);
 }
 
+void PrintSheetsWindow::chooseBack(int row)
+{
+    const QString path = QFileDialog::getOpenFileName(
+        this, row < 0 ? tr("Back for Every Maptile") : tr("Back for the Maptile"), QString(),
+        tr("Pictures and maptiles (*.png *.jpg *.jpeg *.bmp *.gif *.ora *.wmf);;"
+           "All files (*)"));
+    if (!path.isEmpty())
+        setBack(row, path);
+}
+
+void PrintSheetsWindow::setBack(int row, const QString &path)
+{
+    if (row < 0)
+        m_backs->setForAll(path);
+    else if (row < m_entries.size())
+        m_backs->setOwn(m_entries[row].id, path);
+}
+
 void PrintSheetsWindow::removeSelected()
 {
     const int row = m_list->currentRow();
     if (row < 0 || row >= m_entries.size())
         return;
+    m_backs->setOwn(m_entries[row].id, {});
     m_entries.removeAt(row);
     refreshList();
     relayout();
@@ -386,17 +403,27 @@ void PrintSheetsWindow::chooseAndPrint()
         m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
         m_printer->setDocName(tr("Maptile sheets"));
     }
-    // The dialog starts at the paper chosen here.
+    // The dialog starts at the paper chosen here, and two-sided when the sheets are.
     QString error;
     if (const std::optional<SheetSettings> settings = chosenSettings(&error)) {
         m_printer->setPageSize(settings->paper);
         m_printer->setPageOrientation(settings->orientation);
+        m_printer->setDuplex(m_layout.twoSided() ? duplexFor(*settings) : QPrinter::DuplexNone);
     }
     QPrintDialog dialog(m_printer.get(), this);
     dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize
                       | QAbstractPrintDialog::PrintCollateCopies);
     if (dialog.exec() != QDialog::Accepted)
         return;
+    if (m_layout.twoSided() && !printsTwoSided(*m_printer, duplexFor(m_layout.settings()))) {
+        QMessageBox::information(this, QStringLiteral("Cryptwright"),
+                                 tr("%1 does not print on both sides. The fronts and the backs are saved as two "
+                                    "PDFs instead: print the fronts, put the sheets back in turned over, and print "
+                                    "the backs.")
+                                     .arg(m_printer->printerName()));
+        chooseAndSavePair();
+        return;
+    }
     error = printOn(*m_printer);
     if (!error.isEmpty())
         showError(error);
@@ -406,13 +433,8 @@ QString PrintSheetsWindow::printOn(QPrinter &printer)
 {
     // The paper chosen for the printer is the one laid out; the window shows it when it offers it.
     const QPageLayout page = printer.pageLayout();
-    if (page.pageSize().isValid()) {
-        for (int i = 0; i < m_paper->count(); ++i) {
-            if (SheetSettings::paperNamed(m_paper->itemData(i).toString())->id() == page.pageSize().id())
-                m_paper->setCurrentIndex(i);
-        }
-        m_orientation->setCurrentIndex(m_orientation->findData(int(page.orientation())));
-    }
+    if (page.pageSize().isValid())
+        m_paperPanel->showPaper(page.pageSize(), page.orientation());
     if (!m_print->isEnabled())
         return m_status->text();
     QString error;
@@ -426,13 +448,21 @@ QString PrintSheetsWindow::printOn(QPrinter &printer)
     const SheetLayout layout(m_layout.maptiles(), *settings);
     if (!layout.error().isEmpty())
         return layout.error();
-    if (printer.outputFormat() == QPrinter::PdfFormat && printer.outputFileName().isEmpty())
-        return tr("No printer is installed: choose a printer, or print to a file.");
-    printer.setFullPage(true);
     // A printer that makes no copies of its own, such as a PDF file, gets each as pages of their own.
     const int copies = printer.supportsMultipleCopies() ? 1 : printer.copyCount();
-    error = SheetOutput::print(
-        printer, layout, [this](int maptile, QString *) { return pictureOf(maptile); }, copies);
+    if (printer.outputFormat() == QPrinter::PdfFormat) {
+        if (printer.outputFileName().isEmpty())
+            return tr("No printer is installed: choose a printer, or print to a file.");
+        // Written as every file is, and asking to be printed at actual size.
+        error = writeSheets(printer.outputFileName(), layout, SheetOutput::Sides::Both, copies);
+    } else {
+        printer.setFullPage(true);
+        if (layout.twoSided())
+            printer.setDuplex(duplexFor(*settings));
+        error = SheetOutput::print(
+            printer, layout, [this](int maptile, QString *) { return pictureOf(maptile); },
+            [this](int back, QString *) { return backOf(back); }, copies);
+    }
     if (error.isEmpty())
         storeSettings();
     return error;
@@ -451,18 +481,64 @@ void PrintSheetsWindow::chooseAndSave()
         showError(error);
 }
 
+void PrintSheetsWindow::chooseAndSavePair()
+{
+    const QString path = QFileDialog::getSaveFileName(this, tr("Save Fronts and Backs"),
+                                                      QDir::home().filePath(tr("sheets.pdf")), tr("PDF files (*.pdf)"));
+    if (path.isEmpty())
+        return;
+    const QString error = savePdfPair(path);
+    if (!error.isEmpty()) {
+        showError(error);
+        return;
+    }
+    const QStringList paths = pairPaths(path);
+    QMessageBox::information(this, QStringLiteral("Cryptwright"),
+                             tr("The fronts are in %1 and the backs in %2.")
+                                 .arg(QDir::toNativeSeparators(paths[0]), QDir::toNativeSeparators(paths[1])));
+}
+
 QString PrintSheetsWindow::savePdf(const QString &path)
 {
     if (!m_save->isEnabled())
         return m_status->text();
-    const QString title = QFileInfo(path).completeBaseName();
-    const QString error = m_writeFile(path, [this, &title](QIODevice &device) {
-        return SheetOutput::writePdf(
-            device, m_layout, [this](int maptile, QString *) { return pictureOf(maptile); }, title);
-    });
+    const QString error = writeSheets(path, m_layout, SheetOutput::Sides::Both);
     if (error.isEmpty())
         storeSettings();
     return error;
+}
+
+QStringList PrintSheetsWindow::pairPaths(const QString &path)
+{
+    const QFileInfo chosen(path);
+    const QString base = chosen.completeBaseName();
+    return {chosen.dir().filePath(tr("%1-fronts.pdf").arg(base)), chosen.dir().filePath(tr("%1-backs.pdf").arg(base))};
+}
+
+QString PrintSheetsWindow::savePdfPair(const QString &path)
+{
+    if (!m_save->isEnabled())
+        return m_status->text();
+    if (!m_layout.twoSided())
+        return tr("The sheets have no backs to save on their own.");
+    const QStringList paths = pairPaths(path);
+    QString error = writeSheets(paths[0], m_layout, SheetOutput::Sides::Fronts);
+    if (error.isEmpty())
+        error = writeSheets(paths[1], m_layout, SheetOutput::Sides::Backs);
+    if (error.isEmpty())
+        storeSettings();
+    return error;
+}
+
+QString PrintSheetsWindow::writeSheets(const QString &path, const SheetLayout &layout, SheetOutput::Sides sides,
+                                       int copies)
+{
+    const QString title = QFileInfo(path).completeBaseName();
+    return m_writeFile(path, [&](QIODevice &device) {
+        return SheetOutput::writePdf(
+            device, layout, [this](int maptile, QString *) { return pictureOf(maptile); }, title,
+            [this](int back, QString *) { return backOf(back); }, sides, copies);
+    });
 }
 
 void PrintSheetsWindow::showError(const QString &text)
@@ -476,6 +552,11 @@ void PrintSheetsWindow::showError(const QString &text)
 QImage PrintSheetsWindow::pictureOf(int maptile) const
 {
     return m_entries.at(m_laidOut.at(maptile)).picture;
+}
+
+QImage PrintSheetsWindow::backOf(int back) const
+{
+    return m_backPictures.value(back);
 }
 
 const SheetPicture *PrintSheetsWindow::sheetPicture(int maptile)

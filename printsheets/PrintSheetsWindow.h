@@ -1,6 +1,7 @@
 #pragma once
 
 #include "sheets/SheetLayout.h"
+#include "sheets/SheetOutput.h"
 #include "sheets/SheetPicture.h"
 
 #include <QDialog>
@@ -13,23 +14,25 @@
 #include <memory>
 #include <optional>
 
-class QCheckBox;
-class QComboBox;
+class PaperPanel;
 class QIODevice;
 class QLabel;
-class QLineEdit;
 class QListWidget;
 class QPrinter;
 class QPushButton;
 class QSpinBox;
 class QToolButton;
+class SheetBacks;
 class SheetPreview;
+class TwoSidedPanel;
 
 // The window that prints a set of maptiles on sheets of paper, or saves
 // them as one PDF: the current maptile and any documents added, copies of
-// each, the paper and how maptiles sit on it, and a preview of every sheet.
-// The paper settings are remembered between runs once sheets are printed or
-// saved; Escape closes the window and changes nothing.
+// each, the paper and how maptiles sit on it, backs for every maptile or
+// for one, and a preview of every sheet, front and back. Two-sided sheets
+// print two-sided where the printer can, or are saved as a PDF of the fronts
+// and one of the backs. The settings are remembered between runs once sheets
+// are printed or saved; Escape closes the window and changes nothing.
 class PrintSheetsWindow : public QDialog
 {
     Q_OBJECT
@@ -45,14 +48,24 @@ public:
 
     // The current maptile is listed first when its picture is not null.
     // Without writeFile, files are replaced through FileReplacer.
+    // Backs are read with readBack, which reads pictures as well as documents; without it, with readDocument.
     PrintSheetsWindow(const QString &currentName, const QImage &currentMaptile, ReadDocument readDocument,
-                      WriteFile writeFile = {}, QWidget *parent = nullptr);
+                      WriteFile writeFile = {}, QWidget *parent = nullptr, ReadDocument readBack = {});
     ~PrintSheetsWindow() override;
 
     // Reads each document and lists it once read; one that cannot be is reported.
     void addDocuments(const QStringList &paths);
+    // Reads the picture or document at path as the back of the maptile listed
+    // at row, or of every maptile without its own for row -1; an empty path
+    // takes that back away.
+    void setBack(int row, const QString &path);
     // Writes the sheets shown as a PDF at path; returns the empty text or the reason.
     QString savePdf(const QString &path);
+    // Writes the fronts and the backs as two PDFs named after path, for a
+    // printer that prints one side at a time; returns the empty text or the reason.
+    QString savePdfPair(const QString &path);
+    // The names savePdfPair gives the two files.
+    static QStringList pairPaths(const QString &path);
     // Prints the sheets on printer, laid out anew for the paper and
     // orientation it is set to; returns the empty text or the reason.
     QString printOn(QPrinter &printer);
@@ -78,13 +91,17 @@ private:
     void choiceChanged();
     void documentRead(int id, const QImage &picture, const QString &error);
     void chooseDocuments();
+    void chooseBack(int row);
     void removeSelected();
     void copiesChanged(int copies);
     void chooseAndPrint();
     void chooseAndSave();
+    void chooseAndSavePair();
+    QString writeSheets(const QString &path, const SheetLayout &layout, SheetOutput::Sides sides, int copies = 1);
     void showError(const QString &text);
     QImage pictureOf(int maptile) const;
     const SheetPicture *sheetPicture(int maptile);
+    QImage backOf(int back) const;
 
     ReadDocument m_readDocument;
     WriteFile m_writeFile;
@@ -94,19 +111,19 @@ private:
     SheetLayout m_layout;
     QList<int> m_laidOut;
     std::map<int, SheetPicture> m_pictures;
+    QList<QImage> m_backPictures;
+    SheetBacks *m_backs = nullptr;
     int m_sheet = 0;
     std::unique_ptr<QPrinter> m_printer;
 
     QListWidget *m_list = nullptr;
     QPushButton *m_add = nullptr;
     QPushButton *m_remove = nullptr;
+    QPushButton *m_ownBack = nullptr;
+    QPushButton *m_noOwnBack = nullptr;
     QSpinBox *m_copies = nullptr;
-    QComboBox *m_paper = nullptr;
-    QComboBox *m_orientation = nullptr;
-    QLineEdit *m_margin = nullptr;
-    QLineEdit *m_gap = nullptr;
-    QLineEdit *m_bleed = nullptr;
-    QCheckBox *m_cropMarks = nullptr;
+    PaperPanel *m_paperPanel = nullptr;
+    TwoSidedPanel *m_twoSided = nullptr;
     SheetPreview *m_preview = nullptr;
     QToolButton *m_previous = nullptr;
     QToolButton *m_next = nullptr;

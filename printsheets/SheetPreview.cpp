@@ -19,11 +19,13 @@ SheetPreview::SheetPreview(QWidget *parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void SheetPreview::showSheet(const SheetLayout *layout, int sheet, const SheetPainter::Pictures &pictures)
+void SheetPreview::showSheet(const SheetLayout *layout, int sheet, const SheetPainter::Pictures &pictures,
+                             const SheetPainter::Backs &backs)
 {
     m_layout = layout;
     m_sheet = sheet;
     m_pictures = pictures;
+    m_backs = backs;
     m_drawn = render();
     update();
 }
@@ -62,6 +64,6 @@ QImage SheetPreview::render() const
     painter.fillRect(QRectF(corner, drawn), Qt::white);
     painter.translate(corner);
     painter.setClipRect(QRectF(QPointF(0, 0), drawn));
-    SheetPainter::paint(painter, *m_layout, m_sheet, dpi, m_pictures);
+    SheetPainter::paint(painter, *m_layout, m_sheet, dpi, m_pictures, m_backs);
     return image;
 }

@@ -3,6 +3,7 @@
 #include "sheets/SheetPacker.h"
 
 #include <algorithm>
+#include <set>
 
 namespace {
 
@@ -22,6 +23,39 @@ int bottomOf(const QRect &r)
 QString millimetres(qint64 units)
 {
     return QString::number(double(units) / SheetLength::PerMillimetre, 'f', 1);
+}
+
+// Lines along one cut that overlap or meet become one, so none is drawn twice.
+QList<QLine> merged(const QList<QLine> &lines)
+{
+    struct Span
+    {
+        bool vertical;
+        int at, from, to;
+        bool operator<(const Span &o) const
+        {
+            return std::tie(vertical, at, from, to) < std::tie(o.vertical, o.at, o.from, o.to);
+        }
+    };
+    QList<Span> spans;
+    for (const QLine &line : lines) {
+        const bool vertical = line.dx() == 0;
+        const int a = vertical ? line.y1() : line.x1(), b = vertical ? line.y2() : line.x2();
+        spans.append({vertical, vertical ? line.x1() : line.y1(), std::min(a, b), std::max(a, b)});
+    }
+    std::sort(spans.begin(), spans.end());
+    QList<Span> joined;
+    for (const Span &span : std::as_const(spans)) {
+        Span *last = joined.isEmpty() ? nullptr : &joined.last();
+        if (last && last->vertical == span.vertical && last->at == span.at && span.from <= last->to)
+            last->to = std::max(last->to, span.to);
+        else
+            joined << span;
+    }
+    QList<QLine> result;
+    for (const Span &s : std::as_const(joined))
+        result << (s.vertical ? QLine(s.at, s.from, s.at, s.to) : QLine(s.from, s.at, s.to, s.at));
+    return result;
 }
 
 } // namespace
@@ -48,19 +82,22 @@ SheetLayout::SheetLayout(const QList<SheetMaptile> &maptiles, const SheetSetting
         return std::max(a.size.width(), a.size.height()) > std::max(b.size.width(), b.size.height());
     });
 
-    pack(copies, {});
-    const bool barFits = ScaleBarBox.width() <= m_printable.width() && ScaleBarBox.height() <= m_printable.height();
-    if (settings.cropMarks && barFits && !findScaleBar()) {
-        // The first sheet is full: keep its bottom-left corner for the bar and pack again.
-        m_scaleBar = QRect(QPoint(m_printable.x(), bottomOf(m_printable) - ScaleBarBox.height()), ScaleBarBox);
-        pack(copies, m_scaleBar);
+    if (!copies.isEmpty()) {
+        pack(copies, {});
+        const bool barFits = ScaleBarBox.width() <= m_printable.width() && ScaleBarBox.height() <= m_printable.height();
+        if (settings.cropMarks && barFits && !findScaleBar()) {
+            // The first sheet is full: keep its bottom-left corner for the bar and pack again.
+            m_scaleBar = QRect(QPoint(m_printable.x(), bottomOf(m_printable) - ScaleBarBox.height()), ScaleBarBox);
+            pack(copies, m_scaleBar);
+        }
     }
-    m_lastSheet = QList<int>(maptiles.size(), -1);
-    for (int i = 0; i < m_sheets.size(); ++i) {
-        if (settings.cropMarks)
-            m_sheets[i].marks = marksFor(i);
-        for (const SheetPlacement &placement : std::as_const(m_sheets[i].placements))
-            m_lastSheet[placement.maptile] = i;
+    if (settings.cropMarks) {
+        for (int i = 0; i < m_sheets.size(); ++i)
+            m_sheets[i].marks = settings.cutLines == SheetSettings::CutLines::Full ? fullLinesFor(i) : marksFor(i);
+    }
+    if (!addSides()) {
+        m_sheets.clear();
+        m_scaleBar = QRect();
     }
 }
 
@@ -78,8 +115,13 @@ bool SheetLayout::check()
     if (m_paper.isEmpty() || m_printable.isEmpty())
         return fail(
             tr("Margins of %1 mm leave no room on %2 paper.").arg(millimetres(margin), m_settings.paper.name()));
-    if (m_maptiles.isEmpty())
+    if (m_maptiles.isEmpty() && !m_settings.calibration)
         return fail(tr("There is no maptile to put on sheets."));
+    if (m_settings.calibration
+        && (m_printable.width() < SheetCalibration::Least || m_printable.height() < SheetCalibration::Least))
+        return fail(tr("The calibration sheet needs %1 × %1 mm inside the margins, and %2 paper leaves %3 × %4 mm.")
+                        .arg(millimetres(SheetCalibration::Least), m_settings.paper.name(),
+                             millimetres(m_printable.width()), millimetres(m_printable.height())));
 
     const qint64 bleed = m_settings.bleed.units();
     for (const SheetMaptile &maptile : std::as_const(m_maptiles)) {
@@ -195,15 +237,23 @@ bool SheetLayout::findScaleBar()
     return false;
 }
 
+QList<QRect> SheetLayout::obstaclesOn(int index) const
+{
+    // Each picture with its bleed, then the scale bar, kept clear of a line's ink.
+    const int bleed = m_settings.bleed.units(), keep = MarkClearance + MarkWidth / 2;
+    QList<QRect> obstacles;
+    for (const SheetPlacement &placement : m_sheets[index].placements)
+        obstacles << placement.cut.adjusted(-bleed - keep, -bleed - keep, bleed + keep, bleed + keep);
+    if (index == 0 && !m_scaleBar.isEmpty())
+        obstacles << m_scaleBar.adjusted(-keep, -keep, keep, keep);
+    return obstacles;
+}
+
 QList<QLine> SheetLayout::marksFor(int index) const
 {
     const Sheet &sheet = m_sheets[index];
     const int bleed = m_settings.bleed.units(), keep = MarkClearance + MarkWidth / 2;
-    QList<QRect> obstacles;
-    for (const SheetPlacement &placement : sheet.placements)
-        obstacles << placement.cut.adjusted(-bleed - keep, -bleed - keep, bleed + keep, bleed + keep);
-    if (index == 0 && !m_scaleBar.isEmpty())
-        obstacles << m_scaleBar.adjusted(-keep, -keep, keep, keep);
+    const QList<QRect> obstacles = obstaclesOn(index);
 
     QList<QLine> marks;
     // A mark runs from start in direction (dx, dy) until it would come near
@@ -245,5 +295,130 @@ QList<QLine> SheetLayout::marksFor(int index) const
             }
         }
     }
-    return marks;
+    // Neighbours without a gap share their cuts, and their marks meet.
+    return merged(marks);
+}
+
+QList<QLine> SheetLayout::fullLinesFor(int index) const
+{
+    const QList<QRect> obstacles = obstaclesOn(index);
+    std::set<int> xs, ys;
+    for (const SheetPlacement &placement : m_sheets[index].placements) {
+        xs.insert({placement.cut.x(), rightOf(placement.cut)});
+        ys.insert({placement.cut.y(), bottomOf(placement.cut)});
+    }
+    QList<QLine> lines;
+    // From one edge of the paper to the other, leaving out every stretch that would come near a picture.
+    const auto addLine = [&](bool vertical, int at) {
+        const int side = vertical ? m_paper.width() : m_paper.height();
+        const int end = vertical ? m_paper.height() : m_paper.width();
+        if (at < MarkWidth / 2 || at > side - MarkWidth / 2)
+            return;
+        QList<std::pair<int, int>> blocked;
+        for (const QRect &o : obstacles) {
+            if (vertical ? at >= o.x() && at < rightOf(o) : at >= o.y() && at < bottomOf(o))
+                blocked.append(vertical ? std::pair(o.y(), bottomOf(o)) : std::pair(o.x(), rightOf(o)));
+        }
+        std::sort(blocked.begin(), blocked.end());
+        int from = 0;
+        const auto add = [&](int to) {
+            if (to - from >= MarkLeast)
+                lines << (vertical ? QLine(at, from, at, to) : QLine(from, at, to, at));
+        };
+        for (const auto &[start, stop] : std::as_const(blocked)) {
+            add(start);
+            from = std::max(from, stop);
+        }
+        add(end);
+    };
+    for (const int x : xs)
+        addLine(true, x);
+    for (const int y : ys)
+        addLine(false, y);
+    return lines;
+}
+
+QPoint SheetLayout::behind(QPoint front) const
+{
+    // Turned over by its long edge, a sheet taller than wide mirrors left to right; by the short edge, top to bottom.
+    const bool across = (m_settings.flip == SheetSettings::Flip::LongEdge) == (m_paper.width() <= m_paper.height());
+    const QPoint mirrored =
+        across ? QPoint(m_paper.width() - front.x(), front.y()) : QPoint(front.x(), m_paper.height() - front.y());
+    return mirrored + QPoint(m_settings.backOffsetX.units(), m_settings.backOffsetY.units());
+}
+
+QRect SheetLayout::behind(const QRect &front) const
+{
+    // Both corners mirrored: the far one is where the rectangle ends, not its last unit.
+    const QPoint a = behind(front.topLeft()), b = behind(front.topLeft() + QPoint(front.width(), front.height()));
+    return QRect(QPoint(std::min(a.x(), b.x()), std::min(a.y(), b.y())), front.size());
+}
+
+SheetLayout::Sheet SheetLayout::backOf(const Sheet &front) const
+{
+    Sheet back;
+    back.kind = Kind::Backs;
+    for (const SheetPlacement &placement : front.placements) {
+        if (m_maptiles[placement.maptile].back >= 0)
+            back.placements.append({placement.maptile, placement.copy, behind(placement.cut), placement.turned});
+    }
+    return back;
+}
+
+bool SheetLayout::addSides()
+{
+    m_twoSided = m_settings.calibration
+        || std::any_of(m_maptiles.cbegin(), m_maptiles.cend(), [](const SheetMaptile &m) { return m.back >= 0; });
+    const QString across = millimetres(m_settings.backOffsetX.units());
+    const QString down = millimetres(m_settings.backOffsetY.units());
+    const QRect paper(QPoint(0, 0), m_paper);
+    const QList<Sheet> fronts = std::exchange(m_sheets, {});
+    if (m_settings.calibration) {
+        m_calibration = SheetCalibration(m_printable);
+        QList<QPoint> points;
+        for (const QPoint crosshair : m_calibration.crosshairs()) {
+            points << behind(crosshair);
+            const int reach = SheetCalibration::ScaleReach;
+            if (!paper.contains(QRect(points.last() - QPoint(reach, reach), QSize(2 * reach, 2 * reach)))) {
+                m_error =
+                    tr("A back offset of %1 mm across and %2 mm down pushes the scales of the calibration sheet off "
+                       "the paper.")
+                        .arg(across, down);
+                return false;
+            }
+        }
+        const QPoint centre = behind(QPoint(m_paper.width() / 2, m_paper.height() / 2));
+        m_calibrationBack = SheetCalibration::back(points, centre, m_printable.width());
+        m_sheets.append({Kind::CalibrationFront, {}, {}});
+        m_sheets.append({Kind::CalibrationBack, {}, {}});
+    }
+    const int bleed = m_settings.bleed.units();
+    for (const Sheet &front : fronts) {
+        m_sheets << front;
+        if (!m_twoSided)
+            continue;
+        m_sheets << backOf(front);
+        for (const SheetPlacement &placement : std::as_const(m_sheets.last().placements)) {
+            if (!paper.contains(placement.cut.adjusted(-bleed, -bleed, bleed, bleed))) {
+                m_error = tr("A back offset of %1 mm across and %2 mm down pushes the back of %3 off the paper.")
+                              .arg(across, down, m_maptiles[placement.maptile].name);
+                return false;
+            }
+        }
+    }
+
+    m_lastSheet = QList<int>(m_maptiles.size(), -1);
+    for (int i = 0; i < m_sheets.size(); ++i) {
+        for (const SheetPlacement &placement : std::as_const(m_sheets[i].placements)) {
+            if (m_sheets[i].kind == Kind::Fronts) {
+                m_lastSheet[placement.maptile] = i;
+                continue;
+            }
+            const int back = m_maptiles[placement.maptile].back;
+            if (m_lastBackSheet.size() <= back)
+                m_lastBackSheet.resize(back + 1, -1);
+            m_lastBackSheet[back] = i;
+        }
+    }
+    return true;
 }

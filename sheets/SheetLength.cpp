@@ -20,6 +20,16 @@ SheetLength SheetLength::millimetres(double mm)
 
 std::optional<SheetLength> SheetLength::parse(const QString &text, QString *error)
 {
+    return read(text, error, false);
+}
+
+std::optional<SheetLength> SheetLength::parseSigned(const QString &text, QString *error)
+{
+    return read(text, error, true);
+}
+
+std::optional<SheetLength> SheetLength::read(const QString &text, QString *error, bool negativeAllowed)
+{
     const auto fail = [error](const QString &reason) {
         if (error)
             *error = reason;
@@ -49,10 +59,12 @@ std::optional<SheetLength> SheetLength::parse(const QString &text, QString *erro
         return fail(tr("\"%1\" is not a unit of length; use mm, cm, in or pt.").arg(match.captured(3)));
 
     const double value = QLocale::c().toDouble(match.captured(2));
-    if (match.captured(1) == QLatin1String("-") && value != 0)
+    const bool negative = match.captured(1) == QLatin1String("-") && value != 0;
+    if (negative && !negativeAllowed)
         return fail(tr("\"%1\" cannot be used: a length cannot be negative.").arg(text.trimmed()));
     const double units = value * perUnit;
     if (!std::isfinite(units) || units > LongestMillimetres * PerMillimetre)
         return fail(tr("\"%1\" is longer than any paper.").arg(text.trimmed()));
-    return SheetLength(int(std::lround(units)));
+    const int rounded = int(std::lround(units));
+    return SheetLength(negative ? -rounded : rounded);
 }

@@ -26,6 +26,8 @@ public:
     // unknown unit, a negative length or one longer than any paper gives
     // nothing and a one-sentence reason in error.
     static std::optional<SheetLength> parse(const QString &text, QString *error = nullptr);
+    // The same, with a leading minus allowed: a shift rather than a size.
+    static std::optional<SheetLength> parseSigned(const QString &text, QString *error = nullptr);
 
     constexpr int units() const { return m_units; }
     double toMillimetres() const { return double(m_units) / PerMillimetre; }
@@ -34,6 +36,8 @@ public:
     friend constexpr bool operator==(SheetLength a, SheetLength b) { return a.m_units == b.m_units; }
 
 private:
+    static std::optional<SheetLength> read(const QString &text, QString *error, bool negativeAllowed);
+
     constexpr explicit SheetLength(int units)
         : m_units(units)
     {

@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>ActualSizePdf</name>
+    <message>
+        <source>The PDF could not be written: %1.</source>
+        <translation>Das PDF konnte nicht geschrieben werden: %1.</translation>
+    </message>
+    <message>
+        <source>The PDF could not be set to print at actual size: its end is not as written.</source>
+        <translation>Das PDF konnte nicht auf Druck in Originalgröße gestellt werden: Sein Ende ist nicht so, wie es geschrieben wurde.</translation>
+    </message>
+    <message>
+        <source>The PDF could not be set to print at actual size: its catalog is not where it was written.</source>
+        <translation>Das PDF konnte nicht auf Druck in Originalgröße gestellt werden: Sein Katalog steht nicht dort, wo er geschrieben wurde.</translation>
+    </message>
+    <message>
+        <source>The PDF could not be set to print at actual size: it has preferences of its own.</source>
+        <translation>Das PDF konnte nicht auf Druck in Originalgröße gestellt werden: Es hat schon eigene Voreinstellungen.</translation>
+    </message>
+</context>
+<context>
     <name>ButtonPictureView</name>
     <message>
         <source>L</source>
@@ -948,6 +967,113 @@ Geschrieben vom Cryptwright-Team.</translation>
     </message>
 </context>
 <context>
+    <name>PaperPanel</name>
+    <message>
+        <source>Paper</source>
+        <translation>Papier</translation>
+    </message>
+    <message>
+        <source>A4 (210 × 297 mm)</source>
+        <translation>A4 (210 × 297 mm)</translation>
+    </message>
+    <message>
+        <source>A3 (297 × 420 mm)</source>
+        <translation>A3 (297 × 420 mm)</translation>
+    </message>
+    <message>
+        <source>Letter (8.5 × 11 in)</source>
+        <translation>Letter (8,5 × 11 Zoll)</translation>
+    </message>
+    <message>
+        <source>Legal (8.5 × 14 in)</source>
+        <translation>Legal (8,5 × 14 Zoll)</translation>
+    </message>
+    <message>
+        <source>Tabloid (11 × 17 in)</source>
+        <translation>Tabloid (11 × 17 Zoll)</translation>
+    </message>
+    <message>
+        <source>Orientation</source>
+        <translation>Ausrichtung</translation>
+    </message>
+    <message>
+        <source>Portrait</source>
+        <translation>Hochformat</translation>
+    </message>
+    <message>
+        <source>Landscape</source>
+        <translation>Querformat</translation>
+    </message>
+    <message>
+        <source>A length in mm, cm, in or pt, such as 6 mm or 0.25 in</source>
+        <translation>Eine Länge in mm, cm, in oder pt, etwa 6 mm oder 0.25 in</translation>
+    </message>
+    <message>
+        <source>Margin</source>
+        <translation>Rand</translation>
+    </message>
+    <message>
+        <source>Gap between maptiles</source>
+        <translation>Abstand zwischen den Kartenteilen</translation>
+    </message>
+    <message>
+        <source>Bleed</source>
+        <translation>Anschnitt</translation>
+    </message>
+    <message>
+        <source>Cut lines</source>
+        <translation>Schnittlinien</translation>
+    </message>
+    <message>
+        <source>Lines to cut along, and the scale bar: marks at each maptile&apos;s corners, or lines through every cut from edge to edge, broken around the pictures</source>
+        <translation>Linien zum Schneiden und der Maßstab: Marken an den Ecken jedes Kartenteils oder Linien durch jeden Schnitt von Kante zu Kante, unterbrochen um die Bilder</translation>
+    </message>
+    <message>
+        <source>Marks at the corners</source>
+        <translation>Marken an den Ecken</translation>
+    </message>
+    <message>
+        <source>Lines across the sheet</source>
+        <translation>Linien über den ganzen Bogen</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Keine</translation>
+    </message>
+    <message>
+        <source>&amp;Paper:</source>
+        <translation>&amp;Papier:</translation>
+    </message>
+    <message>
+        <source>&amp;Orientation:</source>
+        <translation>&amp;Ausrichtung:</translation>
+    </message>
+    <message>
+        <source>Ma&amp;rgin:</source>
+        <translation>&amp;Rand:</translation>
+    </message>
+    <message>
+        <source>&amp;Gap:</source>
+        <translation>Ab&amp;stand:</translation>
+    </message>
+    <message>
+        <source>&amp;Bleed:</source>
+        <translation>Anschni&amp;tt:</translation>
+    </message>
+    <message>
+        <source>C&amp;ut lines:</source>
+        <translation>Sch&amp;nittlinien:</translation>
+    </message>
+    <message>
+        <source>Gap</source>
+        <translation>Abstand</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
     <name>PictureDecoder</name>
     <message>
         <source>the file is empty</source>
@@ -1110,86 +1236,6 @@ Geschrieben vom Cryptwright-Team.</translation>
         <translation>Kartenteile</translation>
     </message>
     <message>
-        <source>Paper</source>
-        <translation>Papier</translation>
-    </message>
-    <message>
-        <source>A4 (210 × 297 mm)</source>
-        <translation>A4 (210 × 297 mm)</translation>
-    </message>
-    <message>
-        <source>A3 (297 × 420 mm)</source>
-        <translation>A3 (297 × 420 mm)</translation>
-    </message>
-    <message>
-        <source>Letter (8.5 × 11 in)</source>
-        <translation>Letter (8,5 × 11 Zoll)</translation>
-    </message>
-    <message>
-        <source>Legal (8.5 × 14 in)</source>
-        <translation>Legal (8,5 × 14 Zoll)</translation>
-    </message>
-    <message>
-        <source>Tabloid (11 × 17 in)</source>
-        <translation>Tabloid (11 × 17 Zoll)</translation>
-    </message>
-    <message>
-        <source>Orientation</source>
-        <translation>Ausrichtung</translation>
-    </message>
-    <message>
-        <source>Portrait</source>
-        <translation>Hochformat</translation>
-    </message>
-    <message>
-        <source>Landscape</source>
-        <translation>Querformat</translation>
-    </message>
-    <message>
-        <source>A length in mm, cm, in or pt, such as 6 mm or 0.25 in</source>
-        <translation>Eine Länge in mm, cm, in oder pt, etwa 6 mm oder 0.25 in</translation>
-    </message>
-    <message>
-        <source>Margin</source>
-        <translation>Rand</translation>
-    </message>
-    <message>
-        <source>Gap between maptiles</source>
-        <translation>Abstand zwischen den Kartenteilen</translation>
-    </message>
-    <message>
-        <source>Bleed</source>
-        <translation>Anschnitt</translation>
-    </message>
-    <message>
-        <source>Crop &amp;marks and scale bar</source>
-        <translation>Schnitt&amp;marken und Maßstab</translation>
-    </message>
-    <message>
-        <source>Crop marks and scale bar</source>
-        <translation>Schnittmarken und Maßstab</translation>
-    </message>
-    <message>
-        <source>&amp;Paper:</source>
-        <translation>&amp;Papier:</translation>
-    </message>
-    <message>
-        <source>&amp;Orientation:</source>
-        <translation>&amp;Ausrichtung:</translation>
-    </message>
-    <message>
-        <source>Ma&amp;rgin:</source>
-        <translation>&amp;Rand:</translation>
-    </message>
-    <message>
-        <source>&amp;Gap:</source>
-        <translation>Ab&amp;stand:</translation>
-    </message>
-    <message>
-        <source>&amp;Bleed:</source>
-        <translation>Anschni&amp;tt:</translation>
-    </message>
-    <message>
         <source>Preview of the sheet</source>
         <translation>Vorschau des Bogens</translation>
     </message>
@@ -1232,14 +1278,6 @@ Geschrieben vom Cryptwright-Team.</translation>
     <message>
         <source>Close</source>
         <translation>Schließen</translation>
-    </message>
-    <message>
-        <source>Gap</source>
-        <translation>Abstand</translation>
-    </message>
-    <message>
-        <source>%1: %2</source>
-        <translation>%1: %2</translation>
     </message>
     <message>
         <source>Add a maptile to print.</source>
@@ -1308,6 +1346,82 @@ Geschrieben vom Cryptwright-Team.</translation>
     <message>
         <source>PDF files (*.pdf)</source>
         <translation>PDF-Dateien (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Bac&amp;k…</source>
+        <translation>Rücks&amp;eite …</translation>
+    </message>
+    <message>
+        <source>Choose the chosen maptile&apos;s own back</source>
+        <translation>Eigene Rückseite des gewählten Kartenteils wählen</translation>
+    </message>
+    <message>
+        <source>Choose a picture or document to print behind the chosen maptile alone</source>
+        <translation>Ein Bild oder Dokument wählen, das nur hinter das gewählte Kartenteil gedruckt wird</translation>
+    </message>
+    <message>
+        <source>No own back</source>
+        <translation>Keine eigene Rückseite</translation>
+    </message>
+    <message>
+        <source>No own back for the chosen maptile</source>
+        <translation>Keine eigene Rückseite für das gewählte Kartenteil</translation>
+    </message>
+    <message>
+        <source>The chosen maptile takes the back for all again, if there is one</source>
+        <translation>Das gewählte Kartenteil bekommt wieder die Rückseite für alle, falls es eine gibt</translation>
+    </message>
+    <message>
+        <source>Sheet %1 of %2, back</source>
+        <translation>Bogen %1 von %2, Rückseite</translation>
+    </message>
+    <message>
+        <source>Sheet %1 of %2, calibration</source>
+        <translation>Bogen %1 von %2, Kalibrierung</translation>
+    </message>
+    <message>
+        <source>Sheet %1 of %2, calibration back</source>
+        <translation>Bogen %1 von %2, Rückseite der Kalibrierung</translation>
+    </message>
+    <message>
+        <source>%1, back: %2</source>
+        <translation>%1, Rückseite: %2</translation>
+    </message>
+    <message>
+        <source>Back for Every Maptile</source>
+        <translation>Rückseite für jedes Kartenteil</translation>
+    </message>
+    <message>
+        <source>Back for the Maptile</source>
+        <translation>Rückseite für das Kartenteil</translation>
+    </message>
+    <message>
+        <source>Pictures and maptiles (*.png *.jpg *.jpeg *.bmp *.gif *.ora *.wmf);;All files (*)</source>
+        <translation>Bilder und Kartenteile (*.png *.jpg *.jpeg *.bmp *.gif *.ora *.wmf);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>%1 does not print on both sides. The fronts and the backs are saved as two PDFs instead: print the fronts, put the sheets back in turned over, and print the backs.</source>
+        <translation>%1 druckt nicht beidseitig. Vorder- und Rückseiten werden stattdessen als zwei PDFs gespeichert: Drucke die Vorderseiten, lege die Bögen gewendet wieder ein und drucke die Rückseiten.</translation>
+    </message>
+    <message>
+        <source>Save Fronts and Backs</source>
+        <translation>Vorder- und Rückseiten speichern</translation>
+    </message>
+    <message>
+        <source>The fronts are in %1 and the backs in %2.</source>
+        <translation>Die Vorderseiten stehen in %1, die Rückseiten in %2.</translation>
+    </message>
+    <message>
+        <source>%1-fronts.pdf</source>
+        <translation>%1-vorderseiten.pdf</translation>
+    </message>
+    <message>
+        <source>%1-backs.pdf</source>
+        <translation>%1-rueckseiten.pdf</translation>
+    </message>
+    <message>
+        <source>The sheets have no backs to save on their own.</source>
+        <translation>Die Bögen haben keine Rückseiten, die sich eigens speichern ließen.</translation>
     </message>
 </context>
 <context>
@@ -1409,6 +1523,36 @@ Die Arbeit bleibt in „%2“ aufbewahrt.</translation>
     </message>
 </context>
 <context>
+    <name>SheetBacks</name>
+    <message>
+        <source>The back %1 could not be read.</source>
+        <translation>Die Rückseite %1 konnte nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>The back %1 could not be read: %2</source>
+        <translation>Die Rückseite %1 konnte nicht gelesen werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>SheetCalibration</name>
+    <message>
+        <source>cm</source>
+        <translation>cm</translation>
+    </message>
+    <message>
+        <source>in</source>
+        <translation>Zoll</translation>
+    </message>
+    <message>
+        <source>Print both sides at actual size, then hold the sheet up to the light.</source>
+        <translation>Beide Seiten in Originalgröße drucken, dann den Bogen gegen das Licht halten.</translation>
+    </message>
+    <message>
+        <source>Back offset: add the number on each scale where the front&apos;s cross shows through, in mm; right and down count as +.</source>
+        <translation>Versatz der Rückseite: Zähle die Zahl auf jeder Skala, an der das Kreuz der Vorderseite durchscheint, in mm hinzu; nach rechts und nach unten zählt +.</translation>
+    </message>
+</context>
+<context>
     <name>SheetLayout</name>
     <message>
         <source>The margin, the gap and the bleed cannot be negative.</source>
@@ -1437,6 +1581,18 @@ Die Arbeit bleibt in „%2“ aufbewahrt.</translation>
     <message>
         <source>%1 (%2 × %3 mm) does not fit the %4 × %5 mm inside the margins of %6 paper, either way up.</source>
         <translation>%1 (%2 × %3 mm) passt weder hoch noch quer in die %4 × %5 mm innerhalb der Ränder von %6-Papier.</translation>
+    </message>
+    <message>
+        <source>The calibration sheet needs %1 × %1 mm inside the margins, and %2 paper leaves %3 × %4 mm.</source>
+        <translation>Der Kalibrierbogen braucht %1 × %1 mm innerhalb der Ränder, und %2-Papier lässt %3 × %4 mm.</translation>
+    </message>
+    <message>
+        <source>A back offset of %1 mm across and %2 mm down pushes the scales of the calibration sheet off the paper.</source>
+        <translation>Ein Versatz der Rückseite von %1 mm nach rechts und %2 mm nach unten schiebt die Skalen des Kalibrierbogens über den Papierrand.</translation>
+    </message>
+    <message>
+        <source>A back offset of %1 mm across and %2 mm down pushes the back of %3 off the paper.</source>
+        <translation>Ein Versatz der Rückseite von %1 mm nach rechts und %2 mm nach unten schiebt die Rückseite von %3 über den Papierrand.</translation>
     </message>
 </context>
 <context>
@@ -1508,6 +1664,14 @@ Die Arbeit bleibt in „%2“ aufbewahrt.</translation>
         <source>The sheets could not be finished: the printer or file reported an error.</source>
         <translation>Die Bögen konnten nicht fertiggestellt werden: Der Drucker oder die Datei hat einen Fehler gemeldet.</translation>
     </message>
+    <message>
+        <source>The back of %1 could not be read.</source>
+        <translation>Die Rückseite von %1 konnte nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>The back of %1 could not be read: %2</source>
+        <translation>Die Rückseite von %1 konnte nicht gelesen werden: %2</translation>
+    </message>
 </context>
 <context>
     <name>SheetPainter</name>
@@ -1515,12 +1679,44 @@ Die Arbeit bleibt in „%2“ aufbewahrt.</translation>
         <source>1 space = 1.5 in = 38.1 mm</source>
         <translation>1 Feld = 1,5 Zoll = 38,1 mm</translation>
     </message>
+    <message>
+        <source>1 cm</source>
+        <translation>1 cm</translation>
+    </message>
+    <message>
+        <source>1 in</source>
+        <translation>1 Zoll</translation>
+    </message>
 </context>
 <context>
     <name>SheetSettings</name>
     <message>
         <source>&quot;%1&quot; is not a paper this program knows; use %2.</source>
         <translation>„%1“ ist kein Papier, das dieses Programm kennt; möglich sind %2.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a kind of cut line; use corners, full or none.</source>
+        <translation>„%1“ ist keine Art von Schnittlinien; möglich sind corners, full oder none.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not an edge to turn the paper over by; use long or short.</source>
+        <translation>„%1“ ist keine Kante, über die das Papier gewendet wird; möglich sind long oder short.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a back offset such as 1.5mm,-0.5mm: two lengths, across and down, with a comma between.</source>
+        <translation>„%1“ ist kein Versatz der Rückseite wie 1.5mm,-0.5mm: zwei Längen, nach rechts und nach unten, mit einem Komma dazwischen.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; does not name a document and its back as DOCUMENT=FILE.</source>
+        <translation>„%1“ nennt kein Dokument und seine Rückseite als DOKUMENT=DATEI.</translation>
+    </message>
+    <message>
+        <source>%1 is given more than one back.</source>
+        <translation>%1 bekommt mehr als eine Rückseite.</translation>
+    </message>
+    <message>
+        <source>A back is given for %1, which is not among the documents to print.</source>
+        <translation>Für %1 ist eine Rückseite angegeben, aber es ist keines der Dokumente, die gedruckt werden.</translation>
     </message>
 </context>
 <context>
@@ -1757,6 +1953,109 @@ Die Arbeit bleibt in „%2“ aufbewahrt.</translation>
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>TwoSidedPanel</name>
+    <message>
+        <source>Two sides</source>
+        <translation>Zwei Seiten</translation>
+    </message>
+    <message>
+        <source>Back for every maptile</source>
+        <translation>Rückseite für jedes Kartenteil</translation>
+    </message>
+    <message>
+        <source>Printed behind every maptile that has no back of its own</source>
+        <translation>Wird hinter jedes Kartenteil ohne eigene Rückseite gedruckt</translation>
+    </message>
+    <message>
+        <source>Back for &amp;all…</source>
+        <translation>Rückseite für a&amp;lle …</translation>
+    </message>
+    <message>
+        <source>Choose the back for every maptile</source>
+        <translation>Rückseite für jedes Kartenteil wählen</translation>
+    </message>
+    <message>
+        <source>Choose a picture or document to print behind every maptile</source>
+        <translation>Ein Bild oder Dokument wählen, das hinter jedes Kartenteil gedruckt wird</translation>
+    </message>
+    <message>
+        <source>No back</source>
+        <translation>Keine Rückseite</translation>
+    </message>
+    <message>
+        <source>No back for every maptile</source>
+        <translation>Keine Rückseite für alle Kartenteile</translation>
+    </message>
+    <message>
+        <source>Print nothing behind the maptiles that have no back of their own</source>
+        <translation>Nichts hinter die Kartenteile ohne eigene Rückseite drucken</translation>
+    </message>
+    <message>
+        <source>Edge the paper is turned over by</source>
+        <translation>Kante, über die das Papier gewendet wird</translation>
+    </message>
+    <message>
+        <source>The edge the paper turns over by between its sides, as the printer&apos;s two-sided setting says</source>
+        <translation>Die Kante, über die das Papier zwischen seinen Seiten gewendet wird, wie es die Duplex-Einstellung des Druckers sagt</translation>
+    </message>
+    <message>
+        <source>Long edge</source>
+        <translation>Lange Kante</translation>
+    </message>
+    <message>
+        <source>Short edge</source>
+        <translation>Kurze Kante</translation>
+    </message>
+    <message>
+        <source>Moves everything on the backs to meet the fronts: a length such as 1.5 mm or -0.5 mm, right and down positive. The calibration sheet shows how far.</source>
+        <translation>Verschiebt alles auf den Rückseiten, damit es die Vorderseiten trifft: eine Länge wie 1.5 mm oder -0.5 mm, nach rechts und nach unten positiv. Der Kalibrierbogen zeigt, wie weit.</translation>
+    </message>
+    <message>
+        <source>Back offset across</source>
+        <translation>Versatz der Rückseite nach rechts</translation>
+    </message>
+    <message>
+        <source>Back offset down</source>
+        <translation>Versatz der Rückseite nach unten</translation>
+    </message>
+    <message>
+        <source>Ca&amp;libration sheet first</source>
+        <translation>Kal&amp;ibrierbogen zuerst</translation>
+    </message>
+    <message>
+        <source>Calibration sheet first</source>
+        <translation>Kalibrierbogen zuerst</translation>
+    </message>
+    <message>
+        <source>Begins with a sheet of rulers and crosshairs on both sides, which shows whether the printer scales the page and how far it misses the back</source>
+        <translation>Beginnt mit einem Bogen aus Linealen und Fadenkreuzen auf beiden Seiten, der zeigt, ob der Drucker die Seite skaliert und wie weit er die Rückseite verfehlt</translation>
+    </message>
+    <message>
+        <source>across</source>
+        <translation>nach rechts</translation>
+    </message>
+    <message>
+        <source>down</source>
+        <translation>nach unten</translation>
+    </message>
+    <message>
+        <source>Back o&amp;ffset:</source>
+        <translation>Rückseiten&amp;versatz:</translation>
+    </message>
+    <message>
+        <source>Tur&amp;ned over by:</source>
+        <translation>&amp;Wenden über:</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>No back for all</source>
+        <translation>Keine Rückseite für alle</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
 <context>
+    <name>ActualSizePdf</name>
+    <message>
+        <source>The PDF could not be written: %1.</source>
+        <translation>Le PDF n’a pas pu être écrit&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>The PDF could not be set to print at actual size: its end is not as written.</source>
+        <translation>Le PDF n’a pas pu être réglé pour une impression en taille réelle&#xa0;: sa fin n’est pas telle qu’elle a été écrite.</translation>
+    </message>
+    <message>
+        <source>The PDF could not be set to print at actual size: its catalog is not where it was written.</source>
+        <translation>Le PDF n’a pas pu être réglé pour une impression en taille réelle&#xa0;: son catalogue n’est pas là où il a été écrit.</translation>
+    </message>
+    <message>
+        <source>The PDF could not be set to print at actual size: it has preferences of its own.</source>
+        <translation>Le PDF n’a pas pu être réglé pour une impression en taille réelle&#xa0;: il a déjà ses propres préférences.</translation>
+    </message>
+</context>
+<context>
     <name>ButtonPictureView</name>
     <message>
         <source>L</source>
@@ -948,6 +967,113 @@ Written by the Cryptwright team.</source>
     </message>
 </context>
 <context>
+    <name>PaperPanel</name>
+    <message>
+        <source>Paper</source>
+        <translation>Papier</translation>
+    </message>
+    <message>
+        <source>A4 (210 × 297 mm)</source>
+        <translation>A4 (210 × 297 mm)</translation>
+    </message>
+    <message>
+        <source>A3 (297 × 420 mm)</source>
+        <translation>A3 (297 × 420 mm)</translation>
+    </message>
+    <message>
+        <source>Letter (8.5 × 11 in)</source>
+        <translation>Letter (8,5 × 11 po)</translation>
+    </message>
+    <message>
+        <source>Legal (8.5 × 14 in)</source>
+        <translation>Legal (8,5 × 14 po)</translation>
+    </message>
+    <message>
+        <source>Tabloid (11 × 17 in)</source>
+        <translation>Tabloïd (11 × 17 po)</translation>
+    </message>
+    <message>
+        <source>Orientation</source>
+        <translation>Orientation</translation>
+    </message>
+    <message>
+        <source>Portrait</source>
+        <translation>Portrait</translation>
+    </message>
+    <message>
+        <source>Landscape</source>
+        <translation>Paysage</translation>
+    </message>
+    <message>
+        <source>A length in mm, cm, in or pt, such as 6 mm or 0.25 in</source>
+        <translation>Une longueur en mm, cm, in ou pt, par exemple 6 mm ou 0.25 in</translation>
+    </message>
+    <message>
+        <source>Margin</source>
+        <translation>Marge</translation>
+    </message>
+    <message>
+        <source>Gap between maptiles</source>
+        <translation>Espace entre les dalles</translation>
+    </message>
+    <message>
+        <source>Bleed</source>
+        <translation>Fond perdu</translation>
+    </message>
+    <message>
+        <source>Cut lines</source>
+        <translation>Lignes de coupe</translation>
+    </message>
+    <message>
+        <source>Lines to cut along, and the scale bar: marks at each maptile&apos;s corners, or lines through every cut from edge to edge, broken around the pictures</source>
+        <translation>Les lignes le long desquelles couper, et l’échelle&#xa0;: des traits aux coins de chaque dalle, ou des lignes qui suivent chaque coupe d’un bord à l’autre, interrompues autour des images</translation>
+    </message>
+    <message>
+        <source>Marks at the corners</source>
+        <translation>Traits aux coins</translation>
+    </message>
+    <message>
+        <source>Lines across the sheet</source>
+        <translation>Lignes sur toute la planche</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Aucune</translation>
+    </message>
+    <message>
+        <source>&amp;Paper:</source>
+        <translation>&amp;Papier&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;Orientation:</source>
+        <translation>&amp;Orientation&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Ma&amp;rgin:</source>
+        <translation>&amp;Marge&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;Gap:</source>
+        <translation>&amp;Espace&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;Bleed:</source>
+        <translation>&amp;Fond perdu&#xa0;:</translation>
+    </message>
+    <message>
+        <source>C&amp;ut lines:</source>
+        <translation>&amp;Lignes de coupe&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Gap</source>
+        <translation>Espace</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1&#xa0;: %2</translation>
+    </message>
+</context>
+<context>
     <name>PictureDecoder</name>
     <message>
         <source>the file is empty</source>
@@ -1110,86 +1236,6 @@ Written by the Cryptwright team.</source>
         <translation>Dalles</translation>
     </message>
     <message>
-        <source>Paper</source>
-        <translation>Papier</translation>
-    </message>
-    <message>
-        <source>A4 (210 × 297 mm)</source>
-        <translation>A4 (210 × 297 mm)</translation>
-    </message>
-    <message>
-        <source>A3 (297 × 420 mm)</source>
-        <translation>A3 (297 × 420 mm)</translation>
-    </message>
-    <message>
-        <source>Letter (8.5 × 11 in)</source>
-        <translation>Letter (8,5 × 11 po)</translation>
-    </message>
-    <message>
-        <source>Legal (8.5 × 14 in)</source>
-        <translation>Legal (8,5 × 14 po)</translation>
-    </message>
-    <message>
-        <source>Tabloid (11 × 17 in)</source>
-        <translation>Tabloïd (11 × 17 po)</translation>
-    </message>
-    <message>
-        <source>Orientation</source>
-        <translation>Orientation</translation>
-    </message>
-    <message>
-        <source>Portrait</source>
-        <translation>Portrait</translation>
-    </message>
-    <message>
-        <source>Landscape</source>
-        <translation>Paysage</translation>
-    </message>
-    <message>
-        <source>A length in mm, cm, in or pt, such as 6 mm or 0.25 in</source>
-        <translation>Une longueur en mm, cm, in ou pt, par exemple 6 mm ou 0.25 in</translation>
-    </message>
-    <message>
-        <source>Margin</source>
-        <translation>Marge</translation>
-    </message>
-    <message>
-        <source>Gap between maptiles</source>
-        <translation>Espace entre les dalles</translation>
-    </message>
-    <message>
-        <source>Bleed</source>
-        <translation>Fond perdu</translation>
-    </message>
-    <message>
-        <source>Crop &amp;marks and scale bar</source>
-        <translation>&amp;Traits de coupe et échelle</translation>
-    </message>
-    <message>
-        <source>Crop marks and scale bar</source>
-        <translation>Traits de coupe et échelle</translation>
-    </message>
-    <message>
-        <source>&amp;Paper:</source>
-        <translation>&amp;Papier&#xa0;:</translation>
-    </message>
-    <message>
-        <source>&amp;Orientation:</source>
-        <translation>&amp;Orientation&#xa0;:</translation>
-    </message>
-    <message>
-        <source>Ma&amp;rgin:</source>
-        <translation>&amp;Marge&#xa0;:</translation>
-    </message>
-    <message>
-        <source>&amp;Gap:</source>
-        <translation>&amp;Espace&#xa0;:</translation>
-    </message>
-    <message>
-        <source>&amp;Bleed:</source>
-        <translation>&amp;Fond perdu&#xa0;:</translation>
-    </message>
-    <message>
         <source>Preview of the sheet</source>
         <translation>Aperçu de la planche</translation>
     </message>
@@ -1232,14 +1278,6 @@ Written by the Cryptwright team.</source>
     <message>
         <source>Close</source>
         <translation>Fermer</translation>
-    </message>
-    <message>
-        <source>Gap</source>
-        <translation>Espace</translation>
-    </message>
-    <message>
-        <source>%1: %2</source>
-        <translation>%1&#xa0;: %2</translation>
     </message>
     <message>
         <source>Add a maptile to print.</source>
@@ -1308,6 +1346,82 @@ Written by the Cryptwright team.</source>
     <message>
         <source>PDF files (*.pdf)</source>
         <translation>Fichiers PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Bac&amp;k…</source>
+        <translation>&amp;Verso…</translation>
+    </message>
+    <message>
+        <source>Choose the chosen maptile&apos;s own back</source>
+        <translation>Choisir le verso propre à la dalle choisie</translation>
+    </message>
+    <message>
+        <source>Choose a picture or document to print behind the chosen maptile alone</source>
+        <translation>Choisir une image ou un document à imprimer derrière la seule dalle choisie</translation>
+    </message>
+    <message>
+        <source>No own back</source>
+        <translation>Pas de verso propre</translation>
+    </message>
+    <message>
+        <source>No own back for the chosen maptile</source>
+        <translation>Pas de verso propre pour la dalle choisie</translation>
+    </message>
+    <message>
+        <source>The chosen maptile takes the back for all again, if there is one</source>
+        <translation>La dalle choisie reprend le verso commun à toutes, s’il y en a un</translation>
+    </message>
+    <message>
+        <source>Sheet %1 of %2, back</source>
+        <translation>Planche %1 sur %2, verso</translation>
+    </message>
+    <message>
+        <source>Sheet %1 of %2, calibration</source>
+        <translation>Planche %1 sur %2, étalonnage</translation>
+    </message>
+    <message>
+        <source>Sheet %1 of %2, calibration back</source>
+        <translation>Planche %1 sur %2, verso de l’étalonnage</translation>
+    </message>
+    <message>
+        <source>%1, back: %2</source>
+        <translation>%1, verso&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Back for Every Maptile</source>
+        <translation>Verso de toutes les dalles</translation>
+    </message>
+    <message>
+        <source>Back for the Maptile</source>
+        <translation>Verso de la dalle</translation>
+    </message>
+    <message>
+        <source>Pictures and maptiles (*.png *.jpg *.jpeg *.bmp *.gif *.ora *.wmf);;All files (*)</source>
+        <translation>Images et dalles (*.png *.jpg *.jpeg *.bmp *.gif *.ora *.wmf);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>%1 does not print on both sides. The fronts and the backs are saved as two PDFs instead: print the fronts, put the sheets back in turned over, and print the backs.</source>
+        <translation>%1 n’imprime pas en recto verso. Les rectos et les versos sont enregistrés à la place dans deux PDF&#xa0;: imprimez les rectos, remettez les planches retournées, puis imprimez les versos.</translation>
+    </message>
+    <message>
+        <source>Save Fronts and Backs</source>
+        <translation>Enregistrer les rectos et les versos</translation>
+    </message>
+    <message>
+        <source>The fronts are in %1 and the backs in %2.</source>
+        <translation>Les rectos sont dans %1 et les versos dans %2.</translation>
+    </message>
+    <message>
+        <source>%1-fronts.pdf</source>
+        <translation>%1-rectos.pdf</translation>
+    </message>
+    <message>
+        <source>%1-backs.pdf</source>
+        <translation>%1-versos.pdf</translation>
+    </message>
+    <message>
+        <source>The sheets have no backs to save on their own.</source>
+        <translation>Les planches n’ont pas de verso à enregistrer à part.</translation>
     </message>
 </context>
 <context>
@@ -1409,6 +1523,36 @@ Le travail reste conservé dans «&#xa0;%2&#xa0;».</translation>
     </message>
 </context>
 <context>
+    <name>SheetBacks</name>
+    <message>
+        <source>The back %1 could not be read.</source>
+        <translation>Le verso %1 n’a pas pu être lu.</translation>
+    </message>
+    <message>
+        <source>The back %1 could not be read: %2</source>
+        <translation>Le verso %1 n’a pas pu être lu&#xa0;: %2</translation>
+    </message>
+</context>
+<context>
+    <name>SheetCalibration</name>
+    <message>
+        <source>cm</source>
+        <translation>cm</translation>
+    </message>
+    <message>
+        <source>in</source>
+        <translation>po</translation>
+    </message>
+    <message>
+        <source>Print both sides at actual size, then hold the sheet up to the light.</source>
+        <translation>Imprimez les deux faces en taille réelle, puis tenez la planche devant la lumière.</translation>
+    </message>
+    <message>
+        <source>Back offset: add the number on each scale where the front&apos;s cross shows through, in mm; right and down count as +.</source>
+        <translation>Décalage du verso&#xa0;: ajoutez le nombre lu sur chaque échelle là où transparaît la croix du recto, en mm&#xa0;; vers la droite et vers le bas comptent en +.</translation>
+    </message>
+</context>
+<context>
     <name>SheetLayout</name>
     <message>
         <source>The margin, the gap and the bleed cannot be negative.</source>
@@ -1437,6 +1581,18 @@ Le travail reste conservé dans «&#xa0;%2&#xa0;».</translation>
     <message>
         <source>%1 (%2 × %3 mm) does not fit the %4 × %5 mm inside the margins of %6 paper, either way up.</source>
         <translation>%1 (%2 × %3 mm) ne tient pas, dans aucun sens, dans les %4 × %5 mm entre les marges du papier %6.</translation>
+    </message>
+    <message>
+        <source>The calibration sheet needs %1 × %1 mm inside the margins, and %2 paper leaves %3 × %4 mm.</source>
+        <translation>La planche d’étalonnage demande %1 × %1 mm entre les marges, et le papier %2 laisse %3 × %4 mm.</translation>
+    </message>
+    <message>
+        <source>A back offset of %1 mm across and %2 mm down pushes the scales of the calibration sheet off the paper.</source>
+        <translation>Un décalage du verso de %1 mm vers la droite et de %2 mm vers le bas fait sortir du papier les échelles de la planche d’étalonnage.</translation>
+    </message>
+    <message>
+        <source>A back offset of %1 mm across and %2 mm down pushes the back of %3 off the paper.</source>
+        <translation>Un décalage du verso de %1 mm vers la droite et de %2 mm vers le bas fait sortir du papier le verso de %3.</translation>
     </message>
 </context>
 <context>
@@ -1508,6 +1664,14 @@ Le travail reste conservé dans «&#xa0;%2&#xa0;».</translation>
         <source>The sheets could not be finished: the printer or file reported an error.</source>
         <translation>Les planches n’ont pas pu être terminées&#xa0;: l’imprimante ou le fichier a signalé une erreur.</translation>
     </message>
+    <message>
+        <source>The back of %1 could not be read.</source>
+        <translation>Le verso de %1 n’a pas pu être lu.</translation>
+    </message>
+    <message>
+        <source>The back of %1 could not be read: %2</source>
+        <translation>Le verso de %1 n’a pas pu être lu&#xa0;: %2</translation>
+    </message>
 </context>
 <context>
     <name>SheetPainter</name>
@@ -1515,12 +1679,44 @@ Le travail reste conservé dans «&#xa0;%2&#xa0;».</translation>
         <source>1 space = 1.5 in = 38.1 mm</source>
         <translation>1 case = 1,5 po = 38,1 mm</translation>
     </message>
+    <message>
+        <source>1 cm</source>
+        <translation>1 cm</translation>
+    </message>
+    <message>
+        <source>1 in</source>
+        <translation>1 po</translation>
+    </message>
 </context>
 <context>
     <name>SheetSettings</name>
     <message>
         <source>&quot;%1&quot; is not a paper this program knows; use %2.</source>
         <translation>«&#xa0;%1&#xa0;» n’est pas un papier connu de ce programme&#xa0;; utilisez %2.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a kind of cut line; use corners, full or none.</source>
+        <translation>«&#xa0;%1&#xa0;» n’est pas un type de ligne de coupe&#xa0;; utilisez corners, full ou none.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not an edge to turn the paper over by; use long or short.</source>
+        <translation>«&#xa0;%1&#xa0;» n’est pas un bord par lequel retourner le papier&#xa0;; utilisez long ou short.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a back offset such as 1.5mm,-0.5mm: two lengths, across and down, with a comma between.</source>
+        <translation>«&#xa0;%1&#xa0;» n’est pas un décalage du verso comme 1.5mm,-0.5mm&#xa0;: deux longueurs, vers la droite et vers le bas, séparées par une virgule.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; does not name a document and its back as DOCUMENT=FILE.</source>
+        <translation>«&#xa0;%1&#xa0;» ne nomme pas un document et son verso sous la forme DOCUMENT=FICHIER.</translation>
+    </message>
+    <message>
+        <source>%1 is given more than one back.</source>
+        <translation>%1 reçoit plus d’un verso.</translation>
+    </message>
+    <message>
+        <source>A back is given for %1, which is not among the documents to print.</source>
+        <translation>Un verso est donné pour %1, qui ne fait pas partie des documents à imprimer.</translation>
     </message>
 </context>
 <context>
@@ -1757,6 +1953,109 @@ Le travail reste conservé dans «&#xa0;%2&#xa0;».</translation>
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>TwoSidedPanel</name>
+    <message>
+        <source>Two sides</source>
+        <translation>Recto verso</translation>
+    </message>
+    <message>
+        <source>Back for every maptile</source>
+        <translation>Verso de toutes les dalles</translation>
+    </message>
+    <message>
+        <source>Printed behind every maptile that has no back of its own</source>
+        <translation>Imprimé derrière chaque dalle qui n’a pas de verso propre</translation>
+    </message>
+    <message>
+        <source>Back for &amp;all…</source>
+        <translation>Verso pour &amp;toutes…</translation>
+    </message>
+    <message>
+        <source>Choose the back for every maptile</source>
+        <translation>Choisir le verso de toutes les dalles</translation>
+    </message>
+    <message>
+        <source>Choose a picture or document to print behind every maptile</source>
+        <translation>Choisir une image ou un document à imprimer derrière chaque dalle</translation>
+    </message>
+    <message>
+        <source>No back</source>
+        <translation>Pas de verso</translation>
+    </message>
+    <message>
+        <source>No back for every maptile</source>
+        <translation>Pas de verso pour toutes les dalles</translation>
+    </message>
+    <message>
+        <source>Print nothing behind the maptiles that have no back of their own</source>
+        <translation>N’imprimer rien derrière les dalles qui n’ont pas de verso propre</translation>
+    </message>
+    <message>
+        <source>Edge the paper is turned over by</source>
+        <translation>Bord par lequel le papier est retourné</translation>
+    </message>
+    <message>
+        <source>The edge the paper turns over by between its sides, as the printer&apos;s two-sided setting says</source>
+        <translation>Le bord par lequel le papier se retourne entre ses deux faces, comme le dit le réglage recto verso de l’imprimante</translation>
+    </message>
+    <message>
+        <source>Long edge</source>
+        <translation>Bord long</translation>
+    </message>
+    <message>
+        <source>Short edge</source>
+        <translation>Bord court</translation>
+    </message>
+    <message>
+        <source>Moves everything on the backs to meet the fronts: a length such as 1.5 mm or -0.5 mm, right and down positive. The calibration sheet shows how far.</source>
+        <translation>Déplace tout le verso pour qu’il rejoigne le recto&#xa0;: une longueur comme 1.5 mm ou -0.5 mm, positive vers la droite et vers le bas. La planche d’étalonnage montre de combien.</translation>
+    </message>
+    <message>
+        <source>Back offset across</source>
+        <translation>Décalage du verso vers la droite</translation>
+    </message>
+    <message>
+        <source>Back offset down</source>
+        <translation>Décalage du verso vers le bas</translation>
+    </message>
+    <message>
+        <source>Ca&amp;libration sheet first</source>
+        <translation>Planche d’étalonna&amp;ge d’abord</translation>
+    </message>
+    <message>
+        <source>Calibration sheet first</source>
+        <translation>Planche d’étalonnage d’abord</translation>
+    </message>
+    <message>
+        <source>Begins with a sheet of rulers and crosshairs on both sides, which shows whether the printer scales the page and how far it misses the back</source>
+        <translation>Commence par une planche de règles et de réticules sur les deux faces, qui montre si l’imprimante met la page à l’échelle et de combien elle manque le verso</translation>
+    </message>
+    <message>
+        <source>across</source>
+        <translation>vers la droite</translation>
+    </message>
+    <message>
+        <source>down</source>
+        <translation>vers le bas</translation>
+    </message>
+    <message>
+        <source>Back o&amp;ffset:</source>
+        <translation>Déc&amp;alage du verso&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Tur&amp;ned over by:</source>
+        <translation>&amp;Retourner par&#xa0;:</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>No back for all</source>
+        <translation>Pas de verso commun</translation>
     </message>
 </context>
 <context>

@@ -45,17 +45,35 @@ struct Reader
 struct Files
 {
     QStringList paths;
-    QByteArray bytes;
+    QByteArray bytes; // the last one's
+    QMap<QString, QByteArray> written;
     PrintSheetsWindow::WriteFile function()
     {
         return [this](const QString &path, const std::function<QString(QIODevice &)> &fill) {
             paths << path;
+            bytes.clear();
             QBuffer buffer(&bytes);
             buffer.open(QIODevice::WriteOnly);
-            return fill(buffer);
+            const QString error = fill(buffer);
+            written.insert(path, bytes);
+            return error;
         };
     }
 };
+
+// The share of a widget's pixels in a colour, as it shows now.
+qreal share(QWidget *widget, QRgb colour)
+{
+    const QImage shown = widget->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const auto *pixels = reinterpret_cast<const QRgb *>(shown.constBits());
+    return std::count(pixels, pixels + shown.sizeInBytes() / 4, colour) / qreal(shown.width() * shown.height());
+}
+
+// The pages of a PDF as Qt writes them, one page object each.
+qsizetype pageCount(const QByteArray &pdf)
+{
+    return pdf.count("/Type /Page\n");
+}
 
 } // namespace
 
@@ -81,11 +99,7 @@ private slots:
         QCOMPARE(sheetText(window), u"Sheet 1 of 3"_s);
         auto *previous = child(&window, u"cmdPreviousSheet"_s), *next = child(&window, u"cmdNextSheet"_s);
         QWidget *preview = child(&window, u"picPreview"_s);
-        const auto greenShare = [&] {
-            const QImage shown = preview->grab().toImage().convertToFormat(QImage::Format_RGB32);
-            const auto *pixels = reinterpret_cast<const QRgb *>(shown.constBits());
-            return std::count(pixels, pixels + shown.sizeInBytes() / 4, Green) / qreal(shown.width() * shown.height());
-        };
+        const auto greenShare = [&] { return share(preview, Green); };
         const qreal full = greenShare();
         QVERIFY(full > 0.1 && !previous->isEnabled());
         QTest::mouseClick(next, Qt::LeftButton);
@@ -137,12 +151,20 @@ private slots:
         const auto open = [&] {
             return std::make_unique<PrintSheetsWindow>(u"current"_s, Current, reader.function(), files.function());
         };
-        const auto choose = [](PrintSheetsWindow &window) {
+        const QString back = m_settings.filePath(u"stone.png"_s);
+        TestImages::save(TestImages::solid({30, 30}, Orange), back);
+        const auto choose = [&](PrintSheetsWindow &window) {
             child<QComboBox>(&window, u"cboPaper"_s)->setCurrentIndex(2);
             child<QComboBox>(&window, u"cboOrientation"_s)->setCurrentIndex(1);
             child<QLineEdit>(&window, u"txtMargin"_s)->setText(u"0.25in"_s);
             child<QLineEdit>(&window, u"txtBleed"_s)->setText(u"1mm"_s);
-            child<QCheckBox>(&window, u"chkCropMarks"_s)->setChecked(false);
+            child<QComboBox>(&window, u"cboCutLines"_s)->setCurrentIndex(1);
+            child<QComboBox>(&window, u"cboFlip"_s)->setCurrentIndex(1);
+            child<QLineEdit>(&window, u"txtBackOffsetX"_s)->setText(u"-1.5 mm"_s);
+            child<QLineEdit>(&window, u"txtBackOffsetY"_s)->setText(u"1pt"_s);
+            child<QCheckBox>(&window, u"chkCalibration"_s)->setChecked(true);
+            window.setBack(-1, back);
+            reader.answer(back, QImage(back));
         };
         // Escape closes the window and changes nothing.
         auto window = open();
@@ -160,9 +182,18 @@ private slots:
         QCOMPARE(window->savePdf(u"/out/sheets.pdf"_s), QString());
         QVERIFY(files.paths == QStringList{u"/out/sheets.pdf"_s} && files.bytes.startsWith("%PDF"));
         window = open();
+        // The back for all is read again as the window opens.
+        QVERIFY(reader.pending.contains(back));
+        reader.answer(back, QImage(back));
+        QCOMPARE(child<QLabel>(window.get(), u"lblBackForAll"_s)->text(), u"stone.png"_s);
         const SheetSettings &s = window->layout().settings();
-        QVERIFY(s.paper.id() == QPageSize::Letter && s.orientation == QPageLayout::Landscape && !s.cropMarks);
+        QVERIFY(s.paper.id() == QPageSize::Letter && s.orientation == QPageLayout::Landscape && s.cropMarks);
         QVERIFY(s.margin.units() == SheetLength::PerInch / 4 && s.bleed.units() == SheetLength::PerMillimetre);
+        QVERIFY(s.cutLines == SheetSettings::CutLines::Full && s.flip == SheetSettings::Flip::ShortEdge
+                && s.calibration);
+        QVERIFY(s.backOffsetX.units() == -3 * SheetLength::PerMillimetre / 2
+                && s.backOffsetY.units() == SheetLength::PerPoint);
+        QVERIFY(window->layout().twoSided() && window->layout().maptiles()[0].back == 0);
         // A stored length that no longer reads gives way to the default.
         QSettings(u"cryptwright"_s, u"cryptwright"_s).setValue(u"PrintSheets/margin"_s, u"lots"_s);
         window = open();
@@ -176,6 +207,8 @@ private slots:
         QTest::addColumn<QString>("reason"); // part of the status shown
         // One refusal of the text, one of the layout; the layout's tests go through every reason.
         QTest::newRow("not a length") << u"txtGap"_s << u"wide"_s << u"Gap: \"wide\" is not a length"_s;
+        QTest::newRow("not an offset") << u"txtBackOffsetX"_s << u"left"_s
+                                       << u"Back offset across: \"left\" is not a length"_s;
         QTest::newRow("larger with its bleed")
             << u"txtBleed"_s << u"60 mm"_s << u"current (234.3 × 234.3 mm with its bleed)"_s;
     }
@@ -196,6 +229,76 @@ private slots:
         QVERIFY(!window.savePdf(u"/out/x.pdf"_s).isEmpty() && files.paths.isEmpty());
         edit->setText(good);
         QVERIFY(status().isEmpty() && canMakeSheets(window));
+    }
+
+    // Backs for all and for one, read through the reader; each front and its
+    // back previewed in turn; saved as one PDF, or as the fronts and the backs apart.
+    void twoSidedSheets()
+    {
+        Reader documents, reader; // backs are pictures too, read by a reader of their own
+        Files files;
+        PrintSheetsWindow window(u"current"_s, Current, documents.function(), files.function(), nullptr,
+                                 reader.function());
+        window.show();
+        const auto status = [&] { return child<QLabel>(&window, u"lblStatus"_s)->text(); };
+        QWidget *preview = child(&window, u"picPreview"_s), *next = child(&window, u"cmdNextSheet"_s);
+        window.setBack(-1, u"/backs/stone.png"_s);
+        QVERIFY(status() == u"Reading stone.png…"_s && !canMakeSheets(window));
+        const QRgb stone = qRgb(120, 120, 130), wood = qRgb(150, 90, 40);
+        reader.answer(u"/backs/stone.png"_s, TestImages::solid({50, 80}, stone));
+        QVERIFY(documents.pending.isEmpty());
+        QVERIFY(status().isEmpty() && canMakeSheets(window));
+        QCOMPARE(child<QLabel>(&window, u"lblBackForAll"_s)->text(), u"stone.png"_s);
+
+        // Five copies: three sheets, each front followed by its back, the last with one maptile.
+        child<QSpinBox>(&window, u"spnCopies"_s)->setValue(5);
+        QStringList shown;
+        for (int page = 0; page < 6; ++page, QTest::mouseClick(next, Qt::LeftButton))
+            shown << sheetText(window) + (share(preview, stone) > 0.1 ? u" stone"_s : QString());
+        QCOMPARE(shown,
+                 QStringList({u"Sheet 1 of 3"_s, u"Sheet 1 of 3, back stone"_s, u"Sheet 2 of 3"_s,
+                              u"Sheet 2 of 3, back stone"_s, u"Sheet 3 of 3"_s, u"Sheet 3 of 3, back stone"_s}));
+        QVERIFY(share(preview, stone) > 0.05);
+        child<QCheckBox>(&window, u"chkCalibration"_s)->setChecked(true);
+        QCOMPARE(sheetText(window), u"Sheet 3 of 4, back"_s);
+        child<QSpinBox>(&window, u"spnCopies"_s)->setValue(1);
+        QCOMPARE(sheetText(window), u"Sheet 2 of 2, back"_s);
+        QTest::mouseClick(child(&window, u"cmdPreviousSheet"_s), Qt::LeftButton);
+        QTest::mouseClick(child(&window, u"cmdPreviousSheet"_s), Qt::LeftButton);
+        QCOMPARE(sheetText(window), u"Sheet 1 of 2, calibration back"_s);
+
+        // The maptile's own back wins over the one for all, until it is taken away again.
+        window.setBack(0, u"/backs/wood.png"_s);
+        reader.answer(u"/backs/wood.png"_s, TestImages::solid({432, 432}, wood));
+        auto *list = child<QListWidget>(&window, u"lstMaptiles"_s);
+        QVERIFY(list->item(0)->text().endsWith(u", back: wood.png"_s));
+        QTest::mouseClick(next, Qt::LeftButton);
+        QTest::mouseClick(next, Qt::LeftButton);
+        QVERIFY(share(preview, wood) > 0.05 && share(preview, stone) == 0);
+        QTest::mouseClick(child(&window, u"cmdNoOwnBack"_s), Qt::LeftButton);
+        QVERIFY(share(preview, stone) > 0.05 && !list->item(0)->text().contains(u"wood"_s));
+        // A back that cannot be read is reported and left out.
+        window.setBack(0, u"/backs/broken.png"_s);
+        reader.answer(u"/backs/broken.png"_s, QImage(), u"the file is damaged."_s);
+        auto *box = window.findChild<QMessageBox *>();
+        QVERIFY(box && box->text() == u"The back broken.png could not be read: the file is damaged."_s);
+        box->close();
+        QVERIFY(canMakeSheets(window) && share(preview, stone) > 0.05);
+
+        // An offset that pushes a back off the paper stops the sheets.
+        auto *across = child<QLineEdit>(&window, u"txtBackOffsetX"_s);
+        across->setText(u"7mm"_s);
+        QVERIFY2(status().contains(u"pushes the back of current off the paper"_s), qPrintable(status()));
+        across->setText(u"-2mm"_s);
+        QVERIFY(canMakeSheets(window));
+
+        QCOMPARE(window.savePdf(u"/out/sheets.pdf"_s), QString());
+        QVERIFY(files.bytes.contains("/PrintScaling /None") && pageCount(files.bytes) == 4);
+        QCOMPARE(window.savePdfPair(u"/out/sheets.pdf"_s), QString());
+        const QStringList pair = PrintSheetsWindow::pairPaths(u"/out/sheets.pdf"_s);
+        QCOMPARE(pair, QStringList({u"/out/sheets-fronts.pdf"_s, u"/out/sheets-backs.pdf"_s}));
+        QCOMPARE(files.paths.mid(1), pair);
+        QVERIFY(pageCount(files.written[pair[0]]) == 2 && pageCount(files.written[pair[1]]) == 2);
     }
 
     void printsOnThePrintersPaperAtExactScale()

@@ -1,11 +1,15 @@
 #include "sheets/SheetLayout.h"
+#include "support/SheetPages.h"
 
 #include <QRandomGenerator>
 #include <QtTest>
 
+#include <limits>
 #include <numeric>
 
 using namespace Qt::StringLiterals;
+using SheetPages::behind;
+using SheetPages::drawnTwice;
 
 Q_DECLARE_METATYPE(SheetMaptile)
 Q_DECLARE_METATYPE(SheetSettings)
@@ -13,6 +17,7 @@ Q_DECLARE_METATYPE(SheetSettings)
 namespace {
 
 constexpr int Mm = SheetLength::PerMillimetre;
+constexpr int Refused = std::numeric_limits<int>::min();
 
 QSize spaces(int w, int h)
 {
@@ -22,9 +27,14 @@ QSize spaces(int w, int h)
 SheetSettings settings(const QString &paper, bool landscape = false, int marginMm = 6, int gapMm = 3, int bleedMm = 0,
                        bool cropMarks = true)
 {
-    const auto mm = [](int n) { return SheetLength::fromUnits(n * Mm); };
-    const auto orientation = landscape ? QPageLayout::Landscape : QPageLayout::Portrait;
-    return {*SheetSettings::paperNamed(paper), orientation, mm(marginMm), mm(gapMm), mm(bleedMm), cropMarks};
+    SheetSettings s;
+    s.paper = *SheetSettings::paperNamed(paper);
+    s.orientation = landscape ? QPageLayout::Landscape : QPageLayout::Portrait;
+    s.margin = SheetLength::fromUnits(marginMm * Mm);
+    s.gap = SheetLength::fromUnits(gapMm * Mm);
+    s.bleed = SheetLength::fromUnits(bleedMm * Mm);
+    s.cropMarks = cropMarks;
+    return s;
 }
 
 // The ink a crop mark lays down.
@@ -35,6 +45,28 @@ QRect ink(const QLine &mark)
     return mark.dx() == 0 ? line.adjusted(-half, 0, half, 0) : line.adjusted(0, -half, 0, half);
 }
 
+// The back of a sheet of fronts: each maptile with a back has it behind every
+// copy, turned the other way, on the paper; nothing else is on it.
+void checkBacks(const SheetLayout &layout, int sheet)
+{
+    const SheetSettings &s = layout.settings();
+    const int bleed = s.bleed.units();
+    QList<SheetPlacement> expected;
+    for (const SheetPlacement &p : layout.placements(sheet - 1))
+        if (layout.maptiles()[p.maptile].back >= 0)
+            expected.append({p.maptile, p.copy, behind(p.cut, s), p.turned});
+    const QList<SheetPlacement> &backs = layout.placements(sheet);
+    QCOMPARE(backs.size(), expected.size());
+    for (qsizetype i = 0; i < backs.size(); ++i) {
+        QVERIFY(backs[i].maptile == expected[i].maptile && backs[i].copy == expected[i].copy);
+        QCOMPARE(backs[i].cut, expected[i].cut);
+        QCOMPARE(backs[i].turned, expected[i].turned);
+        QVERIFY2(QRect(QPoint(), layout.paperSize()).contains(backs[i].cut.adjusted(-bleed, -bleed, bleed, bleed)),
+                 "a back off the paper");
+    }
+    QVERIFY(layout.cropMarks(sheet).isEmpty());
+}
+
 // Every rule a layout keeps, seen from its output alone.
 void checkLayout(const SheetLayout &layout)
 {
@@ -42,13 +74,37 @@ void checkLayout(const SheetLayout &layout)
     const SheetSettings &s = layout.settings();
     const int bleed = s.bleed.units(), gap = s.gap.units(), margin = s.margin.units();
     const QRect paper(QPoint(0, 0), layout.paperSize()), printable = paper.adjusted(margin, margin, -margin, -margin);
+    const QList<SheetMaptile> &maptiles = layout.maptiles();
+    const bool twoSided =
+        s.calibration || std::ranges::any_of(maptiles, [](const SheetMaptile &m) { return m.back >= 0; });
+    QCOMPARE(layout.twoSided(), twoSided);
+    // The calibration pair first, then each sheet of fronts followed by its back when two-sided.
+    using Kind = SheetLayout::Kind;
+    const int first = s.calibration ? 2 : 0;
+    if (s.calibration) {
+        QVERIFY(layout.sheetCount() >= 2 && layout.kind(0) == Kind::CalibrationFront
+                && layout.kind(1) == Kind::CalibrationBack);
+        // A cross with scales behind each of the front's crosshairs.
+        for (const QPoint c : layout.calibration().crosshairs()) {
+            const QPoint at = behind(QRect(c, QSize(0, 0)), s).topLeft();
+            const int reach = SheetCalibration::ScaleReach;
+            QVERIFY2(layout.calibrationBack().lines.contains(QLine(at - QPoint(reach, 0), at + QPoint(reach, 0))),
+                     "no scale behind a crosshair");
+        }
+    }
     QSet<QPair<int, int>> seen;
-    for (int sheet = 0; sheet < layout.sheetCount(); ++sheet) {
+    for (int sheet = first; sheet < layout.sheetCount(); ++sheet) {
+        const bool back = twoSided && (sheet - first) % 2 == 1;
+        QCOMPARE(layout.kind(sheet), back ? Kind::Backs : Kind::Fronts);
+        if (back) {
+            checkBacks(layout, sheet);
+            continue;
+        }
         QList<QRect> pictures; // with their bleed
         for (const SheetPlacement &p : layout.placements(sheet)) {
             QVERIFY(!seen.contains({p.maptile, p.copy}));
             seen.insert({p.maptile, p.copy});
-            const QSize units = layout.maptiles()[p.maptile].pixels * SheetLength::PerPixel;
+            const QSize units = maptiles[p.maptile].pixels * SheetLength::PerPixel;
             QCOMPARE(p.cut.size(), p.turned ? units.transposed() : units);
             const QRect picture = p.cut.adjusted(-bleed, -bleed, bleed, bleed);
             QVERIFY2(printable.contains(picture), "a picture in the margin");
@@ -56,12 +112,27 @@ void checkLayout(const SheetLayout &layout)
                 QVERIFY2(!picture.adjusted(-gap, -gap, gap, gap).intersects(other), "pictures closer than the gap");
             pictures << picture;
         }
-        QVERIFY2(!pictures.isEmpty() || (sheet == 0 && !layout.scaleBar().isEmpty()), "an empty sheet");
-        if (sheet == 0 && !layout.scaleBar().isEmpty())
+        const bool bar = sheet == layout.scaleBarSheet() && !layout.scaleBar().isEmpty();
+        QVERIFY2(!pictures.isEmpty() || bar, "an empty sheet");
+        if (bar)
             pictures << layout.scaleBar();
+        const bool full = s.cutLines == SheetSettings::CutLines::Full;
+        QList<QLineF> lines;
+        for (const QLine &mark : layout.cropMarks(sheet))
+            lines << QLineF(mark);
+        QVERIFY2(!drawnTwice(lines, 0.5), "a line drawn twice");
+        QVERIFY(s.cropMarks || layout.cropMarks(sheet).isEmpty());
         for (const QLine &mark : layout.cropMarks(sheet)) {
             QVERIFY(mark.dx() == 0 || mark.dy() == 0);
-            QVERIFY(std::abs(mark.dx() + mark.dy()) <= SheetLayout::MarkLength);
+            // Two marks of neighbours that meet become one.
+            QVERIFY(full || std::abs(mark.dx() + mark.dy()) <= 2 * SheetLayout::MarkLength);
+            // A full line runs on until the paper's edge or a picture stops it.
+            for (const QPoint end : {mark.p1(), mark.p2()}) {
+                const QRect near(end - QPoint(Mm, Mm), QSize(2 * Mm, 2 * Mm));
+                QVERIFY2(!full || !paper.contains(near)
+                             || std::ranges::any_of(pictures, [&](const QRect &p) { return p.intersects(near); }),
+                         "a full line stops short");
+            }
             QVERIFY2(paper.contains(ink(mark).adjusted(0, 0, -1, -1)), "a crop mark off the paper");
             for (const QRect &picture : std::as_const(pictures))
                 QVERIFY2(!ink(mark).intersects(picture), "a crop mark over a picture or the scale bar");
@@ -75,15 +146,13 @@ void checkLayout(const SheetLayout &layout)
                      "a crop mark off every cut line");
         }
     }
-    const QList<SheetMaptile> &maptiles = layout.maptiles();
     QCOMPARE(seen.size(), std::accumulate(maptiles.cbegin(), maptiles.cend(), 0, [](int n, const SheetMaptile &m) {
                  return n + m.copies;
              }));
-    // The bar is on the first sheet whenever there are marks and it fits inside the margins.
+    // The bar is on the first sheet of maptiles whenever there are marks and it fits inside the margins.
     const bool barFits = printable.width() >= SheetLayout::ScaleBarBox.width()
         && printable.height() >= SheetLayout::ScaleBarBox.height();
-    QCOMPARE(printable.contains(layout.scaleBar()), s.cropMarks && barFits);
-    QVERIFY(s.cropMarks || layout.cropMarks(0).isEmpty());
+    QCOMPARE(printable.contains(layout.scaleBar()), s.cropMarks && barFits && !maptiles.isEmpty());
 }
 
 } // namespace
@@ -98,7 +167,8 @@ private slots:
     void lengths_data()
     {
         QTest::addColumn<QString>("text");
-        QTest::addColumn<int>("units"); // -1: refused
+        QTest::addColumn<bool>("shift"); // read as a shift, which may be negative
+        QTest::addColumn<int>("units"); // Refused: refused
         const std::pair<const char *, int> good[]{{"6mm", 6 * Mm},
                                                   {"  6 MM ", 6 * Mm},
                                                   {"0.6 cm", 6 * Mm},
@@ -106,17 +176,22 @@ private slots:
                                                   {"12pt", 12 * SheetLength::PerPoint},
                                                   {"3.175 mm", SheetLength::PerInch / 8}};
         for (const auto &[text, units] : good)
-            QTest::newRow(text) << QString::fromLatin1(text) << units;
+            QTest::newRow(text) << QString::fromLatin1(text) << false << units;
         for (const char *bad : {"", "6", "6px", "-3mm", "6,5mm", "1e3mm", "6 6 mm", "2000mm", "99999999999999999999in"})
-            QTest::newRow(bad) << QString::fromLatin1(bad) << -1;
+            QTest::newRow(bad) << QString::fromLatin1(bad) << false << Refused;
+        QTest::newRow("shift -1.5mm") << u"-1.5mm"_s << true << -3 * Mm / 2;
+        QTest::newRow("shift +0.1in") << u"+0.1in"_s << true << SheetLength::PerInch / 10;
+        QTest::newRow("shift -2000mm") << u"-2000mm"_s << true << Refused;
     }
     void lengths()
     {
         QFETCH(QString, text);
+        QFETCH(bool, shift);
         QFETCH(int, units);
         QString error;
-        const std::optional<SheetLength> length = SheetLength::parse(text, &error);
-        QCOMPARE(length ? length->units() : -1, units);
+        const std::optional<SheetLength> length =
+            shift ? SheetLength::parseSigned(text, &error) : SheetLength::parse(text, &error);
+        QCOMPARE(length ? length->units() : Refused, units);
         // One sentence, for a line of standard error or a message under a field.
         if (!length)
             QVERIFY2(error.endsWith(u'.') && !error.contains(u'\n') && error.size() > 10, qPrintable(error));
@@ -128,35 +203,46 @@ private slots:
         QTest::addColumn<QList<QSize>>("pixels");
         QTest::addColumn<int>("sheets");
         QTest::addColumn<bool>("turns");
+        QTest::addColumn<bool>("backs");
         const QSize s33 = spaces(3, 3);
         const SheetSettings a4 = settings(u"a4"_s);
-        QTest::newRow("A4: two 3x3 share") << a4 << QList{s33, s33} << 1 << false;
-        QTest::newRow("A4: a third begins another") << a4 << QList{s33, s33, s33} << 2 << false;
-        QTest::newRow("A3: six 3x3 share") << settings(u"a3"_s) << QList<QSize>(6, s33) << 1 << false;
-        QTest::newRow("A3: a seventh begins another") << settings(u"a3"_s) << QList<QSize>(7, s33) << 2 << false;
+        SheetSettings calibrated = a4;
+        calibrated.calibration = true;
+        QTest::newRow("A4 with backs: each front, then its back") << a4 << QList{s33, s33, s33} << 4 << false << true;
+        QTest::newRow("calibration alone") << calibrated << QList<QSize>() << 2 << false << false;
+        QTest::newRow("calibration, then a front and its blank back")
+            << calibrated << QList{s33} << 4 << false << false;
+        QTest::newRow("A4: two 3x3 share") << a4 << QList{s33, s33} << 1 << false << false;
+        QTest::newRow("A4: a third begins another") << a4 << QList{s33, s33, s33} << 2 << false << false;
+        QTest::newRow("A3: six 3x3 share") << settings(u"a3"_s) << QList<QSize>(6, s33) << 1 << false << false;
+        QTest::newRow("A3: a seventh begins another")
+            << settings(u"a3"_s) << QList<QSize>(7, s33) << 2 << false << false;
         QTest::newRow("A4: the five need a turn")
-            << a4 << QList{s33, s33, spaces(5, 6), spaces(4, 4), spaces(3, 5)} << 3 << true;
-        QTest::newRow("A4: no turn saves a sheet") << a4 << QList{spaces(4, 6), spaces(3, 4)} << 2 << false;
-        QTest::newRow("A4: fits only turned") << a4 << QList{QSize(1000, 700)} << 1 << true;
-        QTest::newRow("Letter: two 3x3") << settings(u"letter"_s) << QList<QSize>(4, s33) << 2 << false;
-        QTest::newRow("Legal: two 3x3, not three") << settings(u"legal"_s) << QList<QSize>(3, s33) << 2 << false;
-        QTest::newRow("Tabloid: six 3x3") << settings(u"tabloid"_s) << QList<QSize>(6, s33) << 1 << false;
+            << a4 << QList{s33, s33, spaces(5, 6), spaces(4, 4), spaces(3, 5)} << 3 << true << false;
+        QTest::newRow("A4: no turn saves a sheet") << a4 << QList{spaces(4, 6), spaces(3, 4)} << 2 << false << false;
+        QTest::newRow("A4: fits only turned") << a4 << QList{QSize(1000, 700)} << 1 << true << false;
+        QTest::newRow("Letter: two 3x3") << settings(u"letter"_s) << QList<QSize>(4, s33) << 2 << false << false;
+        QTest::newRow("Legal: two 3x3, not three")
+            << settings(u"legal"_s) << QList<QSize>(3, s33) << 2 << false << false;
+        QTest::newRow("Tabloid: six 3x3") << settings(u"tabloid"_s) << QList<QSize>(6, s33) << 1 << false << false;
         QTest::newRow("A4: bleed 10 mm still two")
-            << settings(u"a4"_s, false, 6, 3, 10) << QList{s33, s33} << 1 << false;
+            << settings(u"a4"_s, false, 6, 3, 10) << QList{s33, s33} << 1 << false << false;
         QTest::newRow("A4: bleed 20 mm parts them")
-            << settings(u"a4"_s, false, 6, 3, 20) << QList{s33, s33} << 2 << false;
-        QTest::newRow("A4: wide margins, one a sheet") << settings(u"a4"_s, false, 40) << QList{s33, s33} << 2 << false;
+            << settings(u"a4"_s, false, 6, 3, 20) << QList{s33, s33} << 2 << false << false;
+        QTest::newRow("A4: wide margins, one a sheet")
+            << settings(u"a4"_s, false, 40) << QList{s33, s33} << 2 << false << false;
         QTest::newRow("A4: narrower than the bar")
-            << settings(u"a4"_s, false, 90) << QList{QSize(96, 96)} << 1 << false;
+            << settings(u"a4"_s, false, 90) << QList{QSize(96, 96)} << 1 << false << false;
         // A picture filling the printable area leaves the bar no room: the first sheet keeps it alone.
-        QTest::newRow("A4: full pictures") << a4 << QList<QSize>(2, QSize(748, 1075)) << 3 << false;
+        QTest::newRow("A4: full pictures") << a4 << QList<QSize>(2, QSize(748, 1075)) << 3 << false << false;
     }
     void knownSheetCounts()
     {
         QFETCH(QList<QSize>, pixels);
+        QFETCH(bool, backs);
         QList<SheetMaptile> maptiles;
         for (const QSize &size : pixels)
-            maptiles.append({u"m%1"_s.arg(maptiles.size()), size, 1});
+            maptiles.append({u"m%1"_s.arg(maptiles.size()), size, 1, backs ? 0 : -1});
         QFETCH(SheetSettings, settings);
         const SheetLayout layout(maptiles, settings);
         checkLayout(layout);
@@ -182,14 +268,21 @@ private slots:
         QFETCH(int, seed);
         QRandomGenerator random(seed);
         const QStringList papers = SheetSettings::paperNames();
-        const SheetSettings s = settings(papers[seed % papers.size()], seed % 3 == 0, random.bounded(0, 11),
-                                         random.bounded(0, 8), seed % 2 ? random.bounded(0, 4) : 0, seed % 5 != 0);
+        SheetSettings s = settings(papers[seed % papers.size()], seed % 3 == 0, random.bounded(0, 11),
+                                   random.bounded(0, 8), seed % 2 ? random.bounded(0, 4) : 0, seed % 5 != 0);
+        s.cutLines = seed % 4 == 1 ? SheetSettings::CutLines::Full : SheetSettings::CutLines::Corners;
+        s.flip = seed % 7 < 3 ? SheetSettings::Flip::ShortEdge : SheetSettings::Flip::LongEdge;
+        s.calibration = seed % 6 == 0;
+        // Within the margins an offset never pushes a back off the paper.
+        const int reach = s.margin.units();
+        s.backOffsetX = SheetLength::fromUnits(random.bounded(-reach, reach + 1));
+        s.backOffsetY = SheetLength::fromUnits(random.bounded(-reach, reach + 1));
         QList<SheetMaptile> maptiles;
         for (int i = random.bounded(1, 30); i > 0; --i) {
             // Whole spaces mostly, sometimes another program's picture.
             const QSize pixels = random.bounded(4) == 0 ? QSize(random.bounded(40, 700), random.bounded(40, 700))
                                                         : spaces(random.bounded(3, 6), random.bounded(3, 7));
-            maptiles.append({u"m%1"_s.arg(i), pixels, random.bounded(1, 4)});
+            maptiles.append({u"m%1"_s.arg(i), pixels, random.bounded(1, 4), seed % 2 ? -1 : random.bounded(-1, 3)});
         }
         const SheetLayout layout(maptiles, s);
         if (!layout.error().isEmpty()) {
@@ -209,25 +302,148 @@ private slots:
     }
 
     // Refusals the command line cannot reach, or only by way of these; the others are its test's.
+    // What the command line hands over as typed: the settings that come of it, or a one-sentence refusal.
+    void typedOptions_data()
+    {
+        QTest::addColumn<QString>("option");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("result"); // empty: refused
+        const QList<std::array<const char *, 3>> rows{
+            {"cut-lines", "FULL", "marks full"},
+            {"cut-lines", "corners", "marks corners"},
+            {"cut-lines", "none", "none"},
+            {"cut-lines", "dotted", ""},
+            {"flip", "short", "short"},
+            {"flip", " Long ", "long"},
+            {"flip", "sideways", ""},
+            {"back-offset", "1.5mm,-0.5 mm", "4320,-1440"},
+            {"back-offset", "-0.1in, 2pt", "-7315,2032"},
+            {"back-offset", "1mm", ""},
+            {"back-offset", "1mm,-2000mm", ""},
+            {"back-offset", "1,2", ""},
+            {"back", "maps/a.ora=backs/stone.png", "maps/a.ora > backs/stone.png"},
+            {"back", "a=b=c.png", "a > b=c.png"},
+            {"back", "a.ora=", ""},
+            {"back", "a.ora", ""}};
+        for (const auto &[option, text, result] : rows)
+            QTest::newRow(qPrintable(u"--%1 %2"_s.arg(QLatin1String(option), QLatin1String(text))))
+                << QString::fromLatin1(option) << QString::fromLatin1(text) << QString::fromLatin1(result);
+    }
+    void typedOptions()
+    {
+        QFETCH(QString, option);
+        QFETCH(QString, text);
+        SheetSettings s;
+        QString error;
+        bool read = false;
+        QString result;
+        if (option == u"cut-lines"_s) {
+            s.cutLines = SheetSettings::CutLines::Full; // "corners" must set it back
+            read = s.readCutLines(text, &error);
+            result = !s.cropMarks                             ? u"none"_s
+                : s.cutLines == SheetSettings::CutLines::Full ? u"marks full"_s
+                                                              : u"marks corners"_s;
+        } else if (option == u"flip"_s) {
+            s.flip = SheetSettings::Flip::ShortEdge;
+            read = s.readFlip(text, &error);
+            result = s.flip == SheetSettings::Flip::LongEdge ? u"long"_s : u"short"_s;
+        } else if (option == u"back-offset"_s) {
+            read = s.readBackOffset(text, &error);
+            result = u"%1,%2"_s.arg(s.backOffsetX.units()).arg(s.backOffsetY.units());
+        } else {
+            read = s.readOwnBack(text, &error);
+            result = s.ownBacks.isEmpty() ? QString() : s.ownBacks[0].document + u" > "_s + s.ownBacks[0].file;
+        }
+        QTEST(read ? result : QString(), "result");
+        if (!read)
+            QVERIFY2(error.endsWith(u'.') && !error.contains(u'\n') && error.size() > 10, qPrintable(error));
+    }
+
+    // Each back file read once however many maptiles share it; an own back wins over the one for all.
+    void backsOfDocuments_data()
+    {
+        QTest::addColumn<QStringList>("documents");
+        QTest::addColumn<QString>("forAll");
+        QTest::addColumn<QStringList>("own"); // DOCUMENT=FILE
+        QTest::addColumn<QStringList>("files");
+        QTest::addColumn<QList<int>>("of");
+        QTest::addColumn<QString>("refusal");
+        const QStringList three{u"a.ora"_s, u"maps/b.ora"_s, u"c.ora"_s};
+        QTest::newRow("none") << three << QString() << QStringList() << QStringList() << QList{-1, -1, -1} << QString();
+        QTest::newRow("one for all") << three << u"back.png"_s << QStringList() << QStringList{u"back.png"_s}
+                                     << QList{0, 0, 0} << QString();
+        QTest::newRow("own over all, the same file once")
+            << three << u"back.png"_s << QStringList{u"maps/../maps/b.ora=stone.png"_s, u"c.ora=./back.png"_s}
+            << QStringList{u"back.png"_s, u"stone.png"_s} << QList{0, 1, 0} << QString();
+        QTest::newRow("own only") << three << QString() << QStringList{u"c.ora=stone.png"_s}
+                                  << QStringList{u"stone.png"_s} << QList{-1, -1, 0} << QString();
+        QTest::newRow("a document listed twice has its back twice")
+            << QStringList{u"a.ora"_s, u"a.ora"_s} << QString() << QStringList{u"a.ora=stone.png"_s}
+            << QStringList{u"stone.png"_s} << QList{0, 0} << QString();
+        QTest::newRow("not among the documents")
+            << three << QString() << QStringList{u"d.ora=stone.png"_s} << QStringList() << QList<int>() << u"d.ora"_s;
+        QTest::newRow("two backs for one")
+            << three << QString() << QStringList{u"a.ora=stone.png"_s, u"./a.ora=wood.png"_s} << QStringList()
+            << QList<int>() << u"./a.ora"_s;
+    }
+    void backsOfDocuments()
+    {
+        QFETCH(QStringList, documents);
+        QFETCH(QString, refusal);
+        SheetSettings s;
+        QFETCH(QString, forAll);
+        s.backForAll = forAll;
+        QFETCH(QStringList, own);
+        for (const QString &text : std::as_const(own))
+            QVERIFY(s.readOwnBack(text, nullptr));
+        QString error;
+        const std::optional<SheetSettings::Backs> backs = s.backsFor(documents, &error);
+        if (!refusal.isEmpty()) {
+            QVERIFY2(!backs && error.contains(refusal) && error.endsWith(u'.'), qPrintable(error));
+            return;
+        }
+        QVERIFY2(backs, qPrintable(error));
+        QTEST(backs->files, "files");
+        QTEST(backs->of, "of");
+    }
+
     void refusals_data()
     {
-        QTest::addColumn<SheetMaptile>("maptile"); // named in the reason
+        QTest::addColumn<SheetMaptile>("maptile");
         QTest::addColumn<SheetSettings>("settings");
+        QTest::addColumn<QString>("says"); // part of the reason
         QTest::newRow("margins leave too little")
-            << SheetMaptile{u"fine.ora"_s, QSize(432, 432), 1} << settings(u"a4"_s, false, 50);
+            << SheetMaptile{u"fine.ora"_s, QSize(432, 432), 1} << settings(u"a4"_s, false, 50) << u"fine.ora"_s;
         QTest::newRow("larger with its bleed")
-            << SheetMaptile{u"edge.ora"_s, QSize(720, 1072), 1} << settings(u"a4"_s, false, 6, 3, 2);
-        QTest::newRow("endless copies") << SheetMaptile{u"many.ora"_s, QSize(432, 432), 100000} << settings(u"a4"_s);
-        QTest::newRow("no picture") << SheetMaptile{u"empty.ora"_s, QSize(0, 432), 1} << settings(u"a4"_s);
+            << SheetMaptile{u"edge.ora"_s, QSize(720, 1072), 1} << settings(u"a4"_s, false, 6, 3, 2) << u"edge.ora"_s;
+        QTest::newRow("endless copies") << SheetMaptile{u"many.ora"_s, QSize(432, 432), 100000} << settings(u"a4"_s)
+                                        << u"many.ora"_s;
+        QTest::newRow("no picture") << SheetMaptile{u"empty.ora"_s, QSize(0, 432), 1} << settings(u"a4"_s)
+                                    << u"empty.ora"_s;
+        SheetSettings calibrated = settings(u"a4"_s, false, 31);
+        calibrated.calibration = true;
+        QTest::newRow("calibration without room")
+            << SheetMaptile{u"fine.ora"_s, QSize(432, 432), 1} << calibrated << u"150.0 × 150.0 mm"_s;
+        // A 5 x 6 fills A4 but for 2 mm above and below: a back moved 3 mm falls off the paper.
+        SheetSettings shifted = settings(u"a4"_s, false, 2);
+        shifted.backOffsetY = *SheetLength::parseSigned(u"-3mm"_s);
+        QTest::newRow("offset pushes a back off") << SheetMaptile{u"tall.ora"_s, spaces(5, 6), 1, 0} << shifted
+                                                  << u"-3.0 mm down pushes the back of tall.ora"_s;
+        shifted.backOffsetY = SheetLength::fromUnits(-30 * Mm);
+        shifted.calibration = true;
+        shifted.margin = SheetLength::fromUnits(6 * Mm);
+        QTest::newRow("offset pushes the scales off")
+            << SheetMaptile{u"small.ora"_s, spaces(3, 3), 1} << shifted << u"scales of the calibration sheet"_s;
     }
     void refusals()
     {
         QFETCH(SheetMaptile, maptile);
         QFETCH(SheetSettings, settings);
+        QFETCH(QString, says);
         const SheetLayout layout({maptile}, settings);
         QCOMPARE(layout.sheetCount(), 0);
         const QString error = layout.error();
-        QVERIFY2(error.contains(maptile.name) && error.endsWith(u'.') && !error.contains(u'\n'), qPrintable(error));
+        QVERIFY2(error.contains(says) && error.endsWith(u'.') && !error.contains(u'\n'), qPrintable(error));
     }
 };
 

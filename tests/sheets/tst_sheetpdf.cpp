@@ -1,5 +1,6 @@
 #include "sheets/SheetLayout.h"
 #include "sheets/SheetOutput.h"
+#include "support/SheetPages.h"
 #include "support/TestImages.h"
 
 #include <QBuffer>
@@ -12,29 +13,9 @@ using namespace Qt::StringLiterals;
 Q_DECLARE_METATYPE(SheetMaptile)
 Q_DECLARE_METATYPE(SheetSettings)
 
+using namespace SheetPages;
+
 namespace {
-
-constexpr int Dpi = 192; // two dots of a rendered page to a picture pixel
-// Marks each picture's top-left corner, so a turn shows which way it went. Its blends with
-// the pictures' colours, which run from red to blue, are never grey like ink.
-const QRgb Corner = qRgb(0, 140, 0);
-const QRect CornerBlock(8, 8, 32, 16);
-
-QRgb colourOf(int maptile)
-{
-    return QColor::fromHsv(maptile * 47 % 220, 220, 230).rgb();
-}
-
-int distance(QRgb a, QRgb b)
-{
-    return std::max({std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)), std::abs(qBlue(a) - qBlue(b))});
-}
-
-// Ink of a crop mark or the scale bar: dark and without colour.
-bool black(QRgb c)
-{
-    return qGray(c) < 160 && std::max({qRed(c), qGreen(c), qBlue(c)}) - std::min({qRed(c), qGreen(c), qBlue(c)}) < 24;
-}
 
 // Whether c lies between colours a and b, as smoothing blends them where they meet.
 bool between(QRgb c, QRgb a, QRgb b)
@@ -46,73 +27,6 @@ bool between(QRgb c, QRgb a, QRgb b)
             <= 8)
             return true;
     return false;
-}
-
-QRectF dots(const QRect &units)
-{
-    return QTransform::fromScale(qreal(Dpi) / SheetLength::PerInch, qreal(Dpi) / SheetLength::PerInch)
-        .mapRect(QRectF(units));
-}
-
-QString run(const QString &program, const QStringList &arguments)
-{
-    QProcess process;
-    process.start(QStandardPaths::findExecutable(program), arguments);
-    process.waitForFinished(120000);
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
-
-SheetSettings settings(const QString &paper, bool landscape = false, int bleedMm = 0, bool cropMarks = true)
-{
-    SheetSettings s;
-    s.paper = *SheetSettings::paperNamed(paper);
-    s.orientation = landscape ? QPageLayout::Landscape : QPageLayout::Portrait;
-    s.bleed = SheetLength::fromUnits(bleedMm * SheetLength::PerMillimetre);
-    s.cropMarks = cropMarks;
-    return s;
-}
-
-// Writes the layout's PDF into folder; its pages as poppler renders them at Dpi.
-QList<QImage> writeAndRender(const SheetLayout &layout, const SheetOutput::Images &images, const QString &folder)
-{
-    QFile file(QDir(folder).filePath(u"sheets.pdf"_s));
-    if (!file.open(QIODevice::WriteOnly) || !SheetOutput::writePdf(file, layout, images).isEmpty())
-        return {};
-    file.close();
-    run(u"pdftoppm"_s, {u"-r"_s, QString::number(Dpi), u"-png"_s, file.fileName(), QDir(folder).filePath(u"page"_s)});
-    QList<QImage> pages; // numbered with as many digits as the last page's number has
-    for (const QString &name : QDir(folder).entryList({u"page-*.png"_s}, QDir::Files, QDir::Name))
-        pages << QImage(QDir(folder).filePath(name)).convertToFormat(QImage::Format_RGB32);
-    return pages;
-}
-
-// The distance between the centres of the scale bar's end ticks, which rise
-// above its line, measured in the bar's box; and whether a label stands above.
-qreal scaleBarLength(const QImage &page, const QRect &box, bool *labelled)
-{
-    QList<int> inked;
-    for (int y = box.top(); y <= box.bottom(); ++y) {
-        inked << 0;
-        for (int x = box.left(); x <= box.right(); ++x)
-            inked.last() += black(page.pixel(x, y));
-    }
-    const int row = box.top() + int(std::max_element(inked.cbegin(), inked.cend()) - inked.cbegin());
-    *labelled = std::accumulate(inked.cbegin(), inked.cbegin() + inked.size() / 2, 0) > 50;
-    const auto centre = [&](int from) {
-        qreal sum = 0, count = 0;
-        for (int x = from; x < from + 8; ++x)
-            if (black(page.pixel(x, row - 6)))
-                sum += x, ++count;
-        return sum / std::max<qreal>(count, 1);
-    };
-    return centre(box.right() - 7) - centre(box.left());
-}
-
-bool closeTo(const QRect &measured, const QRectF &expected, qreal within = 2)
-{
-    return std::abs(measured.left() - expected.left()) <= within && std::abs(measured.top() - expected.top()) <= within
-        && std::abs(measured.right() + 1 - expected.right()) <= within
-        && std::abs(measured.bottom() + 1 - expected.bottom()) <= within;
 }
 
 } // namespace
@@ -147,6 +61,10 @@ private slots:
         QTest::newRow("Legal, odd sizes")
             << settings(u"legal"_s, false, 2)
             << QList{SheetMaptile{u"a"_s, {301, 203}, 1}, SheetMaptile{u"b"_s, {517, 401}, 2}} << 1;
+        SheetSettings full = settings(u"a3"_s, true);
+        full.cutLines = SheetSettings::CutLines::Full;
+        full.gap = SheetLength();
+        QTest::newRow("A3 landscape, full lines, no gap") << full << QList{m(3, 3, 4), m(4, 4), m(3, 5)} << 2;
     }
     void picturesLandWhereLaidOut()
     {
@@ -158,7 +76,10 @@ private slots:
             return TestImages::make(maptiles[m].pixels,
                                     [m](int x, int y) { return CornerBlock.contains(x, y) ? Corner : colourOf(m); });
         };
-        const QList<QImage> pages = writeAndRender(layout, picture, folder.path());
+        QList<QImage> pages;
+        writeAndRender(layout, picture, folder.path(), &pages);
+        if (QTest::currentTestFailed())
+            return;
         QTEST(int(pages.size()), "sheets");
         const qreal margin = 6 * Dpi / 25.4, bleed = settings.bleed.toInches() * Dpi;
         QList<QRgb> colours;
@@ -220,6 +141,9 @@ private slots:
             for (int y = above; y > above - 50 && y > 0; --y)
                 marked |= black(page.pixel(cutLine - 1, y)) || black(page.pixel(cutLine, y));
             QCOMPARE(marked, settings.cropMarks);
+            // A full line runs on to the paper's edge.
+            if (settings.cutLines == SheetSettings::CutLines::Full)
+                QVERIFY(black(page.pixel(cutLine - 1, 2)) || black(page.pixel(cutLine, 2)));
         }
     }
 
@@ -247,8 +171,11 @@ private slots:
         s.bleed = *SheetLength::parse(u"0.125in"_s);
         const SheetLayout layout({{u"edges"_s, pixels, 2}}, s);
         QTemporaryDir folder;
-        const QList<QImage> pages = writeAndRender(
-            layout, [&](int, QString *) { return picture; }, folder.path());
+        QList<QImage> pages;
+        writeAndRender(
+            layout, [&](int, QString *) { return picture; }, folder.path(), &pages);
+        if (QTest::currentTestFailed())
+            return;
         QCOMPARE(pages.size(), layout.sheetCount());
         const SheetPlacement &p = layout.placements(0)[0];
         const QRect cut = dots(p.cut).toRect();
