@@ -7,7 +7,7 @@
 #include "dialogs/PreviewWindow.h"
 #include "dialogs/TilesetPropertiesWindow.h"
 #include "dialogs/TransparencyWindow.h"
-#include "files/FileReplacer.h"
+#include "document/DocumentWriter.h"
 #include "mainwindow/SlotWidgets.h"
 #include "printsheets/PrintSheetsWindow.h"
 #include "workspace/Workspace.h"
@@ -90,10 +90,14 @@ void SecondaryWindows::printSheets()
     const auto readDocument = [this](const QString &path, std::function<void(const QImage &, const QString &)> done) {
         m_loads.read(path, PictureReader::Kind::FinishedMaptile, done);
     };
-    m_workspace.paintNum();
-    const auto writeFile = [](const QString &path, const std::function<QString(QIODevice &)> &fill) {
-        return FileReplacer::write(path, fill);
+    // A back is a document's finished maptile or a picture.
+    const auto readBack = [this](const QString &path, std::function<void(const QImage &, const QString &)> done) {
+        m_loads.read(path,
+                     DocumentWriter::isDocumentPath(path) ? PictureReader::Kind::FinishedMaptile
+                                                          : PictureReader::Kind::WholePicture,
+                     done);
     };
-    PrintSheetsWindow window(tr("This maptile"), m_workspace.preview(), readDocument, writeFile, m_window);
+    m_workspace.paintNum();
+    PrintSheetsWindow window(tr("This maptile"), m_workspace.preview(), readDocument, {}, m_window, readBack);
     window.exec();
 }
