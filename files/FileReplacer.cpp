@@ -13,18 +13,13 @@
 #include <fcntl.h>
 #include <unistd.h>
 
-namespace {
-
-// The new file's bytes on the disk before it takes the name: a disk that
-// reports a failure only now must not cost the old file.
-QString syncToDisk(QSaveFile &file)
+QString FileReplacer::syncToDisk(int handle)
 {
-    if (::fsync(file.handle()) != 0 && errno != EINVAL && errno != EROFS)
+    // A file system that keeps nothing to sync says so; that is no failure.
+    if (::fsync(handle) != 0 && errno != EINVAL && errno != EROFS)
         return QString::fromLocal8Bit(std::strerror(errno));
     return {};
 }
-
-} // namespace
 
 void FileReplacer::syncFolder(const QString &folder)
 {
@@ -44,7 +39,7 @@ QString FileReplacer::describe(const QString &path, const QString &reason)
     return tr("Cannot save \"%1\": %2.").arg(QDir::toNativeSeparators(path), text);
 }
 
-QString FileReplacer::write(const QString &path, const std::function<QString(QIODevice &)> &fill, FolderSync folderSync)
+QString FileReplacer::refusal(const QString &path)
 {
     const QFileInfo info(path);
     if (info.isDir())
@@ -54,6 +49,13 @@ QString FileReplacer::write(const QString &path, const std::function<QString(QIO
         return describe(path, tr("it is not a regular file"));
     if (!info.absoluteDir().exists())
         return describe(path, tr("the folder does not exist"));
+    return {};
+}
+
+QString FileReplacer::write(const QString &path, const std::function<QString(QIODevice &)> &fill, FolderSync folderSync)
+{
+    if (QString refused = refusal(path); !refused.isEmpty())
+        return refused;
 
     // Unbuffered, so that a full disk is noticed by the write that meets it.
     QSaveFile file(path);
@@ -64,7 +66,7 @@ QString FileReplacer::write(const QString &path, const std::function<QString(QIO
     if (!whole.failure().isEmpty())
         reason = whole.failure();
     if (reason.isEmpty())
-        reason = syncToDisk(file);
+        reason = syncToDisk(file.handle());
     if (!reason.isEmpty()) {
         file.cancelWriting();
         return describe(path, reason);
@@ -72,7 +74,7 @@ QString FileReplacer::write(const QString &path, const std::function<QString(QIO
     if (!file.commit())
         return describe(path, file.errorString());
     if (folderSync == FolderSync::Now)
-        syncFolder(info.absolutePath());
+        syncFolder(QFileInfo(path).absolutePath());
     return {};
 }
 

@@ -23,6 +23,11 @@ public:
     // pixels per inch; a null image and the reason in error when it cannot be had.
     using Images = std::function<QImage(int maptile, QString *error)>;
 
+    // Takes from the file system now what writing a PDF of sheets will need
+    // later, for a process that then confines itself: the label's font, the
+    // list of image plugins.
+    static void prepare();
+
     // Writes a PDF whose pages are exactly the layout's paper, holding each
     // picture once, losslessly and at its full resolution. Returns the empty
     // text or a one-sentence reason; after a failure what was written is
