@@ -321,7 +321,10 @@ int exportSheets(const QCommandLineParser &parser, const QString &out)
         QByteArray bytes;
         QString why;
         ImageRows rows;
-        if (!files.read(int(i), &bytes, &why) || !DocumentReader::readFinished(documents[i], bytes, rows, &why))
+        const bool read = files.read(int(i), &bytes, &why) && DocumentReader::readFinished(documents[i], bytes, rows, &why);
+        bytes.clear();
+        files.release(int(i));
+        if (!read)
             return why;
         const std::lock_guard lock(picturesTaken);
         if (!givenUp[size_t(i)])
@@ -436,6 +439,7 @@ int exportAll(const QCommandLineParser &parser)
         if (files.read(int(i), &bytes, &why)) {
             const QByteArray encoded = Exporter::encode(job.document, bytes, job.out, *format, jpeg, *size, &why);
             bytes.clear();
+            files.release(int(i));
             if (!encoded.isEmpty())
                 return files.write(output, encoded);
         }

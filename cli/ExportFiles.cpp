@@ -6,6 +6,7 @@
 #include <cerrno>
 #include <ctime>
 
+#include <sys/mman.h>
 #include <sys/resource.h>
 #include <unistd.h>
 
@@ -21,17 +22,19 @@ ExportFiles::ExportFiles()
 
 ExportFiles::~ExportFiles() = default;
 
+const ExportFiles *ExportFiles::s_confined = nullptr;
+
 int ExportFiles::addDocument(const QString &path)
 {
-    Document document;
-    document.path = path;
-    document.file = std::make_unique<QFile>(path);
+    auto document = std::make_unique<Document>();
+    document->path = path;
+    document->file = std::make_unique<QFile>(path);
     try {
-        DocumentArchive::openFile(*document.file);
-        document.size = document.file->size();
+        DocumentArchive::openFile(*document->file);
+        document->size = document->file->size();
     } catch (const DocumentRefusal &refusal) {
-        document.error = DocumentArchive::failure(path, refusal);
-        document.file.reset();
+        document->error = DocumentArchive::failure(path, refusal);
+        document->file.reset();
     }
     m_documents.push_back(std::move(document));
     return int(m_documents.size()) - 1;
@@ -57,6 +60,17 @@ bool ExportFiles::confine(QString *error)
     m_started = m_renamer.start(files, error);
     if (!m_started)
         return false;
+    // Reading a mapped file that has shrunk meets no error but a signal: the
+    // process ends with the line that names the file, worded now.
+    for (const std::unique_ptr<Document> &document : m_documents)
+        document->shrank = "cryptwright: "
+            + tr("Cannot open \"%1\": the file shrank while it was read.").arg(document->path).toLocal8Bit() + '\n';
+    s_confined = this;
+    struct sigaction action{};
+    action.sa_sigaction = fileShrank;
+    action.sa_flags = SA_SIGINFO;
+    ::sigaction(SIGBUS, &action, nullptr);
+
     // The time zone, read once now: left unnamed, the C library looks for its
     // file again at every conversion, and the zip library makes one for each
     // entry's date.
@@ -71,36 +85,43 @@ bool ExportFiles::confine(QString *error)
     return true;
 }
 
+void ExportFiles::fileShrank(int, siginfo_t *info, void *)
+{
+    const char *at = static_cast<const char *>(info->si_addr);
+    for (const std::unique_ptr<Document> &document : s_confined->m_documents) {
+        const char *mapped = document->mapped;
+        if (mapped && at >= mapped && at < mapped + document->size) {
+            [[maybe_unused]] const ssize_t written = ::write(STDERR_FILENO, document->shrank.constData(), size_t(document->shrank.size()));
+            break;
+        }
+    }
+    ::_exit(1);
+}
+
 bool ExportFiles::read(int number, QByteArray *bytes, QString *error)
 {
-    Document &document = m_documents.at(size_t(number));
+    Document &document = *m_documents.at(size_t(number));
     if (!document.file) {
         *error = document.error;
         return false;
     }
-    // Kept from one document to the next: memory touched for the first time costs more than reading into it.
-    thread_local QByteArray buffer;
-    buffer.resize(document.size);
-    const int handle = document.file->handle();
-    qint64 done = 0;
-    int failure = 0;
-    if (::lseek(handle, 0, SEEK_SET) != 0)
-        failure = errno;
-    while (failure == 0 && done < document.size) {
-        const ssize_t n = ::read(handle, buffer.data() + done, size_t(document.size - done));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            failure = n < 0 ? errno : EIO;
-        else
-            done += n;
-    }
-    if (failure != 0) {
-        *error = tr("Cannot open \"%1\": the file cannot be read (%2).").arg(document.path, qt_error_string(failure));
+    // Mapped rather than read: only the entries needed are ever touched, and
+    // memory is not filled a second time with what the file already holds.
+    void *mapped = ::mmap(nullptr, size_t(document.size), PROT_READ, MAP_PRIVATE, document.file->handle(), 0);
+    if (mapped == MAP_FAILED) {
+        *error = tr("Cannot open \"%1\": the file cannot be read (%2).").arg(document.path, qt_error_string(errno));
         return false;
     }
-    *bytes = buffer;
+    document.mapped = static_cast<const char *>(mapped);
+    *bytes = QByteArray::fromRawData(document.mapped, document.size);
     return true;
+}
+
+void ExportFiles::release(int number)
+{
+    Document &document = *m_documents.at(size_t(number));
+    if (const char *mapped = document.mapped.exchange(nullptr))
+        ::munmap(const_cast<char *>(mapped), size_t(document.size));
 }
 
 QString ExportFiles::write(int number, const std::function<QString(QIODevice &)> &fill)

@@ -8,9 +8,12 @@
 #include <QFile>
 #include <QString>
 
+#include <atomic>
 #include <functional>
 #include <memory>
 #include <vector>
+
+#include <csignal>
 
 class QIODevice;
 
@@ -37,7 +40,7 @@ public:
     int addOutput(const QString &path);
     // Why a document cannot be read, or an output cannot be made: a sentence
     // naming the file; empty when it can.
-    const QString &documentError(int document) const { return m_documents.at(size_t(document)).error; }
+    const QString &documentError(int document) const { return m_documents.at(size_t(document))->error; }
     const QString &outputError(int output) const { return m_outputs.at(size_t(output)).error; }
 
     // Starts the renaming process and confines this process; false with
@@ -45,9 +48,11 @@ public:
     // may be read.
     bool confine(QString *error);
 
-    // Once confined, from any thread. The bytes of a document, in memory the
-    // calling thread keeps for its next one; false with error set.
+    // Once confined, from any thread. The bytes of a document, mapped from its
+    // file until release(); false with error set. A file that shrinks while
+    // it is read ends the process with one line naming it, and status 1.
     bool read(int document, QByteArray *bytes, QString *error);
+    void release(int document);
     // Fills an output through fill, puts it on the disk and gives it its
     // name; the empty text, or the sentence that names the output and the
     // reason, and then the new file is removed.
@@ -66,7 +71,11 @@ private:
         std::unique_ptr<QFile> file;
         qint64 size = 0;
         QString error;
+        std::atomic<const char *> mapped = nullptr;
+        QByteArray shrank; // the line that ends the process when the file shrinks under its mapping
     };
+    static void fileShrank(int signal, siginfo_t *info, void *context);
+    static const ExportFiles *s_confined;
     struct Output
     {
         std::unique_ptr<ReplacementFile> file;
@@ -74,7 +83,7 @@ private:
         QString error;
     };
 
-    std::vector<Document> m_documents;
+    std::vector<std::unique_ptr<Document>> m_documents;
     std::vector<Output> m_outputs;
     Renamer m_renamer;
     bool m_started = false;

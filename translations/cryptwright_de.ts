@@ -187,6 +187,42 @@ Mit --export schreibt es das fertige Kartenteil jedes DOKUMENTS, ohne ein Fenste
         <source>DOCUMENT</source>
         <translation>DOKUMENT</translation>
     </message>
+    <message>
+        <source>in the editor (without --export)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>in a JPEG export</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>in a bitmap export</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>in a PNG export</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>in a PDF export</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>on sheets (--paper)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>without --paper</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Options that do nothing %1: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot export to &quot;%1&quot;: the outputs go into a folder, which needs a folder&apos;s name, not a picture&apos;s.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>DocumentArchive</name>
@@ -409,6 +445,17 @@ Mit --export schreibt es das fertige Kartenteil jedes DOKUMENTS, ohne ein Fenste
     <message>
         <source>Cannot export &quot;%1&quot;: reading and writing it took longer than %2 seconds.</source>
         <translation>„%1“ kann nicht exportiert werden: Lesen und Schreiben dauerten länger als %2 Sekunden.</translation>
+    </message>
+</context>
+<context>
+    <name>ExportFiles</name>
+    <message>
+        <source>No document is read: this process cannot confine itself (%1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot open &quot;%1&quot;: the file cannot be read (%2).</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1469,6 +1516,25 @@ Die Arbeit bleibt in „%2“ aufbewahrt.</translation>
     <message>
         <source>its lock file cannot be made</source>
         <translation>seine Sperrdatei kann nicht angelegt werden</translation>
+    </message>
+</context>
+<context>
+    <name>Renamer</name>
+    <message>
+        <source>The renaming process &quot;%1&quot; cannot be started (%2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The renaming process &quot;%1&quot; ended at once.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it was given up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the renaming process has ended</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -110,6 +110,8 @@ int main(int argc, char *argv[])
     QByteArray bytes, jpeg;
     if (files.read(input, &bytes, &why))
         jpeg = Exporter::encode(document, bytes, out, Exporter::Format::Jpeg, {90, false}, 0, &why);
+    bytes.clear();
+    files.release(input);
     if (!jpeg.isEmpty())
         why = files.write(output, jpeg);
     std::puts(why.isEmpty() ? "exported" : qPrintable(why));
