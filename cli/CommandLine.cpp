@@ -72,7 +72,9 @@ void prepare(QCommandLineParser &parser)
                         "JPEG, bitmap, PNG or a PDF page at 1.5 inches per space, chosen by OUT's extension. With "
                         "--paper, writes every DOCUMENT onto sheets of that paper in one PDF, at 1.5 inches per "
                         "space, with crop marks and a scale bar. Each document may take %1 seconds to be read and "
-                        "written; one that takes longer is reported and the others are still written.")
+                        "written; one that takes longer is reported and the others are still written. Documents are "
+                        "read in a sandbox: once they and the outputs are open, nothing else can be opened. An "
+                        "option that does nothing where it is given is refused.")
             .arg(ExportBatch::TimeLimitMs / 1000));
     parser.addHelpOption();
     parser.addVersionOption();

@@ -132,7 +132,7 @@ QString Renamer::commit(int i)
 {
     const std::lock_guard lock(m_mutex);
     if (!m_waiting.at(size_t(i)))
-        return FileReplacer::describe(m_paths.value(i), tr("it was given up"));
+        return FileReplacer::describe(m_paths.value(i), tr("its writing was given up"));
     qint32 failure = 0;
     if (!send(RenameRequests::Commit, i) || !readWhole(m_answers, reinterpret_cast<char *>(&failure), sizeof failure))
         return FileReplacer::describe(m_paths.value(i), tr("the renaming process has ended"));

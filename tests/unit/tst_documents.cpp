@@ -1,3 +1,4 @@
+#include "cli/ExportBatch.h"
 #include "document/ZipReader.h"
 #include "output/MaptileSaver.h"
 #include "pictures/PictureDecoder.h"
@@ -9,6 +10,7 @@
 #include <QPainter>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QSemaphore>
 #include <QSet>
 #include <QSignalSpy>
 #include <QStandardPaths>
@@ -334,6 +336,26 @@ private slots:
         QVERIFY2(run.exitCode == 0 && run.error.isEmpty(), run.error.constData());
         const QByteArray details = runProgram({"sheets.pdf"}, dir.path(), "pdfinfo").output; // pages and size
         QVERIFY2(details.contains("Pages:           3") && details.contains("595 x 842 pts"), details.constData());
+    }
+
+    // A document that takes longer than the limit is reported and let go once, while the rest are done.
+    void exportBatchGivesUpTheSlowDocumentAlone()
+    {
+        static QSemaphore never; // released by no one: the slow document's thread waits for good
+        ExportBatch batch(1000);
+        QList<qsizetype> givenUp;
+        const QStringList errors = batch.run(
+            {"slow.ora", "quick.ora", "refused.ora"}, {{}, {}, "refused"},
+            [](qsizetype i) {
+                if (i == 0)
+                    never.acquire();
+                return QString();
+            },
+            [&](qsizetype i) { givenUp << i; });
+        QVERIFY2(errors[0].contains("slow.ora") && errors[0].contains("longer than 1 seconds"), qPrintable(errors[0]));
+        QCOMPARE(errors.mid(1), QStringList({{}, "refused"}));
+        QCOMPARE(givenUp, QList<qsizetype>{0});
+        QVERIFY(batch.leftWorkBehind());
     }
 
     // The manual page and --help name the same options.
