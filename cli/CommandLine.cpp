@@ -49,15 +49,23 @@ struct Use
     unsigned modes;
 };
 // Where each option does something. Help and version end the program before any of them.
-constexpr Use Uses[] = {{"export", Exports | Sheets}, {"format", Exports},       {"quality", Jpeg},
-                        {"progressive", Jpeg},        {"size", Pictures},        {"paper", Sheets},
-                        {"landscape", Sheets},        {"margin", Sheets},        {"gap", Sheets},
-                        {"bleed", Sheets},            {"no-crop-marks", Sheets}, {"copies", Sheets}};
+constexpr Use Uses[] = {{"export", Exports | Sheets},
+                        {"format", Exports},
+                        {"quality", Jpeg},
+                        {"progressive", Jpeg},
+                        {"size", Pictures},
+                        {"paper", Sheets},
+                        {"landscape", Sheets},
+                        {"margin", Sheets},
+                        {"gap", Sheets},
+                        {"bleed", Sheets},
+                        {"no-crop-marks", Sheets},
+                        {"copies", Sheets}};
 // The toolkit's own options, which the editor's application takes from the command line.
 constexpr const char *ToolkitOptionsWithValue[] = {
-    "platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry", "qwindowicon", "qwindowtitle",
-    "session",  "display",            "geometry",      "style",  "stylesheet",      "qmljsdebugger", "dialogs",
-    "fontengine"};
+    "platform",    "platformpluginpath", "platformtheme", "plugin",  "qwindowgeometry",
+    "qwindowicon", "qwindowtitle",       "session",       "display", "geometry",
+    "style",       "stylesheet",         "qmljsdebugger", "dialogs", "fontengine"};
 constexpr const char *ToolkitFlags[] = {"reverse", "widgetcount"};
 
 void prepare(QCommandLineParser &parser)
@@ -155,14 +163,20 @@ bool exportsToFolder(const QCommandLineParser &parser)
     return parser.positionalArguments().size() > 1 || QFileInfo(parser.value(ExportOption)).isDir();
 }
 
+// The name a picture export's type is taken from: --format's, a folder's JPEG, or OUT's extension.
+QString suffixOf(const QCommandLineParser &parser)
+{
+    const QString suffix = parser.isSet(FormatOption) ? parser.value(FormatOption)
+        : exportsToFolder(parser)                     ? QStringLiteral("jpg")
+                                                      : QFileInfo(parser.value(ExportOption)).suffix();
+    return suffix.toLower();
+}
+
 // The format of a picture export, or nothing when its name or --format gives none.
 std::optional<Exporter::Format> formatOf(const QCommandLineParser &parser)
 {
-    const QString suffix = parser.isSet(FormatOption) ? parser.value(FormatOption)
-        : exportsToFolder(parser)                    ? QStringLiteral("jpg")
-                                                     : QFileInfo(parser.value(ExportOption)).suffix();
     Exporter::Format format;
-    if (!Exporter::formatFor(QStringLiteral("x.") + suffix, &format))
+    if (!Exporter::formatFor(QStringLiteral("x.") + suffixOf(parser), &format))
         return std::nullopt;
     return format;
 }
@@ -219,7 +233,8 @@ QString refusal(QCommandLineParser &parser, const QStringList &arguments)
             misplaced << option;
     }
     if (!misplaced.isEmpty())
-        return CommandLine::tr("Options that do nothing %1: %2.").arg(modeName(modes), misplaced.join(QStringLiteral(", ")));
+        return CommandLine::tr("Options that do nothing %1: %2.")
+            .arg(modeName(modes), misplaced.join(QStringLiteral(", ")));
     if (modes == Editor && parser.positionalArguments().size() > 1)
         return CommandLine::tr("The editor opens one file at a time; use --export for several documents.");
     return {};
@@ -323,7 +338,8 @@ int exportSheets(const QCommandLineParser &parser, const QString &out)
         QByteArray bytes;
         QString why;
         ImageRows rows;
-        const bool read = files.read(int(i), &bytes, &why) && DocumentReader::readFinished(documents[i], bytes, rows, &why);
+        const bool read =
+            files.read(int(i), &bytes, &why) && DocumentReader::readFinished(documents[i], bytes, rows, &why);
         bytes.clear();
         files.release(int(i));
         if (!read)
@@ -410,9 +426,7 @@ int exportAll(const QCommandLineParser &parser)
         return 2;
     }
 
-    const QString suffix = parser.isSet(FormatOption) ? parser.value(FormatOption).toLower()
-        : toFolder                                    ? QStringLiteral("jpg")
-                                                      : QFileInfo(out).suffix().toLower();
+    const QString suffix = suffixOf(parser);
     QList<ExportBatch::Job> jobs;
     for (const QString &document : documents)
         jobs << ExportBatch::Job{
@@ -461,8 +475,7 @@ bool CommandLine::runsWithoutWindow(int argc, char **argv)
 {
     QCommandLineParser parser;
     prepare(parser);
-    return !refusal(parser, argumentsOf(argc, argv)).isEmpty() || helpOrVersion(parser)
-        || parser.isSet(ExportOption);
+    return !refusal(parser, argumentsOf(argc, argv)).isEmpty() || helpOrVersion(parser) || parser.isSet(ExportOption);
 }
 
 int CommandLine::runWithoutWindow(int argc, char **argv)

@@ -66,7 +66,9 @@ bool ExportFiles::confine(QString *error)
         document->shrank = "cryptwright: "
             + tr("Cannot open \"%1\": the file shrank while it was read.").arg(document->path).toLocal8Bit() + '\n';
     s_confined = this;
-    struct sigaction action{};
+    struct sigaction action
+    {
+    };
     action.sa_sigaction = fileShrank;
     action.sa_flags = SA_SIGINFO;
     ::sigaction(SIGBUS, &action, nullptr);
@@ -91,7 +93,8 @@ void ExportFiles::fileShrank(int, siginfo_t *info, void *)
     for (const std::unique_ptr<Document> &document : s_confined->m_documents) {
         const char *mapped = document->mapped;
         if (mapped && at >= mapped && at < mapped + document->size) {
-            [[maybe_unused]] const ssize_t written = ::write(STDERR_FILENO, document->shrank.constData(), size_t(document->shrank.size()));
+            [[maybe_unused]] const ssize_t written =
+                ::write(STDERR_FILENO, document->shrank.constData(), size_t(document->shrank.size()));
             break;
         }
     }

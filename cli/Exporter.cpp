@@ -15,7 +15,6 @@
 #include <QPainter>
 #include <QPdfWriter>
 
-
 const QStringList &Exporter::suffixes()
 {
     static const QStringList list{QStringLiteral("jpg"), QStringLiteral("jpeg"), QStringLiteral("bmp"),
@@ -58,8 +57,8 @@ QString Exporter::writePdf(const QImage &image, const QString &title, QIODevice 
     return painter.end() ? QString() : tr("the PDF cannot be finished");
 }
 
-QByteArray Exporter::encode(const QString &documentPath, const QByteArray &document, const QString &out,
-                            Format format, const JpegOptions &jpeg, int maxSide, QString *error)
+QByteArray Exporter::encode(const QString &documentPath, const QByteArray &document, const QString &out, Format format,
+                            const JpegOptions &jpeg, int maxSide, QString *error)
 {
     QString reason;
     QByteArray bytes;

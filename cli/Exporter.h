@@ -35,8 +35,8 @@ public:
     // above 0, a picture is scaled down to fit a square of that side, as a
     // thumbnail is. Empty, with error set to one sentence naming the file at
     // fault and the reason, when it cannot be made.
-    static QByteArray encode(const QString &documentPath, const QByteArray &document, const QString &out,
-                             Format format, const JpegOptions &jpeg, int maxSide, QString *error);
+    static QByteArray encode(const QString &documentPath, const QByteArray &document, const QString &out, Format format,
+                             const JpegOptions &jpeg, int maxSide, QString *error);
     // Writes to device a PDF of one page exactly as large as the maptile
     // prints, 1.5 inches per space; the empty text or the reason it failed.
     static QString writePdf(const QImage &image, const QString &title, QIODevice &device);

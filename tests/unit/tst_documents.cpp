@@ -226,12 +226,12 @@ private slots:
             MaptileSaver::write(redrawn, dir.filePath("redrawn-saved.jpg"), MaptileSaver::Format::Jpeg, {75, true}),
             QString());
         for (const QString out : {"out.jpg", "out.bmp", "out.png", "out.pdf", "older.jpg", "redrawn.jpg"}) {
-            const QStringList jpeg = out.endsWith(".jpg") ? QStringList{"--quality", "75", "--progressive"} : QStringList{};
-            const Run run = runProgram(QStringList{"--export", out} + jpeg
-                                           + QStringList{out.section('.', 0, 0) == "out"
-                                                             ? u"map.ora"_s
-                                                             : out.section('.', 0, 0) + ".ora"},
-                                       dir.path());
+            const QStringList jpeg =
+                out.endsWith(".jpg") ? QStringList{"--quality", "75", "--progressive"} : QStringList{};
+            const Run run = runProgram(
+                QStringList{"--export", out} + jpeg
+                    + QStringList{out.section('.', 0, 0) == "out" ? u"map.ora"_s : out.section('.', 0, 0) + ".ora"},
+                dir.path());
             QVERIFY2(run.exitCode == 0 && run.error.isEmpty(), run.error.constData());
         }
         for (const auto &[out, saved] :
@@ -245,8 +245,8 @@ private slots:
             writeText(dir.filePath(out), "the earlier export");
             const QStringList before = dir.entryList(QDir::Files | QDir::Hidden);
             // Files may grow to 4 KiB: the write that crosses the limit is cut short, the next fails.
-            const QString command = u"trap '' XFSZ; ulimit -f 4; exec \"%1\" --export %2 map.ora"_s.arg(
-                CRYPTWRIGHT_BINARY, out);
+            const QString command =
+                u"trap '' XFSZ; ulimit -f 4; exec \"%1\" --export %2 map.ora"_s.arg(CRYPTWRIGHT_BINARY, out);
             const Run run = runProgram({"-c", command}, dir.path(), "/bin/bash");
             QVERIFY2(run.exitCode > 0 && run.error.count('\n') == 1 && run.error.contains(out.toUtf8())
                          && run.error.contains(std::strerror(EFBIG)),
@@ -269,7 +269,8 @@ private slots:
         };
         row("over the document through a link", {"--export", "link.jpg", "map.ora"}, "would be lost", 1);
         row("over the document it reads", {"--export", "doc.jpg", "doc.jpg"}, "would be lost", 1);
-        row("into the document's folder", {"--export", "folder", "--format", "png", "folder/p.png"}, "would be lost", 1);
+        row("into the document's folder", {"--export", "folder", "--format", "png", "folder/p.png"}, "would be lost",
+            1);
         row("a picture given as a document", {"--export", "x.png", "picture.png"},
             "cryptwright: \"picture.png\" is not a Cryptwright document (.ora).", 1);
         row("not a zip", {"--export", "x.png", "broken.ora"}, "broken.ora", 1);
@@ -298,7 +299,8 @@ private slots:
         row("an export option for the editor", {"--quality", "80", "map.ora"}, "--quality", 2);
         row("two files for the editor", {"map.ora", "big.ora"}, "one file at a time", 2);
         row("copies of a picture", {"--export", "x.jpg", "--copies", "7", "map.ora"}, "--copies", 2);
-        row("JPEG options for a PNG", {"--export", "x", "--format", "png", "--quality", "80", "--progressive", "map.ora"},
+        row("JPEG options for a PNG",
+            {"--export", "x", "--format", "png", "--quality", "80", "--progressive", "map.ora"},
             "--quality, --progressive", 2);
         row("a PDF page scaled", {"--export", "x.pdf", "--size", "64", "map.ora"}, "--size", 2);
         row("picture options on sheets",

@@ -13,9 +13,9 @@
 
 #include <fcntl.h>
 #include <spawn.h>
-#include <sys/wait.h>
 #include <sys/socket.h>
 #include <sys/un.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #if defined(__SANITIZE_ADDRESS__)
@@ -170,7 +170,8 @@ private slots:
                 return status.contains("Seccomp:\t2");
             },
             20'000);
-        const QStringList threads = QDir(QStringLiteral("/proc/%1/task").arg(child)).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+        const QStringList threads =
+            QDir(QStringLiteral("/proc/%1/task").arg(child)).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
         QStringList unconfined;
         for (const QString &thread : threads) {
             const QString task = TestImages::readAll(QStringLiteral("/proc/%1/task/%2/status").arg(child).arg(thread));
