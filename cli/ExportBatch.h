@@ -34,17 +34,16 @@ public:
     // output that is one of the documents, or that another job writes too.
     static QStringList refusals(const QList<Job> &jobs);
     // Does work on every job whose error is empty, each named by its document;
-    // the errors of all, in order, empty where it succeeded.
+    // the errors of all, in order, empty where it succeeded. A thread still at
+    // work on a document given up is left to it: the process must then end
+    // without waiting for it, as the command line's always does.
     QStringList run(const QStringList &documents, const QStringList &errors, const Work &work,
                     const GivenUp &givenUp = {});
-    // Whether a document ran past the time limit: its thread is still at work,
-    // so the process must end without waiting for it.
-    bool leftWorkBehind() const { return m_leftWorkBehind; }
 
 private:
     struct Shared;
 
     int m_timeLimitMs;
     size_t m_threads;
-    bool m_leftWorkBehind = false;
+    bool m_leftWorkBehind = false; // a thread is still at work on a document given up
 };

@@ -58,8 +58,12 @@ bool ExportFiles::confine(QString *error)
         }
     }
     m_started = m_renamer.start(files, error);
-    if (!m_started)
+    if (!m_started) {
+        // No one is left to remove the new files but this process, which still may.
+        for (const ReplacementFile *file : files)
+            ::unlink(file->newName().constData());
         return false;
+    }
     // Reading a mapped file that has shrunk meets no error but a signal: the
     // process ends with the line that names the file, worded now.
     for (const std::unique_ptr<Document> &document : m_documents)
