@@ -1,10 +1,11 @@
 #include "cli/CommandLine.h"
 
 #include "cli/ExportBatch.h"
+#include "cli/ExportFiles.h"
 #include "cli/Exporter.h"
 #include "document/DocumentReader.h"
 #include "files/FileIdentity.h"
-#include "files/FileReplacer.h"
+#include "pictures/ImageRows.h"
 #include "resources/Translations.h"
 #include "sheets/SheetLayout.h"
 #include "sheets/SheetOutput.h"
@@ -14,13 +15,13 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
-#include <QHash>
 
 #include <cstdio>
 #include <cstdlib>
-#include <initializer_list>
 #include <memory>
 #include <mutex>
+#include <optional>
+#include <vector>
 
 namespace {
 
@@ -37,8 +38,40 @@ const QString BleedOption = QStringLiteral("bleed");
 const QString NoCropMarksOption = QStringLiteral("no-crop-marks");
 const QString CopiesOption = QStringLiteral("copies");
 
+// What a command does; an option that does nothing in it is refused.
+enum Mode : unsigned { Editor = 1, Jpeg = 2, Bitmap = 4, Png = 8, Pdf = 16, Sheets = 32 };
+constexpr unsigned Pictures = Jpeg | Bitmap | Png;
+constexpr unsigned Exports = Pictures | Pdf;
+
+struct Use
+{
+    const char *option;
+    unsigned modes;
+};
+// Where each option does something. Help and version end the program before any of them.
+constexpr Use Uses[] = {{"export", Exports | Sheets},
+                        {"format", Exports},
+                        {"quality", Jpeg},
+                        {"progressive", Jpeg},
+                        {"size", Pictures},
+                        {"paper", Sheets},
+                        {"landscape", Sheets},
+                        {"margin", Sheets},
+                        {"gap", Sheets},
+                        {"bleed", Sheets},
+                        {"no-crop-marks", Sheets},
+                        {"copies", Sheets}};
+// The toolkit's own options, which the editor's application takes from the command line.
+constexpr const char *ToolkitOptionsWithValue[] = {
+    "platform",    "platformpluginpath", "platformtheme", "plugin",  "qwindowgeometry",
+    "qwindowicon", "qwindowtitle",       "session",       "display", "geometry",
+    "style",       "stylesheet",         "qmljsdebugger", "dialogs", "fontengine"};
+constexpr const char *ToolkitFlags[] = {"reverse", "widgetcount"};
+
 void prepare(QCommandLineParser &parser)
 {
+    // "-platform" as the toolkit spells its options, not -p -l -a ...
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.setApplicationDescription(
         CommandLine::tr("Designs printable dungeon map tiles.\n\n"
                         "Without options, opens the editor, with FILE (a maptile document or picture) if one is "
@@ -47,7 +80,9 @@ void prepare(QCommandLineParser &parser)
                         "JPEG, bitmap, PNG or a PDF page at 1.5 inches per space, chosen by OUT's extension. With "
                         "--paper, writes every DOCUMENT onto sheets of that paper in one PDF, at 1.5 inches per "
                         "space, with crop marks and a scale bar. Each document may take %1 seconds to be read and "
-                        "written; one that takes longer is reported and the others are still written.")
+                        "written; one that takes longer is reported and the others are still written. Documents are "
+                        "read in a sandbox: once they and the outputs are open, nothing else can be opened. An "
+                        "option that does nothing where it is given is refused.")
             .arg(ExportBatch::TimeLimitMs / 1000));
     parser.addHelpOption();
     parser.addVersionOption();
@@ -77,14 +112,132 @@ void prepare(QCommandLineParser &parser)
         {BleedOption, CommandLine::tr("How far each maptile's edge runs on past its cut line (default 0mm)."), length});
     parser.addOption({NoCropMarksOption, CommandLine::tr("Leave out the lines to cut along and the scale bar.")});
     parser.addOption({CopiesOption, CommandLine::tr("Copies of each maptile on the sheets (default 1)."), number});
+    for (const char *name : ToolkitOptionsWithValue) {
+        QCommandLineOption option(QString::fromLatin1(name), QString(), QStringLiteral("value"));
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+    for (const char *name : ToolkitFlags) {
+        QCommandLineOption option(QString::fromLatin1(name));
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
     parser.addPositionalArgument(CommandLine::tr("DOCUMENT"),
                                  CommandLine::tr("Maptile documents (.ora) to open or export."),
                                  CommandLine::tr("[FILE | DOCUMENT...]"));
 }
 
+QStringList argumentsOf(int argc, char **argv)
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    return arguments;
+}
+
 void printLine(const QString &line)
 {
     std::fprintf(stderr, "cryptwright: %s\n", qPrintable(line));
+}
+
+// Ends a process that has confined itself: what the application and the
+// libraries would do at exit is nothing it needs, and not all of it is allowed.
+[[noreturn]] void leave(int status)
+{
+    std::fflush(stdout);
+    std::fflush(stderr);
+    std::_Exit(status);
+}
+
+bool helpOrVersion(const QCommandLineParser &parser)
+{
+    for (const char *name : {"help", "help-all", "version"})
+        if (parser.isSet(QString::fromLatin1(name)))
+            return true;
+    return false;
+}
+
+// Whether the output is a folder: several documents, or a folder that is there.
+bool exportsToFolder(const QCommandLineParser &parser)
+{
+    return parser.positionalArguments().size() > 1 || QFileInfo(parser.value(ExportOption)).isDir();
+}
+
+// The name a picture export's type is taken from: --format's, a folder's JPEG, or OUT's extension.
+QString suffixOf(const QCommandLineParser &parser)
+{
+    const QString suffix = parser.isSet(FormatOption) ? parser.value(FormatOption)
+        : exportsToFolder(parser)                     ? QStringLiteral("jpg")
+                                                      : QFileInfo(parser.value(ExportOption)).suffix();
+    return suffix.toLower();
+}
+
+// The format of a picture export, or nothing when its name or --format gives none.
+std::optional<Exporter::Format> formatOf(const QCommandLineParser &parser)
+{
+    Exporter::Format format;
+    if (!Exporter::formatFor(QStringLiteral("x.") + suffixOf(parser), &format))
+        return std::nullopt;
+    return format;
+}
+
+// The modes the command may be in: one, or every picture export while its format is unknown.
+unsigned modesOf(const QCommandLineParser &parser)
+{
+    if (!parser.isSet(ExportOption))
+        return Editor;
+    if (parser.isSet(PaperOption))
+        return Sheets;
+    static const Mode modes[] = {Jpeg, Bitmap, Png, Pdf};
+    const std::optional<Exporter::Format> format = formatOf(parser);
+    return format ? unsigned(modes[int(*format)]) : Exports;
+}
+
+QString modeName(unsigned modes)
+{
+    switch (modes) {
+    case Editor:
+        return CommandLine::tr("in the editor (without --export)");
+    case Jpeg:
+        return CommandLine::tr("in a JPEG export");
+    case Bitmap:
+        return CommandLine::tr("in a bitmap export");
+    case Png:
+        return CommandLine::tr("in a PNG export");
+    case Pdf:
+        return CommandLine::tr("in a PDF export");
+    case Sheets:
+        return CommandLine::tr("on sheets (--paper)");
+    }
+    return CommandLine::tr("without --paper");
+}
+
+// Why the arguments cannot be used at all, in one line; empty when they can.
+// Unknown options, options that do nothing in the command, and several files
+// for the editor are refused before anything else is looked at.
+QString refusal(QCommandLineParser &parser, const QStringList &arguments)
+{
+    if (!parser.parse(arguments))
+        return parser.errorText();
+    if (helpOrVersion(parser))
+        return {};
+    const unsigned modes = modesOf(parser);
+    QStringList misplaced;
+    for (const QString &name : parser.optionNames()) {
+        unsigned uses = Editor; // the toolkit's
+        for (const Use &use : Uses)
+            if (name == QLatin1String(use.option))
+                uses = use.modes;
+        const QString option = QStringLiteral("--") + name;
+        if (!(uses & modes) && !misplaced.contains(option))
+            misplaced << option;
+    }
+    if (!misplaced.isEmpty())
+        return CommandLine::tr("Options that do nothing %1: %2.")
+            .arg(modeName(modes), misplaced.join(QStringLiteral(", ")));
+    if (modes == Editor && parser.positionalArguments().size() > 1)
+        return CommandLine::tr("The editor opens one file at a time; use --export for several documents.");
+    return {};
 }
 
 // A whole number from low to high given to an option, or nothing with the reason printed.
@@ -102,18 +255,29 @@ std::optional<int> number(const QCommandLineParser &parser, const QString &optio
     return std::nullopt;
 }
 
-// Ends the run: a document given up is still being worked on by a thread that cannot be stopped.
-int finish(const ExportBatch &batch, int status)
+// Starts the renaming process and confines this process, or ends it with the reason.
+void confine(ExportFiles &files)
 {
-    if (batch.leftWorkBehind()) {
-        std::fflush(stderr);
-        std::_Exit(status);
-    }
-    return status;
+    QString error;
+    if (files.confine(&error))
+        return;
+    printLine(error);
+    files.end();
+    leave(1);
 }
 
-// Every document on sheets of paper, in one PDF: each is read once to be
-// checked and measured, and again when its sheet is written.
+void printErrors(const QStringList &errors, int *failures)
+{
+    for (const QString &error : errors) {
+        if (!error.isEmpty()) {
+            printLine(error);
+            ++*failures;
+        }
+    }
+}
+
+// Every document on sheets of paper, in one PDF. Each is read once, within
+// the time limit, and its picture kept for the sheets.
 int exportSheets(const QCommandLineParser &parser, const QString &out)
 {
     const QStringList documents = parser.positionalArguments();
@@ -147,55 +311,78 @@ int exportSheets(const QCommandLineParser &parser, const QString &out)
                       .arg(out));
         return 2;
     }
+    // The one output replaces no document, however it is named; nothing is read until that is sure.
+    const FileIdentity output = FileIdentity::of(out);
+    for (const QString &document : documents) {
+        if (output.isValid() && output == FileIdentity::of(document)) {
+            printLine(CommandLine::tr("Cannot write sheets to \"%1\": that is the document \"%2\", which would be "
+                                      "lost.")
+                          .arg(out, document));
+            return 1;
+        }
+    }
 
-    QList<ExportBatch::Job> jobs;
+    ExportFiles files;
+    QStringList errors;
     for (const QString &document : documents)
-        jobs << ExportBatch::Job{document, {}};
-    QHash<QString, QSize> sizes;
-    std::mutex sizesTaken;
+        errors << files.documentError(files.addDocument(document));
+    const int pdf = files.addOutput(out);
+    SheetOutput::prepare();
     ExportBatch batch;
-    const QStringList errors = batch.run(jobs, [&](const ExportBatch::Job &job) {
+    confine(files);
+
+    std::vector<QImage> pictures(size_t(documents.size()));
+    std::vector<bool> givenUp(pictures.size());
+    std::mutex picturesTaken;
+    const auto read = [&](qsizetype i) {
+        QByteArray bytes;
         QString why;
-        const QImage picture = DocumentReader::readFinished(job.document, &why);
-        const std::lock_guard lock(sizesTaken);
-        sizes.insert(job.document, picture.size());
-        return why;
+        ImageRows rows;
+        const bool read =
+            files.read(int(i), &bytes, &why) && DocumentReader::readFinished(documents[i], bytes, rows, &why);
+        bytes.clear();
+        files.release(int(i));
+        if (!read)
+            return why;
+        const std::lock_guard lock(picturesTaken);
+        if (!givenUp[size_t(i)])
+            pictures[size_t(i)] = rows.image();
+        return QString();
+    };
+    errors = batch.run(documents, errors, read, [&](qsizetype i) {
+        const std::lock_guard lock(picturesTaken);
+        givenUp[size_t(i)] = true;
     });
     int failures = 0;
+    printErrors(errors, &failures);
     QList<SheetMaptile> maptiles;
-    QStringList placed;
-    const FileIdentity output = FileIdentity::of(out);
+    QList<qsizetype> placed;
     for (qsizetype i = 0; i < documents.size(); ++i) {
-        QString why = errors[i];
-        if (why.isEmpty() && output.isValid() && output == FileIdentity::of(documents[i]))
-            why = CommandLine::tr("Cannot write sheets to \"%1\": that is the document \"%2\", which would be lost.")
-                      .arg(out, documents[i]);
-        if (!why.isEmpty()) {
-            printLine(why);
-            ++failures;
-            continue;
+        if (errors[i].isEmpty()) {
+            maptiles << SheetMaptile{QFileInfo(documents[i]).fileName(), pictures[size_t(i)].size(), *copies};
+            placed << i;
         }
-        maptiles << SheetMaptile{QFileInfo(documents[i]).fileName(), sizes.value(documents[i]), *copies};
-        placed << documents[i];
     }
-    if (maptiles.isEmpty())
-        return finish(batch, 1);
-    const SheetLayout layout(maptiles, settings);
-    if (!layout.error().isEmpty()) {
+    int status = failures ? 1 : 0;
+    if (maptiles.isEmpty()) {
+        status = 1;
+    } else if (const SheetLayout layout(maptiles, settings); !layout.error().isEmpty()) {
         printLine(layout.error());
-        return finish(batch, 2);
+        status = 2;
+    } else {
+        const std::lock_guard lock(picturesTaken);
+        const QString written = files.write(pdf, [&](QIODevice &device) {
+            return SheetOutput::writePdf(
+                device, layout, [&](int maptile, QString *) { return pictures[size_t(placed[maptile])]; },
+                QFileInfo(out).completeBaseName());
+        });
+        if (!written.isEmpty()) {
+            printLine(written);
+            status = 1;
+        }
     }
-    const QString written = FileReplacer::write(out, [&](QIODevice &device) {
-        return SheetOutput::writePdf(
-            device, layout,
-            [&](int maptile, QString *why) { return DocumentReader::readFinished(placed[maptile], why); },
-            QFileInfo(out).completeBaseName());
-    });
-    if (!written.isEmpty()) {
-        printLine(written);
-        ++failures;
-    }
-    return finish(batch, failures ? 1 : 0);
+    files.end();
+    leave(status);
 }
 
 // The output of each document: OUT itself, or a file of the document's name in the folder OUT.
@@ -217,12 +404,9 @@ int exportAll(const QCommandLineParser &parser)
     if (!size)
         return 2;
 
-    const bool toFolder = documents.size() > 1 || QFileInfo(out).isDir();
-    Exporter::Format format;
-    const QString suffix = parser.isSet(FormatOption) ? parser.value(FormatOption).toLower()
-        : toFolder                                    ? QStringLiteral("jpg")
-                                                      : QFileInfo(out).suffix().toLower();
-    if (!Exporter::formatFor(QStringLiteral("x.") + suffix, &format)) {
+    const bool toFolder = exportsToFolder(parser);
+    const std::optional<Exporter::Format> format = formatOf(parser);
+    if (!format) {
         printLine(parser.isSet(FormatOption)
                       ? CommandLine::tr("--format must be one of %1, not \"%2\".")
                             .arg(Exporter::suffixes().join(QStringLiteral(", ")), parser.value(FormatOption))
@@ -230,57 +414,80 @@ int exportAll(const QCommandLineParser &parser)
                             .arg(out, Exporter::suffixes().join(QStringLiteral(", ."))));
         return 2;
     }
+    // A folder under a picture's name is a picture asked for in the wrong place.
+    if (Exporter::Format named; toFolder && Exporter::formatFor(out, &named)) {
+        printLine(CommandLine::tr("Cannot export to \"%1\": the outputs go into a folder, which needs a folder's "
+                                  "name, not a picture's.")
+                      .arg(out));
+        return 2;
+    }
     if (toFolder && !QDir().mkpath(out)) {
         printLine(CommandLine::tr("Cannot export to \"%1\": the folder cannot be made.").arg(out));
         return 2;
     }
 
+    const QString suffix = suffixOf(parser);
     QList<ExportBatch::Job> jobs;
     for (const QString &document : documents)
         jobs << ExportBatch::Job{
             document,
             toFolder ? QDir(out).filePath(QFileInfo(document).completeBaseName() + QLatin1Char('.') + suffix) : out};
+    // Everything is opened and made before the process confines itself.
+    QStringList errors = ExportBatch::refusals(jobs);
+    ExportFiles files;
+    std::vector<int> outputs(size_t(jobs.size()), -1);
+    for (qsizetype i = 0; i < jobs.size(); ++i) {
+        const int document = files.addDocument(jobs[i].document);
+        if (errors[i].isEmpty())
+            errors[i] = files.documentError(document);
+        if (errors[i].isEmpty())
+            outputs[size_t(i)] = files.addOutput(jobs[i].out);
+    }
+    Exporter::prepare(*format);
     ExportBatch batch;
-    int failures = 0;
-    // A folder of outputs is synced once, when they are all in it.
-    const auto folderSync = toFolder ? FileReplacer::FolderSync::Later : FileReplacer::FolderSync::Now;
-    const auto work = [format, jpeg, size, folderSync](const ExportBatch::Job &job) {
-        return Exporter::exportDocument(job.document, job.out, format, jpeg, *size, folderSync);
-    };
-    for (const QString &error : batch.run(jobs, work)) {
-        if (!error.isEmpty()) {
-            printLine(error);
-            ++failures;
-        }
-    }
-    if (toFolder)
-        FileReplacer::syncFolder(QFileInfo(out).absoluteFilePath());
-    return finish(batch, failures ? 1 : 0);
-}
+    confine(files);
 
-// Whether the arguments before any "--" include one of the options.
-bool hasOption(int argc, char **argv, std::initializer_list<const char *> options)
-{
-    for (int i = 1; i < argc; ++i) {
-        const QByteArray argument(argv[i]);
-        if (argument == "--")
-            break;
-        for (const char *option : options)
-            if (argument == option || argument.startsWith(QByteArray(option) + '='))
-                return true;
-    }
-    return false;
+    const auto work = [&](qsizetype i) {
+        const ExportBatch::Job &job = jobs[i];
+        const int output = outputs[size_t(i)];
+        QByteArray bytes;
+        QString why;
+        if (files.read(int(i), &bytes, &why)) {
+            const QByteArray encoded = Exporter::encode(job.document, bytes, job.out, *format, jpeg, *size, &why);
+            bytes.clear();
+            files.release(int(i));
+            if (!encoded.isEmpty())
+                return files.write(output, encoded);
+        }
+        files.giveUp(output);
+        return why;
+    };
+    errors = batch.run(documents, errors, work, [&](qsizetype i) { files.giveUp(outputs[size_t(i)]); });
+    int failures = 0;
+    printErrors(errors, &failures);
+    files.end();
+    leave(failures ? 1 : 0);
 }
 
 } // namespace
 
 bool CommandLine::runsWithoutWindow(int argc, char **argv)
 {
-    return hasOption(argc, argv, {"--export", "-h", "--help", "--help-all", "-v", "--version"});
+    QCommandLineParser parser;
+    prepare(parser);
+    return !refusal(parser, argumentsOf(argc, argv)).isEmpty() || helpOrVersion(parser) || parser.isSet(ExportOption);
 }
 
 int CommandLine::runWithoutWindow(int argc, char **argv)
 {
+    // Taken before the application, which may take some of them for itself.
+    const QStringList arguments = argumentsOf(argc, argv);
+    bool sheets = false;
+    {
+        QCommandLineParser parser;
+        prepare(parser);
+        sheets = refusal(parser, arguments).isEmpty() && !helpOrVersion(parser) && parser.isSet(PaperOption);
+    }
     // Standard error carries one line per failure and nothing else: Qt's own
     // notes about the environment are left out.
     qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &, const QString &message) {
@@ -290,7 +497,7 @@ int CommandLine::runWithoutWindow(int argc, char **argv)
     // Sheets draw text, which needs the fonts of a graphical application; no
     // window is shown, so none needs a display.
     std::unique_ptr<QCoreApplication> application;
-    if (hasOption(argc, argv, {"--paper"})) {
+    if (sheets) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
         application = std::make_unique<QGuiApplication>(argc, argv);
     } else {
@@ -303,7 +510,12 @@ int CommandLine::runWithoutWindow(int argc, char **argv)
     QCoreApplication::setApplicationVersion(QStringLiteral("1.00"));
     QCommandLineParser parser;
     prepare(parser);
-    parser.process(*application);
+    if (const QString refused = refusal(parser, arguments); !refused.isEmpty()) {
+        printLine(refused);
+        return 2;
+    }
+    if (helpOrVersion(parser))
+        parser.process(arguments); // shows them and ends
     return exportAll(parser);
 }
 
@@ -311,11 +523,6 @@ QString CommandLine::fileToOpen(const QStringList &arguments)
 {
     QCommandLineParser parser;
     prepare(parser);
-    parser.process(arguments);
-    const QStringList files = parser.positionalArguments();
-    if (files.size() > 1) {
-        printLine(tr("The editor opens one file at a time; use --export for several documents."));
-        std::exit(2);
-    }
-    return files.value(0);
+    parser.parse(arguments);
+    return parser.positionalArguments().value(0);
 }

@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <chrono>
 #include <condition_variable>
 #include <mutex>
@@ -24,7 +25,7 @@ struct ExportBatch::Shared
     enum class State { Waiting, Running, Done, TimedOut };
     struct Task
     {
-        Job job;
+        qsizetype job = 0;
         State state = State::Waiting;
         Clock::time_point started;
         QString error;
@@ -39,12 +40,14 @@ struct ExportBatch::Shared
 
 ExportBatch::ExportBatch(int timeLimitMs)
     : m_timeLimitMs(timeLimitMs)
+    // Twice as many threads as processors: a thread waiting for its file to
+    // reach the disk leaves its processor to another document. Counted now,
+    // while the system's own account of them can still be read.
+    , m_threads(2 * std::max(1u, std::thread::hardware_concurrency()))
 {
 }
 
-ExportBatch::~ExportBatch() = default;
-
-QStringList ExportBatch::refusals(const QList<Job> &jobs) const
+QStringList ExportBatch::refusals(const QList<Job> &jobs)
 {
     QStringList errors;
     QList<FileIdentity> documents;
@@ -53,10 +56,6 @@ QStringList ExportBatch::refusals(const QList<Job> &jobs) const
     QStringList outputs;
     for (const Job &job : jobs) {
         QString error;
-        if (job.out.isEmpty()) {
-            errors << QString();
-            continue;
-        }
         const FileIdentity out = FileIdentity::of(job.out);
         for (qsizetype i = 0; i < jobs.size() && error.isEmpty(); ++i) {
             if (out.isValid() && out == documents[i])
@@ -75,16 +74,16 @@ QStringList ExportBatch::refusals(const QList<Job> &jobs) const
     return errors;
 }
 
-QStringList ExportBatch::run(const QList<Job> &jobs, const Work &doWork)
+QStringList ExportBatch::run(const QStringList &documents, const QStringList &errors, const Work &doWork,
+                             const GivenUp &givenUp)
 {
-    const QStringList refused = refusals(jobs);
     auto shared = std::make_shared<Shared>();
-    for (qsizetype i = 0; i < jobs.size(); ++i) {
+    for (qsizetype i = 0; i < errors.size(); ++i) {
         Shared::Task task;
-        task.job = jobs[i];
-        if (!refused[i].isEmpty()) {
+        task.job = i;
+        if (!errors[i].isEmpty()) {
             task.state = Shared::State::Done;
-            task.error = refused[i];
+            task.error = errors[i];
             ++shared->ended;
         }
         shared->tasks.push_back(task);
@@ -102,7 +101,7 @@ QStringList ExportBatch::run(const QList<Job> &jobs, const Work &doWork)
             Shared::Task &task = shared->tasks[shared->next++];
             task.state = Shared::State::Running;
             task.started = Clock::now();
-            const Job job = task.job;
+            const qsizetype job = task.job;
             lock.unlock();
             const QString error = doWork(job);
             lock.lock();
@@ -115,10 +114,8 @@ QStringList ExportBatch::run(const QList<Job> &jobs, const Work &doWork)
         }
     };
 
-    // Twice as many threads as processors: a thread waiting for its file to
-    // reach the disk leaves its processor to another document.
     const size_t waiting = shared->tasks.size() - shared->ended;
-    const size_t threads = std::min<size_t>(waiting, 2 * std::max(1u, std::thread::hardware_concurrency()));
+    const size_t threads = std::min(waiting, m_threads);
     std::vector<std::thread> workers;
     for (size_t i = 0; i < threads; ++i)
         workers.emplace_back(work);
@@ -132,9 +129,11 @@ QStringList ExportBatch::run(const QList<Job> &jobs, const Work &doWork)
                 continue;
             task.state = Shared::State::TimedOut;
             task.error = tr("Cannot export \"%1\": reading and writing it took longer than %2 seconds.")
-                             .arg(task.job.document)
+                             .arg(documents.value(task.job))
                              .arg(m_timeLimitMs / 1000.0);
             ++shared->ended;
+            if (givenUp)
+                givenUp(task.job);
             m_leftWorkBehind = true;
             workers.emplace_back(work);
         }
@@ -147,8 +146,8 @@ QStringList ExportBatch::run(const QList<Job> &jobs, const Work &doWork)
         else
             worker.join();
     }
-    QStringList errors;
+    QStringList ended;
     for (const Shared::Task &task : shared->tasks)
-        errors << task.error;
-    return errors;
+        ended << task.error;
+    return ended;
 }

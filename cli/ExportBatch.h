@@ -5,8 +5,6 @@
 #include <QString>
 #include <QStringList>
 
-#include <memory>
-
 #include <functional>
 
 // The documents of one export command, worked on as many at once as the
@@ -21,26 +19,31 @@ public:
     struct Job
     {
         QString document;
-        QString out; // empty when the work writes no file of its own
+        QString out;
     };
-    // The work on one job: the empty text, or one sentence naming the file and the reason.
-    using Work = std::function<QString(const Job &job)>;
+    // The work on job i: the empty text, or one sentence naming the file and the reason.
+    using Work = std::function<QString(qsizetype i)>;
+    // Told of job i when it ran past the limit; its work goes on, but whatever it finishes must be let go.
+    using GivenUp = std::function<void(qsizetype i)>;
     // As long as the editor gives a file to be read.
     static constexpr int TimeLimitMs = 15000;
 
     explicit ExportBatch(int timeLimitMs = TimeLimitMs);
-    ~ExportBatch();
 
-    // Does work on every job; the error of each, in order, empty when it succeeded.
-    QStringList run(const QList<Job> &jobs, const Work &work);
-    // Whether a document ran past the time limit: its thread is still at work,
-    // so the process must end without waiting for it.
-    bool leftWorkBehind() const { return m_leftWorkBehind; }
+    // Why each job must not run, in order, empty for those that may: an
+    // output that is one of the documents, or that another job writes too.
+    static QStringList refusals(const QList<Job> &jobs);
+    // Does work on every job whose error is empty, each named by its document;
+    // the errors of all, in order, empty where it succeeded. A thread still at
+    // work on a document given up is left to it: the process must then end
+    // without waiting for it, as the command line's always does.
+    QStringList run(const QStringList &documents, const QStringList &errors, const Work &work,
+                    const GivenUp &givenUp = {});
 
 private:
     struct Shared;
-    QStringList refusals(const QList<Job> &jobs) const;
 
     int m_timeLimitMs;
-    bool m_leftWorkBehind = false;
+    size_t m_threads;
+    bool m_leftWorkBehind = false; // a thread is still at work on a document given up
 };

@@ -1,16 +1,19 @@
 #pragma once
 
-#include "files/FileReplacer.h"
 #include "output/JpegOptions.h"
 
+#include <QByteArray>
 #include <QCoreApplication>
 #include <QImage>
 #include <QString>
 #include <QStringList>
 
-// Writes maptile documents' finished pictures as pictures or PDF pages,
-// without any window: the document read as the editor opens it, the picture
-// written as the editor saves it.
+class QIODevice;
+
+// Makes the files of maptile documents' finished pictures, as pictures or PDF
+// pages, without any window: the document read as the editor opens it, the
+// picture encoded as the editor saves it. Everything happens in memory, so
+// that a process confined to the files it opened beforehand can do it.
 class Exporter
 {
     Q_DECLARE_TR_FUNCTIONS(Exporter)
@@ -23,14 +26,18 @@ public:
     // The format a name ends in; false when it ends in none of them.
     static bool formatFor(const QString &path, Format *format);
 
-    // Writes the finished maptile of the document at documentPath to out,
-    // replacing it atomically; with maxSide above 0, a picture is scaled down
-    // to fit a square of that side, as a thumbnail is. Returns the empty
-    // text, or one sentence naming the file at fault and the reason.
-    static QString exportDocument(const QString &documentPath, const QString &out, Format format,
-                                  const JpegOptions &jpeg, int maxSide = 0,
-                                  FileReplacer::FolderSync folderSync = FileReplacer::FolderSync::Now);
-    // A PDF of one page exactly as large as the maptile prints: 1.5 inches per space.
-    static QString writePdf(const QImage &image, const QString &title, const QString &out,
-                            FileReplacer::FolderSync folderSync = FileReplacer::FolderSync::Now);
+    // Takes from the file system now what encoding in format will need: the
+    // list of Qt's image plugins, which its writers and its PDF engine read.
+    static void prepare(Format format);
+
+    // The file of format for the finished maptile of a document, given as the
+    // bytes of the file at documentPath, for the output out; with maxSide
+    // above 0, a picture is scaled down to fit a square of that side, as a
+    // thumbnail is. Empty, with error set to one sentence naming the file at
+    // fault and the reason, when it cannot be made.
+    static QByteArray encode(const QString &documentPath, const QByteArray &document, const QString &out, Format format,
+                             const JpegOptions &jpeg, int maxSide, QString *error);
+    // Writes to device a PDF of one page exactly as large as the maptile
+    // prints, 1.5 inches per space; the empty text or the reason it failed.
+    static QString writePdf(const QImage &image, const QString &title, QIODevice &device);
 };

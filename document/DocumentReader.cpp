@@ -173,6 +173,18 @@ bool DocumentReader::readFinished(const QString &path, PictureRows &rows, QStrin
     }
 }
 
+bool DocumentReader::readFinished(const QString &path, const QByteArray &bytes, PictureRows &rows, QString *error)
+{
+    try {
+        DocumentArchive archive(bytes);
+        finishedRows(archive, Geometry::blankColour(), rows);
+        return true;
+    } catch (const DocumentRefusal &refusal) {
+        *error = DocumentArchive::failure(path, refusal);
+        return false;
+    }
+}
+
 QImage DocumentReader::decodeFinished(const QByteArray &bytes, QString *reason, QRgb background)
 {
     try {

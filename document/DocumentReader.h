@@ -32,6 +32,8 @@ public:
     // document is wholly checked only when this returns true: what rows make
     // of it must not be kept before then.
     static bool readFinished(const QString &path, PictureRows &rows, QString *error);
+    // The same from the bytes of the file at path, read already.
+    static bool readFinished(const QString &path, const QByteArray &bytes, PictureRows &rows, QString *error);
     // The same two from the file's bytes; reason says what is wrong, without
     // the file name. Transparent parts of a picture show background.
     static MaptileDocument decode(const QByteArray &bytes, QString *reason, QRgb background = Geometry::blankColour());

@@ -16,28 +16,6 @@
 
 namespace {
 
-// The new file's bytes on the disk before it takes the name: a disk that
-// reports a failure only now must not cost the old file.
-QString syncToDisk(QSaveFile &file)
-{
-    if (::fsync(file.handle()) != 0 && errno != EINVAL && errno != EROFS)
-        return QString::fromLocal8Bit(std::strerror(errno));
-    return {};
-}
-
-// Why the file at info cannot be replaced by renaming a new one over it, or the empty text.
-QString refusal(const QFileInfo &info)
-{
-    if (info.isDir())
-        return FileReplacer::tr("it is a folder");
-    // A device or pipe would become a plain file.
-    if (info.exists() && !info.isFile())
-        return FileReplacer::tr("it is not a regular file");
-    if (!info.absoluteDir().exists())
-        return FileReplacer::tr("the folder does not exist");
-    return {};
-}
-
 // The new copy of file opened and filled, every byte arrived and on the disk;
 // returns the empty text or the reason it failed.
 QString fillNewFile(QSaveFile &file, const FileReplacer::Fill &fill)
@@ -49,10 +27,33 @@ QString fillNewFile(QSaveFile &file, const FileReplacer::Fill &fill)
     const QString reason = fill(whole);
     if (!whole.failure().isEmpty())
         return whole.failure();
-    return reason.isEmpty() ? syncToDisk(file) : reason;
+    return reason.isEmpty() ? FileReplacer::syncToDisk(file.handle()) : reason;
 }
 
 } // namespace
+
+QString FileReplacer::syncToDisk(int handle)
+{
+    // The new file's bytes on the disk before it takes the name: a disk that
+    // reports a failure only now must not cost the old file. A file system
+    // that keeps nothing to sync says so; that is no failure.
+    if (::fsync(handle) != 0 && errno != EINVAL && errno != EROFS)
+        return QString::fromLocal8Bit(std::strerror(errno));
+    return {};
+}
+
+QString FileReplacer::refusal(const QString &path)
+{
+    const QFileInfo info(path);
+    if (info.isDir())
+        return describe(path, tr("it is a folder"));
+    // A device or pipe would become a plain file.
+    if (info.exists() && !info.isFile())
+        return describe(path, tr("it is not a regular file"));
+    if (!info.absoluteDir().exists())
+        return describe(path, tr("the folder does not exist"));
+    return {};
+}
 
 void FileReplacer::syncFolder(const QString &folder)
 {
@@ -80,9 +81,8 @@ QString FileReplacer::write(const QString &path, const Fill &fill, FolderSync fo
 QString FileReplacer::writeAll(const std::vector<Replacement> &files, FolderSync folderSync)
 {
     for (const Replacement &file : files) {
-        const QString reason = refusal(QFileInfo(file.path));
-        if (!reason.isEmpty())
-            return describe(file.path, reason);
+        if (QString refused = refusal(file.path); !refused.isEmpty())
+            return refused;
     }
     // A new file not committed is removed with its QSaveFile, whichever step failed.
     std::vector<std::unique_ptr<QSaveFile>> written;

@@ -46,4 +46,9 @@ public:
     static void syncFolder(const QString &folder);
     // The sentence for a save that failed.
     static QString describe(const QString &path, const QString &reason);
+    // Why path cannot be replaced at all (a folder, a device, a missing
+    // folder), as describe() says it; empty when it can be tried.
+    static QString refusal(const QString &path);
+    // Puts what was written through handle on the disk; the system's reason when it cannot.
+    static QString syncToDisk(int handle);
 };

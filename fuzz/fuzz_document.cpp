@@ -1,8 +1,8 @@
 // Maptile documents: zip archives from anywhere, read as the editor and the
 // command line read them. A document that is accepted must be within the
 // program's limits, and written again and read back it must come back the same.
-// The command line's export must write a picture of the finished maptile or
-// refuse the document in one sentence, leaving no file behind.
+// The command line's export must make a picture of the finished maptile or
+// refuse the document in one sentence.
 
 #include "FuzzSupport.h"
 
@@ -12,9 +12,7 @@
 #include "document/DocumentWriter.h"
 #include "raster/RasterOps.h"
 
-#include <QFile>
 #include <QGuiApplication>
-#include <QTemporaryDir>
 
 #include <cstdint>
 
@@ -32,24 +30,17 @@ bool sameState(const MaptileDocument &a, const MaptileDocument &b)
         && a.mapNumColour == b.mapNumColour && a.speedFont == b.speedFont && a.speedColour == b.speedColour;
 }
 
-// The export of the document's bytes as a file, as the command line writes it.
-void exportAsFile(const QByteArray &bytes)
+// The export of the document's bytes, as the command line makes it once it has read the file.
+void exportBytes(const QByteArray &bytes)
 {
-    static QTemporaryDir folder(QStringLiteral("/dev/shm/fuzz_document-XXXXXX"));
-    const QString document = folder.filePath(QStringLiteral("in.ora")),
-                  out = folder.filePath(QStringLiteral("out.png"));
-    QFile file(document);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
-        return;
-    file.close();
-    QFile::remove(out);
-    const QString error = Exporter::exportDocument(document, out, Exporter::Format::Png, {});
-    if (!error.isEmpty()) {
-        check(!QFile::exists(out) && error.contains(QStringLiteral("in.ora")),
-              "a refusal that leaves a file or names no file");
+    QString error;
+    const QByteArray png = Exporter::encode(QStringLiteral("in.ora"), bytes, QStringLiteral("out.png"),
+                                            Exporter::Format::Png, {}, 0, &error);
+    if (png.isEmpty()) {
+        check(error.contains(QStringLiteral("in.ora")), "a refusal that names no file");
         return;
     }
-    const QImage written(out);
+    const QImage written = QImage::fromData(png, "PNG");
     check(!written.isNull() && written.width() % Geometry::SpaceSize == 0 && written.height() % Geometry::SpaceSize == 0
               && written.width() <= Geometry::MaxColumns * Geometry::SpaceSize
               && written.height() <= Geometry::MaxRows * Geometry::SpaceSize,
@@ -81,7 +72,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     const QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char *>(data), qsizetype(size));
     QString reason;
-    exportAsFile(bytes);
+    exportBytes(bytes);
     const MaptileDocument document = DocumentReader::decode(bytes, &reason);
     const QImage &master = document.maptile.master();
     if (!reason.isEmpty()) {

@@ -34,21 +34,14 @@ MaptileSaver::Format MaptileSaver::formatFor(const QString &path)
     return Format::Bitmap;
 }
 
-QString MaptileSaver::write(const QImage &image, const QString &path, Format format, const JpegOptions &jpeg,
-                            FileReplacer::FolderSync folderSync)
+QByteArray MaptileSaver::encode(const QImage &image, Format format, const JpegOptions &jpeg, QString *reason)
 {
-    if (image.isNull())
-        return FileReplacer::describe(path, tr("there is no picture to save"));
-
-    // Encoded in memory first: an encoder that meets a short write at a full
-    // disk gives up without the system's reason, while FileReplacer goes on to
-    // the write that fails and reports why.
-    if (format == Format::Jpeg) {
-        QString reason;
-        const QByteArray jpegBytes = JpegWriter::encode(image, jpeg, &reason);
-        return jpegBytes.isEmpty() ? FileReplacer::describe(path, reason)
-                                   : FileReplacer::writeBytes(jpegBytes, path, folderSync);
+    if (image.isNull()) {
+        *reason = tr("there is no picture to save");
+        return {};
     }
+    if (format == Format::Jpeg)
+        return JpegWriter::encode(image, jpeg, reason);
     // Kept from one save to the next: memory touched for the first time costs
     // more than encoding into it.
     thread_local QByteArray encoded;
@@ -60,9 +53,22 @@ QString MaptileSaver::write(const QImage &image, const QString &path, Format for
     out.setDotsPerMeterX(Geometry::DotsPerMeter);
     out.setDotsPerMeterY(Geometry::DotsPerMeter);
     QImageWriter writer(&buffer, writerFormat(format));
-    if (!writer.write(out))
-        return FileReplacer::describe(path, writer.errorString());
-    return FileReplacer::writeBytes(encoded, path, folderSync);
+    if (!writer.write(out)) {
+        *reason = writer.errorString();
+        return {};
+    }
+    return encoded;
+}
+
+QString MaptileSaver::write(const QImage &image, const QString &path, Format format, const JpegOptions &jpeg,
+                            FileReplacer::FolderSync folderSync)
+{
+    // Encoded in memory first: an encoder that meets a short write at a full
+    // disk gives up without the system's reason, while FileReplacer goes on to
+    // the write that fails and reports why.
+    QString reason;
+    const QByteArray bytes = encode(image, format, jpeg, &reason);
+    return bytes.isEmpty() ? FileReplacer::describe(path, reason) : FileReplacer::writeBytes(bytes, path, folderSync);
 }
 
 QString MaptileSaver::save(Workspace &workspace, const QString &path, const JpegOptions &jpeg)

@@ -3,6 +3,7 @@
 #include "files/FileReplacer.h"
 #include "output/JpegOptions.h"
 
+#include <QByteArray>
 #include <QCoreApplication>
 #include <QImage>
 #include <QString>
@@ -25,6 +26,8 @@ public:
     // JPEG, ".png" is PNG, and any other name is a bitmap under that name.
     static Format formatFor(const QString &path);
 
+    // The file's bytes of image in format, or empty with reason set.
+    static QByteArray encode(const QImage &image, Format format, const JpegOptions &jpeg, QString *reason);
     // Writes image to path; returns the empty text on success, otherwise a
     // sentence that names the file and the reason.
     static QString write(const QImage &image, const QString &path, Format format, const JpegOptions &jpeg = {},

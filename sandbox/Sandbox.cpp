@@ -93,6 +93,9 @@ QString installFilter()
     for (int call :
          {SCMP_SYS(read), SCMP_SYS(readv), SCMP_SYS(write), SCMP_SYS(writev), SCMP_SYS(lseek), SCMP_SYS(close)})
         allow(call);
+    // A file opened beforehand for writing is put on the disk before it takes its name.
+    for (int call : {SCMP_SYS(fsync), SCMP_SYS(fdatasync)})
+        allow(call);
     // Memory, none of it executable: code written into memory cannot be run.
     for (int call : {SCMP_SYS(brk), SCMP_SYS(munmap), SCMP_SYS(mremap), SCMP_SYS(madvise)})
         allow(call);

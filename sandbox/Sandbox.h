@@ -5,9 +5,10 @@
 // Confines the calling process for good, once it has everything it needs in
 // memory: no file may be opened (Landlock where the kernel has it, and a
 // seccomp filter in any case), no socket made, no program started, no process
-// made and no memory made executable. What stays allowed is reading and
-// writing the descriptors already open, taking and giving back memory, and
-// running threads of its own.
+// made and no memory made executable. What stays allowed is reading,
+// writing and syncing the descriptors already open, taking and giving back
+// memory, and running threads of its own. Landlock binds the calling thread
+// and those it starts later, the filter every thread: enter before starting any.
 // A system call outside the list ends the process. The address space is
 // limited as well, so that a decoder that believes a lying header fails its
 // allocation instead of taking the machine's memory.

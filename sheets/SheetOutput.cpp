@@ -6,12 +6,24 @@
 #include "sheets/SheetPicture.h"
 
 #include <QFileDevice>
+#include <QImageWriter>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
 
 #include <algorithm>
 #include <map>
+
+void SheetOutput::prepare()
+{
+    // The scale bar label's font is found and opened now, and Qt keeps it open for the rest of the run.
+    QImage scratch(8, 8, QImage::Format_ARGB32_Premultiplied);
+    QPainter painter(&scratch);
+    painter.drawText(0, 8, SheetPainter::scaleBarLabel());
+    painter.end();
+    // Qt's PDF engine looks through the image plugins before it keeps a picture.
+    QImageWriter::supportedImageFormats();
+}
 
 QString SheetOutput::writePdf(QIODevice &device, const SheetLayout &layout, const Images &images, const QString &title,
                               const Images &backs, Sides sides, int copies)

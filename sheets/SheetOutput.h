@@ -28,6 +28,11 @@ public:
     // the backs alone, for a printer that prints one side at a time.
     enum class Sides { Both, Fronts, Backs };
 
+    // Takes from the file system now what writing a PDF of sheets will need
+    // later, for a process that then confines itself: the label's font, the
+    // list of image plugins.
+    static void prepare();
+
     // Writes a PDF whose pages are exactly the layout's paper, copies times
     // over, holding each picture once, losslessly and at its full resolution,
     // and asking viewers to print it at actual size. Returns the empty text or

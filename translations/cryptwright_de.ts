@@ -88,11 +88,11 @@
         <source>Designs printable dungeon map tiles.
 
 Without options, opens the editor, with FILE (a maptile document or picture) if one is given.
-With --export, writes the finished maptile of each DOCUMENT without opening a window: as JPEG, bitmap, PNG or a PDF page at 1.5 inches per space, chosen by OUT&apos;s extension. With --paper, writes every DOCUMENT onto sheets of that paper in one PDF, at 1.5 inches per space, with crop marks and a scale bar. Each document may take %1 seconds to be read and written; one that takes longer is reported and the others are still written.</source>
+With --export, writes the finished maptile of each DOCUMENT without opening a window: as JPEG, bitmap, PNG or a PDF page at 1.5 inches per space, chosen by OUT&apos;s extension. With --paper, writes every DOCUMENT onto sheets of that paper in one PDF, at 1.5 inches per space, with crop marks and a scale bar. Each document may take %1 seconds to be read and written; one that takes longer is reported and the others are still written. Documents are read in a sandbox: once they and the outputs are open, nothing else can be opened. An option that does nothing where it is given is refused.</source>
         <translation>Entwirft druckbare Kartenteile für Dungeon-Brettspiele.
 
 Ohne Optionen öffnet es den Editor, mit DATEI (einem Kartenteil-Dokument oder Bild), falls angegeben.
-Mit --export schreibt es das fertige Kartenteil jedes DOKUMENTS, ohne ein Fenster zu öffnen: als JPEG, Bitmap, PNG oder PDF-Seite mit 1,5 Zoll je Feld, je nach Endung von AUSGABE. Mit --paper schreibt es alle DOKUMENTE auf Bögen dieses Papiers in ein einziges PDF, mit 1,5 Zoll je Feld, mit Schnittmarken und Maßstab. Jedes Dokument darf %1 Sekunden zum Lesen und Schreiben brauchen; eines, das länger braucht, wird gemeldet, und die übrigen werden trotzdem geschrieben.</translation>
+Mit --export schreibt es das fertige Kartenteil jedes DOKUMENTS, ohne ein Fenster zu öffnen: als JPEG, Bitmap, PNG oder PDF-Seite mit 1,5 Zoll je Feld, je nach Endung von AUSGABE. Mit --paper schreibt es alle DOKUMENTE auf Bögen dieses Papiers in ein einziges PDF, mit 1,5 Zoll je Feld, mit Schnittmarken und Maßstab. Jedes Dokument darf %1 Sekunden zum Lesen und Schreiben brauchen; eines, das länger braucht, wird gemeldet, und die übrigen werden trotzdem geschrieben. Dokumente werden in einer Sandbox gelesen: Sobald sie und die Ausgaben geöffnet sind, lässt sich nichts anderes mehr öffnen. Eine Option, die an ihrer Stelle nichts bewirkt, wird abgelehnt.</translation>
     </message>
     <message>
         <source>N</source>
@@ -205,6 +205,42 @@ Mit --export schreibt es das fertige Kartenteil jedes DOKUMENTS, ohne ein Fenste
     <message>
         <source>DOCUMENT</source>
         <translation>DOKUMENT</translation>
+    </message>
+    <message>
+        <source>in the editor (without --export)</source>
+        <translation>im Editor (ohne --export)</translation>
+    </message>
+    <message>
+        <source>in a JPEG export</source>
+        <translation>bei einem JPEG-Export</translation>
+    </message>
+    <message>
+        <source>in a bitmap export</source>
+        <translation>bei einem Bitmap-Export</translation>
+    </message>
+    <message>
+        <source>in a PNG export</source>
+        <translation>bei einem PNG-Export</translation>
+    </message>
+    <message>
+        <source>in a PDF export</source>
+        <translation>bei einem PDF-Export</translation>
+    </message>
+    <message>
+        <source>on sheets (--paper)</source>
+        <translation>bei Bögen (--paper)</translation>
+    </message>
+    <message>
+        <source>without --paper</source>
+        <translation>ohne --paper</translation>
+    </message>
+    <message>
+        <source>Options that do nothing %1: %2.</source>
+        <translation>Optionen, die %1 nichts bewirken: %2.</translation>
+    </message>
+    <message>
+        <source>Cannot export to &quot;%1&quot;: the outputs go into a folder, which needs a folder&apos;s name, not a picture&apos;s.</source>
+        <translation>Export nach „%1“ nicht möglich: Die Ausgaben kommen in einen Ordner, und der braucht den Namen eines Ordners, nicht den eines Bildes.</translation>
     </message>
 </context>
 <context>
@@ -451,6 +487,21 @@ Mit --export schreibt es das fertige Kartenteil jedes DOKUMENTS, ohne ein Fenste
     <message>
         <source>Cannot export &quot;%1&quot;: reading and writing it took longer than %2 seconds.</source>
         <translation>„%1“ kann nicht exportiert werden: Lesen und Schreiben dauerten länger als %2 Sekunden.</translation>
+    </message>
+</context>
+<context>
+    <name>ExportFiles</name>
+    <message>
+        <source>No document is read: this process cannot confine itself (%1).</source>
+        <translation>Es wird kein Dokument gelesen: Der Prozess kann sich nicht selbst einschränken (%1).</translation>
+    </message>
+    <message>
+        <source>Cannot open &quot;%1&quot;: the file cannot be read (%2).</source>
+        <translation>„%1“ kann nicht geöffnet werden: Die Datei kann nicht gelesen werden (%2).</translation>
+    </message>
+    <message>
+        <source>Cannot open &quot;%1&quot;: the file shrank while it was read.</source>
+        <translation>„%1“ kann nicht geöffnet werden: Die Datei ist beim Lesen kürzer geworden.</translation>
     </message>
 </context>
 <context>
@@ -1550,6 +1601,25 @@ Die Arbeit bleibt in „%2“ aufbewahrt.</translation>
     <message>
         <source>Back offset: add the number on each scale where the front&apos;s cross shows through, in mm; right and down count as +.</source>
         <translation>Versatz der Rückseite: Zähle die Zahl auf jeder Skala, an der das Kreuz der Vorderseite durchscheint, in mm hinzu; nach rechts und nach unten zählt +.</translation>
+    </message>
+</context>
+<context>
+    <name>Renamer</name>
+    <message>
+        <source>The renaming process &quot;%1&quot; cannot be started (%2).</source>
+        <translation>Der Umbenennungsprozess „%1“ kann nicht gestartet werden (%2).</translation>
+    </message>
+    <message>
+        <source>The renaming process &quot;%1&quot; ended at once.</source>
+        <translation>Der Umbenennungsprozess „%1“ hat sich sofort beendet.</translation>
+    </message>
+    <message>
+        <source>its writing was given up</source>
+        <translation>das Schreiben wurde abgebrochen</translation>
+    </message>
+    <message>
+        <source>the renaming process has ended</source>
+        <translation>der Umbenennungsprozess ist beendet</translation>
     </message>
 </context>
 <context>

@@ -88,11 +88,11 @@
         <source>Designs printable dungeon map tiles.
 
 Without options, opens the editor, with FILE (a maptile document or picture) if one is given.
-With --export, writes the finished maptile of each DOCUMENT without opening a window: as JPEG, bitmap, PNG or a PDF page at 1.5 inches per space, chosen by OUT&apos;s extension. With --paper, writes every DOCUMENT onto sheets of that paper in one PDF, at 1.5 inches per space, with crop marks and a scale bar. Each document may take %1 seconds to be read and written; one that takes longer is reported and the others are still written.</source>
+With --export, writes the finished maptile of each DOCUMENT without opening a window: as JPEG, bitmap, PNG or a PDF page at 1.5 inches per space, chosen by OUT&apos;s extension. With --paper, writes every DOCUMENT onto sheets of that paper in one PDF, at 1.5 inches per space, with crop marks and a scale bar. Each document may take %1 seconds to be read and written; one that takes longer is reported and the others are still written. Documents are read in a sandbox: once they and the outputs are open, nothing else can be opened. An option that does nothing where it is given is refused.</source>
         <translation>Conçoit des dalles de donjon à imprimer.
 
 Sans option, ouvre l’éditeur, avec FICHIER (un document de dalle ou une image) s’il est donné.
-Avec --export, écrit la dalle finie de chaque DOCUMENT sans ouvrir de fenêtre&#xa0;: en JPEG, bitmap, PNG ou page PDF à 1,5 pouce par case, selon l’extension de SORTIE. Avec --paper, écrit tous les DOCUMENT sur des planches de ce papier, dans un seul PDF, à 1,5 pouce par case, avec traits de coupe et échelle. Chaque document dispose de %1 secondes pour être lu et écrit&#xa0;; celui qui prend plus longtemps est signalé, et les autres sont quand même écrits.</translation>
+Avec --export, écrit la dalle finie de chaque DOCUMENT sans ouvrir de fenêtre&#xa0;: en JPEG, bitmap, PNG ou page PDF à 1,5 pouce par case, selon l’extension de SORTIE. Avec --paper, écrit tous les DOCUMENT sur des planches de ce papier, dans un seul PDF, à 1,5 pouce par case, avec traits de coupe et échelle. Chaque document dispose de %1 secondes pour être lu et écrit&#xa0;; celui qui prend plus longtemps est signalé, et les autres sont quand même écrits. Les documents sont lus dans un bac à sable&#xa0;: une fois qu’eux et les sorties sont ouverts, plus rien d’autre ne peut être ouvert. Une option sans effet là où elle est donnée est refusée.</translation>
     </message>
     <message>
         <source>N</source>
@@ -205,6 +205,42 @@ Avec --export, écrit la dalle finie de chaque DOCUMENT sans ouvrir de fenêtre&
     <message>
         <source>DOCUMENT</source>
         <translation>DOCUMENT</translation>
+    </message>
+    <message>
+        <source>in the editor (without --export)</source>
+        <translation>dans l’éditeur (sans --export)</translation>
+    </message>
+    <message>
+        <source>in a JPEG export</source>
+        <translation>dans un export JPEG</translation>
+    </message>
+    <message>
+        <source>in a bitmap export</source>
+        <translation>dans un export bitmap</translation>
+    </message>
+    <message>
+        <source>in a PNG export</source>
+        <translation>dans un export PNG</translation>
+    </message>
+    <message>
+        <source>in a PDF export</source>
+        <translation>dans un export PDF</translation>
+    </message>
+    <message>
+        <source>on sheets (--paper)</source>
+        <translation>pour des planches (--paper)</translation>
+    </message>
+    <message>
+        <source>without --paper</source>
+        <translation>sans --paper</translation>
+    </message>
+    <message>
+        <source>Options that do nothing %1: %2.</source>
+        <translation>Options sans effet %1&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>Cannot export to &quot;%1&quot;: the outputs go into a folder, which needs a folder&apos;s name, not a picture&apos;s.</source>
+        <translation>Impossible d’exporter vers «&#xa0;%1&#xa0;»&#xa0;: les sorties vont dans un dossier, qui doit porter un nom de dossier et non un nom d’image.</translation>
     </message>
 </context>
 <context>
@@ -451,6 +487,21 @@ Avec --export, écrit la dalle finie de chaque DOCUMENT sans ouvrir de fenêtre&
     <message>
         <source>Cannot export &quot;%1&quot;: reading and writing it took longer than %2 seconds.</source>
         <translation>Impossible d’exporter «&#xa0;%1&#xa0;»&#xa0;: sa lecture et son écriture ont pris plus de %2 secondes.</translation>
+    </message>
+</context>
+<context>
+    <name>ExportFiles</name>
+    <message>
+        <source>No document is read: this process cannot confine itself (%1).</source>
+        <translation>Aucun document n’est lu&#xa0;: ce processus ne peut pas se confiner (%1).</translation>
+    </message>
+    <message>
+        <source>Cannot open &quot;%1&quot;: the file cannot be read (%2).</source>
+        <translation>Impossible d’ouvrir «&#xa0;%1&#xa0;»&#xa0;: le fichier ne peut pas être lu (%2).</translation>
+    </message>
+    <message>
+        <source>Cannot open &quot;%1&quot;: the file shrank while it was read.</source>
+        <translation>Impossible d’ouvrir «&#xa0;%1&#xa0;»&#xa0;: le fichier a raccourci pendant sa lecture.</translation>
     </message>
 </context>
 <context>
@@ -1550,6 +1601,25 @@ Le travail reste conservé dans «&#xa0;%2&#xa0;».</translation>
     <message>
         <source>Back offset: add the number on each scale where the front&apos;s cross shows through, in mm; right and down count as +.</source>
         <translation>Décalage du verso&#xa0;: ajoutez le nombre lu sur chaque échelle là où transparaît la croix du recto, en mm&#xa0;; vers la droite et vers le bas comptent en +.</translation>
+    </message>
+</context>
+<context>
+    <name>Renamer</name>
+    <message>
+        <source>The renaming process &quot;%1&quot; cannot be started (%2).</source>
+        <translation>Le processus de renommage «&#xa0;%1&#xa0;» ne peut pas être lancé (%2).</translation>
+    </message>
+    <message>
+        <source>The renaming process &quot;%1&quot; ended at once.</source>
+        <translation>Le processus de renommage «&#xa0;%1&#xa0;» s’est arrêté aussitôt.</translation>
+    </message>
+    <message>
+        <source>its writing was given up</source>
+        <translation>son écriture a été abandonnée</translation>
+    </message>
+    <message>
+        <source>the renaming process has ended</source>
+        <translation>le processus de renommage s’est arrêté</translation>
     </message>
 </context>
 <context>

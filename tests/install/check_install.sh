@@ -29,7 +29,7 @@ started() { # program: the end-to-end keyboard walk against that executable (the
 }
 
 cmake --install "$build" --prefix "$scratch/prefix" >/dev/null
-for f in bin/cryptwright libexec/cryptwright/cryptwright-reader share/applications/org.example.cryptwright.desktop share/icons/hicolor/scalable/apps/cryptwright.svg \
+for f in bin/cryptwright libexec/cryptwright/cryptwright-reader libexec/cryptwright/cryptwright-renamer share/applications/org.example.cryptwright.desktop share/icons/hicolor/scalable/apps/cryptwright.svg \
          share/mime/packages/cryptwright.xml \
          share/cryptwright/Default_A.jpg share/cryptwright/Default_D.gif share/cryptwright/Default_D.dat \
          share/cryptwright/translations/cryptwright_de.qm share/cryptwright/translations/cryptwright_fr.qm; do

@@ -1,3 +1,4 @@
+#include "document/DocumentReader.h"
 #include "document/MaptileDocument.h"
 #include "readerclient/PictureReader.h"
 #include "sandbox/Sandbox.h"
@@ -12,8 +13,10 @@
 #include <csignal>
 
 #include <fcntl.h>
+#include <spawn.h>
 #include <sys/socket.h>
 #include <sys/un.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #if defined(__SANITIZE_ADDRESS__)
@@ -22,10 +25,13 @@ constexpr bool SanitizedAddresses = true;
 constexpr bool SanitizedAddresses = false;
 #endif
 
-// The confinement of the reading process, proven on a program that confines
-// itself the same way and then tries what a decoder taken over by a hostile
-// file might: each attempt is refused or the program is killed, and nothing
-// of it reaches the system. The reading process itself runs confined.
+extern char **environ;
+
+// The confinement of the reading process and of the command line's export,
+// proven on programs that confine themselves the same way and then try what a
+// decoder taken over by a hostile file might: each attempt is refused or the
+// program is killed, and nothing of it reaches the system. The reading process
+// and the command line themselves run confined.
 class TestSandbox : public QObject
 {
     Q_OBJECT
@@ -34,10 +40,10 @@ class TestSandbox : public QObject
     int m_listener = -1;
 
     // The probe's output; a refusal too when the system ended it for its attempt.
-    static QString probe(const QStringList &arguments)
+    static QString probe(const QStringList &arguments, const QString &program = QStringLiteral(SANDBOX_PROBE))
     {
         QProcess process;
-        process.start(SANDBOX_PROBE, arguments);
+        process.start(program, arguments);
         if (!process.waitForFinished(30'000))
             return QStringLiteral("did not finish");
         if (process.exitStatus() == QProcess::CrashExit)
@@ -101,6 +107,105 @@ private slots:
         QVERIFY(!QFile::exists(m_dir.filePath("planted.txt")) && !QFile::exists(m_dir.filePath("ran")));
         fcntl(m_listener, F_SETFL, O_NONBLOCK);
         QCOMPARE(accept(m_listener, nullptr, nullptr), -1);
+    }
+
+    // The export confines itself once its document is open and its output made: an attempt is
+    // refused, even from a thread that was running before, and the document is still exported; or
+    // the attempt ends the export, and then the file it was to replace is as it was, with nothing
+    // left beside it.
+    void confinedExportAttemptsFail_data()
+    {
+        QTest::addColumn<QStringList>("attempt");
+        QTest::addColumn<bool>("killed");
+        const QString secret = m_dir.filePath("secret.txt");
+        QTest::newRow("read a file") << QStringList{"read", secret} << false;
+        QTest::newRow("read a file from a thread started earlier") << QStringList{"read-elsewhere", secret} << false;
+        QTest::newRow("create a file") << QStringList{"create", m_dir.filePath("planted.txt")} << false;
+        QTest::newRow("list a folder") << QStringList{"list", m_dir.path()} << false;
+        QTest::newRow("connect to a socket") << QStringList{"connect", m_dir.filePath("listening")} << false;
+        QTest::newRow("start a program") << QStringList{"exec", "/bin/sh", "sh", "-c",
+                                                        "echo escaped; touch " + m_dir.filePath("ran")}
+                                         << true;
+        QTest::newRow("make a process") << QStringList{"fork"} << true;
+        QTest::newRow("rename a file") << QStringList{"rename", secret} << true;
+    }
+    void confinedExportAttemptsFail()
+    {
+        QFETCH(QStringList, attempt);
+        QFETCH(bool, killed);
+        QDir out(m_dir.filePath("out"));
+        QVERIFY(out.removeRecursively() && QDir().mkpath(out.path()));
+        TestImages::writeText(out.filePath("maptile.jpg"), "the earlier export");
+        const QString document = QFINDTESTDATA("../../fuzz/corpus/fuzz_document/maptile.ora");
+        const QString output =
+            probe(QStringList{document, out.filePath("maptile.jpg")} + attempt, QStringLiteral(EXPORT_PROBE));
+        QVERIFY2(output.startsWith("refused: ") && !output.contains("escaped"), qPrintable(output));
+        QVERIFY(!QFile::exists(m_dir.filePath("planted.txt")) && !QFile::exists(m_dir.filePath("ran"))
+                && QFile::exists(m_dir.filePath("secret.txt")));
+        // The renaming process outlives a probe that was killed by a moment, to remove what it left.
+        QTRY_COMPARE(out.entryList(QDir::Files | QDir::Hidden), QStringList{"maptile.jpg"});
+        if (killed) {
+            QCOMPARE(TestImages::readAll(out.filePath("maptile.jpg")), "the earlier export");
+        } else {
+            QString error;
+            QVERIFY2(output.endsWith("\nexported"), qPrintable(output));
+            QCOMPARE(QImage(out.filePath("maptile.jpg")).size(), DocumentReader::readFinished(document, &error).size());
+        }
+    }
+
+    // The command line itself runs confined while it reports: the report of forty missing documents
+    // fills a pipe of one page, which holds it there until it is read.
+    void commandLineIsConfined()
+    {
+        const QString document = QFINDTESTDATA("../../fuzz/corpus/fuzz_document/maptile.ora");
+        QStringList arguments{CRYPTWRIGHT_BINARY, "--export", m_dir.filePath("exported"), document};
+        for (int i = 0; i < 40; ++i)
+            arguments << m_dir.filePath(QStringLiteral("missing %1 ").arg(i) + QString(100, 'x') + ".ora");
+        int report[2];
+        QVERIFY(pipe2(report, O_CLOEXEC) == 0);
+        QVERIFY(fcntl(report[1], F_SETPIPE_SZ, 4096) == 4096);
+        posix_spawn_file_actions_t actions;
+        posix_spawn_file_actions_init(&actions);
+        posix_spawn_file_actions_adddup2(&actions, report[1], STDERR_FILENO);
+        QList<QByteArray> bytes;
+        for (const QString &argument : arguments)
+            bytes << QFile::encodeName(argument);
+        std::vector<char *> argv;
+        for (QByteArray &argument : bytes)
+            argv.push_back(argument.data());
+        argv.push_back(nullptr);
+        pid_t child = 0;
+        const int spawned = posix_spawn(&child, argv[0], &actions, nullptr, argv.data(), environ);
+        posix_spawn_file_actions_destroy(&actions);
+        close(report[1]);
+        QCOMPARE(spawned, 0);
+
+        QString status;
+        const bool confined = QTest::qWaitFor(
+            [&] {
+                status = TestImages::readAll(QStringLiteral("/proc/%1/status").arg(child));
+                return status.contains("Seccomp:\t2");
+            },
+            20'000);
+        const QStringList threads =
+            QDir(QStringLiteral("/proc/%1/task").arg(child)).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+        QStringList unconfined;
+        for (const QString &thread : threads) {
+            const QString task = TestImages::readAll(QStringLiteral("/proc/%1/task/%2/status").arg(child).arg(thread));
+            if (!task.contains("Seccomp:\t2") || !task.contains("NoNewPrivs:\t1"))
+                unconfined << thread;
+        }
+        QByteArray lines;
+        char buffer[4096];
+        for (ssize_t n; (n = read(report[0], buffer, sizeof buffer)) > 0;)
+            lines.append(buffer, n);
+        close(report[0]);
+        int exit = 0;
+        QCOMPARE(waitpid(child, &exit, 0), child);
+        QVERIFY2(confined && unconfined.isEmpty(), qPrintable(status + unconfined.join(' ')));
+        QVERIFY(WIFEXITED(exit) && WEXITSTATUS(exit) == 1);
+        QCOMPARE(lines.count('\n'), 40);
+        QVERIFY(!QImage(m_dir.filePath("exported/maptile.jpg")).isNull());
     }
 
     // The reading process the editor starts runs with the filter and cannot gain rights.
