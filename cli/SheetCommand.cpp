@@ -199,11 +199,10 @@ int SheetCommand::run(const QCommandLineParser &parser, const QString &out)
     QStringList errors;
     for (const QString &document : documents)
         errors << files.documentError(files.addDocument(document));
-    bool pictures = false, metafiles = false;
+    bool pictures = false;
     for (const QString &back : backs->files) {
         const bool document = DocumentWriter::isDocumentPath(back);
         pictures |= !document;
-        metafiles |= back.endsWith(QLatin1String(".wmf"), Qt::CaseInsensitive);
         const int opened = document ? files.addDocument(back) : files.addPicture(back);
         if (!files.documentError(opened).isEmpty()) {
             CommandReport::print(files.documentError(opened));
@@ -212,10 +211,11 @@ int SheetCommand::run(const QCommandLineParser &parser, const QString &out)
     }
     const int pdf = files.addOutput(out);
     SheetOutput::prepare();
-    if (pictures)
+    // A picture is read as the reading process reads one, metafiles by their content whatever their name.
+    if (pictures) {
         PictureDecoder::loadPlugins();
-    if (metafiles)
         MetafileFonts::preload();
+    }
     ExportBatch batch;
     CommandReport::confine(files);
 
