@@ -1,14 +1,11 @@
 #include "cli/CommandLine.h"
 
+#include "cli/CommandReport.h"
 #include "cli/ExportBatch.h"
 #include "cli/ExportFiles.h"
 #include "cli/Exporter.h"
-#include "document/DocumentReader.h"
-#include "files/FileIdentity.h"
-#include "pictures/ImageRows.h"
+#include "cli/SheetCommand.h"
 #include "resources/Translations.h"
-#include "sheets/SheetLayout.h"
-#include "sheets/SheetOutput.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -16,10 +13,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 
-#include <cstdio>
-#include <cstdlib>
 #include <memory>
-#include <mutex>
 #include <optional>
 #include <vector>
 
@@ -30,13 +24,7 @@ const QString QualityOption = QStringLiteral("quality");
 const QString ProgressiveOption = QStringLiteral("progressive");
 const QString FormatOption = QStringLiteral("format");
 const QString SizeOption = QStringLiteral("size");
-const QString PaperOption = QStringLiteral("paper");
-const QString LandscapeOption = QStringLiteral("landscape");
-const QString MarginOption = QStringLiteral("margin");
-const QString GapOption = QStringLiteral("gap");
-const QString BleedOption = QStringLiteral("bleed");
-const QString NoCropMarksOption = QStringLiteral("no-crop-marks");
-const QString CopiesOption = QStringLiteral("copies");
+const QString &PaperOption = SheetCommand::PaperOption;
 
 // What a command does; an option that does nothing in it is refused.
 enum Mode : unsigned { Editor = 1, Jpeg = 2, Bitmap = 4, Png = 8, Pdf = 16, Sheets = 32 };
@@ -59,8 +47,14 @@ constexpr Use Uses[] = {{"export", Exports | Sheets},
                         {"margin", Sheets},
                         {"gap", Sheets},
                         {"bleed", Sheets},
+                        {"cut-lines", Sheets},
                         {"no-crop-marks", Sheets},
-                        {"copies", Sheets}};
+                        {"copies", Sheets},
+                        {"backs", Sheets},
+                        {"back", Sheets},
+                        {"flip", Sheets},
+                        {"back-offset", Sheets},
+                        {"calibration", Sheets}};
 // The toolkit's own options, which the editor's application takes from the command line.
 constexpr const char *ToolkitOptionsWithValue[] = {
     "platform",    "platformpluginpath", "platformtheme", "plugin",  "qwindowgeometry",
@@ -86,7 +80,7 @@ void prepare(QCommandLineParser &parser)
             .arg(ExportBatch::TimeLimitMs / 1000));
     parser.addHelpOption();
     parser.addVersionOption();
-    const QString number = CommandLine::tr("N"), length = CommandLine::tr("LENGTH");
+    const QString number = CommandLine::tr("N");
     parser.addOption({ExportOption,
                       CommandLine::tr("Write each DOCUMENT to OUT (.jpg, .jpeg, .bmp, .png or .pdf); with several "
                                       "documents, OUT is a folder and each output takes its document's name."),
@@ -100,18 +94,7 @@ void prepare(QCommandLineParser &parser)
     parser.addOption({ProgressiveOption, CommandLine::tr("Write a progressive JPEG.")});
     parser.addOption(
         {SizeOption, CommandLine::tr("Scale each picture down to fit N x N pixels, as for a thumbnail."), number});
-    parser.addOption({PaperOption,
-                      CommandLine::tr("Write sheets of a4, a3, letter, legal or tabloid paper to OUT, a .pdf."),
-                      CommandLine::tr("PAPER")});
-    parser.addOption({LandscapeOption, CommandLine::tr("Sheets lie on their long side.")});
-    parser.addOption({MarginOption,
-                      CommandLine::tr("Blank edge of each sheet, such as 6mm, 0.5cm, 0.25in or 18pt (default 6mm)."),
-                      length});
-    parser.addOption({GapOption, CommandLine::tr("Space between maptiles on a sheet (default 3mm)."), length});
-    parser.addOption(
-        {BleedOption, CommandLine::tr("How far each maptile's edge runs on past its cut line (default 0mm)."), length});
-    parser.addOption({NoCropMarksOption, CommandLine::tr("Leave out the lines to cut along and the scale bar.")});
-    parser.addOption({CopiesOption, CommandLine::tr("Copies of each maptile on the sheets (default 1)."), number});
+    SheetCommand::addOptions(parser);
     for (const char *name : ToolkitOptionsWithValue) {
         QCommandLineOption option(QString::fromLatin1(name), QString(), QStringLiteral("value"));
         option.setFlags(QCommandLineOption::HiddenFromHelp);
@@ -133,20 +116,6 @@ QStringList argumentsOf(int argc, char **argv)
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
     return arguments;
-}
-
-void printLine(const QString &line)
-{
-    std::fprintf(stderr, "cryptwright: %s\n", qPrintable(line));
-}
-
-// Ends a process that has confined itself: what the application and the
-// libraries would do at exit is nothing it needs, and not all of it is allowed.
-[[noreturn]] void leave(int status)
-{
-    std::fflush(stdout);
-    std::fflush(stderr);
-    std::_Exit(status);
 }
 
 bool helpOrVersion(const QCommandLineParser &parser)
@@ -240,189 +209,45 @@ QString refusal(QCommandLineParser &parser, const QStringList &arguments)
     return {};
 }
 
-// A whole number from low to high given to an option, or nothing with the reason printed.
-std::optional<int> number(const QCommandLineParser &parser, const QString &option, int low, int high)
-{
-    bool ok = false;
-    const int value = parser.value(option).toInt(&ok);
-    if (ok && value >= low && value <= high)
-        return value;
-    printLine(CommandLine::tr("--%1 must be a whole number from %2 to %3, not \"%4\".")
-                  .arg(option)
-                  .arg(low)
-                  .arg(high)
-                  .arg(parser.value(option)));
-    return std::nullopt;
-}
-
-// Starts the renaming process and confines this process, or ends it with the reason.
-void confine(ExportFiles &files)
-{
-    QString error;
-    if (files.confine(&error))
-        return;
-    printLine(error);
-    files.end();
-    leave(1);
-}
-
-void printErrors(const QStringList &errors, int *failures)
-{
-    for (const QString &error : errors) {
-        if (!error.isEmpty()) {
-            printLine(error);
-            ++*failures;
-        }
-    }
-}
-
-// Every document on sheets of paper, in one PDF. Each is read once, within
-// the time limit, and its picture kept for the sheets.
-int exportSheets(const QCommandLineParser &parser, const QString &out)
-{
-    const QStringList documents = parser.positionalArguments();
-    SheetSettings settings;
-    QString error;
-    const std::optional<QPageSize> paper = SheetSettings::paperNamed(parser.value(PaperOption), &error);
-    if (!paper) {
-        printLine(error);
-        return 2;
-    }
-    settings.paper = *paper;
-    settings.orientation = parser.isSet(LandscapeOption) ? QPageLayout::Landscape : QPageLayout::Portrait;
-    settings.cropMarks = !parser.isSet(NoCropMarksOption);
-    for (const auto &[option, length] : {std::pair{MarginOption, &settings.margin}, std::pair{GapOption, &settings.gap},
-                                         std::pair{BleedOption, &settings.bleed}}) {
-        if (!parser.isSet(option))
-            continue;
-        const std::optional<SheetLength> parsed = SheetLength::parse(parser.value(option), &error);
-        if (!parsed) {
-            printLine(QStringLiteral("--%1: %2").arg(option, error));
-            return 2;
-        }
-        *length = *parsed;
-    }
-    const std::optional<int> copies = parser.isSet(CopiesOption) ? number(parser, CopiesOption, 1, 1000) : 1;
-    if (!copies)
-        return 2;
-    if (QFileInfo(out).suffix().compare(QLatin1String("pdf"), Qt::CaseInsensitive) != 0) {
-        printLine(CommandLine::tr("Cannot write sheets to \"%1\": sheets are written as PDF, so the name must end "
-                                  "in .pdf.")
-                      .arg(out));
-        return 2;
-    }
-    // The one output replaces no document, however it is named; nothing is read until that is sure.
-    const FileIdentity output = FileIdentity::of(out);
-    for (const QString &document : documents) {
-        if (output.isValid() && output == FileIdentity::of(document)) {
-            printLine(CommandLine::tr("Cannot write sheets to \"%1\": that is the document \"%2\", which would be "
-                                      "lost.")
-                          .arg(out, document));
-            return 1;
-        }
-    }
-
-    ExportFiles files;
-    QStringList errors;
-    for (const QString &document : documents)
-        errors << files.documentError(files.addDocument(document));
-    const int pdf = files.addOutput(out);
-    SheetOutput::prepare();
-    ExportBatch batch;
-    confine(files);
-
-    std::vector<QImage> pictures(size_t(documents.size()));
-    std::vector<bool> givenUp(pictures.size());
-    std::mutex picturesTaken;
-    const auto read = [&](qsizetype i) {
-        QByteArray bytes;
-        QString why;
-        ImageRows rows;
-        const bool read =
-            files.read(int(i), &bytes, &why) && DocumentReader::readFinished(documents[i], bytes, rows, &why);
-        bytes.clear();
-        files.release(int(i));
-        if (!read)
-            return why;
-        const std::lock_guard lock(picturesTaken);
-        if (!givenUp[size_t(i)])
-            pictures[size_t(i)] = rows.image();
-        return QString();
-    };
-    errors = batch.run(documents, errors, read, [&](qsizetype i) {
-        const std::lock_guard lock(picturesTaken);
-        givenUp[size_t(i)] = true;
-    });
-    int failures = 0;
-    printErrors(errors, &failures);
-    QList<SheetMaptile> maptiles;
-    QList<qsizetype> placed;
-    for (qsizetype i = 0; i < documents.size(); ++i) {
-        if (errors[i].isEmpty()) {
-            maptiles << SheetMaptile{QFileInfo(documents[i]).fileName(), pictures[size_t(i)].size(), *copies};
-            placed << i;
-        }
-    }
-    int status = failures ? 1 : 0;
-    if (maptiles.isEmpty()) {
-        status = 1;
-    } else if (const SheetLayout layout(maptiles, settings); !layout.error().isEmpty()) {
-        printLine(layout.error());
-        status = 2;
-    } else {
-        const std::lock_guard lock(picturesTaken);
-        const QString written = files.write(pdf, [&](QIODevice &device) {
-            return SheetOutput::writePdf(
-                device, layout, [&](int maptile, QString *) { return pictures[size_t(placed[maptile])]; },
-                QFileInfo(out).completeBaseName());
-        });
-        if (!written.isEmpty()) {
-            printLine(written);
-            status = 1;
-        }
-    }
-    files.end();
-    leave(status);
-}
-
 // The output of each document: OUT itself, or a file of the document's name in the folder OUT.
 int exportAll(const QCommandLineParser &parser)
 {
     const QStringList documents = parser.positionalArguments();
     const QString out = parser.value(ExportOption);
     if (documents.isEmpty()) {
-        printLine(CommandLine::tr("--export needs at least one document to export."));
+        CommandReport::print(CommandLine::tr("--export needs at least one document to export."));
         return 2;
     }
     if (parser.isSet(PaperOption))
-        return exportSheets(parser, out);
-    const std::optional<int> quality = number(parser, QualityOption, 1, 100);
+        return SheetCommand::run(parser, out);
+    const std::optional<int> quality = CommandReport::number(parser, QualityOption, 1, 100);
     if (!quality)
         return 2;
     const JpegOptions jpeg{*quality, parser.isSet(ProgressiveOption)};
-    const std::optional<int> size = parser.isSet(SizeOption) ? number(parser, SizeOption, 1, 100000) : 0;
+    const std::optional<int> size = parser.isSet(SizeOption) ? CommandReport::number(parser, SizeOption, 1, 100000) : 0;
     if (!size)
         return 2;
 
     const bool toFolder = exportsToFolder(parser);
     const std::optional<Exporter::Format> format = formatOf(parser);
     if (!format) {
-        printLine(parser.isSet(FormatOption)
-                      ? CommandLine::tr("--format must be one of %1, not \"%2\".")
-                            .arg(Exporter::suffixes().join(QStringLiteral(", ")), parser.value(FormatOption))
-                      : CommandLine::tr("Cannot export to \"%1\": the name must end in .%2.")
-                            .arg(out, Exporter::suffixes().join(QStringLiteral(", ."))));
+        CommandReport::print(parser.isSet(FormatOption)
+                                 ? CommandLine::tr("--format must be one of %1, not \"%2\".")
+                                       .arg(Exporter::suffixes().join(QStringLiteral(", ")), parser.value(FormatOption))
+                                 : CommandLine::tr("Cannot export to \"%1\": the name must end in .%2.")
+                                       .arg(out, Exporter::suffixes().join(QStringLiteral(", ."))));
         return 2;
     }
     // A folder under a picture's name is a picture asked for in the wrong place.
     if (Exporter::Format named; toFolder && Exporter::formatFor(out, &named)) {
-        printLine(CommandLine::tr("Cannot export to \"%1\": the outputs go into a folder, which needs a folder's "
-                                  "name, not a picture's.")
-                      .arg(out));
+        CommandReport::print(
+            CommandLine::tr("Cannot export to \"%1\": the outputs go into a folder, which needs a folder's "
+                            "name, not a picture's.")
+                .arg(out));
         return 2;
     }
     if (toFolder && !QDir().mkpath(out)) {
-        printLine(CommandLine::tr("Cannot export to \"%1\": the folder cannot be made.").arg(out));
+        CommandReport::print(CommandLine::tr("Cannot export to \"%1\": the folder cannot be made.").arg(out));
         return 2;
     }
 
@@ -445,7 +270,7 @@ int exportAll(const QCommandLineParser &parser)
     }
     Exporter::prepare(*format);
     ExportBatch batch;
-    confine(files);
+    CommandReport::confine(files);
 
     const auto work = [&](qsizetype i) {
         const ExportBatch::Job &job = jobs[i];
@@ -464,9 +289,9 @@ int exportAll(const QCommandLineParser &parser)
     };
     errors = batch.run(documents, errors, work, [&](qsizetype i) { files.giveUp(outputs[size_t(i)]); });
     int failures = 0;
-    printErrors(errors, &failures);
+    CommandReport::printErrors(errors, &failures);
     files.end();
-    leave(failures ? 1 : 0);
+    CommandReport::leave(failures ? 1 : 0);
 }
 
 } // namespace
@@ -492,7 +317,7 @@ int CommandLine::runWithoutWindow(int argc, char **argv)
     // notes about the environment are left out.
     qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &, const QString &message) {
         if (type == QtCriticalMsg || type == QtFatalMsg)
-            printLine(message);
+            CommandReport::print(message);
     });
     // Sheets draw text, which needs the fonts of a graphical application; no
     // window is shown, so none needs a display.
@@ -511,7 +336,7 @@ int CommandLine::runWithoutWindow(int argc, char **argv)
     QCommandLineParser parser;
     prepare(parser);
     if (const QString refused = refusal(parser, arguments); !refused.isEmpty()) {
-        printLine(refused);
+        CommandReport::print(refused);
         return 2;
     }
     if (helpOrVersion(parser))

@@ -1,6 +1,7 @@
 #include "cli/ExportFiles.h"
 
 #include "document/DocumentArchive.h"
+#include "pictures/PictureFile.h"
 #include "sandbox/Sandbox.h"
 
 #include <cerrno>
@@ -36,6 +37,25 @@ int ExportFiles::addDocument(const QString &path)
         document->error = DocumentArchive::failure(path, refusal);
         document->file.reset();
     }
+    return add(std::move(document));
+}
+
+int ExportFiles::addPicture(const QString &path)
+{
+    auto picture = std::make_unique<Document>();
+    picture->path = path;
+    picture->file = std::make_unique<QFile>(path);
+    if (const QString reason = PictureFile::open(*picture->file); reason.isEmpty()) {
+        picture->size = picture->file->size();
+    } else {
+        picture->error = PictureFile::failure(path, reason);
+        picture->file.reset();
+    }
+    return add(std::move(picture));
+}
+
+int ExportFiles::add(std::unique_ptr<Document> document)
+{
     m_documents.push_back(std::move(document));
     return int(m_documents.size()) - 1;
 }

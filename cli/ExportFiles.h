@@ -36,6 +36,8 @@ public:
 
     // Opens the document at path, checked as the editor checks one; returns its number.
     int addDocument(const QString &path);
+    // Opens the picture at path, checked as the editor checks one; numbered among the documents.
+    int addPicture(const QString &path);
     // Makes the new file for the output at path; returns its number.
     int addOutput(const QString &path);
     // Why a document cannot be read, or an output cannot be made: a sentence
@@ -74,6 +76,7 @@ private:
         std::atomic<const char *> mapped = nullptr;
         QByteArray shrank; // the line that ends the process when the file shrinks under its mapping
     };
+    int add(std::unique_ptr<Document> document);
     static void fileShrank(int signal, siginfo_t *info, void *context);
     static const ExportFiles *s_confined;
     struct Output

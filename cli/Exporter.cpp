@@ -6,6 +6,7 @@
 #include "output/MaptileSaver.h"
 #include "pictures/ImageRows.h"
 #include "raster/Geometry.h"
+#include "sheets/ActualSizePdf.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
@@ -41,20 +42,26 @@ void Exporter::prepare(Format format)
 
 QString Exporter::writePdf(const QImage &image, const QString &title, QIODevice &device)
 {
-    QPdfWriter pdf(&device);
-    pdf.setTitle(title);
-    pdf.setCreator(QStringLiteral("Cryptwright"));
-    pdf.setResolution(Geometry::PixelsPerInch);
-    pdf.setPageMargins(QMarginsF());
-    const QSizeF inches(double(image.width()) / Geometry::PixelsPerInch,
-                        double(image.height()) / Geometry::PixelsPerInch);
-    if (!pdf.setPageSize(QPageSize(inches, QPageSize::Inch, title, QPageSize::ExactMatch)))
-        return tr("the page size is refused");
-    QPainter painter;
-    if (!painter.begin(&pdf))
-        return tr("the PDF cannot be started");
-    painter.drawImage(QRectF(0, 0, pdf.width(), pdf.height()), image);
-    return painter.end() ? QString() : tr("the PDF cannot be finished");
+    // Printed at actual size, a space is 1.5 inches however the viewer would fit the page.
+    ActualSizePdf actualSize(device);
+    {
+        QPdfWriter pdf(&actualSize);
+        pdf.setTitle(title);
+        pdf.setCreator(QStringLiteral("Cryptwright"));
+        pdf.setResolution(Geometry::PixelsPerInch);
+        pdf.setPageMargins(QMarginsF());
+        const QSizeF inches(double(image.width()) / Geometry::PixelsPerInch,
+                            double(image.height()) / Geometry::PixelsPerInch);
+        if (!pdf.setPageSize(QPageSize(inches, QPageSize::Inch, title, QPageSize::ExactMatch)))
+            return tr("the page size is refused");
+        QPainter painter;
+        if (!painter.begin(&pdf))
+            return tr("the PDF cannot be started");
+        painter.drawImage(QRectF(0, 0, pdf.width(), pdf.height()), image);
+        if (!painter.end())
+            return tr("the PDF cannot be finished");
+    }
+    return actualSize.finish();
 }
 
 QByteArray Exporter::encode(const QString &documentPath, const QByteArray &document, const QString &out, Format format,

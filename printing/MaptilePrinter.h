@@ -6,11 +6,14 @@
 
 #include <memory>
 
+class QPagedPaintDevice;
+class QPainter;
 class QPrinter;
 class QWidget;
 
 // Prints the maptile at 1.5 inches per space from the top-left corner of the
-// printable area. One printer serves the whole run, so the printer and the
+// printable area; printed to a file, it is a PDF that asks to be printed at
+// actual size. One printer serves the whole run, so the printer and the
 // settings chosen in the print dialog are where the next dialog starts.
 class MaptilePrinter
 {
@@ -38,5 +41,8 @@ public:
     QString print(const QImage &image);
 
 private:
+    QString printToFile(const QImage &image, int copies);
+    static void paint(QPainter &painter, QPagedPaintDevice &device, const QImage &image, int copies);
+
     std::unique_ptr<QPrinter> m_printer;
 };

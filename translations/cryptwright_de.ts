@@ -242,6 +242,58 @@ Mit --export schreibt es das fertige Kartenteil jedes DOKUMENTS, ohne ein Fenste
         <source>Cannot export to &quot;%1&quot;: the outputs go into a folder, which needs a folder&apos;s name, not a picture&apos;s.</source>
         <translation>Export nach „%1“ nicht möglich: Die Ausgaben kommen in einen Ordner, und der braucht den Namen eines Ordners, nicht den eines Bildes.</translation>
     </message>
+    <message>
+        <source>--flip and --back-offset place the back sheets, which only --backs, --back or --calibration make.</source>
+        <translation>--flip und --back-offset legen die Rückseitenbögen fest, die nur --backs, --back oder --calibration erzeugen.</translation>
+    </message>
+    <message>
+        <source>Cannot write sheets to &quot;%1&quot;: that is the back &quot;%2&quot;, which would be lost.</source>
+        <translation>Bögen können nicht nach „%1“ geschrieben werden: Das ist die Rückseite „%2“, die dabei verloren ginge.</translation>
+    </message>
+    <message>
+        <source>FILE</source>
+        <translation>DATEI</translation>
+    </message>
+    <message>
+        <source>Lines to cut along: corners (marks at each maptile&apos;s corners, the default), full (lines across the whole sheet, broken around the maptiles) or none.</source>
+        <translation>Schnittlinien: corners (Marken an den Ecken jedes Kartenteils, Standard), full (Linien über den ganzen Bogen, um die Kartenteile herum unterbrochen) oder none.</translation>
+    </message>
+    <message>
+        <source>STYLE</source>
+        <translation>STIL</translation>
+    </message>
+    <message>
+        <source>Print FILE, a document or a picture, on the back of every maptile: each sheet is followed by its back sheet, for printing on both sides.</source>
+        <translation>Druckt DATEI, ein Dokument oder ein Bild, auf die Rückseite jedes Kartenteils: Auf jeden Bogen folgt sein Rückseitenbogen, für beidseitigen Druck.</translation>
+    </message>
+    <message>
+        <source>Print FILE on the back of DOCUMENT alone, over --backs; may be given for several documents.</source>
+        <translation>Druckt DATEI nur auf die Rückseite von DOKUMENT, anstelle von --backs; kann für mehrere Dokumente angegeben werden.</translation>
+    </message>
+    <message>
+        <source>DOCUMENT=FILE</source>
+        <translation>DOKUMENT=DATEI</translation>
+    </message>
+    <message>
+        <source>The edge the paper is turned over by for its back: long (the default) or short.</source>
+        <translation>Die Kante, über die das Papier für die Rückseite gewendet wird: long (Standard) oder short.</translation>
+    </message>
+    <message>
+        <source>EDGE</source>
+        <translation>KANTE</translation>
+    </message>
+    <message>
+        <source>Move everything on the back sheets X across and Y down, such as 1mm,-0.5mm, for a printer that misses the back.</source>
+        <translation>Verschiebt alles auf den Rückseitenbögen um X nach rechts und Y nach unten, etwa 1mm,-0.5mm, für einen Drucker, der die Rückseite versetzt druckt.</translation>
+    </message>
+    <message>
+        <source>X,Y</source>
+        <translation>X,Y</translation>
+    </message>
+    <message>
+        <source>Begin with a calibration sheet and its back, which show how far the printer scales and misses the back.</source>
+        <translation>Beginnt mit einem Kalibrierbogen und seiner Rückseite, die zeigen, wie stark der Drucker skaliert und die Rückseite versetzt.</translation>
+    </message>
 </context>
 <context>
     <name>DialogQuestions</name>
@@ -889,16 +941,20 @@ Geschrieben vom Cryptwright-Team.</translation>
         <translation>Das Kartenteil konnte nicht gedruckt werden: Es ist kein Drucker eingerichtet. Wähle einen Drucker oder drucke in eine Datei.</translation>
     </message>
     <message>
-        <source>The maptile could not be printed: &quot;%1&quot; could not be written.</source>
-        <translation>Das Kartenteil konnte nicht gedruckt werden: „%1“ konnte nicht geschrieben werden.</translation>
-    </message>
-    <message>
         <source>The maptile could not be printed: the printer &quot;%1&quot; could not be started.</source>
         <translation>Das Kartenteil konnte nicht gedruckt werden: Der Drucker „%1“ konnte nicht gestartet werden.</translation>
     </message>
     <message>
         <source>The maptile could not be printed: the printer reported an error while printing.</source>
         <translation>Das Kartenteil konnte nicht gedruckt werden: Der Drucker hat beim Drucken einen Fehler gemeldet.</translation>
+    </message>
+    <message>
+        <source>the PDF cannot be started</source>
+        <translation>das PDF kann nicht begonnen werden</translation>
+    </message>
+    <message>
+        <source>the PDF cannot be finished</source>
+        <translation>das PDF kann nicht fertiggestellt werden</translation>
     </message>
 </context>
 <context>
@@ -1567,6 +1623,25 @@ Die Arbeit bleibt in „%2“ aufbewahrt.</translation>
     </message>
 </context>
 <context>
+    <name>Renamer</name>
+    <message>
+        <source>The renaming process &quot;%1&quot; cannot be started (%2).</source>
+        <translation>Der Umbenennungsprozess „%1“ kann nicht gestartet werden (%2).</translation>
+    </message>
+    <message>
+        <source>The renaming process &quot;%1&quot; ended at once.</source>
+        <translation>Der Umbenennungsprozess „%1“ hat sich sofort beendet.</translation>
+    </message>
+    <message>
+        <source>its writing was given up</source>
+        <translation>das Schreiben wurde abgebrochen</translation>
+    </message>
+    <message>
+        <source>the renaming process has ended</source>
+        <translation>der Umbenennungsprozess ist beendet</translation>
+    </message>
+</context>
+<context>
     <name>SecondaryWindows</name>
     <message>
         <source>This maptile</source>
@@ -1601,25 +1676,6 @@ Die Arbeit bleibt in „%2“ aufbewahrt.</translation>
     <message>
         <source>Back offset: add the number on each scale where the front&apos;s cross shows through, in mm; right and down count as +.</source>
         <translation>Versatz der Rückseite: Zähle die Zahl auf jeder Skala, an der das Kreuz der Vorderseite durchscheint, in mm hinzu; nach rechts und nach unten zählt +.</translation>
-    </message>
-</context>
-<context>
-    <name>Renamer</name>
-    <message>
-        <source>The renaming process &quot;%1&quot; cannot be started (%2).</source>
-        <translation>Der Umbenennungsprozess „%1“ kann nicht gestartet werden (%2).</translation>
-    </message>
-    <message>
-        <source>The renaming process &quot;%1&quot; ended at once.</source>
-        <translation>Der Umbenennungsprozess „%1“ hat sich sofort beendet.</translation>
-    </message>
-    <message>
-        <source>its writing was given up</source>
-        <translation>das Schreiben wurde abgebrochen</translation>
-    </message>
-    <message>
-        <source>the renaming process has ended</source>
-        <translation>der Umbenennungsprozess ist beendet</translation>
     </message>
 </context>
 <context>

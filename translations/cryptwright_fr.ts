@@ -242,6 +242,58 @@ Avec --export, écrit la dalle finie de chaque DOCUMENT sans ouvrir de fenêtre&
         <source>Cannot export to &quot;%1&quot;: the outputs go into a folder, which needs a folder&apos;s name, not a picture&apos;s.</source>
         <translation>Impossible d’exporter vers «&#xa0;%1&#xa0;»&#xa0;: les sorties vont dans un dossier, qui doit porter un nom de dossier et non un nom d’image.</translation>
     </message>
+    <message>
+        <source>--flip and --back-offset place the back sheets, which only --backs, --back or --calibration make.</source>
+        <translation>--flip et --back-offset placent les planches de verso, que seuls --backs, --back ou --calibration produisent.</translation>
+    </message>
+    <message>
+        <source>Cannot write sheets to &quot;%1&quot;: that is the back &quot;%2&quot;, which would be lost.</source>
+        <translation>Impossible d’écrire les planches dans «&#xa0;%1&#xa0;»&#xa0;: c’est le verso «&#xa0;%2&#xa0;», qui serait perdu.</translation>
+    </message>
+    <message>
+        <source>FILE</source>
+        <translation>FICHIER</translation>
+    </message>
+    <message>
+        <source>Lines to cut along: corners (marks at each maptile&apos;s corners, the default), full (lines across the whole sheet, broken around the maptiles) or none.</source>
+        <translation>Lignes de coupe&#xa0;: corners (repères aux coins de chaque dalle, par défaut), full (lignes sur toute la planche, interrompues autour des dalles) ou none.</translation>
+    </message>
+    <message>
+        <source>STYLE</source>
+        <translation>STYLE</translation>
+    </message>
+    <message>
+        <source>Print FILE, a document or a picture, on the back of every maptile: each sheet is followed by its back sheet, for printing on both sides.</source>
+        <translation>Imprime FICHIER, un document ou une image, au verso de chaque dalle&#xa0;: chaque planche est suivie de sa planche de verso, pour l’impression recto verso.</translation>
+    </message>
+    <message>
+        <source>Print FILE on the back of DOCUMENT alone, over --backs; may be given for several documents.</source>
+        <translation>Imprime FICHIER au verso de DOCUMENT seul, à la place de --backs&#xa0;; peut être donné pour plusieurs documents.</translation>
+    </message>
+    <message>
+        <source>DOCUMENT=FILE</source>
+        <translation>DOCUMENT=FICHIER</translation>
+    </message>
+    <message>
+        <source>The edge the paper is turned over by for its back: long (the default) or short.</source>
+        <translation>Le bord par lequel le papier est retourné pour son verso&#xa0;: long (par défaut) ou short.</translation>
+    </message>
+    <message>
+        <source>EDGE</source>
+        <translation>BORD</translation>
+    </message>
+    <message>
+        <source>Move everything on the back sheets X across and Y down, such as 1mm,-0.5mm, for a printer that misses the back.</source>
+        <translation>Décale tout le contenu des planches de verso de X vers la droite et de Y vers le bas, par exemple 1mm,-0.5mm, pour une imprimante qui décale le verso.</translation>
+    </message>
+    <message>
+        <source>X,Y</source>
+        <translation>X,Y</translation>
+    </message>
+    <message>
+        <source>Begin with a calibration sheet and its back, which show how far the printer scales and misses the back.</source>
+        <translation>Commence par une planche d’étalonnage et son verso, qui montrent de combien l’imprimante met à l’échelle et décale le verso.</translation>
+    </message>
 </context>
 <context>
     <name>DialogQuestions</name>
@@ -889,16 +941,20 @@ Written by the Cryptwright team.</source>
         <translation>La dalle n’a pas pu être imprimée&#xa0;: aucune imprimante n’est installée. Choisissez une imprimante ou imprimez dans un fichier.</translation>
     </message>
     <message>
-        <source>The maptile could not be printed: &quot;%1&quot; could not be written.</source>
-        <translation>La dalle n’a pas pu être imprimée&#xa0;: «&#xa0;%1&#xa0;» n’a pas pu être écrit.</translation>
-    </message>
-    <message>
         <source>The maptile could not be printed: the printer &quot;%1&quot; could not be started.</source>
         <translation>La dalle n’a pas pu être imprimée&#xa0;: l’imprimante «&#xa0;%1&#xa0;» n’a pas pu démarrer.</translation>
     </message>
     <message>
         <source>The maptile could not be printed: the printer reported an error while printing.</source>
         <translation>La dalle n’a pas pu être imprimée&#xa0;: l’imprimante a signalé une erreur pendant l’impression.</translation>
+    </message>
+    <message>
+        <source>the PDF cannot be started</source>
+        <translation>le PDF ne peut pas être commencé</translation>
+    </message>
+    <message>
+        <source>the PDF cannot be finished</source>
+        <translation>le PDF ne peut pas être terminé</translation>
     </message>
 </context>
 <context>
@@ -1567,6 +1623,25 @@ Le travail reste conservé dans «&#xa0;%2&#xa0;».</translation>
     </message>
 </context>
 <context>
+    <name>Renamer</name>
+    <message>
+        <source>The renaming process &quot;%1&quot; cannot be started (%2).</source>
+        <translation>Le processus de renommage «&#xa0;%1&#xa0;» ne peut pas être lancé (%2).</translation>
+    </message>
+    <message>
+        <source>The renaming process &quot;%1&quot; ended at once.</source>
+        <translation>Le processus de renommage «&#xa0;%1&#xa0;» s’est arrêté aussitôt.</translation>
+    </message>
+    <message>
+        <source>its writing was given up</source>
+        <translation>son écriture a été abandonnée</translation>
+    </message>
+    <message>
+        <source>the renaming process has ended</source>
+        <translation>le processus de renommage s’est arrêté</translation>
+    </message>
+</context>
+<context>
     <name>SecondaryWindows</name>
     <message>
         <source>This maptile</source>
@@ -1601,25 +1676,6 @@ Le travail reste conservé dans «&#xa0;%2&#xa0;».</translation>
     <message>
         <source>Back offset: add the number on each scale where the front&apos;s cross shows through, in mm; right and down count as +.</source>
         <translation>Décalage du verso&#xa0;: ajoutez le nombre lu sur chaque échelle là où transparaît la croix du recto, en mm&#xa0;; vers la droite et vers le bas comptent en +.</translation>
-    </message>
-</context>
-<context>
-    <name>Renamer</name>
-    <message>
-        <source>The renaming process &quot;%1&quot; cannot be started (%2).</source>
-        <translation>Le processus de renommage «&#xa0;%1&#xa0;» ne peut pas être lancé (%2).</translation>
-    </message>
-    <message>
-        <source>The renaming process &quot;%1&quot; ended at once.</source>
-        <translation>Le processus de renommage «&#xa0;%1&#xa0;» s’est arrêté aussitôt.</translation>
-    </message>
-    <message>
-        <source>its writing was given up</source>
-        <translation>son écriture a été abandonnée</translation>
-    </message>
-    <message>
-        <source>the renaming process has ended</source>
-        <translation>le processus de renommage s’est arrêté</translation>
     </message>
 </context>
 <context>

@@ -83,6 +83,26 @@ class TestDocuments : public QObject
 
     std::unique_ptr<QTemporaryDir> m_dir;
 
+    // The pages of the sheets the arguments write to s.pdf, rendered at 24 dots per inch; none when they fail.
+    QList<QImage> sheetsOf(const QStringList &arguments)
+    {
+        const QDir dir(m_dir->path());
+        const Run run = runProgram(arguments, dir.path());
+        if (run.exitCode != 0 || !run.error.isEmpty()) {
+            qWarning("%s", run.error.constData());
+            return {};
+        }
+        const QString pages = dir.filePath(u"pages"_s);
+        QDir(pages).removeRecursively();
+        dir.mkpath(pages);
+        if (runProgram({"-r", "24", "-png", "s.pdf", "pages/p"}, dir.path(), "pdftoppm").exitCode != 0)
+            return {};
+        QList<QImage> images;
+        for (const QString &name : QDir(pages).entryList({u"*.png"_s}, QDir::Files, QDir::Name))
+            images << QImage(QDir(pages).filePath(name)).convertToFormat(QImage::Format_RGB32);
+        return images;
+    }
+
     // A maptile with all a document keeps: subtiles, speed values, texts and both fonts changed.
     std::unique_ptr<Workspace> workedOn()
     {
@@ -243,6 +263,7 @@ private slots:
             QVERIFY2(readAll(dir.filePath(out)) == readAll(dir.filePath(saved)), out);
         QCOMPARE(QImage(dir.filePath("out.png")).convertToFormat(QImage::Format_RGB32), w->preview());
         QVERIFY2(runProgram({"out.pdf"}, dir.path(), "pdfinfo").output.contains("432 x 540 pts"), "page size");
+        QVERIFY2(readAll(dir.filePath("out.pdf")).contains("/PrintScaling /None"), "printed at actual size");
 
         for (const QString out : {"full.jpg", "full.bmp", "full.png", "full.pdf"}) {
             writeText(dir.filePath(out), "the earlier export");
@@ -296,6 +317,22 @@ private slots:
         row("sheets: a maptile too large",
             {"--export", "s.pdf", "--paper", "letter", "--margin", "1in", "map.ora", "big.ora"}, "big.ora", 2);
         row("sheets: no copies", {"--export", "s.pdf", "--paper", "a4", "--copies", "0", "map.ora"}, "--copies", 2);
+        // Two-sided sheets: every back is read, and placed on the paper, before anything is written.
+        const QStringList a4{"--export", "s.pdf", "--paper", "a4"};
+        row("sheets: unknown flip", a4 + QStringList{"--backs", "picture.png", "--flip", "top", "map.ora"}, "top", 2);
+        row("sheets: flip without backs", a4 + QStringList{"--flip", "short", "map.ora"}, "--flip", 2);
+        row("sheets: unknown cut lines", a4 + QStringList{"--cut-lines", "dotted", "map.ora"}, "dotted", 2);
+        row("sheets: a back for a document not printed", a4 + QStringList{"--back", "big.ora=picture.png", "map.ora"},
+            "big.ora", 2);
+        row("sheets: back offset off the paper",
+            a4 + QStringList{"--backs", "picture.png", "--back-offset", "0mm,-200mm", "map.ora"}, "off the paper", 2);
+        row("sheets: a back that is not there", a4 + QStringList{"--backs", "missing.png", "map.ora"}, "missing.png",
+            1);
+        row("sheets: a back that is no picture", a4 + QStringList{"--back", "map.ora=doc.jpg", "map.ora"}, "doc.jpg",
+            1);
+        row("sheets: a damaged back document", a4 + QStringList{"--backs", "broken.ora", "map.ora"}, "broken.ora", 1);
+        row("sheets over their back", {"--export", "doc.pdf", "--paper", "a4", "--backs", "doc.pdf", "map.ora"},
+            "would be lost", 1);
         // Options are known, and do something where they are given.
         row("unknown options", {"--bogus", "--export", "x.jpg", "--other=1", "map.ora"}, "bogus, other", 2);
         row("an unknown option for the editor", {"--bogus"}, "bogus", 2);
@@ -341,6 +378,56 @@ private slots:
         QVERIFY2(run.exitCode == 0 && run.error.isEmpty(), run.error.constData());
         const QByteArray details = runProgram({"sheets.pdf"}, dir.path(), "pdfinfo").output; // pages and size
         QVERIFY2(details.contains("Pages:           3") && details.contains("595 x 842 pts"), details.constData());
+    }
+
+    // Two-sided sheets as poppler renders them, a page at a time: r for a page showing the red back, . for one
+    // without, ? for either. Each sheet of fronts is followed by its back; a calibration pair goes first.
+    void commandLineWritesBacks_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("pages");
+        QTest::newRow("one back for all") << QStringList{"--backs", "red.png", "--copies", "2", "big.ora"} << ".r.r";
+        QTest::newRow("its own back, short edge, offset")
+            << QStringList{"--back", "big.ora=red.png", "--flip", "short", "--back-offset", "2mm,-1.5mm", "big.ora"}
+            << ".r";
+        QTest::newRow("its own back over the one for all")
+            << QStringList{"--backs", "red.png", "--back", "./big.ora=map.ora", "big.ora"} << ".?";
+        QTest::newRow("calibration first") << QStringList{"--calibration", "--backs", "red.png", "big.ora"} << "...r";
+        QTest::newRow("calibration alone") << QStringList{"--calibration", "big.ora"} << "....";
+    }
+    void commandLineWritesBacks()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, pages);
+        if (QStandardPaths::findExecutable(u"pdftoppm"_s).isEmpty())
+            QSKIP("poppler-utils is not installed.");
+        writeDocuments();
+        const QDir dir(m_dir->path());
+        QVERIFY(solid({90, 60}, qRgb(255, 0, 0)).save(dir.filePath("red.png")));
+        const QList<QImage> rendered = sheetsOf(QStringList{"--export", "s.pdf", "--paper", "a4"} + arguments);
+        QCOMPARE(rendered.size(), pages.size());
+        for (qsizetype i = 0; i < pages.size(); ++i) {
+            bool red = false;
+            const QImage &page = rendered[i];
+            for (int y = 0; y < page.height() && !red; ++y)
+                for (int x = 0; x < page.width() && !red; ++x)
+                    red = page.pixel(x, y) == qRgb(255, 0, 0);
+            QVERIFY2(pages[i] == '?' || red == (pages[i] == 'r'), qPrintable(u"page %1"_s.arg(i + 1)));
+        }
+    }
+
+    // Cut lines of none are the sheets without crop marks, which still leave out the lines of any style.
+    void commandLineCutLinesNoneLeavesOutMarks()
+    {
+        if (QStandardPaths::findExecutable(u"pdftoppm"_s).isEmpty())
+            QSKIP("poppler-utils is not installed.");
+        writeDocuments();
+        const QStringList a4{"--export", "s.pdf", "--paper", "a4", "map.ora"};
+        const QList<QImage> without = sheetsOf(a4 + QStringList{"--no-crop-marks"});
+        QVERIFY(!without.isEmpty());
+        QCOMPARE(sheetsOf(a4 + QStringList{"--cut-lines", "none"}), without);
+        QCOMPARE(sheetsOf(a4 + QStringList{"--cut-lines", "full", "--no-crop-marks"}), without);
+        QVERIFY(sheetsOf(a4 + QStringList{"--cut-lines", "full"}) != without);
     }
 
     // A document that takes longer than the limit is reported and let go once, while the rest are done.

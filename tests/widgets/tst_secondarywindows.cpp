@@ -204,6 +204,7 @@ private slots:
         printer.printer().setOutputFileName(dir.filePath(u"m.pdf"_s));
         printer.printer().setCopyCount(2); // a PDF file makes no copies of its own: two pages
         QCOMPARE(printer.print(TestImages::solid({720, 864}, qRgb(40, 70, 30))), QString());
+        QVERIFY(TestImages::readAll(dir.filePath(u"m.pdf"_s)).contains("/PrintScaling /None"));
         QCOMPARE(QProcess::execute(renderer,
                                    {u"-r"_s, u"96"_s, u"-png"_s, dir.filePath(u"m.pdf"_s), dir.filePath(u"page"_s)}),
                  0);
