@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include <fcntl.h>
+#include <spawn.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -13,17 +14,16 @@ int main(int argc, char *argv[])
 {
     if (argc < 2)
         return 2;
-    const pid_t child = fork();
-    if (child == 0) {
-        const int nowhere = open("/dev/null", O_WRONLY);
-        dup2(nowhere, STDOUT_FILENO);
-        dup2(nowhere, STDERR_FILENO);
-        execv(argv[1], argv + 1);
-        _exit(127);
-    }
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_adddup2(&actions, STDOUT_FILENO, STDERR_FILENO);
+    pid_t child = -1;
+    const int failed = posix_spawn(&child, argv[1], &actions, nullptr, argv + 1, environ);
+    posix_spawn_file_actions_destroy(&actions);
     int status = 0;
     rusage usage{};
-    if (child < 0 || wait4(child, &status, 0, &usage) < 0 || !WIFEXITED(status) || WEXITSTATUS(status) == 127)
+    if (failed || wait4(child, &status, 0, &usage) < 0 || !WIFEXITED(status))
         return 1;
     std::printf("%ld\n", usage.ru_maxrss);
     return 0;
