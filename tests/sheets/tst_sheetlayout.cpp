@@ -205,36 +205,32 @@ private slots:
         QTest::addColumn<bool>("turns");
         QTest::addColumn<bool>("backs");
         const QSize s33 = spaces(3, 3);
-        const SheetSettings a4 = settings(u"a4"_s);
+        const SheetSettings a4 = settings(u"a4"_s), a3 = settings(u"a3"_s);
         SheetSettings calibrated = a4;
         calibrated.calibration = true;
-        QTest::newRow("A4 with backs: each front, then its back") << a4 << QList{s33, s33, s33} << 4 << false << true;
-        QTest::newRow("calibration alone") << calibrated << QList<QSize>() << 2 << false << false;
-        QTest::newRow("calibration, then a front and its blank back")
-            << calibrated << QList{s33} << 4 << false << false;
-        QTest::newRow("A4: two 3x3 share") << a4 << QList{s33, s33} << 1 << false << false;
-        QTest::newRow("A4: a third begins another") << a4 << QList{s33, s33, s33} << 2 << false << false;
-        QTest::newRow("A3: six 3x3 share") << settings(u"a3"_s) << QList<QSize>(6, s33) << 1 << false << false;
-        QTest::newRow("A3: a seventh begins another")
-            << settings(u"a3"_s) << QList<QSize>(7, s33) << 2 << false << false;
-        QTest::newRow("A4: the five need a turn")
-            << a4 << QList{s33, s33, spaces(5, 6), spaces(4, 4), spaces(3, 5)} << 3 << true << false;
-        QTest::newRow("A4: no turn saves a sheet") << a4 << QList{spaces(4, 6), spaces(3, 4)} << 2 << false << false;
-        QTest::newRow("A4: fits only turned") << a4 << QList{QSize(1000, 700)} << 1 << true << false;
-        QTest::newRow("Letter: two 3x3") << settings(u"letter"_s) << QList<QSize>(4, s33) << 2 << false << false;
-        QTest::newRow("Legal: two 3x3, not three")
-            << settings(u"legal"_s) << QList<QSize>(3, s33) << 2 << false << false;
-        QTest::newRow("Tabloid: six 3x3") << settings(u"tabloid"_s) << QList<QSize>(6, s33) << 1 << false << false;
-        QTest::newRow("A4: bleed 10 mm still two")
-            << settings(u"a4"_s, false, 6, 3, 10) << QList{s33, s33} << 1 << false << false;
-        QTest::newRow("A4: bleed 20 mm parts them")
-            << settings(u"a4"_s, false, 6, 3, 20) << QList{s33, s33} << 2 << false << false;
-        QTest::newRow("A4: wide margins, one a sheet")
-            << settings(u"a4"_s, false, 40) << QList{s33, s33} << 2 << false << false;
-        QTest::newRow("A4: narrower than the bar")
-            << settings(u"a4"_s, false, 90) << QList{QSize(96, 96)} << 1 << false << false;
+        const auto row = [](const char *tag, const SheetSettings &s, const QList<QSize> &pixels, int sheets,
+                            bool turns = false, bool backs = false) {
+            QTest::newRow(tag) << s << pixels << sheets << turns << backs;
+        };
+        row("A4 with backs: each front, then its back", a4, {s33, s33, s33}, 4, false, true);
+        row("calibration alone", calibrated, {}, 2);
+        row("calibration, then a front and its blank back", calibrated, {s33}, 4);
+        row("A4: two 3x3 share", a4, {s33, s33}, 1);
+        row("A4: a third begins another", a4, {s33, s33, s33}, 2);
+        row("A3: six 3x3 share", a3, QList<QSize>(6, s33), 1);
+        row("A3: a seventh begins another", a3, QList<QSize>(7, s33), 2);
+        row("A4: the five need a turn", a4, {s33, s33, spaces(5, 6), spaces(4, 4), spaces(3, 5)}, 3, true);
+        row("A4: no turn saves a sheet", a4, {spaces(4, 6), spaces(3, 4)}, 2);
+        row("A4: fits only turned", a4, {QSize(1000, 700)}, 1, true);
+        row("Letter: two 3x3", settings(u"letter"_s), QList<QSize>(4, s33), 2);
+        row("Legal: two 3x3, not three", settings(u"legal"_s), QList<QSize>(3, s33), 2);
+        row("Tabloid: six 3x3", settings(u"tabloid"_s), QList<QSize>(6, s33), 1);
+        row("A4: bleed 10 mm still two", settings(u"a4"_s, false, 6, 3, 10), {s33, s33}, 1);
+        row("A4: bleed 20 mm parts them", settings(u"a4"_s, false, 6, 3, 20), {s33, s33}, 2);
+        row("A4: wide margins, one a sheet", settings(u"a4"_s, false, 40), {s33, s33}, 2);
+        row("A4: narrower than the bar", settings(u"a4"_s, false, 90), {QSize(96, 96)}, 1);
         // A picture filling the printable area leaves the bar no room: the first sheet keeps it alone.
-        QTest::newRow("A4: full pictures") << a4 << QList<QSize>(2, QSize(748, 1075)) << 3 << false << false;
+        row("A4: full pictures", a4, QList<QSize>(2, QSize(748, 1075)), 3);
     }
     void knownSheetCounts()
     {

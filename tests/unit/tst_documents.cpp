@@ -362,24 +362,6 @@ private slots:
         QVERIFY(filesIn(m_dir->path()) == before);
     }
 
-    // Documents onto sheets in one PDF: a set whose best packing is known takes that many sheets.
-    void commandLineWritesSheets()
-    {
-        const QDir dir(m_dir->path());
-        QStringList names;
-        for (const QSize size : {QSize(3, 3), QSize(3, 3), QSize(5, 6), QSize(4, 4), QSize(3, 5)}) {
-            const auto w = startWorkspace(m_dir->path());
-            w->setSize(size.width(), size.height());
-            w->place(Workspace::LeftButton, {0, 0});
-            names << u"%1x%2-%3.ora"_s.arg(size.width()).arg(size.height()).arg(names.size());
-            QCOMPARE(MaptileSaver::save(*w, dir.filePath(names.last())), QString());
-        }
-        const Run run = runProgram(QStringList{"--export", "sheets.pdf", "--paper", "a4"} + names, dir.path());
-        QVERIFY2(run.exitCode == 0 && run.error.isEmpty(), run.error.constData());
-        const QByteArray details = runProgram({"sheets.pdf"}, dir.path(), "pdfinfo").output; // pages and size
-        QVERIFY2(details.contains("Pages:           3") && details.contains("595 x 842 pts"), details.constData());
-    }
-
     // Two-sided sheets as poppler renders them, a page at a time: r for a page showing the red back, . for one
     // without, ? for either. Each sheet of fronts is followed by its back; a calibration pair goes first.
     void commandLineWritesBacks_data()
@@ -416,7 +398,8 @@ private slots:
         }
     }
 
-    // Cut lines of none are the sheets without crop marks, which still leave out the lines of any style.
+    // Cut lines of none are the sheets without crop marks, which still leave out the lines of any style;
+    // the pages are the paper asked for. (How many sheets a set takes is the layout test's.)
     void commandLineCutLinesNoneLeavesOutMarks()
     {
         if (QStandardPaths::findExecutable(u"pdftoppm"_s).isEmpty())
@@ -428,6 +411,7 @@ private slots:
         QCOMPARE(sheetsOf(a4 + QStringList{"--cut-lines", "none"}), without);
         QCOMPARE(sheetsOf(a4 + QStringList{"--cut-lines", "full", "--no-crop-marks"}), without);
         QVERIFY(sheetsOf(a4 + QStringList{"--cut-lines", "full"}) != without);
+        QVERIFY(runProgram({"s.pdf"}, m_dir->path(), "pdfinfo").output.contains("595 x 842 pts")); // --paper a4
     }
 
     // A document that takes longer than the limit is reported and let go once, while the rest are done.
