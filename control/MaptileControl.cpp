@@ -7,6 +7,7 @@
 #include "workspace/MaptileOpener.h"
 #include "workspace/Workspace.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 MaptileControl::MaptileControl(Workspace &workspace, UserQuestions &questions, ReaderLoads &loads)
@@ -78,7 +79,36 @@ QString MaptileControl::suggestedName() const
     const QString document = m_workspace.documentPath();
     if (!document.isEmpty())
         return document;
-    return (m_pictureName.isEmpty() ? tr("Untitled") : m_pictureName) + QLatin1Char('.') + DocumentWriter::Suffix;
+    const QString name = (m_pictureName.isEmpty() ? numberedName(m_workspace.mapNumText()) : m_pictureName)
+        + QLatin1Char('.') + DocumentWriter::Suffix;
+    return m_preferredFolder.isEmpty() ? name : QDir(m_preferredFolder).filePath(name);
+}
+
+QString MaptileControl::numberedName(const QString &number)
+{
+    // Only what is safe in a file name on every system is kept of the number.
+    QString kept;
+    for (const QChar c : number.trimmed()) {
+        if (c.isLetterOrNumber() || c == u'-' || c == u'_')
+            kept += c;
+        else if (!kept.endsWith(u'-'))
+            kept += u'-';
+    }
+    while (kept.endsWith(u'-'))
+        kept.chop(1);
+    while (kept.startsWith(u'-'))
+        kept.remove(0, 1);
+    if (kept.isEmpty())
+        return QStringLiteral("maptile");
+    bool numeric = false;
+    kept.toUInt(&numeric);
+    // Two digits at least, so that a set's files sort in order.
+    return QStringLiteral("maptile-") + (numeric && kept.size() < 2 ? kept.rightJustified(2, u'0') : kept);
+}
+
+void MaptileControl::setPreferredFolder(const QString &folder)
+{
+    m_preferredFolder = folder;
 }
 
 bool MaptileControl::keep(bool askWhere)

@@ -33,8 +33,13 @@ public:
     // Asks for a name and type, offering suggestedName(); whether it was saved.
     bool saveAs();
     // The maptile's document; else a document named after the picture the
-    // maptile was opened from, or "Untitled", in the folder used last.
+    // maptile was opened from, or numberedName() of its maptile number, in
+    // the preferred folder or, without one, the folder used last.
     QString suggestedName() const;
+    // "maptile-NN" of the maptile number, "maptile" without one.
+    static QString numberedName(const QString &number);
+    // Where a new document is offered; empty for the folder used last.
+    void setPreferredFolder(const QString &folder);
 
 private:
     // Whether the maptile may be replaced: unchanged, or saved or discarded
@@ -48,4 +53,5 @@ private:
     ReaderLoads &m_loads;
     // The name of the picture the maptile was opened from, offered for a document made of it.
     QString m_pictureName;
+    QString m_preferredFolder;
 };

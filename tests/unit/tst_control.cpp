@@ -138,7 +138,7 @@ private slots:
         QTest::newRow("Discard") << true << QString() << Keep::Discard << keep << true;
         QTest::newRow("Save in place") << true << u"kept.ora"_s << Keep::Save << keep << true;
         QTest::newRow("Save, no name given")
-            << true << QString() << Keep::Save << QStringList{u"keep"_s, u"save as Untitled.ora"_s} << false;
+            << true << QString() << Keep::Save << QStringList{u"keep"_s, u"save as maptile.ora"_s} << false;
         QTest::newRow("Save fails") << true << u"gone/kept.ora"_s << Keep::Save << QStringList{u"keep"_s, u"warn"_s}
                                     << false;
     }
@@ -172,8 +172,26 @@ private slots:
             QVERIFY(readAll(path(document)) != saved);
     }
 
+    // A new document is named after its maptile number, kept to what every file system takes.
+    void numberedName_data()
+    {
+        QTest::addColumn<QString>("number");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("none") << QString() << u"maptile"_s;
+        QTest::newRow("blank") << u"  "_s << u"maptile"_s;
+        QTest::newRow("one digit") << u"7"_s << u"maptile-07"_s;
+        QTest::newRow("three digits") << u"112"_s << u"maptile-112"_s;
+        QTest::newRow("slashes and colons") << u" 3/4:b "_s << u"maptile-3-4-b"_s;
+    }
+    void numberedName()
+    {
+        QFETCH(QString, number);
+        QFETCH(QString, name);
+        QCOMPARE(MaptileControl::numberedName(number), name);
+    }
+
     // Save writes back to the document; without one, or with Save As, it asks where, offering the
-    // document, the picture's name or "Untitled"; a JPEG asks its options, and Cancel there writes nothing.
+    // document, the picture's name or "maptile"; a JPEG asks its options, and Cancel there writes nothing.
     void saveInPlaceOrAs_data()
     {
         QTest::addColumn<QString>("from"); // a picture or document the maptile was opened from or saved as
@@ -182,19 +200,19 @@ private slots:
         QTest::addColumn<int>("quality"); // of the JPEG options chosen, 0 for Cancel
         QTest::addColumn<QStringList>("asked");
         QTest::addColumn<bool>("written");
-        QTest::newRow("new") << QString() << false << u"new.ora"_s << 0 << QStringList{u"save as Untitled.ora"_s}
+        QTest::newRow("new") << QString() << false << u"new.ora"_s << 0 << QStringList{u"save as maptile.ora"_s}
                              << true;
         QTest::newRow("from a picture") << u"cave.png"_s << false << u"new.ora"_s << 0
                                         << QStringList{u"save as cave.ora"_s} << true;
         QTest::newRow("document") << u"crypt.ora"_s << false << QString() << 0 << QStringList() << true;
         QTest::newRow("document, Save As")
             << u"crypt.ora"_s << true << u"new.ora"_s << 0 << QStringList{u"save as crypt.ora"_s} << true;
-        QTest::newRow("no name given") << QString() << false << QString() << 0 << QStringList{u"save as Untitled.ora"_s}
+        QTest::newRow("no name given") << QString() << false << QString() << 0 << QStringList{u"save as maptile.ora"_s}
                                        << false;
         QTest::newRow("JPEG") << QString() << false << u"new.jpg"_s << 80
-                              << QStringList{u"save as Untitled.ora"_s, u"jpeg"_s} << true;
+                              << QStringList{u"save as maptile.ora"_s, u"jpeg"_s} << true;
         QTest::newRow("JPEG options cancelled")
-            << QString() << false << u"new.jpg"_s << 0 << QStringList{u"save as Untitled.ora"_s, u"jpeg"_s} << false;
+            << QString() << false << u"new.jpg"_s << 0 << QStringList{u"save as maptile.ora"_s, u"jpeg"_s} << false;
     }
     void saveInPlaceOrAs()
     {
@@ -390,7 +408,7 @@ private slots:
 
         m_answers.asked.clear();
         QCOMPARE(MaptileControl(*next, m_answers, *m_loads).save(), titled);
-        QCOMPARE(m_answers.asked, titled ? QStringList() : QStringList{u"save as Untitled.ora"_s});
+        QCOMPARE(m_answers.asked, titled ? QStringList() : QStringList{u"save as maptile.ora"_s});
         QCOMPARE(readAll(target) == before, !titled);
     }
 

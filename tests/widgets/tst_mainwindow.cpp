@@ -290,7 +290,7 @@ private slots:
         });
         QTest::keyClick(m_window.get(), Qt::Key_S, Qt::ControlModifier);
         const QString documentType = u"Cryptwright maptile (*.ora)"_s;
-        QCOMPARE(offered, QStringList({u"Save As"_s, documentType, documentType, u"Untitled.ora"_s}));
+        QCOMPARE(offered, QStringList({u"Save As"_s, documentType, documentType, u"maptile.ora"_s}));
         {
             MessageBoxAnswerer discard(QMessageBox::Ok, QMessageBox::Discard);
             m_window->openMaptileFile(picture);
