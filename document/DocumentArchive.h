@@ -89,6 +89,7 @@ public:
     QSize size() const { return m_size; }
     const QStringList &layers() const { return m_layers; }
     bool hasState() const;
+    bool contains(const QString &name) const { return m_zip->contains(name); }
     // This program's state, checked against the layers: every layer has the
     // maptile's size. The pictures themselves are checked when decoded.
     DocumentState readState();

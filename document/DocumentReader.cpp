@@ -1,6 +1,7 @@
 #include "document/DocumentReader.h"
 
 #include "document/DocumentArchive.h"
+#include "document/DocumentRecords.h"
 #include "document/ZipEntryStream.h"
 #include "pictures/FlattenedRows.h"
 #include "pictures/ImageRows.h"
@@ -75,6 +76,36 @@ QImage mergedAsMaptile(DocumentArchive &archive, QRgb background)
     return merged;
 }
 
+// The records a document carries over its master; a document without them,
+// or whose records do not give its master (written by something else that
+// kept the entries), has the master as its base: the master is what was saved.
+MaptileRecords recordsOf(DocumentArchive &archive, const QImage &master, QRgb background)
+{
+    if (!archive.contains(DocumentRecords::Entry))
+        return MaptileRecords::fromBase(master);
+    const RecordsState state = DocumentRecords::read(archive, master.width() / Geometry::SpaceSize,
+                                                     master.height() / Geometry::SpaceSize);
+    MaptileRecords records =
+        MaptileRecords::fromBase(RasterOps::toWorkFormat(picture(archive, state.base, master.size(), background)));
+    std::vector<int> index;
+    for (const RecordsState::Copy &copy : state.copies)
+        index.push_back(records.copyOf(RasterOps::toWorkFormat(picture(archive, copy.picture, Geometry::TilesetSize,
+                                                                        background)),
+                                       copy.fileName, copy.data));
+    for (int r = 0; r < records.rows(); ++r)
+        for (int c = 0; c < records.columns(); ++c) {
+            MaptileRecords::Stack stack = state.stacks[r * Geometry::MaxColumns + c];
+            for (LaidSubtile &laid : stack)
+                laid.copy = index[laid.copy];
+            if (!stack.empty())
+                records.setStack({c, r}, stack);
+        }
+    if (records.compose() != master)
+        return MaptileRecords::fromBase(master);
+    records.dropUnusedCopies();
+    return records;
+}
+
 MaptileDocument decodeArchive(const QByteArray &bytes, QRgb background)
 {
     DocumentArchive archive(bytes);
@@ -87,11 +118,13 @@ MaptileDocument decodeArchive(const QByteArray &bytes, QRgb background)
         document.designer = state.designer;
         document.mapNumFont = MaptileDocument::fontOf(state.mapNumFont, &document.mapNumColour);
         document.speedFont = MaptileDocument::fontOf(state.speedFont, &document.speedColour);
+        document.records = recordsOf(archive, document.maptile.master(), background);
         document.editable = true;
         return document;
     }
     // Another program's document is its merged picture, taken as any opened picture is.
     document.maptile.setImage(mergedAsMaptile(archive, background));
+    document.records = MaptileRecords::fromBase(document.maptile.master());
     const MaptileOverlays defaults;
     document.mapNumFont = defaults.mapNumFont();
     document.mapNumColour = defaults.mapNumColour();

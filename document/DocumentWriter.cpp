@@ -1,5 +1,6 @@
 #include "document/DocumentWriter.h"
 
+#include "document/DocumentRecords.h"
 #include "document/MaptileDocument.h"
 #include "document/PngWriter.h"
 #include "document/ZipWriter.h"
@@ -152,5 +153,21 @@ QByteArray DocumentWriter::encode(const MaptileDocument &document, QString *erro
     zip.add(QStringLiteral("mergedimage.png"), mergedPng, ZipWriter::Method::Store);
     zip.add(QStringLiteral("Thumbnails/thumbnail.png"), thumbnailPng, ZipWriter::Method::Store);
     zip.add(StateEntry, stateXml(document), ZipWriter::Method::Deflate);
+    // A maptile with nothing laid is its master alone, as a reader takes it.
+    const MaptileRecords &records = document.records;
+    if (records.hasPlacements()) {
+        const QByteArray basePng = PngWriter::encode(records.base());
+        QList<QByteArray> copyPngs;
+        for (int i = 0; i < int(records.copies().size()); ++i)
+            copyPngs << PngWriter::encode(DocumentRecords::keptPicture(records, i));
+        if (basePng.isEmpty() || copyPngs.contains(QByteArray())) {
+            *error = tr("the pictures could not be encoded");
+            return {};
+        }
+        zip.add(DocumentRecords::BaseEntry, basePng, ZipWriter::Method::Store);
+        for (int i = 0; i < copyPngs.size(); ++i)
+            zip.add(DocumentRecords::copyEntry(i), copyPngs[i], ZipWriter::Method::Store);
+        zip.add(DocumentRecords::Entry, DocumentRecords::xml(records), ZipWriter::Method::Deflate);
+    }
     return zip.archive(error);
 }

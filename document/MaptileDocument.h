@@ -3,6 +3,7 @@
 #include "document/DocumentArchive.h"
 #include "maptile/Maptile.h"
 #include "maptile/MaptileOverlays.h"
+#include "placements/MaptileRecords.h"
 
 #include <QColor>
 #include <QFont>
@@ -16,6 +17,7 @@
 struct MaptileDocument
 {
     Maptile maptile;
+    MaptileRecords records;
     bool editable = false;
     QString mapNum;
     QString designer;

@@ -1,5 +1,9 @@
 #include "cli/ExportBatch.h"
+#include "document/DocumentReader.h"
+#include "document/DocumentRecords.h"
+#include "document/DocumentWriter.h"
 #include "document/ZipReader.h"
+#include "raster/RasterOps.h"
 #include "output/MaptileSaver.h"
 #include "pictures/PictureDecoder.h"
 #include "support/TestZip.h"
@@ -7,6 +11,7 @@
 #include "workspace/MaptileOpener.h"
 
 #include <QDirIterator>
+#include <QElapsedTimer>
 #include <QPainter>
 #include <QProcess>
 #include <QRegularExpression>
@@ -434,6 +439,97 @@ private slots:
     }
 
     // The manual page and --help name the same options.
+    // Records and the tileset copies they name come back from a document as they were laid, every
+    // transparency, turn and mirror over a base; a document without records, or whose records no longer
+    // give its master, opens with the master as its base. Hostile records are refused with their reason.
+    void recordsTravelWithTheDocument_data()
+    {
+        QTest::addColumn<QByteArray>("records");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("kept") << QByteArray() << QString();
+        QTest::newRow("stale") << QByteArray("<records version=\"1\"><tileset file=\"a.png\"/>"
+                                             "<space column=\"0\" row=\"0\"><laid tileset=\"0\" column=\"6\" row=\"3\" "
+                                             "turns=\"0\" mirrored=\"0\" transparency=\"0\" key=\"0\"/></space></records>")
+                               << QString();
+        QByteArray stacked = "<records version=\"1\"><tileset file=\"a.png\"/><space column=\"0\" row=\"0\">";
+        for (int i = 0; i < 200; ++i)
+            stacked += "<laid tileset=\"0\" column=\"0\" row=\"0\" turns=\"0\" mirrored=\"0\" transparency=\"0\" key=\"0\"/>";
+        QTest::newRow("too many on a space") << stacked + "</space></records>" << u"more than 64 placements"_s;
+        QTest::newRow("tileset not carried")
+            << QByteArray("<records version=\"1\"><space column=\"0\" row=\"0\"><laid tileset=\"3\"/></space></records>")
+            << u"does not carry"_s;
+        QTest::newRow("cell outside")
+            << QByteArray("<records version=\"1\"><tileset file=\"a.png\"/><space column=\"0\" row=\"0\"><laid tileset=\"0\" "
+                          "column=\"7\" row=\"0\"/></space></records>")
+            << u"outside its tileset"_s;
+        QTest::newRow("bad transparency")
+            << QByteArray("<records version=\"1\"><tileset file=\"a.png\"/><space column=\"0\" row=\"0\"><laid tileset=\"0\" "
+                          "column=\"1\" row=\"0\" turns=\"1\" mirrored=\"0\" transparency=\"2,999\" key=\"0\"/></space></records>")
+            << u"transparency \"2,999\""_s;
+    }
+    void recordsTravelWithTheDocument()
+    {
+        QFETCH(QByteArray, records);
+        QFETCH(QString, reason);
+        QImage base(3 * Geometry::SpaceSize, 2 * Geometry::SpaceSize, RasterOps::Format);
+        for (int y = 0; y < base.height(); ++y)
+            for (int x = 0; x < base.width(); ++x)
+                base.setPixel(x, y, qRgb(x % 251, y % 241, (x ^ y) & 0xff));
+        QImage tileset(Geometry::TilesetSize, RasterOps::Format);
+        for (int y = 0; y < tileset.height(); ++y)
+            for (int x = 0; x < tileset.width(); ++x)
+                tileset.setPixel(x, y, qRgb((x * 7) & 0xff, (y * 3) & 0xff, (x + y) & 0xff));
+        TileData data;
+        data.setName = u"Stone Floors"_s;
+        data.setSpeedValue(2, 1, u"3"_s);
+        MaptileDocument document;
+        document.records = MaptileRecords::fromBase(base);
+        const int copy = document.records.copyOf(tileset, u"stone.png"_s, data);
+        const int other = document.records.copyOf(tileset.mirrored(), u"walls.png"_s, {});
+        const Orientation turned = Orientation().then(Orientation::MirrorLeftRight).then(Orientation::TurnRight);
+        document.records.lay({0, 0}, {copy, {2, 1}, {}, TransparencySetting(u"0"_s), 0});
+        document.records.lay({0, 0}, {other, {6, 3}, turned, TransparencySetting(u"1"_s), tileset.pixel(6 * 144, 3 * 144)});
+        document.records.lay({2, 1}, {copy, {0, 0}, turned.then(Orientation::TurnLeft), TransparencySetting::blended(77), 0});
+        document.records.lay({1, 1}, {other, {3, 2}, {}, TransparencySetting(u"2"_s), 0});
+        document.maptile.setMaster(document.records.compose());
+        document.editable = true;
+        QString error;
+        QByteArray bytes = DocumentWriter::encode(document, &error);
+        QVERIFY2(!bytes.isEmpty(), qPrintable(error));
+        if (!records.isEmpty())
+            bytes = TestZip::replaced(bytes, DocumentRecords::Entry, TestZip::deflated(DocumentRecords::Entry, records));
+        QElapsedTimer timer;
+        timer.start();
+        const MaptileDocument read = DocumentReader::decode(bytes, &error);
+        QVERIFY(timer.elapsed() < 2000);
+        if (!reason.isEmpty()) {
+            QVERIFY(read.maptile.master().isNull());
+            QVERIFY2(error.contains(reason), qPrintable(error));
+            return;
+        }
+        QVERIFY2(!read.maptile.master().isNull(), qPrintable(error));
+        QCOMPARE(read.records.compose(), read.maptile.master());
+        if (QTest::currentDataTag() == "stale"_L1) {
+            QVERIFY(!read.records.hasPlacements());
+            return;
+        }
+        QCOMPARE(read.records.base(), base);
+        QCOMPARE(read.records.copies().size(), size_t(2));
+        for (const QPoint space : {QPoint(0, 0), QPoint(1, 1), QPoint(2, 1), QPoint(1, 0)})
+            QVERIFY(read.records.stack(space) == document.records.stack(space));
+        QCOMPARE(read.records.copies()[copy].data, data);
+        QCOMPARE(read.records.copies()[other].fileName, u"walls.png"_s);
+        // Cells nothing uses are kept blank.
+        QCOMPARE(read.records.copies()[copy].cell({2, 1}), tileset.copy(2 * 144, 144, 144, 144));
+        QCOMPARE(read.records.copies()[copy].picture.pixel(144 * 5, 10), Geometry::blankColour());
+
+        document.records = MaptileRecords::fromBase(document.maptile.master());
+        const MaptileDocument plain = DocumentReader::decode(DocumentWriter::encode(document, &error), &error);
+        QVERIFY(!ZipReader(DocumentWriter::encode(document, &error)).contains(DocumentRecords::Entry));
+        QCOMPARE(plain.records.base(), plain.maptile.master());
+        QVERIFY(!plain.records.hasPlacements());
+    }
+
     void manualPageListsEveryOption()
     {
         const QString help = QString::fromUtf8(runProgram({"--help"}, m_dir->path()).output);

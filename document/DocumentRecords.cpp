@@ -1,0 +1,219 @@
+#include "document/DocumentRecords.h"
+
+#include "document/DocumentArchive.h"
+
+#include <QPainter>
+#include <QRegularExpression>
+#include <QXmlStreamReader>
+#include <QXmlStreamWriter>
+
+#include <limits>
+
+namespace {
+
+[[noreturn]] void refuse(const QString &reason)
+{
+    throw DocumentRefusal{reason};
+}
+
+int number(const QXmlStreamReader &xml, const QString &name, int low, int high, const QString &refusal)
+{
+    bool ok = false;
+    const int value = xml.attributes().value(name).toInt(&ok);
+    if (!ok || value < low || value > high)
+        refuse(refusal.arg(name));
+    return value;
+}
+
+QString text(const QXmlStreamReader &xml, const QString &name, int limit, const QString &tooLong)
+{
+    const QString value = xml.attributes().value(name).toString();
+    if (value.size() > limit)
+        refuse(tooLong.arg(limit));
+    return value;
+}
+
+Orientation orientation(int quarterTurns, bool mirrored)
+{
+    Orientation laid = mirrored ? Orientation().then(Orientation::MirrorLeftRight) : Orientation();
+    for (int i = 0; i < quarterTurns; ++i)
+        laid = laid.then(Orientation::TurnRight);
+    return laid;
+}
+
+void writeCopy(QXmlStreamWriter &xml, const TilesetCopy &copy)
+{
+    xml.writeStartElement(QStringLiteral("tileset"));
+    xml.writeAttribute(QStringLiteral("file"), copy.fileName);
+    xml.writeAttribute(QStringLiteral("setname"), copy.data.setName);
+    xml.writeAttribute(QStringLiteral("creator"), copy.data.creator);
+    for (int c = 0; c < Geometry::TilesetColumns; ++c)
+        for (int r = 0; r < Geometry::TilesetRows; ++r) {
+            const QString value = copy.data.speedValue(c, r);
+            if (value.isEmpty())
+                continue;
+            xml.writeStartElement(QStringLiteral("speed"));
+            xml.writeAttribute(QStringLiteral("column"), QString::number(c));
+            xml.writeAttribute(QStringLiteral("row"), QString::number(r));
+            xml.writeCharacters(value);
+            xml.writeEndElement();
+        }
+    xml.writeEndElement();
+}
+
+void writePlacement(QXmlStreamWriter &xml, const LaidSubtile &laid)
+{
+    xml.writeStartElement(QStringLiteral("laid"));
+    xml.writeAttribute(QStringLiteral("tileset"), QString::number(laid.copy));
+    xml.writeAttribute(QStringLiteral("column"), QString::number(laid.cell.x()));
+    xml.writeAttribute(QStringLiteral("row"), QString::number(laid.cell.y()));
+    xml.writeAttribute(QStringLiteral("turns"), QString::number(laid.orientation.quarterTurns()));
+    xml.writeAttribute(QStringLiteral("mirrored"), laid.orientation.isMirrored() ? QStringLiteral("1") : QStringLiteral("0"));
+    xml.writeAttribute(QStringLiteral("transparency"), laid.setting.text());
+    xml.writeAttribute(QStringLiteral("key"), QString::number(laid.key, 16));
+    xml.writeEndElement();
+}
+
+} // namespace
+
+QString DocumentRecords::copyEntry(int index)
+{
+    return QStringLiteral("cryptwright/tileset-%1.png").arg(index);
+}
+
+bool DocumentRecords::acceptsTransparency(const QString &text)
+{
+    static const QRegularExpression pattern(QStringLiteral("^(0|1|2|2,(\\d{1,3}))$"));
+    const QRegularExpressionMatch match = pattern.match(text);
+    return match.hasMatch() && (match.captured(2).isEmpty() || match.captured(2).toInt() <= 255);
+}
+
+QByteArray DocumentRecords::xml(const MaptileRecords &records)
+{
+    QByteArray bytes;
+    QXmlStreamWriter xml(&bytes);
+    xml.writeStartDocument();
+    xml.writeStartElement(QStringLiteral("records"));
+    xml.writeAttribute(QStringLiteral("version"), QString::number(Version));
+    for (const TilesetCopy &copy : records.copies())
+        writeCopy(xml, copy);
+    for (int r = 0; r < records.rows(); ++r)
+        for (int c = 0; c < records.columns(); ++c) {
+            const MaptileRecords::Stack &stack = records.stack({c, r});
+            if (stack.empty())
+                continue;
+            xml.writeStartElement(QStringLiteral("space"));
+            xml.writeAttribute(QStringLiteral("column"), QString::number(c));
+            xml.writeAttribute(QStringLiteral("row"), QString::number(r));
+            for (const LaidSubtile &laid : stack)
+                writePlacement(xml, laid);
+            xml.writeEndElement();
+        }
+    xml.writeEndElement();
+    xml.writeEndDocument();
+    return bytes;
+}
+
+QImage DocumentRecords::keptPicture(const MaptileRecords &records, int copy)
+{
+    std::array<bool, Geometry::TilesetColumns * Geometry::TilesetRows> used{};
+    for (int r = 0; r < records.rows(); ++r)
+        for (int c = 0; c < records.columns(); ++c)
+            for (const LaidSubtile &laid : records.stack({c, r}))
+                if (laid.copy == copy)
+                    used[laid.cell.y() * Geometry::TilesetColumns + laid.cell.x()] = true;
+    QImage kept = records.copies()[copy].picture;
+    if (std::all_of(used.begin(), used.end(), [](bool u) { return u; }))
+        return kept;
+    QPainter painter(&kept);
+    for (int r = 0; r < Geometry::TilesetRows; ++r)
+        for (int c = 0; c < Geometry::TilesetColumns; ++c)
+            if (!used[r * Geometry::TilesetColumns + c])
+                painter.fillRect(c * Geometry::SpaceSize, r * Geometry::SpaceSize, Geometry::SpaceSize,
+                                 Geometry::SpaceSize, QColor::fromRgb(Geometry::blankColour()));
+    return kept;
+}
+
+RecordsState DocumentRecords::read(DocumentArchive &archive, int columns, int rows)
+{
+    QXmlStreamReader xml(archive.entry(Entry, DocumentArchive::MaxXmlBytes));
+    if (!xml.readNextStartElement() || xml.name() != QLatin1String("records"))
+        refuse(tr("the maptile's records are malformed"));
+    const QString refusal = tr("the maptile's records have no valid \"%1\" attribute");
+    if (number(xml, QStringLiteral("version"), 1, std::numeric_limits<int>::max(), refusal) > Version)
+        refuse(tr("its records were written by a newer Cryptwright"));
+    RecordsState state;
+    state.base = BaseEntry;
+    const QString tooLong = tr("a tileset's name in the records is longer than %1 characters");
+    while (xml.readNextStartElement()) {
+        if (xml.name() == QLatin1String("tileset")) {
+            if (int(state.copies.size()) == MaptileRecords::MaxCopies)
+                refuse(tr("the records carry more than %1 tilesets").arg(MaptileRecords::MaxCopies));
+            RecordsState::Copy copy;
+            copy.picture = copyEntry(int(state.copies.size()));
+            copy.fileName = text(xml, QStringLiteral("file"), MaxFileNameLength, tooLong);
+            copy.data.setName = text(xml, QStringLiteral("setname"), MaxNameLength, tooLong);
+            copy.data.creator = text(xml, QStringLiteral("creator"), MaxNameLength, tooLong);
+            while (xml.readNextStartElement()) {
+                if (xml.name() != QLatin1String("speed")) {
+                    xml.skipCurrentElement();
+                    continue;
+                }
+                const int c = number(xml, QStringLiteral("column"), 0, Geometry::TilesetColumns - 1, refusal);
+                const int r = number(xml, QStringLiteral("row"), 0, Geometry::TilesetRows - 1, refusal);
+                const QString value = xml.readElementText(QXmlStreamReader::ErrorOnUnexpectedElement);
+                if (value.size() > DocumentArchive::MaxSpeedLength)
+                    refuse(tr("a speed value is longer than %1 characters").arg(DocumentArchive::MaxSpeedLength));
+                copy.data.setSpeedValue(c, r, value);
+            }
+            state.copies.push_back(std::move(copy));
+        } else if (xml.name() == QLatin1String("space")) {
+            const int c = number(xml, QStringLiteral("column"), 0, columns - 1, refusal);
+            const int r = number(xml, QStringLiteral("row"), 0, rows - 1, refusal);
+            MaptileRecords::Stack &stack = state.stacks[r * Geometry::MaxColumns + c];
+            if (!stack.empty())
+                refuse(tr("the records list space %1, %2 twice").arg(c + 1).arg(r + 1));
+            while (xml.readNextStartElement()) {
+                if (xml.name() != QLatin1String("laid")) {
+                    xml.skipCurrentElement();
+                    continue;
+                }
+                // Refused at the first one too many, whatever follows.
+                if (int(stack.size()) == MaptileRecords::MaxPerSpace)
+                    refuse(tr("space %1, %2 holds more than %3 placements")
+                               .arg(c + 1)
+                               .arg(r + 1)
+                               .arg(MaptileRecords::MaxPerSpace));
+                LaidSubtile laid;
+                // Tilesets come first: a placement names one listed before it.
+                laid.copy = number(xml, QStringLiteral("tileset"), 0, std::numeric_limits<int>::max(), refusal);
+                if (laid.copy >= int(state.copies.size()))
+                    refuse(tr("a placement names tileset %1, which the document does not carry").arg(laid.copy + 1));
+                laid.cell = QPoint(number(xml, QStringLiteral("column"), 0, Geometry::TilesetColumns - 1,
+                                          tr("a placement names a cell outside its tileset (\"%1\")")),
+                                   number(xml, QStringLiteral("row"), 0, Geometry::TilesetRows - 1,
+                                          tr("a placement names a cell outside its tileset (\"%1\")")));
+                laid.orientation = orientation(number(xml, QStringLiteral("turns"), 0, 3, refusal),
+                                               number(xml, QStringLiteral("mirrored"), 0, 1, refusal) == 1);
+                const QString transparency = xml.attributes().value(QStringLiteral("transparency")).toString();
+                if (!acceptsTransparency(transparency))
+                    refuse(tr("a placement has the transparency \"%1\", which is none").arg(transparency.left(20)));
+                laid.setting = TransparencySetting(transparency);
+                bool ok = false;
+                const uint key = xml.attributes().value(QStringLiteral("key")).toUInt(&ok, 16);
+                if (!ok)
+                    refuse(refusal.arg(QStringLiteral("key")));
+                laid.key = key;
+                stack.push_back(laid);
+                xml.skipCurrentElement();
+            }
+        } else {
+            xml.skipCurrentElement();
+        }
+        if (xml.hasError())
+            break;
+    }
+    if (xml.hasError())
+        refuse(tr("the maptile's records are malformed (%1)").arg(xml.errorString()));
+    return state;
+}
