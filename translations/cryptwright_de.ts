@@ -481,6 +481,57 @@ Mit --export schreibt es das fertige Kartenteil jedes DOKUMENTS, ohne ein Fenste
     </message>
 </context>
 <context>
+    <name>DocumentRecords</name>
+    <message>
+        <source>the maptile&apos;s records are malformed</source>
+        <translation>die Aufzeichnungen der Kartenkachel sind fehlerhaft</translation>
+    </message>
+    <message>
+        <source>the maptile&apos;s records have no valid &quot;%1&quot; attribute</source>
+        <translation>die Aufzeichnungen der Kartenkachel haben kein gültiges Attribut „%1“</translation>
+    </message>
+    <message>
+        <source>its records were written by a newer Cryptwright</source>
+        <translation>ihre Aufzeichnungen stammen von einem neueren Cryptwright</translation>
+    </message>
+    <message>
+        <source>a tileset&apos;s name in the records is longer than %1 characters</source>
+        <translation>ein Tileset-Name in den Aufzeichnungen ist länger als %1 Zeichen</translation>
+    </message>
+    <message>
+        <source>the records carry more than %1 tilesets</source>
+        <translation>die Aufzeichnungen enthalten mehr als %1 Tilesets</translation>
+    </message>
+    <message>
+        <source>a speed value is longer than %1 characters</source>
+        <translation>ein Geschwindigkeitswert ist länger als %1 Zeichen</translation>
+    </message>
+    <message>
+        <source>the records list space %1, %2 twice</source>
+        <translation>die Aufzeichnungen nennen Feld %1, %2 zweimal</translation>
+    </message>
+    <message>
+        <source>space %1, %2 holds more than %3 placements</source>
+        <translation>Feld %1, %2 enthält mehr als %3 Platzierungen</translation>
+    </message>
+    <message>
+        <source>a placement names tileset %1, which the document does not carry</source>
+        <translation>eine Platzierung nennt Tileset %1, das das Dokument nicht enthält</translation>
+    </message>
+    <message>
+        <source>a placement names a cell outside its tileset (&quot;%1&quot;)</source>
+        <translation>eine Platzierung nennt eine Zelle außerhalb ihres Tilesets („%1“)</translation>
+    </message>
+    <message>
+        <source>a placement has the transparency &quot;%1&quot;, which is none</source>
+        <translation>eine Platzierung hat die Transparenz „%1“, die es nicht gibt</translation>
+    </message>
+    <message>
+        <source>the maptile&apos;s records are malformed (%1)</source>
+        <translation>die Aufzeichnungen der Kartenkachel sind fehlerhaft (%1)</translation>
+    </message>
+</context>
+<context>
     <name>DocumentWriter</name>
     <message>
         <source>there is no maptile to save</source>
@@ -913,10 +964,6 @@ Geschrieben vom Cryptwright-Team.</translation>
     <message>
         <source>Do you still wish to open another maptile?</source>
         <translation>Möchtest du trotzdem ein anderes Kartenteil öffnen?</translation>
-    </message>
-    <message>
-        <source>Untitled</source>
-        <translation>Unbenannt</translation>
     </message>
 </context>
 <context>

@@ -481,6 +481,57 @@ Avec --export, écrit la dalle finie de chaque DOCUMENT sans ouvrir de fenêtre&
     </message>
 </context>
 <context>
+    <name>DocumentRecords</name>
+    <message>
+        <source>the maptile&apos;s records are malformed</source>
+        <translation>les enregistrements de la tuile sont mal formés</translation>
+    </message>
+    <message>
+        <source>the maptile&apos;s records have no valid &quot;%1&quot; attribute</source>
+        <translation>les enregistrements de la tuile n’ont pas d’attribut « %1 » valide</translation>
+    </message>
+    <message>
+        <source>its records were written by a newer Cryptwright</source>
+        <translation>ses enregistrements ont été écrits par un Cryptwright plus récent</translation>
+    </message>
+    <message>
+        <source>a tileset&apos;s name in the records is longer than %1 characters</source>
+        <translation>un nom de jeu de tuiles dans les enregistrements dépasse %1 caractères</translation>
+    </message>
+    <message>
+        <source>the records carry more than %1 tilesets</source>
+        <translation>les enregistrements portent plus de %1 jeux de tuiles</translation>
+    </message>
+    <message>
+        <source>a speed value is longer than %1 characters</source>
+        <translation>une valeur de vitesse dépasse %1 caractères</translation>
+    </message>
+    <message>
+        <source>the records list space %1, %2 twice</source>
+        <translation>les enregistrements citent deux fois la case %1, %2</translation>
+    </message>
+    <message>
+        <source>space %1, %2 holds more than %3 placements</source>
+        <translation>la case %1, %2 porte plus de %3 placements</translation>
+    </message>
+    <message>
+        <source>a placement names tileset %1, which the document does not carry</source>
+        <translation>un placement cite le jeu de tuiles %1, que le document ne contient pas</translation>
+    </message>
+    <message>
+        <source>a placement names a cell outside its tileset (&quot;%1&quot;)</source>
+        <translation>un placement cite une cellule hors de son jeu de tuiles (« %1 »)</translation>
+    </message>
+    <message>
+        <source>a placement has the transparency &quot;%1&quot;, which is none</source>
+        <translation>un placement a la transparence « %1 », qui n’existe pas</translation>
+    </message>
+    <message>
+        <source>the maptile&apos;s records are malformed (%1)</source>
+        <translation>les enregistrements de la tuile sont mal formés (%1)</translation>
+    </message>
+</context>
+<context>
     <name>DocumentWriter</name>
     <message>
         <source>there is no maptile to save</source>
@@ -913,10 +964,6 @@ Written by the Cryptwright team.</source>
     <message>
         <source>Do you still wish to open another maptile?</source>
         <translation>Voulez-vous quand même ouvrir une autre dalle&#xa0;?</translation>
-    </message>
-    <message>
-        <source>Untitled</source>
-        <translation>Sans titre</translation>
     </message>
 </context>
 <context>
