@@ -12,6 +12,7 @@
 #include "views/PaletteView.h"
 #include "views/UiFonts.h"
 #include "views/WorkingView.h"
+#include "workspace/SubtilePicker.h"
 
 #include <QAction>
 #include <QApplication>
@@ -227,6 +228,7 @@ void MainWindow::addShortcuts()
         {QKeySequence(Qt::Key_Y), Orientation::MirrorTopBottom}};
     for (const auto &[key, turn] : turns)
         addCommand({key}, [this, turn] { m_workspace.turnButtons(turn); });
+    addCommand({QKeySequence(Qt::Key_I)}, [this] { pickSubtile(); });
     // Text boxes would take these keys for their own undo; the maptile's comes first.
     for (QLineEdit *edit : findChildren<QLineEdit *>())
         edit->installEventFilter(this);
@@ -345,9 +347,53 @@ void MainWindow::showSlotMenu(int slot, QPoint at)
     entry(tr("Tileset properties\u2026"), QStringLiteral("mnuTilesetProperties"),
           [this, slot] { m_windows->openTilesetProperties(slot); });
     entry(tr("Save tileset as\u2026"), QStringLiteral("mnuSaveTileset"), [this, slot] { m_tilesets.saveAs(slot); });
+    entry(tr("Update maptile from this tileset"), QStringLiteral("mnuUpdateMaptile"),
+          [this, slot] { updateMaptileFrom(slot); });
     menu.addSeparator();
     entry(tr("New empty tileset"), QStringLiteral("mnuNewTileset"), [this, slot] { m_tilesets.newEmpty(slot); });
     menu.exec(m_slots->setButton(slot)->mapToGlobal(at));
+}
+
+void MainWindow::pickSubtile()
+{
+    const bool pointed = m_workingView->underMouse() || m_workingView->hasFocus();
+    const SubtilePicker::Result picked =
+        SubtilePicker::pick(m_workspace, pointed ? m_workingView->currentSpace() : QPoint(-1, -1));
+    const QString letter = QChar(u'A' + picked.slot);
+    switch (picked.outcome) {
+    case SubtilePicker::Picked:
+        m_hints->showText(tr("The left button lays the subtile again, from tileset \"%1\" in slot %2.")
+                              .arg(picked.tileset, letter));
+        break;
+    case SubtilePicker::TakenIntoSlot:
+        showSlot(picked.slot);
+        m_hints->showText(tr("No slot held tileset \"%1\": the maptile's own copy of it is now in slot %2, "
+                             "and the left button lays the subtile again.")
+                              .arg(picked.tileset, letter));
+        break;
+    case SubtilePicker::OnlyBase:
+        m_hints->showText(tr("Nothing to pick here: no subtile was laid on this space since the maptile was "
+                             "opened from a picture or a document without its tilesets."));
+        break;
+    case SubtilePicker::OutsideMaptile:
+        m_hints->showText(tr("Point at a space of the maptile, then press I to pick the subtile on top of it."));
+        break;
+    case SubtilePicker::NoSlotFree:
+        m_hints->showText(tr("Cannot pick this subtile: no slot holds tileset \"%1\", and slots E to H are all "
+                             "in use. Load the tileset into a slot, then press I again.")
+                              .arg(picked.tileset));
+        break;
+    }
+}
+
+void MainWindow::updateMaptileFrom(int slot)
+{
+    const int spaces = m_workspace.updateFromSlot(slot);
+    const QString name = m_workspace.slot(slot).tileData().setName.isEmpty()
+        ? QFileInfo(m_workspace.slot(slot).path()).fileName()
+        : m_workspace.slot(slot).tileData().setName;
+    m_hints->showText(spaces > 0 ? tr("Spaces laid again from tileset \"%1\": %2.").arg(name).arg(spaces)
+                                 : tr("No space of the maptile was laid from tileset \"%1\".").arg(name));
 }
 
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)

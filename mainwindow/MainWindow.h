@@ -98,6 +98,10 @@ private:
     void showProgress(PictureLoad *load);
     void applySelectedSize();
     void showSlotMenu(int slot, QPoint at);
+    // The left button takes the subtile on top of the space under the pointer or the keyboard outline.
+    void pickSubtile();
+    // The maptile laid again from the slot's tileset; the guide says what changed.
+    void updateMaptileFrom(int slot);
     void updateTitle();
 
     QStringList m_tilesetFolders;

@@ -59,6 +59,12 @@ bool MaptileRecords::hasPlacements() const
     return false;
 }
 
+bool MaptileRecords::holdsPicture(const QImage &picture) const
+{
+    return std::any_of(m_copies.begin(), m_copies.end(),
+                       [&picture](const TilesetCopy &copy) { return copy.picture.cacheKey() == picture.cacheKey(); });
+}
+
 int MaptileRecords::spacesUsing(int copy) const
 {
     int spaces = 0;
@@ -73,9 +79,13 @@ int MaptileRecords::copyOf(const QImage &picture, const QString &fileName, const
         if (m_copies[i].picture.cacheKey() == picture.cacheKey() && m_copies[i].sameTileset(fileName, data))
             return int(i);
     // The same pixels arrive anew when a tileset is loaded again or a copy goes back into a slot.
-    for (size_t i = 0; i < m_copies.size(); ++i)
-        if (m_copies[i].sameTileset(fileName, data) && m_copies[i].picture == picture)
+    // The copy then shares them, so the next placement finds it at once.
+    for (size_t i = 0; i < m_copies.size(); ++i) {
+        if (m_copies[i].sameTileset(fileName, data) && m_copies[i].picture == picture) {
+            m_copies[i].picture = picture;
             return int(i);
+        }
+    }
     if (int(m_copies.size()) >= MaxCopies)
         foldOldestCopy();
     m_copies.push_back({picture, fileName, data});
@@ -91,8 +101,9 @@ void MaptileRecords::lay(QPoint space, const LaidSubtile &placement)
     if (placement.setting.mode() == TransparencySetting::Plain)
         placed.clear();
     placed.push_back(placement);
+    // Folding copies the whole base, so a full stack gives up half of itself at once.
     if (placed.size() > size_t(MaxPerSpace))
-        foldIntoBase(space, placed.size() - MaxPerSpace);
+        foldIntoBase(space, placed.size() - MaxPerSpace / 2);
 }
 
 void MaptileRecords::setStack(QPoint space, const Stack &stack)

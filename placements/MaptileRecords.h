@@ -40,6 +40,8 @@ public:
     // The placement on top of the space; null when only the base shows there.
     const LaidSubtile *top(QPoint space) const;
     bool hasPlacements() const;
+    // Whether a copy shares picture's pixels.
+    bool holdsPicture(const QImage &picture) const;
     // Spaces whose stack holds a placement from copy index.
     int spacesUsing(int copy) const;
 

@@ -3,7 +3,27 @@
 #include "pictures/TilesetPicture.h"
 #include "raster/Geometry.h"
 
+#include <QDir>
+#include <QFileInfo>
+
 #include <chrono>
+
+QStringList TilesetReads::firstFound(const std::array<QString, 4> &names, const QStringList &folders)
+{
+    QStringList paths;
+    for (const QString &name : names) {
+        QString path = folders.isEmpty() ? QString() : QDir(folders.first()).filePath(name);
+        for (const QString &folder : folders) {
+            const QString candidate = QDir(folder).filePath(name);
+            if (QFileInfo::exists(candidate)) {
+                path = candidate;
+                break;
+            }
+        }
+        paths << path;
+    }
+    return paths;
+}
 
 TilesetReads::TilesetReads(const QStringList &paths)
     : m_paths(paths)

@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <array>
 #include <future>
 #include <mutex>
 #include <thread>
@@ -24,6 +25,9 @@ public:
     ~TilesetReads();
     TilesetReads(const TilesetReads &) = delete;
     TilesetReads &operator=(const TilesetReads &) = delete;
+
+    // Each of names in the first of folders that holds it, or in the first folder when none does.
+    static QStringList firstFound(const std::array<QString, 4> &names, const QStringList &folders);
 
     const QStringList &paths() const { return m_paths; }
     // Waits for file index and hands over its slot; once per file. A file that

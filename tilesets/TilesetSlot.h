@@ -21,6 +21,8 @@ public:
     const QString &path() const { return m_path; }
     const QImage &palette() const { return m_palette; }
     bool hasPalette() const { return m_paletteBuilt; }
+    // No tileset was ever loaded into the slot.
+    bool isEmpty() const { return m_fullImage.isNull(); }
 
     const TileData &tileData() const { return m_tileData; }
     bool isModified() const { return m_modified; }

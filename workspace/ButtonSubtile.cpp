@@ -21,10 +21,10 @@ bool ButtonSubtile::laysSubtile() const
         && m_ref.column < Geometry::TilesetColumns && m_ref.row >= 0 && m_ref.row < Geometry::TilesetRows;
 }
 
-void ButtonSubtile::pick(const SubtileRef &ref)
+void ButtonSubtile::pick(const SubtileRef &ref, const Orientation &orientation)
 {
     m_ref = ref;
-    m_orientation = Orientation();
+    m_orientation = orientation;
 }
 
 void ButtonSubtile::turn(Orientation::Turn turn)

@@ -27,8 +27,8 @@ public:
     // Whether the record names a subtile of a tileset.
     bool laysSubtile() const;
 
-    // The subtile at ref, not turned; painted by the caller.
-    void pick(const SubtileRef &ref);
+    // The subtile at ref, turned as orientation says; painted by the caller.
+    void pick(const SubtileRef &ref, const Orientation &orientation = {});
     void turn(Orientation::Turn turn);
     // Remakes the picture and the pixels from slot, the slot the record names.
     void paint(const TilesetSlot &slot);

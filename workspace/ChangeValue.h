@@ -19,17 +19,19 @@ class ChangeValue : public UndoStep
 public:
     using Put = std::function<void(const Value &)>;
 
-    ChangeValue(Put put, Value before, Value after, qint64 mergeKey = -1)
+    // held: memory the change leaves to others alone, such as a tileset only the maptile's records keep.
+    ChangeValue(Put put, Value before, Value after, qint64 mergeKey = -1, qint64 held = 0)
         : m_put(std::move(put))
         , m_before(std::move(before))
         , m_after(std::move(after))
         , m_mergeKey(mergeKey)
+        , m_held(held)
     {
     }
 
     void redo() override { m_put(m_after); }
     void undo() override { m_put(m_before); }
-    qint64 bytes() const override { return qint64(sizeof(*this)) + bytesOf(m_before) + bytesOf(m_after); }
+    qint64 bytes() const override { return qint64(sizeof(*this)) + bytesOf(m_before) + bytesOf(m_after) + m_held; }
     bool mergeWith(const UndoStep &next) override
     {
         const auto *change = dynamic_cast<const ChangeValue *>(&next);
@@ -67,4 +69,5 @@ private:
     Value m_before;
     Value m_after;
     qint64 m_mergeKey;
+    qint64 m_held;
 };

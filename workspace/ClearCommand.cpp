@@ -7,6 +7,7 @@ ClearCommand::ClearCommand(Workspace &workspace, int columns, int rows)
     , m_size(columns, rows)
     , m_removed(workspace.maptile().master())
     , m_speed(workspace.maptile().speedValues())
+    , m_records(workspace.keptRecords())
 {
 }
 
@@ -20,10 +21,11 @@ void ClearCommand::undo()
 {
     m_otherDocument = m_workspace.swapDocumentPath(m_otherDocument);
     m_workspace.putMaptile(m_removed.restore({}), m_speed);
+    m_workspace.putRecords(m_records);
 }
 
 qint64 ClearCommand::bytes() const
 {
-    return sizeof(*this) + m_removed.bytes() + Maptile::speedBytes(m_speed)
+    return sizeof(*this) + m_removed.bytes() + Maptile::speedBytes(m_speed) + (m_records ? m_records->bytes() : 0)
         + m_otherDocument.size() * qsizetype(sizeof(QChar));
 }

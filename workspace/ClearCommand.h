@@ -1,10 +1,13 @@
 #pragma once
 
 #include "maptile/Maptile.h"
+#include "placements/MaptileRecords.h"
 #include "workspace/RemovedSpaces.h"
 #include "workspace/UndoStep.h"
 
 #include <QSize>
+
+#include <memory>
 
 class Workspace;
 
@@ -24,6 +27,7 @@ private:
     QSize m_size;
     RemovedSpaces m_removed;
     SpeedValues m_speed;
+    std::shared_ptr<const MaptileRecords> m_records;
     // The document the maptile is not kept in while this step is in force.
     QString m_otherDocument;
 };

@@ -4,6 +4,8 @@
 #include "workspace/RemovedSpaces.h"
 #include "workspace/UndoStep.h"
 
+#include <memory>
+
 class Workspace;
 
 // A document opened as the maptile: master, speed values, texts and overlay
@@ -26,8 +28,9 @@ private:
 
     Workspace &m_workspace;
     MaptileDocument m_after;
-    MaptileDocument m_before; // its master is in m_removed
+    MaptileDocument m_before; // its master is in m_removed, its records in m_records
     RemovedSpaces m_removed;
+    std::shared_ptr<const MaptileRecords> m_records;
     // Redo and undo each swap it with the workspace's: the file the maptile is
     // kept in once the step is undone, or once it is redone. A Save As in
     // between is what the swap carries over.

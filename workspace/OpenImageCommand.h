@@ -1,6 +1,9 @@
 #pragma once
 
 #include "maptile/Maptile.h"
+#include "placements/MaptileRecords.h"
+
+#include <memory>
 #include "workspace/RemovedSpaces.h"
 #include "workspace/UndoStep.h"
 
@@ -24,6 +27,7 @@ private:
     QImage m_image;
     RemovedSpaces m_removed;
     SpeedValues m_speed;
+    std::shared_ptr<const MaptileRecords> m_records;
     QString m_mapNum;
     // The document the maptile is not kept in while this step is in force.
     QString m_otherDocument;

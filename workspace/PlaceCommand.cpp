@@ -23,32 +23,52 @@ qint64 heldBytes(const std::vector<Placement> &placements, qint64 previousSubtil
 PlaceCommand::PlaceCommand(Workspace &workspace, std::vector<Placement> placements, qint64 stroke)
     : m_workspace(workspace)
     , m_placements(std::move(placements))
+    , m_recordsBefore(workspace.keptRecords())
     , m_stroke(stroke)
 {
+    auto after = std::make_shared<MaptileRecords>(workspace.records());
+    for (const Placement &placement : m_placements) {
+        const TilesetSlot &slot = workspace.slot(placement.ref.slot);
+        const int copy = after->copyOf(slot.fullImage(), slot.path(), slot.tileData());
+        after->lay(placement.space, {copy, QPoint(placement.ref.column, placement.ref.row), placement.orientation,
+                                     placement.setting, placement.key});
+    }
+    m_recordsAfter = std::move(after);
+    countRecords();
     const Maptile &maptile = workspace.maptile();
     for (const Placement &placement : m_placements) {
         const QPoint space = placement.space;
         // Three bytes a pixel hold an opaque space exactly, a quarter less than the work format.
         m_before.push_back({space, maptile.spacePixels(space).convertToFormat(QImage::Format_RGB888),
-                            TransparencySetting(), 0, maptile.speedValue(space.x(), space.y())});
+                            TransparencySetting(), 0, maptile.speedValue(space.x(), space.y()), {}, {}});
     }
     // Counted once: the history asks every step for it at every change.
     m_bytes = qint64(sizeof(*this)) + heldBytes(m_placements) + heldBytes(m_before);
 }
 
+void PlaceCommand::countRecords()
+{
+    const qint64 before = m_recordsBefore ? m_recordsBefore->base().cacheKey() : 0;
+    m_recordsBytes = m_recordsAfter->bytes();
+    if (m_recordsAfter->base().cacheKey() != before)
+        m_recordsBytes += m_recordsAfter->base().sizeInBytes();
+}
+
 void PlaceCommand::redo()
 {
     m_workspace.putSubtiles(m_placements);
+    m_workspace.putRecords(m_recordsAfter);
 }
 
 void PlaceCommand::undo()
 {
     m_workspace.putSubtiles(m_before);
+    m_workspace.putRecords(m_recordsBefore);
 }
 
 qint64 PlaceCommand::bytes() const
 {
-    return m_bytes;
+    return m_bytes + m_recordsBytes;
 }
 
 bool PlaceCommand::mergeWith(const UndoStep &next)
@@ -59,5 +79,7 @@ bool PlaceCommand::mergeWith(const UndoStep &next)
     m_bytes += heldBytes(place->m_placements, m_placements.back().subtile.cacheKey()) + heldBytes(place->m_before);
     m_placements.insert(m_placements.end(), place->m_placements.begin(), place->m_placements.end());
     m_before.insert(m_before.end(), place->m_before.begin(), place->m_before.end());
+    m_recordsAfter = place->m_recordsAfter;
+    countRecords();
     return true;
 }

@@ -7,6 +7,7 @@ ResizeCommand::ResizeCommand(Workspace &workspace, int columns, int rows)
     , m_before(workspace.maptile().columns(), workspace.maptile().rows())
     , m_after(columns, rows)
     , m_cutOff(workspace.maptile().master(), m_after)
+    , m_records(workspace.keptRecords())
 {
 }
 
@@ -18,9 +19,10 @@ void ResizeCommand::redo()
 void ResizeCommand::undo()
 {
     m_workspace.putMaster(m_cutOff.restore(m_workspace.maptile().master()));
+    m_workspace.putRecords(m_records);
 }
 
 qint64 ResizeCommand::bytes() const
 {
-    return sizeof(*this) + m_cutOff.bytes();
+    return sizeof(*this) + m_cutOff.bytes() + (m_records ? m_records->bytes() : 0);
 }

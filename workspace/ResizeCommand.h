@@ -1,9 +1,12 @@
 #pragma once
 
+#include "placements/MaptileRecords.h"
 #include "workspace/RemovedSpaces.h"
 #include "workspace/UndoStep.h"
 
 #include <QSize>
+
+#include <memory>
 
 class Workspace;
 
@@ -23,4 +26,5 @@ private:
     QSize m_before;
     QSize m_after;
     RemovedSpaces m_cutOff;
+    std::shared_ptr<const MaptileRecords> m_records;
 };

@@ -6,6 +6,7 @@
 #include "workspace/OpenImageCommand.h"
 #include "workspace/PlaceCommand.h"
 #include "workspace/ResizeCommand.h"
+#include "workspace/UpdateCommand.h"
 
 #include "document/DocumentArchive.h"
 #include "maptile/Redraw.h"
@@ -21,16 +22,7 @@
 
 int Workspace::pictureForButton(int code)
 {
-    switch (code) {
-    case LeftButton:
-        return Left;
-    case RightButton:
-        return Right;
-    case MiddleButton:
-        return Middle;
-    default:
-        return -1;
-    }
+    return code == LeftButton ? Left : code == RightButton ? Right : code == MiddleButton ? Middle : -1;
 }
 
 Workspace::Workspace(QObject *parent)
@@ -65,35 +57,14 @@ QString Workspace::missingDefault(const QString &name, const QStringList &folder
         .arg(name, places.join(QStringLiteral(", ")));
 }
 
-namespace {
-
-QStringList defaultTilesetPaths(const QStringList &folders)
-{
-    QStringList paths;
-    for (const QString &name : Workspace::DefaultTilesetNames) {
-        QString path = folders.isEmpty() ? QString() : QDir(folders.first()).filePath(name);
-        for (const QString &folder : folders) {
-            const QString candidate = QDir(folder).filePath(name);
-            if (QFileInfo::exists(candidate)) {
-                path = candidate;
-                break;
-            }
-        }
-        paths << path;
-    }
-    return paths;
-}
-
-} // namespace
-
 void Workspace::readDefaultsAhead(const QStringList &folders)
 {
-    m_defaultReads = std::make_unique<TilesetReads>(defaultTilesetPaths(folders));
+    m_defaultReads = std::make_unique<TilesetReads>(TilesetReads::firstFound(DefaultTilesetNames, folders));
 }
 
 void Workspace::startUp(const QStringList &folders, const std::function<void(const QString &)> &report)
 {
-    const QStringList paths = defaultTilesetPaths(folders);
+    const QStringList paths = TilesetReads::firstFound(DefaultTilesetNames, folders);
     if (!m_defaultReads || m_defaultReads->paths() != paths)
         m_defaultReads = std::make_unique<TilesetReads>(paths);
     // The credit and the blank maptile do not depend on the tilesets: they are
@@ -168,11 +139,15 @@ void Workspace::setOutlineCell(int index, QPoint cell)
 
 void Workspace::replaceSubtile(int index, int column, int row, const QImage &subtile)
 {
-    // The step keeps only the cell's pixels, before and after, opaque in three bytes a pixel.
+    // The step keeps only the cell's pixels, before and after, opaque in three bytes a pixel;
+    // and the tileset as it was when the records hold it, for the edit leaves it to them alone.
+    const QImage &tileset = m_slots[index].fullImage();
+    const bool recorded = m_records->holdsPicture(tileset);
     record(std::make_unique<ChangeValue<QImage>>(
         [this, index, column, row](const QImage &pixels) { putSubtilePixels(index, column, row, pixels); },
         m_slots[index].subtile(column, row).convertToFormat(QImage::Format_RGB888),
-        RasterOps::toWorkFormat(subtile).convertToFormat(QImage::Format_RGB888)));
+        RasterOps::toWorkFormat(subtile).convertToFormat(QImage::Format_RGB888), -1,
+        recorded ? tileset.sizeInBytes() : 0));
 }
 
 void Workspace::putSubtilePixels(int index, int column, int row, const QImage &pixels)
@@ -192,6 +167,17 @@ void Workspace::emptyCell(int index, QPoint cell)
 void Workspace::importSubtile(int index, QPoint cell, const QImage &picture)
 {
     replaceSubtile(index, cell.x(), cell.y(), SubtileImport::fit(picture));
+}
+
+void Workspace::takeTilesetCopy(int index, const TilesetCopy &copy)
+{
+    // Only the file's name travels with a copy: the slot has no file to save to until one is chosen.
+    TilesetSlot taken = m_slots[index];
+    taken.setPicture(copy.picture, QString());
+    taken.setTileData(copy.data);
+    taken.markUnsaved(copy.fileName);
+    taken.buildPalette();
+    replaceTileset(index, taken);
 }
 
 void Workspace::newEmptyTileset(int index)
@@ -257,6 +243,12 @@ void Workspace::assign(int buttonCode, int slotIndex)
     paintButton(picture);
 }
 
+void Workspace::giveButton(int picture, const SubtileRef &ref, const Orientation &orientation)
+{
+    m_buttons[picture].pick(ref, orientation);
+    paintButton(picture);
+}
+
 void Workspace::turnButtons(Orientation::Turn turn)
 {
     for (int picture = 0; picture < ButtonCount; ++picture) {
@@ -288,7 +280,7 @@ Placement Workspace::placement(int picture, QPoint space) const
     QString speed = m_maptile.speedValue(space.x(), space.y());
     if (m_autoNumber && Maptile::inSpeedTable(space.x(), space.y()))
         speed = getTileData(ref.slot, ref.column, ref.row).left(DocumentArchive::MaxSpeedLength);
-    return {space, button.subtile(), m_slots[ref.slot].transparency, button.key(), speed};
+    return {space, button.subtile(), m_slots[ref.slot].transparency, button.key(), speed, ref, button.orientation()};
 }
 
 void Workspace::place(int buttonCode, QPoint space)
@@ -375,10 +367,20 @@ void Workspace::openImage(const QImage &image)
     record(std::make_unique<OpenImageCommand>(*this, image));
 }
 
+int Workspace::updateFromSlot(int index)
+{
+    auto step = std::make_unique<UpdateCommand>(*this, index);
+    const int spaces = step->spaces();
+    if (spaces > 0)
+        record(std::move(step));
+    return spaces;
+}
+
 MaptileDocument Workspace::document() const
 {
     MaptileDocument document;
     document.maptile = m_maptile;
+    document.records = *m_records;
     document.editable = true;
     document.mapNum = mapNumText();
     document.designer = designerText();
@@ -466,6 +468,16 @@ void Workspace::putSubtiles(const std::vector<Placement> &placements)
     paintNum();
 }
 
+std::shared_ptr<const MaptileRecords> Workspace::keptRecords() const
+{
+    return m_records->hasPlacements() ? m_records : nullptr;
+}
+
+void Workspace::putRecords(std::shared_ptr<const MaptileRecords> records)
+{
+    m_records = records ? std::move(records) : std::make_shared<const MaptileRecords>(MaptileRecords::fromBase(m_maptile.master()));
+}
+
 void Workspace::putSpeedValue(QPoint space, const QString &value)
 {
     m_maptile.setSpeedValue(space.x(), space.y(), value);
@@ -475,8 +487,12 @@ void Workspace::putSpeedValue(QPoint space, const QString &value)
 
 void Workspace::putSize(int columns, int rows)
 {
-    if (m_maptile.resize(columns, rows))
+    if (m_maptile.resize(columns, rows)) {
+        auto resized = std::make_shared<MaptileRecords>(*m_records);
+        resized->resize(columns, rows);
+        m_records = std::move(resized);
         setMaptileChanged(true);
+    }
     paintNum();
     emit sizeChosen(columns, rows);
 }
@@ -494,6 +510,7 @@ void Workspace::putBlank(int columns, int rows)
     m_maptile.blank();
     // Growing fills the new spaces with the blank colour too.
     m_maptile.resize(columns, rows);
+    putRecords(nullptr);
     setMaptileChanged(true);
     paintNum();
 }
@@ -509,6 +526,7 @@ void Workspace::putMaptile(const QImage &master, const SpeedValues &speed)
 void Workspace::putImage(const QImage &image)
 {
     m_maptile.setImage(image);
+    putRecords(nullptr);
     setMaptileChanged(true);
     if (!mapNumText().isEmpty())
         putText(MapNumBox, QString());
@@ -519,6 +537,9 @@ void Workspace::putImage(const QImage &image)
 void Workspace::putDocument(const MaptileDocument &document)
 {
     m_maptile = document.maptile;
+    // Records that do not give the master (another program changed the pixels) would paint something else.
+    putRecords(document.records.compose() == m_maptile.master() ? std::make_shared<const MaptileRecords>(document.records)
+                                                                 : nullptr);
     // The fonts first: the number is drawn in its own font.
     m_overlays.setMapNumFont(document.mapNumFont, document.mapNumColour);
     m_overlays.setSpeedFont(document.speedFont, document.speedColour);

@@ -79,6 +79,8 @@ public:
     void importSubtile(int index, QPoint cell, const QImage &picture);
     // The cell shows the blank colour again.
     void emptyCell(int index, QPoint cell);
+    // A tileset the maptile's records carry becomes the slot's, unsaved, as one step.
+    void takeTilesetCopy(int index, const TilesetCopy &copy);
     // A blank tileset without a file, named "Untitled".
     void newEmptyTileset(int index);
     // The slot's metadata, kept for the run; the label and numbering use it at once.
@@ -105,6 +107,8 @@ public:
     // Gives the pressed button the subtile under the slot's outline, plain; a
     // code other than 1, 2 or 4 assigns nothing.
     void assign(int buttonCode, int slotIndex);
+    // Gives the button picture the subtile at ref, turned as orientation says.
+    void giveButton(int picture, const SubtileRef &ref, const Orientation &orientation);
     // Turns or mirrors the subtiles of all three buttons.
     void turnButtons(Orientation::Turn turn);
     // Repaints every button picture assigned from slot index.
@@ -143,6 +147,12 @@ public:
     // An opened picture becomes the maptile: cut to whole spaces, at most 5 x 6;
     // speed values and the maptile number cleared.
     void openImage(const QImage &image);
+    // What the master is made of; composed, it gives the master exactly.
+    const MaptileRecords &records() const { return *m_records; }
+    // Every placement laid from the slot's tileset (by set name, or file name
+    // without one) is laid again from its current pixels, as one step. Returns
+    // the spaces laid again; none changes nothing and records no step.
+    int updateFromSlot(int index);
     // The maptile with its texts and overlay fonts, as a document keeps it.
     MaptileDocument document() const;
     // An editable document becomes the maptile, texts and fonts included, as
@@ -199,6 +209,11 @@ private:
     friend class OpenImageCommand;
     friend class PlaceCommand;
     friend class ResizeCommand;
+    friend class UpdateCommand;
+    // The records for a step to put back: null while they are only the master
+    // as a base, which putRecords() makes again from the master.
+    std::shared_ptr<const MaptileRecords> keptRecords() const;
+    void putRecords(std::shared_ptr<const MaptileRecords> records);
     void putSubtiles(const std::vector<Placement> &placements);
     void putSpeedValue(QPoint space, const QString &value);
     void putSize(int columns, int rows);
@@ -232,6 +247,8 @@ private:
     std::array<ButtonSubtile, ButtonCount> m_buttons{ButtonSubtile({0, 6, 0}), ButtonSubtile({0, 6, 3}),
                                                      ButtonSubtile({0, 1, 1})};
     Maptile m_maptile;
+    // Shared with the undo steps, which keep them as they were before and after.
+    std::shared_ptr<const MaptileRecords> m_records = std::make_shared<const MaptileRecords>();
     MaptileOverlays m_overlays;
     std::array<QString, 2> m_texts;
     // What the last redraw laid over the master, kept for the preview made after it.

@@ -31,3 +31,26 @@ inline auto everythingOf(const Workspace &w)
         buttons << w.buttonImage(picture);
     return std::tuple(maptileOf(w), tilesets, buttons);
 }
+
+// A square picture turned by keys in turn, pixel by pixel: Z a quarter clockwise,
+// z anticlockwise, X mirrored left to right, Y top to bottom.
+inline QImage turnedByKeys(QImage picture, const QString &keys)
+{
+    const int n = picture.width() - 1;
+    for (const QChar key : keys) {
+        const QImage s = picture;
+        picture = TestImages::make(s.size(), [&](int x, int y) {
+            return key == u'Z' ? s.pixel(y, n - x)
+                : key == u'z'  ? s.pixel(n - y, x)
+                : key == u'X'  ? s.pixel(n - x, y)
+                               : s.pixel(x, n - y);
+        });
+    }
+    return picture;
+}
+
+inline void turn(Workspace &w, const QString &keys)
+{
+    for (const QChar key : keys) // the keys in the order of the turns
+        w.turnButtons(Orientation::Turn(QStringLiteral("ZzXY").indexOf(key)));
+}

@@ -10,34 +10,13 @@ using Geometry::SpaceSize;
 constexpr int Slot = 5;
 constexpr QPoint Cell{4, 2};
 
-// A square picture turned by keys in turn, pixel by pixel: Z a quarter clockwise,
-// z anticlockwise, X mirrored left to right, Y top to bottom.
-QImage turnedByKeys(QImage picture, const QString &keys)
-{
-    const int n = picture.width() - 1;
-    for (const QChar key : keys) {
-        const QImage s = picture;
-        picture = make(s.size(), [&](int x, int y) {
-            return key == u'Z' ? s.pixel(y, n - x)
-                : key == u'z'  ? s.pixel(n - y, x)
-                : key == u'X'  ? s.pixel(n - x, y)
-                               : s.pixel(x, n - y);
-        });
-    }
-    return picture;
-}
-
-void turn(Workspace &w, const QString &keys)
-{
-    for (const QChar key : keys) // the keys in the order of the turns
-        w.turnButtons(Orientation::Turn(QStringLiteral("ZzXY").indexOf(key)));
-}
-
-// The bytes a step may hold for spaces covered and subtiles laid: their pixels and a little more.
+// The bytes a step may hold for spaces covered and subtiles laid: their pixels and a little more, and
+// the maptile's records with the picture they were laid over.
 bool holdsOnly(Workspace &w, int spaces, int subtiles)
 {
     const qint64 pixels = qint64(spaces + subtiles) * SpaceSize * SpaceSize * 3, held = w.history().bytes();
-    return held >= pixels && held < pixels + 256 * (spaces + 1);
+    const qint64 records = w.records().bytes() + w.records().base().sizeInBytes();
+    return held >= pixels && held < pixels + 256 * (spaces + 1) + records;
 }
 
 } // namespace
