@@ -372,8 +372,8 @@ void MainWindow::pickSubtile()
                               .arg(picked.tileset, letter));
         break;
     case SubtilePicker::OnlyBase:
-        m_hints->showText(tr("Nothing to pick here: no subtile was laid on this space since the maptile was "
-                             "opened from a picture or a document without its tilesets."));
+        m_hints->showText(tr("Nothing to pick here: this space holds no subtile on record, only what the "
+                             "maptile was opened or started with."));
         break;
     case SubtilePicker::OutsideMaptile:
         m_hints->showText(tr("Point at a space of the maptile, then press I to pick the subtile on top of it."));

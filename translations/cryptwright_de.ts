@@ -950,6 +950,38 @@ Geschrieben vom Cryptwright-Team.</translation>
         <source>Save As…</source>
         <translation>Speichern unter …</translation>
     </message>
+    <message>
+        <source>Update maptile from this tileset</source>
+        <translation>Kartenteil aus diesem Kachelsatz erneuern</translation>
+    </message>
+    <message>
+        <source>The left button lays the subtile again, from tileset &quot;%1&quot; in slot %2.</source>
+        <translation>Die linke Maustaste legt die Kachel wieder, aus dem Kachelsatz „%1“ in Slot %2.</translation>
+    </message>
+    <message>
+        <source>No slot held tileset &quot;%1&quot;: the maptile&apos;s own copy of it is now in slot %2, and the left button lays the subtile again.</source>
+        <translation>Kein Slot hielt den Kachelsatz „%1“: die Kopie des Kartenteils liegt jetzt in Slot %2, und die linke Maustaste legt die Kachel wieder.</translation>
+    </message>
+    <message>
+        <source>Point at a space of the maptile, then press I to pick the subtile on top of it.</source>
+        <translation>Zeige auf ein Feld des Kartenteils und drücke I, um die oberste Kachel aufzunehmen.</translation>
+    </message>
+    <message>
+        <source>Cannot pick this subtile: no slot holds tileset &quot;%1&quot;, and slots E to H are all in use. Load the tileset into a slot, then press I again.</source>
+        <translation>Diese Kachel kann nicht aufgenommen werden: kein Slot hält den Kachelsatz „%1“, und die Slots E bis H sind alle belegt. Lade den Kachelsatz in einen Slot und drücke dann erneut I.</translation>
+    </message>
+    <message>
+        <source>Spaces laid again from tileset &quot;%1&quot;: %2.</source>
+        <translation>Aus dem Kachelsatz „%1“ neu gelegte Felder: %2.</translation>
+    </message>
+    <message>
+        <source>No space of the maptile was laid from tileset &quot;%1&quot;.</source>
+        <translation>Kein Feld des Kartenteils wurde aus dem Kachelsatz „%1“ gelegt.</translation>
+    </message>
+    <message>
+        <source>Nothing to pick here: this space holds no subtile on record, only what the maptile was opened or started with.</source>
+        <translation>Hier gibt es nichts aufzunehmen: auf diesem Feld ist keine Kachel verzeichnet, nur das, womit das Kartenteil geöffnet oder begonnen wurde.</translation>
+    </message>
 </context>
 <context>
     <name>MaptileControl</name>

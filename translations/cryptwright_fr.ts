@@ -950,6 +950,38 @@ Written by the Cryptwright team.</source>
         <source>Save As…</source>
         <translation>Enregistrer sous…</translation>
     </message>
+    <message>
+        <source>Update maptile from this tileset</source>
+        <translation>Mettre à jour la dalle depuis ce jeu de tuiles</translation>
+    </message>
+    <message>
+        <source>The left button lays the subtile again, from tileset &quot;%1&quot; in slot %2.</source>
+        <translation>Le bouton gauche pose de nouveau la tuile, depuis le jeu de tuiles « %1 » de l’emplacement %2.</translation>
+    </message>
+    <message>
+        <source>No slot held tileset &quot;%1&quot;: the maptile&apos;s own copy of it is now in slot %2, and the left button lays the subtile again.</source>
+        <translation>Aucun emplacement ne contenait le jeu de tuiles « %1 » : la copie que garde la dalle est maintenant dans l’emplacement %2, et le bouton gauche pose de nouveau la tuile.</translation>
+    </message>
+    <message>
+        <source>Point at a space of the maptile, then press I to pick the subtile on top of it.</source>
+        <translation>Pointez une case de la dalle, puis appuyez sur I pour reprendre la tuile du dessus.</translation>
+    </message>
+    <message>
+        <source>Cannot pick this subtile: no slot holds tileset &quot;%1&quot;, and slots E to H are all in use. Load the tileset into a slot, then press I again.</source>
+        <translation>Impossible de reprendre cette tuile : aucun emplacement ne contient le jeu de tuiles « %1 », et les emplacements E à H sont tous occupés. Chargez le jeu de tuiles dans un emplacement, puis appuyez de nouveau sur I.</translation>
+    </message>
+    <message>
+        <source>Spaces laid again from tileset &quot;%1&quot;: %2.</source>
+        <translation>Cases posées de nouveau depuis le jeu de tuiles « %1 » : %2.</translation>
+    </message>
+    <message>
+        <source>No space of the maptile was laid from tileset &quot;%1&quot;.</source>
+        <translation>Aucune case de la dalle n’a été posée depuis le jeu de tuiles « %1 ».</translation>
+    </message>
+    <message>
+        <source>Nothing to pick here: this space holds no subtile on record, only what the maptile was opened or started with.</source>
+        <translation>Rien à reprendre ici : cette case ne garde aucune tuile, seulement ce avec quoi la dalle a été ouverte ou commencée.</translation>
+    </message>
 </context>
 <context>
     <name>MaptileControl</name>
