@@ -77,8 +77,9 @@ bool TilesetControl::saveAs(int slot)
 
 bool TilesetControl::save(int slot)
 {
+    // A tileset taken from a maptile's records knows only its file's name, not where to write it.
     const QString path = m_workspace.slot(slot).path();
-    if (path.isEmpty() || !isWritableTileset(path))
+    if (path.isEmpty() || QFileInfo(path).isRelative() || !isWritableTileset(path))
         return saveAs(slot);
     return write(slot, path);
 }

@@ -347,10 +347,11 @@ void MainWindow::showSlotMenu(int slot, QPoint at)
     entry(tr("Tileset properties\u2026"), QStringLiteral("mnuTilesetProperties"),
           [this, slot] { m_windows->openTilesetProperties(slot); });
     entry(tr("Save tileset as\u2026"), QStringLiteral("mnuSaveTileset"), [this, slot] { m_tilesets.saveAs(slot); });
-    entry(tr("Update maptile from this tileset"), QStringLiteral("mnuUpdateMaptile"),
-          [this, slot] { updateMaptileFrom(slot); });
     menu.addSeparator();
     entry(tr("New empty tileset"), QStringLiteral("mnuNewTileset"), [this, slot] { m_tilesets.newEmpty(slot); });
+    menu.addSeparator();
+    entry(tr("Update maptile from this tileset"), QStringLiteral("mnuUpdateMaptile"),
+          [this, slot] { updateMaptileFrom(slot); });
     menu.exec(m_slots->setButton(slot)->mapToGlobal(at));
 }
 
