@@ -363,8 +363,8 @@ void MainWindow::pickSubtile()
     const QString letter = QChar(u'A' + picked.slot);
     switch (picked.outcome) {
     case SubtilePicker::Picked:
-        m_hints->showText(tr("The left button lays the subtile again, from tileset \"%1\" in slot %2.")
-                              .arg(picked.tileset, letter));
+        m_hints->showText(
+            tr("The left button lays the subtile again, from tileset \"%1\" in slot %2.").arg(picked.tileset, letter));
         break;
     case SubtilePicker::TakenIntoSlot:
         showSlot(picked.slot);

@@ -12,7 +12,8 @@ const MaptileRecords::Stack NoStack;
 // Lays one placement on a maptile exactly as a mouse button lays its subtile.
 void layOn(Maptile &maptile, QPoint space, const LaidSubtile &placement, const TilesetCopy &copy)
 {
-    const QImage subtile = placement.orientation.apply(copy.cell(placement.cell)).convertToFormat(QImage::Format_RGB888);
+    const QImage subtile =
+        placement.orientation.apply(copy.cell(placement.cell)).convertToFormat(QImage::Format_RGB888);
     maptile.composite(subtile, space, placement.setting, placement.key);
 }
 
@@ -40,9 +41,24 @@ bool MaptileRecords::inside(QPoint space) const
     return space.x() >= 0 && space.y() >= 0 && space.x() < columns() && space.y() < rows();
 }
 
+const MaptileRecords::Stack &MaptileRecords::stackAt(int index) const
+{
+    return m_stacks[index] ? *m_stacks[index] : NoStack;
+}
+
+MaptileRecords::Stack &MaptileRecords::writable(int index)
+{
+    std::shared_ptr<Stack> &placed = m_stacks[index];
+    if (!placed)
+        placed = std::make_shared<Stack>();
+    else if (placed.use_count() > 1)
+        placed = std::make_shared<Stack>(*placed);
+    return *placed;
+}
+
 const MaptileRecords::Stack &MaptileRecords::stack(QPoint space) const
 {
-    return inside(space) ? m_stacks[indexOf(space)] : NoStack;
+    return inside(space) ? stackAt(indexOf(space)) : NoStack;
 }
 
 const LaidSubtile *MaptileRecords::top(QPoint space) const
@@ -53,8 +69,8 @@ const LaidSubtile *MaptileRecords::top(QPoint space) const
 
 bool MaptileRecords::hasPlacements() const
 {
-    for (const Stack &placed : m_stacks)
-        if (!placed.empty())
+    for (const auto &placed : m_stacks)
+        if (placed && !placed->empty())
             return true;
     return false;
 }
@@ -68,8 +84,9 @@ bool MaptileRecords::holdsPicture(const QImage &picture) const
 int MaptileRecords::spacesUsing(int copy) const
 {
     int spaces = 0;
-    for (const Stack &placed : m_stacks)
-        spaces += std::any_of(placed.begin(), placed.end(), [copy](const LaidSubtile &p) { return p.copy == copy; });
+    for (const auto &placed : m_stacks)
+        spaces += placed
+            && std::any_of(placed->begin(), placed->end(), [copy](const LaidSubtile &p) { return p.copy == copy; });
     return spaces;
 }
 
@@ -96,7 +113,7 @@ void MaptileRecords::lay(QPoint space, const LaidSubtile &placement)
 {
     if (!inside(space))
         return;
-    Stack &placed = m_stacks[indexOf(space)];
+    Stack &placed = writable(indexOf(space));
     // Nothing shows through a plain subtile.
     if (placement.setting.mode() == TransparencySetting::Plain)
         placed.clear();
@@ -109,7 +126,7 @@ void MaptileRecords::lay(QPoint space, const LaidSubtile &placement)
 void MaptileRecords::setStack(QPoint space, const Stack &stack)
 {
     if (inside(space))
-        m_stacks[indexOf(space)] = stack;
+        m_stacks[indexOf(space)] = std::make_shared<Stack>(stack);
 }
 
 void MaptileRecords::resize(int newColumns, int newRows)
@@ -121,7 +138,7 @@ void MaptileRecords::resize(int newColumns, int newRows)
     for (int row = 0; row < Geometry::MaxRows; ++row)
         for (int column = 0; column < Geometry::MaxColumns; ++column)
             if (column >= newColumns || row >= newRows)
-                m_stacks[indexOf({column, row})].clear();
+                m_stacks[indexOf({column, row})].reset();
     dropUnusedCopies();
 }
 
@@ -137,7 +154,7 @@ QImage MaptileRecords::compose() const
     maptile.setMaster(m_base);
     for (int row = 0; row < rows(); ++row)
         for (int column = 0; column < columns(); ++column)
-            for (const LaidSubtile &placement : m_stacks[indexOf({column, row})])
+            for (const LaidSubtile &placement : stackAt(indexOf({column, row})))
                 layOn(maptile, {column, row}, placement, m_copies.at(placement.copy));
     return maptile.master();
 }
@@ -162,15 +179,14 @@ int MaptileRecords::updateFrom(const QImage &picture, const QString &fileName, c
         m_copies[i].data = data;
     }
     int spaces = 0;
-    for (Stack &placed : m_stacks) {
-        bool uses = false;
-        for (LaidSubtile &placement : placed) {
-            if (!fixed[placement.copy])
-                continue;
-            uses = true;
-            placement.key = picture.pixel(placement.cell.x() * SpaceSize, placement.cell.y() * SpaceSize);
-        }
-        spaces += uses;
+    for (int index = 0; index < int(m_stacks.size()); ++index) {
+        const Stack &placed = stackAt(index);
+        if (std::none_of(placed.begin(), placed.end(), [&fixed](const LaidSubtile &p) { return fixed[p.copy]; }))
+            continue;
+        ++spaces;
+        for (LaidSubtile &placement : writable(index))
+            if (fixed[placement.copy])
+                placement.key = picture.pixel(placement.cell.x() * SpaceSize, placement.cell.y() * SpaceSize);
     }
     return spaces;
 }
@@ -178,8 +194,8 @@ int MaptileRecords::updateFrom(const QImage &picture, const QString &fileName, c
 void MaptileRecords::dropUnusedCopies()
 {
     std::vector<int> renumbered(m_copies.size(), -1);
-    for (const Stack &placed : m_stacks)
-        for (const LaidSubtile &placement : placed)
+    for (int index = 0; index < int(m_stacks.size()); ++index)
+        for (const LaidSubtile &placement : stackAt(index))
             renumbered[placement.copy] = 0;
     std::vector<TilesetCopy> kept;
     for (size_t i = 0; i < m_copies.size(); ++i) {
@@ -189,22 +205,27 @@ void MaptileRecords::dropUnusedCopies()
         kept.push_back(std::move(m_copies[i]));
     }
     m_copies = std::move(kept);
-    for (Stack &placed : m_stacks)
-        for (LaidSubtile &placement : placed)
-            placement.copy = renumbered[placement.copy];
+    for (int index = 0; index < int(m_stacks.size()); ++index) {
+        const Stack &placed = stackAt(index);
+        if (std::any_of(placed.begin(), placed.end(),
+                        [&](const LaidSubtile &p) { return renumbered[p.copy] != p.copy; }))
+            for (LaidSubtile &placement : writable(index))
+                placement.copy = renumbered[placement.copy];
+    }
 }
 
 qint64 MaptileRecords::bytes() const
 {
     qint64 total = sizeof(*this) + qint64(m_copies.size() * sizeof(TilesetCopy));
-    for (const Stack &placed : m_stacks)
-        total += qint64(placed.capacity() * sizeof(LaidSubtile));
+    for (const auto &placed : m_stacks)
+        if (placed)
+            total += qint64(sizeof(Stack) + placed->capacity() * sizeof(LaidSubtile));
     return total;
 }
 
 void MaptileRecords::foldIntoBase(QPoint space, size_t count)
 {
-    Stack &placed = m_stacks[indexOf(space)];
+    Stack &placed = writable(indexOf(space));
     Maptile maptile;
     maptile.setMaster(m_base);
     for (size_t i = 0; i < count; ++i)
@@ -221,7 +242,7 @@ void MaptileRecords::foldOldestCopy()
     // Everything up to the last placement from copy 0 goes into the base, on every space.
     for (int row = 0; row < rows(); ++row) {
         for (int column = 0; column < columns(); ++column) {
-            const Stack &placed = m_stacks[indexOf({column, row})];
+            const Stack &placed = stackAt(indexOf({column, row}));
             for (size_t i = placed.size(); i > 0; --i) {
                 if (placed[i - 1].copy == 0) {
                     foldIntoBase({column, row}, i);

@@ -8,6 +8,7 @@
 #include <QPoint>
 
 #include <array>
+#include <memory>
 #include <vector>
 
 // The exact record of how a maptile's master was made: a base picture (what
@@ -77,12 +78,17 @@ public:
 private:
     static int indexOf(QPoint space);
     bool inside(QPoint space) const;
+    const Stack &stackAt(int index) const;
+    // The stack at index, made this record's own first if another shares it.
+    Stack &writable(int index);
     // Lays stack entries [0, count) of space into the base and drops them.
     void foldIntoBase(QPoint space, size_t count);
     // Makes room for one more copy.
     void foldOldestCopy();
 
     QImage m_base;
-    std::array<Stack, Geometry::MaxColumns * Geometry::MaxRows> m_stacks;
+    // Shared between copies of the records until one of them changes a stack, so
+    // that the records before and after a placement cost one stack, not all of them.
+    std::array<std::shared_ptr<Stack>, Geometry::MaxColumns * Geometry::MaxRows> m_stacks;
     std::vector<TilesetCopy> m_copies;
 };

@@ -37,7 +37,8 @@ void OpenDocumentCommand::undo()
 qint64 OpenDocumentCommand::bytes() const
 {
     return sizeof(*this) + m_after.maptile.master().sizeInBytes() + m_removed.bytes() + stateBytes(m_after)
-        + stateBytes(m_before) + (m_records ? m_records->bytes() : 0) + m_otherDocument.size() * qsizetype(sizeof(QChar));
+        + stateBytes(m_before) + (m_records ? m_records->bytes() : 0)
+        + m_otherDocument.size() * qsizetype(sizeof(QChar));
 }
 
 qint64 OpenDocumentCommand::stateBytes(const MaptileDocument &document)

@@ -30,6 +30,5 @@ void OpenImageCommand::undo()
 qint64 OpenImageCommand::bytes() const
 {
     return sizeof(*this) + m_image.sizeInBytes() + m_removed.bytes() + Maptile::speedBytes(m_speed)
-        + (m_records ? m_records->bytes() : 0)
-        + (m_mapNum.size() + m_otherDocument.size()) * qsizetype(sizeof(QChar));
+        + (m_records ? m_records->bytes() : 0) + (m_mapNum.size() + m_otherDocument.size()) * qsizetype(sizeof(QChar));
 }

@@ -3,9 +3,9 @@
 #include "maptile/Maptile.h"
 #include "placements/MaptileRecords.h"
 
-#include <memory>
 #include "workspace/RemovedSpaces.h"
 #include "workspace/UndoStep.h"
+#include <memory>
 
 class Workspace;
 

@@ -475,7 +475,8 @@ std::shared_ptr<const MaptileRecords> Workspace::keptRecords() const
 
 void Workspace::putRecords(std::shared_ptr<const MaptileRecords> records)
 {
-    m_records = records ? std::move(records) : std::make_shared<const MaptileRecords>(MaptileRecords::fromBase(m_maptile.master()));
+    m_records = records ? std::move(records)
+                        : std::make_shared<const MaptileRecords>(MaptileRecords::fromBase(m_maptile.master()));
 }
 
 void Workspace::putSpeedValue(QPoint space, const QString &value)
@@ -538,8 +539,9 @@ void Workspace::putDocument(const MaptileDocument &document)
 {
     m_maptile = document.maptile;
     // Records that do not give the master (another program changed the pixels) would paint something else.
-    putRecords(document.records.compose() == m_maptile.master() ? std::make_shared<const MaptileRecords>(document.records)
-                                                                 : nullptr);
+    putRecords(document.records.compose() == m_maptile.master()
+                   ? std::make_shared<const MaptileRecords>(document.records)
+                   : nullptr);
     // The fonts first: the number is drawn in its own font.
     m_overlays.setMapNumFont(document.mapNumFont, document.mapNumColour);
     m_overlays.setSpeedFont(document.speedFont, document.speedColour);
