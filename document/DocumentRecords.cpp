@@ -33,14 +33,6 @@ QString text(const QXmlStreamReader &xml, const QString &name, int limit, const 
     return value;
 }
 
-Orientation orientation(int quarterTurns, bool mirrored)
-{
-    Orientation laid = mirrored ? Orientation().then(Orientation::MirrorLeftRight) : Orientation();
-    for (int i = 0; i < quarterTurns; ++i)
-        laid = laid.then(Orientation::TurnRight);
-    return laid;
-}
-
 void writeCopy(QXmlStreamWriter &xml, const TilesetCopy &copy)
 {
     xml.writeStartElement(QStringLiteral("tileset"));
@@ -75,6 +67,14 @@ void writePlacement(QXmlStreamWriter &xml, const LaidSubtile &laid)
 }
 
 } // namespace
+
+Orientation DocumentRecords::orientation(int quarterTurns, bool mirrored)
+{
+    Orientation laid = mirrored ? Orientation().then(Orientation::MirrorLeftRight) : Orientation();
+    for (int i = 0; i < quarterTurns; ++i)
+        laid = laid.then(Orientation::TurnRight);
+    return laid;
+}
 
 QString DocumentRecords::copyEntry(int index)
 {

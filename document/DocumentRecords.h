@@ -52,6 +52,8 @@ public:
     // Reads the records entry of a maptile of columns x rows spaces; a rule
     // broken throws a DocumentRefusal.
     static RecordsState read(DocumentArchive &archive, int columns, int rows);
+    // The orientation a placement records as its turns after an optional mirror image.
+    static Orientation orientation(int quarterTurns, bool mirrored);
     // Whether text is a transparency setting the program writes or reads.
     static bool acceptsTransparency(const QString &text);
 };
