@@ -530,6 +530,77 @@ private slots:
         QVERIFY(!plain.records.hasPlacements());
     }
 
+    // --update lays every placement from a tileset of the same set name again from the fixed one and
+    // saves the document in place, the fixed copy with it; a document that uses none of the tilesets is
+    // left byte for byte, one that cannot be updated is left untouched and fails the command, and a
+    // tileset that matched nothing says so.
+    void commandLineUpdateFixesEveryDocument()
+    {
+        const QDir dir(m_dir->path());
+        QImage old(Geometry::TilesetSize, RasterOps::Format), fixed(Geometry::TilesetSize, RasterOps::Format);
+        old.fill(qRgb(90, 80, 70));
+        fixed.fill(qRgb(10, 200, 30));
+        fixed.setPixel(3 * 144 + 5, 2 * 144 + 7, qRgb(250, 0, 0));
+        QVERIFY(fixed.save(dir.filePath("stone-fixed.png")) && old.save(dir.filePath("unused.png")));
+        writeText(dir.filePath("stone-fixed.dat"), "[TILEDATA]\nSETNAME=Stone Floors\n");
+        writeText(dir.filePath("unused.dat"), "[TILEDATA]\nSETNAME=Unused\n");
+        TileData stone;
+        stone.setName = u"Stone Floors"_s;
+        // The same placements laid from the tileset given.
+        const auto laidFrom = [&old](const QImage &tileset, const TileData &data) {
+            MaptileDocument document;
+            QImage base(3 * 144, 2 * 144, RasterOps::Format);
+            base.fill(qRgb(1, 2, 3));
+            document.records = MaptileRecords::fromBase(base);
+            const int copy = document.records.copyOf(tileset, u"stone.png"_s, data);
+            const int walls = document.records.copyOf(old.mirrored(), u"walls.png"_s, {});
+            document.records.lay({0, 0}, {walls, {1, 1}, {}, TransparencySetting(u"0"_s), 0});
+            document.records.lay({0, 0}, {copy, {3, 2}, Orientation().then(Orientation::TurnRight),
+                                          TransparencySetting::blended(90), 0});
+            document.records.lay({2, 1}, {copy, {3, 2}, {}, TransparencySetting(u"1"_s), tileset.pixel(432, 288)});
+            document.maptile.setMaster(document.records.compose());
+            document.editable = true;
+            return document;
+        };
+        MaptileDocument wallsOnly = laidFrom(old, stone);
+        wallsOnly.records.setStack({0, 0}, {wallsOnly.records.stack({0, 0}).front()});
+        wallsOnly.records.setStack({2, 1}, {});
+        wallsOnly.records.dropUnusedCopies();
+        wallsOnly.maptile.setMaster(wallsOnly.records.compose());
+        MaptileDocument plain = laidFrom(old, stone);
+        plain.records = MaptileRecords::fromBase(plain.maptile.master());
+        QString error;
+        for (const auto &[name, document] : {std::pair("crypt01.ora", laidFrom(old, stone)),
+                                             std::pair("walls.ora", wallsOnly), std::pair("plain.ora", plain)})
+            writeText(dir.filePath(name), DocumentWriter::encode(document, &error));
+        writeText(dir.filePath("broken.ora"), "not a zip");
+        const QMap<QString, QByteArray> before = filesIn(dir.path());
+
+        const Run run = runProgram({"--update", "stone-fixed.png", "--update", "unused.png", "crypt01.ora",
+                                    "walls.ora", "plain.ora", "broken.ora"},
+                                   dir.path());
+        const QStringList lines = QString::fromUtf8(run.output).split(u'\n', Qt::SkipEmptyParts);
+        QCOMPARE(run.exitCode, 1);
+        QCOMPARE(lines.size(), 5);
+        QCOMPARE(lines[0], u"crypt01.ora: 2 spaces updated from \"Stone Floors\"."_s);
+        QVERIFY2(lines[1].startsWith("walls.ora: uses none") && lines[2].startsWith("plain.ora: keeps no record")
+                     && lines[3].contains("broken.ora") && lines[4].startsWith("\"Unused\" (unused.png) matched no"),
+                 run.output.constData());
+        const QMap<QString, QByteArray> after = filesIn(dir.path());
+        for (const char *kept : {"walls.ora", "plain.ora", "broken.ora"})
+            QCOMPARE(after[dir.filePath(kept)], before[dir.filePath(kept)]);
+        QCOMPARE(after.keys(), before.keys()); // no file left over
+        const MaptileDocument updated = DocumentReader::read(dir.filePath("crypt01.ora"), &error);
+        QVERIFY2(updated.editable, qPrintable(error));
+        QCOMPARE(updated.maptile.master(), laidFrom(fixed, stone).maptile.master());
+        QVERIFY(updated.maptile.master() != laidFrom(old, stone).maptile.master());
+        // The document carries the fixed tileset for the next update or pick.
+        const auto fixedCopy = std::find_if(updated.records.copies().begin(), updated.records.copies().end(),
+                                            [](const TilesetCopy &copy) { return copy.data.setName == "Stone Floors"_L1; });
+        QVERIFY(fixedCopy != updated.records.copies().end());
+        QCOMPARE(fixedCopy->cell({3, 2}), fixed.copy(432, 288, 144, 144));
+    }
+
     void manualPageListsEveryOption()
     {
         const QString help = QString::fromUtf8(runProgram({"--help"}, m_dir->path()).output);
