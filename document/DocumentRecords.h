@@ -46,6 +46,8 @@ public:
     // The picture entry of copy index.
     static QString copyEntry(int index);
     static QByteArray xml(const MaptileRecords &records);
+    // The cells of copy that placements of records use, a bit each, row by row.
+    static quint32 usedCells(const MaptileRecords &records, int copy);
     // The copy's picture as the document keeps it: the cells no placement of
     // records uses blank.
     static QImage keptPicture(const MaptileRecords &records, int copy);

@@ -9,6 +9,7 @@
 #include <QFileInfo>
 #include <QXmlStreamWriter>
 
+#include <algorithm>
 #include <future>
 
 namespace {
@@ -95,6 +96,22 @@ QByteArray stackXml(QSize size, const QList<Layer> &layers)
     return bytes;
 }
 
+// A picture of the records and the cells of it a document keeps.
+struct RecordPicture
+{
+    qint64 key;
+    quint32 cells;
+    QByteArray png;
+};
+// The base first, then each tileset copy.
+std::vector<RecordPicture> recordPictures(const MaptileRecords &records)
+{
+    std::vector<RecordPicture> pictures{{records.base().cacheKey(), 0, {}}};
+    for (int i = 0; i < int(records.copies().size()); ++i)
+        pictures.push_back({records.copies()[size_t(i)].picture.cacheKey(), DocumentRecords::usedCells(records, i), {}});
+    return pictures;
+}
+
 } // namespace
 
 bool DocumentWriter::isDocumentPath(const QString &path)
@@ -125,6 +142,23 @@ QByteArray DocumentWriter::encode(const MaptileDocument &document, QString *erro
     // The subtiles, the one picture that takes long to pack, beside everything
     // else. The overlays are drawn already: the other thread only reads them.
     auto masterPng = std::async(std::launch::async, [&] { return PngWriter::encode(maptile.master()); });
+    // The records' pictures packed for the last save on this thread are packed
+    // again only when their pixels or the cells kept of them changed: tileset
+    // copies seldom do between saves, and packing them costs as much as the
+    // master. The others are packed beside the rest.
+    const MaptileRecords &records = document.records;
+    thread_local std::vector<RecordPicture> packed;
+    std::vector<RecordPicture> recordPngs = records.hasPlacements() ? recordPictures(records) : std::vector<RecordPicture>();
+    for (RecordPicture &picture : recordPngs)
+        for (const RecordPicture &before : packed)
+            if (before.key == picture.key && before.cells == picture.cells)
+                picture.png = before.png;
+    auto packing = std::async(std::launch::async, [&] {
+        for (size_t i = 0; i < recordPngs.size(); ++i)
+            if (recordPngs[i].png.isEmpty())
+                recordPngs[i].png = PngWriter::encode(
+                    i == 0 ? records.base() : DocumentRecords::keptPicture(records, int(i) - 1), PngWriter::Packing::Small);
+    });
     QList<QByteArray> layerPngs;
     // One overlay at a time, in one picture.
     thread_local QImage layer;
@@ -138,6 +172,13 @@ QByteArray DocumentWriter::encode(const MaptileDocument &document, QString *erro
     const QByteArray mergedPng = PngWriter::encode(merged, PngWriter::Packing::Stored);
     const QByteArray thumbnailPng = PngWriter::encode(thumbnail);
     layerPngs << masterPng.get();
+    packing.get();
+    packed = recordPngs;
+    if (std::any_of(recordPngs.begin(), recordPngs.end(), [](const RecordPicture &p) { return p.png.isEmpty(); })) {
+        packed.clear();
+        *error = tr("the pictures could not be encoded");
+        return {};
+    }
     if (mergedPng.isEmpty() || thumbnailPng.isEmpty() || layerPngs.contains(QByteArray())) {
         *error = tr("the pictures could not be encoded");
         return {};
@@ -154,19 +195,10 @@ QByteArray DocumentWriter::encode(const MaptileDocument &document, QString *erro
     zip.add(QStringLiteral("Thumbnails/thumbnail.png"), thumbnailPng, ZipWriter::Method::Store);
     zip.add(StateEntry, stateXml(document), ZipWriter::Method::Deflate);
     // A maptile with nothing laid is its master alone, as a reader takes it.
-    const MaptileRecords &records = document.records;
-    if (records.hasPlacements()) {
-        const QByteArray basePng = PngWriter::encode(records.base());
-        QList<QByteArray> copyPngs;
-        for (int i = 0; i < int(records.copies().size()); ++i)
-            copyPngs << PngWriter::encode(DocumentRecords::keptPicture(records, i));
-        if (basePng.isEmpty() || copyPngs.contains(QByteArray())) {
-            *error = tr("the pictures could not be encoded");
-            return {};
-        }
-        zip.add(DocumentRecords::BaseEntry, basePng, ZipWriter::Method::Store);
-        for (int i = 0; i < copyPngs.size(); ++i)
-            zip.add(DocumentRecords::copyEntry(i), copyPngs[i], ZipWriter::Method::Store);
+    if (!recordPngs.empty()) {
+        zip.add(DocumentRecords::BaseEntry, recordPngs.front().png, ZipWriter::Method::Store);
+        for (size_t i = 1; i < recordPngs.size(); ++i)
+            zip.add(DocumentRecords::copyEntry(int(i) - 1), recordPngs[i].png, ZipWriter::Method::Store);
         zip.add(DocumentRecords::Entry, DocumentRecords::xml(records), ZipWriter::Method::Deflate);
     }
     return zip.archive(error);
