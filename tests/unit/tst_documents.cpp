@@ -599,6 +599,11 @@ private slots:
                                             [](const TilesetCopy &copy) { return copy.data.setName == "Stone Floors"_L1; });
         QVERIFY(fixedCopy != updated.records.copies().end());
         QCOMPARE(fixedCopy->cell({3, 2}), fixed.copy(432, 288, 144, 144));
+        // With its records inside, a reader that knows only the format still reads it.
+        QProcess python;
+        python.start(u"python3"_s, {QStringLiteral(CHECK_ORA_SCRIPT), dir.filePath("crypt01.ora")});
+        QVERIFY(python.waitForFinished(30000));
+        QVERIFY2(python.exitCode() == 0, python.readAllStandardError().constData());
     }
 
     void manualPageListsEveryOption()
