@@ -99,16 +99,16 @@ QByteArray stackXml(QSize size, const QList<Layer> &layers)
 // A picture of the records and the cells of it a document keeps.
 struct RecordPicture
 {
-    qint64 key;
+    QImage source;
     quint32 cells;
     QByteArray png;
 };
 // The base first, then each tileset copy.
 std::vector<RecordPicture> recordPictures(const MaptileRecords &records)
 {
-    std::vector<RecordPicture> pictures{{records.base().cacheKey(), 0, {}}};
+    std::vector<RecordPicture> pictures{{records.base(), 0, {}}};
     for (int i = 0; i < int(records.copies().size()); ++i)
-        pictures.push_back({records.copies()[size_t(i)].picture.cacheKey(), DocumentRecords::usedCells(records, i), {}});
+        pictures.push_back({records.copies()[size_t(i)].picture, DocumentRecords::usedCells(records, i), {}});
     return pictures;
 }
 
@@ -144,14 +144,15 @@ QByteArray DocumentWriter::encode(const MaptileDocument &document, QString *erro
     auto masterPng = std::async(std::launch::async, [&] { return PngWriter::encode(maptile.master()); });
     // The records' pictures packed for the last save on this thread are packed
     // again only when their pixels or the cells kept of them changed: tileset
-    // copies seldom do between saves, and packing them costs as much as the
-    // master. The others are packed beside the rest.
+    // copies seldom do between saves, nor between the documents of a set laid
+    // from the same tilesets, and packing them costs as much as the master.
+    // The others are packed beside the rest.
     const MaptileRecords &records = document.records;
     thread_local std::vector<RecordPicture> packed;
     std::vector<RecordPicture> recordPngs = records.hasPlacements() ? recordPictures(records) : std::vector<RecordPicture>();
     for (RecordPicture &picture : recordPngs)
         for (const RecordPicture &before : packed)
-            if (before.key == picture.key && before.cells == picture.cells)
+            if (before.cells == picture.cells && before.source == picture.source)
                 picture.png = before.png;
     auto packing = std::async(std::launch::async, [&] {
         for (size_t i = 0; i < recordPngs.size(); ++i)

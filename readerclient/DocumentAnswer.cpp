@@ -204,7 +204,8 @@ bool DocumentAnswer::decode(const QByteArray &bytes, MaptileDocument *document)
 {
     if (!bytes.startsWith(Kind))
         return false;
-    QDataStream stream(bytes.sliced(1));
+    // Read where the bytes lie, without a copy.
+    QDataStream stream(QByteArray::fromRawData(bytes.constData() + 1, bytes.size() - 1));
     stream.setVersion(QDataStream::Qt_6_0);
     MaptileDocument read;
     stream >> read.editable;

@@ -307,7 +307,7 @@ private slots:
         QTest::newRow("a stack over the limit") << "stack.ora" << int(Maptile) << false;
         QTest::newRow("a placement from a tileset not carried") << "copy.ora" << int(Maptile) << false;
         QTest::newRow("a maptile smaller than a space") << "small.png" << int(Maptile) << false;
-        QTest::newRow("a tileset picture with a state") << "state.ora" << int(WholePicture) << false;
+        QTest::newRow("a document for a tileset picture") << "state.ora" << int(WholePicture) << false;
         QTest::newRow("bytes that are no picture") << "garbage.png" << int(Maptile) << false;
     }
     void unsoundAnswersAreRefused()
