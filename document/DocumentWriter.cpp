@@ -7,10 +7,12 @@
 #include "maptile/Redraw.h"
 
 #include <QFileInfo>
+#include <QHashFunctions>
 #include <QXmlStreamWriter>
 
 #include <algorithm>
 #include <future>
+#include <optional>
 
 namespace {
 
@@ -96,19 +98,40 @@ QByteArray stackXml(QSize size, const QList<Layer> &layers)
     return bytes;
 }
 
-// A picture of the records and the cells of it a document keeps.
+// A picture of the records and the cells of it a document keeps. Its pixels
+// are known by their hash, seeded afresh in every run so that no document can
+// be made to match another's, and what is kept between saves is the packed
+// picture alone.
 struct RecordPicture
 {
-    QImage source;
+    QImage source; // only until it is packed
+    qint64 key;
+    QSize size;
+    std::optional<size_t> hash;
     quint32 cells;
     QByteArray png;
+
+    size_t pixelHash()
+    {
+        if (!hash)
+            hash = qHashBits(source.constBits(), size_t(source.sizeInBytes()), QHashSeed::globalSeed());
+        return *hash;
+    }
+    bool samePixels(RecordPicture &other)
+    {
+        return cells == other.cells && size == other.size && (key == other.key || pixelHash() == other.pixelHash());
+    }
 };
 // The base first, then each tileset copy.
 std::vector<RecordPicture> recordPictures(const MaptileRecords &records)
 {
-    std::vector<RecordPicture> pictures{{records.base(), 0, {}}};
+    std::vector<RecordPicture> pictures;
+    const auto add = [&pictures](const QImage &source, quint32 cells) {
+        pictures.push_back({source, source.cacheKey(), source.size(), std::nullopt, cells, {}});
+    };
+    add(records.base(), 0);
     for (int i = 0; i < int(records.copies().size()); ++i)
-        pictures.push_back({records.copies()[size_t(i)].picture, DocumentRecords::usedCells(records, i), {}});
+        add(records.copies()[size_t(i)].picture, DocumentRecords::usedCells(records, i));
     return pictures;
 }
 
@@ -151,9 +174,11 @@ QByteArray DocumentWriter::encode(const MaptileDocument &document, QString *erro
     thread_local std::vector<RecordPicture> packed;
     std::vector<RecordPicture> recordPngs = records.hasPlacements() ? recordPictures(records) : std::vector<RecordPicture>();
     for (RecordPicture &picture : recordPngs)
-        for (const RecordPicture &before : packed)
-            if (before.cells == picture.cells && before.source == picture.source)
+        for (RecordPicture &before : packed)
+            if (picture.png.isEmpty() && picture.samePixels(before)) {
                 picture.png = before.png;
+                picture.hash = before.hash;
+            }
     auto packing = std::async(std::launch::async, [&] {
         for (size_t i = 0; i < recordPngs.size(); ++i)
             if (recordPngs[i].png.isEmpty())
@@ -175,6 +200,11 @@ QByteArray DocumentWriter::encode(const MaptileDocument &document, QString *erro
     layerPngs << masterPng.get();
     packing.get();
     packed = recordPngs;
+    for (RecordPicture &picture : packed) {
+        // Kept for the next save, which may meet these pixels under another key.
+        picture.pixelHash();
+        picture.source = {};
+    }
     if (std::any_of(recordPngs.begin(), recordPngs.end(), [](const RecordPicture &p) { return p.png.isEmpty(); })) {
         packed.clear();
         *error = tr("the pictures could not be encoded");
