@@ -5,6 +5,7 @@
 #include "cli/ExportFiles.h"
 #include "cli/Exporter.h"
 #include "cli/SheetCommand.h"
+#include "cli/UpdateCommand.h"
 #include "resources/Translations.h"
 
 #include <QCommandLineParser>
@@ -27,7 +28,7 @@ const QString SizeOption = QStringLiteral("size");
 const QString &PaperOption = SheetCommand::PaperOption;
 
 // What a command does; an option that does nothing in it is refused.
-enum Mode : unsigned { Editor = 1, Jpeg = 2, Bitmap = 4, Png = 8, Pdf = 16, Sheets = 32 };
+enum Mode : unsigned { Editor = 1, Jpeg = 2, Bitmap = 4, Png = 8, Pdf = 16, Sheets = 32, Update = 64 };
 constexpr unsigned Pictures = Jpeg | Bitmap | Png;
 constexpr unsigned Exports = Pictures | Pdf;
 
@@ -38,6 +39,7 @@ struct Use
 };
 // Where each option does something. Help and version end the program before any of them.
 constexpr Use Uses[] = {{"export", Exports | Sheets},
+                        {"update", Update},
                         {"format", Exports},
                         {"quality", Jpeg},
                         {"progressive", Jpeg},
@@ -75,8 +77,11 @@ void prepare(QCommandLineParser &parser)
                         "--paper, writes every DOCUMENT onto sheets of that paper in one PDF, at 1.5 inches per "
                         "space, with crop marks and a scale bar. Each document may take %1 seconds to be read and "
                         "written; one that takes longer is reported and the others are still written. Documents are "
-                        "read in a sandbox: once they and the outputs are open, nothing else can be opened. An "
-                        "option that does nothing where it is given is refused.")
+                        "read in a sandbox: once they and the outputs are open, nothing else can be opened.\n"
+                        "With --update, lays everything each DOCUMENT's maptile took from TILESET again from "
+                        "TILESET as it is now (a tileset with the same set name, or the same file name when it has "
+                        "none), and saves each DOCUMENT in place; one line tells what became of each.\n"
+                        "An option that does nothing where it is given is refused.")
             .arg(ExportBatch::TimeLimitMs / 1000));
     parser.addHelpOption();
     parser.addVersionOption();
@@ -85,6 +90,10 @@ void prepare(QCommandLineParser &parser)
                       CommandLine::tr("Write each DOCUMENT to OUT (.jpg, .jpeg, .bmp, .png or .pdf); with several "
                                       "documents, OUT is a folder and each output takes its document's name."),
                       CommandLine::tr("OUT")});
+    parser.addOption({UpdateCommand::Option,
+                      CommandLine::tr("Update each DOCUMENT from the fixed TILESET (a picture, with its .dat beside "
+                                      "it); may be given several times."),
+                      CommandLine::tr("TILESET")});
     parser.addOption({FormatOption,
                       CommandLine::tr("jpg, bmp, png or pdf, whatever OUT's name (default: OUT's extension; jpg for "
                                       "a folder)."),
@@ -106,7 +115,7 @@ void prepare(QCommandLineParser &parser)
         parser.addOption(option);
     }
     parser.addPositionalArgument(CommandLine::tr("DOCUMENT"),
-                                 CommandLine::tr("Maptile documents (.ora) to open or export."),
+                                 CommandLine::tr("Maptile documents (.ora) to open, export or update."),
                                  CommandLine::tr("[FILE | DOCUMENT...]"));
 }
 
@@ -153,6 +162,8 @@ std::optional<Exporter::Format> formatOf(const QCommandLineParser &parser)
 // The modes the command may be in: one, or every picture export while its format is unknown.
 unsigned modesOf(const QCommandLineParser &parser)
 {
+    if (parser.isSet(UpdateCommand::Option))
+        return Update;
     if (!parser.isSet(ExportOption))
         return Editor;
     if (parser.isSet(PaperOption))
@@ -177,6 +188,8 @@ QString modeName(unsigned modes)
         return CommandLine::tr("in a PDF export");
     case Sheets:
         return CommandLine::tr("on sheets (--paper)");
+    case Update:
+        return CommandLine::tr("in an update (--update)");
     }
     return CommandLine::tr("without --paper");
 }
@@ -300,18 +313,20 @@ bool CommandLine::runsWithoutWindow(int argc, char **argv)
 {
     QCommandLineParser parser;
     prepare(parser);
-    return !refusal(parser, argumentsOf(argc, argv)).isEmpty() || helpOrVersion(parser) || parser.isSet(ExportOption);
+    return !refusal(parser, argumentsOf(argc, argv)).isEmpty() || helpOrVersion(parser) || parser.isSet(ExportOption)
+        || parser.isSet(UpdateCommand::Option);
 }
 
 int CommandLine::runWithoutWindow(int argc, char **argv)
 {
     // Taken before the application, which may take some of them for itself.
     const QStringList arguments = argumentsOf(argc, argv);
-    bool sheets = false;
+    bool drawsText = false;
     {
         QCommandLineParser parser;
         prepare(parser);
-        sheets = refusal(parser, arguments).isEmpty() && !helpOrVersion(parser) && parser.isSet(PaperOption);
+        drawsText = refusal(parser, arguments).isEmpty() && !helpOrVersion(parser)
+            && (parser.isSet(PaperOption) || parser.isSet(UpdateCommand::Option));
     }
     // Standard error carries one line per failure and nothing else: Qt's own
     // notes about the environment are left out.
@@ -319,10 +334,10 @@ int CommandLine::runWithoutWindow(int argc, char **argv)
         if (type == QtCriticalMsg || type == QtFatalMsg)
             CommandReport::print(message);
     });
-    // Sheets draw text, which needs the fonts of a graphical application; no
-    // window is shown, so none needs a display.
+    // Sheets and the documents an update writes draw text, which needs the
+    // fonts of a graphical application; no window is shown, so none needs a display.
     std::unique_ptr<QCoreApplication> application;
-    if (sheets) {
+    if (drawsText) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
         application = std::make_unique<QGuiApplication>(argc, argv);
     } else {
@@ -341,6 +356,8 @@ int CommandLine::runWithoutWindow(int argc, char **argv)
     }
     if (helpOrVersion(parser))
         parser.process(arguments); // shows them and ends
+    if (parser.isSet(UpdateCommand::Option))
+        return UpdateCommand::run(parser.values(UpdateCommand::Option), parser.positionalArguments());
     return exportAll(parser);
 }
 

@@ -13,6 +13,11 @@ void CommandReport::print(const QString &line)
     std::fprintf(stderr, "cryptwright: %s\n", qPrintable(line));
 }
 
+void CommandReport::tell(const QString &line)
+{
+    std::fprintf(stdout, "%s\n", qPrintable(line));
+}
+
 void CommandReport::printErrors(const QStringList &errors, int *failures)
 {
     for (const QString &error : errors) {

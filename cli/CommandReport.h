@@ -14,6 +14,8 @@ class CommandReport
 {
 public:
     static void print(const QString &line);
+    // One line of standard output.
+    static void tell(const QString &line);
     // Prints every error that is not empty and counts them into failures.
     static void printErrors(const QStringList &errors, int *failures);
     // Ends a process that has confined itself: what the application and the

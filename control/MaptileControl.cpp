@@ -57,8 +57,8 @@ void MaptileControl::openFile(const QString &path)
 
 void MaptileControl::startLoad(const QString &path)
 {
-    m_loads.start(ReaderLoads::MaptileTarget, path, PictureReader::Kind::Maptile, [this, path](const QImage &picture) {
-        MaptileOpener::apply(m_workspace, picture, path);
+    m_loads.start(ReaderLoads::MaptileTarget, path, PictureReader::Kind::Maptile, [this, path](const ReaderResult &read) {
+        MaptileOpener::apply(m_workspace, read.document, path);
         // Opened from a picture, the maptile has no document yet; the picture's name is offered for one.
         m_pictureName = m_workspace.documentPath().isEmpty() ? QFileInfo(path).completeBaseName() : QString();
     });

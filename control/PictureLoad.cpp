@@ -18,7 +18,7 @@ void PictureLoad::cancel()
     end({}, {});
 }
 
-void PictureLoad::end(const QImage &image, const QString &error)
+void PictureLoad::end(const ReaderResult &result, const QString &error)
 {
     // A Cancel that comes after the answer changes nothing.
     if (m_ended)
@@ -26,5 +26,5 @@ void PictureLoad::end(const QImage &image, const QString &error)
     m_ended = true;
     m_delay.stop();
     emit stopped();
-    emit finished(image, error);
+    emit finished(result, error);
 }

@@ -29,12 +29,12 @@ signals:
     // The reading is over, read, refused or cancelled: whatever shows it goes
     // now, before any message about the file opens. finished() follows.
     void stopped();
-    // The picture, or a null image and the reason; a null image and no reason
-    // when the user cancelled. Nothing follows it.
-    void finished(const QImage &image, const QString &error);
+    // What was read, or a null picture and the reason; a null picture and no
+    // reason when the user cancelled. Nothing follows it.
+    void finished(const ReaderResult &result, const QString &error);
 
 private:
-    void end(const QImage &image, const QString &error);
+    void end(const ReaderResult &result, const QString &error);
 
     QString m_path;
     PictureReader m_reader;

@@ -25,11 +25,11 @@ void ReaderLoads::start(int target, const QString &path, PictureReader::Kind kin
     delete m_loads.at(target);
     PictureLoad *load = begin(path, kind);
     m_loads[target] = load;
-    connect(load, &PictureLoad::finished, this, [this, target, load, apply](const QImage &image, const QString &error) {
+    connect(load, &PictureLoad::finished, this, [this, target, load, apply](const ReaderResult &result, const QString &error) {
         m_loads[target] = nullptr;
         load->deleteLater();
-        if (!image.isNull())
-            apply(image);
+        if (!result.picture.isNull())
+            apply(result);
         else if (!error.isEmpty())
             m_questions.warn(error);
         else
@@ -41,9 +41,9 @@ void ReaderLoads::start(int target, const QString &path, PictureReader::Kind kin
 PictureLoad *ReaderLoads::read(const QString &path, PictureReader::Kind kind, const Done &done)
 {
     PictureLoad *load = begin(path, kind);
-    connect(load, &PictureLoad::finished, this, [load, done](const QImage &image, const QString &error) {
+    connect(load, &PictureLoad::finished, this, [load, done](const ReaderResult &result, const QString &error) {
         load->deleteLater();
-        done(image, error);
+        done(result, error);
     });
     return load;
 }

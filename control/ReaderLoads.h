@@ -22,12 +22,12 @@ class ReaderLoads : public QObject
 public:
     // The target of the maptile's load; the slots' are their numbers.
     static constexpr int MaptileTarget = Geometry::SlotCount;
-    using Apply = std::function<void(const QImage &)>;
-    using Done = std::function<void(const QImage &, const QString &)>;
+    using Apply = std::function<void(const ReaderResult &)>;
+    using Done = std::function<void(const ReaderResult &, const QString &)>;
 
     explicit ReaderLoads(UserQuestions &questions, QObject *parent = nullptr);
 
-    // Reads path as kind for target, then hands the picture to apply.
+    // Reads path as kind for target, then hands what was read to apply.
     void start(int target, const QString &path, PictureReader::Kind kind, const Apply &apply);
     // Reads path as kind for no target; done gets what the load finished with.
     // The load is the caller's to cancel or delete until then.

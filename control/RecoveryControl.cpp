@@ -87,8 +87,8 @@ void RecoveryControl::offerNext()
     // The offer names the document only once it is known to be one of this program's.
     const QString document = work.hasMaptile() ? work.documentPath() : QString();
     if (!document.isEmpty()) {
-        m_reads.push_back({document, PictureReader::Kind::Maptile, false, [&work, document](const QImage &picture) {
-                               if (picture.isNull() || !MaptileDocument::fromPicture(picture).editable)
+        m_reads.push_back({document, PictureReader::Kind::Maptile, false, [&work, document](const ReaderResult &read) {
+                               if (!read.document.editable)
                                    work.forget(document);
                            }});
     }
@@ -120,17 +120,17 @@ void RecoveryControl::startRestore()
     m_tilesets = QList<QImage>(work.tilesets().size());
     if (work.hasMaptile()) {
         m_reads.push_back({work.maptileFile(), PictureReader::Kind::Maptile, true,
-                           [this](const QImage &picture) { m_maptile = picture; }});
+                           [this](const ReaderResult &read) { m_maptile = read.document; }});
     }
     for (qsizetype i = 0; i < work.tilesets().size(); ++i) {
         const RecoveredWork::Tileset &tileset = work.tilesets()[i];
         m_reads.push_back({tileset.file, PictureReader::Kind::WholePicture, true,
-                           [this, i](const QImage &picture) { m_tilesets[i] = picture; }});
+                           [this, i](const ReaderResult &read) { m_tilesets[i] = read.picture; }});
         // Saved back to only when it is a picture still.
         if (!tileset.path.isEmpty()) {
             m_reads.push_back({tileset.path, PictureReader::Kind::WholePicture, false,
-                               [&work, path = tileset.path](const QImage &picture) {
-                                   if (picture.isNull())
+                               [&work, path = tileset.path](const ReaderResult &read) {
+                                   if (read.picture.isNull())
                                        work.forget(path);
                                }});
         }
@@ -183,15 +183,15 @@ void RecoveryControl::readNext()
     }
     Read read = std::move(m_reads.front());
     m_reads.pop_front();
-    m_load = m_loads.read(read.path, read.kind, [this, read](const QImage &picture, const QString &error) {
+    m_load = m_loads.read(read.path, read.kind, [this, read](const ReaderResult &result, const QString &error) {
         m_load = nullptr;
-        if (picture.isNull() && read.needed) {
+        if (result.picture.isNull() && read.needed) {
             m_reads.clear();
             m_afterReads = {};
             giveUp(error);
             return;
         }
-        read.take(picture);
+        read.take(result);
         readNext();
     });
 }

@@ -55,13 +55,13 @@ public:
 
 private:
     // A file read in the reading process: a needed one ends the restore when it
-    // cannot be read; any other is taken as a null image then.
+    // cannot be read; any other is taken as a null picture then.
     struct Read
     {
         QString path;
         PictureReader::Kind kind;
         bool needed;
-        std::function<void(const QImage &)> take;
+        std::function<void(const ReaderResult &)> take;
     };
 
     // Offers the first work found, once its document is known, or ends the offers.
@@ -86,7 +86,7 @@ private:
     std::function<void()> m_afterReads;
     QPointer<PictureLoad> m_load;
     // What the restore under way has read so far.
-    QImage m_maptile;
+    MaptileDocument m_maptile;
     QList<QImage> m_tilesets;
     int m_historyBefore = 0;
 };

@@ -53,8 +53,8 @@ void TilesetControl::loadFile(int slot, const QString &path)
 
 void TilesetControl::startLoad(int slot, const QString &path)
 {
-    m_loads.start(slot, path, PictureReader::Kind::WholePicture, [this, slot, path](const QImage &picture) {
-        m_workspace.setTileset(slot, picture, path);
+    m_loads.start(slot, path, PictureReader::Kind::WholePicture, [this, slot, path](const ReaderResult &read) {
+        m_workspace.setTileset(slot, read.picture, path);
         emit showSlotRequested(slot);
     });
 }
@@ -101,7 +101,7 @@ void TilesetControl::newEmpty(int slot)
 void TilesetControl::importFile(int slot, QPoint cell, const QString &path)
 {
     m_loads.start(slot, path, PictureReader::Kind::WholePicture,
-                  [this, slot, cell](const QImage &picture) { m_workspace.importSubtile(slot, cell, picture); });
+                  [this, slot, cell](const ReaderResult &read) { m_workspace.importSubtile(slot, cell, read.picture); });
 }
 
 void TilesetControl::paste(int slot, const QMimeData *data)

@@ -33,14 +33,6 @@ QString text(const QXmlStreamReader &xml, const QString &name, int limit, const 
     return value;
 }
 
-Orientation orientation(int quarterTurns, bool mirrored)
-{
-    Orientation laid = mirrored ? Orientation().then(Orientation::MirrorLeftRight) : Orientation();
-    for (int i = 0; i < quarterTurns; ++i)
-        laid = laid.then(Orientation::TurnRight);
-    return laid;
-}
-
 void writeCopy(QXmlStreamWriter &xml, const TilesetCopy &copy)
 {
     xml.writeStartElement(QStringLiteral("tileset"));
@@ -75,6 +67,14 @@ void writePlacement(QXmlStreamWriter &xml, const LaidSubtile &laid)
 }
 
 } // namespace
+
+Orientation DocumentRecords::orientation(int quarterTurns, bool mirrored)
+{
+    Orientation laid = mirrored ? Orientation().then(Orientation::MirrorLeftRight) : Orientation();
+    for (int i = 0; i < quarterTurns; ++i)
+        laid = laid.then(Orientation::TurnRight);
+    return laid;
+}
 
 QString DocumentRecords::copyEntry(int index)
 {
@@ -114,21 +114,29 @@ QByteArray DocumentRecords::xml(const MaptileRecords &records)
     return bytes;
 }
 
-QImage DocumentRecords::keptPicture(const MaptileRecords &records, int copy)
+quint32 DocumentRecords::usedCells(const MaptileRecords &records, int copy)
 {
-    std::array<bool, Geometry::TilesetColumns * Geometry::TilesetRows> used{};
+    static_assert(Geometry::TilesetColumns * Geometry::TilesetRows <= 32, "a bit for every cell");
+    quint32 used = 0;
     for (int r = 0; r < records.rows(); ++r)
         for (int c = 0; c < records.columns(); ++c)
             for (const LaidSubtile &laid : records.stack({c, r}))
                 if (laid.copy == copy)
-                    used[laid.cell.y() * Geometry::TilesetColumns + laid.cell.x()] = true;
+                    used |= 1u << (laid.cell.y() * Geometry::TilesetColumns + laid.cell.x());
+    return used;
+}
+
+QImage DocumentRecords::keptPicture(const MaptileRecords &records, int copy)
+{
+    const quint32 used = usedCells(records, copy);
     QImage kept = records.copies()[copy].picture;
-    if (std::all_of(used.begin(), used.end(), [](bool u) { return u; }))
+    constexpr quint32 all = (1u << (Geometry::TilesetColumns * Geometry::TilesetRows)) - 1;
+    if (used == all)
         return kept;
     QPainter painter(&kept);
     for (int r = 0; r < Geometry::TilesetRows; ++r)
         for (int c = 0; c < Geometry::TilesetColumns; ++c)
-            if (!used[r * Geometry::TilesetColumns + c])
+            if (!(used & (1u << (r * Geometry::TilesetColumns + c))))
                 painter.fillRect(c * Geometry::SpaceSize, r * Geometry::SpaceSize, Geometry::SpaceSize,
                                  Geometry::SpaceSize, QColor::fromRgb(Geometry::blankColour()));
     return kept;

@@ -46,12 +46,16 @@ public:
     // The picture entry of copy index.
     static QString copyEntry(int index);
     static QByteArray xml(const MaptileRecords &records);
+    // The cells of copy that placements of records use, a bit each, row by row.
+    static quint32 usedCells(const MaptileRecords &records, int copy);
     // The copy's picture as the document keeps it: the cells no placement of
     // records uses blank.
     static QImage keptPicture(const MaptileRecords &records, int copy);
     // Reads the records entry of a maptile of columns x rows spaces; a rule
     // broken throws a DocumentRefusal.
     static RecordsState read(DocumentArchive &archive, int columns, int rows);
+    // The orientation a placement records as its turns after an optional mirror image.
+    static Orientation orientation(int quarterTurns, bool mirrored);
     // Whether text is a transparency setting the program writes or reads.
     static bool acceptsTransparency(const QString &text);
 };

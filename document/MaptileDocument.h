@@ -12,8 +12,9 @@
 
 // Everything a maptile is made of, as it is kept in a document: the master
 // with its speed values, the maptile number and designer texts, and the two
-// overlay fonts with their colours. A document from another program carries
-// only a picture; it is not editable and opens like any picture.
+// overlay fonts with their colours, and the records of what the master is
+// made of. A document from another program carries only a picture; it is not
+// editable and opens like any picture.
 struct MaptileDocument
 {
     Maptile maptile;
@@ -30,17 +31,6 @@ struct MaptileDocument
     MaptileOverlays overlays() const;
     // The finished maptile: master plus overlays.
     QImage preview() const;
-
-    // The master carrying the rest of the document as its text under StateKey,
-    // so that a document read in another process comes back as a picture.
-    static inline const QString StateKey = QStringLiteral("Cryptwright.Maptile");
-    QImage toPicture() const;
-    // The document a picture carries; one without it is not editable and
-    // holds the picture as its master. A picture carrying what no document
-    // may hold (a master not of whole spaces within 5 x 6, a text or font
-    // beyond a document's limits), as only a reading process gone wrong
-    // sends, gives a document with a null master.
-    static MaptileDocument fromPicture(const QImage &picture);
 
     // The font a document records, to draw with, its colour set to colour.
     static QFont fontOf(const DocumentFont &recorded, QColor *colour);

@@ -113,7 +113,7 @@ bool run(Encoding &e)
                      alpha ? PNG_COLOR_TYPE_RGB_ALPHA : PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE,
                      PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
         png_set_filter(png, PNG_FILTER_TYPE_BASE, stored ? PNG_FILTER_NONE : PNG_FILTER_SUB);
-        png_set_compression_strategy(png, Z_RLE);
+        png_set_compression_strategy(png, e.packing == PngWriter::Packing::Small ? Z_DEFAULT_STRATEGY : Z_RLE);
     }
     png_set_pHYs(png, info, Geometry::DotsPerMeter, Geometry::DotsPerMeter, PNG_RESOLUTION_METER);
     png_write_info(png, info);

@@ -15,8 +15,10 @@ class PngWriter
 public:
     // Packed picks zlib's quickest packing; Stored leaves the rows as they are,
     // for a picture read far more often than it is written, where unpacking
-    // would cost every reader more than the bytes saved.
-    enum class Packing { Packed, Stored };
+    // would cost every reader more than the bytes saved; Small searches for
+    // matches as well, for a picture packed once and kept packed from one save
+    // to the next.
+    enum class Packing { Packed, Stored, Small };
 
     // The PNG file's bytes; empty when the picture is null or libpng fails.
     static QByteArray encode(const QImage &image, Packing packing = Packing::Packed);

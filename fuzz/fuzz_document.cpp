@@ -2,7 +2,9 @@
 // command line read them. A document that is accepted must be within the
 // program's limits, and written again and read back it must come back the same.
 // The command line's export must make a picture of the finished maptile or
-// refuse the document in one sentence.
+// refuse the document in one sentence. What the reading process hands the
+// editor for an accepted document must come back whole; the input taken as
+// such an answer must be refused or within the limits.
 
 #include "FuzzSupport.h"
 
@@ -11,6 +13,7 @@
 #include "document/DocumentReader.h"
 #include "document/DocumentWriter.h"
 #include "raster/RasterOps.h"
+#include "readerclient/DocumentAnswer.h"
 
 #include <QGuiApplication>
 
@@ -47,6 +50,17 @@ void exportBytes(const QByteArray &bytes)
           "an export that is not a maptile of whole spaces");
 }
 
+// The input as the reading process's answer, as one taken over might send it.
+void decodeAnswer(const QByteArray &bytes)
+{
+    MaptileDocument forged;
+    if (!DocumentAnswer::decode(QByteArray(1, DocumentAnswer::Kind) + bytes, &forged))
+        return;
+    check(forged.maptile.columns() <= Geometry::MaxColumns && forged.maptile.rows() <= Geometry::MaxRows
+              && forged.records.compose() == forged.maptile.master(),
+          "an answer taken beyond the limits");
+}
+
 } // namespace
 
 // Qt keeps what fontconfig finds for every font family a document names, for
@@ -73,6 +87,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char *>(data), qsizetype(size));
     QString reason;
     exportBytes(bytes);
+    decodeAnswer(bytes);
     const MaptileDocument document = DocumentReader::decode(bytes, &reason);
     const QImage &master = document.maptile.master();
     if (!reason.isEmpty()) {
@@ -87,6 +102,19 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     check(document.mapNum.size() <= DocumentArchive::MaxMapNumLength
               && document.designer.size() <= DocumentArchive::MaxDesignerLength,
           "a text longer than allowed");
+    // The answer holds every copy's pixels raw, and here the document, its answer and
+    // what the editor makes of it are held at once: beyond a few copies that is more
+    // than the limit this target sets for reading the document itself.
+    constexpr size_t MaxCopiesHanded = 8;
+    MaptileDocument handed = document;
+    if (document.records.copies().size() <= MaxCopiesHanded)
+        check(DocumentAnswer::decode(DocumentAnswer::encode(document), &handed), "a document's answer refused");
+    // One that is not editable opens as its picture alone.
+    check(handed.editable == document.editable && handed.maptile.master() == master
+              && (!document.editable
+                  || (sameState(document, handed) && handed.records.base() == document.records.base()
+                      && handed.records.copies().size() == document.records.copies().size())),
+          "a document that changes on its way to the editor");
     if (!document.editable)
         return 0;
     QString error;

@@ -87,15 +87,19 @@ void SecondaryWindows::openInfo()
 void SecondaryWindows::printSheets()
 {
     // Documents added are read away from the window, as every file the user names is.
-    const auto readDocument = [this](const QString &path, std::function<void(const QImage &, const QString &)> done) {
-        m_loads.read(path, PictureReader::Kind::FinishedMaptile, done);
+    using Done = std::function<void(const QImage &, const QString &)>;
+    const auto picture = [](const Done &done) {
+        return [done](const ReaderResult &read, const QString &error) { done(read.picture, error); };
+    };
+    const auto readDocument = [this, picture](const QString &path, const Done &done) {
+        m_loads.read(path, PictureReader::Kind::FinishedMaptile, picture(done));
     };
     // A back is a document's finished maptile or a picture.
-    const auto readBack = [this](const QString &path, std::function<void(const QImage &, const QString &)> done) {
+    const auto readBack = [this, picture](const QString &path, const Done &done) {
         m_loads.read(path,
                      DocumentWriter::isDocumentPath(path) ? PictureReader::Kind::FinishedMaptile
                                                           : PictureReader::Kind::WholePicture,
-                     done);
+                     picture(done));
     };
     m_workspace.paintNum();
     PrintSheetsWindow window(tr("This maptile"), m_workspace.preview(), readDocument, {}, m_window, readBack);

@@ -4,6 +4,7 @@
 #include "document/DocumentWriter.h"
 #include "pictures/PictureFile.h"
 #include "raster/Geometry.h"
+#include "readerclient/DocumentAnswer.h"
 #include "readerclient/StrayDescriptors.h"
 
 #include <QCoreApplication>
@@ -283,15 +284,22 @@ void PictureReader::end(Outcome outcome, const QString &error)
 {
     m_limit.stop();
     m_file.reset();
-    QImage image;
+    ReaderResult result;
     QString message = error;
     if (outcome == Outcome::Done) {
         // Taken only as a sound reading could have made it: the reading process may have been taken over.
-        image = ReaderProtocol::decodeAnswer(m_answer, &message);
-        const bool refusal = image.isNull() && !message.isEmpty();
-        if (refusal ? m_answer.size() > ReaderProtocol::MaxRefusalBytes
-                    : !ReaderProtocol::answerFits(m_kind, image)) {
-            image = {};
+        bool fits = false;
+        if (m_kind == Kind::Maptile && m_answer.startsWith(DocumentAnswer::Kind)) {
+            fits = DocumentAnswer::decode(m_answer, &result.document);
+            result.picture = result.document.maptile.master();
+        } else {
+            result.picture = ReaderProtocol::decodeAnswer(m_answer, &message);
+            const bool refusal = result.picture.isNull() && !message.isEmpty();
+            fits = refusal ? m_answer.size() <= ReaderProtocol::MaxRefusalBytes
+                           : ReaderProtocol::answerFits(m_kind, result.picture);
+        }
+        if (!fits) {
+            result = {};
             outcome = Outcome::Unfit;
         }
     }
@@ -323,5 +331,5 @@ void PictureReader::end(Outcome outcome, const QString &error)
     }
     m_length.clear();
     m_answer = {};
-    emit finished(image, message);
+    emit finished(result, message);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "readerclient/ReaderProtocol.h"
+#include "readerclient/ReaderResult.h"
 
 #include <QImage>
 #include <QObject>
@@ -55,9 +56,9 @@ public:
     static QString installedProgram();
 
 signals:
-    // The picture, or a null image with error set to a sentence that names
-    // the file and the reason.
-    void finished(const QImage &image, const QString &error);
+    // What was read, or a null picture with error set to a sentence that
+    // names the file and the reason.
+    void finished(const ReaderResult &result, const QString &error);
 
 private:
     // Unfit: an answer no sound reading gives, from a process not to be asked again.

@@ -1,6 +1,6 @@
 #include "readerclient/ReaderProtocol.h"
 
-#include "document/MaptileDocument.h"
+#include "readerclient/DocumentAnswer.h"
 #include "pictures/PictureDecoder.h"
 #include "raster/Geometry.h"
 #include "raster/RasterOps.h"
@@ -43,29 +43,30 @@ bool decodeRequestHeader(const char *header, Request *request, quint32 *nameByte
     return *nameBytes <= MaxNameBytes && request->fileBytes >= 0 && request->fileBytes <= MaxFileBytes;
 }
 
-Answer encodeAnswer(const QImage &picture, const QString &error, bool withState)
+Answer encodeAnswer(const QByteArray &body)
 {
     Answer answer;
-    if (picture.isNull()) {
-        const QByteArray sentence = QByteArray(1, ErrorKind) + error.toUtf8();
-        answer.head.resize(LengthBytes);
-        qToLittleEndian<quint64>(quint64(sentence.size()), answer.head.data());
-        answer.head += sentence;
-        return answer;
-    }
+    answer.head.resize(LengthBytes);
+    qToLittleEndian<quint64>(quint64(body.size()), answer.head.data());
+    answer.head += body;
+    return answer;
+}
+
+Answer encodeAnswer(const QImage &picture, const QString &error)
+{
+    if (picture.isNull())
+        return encodeAnswer(QByteArray(1, ErrorKind) + error.toUtf8());
+    Answer answer;
     // Pixels only: a colour table does not travel.
     answer.image = picture.colorCount() ? picture.convertToFormat(QImage::Format_ARGB32) : picture;
     const QImage &image = answer.image;
-    // The state is base64, one byte a character.
-    if (withState)
-        answer.tail = image.text(MaptileDocument::StateKey).toLatin1();
     answer.head = QByteArray(LengthBytes + PictureHeaderBytes, '\0');
     char *p = answer.head.data();
-    qToLittleEndian<quint64>(quint64(PictureHeaderBytes + image.sizeInBytes() + answer.tail.size()), p);
+    qToLittleEndian<quint64>(quint64(PictureHeaderBytes + image.sizeInBytes()), p);
     p += LengthBytes;
     *p++ = ImageKind;
     for (const qsizetype field : {qsizetype(image.width()), qsizetype(image.height()), qsizetype(image.format()),
-                                  image.bytesPerLine(), answer.tail.size()}) {
+                                  image.bytesPerLine()}) {
         qToLittleEndian<qint32>(qint32(field), p);
         p += 4;
     }
@@ -83,14 +84,12 @@ QImage decodeAnswer(const QByteArray &bytes, QString *error)
     const char *p = bytes.constData() + 1;
     const int width = qFromLittleEndian<qint32>(p), height = qFromLittleEndian<qint32>(p + 4);
     const int format = qFromLittleEndian<qint32>(p + 8), bytesPerLine = qFromLittleEndian<qint32>(p + 12);
-    const int stateBytes = qFromLittleEndian<qint32>(p + 16);
-    if (width <= 0 || height <= 0 || format <= QImage::Format_Invalid || format >= QImage::NImageFormats
-        || stateBytes < 0)
+    if (width <= 0 || height <= 0 || format <= QImage::Format_Invalid || format >= QImage::NImageFormats)
         return {};
     const QImage::Format imageFormat = QImage::Format(format);
     const qint64 minimumLine = (qint64(width) * QImage::toPixelFormat(imageFormat).bitsPerPixel() + 31) / 32 * 4;
     const qint64 pixelBytes = qint64(bytesPerLine) * height;
-    if (bytesPerLine < minimumLine || bytesPerLine % 4 || pixelBytes + stateBytes != bytes.size() - PictureHeaderBytes)
+    if (bytesPerLine < minimumLine || bytesPerLine % 4 || pixelBytes != bytes.size() - PictureHeaderBytes)
         return {};
     // The image keeps the bytes it arrived in instead of copying them.
     auto *keep = new QByteArray(bytes);
@@ -99,13 +98,9 @@ QImage decodeAnswer(const QByteArray &bytes, QString *error)
         delete keep;
         return {};
     }
-    QImage image(
+    return QImage(
         pixels, width, height, bytesPerLine, imageFormat, [](void *kept) { delete static_cast<QByteArray *>(kept); },
         keep);
-    if (stateBytes > 0)
-        image.setText(MaptileDocument::StateKey,
-                      QString::fromLatin1(bytes.constData() + PictureHeaderBytes + pixelBytes, stateBytes));
-    return image;
 }
 
 qint64 maxAnswerBytes(Kind kind)
@@ -117,7 +112,7 @@ qint64 maxAnswerBytes(Kind kind)
     case Kind::WholePicture:
         return std::max(PictureHeaderBytes + WholePictureBytes, MaxRefusalBytes);
     case Kind::Maptile:
-        return std::max(PictureHeaderBytes + maptileBytes + MaxStateBytes, MaxRefusalBytes);
+        return std::max(DocumentAnswer::maxBytes(), MaxRefusalBytes);
     case Kind::FinishedMaptile:
         return std::max(PictureHeaderBytes + maptileBytes, MaxRefusalBytes);
     }
@@ -126,15 +121,13 @@ qint64 maxAnswerBytes(Kind kind)
 
 bool answerFits(Kind kind, const QImage &picture)
 {
-    // Every reading hands over opaque pixels, and only a maptile a state.
+    // Every reading hands over opaque pixels.
     if (picture.format() != RasterOps::Format && picture.format() != QImage::Format_RGB888)
         return false;
-    const bool withState = !picture.text(MaptileDocument::StateKey).isEmpty();
     if (kind == Kind::WholePicture)
-        return !withState && picture.sizeInBytes() <= WholePictureBytes;
-    // A document's state is read as a document is, its master's size included.
-    if (withState)
-        return kind == Kind::Maptile && !MaptileDocument::fromPicture(picture).maptile.master().isNull();
+        return picture.sizeInBytes() <= WholePictureBytes;
+    if (kind == Kind::Maptile)
+        return false;
     const int columns = picture.width() / Geometry::SpaceSize, rows = picture.height() / Geometry::SpaceSize;
     return picture.size() == QSize(columns, rows) * Geometry::SpaceSize && columns >= 1
         && columns <= Geometry::MaxColumns && rows >= 1 && rows <= Geometry::MaxRows;

@@ -13,12 +13,12 @@
 // the length of the file's name, the length of its bytes), the name in UTF-8,
 // then the file's bytes.
 //
-// An answer: eight bytes giving the length of what follows, then either the
-// picture (a kind byte, its width, height, format, bytes per line and the
-// length of its state text, padded to PictureHeaderBytes; its raw pixels; the
-// state text a maptile document's picture carries, see
-// MaptileDocument::toPicture()) or a refusal (a kind byte, then one sentence
-// in UTF-8). The editor takes nothing a sound reading could not have sent.
+// An answer: eight bytes giving the length of what follows, then a picture
+// (a kind byte, its width, height, format and bytes per line, padded to
+// PictureHeaderBytes, then its raw pixels), or for a maptile the document a
+// file opens as (see DocumentAnswer), or a refusal (a kind byte, then one
+// sentence in UTF-8). The editor takes nothing a sound reading could not have
+// sent.
 namespace ReaderProtocol {
 
 // What is made of a file.
@@ -40,8 +40,6 @@ constexpr int PictureHeaderBytes = 32;
 constexpr quint32 MaxNameBytes = 4096;
 // Largest file a request may carry: the largest picture or document file.
 constexpr qint64 MaxFileBytes = qint64(256) * 1024 * 1024;
-// The longest state text: a document's longest texts and fonts take under 12 KiB.
-constexpr qint64 MaxStateBytes = 64 * 1024;
 // The longest refusal: a sentence naming the file and perhaps an entry of it.
 constexpr qint64 MaxRefusalBytes = 256 * 1024;
 
@@ -58,27 +56,28 @@ QByteArray encodeRequest(const Request &request);
 // The header read back; false when it is none. The name follows, nameBytes long.
 bool decodeRequestHeader(const char *header, Request *request, quint32 *nameBytes);
 
-// An answer in three parts, so that the pixels are written from where they
-// lie: the length and the header, the pixels, the state text.
+// An answer in two parts, so that a picture's pixels are written from where
+// they lie: the length and the header (or the whole of a document's answer),
+// the pixels.
 struct Answer
 {
     QByteArray head;
     QImage image; // holds the pixels while they are written
-    QByteArray tail;
 };
-// The picture, with its state text when asked, or the refusal error when picture is null.
-Answer encodeAnswer(const QImage &picture, const QString &error, bool withState);
+// The picture, or the refusal error when picture is null.
+Answer encodeAnswer(const QImage &picture, const QString &error);
+// The answer whose bytes after the length are body.
+Answer encodeAnswer(const QByteArray &body);
 // What follows an answer's length, read back: the picture, keeping the bytes
 // it arrived in rather than copying them, or a null image with error set to
 // the refusal. Bytes that are no answer give a null image and no error.
 QImage decodeAnswer(const QByteArray &bytes, QString *error);
 
-// The longest answer a reading of kind gives: its largest picture and state text.
+// The longest answer a reading of kind gives: its largest picture or document.
 qint64 maxAnswerBytes(Kind kind);
 // Whether picture is one a reading of kind gives: opaque pixels; for a whole
-// picture no more of them than the decoder takes, for a maptile whole spaces,
-// at most 5 x 6; only a maptile's carrying a state, and only one within a
-// document's limits.
+// picture no more of them than the decoder takes, for a finished maptile whole
+// spaces, at most 5 x 6. A maptile's reading answers a document instead.
 bool answerFits(Kind kind, const QImage &picture);
 
 } // namespace ReaderProtocol

@@ -4,10 +4,12 @@
 #include "document/DocumentReader.h"
 #include "document/MaptileFileReader.h"
 #include "pictures/TilesetPicture.h"
+#include "readerclient/DocumentAnswer.h"
 
 #include <algorithm>
 #include <cerrno>
 #include <new>
+#include <utility>
 
 #include <unistd.h>
 
@@ -43,22 +45,27 @@ bool writeAll(std::initializer_list<std::pair<const char *, qint64>> parts)
 
 } // namespace
 
-QImage RequestServer::read(const ReaderProtocol::Request &request, const QByteArray &bytes, QString *error)
+ReaderProtocol::Answer RequestServer::read(const ReaderProtocol::Request &request, const QByteArray &bytes)
 {
+    QString error;
     switch (request.kind) {
     case ReaderProtocol::Kind::WholePicture:
-        return TilesetPicture::decode(bytes, request.name, request.background, error);
-    case ReaderProtocol::Kind::Maptile:
-        return MaptileFileReader::decode(bytes, request.name, request.background, error);
+        return ReaderProtocol::encodeAnswer(TilesetPicture::decode(bytes, request.name, request.background, &error),
+                                            error);
+    case ReaderProtocol::Kind::Maptile: {
+        const MaptileDocument document = MaptileFileReader::decode(bytes, request.name, request.background, &error);
+        return document.maptile.master().isNull() ? ReaderProtocol::encodeAnswer(QImage(), error)
+                                                  : ReaderProtocol::encodeAnswer(DocumentAnswer::encode(document));
+    }
     case ReaderProtocol::Kind::FinishedMaptile: {
         QString reason;
         const QImage finished = DocumentReader::decodeFinished(bytes, &reason, request.background);
         if (!reason.isEmpty())
-            *error = DocumentArchive::failure(request.name, reason);
-        return finished;
+            error = DocumentArchive::failure(request.name, reason);
+        return ReaderProtocol::encodeAnswer(finished, error);
     }
     }
-    return {};
+    return ReaderProtocol::encodeAnswer(QImage(), error);
 }
 
 int RequestServer::run()
@@ -76,15 +83,9 @@ int RequestServer::run()
             if (!readAll(name.data(), name.size()) || !readAll(bytes.data(), bytes.size()))
                 return 1;
             request.name = QString::fromUtf8(name);
-            QString error;
-            const QImage picture = read(request, bytes, &error);
-            bytes = {};
-            // Only a maptile carries a document's state.
-            const ReaderProtocol::Answer answer =
-                ReaderProtocol::encodeAnswer(picture, error, request.kind == ReaderProtocol::Kind::Maptile);
+            const ReaderProtocol::Answer answer = read(request, std::exchange(bytes, {}));
             if (!writeAll({{answer.head.constData(), answer.head.size()},
-                           {reinterpret_cast<const char *>(answer.image.constBits()), answer.image.sizeInBytes()},
-                           {answer.tail.constData(), answer.tail.size()}}))
+                           {reinterpret_cast<const char *>(answer.image.constBits()), answer.image.sizeInBytes()}}))
                 return 1;
         } catch (const std::bad_alloc &) {
             return ReaderProtocol::OutOfMemoryExit;

@@ -14,7 +14,7 @@ public:
     // Serves requests until the input ends or stops making sense; returns the
     // exit code. Runs out of memory with ReaderProtocol::OutOfMemoryExit.
     static int run();
-    // One request's picture from the file's bytes, or a null image and error
-    // set to a sentence naming the file and the reason.
-    static QImage read(const ReaderProtocol::Request &request, const QByteArray &bytes, QString *error);
+    // The answer to one request from the file's bytes: what was read, or a
+    // sentence naming the file and the reason.
+    static ReaderProtocol::Answer read(const ReaderProtocol::Request &request, const QByteArray &bytes);
 };

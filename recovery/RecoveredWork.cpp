@@ -135,7 +135,7 @@ void RecoveredWork::forget(const QString &path)
     }
 }
 
-void RecoveredWork::restore(Workspace &workspace, const QImage &maptile, const QList<QImage> &tilesets) const
+void RecoveredWork::restore(Workspace &workspace, const MaptileDocument &maptile, const QList<QImage> &tilesets) const
 {
     if (hasMaptile()) {
         MaptileOpener::apply(workspace, maptile, m_documentPath);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "document/MaptileDocument.h"
+
 #include <QDateTime>
 #include <QImage>
 #include <QList>
@@ -17,7 +19,7 @@ class Workspace;
 // they are named, within the sizes the editor reads, are offered; the others
 // are kept. The session stays locked while this exists, so that no other
 // editor offers it as well. Nothing here decodes the kept files: the editor
-// has them read in the reading process and hands the pictures to restore().
+// has them read in the reading process and hands what it read to restore().
 //
 // The files the list says the work was kept in are untrusted too: a restored
 // maptile or tileset would be saved over them. Only an absolute path to an
@@ -64,9 +66,9 @@ public:
 
     // The kept work becomes the workspace's, all of it unsaved: the maptile
     // kept in its document again, each tileset belonging to its own file.
-    // maptile is the picture read from maptileFile(), tilesets those read from
+    // maptile is the document read from maptileFile(), tilesets those read from
     // each of tilesets()' files, in that order.
-    void restore(Workspace &workspace, const QImage &maptile, const QList<QImage> &tilesets) const;
+    void restore(Workspace &workspace, const MaptileDocument &maptile, const QList<QImage> &tilesets) const;
     // Removes the session's own files and its lock, all but what cannot be
     // read; the folder goes too once nothing else is left in it.
     void discard();

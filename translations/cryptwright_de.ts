@@ -85,16 +85,6 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <source>Designs printable dungeon map tiles.
-
-Without options, opens the editor, with FILE (a maptile document or picture) if one is given.
-With --export, writes the finished maptile of each DOCUMENT without opening a window: as JPEG, bitmap, PNG or a PDF page at 1.5 inches per space, chosen by OUT&apos;s extension. With --paper, writes every DOCUMENT onto sheets of that paper in one PDF, at 1.5 inches per space, with crop marks and a scale bar. Each document may take %1 seconds to be read and written; one that takes longer is reported and the others are still written. Documents are read in a sandbox: once they and the outputs are open, nothing else can be opened. An option that does nothing where it is given is refused.</source>
-        <translation>Entwirft druckbare Kartenteile für Dungeon-Brettspiele.
-
-Ohne Optionen öffnet es den Editor, mit DATEI (einem Kartenteil-Dokument oder Bild), falls angegeben.
-Mit --export schreibt es das fertige Kartenteil jedes DOKUMENTS, ohne ein Fenster zu öffnen: als JPEG, Bitmap, PNG oder PDF-Seite mit 1,5 Zoll je Feld, je nach Endung von AUSGABE. Mit --paper schreibt es alle DOKUMENTE auf Bögen dieses Papiers in ein einziges PDF, mit 1,5 Zoll je Feld, mit Schnittmarken und Maßstab. Jedes Dokument darf %1 Sekunden zum Lesen und Schreiben brauchen; eines, das länger braucht, wird gemeldet, und die übrigen werden trotzdem geschrieben. Dokumente werden in einer Sandbox gelesen: Sobald sie und die Ausgaben geöffnet sind, lässt sich nichts anderes mehr öffnen. Eine Option, die an ihrer Stelle nichts bewirkt, wird abgelehnt.</translation>
-    </message>
-    <message>
         <source>N</source>
         <translation>N</translation>
     </message>
@@ -161,10 +151,6 @@ Mit --export schreibt es das fertige Kartenteil jedes DOKUMENTS, ohne ein Fenste
     <message>
         <source>Copies of each maptile on the sheets (default 1).</source>
         <translation>Anzahl der Kopien jedes Kartenteils auf den Bögen (Standard 1).</translation>
-    </message>
-    <message>
-        <source>Maptile documents (.ora) to open or export.</source>
-        <translation>Kartenteil-Dokumente (.ora) zum Öffnen oder Exportieren.</translation>
     </message>
     <message>
         <source>[FILE | DOCUMENT...]</source>
@@ -293,6 +279,36 @@ Mit --export schreibt es das fertige Kartenteil jedes DOKUMENTS, ohne ein Fenste
     <message>
         <source>Begin with a calibration sheet and its back, which show how far the printer scales and misses the back.</source>
         <translation>Beginnt mit einem Kalibrierbogen und seiner Rückseite, die zeigen, wie stark der Drucker skaliert und die Rückseite versetzt.</translation>
+    </message>
+    <message>
+        <source>Designs printable dungeon map tiles.
+
+Without options, opens the editor, with FILE (a maptile document or picture) if one is given.
+With --export, writes the finished maptile of each DOCUMENT without opening a window: as JPEG, bitmap, PNG or a PDF page at 1.5 inches per space, chosen by OUT&apos;s extension. With --paper, writes every DOCUMENT onto sheets of that paper in one PDF, at 1.5 inches per space, with crop marks and a scale bar. Each document may take %1 seconds to be read and written; one that takes longer is reported and the others are still written. Documents are read in a sandbox: once they and the outputs are open, nothing else can be opened.
+With --update, lays everything each DOCUMENT&apos;s maptile took from TILESET again from TILESET as it is now (a tileset with the same set name, or the same file name when it has none), and saves each DOCUMENT in place; one line tells what became of each.
+An option that does nothing where it is given is refused.</source>
+        <translation>Entwirft druckbare Kartenteile für Dungeon-Brettspiele.
+
+Ohne Optionen öffnet es den Editor, mit DATEI (einem Kartenteil-Dokument oder Bild), falls angegeben.
+Mit --export schreibt es das fertige Kartenteil jedes DOKUMENTS, ohne ein Fenster zu öffnen: als JPEG, Bitmap, PNG oder PDF-Seite mit 1,5 Zoll je Feld, je nach Endung von AUSGABE. Mit --paper schreibt es alle DOKUMENTE auf Bögen dieses Papiers in ein einziges PDF, mit 1,5 Zoll je Feld, mit Schnittmarken und Maßstab. Jedes Dokument darf %1 Sekunden zum Lesen und Schreiben brauchen; eines, das länger braucht, wird gemeldet, und die übrigen werden trotzdem geschrieben. Dokumente werden in einer Sandbox gelesen: Sobald sie und die Ausgaben geöffnet sind, lässt sich nichts anderes mehr öffnen.
+Mit --update legt es alles, was das Kartenteil jedes DOKUMENTS aus KACHELSATZ genommen hat, neu aus KACHELSATZ, wie er jetzt ist (ein Kachelsatz mit demselben Satznamen oder, ohne einen, demselben Dateinamen), und speichert jedes DOKUMENT an seinem Ort; eine Zeile sagt, was aus jedem wurde.
+Eine Option, die an ihrer Stelle nichts bewirkt, wird abgelehnt.</translation>
+    </message>
+    <message>
+        <source>Update each DOCUMENT from the fixed TILESET (a picture, with its .dat beside it); may be given several times.</source>
+        <translation>Jedes DOKUMENT aus dem berichtigten KACHELSATZ (einem Bild mit seiner .dat daneben) erneuern; darf mehrmals angegeben werden.</translation>
+    </message>
+    <message>
+        <source>TILESET</source>
+        <translation>KACHELSATZ</translation>
+    </message>
+    <message>
+        <source>Maptile documents (.ora) to open, export or update.</source>
+        <translation>Kartenteil-Dokumente (.ora) zum Öffnen, Exportieren oder Erneuern.</translation>
+    </message>
+    <message>
+        <source>in an update (--update)</source>
+        <translation>bei einer Erneuerung (--update)</translation>
     </message>
 </context>
 <context>
@@ -2261,6 +2277,45 @@ Die Arbeit bleibt in „%2“ aufbewahrt.</translation>
     <message>
         <source>No back for all</source>
         <translation>Keine Rückseite für alle</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateCommand</name>
+    <message>
+        <source>--update needs at least one document to update.</source>
+        <translation>--update braucht mindestens ein Dokument zum Erneuern.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is named more than once; it is updated once.</source>
+        <translation>„%1“ ist mehrmals genannt; es wird einmal erneuert.</translation>
+    </message>
+    <message>
+        <source>%1: keeps no record of what was laid on it, so it cannot be updated; left as it was.</source>
+        <translation>%1: hält nicht fest, was darauf gelegt wurde, und kann daher nicht erneuert werden; unverändert gelassen.</translation>
+    </message>
+    <message>
+        <source>1 space updated from &quot;%1&quot;</source>
+        <translation>1 Feld aus „%1“ erneuert</translation>
+    </message>
+    <message>
+        <source>%1 spaces updated from &quot;%2&quot;</source>
+        <translation>%1 Felder aus „%2“ erneuert</translation>
+    </message>
+    <message>
+        <source>%1: uses none of these tilesets; left as it was.</source>
+        <translation>%1: nutzt keinen dieser Kachelsätze; unverändert gelassen.</translation>
+    </message>
+    <message>
+        <source>%1: already up to date; left as it was.</source>
+        <translation>%1: bereits auf dem neuesten Stand; unverändert gelassen.</translation>
+    </message>
+    <message>
+        <source>%1: %2.</source>
+        <translation>%1: %2.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; (%2) matched no placement in these documents.</source>
+        <translation>„%1“ (%2) passt zu keinem Gelegten in diesen Dokumenten.</translation>
     </message>
 </context>
 <context>

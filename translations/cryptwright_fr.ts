@@ -85,16 +85,6 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <source>Designs printable dungeon map tiles.
-
-Without options, opens the editor, with FILE (a maptile document or picture) if one is given.
-With --export, writes the finished maptile of each DOCUMENT without opening a window: as JPEG, bitmap, PNG or a PDF page at 1.5 inches per space, chosen by OUT&apos;s extension. With --paper, writes every DOCUMENT onto sheets of that paper in one PDF, at 1.5 inches per space, with crop marks and a scale bar. Each document may take %1 seconds to be read and written; one that takes longer is reported and the others are still written. Documents are read in a sandbox: once they and the outputs are open, nothing else can be opened. An option that does nothing where it is given is refused.</source>
-        <translation>Conçoit des dalles de donjon à imprimer.
-
-Sans option, ouvre l’éditeur, avec FICHIER (un document de dalle ou une image) s’il est donné.
-Avec --export, écrit la dalle finie de chaque DOCUMENT sans ouvrir de fenêtre&#xa0;: en JPEG, bitmap, PNG ou page PDF à 1,5 pouce par case, selon l’extension de SORTIE. Avec --paper, écrit tous les DOCUMENT sur des planches de ce papier, dans un seul PDF, à 1,5 pouce par case, avec traits de coupe et échelle. Chaque document dispose de %1 secondes pour être lu et écrit&#xa0;; celui qui prend plus longtemps est signalé, et les autres sont quand même écrits. Les documents sont lus dans un bac à sable&#xa0;: une fois qu’eux et les sorties sont ouverts, plus rien d’autre ne peut être ouvert. Une option sans effet là où elle est donnée est refusée.</translation>
-    </message>
-    <message>
         <source>N</source>
         <translation>N</translation>
     </message>
@@ -161,10 +151,6 @@ Avec --export, écrit la dalle finie de chaque DOCUMENT sans ouvrir de fenêtre&
     <message>
         <source>Copies of each maptile on the sheets (default 1).</source>
         <translation>Nombre d’exemplaires de chaque dalle sur les planches (1 par défaut).</translation>
-    </message>
-    <message>
-        <source>Maptile documents (.ora) to open or export.</source>
-        <translation>Documents de dalle (.ora) à ouvrir ou à exporter.</translation>
     </message>
     <message>
         <source>[FILE | DOCUMENT...]</source>
@@ -293,6 +279,36 @@ Avec --export, écrit la dalle finie de chaque DOCUMENT sans ouvrir de fenêtre&
     <message>
         <source>Begin with a calibration sheet and its back, which show how far the printer scales and misses the back.</source>
         <translation>Commence par une planche d’étalonnage et son verso, qui montrent de combien l’imprimante met à l’échelle et décale le verso.</translation>
+    </message>
+    <message>
+        <source>Designs printable dungeon map tiles.
+
+Without options, opens the editor, with FILE (a maptile document or picture) if one is given.
+With --export, writes the finished maptile of each DOCUMENT without opening a window: as JPEG, bitmap, PNG or a PDF page at 1.5 inches per space, chosen by OUT&apos;s extension. With --paper, writes every DOCUMENT onto sheets of that paper in one PDF, at 1.5 inches per space, with crop marks and a scale bar. Each document may take %1 seconds to be read and written; one that takes longer is reported and the others are still written. Documents are read in a sandbox: once they and the outputs are open, nothing else can be opened.
+With --update, lays everything each DOCUMENT&apos;s maptile took from TILESET again from TILESET as it is now (a tileset with the same set name, or the same file name when it has none), and saves each DOCUMENT in place; one line tells what became of each.
+An option that does nothing where it is given is refused.</source>
+        <translation>Conçoit des dalles de donjon à imprimer.
+
+Sans option, ouvre l’éditeur, avec FICHIER (un document de dalle ou une image) s’il est donné.
+Avec --export, écrit la dalle finie de chaque DOCUMENT sans ouvrir de fenêtre&#xa0;: en JPEG, bitmap, PNG ou page PDF à 1,5 pouce par case, selon l’extension de SORTIE. Avec --paper, écrit tous les DOCUMENT sur des planches de ce papier, dans un seul PDF, à 1,5 pouce par case, avec traits de coupe et échelle. Chaque document dispose de %1 secondes pour être lu et écrit&#xa0;; celui qui prend plus longtemps est signalé, et les autres sont quand même écrits. Les documents sont lus dans un bac à sable&#xa0;: une fois qu’eux et les sorties sont ouverts, plus rien d’autre ne peut être ouvert.
+Avec --update, repose tout ce que la dalle de chaque DOCUMENT a pris à JEU depuis JEU tel qu’il est maintenant (un jeu de tuiles de même nom de jeu ou, sans nom, de même nom de fichier), et enregistre chaque DOCUMENT à sa place&#xa0;; une ligne dit ce qu’il est advenu de chacun.
+Une option sans effet là où elle est donnée est refusée.</translation>
+    </message>
+    <message>
+        <source>Update each DOCUMENT from the fixed TILESET (a picture, with its .dat beside it); may be given several times.</source>
+        <translation>Met à jour chaque DOCUMENT depuis le JEU corrigé (une image, avec son .dat à côté)&#xa0;; peut être donné plusieurs fois.</translation>
+    </message>
+    <message>
+        <source>TILESET</source>
+        <translation>JEU</translation>
+    </message>
+    <message>
+        <source>Maptile documents (.ora) to open, export or update.</source>
+        <translation>Documents de dalle (.ora) à ouvrir, à exporter ou à mettre à jour.</translation>
+    </message>
+    <message>
+        <source>in an update (--update)</source>
+        <translation>dans une mise à jour (--update)</translation>
     </message>
 </context>
 <context>
@@ -2261,6 +2277,45 @@ Le travail reste conservé dans «&#xa0;%2&#xa0;».</translation>
     <message>
         <source>No back for all</source>
         <translation>Pas de verso commun</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateCommand</name>
+    <message>
+        <source>--update needs at least one document to update.</source>
+        <translation>--update demande au moins un document à mettre à jour.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is named more than once; it is updated once.</source>
+        <translation>«&#xa0;%1&#xa0;» est nommé plusieurs fois&#xa0;; il est mis à jour une fois.</translation>
+    </message>
+    <message>
+        <source>%1: keeps no record of what was laid on it, so it cannot be updated; left as it was.</source>
+        <translation>%1&#xa0;: ne garde aucun enregistrement de ce qui y a été posé et ne peut donc pas être mis à jour&#xa0;; laissé tel quel.</translation>
+    </message>
+    <message>
+        <source>1 space updated from &quot;%1&quot;</source>
+        <translation>1 case mise à jour depuis «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <source>%1 spaces updated from &quot;%2&quot;</source>
+        <translation>%1 cases mises à jour depuis «&#xa0;%2&#xa0;»</translation>
+    </message>
+    <message>
+        <source>%1: uses none of these tilesets; left as it was.</source>
+        <translation>%1&#xa0;: n’utilise aucun de ces jeux de tuiles&#xa0;; laissé tel quel.</translation>
+    </message>
+    <message>
+        <source>%1: already up to date; left as it was.</source>
+        <translation>%1&#xa0;: déjà à jour&#xa0;; laissé tel quel.</translation>
+    </message>
+    <message>
+        <source>%1: %2.</source>
+        <translation>%1&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; (%2) matched no placement in these documents.</source>
+        <translation>«&#xa0;%1&#xa0;» (%2) ne correspond à rien de posé dans ces documents.</translation>
     </message>
 </context>
 <context>

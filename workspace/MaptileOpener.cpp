@@ -6,16 +6,15 @@
 QString MaptileOpener::open(Workspace &workspace, const QString &path)
 {
     QString error;
-    const QImage picture = MaptileFileReader::read(path, &error);
-    if (picture.isNull())
+    const MaptileDocument document = MaptileFileReader::read(path, &error);
+    if (document.maptile.master().isNull())
         return error;
-    apply(workspace, picture, path);
+    apply(workspace, document, path);
     return {};
 }
 
-void MaptileOpener::apply(Workspace &workspace, const QImage &picture, const QString &path)
+void MaptileOpener::apply(Workspace &workspace, const MaptileDocument &document, const QString &path)
 {
-    const MaptileDocument document = MaptileDocument::fromPicture(picture);
     if (document.editable) {
         workspace.openDocument(document, path);
         // Nothing of the maptile is lost in a document.

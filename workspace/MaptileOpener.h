@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QImage>
+#include "document/MaptileDocument.h"
+
 #include <QString>
 
 class Workspace;
@@ -18,5 +19,5 @@ public:
     static QString open(Workspace &workspace, const QString &path);
     // Makes what MaptileFileReader gave the maptile, as one undo step; path
     // is the file it was read from.
-    static void apply(Workspace &workspace, const QImage &picture, const QString &path);
+    static void apply(Workspace &workspace, const MaptileDocument &document, const QString &path);
 };

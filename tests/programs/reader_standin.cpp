@@ -4,15 +4,18 @@
 // as a process out of memory does, "unconfined" as one that cannot confine
 // itself, "garbage" answers with bytes that are no picture.
 //
-// A name ending in ".ora" is answered with a document's picture, as a
-// reading process taken over by the file might send it: "wide" 100 x 6
-// spaces, "six columns" 6 x 6, "designer" with a designer's name of 300,000
-// characters, "number" with a maptile number of 5,000, "longest" with every
-// text and font name as long as a document may have them, "state" with its
-// state whatever was asked; any other 5 x 6 and plain. "small" is answered
-// with a picture of 100 x 100 pixels, any other name with one of 2 x 1.
+// A name ending in ".ora" is answered with a document, as a reading process
+// taken over by the file might send it, laid from one tileset on its first
+// space: "wide" 100 x 6 spaces, "six columns" 6 x 6, "designer" with a
+// designer's name of 300,000 characters, "number" with a maptile number of
+// 5,000, "longest" with every text and font name as long as a document may
+// have them, "stack" with 65 placements on a space, "copy" with a placement
+// from a second tileset it does not carry, "state" with its document
+// whatever was asked; any other 5 x 6 and plain. "small" is answered with a
+// picture of 100 x 100 pixels, any other name with one of 2 x 1.
 #include "document/MaptileDocument.h"
 #include "raster/RasterOps.h"
+#include "readerclient/DocumentAnswer.h"
 #include "readerclient/ReaderProtocol.h"
 
 #include <QImage>
@@ -41,11 +44,17 @@ void writeAll(const QByteArray &bytes)
         done += std::max<ssize_t>(write(STDOUT_FILENO, bytes.constData() + done, size_t(bytes.size() - done)), 0);
 }
 
-QImage documentPicture(const QByteArray &name)
+QImage masterOf(const QByteArray &name)
 {
     const QSize spaces = name.startsWith("wide") ? QSize(100, 6) : name.startsWith("six columns") ? QSize(6, 6) : QSize(5, 6);
     QImage master(spaces * Geometry::SpaceSize, RasterOps::Format);
     master.fill(qRgb(1, 2, 3));
+    return master;
+}
+
+QByteArray documentAnswer(const QByteArray &name)
+{
+    const QImage master = masterOf(name);
     MaptileDocument document;
     document.maptile.setMaster(master);
     const bool longest = name.startsWith("longest");
@@ -58,7 +67,17 @@ QImage documentPicture(const QByteArray &name)
     for (auto &column : speed)
         column.fill(QString(longest ? 100 : 1, u'9'));
     document.maptile.setSpeedValues(speed);
-    return document.toPicture();
+    document.editable = true;
+    // The tileset is the master's colour: laid plain, it leaves the master as it is.
+    TilesetCopy copy{QImage(Geometry::TilesetSize, RasterOps::Format), QStringLiteral("floors.png"), {}};
+    copy.picture.fill(qRgb(1, 2, 3));
+    DocumentAnswer::Stacks stacks;
+    const int placements = name.startsWith("stack") ? 65 : 1;
+    LaidSubtile laid;
+    laid.copy = name.startsWith("copy") ? 1 : 0;
+    laid.cell = {6, 3};
+    stacks[0].assign(size_t(placements), laid);
+    return DocumentAnswer::encode(document, master, {copy}, stacks);
 }
 
 } // namespace
@@ -90,11 +109,12 @@ int main()
         QImage picture(name.startsWith("small") ? QSize(100, 100) : QSize(2, 1), QImage::Format_RGB32);
         picture.fill(qRgb(1, 2, 3));
         if (name.endsWith(".ora"))
-            picture = documentPicture(name);
-        const bool withState = request.kind == ReaderProtocol::Kind::Maptile || name.startsWith("state");
-        const ReaderProtocol::Answer answer = ReaderProtocol::encodeAnswer(picture, {}, withState);
+            picture = masterOf(name);
+        const bool document = name.endsWith(".ora")
+            && (request.kind == ReaderProtocol::Kind::Maptile || name.startsWith("state"));
+        const ReaderProtocol::Answer answer = document ? ReaderProtocol::encodeAnswer(documentAnswer(name))
+                                                       : ReaderProtocol::encodeAnswer(picture, {});
         writeAll(answer.head
-                 + QByteArray(reinterpret_cast<const char *>(answer.image.constBits()), answer.image.sizeInBytes())
-                 + answer.tail);
+                 + QByteArray(reinterpret_cast<const char *>(answer.image.constBits()), answer.image.sizeInBytes()));
     }
 }

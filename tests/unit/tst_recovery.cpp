@@ -52,7 +52,8 @@ class TestRecovery : public QObject
     static void restore(const RecoveredWork &work, Workspace &w)
     {
         QString error;
-        const QImage maptile = work.hasMaptile() ? MaptileFileReader::read(work.maptileFile(), &error) : QImage();
+        const MaptileDocument maptile =
+            work.hasMaptile() ? MaptileFileReader::read(work.maptileFile(), &error) : MaptileDocument();
         QList<QImage> tilesets;
         for (const RecoveredWork::Tileset &tileset : work.tilesets())
             tilesets << TilesetPicture::read(tileset.file, Geometry::blankColour(), &error);

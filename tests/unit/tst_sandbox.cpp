@@ -304,8 +304,10 @@ private slots:
         QTest::newRow("six columns finished") << "six columns.ora" << int(FinishedMaptile) << false;
         QTest::newRow("a designer of 300,000 characters") << "designer.ora" << int(Maptile) << false;
         QTest::newRow("a number of 5,000 characters") << "number.ora" << int(Maptile) << false;
+        QTest::newRow("a stack over the limit") << "stack.ora" << int(Maptile) << false;
+        QTest::newRow("a placement from a tileset not carried") << "copy.ora" << int(Maptile) << false;
         QTest::newRow("a maptile smaller than a space") << "small.png" << int(Maptile) << false;
-        QTest::newRow("a tileset picture with a state") << "state.ora" << int(WholePicture) << false;
+        QTest::newRow("a document for a tileset picture") << "state.ora" << int(WholePicture) << false;
         QTest::newRow("bytes that are no picture") << "garbage.png" << int(Maptile) << false;
     }
     void unsoundAnswersAreRefused()
@@ -320,11 +322,13 @@ private slots:
         QSignalSpy finished(&reader, &PictureReader::finished);
         reader.start(path, PictureReader::Kind(kind));
         QVERIFY(finished.wait(30'000));
-        const QImage image = finished.front().at(0).value<QImage>();
+        const ReaderResult result = finished.front().at(0).value<ReaderResult>();
+        const QImage &image = result.picture;
         const QString error = finished.front().at(1).toString();
         if (taken) {
-            const MaptileDocument document = MaptileDocument::fromPicture(image);
+            const MaptileDocument &document = result.document;
             QVERIFY2(document.editable && document.designer.size() == 1000, qPrintable(error));
+            QVERIFY(document.records.top({0, 0}) && document.records.copies().size() == 1);
         } else {
             QVERIFY2(image.isNull() && error.contains(name) && error.contains("could not be passed on"),
                      qPrintable(error));

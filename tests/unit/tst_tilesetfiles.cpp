@@ -360,17 +360,26 @@ private slots:
         ticker.start(20);
         reader.start(path, kind, limitMs);
         QVERIFY(finished.wait(limitMs + 10'000));
-        const QImage image = finished.front().at(0).value<QImage>();
+        const ReaderResult result = finished.front().at(0).value<ReaderResult>();
+        const QImage &image = result.picture;
         const QString error = finished.front().at(1).toString();
         if (reason.isEmpty()) {
             QString expectedError;
             using enum PictureReader::Kind;
-            const QImage expected = kind == Maptile ? MaptileFileReader::read(path, &expectedError)
+            const MaptileDocument document = MaptileFileReader::read(path, &expectedError);
+            const QImage expected = kind == Maptile ? document.maptile.master()
                 : kind == FinishedMaptile           ? DocumentReader::readFinished(path, &expectedError)
                                           : TilesetPicture::read(path, Geometry::blankColour(), &expectedError);
             QVERIFY2(!image.isNull() && image == expected, qPrintable(error + expectedError));
             // A document of this program comes with everything it keeps.
-            QCOMPARE(image.text(MaptileDocument::StateKey), expected.text(MaptileDocument::StateKey));
+            if (kind == Maptile) {
+                const MaptileDocument &read = result.document;
+                QCOMPARE(read.editable, document.editable);
+                QCOMPARE(read.designer, document.designer);
+                QCOMPARE(read.maptile.speedValues(), document.maptile.speedValues());
+                QCOMPARE(read.records.base(), document.records.base());
+                QCOMPARE(read.records.copies().size(), document.records.copies().size());
+            }
         } else {
             QVERIFY2(image.isNull() && error.contains(QFileInfo(path).fileName()) && error.contains(reason),
                      qPrintable(error));
@@ -384,7 +393,7 @@ private slots:
         PictureReader next;
         QSignalSpy nextFinished(&next, &PictureReader::finished);
         next.start(good, PictureReader::Kind::WholePicture);
-        QVERIFY(nextFinished.wait(10'000) && nextFinished.front().at(0).value<QImage>() == Rectangles);
+        QVERIFY(nextFinished.wait(10'000) && nextFinished.front().at(0).value<ReaderResult>().picture == Rectangles);
         QVERIFY(program.isEmpty() && kept ? childProcesses() == left : childProcesses().size() == (kept ? 2 : 1));
         PictureReader::endWaiting();
         QVERIFY(childProcesses().isEmpty());
