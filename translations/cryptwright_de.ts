@@ -829,6 +829,10 @@ Mit --export schreibt es das fertige Kartenteil jedes DOKUMENTS, ohne ein Fenste
         <source>Guide</source>
         <translation>Begleiter</translation>
     </message>
+    <message>
+        <source>Turn or mirror the outlined subtile. A double-click on the palette opens the same editor.</source>
+        <translation>Dreh oder spiegle die umrandete Kachel. Ein Doppelklick auf die Palette öffnet denselben Editor.</translation>
+    </message>
 </context>
 <context>
     <name>InfoWindow</name>
@@ -949,6 +953,14 @@ Geschrieben vom Cryptwright-Team.</translation>
     <message>
         <source>Save As…</source>
         <translation>Speichern unter …</translation>
+    </message>
+    <message>
+        <source>Edit subtile…</source>
+        <translation>Kachel bearbeiten …</translation>
+    </message>
+    <message>
+        <source>Load at start</source>
+        <translation>Beim Start laden</translation>
     </message>
 </context>
 <context>
@@ -1893,6 +1905,13 @@ Die Arbeit bleibt in „%2“ aufbewahrt.</translation>
     </message>
 </context>
 <context>
+    <name>ShippedTilesets</name>
+    <message>
+        <source>%1 comes with Cryptwright: it is a default tileset or its metadata, read at every start, and is never written over. Save under another name or in another folder.</source>
+        <translation>%1 gehört zu Cryptwright: Es ist ein Standard-Kachelsatz oder dessen Metadaten, wird bei jedem Start gelesen und nie überschrieben. Speichere unter einem anderen Namen oder in einem anderen Ordner.</translation>
+    </message>
+</context>
+<context>
     <name>SlotWidgets</name>
     <message>
         <source>Enlarged subtile</source>
@@ -1962,6 +1981,26 @@ Die Arbeit bleibt in „%2“ aufbewahrt.</translation>
     <message>
         <source>The clipboard holds no picture to paste into the subtile.</source>
         <translation>Die Zwischenablage enthält kein Bild, das in die Kachel eingefügt werden kann.</translation>
+    </message>
+    <message>
+        <source>Slot %1 starts with its default tileset again.</source>
+        <translation>Slot %1 beginnt wieder mit seinem Standard-Kachelsatz.</translation>
+    </message>
+    <message>
+        <source>Slot %1 starts empty again.</source>
+        <translation>Slot %1 beginnt wieder leer.</translation>
+    </message>
+    <message>
+        <source>The tileset in slot %1 has no file yet. Save it first; then it can be loaded at start.</source>
+        <translation>Der Kachelsatz in Slot %1 hat noch keine Datei. Speichere ihn zuerst; dann kann er beim Start geladen werden.</translation>
+    </message>
+    <message>
+        <source>Slot %1 loads &quot;%2&quot; at every start.</source>
+        <translation>Slot %1 lädt „%2“ bei jedem Start.</translation>
+    </message>
+    <message>
+        <source>Cannot open the tileset &quot;%1&quot; that slot %2 loads at start: it is not in the folder &quot;%3&quot;.</source>
+        <translation>Der Kachelsatz „%1“, den Slot %2 beim Start lädt, kann nicht geöffnet werden: Er liegt nicht im Ordner „%3“.</translation>
     </message>
 </context>
 <context>

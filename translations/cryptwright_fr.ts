@@ -829,6 +829,10 @@ Avec --export, écrit la dalle finie de chaque DOCUMENT sans ouvrir de fenêtre&
         <source>Guide</source>
         <translation>Guide</translation>
     </message>
+    <message>
+        <source>Turn or mirror the outlined subtile. A double-click on the palette opens the same editor.</source>
+        <translation>Tournez ou retournez la tuile encadrée. Un double-clic sur la palette ouvre le même éditeur.</translation>
+    </message>
 </context>
 <context>
     <name>InfoWindow</name>
@@ -949,6 +953,14 @@ Written by the Cryptwright team.</source>
     <message>
         <source>Save As…</source>
         <translation>Enregistrer sous…</translation>
+    </message>
+    <message>
+        <source>Edit subtile…</source>
+        <translation>Modifier la tuile…</translation>
+    </message>
+    <message>
+        <source>Load at start</source>
+        <translation>Charger au démarrage</translation>
     </message>
 </context>
 <context>
@@ -1893,6 +1905,13 @@ Le travail reste conservé dans «&#xa0;%2&#xa0;».</translation>
     </message>
 </context>
 <context>
+    <name>ShippedTilesets</name>
+    <message>
+        <source>%1 comes with Cryptwright: it is a default tileset or its metadata, read at every start, and is never written over. Save under another name or in another folder.</source>
+        <translation>%1 est fourni avec Cryptwright&#xa0;: c’est un jeu de tuiles par défaut ou ses métadonnées, lu à chaque démarrage, et il n’est jamais écrasé. Enregistrez sous un autre nom ou dans un autre dossier.</translation>
+    </message>
+</context>
+<context>
     <name>SlotWidgets</name>
     <message>
         <source>Enlarged subtile</source>
@@ -1962,6 +1981,26 @@ Le travail reste conservé dans «&#xa0;%2&#xa0;».</translation>
     <message>
         <source>The clipboard holds no picture to paste into the subtile.</source>
         <translation>Le presse-papiers ne contient aucune image à coller dans la tuile.</translation>
+    </message>
+    <message>
+        <source>Slot %1 starts with its default tileset again.</source>
+        <translation>L’emplacement %1 démarre de nouveau avec son jeu de tuiles par défaut.</translation>
+    </message>
+    <message>
+        <source>Slot %1 starts empty again.</source>
+        <translation>L’emplacement %1 démarre de nouveau vide.</translation>
+    </message>
+    <message>
+        <source>The tileset in slot %1 has no file yet. Save it first; then it can be loaded at start.</source>
+        <translation>Le jeu de tuiles de l’emplacement %1 n’a pas encore de fichier. Enregistrez-le d’abord&#xa0;; il pourra alors être chargé au démarrage.</translation>
+    </message>
+    <message>
+        <source>Slot %1 loads &quot;%2&quot; at every start.</source>
+        <translation>L’emplacement %1 charge «&#xa0;%2&#xa0;» à chaque démarrage.</translation>
+    </message>
+    <message>
+        <source>Cannot open the tileset &quot;%1&quot; that slot %2 loads at start: it is not in the folder &quot;%3&quot;.</source>
+        <translation>Impossible d’ouvrir le jeu de tuiles «&#xa0;%1&#xa0;» que l’emplacement %2 charge au démarrage&#xa0;: il n’est pas dans le dossier «&#xa0;%3&#xa0;».</translation>
     </message>
 </context>
 <context>
