@@ -43,8 +43,7 @@ const struct
     {131,
      QT_TRANSLATE_NOOP("GuideHints", "This fills every blank space of the maptile with the left button's subtile.")},
     {132,
-     QT_TRANSLATE_NOOP("GuideHints",
-                       "Turn or mirror the outlined subtile. A double-click on the palette opens the same editor.")},
+     QT_TRANSLATE_NOOP("GuideHints", "Turn or mirror the outlined subtile; a double-click on the palette does too.")},
 };
 
 } // namespace

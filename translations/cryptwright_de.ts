@@ -830,8 +830,8 @@ Mit --export schreibt es das fertige Kartenteil jedes DOKUMENTS, ohne ein Fenste
         <translation>Begleiter</translation>
     </message>
     <message>
-        <source>Turn or mirror the outlined subtile. A double-click on the palette opens the same editor.</source>
-        <translation>Dreh oder spiegle die umrandete Kachel. Ein Doppelklick auf die Palette öffnet denselben Editor.</translation>
+        <source>Turn or mirror the outlined subtile; a double-click on the palette does too.</source>
+        <translation>Umrandete Kachel drehen oder spiegeln; auch per Doppelklick auf die Palette.</translation>
     </message>
 </context>
 <context>

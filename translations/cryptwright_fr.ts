@@ -830,8 +830,8 @@ Avec --export, écrit la dalle finie de chaque DOCUMENT sans ouvrir de fenêtre&
         <translation>Guide</translation>
     </message>
     <message>
-        <source>Turn or mirror the outlined subtile. A double-click on the palette opens the same editor.</source>
-        <translation>Tournez ou retournez la tuile encadrée. Un double-clic sur la palette ouvre le même éditeur.</translation>
+        <source>Turn or mirror the outlined subtile; a double-click on the palette does too.</source>
+        <translation>Tourner ou retourner la tuile encadrée&#xa0;; aussi par double-clic sur la palette.</translation>
     </message>
 </context>
 <context>
