@@ -10,10 +10,12 @@
 #include <QDir>
 #include <QFileInfo>
 
-MaptileControl::MaptileControl(Workspace &workspace, UserQuestions &questions, ReaderLoads &loads)
+MaptileControl::MaptileControl(Workspace &workspace, UserQuestions &questions, ReaderLoads &loads,
+                               const QStringList &shippedFolders)
     : m_workspace(workspace)
     , m_questions(questions)
     , m_loads(loads)
+    , m_shipped(shippedFolders, {Workspace::DefaultTilesetNames.begin(), Workspace::DefaultTilesetNames.end()})
 {
 }
 
@@ -118,6 +120,11 @@ bool MaptileControl::keep(bool askWhere)
         path = m_questions.chooseToSave(UserQuestions::Files::Maptile, suggestedName());
         if (path.isEmpty())
             return false;
+    }
+    // A maptile saved as JPEG could otherwise take the place of a default tileset.
+    if (const QString refused = m_shipped.refusal(path); !refused.isEmpty()) {
+        m_questions.warn(refused);
+        return false;
     }
     JpegOptions jpeg;
     if (MaptileSaver::formatFor(path) == MaptileSaver::Format::Jpeg) {

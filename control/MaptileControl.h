@@ -1,21 +1,25 @@
 #pragma once
 
+#include "tilesets/ShippedTilesets.h"
+#include "workspace/Workspace.h"
+
 #include <QCoreApplication>
 #include <QString>
 
 class ReaderLoads;
 class UserQuestions;
-class Workspace;
 
 // Opening, clearing and saving the maptile, and the questions before unsaved
 // changes to it are replaced: Save saves first and goes on only when that
-// worked, Discard goes on, Cancel changes nothing.
+// worked, Discard goes on, Cancel changes nothing. No save replaces a file
+// the program ships with its defaults in shippedFolders.
 class MaptileControl
 {
     Q_DECLARE_TR_FUNCTIONS(MaptileControl)
 
 public:
-    MaptileControl(Workspace &workspace, UserQuestions &questions, ReaderLoads &loads);
+    MaptileControl(Workspace &workspace, UserQuestions &questions, ReaderLoads &loads,
+                   const QStringList &shippedFolders = Workspace::defaultTilesetFolders());
 
     // The line every question about the maptile's unsaved changes begins with.
     static QString changedLine();
@@ -54,4 +58,5 @@ private:
     // The name of the picture the maptile was opened from, offered for a document made of it.
     QString m_pictureName;
     QString m_preferredFolder;
+    ShippedTilesets m_shipped;
 };

@@ -2,12 +2,14 @@
 
 #include "control/DroppedImage.h"
 #include "control/ReaderLoads.h"
+#include "control/TilesetSettings.h"
 #include "control/UserQuestions.h"
 #include "workspace/Workspace.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QMimeData>
+#include <QStandardPaths>
 
 namespace {
 
@@ -19,11 +21,13 @@ bool isWritableTileset(const QString &path)
 
 } // namespace
 
-TilesetControl::TilesetControl(Workspace &workspace, UserQuestions &questions, ReaderLoads &loads, QObject *parent)
+TilesetControl::TilesetControl(Workspace &workspace, UserQuestions &questions, ReaderLoads &loads,
+                               const QStringList &shippedFolders, QObject *parent)
     : QObject(parent)
     , m_workspace(workspace)
     , m_questions(questions)
     , m_loads(loads)
+    , m_shipped(shippedFolders, {Workspace::DefaultTilesetNames.begin(), Workspace::DefaultTilesetNames.end()})
 {
 }
 
@@ -42,36 +46,48 @@ void TilesetControl::load(int slot)
         return;
     const QString path = m_questions.chooseToOpen(UserQuestions::Files::Tileset);
     if (!path.isEmpty())
-        startLoad(slot, path);
+        startLoad(slot, path, true);
 }
 
 void TilesetControl::loadFile(int slot, const QString &path)
 {
     if (mayReplace(slot))
-        startLoad(slot, path);
+        startLoad(slot, path, true);
 }
 
-void TilesetControl::startLoad(int slot, const QString &path)
+void TilesetControl::startLoad(int slot, const QString &path, bool chosen)
 {
-    m_loads.start(slot, path, PictureReader::Kind::WholePicture, [this, slot, path](const ReaderResult &read) {
+    m_loads.start(slot, path, PictureReader::Kind::WholePicture, [this, slot, path, chosen](const ReaderResult &read) {
         m_workspace.setTileset(slot, read.picture, path);
+        if (chosen)
+            TilesetSettings::rememberFolderOf(path);
         emit showSlotRequested(slot);
     });
+}
+
+QString TilesetControl::suggestedPath(int slot) const
+{
+    const TilesetSlot &tileset = m_workspace.slot(slot);
+    // A default's own name is one Enter away from replacing it: it is offered as a tileset without a file is.
+    const QString own = m_shipped.holds(tileset.path()) ? QString() : tileset.path();
+    const QString setName = tileset.tileData().setName;
+    const QFileInfo file(
+        own.isEmpty() ? (setName.isEmpty() ? tr("Untitled") : QString(setName).replace(u'/', u'-')) + ".png" : own);
+    const QString name = isWritableTileset(file.fileName()) ? file.fileName() : file.completeBaseName() + ".png";
+    QString folder = own.isEmpty() ? QString() : file.absolutePath();
+    if (folder.isEmpty() || m_shipped.isShippedFolder(folder))
+        folder = TilesetSettings::lastFolder();
+    if (folder.isEmpty() || m_shipped.isShippedFolder(folder))
+        folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    if (!QFileInfo(folder).isDir() || m_shipped.isShippedFolder(folder))
+        folder = QDir::homePath();
+    return QDir(folder).filePath(name);
 }
 
 bool TilesetControl::saveAs(int slot)
 {
     emit showSlotRequested(slot);
-    const TilesetSlot &tileset = m_workspace.slot(slot);
-    // A tileset without a file is offered under its set name.
-    const QString setName = tileset.tileData().setName;
-    const QFileInfo file(tileset.path().isEmpty()
-                             ? (setName.isEmpty() ? tr("Untitled") : QString(setName).replace(u'/', u'-')) + ".png"
-                             : tileset.path());
-    const QString suggested =
-        isWritableTileset(file.filePath()) ? file.filePath() : file.dir().filePath(file.completeBaseName() + ".png");
-    const QString path =
-        m_questions.chooseToSave(UserQuestions::Files::Tileset, tileset.path().isEmpty() ? file.fileName() : suggested);
+    const QString path = m_questions.chooseToSave(UserQuestions::Files::Tileset, suggestedPath(slot));
     return !path.isEmpty() && write(slot, path);
 }
 
@@ -79,17 +95,77 @@ bool TilesetControl::save(int slot)
 {
     // A tileset taken from a maptile's records knows only its file's name, not where to write it.
     const QString path = m_workspace.slot(slot).path();
-    if (path.isEmpty() || QFileInfo(path).isRelative() || !isWritableTileset(path))
+    if (path.isEmpty() || QFileInfo(path).isRelative() || !isWritableTileset(path) || m_shipped.holds(path))
         return saveAs(slot);
     return write(slot, path);
 }
 
 bool TilesetControl::write(int slot, const QString &path)
 {
-    const QString error = m_workspace.saveTileset(slot, path);
-    if (!error.isEmpty())
+    QString error = m_shipped.tilesetRefusal(path);
+    if (error.isEmpty())
+        error = m_workspace.saveTileset(slot, path);
+    if (!error.isEmpty()) {
         m_questions.warn(error);
-    return error.isEmpty();
+        return false;
+    }
+    TilesetSettings::rememberFolderOf(path);
+    return true;
+}
+
+bool TilesetControl::loadsAtStart(int slot)
+{
+    return !TilesetSettings::pinned().at(slot).isEmpty();
+}
+
+void TilesetControl::setLoadAtStart(int slot, bool on)
+{
+    const QChar letter(u'A' + slot);
+    const QString path = m_workspace.slot(slot).path();
+    if (!on) {
+        TilesetSettings::setPinned(slot, {});
+        m_questions.note(slot < int(Workspace::DefaultTilesetNames.size())
+                             ? tr("Slot %1 starts with its default tileset again.").arg(letter)
+                             : tr("Slot %1 starts empty again.").arg(letter));
+    } else if (path.isEmpty()) {
+        m_questions.warn(
+            tr("The tileset in slot %1 has no file yet. Save it first; then it can be loaded at start.").arg(letter));
+    } else {
+        TilesetSettings::setPinned(slot, path);
+        m_questions.note(tr("Slot %1 loads \"%2\" at every start.").arg(letter, QFileInfo(path).fileName()));
+    }
+}
+
+void TilesetControl::loadAtStart()
+{
+    const QStringList pinned = TilesetSettings::pinned();
+    for (int slot = 0; slot < Geometry::SlotCount; ++slot) {
+        const QString &path = pinned[slot];
+        if (path.isEmpty())
+            continue;
+        const QFileInfo file(path);
+        if (!file.isFile()) {
+            // Reported as a missing default is; the file is still looked for at the next start.
+            m_questions.warn(
+                tr("Cannot open the tileset \"%1\" that slot %2 loads at start: it is not in the folder "
+                   "\"%3\".")
+                    .arg(file.fileName(), QChar(u'A' + slot), QDir::toNativeSeparators(file.absolutePath())));
+            continue;
+        }
+        const QString startPath = m_workspace.slot(slot).path();
+        m_loads.start(slot, path, PictureReader::Kind::WholePicture,
+                      [this, slot, path, startPath](const QImage &picture) {
+                          // Work that came into the slot meanwhile, the user's or restored after a crash, stays.
+                          const TilesetSlot &now = m_workspace.slot(slot);
+                          if (now.path() != startPath || now.isModified())
+                              return;
+                          const bool untouched = m_workspace.history().count() == 0;
+                          m_workspace.setTileset(slot, picture, path);
+                          // Undoing would only lead back to the default.
+                          if (untouched)
+                              m_workspace.history().clear();
+                      });
+    }
 }
 
 void TilesetControl::newEmpty(int slot)

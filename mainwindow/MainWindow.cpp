@@ -37,8 +37,8 @@ MainWindow::MainWindow(const QStringList &tilesetFolders, QWidget *parent)
     , m_tilesetFolders(tilesetFolders)
     , m_questions(this)
     , m_loads(m_questions)
-    , m_maptile(m_workspace, m_questions, m_loads)
-    , m_tilesets(m_workspace, m_questions, m_loads)
+    , m_maptile(m_workspace, m_questions, m_loads, m_tilesetFolders)
+    , m_tilesets(m_workspace, m_questions, m_loads, m_tilesetFolders)
     , m_quit(m_workspace, m_questions, m_maptile, m_tilesets)
     , m_recovery(m_workspace, m_questions, m_loads)
 {
@@ -108,6 +108,8 @@ void MainWindow::startUp()
         QMessageBox box(QMessageBox::NoIcon, Title, error, QMessageBox::Ok, this);
         box.exec();
     });
+    // After the defaults, so that a slot whose own file fails keeps its default.
+    m_tilesets.loadAtStart();
     m_toolbar->selectLargestSize();
     for (int slot = 0; slot < Geometry::SlotCount; ++slot)
         palette(slot)->showSetInfo();
@@ -340,6 +342,7 @@ void MainWindow::showSlotMenu(int slot, QPoint at)
         QAction *action = menu.addAction(text);
         action->setObjectName(name);
         connect(action, &QAction::triggered, action, run);
+        return action;
     };
     entry(tr("Load tileset\u2026"), QStringLiteral("mnuLoadTileset"), [this, slot] { m_tilesets.load(slot); });
     entry(tr("Transparency\u2026"), QStringLiteral("mnuTransparency"),
@@ -347,6 +350,16 @@ void MainWindow::showSlotMenu(int slot, QPoint at)
     entry(tr("Tileset properties\u2026"), QStringLiteral("mnuTilesetProperties"),
           [this, slot] { m_windows->openTilesetProperties(slot); });
     entry(tr("Save tileset as\u2026"), QStringLiteral("mnuSaveTileset"), [this, slot] { m_tilesets.saveAs(slot); });
+    QAction *edit = entry(tr("Edit subtile\u2026"), QStringLiteral("mnuEditSubtile"), [this, slot] {
+        showSlot(slot);
+        m_windows->openEditor(slot);
+    });
+    // The guide names the other way there too: a double-click on the palette.
+    connect(edit, &QAction::hovered, m_hints, [this] { m_hints->show(GuideHints::EditSubtile); });
+    QAction *atStart = entry(tr("Load at start"), QStringLiteral("mnuLoadAtStart"),
+                             [this, slot] { m_tilesets.setLoadAtStart(slot, !TilesetControl::loadsAtStart(slot)); });
+    atStart->setCheckable(true);
+    atStart->setChecked(TilesetControl::loadsAtStart(slot));
     menu.addSeparator();
     entry(tr("New empty tileset"), QStringLiteral("mnuNewTileset"), [this, slot] { m_tilesets.newEmpty(slot); });
     menu.addSeparator();

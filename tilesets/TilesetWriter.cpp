@@ -9,6 +9,13 @@
 #include <QFileInfo>
 #include <QImageWriter>
 
+QString TilesetWriter::datPathFor(const QString &path)
+{
+    // The metadata file the reader would find is updated, whatever its letter case.
+    const QString existing = TileData::existingDatFile(path);
+    return existing.isEmpty() ? TileData::datPath(path) : existing;
+}
+
 QString TilesetWriter::save(const TilesetSlot &slot, const QString &path)
 {
     const QString suffix = QFileInfo(path).suffix().toLower();
@@ -23,9 +30,7 @@ QString TilesetWriter::save(const TilesetSlot &slot, const QString &path)
                                       "BMP or JPEG, so its name ends in .png, .bmp or .jpg."))
             .arg(QDir::toNativeSeparators(path));
     }
-    // The metadata file the reader would find is updated, whatever its letter case.
-    const QString existing = TileData::existingDatFile(path);
-    const QString datPath = existing.isEmpty() ? TileData::datPath(path) : existing;
+    const QString datPath = datPathFor(path);
     QString error;
     const QByteArray metadata = TileDataWriter::prepare(datPath, slot.tileData(), &error);
     if (!error.isEmpty())

@@ -17,4 +17,6 @@ class TilesetWriter
 public:
     // The empty text, or a sentence naming the file and the reason.
     static QString save(const TilesetSlot &slot, const QString &path);
+    // The metadata file saved beside path.
+    static QString datPathFor(const QString &path);
 };

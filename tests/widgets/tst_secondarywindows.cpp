@@ -61,9 +61,9 @@ private slots:
         }
     }
 
-    // The subtile editor, opened by a right double-click on a cell, and the slot's properties, from its
-    // menu by the Menu key, change the tileset only by OK and show it at once. (The question on quitting
-    // is the control test's.)
+    // The subtile editor, opened by a right double-click on a cell or from the slot's menu, and the slot's
+    // properties, from that menu by the Menu key, change the tileset only by OK and show it at once. (The
+    // question on quitting is the control test's.)
     void tilesetWindowsChangeOnlyByOk()
     {
         QTemporaryDir dir;
@@ -76,27 +76,6 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(&main));
         workspace.setOutlineCell(1, QPoint(6, 3));
         const QImage before = workspace.slot(1).fullImage();
-        // A right double-click on column 6, row 3, with a modifier held the second time; rotate right,
-        // then leave by Cancel, or by Enter for OK.
-        for (const bool ok : {false, true}) {
-            bool opened = false;
-            whenModal([ok, &opened](QWidget *modal) {
-                opened = qobject_cast<EditTileWindow *>(modal);
-                child<QAbstractButton>(modal, u"Command3"_s)->click();
-                ok ? QTest::keyClick(modal, Qt::Key_Return) : child<QAbstractButton>(modal, u"Command5"_s)->click();
-            });
-            QTest::mouseDClick(main.palette(1), Qt::RightButton, ok ? Qt::AltModifier : Qt::NoModifier,
-                               QPoint(6 * 48 + 10, 3 * 48 + 10));
-            QVERIFY(opened);
-        }
-        QImage expected = before;
-        QPainter(&expected).drawImage(864, 432, before.copy(864, 432, 144, 144).transformed(QTransform().rotate(90)));
-        QCOMPARE(workspace.slot(1).fullImage(), expected);
-        // The left button shows the edited cell; the file stays, and the tileset counts as changed, not the maptile.
-        QCOMPARE(workspace.buttonImage(Workspace::Left), workspace.slot(1).palette().copy(288, 144, 48, 48));
-        QCOMPARE(QImage(file).convertToFormat(RasterOps::Format), before);
-        QVERIFY(workspace.unsavedSlots() == QList<int>{1} && !workspace.maptileChanged());
-
         QWidget *letter = child(&main, u"cmdSet1"_s);
         // The menu has no modal loop of its own; its entries are chosen with the keyboard.
         const auto choose = [&](int downs, const std::function<void(QWidget *)> &inWindow = {}) {
@@ -115,6 +94,32 @@ private slots:
                                       letter->mapToGlobal(letter->rect().center()));
             QApplication::sendEvent(letter, &menuKey);
         };
+        // A right double-click on column 6, row 3 (with a modifier held the second time), then the slot menu's
+        // entry on the cell outlined there; rotate right, then leave by Cancel, or by Enter for OK.
+        for (const int way : {0, 1, 2}) {
+            bool opened = false;
+            const auto edit = [ok = way > 0, &opened](QWidget *modal) {
+                opened = qobject_cast<EditTileWindow *>(modal);
+                child<QAbstractButton>(modal, u"Command3"_s)->click();
+                ok ? QTest::keyClick(modal, Qt::Key_Return) : child<QAbstractButton>(modal, u"Command5"_s)->click();
+            };
+            if (way == 2) {
+                choose(5, edit);
+            } else {
+                whenModal(edit);
+                QTest::mouseDClick(main.palette(1), Qt::RightButton, way ? Qt::AltModifier : Qt::NoModifier,
+                                   QPoint(6 * 48 + 10, 3 * 48 + 10));
+            }
+            QVERIFY(opened);
+        }
+        QImage expected = before;
+        QPainter(&expected).drawImage(864, 432, before.copy(864, 432, 144, 144).transformed(QTransform().rotate(180)));
+        QCOMPARE(workspace.slot(1).fullImage(), expected);
+        // The left button shows the edited cell; the file stays, and the tileset counts as changed, not the maptile.
+        QCOMPARE(workspace.buttonImage(Workspace::Left), workspace.slot(1).palette().copy(288, 144, 48, 48));
+        QCOMPARE(QImage(file).convertToFormat(RasterOps::Format), before);
+        QVERIFY(workspace.unsavedSlots() == QList<int>{1} && !workspace.maptileChanged());
+
         for (const bool ok : {false, true})
             choose(3, [ok](QWidget *modal) {
                 QCOMPARE(modal->objectName(), u"TilesetPropertiesWindow"_s);
@@ -129,7 +134,7 @@ private slots:
 
         // Discarding the changes, a new empty tileset replaces the slot's, unchanged.
         MessageBoxAnswerer answerer(QMessageBox::Discard);
-        choose(5);
+        choose(7);
         QVERIFY(workspace.unsavedSlots().isEmpty()
                 && workspace.slot(1).fullImage() == TestImages::solid(Geometry::TilesetSize, Geometry::blankColour()));
         QCOMPARE(child<QLabel>(&main, u"lblSetInfo1"_s)->text(), u"UNTITLED BY: UNKNOWN CREATOR "_s);
