@@ -14,6 +14,7 @@
 #include "views/WorkingView.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
@@ -77,6 +78,8 @@ MainWindow::MainWindow(const QStringList &tilesetFolders, QWidget *parent)
     connect(&m_loads, &ReaderLoads::started, this, &MainWindow::showProgress);
     connect(&m_workspace, &Workspace::modificationChanged, this, &MainWindow::updateTitle);
     connect(&m_workspace, &Workspace::documentPathChanged, this, &MainWindow::updateTitle);
+    // At its scale before it is placed on the screen.
+    m_scaler.follow(this);
 }
 
 MainWindow::~MainWindow()
@@ -151,6 +154,9 @@ void MainWindow::connectCommands()
         saveAs->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
         menu.exec(save->mapToGlobal(at));
     });
+    QToolButton *info = m_toolbar->button(Tool::Info);
+    info->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(info, &QWidget::customContextMenuRequested, this, &MainWindow::showScaleMenu);
     // Picking the size already shown applies it again, so react to every activation.
     connect(m_toolbar->sizeList(), &QComboBox::activated, this, &MainWindow::applySelectedSize);
 }
@@ -213,6 +219,10 @@ void MainWindow::addShortcuts()
     for (int slot = 0; slot < Geometry::SlotCount; ++slot)
         addCommand({QKeySequence(Qt::CTRL | (Qt::Key_1 + slot))}, [this, slot] { showSlot(slot); });
 
+    // Ctrl+= is where Ctrl+Plus is without Shift on many keyboards.
+    addCommand({QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)},
+               [this] { m_scale.stepUp(); });
+    addCommand({QKeySequence(Qt::CTRL | Qt::Key_Minus)}, [this] { m_scale.stepDown(); });
     addCommand({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P)}, [this] { m_windows->printSheets(); });
     addCommand({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)}, [this] { m_maptile.saveAs(); });
     // Always enabled: a disabled one would hand its keys to a text box's own undo.
@@ -348,6 +358,23 @@ void MainWindow::showSlotMenu(int slot, QPoint at)
     menu.addSeparator();
     entry(tr("New empty tileset"), QStringLiteral("mnuNewTileset"), [this, slot] { m_tilesets.newEmpty(slot); });
     menu.exec(m_slots->setButton(slot)->mapToGlobal(at));
+}
+
+void MainWindow::showScaleMenu(QPoint at)
+{
+    QMenu menu(this);
+    menu.setObjectName(QStringLiteral("ScaleMenu"));
+    auto *group = new QActionGroup(&menu);
+    for (const int percent : ViewScale::Percents) {
+        QAction *action = menu.addAction(tr("%1 %").arg(percent));
+        action->setObjectName(QStringLiteral("mnuScale%1").arg(percent));
+        action->setCheckable(true);
+        action->setChecked(percent == m_scale.percent());
+        group->addAction(action);
+        connect(action, &QAction::triggered, this, [this, percent] { m_scale.setPercent(percent); });
+    }
+    QToolButton *info = m_toolbar->button(ToolbarWidgets::Info);
+    menu.exec(info->mapToGlobal(at));
 }
 
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)

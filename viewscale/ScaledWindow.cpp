@@ -1,0 +1,149 @@
+#include "viewscale/ScaledWindow.h"
+
+#include <QEvent>
+#include <QGraphicsProxyWidget>
+#include <QGraphicsScene>
+#include <QGraphicsView>
+#include <QLayout>
+#include <QWidget>
+
+ScaledWindow::ScaledWindow(QWidget *window)
+    : QObject(window)
+    , m_window(window)
+{
+    setObjectName(QStringLiteral("ScaledWindow"));
+}
+
+ScaledWindow *ScaledWindow::of(const QWidget *window)
+{
+    return window->findChild<ScaledWindow *>(QStringLiteral("ScaledWindow"), Qt::FindDirectChildrenOnly);
+}
+
+QWidget *ScaledWindow::content(QWidget *window)
+{
+    const ScaledWindow *scaled = of(window);
+    return scaled && scaled->m_page ? scaled->m_page.data() : window;
+}
+
+void ScaledWindow::apply(qreal factor)
+{
+    if (qFuzzyCompare(factor, m_factor))
+        return;
+    m_factor = factor;
+    if (qFuzzyCompare(factor, qreal(1))) {
+        unwrap();
+        return;
+    }
+    if (!m_page)
+        wrap();
+    fit();
+}
+
+void ScaledWindow::moveControls(QWidget *from, QWidget *to, const QWidget *except)
+{
+    QList<QWidget *> chain;
+    for (QWidget *next = from->nextInFocusChain(); next && next != from; next = next->nextInFocusChain()) {
+        if (next->window() == from && !chain.contains(next) && !(except && (next == except || except->isAncestorOf(next))))
+            chain << next;
+    }
+    QWidget *focus = from->focusWidget();
+    // A laid-out window's layout goes along and takes the controls it lays out.
+    if (QLayout *layout = from->layout())
+        to->setLayout(layout);
+    for (QWidget *control : from->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+        if (control->isWindow() || control == except)
+            continue;
+        // A new parent hides a control; those not hidden on purpose show again.
+        const bool hidden = control->isHidden() && control->testAttribute(Qt::WA_WState_ExplicitShowHide);
+        control->setParent(to);
+        if (!hidden)
+            control->show();
+    }
+    for (qsizetype i = 1; i < chain.size(); ++i)
+        QWidget::setTabOrder(chain[i - 1], chain[i]);
+    if (focus && focus->window() == to->window())
+        focus->setFocus(Qt::OtherFocusReason);
+}
+
+void ScaledWindow::wrap()
+{
+    auto *page = new QWidget;
+    page->setObjectName(QStringLiteral("ScaledPage"));
+    page->setPalette(m_window->palette());
+    page->setFont(m_window->font());
+    page->setAutoFillBackground(true);
+    // A layout keeps sizing the page; other windows keep their size.
+    if (!m_window->layout())
+        page->setFixedSize(m_window->size());
+
+    m_view = new QGraphicsView(m_window);
+    m_view->setObjectName(QStringLiteral("ScaledView"));
+    m_view->setFrameShape(QFrame::NoFrame);
+    m_view->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_view->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_view->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_view->setBackgroundBrush(m_window->palette().window());
+    m_view->setRenderHints(QPainter::SmoothPixmapTransform | QPainter::TextAntialiasing);
+    m_view->setAccessibleName(m_window->accessibleName().isEmpty() ? m_window->windowTitle()
+                                                                   : m_window->accessibleName());
+    auto *scene = new QGraphicsScene(m_view);
+    m_view->setScene(scene);
+
+    m_page = page;
+    moveControls(m_window, page, m_view);
+    if (QLayout *layout = page->layout())
+        layout->activate();
+    scene->addWidget(page);
+    page->installEventFilter(this);
+    // Widgets made on the window later belong on the page too.
+    m_window->installEventFilter(this);
+    m_view->show();
+    m_view->setFocus(Qt::OtherFocusReason);
+}
+
+void ScaledWindow::unwrap()
+{
+    if (!m_page)
+        return;
+    m_window->removeEventFilter(this);
+    m_page->removeEventFilter(this);
+    const QSize designSize = m_page->size();
+    QGraphicsProxyWidget *proxy = m_page->graphicsProxyWidget();
+    proxy->setWidget(nullptr);
+    QWidget *page = m_page;
+    m_page = nullptr;
+    moveControls(page, m_window, nullptr);
+    delete m_view;
+    m_view = nullptr;
+    delete page;
+    if (!m_window->layout())
+        m_window->setFixedSize(designSize);
+    else
+        m_window->layout()->activate();
+}
+
+void ScaledWindow::fit()
+{
+    const QSize design = m_page->size();
+    const QSize scaled = (QSizeF(design) * m_factor).toSize();
+    m_view->setTransform(QTransform::fromScale(m_factor, m_factor));
+    m_view->setSceneRect(QRectF(QPointF(0, 0), QSizeF(design)));
+    m_window->setFixedSize(scaled);
+    m_view->setGeometry(QRect(QPoint(0, 0), scaled));
+}
+
+bool ScaledWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_page && event->type() == QEvent::Resize)
+        fit();
+    if (watched == m_window && event->type() == QEvent::ChildPolished) {
+        auto *control = qobject_cast<QWidget *>(static_cast<QChildEvent *>(event)->child());
+        if (control && !control->isWindow() && control != m_view && control->parentWidget() == m_window) {
+            const bool hidden = control->isHidden() && control->testAttribute(Qt::WA_WState_ExplicitShowHide);
+            control->setParent(m_page);
+            if (!hidden)
+                control->show();
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
