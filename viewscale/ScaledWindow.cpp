@@ -47,18 +47,23 @@ void ScaledWindow::moveControls(QWidget *from, QWidget *to, const QWidget *excep
             chain << next;
     }
     QWidget *focus = from->focusWidget();
+    QList<std::pair<QWidget *, bool>> controls;
+    for (QWidget *control : from->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+        // A new parent hides a control; those not hidden on purpose show again.
+        if (!control->isWindow() && control != except)
+            controls.append({control, control->isHidden() && control->testAttribute(Qt::WA_WState_ExplicitShowHide)});
+    }
     // A laid-out window's layout goes along and takes the controls it lays out.
     if (QLayout *layout = from->layout())
         to->setLayout(layout);
-    for (QWidget *control : from->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
-        if (control->isWindow() || control == except)
-            continue;
-        // A new parent hides a control; those not hidden on purpose show again.
-        const bool hidden = control->isHidden() && control->testAttribute(Qt::WA_WState_ExplicitShowHide);
-        control->setParent(to);
+    for (const auto &[control, hidden] : controls) {
+        if (control->parentWidget() != to)
+            control->setParent(to);
         if (!hidden)
             control->show();
     }
+    if (QLayout *layout = to->layout())
+        layout->activate();
     for (qsizetype i = 1; i < chain.size(); ++i)
         QWidget::setTabOrder(chain[i - 1], chain[i]);
     if (focus && focus->window() == to->window())
@@ -91,8 +96,6 @@ void ScaledWindow::wrap()
 
     m_page = page;
     moveControls(m_window, page, m_view);
-    if (QLayout *layout = page->layout())
-        layout->activate();
     scene->addWidget(page);
     page->installEventFilter(this);
     // Widgets made on the window later belong on the page too.
@@ -118,8 +121,6 @@ void ScaledWindow::unwrap()
     delete page;
     if (!m_window->layout())
         m_window->setFixedSize(designSize);
-    else
-        m_window->layout()->activate();
 }
 
 void ScaledWindow::fit()
@@ -128,7 +129,11 @@ void ScaledWindow::fit()
     const QSize scaled = (QSizeF(design) * m_factor).toSize();
     m_view->setTransform(QTransform::fromScale(m_factor, m_factor));
     m_view->setSceneRect(QRectF(QPointF(0, 0), QSizeF(design)));
+    // A window opened over another stays centred where it was placed; the main window keeps its corner.
+    const QPoint centre = m_window->geometry().center();
     m_window->setFixedSize(scaled);
+    if (m_window->parentWidget())
+        m_window->move(centre - QRect(QPoint(0, 0), scaled).center());
     m_view->setGeometry(QRect(QPoint(0, 0), scaled));
 }
 

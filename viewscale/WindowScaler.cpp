@@ -29,7 +29,7 @@ bool WindowScaler::isScalable(const QWidget *window)
 {
     const Qt::WindowType type = window->windowType();
     // Every class of Qt's own begins with Q; the program's windows are of its own classes.
-    return window->isWindow() && (type == Qt::Window || type == Qt::Dialog)
+    return window->isWindow() && (type == Qt::Window || type == Qt::Dialog || type == Qt::Tool)
            && window->minimumSize() == window->maximumSize() && window->metaObject()->className()[0] != 'Q';
 }
 
