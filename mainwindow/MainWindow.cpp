@@ -364,6 +364,7 @@ void MainWindow::showScaleMenu(QPoint at)
 {
     QMenu menu(this);
     menu.setObjectName(QStringLiteral("ScaleMenu"));
+    menu.setAccessibleName(tr("View size"));
     auto *group = new QActionGroup(&menu);
     for (const int percent : ViewScale::Percents) {
         QAction *action = menu.addAction(tr("%1 %").arg(percent));

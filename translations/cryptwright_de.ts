@@ -950,6 +950,14 @@ Geschrieben vom Cryptwright-Team.</translation>
         <source>Save As…</source>
         <translation>Speichern unter …</translation>
     </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>View size</source>
+        <translation>Ansichtsgröße</translation>
+    </message>
 </context>
 <context>
     <name>MaptileControl</name>

@@ -950,6 +950,14 @@ Written by the Cryptwright team.</source>
         <source>Save As…</source>
         <translation>Enregistrer sous…</translation>
     </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>View size</source>
+        <translation>Taille d’affichage</translation>
+    </message>
 </context>
 <context>
     <name>MaptileControl</name>
