@@ -1,6 +1,10 @@
 #include "viewscale/ScaledWindow.h"
 
+#include <QApplication>
+#include <QDialog>
 #include <QEvent>
+#include <QKeyEvent>
+#include <QPushButton>
 #include <QGraphicsProxyWidget>
 #include <QGraphicsScene>
 #include <QGraphicsView>
@@ -129,16 +133,36 @@ void ScaledWindow::fit()
     const QSize scaled = (QSizeF(design) * m_factor).toSize();
     m_view->setTransform(QTransform::fromScale(m_factor, m_factor));
     m_view->setSceneRect(QRectF(QPointF(0, 0), QSizeF(design)));
-    // A window opened over another stays centred where it was placed; the main window keeps its corner.
-    const QPoint centre = m_window->geometry().center();
+    // A window opened over another is centred on it, as a dialog is placed; the main window keeps its corner.
     m_window->setFixedSize(scaled);
-    if (m_window->parentWidget())
-        m_window->move(centre - QRect(QPoint(0, 0), scaled).center());
+    if (const QWidget *over = m_window->parentWidget())
+        m_window->move(over->window()->geometry().center() - QRect(QPoint(0, 0), scaled).center());
     m_view->setGeometry(QRect(QPoint(0, 0), scaled));
+}
+
+bool ScaledWindow::pressDefaultButton()
+{
+    // A dialog finds its default button among its own children, which are on the page now.
+    if (!qobject_cast<QDialog *>(m_window))
+        return false;
+    auto *focused = qobject_cast<QPushButton *>(QApplication::focusWidget());
+    for (QPushButton *button : m_page->findChildren<QPushButton *>()) {
+        if ((focused ? button == focused : button->isDefault()) && button->isVisible()) {
+            if (button->isEnabled())
+                button->click();
+            return true;
+        }
+    }
+    return false;
 }
 
 bool ScaledWindow::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == m_page && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if ((key == Qt::Key_Return || key == Qt::Key_Enter) && pressDefaultButton())
+            return true;
+    }
     if (watched == m_page && event->type() == QEvent::Resize)
         fit();
     if (watched == m_window && event->type() == QEvent::ChildPolished) {

@@ -37,6 +37,8 @@ private:
     void wrap();
     void unwrap();
     void fit();
+    // Enter or Return that no control took: the focused or default push button, as a dialog presses it.
+    bool pressDefaultButton();
     // The controls and layout of from moved to to, with their visibility, focus and order of Tab.
     static void moveControls(QWidget *from, QWidget *to, const QWidget *except);
 
