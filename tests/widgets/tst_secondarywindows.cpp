@@ -90,6 +90,16 @@ private slots:
             QCOMPARE(placesOf(window), before);
             window->hide();
         }
+        // Opened at 200 %, a dialog still takes Enter for its default button.
+        const QSize infoSize = owned[5]->size();
+        scale.setPercent(200);
+        InfoWindow info(nullptr);
+        info.show();
+        QVERIFY(QTest::qWaitForWindowActive(&info));
+        QCOMPARE(info.size(), infoSize * 2);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QCOMPARE(info.result(), int(QDialog::Accepted));
+        scale.setPercent(100);
     }
 
     // The scale steps through its sizes and stays within them; the next run's window opens at the one kept,
