@@ -15,6 +15,7 @@
 #include "workspace/SubtilePicker.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
@@ -78,6 +79,8 @@ MainWindow::MainWindow(const QStringList &tilesetFolders, QWidget *parent)
     connect(&m_loads, &ReaderLoads::started, this, &MainWindow::showProgress);
     connect(&m_workspace, &Workspace::modificationChanged, this, &MainWindow::updateTitle);
     connect(&m_workspace, &Workspace::documentPathChanged, this, &MainWindow::updateTitle);
+    // At its scale before it is placed on the screen.
+    m_scaler.follow(this);
 }
 
 MainWindow::~MainWindow()
@@ -154,6 +157,9 @@ void MainWindow::connectCommands()
         saveAs->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
         menu.exec(save->mapToGlobal(at));
     });
+    QToolButton *info = m_toolbar->button(Tool::Info);
+    info->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(info, &QWidget::customContextMenuRequested, this, &MainWindow::showScaleMenu);
     // Picking the size already shown applies it again, so react to every activation.
     connect(m_toolbar->sizeList(), &QComboBox::activated, this, &MainWindow::applySelectedSize);
 }
@@ -216,6 +222,10 @@ void MainWindow::addShortcuts()
     for (int slot = 0; slot < Geometry::SlotCount; ++slot)
         addCommand({QKeySequence(Qt::CTRL | (Qt::Key_1 + slot))}, [this, slot] { showSlot(slot); });
 
+    // Ctrl+= is where Ctrl+Plus is without Shift on many keyboards.
+    addCommand({QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)},
+               [this] { m_scale.stepUp(); });
+    addCommand({QKeySequence(Qt::CTRL | Qt::Key_Minus)}, [this] { m_scale.stepDown(); });
     addCommand({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P)}, [this] { m_windows->printSheets(); });
     addCommand({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)}, [this] { m_maptile.saveAs(); });
     // Always enabled: a disabled one would hand its keys to a text box's own undo.
@@ -408,6 +418,24 @@ void MainWindow::updateMaptileFrom(int slot)
         : m_workspace.slot(slot).tileData().setName;
     m_hints->showText(spaces > 0 ? tr("Spaces laid again from tileset \"%1\": %2.").arg(name).arg(spaces)
                                  : tr("No space of the maptile was laid from tileset \"%1\".").arg(name));
+}
+
+void MainWindow::showScaleMenu(QPoint at)
+{
+    QMenu menu(this);
+    menu.setObjectName(QStringLiteral("ScaleMenu"));
+    menu.setAccessibleName(tr("View size"));
+    auto *group = new QActionGroup(&menu);
+    for (const int percent : ViewScale::Percents) {
+        QAction *action = menu.addAction(tr("%1 %").arg(percent));
+        action->setObjectName(QStringLiteral("mnuScale%1").arg(percent));
+        action->setCheckable(true);
+        action->setChecked(percent == m_scale.percent());
+        group->addAction(action);
+        connect(action, &QAction::triggered, this, [this, percent] { m_scale.setPercent(percent); });
+    }
+    QToolButton *info = m_toolbar->button(ToolbarWidgets::Info);
+    menu.exec(info->mapToGlobal(at));
 }
 
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)

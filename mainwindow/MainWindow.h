@@ -7,6 +7,8 @@
 #include "control/TilesetControl.h"
 #include "mainwindow/DialogQuestions.h"
 #include "mainwindow/IconButtons.h"
+#include "viewscale/ViewScale.h"
+#include "viewscale/WindowScaler.h"
 #include "workspace/Workspace.h"
 
 #include <QWidget>
@@ -53,6 +55,7 @@ public:
     void startUp();
 
     Workspace &workspace() { return m_workspace; }
+    ViewScale &viewScale() { return m_scale; }
     PaletteView *palette(int slot) const;
     WorkingView *workingView() const { return m_workingView; }
     // The palette in front: the slot the user sees and picks from.
@@ -102,6 +105,7 @@ private:
     void pickSubtile();
     // The maptile laid again from the slot's tileset; the guide says what changed.
     void updateMaptileFrom(int slot);
+    void showScaleMenu(QPoint at);
     void updateTitle();
 
     QStringList m_tilesetFolders;
@@ -113,6 +117,8 @@ private:
     QuitControl m_quit;
     RecoveryControl m_recovery;
     IconButtons m_icons;
+    ViewScale m_scale;
+    WindowScaler m_scaler{m_scale};
     std::unique_ptr<ToolbarWidgets> m_toolbar;
     SlotWidgets *m_slots = nullptr;
     GuideHints *m_hints = nullptr;

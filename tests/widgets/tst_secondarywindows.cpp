@@ -1,22 +1,148 @@
 #include "MainWindowFixture.h"
 
 #include "dialogs/EditTileWindow.h"
+#include "dialogs/FontDialog.h"
+#include "dialogs/InfoWindow.h"
+#include "dialogs/JpegOptionsWindow.h"
+#include "dialogs/LoadProgress.h"
+#include "dialogs/OptionsWindow.h"
 #include "dialogs/PreviewWindow.h"
+#include "dialogs/TilesetPropertiesWindow.h"
 #include "dialogs/TransparencyWindow.h"
+#include "printsheets/PrintSheetsWindow.h"
 #include "printing/MaptilePrinter.h"
 #include "raster/RasterOps.h"
 #include "views/PaletteView.h"
+#include "viewscale/ScaledWindow.h"
 
 #include <QPrinter>
 
 // The windows opened from the main window: transparency, subtile editor, tileset properties,
-// options and the full-size preview; and the print at 1.5 inches per space.
+// options and the full-size preview; the print at 1.5 inches per space; every window at a larger view scale.
 class TestSecondaryWindows : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { setUpApplication(); }
+    void initTestCase()
+    {
+        setUpApplication();
+        // The view scale is kept in the settings: in a place of this test's own.
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_settings.path());
+    }
+    void cleanup() { QSettings(u"cryptwright"_s, u"cryptwright"_s).remove(u"View/scale"_s); }
+
+    // At 200 % every window of the program is its 100 % layout doubled, control by control, while the scale
+    // changes with the window open; back at 100 % it is as it was built.
+    void windowsScaleControlByControl()
+    {
+        MainWindow main;
+        ViewScale &scale = main.viewScale();
+        Workspace workspace;
+        std::vector<std::unique_ptr<QWidget>> owned;
+        owned.emplace_back(new TransparencyWindow(workspace, nullptr));
+        owned.emplace_back(new EditTileWindow(workspace, nullptr));
+        owned.emplace_back(new OptionsWindow(workspace, nullptr));
+        owned.emplace_back(new FontDialog(QFont(), Qt::black, nullptr));
+        owned.emplace_back(new TilesetPropertiesWindow(workspace, 0, nullptr));
+        owned.emplace_back(new InfoWindow(nullptr));
+        owned.emplace_back(new JpegOptionsWindow(nullptr));
+        owned.emplace_back(new LoadProgress(u"big.png"_s, nullptr));
+        owned.emplace_back(new PrintSheetsWindow(u"current"_s, TestImages::solid({720, 864}, qRgb(9, 9, 9)), {}));
+        QList<QWidget *> windows{&main};
+        for (const auto &window : owned)
+            windows << window.get();
+        // Each named control's corners in the window, as the screen shows them.
+        using Places = QList<std::pair<QWidget *, QRect>>;
+        const auto placesOf = [](QWidget *window) {
+            Places places;
+            const QPoint origin = window->mapToGlobal(QPoint(0, 0));
+            for (QWidget *control : ScaledWindow::content(window)->findChildren<QWidget *>()) {
+                if (control->objectName().isEmpty() || control->objectName().startsWith(u"qt_"_s)
+                    || control->isWindow() || !control->isVisible())
+                    continue;
+                const QPoint corner = control->mapToGlobal(QPoint(0, 0)) - origin;
+                const QPoint end = control->mapToGlobal(QPoint(control->width(), control->height())) - origin;
+                places.append({control, QRect(corner, QSize(end.x() - corner.x(), end.y() - corner.y()))});
+            }
+            return places;
+        };
+        for (QWidget *window : windows) {
+            window->show();
+            QVERIFY(QTest::qWaitForWindowExposed(window));
+            const QSize size = window->size();
+            const Places before = placesOf(window);
+            QVERIFY(!before.isEmpty());
+            scale.setPercent(200);
+            QVERIFY2(window->size() == size * 2, qPrintable(window->objectName()));
+            for (const auto &[control, place] : before) {
+                QVERIFY2(control->isVisible(), qPrintable(control->objectName()));
+                const QPoint corner = control->mapToGlobal(QPoint(0, 0)) - window->mapToGlobal(QPoint(0, 0));
+                const QPoint end = control->mapToGlobal(QPoint(control->width(), control->height()))
+                                   - window->mapToGlobal(QPoint(0, 0));
+                const QPoint expectedCorner = place.topLeft() * 2;
+                const QPoint expectedEnd = (place.topLeft() + QPoint(place.width(), place.height())) * 2;
+                QVERIFY2((corner - expectedCorner).manhattanLength() <= 4 && (end - expectedEnd).manhattanLength() <= 4,
+                         qPrintable(u"%1 %2"_s.arg(window->objectName(), control->objectName())));
+            }
+            scale.setPercent(100);
+            QCOMPARE(window->size(), size);
+            QCOMPARE(placesOf(window), before);
+            window->hide();
+        }
+        // Opened at 200 %, a dialog still takes Enter for its default button.
+        const QSize infoSize = owned[5]->size();
+        scale.setPercent(200);
+        InfoWindow info(nullptr);
+        info.show();
+        QVERIFY(QTest::qWaitForWindowActive(&info));
+        QCOMPARE(info.size(), infoSize * 2);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QCOMPARE(info.result(), int(QDialog::Accepted));
+        scale.setPercent(100);
+    }
+
+    // The scale steps through its sizes and stays within them; the next run's window opens at the one kept,
+    // its working view drawn from the master's pixels: 96 a space, where a one-pixel line keeps its strength.
+    void scaleKeptAndDrawnFromTheMaster()
+    {
+        {
+            ViewScale scale;
+            QList<int> seen;
+            for (const auto step : {&ViewScale::stepUp, &ViewScale::stepUp, &ViewScale::stepUp, &ViewScale::stepUp,
+                                    &ViewScale::stepDown}) {
+                (scale.*step)();
+                seen << scale.percent();
+            }
+            scale.setPercent(120);
+            QCOMPARE(seen << scale.percent(), QList<int>({150, 200, 300, 300, 200, 200}));
+        }
+        MainWindow main;
+        QCOMPARE(main.viewScale().percent(), 200);
+        QCOMPARE(main.size(), QSize(1176, 650));
+        QImage master = TestImages::solid({720, 864}, qRgb(60, 60, 60));
+        for (int y = 0; y < 144; ++y)
+            master.setPixel(72, y, qRgb(255, 255, 255));
+        main.workspace().openImage(master);
+        main.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&main));
+        const QImage shown = main.grab().toImage().convertToFormat(QImage::Format_RGB32).copy(688, 64, 96, 96);
+        const QImage expected = main.workspace().preview().copy(0, 0, 144, 144).scaled(96, 96, Qt::IgnoreAspectRatio,
+                                                                                        Qt::SmoothTransformation);
+        int brightest = 0;
+        for (int y = 4; y < 92; ++y) {
+            for (int x = 4; x < 92; ++x) {
+                QVERIFY(std::abs(qRed(shown.pixel(x, y)) - qRed(expected.pixel(x, y))) <= 2);
+                brightest = std::max(brightest, qRed(shown.pixel(x, y)));
+            }
+        }
+        // Drawn from the 48-pixel picture, the line would keep a third of its strength, not two.
+        QVERIFY2(brightest > 160, qPrintable(QString::number(brightest)));
+        main.viewScale().setPercent(100);
+        // Whatever was stored by hand starts at 100 %.
+        QSettings(u"cryptwright"_s, u"cryptwright"_s).setValue(u"View/scale"_s, u"huge"_s);
+        QCOMPARE(ViewScale().percent(), 100);
+    }
 
     // Without OK, blending keeps the opacity shown when it was chosen, and a stored one stays; OK adds the
     // opacity only when blending.
@@ -215,6 +341,10 @@ private slots:
         QVERIFY(qGray(page.pixel(topLeft + in)) < 128 && qGray(page.pixel(topLeft - in)) > 200);
         QVERIFY(qGray(page.pixel(bottomRight - in)) < 128 && qGray(page.pixel(bottomRight + in)) > 200);
     }
+
+
+private:
+    QTemporaryDir m_settings;
 };
 
 QTEST_MAIN(TestSecondaryWindows)
