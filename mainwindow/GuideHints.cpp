@@ -42,6 +42,9 @@ const struct
     {130, QT_TRANSLATE_NOOP("GuideHints", "Click here to set the transparency settings for this tileset.")},
     {131,
      QT_TRANSLATE_NOOP("GuideHints", "This fills every blank space of the maptile with the left button's subtile.")},
+    {132,
+     QT_TRANSLATE_NOOP("GuideHints",
+                       "Drag over several subtiles, or use Shift+arrows and Space, to mix them. R: random turns.")},
 };
 
 } // namespace

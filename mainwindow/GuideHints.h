@@ -37,7 +37,8 @@ public:
         Guide,
         Options,
         Transparency,
-        Fill
+        Fill,
+        Variation
     };
 
     GuideHints(QLabel *label, QObject *parent = nullptr);

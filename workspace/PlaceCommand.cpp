@@ -29,8 +29,13 @@ PlaceCommand::PlaceCommand(Workspace &workspace, std::vector<Placement> placemen
     for (const Placement &placement : m_placements) {
         const QPoint space = placement.space;
         // Three bytes a pixel hold an opaque space exactly, a quarter less than the work format.
-        m_before.push_back({space, maptile.spacePixels(space).convertToFormat(QImage::Format_RGB888),
-                            TransparencySetting(), 0, maptile.speedValue(space.x(), space.y())});
+        m_before.push_back({space,
+                            maptile.spacePixels(space).convertToFormat(QImage::Format_RGB888),
+                            TransparencySetting(),
+                            0,
+                            maptile.speedValue(space.x(), space.y()),
+                            {},
+                            {}});
     }
     // Counted once: the history asks every step for it at every change.
     m_bytes = qint64(sizeof(*this)) + heldBytes(m_placements) + heldBytes(m_before);

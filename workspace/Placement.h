@@ -1,5 +1,7 @@
 #pragma once
 
+#include "raster/Orientation.h"
+#include "tilesets/SubtileRef.h"
 #include "tilesets/TransparencySetting.h"
 
 #include <QImage>
@@ -19,4 +21,7 @@ struct Placement
     // The colour a keyed setting leaves out.
     QRgb key = 0;
     QString speed;
+    // Where the subtile came from and how it was turned, for the maptile's records.
+    SubtileRef ref;
+    Orientation orientation;
 };
