@@ -42,9 +42,7 @@ const struct
     {130, QT_TRANSLATE_NOOP("GuideHints", "Click here to set the transparency settings for this tileset.")},
     {131,
      QT_TRANSLATE_NOOP("GuideHints", "This fills every blank space of the maptile with the left button's subtile.")},
-    {132,
-     QT_TRANSLATE_NOOP("GuideHints",
-                       "Drag over several subtiles, or use Shift+arrows and Space, to mix them. R: random turns.")},
+    {132, QT_TRANSLATE_NOOP("GuideHints", "Shift+arrows and Space, or a drag, mix subtiles. R turns at random.")},
 };
 
 } // namespace

@@ -83,7 +83,9 @@ QString ButtonPictureView::describe() const
     if (cells.size() > 1) {
         QStringList others;
         for (std::size_t i = 1; i < cells.size(); ++i)
-            others << tr("%1, %2").arg(cells[i].column + 1).arg(cells[i].row + 1);
+            others << tr("%1, %2", "a cell of a variation: its column and row")
+                          .arg(cells[i].column + 1)
+                          .arg(cells[i].row + 1);
         subtile = tr("%1, and %n more: %2", "a variation: the first subtile, then the other cells", int(others.size()))
                       .arg(subtile, others.join(tr("; ", "between the cells of a variation")));
     }
