@@ -39,5 +39,7 @@ void ButtonSubtile::paint(const TilesetSlot &slot)
     m_image = m_orientation.apply(
         slot.palette().copy(ref().column * ViewSpaceSize, ref().row * ViewSpaceSize, ViewSpaceSize, ViewSpaceSize));
     m_variation.paint(slot);
-    m_subtile = m_variation.subtile(0, m_orientation);
+    // Made now for every cell, so that laying them takes no more than laying one.
+    for (int cell = m_variation.count() - 1; cell >= 0; --cell)
+        m_subtile = m_variation.subtile(cell, m_orientation);
 }
