@@ -44,6 +44,7 @@ const struct
      QT_TRANSLATE_NOOP("GuideHints", "This fills every blank space of the maptile with the left button's subtile.")},
     {132,
      QT_TRANSLATE_NOOP("GuideHints", "Turn or mirror the outlined subtile; a double-click on the palette does too.")},
+    {133, QT_TRANSLATE_NOOP("GuideHints", "Shift+arrows and Space, or a drag, mix subtiles. R turns at random.")},
 };
 
 } // namespace

@@ -38,7 +38,8 @@ public:
         Options,
         Transparency,
         Fill,
-        EditSubtile
+        EditSubtile,
+        Variation
     };
 
     GuideHints(QLabel *label, QObject *parent = nullptr);

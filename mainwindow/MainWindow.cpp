@@ -201,6 +201,7 @@ void MainWindow::connectHints()
         m_hints->onHover(m_slots->loadButton(slot), GuideHints::LoadSet);
         m_hints->onHover(m_slots->transButton(slot), GuideHints::Transparency);
         m_hints->onHover(palette(slot), GuideHints::Palette);
+        m_hints->onFocus(palette(slot), GuideHints::Variation);
     }
     m_hints->clearOver(this);
     m_hints->clearOver(m_toolbar->strip());
@@ -232,7 +233,8 @@ void MainWindow::addShortcuts()
     addCommand(QKeySequence::keyBindings(QKeySequence::Undo), [this] { m_workspace.undo(); });
     addCommand({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)},
                [this] { m_workspace.redo(); });
-    // The buttons' subtiles turn and mirror from anywhere but a text box, which takes the letters as text.
+    // The buttons' subtiles turn, mirror and take random turns from anywhere but a text box, which takes
+    // the letters as text.
     const std::pair<QKeySequence, Orientation::Turn> turns[] = {
         {QKeySequence(Qt::Key_Z), Orientation::TurnRight},
         {QKeySequence(Qt::SHIFT | Qt::Key_Z), Orientation::TurnLeft},
@@ -241,6 +243,7 @@ void MainWindow::addShortcuts()
     for (const auto &[key, turn] : turns)
         addCommand({key}, [this, turn] { m_workspace.turnButtons(turn); });
     addCommand({QKeySequence(Qt::Key_I)}, [this] { pickSubtile(); });
+    addCommand({QKeySequence(Qt::Key_R)}, [this] { m_workspace.setRandomTurns(!m_workspace.randomTurns()); });
     // Text boxes would take these keys for their own undo; the maptile's comes first.
     for (QLineEdit *edit : findChildren<QLineEdit *>())
         edit->installEventFilter(this);

@@ -2,6 +2,14 @@
 
 #include "raster/SubtileTransforms.h"
 
+Orientation Orientation::fromIndex(int index)
+{
+    Orientation orientation;
+    orientation.m_quarters = index % 4;
+    orientation.m_mirrored = index % Count >= 4;
+    return orientation;
+}
+
 Orientation Orientation::then(Turn turn) const
 {
     // A picture is R^q M^m of the plain one (R a clockwise quarter turn, M the

@@ -9,6 +9,11 @@ class Orientation
 {
 public:
     enum Turn { TurnRight, TurnLeft, MirrorLeftRight, MirrorTopBottom };
+    static constexpr int Count = 8;
+
+    // The orientations numbered 0-7: the quarter turns, plus 4 when mirrored.
+    static Orientation fromIndex(int index);
+    int index() const { return m_quarters + (m_mirrored ? 4 : 0); }
 
     // This orientation followed by turn.
     Orientation then(Turn turn) const;

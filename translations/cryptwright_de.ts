@@ -81,6 +81,29 @@
         <source>Right mouse button: %1</source>
         <translation>Rechte Maustaste: %1</translation>
     </message>
+    <message numerus="yes">
+        <source>%1, and %n more: %2</source>
+        <comment>a variation: the first subtile, then the other cells</comment>
+        <translation>
+            <numerusform>%1 und %n weitere: %2</numerusform>
+            <numerusform>%1 und %n weitere: %2</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>; </source>
+        <comment>between the cells of a variation</comment>
+        <translation>; </translation>
+    </message>
+    <message>
+        <source>%1, turned at random</source>
+        <comment>the subtiles of a button under random turns</comment>
+        <translation>%1, zufällig gedreht</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>a cell of a variation: its column and row</comment>
+        <translation>%1, %2</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -844,6 +867,10 @@ Eine Option, die an ihrer Stelle nichts bewirkt, wird abgelehnt.</translation>
     <message>
         <source>Guide</source>
         <translation>Begleiter</translation>
+    </message>
+    <message>
+        <source>Shift+arrows and Space, or a drag, mix subtiles. R turns at random.</source>
+        <translation>Ziehen, Umschalt+Pfeile und Leertaste mischen; R dreht zufällig.</translation>
     </message>
 </context>
 <context>

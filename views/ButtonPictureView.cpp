@@ -29,13 +29,20 @@ ButtonPictureView::ButtonPictureView(Workspace &workspace, int picture, QWidget 
     letter->setPalette(palette);
     letter->adjustSize();
 
-    setAccessibleName(describe());
+    describeAll();
     connect(&m_workspace, &Workspace::buttonChanged, this, [this](int changed) {
         if (changed == m_picture) {
             update();
-            setAccessibleName(describe());
+            describeAll();
         }
     });
+}
+
+void ButtonPictureView::describeAll()
+{
+    const QString text = describe();
+    setAccessibleName(text);
+    setToolTip(text);
 }
 
 QString ButtonPictureView::describe() const
@@ -72,6 +79,18 @@ QString ButtonPictureView::describe() const
         subtile = tr("cell %1, %2 of slot %3, mirrored left to right and turned left").arg(column, row, letter);
         break;
     }
+    const std::vector<SubtileRef> &cells = m_workspace.buttonCells(m_picture);
+    if (cells.size() > 1) {
+        QStringList others;
+        for (std::size_t i = 1; i < cells.size(); ++i)
+            others << tr("%1, %2", "a cell of a variation: its column and row")
+                          .arg(cells[i].column + 1)
+                          .arg(cells[i].row + 1);
+        subtile = tr("%1, and %n more: %2", "a variation: the first subtile, then the other cells", int(others.size()))
+                      .arg(subtile, others.join(tr("; ", "between the cells of a variation")));
+    }
+    if (m_workspace.randomTurns())
+        subtile = tr("%1, turned at random", "the subtiles of a button under random turns").arg(subtile);
     switch (m_picture) {
     case Workspace::Left:
         return tr("Left mouse button: %1").arg(subtile);
@@ -92,4 +111,26 @@ void ButtonPictureView::paintEvent(QPaintEvent *)
         return HiResPicture::Source{subtile, subtile.rect(),
                                     m_workspace.slot(m_workspace.buttonRef(m_picture).slot).hasPalette()};
     });
+    painter.setRenderHint(QPainter::Antialiasing);
+    // A variation's count in the lower right corner, random turns as a turning arrow in the lower left.
+    if (const int count = int(m_workspace.buttonCells(m_picture).size()); count > 1) {
+        painter.setFont(UiFonts::paletteLetter());
+        const QString text = QStringLiteral(" %1 ").arg(count);
+        const QSize size = painter.fontMetrics().size(0, text);
+        const QRect mark(QPoint(width() - size.width(), height() - size.height()), size);
+        painter.fillRect(mark, Qt::black);
+        painter.setPen(Qt::white);
+        painter.drawText(mark, Qt::AlignCenter, text);
+    }
+    if (m_workspace.randomTurns()) {
+        const QRectF mark(0, height() - 14, 14, 14);
+        painter.fillRect(mark, Qt::black);
+        painter.setPen(QPen(Qt::white, 1.5));
+        const QRectF circle = mark.adjusted(3, 3, -3, -3);
+        painter.drawArc(circle, 90 * 16, 270 * 16);
+        // The arrowhead at the open end of the circle, pointing clockwise.
+        const QPointF tip(circle.center().x(), circle.top());
+        painter.setBrush(Qt::white);
+        painter.drawPolygon(QPolygonF{tip + QPointF(2.5, 0), tip + QPointF(-1, -2.5), tip + QPointF(-1, 2.5)});
+    }
 }

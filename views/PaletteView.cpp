@@ -97,13 +97,31 @@ void PaletteView::paintEvent(QPaintEvent *)
     });
 }
 
+QRect PaletteView::outlinedCells() const
+{
+    const QPoint cell = outlinedCell();
+    const QPoint from = m_rectFrom.value_or(cell);
+    return QRect(QPoint(std::min(from.x(), cell.x()), std::min(from.y(), cell.y())),
+                 QPoint(std::max(from.x(), cell.x()), std::max(from.y(), cell.y())));
+}
+
 void PaletteView::placeOutline()
 {
-    const QPoint cell = m_workspace.slot(m_slot).outlineCell;
-    if (m_outline->pos() == cell * ViewSpaceSize)
+    const QRect cells = outlinedCells();
+    const QRect shape(cells.topLeft() * ViewSpaceSize, cells.size() * ViewSpaceSize);
+    if (m_outline->geometry() == shape)
         return;
-    m_outline->move(cell * ViewSpaceSize);
+    m_outline->setGeometry(shape);
     GridAccessible::reportOutline(this);
+}
+
+void PaletteView::moveOutline(QPoint step)
+{
+    const QPoint cell = outlinedCell() + step;
+    m_workspace.setOutlineCell(
+        m_slot,
+        {std::clamp(cell.x(), 0, Geometry::TilesetColumns - 1), std::clamp(cell.y(), 0, Geometry::TilesetRows - 1)});
+    placeOutline();
 }
 
 QSize PaletteView::gridSize() const
@@ -155,6 +173,9 @@ QPoint PaletteView::cellAt(QPointF point)
 
 void PaletteView::mouseMoveEvent(QMouseEvent *event)
 {
+    // The pointer takes the outline back from a rectangle the keys widened.
+    if (!m_dragButton)
+        m_rectFrom.reset();
     m_workspace.setOutlineCell(m_slot, cellAt(event->position()));
     placeOutline();
     if (MouseCodes::buttons(event->buttons()) == 1 && MouseCodes::modifiers(event->modifiers()) > 0)
@@ -172,12 +193,30 @@ void PaletteView::press(int buttons, int modifiers)
 
 void PaletteView::mousePressEvent(QMouseEvent *event)
 {
-    press(MouseCodes::buttons(event->buttons()), MouseCodes::modifiers(event->modifiers()));
+    const int buttons = MouseCodes::buttons(event->buttons()), modifiers = MouseCodes::modifiers(event->modifiers());
+    press(buttons, modifiers);
+    // Held and dragged over more cells, the one button takes them all on release.
+    m_rectFrom.reset();
+    m_dragButton = 0;
+    if (modifiers == 0 && Workspace::pictureForButton(buttons) >= 0) {
+        m_dragButton = buttons;
+        m_rectFrom = outlinedCell();
+    }
 }
 
-void PaletteView::mouseReleaseEvent(QMouseEvent *)
+void PaletteView::mouseReleaseEvent(QMouseEvent *event)
 {
     emit previewReleased();
+    if (!m_dragButton || event->buttons() != Qt::NoButton)
+        return;
+    m_workspace.setOutlineCell(m_slot, cellAt(event->position()));
+    const QRect cells = outlinedCells();
+    const int button = std::exchange(m_dragButton, 0);
+    m_rectFrom.reset();
+    placeOutline();
+    // Released on the pressed cell, the press has assigned it already.
+    if (cells.width() * cells.height() > 1)
+        m_workspace.assignCells(button, m_slot, cells);
 }
 
 void PaletteView::mouseDoubleClickEvent(QMouseEvent *)
@@ -193,19 +232,29 @@ void PaletteView::keyPressEvent(QKeyEvent *event)
         emit pasteRequested(m_slot);
         return;
     }
-    // Held with Shift, Ctrl or Alt, the keys belong to the window's commands.
-    if (event->modifiers() & ~Qt::KeypadModifier) {
+    const QPoint step = MouseCodes::arrowStep(event->key());
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    // Shift+arrows widen the outline to a rectangle from the cell it was on.
+    if (!step.isNull() && modifiers == Qt::ShiftModifier) {
+        if (!m_rectFrom)
+            m_rectFrom = outlinedCell();
+        moveOutline(step);
+        return;
+    }
+    // Held with Shift, Ctrl or Alt, other keys belong to the window's commands.
+    if (modifiers) {
         QWidget::keyPressEvent(event);
         return;
     }
-    if (const QPoint step = MouseCodes::arrowStep(event->key()); !step.isNull()) {
-        const QPoint cell = m_workspace.slot(m_slot).outlineCell + step;
-        m_workspace.setOutlineCell(m_slot,
-                                   {std::clamp(cell.x(), 0, Geometry::TilesetColumns - 1),
-                                    std::clamp(cell.y(), 0, Geometry::TilesetRows - 1)});
-        placeOutline();
+    if (!step.isNull()) {
+        m_rectFrom.reset();
+        moveOutline(step);
     } else if (event->key() == Qt::Key_Space) {
-        press(Workspace::LeftButton, 0);
+        const QRect cells = outlinedCells();
+        if (cells.width() * cells.height() > 1)
+            m_workspace.assignCells(Workspace::LeftButton, m_slot, cells);
+        else
+            press(Workspace::LeftButton, 0);
     } else if (event->key() == Qt::Key_Delete) {
         m_workspace.emptyCell(m_slot, m_workspace.slot(m_slot).outlineCell);
     } else {

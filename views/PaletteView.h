@@ -5,6 +5,8 @@
 
 #include <QWidget>
 
+#include <optional>
+
 class OutlineShape;
 class QLabel;
 class Workspace;
@@ -15,7 +17,9 @@ class Workspace;
 // modifier held it asks for the enlarged preview instead. With the keyboard
 // focus (by a click or Tab), the arrow keys move the outline, Space gives the
 // left button the outlined cell, Delete empties it, and a picture can be
-// pasted into it. A screen reader reads it cell by cell, each with its speed value.
+// pasted into it. A button dragged over more cells, or Shift+arrows and
+// Space, give a button the rectangle of cells as a variation. A screen reader reads it cell by cell, each with its
+// speed value.
 class PaletteView : public QWidget, public OutlinedGrid
 {
     Q_OBJECT
@@ -57,7 +61,11 @@ protected:
     void focusInEvent(QFocusEvent *event) override;
 
 private:
+    // The outlined cell, or the rectangle a drag or Shift+arrows widened it to.
+    QRect outlinedCells() const;
     void placeOutline();
+    // The outline one cell on, kept inside the palette.
+    void moveOutline(QPoint step);
 
     Workspace &m_workspace;
     int m_slot;
@@ -65,4 +73,7 @@ private:
     QLabel *m_setInfo;
     OutlineShape *m_outline;
     HiResPicture m_picture;
+    // Where the rectangle started, while there is one, and the button a drag holds (0 for none).
+    std::optional<QPoint> m_rectFrom;
+    int m_dragButton = 0;
 };

@@ -7,7 +7,7 @@
 using Geometry::ViewSpaceSize;
 
 ButtonSubtile::ButtonSubtile(const SubtileRef &ref)
-    : m_ref(ref)
+    : m_variation({ref})
     , m_image(ViewSpaceSize, ViewSpaceSize, RasterOps::Format)
 {
     RasterOps::fill(m_image, Geometry::blankColour());
@@ -17,13 +17,14 @@ bool ButtonSubtile::laysSubtile() const
 {
     // A record can only name slots 0-7, columns 0-6 and rows 0-3; anything
     // else would read outside the tileset.
-    return m_ref.slot >= 0 && m_ref.slot < Geometry::SlotCount && m_ref.column >= 0
-        && m_ref.column < Geometry::TilesetColumns && m_ref.row >= 0 && m_ref.row < Geometry::TilesetRows;
+    const SubtileRef &first = ref();
+    return first.slot >= 0 && first.slot < Geometry::SlotCount && first.column >= 0
+        && first.column < Geometry::TilesetColumns && first.row >= 0 && first.row < Geometry::TilesetRows;
 }
 
-void ButtonSubtile::pick(const SubtileRef &ref, const Orientation &orientation)
+void ButtonSubtile::pick(std::vector<SubtileRef> cells, const Orientation &orientation)
 {
-    m_ref = ref;
+    m_variation = Variation(std::move(cells));
     m_orientation = orientation;
 }
 
@@ -36,8 +37,9 @@ void ButtonSubtile::paint(const TilesetSlot &slot)
 {
     // The cell's grid frame is the same all round, so the cell turns as the subtile does.
     m_image = m_orientation.apply(
-        slot.palette().copy(m_ref.column * ViewSpaceSize, m_ref.row * ViewSpaceSize, ViewSpaceSize, ViewSpaceSize));
-    const QImage subtile = slot.subtile(m_ref.column, m_ref.row);
-    m_key = subtile.pixel(0, 0);
-    m_subtile = m_orientation.apply(subtile).convertToFormat(QImage::Format_RGB888);
+        slot.palette().copy(ref().column * ViewSpaceSize, ref().row * ViewSpaceSize, ViewSpaceSize, ViewSpaceSize));
+    m_variation.paint(slot);
+    // Made now for every cell, so that laying them takes no more than laying one.
+    for (int cell = m_variation.count() - 1; cell >= 0; --cell)
+        m_subtile = m_variation.subtile(cell, m_orientation);
 }

@@ -235,18 +235,30 @@ QString Workspace::getTileData(int index, int column, int row) const
 
 void Workspace::assign(int buttonCode, int slotIndex)
 {
+    assignCells(buttonCode, slotIndex, QRect(m_slots[slotIndex].outlineCell, QSize(1, 1)));
+}
+
+void Workspace::assignCells(int buttonCode, int slotIndex, QRect cells)
+{
     const int picture = pictureForButton(buttonCode);
-    if (picture < 0)
+    std::vector<SubtileRef> refs = Variation::cellsOf(m_slots[slotIndex], slotIndex, cells);
+    if (picture < 0 || refs.empty())
         return;
-    const QPoint cell = m_slots[slotIndex].outlineCell;
-    m_buttons[picture].pick(SubtileRef{slotIndex, cell.x(), cell.y()});
+    m_buttons[picture].pick(std::move(refs));
     paintButton(picture);
 }
 
 void Workspace::giveButton(int picture, const SubtileRef &ref, const Orientation &orientation)
 {
-    m_buttons[picture].pick(ref, orientation);
+    m_buttons[picture].pick({ref}, orientation);
     paintButton(picture);
+}
+
+void Workspace::setRandomTurns(bool on)
+{
+    m_randomTurns = on;
+    for (int picture = 0; picture < ButtonCount; ++picture)
+        emit buttonChanged(picture);
 }
 
 void Workspace::turnButtons(Orientation::Turn turn)
@@ -273,14 +285,22 @@ void Workspace::paintButton(int picture)
     emit buttonChanged(picture);
 }
 
-Placement Workspace::placement(int picture, QPoint space) const
+Placement Workspace::placement(int picture, QPoint space)
 {
-    const ButtonSubtile &button = m_buttons[picture];
-    const SubtileRef &ref = button.ref();
+    Variation &variation = m_buttons[picture].variation();
+    const auto [cell, orientation] =
+        m_chooser.choose(variation, m_buttons[picture].orientation(), m_randomTurns, m_maptile, space, m_stroke);
+    const SubtileRef &ref = variation.cells()[cell];
     QString speed = m_maptile.speedValue(space.x(), space.y());
     if (m_autoNumber && Maptile::inSpeedTable(space.x(), space.y()))
         speed = getTileData(ref.slot, ref.column, ref.row).left(DocumentArchive::MaxSpeedLength);
-    return {space, button.subtile(), m_slots[ref.slot].transparency, button.key(), speed, ref, button.orientation()};
+    return {space,
+            variation.subtile(cell, orientation),
+            m_slots[ref.slot].transparency,
+            variation.key(cell),
+            speed,
+            ref,
+            orientation};
 }
 
 void Workspace::place(int buttonCode, QPoint space)
@@ -330,6 +350,7 @@ void Workspace::fill()
     endStroke();
     if (!m_buttons[Left].laysSubtile())
         return;
+    ++m_stroke;
     std::vector<Placement> placements;
     for (int row = 0; row < m_maptile.rows(); ++row) {
         for (int column = 0; column < m_maptile.columns(); ++column) {
@@ -339,7 +360,7 @@ void Workspace::fill()
     }
     if (placements.empty())
         return;
-    record(std::make_unique<PlaceCommand>(*this, std::move(placements), ++m_stroke));
+    record(std::make_unique<PlaceCommand>(*this, std::move(placements), m_stroke));
 }
 
 void Workspace::chooseSpeedValue(QPoint space, const QString &value)

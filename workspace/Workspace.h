@@ -10,6 +10,7 @@
 #include "workspace/ButtonSubtile.h"
 #include "workspace/Placement.h"
 #include "workspace/UndoHistory.h"
+#include "workspace/VariationChooser.h"
 
 #include <QImage>
 #include <QObject>
@@ -98,7 +99,9 @@ public:
     QString getTileData(int index, int column, int row) const;
 
     // Mouse-button assignment.
+    // The button's first subtile, and all of them when it holds a variation.
     SubtileRef buttonRef(int picture) const { return m_buttons.at(picture).ref(); }
+    const std::vector<SubtileRef> &buttonCells(int picture) const { return m_buttons.at(picture).cells(); }
     Orientation buttonOrientation(int picture) const { return m_buttons.at(picture).orientation(); }
     // The button's picture: its palette cell, turned as the button holds the subtile.
     const QImage &buttonImage(int picture) const { return m_buttons.at(picture).image(); }
@@ -109,6 +112,12 @@ public:
     void assign(int buttonCode, int slotIndex);
     // Gives the button picture the subtile at ref, turned as orientation says.
     void giveButton(int picture, const SubtileRef &ref, const Orientation &orientation);
+    // Gives the pressed button the cells of the slot's palette inside cells,
+    // as a variation when there are several; the empty ones are left out.
+    void assignCells(int buttonCode, int slotIndex, QRect cells);
+    // Random turns: every placement from any button also turned and mirrored at random.
+    bool randomTurns() const { return m_randomTurns; }
+    void setRandomTurns(bool on);
     // Turns or mirrors the subtiles of all three buttons.
     void turnButtons(Orientation::Turn turn);
     // Repaints every button picture assigned from slot index.
@@ -127,7 +136,8 @@ public:
     void setDocumentPath(const QString &path);
     bool autoNumber() const { return m_autoNumber; }
     void setAutoNumber(bool on) { m_autoNumber = on; }
-    // Places the subtile of the pressed button on space, numbering it first
+    // Places the subtile of the pressed button on space (one of them, chosen
+    // when the button holds a variation), numbering it first
     // when automatic numbering is on, and redraws.
     void place(int buttonCode, QPoint space);
     // A press that goes on as a stroke while the button is held: placed as
@@ -238,8 +248,9 @@ private:
     void replay(bool forward);
     // Remakes what a button shows and lays from its record and orientation.
     void paintButton(int picture);
-    // Laying the button's subtile on space, numbered as automatic numbering says.
-    Placement placement(int picture, QPoint space) const;
+    // Laying the button's subtile on space, numbered as automatic numbering
+    // says; of a variation or with random turns, as the chooser picks for the stroke.
+    Placement placement(int picture, QPoint space);
 
     std::array<TilesetSlot, Geometry::SlotCount> m_slots;
     std::unique_ptr<TilesetReads> m_defaultReads;
@@ -260,6 +271,8 @@ private:
     QString m_documentPath;
     bool m_autoNumber = true;
     UndoHistory m_history;
+    bool m_randomTurns = false;
+    VariationChooser m_chooser;
     int m_typingStep = 0;
     // The stroke under way: its button's picture (-1 for none), its number,
     // and the spaces it covered, one bit per space of the 5 x 6 table.

@@ -1,5 +1,8 @@
 #include "support/WorkspaceFixture.h"
 
+#include "output/MaptileSaver.h"
+#include "workspace/MaptileOpener.h"
+
 #include <QTemporaryDir>
 
 using namespace TestImages;
@@ -22,7 +25,7 @@ bool holdsOnly(Workspace &w, int spaces, int subtiles)
 } // namespace
 
 // Painting beyond one press: subtiles laid turned and mirrored, strokes and
-// fills, each against plain pixel loops or the same spaces placed one by one.
+// fills, variations, each against plain pixel loops or the same spaces placed one by one.
 class TestPainting : public QObject
 {
     Q_OBJECT
@@ -166,6 +169,78 @@ private slots:
         QVERIFY(maptileOf(*many) == before);
         many->redo();
         QVERIFY(maptileOf(*many) == after);
+    }
+
+    // A fill of a blank maptile from a variation of three (the empty cell of its rectangle left out) uses
+    // every one of them and nothing else, turned as the buttons are or, with random turns, each of them
+    // one of the eight ways, and never as its left or upper neighbour; so do presses space by space,
+    // each its own step. Undo, redo and a saved and reopened document give the same pixels back.
+    void variationsLayEveryChoiceApart_data()
+    {
+        QTest::addColumn<QRect>("cells");
+        QTest::addColumn<bool>("randomTurns");
+        QTest::newRow("three") << QRect(1, 0, 2, 2) << false;
+        QTest::newRow("three, random turns") << QRect(1, 0, 2, 2) << true;
+        QTest::newRow("one, random turns") << QRect(Cell, QSize(1, 1)) << true;
+    }
+    void variationsLayEveryChoiceApart()
+    {
+        QFETCH(QRect, cells);
+        QFETCH(bool, randomTurns);
+        auto w = startWorkspace(m_dir.path());
+        w->loadTileset(Slot, m_dir.filePath(QStringLiteral("set.bmp")));
+        w->emptyCell(Slot, {2, 1});
+        w->assignCells(Workspace::LeftButton, Slot, cells);
+        turn(*w, QStringLiteral("Z"));
+        w->setRandomTurns(randomTurns);
+        // Every subtile the button may lay, each way it may be turned, numbered cell by cell.
+        const QStringList ways =
+            randomTurns ? QStringList{"", "Z", "ZZ", "z", "X", "XZ", "XZZ", "Xz"} : QStringList{"Z"};
+        QList<QImage> choices;
+        QList<QPoint> from;
+        for (int i = 0; i < cells.width() * cells.height(); ++i) {
+            const QPoint cell = cells.topLeft() + QPoint(i % cells.width(), i / cells.width());
+            if (cell == QPoint(2, 1) && cells.width() > 1)
+                continue;
+            for (const QString &keys : ways) {
+                choices << turnedByKeys(w->slot(Slot).subtile(cell.x(), cell.y()), keys);
+                from << cell;
+            }
+        }
+        const int subtiles = int(w->buttonCells(Workspace::Left).size());
+        QCOMPARE(subtiles * ways.size(), choices.size());
+        const auto check = [&] {
+            QList<int> laid;
+            QSet<QPoint> used;
+            QSet<int> turns;
+            for (int i = 0; i < 30; ++i) {
+                const QPoint space(i % 5, i / 5);
+                laid << int(choices.indexOf(w->maptile().spacePixels(space)));
+                QVERIFY2(laid.back() >= 0, qPrintable(QStringLiteral("%1, %2").arg(space.x()).arg(space.y())));
+                used << from[laid.back()];
+                turns << laid.back() % ways.size();
+                QVERIFY(subtiles < 3
+                        || ((space.x() == 0 || laid[i - 1] != laid[i]) && (i < 5 || laid[i - 5] != laid[i])));
+            }
+            QVERIFY(used.size() == subtiles && turns.size() >= std::min<qsizetype>(ways.size(), 4));
+        };
+        w->fill();
+        check();
+        const QImage filled = w->maptile().master();
+        w->undo();
+        QVERIFY(w->maptile().isBlank({2, 3}));
+        w->redo();
+        QCOMPARE(w->maptile().master(), filled);
+        const QString path = m_dir.filePath(QStringLiteral("varied.ora"));
+        QCOMPARE(MaptileSaver::save(*w, path), QString());
+        const auto opened = startWorkspace(m_dir.path());
+        QCOMPARE(MaptileOpener::open(*opened, path), QString());
+        QCOMPARE(opened->maptile().master(), filled);
+
+        w->blankMaptile(5, 6);
+        for (int i = 0; i < 30; ++i)
+            w->place(Workspace::LeftButton, {i % 5, i / 5});
+        check();
     }
 };
 

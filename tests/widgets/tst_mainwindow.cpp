@@ -202,16 +202,16 @@ private slots:
         QCOMPARE(workspace().history().count(), 1);
     }
 
-    // Z, Shift+Z, X and Y turn all three buttons' subtiles, but a text box takes them as text; a press on
-    // a palette or on the maptile takes the focus out of the box.
+    // Z, Shift+Z, X and Y turn all three buttons' subtiles and R turns random turns on, but a text box takes
+    // them as text; a press on a palette or on the maptile takes the focus out of the box.
     void turnKeysTurnTheButtonsUnlessTyping()
     {
         auto *designer = child<QLineEdit>(m_window.get(), u"txtDesigner"_s);
-        const std::pair<QWidget *, QList<QKeyCombination>> rounds[] = {{front(2), {Qt::Key_Z, Qt::Key_X}},
+        const std::pair<QWidget *, QList<QKeyCombination>> rounds[] = {{front(2), {Qt::Key_Z, Qt::Key_X, Qt::Key_R}},
                                                                        {view(), {Qt::SHIFT | Qt::Key_Z, Qt::Key_Y}}};
         for (const auto &[pressed, keys] : rounds) {
             designer->setFocus();
-            QTest::keyClicks(designer, u"zx"_s);
+            QTest::keyClicks(designer, u"zxr"_s);
             clickCell(pressed, {3, 1}, Qt::LeftButton);
             for (const QKeyCombination key : keys)
                 QTest::keyClick(QApplication::focusWidget(), key.key(), key.keyboardModifiers());
@@ -220,9 +220,52 @@ private slots:
         for (const auto turn : {Orientation::TurnRight, Orientation::MirrorLeftRight, Orientation::TurnLeft,
                                 Orientation::MirrorTopBottom})
             turned = turned.then(turn);
-        QCOMPARE(designer->text(), u"zxzx"_s);
+        QVERIFY(designer->text() == u"zxrzxr"_s && workspace().randomTurns());
         for (int picture = 0; picture < 3; ++picture)
             QVERIFY(workspace().buttonOrientation(picture) == turned);
+    }
+
+    // A press gives the button one cell as before, also when a drag comes back to it; a drag over more cells
+    // gives the held button the rectangle in reading order, empty cells left out, on the release; Shift+arrows
+    // widen the keyboard's outline and Space gives the left button that rectangle.
+    void paletteDragsGiveVariations()
+    {
+        workspace().emptyCell(1, {4, 1});
+        const struct
+        {
+            QList<QPoint> path; // press, moves, release; none: the keyboard
+            int picture;
+            QList<QPoint> cells;
+        } rounds[] = {{{{3, 0}}, Workspace::Middle, {{3, 0}}},
+                      {{{3, 0}, {5, 2}, {3, 0}}, Workspace::Middle, {{3, 0}}},
+                      {{{5, 1}, {4, 1}, {3, 0}}, Workspace::Right, {{3, 0}, {4, 0}, {5, 0}, {3, 1}, {5, 1}}},
+                      {{}, Workspace::Left, {{2, 2}, {3, 2}, {2, 3}, {3, 3}}}};
+        const Qt::MouseButton buttons[] = {Qt::LeftButton, Qt::MiddleButton, Qt::RightButton};
+        for (const auto &[path, picture, cells] : rounds) {
+            QSignalSpy assigned(&workspace(), &Workspace::buttonChanged);
+            PaletteView *palette = front(1);
+            if (path.isEmpty()) {
+                palette->setFocus();
+                palette->setOutlinedCell({2, 2});
+                for (const Qt::Key key : {Qt::Key_Right, Qt::Key_Down})
+                    QTest::keyClick(palette, key, Qt::ShiftModifier);
+                QTest::keyClick(palette, Qt::Key_Space);
+            } else {
+                const Qt::MouseButton button = buttons[picture];
+                QTest::mouseMove(palette, centre(path[0].x(), path[0].y()));
+                send(palette, QEvent::MouseButtonPress, centre(path[0].x(), path[0].y()), button, button);
+                for (const QPoint cell : path.mid(1))
+                    send(palette, QEvent::MouseMove, centre(cell.x(), cell.y()), Qt::NoButton, button);
+                send(palette, QEvent::MouseButtonRelease, centre(path.back().x(), path.back().y()), button,
+                     Qt::NoButton);
+            }
+            std::vector<SubtileRef> expected;
+            for (const QPoint cell : cells)
+                expected.push_back({1, cell.x(), cell.y()});
+            QVERIFY(workspace().buttonCells(picture) == expected);
+            QCOMPARE(assigned.count(), cells.size() > 1 && !path.isEmpty() ? 2 : 1);
+        }
+        QVERIFY(child(m_window.get(), u"picLeft"_s)->toolTip().contains(u"and 3 more: 4, 3; 3, 4; 4, 4"_s));
     }
 
     // Only pictures are taken, MNG animations not; with Ctrl, into the cell under the pointer; pasted,
