@@ -53,6 +53,12 @@ int main(int argc, char **argv)
             return 1;
         }
     }
+    // A few kept for a look, and for trying the set window and --list by hand.
+    QDir kept(QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("bench_set_out")));
+    kept.removeRecursively();
+    QDir().mkpath(kept.path());
+    for (const QString &name : folder.entryList(QDir::Files, QDir::Name).mid(0, 12))
+        QFile::copy(folder.filePath(name), kept.filePath(name));
     PictureReader::prepare();
     const long before = BenchSupport::peakResidentKiB();
 

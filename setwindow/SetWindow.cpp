@@ -64,11 +64,11 @@ void SetWindow::buildControls()
     m_list->setModel(m_order);
     m_list->setViewMode(QListView::IconMode);
     m_list->setIconSize(QSize(SetModel::ThumbnailSide, SetModel::ThumbnailSide));
-    m_list->setGridSize(QSize(SetModel::ThumbnailSide + 40, SetModel::ThumbnailSide + 64));
+    // Room for the file name, number and size, and the designer.
+    m_list->setGridSize(QSize(SetModel::ThumbnailSide + 56, SetModel::ThumbnailSide + 72));
     m_list->setResizeMode(QListView::Adjust);
     m_list->setMovement(QListView::Static);
     m_list->setWordWrap(true);
-    m_list->setUniformItemSizes(true);
     m_list->setSelectionMode(QAbstractItemView::SingleSelection);
     m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
     connect(m_list, &QListView::activated, this, &SetWindow::openIndex);
