@@ -85,16 +85,6 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <source>Designs printable dungeon map tiles.
-
-Without options, opens the editor, with FILE (a maptile document or picture) if one is given.
-With --export, writes the finished maptile of each DOCUMENT without opening a window: as JPEG, bitmap, PNG or a PDF page at 1.5 inches per space, chosen by OUT&apos;s extension. With --paper, writes every DOCUMENT onto sheets of that paper in one PDF, at 1.5 inches per space, with crop marks and a scale bar. Each document may take %1 seconds to be read and written; one that takes longer is reported and the others are still written. Documents are read in a sandbox: once they and the outputs are open, nothing else can be opened. An option that does nothing where it is given is refused.</source>
-        <translation>Entwirft druckbare Kartenteile für Dungeon-Brettspiele.
-
-Ohne Optionen öffnet es den Editor, mit DATEI (einem Kartenteil-Dokument oder Bild), falls angegeben.
-Mit --export schreibt es das fertige Kartenteil jedes DOKUMENTS, ohne ein Fenster zu öffnen: als JPEG, Bitmap, PNG oder PDF-Seite mit 1,5 Zoll je Feld, je nach Endung von AUSGABE. Mit --paper schreibt es alle DOKUMENTE auf Bögen dieses Papiers in ein einziges PDF, mit 1,5 Zoll je Feld, mit Schnittmarken und Maßstab. Jedes Dokument darf %1 Sekunden zum Lesen und Schreiben brauchen; eines, das länger braucht, wird gemeldet, und die übrigen werden trotzdem geschrieben. Dokumente werden in einer Sandbox gelesen: Sobald sie und die Ausgaben geöffnet sind, lässt sich nichts anderes mehr öffnen. Eine Option, die an ihrer Stelle nichts bewirkt, wird abgelehnt.</translation>
-    </message>
-    <message>
         <source>N</source>
         <translation>N</translation>
     </message>
@@ -161,14 +151,6 @@ Mit --export schreibt es das fertige Kartenteil jedes DOKUMENTS, ohne ein Fenste
     <message>
         <source>Copies of each maptile on the sheets (default 1).</source>
         <translation>Anzahl der Kopien jedes Kartenteils auf den Bögen (Standard 1).</translation>
-    </message>
-    <message>
-        <source>Maptile documents (.ora) to open or export.</source>
-        <translation>Kartenteil-Dokumente (.ora) zum Öffnen oder Exportieren.</translation>
-    </message>
-    <message>
-        <source>[FILE | DOCUMENT...]</source>
-        <translation>[DATEI | DOKUMENT...]</translation>
     </message>
     <message>
         <source>--%1 must be a whole number from %2 to %3, not &quot;%4&quot;.</source>
@@ -293,6 +275,32 @@ Mit --export schreibt es das fertige Kartenteil jedes DOKUMENTS, ohne ein Fenste
     <message>
         <source>Begin with a calibration sheet and its back, which show how far the printer scales and misses the back.</source>
         <translation>Beginnt mit einem Kalibrierbogen und seiner Rückseite, die zeigen, wie stark der Drucker skaliert und die Rückseite versetzt.</translation>
+    </message>
+    <message>
+        <source>Designs printable dungeon map tiles.
+
+Without options, opens the editor, with FILE (a maptile document or picture) if one is given.
+With --export, writes the finished maptile of each DOCUMENT without opening a window: as JPEG, bitmap, PNG or a PDF page at 1.5 inches per space, chosen by OUT&apos;s extension. With --paper, writes every DOCUMENT onto sheets of that paper in one PDF, at 1.5 inches per space, with crop marks and a scale bar. A FOLDER stands for every document in it. With --list, prints a line for each document. Each document may take %1 seconds to be read and written; one that takes longer is reported and the others are still written. Documents are read in a sandbox: once they and the outputs are open, nothing else can be opened. An option that does nothing where it is given is refused.</source>
+        <translation>Entwirft druckbare Kartenteile für Verliese.
+
+Ohne Optionen öffnet sich der Editor, mit DATEI (einem Kartenteil-Dokument oder Bild), wenn eine angegeben ist.
+Mit --export wird das fertige Kartenteil jedes DOKUMENTS ohne Fenster geschrieben: als JPEG, Bitmap, PNG oder PDF-Seite mit 1,5 Zoll je Feld, gewählt nach der Endung von AUSGABE. Mit --paper werden alle DOKUMENTE auf Bögen dieses Papiers in ein PDF geschrieben, mit 1,5 Zoll je Feld, mit Schnittmarken und Maßstab. Ein ORDNER steht für jedes Dokument darin. Mit --list wird für jedes Dokument eine Zeile ausgegeben. Jedes Dokument darf %1 Sekunden zum Lesen und Schreiben brauchen; eines, das länger braucht, wird gemeldet, und die anderen werden trotzdem geschrieben. Dokumente werden in einer Sandbox gelesen: Sobald sie und die Ausgaben geöffnet sind, kann nichts anderes mehr geöffnet werden. Eine Option, die dort, wo sie angegeben ist, nichts bewirkt, wird abgelehnt.</translation>
+    </message>
+    <message>
+        <source>List each DOCUMENT, tab-separated: file name, maptile number, COLUMNSxROWS, designer, the set names of the tilesets it uses; numbers two documents share and missing numbers are reported.</source>
+        <translation>Listet jedes DOKUMENT tabulatorgetrennt: Dateiname, Kartenteilnummer, SPALTENxZEILEN, Gestalter, die Set-Namen der verwendeten Tilesets; Nummern, die zwei Dokumente teilen, und fehlende Nummern werden gemeldet.</translation>
+    </message>
+    <message>
+        <source>Maptile documents (.ora), or folders of them, to open, export or list.</source>
+        <translation>Kartenteil-Dokumente (.ora) oder Ordner davon, zum Öffnen, Exportieren oder Auflisten.</translation>
+    </message>
+    <message>
+        <source>[FILE | DOCUMENT... | FOLDER...]</source>
+        <translation>[DATEI | DOKUMENT... | ORDNER...]</translation>
+    </message>
+    <message>
+        <source>in a listing (--list)</source>
+        <translation>bei einer Auflistung (--list)</translation>
     </message>
 </context>
 <context>
@@ -575,6 +583,61 @@ Mit --export schreibt es das fertige Kartenteil jedes DOKUMENTS, ohne ein Fenste
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>ExportAllDialog</name>
+    <message>
+        <source>Export All</source>
+        <translation>Alle exportieren</translation>
+    </message>
+    <message>
+        <source>Folder to export into</source>
+        <translation>Ordner, in den exportiert wird</translation>
+    </message>
+    <message>
+        <source>C&amp;hoose…</source>
+        <translation>&amp;Wählen…</translation>
+    </message>
+    <message>
+        <source>Choose the folder to export into</source>
+        <translation>Den Ordner wählen, in den exportiert wird</translation>
+    </message>
+    <message>
+        <source>Export Into</source>
+        <translation>Exportieren nach</translation>
+    </message>
+    <message>
+        <source>Format</source>
+        <translation>Format</translation>
+    </message>
+    <message>
+        <source>JPEG picture (.jpg)</source>
+        <translation>JPEG-Bild (.jpg)</translation>
+    </message>
+    <message>
+        <source>PNG picture (.png)</source>
+        <translation>PNG-Bild (.png)</translation>
+    </message>
+    <message>
+        <source>Bitmap (.bmp)</source>
+        <translation>Bitmap (.bmp)</translation>
+    </message>
+    <message>
+        <source>PDF page at 1.5 inches per space (.pdf)</source>
+        <translation>PDF-Seite mit 1,5 Zoll je Feld (.pdf)</translation>
+    </message>
+    <message>
+        <source>&amp;Folder:</source>
+        <translation>&amp;Ordner:</translation>
+    </message>
+    <message>
+        <source>F&amp;ormat:</source>
+        <translation>F&amp;ormat:</translation>
+    </message>
+    <message>
+        <source>&amp;Export</source>
+        <translation>&amp;Exportieren</translation>
     </message>
 </context>
 <context>
@@ -894,6 +957,21 @@ Geschrieben vom Cryptwright-Team.</translation>
     </message>
 </context>
 <context>
+    <name>ListCommand</name>
+    <message>
+        <source>--list needs at least one folder or document to list.</source>
+        <translation>--list braucht mindestens einen Ordner oder ein Dokument zum Auflisten.</translation>
+    </message>
+    <message>
+        <source>%1 documents share number %2: %3.</source>
+        <translation>%1 Dokumente teilen die Nummer %2: %3.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has no maptile number.</source>
+        <translation>„%1“ hat keine Kartenteilnummer.</translation>
+    </message>
+</context>
+<context>
     <name>LoadProgress</name>
     <message>
         <source>Loading</source>
@@ -949,6 +1027,14 @@ Geschrieben vom Cryptwright-Team.</translation>
     <message>
         <source>Save As…</source>
         <translation>Speichern unter …</translation>
+    </message>
+    <message>
+        <source>Open Set…</source>
+        <translation>Set öffnen…</translation>
+    </message>
+    <message>
+        <source>Open Set</source>
+        <translation>Set öffnen</translation>
     </message>
 </context>
 <context>
@@ -1013,6 +1099,77 @@ Geschrieben vom Cryptwright-Team.</translation>
     <message>
         <source>Cannot save &quot;%1&quot;: it is the document this maptile is kept in, and a picture written over it would destroy the document. Choose another name.</source>
         <translation>„%1“ kann nicht gespeichert werden: Es ist das Dokument, in dem dieses Kartenteil aufbewahrt wird, und ein Bild darüber würde das Dokument zerstören. Wähle einen anderen Namen.</translation>
+    </message>
+</context>
+<context>
+    <name>MaptileSet</name>
+    <message>
+        <source>&quot;%1&quot; could not be read.</source>
+        <translation>„%1“ konnte nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was made by another program: it holds a picture, but no maptile number or designer.</source>
+        <translation>„%1“ stammt aus einem anderen Programm: Es enthält ein Bild, aber keine Kartenteilnummer und keinen Gestalter.</translation>
+    </message>
+    <message>
+        <source>No maptile documents in this folder</source>
+        <translation>Keine Kartenteil-Dokumente in diesem Ordner</translation>
+    </message>
+    <message>
+        <source>1 maptile</source>
+        <translation>1 Kartenteil</translation>
+    </message>
+    <message>
+        <source>%1 maptiles</source>
+        <translation>%1 Kartenteile</translation>
+    </message>
+    <message>
+        <source>%1 share number %2</source>
+        <translation>%1 teilen die Nummer %2</translation>
+    </message>
+    <message>
+        <source>1 has no number</source>
+        <translation>1 hat keine Nummer</translation>
+    </message>
+    <message>
+        <source>%1 have no number</source>
+        <translation>%1 haben keine Nummer</translation>
+    </message>
+    <message>
+        <source>1 is no maptile of this program</source>
+        <translation>1 ist kein Kartenteil dieses Programms</translation>
+    </message>
+    <message>
+        <source>%1 are no maptiles of this program</source>
+        <translation>%1 sind keine Kartenteile dieses Programms</translation>
+    </message>
+    <message>
+        <source>%1 still being read</source>
+        <translation>%1 werden noch gelesen</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>%1 × %2</source>
+        <translation>%1 × %2</translation>
+    </message>
+    <message>
+        <source>being read</source>
+        <translation>wird gelesen</translation>
+    </message>
+    <message>
+        <source>number %1</source>
+        <translation>Nummer %1</translation>
+    </message>
+    <message>
+        <source>shares its number</source>
+        <translation>teilt seine Nummer</translation>
+    </message>
+    <message>
+        <source>has no number</source>
+        <translation>hat keine Nummer</translation>
     </message>
 </context>
 <context>
@@ -1693,6 +1850,115 @@ Die Arbeit bleibt in „%2“ aufbewahrt.</translation>
     <message>
         <source>This maptile</source>
         <translation>Dieses Kartenteil</translation>
+    </message>
+</context>
+<context>
+    <name>SetExport</name>
+    <message>
+        <source>The export of %1 stopped before it was done; what it had not finished was not written.</source>
+        <translation>Der Export von %1 brach vor dem Ende ab; was nicht fertig war, wurde nicht geschrieben.</translation>
+    </message>
+</context>
+<context>
+    <name>SetModel</name>
+    <message>
+        <source>Being read…</source>
+        <translation>Wird gelesen…</translation>
+    </message>
+    <message>
+        <source>Made by another program</source>
+        <translation>Aus einem anderen Programm</translation>
+    </message>
+    <message>
+        <source>Cannot be read</source>
+        <translation>Nicht lesbar</translation>
+    </message>
+    <message>
+        <source>No number · %1</source>
+        <translation>Keine Nummer · %1</translation>
+    </message>
+    <message>
+        <source>No. %1 (shared) · %2</source>
+        <translation>Nr. %1 (geteilt) · %2</translation>
+    </message>
+    <message>
+        <source>No. %1 · %2</source>
+        <translation>Nr. %1 · %2</translation>
+    </message>
+</context>
+<context>
+    <name>SetWindow</name>
+    <message>
+        <source>Set – %1</source>
+        <translation>Set – %1</translation>
+    </message>
+    <message>
+        <source>Maptiles of the set</source>
+        <translation>Kartenteile des Sets</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>Ö&amp;ffnen</translation>
+    </message>
+    <message>
+        <source>Open the chosen maptile in the editor</source>
+        <translation>Das gewählte Kartenteil im Editor öffnen</translation>
+    </message>
+    <message>
+        <source>&amp;Export All…</source>
+        <translation>Alle &amp;exportieren…</translation>
+    </message>
+    <message>
+        <source>Export every maptile of the set</source>
+        <translation>Jedes Kartenteil des Sets exportieren</translation>
+    </message>
+    <message>
+        <source>&amp;Print Sheets…</source>
+        <translation>Bögen &amp;drucken…</translation>
+    </message>
+    <message>
+        <source>Print every maptile of the set on sheets</source>
+        <translation>Jedes Kartenteil des Sets auf Bögen drucken</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Schließen</translation>
+    </message>
+    <message>
+        <source>Close the set window</source>
+        <translation>Das Set-Fenster schließen</translation>
+    </message>
+    <message>
+        <source>State of the set</source>
+        <translation>Zustand des Sets</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Fortschritt</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Cancel the export</source>
+        <translation>Den Export abbrechen</translation>
+    </message>
+    <message>
+        <source>The export was cancelled; the maptiles exported before stay whole.</source>
+        <translation>Der Export wurde abgebrochen; die zuvor exportierten Kartenteile bleiben vollständig.</translation>
+    </message>
+    <message>
+        <source>All %1 maptiles were exported.</source>
+        <translation>Alle %1 Kartenteile wurden exportiert.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 maptiles could not be exported:</source>
+        <translation>%1 von %2 Kartenteilen konnten nicht exportiert werden:</translation>
+    </message>
+    <message>
+        <source>Export All</source>
+        <translation>Alle exportieren</translation>
     </message>
 </context>
 <context>
