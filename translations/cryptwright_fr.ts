@@ -281,14 +281,14 @@
 
 Without options, opens the editor, with FILE (a maptile document or picture) if one is given.
 With --export, writes the finished maptile of each DOCUMENT without opening a window: as JPEG, bitmap, PNG or a PDF page at 1.5 inches per space, chosen by OUT&apos;s extension. With --paper, writes every DOCUMENT onto sheets of that paper in one PDF, at 1.5 inches per space, with crop marks and a scale bar. A FOLDER stands for every document in it. With --list, prints a line for each document. Each document may take %1 seconds to be read and written; one that takes longer is reported and the others are still written. Documents are read in a sandbox: once they and the outputs are open, nothing else can be opened. An option that does nothing where it is given is refused.</source>
-        <translation>Conçoit des dalles de donjon imprimables.
+        <translation>Conçoit des dalles de donjon à imprimer.
 
 Sans option, ouvre l’éditeur, avec FICHIER (un document de dalle ou une image) s’il est donné.
-Avec --export, écrit la dalle finie de chaque DOCUMENT sans ouvrir de fenêtre : en JPEG, bitmap, PNG ou page PDF à 1,5 pouce par case, selon l’extension de SORTIE. Avec --paper, écrit tous les DOCUMENTS sur des planches de ce papier dans un seul PDF, à 1,5 pouce par case, avec traits de coupe et barre d’échelle. Un DOSSIER vaut pour chaque document qu’il contient. Avec --list, affiche une ligne par document. Chaque document peut prendre %1 secondes pour être lu et écrit ; celui qui prend plus longtemps est signalé et les autres sont quand même écrits. Les documents sont lus dans un bac à sable : une fois ouverts avec les sorties, plus rien d’autre ne peut être ouvert. Une option qui ne sert à rien là où elle est donnée est refusée.</translation>
+Avec --export, écrit la dalle finie de chaque DOCUMENT sans ouvrir de fenêtre : en JPEG, bitmap, PNG ou page PDF à 1,5 pouce par case, selon l’extension de SORTIE. Avec --paper, écrit tous les DOCUMENTS sur des planches de ce papier dans un seul PDF, à 1,5 pouce par case, avec traits de coupe et barre d’échelle. Un DOSSIER vaut pour chaque document qu’il contient. Avec --list, affiche une ligne par document. Chaque document peut prendre %1 secondes pour être lu et écrit ; celui qui prend plus longtemps est signalé et les autres sont quand même écrits. Les documents sont lus dans un bac à sable : une fois ouverts avec les sorties, plus rien d’autre ne peut être ouvert. Une option qui ne sert à rien là où elle est donnée est refusée.</translation>
     </message>
     <message>
         <source>List each DOCUMENT, tab-separated: file name, maptile number, COLUMNSxROWS, designer, the set names of the tilesets it uses; numbers two documents share and missing numbers are reported.</source>
-        <translation>Liste chaque DOCUMENT, séparé par des tabulations : nom de fichier, numéro de dalle, COLONNESxLIGNES, concepteur, noms de jeu des tilesets utilisés ; les numéros partagés par deux documents et les numéros manquants sont signalés.</translation>
+        <translation>Liste chaque DOCUMENT, séparé par des tabulations : nom de fichier, numéro de dalle, COLONNESxLIGNES, concepteur, noms de jeu des tilesets utilisés ; les numéros partagés par deux documents et les numéros manquants sont signalés.</translation>
     </message>
     <message>
         <source>Maptile documents (.ora), or folders of them, to open, export or list.</source>
@@ -629,11 +629,11 @@ Avec --export, écrit la dalle finie de chaque DOCUMENT sans ouvrir de fenêtre 
     </message>
     <message>
         <source>&amp;Folder:</source>
-        <translation>&amp;Dossier :</translation>
+        <translation>&amp;Dossier :</translation>
     </message>
     <message>
         <source>F&amp;ormat:</source>
-        <translation>F&amp;ormat :</translation>
+        <translation>F&amp;ormat :</translation>
     </message>
     <message>
         <source>&amp;Export</source>
@@ -964,11 +964,11 @@ Written by the Cryptwright team.</source>
     </message>
     <message>
         <source>%1 documents share number %2: %3.</source>
-        <translation>%1 documents partagent le numéro %2 : %3.</translation>
+        <translation>%1 documents partagent le numéro %2 : %3.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; has no maptile number.</source>
-        <translation>« %1 » n’a pas de numéro de dalle.</translation>
+        <translation>« %1 » n’a pas de numéro de dalle.</translation>
     </message>
 </context>
 <context>
@@ -1105,11 +1105,11 @@ Written by the Cryptwright team.</source>
     <name>MaptileSet</name>
     <message>
         <source>&quot;%1&quot; could not be read.</source>
-        <translation>« %1 » n’a pas pu être lu.</translation>
+        <translation>« %1 » n’a pas pu être lu.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; was made by another program: it holds a picture, but no maptile number or designer.</source>
-        <translation>« %1 » vient d’un autre programme : il contient une image, mais ni numéro de dalle ni concepteur.</translation>
+        <translation>« %1 » vient d’un autre programme : il contient une image, mais ni numéro de dalle ni concepteur.</translation>
     </message>
     <message>
         <source>No maptile documents in this folder</source>
@@ -1856,7 +1856,7 @@ Le travail reste conservé dans «&#xa0;%2&#xa0;».</translation>
     <name>SetExport</name>
     <message>
         <source>The export of %1 stopped before it was done; what it had not finished was not written.</source>
-        <translation>L’export de %1 s’est arrêté avant la fin ; ce qui n’était pas terminé n’a pas été écrit.</translation>
+        <translation>L’export de %1 s’est arrêté avant la fin ; ce qui n’était pas terminé n’a pas été écrit.</translation>
     </message>
 </context>
 <context>
@@ -1946,7 +1946,7 @@ Le travail reste conservé dans «&#xa0;%2&#xa0;».</translation>
     </message>
     <message>
         <source>The export was cancelled; the maptiles exported before stay whole.</source>
-        <translation>L’export a été annulé ; les dalles exportées avant restent entières.</translation>
+        <translation>L’export a été annulé ; les dalles exportées avant restent entières.</translation>
     </message>
     <message>
         <source>All %1 maptiles were exported.</source>
@@ -1954,7 +1954,7 @@ Le travail reste conservé dans «&#xa0;%2&#xa0;».</translation>
     </message>
     <message>
         <source>%1 of %2 maptiles could not be exported:</source>
-        <translation>%1 dalles sur %2 n’ont pas pu être exportées :</translation>
+        <translation>%1 dalles sur %2 n’ont pas pu être exportées :</translation>
     </message>
     <message>
         <source>Export All</source>
