@@ -4,9 +4,11 @@
 #include "cli/ExportBatch.h"
 #include "cli/ExportFiles.h"
 #include "cli/Exporter.h"
+#include "cli/ListCommand.h"
 #include "cli/SheetCommand.h"
 #include "cli/UpdateCommand.h"
 #include "resources/Translations.h"
+#include "set/MaptileSet.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -25,10 +27,11 @@ const QString QualityOption = QStringLiteral("quality");
 const QString ProgressiveOption = QStringLiteral("progressive");
 const QString FormatOption = QStringLiteral("format");
 const QString SizeOption = QStringLiteral("size");
+const QString ListOption = QStringLiteral("list");
 const QString &PaperOption = SheetCommand::PaperOption;
 
 // What a command does; an option that does nothing in it is refused.
-enum Mode : unsigned { Editor = 1, Jpeg = 2, Bitmap = 4, Png = 8, Pdf = 16, Sheets = 32, Update = 64 };
+enum Mode : unsigned { Editor = 1, Jpeg = 2, Bitmap = 4, Png = 8, Pdf = 16, Sheets = 32, Update = 64, Listing = 128 };
 constexpr unsigned Pictures = Jpeg | Bitmap | Png;
 constexpr unsigned Exports = Pictures | Pdf;
 
@@ -40,6 +43,7 @@ struct Use
 // Where each option does something. Help and version end the program before any of them.
 constexpr Use Uses[] = {{"export", Exports | Sheets},
                         {"update", Update},
+                        {"list", Listing},
                         {"format", Exports},
                         {"quality", Jpeg},
                         {"progressive", Jpeg},
@@ -75,7 +79,8 @@ void prepare(QCommandLineParser &parser)
                         "With --export, writes the finished maptile of each DOCUMENT without opening a window: as "
                         "JPEG, bitmap, PNG or a PDF page at 1.5 inches per space, chosen by OUT's extension. With "
                         "--paper, writes every DOCUMENT onto sheets of that paper in one PDF, at 1.5 inches per "
-                        "space, with crop marks and a scale bar. Each document may take %1 seconds to be read and "
+                        "space, with crop marks and a scale bar. A FOLDER stands for every document in it. With "
+                        "--list, prints a line for each document. Each document may take %1 seconds to be read and "
                         "written; one that takes longer is reported and the others are still written. Documents are "
                         "read in a sandbox: once they and the outputs are open, nothing else can be opened.\n"
                         "With --update, lays everything each DOCUMENT's maptile took from TILESET again from "
@@ -103,6 +108,10 @@ void prepare(QCommandLineParser &parser)
     parser.addOption({ProgressiveOption, CommandLine::tr("Write a progressive JPEG.")});
     parser.addOption(
         {SizeOption, CommandLine::tr("Scale each picture down to fit N x N pixels, as for a thumbnail."), number});
+    parser.addOption({ListOption,
+                      CommandLine::tr("List each DOCUMENT, tab-separated: file name, maptile number, COLUMNSxROWS, "
+                                      "designer, the set names of the tilesets it uses; numbers two documents share "
+                                      "and missing numbers are reported.")});
     SheetCommand::addOptions(parser);
     for (const char *name : ToolkitOptionsWithValue) {
         QCommandLineOption option(QString::fromLatin1(name), QString(), QStringLiteral("value"));
@@ -115,8 +124,9 @@ void prepare(QCommandLineParser &parser)
         parser.addOption(option);
     }
     parser.addPositionalArgument(CommandLine::tr("DOCUMENT"),
-                                 CommandLine::tr("Maptile documents (.ora) to open, export or update."),
-                                 CommandLine::tr("[FILE | DOCUMENT...]"));
+                                 CommandLine::tr("Maptile documents (.ora), or folders of them, to open, export, "
+                                                 "list or update."),
+                                 CommandLine::tr("[FILE | DOCUMENT... | FOLDER...]"));
 }
 
 QStringList argumentsOf(int argc, char **argv)
@@ -135,10 +145,18 @@ bool helpOrVersion(const QCommandLineParser &parser)
     return false;
 }
 
+// The documents named, with the documents of each folder named.
+QStringList documentsOf(const QCommandLineParser &parser)
+{
+    return MaptileSet::expand(parser.positionalArguments());
+}
+
 // Whether the output is a folder: several documents, or a folder that is there.
 bool exportsToFolder(const QCommandLineParser &parser)
 {
-    return parser.positionalArguments().size() > 1 || QFileInfo(parser.value(ExportOption)).isDir();
+    const QStringList named = parser.positionalArguments();
+    return named.size() > 1 || (named.size() == 1 && QFileInfo(named.first()).isDir())
+        || QFileInfo(parser.value(ExportOption)).isDir();
 }
 
 // The name a picture export's type is taken from: --format's, a folder's JPEG, or OUT's extension.
@@ -164,6 +182,8 @@ unsigned modesOf(const QCommandLineParser &parser)
 {
     if (parser.isSet(UpdateCommand::Option))
         return Update;
+    if (parser.isSet(ListOption) && !parser.isSet(ExportOption))
+        return Listing;
     if (!parser.isSet(ExportOption))
         return Editor;
     if (parser.isSet(PaperOption))
@@ -190,6 +210,8 @@ QString modeName(unsigned modes)
         return CommandLine::tr("on sheets (--paper)");
     case Update:
         return CommandLine::tr("in an update (--update)");
+    case Listing:
+        return CommandLine::tr("in a listing (--list)");
     }
     return CommandLine::tr("without --paper");
 }
@@ -225,7 +247,9 @@ QString refusal(QCommandLineParser &parser, const QStringList &arguments)
 // The output of each document: OUT itself, or a file of the document's name in the folder OUT.
 int exportAll(const QCommandLineParser &parser)
 {
-    const QStringList documents = parser.positionalArguments();
+    if (parser.isSet(ListOption))
+        return ListCommand::run(parser.positionalArguments());
+    const QStringList documents = documentsOf(parser);
     const QString out = parser.value(ExportOption);
     if (documents.isEmpty()) {
         CommandReport::print(CommandLine::tr("--export needs at least one document to export."));
@@ -314,7 +338,7 @@ bool CommandLine::runsWithoutWindow(int argc, char **argv)
     QCommandLineParser parser;
     prepare(parser);
     return !refusal(parser, argumentsOf(argc, argv)).isEmpty() || helpOrVersion(parser) || parser.isSet(ExportOption)
-        || parser.isSet(UpdateCommand::Option);
+        || parser.isSet(UpdateCommand::Option) || parser.isSet(ListOption);
 }
 
 int CommandLine::runWithoutWindow(int argc, char **argv)

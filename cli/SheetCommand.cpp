@@ -12,6 +12,7 @@
 #include "pictures/PictureDecoder.h"
 #include "pictures/TilesetPicture.h"
 #include "raster/Geometry.h"
+#include "set/MaptileSet.h"
 #include "sheets/SheetLayout.h"
 #include "sheets/SheetOutput.h"
 
@@ -170,7 +171,7 @@ void SheetCommand::addOptions(QCommandLineParser &parser)
 // be read leaves nothing to write.
 int SheetCommand::run(const QCommandLineParser &parser, const QString &out)
 {
-    const QStringList documents = parser.positionalArguments();
+    const QStringList documents = MaptileSet::expand(parser.positionalArguments());
     const std::optional<SheetSettings> settings = settingsOf(parser);
     if (!settings)
         return 2;

@@ -8,6 +8,7 @@
 #include "mainwindow/SlotWidgets.h"
 #include "mainwindow/ToolbarWidgets.h"
 #include "resources/BuiltInPicture.h"
+#include "setwindow/SetWindow.h"
 #include "views/ButtonPictureView.h"
 #include "views/PaletteView.h"
 #include "views/UiFonts.h"
@@ -20,6 +21,7 @@
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
@@ -160,8 +162,54 @@ void MainWindow::connectCommands()
     QToolButton *info = m_toolbar->button(Tool::Info);
     info->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(info, &QWidget::customContextMenuRequested, this, &MainWindow::showScaleMenu);
+    // ... and on the open button, Open Set.
+    QToolButton *open = m_toolbar->button(Tool::Open);
+    open->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(open, &QWidget::customContextMenuRequested, this, [this, open](QPoint at) {
+        QMenu menu(this);
+        menu.setObjectName(QStringLiteral("OpenMenu"));
+        QAction *openSet = menu.addAction(tr("Open Set\u2026"), this, &MainWindow::openSet);
+        openSet->setObjectName(QStringLiteral("mnuOpenSet"));
+        openSet->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O));
+        menu.exec(open->mapToGlobal(at));
+    });
     // Picking the size already shown applies it again, so react to every activation.
     connect(m_toolbar->sizeList(), &QComboBox::activated, this, &MainWindow::applySelectedSize);
+}
+
+void MainWindow::openSet()
+{
+    const QString folder = QFileDialog::getExistingDirectory(
+        this, tr("Open Set"), m_setWindow ? m_setWindow->folder() : QString());
+    if (!folder.isEmpty())
+        showSet(folder);
+}
+
+SetWindow *MainWindow::setWindow() const
+{
+    return m_setWindow;
+}
+
+SetWindow *MainWindow::showSet(const QString &folder)
+{
+    // One set at a time: another folder takes the window's place.
+    if (m_setWindow)
+        m_setWindow->close();
+    m_setWindow = new SetWindow(folder, this);
+    m_setWindow->setAttribute(Qt::WA_DeleteOnClose);
+    connect(m_setWindow, &SetWindow::openRequested, this, [this](const QString &path) {
+        activateWindow();
+        raise();
+        m_maptile.openFile(path);
+    });
+    // While the set is open, a new maptile is offered a place in it.
+    m_maptile.setPreferredFolder(m_setWindow->folder());
+    connect(m_setWindow, &QObject::destroyed, this, [this] {
+        if (!m_setWindow)
+            m_maptile.setPreferredFolder({});
+    });
+    m_setWindow->show();
+    return m_setWindow;
 }
 
 void MainWindow::connectSlots()
@@ -229,6 +277,7 @@ void MainWindow::addShortcuts()
     addCommand({QKeySequence(Qt::CTRL | Qt::Key_Minus)}, [this] { m_scale.stepDown(); });
     addCommand({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P)}, [this] { m_windows->printSheets(); });
     addCommand({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)}, [this] { m_maptile.saveAs(); });
+    addCommand({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O)}, [this] { openSet(); });
     // Always enabled: a disabled one would hand its keys to a text box's own undo.
     addCommand(QKeySequence::keyBindings(QKeySequence::Undo), [this] { m_workspace.undo(); });
     addCommand({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)},

@@ -11,6 +11,7 @@
 #include "viewscale/WindowScaler.h"
 #include "workspace/Workspace.h"
 
+#include <QPointer>
 #include <QWidget>
 
 #include <array>
@@ -21,6 +22,7 @@ class PaletteView;
 class PictureLoad;
 class QLabel;
 class SecondaryWindows;
+class SetWindow;
 class SlotWidgets;
 class ToolbarWidgets;
 class WorkingView;
@@ -73,6 +75,10 @@ public:
     // Whether a picture is still being read for a slot or the maptile.
     bool isLoading() const { return m_loads.isLoading(); }
     void showPreview();
+    // Asks for a folder and shows it as a set; showSet() shows folder at once.
+    void openSet();
+    SetWindow *showSet(const QString &folder);
+    SetWindow *setWindow() const;
 
     // Unsaved work is kept in a session of folder from now on, until the
     // window closes. Returns whether work left by an editor that did not
@@ -127,4 +133,5 @@ private:
     WorkingView *m_workingView = nullptr;
     std::array<QWidget *, Workspace::ButtonCount> m_buttonPictures{};
     std::unique_ptr<SecondaryWindows> m_windows;
+    QPointer<SetWindow> m_setWindow;
 };

@@ -79,7 +79,9 @@ QProcess *takeProcess(const QString &program)
     return startProcess(program);
 }
 
-// One waiting process for each program is enough.
+// A few files read at once each keep their process for the next.
+constexpr qsizetype MaxWaiting = 4;
+
 void keepWaiting(const QString &program, QProcess *process)
 {
     static const bool endedWithTheApplication = [] {
@@ -87,9 +89,9 @@ void keepWaiting(const QString &program, QProcess *process)
         return true;
     }();
     Q_UNUSED(endedWithTheApplication);
-    const bool another =
-        std::any_of(waiting().cbegin(), waiting().cend(), [&](const Waiting &w) { return w.program == program; });
-    if (another || process->state() != QProcess::Running || process->bytesAvailable() > 0)
+    const qsizetype others =
+        std::count_if(waiting().cbegin(), waiting().cend(), [&](const Waiting &w) { return w.program == program; });
+    if (others >= MaxWaiting || process->state() != QProcess::Running || process->bytesAvailable() > 0)
         endProcess(process);
     else
         waiting().append({program, process});

@@ -6,6 +6,7 @@
 #include "raster/RasterOps.h"
 #include "output/MaptileSaver.h"
 #include "pictures/PictureDecoder.h"
+#include "support/SetFolder.h"
 #include "support/TestZip.h"
 #include "support/WorkspaceFixture.h"
 #include "workspace/MaptileOpener.h"
@@ -436,6 +437,53 @@ private slots:
         QVERIFY2(errors[0].contains("slow.ora") && errors[0].contains("longer than 1 seconds"), qPrintable(errors[0]));
         QCOMPARE(errors.mid(1), QStringList({{}, "refused"}));
         QCOMPARE(givenUp, QList<qsizetype>{0});
+    }
+
+    // --list reads the documents of a folder, not below it, in the set's order; numbers shared or
+    // missing and files that are no maptile of the program are each a line on standard error, with
+    // status 1. The tilesets a document was laid from are named by their set names.
+    void listTellsTheSetAndItsFaults()
+    {
+        const QDir dir(m_dir->path());
+        QVERIFY(dir.mkpath(u"set"_s));
+        SetFolder::writeKnownSet(dir.filePath(u"set"_s));
+        Run run = runProgram({"--list", "set"}, dir.path());
+        QCOMPARE(run.exitCode, 1);
+        QCOMPARE(run.output, "d.ora\t2\t5x6\t\tStone Floors,walls.png\na.ora\t07\t4x5\tAnn\t\nb.ora\t07\t2x2\t\t\n"
+                             "e.ora\t10\t3x3\t\t\nc.ora\t\t1x1\tBo\t\n");
+        const QStringList lines = QString::fromUtf8(run.error).split(u'\n', Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), 4);
+        QCOMPARE(lines[0], u"cryptwright: 2 documents share number 07: a.ora, b.ora."_s);
+        QCOMPARE(lines[1], u"cryptwright: \"c.ora\" has no maptile number."_s);
+        QVERIFY2(lines[2].contains(u"broken.ora"_s) && lines[3].contains(u"foreign.ora"_s), run.error.constData());
+
+        QCOMPARE(MaptileSaver::save(*workedOn(), dir.filePath("map.ora")), QString());
+        run = runProgram({"--list", "set/e.ora", "map.ora", "set/d.ora"}, dir.path());
+        QCOMPARE(run.error, QByteArray());
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(run.output, "d.ora\t2\t5x6\t\tStone Floors,walls.png\nmap.ora\t7B\t4x5\tAnn \xc3\x89" "crivain\t\n"
+                             "e.ora\t10\t3x3\t\t\n");
+        // A name that leads nowhere is read as no document, and the rest are listed.
+        run = runProgram({"--list", "missing.ora", "set/e.ora"}, dir.path());
+        QCOMPARE(run.exitCode, 1);
+        QCOMPARE(run.output, "e.ora\t10\t3x3\t\t\n");
+        QVERIFY(run.error.contains("missing.ora"));
+        for (const QStringList &refused : {QStringList{"--list"}, QStringList{"--list", "--format", "png", "set"}})
+            QCOMPARE(runProgram(refused, dir.path()).exitCode, 2);
+
+        // A folder given to --export and --paper stands for the documents in it.
+        run = runProgram({"--export", "out", "--format", "png", "set"}, dir.path());
+        QCOMPARE(run.exitCode, 1);
+        QVERIFY(run.error.contains("broken.ora"));
+        QCOMPARE(QDir(dir.filePath(u"out"_s)).entryList(QDir::Files),
+                 QStringList({"a.png", "b.png", "c.png", "d.png", "e.png", "foreign.png"}));
+        QCOMPARE(readAll(dir.filePath(u"out/e.png"_s)),
+                 (runProgram({"--export", "e.png", "set/e.ora"}, dir.path()), readAll(dir.filePath(u"e.png"_s))));
+        QFile::remove(dir.filePath(u"set/broken.ora"_s));
+        QCOMPARE(sheetsOf({"--export", "s.pdf", "--paper", "a4", "set"}).size(),
+                 sheetsOf({"--export", "s.pdf", "--paper", "a4", "set/a.ora", "set/b.ora", "set/c.ora", "set/d.ora",
+                           "set/e.ora", "set/foreign.ora"})
+                     .size());
     }
 
     // The manual page and --help name the same options.
