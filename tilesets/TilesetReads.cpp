@@ -3,10 +3,26 @@
 #include "pictures/TilesetPicture.h"
 #include "raster/Geometry.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
 #include <chrono>
+
+QString TilesetReads::missingDefault(const QString &name, const QStringList &folders)
+{
+    // Named in full, so the user can put the file back where it is looked for.
+    QStringList places;
+    for (const QString &folder : folders)
+        places << QStringLiteral("\"%1\"").arg(QDir::toNativeSeparators(QDir::cleanPath(QDir(folder).absolutePath())));
+    if (places.size() == 1)
+        return QCoreApplication::translate("Workspace", "Cannot open the default tileset \"%1\": it is not in the folder %2.").arg(name, places.front());
+    if (places.size() == 2)
+        return QCoreApplication::translate("Workspace", "Cannot open the default tileset \"%1\": it is in neither the folder %2 nor %3.")
+            .arg(name, places[0], places[1]);
+    return QCoreApplication::translate("Workspace", "Cannot open the default tileset \"%1\": it is in none of the folders %2.")
+        .arg(name, places.join(QStringLiteral(", ")));
+}
 
 QStringList TilesetReads::firstFound(const std::array<QString, 4> &names, const QStringList &folders)
 {

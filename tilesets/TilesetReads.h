@@ -28,6 +28,8 @@ public:
 
     // Each of names in the first of folders that holds it, or in the first folder when none does.
     static QStringList firstFound(const std::array<QString, 4> &names, const QStringList &folders);
+    // The report for a default tileset found in none of folders, naming them all.
+    static QString missingDefault(const QString &name, const QStringList &folders);
 
     const QStringList &paths() const { return m_paths; }
     // Waits for file index and hands over its slot; once per file. A file that

@@ -20,11 +20,6 @@
 #include <QDir>
 #include <QFileInfo>
 
-int Workspace::pictureForButton(int code)
-{
-    return code == LeftButton ? Left : code == RightButton ? Right : code == MiddleButton ? Middle : -1;
-}
-
 Workspace::Workspace(QObject *parent)
     : QObject(parent)
 {
@@ -40,21 +35,6 @@ QStringList Workspace::defaultTilesetFolders()
     // Relative to the program, so an installed tree works under any prefix.
     const QDir program(QCoreApplication::applicationDirPath());
     return {program.path(), QDir::cleanPath(program.filePath(QStringLiteral(CRYPTWRIGHT_DATA_FROM_BIN)))};
-}
-
-QString Workspace::missingDefault(const QString &name, const QStringList &folders)
-{
-    // Named in full, so the user can put the file back where it is looked for.
-    QStringList places;
-    for (const QString &folder : folders)
-        places << QStringLiteral("\"%1\"").arg(QDir::toNativeSeparators(QDir::cleanPath(QDir(folder).absolutePath())));
-    if (places.size() == 1)
-        return tr("Cannot open the default tileset \"%1\": it is not in the folder %2.").arg(name, places.front());
-    if (places.size() == 2)
-        return tr("Cannot open the default tileset \"%1\": it is in neither the folder %2 nor %3.")
-            .arg(name, places[0], places[1]);
-    return tr("Cannot open the default tileset \"%1\": it is in none of the folders %2.")
-        .arg(name, places.join(QStringLiteral(", ")));
 }
 
 void Workspace::readDefaultsAhead(const QStringList &folders)
@@ -76,7 +56,7 @@ void Workspace::startUp(const QStringList &folders, const std::function<void(con
         QString error;
         const TilesetSlot read = m_defaultReads->take(i, &error);
         if (!error.isEmpty())
-            report(QFileInfo::exists(paths[i]) ? error : missingDefault(DefaultTilesetNames[i], folders));
+            report(QFileInfo::exists(paths[i]) ? error : TilesetReads::missingDefault(DefaultTilesetNames[i], folders));
         m_slots[i].takeTileset(read);
     }
     m_defaultReads.reset();
@@ -590,16 +570,6 @@ void Workspace::putText(TextBox box, const QString &text)
         emit designerTextChanged(text);
     }
     paintNum();
-}
-
-void Workspace::setMapNumFont(const QFont &font, const QColor &colour)
-{
-    m_overlays.setMapNumFont(font, colour);
-}
-
-void Workspace::setSpeedFont(const QFont &font, const QColor &colour)
-{
-    m_overlays.setSpeedFont(font, colour);
 }
 
 void Workspace::paintNum()

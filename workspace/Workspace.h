@@ -39,7 +39,10 @@ public:
     // The two text boxes of the toolbar.
     enum TextBox { MapNumBox = 0, DesignerBox = 1 };
     // Picture for a button code, or -1 for none (two buttons at once).
-    static int pictureForButton(int code);
+    static int pictureForButton(int code)
+    {
+        return code == LeftButton ? Left : code == RightButton ? Right : code == MiddleButton ? Middle : -1;
+    }
 
     static inline const std::array<QString, 4> DefaultTilesetNames{
         QStringLiteral("Default_A.jpg"), QStringLiteral("Default_B.jpg"), QStringLiteral("Default_C.jpg"),
@@ -59,8 +62,6 @@ public:
     // Where default tilesets are looked for: beside the program, then in the
     // installed data folder.
     static QStringList defaultTilesetFolders();
-    // The report for a default tileset found in none of folders, naming them all.
-    static QString missingDefault(const QString &name, const QStringList &folders);
 
     // Tileset slots.
     const TilesetSlot &slot(int index) const { return m_slots.at(index); }
@@ -186,8 +187,8 @@ public:
     void endTypingStep() { ++m_typingStep; }
 
     MaptileOverlays &overlays() { return m_overlays; }
-    void setMapNumFont(const QFont &font, const QColor &colour);
-    void setSpeedFont(const QFont &font, const QColor &colour);
+    void setMapNumFont(const QFont &font, const QColor &colour) { m_overlays.setMapNumFont(font, colour); }
+    void setSpeedFont(const QFont &font, const QColor &colour) { m_overlays.setSpeedFont(font, colour); }
 
     // Redraws the working view from the master; the preview follows.
     void paintNum();
