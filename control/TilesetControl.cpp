@@ -154,13 +154,13 @@ void TilesetControl::loadAtStart()
         }
         const QString startPath = m_workspace.slot(slot).path();
         m_loads.start(slot, path, PictureReader::Kind::WholePicture,
-                      [this, slot, path, startPath](const QImage &picture) {
+                      [this, slot, path, startPath](const ReaderResult &read) {
                           // Work that came into the slot meanwhile, the user's or restored after a crash, stays.
                           const TilesetSlot &now = m_workspace.slot(slot);
                           if (now.path() != startPath || now.isModified())
                               return;
                           const bool untouched = m_workspace.history().count() == 0;
-                          m_workspace.setTileset(slot, picture, path);
+                          m_workspace.setTileset(slot, read.picture, path);
                           // Undoing would only lead back to the default.
                           if (untouched)
                               m_workspace.history().clear();

@@ -8,12 +8,12 @@ SetReadings::SetReadings(QObject *parent, const QString &program, int atOnce)
     for (int i = 0; i < atOnce; ++i) {
         m_readers.push_back(std::make_unique<PictureReader>(program));
         m_answers.emplace_back();
-        connect(m_readers.back().get(), &PictureReader::finished, this, [this, i](const QImage &image, const QString &error) {
+        connect(m_readers.back().get(), &PictureReader::finished, this, [this, i](const ReaderResult &result, const QString &error) {
             const Done done = std::exchange(m_answers[size_t(i)], {});
             --m_running;
             startNext();
             if (done)
-                done(image, error);
+                done(result, error);
         });
     }
 }
@@ -25,7 +25,7 @@ SetReadings::~SetReadings()
 
 void SetReadings::read(const QString &path, PictureReader::Kind kind, const Done &done)
 {
-    m_queue.append({path, kind, done ? done : Done([](const QImage &, const QString &) {})});
+    m_queue.append({path, kind, done ? done : Done([](const ReaderResult &, const QString &) {})});
     startNext();
 }
 

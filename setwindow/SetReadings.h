@@ -18,7 +18,7 @@ class SetReadings : public QObject
     Q_OBJECT
 
 public:
-    using Done = std::function<void(const QImage &picture, const QString &error)>;
+    using Done = std::function<void(const ReaderResult &result, const QString &error)>;
     // Two cores keep two readings and the window busy.
     static constexpr int DefaultAtOnce = 2;
 

@@ -171,14 +171,14 @@ void SetWindow::read(const QString &path)
 {
     // Only the latest reading of a file that changed while it was read counts.
     const int generation = ++m_generations[path];
-    m_readings->read(path, PictureReader::Kind::Maptile, [this, path, generation](const QImage &picture, const QString &error) {
+    m_readings->read(path, PictureReader::Kind::Maptile, [this, path, generation](const ReaderResult &result, const QString &error) {
         if (m_generations.value(path) != generation)
             return;
-        if (picture.isNull()) {
+        if (result.picture.isNull()) {
             m_model->setRead(path, MaptileSet::brokenEntry(path, error), {});
             return;
         }
-        const MaptileDocument document = MaptileDocument::fromPicture(picture);
+        const MaptileDocument &document = result.document;
         const MaptileSet::Entry entry = MaptileSet::entryOf(path, document);
         m_model->setRead(path, entry,
                          entry.state == MaptileSet::State::Broken ? QImage() : SetModel::thumbnailOf(document));
@@ -262,13 +262,14 @@ void SetWindow::printSheets()
 {
     SetReadings readings(this);
     const auto readDocument = [&readings](const QString &path, std::function<void(const QImage &, const QString &)> done) {
-        readings.read(path, PictureReader::Kind::FinishedMaptile, done);
+        readings.read(path, PictureReader::Kind::FinishedMaptile,
+                      [done](const ReaderResult &result, const QString &error) { done(result.picture, error); });
     };
     const auto readBack = [&readings](const QString &path, std::function<void(const QImage &, const QString &)> done) {
         readings.read(path,
                       DocumentWriter::isDocumentPath(path) ? PictureReader::Kind::FinishedMaptile
                                                            : PictureReader::Kind::WholePicture,
-                      done);
+                      [done](const ReaderResult &result, const QString &error) { done(result.picture, error); });
     };
     PrintSheetsWindow window(QString(), QImage(), readDocument, {}, this, readBack);
     window.addDocuments(documents(true));

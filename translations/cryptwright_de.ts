@@ -176,10 +176,6 @@
         <translation>Anzahl der Kopien jedes Kartenteils auf den Bögen (Standard 1).</translation>
     </message>
     <message>
-        <source>[FILE | DOCUMENT...]</source>
-        <translation>[DATEI | DOKUMENT...]</translation>
-    </message>
-    <message>
         <source>--%1 must be a whole number from %2 to %3, not &quot;%4&quot;.</source>
         <translation>--%1 muss eine ganze Zahl von %2 bis %3 sein, nicht „%4“.</translation>
     </message>
@@ -304,20 +300,6 @@
         <translation>Beginnt mit einem Kalibrierbogen und seiner Rückseite, die zeigen, wie stark der Drucker skaliert und die Rückseite versetzt.</translation>
     </message>
     <message>
-        <source>Designs printable dungeon map tiles.
-
-Without options, opens the editor, with FILE (a maptile document or picture) if one is given.
-With --export, writes the finished maptile of each DOCUMENT without opening a window: as JPEG, bitmap, PNG or a PDF page at 1.5 inches per space, chosen by OUT&apos;s extension. With --paper, writes every DOCUMENT onto sheets of that paper in one PDF, at 1.5 inches per space, with crop marks and a scale bar. Each document may take %1 seconds to be read and written; one that takes longer is reported and the others are still written. Documents are read in a sandbox: once they and the outputs are open, nothing else can be opened.
-With --update, lays everything each DOCUMENT&apos;s maptile took from TILESET again from TILESET as it is now (a tileset with the same set name, or the same file name when it has none), and saves each DOCUMENT in place; one line tells what became of each.
-An option that does nothing where it is given is refused.</source>
-        <translation>Entwirft druckbare Kartenteile für Dungeon-Brettspiele.
-
-Ohne Optionen öffnet es den Editor, mit DATEI (einem Kartenteil-Dokument oder Bild), falls angegeben.
-Mit --export schreibt es das fertige Kartenteil jedes DOKUMENTS, ohne ein Fenster zu öffnen: als JPEG, Bitmap, PNG oder PDF-Seite mit 1,5 Zoll je Feld, je nach Endung von AUSGABE. Mit --paper schreibt es alle DOKUMENTE auf Bögen dieses Papiers in ein einziges PDF, mit 1,5 Zoll je Feld, mit Schnittmarken und Maßstab. Jedes Dokument darf %1 Sekunden zum Lesen und Schreiben brauchen; eines, das länger braucht, wird gemeldet, und die übrigen werden trotzdem geschrieben. Dokumente werden in einer Sandbox gelesen: Sobald sie und die Ausgaben geöffnet sind, lässt sich nichts anderes mehr öffnen.
-Mit --update legt es alles, was das Kartenteil jedes DOKUMENTS aus KACHELSATZ genommen hat, neu aus KACHELSATZ, wie er jetzt ist (ein Kachelsatz mit demselben Satznamen oder, ohne einen, demselben Dateinamen), und speichert jedes DOKUMENT an seinem Ort; eine Zeile sagt, was aus jedem wurde.
-Eine Option, die an ihrer Stelle nichts bewirkt, wird abgelehnt.</translation>
-    </message>
-    <message>
         <source>Update each DOCUMENT from the fixed TILESET (a picture, with its .dat beside it); may be given several times.</source>
         <translation>Jedes DOKUMENT aus dem berichtigten KACHELSATZ (einem Bild mit seiner .dat daneben) erneuern; darf mehrmals angegeben werden.</translation>
     </message>
@@ -326,12 +308,38 @@ Eine Option, die an ihrer Stelle nichts bewirkt, wird abgelehnt.</translation>
         <translation>KACHELSATZ</translation>
     </message>
     <message>
-        <source>Maptile documents (.ora) to open, export or update.</source>
-        <translation>Kartenteil-Dokumente (.ora) zum Öffnen, Exportieren oder Erneuern.</translation>
-    </message>
-    <message>
         <source>in an update (--update)</source>
         <translation>bei einer Erneuerung (--update)</translation>
+    </message>
+    <message>
+        <source>Designs printable dungeon map tiles.
+
+Without options, opens the editor, with FILE (a maptile document or picture) if one is given.
+With --export, writes the finished maptile of each DOCUMENT without opening a window: as JPEG, bitmap, PNG or a PDF page at 1.5 inches per space, chosen by OUT&apos;s extension. With --paper, writes every DOCUMENT onto sheets of that paper in one PDF, at 1.5 inches per space, with crop marks and a scale bar. A FOLDER stands for every document in it. With --list, prints a line for each document. Each document may take %1 seconds to be read and written; one that takes longer is reported and the others are still written. Documents are read in a sandbox: once they and the outputs are open, nothing else can be opened.
+With --update, lays everything each DOCUMENT&apos;s maptile took from TILESET again from TILESET as it is now (a tileset with the same set name, or the same file name when it has none), and saves each DOCUMENT in place; one line tells what became of each.
+An option that does nothing where it is given is refused.</source>
+        <translation>Entwirft druckbare Kartenteile für Dungeon-Brettspiele.
+
+Ohne Optionen öffnet es den Editor, mit DATEI (einem Kartenteil-Dokument oder Bild), falls angegeben.
+Mit --export schreibt es das fertige Kartenteil jedes DOKUMENTS, ohne ein Fenster zu öffnen: als JPEG, Bitmap, PNG oder PDF-Seite mit 1,5 Zoll je Feld, je nach Endung von AUSGABE. Mit --paper schreibt es alle DOKUMENTE auf Bögen dieses Papiers in ein einziges PDF, mit 1,5 Zoll je Feld, mit Schnittmarken und Maßstab. Ein ORDNER steht für jedes Dokument darin. Mit --list gibt es für jedes Dokument eine Zeile aus. Jedes Dokument darf %1 Sekunden zum Lesen und Schreiben brauchen; eines, das länger braucht, wird gemeldet, und die übrigen werden trotzdem geschrieben. Dokumente werden in einer Sandbox gelesen: Sobald sie und die Ausgaben geöffnet sind, lässt sich nichts anderes mehr öffnen.
+Mit --update legt es alles, was das Kartenteil jedes DOKUMENTS aus KACHELSATZ genommen hat, neu aus KACHELSATZ, wie er jetzt ist (ein Kachelsatz mit demselben Satznamen oder, ohne einen, demselben Dateinamen), und speichert jedes DOKUMENT an seinem Ort; eine Zeile sagt, was aus jedem wurde.
+Eine Option, die an ihrer Stelle nichts bewirkt, wird abgelehnt.</translation>
+    </message>
+    <message>
+        <source>List each DOCUMENT, tab-separated: file name, maptile number, COLUMNSxROWS, designer, the set names of the tilesets it uses; numbers two documents share and missing numbers are reported.</source>
+        <translation>Listet jedes DOKUMENT tabulatorgetrennt: Dateiname, Kartenteilnummer, SPALTENxZEILEN, Gestalter, die Set-Namen der verwendeten Tilesets; Nummern, die zwei Dokumente teilen, und fehlende Nummern werden gemeldet.</translation>
+    </message>
+    <message>
+        <source>Maptile documents (.ora), or folders of them, to open, export, list or update.</source>
+        <translation>Kartenteil-Dokumente (.ora) oder Ordner davon, zum Öffnen, Exportieren, Auflisten oder Erneuern.</translation>
+    </message>
+    <message>
+        <source>[FILE | DOCUMENT... | FOLDER...]</source>
+        <translation>[DATEI | DOKUMENT... | ORDNER...]</translation>
+    </message>
+    <message>
+        <source>in a listing (--list)</source>
+        <translation>bei einer Auflistung (--list)</translation>
     </message>
 </context>
 <context>
@@ -617,6 +625,61 @@ Eine Option, die an ihrer Stelle nichts bewirkt, wird abgelehnt.</translation>
     </message>
 </context>
 <context>
+    <name>ExportAllDialog</name>
+    <message>
+        <source>Export All</source>
+        <translation>Alle exportieren</translation>
+    </message>
+    <message>
+        <source>Folder to export into</source>
+        <translation>Ordner, in den exportiert wird</translation>
+    </message>
+    <message>
+        <source>C&amp;hoose…</source>
+        <translation>&amp;Wählen…</translation>
+    </message>
+    <message>
+        <source>Choose the folder to export into</source>
+        <translation>Den Ordner wählen, in den exportiert wird</translation>
+    </message>
+    <message>
+        <source>Export Into</source>
+        <translation>Exportieren nach</translation>
+    </message>
+    <message>
+        <source>Format</source>
+        <translation>Format</translation>
+    </message>
+    <message>
+        <source>JPEG picture (.jpg)</source>
+        <translation>JPEG-Bild (.jpg)</translation>
+    </message>
+    <message>
+        <source>PNG picture (.png)</source>
+        <translation>PNG-Bild (.png)</translation>
+    </message>
+    <message>
+        <source>Bitmap (.bmp)</source>
+        <translation>Bitmap (.bmp)</translation>
+    </message>
+    <message>
+        <source>PDF page at 1.5 inches per space (.pdf)</source>
+        <translation>PDF-Seite mit 1,5 Zoll je Feld (.pdf)</translation>
+    </message>
+    <message>
+        <source>&amp;Folder:</source>
+        <translation>&amp;Ordner:</translation>
+    </message>
+    <message>
+        <source>F&amp;ormat:</source>
+        <translation>F&amp;ormat:</translation>
+    </message>
+    <message>
+        <source>&amp;Export</source>
+        <translation>&amp;Exportieren</translation>
+    </message>
+</context>
+<context>
     <name>ExportBatch</name>
     <message>
         <source>Cannot export &quot;%1&quot; to &quot;%2&quot;: that is the document &quot;%3&quot;, which would be lost.</source>
@@ -872,6 +935,10 @@ Eine Option, die an ihrer Stelle nichts bewirkt, wird abgelehnt.</translation>
         <source>Shift+arrows and Space, or a drag, mix subtiles. R turns at random.</source>
         <translation>Ziehen, Umschalt+Pfeile und Leertaste mischen; R dreht zufällig.</translation>
     </message>
+    <message>
+        <source>Turn or mirror the outlined subtile; a double-click on the palette does too.</source>
+        <translation>Umrandete Kachel drehen oder spiegeln; auch per Doppelklick auf die Palette.</translation>
+    </message>
 </context>
 <context>
     <name>InfoWindow</name>
@@ -934,6 +1001,21 @@ Geschrieben vom Cryptwright-Team.</translation>
     <message>
         <source>the picture&apos;s pixels cannot be written as JPEG</source>
         <translation>die Bildpunkte dieses Bildes lassen sich nicht als JPEG schreiben</translation>
+    </message>
+</context>
+<context>
+    <name>ListCommand</name>
+    <message>
+        <source>--list needs at least one folder or document to list.</source>
+        <translation>--list braucht mindestens einen Ordner oder ein Dokument zum Auflisten.</translation>
+    </message>
+    <message>
+        <source>%1 documents share number %2: %3.</source>
+        <translation>%1 Dokumente teilen die Nummer %2: %3.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has no maptile number.</source>
+        <translation>„%1“ hat keine Kartenteilnummer.</translation>
     </message>
 </context>
 <context>
@@ -1025,6 +1107,30 @@ Geschrieben vom Cryptwright-Team.</translation>
         <source>Nothing to pick here: this space holds no subtile on record, only what the maptile was opened or started with.</source>
         <translation>Hier gibt es nichts aufzunehmen: auf diesem Feld ist keine Kachel verzeichnet, nur das, womit das Kartenteil geöffnet oder begonnen wurde.</translation>
     </message>
+    <message>
+        <source>Open Set…</source>
+        <translation>Set öffnen…</translation>
+    </message>
+    <message>
+        <source>Open Set</source>
+        <translation>Set öffnen</translation>
+    </message>
+    <message>
+        <source>Edit subtile…</source>
+        <translation>Kachel bearbeiten …</translation>
+    </message>
+    <message>
+        <source>Load at start</source>
+        <translation>Beim Start laden</translation>
+    </message>
+    <message>
+        <source>View size</source>
+        <translation>Ansichtsgröße</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1 %</translation>
+    </message>
 </context>
 <context>
     <name>MaptileControl</name>
@@ -1088,6 +1194,77 @@ Geschrieben vom Cryptwright-Team.</translation>
     <message>
         <source>Cannot save &quot;%1&quot;: it is the document this maptile is kept in, and a picture written over it would destroy the document. Choose another name.</source>
         <translation>„%1“ kann nicht gespeichert werden: Es ist das Dokument, in dem dieses Kartenteil aufbewahrt wird, und ein Bild darüber würde das Dokument zerstören. Wähle einen anderen Namen.</translation>
+    </message>
+</context>
+<context>
+    <name>MaptileSet</name>
+    <message>
+        <source>&quot;%1&quot; could not be read.</source>
+        <translation>„%1“ konnte nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was made by another program: it holds a picture, but no maptile number or designer.</source>
+        <translation>„%1“ stammt aus einem anderen Programm: Es enthält ein Bild, aber keine Kartenteilnummer und keinen Gestalter.</translation>
+    </message>
+    <message>
+        <source>No maptile documents in this folder</source>
+        <translation>Keine Kartenteil-Dokumente in diesem Ordner</translation>
+    </message>
+    <message>
+        <source>1 maptile</source>
+        <translation>1 Kartenteil</translation>
+    </message>
+    <message>
+        <source>%1 maptiles</source>
+        <translation>%1 Kartenteile</translation>
+    </message>
+    <message>
+        <source>%1 share number %2</source>
+        <translation>%1 teilen die Nummer %2</translation>
+    </message>
+    <message>
+        <source>1 has no number</source>
+        <translation>1 hat keine Nummer</translation>
+    </message>
+    <message>
+        <source>%1 have no number</source>
+        <translation>%1 haben keine Nummer</translation>
+    </message>
+    <message>
+        <source>1 is no maptile of this program</source>
+        <translation>1 ist kein Kartenteil dieses Programms</translation>
+    </message>
+    <message>
+        <source>%1 are no maptiles of this program</source>
+        <translation>%1 sind keine Kartenteile dieses Programms</translation>
+    </message>
+    <message>
+        <source>%1 still being read</source>
+        <translation>%1 werden noch gelesen</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>%1 × %2</source>
+        <translation>%1 × %2</translation>
+    </message>
+    <message>
+        <source>being read</source>
+        <translation>wird gelesen</translation>
+    </message>
+    <message>
+        <source>number %1</source>
+        <translation>Nummer %1</translation>
+    </message>
+    <message>
+        <source>shares its number</source>
+        <translation>teilt seine Nummer</translation>
+    </message>
+    <message>
+        <source>has no number</source>
+        <translation>hat keine Nummer</translation>
     </message>
 </context>
 <context>
@@ -1771,6 +1948,115 @@ Die Arbeit bleibt in „%2“ aufbewahrt.</translation>
     </message>
 </context>
 <context>
+    <name>SetExport</name>
+    <message>
+        <source>The export of %1 stopped before it was done; what it had not finished was not written.</source>
+        <translation>Der Export von %1 brach vor dem Ende ab; was nicht fertig war, wurde nicht geschrieben.</translation>
+    </message>
+</context>
+<context>
+    <name>SetModel</name>
+    <message>
+        <source>Being read…</source>
+        <translation>Wird gelesen…</translation>
+    </message>
+    <message>
+        <source>Made by another program</source>
+        <translation>Aus einem anderen Programm</translation>
+    </message>
+    <message>
+        <source>Cannot be read</source>
+        <translation>Nicht lesbar</translation>
+    </message>
+    <message>
+        <source>No number · %1</source>
+        <translation>Keine Nummer · %1</translation>
+    </message>
+    <message>
+        <source>No. %1 (shared) · %2</source>
+        <translation>Nr. %1 (geteilt) · %2</translation>
+    </message>
+    <message>
+        <source>No. %1 · %2</source>
+        <translation>Nr. %1 · %2</translation>
+    </message>
+</context>
+<context>
+    <name>SetWindow</name>
+    <message>
+        <source>Set – %1</source>
+        <translation>Set – %1</translation>
+    </message>
+    <message>
+        <source>Maptiles of the set</source>
+        <translation>Kartenteile des Sets</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>Ö&amp;ffnen</translation>
+    </message>
+    <message>
+        <source>Open the chosen maptile in the editor</source>
+        <translation>Das gewählte Kartenteil im Editor öffnen</translation>
+    </message>
+    <message>
+        <source>&amp;Export All…</source>
+        <translation>Alle &amp;exportieren…</translation>
+    </message>
+    <message>
+        <source>Export every maptile of the set</source>
+        <translation>Jedes Kartenteil des Sets exportieren</translation>
+    </message>
+    <message>
+        <source>&amp;Print Sheets…</source>
+        <translation>Bögen &amp;drucken…</translation>
+    </message>
+    <message>
+        <source>Print every maptile of the set on sheets</source>
+        <translation>Jedes Kartenteil des Sets auf Bögen drucken</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Schließen</translation>
+    </message>
+    <message>
+        <source>Close the set window</source>
+        <translation>Das Set-Fenster schließen</translation>
+    </message>
+    <message>
+        <source>State of the set</source>
+        <translation>Zustand des Sets</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Fortschritt</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Cancel the export</source>
+        <translation>Den Export abbrechen</translation>
+    </message>
+    <message>
+        <source>The export was cancelled; the maptiles exported before stay whole.</source>
+        <translation>Der Export wurde abgebrochen; die zuvor exportierten Kartenteile bleiben vollständig.</translation>
+    </message>
+    <message>
+        <source>All %1 maptiles were exported.</source>
+        <translation>Alle %1 Kartenteile wurden exportiert.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 maptiles could not be exported:</source>
+        <translation>%1 von %2 Kartenteilen konnten nicht exportiert werden:</translation>
+    </message>
+    <message>
+        <source>Export All</source>
+        <translation>Alle exportieren</translation>
+    </message>
+</context>
+<context>
     <name>SheetBacks</name>
     <message>
         <source>The back %1 could not be read.</source>
@@ -1968,6 +2254,13 @@ Die Arbeit bleibt in „%2“ aufbewahrt.</translation>
     </message>
 </context>
 <context>
+    <name>ShippedTilesets</name>
+    <message>
+        <source>%1 comes with Cryptwright: it is a default tileset or its metadata, read at every start, and is never written over. Save under another name or in another folder.</source>
+        <translation>%1 gehört zu Cryptwright: Es ist ein Standard-Kachelsatz oder dessen Metadaten, wird bei jedem Start gelesen und nie überschrieben. Speichere unter einem anderen Namen oder in einem anderen Ordner.</translation>
+    </message>
+</context>
+<context>
     <name>SlotWidgets</name>
     <message>
         <source>Enlarged subtile</source>
@@ -2037,6 +2330,26 @@ Die Arbeit bleibt in „%2“ aufbewahrt.</translation>
     <message>
         <source>The clipboard holds no picture to paste into the subtile.</source>
         <translation>Die Zwischenablage enthält kein Bild, das in die Kachel eingefügt werden kann.</translation>
+    </message>
+    <message>
+        <source>Slot %1 starts with its default tileset again.</source>
+        <translation>Slot %1 beginnt wieder mit seinem Standard-Kachelsatz.</translation>
+    </message>
+    <message>
+        <source>Slot %1 starts empty again.</source>
+        <translation>Slot %1 beginnt wieder leer.</translation>
+    </message>
+    <message>
+        <source>The tileset in slot %1 has no file yet. Save it first; then it can be loaded at start.</source>
+        <translation>Der Kachelsatz in Slot %1 hat noch keine Datei. Speichere ihn zuerst; dann kann er beim Start geladen werden.</translation>
+    </message>
+    <message>
+        <source>Slot %1 loads &quot;%2&quot; at every start.</source>
+        <translation>Slot %1 lädt „%2“ bei jedem Start.</translation>
+    </message>
+    <message>
+        <source>Cannot open the tileset &quot;%1&quot; that slot %2 loads at start: it is not in the folder &quot;%3&quot;.</source>
+        <translation>Der Kachelsatz „%1“, den Slot %2 beim Start lädt, kann nicht geöffnet werden: Er liegt nicht im Ordner „%3“.</translation>
     </message>
 </context>
 <context>

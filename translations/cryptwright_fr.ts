@@ -176,10 +176,6 @@
         <translation>Nombre d’exemplaires de chaque dalle sur les planches (1 par défaut).</translation>
     </message>
     <message>
-        <source>[FILE | DOCUMENT...]</source>
-        <translation>[FICHIER | DOCUMENT...]</translation>
-    </message>
-    <message>
         <source>--%1 must be a whole number from %2 to %3, not &quot;%4&quot;.</source>
         <translation>--%1 doit être un nombre entier de %2 à %3, et non «&#xa0;%4&#xa0;».</translation>
     </message>
@@ -304,20 +300,6 @@
         <translation>Commence par une planche d’étalonnage et son verso, qui montrent de combien l’imprimante met à l’échelle et décale le verso.</translation>
     </message>
     <message>
-        <source>Designs printable dungeon map tiles.
-
-Without options, opens the editor, with FILE (a maptile document or picture) if one is given.
-With --export, writes the finished maptile of each DOCUMENT without opening a window: as JPEG, bitmap, PNG or a PDF page at 1.5 inches per space, chosen by OUT&apos;s extension. With --paper, writes every DOCUMENT onto sheets of that paper in one PDF, at 1.5 inches per space, with crop marks and a scale bar. Each document may take %1 seconds to be read and written; one that takes longer is reported and the others are still written. Documents are read in a sandbox: once they and the outputs are open, nothing else can be opened.
-With --update, lays everything each DOCUMENT&apos;s maptile took from TILESET again from TILESET as it is now (a tileset with the same set name, or the same file name when it has none), and saves each DOCUMENT in place; one line tells what became of each.
-An option that does nothing where it is given is refused.</source>
-        <translation>Conçoit des dalles de donjon à imprimer.
-
-Sans option, ouvre l’éditeur, avec FICHIER (un document de dalle ou une image) s’il est donné.
-Avec --export, écrit la dalle finie de chaque DOCUMENT sans ouvrir de fenêtre&#xa0;: en JPEG, bitmap, PNG ou page PDF à 1,5 pouce par case, selon l’extension de SORTIE. Avec --paper, écrit tous les DOCUMENT sur des planches de ce papier, dans un seul PDF, à 1,5 pouce par case, avec traits de coupe et échelle. Chaque document dispose de %1 secondes pour être lu et écrit&#xa0;; celui qui prend plus longtemps est signalé, et les autres sont quand même écrits. Les documents sont lus dans un bac à sable&#xa0;: une fois qu’eux et les sorties sont ouverts, plus rien d’autre ne peut être ouvert.
-Avec --update, repose tout ce que la dalle de chaque DOCUMENT a pris à JEU depuis JEU tel qu’il est maintenant (un jeu de tuiles de même nom de jeu ou, sans nom, de même nom de fichier), et enregistre chaque DOCUMENT à sa place&#xa0;; une ligne dit ce qu’il est advenu de chacun.
-Une option sans effet là où elle est donnée est refusée.</translation>
-    </message>
-    <message>
         <source>Update each DOCUMENT from the fixed TILESET (a picture, with its .dat beside it); may be given several times.</source>
         <translation>Met à jour chaque DOCUMENT depuis le JEU corrigé (une image, avec son .dat à côté)&#xa0;; peut être donné plusieurs fois.</translation>
     </message>
@@ -326,12 +308,38 @@ Une option sans effet là où elle est donnée est refusée.</translation>
         <translation>JEU</translation>
     </message>
     <message>
-        <source>Maptile documents (.ora) to open, export or update.</source>
-        <translation>Documents de dalle (.ora) à ouvrir, à exporter ou à mettre à jour.</translation>
-    </message>
-    <message>
         <source>in an update (--update)</source>
         <translation>dans une mise à jour (--update)</translation>
+    </message>
+    <message>
+        <source>Designs printable dungeon map tiles.
+
+Without options, opens the editor, with FILE (a maptile document or picture) if one is given.
+With --export, writes the finished maptile of each DOCUMENT without opening a window: as JPEG, bitmap, PNG or a PDF page at 1.5 inches per space, chosen by OUT&apos;s extension. With --paper, writes every DOCUMENT onto sheets of that paper in one PDF, at 1.5 inches per space, with crop marks and a scale bar. A FOLDER stands for every document in it. With --list, prints a line for each document. Each document may take %1 seconds to be read and written; one that takes longer is reported and the others are still written. Documents are read in a sandbox: once they and the outputs are open, nothing else can be opened.
+With --update, lays everything each DOCUMENT&apos;s maptile took from TILESET again from TILESET as it is now (a tileset with the same set name, or the same file name when it has none), and saves each DOCUMENT in place; one line tells what became of each.
+An option that does nothing where it is given is refused.</source>
+        <translation>Conçoit des dalles de donjon à imprimer.
+
+Sans option, ouvre l’éditeur, avec FICHIER (un document de dalle ou une image) s’il est donné.
+Avec --export, écrit la dalle finie de chaque DOCUMENT sans ouvrir de fenêtre : en JPEG, bitmap, PNG ou page PDF à 1,5 pouce par case, selon l’extension de SORTIE. Avec --paper, écrit tous les DOCUMENT sur des planches de ce papier, dans un seul PDF, à 1,5 pouce par case, avec traits de coupe et échelle. Un DOSSIER vaut pour chaque document qu’il contient. Avec --list, affiche une ligne par document. Chaque document dispose de %1 secondes pour être lu et écrit ; celui qui prend plus longtemps est signalé, et les autres sont quand même écrits. Les documents sont lus dans un bac à sable : une fois qu’eux et les sorties sont ouverts, plus rien d’autre ne peut être ouvert.
+Avec --update, repose tout ce que la dalle de chaque DOCUMENT a pris à JEU depuis JEU tel qu’il est maintenant (un jeu de tuiles de même nom de jeu ou, sans nom, de même nom de fichier), et enregistre chaque DOCUMENT à sa place ; une ligne dit ce qu’il est advenu de chacun.
+Une option sans effet là où elle est donnée est refusée.</translation>
+    </message>
+    <message>
+        <source>List each DOCUMENT, tab-separated: file name, maptile number, COLUMNSxROWS, designer, the set names of the tilesets it uses; numbers two documents share and missing numbers are reported.</source>
+        <translation>Liste chaque DOCUMENT, séparé par des tabulations&#xa0;: nom de fichier, numéro de dalle, COLONNESxLIGNES, concepteur, noms de jeu des tilesets utilisés&#xa0;; les numéros partagés par deux documents et les numéros manquants sont signalés.</translation>
+    </message>
+    <message>
+        <source>Maptile documents (.ora), or folders of them, to open, export, list or update.</source>
+        <translation>Documents de dalle (.ora), ou dossiers qui en contiennent, à ouvrir, exporter, lister ou mettre à jour.</translation>
+    </message>
+    <message>
+        <source>[FILE | DOCUMENT... | FOLDER...]</source>
+        <translation>[FICHIER | DOCUMENT... | DOSSIER...]</translation>
+    </message>
+    <message>
+        <source>in a listing (--list)</source>
+        <translation>dans une liste (--list)</translation>
     </message>
 </context>
 <context>
@@ -617,6 +625,61 @@ Une option sans effet là où elle est donnée est refusée.</translation>
     </message>
 </context>
 <context>
+    <name>ExportAllDialog</name>
+    <message>
+        <source>Export All</source>
+        <translation>Tout exporter</translation>
+    </message>
+    <message>
+        <source>Folder to export into</source>
+        <translation>Dossier où exporter</translation>
+    </message>
+    <message>
+        <source>C&amp;hoose…</source>
+        <translation>C&amp;hoisir…</translation>
+    </message>
+    <message>
+        <source>Choose the folder to export into</source>
+        <translation>Choisir le dossier où exporter</translation>
+    </message>
+    <message>
+        <source>Export Into</source>
+        <translation>Exporter dans</translation>
+    </message>
+    <message>
+        <source>Format</source>
+        <translation>Format</translation>
+    </message>
+    <message>
+        <source>JPEG picture (.jpg)</source>
+        <translation>Image JPEG (.jpg)</translation>
+    </message>
+    <message>
+        <source>PNG picture (.png)</source>
+        <translation>Image PNG (.png)</translation>
+    </message>
+    <message>
+        <source>Bitmap (.bmp)</source>
+        <translation>Bitmap (.bmp)</translation>
+    </message>
+    <message>
+        <source>PDF page at 1.5 inches per space (.pdf)</source>
+        <translation>Page PDF à 1,5 pouce par case (.pdf)</translation>
+    </message>
+    <message>
+        <source>&amp;Folder:</source>
+        <translation>&amp;Dossier&#xa0;:</translation>
+    </message>
+    <message>
+        <source>F&amp;ormat:</source>
+        <translation>F&amp;ormat&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;Export</source>
+        <translation>&amp;Exporter</translation>
+    </message>
+</context>
+<context>
     <name>ExportBatch</name>
     <message>
         <source>Cannot export &quot;%1&quot; to &quot;%2&quot;: that is the document &quot;%3&quot;, which would be lost.</source>
@@ -872,6 +935,10 @@ Une option sans effet là où elle est donnée est refusée.</translation>
         <source>Shift+arrows and Space, or a drag, mix subtiles. R turns at random.</source>
         <translation>Maj+flèches et Espace, ou glisser, mêlent les tuiles. R : tours au hasard.</translation>
     </message>
+    <message>
+        <source>Turn or mirror the outlined subtile; a double-click on the palette does too.</source>
+        <translation>Tourner ou retourner la tuile encadrée&#xa0;; aussi par double-clic sur la palette.</translation>
+    </message>
 </context>
 <context>
     <name>InfoWindow</name>
@@ -934,6 +1001,21 @@ Written by the Cryptwright team.</source>
     <message>
         <source>the picture&apos;s pixels cannot be written as JPEG</source>
         <translation>les pixels de l&apos;image ne peuvent pas être écrits en JPEG</translation>
+    </message>
+</context>
+<context>
+    <name>ListCommand</name>
+    <message>
+        <source>--list needs at least one folder or document to list.</source>
+        <translation>--list demande au moins un dossier ou un document à lister.</translation>
+    </message>
+    <message>
+        <source>%1 documents share number %2: %3.</source>
+        <translation>%1 documents partagent le numéro %2&#xa0;: %3.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has no maptile number.</source>
+        <translation>«&#xa0;%1&#xa0;» n’a pas de numéro de dalle.</translation>
     </message>
 </context>
 <context>
@@ -1025,6 +1107,30 @@ Written by the Cryptwright team.</source>
         <source>Nothing to pick here: this space holds no subtile on record, only what the maptile was opened or started with.</source>
         <translation>Rien à reprendre ici : cette case ne garde aucune tuile, seulement ce avec quoi la dalle a été ouverte ou commencée.</translation>
     </message>
+    <message>
+        <source>Open Set…</source>
+        <translation>Ouvrir un jeu…</translation>
+    </message>
+    <message>
+        <source>Open Set</source>
+        <translation>Ouvrir un jeu</translation>
+    </message>
+    <message>
+        <source>Edit subtile…</source>
+        <translation>Modifier la tuile…</translation>
+    </message>
+    <message>
+        <source>Load at start</source>
+        <translation>Charger au démarrage</translation>
+    </message>
+    <message>
+        <source>View size</source>
+        <translation>Taille d’affichage</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1&#x202f;%</translation>
+    </message>
 </context>
 <context>
     <name>MaptileControl</name>
@@ -1088,6 +1194,77 @@ Written by the Cryptwright team.</source>
     <message>
         <source>Cannot save &quot;%1&quot;: it is the document this maptile is kept in, and a picture written over it would destroy the document. Choose another name.</source>
         <translation>Impossible d’enregistrer «&#xa0;%1&#xa0;»&#xa0;: c’est le document qui conserve cette dalle, et une image écrite par-dessus le détruirait. Choisissez un autre nom.</translation>
+    </message>
+</context>
+<context>
+    <name>MaptileSet</name>
+    <message>
+        <source>&quot;%1&quot; could not be read.</source>
+        <translation>«&#xa0;%1&#xa0;» n’a pas pu être lu.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was made by another program: it holds a picture, but no maptile number or designer.</source>
+        <translation>«&#xa0;%1&#xa0;» vient d’un autre programme&#xa0;: il contient une image, mais ni numéro de dalle ni concepteur.</translation>
+    </message>
+    <message>
+        <source>No maptile documents in this folder</source>
+        <translation>Aucun document de dalle dans ce dossier</translation>
+    </message>
+    <message>
+        <source>1 maptile</source>
+        <translation>1 dalle</translation>
+    </message>
+    <message>
+        <source>%1 maptiles</source>
+        <translation>%1 dalles</translation>
+    </message>
+    <message>
+        <source>%1 share number %2</source>
+        <translation>%1 partagent le numéro %2</translation>
+    </message>
+    <message>
+        <source>1 has no number</source>
+        <translation>1 n’a pas de numéro</translation>
+    </message>
+    <message>
+        <source>%1 have no number</source>
+        <translation>%1 n’ont pas de numéro</translation>
+    </message>
+    <message>
+        <source>1 is no maptile of this program</source>
+        <translation>1 n’est pas une dalle de ce programme</translation>
+    </message>
+    <message>
+        <source>%1 are no maptiles of this program</source>
+        <translation>%1 ne sont pas des dalles de ce programme</translation>
+    </message>
+    <message>
+        <source>%1 still being read</source>
+        <translation>%1 encore en lecture</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>%1 × %2</source>
+        <translation>%1 × %2</translation>
+    </message>
+    <message>
+        <source>being read</source>
+        <translation>en lecture</translation>
+    </message>
+    <message>
+        <source>number %1</source>
+        <translation>numéro %1</translation>
+    </message>
+    <message>
+        <source>shares its number</source>
+        <translation>partage son numéro</translation>
+    </message>
+    <message>
+        <source>has no number</source>
+        <translation>n’a pas de numéro</translation>
     </message>
 </context>
 <context>
@@ -1771,6 +1948,115 @@ Le travail reste conservé dans «&#xa0;%2&#xa0;».</translation>
     </message>
 </context>
 <context>
+    <name>SetExport</name>
+    <message>
+        <source>The export of %1 stopped before it was done; what it had not finished was not written.</source>
+        <translation>L’export de %1 s’est arrêté avant la fin&#xa0;; ce qui n’était pas terminé n’a pas été écrit.</translation>
+    </message>
+</context>
+<context>
+    <name>SetModel</name>
+    <message>
+        <source>Being read…</source>
+        <translation>En lecture…</translation>
+    </message>
+    <message>
+        <source>Made by another program</source>
+        <translation>Fait par un autre programme</translation>
+    </message>
+    <message>
+        <source>Cannot be read</source>
+        <translation>Illisible</translation>
+    </message>
+    <message>
+        <source>No number · %1</source>
+        <translation>Sans numéro · %1</translation>
+    </message>
+    <message>
+        <source>No. %1 (shared) · %2</source>
+        <translation>N° %1 (partagé) · %2</translation>
+    </message>
+    <message>
+        <source>No. %1 · %2</source>
+        <translation>N° %1 · %2</translation>
+    </message>
+</context>
+<context>
+    <name>SetWindow</name>
+    <message>
+        <source>Set – %1</source>
+        <translation>Jeu – %1</translation>
+    </message>
+    <message>
+        <source>Maptiles of the set</source>
+        <translation>Dalles du jeu</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>&amp;Ouvrir</translation>
+    </message>
+    <message>
+        <source>Open the chosen maptile in the editor</source>
+        <translation>Ouvrir la dalle choisie dans l’éditeur</translation>
+    </message>
+    <message>
+        <source>&amp;Export All…</source>
+        <translation>Tout &amp;exporter…</translation>
+    </message>
+    <message>
+        <source>Export every maptile of the set</source>
+        <translation>Exporter chaque dalle du jeu</translation>
+    </message>
+    <message>
+        <source>&amp;Print Sheets…</source>
+        <translation>&amp;Imprimer des planches…</translation>
+    </message>
+    <message>
+        <source>Print every maptile of the set on sheets</source>
+        <translation>Imprimer chaque dalle du jeu sur des planches</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fermer</translation>
+    </message>
+    <message>
+        <source>Close the set window</source>
+        <translation>Fermer la fenêtre du jeu</translation>
+    </message>
+    <message>
+        <source>State of the set</source>
+        <translation>État du jeu</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Progression</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Cancel the export</source>
+        <translation>Annuler l’export</translation>
+    </message>
+    <message>
+        <source>The export was cancelled; the maptiles exported before stay whole.</source>
+        <translation>L’export a été annulé&#xa0;; les dalles exportées avant restent entières.</translation>
+    </message>
+    <message>
+        <source>All %1 maptiles were exported.</source>
+        <translation>Les %1 dalles ont toutes été exportées.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 maptiles could not be exported:</source>
+        <translation>%1 dalles sur %2 n’ont pas pu être exportées&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Export All</source>
+        <translation>Tout exporter</translation>
+    </message>
+</context>
+<context>
     <name>SheetBacks</name>
     <message>
         <source>The back %1 could not be read.</source>
@@ -1968,6 +2254,13 @@ Le travail reste conservé dans «&#xa0;%2&#xa0;».</translation>
     </message>
 </context>
 <context>
+    <name>ShippedTilesets</name>
+    <message>
+        <source>%1 comes with Cryptwright: it is a default tileset or its metadata, read at every start, and is never written over. Save under another name or in another folder.</source>
+        <translation>%1 est fourni avec Cryptwright&#xa0;: c’est un jeu de tuiles par défaut ou ses métadonnées, lu à chaque démarrage, et il n’est jamais écrasé. Enregistrez sous un autre nom ou dans un autre dossier.</translation>
+    </message>
+</context>
+<context>
     <name>SlotWidgets</name>
     <message>
         <source>Enlarged subtile</source>
@@ -2037,6 +2330,26 @@ Le travail reste conservé dans «&#xa0;%2&#xa0;».</translation>
     <message>
         <source>The clipboard holds no picture to paste into the subtile.</source>
         <translation>Le presse-papiers ne contient aucune image à coller dans la tuile.</translation>
+    </message>
+    <message>
+        <source>Slot %1 starts with its default tileset again.</source>
+        <translation>L’emplacement %1 démarre de nouveau avec son jeu de tuiles par défaut.</translation>
+    </message>
+    <message>
+        <source>Slot %1 starts empty again.</source>
+        <translation>L’emplacement %1 démarre de nouveau vide.</translation>
+    </message>
+    <message>
+        <source>The tileset in slot %1 has no file yet. Save it first; then it can be loaded at start.</source>
+        <translation>Le jeu de tuiles de l’emplacement %1 n’a pas encore de fichier. Enregistrez-le d’abord&#xa0;; il pourra alors être chargé au démarrage.</translation>
+    </message>
+    <message>
+        <source>Slot %1 loads &quot;%2&quot; at every start.</source>
+        <translation>L’emplacement %1 charge «&#xa0;%2&#xa0;» à chaque démarrage.</translation>
+    </message>
+    <message>
+        <source>Cannot open the tileset &quot;%1&quot; that slot %2 loads at start: it is not in the folder &quot;%3&quot;.</source>
+        <translation>Impossible d’ouvrir le jeu de tuiles «&#xa0;%1&#xa0;» que l’emplacement %2 charge au démarrage&#xa0;: il n’est pas dans le dossier «&#xa0;%3&#xa0;».</translation>
     </message>
 </context>
 <context>
