@@ -461,7 +461,7 @@ private slots:
         run = runProgram({"--list", "set/e.ora", "map.ora", "set/d.ora"}, dir.path());
         QCOMPARE(run.error, QByteArray());
         QCOMPARE(run.exitCode, 0);
-        QCOMPARE(run.output, "d.ora\t2\t5x6\t\tStone Floors,walls.png\nmap.ora\t7B\t4x5\tAnn \xc3\x89" "crivain\t\n"
+        QCOMPARE(run.output, "d.ora\t2\t5x6\t\tStone Floors,walls.png\nmap.ora\t7B\t4x5\tAnn \xc3\x89" "crivain\tDefault_A.jpg\n"
                              "e.ora\t10\t3x3\t\t\n");
         // A name that leads nowhere is read as no document, and the rest are listed.
         run = runProgram({"--list", "missing.ora", "set/e.ora"}, dir.path());
