@@ -1,18 +1,13 @@
 #include "cli/ExportBatch.h"
-#include "document/DocumentReader.h"
-#include "document/DocumentRecords.h"
-#include "document/DocumentWriter.h"
 #include "document/ZipReader.h"
-#include "raster/RasterOps.h"
 #include "output/MaptileSaver.h"
 #include "pictures/PictureDecoder.h"
 #include "support/SetFolder.h"
+#include "support/ShellRun.h"
 #include "support/TestZip.h"
 #include "support/WorkspaceFixture.h"
 #include "workspace/MaptileOpener.h"
 
-#include <QDirIterator>
-#include <QElapsedTimer>
 #include <QPainter>
 #include <QProcess>
 #include <QRegularExpression>
@@ -27,6 +22,8 @@
 
 using namespace TestImages;
 using namespace Qt::StringLiterals;
+using ShellRun::filesIn;
+using Run = ShellRun::Result;
 
 namespace {
 
@@ -44,45 +41,18 @@ QImage png(const ZipReader &zip, const QString &name)
     return QImage::fromData(zip.read(name, 1 << 30, &reason), "PNG");
 }
 
-struct Run
-{
-    int exitCode;
-    QByteArray output, error;
-};
-
 // The program itself, as a user runs it from a shell with no display; or another program.
 Run runProgram(const QStringList &arguments, const QString &folder,
                const QString &executable = QStringLiteral(CRYPTWRIGHT_BINARY))
 {
-    QProcess program;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
-        environment.remove(QString::fromLatin1(name));
-    program.setProcessEnvironment(environment);
-    program.setWorkingDirectory(folder);
-    program.start(executable, arguments);
-    program.waitForFinished(60000);
-    return {program.exitStatus() == QProcess::NormalExit ? program.exitCode() : -1, program.readAllStandardOutput(),
-            program.readAllStandardError()};
-}
-
-// Every file under folder with its bytes.
-QMap<QString, QByteArray> filesIn(const QString &folder)
-{
-    QMap<QString, QByteArray> files;
-    for (QDirIterator it(folder, QDir::Files | QDir::Hidden | QDir::System, QDirIterator::Subdirectories);
-         it.hasNext();) {
-        // Named first: the order in which a call's arguments are worked out is the compiler's.
-        const QString path = it.next();
-        files.insert(path, readAll(path));
-    }
-    return files;
+    return ShellRun::run(executable, arguments, folder);
 }
 
 } // namespace
 
+
 // Maptile documents: saved and opened again with everything editable, read by
-// a reader that knows only the baseline format, and exported from the command line.
+// a reader that knows only the baseline format, and exported and listed from the command line.
 class TestDocuments : public QObject
 {
     Q_OBJECT
@@ -487,147 +457,6 @@ private slots:
     }
 
     // The manual page and --help name the same options.
-    // Records and the tileset copies they name come back from a document as they were laid, every
-    // transparency, turn and mirror over a base; a document without records, or whose records no longer
-    // give its master, opens with the master as its base. Hostile records are refused with their reason.
-    void recordsTravelWithTheDocument_data()
-    {
-        QTest::addColumn<QByteArray>("records");
-        QTest::addColumn<QString>("reason");
-        QTest::newRow("kept") << QByteArray() << QString();
-        QTest::newRow("stale") << QByteArray("<records version=\"1\"><tileset file=\"a.png\"/>"
-                                             "<space column=\"0\" row=\"0\"><laid tileset=\"0\" column=\"6\" row=\"3\" "
-                                             "turns=\"0\" mirrored=\"0\" transparency=\"0\" key=\"0\"/></space></records>")
-                               << QString();
-        QByteArray stacked = "<records version=\"1\"><tileset file=\"a.png\"/><space column=\"0\" row=\"0\">";
-        for (int i = 0; i < 200; ++i)
-            stacked += "<laid tileset=\"0\" column=\"0\" row=\"0\" turns=\"0\" mirrored=\"0\" transparency=\"0\" key=\"0\"/>";
-        QTest::newRow("too many on a space") << stacked + "</space></records>" << u"more than 64 placements"_s;
-        QTest::newRow("tileset not carried")
-            << QByteArray("<records version=\"1\"><space column=\"0\" row=\"0\"><laid tileset=\"3\"/></space></records>")
-            << u"does not carry"_s;
-        QTest::newRow("cell outside")
-            << QByteArray("<records version=\"1\"><tileset file=\"a.png\"/><space column=\"0\" row=\"0\"><laid tileset=\"0\" "
-                          "column=\"7\" row=\"0\"/></space></records>")
-            << u"outside its tileset"_s;
-        QTest::newRow("bad transparency")
-            << QByteArray("<records version=\"1\"><tileset file=\"a.png\"/><space column=\"0\" row=\"0\"><laid tileset=\"0\" "
-                          "column=\"1\" row=\"0\" turns=\"1\" mirrored=\"0\" transparency=\"2,999\" key=\"0\"/></space></records>")
-            << u"transparency \"2,999\""_s;
-    }
-    void recordsTravelWithTheDocument()
-    {
-        QFETCH(QByteArray, records);
-        QFETCH(QString, reason);
-        const QImage base = pattern(QSize(3, 2) * Geometry::SpaceSize).convertToFormat(RasterOps::Format);
-        const QImage tileset = pattern(Geometry::TilesetSize, 1).convertToFormat(RasterOps::Format);
-        TileData data;
-        data.setName = u"Stone Floors"_s;
-        data.setSpeedValue(2, 1, u"3"_s);
-        MaptileDocument document;
-        document.records = MaptileRecords::fromBase(base);
-        const int copy = document.records.copyOf(tileset, u"stone.png"_s, data);
-        const int other = document.records.copyOf(tileset.mirrored(), u"walls.png"_s, {});
-        const Orientation turned = Orientation().then(Orientation::MirrorLeftRight).then(Orientation::TurnRight);
-        document.records.lay({0, 0}, {copy, {2, 1}, {}, TransparencySetting(u"0"_s), 0});
-        document.records.lay({0, 0}, {other, {6, 3}, turned, TransparencySetting(u"1"_s), tileset.pixel(6 * 144, 3 * 144)});
-        document.records.lay({2, 1}, {copy, {0, 0}, turned.then(Orientation::TurnLeft), TransparencySetting::blended(77), 0});
-        document.records.lay({1, 1}, {other, {3, 2}, {}, TransparencySetting(u"2"_s), 0});
-        document.maptile.setMaster(document.records.compose());
-        document.editable = true;
-        QString error;
-        QByteArray bytes = DocumentWriter::encode(document, &error);
-        QVERIFY2(!bytes.isEmpty(), qPrintable(error));
-        if (!records.isEmpty())
-            bytes = TestZip::replaced(bytes, DocumentRecords::Entry, TestZip::deflated(DocumentRecords::Entry, records));
-        QElapsedTimer timer;
-        timer.start();
-        const MaptileDocument read = DocumentReader::decode(bytes, &error);
-        QVERIFY(timer.elapsed() < 2000);
-        if (!reason.isEmpty()) {
-            QVERIFY(read.maptile.master().isNull());
-            QVERIFY2(error.contains(reason), qPrintable(error));
-            return;
-        }
-        QVERIFY2(!read.maptile.master().isNull(), qPrintable(error));
-        QCOMPARE(read.records.compose(), read.maptile.master());
-        if (QTest::currentDataTag() == "stale"_L1) {
-            QVERIFY(!read.records.hasPlacements());
-            return;
-        }
-        QCOMPARE(read.records.base(), base);
-        QCOMPARE(read.records.copies().size(), size_t(2));
-        for (const QPoint space : {QPoint(0, 0), QPoint(1, 1), QPoint(2, 1), QPoint(1, 0)})
-            QVERIFY(read.records.stack(space) == document.records.stack(space));
-        QCOMPARE(read.records.copies()[copy].data, data);
-        QCOMPARE(read.records.copies()[other].fileName, u"walls.png"_s);
-        // Cells nothing uses are kept blank.
-        QCOMPARE(read.records.copies()[copy].cell({2, 1}), tileset.copy(2 * 144, 144, 144, 144));
-        QCOMPARE(read.records.copies()[copy].picture.pixel(144 * 5, 10), Geometry::blankColour());
-
-        document.records = MaptileRecords::fromBase(document.maptile.master());
-        const MaptileDocument plain = DocumentReader::decode(DocumentWriter::encode(document, &error), &error);
-        QVERIFY(!ZipReader(DocumentWriter::encode(document, &error)).contains(DocumentRecords::Entry));
-        QCOMPARE(plain.records.base(), plain.maptile.master());
-        QVERIFY(!plain.records.hasPlacements());
-    }
-
-    // --update lays each placement from a tileset of that set name again from the fixed one and saves in
-    // place, the fixed copy inside; a document using none of the tilesets stays byte for byte, one that
-    // cannot be updated stays untouched and fails the command, and a tileset that matched nothing says so.
-    void commandLineUpdateFixesEveryDocument()
-    {
-        const QDir dir(m_dir->path());
-        const QImage old = pattern(Geometry::TilesetSize).convertToFormat(RasterOps::Format);
-        QImage fixed = old;
-        fixed.setPixel(3 * 144 + 5, 2 * 144 + 7, qRgb(250, 0, 0));
-        QVERIFY(fixed.save(dir.filePath("stone-fixed.png")) && old.save(dir.filePath("unused.png")));
-        writeText(dir.filePath("stone-fixed.dat"), "[TILEDATA]\nSETNAME=Stone Floors\n");
-        // The same placements laid from the stone tileset given, over one from another tileset.
-        const auto laidFrom = [&old](const QImage &stone, int placements = 3) {
-            MaptileDocument document;
-            document.records.blank(3, 2);
-            TileData data;
-            data.setName = u"Stone Floors"_s;
-            const int copy = document.records.copyOf(stone, u"stone.png"_s, data);
-            const int walls = document.records.copyOf(old.mirrored(), u"walls.png"_s, {});
-            const std::pair<QPoint, LaidSubtile> laid[] = {
-                {{0, 0}, {walls, {1, 1}, {}, TransparencySetting(u"0"_s), 0}},
-                {{0, 0}, {copy, {3, 2}, Orientation().then(Orientation::TurnRight), TransparencySetting::blended(90), 0}},
-                {{2, 1}, {copy, {3, 2}, {}, TransparencySetting(u"1"_s), stone.pixel(432, 288)}}};
-            for (int i = 0; i < placements; ++i)
-                document.records.lay(laid[i].first, laid[i].second);
-            document.records.dropUnusedCopies();
-            document.maptile.setMaster(document.records.compose());
-            document.editable = true;
-            return document;
-        };
-        QString error;
-        for (const auto &[name, document] : {std::pair("crypt01.ora", laidFrom(old)),
-                                             std::pair("walls.ora", laidFrom(old, 1)), std::pair("plain.ora", laidFrom(old, 0))})
-            writeText(dir.filePath(name), DocumentWriter::encode(document, &error));
-        writeText(dir.filePath("broken.ora"), "not a zip");
-        const QMap<QString, QByteArray> before = filesIn(dir.path());
-        const Run run = runProgram({"--update", "stone-fixed.png", "--update", "unused.png", "crypt01.ora", "walls.ora",
-                                    "plain.ora", "broken.ora"}, dir.path());
-        const QStringList lines = QString::fromUtf8(run.output).split(u'\n', Qt::SkipEmptyParts);
-        QVERIFY2(run.exitCode == 1 && lines.size() == 5 && lines[0] == u"crypt01.ora: 2 spaces updated from \"Stone Floors\"."_s
-                     && lines[1].startsWith("walls.ora: uses none") && lines[2].startsWith("plain.ora: keeps no record")
-                     && lines[3].contains("broken.ora") && lines[4].startsWith("\"unused.png\" (unused.png) matched no"),
-                 run.output.constData());
-        const QMap<QString, QByteArray> after = filesIn(dir.path());
-        for (const char *kept : {"walls.ora", "plain.ora", "broken.ora"})
-            QCOMPARE(after[dir.filePath(kept)], before[dir.filePath(kept)]);
-        QCOMPARE(after.keys(), before.keys()); // no file left over
-        const MaptileDocument updated = DocumentReader::read(dir.filePath("crypt01.ora"), &error);
-        QCOMPARE(updated.maptile.master(), laidFrom(fixed).maptile.master());
-        // The document carries the fixed tileset for the next update or pick, and still opens elsewhere.
-        QCOMPARE(updated.records.copies().at(0).cell({3, 2}), fixed.copy(432, 288, 144, 144));
-        QProcess python;
-        python.start(u"python3"_s, {QStringLiteral(CHECK_ORA_SCRIPT), dir.filePath("crypt01.ora")});
-        QVERIFY(python.waitForFinished(30000) && python.exitCode() == 0);
-    }
-
     void manualPageListsEveryOption()
     {
         const QString help = QString::fromUtf8(runProgram({"--help"}, m_dir->path()).output);
