@@ -93,8 +93,11 @@ void ScaledWindow::wrap()
     m_view->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_view->setBackgroundBrush(m_window->palette().window());
     m_view->setRenderHints(QPainter::SmoothPixmapTransform | QPainter::TextAntialiasing);
-    m_view->setAccessibleName(m_window->accessibleName().isEmpty() ? m_window->windowTitle()
-                                                                   : m_window->accessibleName());
+    // A screen reader finds the page's controls as a window of their own, beside the view that shows them.
+    const QString name = m_window->accessibleName().isEmpty() ? m_window->windowTitle() : m_window->accessibleName();
+    m_view->setAccessibleName(name);
+    m_view->viewport()->setAccessibleName(name);
+    page->setAccessibleName(name);
     auto *scene = new QGraphicsScene(m_view);
     m_view->setScene(scene);
 

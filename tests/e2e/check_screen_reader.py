@@ -5,8 +5,9 @@ Usage (inside a D-Bus session of its own):
     dbus-run-session -- /usr/bin/python3 check_screen_reader.py PROGRAM
 
 Checks that every object of the main window a screen reader stops at has a
-name, in English and in German, and that moving the outline with the keys is
-heard as the focus moving from space to space and from cell to cell.
+name, in English and in German, and at 200 % as at 100 %; and that moving the
+outline with the keys is heard as the focus moving from space to space and from
+cell to cell.
 """
 import os
 import subprocess
@@ -86,9 +87,12 @@ def named_everywhere(app):
     return found, counted
 
 
-def run(language, home):
-    """The program in language, with home as its own: no settings, tilesets or left work from
-    another run, and only the session's buses kept."""
+def run(language, home, scale):
+    """The program in language at scale percent, with home as its own: no other settings,
+    tilesets or left work from another run, and only the session's buses kept."""
+    os.makedirs(os.path.join(home, '.config', 'cryptwright'))
+    with open(os.path.join(home, '.config', 'cryptwright', 'cryptwright.conf'), 'w') as settings:
+        settings.write('[View]\nscale=%d\n' % scale)
     env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON='1', LANGUAGE=language, HOME=home)
     for name in ('XDG_CONFIG_HOME', 'XDG_CACHE_HOME', 'XDG_DATA_HOME', 'XDG_STATE_HOME'):
         env.pop(name, None)
@@ -155,9 +159,10 @@ def main():
         wait_for_bus()
         import pyatspi
         from gi.repository import GLib
-        for language, maptile in (('en', 'Maptile'), ('de', 'Kartenteil')):
+        for language, maptile, scale in (('en', 'Maptile', 100), ('de', 'Kartenteil', 100), ('en', 'Maptile', 200)):
             home = tempfile.TemporaryDirectory()
-            program = run(language, home.name)
+            program = run(language, home.name, scale)
+            language = '%s at %d %%' % (language, scale)
             try:
                 app = find_application()
                 found, counted = named_everywhere(app)
@@ -168,7 +173,7 @@ def main():
                     failures.append('%s: no object is named %r' % (language, maptile))
                 if len(counted) < 100:
                     failures.append('%s: only %d objects, the cells missing' % (language, len(counted)))
-                if language == 'en':
+                if scale == 100 and language.startswith('en'):
                     heard = [h for h in heard_while(KEYS) if h.startswith(('space', 'cell'))]
                     print('heard:', heard)
                     # Where each focus was, without what the space or cell holds.
