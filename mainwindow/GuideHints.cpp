@@ -81,9 +81,12 @@ void GuideHints::onFocus(QWidget *control, int number)
 
 void GuideHints::clearOver(QWidget *background)
 {
+    if (m_backgrounds.contains(background))
+        return;
     background->setMouseTracking(true);
     background->installEventFilter(this);
     m_backgrounds.insert(background, true);
+    connect(background, &QObject::destroyed, this, [this, background] { m_backgrounds.remove(background); });
 }
 
 void GuideHints::show(int number)

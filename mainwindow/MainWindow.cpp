@@ -13,6 +13,7 @@
 #include "views/PaletteView.h"
 #include "views/UiFonts.h"
 #include "views/WorkingView.h"
+#include "viewscale/ScaledWindow.h"
 #include "workspace/SubtilePicker.h"
 
 #include <QAction>
@@ -179,8 +180,8 @@ void MainWindow::connectCommands()
 
 void MainWindow::openSet()
 {
-    const QString folder = QFileDialog::getExistingDirectory(
-        this, tr("Open Set"), m_setWindow ? m_setWindow->folder() : QString());
+    const QString folder =
+        QFileDialog::getExistingDirectory(this, tr("Open Set"), m_setWindow ? m_setWindow->folder() : QString());
     if (!folder.isEmpty())
         showSet(folder);
 }
@@ -253,6 +254,9 @@ void MainWindow::connectHints()
     }
     m_hints->clearOver(this);
     m_hints->clearOver(m_toolbar->strip());
+    // At a larger view size the window's background is the scaled page, made anew at each change.
+    m_hints->clearOver(ScaledWindow::content(this));
+    connect(&m_scale, &ViewScale::changed, m_hints, [this] { m_hints->clearOver(ScaledWindow::content(this)); });
 }
 
 void MainWindow::addShortcuts()

@@ -3,12 +3,12 @@
 #include <QApplication>
 #include <QDialog>
 #include <QEvent>
-#include <QKeyEvent>
-#include <QPushButton>
 #include <QGraphicsProxyWidget>
 #include <QGraphicsScene>
 #include <QGraphicsView>
+#include <QKeyEvent>
 #include <QLayout>
+#include <QPushButton>
 #include <QWidget>
 
 ScaledWindow::ScaledWindow(QWidget *window)
@@ -47,7 +47,8 @@ void ScaledWindow::moveControls(QWidget *from, QWidget *to, const QWidget *excep
 {
     QList<QWidget *> chain;
     for (QWidget *next = from->nextInFocusChain(); next && next != from; next = next->nextInFocusChain()) {
-        if (next->window() == from && !chain.contains(next) && !(except && (next == except || except->isAncestorOf(next))))
+        if (next->window() == from && !chain.contains(next)
+            && !(except && (next == except || except->isAncestorOf(next))))
             chain << next;
     }
     QWidget *focus = from->focusWidget();

@@ -432,7 +432,6 @@ private slots:
         }
         QCOMPARE(RecoveryFolder::leftBehind(folder).work.size(), std::size_t(1));
     }
-
 };
 
 QTEST_MAIN(TestControl)

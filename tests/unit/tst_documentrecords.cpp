@@ -38,25 +38,27 @@ private slots:
         QTest::addColumn<QByteArray>("records");
         QTest::addColumn<QString>("reason");
         QTest::newRow("kept") << QByteArray() << QString();
-        QTest::newRow("stale") << QByteArray("<records version=\"1\"><tileset file=\"a.png\"/>"
-                                             "<space column=\"0\" row=\"0\"><laid tileset=\"0\" column=\"6\" row=\"3\" "
-                                             "turns=\"0\" mirrored=\"0\" transparency=\"0\" key=\"0\"/></space></records>")
+        QTest::newRow("stale") << QByteArray(
+            "<records version=\"1\"><tileset file=\"a.png\"/>"
+            "<space column=\"0\" row=\"0\"><laid tileset=\"0\" column=\"6\" row=\"3\" "
+            "turns=\"0\" mirrored=\"0\" transparency=\"0\" key=\"0\"/></space></records>")
                                << QString();
         QByteArray stacked = "<records version=\"1\"><tileset file=\"a.png\"/><space column=\"0\" row=\"0\">";
         for (int i = 0; i < 200; ++i)
-            stacked += "<laid tileset=\"0\" column=\"0\" row=\"0\" turns=\"0\" mirrored=\"0\" transparency=\"0\" key=\"0\"/>";
+            stacked +=
+                "<laid tileset=\"0\" column=\"0\" row=\"0\" turns=\"0\" mirrored=\"0\" transparency=\"0\" key=\"0\"/>";
         QTest::newRow("too many on a space") << stacked + "</space></records>" << u"more than 64 placements"_s;
-        QTest::newRow("tileset not carried")
-            << QByteArray("<records version=\"1\"><space column=\"0\" row=\"0\"><laid tileset=\"3\"/></space></records>")
-            << u"does not carry"_s;
-        QTest::newRow("cell outside")
-            << QByteArray("<records version=\"1\"><tileset file=\"a.png\"/><space column=\"0\" row=\"0\"><laid tileset=\"0\" "
-                          "column=\"7\" row=\"0\"/></space></records>")
-            << u"outside its tileset"_s;
-        QTest::newRow("bad transparency")
-            << QByteArray("<records version=\"1\"><tileset file=\"a.png\"/><space column=\"0\" row=\"0\"><laid tileset=\"0\" "
-                          "column=\"1\" row=\"0\" turns=\"1\" mirrored=\"0\" transparency=\"2,999\" key=\"0\"/></space></records>")
-            << u"transparency \"2,999\""_s;
+        QTest::newRow("tileset not carried") << QByteArray(
+            "<records version=\"1\"><space column=\"0\" row=\"0\"><laid tileset=\"3\"/></space></records>")
+                                             << u"does not carry"_s;
+        QTest::newRow("cell outside") << QByteArray(
+            "<records version=\"1\"><tileset file=\"a.png\"/><space column=\"0\" row=\"0\"><laid tileset=\"0\" "
+            "column=\"7\" row=\"0\"/></space></records>")
+                                      << u"outside its tileset"_s;
+        QTest::newRow("bad transparency") << QByteArray(
+            "<records version=\"1\"><tileset file=\"a.png\"/><space column=\"0\" row=\"0\"><laid tileset=\"0\" "
+            "column=\"1\" row=\"0\" turns=\"1\" mirrored=\"0\" transparency=\"2,999\" key=\"0\"/></space></records>")
+                                          << u"transparency \"2,999\""_s;
     }
     void recordsTravelWithTheDocument()
     {
@@ -73,8 +75,10 @@ private slots:
         const int other = document.records.copyOf(tileset.mirrored(), u"walls.png"_s, {});
         const Orientation turned = Orientation().then(Orientation::MirrorLeftRight).then(Orientation::TurnRight);
         document.records.lay({0, 0}, {copy, {2, 1}, {}, TransparencySetting(u"0"_s), 0});
-        document.records.lay({0, 0}, {other, {6, 3}, turned, TransparencySetting(u"1"_s), tileset.pixel(6 * 144, 3 * 144)});
-        document.records.lay({2, 1}, {copy, {0, 0}, turned.then(Orientation::TurnLeft), TransparencySetting::blended(77), 0});
+        document.records.lay({0, 0},
+                             {other, {6, 3}, turned, TransparencySetting(u"1"_s), tileset.pixel(6 * 144, 3 * 144)});
+        document.records.lay({2, 1},
+                             {copy, {0, 0}, turned.then(Orientation::TurnLeft), TransparencySetting::blended(77), 0});
         document.records.lay({1, 1}, {other, {3, 2}, {}, TransparencySetting(u"2"_s), 0});
         document.maptile.setMaster(document.records.compose());
         document.editable = true;
@@ -82,7 +86,8 @@ private slots:
         QByteArray bytes = DocumentWriter::encode(document, &error);
         QVERIFY2(!bytes.isEmpty(), qPrintable(error));
         if (!records.isEmpty())
-            bytes = TestZip::replaced(bytes, DocumentRecords::Entry, TestZip::deflated(DocumentRecords::Entry, records));
+            bytes =
+                TestZip::replaced(bytes, DocumentRecords::Entry, TestZip::deflated(DocumentRecords::Entry, records));
         QElapsedTimer timer;
         timer.start();
         const MaptileDocument read = DocumentReader::decode(bytes, &error);
@@ -136,7 +141,8 @@ private slots:
             const int walls = document.records.copyOf(old.mirrored(), u"walls.png"_s, {});
             const std::pair<QPoint, LaidSubtile> laid[] = {
                 {{0, 0}, {walls, {1, 1}, {}, TransparencySetting(u"0"_s), 0}},
-                {{0, 0}, {copy, {3, 2}, Orientation().then(Orientation::TurnRight), TransparencySetting::blended(90), 0}},
+                {{0, 0},
+                 {copy, {3, 2}, Orientation().then(Orientation::TurnRight), TransparencySetting::blended(90), 0}},
                 {{2, 1}, {copy, {3, 2}, {}, TransparencySetting(u"1"_s), stone.pixel(432, 288)}}};
             for (int i = 0; i < placements; ++i)
                 document.records.lay(laid[i].first, laid[i].second);
@@ -146,18 +152,22 @@ private slots:
             return document;
         };
         QString error;
-        for (const auto &[name, document] : {std::pair("crypt01.ora", laidFrom(old)),
-                                             std::pair("walls.ora", laidFrom(old, 1)), std::pair("plain.ora", laidFrom(old, 0))})
+        for (const auto &[name, document] :
+             {std::pair("crypt01.ora", laidFrom(old)), std::pair("walls.ora", laidFrom(old, 1)),
+              std::pair("plain.ora", laidFrom(old, 0))})
             writeText(dir.filePath(name), DocumentWriter::encode(document, &error));
         writeText(dir.filePath("broken.ora"), "not a zip");
         const QMap<QString, QByteArray> before = ShellRun::filesIn(dir.path());
         const ShellRun::Result run = ShellRun::run(QStringLiteral(CRYPTWRIGHT_BINARY),
-            {"--update", "stone-fixed.png", "--update", "unused.png", "crypt01.ora", "walls.ora", "plain.ora", "broken.ora"},
-            dir.path());
+                                                   {"--update", "stone-fixed.png", "--update", "unused.png",
+                                                    "crypt01.ora", "walls.ora", "plain.ora", "broken.ora"},
+                                                   dir.path());
         const QStringList lines = QString::fromUtf8(run.output).split(u'\n', Qt::SkipEmptyParts);
-        QVERIFY2(run.exitCode == 1 && lines.size() == 5 && lines[0] == u"crypt01.ora: 2 spaces updated from \"Stone Floors\"."_s
+        QVERIFY2(run.exitCode == 1 && lines.size() == 5
+                     && lines[0] == u"crypt01.ora: 2 spaces updated from \"Stone Floors\"."_s
                      && lines[1].startsWith("walls.ora: uses none") && lines[2].startsWith("plain.ora: keeps no record")
-                     && lines[3].contains("broken.ora") && lines[4].startsWith("\"unused.png\" (unused.png) matched no"),
+                     && lines[3].contains("broken.ora")
+                     && lines[4].startsWith("\"unused.png\" (unused.png) matched no"),
                  run.output.constData());
         const QMap<QString, QByteArray> after = ShellRun::filesIn(dir.path());
         for (const char *kept : {"walls.ora", "plain.ora", "broken.ora"})

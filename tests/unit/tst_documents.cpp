@@ -50,7 +50,6 @@ Run runProgram(const QStringList &arguments, const QString &folder,
 
 } // namespace
 
-
 // Maptile documents: saved and opened again with everything editable, read by
 // a reader that knows only the baseline format, and exported and listed from the command line.
 class TestDocuments : public QObject
@@ -419,8 +418,9 @@ private slots:
         SetFolder::writeKnownSet(dir.filePath(u"set"_s));
         Run run = runProgram({"--list", "set"}, dir.path());
         QCOMPARE(run.exitCode, 1);
-        QCOMPARE(run.output, "d.ora\t2\t5x6\t\tStone Floors,walls.png\na.ora\t07\t4x5\tAnn\t\nb.ora\t07\t2x2\t\t\n"
-                             "e.ora\t10\t3x3\t\t\nc.ora\t\t1x1\tBo\t\n");
+        QCOMPARE(run.output,
+                 "d.ora\t2\t5x6\t\tStone Floors,walls.png\na.ora\t07\t4x5\tAnn\t\nb.ora\t07\t2x2\t\t\n"
+                 "e.ora\t10\t3x3\t\t\nc.ora\t\t1x1\tBo\t\n");
         const QStringList lines = QString::fromUtf8(run.error).split(u'\n', Qt::SkipEmptyParts);
         QCOMPARE(lines.size(), 4);
         QCOMPARE(lines[0], u"cryptwright: 2 documents share number 07: a.ora, b.ora."_s);
@@ -431,8 +431,10 @@ private slots:
         run = runProgram({"--list", "set/e.ora", "map.ora", "set/d.ora"}, dir.path());
         QCOMPARE(run.error, QByteArray());
         QCOMPARE(run.exitCode, 0);
-        QCOMPARE(run.output, "d.ora\t2\t5x6\t\tStone Floors,walls.png\nmap.ora\t7B\t4x5\tAnn \xc3\x89" "crivain\tDefault_A.jpg\n"
-                             "e.ora\t10\t3x3\t\t\n");
+        QCOMPARE(run.output,
+                 "d.ora\t2\t5x6\t\tStone Floors,walls.png\nmap.ora\t7B\t4x5\tAnn \xc3\x89"
+                 "crivain\tDefault_A.jpg\n"
+                 "e.ora\t10\t3x3\t\t\n");
         // A name that leads nowhere is read as no document, and the rest are listed.
         run = runProgram({"--list", "missing.ora", "set/e.ora"}, dir.path());
         QCOMPARE(run.exitCode, 1);

@@ -2,6 +2,7 @@
 
 #include "mainwindow/MainWindow.h"
 #include "support/TestImages.h"
+#include "viewscale/ScaledWindow.h"
 
 #include <QAccessible>
 #include <QtTest>
@@ -42,10 +43,16 @@ inline QPoint centre(int column, int row)
     return {column * 48 + 24, row * 48 + 24};
 }
 
+// A control of a window by its name, also while the window is drawn larger and its controls are on the page shown
+// scaled.
 template<typename T = QWidget>
 T *child(const QObject *in, const QString &name)
 {
-    return in->findChild<T *>(name);
+    if (T *found = in->findChild<T *>(name))
+        return found;
+    auto *window = qobject_cast<QWidget *>(const_cast<QObject *>(in));
+    QWidget *page = window ? ScaledWindow::content(window) : nullptr;
+    return page && page != window ? page->findChild<T *>(name) : nullptr;
 }
 
 // A pointer event at a fractional point, with any buttons held, as a scaled screen delivers them.

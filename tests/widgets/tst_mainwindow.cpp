@@ -8,6 +8,8 @@
 #include "views/PaletteView.h"
 #include "views/WorkingView.h"
 
+#include <QScopeGuard>
+
 #include <unistd.h>
 
 namespace {
@@ -106,8 +108,18 @@ private slots:
         }
     }
 
+    // At a larger view size as at 100 %.
+    void pointingShowsTheHint_data()
+    {
+        QTest::addColumn<int>("percent");
+        QTest::newRow("100 %") << 100;
+        QTest::newRow("200 %") << 200;
+    }
     void pointingShowsTheHint()
     {
+        QFETCH(int, percent);
+        m_window->viewScale().setPercent(percent);
+        const auto cleanup = qScopeGuard([this] { m_window->viewScale().setPercent(100); });
         m_window->showSlot(5);
         // Where the pointer goes in the window, or else the control whose centre it goes to; the hint then shown,
         // where "-" is the one shown before, the clear button's, which a control without a hint keeps.
@@ -122,8 +134,11 @@ private slots:
             {"", "-", {192, 36}}}; // the letter on the left button's picture
         for (const auto &[name, hint, at] : places) {
             QWidget *control = child(m_window.get(), QString::fromLatin1(name));
-            QTest::mouseMove(m_window.get(), {12, 12});
-            QTest::mouseMove(at.isNull() ? control : m_window.get(), at.isNull() ? control->rect().center() : at);
+            QTest::mouseMove(m_window.get(), QPoint(12, 12) * percent / 100);
+            // Where the control is drawn, on the window or on the page that is scaled.
+            const QPoint place =
+                at.isNull() ? control->mapTo(ScaledWindow::content(m_window.get()), control->rect().center()) : at;
+            QTest::mouseMove(m_window.get(), place * percent / 100);
             QCOMPARE(guide()->text(), hint == u"-"_s ? ClearHint : hint);
         }
     }
