@@ -107,7 +107,7 @@ private slots:
                      TestImages::readAll(dir.filePath(QStringLiteral("cli/") + name)));
 
         window.exportAll(dir.filePath(QStringLiteral("cancelled")), QStringLiteral("jpg"));
-        window.runningExport()->cancel();
+        window.runningWork()->cancel();
         QCOMPARE(exported.size(), 2);
         QCOMPARE(exported[1][1].toBool(), true);
         for (const QString &name : QDir(dir.filePath(QStringLiteral("cancelled"))).entryList(QDir::Files))
