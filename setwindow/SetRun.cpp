@@ -72,7 +72,10 @@ void SetRun::runEnded(int exitCode, QProcess::ExitStatus status)
         if (line.startsWith(prefix))
             line.remove(0, prefix.size());
     }
-    m_failures << failures;
+    // A failure of every run alike (a tileset that cannot be read) is told once.
+    for (const QString &line : failures)
+        if (!m_failures.contains(line))
+            m_failures << line;
     if (status != QProcess::NormalExit || endedEarly(exitCode, batch, out, failures)) {
         QStringList names;
         for (const QString &document : batch)
