@@ -2,7 +2,7 @@
 
 SetExport::SetExport(const QString &program, const QStringList &documents, const QString &folder,
                      const QString &format, QObject *parent)
-    : SetRun(program, documents, Stop::Kill, parent)
+    : SetRun(program, documents, parent)
     , m_folder(folder)
     , m_format(format)
 {

@@ -3,9 +3,8 @@
 #include "setwindow/SetRun.h"
 
 // Every document of a set exported into one folder by the command line's
-// --export. Cancelling stops the run at work: what it had not finished takes
-// no name, and the files written before stay whole. The report names each
-// document that could not be exported.
+// --export. Cancelled, the run at work finishes and none follows: every file
+// written is whole. The report names each document that could not be exported.
 class SetExport : public SetRun
 {
     Q_OBJECT

@@ -14,11 +14,10 @@ QStringList linesOf(const QByteArray &said)
 
 } // namespace
 
-SetRun::SetRun(const QString &program, const QStringList &documents, Stop stop, QObject *parent)
+SetRun::SetRun(const QString &program, const QStringList &documents, QObject *parent)
     : QObject(parent)
     , m_program(program)
     , m_documents(documents)
-    , m_stop(stop)
 {
 }
 
@@ -27,9 +26,7 @@ SetRun::~SetRun()
     if (!m_process)
         return;
     m_process->disconnect(this);
-    // A run that writes the documents themselves is let finish, so that none is left half done.
-    if (m_stop == Stop::Kill)
-        m_process->kill();
+    // Let finish, as a cancel does: killed, it could leave its new files behind.
     m_process->waitForFinished(-1);
 }
 
@@ -92,17 +89,8 @@ void SetRun::runEnded(int exitCode, QProcess::ExitStatus status)
 
 void SetRun::cancel()
 {
-    if (!m_process || m_cancelling)
-        return;
-    m_cancelling = true;
-    if (m_stop == Stop::BetweenRuns)
-        return;
-    QProcess *process = std::exchange(m_process, nullptr);
-    process->disconnect(this);
-    process->kill();
-    process->waitForFinished();
-    process->deleteLater();
-    emit finished(report(), true);
+    if (m_process)
+        m_cancelling = true;
 }
 
 void SetRun::told(const QStringList &, const QStringList &)

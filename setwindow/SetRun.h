@@ -7,15 +7,15 @@
 // The editor's own command line run over every document of a set, a few
 // documents to each run, so that the documents are read under its
 // confinement and progress shows between runs. What each run says is
-// gathered into one report.
+// gathered into one report. Cancelling lets the run at work finish and starts
+// no other: a run killed before its renaming process starts leaves its new
+// files behind, beside the outputs or the documents themselves.
 class SetRun : public QObject
 {
     Q_OBJECT
 
 public:
     static constexpr int DocumentsPerRun = 8;
-    // How Cancel stops the work: the run at work killed, or let finish with no run after it.
-    enum class Stop { Kill, BetweenRuns };
 
     ~SetRun() override;
 
@@ -31,7 +31,7 @@ signals:
 
 protected:
     // program is the editor's executable, which runs the command line.
-    SetRun(const QString &program, const QStringList &documents, Stop stop, QObject *parent);
+    SetRun(const QString &program, const QStringList &documents, QObject *parent);
 
     // The command line for one run over documents.
     virtual QStringList arguments(const QStringList &documents) const = 0;
@@ -54,7 +54,6 @@ private:
 
     QString m_program;
     QStringList m_documents;
-    Stop m_stop;
     int m_done = 0;
     int m_running = 0;
     bool m_cancelling = false;

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 SetUpdate::SetUpdate(const QString &program, const QStringList &documents, const QString &tileset, QObject *parent)
-    : SetRun(program, documents, Stop::BetweenRuns, parent)
+    : SetRun(program, documents, parent)
     , m_tileset(tileset)
 {
     for (const QString &document : documents)

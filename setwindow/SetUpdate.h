@@ -7,10 +7,10 @@
 #include <vector>
 
 // Every document of a set laid again from a fixed tileset by the command
-// line's --update, each saved in place. Cancelling lets the run at work
-// finish and starts no other, so every document is either updated whole or
-// as it was. The report has the line the command line wrote for each
-// document, its failures, and the tileset's line when no run found it used.
+// line's --update, each saved in place. Cancelled, every document is either
+// updated whole or as it was. The report has the line the command line wrote
+// for each document, its failures, and the tileset's line when no run found
+// it used.
 class SetUpdate : public SetRun
 {
     Q_OBJECT

@@ -136,10 +136,10 @@ void SetWindow::buildControls()
         if (!m_run)
             return;
         m_run->cancel();
-        // An update finishes the documents at work before it stops.
-        if (m_run && m_run->isCancelling()) {
+        // The documents at work are finished before it stops.
+        if (m_run->isCancelling()) {
             m_cancel->setEnabled(false);
-            m_status->setText(tr("Cancelling: the maptiles being updated are finished first\u2026"));
+            m_status->setText(tr("Cancelling: the maptiles at work are finished first\u2026"));
         }
     });
 

@@ -2079,10 +2079,6 @@ Die Arbeit bleibt in „%2“ aufbewahrt.</translation>
         <translation>Die laufende Arbeit abbrechen</translation>
     </message>
     <message>
-        <source>Cancelling: the maptiles being updated are finished first…</source>
-        <translation>Wird abgebrochen: Die Kartenteile in Arbeit werden erst fertig erneuert…</translation>
-    </message>
-    <message>
         <source>The update from &quot;%1&quot; was cancelled: %2 of %3 maptiles were updated whole, the others are as they were.</source>
         <translation>Die Erneuerung aus „%1“ wurde abgebrochen: %2 von %3 Kartenteilen wurden ganz erneuert, die anderen sind wie zuvor.</translation>
     </message>
@@ -2097,6 +2093,10 @@ Die Arbeit bleibt in „%2“ aufbewahrt.</translation>
     <message>
         <source>The palette in front holds no tileset whose subtile could be looked for.</source>
         <translation>Die vordere Palette enthält keinen Kachelsatz, dessen Kachel gesucht werden könnte.</translation>
+    </message>
+    <message>
+        <source>Cancelling: the maptiles at work are finished first…</source>
+        <translation>Wird abgebrochen: Die Kartenteile in Arbeit werden noch fertiggestellt…</translation>
     </message>
 </context>
 <context>

@@ -2079,10 +2079,6 @@ Le travail reste conservé dans «&#xa0;%2&#xa0;».</translation>
         <translation>Annuler le travail en cours</translation>
     </message>
     <message>
-        <source>Cancelling: the maptiles being updated are finished first…</source>
-        <translation>Annulation : les dalles en cours de mise à jour sont d’abord terminées…</translation>
-    </message>
-    <message>
         <source>The update from &quot;%1&quot; was cancelled: %2 of %3 maptiles were updated whole, the others are as they were.</source>
         <translation>La mise à jour depuis « %1 » a été annulée : %2 dalles sur %3 ont été mises à jour en entier, les autres sont restées telles quelles.</translation>
     </message>
@@ -2097,6 +2093,10 @@ Le travail reste conservé dans «&#xa0;%2&#xa0;».</translation>
     <message>
         <source>The palette in front holds no tileset whose subtile could be looked for.</source>
         <translation>La palette au premier plan ne contient aucun jeu de tuiles dont on pourrait chercher une tuile.</translation>
+    </message>
+    <message>
+        <source>Cancelling: the maptiles at work are finished first…</source>
+        <translation>Annulation : les dalles en cours sont d’abord terminées…</translation>
     </message>
 </context>
 <context>
