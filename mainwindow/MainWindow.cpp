@@ -1,6 +1,7 @@
 #include "mainwindow/MainWindow.h"
 
 #include "control/PictureLoad.h"
+#include "dialogs/FileDialogs.h"
 #include "dialogs/LoadProgress.h"
 #include "mainwindow/FileDrops.h"
 #include "mainwindow/GuideHints.h"
@@ -202,6 +203,15 @@ SetWindow *MainWindow::showSet(const QString &folder)
         activateWindow();
         raise();
         m_maptile.openFile(path);
+    });
+    m_setWindow->setTilesetChooser(
+        [this] { return FileDialogs::showOpen(m_setWindow, FileDialogs::tilesetFilter()); });
+    // Where used asks for the cell outlined on the palette in front when it is pressed.
+    m_setWindow->setOutlinedSubtile([this]() -> std::optional<WhereUsed> {
+        const TilesetSlot &slot = m_workspace.slot(frontSlot());
+        if (slot.isEmpty())
+            return std::nullopt;
+        return WhereUsed(slot.path(), slot.tileData(), slot.outlineCell);
     });
     // While the set is open, a new maptile is offered a place in it.
     m_maptile.setPreferredFolder(m_setWindow->folder());

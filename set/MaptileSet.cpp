@@ -96,6 +96,7 @@ MaptileSet::Entry MaptileSet::entryOf(const QString &path, const MaptileDocument
     for (const TilesetCopy &copy : document.records.copies())
         if (!entry.setNames.contains(copy.identity()))
             entry.setNames << copy.identity();
+    entry.uses = SubtileUses::of(document.records);
     return entry;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "document/MaptileDocument.h"
+#include "set/SubtileUses.h"
 
 #include <QCoreApplication>
 #include <QHash>
@@ -36,6 +37,7 @@ public:
         QString designer;
         QSize size; // in spaces
         QStringList setNames; // of the tilesets its kept placements came from
+        SubtileUses uses; // which cells of which tilesets its kept placements took
         QString reason; // why a foreign or broken file is no maptile of the set
 
         QString fileName() const;

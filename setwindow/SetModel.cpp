@@ -28,6 +28,26 @@ QPixmap standIn(bool crossed)
     return square;
 }
 
+// A badge in the bottom-right corner: how many spaces use the subtile, or a
+// question mark on a document that cannot tell.
+void drawUse(QPixmap &shown, const WhereUsed::Answer &answer)
+{
+    if (answer.use != WhereUsed::Use::Used && answer.use != WhereUsed::Use::NoRecords)
+        return;
+    const bool used = answer.use == WhereUsed::Use::Used;
+    QPainter painter(&shown);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QRect badge(shown.width() - 40, shown.height() - 40, 36, 36);
+    painter.setPen(QPen(Qt::white, 2));
+    painter.setBrush(used ? QColor(20, 90, 200) : QColor(120, 120, 120));
+    painter.drawEllipse(badge);
+    QFont font = painter.font();
+    font.setBold(true);
+    font.setPixelSize(18);
+    painter.setFont(font);
+    painter.drawText(badge, Qt::AlignCenter, used ? QString::number(answer.spaces) : QStringLiteral("?"));
+}
+
 } // namespace
 
 SetModel::SetModel(QObject *parent)
@@ -48,7 +68,7 @@ void SetModel::add(const QString &path)
         m_set.add(path);
         m_thumbnails.append(QImage());
         m_shown.append(QPixmap());
-        m_shownMarks.append(-1);
+        m_shownStates.append(-1);
         endInsertRows();
     } else {
         m_set.add(path);
@@ -78,8 +98,14 @@ void SetModel::remove(const QString &path)
     m_set.remove(row);
     m_thumbnails.removeAt(row);
     m_shown.removeAt(row);
-    m_shownMarks.removeAt(row);
+    m_shownStates.removeAt(row);
     endRemoveRows();
+    allChanged();
+}
+
+void SetModel::setWhereUsed(const std::optional<WhereUsed> &whereUsed)
+{
+    m_whereUsed = whereUsed;
     allChanged();
 }
 
@@ -95,14 +121,20 @@ int SetModel::rowCount(const QModelIndex &parent) const
     return parent.isValid() ? 0 : int(m_set.size());
 }
 
+int SetModel::shownState(qsizetype row) const
+{
+    const WhereUsed::Answer answer = m_whereUsed ? m_whereUsed->in(m_set.at(row)) : WhereUsed::Answer();
+    return int(m_set.marks(row)) | int(answer.use) << 4 | answer.spaces << 8;
+}
+
 QPixmap SetModel::decoration(qsizetype row) const
 {
     const unsigned marks = m_set.marks(row);
-    if (!m_shown[row].isNull() && m_shownMarks[row] == int(marks))
+    const int state = shownState(row);
+    if (!m_shown[row].isNull() && m_shownStates[row] == state)
         return m_shown[row];
-    const MaptileSet::State state = m_set.at(row).state;
     QPixmap shown;
-    if (state != MaptileSet::State::Broken && !m_thumbnails[row].isNull()) {
+    if (m_set.at(row).state != MaptileSet::State::Broken && !m_thumbnails[row].isNull()) {
         shown = QPixmap::fromImage(m_thumbnails[row]);
         if (marks != MaptileSet::NoMark) {
             // A frame and a corner flag in the mark's colour, seen at a glance across the set.
@@ -114,11 +146,13 @@ QPixmap SetModel::decoration(qsizetype row) const
             const QPoint corner[] = {{0, 0}, {36, 0}, {0, 36}};
             painter.drawPolygon(corner, 3);
         }
+        if (m_whereUsed)
+            drawUse(shown, m_whereUsed->in(m_set.at(row)));
     } else {
-        shown = standIn(state == MaptileSet::State::Broken);
+        shown = standIn(m_set.at(row).state == MaptileSet::State::Broken);
     }
     m_shown[row] = shown;
-    m_shownMarks[row] = int(marks);
+    m_shownStates[row] = state;
     return shown;
 }
 
@@ -147,10 +181,20 @@ QString SetModel::text(qsizetype row) const
             lines << tr("No. %1 \u00b7 %2").arg(entry.mapNum.trimmed(), size);
         if (!entry.designer.isEmpty())
             lines << entry.designer;
+        if (m_whereUsed)
+            lines << m_whereUsed->label(entry);
         break;
     }
     }
     return lines.join(QLatin1Char('\n'));
+}
+
+QString SetModel::accessibleText(qsizetype row) const
+{
+    const QString text = m_set.accessibleText(row);
+    const QString note = m_whereUsed ? m_whereUsed->note(m_set.at(row)) : QString();
+    // Joined as the set joins the other parts.
+    return note.isEmpty() ? text : text + MaptileSet::tr(", ") + note;
 }
 
 QVariant SetModel::data(const QModelIndex &index, int role) const
@@ -164,10 +208,10 @@ QVariant SetModel::data(const QModelIndex &index, int role) const
     case Qt::DecorationRole:
         return decoration(row);
     case Qt::AccessibleTextRole:
-        return m_set.accessibleText(row);
+        return accessibleText(row);
     case Qt::ToolTipRole: {
         const MaptileSet::Entry &entry = m_set.at(row);
-        return entry.reason.isEmpty() ? m_set.accessibleText(row) : entry.reason;
+        return entry.reason.isEmpty() ? accessibleText(row) : entry.reason;
     }
     case PathRole:
         return m_set.at(row).path;

@@ -7,6 +7,7 @@
 #include "setwindow/SetModel.h"
 #include "setwindow/SetOrder.h"
 #include "setwindow/SetReadings.h"
+#include "setwindow/SetUpdate.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -51,9 +52,21 @@ SetWindow::SetWindow(const QString &folder, QWidget *parent, const QString &read
 
 SetWindow::~SetWindow() = default;
 
-SetExport *SetWindow::runningExport() const
+SetRun *SetWindow::runningWork() const
 {
-    return m_export;
+    return m_run;
+}
+
+void SetWindow::setTilesetChooser(const std::function<QString()> &choose)
+{
+    m_chooseTileset = choose;
+    updateStatus();
+}
+
+void SetWindow::setOutlinedSubtile(const std::function<std::optional<WhereUsed>()> &outlined)
+{
+    m_outlinedSubtile = outlined;
+    m_whereUsed->setEnabled(bool(outlined));
 }
 
 void SetWindow::buildControls()
@@ -82,10 +95,18 @@ void SetWindow::buildControls()
     m_open = button(tr("&Open"), QStringLiteral("btnOpenFromSet"), tr("Open the chosen maptile in the editor"));
     m_exportAll = button(tr("&Export All\u2026"), QStringLiteral("btnExportAll"), tr("Export every maptile of the set"));
     m_print = button(tr("&Print Sheets\u2026"), QStringLiteral("btnPrintSet"), tr("Print every maptile of the set on sheets"));
+    m_update = button(tr("&Update from Tileset\u2026"), QStringLiteral("cmdUpdateFromTileset"),
+                      tr("Lay every maptile of the set again from a fixed tileset"));
+    m_whereUsed = button(tr("&Where Used"), QStringLiteral("cmdWhereUsed"),
+                         tr("Mark the maptiles that use the subtile outlined in the editor"));
+    m_whereUsed->setCheckable(true);
+    m_whereUsed->setEnabled(false);
     auto *close = button(tr("&Close"), QStringLiteral("btnCloseSet"), tr("Close the set window"));
     connect(m_open, &QPushButton::clicked, this, [this] { openIndex(m_list->currentIndex()); });
     connect(m_exportAll, &QPushButton::clicked, this, &SetWindow::chooseExport);
     connect(m_print, &QPushButton::clicked, this, &SetWindow::printSheets);
+    connect(m_update, &QPushButton::clicked, this, &SetWindow::chooseUpdate);
+    connect(m_whereUsed, &QPushButton::clicked, this, &SetWindow::toggleWhereUsed);
     connect(close, &QPushButton::clicked, this, &QWidget::close);
     const auto shortcut = [this](QKeySequence keys, QPushButton *target) {
         auto *action = new QAction(this);
@@ -95,6 +116,8 @@ void SetWindow::buildControls()
     };
     shortcut(QKeySequence(Qt::CTRL | Qt::Key_E), m_exportAll);
     shortcut(QKeySequence(Qt::CTRL | Qt::Key_P), m_print);
+    shortcut(QKeySequence(Qt::CTRL | Qt::Key_U), m_update);
+    shortcut(QKeySequence(Qt::CTRL | Qt::Key_F), m_whereUsed);
     shortcut(QKeySequence(Qt::CTRL | Qt::Key_W), close);
     shortcut(QKeySequence(Qt::Key_Escape), close);
 
@@ -107,17 +130,25 @@ void SetWindow::buildControls()
     m_progress->setAccessibleName(tr("Progress"));
     m_progress->setMaximumWidth(200);
     m_progress->hide();
-    m_cancel = button(tr("Cancel"), QStringLiteral("btnCancelSetWork"), tr("Cancel the export"));
+    m_cancel = button(tr("Cancel"), QStringLiteral("btnCancelSetWork"), tr("Cancel the work under way"));
     m_cancel->hide();
     connect(m_cancel, &QPushButton::clicked, this, [this] {
-        if (m_export)
-            m_export->cancel();
+        if (!m_run)
+            return;
+        m_run->cancel();
+        // The documents at work are finished before it stops.
+        if (m_run->isCancelling()) {
+            m_cancel->setEnabled(false);
+            m_status->setText(tr("Cancelling: the maptiles at work are finished first\u2026"));
+        }
     });
 
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(m_open);
     buttons->addWidget(m_exportAll);
     buttons->addWidget(m_print);
+    buttons->addWidget(m_update);
+    buttons->addWidget(m_whereUsed);
     buttons->addStretch(1);
     buttons->addWidget(close);
     auto *status = new QHBoxLayout;
@@ -131,7 +162,9 @@ void SetWindow::buildControls()
     setTabOrder(m_list, m_open);
     setTabOrder(m_open, m_exportAll);
     setTabOrder(m_exportAll, m_print);
-    setTabOrder(m_print, close);
+    setTabOrder(m_print, m_update);
+    setTabOrder(m_update, m_whereUsed);
+    setTabOrder(m_whereUsed, close);
     m_list->setFocus();
 }
 
@@ -188,15 +221,20 @@ void SetWindow::read(const QString &path)
 void SetWindow::updateStatus()
 {
     const MaptileSet &set = m_model->set();
-    m_status->setText(set.statusLine());
-    if (m_export)
+    const std::optional<WhereUsed> &whereUsed = m_model->whereUsed();
+    if (m_run && m_run->isCancelling())
+        return;
+    m_status->setText(whereUsed ? set.statusLine() + QLatin1Char('\n') + whereUsed->statusLine(set) : set.statusLine());
+    if (m_run)
         return;
     const int reading = set.count(MaptileSet::State::Reading);
     m_progress->setVisible(reading > 0);
     m_progress->setRange(0, int(set.size()));
     m_progress->setValue(int(set.size()) - reading);
-    m_exportAll->setEnabled(!documents(true).isEmpty());
-    m_print->setEnabled(!documents(true).isEmpty());
+    const bool any = !documents(true).isEmpty();
+    m_exportAll->setEnabled(any);
+    m_print->setEnabled(any);
+    m_update->setEnabled(any && bool(m_chooseTileset));
 }
 
 QStringList SetWindow::documents(bool readable) const
@@ -224,27 +262,56 @@ void SetWindow::chooseExport()
 
 void SetWindow::exportAll(const QString &folder, const QString &format)
 {
-    if (m_export)
+    if (m_run)
         return;
-    m_export = new SetExport(m_editorProgram, documents(true), folder, format, this);
-    connect(m_export, &SetExport::progressed, this, [this](int done, int total) {
+    auto *run = new SetExport(m_editorProgram, documents(true), folder, format, this);
+    connect(run, &SetRun::finished, this, &SetWindow::exportEnded);
+    startRun(run);
+}
+
+void SetWindow::chooseUpdate()
+{
+    const QString tileset = m_chooseTileset ? m_chooseTileset() : QString();
+    if (!tileset.isEmpty())
+        updateFromTileset(tileset);
+}
+
+void SetWindow::updateFromTileset(const QString &tileset)
+{
+    if (m_run)
+        return;
+    auto *run = new SetUpdate(m_editorProgram, documents(true), tileset, this);
+    connect(run, &SetRun::finished, this, &SetWindow::updateEnded);
+    startRun(run);
+}
+
+void SetWindow::startRun(SetRun *run)
+{
+    m_run = run;
+    connect(run, &SetRun::progressed, this, [this](int done, int total) {
         m_progress->setRange(0, total);
         m_progress->setValue(done);
     });
-    connect(m_export, &SetExport::finished, this, &SetWindow::exportEnded);
     m_progress->show();
+    m_cancel->setEnabled(true);
     m_cancel->show();
     m_exportAll->setEnabled(false);
-    m_export->start();
+    m_update->setEnabled(false);
+    run->start();
+}
+
+void SetWindow::endRun()
+{
+    m_run->deleteLater();
+    m_run = nullptr;
+    m_cancel->hide();
+    updateStatus();
 }
 
 void SetWindow::exportEnded(const QStringList &errors, bool cancelled)
 {
-    const int total = m_export->total();
-    m_export->deleteLater();
-    m_export = nullptr;
-    m_cancel->hide();
-    updateStatus();
+    const int total = m_run->total();
+    endRun();
     emit exported(errors, cancelled);
     if (!isVisible())
         return;
@@ -256,6 +323,50 @@ void SetWindow::exportEnded(const QStringList &errors, bool cancelled)
     box.setObjectName(QStringLiteral("ExportAllReport"));
     box.setInformativeText(errors.join(QLatin1Char('\n')));
     box.exec();
+}
+
+void SetWindow::updateEnded(const QStringList &lines, bool cancelled)
+{
+    const auto *run = static_cast<const SetUpdate *>(m_run.data());
+    const int rewritten = run->updated(), total = run->total();
+    const QString tileset = QFileInfo(run->tileset()).fileName();
+    endRun();
+    emit updated(lines, cancelled);
+    if (!isVisible())
+        return;
+    const QString head = cancelled
+        ? tr("The update from \"%1\" was cancelled: %2 of %3 maptiles were updated whole, the others are as they "
+             "were.")
+              .arg(tileset)
+              .arg(rewritten)
+              .arg(total)
+        : tr("%1 of %2 maptiles were updated from \"%3\".").arg(rewritten).arg(total).arg(tileset);
+    QMessageBox box(QMessageBox::Information, tr("Update from Tileset"), head, QMessageBox::Ok, this);
+    box.setObjectName(QStringLiteral("UpdateReport"));
+    // A long report scrolls in the details rather than growing past the screen.
+    constexpr int LinesShown = 16;
+    if (lines.size() <= LinesShown)
+        box.setInformativeText(lines.join(QLatin1Char('\n')));
+    else
+        box.setDetailedText(lines.join(QLatin1Char('\n')));
+    box.exec();
+}
+
+void SetWindow::toggleWhereUsed(bool on)
+{
+    std::optional<WhereUsed> subtile = on && m_outlinedSubtile ? m_outlinedSubtile() : std::nullopt;
+    if (subtile && subtile->tileset().isEmpty())
+        subtile.reset();
+    markWhereUsed(subtile);
+    if (on && !subtile)
+        m_status->setText(tr("The palette in front holds no tileset whose subtile could be looked for."));
+}
+
+void SetWindow::markWhereUsed(const std::optional<WhereUsed> &subtile)
+{
+    m_whereUsed->setChecked(bool(subtile));
+    m_model->setWhereUsed(subtile);
+    updateStatus();
 }
 
 void SetWindow::printSheets()

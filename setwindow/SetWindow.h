@@ -1,10 +1,15 @@
 #pragma once
 
+#include "set/WhereUsed.h"
+
 #include <QDateTime>
 #include <QHash>
 #include <QPointer>
 #include <QTimer>
 #include <QWidget>
+
+#include <functional>
+#include <optional>
 
 class QFileSystemWatcher;
 class QLabel;
@@ -12,17 +17,19 @@ class QListView;
 class QModelIndex;
 class QProgressBar;
 class QPushButton;
-class SetExport;
 class SetModel;
 class SetOrder;
 class SetReadings;
+class SetRun;
 
 // The window of a set: every maptile document of one folder as a thumbnail
 // with its file name, number, size and designer, in the set's order, filled
 // in as the reading process reads them, with the numbers shared or missing
 // marked and counted in the status line. It follows the folder: a document
 // saved, added or removed there shows within a second. Enter or a double
-// click opens a document in the editor; the set is exported or printed whole.
+// click opens a document in the editor; the set is exported, updated from a
+// fixed tileset or printed whole, and the maptiles that use the subtile
+// outlined in the editor are marked.
 class SetWindow : public QWidget
 {
     Q_OBJECT
@@ -42,14 +49,24 @@ public:
     QStringList documents(bool readable) const;
     // Exports every document into folder as format (jpg, bmp, png or pdf), with progress and Cancel.
     void exportAll(const QString &folder, const QString &format);
-    // The export running, if any.
-    SetExport *runningExport() const;
+    // Lays every document again from the fixed tileset and saves each in place, with progress and Cancel.
+    void updateFromTileset(const QString &tileset);
+    // The export or update running, if any.
+    SetRun *runningWork() const;
+    // Where the editor that opened the window finds a tileset the user chooses, and the subtile its
+    // palette in front outlines; without them the window cannot ask for either.
+    void setTilesetChooser(const std::function<QString()> &choose);
+    void setOutlinedSubtile(const std::function<std::optional<WhereUsed>()> &outlined);
+    // Marks the maptiles that use the subtile; none clears the marks.
+    void markWhereUsed(const std::optional<WhereUsed> &subtile);
 
 signals:
     // The user asked to open the document at path in the editor.
     void openRequested(const QString &path);
     // An export was over: its report is shown.
     void exported(const QStringList &errors, bool cancelled);
+    // An update was over, with the lines of its report.
+    void updated(const QStringList &lines, bool cancelled);
 
 private:
     void buildControls();
@@ -60,7 +77,14 @@ private:
     void openIndex(const QModelIndex &index);
     void chooseExport();
     void printSheets();
+    void chooseUpdate();
+    void toggleWhereUsed(bool on);
+    // The run's progress and Cancel shown while it works.
+    void startRun(SetRun *run);
     void exportEnded(const QStringList &errors, bool cancelled);
+    void updateEnded(const QStringList &lines, bool cancelled);
+    // The run is over: its progress and Cancel give way to the set's state.
+    void endRun();
 
     QString m_folder;
     QString m_editorProgram;
@@ -72,7 +96,9 @@ private:
     // What each document was when it was last read, so that only a change reads it again.
     QHash<QString, std::pair<QDateTime, qint64>> m_stamps;
     QHash<QString, int> m_generations;
-    QPointer<SetExport> m_export;
+    QPointer<SetRun> m_run;
+    std::function<QString()> m_chooseTileset;
+    std::function<std::optional<WhereUsed>()> m_outlinedSubtile;
 
     QListView *m_list = nullptr;
     QLabel *m_status = nullptr;
@@ -81,4 +107,6 @@ private:
     QPushButton *m_open = nullptr;
     QPushButton *m_exportAll = nullptr;
     QPushButton *m_print = nullptr;
+    QPushButton *m_update = nullptr;
+    QPushButton *m_whereUsed = nullptr;
 };

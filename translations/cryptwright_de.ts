@@ -1982,6 +1982,13 @@ Die Arbeit bleibt in „%2“ aufbewahrt.</translation>
     </message>
 </context>
 <context>
+    <name>SetUpdate</name>
+    <message>
+        <source>The update of %1 stopped before it was done; each of them is as it was or updated whole.</source>
+        <translation>Die Erneuerung von %1 endete, bevor sie fertig war; jedes davon ist wie zuvor oder ganz erneuert.</translation>
+    </message>
+</context>
+<context>
     <name>SetWindow</name>
     <message>
         <source>Set – %1</source>
@@ -2036,10 +2043,6 @@ Die Arbeit bleibt in „%2“ aufbewahrt.</translation>
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <source>Cancel the export</source>
-        <translation>Den Export abbrechen</translation>
-    </message>
-    <message>
         <source>The export was cancelled; the maptiles exported before stay whole.</source>
         <translation>Der Export wurde abgebrochen; die zuvor exportierten Kartenteile bleiben vollständig.</translation>
     </message>
@@ -2054,6 +2057,46 @@ Die Arbeit bleibt in „%2“ aufbewahrt.</translation>
     <message>
         <source>Export All</source>
         <translation>Alle exportieren</translation>
+    </message>
+    <message>
+        <source>&amp;Update from Tileset…</source>
+        <translation>Aus &amp;Kachelsatz erneuern…</translation>
+    </message>
+    <message>
+        <source>Lay every maptile of the set again from a fixed tileset</source>
+        <translation>Jedes Kartenteil des Sets aus einem berichtigten Kachelsatz neu legen</translation>
+    </message>
+    <message>
+        <source>&amp;Where Used</source>
+        <translation>&amp;Wo verwendet</translation>
+    </message>
+    <message>
+        <source>Mark the maptiles that use the subtile outlined in the editor</source>
+        <translation>Die Kartenteile markieren, die die im Editor umrandete Kachel verwenden</translation>
+    </message>
+    <message>
+        <source>Cancel the work under way</source>
+        <translation>Die laufende Arbeit abbrechen</translation>
+    </message>
+    <message>
+        <source>The update from &quot;%1&quot; was cancelled: %2 of %3 maptiles were updated whole, the others are as they were.</source>
+        <translation>Die Erneuerung aus „%1“ wurde abgebrochen: %2 von %3 Kartenteilen wurden ganz erneuert, die anderen sind wie zuvor.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 maptiles were updated from &quot;%3&quot;.</source>
+        <translation>%1 von %2 Kartenteilen wurden aus „%3“ erneuert.</translation>
+    </message>
+    <message>
+        <source>Update from Tileset</source>
+        <translation>Aus Kachelsatz erneuern</translation>
+    </message>
+    <message>
+        <source>The palette in front holds no tileset whose subtile could be looked for.</source>
+        <translation>Die vordere Palette enthält keinen Kachelsatz, dessen Kachel gesucht werden könnte.</translation>
+    </message>
+    <message>
+        <source>Cancelling: the maptiles at work are finished first…</source>
+        <translation>Wird abgebrochen: Die Kartenteile in Arbeit werden noch fertiggestellt…</translation>
     </message>
 </context>
 <context>
@@ -2656,6 +2699,77 @@ Die Arbeit bleibt in „%2“ aufbewahrt.</translation>
     <message>
         <source>&quot;%1&quot; (%2) matched no placement in these documents.</source>
         <translation>„%1“ (%2) passt zu keinem Gelegten in diesen Dokumenten.</translation>
+    </message>
+</context>
+<context>
+    <name>WhereUsed</name>
+    <message>
+        <source>Keeps no record of its subtiles</source>
+        <translation>Hält seine Kacheln nicht fest</translation>
+    </message>
+    <message>
+        <source>Does not use it</source>
+        <translation>Verwendet sie nicht</translation>
+    </message>
+    <message>
+        <source>Used on 1 space</source>
+        <translation>Auf 1 Feld verwendet</translation>
+    </message>
+    <message>
+        <source>Used on %1 spaces</source>
+        <translation>Auf %1 Feldern verwendet</translation>
+    </message>
+    <message>
+        <source>keeps no record of its subtiles</source>
+        <translation>hält seine Kacheln nicht fest</translation>
+    </message>
+    <message>
+        <source>does not use the subtile</source>
+        <translation>verwendet die Kachel nicht</translation>
+    </message>
+    <message>
+        <source>uses the subtile on 1 space</source>
+        <translation>verwendet die Kachel auf 1 Feld</translation>
+    </message>
+    <message>
+        <source>uses the subtile on %1 spaces</source>
+        <translation>verwendet die Kachel auf %1 Feldern</translation>
+    </message>
+    <message>
+        <source>Column %1, row %2 of &quot;%3&quot;</source>
+        <translation>Spalte %1, Zeile %2 von „%3“</translation>
+    </message>
+    <message>
+        <source>used in no maptile</source>
+        <translation>in keinem Kartenteil verwendet</translation>
+    </message>
+    <message>
+        <source>used in 1 maptile, on 1 space</source>
+        <translation>in 1 Kartenteil verwendet, auf 1 Feld</translation>
+    </message>
+    <message>
+        <source>used in 1 maptile, on %1 spaces</source>
+        <translation>in 1 Kartenteil verwendet, auf %1 Feldern</translation>
+    </message>
+    <message>
+        <source>used in %1 maptiles, on %2 spaces</source>
+        <translation>in %1 Kartenteilen verwendet, auf %2 Feldern</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <translation>%1; %2</translation>
+    </message>
+    <message>
+        <source>1 keeps no record of its subtiles</source>
+        <translation>1 hält seine Kacheln nicht fest</translation>
+    </message>
+    <message>
+        <source>%1 keep no record of their subtiles</source>
+        <translation>%1 halten ihre Kacheln nicht fest</translation>
     </message>
 </context>
 <context>

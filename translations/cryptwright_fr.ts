@@ -1982,6 +1982,13 @@ Le travail reste conservé dans «&#xa0;%2&#xa0;».</translation>
     </message>
 </context>
 <context>
+    <name>SetUpdate</name>
+    <message>
+        <source>The update of %1 stopped before it was done; each of them is as it was or updated whole.</source>
+        <translation>La mise à jour de %1 s’est arrêtée avant la fin ; chacune est restée telle quelle ou a été mise à jour en entier.</translation>
+    </message>
+</context>
+<context>
     <name>SetWindow</name>
     <message>
         <source>Set – %1</source>
@@ -2036,10 +2043,6 @@ Le travail reste conservé dans «&#xa0;%2&#xa0;».</translation>
         <translation>Annuler</translation>
     </message>
     <message>
-        <source>Cancel the export</source>
-        <translation>Annuler l’export</translation>
-    </message>
-    <message>
         <source>The export was cancelled; the maptiles exported before stay whole.</source>
         <translation>L’export a été annulé&#xa0;; les dalles exportées avant restent entières.</translation>
     </message>
@@ -2054,6 +2057,46 @@ Le travail reste conservé dans «&#xa0;%2&#xa0;».</translation>
     <message>
         <source>Export All</source>
         <translation>Tout exporter</translation>
+    </message>
+    <message>
+        <source>&amp;Update from Tileset…</source>
+        <translation>&amp;Mettre à jour depuis un jeu de tuiles…</translation>
+    </message>
+    <message>
+        <source>Lay every maptile of the set again from a fixed tileset</source>
+        <translation>Reposer chaque dalle du jeu depuis un jeu de tuiles corrigé</translation>
+    </message>
+    <message>
+        <source>&amp;Where Used</source>
+        <translation>Où &amp;utilisée</translation>
+    </message>
+    <message>
+        <source>Mark the maptiles that use the subtile outlined in the editor</source>
+        <translation>Marquer les dalles qui utilisent la tuile encadrée dans l’éditeur</translation>
+    </message>
+    <message>
+        <source>Cancel the work under way</source>
+        <translation>Annuler le travail en cours</translation>
+    </message>
+    <message>
+        <source>The update from &quot;%1&quot; was cancelled: %2 of %3 maptiles were updated whole, the others are as they were.</source>
+        <translation>La mise à jour depuis « %1 » a été annulée : %2 dalles sur %3 ont été mises à jour en entier, les autres sont restées telles quelles.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 maptiles were updated from &quot;%3&quot;.</source>
+        <translation>%1 dalles sur %2 ont été mises à jour depuis « %3 ».</translation>
+    </message>
+    <message>
+        <source>Update from Tileset</source>
+        <translation>Mettre à jour depuis un jeu de tuiles</translation>
+    </message>
+    <message>
+        <source>The palette in front holds no tileset whose subtile could be looked for.</source>
+        <translation>La palette au premier plan ne contient aucun jeu de tuiles dont on pourrait chercher une tuile.</translation>
+    </message>
+    <message>
+        <source>Cancelling: the maptiles at work are finished first…</source>
+        <translation>Annulation : les dalles en cours sont d’abord terminées…</translation>
     </message>
 </context>
 <context>
@@ -2656,6 +2699,77 @@ Le travail reste conservé dans «&#xa0;%2&#xa0;».</translation>
     <message>
         <source>&quot;%1&quot; (%2) matched no placement in these documents.</source>
         <translation>«&#xa0;%1&#xa0;» (%2) ne correspond à rien de posé dans ces documents.</translation>
+    </message>
+</context>
+<context>
+    <name>WhereUsed</name>
+    <message>
+        <source>Keeps no record of its subtiles</source>
+        <translation>Ne garde pas trace de ses tuiles</translation>
+    </message>
+    <message>
+        <source>Does not use it</source>
+        <translation>Ne l’utilise pas</translation>
+    </message>
+    <message>
+        <source>Used on 1 space</source>
+        <translation>Utilisée sur 1 case</translation>
+    </message>
+    <message>
+        <source>Used on %1 spaces</source>
+        <translation>Utilisée sur %1 cases</translation>
+    </message>
+    <message>
+        <source>keeps no record of its subtiles</source>
+        <translation>ne garde pas trace de ses tuiles</translation>
+    </message>
+    <message>
+        <source>does not use the subtile</source>
+        <translation>n’utilise pas la tuile</translation>
+    </message>
+    <message>
+        <source>uses the subtile on 1 space</source>
+        <translation>utilise la tuile sur 1 case</translation>
+    </message>
+    <message>
+        <source>uses the subtile on %1 spaces</source>
+        <translation>utilise la tuile sur %1 cases</translation>
+    </message>
+    <message>
+        <source>Column %1, row %2 of &quot;%3&quot;</source>
+        <translation>Colonne %1, ligne %2 de « %3 »</translation>
+    </message>
+    <message>
+        <source>used in no maptile</source>
+        <translation>utilisée dans aucune dalle</translation>
+    </message>
+    <message>
+        <source>used in 1 maptile, on 1 space</source>
+        <translation>utilisée dans 1 dalle, sur 1 case</translation>
+    </message>
+    <message>
+        <source>used in 1 maptile, on %1 spaces</source>
+        <translation>utilisée dans 1 dalle, sur %1 cases</translation>
+    </message>
+    <message>
+        <source>used in %1 maptiles, on %2 spaces</source>
+        <translation>utilisée dans %1 dalles, sur %2 cases</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <translation>%1 ; %2</translation>
+    </message>
+    <message>
+        <source>1 keeps no record of its subtiles</source>
+        <translation>1 ne garde pas trace de ses tuiles</translation>
+    </message>
+    <message>
+        <source>%1 keep no record of their subtiles</source>
+        <translation>%1 ne gardent pas trace de leurs tuiles</translation>
     </message>
 </context>
 <context>

@@ -9,8 +9,8 @@
 #include <QDir>
 #include <QTest>
 
-void SetFolder::writeDocument(const QString &path, const QString &number, QSize size, const QString &designer,
-                              const QStringList &setNames)
+MaptileDocument SetFolder::document(const QString &number, QSize size, const QString &designer,
+                                    const QStringList &setNames)
 {
     MaptileDocument document;
     QImage master(size * Geometry::SpaceSize, RasterOps::Format);
@@ -32,8 +32,14 @@ void SetFolder::writeDocument(const QString &path, const QString &number, QSize 
     document.designer = designer;
     document.mapNumFont = document.speedFont = QFont(QStringLiteral("DejaVu Sans"), 14);
     document.mapNumColour = document.speedColour = Qt::black;
+    return document;
+}
+
+void SetFolder::writeDocument(const QString &path, const QString &number, QSize size, const QString &designer,
+                              const QStringList &setNames)
+{
     QString error;
-    const QByteArray bytes = DocumentWriter::encode(document, &error);
+    const QByteArray bytes = DocumentWriter::encode(document(number, size, designer, setNames), &error);
     QVERIFY2(error.isEmpty(), qPrintable(error));
     TestImages::writeText(path, bytes);
 }

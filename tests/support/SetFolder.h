@@ -1,5 +1,7 @@
 #pragma once
 
+#include "document/MaptileDocument.h"
+
 #include <QSize>
 #include <QString>
 #include <QStringList>
@@ -7,8 +9,12 @@
 // Folders of maptile documents made on the fly, for the set's tests and benchmark.
 namespace SetFolder {
 
-// A document of size spaces, numbered number, by designer, with a subtile laid
-// from a tileset of each set name (a name ending in .png is a tileset file without one).
+// A document of size spaces, numbered number, by designer, with cell 0, 0 laid on
+// space i, 0 (wrapping) from a tileset of each set name i (a name ending in
+// .png is a tileset file without one; each tileset has pixels of its own).
+MaptileDocument document(const QString &number, QSize size, const QString &designer = {},
+                         const QStringList &setNames = {});
+// That document written to path.
 void writeDocument(const QString &path, const QString &number, QSize size, const QString &designer = {},
                    const QStringList &setNames = {});
 

@@ -2,6 +2,7 @@
 
 #include "setwindow/SetExport.h"
 #include "setwindow/SetModel.h"
+#include "setwindow/SetRun.h"
 #include "setwindow/SetWindow.h"
 #include "support/SetFolder.h"
 
@@ -9,6 +10,7 @@
 #include <QFile>
 #include <QListView>
 #include <QProcess>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 
@@ -26,6 +28,36 @@ QStringList shown(QListView *list)
 QString statusOf(SetWindow &window)
 {
     return window.findChild<QLabel *>(QStringLiteral("SetStatus"))->text();
+}
+
+// What each file of folder holds, by name.
+QMap<QString, QByteArray> contents(const QString &folder)
+{
+    QMap<QString, QByteArray> files;
+    for (const QString &name : QDir(folder).entryList(QDir::Files | QDir::Hidden))
+        files.insert(name, TestImages::readAll(QDir(folder).filePath(name)));
+    return files;
+}
+
+// A tileset file with the set name in the .dat beside it, of one colour.
+void writeTileset(const QString &path, const QString &setName, QColor colour)
+{
+    QImage picture(Geometry::TilesetSize, QImage::Format_RGB32);
+    picture.fill(colour);
+    QVERIFY(picture.save(path));
+    if (!setName.isEmpty())
+        TestImages::writeText(QFileInfo(path).path() + u'/' + QFileInfo(path).completeBaseName() + u".dat"_qs,
+                              "[TILEDATA]\nSETNAME=" + setName.toUtf8() + "\n");
+}
+
+QImage thumbnailOf(QListView *list, const QString &name)
+{
+    for (int row = 0; row < list->model()->rowCount(); ++row) {
+        const QModelIndex index = list->model()->index(row, 0);
+        if (QFileInfo(index.data(SetModel::PathRole).toString()).fileName() == name)
+            return index.data(Qt::DecorationRole).value<QPixmap>().toImage();
+    }
+    return {};
 }
 
 } // namespace
@@ -79,7 +111,8 @@ private slots:
         QCOMPARE(window.documents(true).size(), 6);
     }
 
-    // Export All writes what --export DIR writes for the same documents; cancelled, it leaves only whole files.
+    // Export All writes what --export DIR writes for the same documents; cancelled, it leaves only whole files
+    // and no new file that did not take its name.
     void exportAllMatchesTheCommandLine()
     {
         const QDir dir(m_dir.path());
@@ -107,11 +140,118 @@ private slots:
                      TestImages::readAll(dir.filePath(QStringLiteral("cli/") + name)));
 
         window.exportAll(dir.filePath(QStringLiteral("cancelled")), QStringLiteral("jpg"));
-        window.runningExport()->cancel();
-        QCOMPARE(exported.size(), 2);
+        window.runningWork()->cancel();
+        QTRY_COMPARE_WITH_TIMEOUT(exported.size(), 2, 30000);
         QCOMPARE(exported[1][1].toBool(), true);
         for (const QString &name : QDir(dir.filePath(QStringLiteral("cancelled"))).entryList(QDir::Files))
             QVERIFY2(name.endsWith(QLatin1String(".jpg")), qPrintable(name));
+    }
+
+    // Update from Tileset runs --update over the set two batches at a time: the maptiles laid from the set
+    // are written anew and show so, one without records is left as it was and said to be, and a tileset
+    // that one batch found and the other did not is no tileset that matched nothing. Cancelled, the batch at
+    // work is finished and none after it touched; a tileset used nowhere is told once.
+    void updatesFromATileset()
+    {
+        const QDir dir(m_dir.path());
+        const QString folder = dir.filePath(QStringLiteral("updated"));
+        QVERIFY(dir.mkpath(QStringLiteral("updated")));
+        for (int i = 1; i <= SetRun::DocumentsPerRun + 1; ++i)
+            SetFolder::writeDocument(QDir(folder).filePath(QStringLiteral("d%1.ora").arg(i, 2, 10, QLatin1Char('0'))),
+                                     QString::number(i), {3, 3}, {}, {QStringLiteral("Stone Floors")});
+        SetFolder::writeDocument(QDir(folder).filePath(QStringLiteral("z.ora")), QStringLiteral("99"), {3, 3});
+        writeTileset(dir.filePath(QStringLiteral("stone.png")), QStringLiteral("Stone Floors"), Qt::red);
+        writeTileset(dir.filePath(QStringLiteral("unused.png")), {}, Qt::blue);
+        SetWindow window(folder, nullptr, {}, QStringLiteral(CRYPTWRIGHT_BINARY));
+        auto *list = window.findChild<QListView *>(QStringLiteral("SetList"));
+        QTRY_VERIFY(!statusOf(window).contains(QStringLiteral("being read")));
+        const QImage before = thumbnailOf(list, QStringLiteral("d01.ora"));
+        const QMap<QString, QByteArray> original = contents(folder);
+        QSignalSpy updated(&window, &SetWindow::updated);
+
+        window.updateFromTileset(dir.filePath(QStringLiteral("stone.png")));
+        QTRY_COMPARE_WITH_TIMEOUT(updated.size(), 1, 60000);
+        QStringList lines = updated[0][0].toStringList();
+        QCOMPARE(lines.size(), 10);
+        QCOMPARE(lines[0], QStringLiteral("d01.ora: 1 space updated from \"Stone Floors\"."));
+        QVERIFY2(lines[9].startsWith(QLatin1String("z.ora: keeps no record")), qPrintable(lines[9]));
+        QCOMPARE(updated[0][1].toBool(), false);
+        QMap<QString, QByteArray> now = contents(folder);
+        QCOMPARE(now.keys(), original.keys()); // no file left over
+        QCOMPARE(now[QStringLiteral("z.ora")], original[QStringLiteral("z.ora")]);
+        QVERIFY(now[QStringLiteral("d09.ora")] != original[QStringLiteral("d09.ora")]);
+        QTRY_VERIFY_WITH_TIMEOUT(thumbnailOf(list, QStringLiteral("d01.ora")) != before, 10000);
+        // Read again, the set is in its order once more: d01 to d08 are the first batch.
+        QTRY_VERIFY(!statusOf(window).contains(QStringLiteral("being read")));
+
+        writeTileset(dir.filePath(QStringLiteral("stone.png")), QStringLiteral("Stone Floors"), Qt::green);
+        const QMap<QString, QByteArray> first = contents(folder);
+        window.updateFromTileset(dir.filePath(QStringLiteral("stone.png")));
+        window.runningWork()->cancel();
+        QTRY_COMPARE_WITH_TIMEOUT(updated.size(), 2, 60000);
+        QCOMPARE(updated[1][1].toBool(), true);
+        QCOMPARE(updated[1][0].toStringList().size(), SetRun::DocumentsPerRun);
+        now = contents(folder);
+        QCOMPARE(now.keys(), first.keys());
+        QVERIFY(now[QStringLiteral("d08.ora")] != first[QStringLiteral("d08.ora")]);
+        QCOMPARE(now[QStringLiteral("d09.ora")], first[QStringLiteral("d09.ora")]);
+
+        QTRY_VERIFY(!window.runningWork());
+        window.updateFromTileset(dir.filePath(QStringLiteral("unused.png")));
+        QTRY_COMPARE_WITH_TIMEOUT(updated.size(), 3, 60000);
+        lines = updated[2][0].toStringList();
+        QCOMPARE(lines.size(), 11);
+        QCOMPARE(lines.last(), QStringLiteral("\"unused.png\" (unused.png) matched no placement in these documents."));
+        QCOMPARE(contents(folder), now);
+    }
+
+    // Where Used marks the maptiles whose records use the subtile outlined in the editor, on their
+    // thumbnails, in what a screen reader reads and in the status line; pressed again, the marks go.
+    void marksWhereASubtileIsUsed()
+    {
+        const QString folder = QDir(m_dir.path()).filePath(QStringLiteral("used"));
+        QVERIFY(QDir().mkpath(folder));
+        SetFolder::writeKnownSet(folder);
+        SetWindow window(folder);
+        auto *list = window.findChild<QListView *>(QStringLiteral("SetList"));
+        QTRY_VERIFY(!statusOf(window).contains(QStringLiteral("being read")));
+        auto *whereUsed = window.findChild<QPushButton *>(QStringLiteral("cmdWhereUsed"));
+        QVERIFY(!whereUsed->isEnabled());
+        TileData data;
+        data.setName = QStringLiteral("stone floors");
+        window.setOutlinedSubtile([&data] { return WhereUsed(QStringLiteral("/fixed/stone.png"), data, {0, 0}); });
+        const QImage unmarked = thumbnailOf(list, QStringLiteral("d.ora"));
+        whereUsed->click();
+        QVERIFY(whereUsed->isChecked());
+        QCOMPARE(statusOf(window).section(u'\n', 1),
+                 QStringLiteral("Column 1, row 1 of \"stone floors\": used in 1 maptile, on 1 space; 4 keep no record "
+                                "of their subtiles"));
+        const auto textOf = [list](int row) { return list->model()->index(row, 0).data(Qt::AccessibleTextRole).toString(); };
+        QCOMPARE(textOf(0), QStringLiteral("d.ora, number 2, 5 \u00d7 6, uses the subtile on 1 space"));
+        QCOMPARE(textOf(1), QStringLiteral("a.ora, number 07, 4 \u00d7 5, shares its number, keeps no record of its subtiles"));
+        QVERIFY(!textOf(6).contains(QStringLiteral("subtile"))); // foreign.ora
+        QVERIFY(list->model()->index(0, 0).data().toString().endsWith(QStringLiteral("Used on 1 space")));
+        QVERIFY(thumbnailOf(list, QStringLiteral("d.ora")) != unmarked);
+
+        whereUsed->click();
+        QVERIFY(!statusOf(window).contains(u'\n'));
+        QCOMPARE(textOf(0), QStringLiteral("d.ora, number 2, 5 \u00d7 6"));
+        QCOMPARE(thumbnailOf(list, QStringLiteral("d.ora")), unmarked);
+
+        // Opened from the editor, the window asks for the cell outlined on the palette in front.
+        const QString defaults = QDir(m_dir.path()).filePath(QStringLiteral("defaults"));
+        QVERIFY(QDir().mkpath(defaults));
+        writeDefaults(defaults);
+        const std::unique_ptr<MainWindow> editor = startWindow(defaults);
+        QVERIFY(editor);
+        editor->showSlot(1);
+        editor->workspace().setOutlineCell(1, {2, 1});
+        SetWindow *opened = editor->showSet(folder);
+        QTRY_VERIFY(!statusOf(*opened).contains(QStringLiteral("being read")));
+        opened->findChild<QPushButton *>(QStringLiteral("cmdWhereUsed"))->click();
+        QCOMPARE(statusOf(*opened).section(u'\n', 1),
+                 QStringLiteral("Column 3, row 2 of \"%1\": used in no maptile; 4 keep no record of their subtiles")
+                     .arg(Workspace::DefaultTilesetNames[1]));
     }
 };
 
