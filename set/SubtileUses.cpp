@@ -37,14 +37,14 @@ SubtileUses SubtileUses::of(const MaptileRecords &records)
                 here.emplace_back(tilesetOfCopy.at(size_t(placement.copy)), cellIndex(placement.cell));
             std::sort(here.begin(), here.end());
             here.erase(std::unique(here.begin(), here.end()), here.end());
-            for (const auto &[tileset, cell] : here) {
-                const auto known = std::find_if(uses.m_counts.begin(), uses.m_counts.end(), [&](const Count &c) {
-                    return c.tileset == tileset && c.cell == cell;
+            for (const std::pair<quint8, quint8> &use : here) {
+                const auto known = std::find_if(uses.m_counts.begin(), uses.m_counts.end(), [&use](const Count &c) {
+                    return c.tileset == use.first && c.cell == use.second;
                 });
                 if (known != uses.m_counts.end())
                     ++known->spaces;
                 else
-                    uses.m_counts.append({tileset, cell, 1});
+                    uses.m_counts.append({use.first, use.second, 1});
             }
         }
     }
