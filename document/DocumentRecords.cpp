@@ -1,6 +1,7 @@
 #include "document/DocumentRecords.h"
 
 #include "document/DocumentArchive.h"
+#include "document/PngCache.h"
 
 #include <QPainter>
 #include <QRegularExpression>
@@ -81,6 +82,42 @@ QString DocumentRecords::copyEntry(int index)
     return QStringLiteral("cryptwright/tileset-%1.png").arg(index);
 }
 
+QString DocumentRecords::cellEntry(int index, QPoint cell)
+{
+    return QStringLiteral("cryptwright/tileset-%1/cell-%2-%3.png").arg(index).arg(cell.x()).arg(cell.y());
+}
+
+std::vector<DocumentRecords::Picture> DocumentRecords::pictures(const MaptileRecords &records)
+{
+    std::vector<Picture> pictures{{BaseEntry, records.base(), records.base().rect()}};
+    for (int i = 0; i < int(records.copies().size()); ++i) {
+        const quint32 used = usedCells(records, i);
+        for (int r = 0; r < Geometry::TilesetRows; ++r)
+            for (int c = 0; c < Geometry::TilesetColumns; ++c)
+                if (used & (1u << (r * Geometry::TilesetColumns + c)))
+                    pictures.push_back({cellEntry(i, {c, r}), records.copies()[size_t(i)].picture,
+                                        QRect(c * Geometry::SpaceSize, r * Geometry::SpaceSize, Geometry::SpaceSize,
+                                              Geometry::SpaceSize)});
+    }
+    return pictures;
+}
+
+void DocumentRecords::packAhead(const MaptileRecords &records)
+{
+    if (!records.hasPlacements())
+        return;
+    const std::vector<Picture> all = pictures(records);
+    for (size_t first = 0; first < all.size();) {
+        // One request for the areas of each picture.
+        std::vector<QRect> areas;
+        size_t next = first;
+        for (; next < all.size() && all[next].source.cacheKey() == all[first].source.cacheKey(); ++next)
+            areas.push_back(all[next].area);
+        PngCache::packAhead(all[first].source, areas);
+        first = next;
+    }
+}
+
 bool DocumentRecords::acceptsTransparency(const QString &text)
 {
     static const QRegularExpression pattern(QStringLiteral("^(0|1|2|2,(\\d{1,3}))$"));
@@ -148,7 +185,8 @@ RecordsState DocumentRecords::read(DocumentArchive &archive, int columns, int ro
     if (!xml.readNextStartElement() || xml.name() != QLatin1String("records"))
         refuse(tr("the maptile's records are malformed"));
     const QString refusal = tr("the maptile's records have no valid \"%1\" attribute");
-    if (number(xml, QStringLiteral("version"), 1, std::numeric_limits<int>::max(), refusal) > Version)
+    const int version = number(xml, QStringLiteral("version"), 1, std::numeric_limits<int>::max(), refusal);
+    if (version > Version)
         refuse(tr("its records were written by a newer Cryptwright"));
     RecordsState state;
     state.base = BaseEntry;
@@ -158,7 +196,8 @@ RecordsState DocumentRecords::read(DocumentArchive &archive, int columns, int ro
             if (int(state.copies.size()) == MaptileRecords::MaxCopies)
                 refuse(tr("the records carry more than %1 tilesets").arg(MaptileRecords::MaxCopies));
             RecordsState::Copy copy;
-            copy.picture = copyEntry(int(state.copies.size()));
+            if (version == 1)
+                copy.picture = copyEntry(int(state.copies.size()));
             copy.fileName = text(xml, QStringLiteral("file"), MaxFileNameLength, tooLong);
             copy.data.setName = text(xml, QStringLiteral("setname"), MaxNameLength, tooLong);
             copy.data.creator = text(xml, QStringLiteral("creator"), MaxNameLength, tooLong);
@@ -223,5 +262,8 @@ RecordsState DocumentRecords::read(DocumentArchive &archive, int columns, int ro
     }
     if (xml.hasError())
         refuse(tr("the maptile's records are malformed (%1)").arg(xml.errorString()));
+    for (const MaptileRecords::Stack &stack : state.stacks)
+        for (const LaidSubtile &laid : stack)
+            state.copies[size_t(laid.copy)].cells |= 1u << (laid.cell.y() * Geometry::TilesetColumns + laid.cell.x());
     return state;
 }
