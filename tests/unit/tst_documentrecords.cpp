@@ -151,7 +151,7 @@ private slots:
         QImage fixed = old;
         fixed.setPixel(3 * 144 + 5, 2 * 144 + 7, qRgb(250, 0, 0));
         QVERIFY(fixed.save(dir.filePath("stone-fixed.png")) && old.save(dir.filePath("unused.png")));
-        writeText(dir.filePath("stone-fixed.dat"), "[TILEDATA]\nSETNAME=Stone Floors\n");
+        writeText(dir.filePath("stone-fixed.dat"), "[TILEDATA]\nSETNAME=Stone Floors\n32=5\n");
         // The same placements laid from the stone tileset given, over one from another tileset.
         const auto laidFrom = [&old](const QImage &stone, int placements = 3) {
             MaptileDocument document;
@@ -172,7 +172,10 @@ private slots:
             return document;
         };
         QString error;
-        for (const auto &[name, document] : {std::pair("crypt01.ora", laidFrom(old)),
+        // The fixed tileset's speed value replaces the one its old metadata gave (none), not one typed.
+        MaptileDocument typed = laidFrom(old);
+        typed.maptile.setSpeedValue(2, 1, u"typed"_s);
+        for (const auto &[name, document] : {std::pair("crypt01.ora", typed),
                                              std::pair("walls.ora", laidFrom(old, 1)), std::pair("plain.ora", laidFrom(old, 0))})
             writeText(dir.filePath(name), DocumentWriter::encode(document, &error));
         writeText(dir.filePath("broken.ora"), "not a zip");
@@ -191,6 +194,7 @@ private slots:
         QCOMPARE(after.keys(), before.keys()); // no file left over
         const MaptileDocument updated = DocumentReader::read(dir.filePath("crypt01.ora"), &error);
         QCOMPARE(updated.maptile.master(), laidFrom(fixed).maptile.master());
+        QVERIFY(updated.maptile.speedValue(0, 0) == u"5"_s && updated.maptile.speedValue(2, 1) == u"typed"_s);
         // The document carries the fixed tileset for the next update or pick, and still opens elsewhere.
         QCOMPARE(updated.records.copies().at(0).cell({3, 2}), fixed.copy(432, 288, 144, 144));
         QProcess python;
