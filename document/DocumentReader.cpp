@@ -81,16 +81,14 @@ QImage copyPicture(DocumentArchive &archive, const RecordsState::Copy &copy, int
 {
     if (!copy.picture.isEmpty())
         return RasterOps::toWorkFormat(picture(archive, copy.picture, Geometry::TilesetSize, background));
-    using Geometry::SpaceSize;
     QImage whole(Geometry::TilesetSize, RasterOps::Format);
     RasterOps::fill(whole, Geometry::blankColour());
-    for (int r = 0; r < Geometry::TilesetRows; ++r)
-        for (int c = 0; c < Geometry::TilesetColumns; ++c)
-            if (copy.cells & (1u << (r * Geometry::TilesetColumns + c)))
-                RasterOps::plainCopy(whole, QRect(c * SpaceSize, r * SpaceSize, SpaceSize, SpaceSize),
-                                     picture(archive, DocumentRecords::cellEntry(index, {c, r}),
-                                             QSize(SpaceSize, SpaceSize), background),
-                                     QRect(0, 0, SpaceSize, SpaceSize));
+    for (const QPoint cell : DocumentRecords::cellsOf(copy.cells)) {
+        const QRect area = DocumentRecords::cellArea(cell);
+        RasterOps::plainCopy(whole, area,
+                             picture(archive, DocumentRecords::cellEntry(index, cell), area.size(), background),
+                             QRect(QPoint(0, 0), area.size()));
+    }
     return whole;
 }
 

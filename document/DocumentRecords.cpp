@@ -87,18 +87,27 @@ QString DocumentRecords::cellEntry(int index, QPoint cell)
     return QStringLiteral("cryptwright/tileset-%1/cell-%2-%3.png").arg(index).arg(cell.x()).arg(cell.y());
 }
 
+std::vector<QPoint> DocumentRecords::cellsOf(quint32 cells)
+{
+    std::vector<QPoint> set;
+    for (int r = 0; r < Geometry::TilesetRows; ++r)
+        for (int c = 0; c < Geometry::TilesetColumns; ++c)
+            if (cells & (1u << (r * Geometry::TilesetColumns + c)))
+                set.emplace_back(c, r);
+    return set;
+}
+
+QRect DocumentRecords::cellArea(QPoint cell)
+{
+    return QRect(cell * Geometry::SpaceSize, QSize(Geometry::SpaceSize, Geometry::SpaceSize));
+}
+
 std::vector<DocumentRecords::Picture> DocumentRecords::pictures(const MaptileRecords &records)
 {
     std::vector<Picture> pictures{{BaseEntry, records.base(), records.base().rect()}};
-    for (int i = 0; i < int(records.copies().size()); ++i) {
-        const quint32 used = usedCells(records, i);
-        for (int r = 0; r < Geometry::TilesetRows; ++r)
-            for (int c = 0; c < Geometry::TilesetColumns; ++c)
-                if (used & (1u << (r * Geometry::TilesetColumns + c)))
-                    pictures.push_back({cellEntry(i, {c, r}), records.copies()[size_t(i)].picture,
-                                        QRect(c * Geometry::SpaceSize, r * Geometry::SpaceSize, Geometry::SpaceSize,
-                                              Geometry::SpaceSize)});
-    }
+    for (int i = 0; i < int(records.copies().size()); ++i)
+        for (const QPoint cell : cellsOf(usedCells(records, i)))
+            pictures.push_back({cellEntry(i, cell), records.copies()[size_t(i)].picture, cellArea(cell)});
     return pictures;
 }
 
@@ -106,15 +115,12 @@ void DocumentRecords::packAhead(const MaptileRecords &records)
 {
     if (!records.hasPlacements())
         return;
-    const std::vector<Picture> all = pictures(records);
-    for (size_t first = 0; first < all.size();) {
-        // One request for the areas of each picture.
+    PngCache::packAhead(records.base(), {records.base().rect()});
+    for (int i = 0; i < int(records.copies().size()); ++i) {
         std::vector<QRect> areas;
-        size_t next = first;
-        for (; next < all.size() && all[next].source.cacheKey() == all[first].source.cacheKey(); ++next)
-            areas.push_back(all[next].area);
-        PngCache::packAhead(all[first].source, areas);
-        first = next;
+        for (const QPoint cell : cellsOf(usedCells(records, i)))
+            areas.push_back(cellArea(cell));
+        PngCache::packAhead(records.copies()[size_t(i)].picture, areas);
     }
 }
 
@@ -171,11 +177,8 @@ QImage DocumentRecords::keptPicture(const MaptileRecords &records, int copy)
     if (used == all)
         return kept;
     QPainter painter(&kept);
-    for (int r = 0; r < Geometry::TilesetRows; ++r)
-        for (int c = 0; c < Geometry::TilesetColumns; ++c)
-            if (!(used & (1u << (r * Geometry::TilesetColumns + c))))
-                painter.fillRect(c * Geometry::SpaceSize, r * Geometry::SpaceSize, Geometry::SpaceSize,
-                                 Geometry::SpaceSize, QColor::fromRgb(Geometry::blankColour()));
+    for (const QPoint cell : cellsOf(~used & all))
+        painter.fillRect(cellArea(cell), QColor::fromRgb(Geometry::blankColour()));
     return kept;
 }
 

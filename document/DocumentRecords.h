@@ -68,6 +68,9 @@ public:
     static QByteArray xml(const MaptileRecords &records);
     // The cells of copy that placements of records use, a bit each, row by row.
     static quint32 usedCells(const MaptileRecords &records, int copy);
+    // The cells whose bits are set, row by row, and the pixels of one in its tileset.
+    static std::vector<QPoint> cellsOf(quint32 cells);
+    static QRect cellArea(QPoint cell);
     // The copy's picture as the document gives it back: the cells no
     // placement of records uses blank.
     static QImage keptPicture(const MaptileRecords &records, int copy);
