@@ -1,6 +1,7 @@
 #include "document/DocumentReader.h"
 #include "document/DocumentRecords.h"
 #include "document/DocumentWriter.h"
+#include "document/PngCache.h"
 #include "document/PngWriter.h"
 #include "document/ZipReader.h"
 #include "raster/RasterOps.h"
@@ -12,6 +13,8 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <thread>
 
 using namespace TestImages;
 using namespace Qt::StringLiterals;
@@ -139,6 +142,43 @@ private slots:
         QVERIFY(!ZipReader(DocumentWriter::encode(document, &error)).contains(DocumentRecords::Entry));
         QCOMPARE(plain.records.base(), plain.maptile.master());
         QVERIFY(!plain.records.hasPlacements());
+    }
+
+    // A picture's area comes back as that area's own PNG, whoever asked for it before: the same pixels
+    // in another picture, the picture before it was written to, the thread packing ahead, or several
+    // threads at once.
+    void picturesArePackedOnce_data()
+    {
+        QTest::addColumn<QString>("before");
+        for (const char *before : {"nothing", "same pixels elsewhere", "written to since", "packed ahead", "threads at once"})
+            QTest::newRow(before) << QString::fromLatin1(before);
+    }
+    void picturesArePackedOnce()
+    {
+        QFETCH(QString, before);
+        static int round = 0;
+        // Pixels no other row met.
+        QImage picture = pattern(Geometry::TilesetSize, ++round + 10).convertToFormat(RasterOps::Format);
+        const QRect area = DocumentRecords::cellArea({3, 2});
+        const auto expected = [&] { return PngWriter::encode(picture.copy(area), PngWriter::Packing::Small); };
+        if (before == u"same pixels elsewhere") {
+            QCOMPARE(PngCache::packed(picture.copy(), area), expected());
+        } else if (before == u"written to since") {
+            PngCache::packed(picture, area);
+            picture.setPixel(area.topLeft() + QPoint(5, 5), qRgb(1, 2, 3));
+        } else if (before == u"packed ahead") {
+            PngCache::packAhead(picture, {area});
+        } else if (before == u"threads at once") {
+            std::vector<QByteArray> packed(4);
+            std::vector<std::thread> threads;
+            for (size_t i = 0; i < packed.size(); ++i)
+                threads.emplace_back([&, i] { packed[i] = PngCache::packed(picture.copy(), area); });
+            for (std::thread &thread : threads)
+                thread.join();
+            for (const QByteArray &png : packed)
+                QCOMPARE(png, expected());
+        }
+        QCOMPARE(PngCache::packed(picture, area), expected());
     }
 
     // --update lays each placement from a tileset of that set name again from the fixed one and saves in
