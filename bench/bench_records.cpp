@@ -54,8 +54,8 @@ MaptileDocument sampleDocument(const std::array<TilesetSlot, SampleMaptile::Tile
         const TilesetSlot &slot = loaded[size_t(p.slot)];
         const QImage &picture = pictures[size_t(p.slot)];
         LaidSubtile laid;
-        laid.copy = document.records.copyOf(picture, QFileInfo(SampleMaptile::tilesetPath(p.slot)).fileName(),
-                                            slot.tileData());
+        laid.copy =
+            document.records.copyOf(picture, QFileInfo(SampleMaptile::tilesetPath(p.slot)).fileName(), slot.tileData());
         laid.cell = {p.column, p.row};
         laid.setting = SampleMaptile::transparency(p.slot);
         laid.key = picture.pixel(p.column * Geometry::SpaceSize, p.row * Geometry::SpaceSize);
@@ -137,7 +137,8 @@ int main(int argc, char **argv)
         const MaptileDocument timed = sampleDocument(loaded, round++);
         aheadMs.push_back(BenchSupport::medianMicroseconds(
                               [&] {
-                                  for (const DocumentRecords::Picture &picture : DocumentRecords::pictures(timed.records))
+                                  for (const DocumentRecords::Picture &picture :
+                                       DocumentRecords::pictures(timed.records))
                                       PngCache::packed(picture.source, picture.area);
                               },
                               1)
@@ -156,8 +157,9 @@ int main(int argc, char **argv)
                 withRecords.records.copies().size(), DocumentRecords::pictures(withRecords.records).size(), first,
                 again, withBytes / 1e6, savedWithout, withoutBytes / 1e6, (first / savedWithout - 1) * 100,
                 (again / savedWithout - 1) * 100);
-    std::printf("with nothing packed ahead: median %.1f ms (%+.1f %%); packing ahead on its own thread: median %.1f ms\n",
-                coldSave, (coldSave / savedWithout - 1) * 100, BenchSupport::median(aheadMs));
+    std::printf(
+        "with nothing packed ahead: median %.1f ms (%+.1f %%); packing ahead on its own thread: median %.1f ms\n",
+        coldSave, (coldSave / savedWithout - 1) * 100, BenchSupport::median(aheadMs));
 
     MaptileDocument decoded;
     const double answerWith = BenchSupport::medianMicroseconds(

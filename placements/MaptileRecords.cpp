@@ -168,8 +168,7 @@ QImage MaptileRecords::composeSpace(QPoint space) const
     return maptile.master();
 }
 
-int MaptileRecords::updateFrom(const QImage &picture, const QString &fileName, const TileData &data,
-                               SpeedValues &speed)
+int MaptileRecords::updateFrom(const QImage &picture, const QString &fileName, const TileData &data, SpeedValues &speed)
 {
     std::vector<bool> fixed(m_copies.size(), false);
     for (size_t i = 0; i < m_copies.size(); ++i)

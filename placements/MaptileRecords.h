@@ -1,7 +1,7 @@
 #pragma once
 
-#include "placements/LaidSubtile.h"
 #include "maptile/SpeedValues.h"
+#include "placements/LaidSubtile.h"
 #include "placements/TilesetCopy.h"
 #include "raster/Geometry.h"
 
