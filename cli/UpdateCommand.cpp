@@ -154,9 +154,10 @@ int UpdateCommand::run(const QStringList &tilesetPaths, const QStringList &docum
         }
         const QImage master = document.maptile.master();
         const auto before = kept(records);
+        SpeedValues speed = document.maptile.speedValues();
         QStringList updated;
         for (Tileset &tileset : tilesets) {
-            const int spaces = records.updateFrom(tileset.picture, tileset.fileName(), tileset.data);
+            const int spaces = records.updateFrom(tileset.picture, tileset.fileName(), tileset.data, speed);
             if (spaces == 0)
                 continue;
             {
@@ -167,7 +168,9 @@ int UpdateCommand::run(const QStringList &tilesetPaths, const QStringList &docum
                                     : tr("%1 spaces updated from \"%2\"").arg(spaces).arg(tileset.name()));
         }
         document.maptile.setMaster(records.compose());
-        if (document.maptile.master() == master && kept(records) == before) {
+        const bool sameSpeed = speed == document.maptile.speedValues();
+        document.maptile.setSpeedValues(speed);
+        if (document.maptile.master() == master && kept(records) == before && sameSpeed) {
             files.giveUp(output);
             lines[size_t(i)] = updated.isEmpty() ? tr("%1: uses none of these tilesets; left as it was.").arg(name)
                                                  : tr("%1: already up to date; left as it was.").arg(name);

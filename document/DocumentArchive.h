@@ -71,7 +71,7 @@ public:
     // Longest texts accepted: the number box holds two characters.
     static constexpr int MaxMapNumLength = 2;
     static constexpr int MaxDesignerLength = 1000;
-    static constexpr int MaxSpeedLength = 100;
+    static constexpr int MaxSpeedLength = MaxSpeedValueLength;
     // A font's family name and size in points.
     static constexpr int MaxFamilyLength = 200;
     static constexpr double MinPoints = 1;

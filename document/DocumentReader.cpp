@@ -76,6 +76,22 @@ QImage mergedAsMaptile(DocumentArchive &archive, QRgb background)
     return merged;
 }
 
+// A tileset copy's picture: read whole, or its cells one by one over blank.
+QImage copyPicture(DocumentArchive &archive, const RecordsState::Copy &copy, int index, QRgb background)
+{
+    if (!copy.picture.isEmpty())
+        return RasterOps::toWorkFormat(picture(archive, copy.picture, Geometry::TilesetSize, background));
+    QImage whole(Geometry::TilesetSize, RasterOps::Format);
+    RasterOps::fill(whole, Geometry::blankColour());
+    for (const QPoint cell : DocumentRecords::cellsOf(copy.cells)) {
+        const QRect area = DocumentRecords::cellArea(cell);
+        RasterOps::plainCopy(whole, area,
+                             picture(archive, DocumentRecords::cellEntry(index, cell), area.size(), background),
+                             QRect(QPoint(0, 0), area.size()));
+    }
+    return whole;
+}
+
 // The records a document carries over its master; a document without them,
 // or whose records do not give its master (written by something else that
 // kept the entries), has the master as its base: the master is what was saved.
@@ -88,10 +104,10 @@ MaptileRecords recordsOf(DocumentArchive &archive, const QImage &master, QRgb ba
     MaptileRecords records =
         MaptileRecords::fromBase(RasterOps::toWorkFormat(picture(archive, state.base, master.size(), background)));
     std::vector<int> index;
-    for (const RecordsState::Copy &copy : state.copies)
-        index.push_back(records.copyOf(RasterOps::toWorkFormat(picture(archive, copy.picture, Geometry::TilesetSize,
-                                                                        background)),
-                                       copy.fileName, copy.data));
+    for (int i = 0; i < int(state.copies.size()); ++i) {
+        const RecordsState::Copy &copy = state.copies[size_t(i)];
+        index.push_back(records.copyOf(copyPicture(archive, copy, i, background), copy.fileName, copy.data));
+    }
     for (int r = 0; r < records.rows(); ++r)
         for (int c = 0; c < records.columns(); ++c) {
             MaptileRecords::Stack stack = state.stacks[r * Geometry::MaxColumns + c];

@@ -1,6 +1,7 @@
 #include "document/DocumentRecords.h"
 
 #include "document/DocumentArchive.h"
+#include "document/PngCache.h"
 
 #include <QPainter>
 #include <QRegularExpression>
@@ -81,6 +82,48 @@ QString DocumentRecords::copyEntry(int index)
     return QStringLiteral("cryptwright/tileset-%1.png").arg(index);
 }
 
+QString DocumentRecords::cellEntry(int index, QPoint cell)
+{
+    return QStringLiteral("cryptwright/tileset-%1/cell-%2-%3.png").arg(index).arg(cell.x()).arg(cell.y());
+}
+
+std::vector<QPoint> DocumentRecords::cellsOf(quint32 cells)
+{
+    std::vector<QPoint> set;
+    for (int r = 0; r < Geometry::TilesetRows; ++r)
+        for (int c = 0; c < Geometry::TilesetColumns; ++c)
+            if (cells & (1u << (r * Geometry::TilesetColumns + c)))
+                set.emplace_back(c, r);
+    return set;
+}
+
+QRect DocumentRecords::cellArea(QPoint cell)
+{
+    return QRect(cell * Geometry::SpaceSize, QSize(Geometry::SpaceSize, Geometry::SpaceSize));
+}
+
+std::vector<DocumentRecords::Picture> DocumentRecords::pictures(const MaptileRecords &records)
+{
+    std::vector<Picture> pictures{{BaseEntry, records.base(), records.base().rect()}};
+    for (int i = 0; i < int(records.copies().size()); ++i)
+        for (const QPoint cell : cellsOf(usedCells(records, i)))
+            pictures.push_back({cellEntry(i, cell), records.copies()[size_t(i)].picture, cellArea(cell)});
+    return pictures;
+}
+
+void DocumentRecords::packAhead(const MaptileRecords &records)
+{
+    if (!records.hasPlacements())
+        return;
+    PngCache::packAhead(records.base(), {records.base().rect()});
+    for (int i = 0; i < int(records.copies().size()); ++i) {
+        std::vector<QRect> areas;
+        for (const QPoint cell : cellsOf(usedCells(records, i)))
+            areas.push_back(cellArea(cell));
+        PngCache::packAhead(records.copies()[size_t(i)].picture, areas);
+    }
+}
+
 bool DocumentRecords::acceptsTransparency(const QString &text)
 {
     static const QRegularExpression pattern(QStringLiteral("^(0|1|2|2,(\\d{1,3}))$"));
@@ -134,11 +177,8 @@ QImage DocumentRecords::keptPicture(const MaptileRecords &records, int copy)
     if (used == all)
         return kept;
     QPainter painter(&kept);
-    for (int r = 0; r < Geometry::TilesetRows; ++r)
-        for (int c = 0; c < Geometry::TilesetColumns; ++c)
-            if (!(used & (1u << (r * Geometry::TilesetColumns + c))))
-                painter.fillRect(c * Geometry::SpaceSize, r * Geometry::SpaceSize, Geometry::SpaceSize,
-                                 Geometry::SpaceSize, QColor::fromRgb(Geometry::blankColour()));
+    for (const QPoint cell : cellsOf(~used & all))
+        painter.fillRect(cellArea(cell), QColor::fromRgb(Geometry::blankColour()));
     return kept;
 }
 
@@ -148,7 +188,8 @@ RecordsState DocumentRecords::read(DocumentArchive &archive, int columns, int ro
     if (!xml.readNextStartElement() || xml.name() != QLatin1String("records"))
         refuse(tr("the maptile's records are malformed"));
     const QString refusal = tr("the maptile's records have no valid \"%1\" attribute");
-    if (number(xml, QStringLiteral("version"), 1, std::numeric_limits<int>::max(), refusal) > Version)
+    const int version = number(xml, QStringLiteral("version"), 1, std::numeric_limits<int>::max(), refusal);
+    if (version > Version)
         refuse(tr("its records were written by a newer Cryptwright"));
     RecordsState state;
     state.base = BaseEntry;
@@ -158,7 +199,8 @@ RecordsState DocumentRecords::read(DocumentArchive &archive, int columns, int ro
             if (int(state.copies.size()) == MaptileRecords::MaxCopies)
                 refuse(tr("the records carry more than %1 tilesets").arg(MaptileRecords::MaxCopies));
             RecordsState::Copy copy;
-            copy.picture = copyEntry(int(state.copies.size()));
+            if (version == 1)
+                copy.picture = copyEntry(int(state.copies.size()));
             copy.fileName = text(xml, QStringLiteral("file"), MaxFileNameLength, tooLong);
             copy.data.setName = text(xml, QStringLiteral("setname"), MaxNameLength, tooLong);
             copy.data.creator = text(xml, QStringLiteral("creator"), MaxNameLength, tooLong);
@@ -223,5 +265,8 @@ RecordsState DocumentRecords::read(DocumentArchive &archive, int columns, int ro
     }
     if (xml.hasError())
         refuse(tr("the maptile's records are malformed (%1)").arg(xml.errorString()));
+    for (const MaptileRecords::Stack &stack : state.stacks)
+        for (const LaidSubtile &laid : stack)
+            state.copies[size_t(laid.copy)].cells |= 1u << (laid.cell.y() * Geometry::TilesetColumns + laid.cell.x());
     return state;
 }

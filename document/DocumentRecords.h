@@ -19,7 +19,11 @@ struct RecordsState
 {
     struct Copy
     {
+        // The entry of the whole tileset, as version 1 keeps it; empty when
+        // each cell the placements use has an entry of its own.
         QString picture;
+        // The cells the placements use, a bit each, row by row.
+        quint32 cells = 0;
         QString fileName;
         TileData data;
     };
@@ -29,8 +33,9 @@ struct RecordsState
 };
 
 // The records of a maptile in a document, in entries other programs ignore:
-// the base picture, each tileset copy once (cells no placement uses blanked,
-// which a PNG packs to almost nothing) and an XML entry of the placements.
+// the base picture, each cell of a tileset copy that placements use, once,
+// and an XML entry of the placements. Version 1 kept each copy whole instead,
+// cells no placement uses blanked; such documents are still read.
 class DocumentRecords
 {
     Q_DECLARE_TR_FUNCTIONS(DocumentRecords)
@@ -38,18 +43,36 @@ class DocumentRecords
 public:
     static inline const QString Entry = QStringLiteral("cryptwright/records.xml");
     static inline const QString BaseEntry = QStringLiteral("cryptwright/base.png");
-    static constexpr int Version = 1;
+    static constexpr int Version = 2;
     // A tileset's file name and its set name and creator.
     static constexpr int MaxFileNameLength = 255;
     static constexpr int MaxNameLength = 1000;
 
-    // The picture entry of copy index.
+    // A picture the records entry names, and the part of the records' picture it holds.
+    struct Picture
+    {
+        QString entry;
+        QImage source;
+        QRect area;
+    };
+
+    // The whole picture entry of copy index, in documents of version 1.
     static QString copyEntry(int index);
+    // The picture entry of a cell of copy index.
+    static QString cellEntry(int index, QPoint cell);
+    // The pictures a document keeps of records: the base, then the cells used of each copy.
+    static std::vector<Picture> pictures(const MaptileRecords &records);
+    // Starts packing the pictures of records a save would pack, away from
+    // the calling thread, so that the save finds them packed.
+    static void packAhead(const MaptileRecords &records);
     static QByteArray xml(const MaptileRecords &records);
     // The cells of copy that placements of records use, a bit each, row by row.
     static quint32 usedCells(const MaptileRecords &records, int copy);
-    // The copy's picture as the document keeps it: the cells no placement of
-    // records uses blank.
+    // The cells whose bits are set, row by row, and the pixels of one in its tileset.
+    static std::vector<QPoint> cellsOf(quint32 cells);
+    static QRect cellArea(QPoint cell);
+    // The copy's picture as the document gives it back: the cells no
+    // placement of records uses blank.
     static QImage keptPicture(const MaptileRecords &records, int copy);
     // Reads the records entry of a maptile of columns x rows spaces; a rule
     // broken throws a DocumentRefusal.

@@ -2,17 +2,16 @@
 
 #include "document/DocumentRecords.h"
 #include "document/MaptileDocument.h"
+#include "document/PngCache.h"
 #include "document/PngWriter.h"
 #include "document/ZipWriter.h"
 #include "maptile/Redraw.h"
 
 #include <QFileInfo>
-#include <QHashFunctions>
 #include <QXmlStreamWriter>
 
 #include <algorithm>
 #include <future>
-#include <optional>
 
 namespace {
 
@@ -98,43 +97,6 @@ QByteArray stackXml(QSize size, const QList<Layer> &layers)
     return bytes;
 }
 
-// A picture of the records and the cells of it a document keeps. Its pixels
-// are known by their hash, seeded afresh in every run so that no document can
-// be made to match another's, and what is kept between saves is the packed
-// picture alone.
-struct RecordPicture
-{
-    QImage source; // only until it is packed
-    qint64 key;
-    QSize size;
-    std::optional<size_t> hash;
-    quint32 cells;
-    QByteArray png;
-
-    size_t pixelHash()
-    {
-        if (!hash)
-            hash = qHashBits(source.constBits(), size_t(source.sizeInBytes()), QHashSeed::globalSeed());
-        return *hash;
-    }
-    bool samePixels(RecordPicture &other)
-    {
-        return cells == other.cells && size == other.size && (key == other.key || pixelHash() == other.pixelHash());
-    }
-};
-// The base first, then each tileset copy.
-std::vector<RecordPicture> recordPictures(const MaptileRecords &records)
-{
-    std::vector<RecordPicture> pictures;
-    const auto add = [&pictures](const QImage &source, quint32 cells) {
-        pictures.push_back({source, source.cacheKey(), source.size(), std::nullopt, cells, {}});
-    };
-    add(records.base(), 0);
-    for (int i = 0; i < int(records.copies().size()); ++i)
-        add(records.copies()[size_t(i)].picture, DocumentRecords::usedCells(records, i));
-    return pictures;
-}
-
 } // namespace
 
 bool DocumentWriter::isDocumentPath(const QString &path)
@@ -165,25 +127,15 @@ QByteArray DocumentWriter::encode(const MaptileDocument &document, QString *erro
     // The subtiles, the one picture that takes long to pack, beside everything
     // else. The overlays are drawn already: the other thread only reads them.
     auto masterPng = std::async(std::launch::async, [&] { return PngWriter::encode(maptile.master()); });
-    // The records' pictures packed for the last save on this thread are packed
-    // again only when their pixels or the cells kept of them changed: tileset
-    // copies seldom do between saves, nor between the documents of a set laid
-    // from the same tilesets, and packing them costs as much as the master.
-    // The others are packed beside the rest.
+    // The records' pictures: packed once in a run, mostly ahead of the save,
+    // and the rest beside everything else.
     const MaptileRecords &records = document.records;
-    thread_local std::vector<RecordPicture> packed;
-    std::vector<RecordPicture> recordPngs = records.hasPlacements() ? recordPictures(records) : std::vector<RecordPicture>();
-    for (RecordPicture &picture : recordPngs)
-        for (RecordPicture &before : packed)
-            if (picture.png.isEmpty() && picture.samePixels(before)) {
-                picture.png = before.png;
-                picture.hash = before.hash;
-            }
+    const std::vector<DocumentRecords::Picture> recordPictures =
+        records.hasPlacements() ? DocumentRecords::pictures(records) : std::vector<DocumentRecords::Picture>();
+    std::vector<QByteArray> recordPngs(recordPictures.size());
     auto packing = std::async(std::launch::async, [&] {
-        for (size_t i = 0; i < recordPngs.size(); ++i)
-            if (recordPngs[i].png.isEmpty())
-                recordPngs[i].png = PngWriter::encode(
-                    i == 0 ? records.base() : DocumentRecords::keptPicture(records, int(i) - 1), PngWriter::Packing::Small);
+        for (size_t i = 0; i < recordPictures.size(); ++i)
+            recordPngs[i] = PngCache::packed(recordPictures[i].source, recordPictures[i].area);
     });
     QList<QByteArray> layerPngs;
     // One overlay at a time, in one picture.
@@ -199,18 +151,8 @@ QByteArray DocumentWriter::encode(const MaptileDocument &document, QString *erro
     const QByteArray thumbnailPng = PngWriter::encode(thumbnail);
     layerPngs << masterPng.get();
     packing.get();
-    packed = recordPngs;
-    for (RecordPicture &picture : packed) {
-        // Kept for the next save, which may meet these pixels under another key.
-        picture.pixelHash();
-        picture.source = {};
-    }
-    if (std::any_of(recordPngs.begin(), recordPngs.end(), [](const RecordPicture &p) { return p.png.isEmpty(); })) {
-        packed.clear();
-        *error = tr("the pictures could not be encoded");
-        return {};
-    }
-    if (mergedPng.isEmpty() || thumbnailPng.isEmpty() || layerPngs.contains(QByteArray())) {
+    if (mergedPng.isEmpty() || thumbnailPng.isEmpty() || layerPngs.contains(QByteArray())
+        || std::any_of(recordPngs.begin(), recordPngs.end(), [](const QByteArray &png) { return png.isEmpty(); })) {
         *error = tr("the pictures could not be encoded");
         return {};
     }
@@ -227,9 +169,8 @@ QByteArray DocumentWriter::encode(const MaptileDocument &document, QString *erro
     zip.add(StateEntry, stateXml(document), ZipWriter::Method::Deflate);
     // A maptile with nothing laid is its master alone, as a reader takes it.
     if (!recordPngs.empty()) {
-        zip.add(DocumentRecords::BaseEntry, recordPngs.front().png, ZipWriter::Method::Store);
-        for (size_t i = 1; i < recordPngs.size(); ++i)
-            zip.add(DocumentRecords::copyEntry(int(i) - 1), recordPngs[i].png, ZipWriter::Method::Store);
+        for (size_t i = 0; i < recordPngs.size(); ++i)
+            zip.add(recordPictures[i].entry, recordPngs[i], ZipWriter::Method::Store);
         zip.add(DocumentRecords::Entry, DocumentRecords::xml(records), ZipWriter::Method::Deflate);
     }
     return zip.archive(error);

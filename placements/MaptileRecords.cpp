@@ -168,13 +168,25 @@ QImage MaptileRecords::composeSpace(QPoint space) const
     return maptile.master();
 }
 
-int MaptileRecords::updateFrom(const QImage &picture, const QString &fileName, const TileData &data)
+int MaptileRecords::updateFrom(const QImage &picture, const QString &fileName, const TileData &data, SpeedValues &speed)
 {
     std::vector<bool> fixed(m_copies.size(), false);
+    for (size_t i = 0; i < m_copies.size(); ++i)
+        fixed[i] = m_copies[i].sameTileset(fileName, data);
+    // Before the copies change: the automatic value is the one their old metadata gave.
+    for (int row = 0; row < rows(); ++row)
+        for (int column = 0; column < columns(); ++column) {
+            const LaidSubtile *laid = top({column, row});
+            if (!laid || !fixed[size_t(laid->copy)])
+                continue;
+            const TileData &before = m_copies[size_t(laid->copy)].data;
+            QString &value = speed[size_t(column)][size_t(row)];
+            if (value == before.speedValue(laid->cell.x(), laid->cell.y()).left(MaxSpeedValueLength))
+                value = data.speedValue(laid->cell.x(), laid->cell.y()).left(MaxSpeedValueLength);
+        }
     for (size_t i = 0; i < m_copies.size(); ++i) {
-        if (!m_copies[i].sameTileset(fileName, data))
+        if (!fixed[i])
             continue;
-        fixed[i] = true;
         m_copies[i].picture = picture;
         m_copies[i].data = data;
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "maptile/SpeedValues.h"
 #include "placements/LaidSubtile.h"
 #include "placements/TilesetCopy.h"
 #include "raster/Geometry.h"
@@ -67,8 +68,10 @@ public:
     // Every copy of the tileset named by fileName and data takes the cells of
     // picture; returns the spaces whose placements use one of those copies.
     // Keys of keyed placements are taken afresh from the new cells, as laying
-    // them anew would. Copies become data's metadata as well.
-    int updateFrom(const QImage &picture, const QString &fileName, const TileData &data);
+    // them anew would. Copies become data's metadata as well, and a space whose
+    // speed value is still the one the old metadata gave its top placement
+    // takes the new one; a value typed or chosen stays.
+    int updateFrom(const QImage &picture, const QString &fileName, const TileData &data, SpeedValues &speed);
     // Copies no placement uses are dropped and the placements renumbered.
     void dropUnusedCopies();
 

@@ -11,8 +11,9 @@ class Workspace;
 
 // The maptile laid again from a fixed tileset: every placement made from a
 // tileset of the same identity as a slot's takes the slot's current pixels,
-// in the records' order over the base. Keeps the master before and after, at
-// three bytes a pixel, and the records before and after.
+// in the records' order over the base, and speed values the old tileset's
+// metadata gave take the fixed one's. Keeps the master before and after, at
+// three bytes a pixel, the speed values and the records before and after.
 class UpdateCommand : public UndoStep
 {
 public:
@@ -29,6 +30,8 @@ private:
     Workspace &m_workspace;
     QImage m_masterBefore;
     QImage m_masterAfter;
+    SpeedValues m_speedBefore;
+    SpeedValues m_speedAfter;
     std::shared_ptr<const MaptileRecords> m_recordsBefore;
     std::shared_ptr<const MaptileRecords> m_recordsAfter;
     int m_spaces = 0;

@@ -9,6 +9,7 @@
 #include "workspace/UpdateCommand.h"
 
 #include "document/DocumentArchive.h"
+#include "document/DocumentRecords.h"
 #include "maptile/Redraw.h"
 #include "pictures/TilesetPicture.h"
 #include "raster/RasterOps.h"
@@ -478,6 +479,8 @@ void Workspace::putRecords(std::shared_ptr<const MaptileRecords> records)
 {
     m_records = records ? std::move(records)
                         : std::make_shared<const MaptileRecords>(MaptileRecords::fromBase(m_maptile.master()));
+    // Packed while the user works, so that the next save finds the records' pictures ready.
+    DocumentRecords::packAhead(*m_records);
 }
 
 void Workspace::putSpeedValue(QPoint space, const QString &value)
@@ -492,7 +495,7 @@ void Workspace::putSize(int columns, int rows)
     if (m_maptile.resize(columns, rows)) {
         auto resized = std::make_shared<MaptileRecords>(*m_records);
         resized->resize(columns, rows);
-        m_records = std::move(resized);
+        putRecords(std::move(resized));
         setMaptileChanged(true);
     }
     paintNum();

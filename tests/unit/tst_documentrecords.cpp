@@ -1,6 +1,8 @@
 #include "document/DocumentReader.h"
 #include "document/DocumentRecords.h"
 #include "document/DocumentWriter.h"
+#include "document/PngCache.h"
+#include "document/PngWriter.h"
 #include "document/ZipReader.h"
 #include "raster/RasterOps.h"
 #include "support/ShellRun.h"
@@ -11,6 +13,8 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <thread>
 
 using namespace TestImages;
 using namespace Qt::StringLiterals;
@@ -38,11 +42,17 @@ private slots:
         QTest::addColumn<QByteArray>("records");
         QTest::addColumn<QString>("reason");
         QTest::newRow("kept") << QByteArray() << QString();
+        // Version 1 kept each tileset copy whole.
+        QTest::newRow("written by an older build") << QByteArray("1") << QString();
         QTest::newRow("stale") << QByteArray(
-            "<records version=\"1\"><tileset file=\"a.png\"/>"
-            "<space column=\"0\" row=\"0\"><laid tileset=\"0\" column=\"6\" row=\"3\" "
+            "<records version=\"2\"><tileset file=\"a.png\"/><tileset file=\"b.png\"/>"
+            "<space column=\"0\" row=\"0\"><laid tileset=\"1\" column=\"6\" row=\"3\" "
             "turns=\"0\" mirrored=\"0\" transparency=\"0\" key=\"0\"/></space></records>")
                                << QString();
+        QTest::newRow("cell missing") << QByteArray(
+            "<records version=\"2\"><tileset file=\"a.png\"/><space column=\"0\" row=\"0\"><laid tileset=\"0\" "
+            "column=\"5\" row=\"0\" turns=\"0\" mirrored=\"0\" transparency=\"0\" key=\"0\"/></space></records>")
+                                      << u"cell-5-0.png\" is missing"_s;
         QByteArray stacked = "<records version=\"1\"><tileset file=\"a.png\"/><space column=\"0\" row=\"0\">";
         for (int i = 0; i < 200; ++i)
             stacked +=
@@ -83,11 +93,26 @@ private slots:
         document.maptile.setMaster(document.records.compose());
         document.editable = true;
         QString error;
-        QByteArray bytes = DocumentWriter::encode(document, &error);
-        QVERIFY2(!bytes.isEmpty(), qPrintable(error));
-        if (!records.isEmpty())
+        const QByteArray written = DocumentWriter::encode(document, &error);
+        QVERIFY2(!written.isEmpty(), qPrintable(error));
+        QByteArray bytes = written;
+        if (records == "1") {
+            for (int i = 0; i < 2; ++i) {
+                const QString entry = DocumentRecords::copyEntry(i);
+                bytes = TestZip::replaced(
+                    bytes, entry,
+                    TestZip::stored(entry, PngWriter::encode(DocumentRecords::keptPicture(document.records, i))));
+            }
+            QByteArray xml = DocumentRecords::xml(document.records);
+            xml.replace("version=\"2\"", "version=\"1\"");
+            bytes = TestZip::replaced(bytes, DocumentRecords::Entry, TestZip::deflated(DocumentRecords::Entry, xml));
+            for (const TestZip::Entry &entry : TestZip::entriesOf(bytes))
+                if (entry.name.contains("/cell-"_L1))
+                    bytes = TestZip::replaced(bytes, entry.name, {});
+        } else if (!records.isEmpty()) {
             bytes =
                 TestZip::replaced(bytes, DocumentRecords::Entry, TestZip::deflated(DocumentRecords::Entry, records));
+        }
         QElapsedTimer timer;
         timer.start();
         const MaptileDocument read = DocumentReader::decode(bytes, &error);
@@ -112,12 +137,55 @@ private slots:
         // Cells nothing uses are kept blank.
         QCOMPARE(read.records.copies()[copy].cell({2, 1}), tileset.copy(2 * 144, 144, 144, 144));
         QCOMPARE(read.records.copies()[copy].picture.pixel(144 * 5, 10), Geometry::blankColour());
+        // Whichever build wrote it, the document is saved again byte for byte, the used cells alone inside.
+        const QByteArray again = DocumentWriter::encode(read, &error);
+        QCOMPARE(again, written);
+        // The maptile's nine entries, the base, the four cells laid and the records.
+        QCOMPARE(TestZip::entriesOf(again).size(), 15);
 
         document.records = MaptileRecords::fromBase(document.maptile.master());
         const MaptileDocument plain = DocumentReader::decode(DocumentWriter::encode(document, &error), &error);
         QVERIFY(!ZipReader(DocumentWriter::encode(document, &error)).contains(DocumentRecords::Entry));
         QCOMPARE(plain.records.base(), plain.maptile.master());
         QVERIFY(!plain.records.hasPlacements());
+    }
+
+    // A picture's area comes back as that area's own PNG, whoever asked for it before: the same pixels
+    // in another picture, the picture before it was written to, the thread packing ahead, or several
+    // threads at once.
+    void picturesArePackedOnce_data()
+    {
+        QTest::addColumn<QString>("before");
+        for (const char *before :
+             {"nothing", "same pixels elsewhere", "written to since", "packed ahead", "threads at once"})
+            QTest::newRow(before) << QString::fromLatin1(before);
+    }
+    void picturesArePackedOnce()
+    {
+        QFETCH(QString, before);
+        static int round = 0;
+        // Pixels no other row met.
+        QImage picture = pattern(Geometry::TilesetSize, ++round + 10).convertToFormat(RasterOps::Format);
+        const QRect area = DocumentRecords::cellArea({3, 2});
+        const auto expected = [&] { return PngWriter::encode(picture.copy(area), PngWriter::Packing::Small); };
+        if (before == u"same pixels elsewhere") {
+            QCOMPARE(PngCache::packed(picture.copy(), area), expected());
+        } else if (before == u"written to since") {
+            PngCache::packed(picture, area);
+            picture.setPixel(area.topLeft() + QPoint(5, 5), qRgb(1, 2, 3));
+        } else if (before == u"packed ahead") {
+            PngCache::packAhead(picture, {area});
+        } else if (before == u"threads at once") {
+            std::vector<QByteArray> packed(4);
+            std::vector<std::thread> threads;
+            for (size_t i = 0; i < packed.size(); ++i)
+                threads.emplace_back([&, i] { packed[i] = PngCache::packed(picture.copy(), area); });
+            for (std::thread &thread : threads)
+                thread.join();
+            for (const QByteArray &png : packed)
+                QCOMPARE(png, expected());
+        }
+        QCOMPARE(PngCache::packed(picture, area), expected());
     }
 
     // --update lays each placement from a tileset of that set name again from the fixed one and saves in
@@ -130,7 +198,7 @@ private slots:
         QImage fixed = old;
         fixed.setPixel(3 * 144 + 5, 2 * 144 + 7, qRgb(250, 0, 0));
         QVERIFY(fixed.save(dir.filePath("stone-fixed.png")) && old.save(dir.filePath("unused.png")));
-        writeText(dir.filePath("stone-fixed.dat"), "[TILEDATA]\nSETNAME=Stone Floors\n");
+        writeText(dir.filePath("stone-fixed.dat"), "[TILEDATA]\nSETNAME=Stone Floors\n32=5\n");
         // The same placements laid from the stone tileset given, over one from another tileset.
         const auto laidFrom = [&old](const QImage &stone, int placements = 3) {
             MaptileDocument document;
@@ -152,9 +220,11 @@ private slots:
             return document;
         };
         QString error;
-        for (const auto &[name, document] :
-             {std::pair("crypt01.ora", laidFrom(old)), std::pair("walls.ora", laidFrom(old, 1)),
-              std::pair("plain.ora", laidFrom(old, 0))})
+        // The fixed tileset's speed value replaces the one its old metadata gave (none), not one typed.
+        MaptileDocument typed = laidFrom(old);
+        typed.maptile.setSpeedValue(2, 1, u"typed"_s);
+        for (const auto &[name, document] : {std::pair("crypt01.ora", typed), std::pair("walls.ora", laidFrom(old, 1)),
+                                             std::pair("plain.ora", laidFrom(old, 0))})
             writeText(dir.filePath(name), DocumentWriter::encode(document, &error));
         writeText(dir.filePath("broken.ora"), "not a zip");
         const QMap<QString, QByteArray> before = ShellRun::filesIn(dir.path());
@@ -175,6 +245,7 @@ private slots:
         QCOMPARE(after.keys(), before.keys()); // no file left over
         const MaptileDocument updated = DocumentReader::read(dir.filePath("crypt01.ora"), &error);
         QCOMPARE(updated.maptile.master(), laidFrom(fixed).maptile.master());
+        QVERIFY(updated.maptile.speedValue(0, 0) == u"5"_s && updated.maptile.speedValue(2, 1) == u"typed"_s);
         // The document carries the fixed tileset for the next update or pick, and still opens elsewhere.
         QCOMPARE(updated.records.copies().at(0).cell({3, 2}), fixed.copy(432, 288, 144, 144));
         QProcess python;

@@ -156,10 +156,19 @@ private slots:
             QCOMPARE(w.history().count(), steps);
             w.replaceSubtile(5, 4, 2, ringedTileset(8).copy(0, 0, SpaceSize, SpaceSize));
             QVERIFY(w.maptile().master() == after); // an edit alone reaches no space
+            // A speed value the old metadata gave takes the fixed one's, in the same step; one chosen stays.
+            w.chooseSpeedValue({4, 3}, u"chosen"_s);
+            TileData data = w.slot(5).tileData();
+            data.setSpeedValue(4, 2, u"97"_s);
+            w.setTileData(5, data);
+            const SpeedValues speed = w.maptile().speedValues();
             QCOMPARE(w.updateFromSlot(5), 4);
+            QVERIFY(w.maptile().speedValue(3, 2) == u"97"_s && w.maptile().speedValue(4, 2) == u"97"_s);
+            QVERIFY(w.maptile().speedValue(4, 3) == u"chosen"_s && w.maptile().speedValue(1, 1) == speed[1][1]);
             QVERIFY(w.maptile().master() == painted(w.slot(5).fullImage()) && exact());
             QVERIFY(w.records().copies().back().picture == w.slot(5).fullImage()); // a save carries the fix
             w.undo();
+            QVERIFY(w.maptile().speedValues() == speed);
         } else { // kept through a document; one whose pixels another program changed keeps them as its base
             const QString path = m_dir->filePath(u"laid.ora"_s);
             QCOMPARE(MaptileSaver::save(w, path), QString());
