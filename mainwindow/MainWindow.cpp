@@ -89,6 +89,8 @@ MainWindow::MainWindow(const QStringList &tilesetFolders, QWidget *parent)
 
 MainWindow::~MainWindow()
 {
+    // The set window goes while the maptile it reports to still exists.
+    delete m_setWindow;
     // Nothing of the reading outlives the window: loads end with it, and the process kept for reading too.
     PictureReader::endWaiting();
 }
@@ -194,9 +196,11 @@ SetWindow *MainWindow::setWindow() const
 
 SetWindow *MainWindow::showSet(const QString &folder)
 {
-    // One set at a time: another folder takes the window's place.
-    if (m_setWindow)
+    // One set at a time: another folder takes the window's place, and its folder stays preferred.
+    if (m_setWindow) {
+        disconnect(m_setWindow, &QObject::destroyed, this, nullptr);
         m_setWindow->close();
+    }
     m_setWindow = new SetWindow(folder, this);
     m_setWindow->setAttribute(Qt::WA_DeleteOnClose);
     connect(m_setWindow, &SetWindow::openRequested, this, [this](const QString &path) {
@@ -215,10 +219,8 @@ SetWindow *MainWindow::showSet(const QString &folder)
     });
     // While the set is open, a new maptile is offered a place in it.
     m_maptile.setPreferredFolder(m_setWindow->folder());
-    connect(m_setWindow, &QObject::destroyed, this, [this] {
-        if (!m_setWindow)
-            m_maptile.setPreferredFolder({});
-    });
+    // The window's pointer is not cleared yet while it is destroyed, so no test on it here.
+    connect(m_setWindow, &QObject::destroyed, this, [this] { m_maptile.setPreferredFolder({}); });
     m_setWindow->show();
     return m_setWindow;
 }

@@ -57,6 +57,7 @@ public:
     void startUp();
 
     Workspace &workspace() { return m_workspace; }
+    const MaptileControl &maptile() const { return m_maptile; }
     ViewScale &viewScale() { return m_scale; }
     PaletteView *palette(int slot) const;
     WorkingView *workingView() const { return m_workingView; }

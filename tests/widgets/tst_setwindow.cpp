@@ -8,6 +8,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QListView>
 #include <QProcess>
 #include <QPushButton>
@@ -252,6 +253,12 @@ private slots:
         QCOMPARE(statusOf(*opened).section(u'\n', 1),
                  QStringLiteral("Column 3, row 2 of \"%1\": used in no maptile; 4 keep no record of their subtiles")
                      .arg(Workspace::DefaultTilesetNames[1]));
+
+        // A new maptile is offered a place in the open set; once it closes, no longer.
+        QCOMPARE(QFileInfo(editor->maptile().suggestedName()).absolutePath(), QFileInfo(folder).absoluteFilePath());
+        opened->close();
+        QTRY_VERIFY(!editor->setWindow());
+        QCOMPARE(QFileInfo(editor->maptile().suggestedName()).path(), QStringLiteral("."));
     }
 };
 
