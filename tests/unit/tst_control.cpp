@@ -1,9 +1,6 @@
-#include "control/MaptileControl.h"
 #include "control/PictureLoad.h"
 #include "control/QuitControl.h"
-#include "control/ReaderLoads.h"
 #include "control/RecoveryControl.h"
-#include "control/TilesetControl.h"
 #include "control/UserQuestions.h"
 #include "output/MaptileSaver.h"
 #include "recovery/RecoveredWork.h"
@@ -11,15 +8,12 @@
 #include "recovery/RecoveryFolder.h"
 #include "recovery/RecoverySession.h"
 #include "recovery/RecoveryWriter.h"
+#include "support/ControlFixture.h"
 #include "support/LeftSession.h"
-#include "support/ScriptedAnswers.h"
 #include "support/TestZip.h"
-#include "support/WorkspaceFixture.h"
 
 #include <QDir>
 #include <QDirIterator>
-#include <QSettings>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -27,21 +21,13 @@ using namespace Qt::StringLiterals;
 using namespace TestImages;
 using Keep = UserQuestions::Keep;
 using Recovered = UserQuestions::Recovered;
-using Answers = ScriptedAnswers;
 
 // What the editor decides about the user's work, without a window: opening over
 // unsaved changes, where a save goes, quitting, and work left by a crash.
-class TestControl : public QObject
+class TestControl : public ControlFixture
 {
     Q_OBJECT
 
-    std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<Workspace> m_workspace;
-    Answers m_answers;
-    std::unique_ptr<ReaderLoads> m_loads;
-    std::unique_ptr<MaptileControl> m_maptile;
-    std::unique_ptr<TilesetControl> m_tilesets;
-    QString path(const QString &name) const { return m_dir->filePath(name); }
     // The recovery sessions in folder that keep work.
     static int sessionsHolding(const QString &folder)
     {
@@ -78,24 +64,9 @@ class TestControl : public QObject
     }
 
 private slots:
-    void initTestCase()
-    {
-        // What the controls remember goes to a place of the tests' own.
-        QStandardPaths::setTestModeEnabled(true);
-    }
-    void init()
-    {
-        QSettings(u"cryptwright"_s, u"cryptwright"_s).clear();
-        m_dir = std::make_unique<QTemporaryDir>();
-        writeDefaultTilesets(m_dir->path());
-        m_workspace = startWorkspace(m_dir->path());
-        m_answers = Answers();
-        m_loads = std::make_unique<ReaderLoads>(m_answers);
-        // The test's folder holds the defaults, as the program's does.
-        m_maptile = std::make_unique<MaptileControl>(*m_workspace, m_answers, *m_loads, QStringList{m_dir->path()});
-        m_tilesets = std::make_unique<TilesetControl>(*m_workspace, m_answers, *m_loads, QStringList{m_dir->path()});
-    }
-    void cleanupTestCase() { QSettings(u"cryptwright"_s, u"cryptwright"_s).clear(); }
+    void initTestCase() { keepSettingsApart(); }
+    void init() { startControls(); }
+    void cleanupTestCase() { forgetSettings(); }
 
     // Cancel, or a Save that fails or is cancelled, stops the opening; Discard and a Save that worked go on.
     void openOverUnsavedWork_data()

@@ -1,54 +1,25 @@
-#include "control/MaptileControl.h"
 #include "control/PictureLoad.h"
-#include "control/ReaderLoads.h"
-#include "control/TilesetControl.h"
-#include "support/ScriptedAnswers.h"
-#include "support/WorkspaceFixture.h"
+#include "support/ControlFixture.h"
 
 #include <QDir>
 #include <QFile>
-#include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
 using namespace TestImages;
-using Answers = ScriptedAnswers;
 
 // What the editor decides about tilesets, without a window: where a tileset is saved and what it
 // never overwrites, the files loaded at every start, and loads that end without a picture.
-class TestTilesetControl : public QObject
+class TestTilesetControl : public ControlFixture
 {
     Q_OBJECT
 
-    std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<Workspace> m_workspace;
-    Answers m_answers;
-    std::unique_ptr<ReaderLoads> m_loads;
-    std::unique_ptr<MaptileControl> m_maptile;
-    std::unique_ptr<TilesetControl> m_tilesets;
-    QString path(const QString &name) const { return m_dir->filePath(name); }
-
 private slots:
-    void initTestCase()
-    {
-        // What the controls remember goes to a place of the tests' own.
-        QStandardPaths::setTestModeEnabled(true);
-    }
-    void init()
-    {
-        QSettings(u"cryptwright"_s, u"cryptwright"_s).clear();
-        m_dir = std::make_unique<QTemporaryDir>();
-        writeDefaultTilesets(m_dir->path());
-        m_workspace = startWorkspace(m_dir->path());
-        m_answers = Answers();
-        m_loads = std::make_unique<ReaderLoads>(m_answers);
-        // The test's folder holds the defaults, as the program's does.
-        m_maptile = std::make_unique<MaptileControl>(*m_workspace, m_answers, *m_loads, QStringList{m_dir->path()});
-        m_tilesets = std::make_unique<TilesetControl>(*m_workspace, m_answers, *m_loads, QStringList{m_dir->path()});
-    }
-    void cleanupTestCase() { QSettings(u"cryptwright"_s, u"cryptwright"_s).clear(); }
+    void initTestCase() { keepSettingsApart(); }
+    void init() { startControls(); }
+    void cleanupTestCase() { forgetSettings(); }
 
     // No save replaces a file the program ships, however its name is spelt or reached; Save of a default
     // tileset asks where instead. A file of the user's beside them is written.
@@ -175,7 +146,7 @@ private slots:
             std::unique_ptr<TilesetControl> tilesets;
         };
         const auto start = [this] {
-            m_answers = Answers();
+            m_answers = ScriptedAnswers();
             Start next{startWorkspace(m_dir->path()), nullptr};
             next.tilesets =
                 std::make_unique<TilesetControl>(*next.workspace, m_answers, *m_loads, QStringList{m_dir->path()});

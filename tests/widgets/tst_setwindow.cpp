@@ -86,11 +86,13 @@ private slots:
         QCOMPARE(window.windowTitle(), QStringLiteral("Set \u2013 crypt"));
         auto *list = window.findChild<QListView *>(QStringLiteral("SetList"));
         QCOMPARE(list->model()->rowCount(), 7);
-        QTRY_COMPARE(statusOf(window),
-                     QStringLiteral("5 maptiles, 2 share number 07, 1 has no number, 2 are no maptiles of this program"));
+        QTRY_COMPARE(
+            statusOf(window),
+            QStringLiteral("5 maptiles, 2 share number 07, 1 has no number, 2 are no maptiles of this program"));
         QCOMPARE(shown(list), QStringList({"d.ora", "a.ora", "b.ora", "e.ora", "broken.ora", "c.ora", "foreign.ora"}));
         const QModelIndex a = list->model()->index(1, 0);
-        QCOMPARE(a.data(Qt::AccessibleTextRole).toString(), QStringLiteral("a.ora, number 07, 4 \u00d7 5, shares its number"));
+        QCOMPARE(a.data(Qt::AccessibleTextRole).toString(),
+                 QStringLiteral("a.ora, number 07, 4 \u00d7 5, shares its number"));
         QCOMPARE(list->model()->index(5, 0).data(Qt::AccessibleTextRole).toString(),
                  QStringLiteral("c.ora, 1 \u00d7 1, has no number"));
         QVERIFY(list->model()->index(4, 0).data(Qt::ToolTipRole).toString().contains(QStringLiteral("broken.ora")));
@@ -107,7 +109,8 @@ private slots:
         SetFolder::writeDocument(QDir(folder).filePath(QStringLiteral("b.ora")), QStringLiteral("08"), {2, 2});
         QFile::remove(QDir(folder).filePath(QStringLiteral("c.ora")));
         SetFolder::writeDocument(QDir(folder).filePath(QStringLiteral("f.ora")), QStringLiteral("1"), {1, 2});
-        QTRY_COMPARE_WITH_TIMEOUT(statusOf(window), QStringLiteral("5 maptiles, 2 are no maptiles of this program"), 1000);
+        QTRY_COMPARE_WITH_TIMEOUT(statusOf(window), QStringLiteral("5 maptiles, 2 are no maptiles of this program"),
+                                  1000);
         QCOMPARE(shown(list), QStringList({"f.ora", "d.ora", "a.ora", "b.ora", "e.ora", "broken.ora", "foreign.ora"}));
         QCOMPARE(window.documents(true).size(), 6);
     }
@@ -129,8 +132,8 @@ private slots:
         QCOMPARE(exported[0][1].toBool(), false);
         QProcess cli;
         cli.start(QStringLiteral(CRYPTWRIGHT_BINARY),
-                  QStringList{QStringLiteral("--export"), dir.filePath(QStringLiteral("cli")), QStringLiteral("--format"),
-                              QStringLiteral("png")}
+                  QStringList{QStringLiteral("--export"), dir.filePath(QStringLiteral("cli")),
+                              QStringLiteral("--format"), QStringLiteral("png")}
                       + window.documents(true));
         QVERIFY(cli.waitForFinished(30000));
         const QStringList names = QDir(dir.filePath(QStringLiteral("cli"))).entryList(QDir::Files);
@@ -227,9 +230,12 @@ private slots:
         QCOMPARE(statusOf(window).section(u'\n', 1),
                  QStringLiteral("Column 1, row 1 of \"stone floors\": used in 1 maptile, on 1 space; 4 keep no record "
                                 "of their subtiles"));
-        const auto textOf = [list](int row) { return list->model()->index(row, 0).data(Qt::AccessibleTextRole).toString(); };
+        const auto textOf = [list](int row) {
+            return list->model()->index(row, 0).data(Qt::AccessibleTextRole).toString();
+        };
         QCOMPARE(textOf(0), QStringLiteral("d.ora, number 2, 5 \u00d7 6, uses the subtile on 1 space"));
-        QCOMPARE(textOf(1), QStringLiteral("a.ora, number 07, 4 \u00d7 5, shares its number, keeps no record of its subtiles"));
+        QCOMPARE(textOf(1),
+                 QStringLiteral("a.ora, number 07, 4 \u00d7 5, shares its number, keeps no record of its subtiles"));
         QVERIFY(!textOf(6).contains(QStringLiteral("subtile"))); // foreign.ora
         QVERIFY(list->model()->index(0, 0).data().toString().endsWith(QStringLiteral("Used on 1 space")));
         QVERIFY(thumbnailOf(list, QStringLiteral("d.ora")) != unmarked);
