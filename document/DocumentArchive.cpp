@@ -12,11 +12,6 @@
 
 namespace {
 
-[[noreturn]] void refuse(const QString &reason)
-{
-    throw DocumentRefusal{reason};
-}
-
 [[noreturn]] void refuseAsNoDocument(const QString &reason)
 {
     throw DocumentRefusal{reason, true};
@@ -40,7 +35,7 @@ int number(const QXmlStreamAttributes &attributes, const QString &name, int low,
     bool ok = false;
     const int value = attributes.value(name).toInt(&ok);
     if (!ok || value < low || value > high)
-        refuse(refusal.arg(name));
+        DocumentRefusal::raise(refusal.arg(name));
     return value;
 }
 
@@ -70,7 +65,7 @@ DocumentFont readFont(QXmlStreamReader &xml)
     bool ok = false;
     font.points = a.value(QStringLiteral("points")).toDouble(&ok);
     if (!ok || !parseColour(a.value(QStringLiteral("colour")), &font.rgb) || !DocumentArchive::acceptsFont(font))
-        refuse(DocumentArchive::tr("a font of the maptile is not valid"));
+        DocumentRefusal::raise(DocumentArchive::tr("a font of the maptile is not valid"));
     const auto flag = [&a](const char *name) { return a.value(QLatin1String(name)) == QLatin1String("1"); };
     font.bold = flag("bold");
     font.italic = flag("italic");
@@ -104,15 +99,16 @@ void DocumentArchive::check()
     case ZipReader::Failure::NotZip:
         refuseAsNoDocument(tr("it is not a zip archive"));
     case ZipReader::Failure::TooManyEntries:
-        refuse(tr("it holds more than %L1 entries, far more than a maptile document").arg(ZipReader::MaxEntries));
+        DocumentRefusal::raise(
+            tr("it holds more than %L1 entries, far more than a maptile document").arg(ZipReader::MaxEntries));
     case ZipReader::Failure::HeadersTooLarge:
-        refuse(tr("its entries carry far more names and extra fields than a maptile document"));
+        DocumentRefusal::raise(tr("its entries carry far more names and extra fields than a maptile document"));
     case ZipReader::Failure::Damaged:
-        refuse(tr("it is a damaged zip archive (%1)").arg(m_zip->error().toLower()));
+        DocumentRefusal::raise(tr("it is a damaged zip archive (%1)").arg(m_zip->error().toLower()));
     }
     for (const QString &name : m_zip->names())
         if (!isSafeName(name))
-            refuse(tr("it holds an entry with an unsafe name \"%1\"").arg(name.left(100)));
+            DocumentRefusal::raise(tr("it holds an entry with an unsafe name \"%1\"").arg(name.left(100)));
     if (!m_zip->contains(QStringLiteral("mimetype"))
         || entry(QStringLiteral("mimetype"), 100).trimmed() != DocumentWriter::MimeType.toLatin1())
         refuseAsNoDocument(tr("it is not an OpenRaster document"));
@@ -125,7 +121,7 @@ std::unique_ptr<ZipEntryStream> DocumentArchive::stream(const QString &name, qin
 {
     std::unique_ptr<ZipEntryStream> entry = m_zip->stream(name, limit);
     if (!entry->isOpen())
-        refuse(entry->reason());
+        DocumentRefusal::raise(entry->reason());
     return entry;
 }
 
@@ -134,7 +130,7 @@ QByteArray DocumentArchive::entry(const QString &name, qint64 limit)
     QString reason;
     QByteArray bytes = m_zip->read(name, limit, &reason);
     if (!reason.isEmpty())
-        refuse(reason);
+        DocumentRefusal::raise(reason);
     return bytes;
 }
 
@@ -149,7 +145,7 @@ QSize DocumentArchive::pictureSize(const QString &name)
     for (qint64 n; got < head.size() && (n = entry->read(head.data() + got, head.size() - got)) > 0;)
         got += n;
     if (got < 24 || !head.startsWith("\x89PNG\r\n\x1a\n") || head.mid(12, 4) != "IHDR")
-        refuse(tr("\"%1\" is not a PNG picture").arg(name));
+        DocumentRefusal::raise(tr("\"%1\" is not a PNG picture").arg(name));
     const QSize size(int(qMin<quint32>(qFromBigEndian<quint32>(head.constData() + 16), 1u << 30)),
                      int(qMin<quint32>(qFromBigEndian<quint32>(head.constData() + 20), 1u << 30)));
     m_pictureSizes.insert(name, size);
@@ -176,7 +172,7 @@ void DocumentArchive::readStack()
         const QStringView element = xml.name();
         if (!image) {
             if (element != QLatin1String("image"))
-                refuse(tr("\"stack.xml\" does not describe an image"));
+                DocumentRefusal::raise(tr("\"stack.xml\" does not describe an image"));
             image = true;
             const QString refusal = tr("the image in \"stack.xml\" has no valid \"%1\" attribute");
             m_size = QSize(number(xml.attributes(), QStringLiteral("w"), 1, 1 << 20, refusal),
@@ -186,16 +182,16 @@ void DocumentArchive::readStack()
         } else if (element == QLatin1String("layer")) {
             const QString src = xml.attributes().value(QStringLiteral("src")).toString();
             if (!isSafeName(src) || !m_zip->contains(src))
-                refuse(tr("a layer names a picture \"%1\" the file does not hold").arg(src.left(100)));
+                DocumentRefusal::raise(tr("a layer names a picture \"%1\" the file does not hold").arg(src.left(100)));
             if (m_layers.size() == MaxLayers)
-                refuse(tr("\"stack.xml\" lists more than %L1 layers").arg(MaxLayers));
+                DocumentRefusal::raise(tr("\"stack.xml\" lists more than %L1 layers").arg(MaxLayers));
             m_layers << src;
         }
     }
     if (xml.hasError())
-        refuse(tr("\"stack.xml\" is malformed (%1)").arg(xml.errorString()));
+        DocumentRefusal::raise(tr("\"stack.xml\" is malformed (%1)").arg(xml.errorString()));
     if (!image || !stack)
-        refuse(tr("\"stack.xml\" has no layer stack"));
+        DocumentRefusal::raise(tr("\"stack.xml\" has no layer stack"));
 }
 
 bool DocumentArchive::hasState() const
@@ -208,33 +204,33 @@ DocumentState DocumentArchive::readState()
     QXmlStreamReader xml(entry(DocumentWriter::StateEntry, MaxXmlBytes));
     if (!xml.readNextStartElement() || xml.name() != QLatin1String("maptile")
         || xml.namespaceUri() != DocumentWriter::Namespace)
-        refuse(tr("the maptile's settings are malformed"));
+        DocumentRefusal::raise(tr("the maptile's settings are malformed"));
     const QXmlStreamAttributes root = xml.attributes();
     const QString refusal = tr("the maptile's settings have no valid \"%1\" attribute");
     const int version = number(root, QStringLiteral("version"), 1, std::numeric_limits<int>::max(), refusal);
     if (version > DocumentWriter::Version)
-        refuse(tr("it was written by a newer Cryptwright (document version %1)").arg(version));
+        DocumentRefusal::raise(tr("it was written by a newer Cryptwright (document version %1)").arg(version));
     DocumentState state;
     state.columns = number(root, QStringLiteral("columns"), 1, Geometry::MaxColumns, refusal);
     state.rows = number(root, QStringLiteral("rows"), 1, Geometry::MaxRows, refusal);
     state.master = root.value(QStringLiteral("master")).toString();
     if (m_layers.size() > MaxMaptileLayers)
-        refuse(tr("it lists %1 layers, more than a maptile has").arg(m_layers.size()));
+        DocumentRefusal::raise(tr("it lists %1 layers, more than a maptile has").arg(m_layers.size()));
     if (!isSafeName(state.master) || !m_layers.contains(state.master))
-        refuse(tr("the maptile's settings name no layer of the document"));
+        DocumentRefusal::raise(tr("the maptile's settings name no layer of the document"));
     const QSize size(state.columns * Geometry::SpaceSize, state.rows * Geometry::SpaceSize);
     if (m_size != size)
-        refuse(tr("the image is %1 x %2 pixels, not the %3 x %4 spaces of the maptile")
-                   .arg(m_size.width())
-                   .arg(m_size.height())
-                   .arg(state.columns)
-                   .arg(state.rows));
+        DocumentRefusal::raise(tr("the image is %1 x %2 pixels, not the %3 x %4 spaces of the maptile")
+                                   .arg(m_size.width())
+                                   .arg(m_size.height())
+                                   .arg(state.columns)
+                                   .arg(state.rows));
 
     // The element's text, refused with tooLong (whose %1 takes the limit) beyond limit characters.
     const auto text = [&](int limit, const QString &tooLong) {
         const QString value = xml.readElementText(QXmlStreamReader::ErrorOnUnexpectedElement);
         if (value.size() > limit)
-            refuse(tooLong.arg(limit));
+            DocumentRefusal::raise(tooLong.arg(limit));
         return value;
     };
     bool mapNumFont = false, speedFont = false;
@@ -263,15 +259,16 @@ DocumentState DocumentArchive::readState()
             break;
     }
     if (xml.hasError())
-        refuse(tr("the maptile's settings are malformed (%1)").arg(xml.errorString()));
+        DocumentRefusal::raise(tr("the maptile's settings are malformed (%1)").arg(xml.errorString()));
     if (!mapNumFont || !speedFont)
-        refuse(tr("the maptile's settings lack a font"));
+        DocumentRefusal::raise(tr("the maptile's settings lack a font"));
 
     // Every layer has the document's size, so that a painting program shows
     // them in place, and is no larger than a picture of that size can be.
     for (const QString &layer : std::as_const(m_layers)) {
         if (pictureSize(layer) != size)
-            refuse(tr("the layer \"%1\" is not %2 x %3 pixels").arg(layer).arg(size.width()).arg(size.height()));
+            DocumentRefusal::raise(
+                tr("the layer \"%1\" is not %2 x %3 pixels").arg(layer).arg(size.width()).arg(size.height()));
         stream(layer, pngByteLimit(size));
     }
     return state;
@@ -299,18 +296,18 @@ void DocumentArchive::openFile(QFile &file)
 {
     const QFileInfo info(file.fileName());
     if (!info.exists())
-        refuse(tr("the file does not exist"));
+        DocumentRefusal::raise(tr("the file does not exist"));
     if (info.isDir())
-        refuse(tr("it is a folder, not a document"));
+        DocumentRefusal::raise(tr("it is a folder, not a document"));
     // Devices and pipes could block the read for ever.
     if (!info.isFile())
-        refuse(tr("it is not a document file"));
+        DocumentRefusal::raise(tr("it is not a document file"));
     if (!file.open(QIODevice::ReadOnly))
-        refuse(tr("the file cannot be read (%1)").arg(file.errorString()));
+        DocumentRefusal::raise(tr("the file cannot be read (%1)").arg(file.errorString()));
     if (file.size() == 0)
-        refuse(tr("the file is empty"));
+        DocumentRefusal::raise(tr("the file is empty"));
     if (file.size() > MaxFileBytes)
-        refuse(tr("the file is too large to be a maptile document"));
+        DocumentRefusal::raise(tr("the file is too large to be a maptile document"));
 }
 
 QByteArray DocumentArchive::load(const QString &path, QString *error)
@@ -320,7 +317,7 @@ QByteArray DocumentArchive::load(const QString &path, QString *error)
         openFile(file);
         const QByteArray bytes = file.readAll();
         if (bytes.size() != file.size())
-            refuse(tr("the file cannot be read (%1)").arg(file.errorString()));
+            DocumentRefusal::raise(tr("the file cannot be read (%1)").arg(file.errorString()));
         return bytes;
     } catch (const DocumentRefusal &refusal) {
         *error = failure(path, refusal);

@@ -45,6 +45,9 @@ struct DocumentRefusal
 {
     QString reason;
     bool notADocument = false;
+
+    // Ends the reading of a document that breaks a rule.
+    [[noreturn]] static void raise(const QString &reason) { throw DocumentRefusal{reason}; }
 };
 
 // The checks an OpenRaster document passes before any of its pictures is

@@ -16,11 +16,6 @@ static_assert(DocumentArchive::MaxPictureBytes == qint64(PictureDecoder::Allocat
 
 namespace {
 
-[[noreturn]] void refuse(const QString &reason)
-{
-    throw DocumentRefusal{reason};
-}
-
 // Hands the opaque picture of a PNG entry to rows as it is decoded; with
 // keep given, only its top-left part of at most that size, so that a picture
 // far larger than a maptile costs no more memory than the maptile.
@@ -29,14 +24,14 @@ void pictureRows(DocumentArchive &archive, const QString &name, std::optional<QS
 {
     const QSize size = archive.pictureSize(name);
     if (size.isEmpty())
-        refuse(DocumentReader::tr("\"%1\" is not a PNG picture").arg(name));
+        DocumentRefusal::raise(DocumentReader::tr("\"%1\" is not a PNG picture").arg(name));
     if (expected && size != *expected)
-        refuse(DocumentReader::tr("\"%1\" is %2 x %3 pixels, not %4 x %5 like the document")
-                   .arg(name)
-                   .arg(size.width())
-                   .arg(size.height())
-                   .arg(expected->width())
-                   .arg(expected->height()));
+        DocumentRefusal::raise(DocumentReader::tr("\"%1\" is %2 x %3 pixels, not %4 x %5 like the document")
+                                   .arg(name)
+                                   .arg(size.width())
+                                   .arg(size.height())
+                                   .arg(expected->width())
+                                   .arg(expected->height()));
     // Decoded as it is read: the entry's bytes are never held whole.
     const std::unique_ptr<ZipEntryStream> entry = archive.stream(name, DocumentArchive::pngByteLimit(size));
     FlattenedRows flat(rows, background);
@@ -46,14 +41,14 @@ void pictureRows(DocumentArchive &archive, const QString &name, std::optional<QS
                                                    flat, &reason, keep, &header);
     // Read on to the entry's end, where its checksum is checked, whatever the decoder made of it.
     if (!entry->finish())
-        refuse(entry->reason());
+        DocumentRefusal::raise(entry->reason());
     // Sized by the header itself: the archive gives a side of at most 2^30.
     if (!decoded)
-        refuse(header.tooLarge() ? DocumentReader::tr("\"%1\" is too large (%2 x %3 pixels)")
-                                       .arg(name)
-                                       .arg(header.width)
-                                       .arg(header.height)
-                                 : DocumentReader::tr("\"%1\" is damaged").arg(name));
+        DocumentRefusal::raise(header.tooLarge() ? DocumentReader::tr("\"%1\" is too large (%2 x %3 pixels)")
+                                                       .arg(name)
+                                                       .arg(header.width)
+                                                       .arg(header.height)
+                                                 : DocumentReader::tr("\"%1\" is damaged").arg(name));
 }
 
 QImage picture(DocumentArchive &archive, const QString &name, std::optional<QSize> expected, QRgb background,
@@ -69,10 +64,11 @@ QImage mergedAsMaptile(DocumentArchive &archive, QRgb background)
     const QImage merged = picture(archive, DocumentArchive::MergedEntry, std::nullopt, background,
                                   QSize(Geometry::MaxColumns, Geometry::MaxRows) * Geometry::SpaceSize);
     if (merged.width() < Geometry::SpaceSize || merged.height() < Geometry::SpaceSize)
-        refuse(DocumentReader::tr("the picture is %1 x %2 pixels, smaller than one space (%3 x %3 pixels)")
-                   .arg(merged.width())
-                   .arg(merged.height())
-                   .arg(Geometry::SpaceSize));
+        DocumentRefusal::raise(
+            DocumentReader::tr("the picture is %1 x %2 pixels, smaller than one space (%3 x %3 pixels)")
+                .arg(merged.width())
+                .arg(merged.height())
+                .arg(Geometry::SpaceSize));
     return merged;
 }
 
@@ -99,8 +95,8 @@ MaptileRecords recordsOf(DocumentArchive &archive, const QImage &master, QRgb ba
 {
     if (!archive.contains(DocumentRecords::Entry))
         return MaptileRecords::fromBase(master);
-    const RecordsState state = DocumentRecords::read(archive, master.width() / Geometry::SpaceSize,
-                                                     master.height() / Geometry::SpaceSize);
+    const RecordsState state =
+        DocumentRecords::read(archive, master.width() / Geometry::SpaceSize, master.height() / Geometry::SpaceSize);
     MaptileRecords records =
         MaptileRecords::fromBase(RasterOps::toWorkFormat(picture(archive, state.base, master.size(), background)));
     std::vector<int> index;
@@ -160,7 +156,7 @@ void finishedRows(DocumentArchive &archive, QRgb background, PictureRows &rows)
         for (int y = 0; taken && y < master.height(); ++y)
             taken = rows.take(y, master.constScanLine(y));
         if (!taken)
-            refuse(DocumentReader::tr("\"%1\" is damaged").arg(DocumentArchive::MergedEntry));
+            DocumentRefusal::raise(DocumentReader::tr("\"%1\" is damaged").arg(DocumentArchive::MergedEntry));
         return;
     }
     // Everything is checked as when the document is opened, but the subtiles

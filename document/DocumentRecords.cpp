@@ -12,17 +12,12 @@
 
 namespace {
 
-[[noreturn]] void refuse(const QString &reason)
-{
-    throw DocumentRefusal{reason};
-}
-
 int number(const QXmlStreamReader &xml, const QString &name, int low, int high, const QString &refusal)
 {
     bool ok = false;
     const int value = xml.attributes().value(name).toInt(&ok);
     if (!ok || value < low || value > high)
-        refuse(refusal.arg(name));
+        DocumentRefusal::raise(refusal.arg(name));
     return value;
 }
 
@@ -30,7 +25,7 @@ QString text(const QXmlStreamReader &xml, const QString &name, int limit, const 
 {
     const QString value = xml.attributes().value(name).toString();
     if (value.size() > limit)
-        refuse(tooLong.arg(limit));
+        DocumentRefusal::raise(tooLong.arg(limit));
     return value;
 }
 
@@ -61,7 +56,8 @@ void writePlacement(QXmlStreamWriter &xml, const LaidSubtile &laid)
     xml.writeAttribute(QStringLiteral("column"), QString::number(laid.cell.x()));
     xml.writeAttribute(QStringLiteral("row"), QString::number(laid.cell.y()));
     xml.writeAttribute(QStringLiteral("turns"), QString::number(laid.orientation.quarterTurns()));
-    xml.writeAttribute(QStringLiteral("mirrored"), laid.orientation.isMirrored() ? QStringLiteral("1") : QStringLiteral("0"));
+    xml.writeAttribute(QStringLiteral("mirrored"),
+                       laid.orientation.isMirrored() ? QStringLiteral("1") : QStringLiteral("0"));
     xml.writeAttribute(QStringLiteral("transparency"), laid.setting.text());
     xml.writeAttribute(QStringLiteral("key"), QString::number(laid.key, 16));
     xml.writeEndElement();
@@ -186,18 +182,18 @@ RecordsState DocumentRecords::read(DocumentArchive &archive, int columns, int ro
 {
     QXmlStreamReader xml(archive.entry(Entry, DocumentArchive::MaxXmlBytes));
     if (!xml.readNextStartElement() || xml.name() != QLatin1String("records"))
-        refuse(tr("the maptile's records are malformed"));
+        DocumentRefusal::raise(tr("the maptile's records are malformed"));
     const QString refusal = tr("the maptile's records have no valid \"%1\" attribute");
     const int version = number(xml, QStringLiteral("version"), 1, std::numeric_limits<int>::max(), refusal);
     if (version > Version)
-        refuse(tr("its records were written by a newer Cryptwright"));
+        DocumentRefusal::raise(tr("its records were written by a newer Cryptwright"));
     RecordsState state;
     state.base = BaseEntry;
     const QString tooLong = tr("a tileset's name in the records is longer than %1 characters");
     while (xml.readNextStartElement()) {
         if (xml.name() == QLatin1String("tileset")) {
             if (int(state.copies.size()) == MaptileRecords::MaxCopies)
-                refuse(tr("the records carry more than %1 tilesets").arg(MaptileRecords::MaxCopies));
+                DocumentRefusal::raise(tr("the records carry more than %1 tilesets").arg(MaptileRecords::MaxCopies));
             RecordsState::Copy copy;
             if (version == 1)
                 copy.picture = copyEntry(int(state.copies.size()));
@@ -213,7 +209,8 @@ RecordsState DocumentRecords::read(DocumentArchive &archive, int columns, int ro
                 const int r = number(xml, QStringLiteral("row"), 0, Geometry::TilesetRows - 1, refusal);
                 const QString value = xml.readElementText(QXmlStreamReader::ErrorOnUnexpectedElement);
                 if (value.size() > DocumentArchive::MaxSpeedLength)
-                    refuse(tr("a speed value is longer than %1 characters").arg(DocumentArchive::MaxSpeedLength));
+                    DocumentRefusal::raise(
+                        tr("a speed value is longer than %1 characters").arg(DocumentArchive::MaxSpeedLength));
                 copy.data.setSpeedValue(c, r, value);
             }
             state.copies.push_back(std::move(copy));
@@ -222,7 +219,7 @@ RecordsState DocumentRecords::read(DocumentArchive &archive, int columns, int ro
             const int r = number(xml, QStringLiteral("row"), 0, rows - 1, refusal);
             MaptileRecords::Stack &stack = state.stacks[r * Geometry::MaxColumns + c];
             if (!stack.empty())
-                refuse(tr("the records list space %1, %2 twice").arg(c + 1).arg(r + 1));
+                DocumentRefusal::raise(tr("the records list space %1, %2 twice").arg(c + 1).arg(r + 1));
             while (xml.readNextStartElement()) {
                 if (xml.name() != QLatin1String("laid")) {
                     xml.skipCurrentElement();
@@ -230,15 +227,16 @@ RecordsState DocumentRecords::read(DocumentArchive &archive, int columns, int ro
                 }
                 // Refused at the first one too many, whatever follows.
                 if (int(stack.size()) == MaptileRecords::MaxPerSpace)
-                    refuse(tr("space %1, %2 holds more than %3 placements")
-                               .arg(c + 1)
-                               .arg(r + 1)
-                               .arg(MaptileRecords::MaxPerSpace));
+                    DocumentRefusal::raise(tr("space %1, %2 holds more than %3 placements")
+                                               .arg(c + 1)
+                                               .arg(r + 1)
+                                               .arg(MaptileRecords::MaxPerSpace));
                 LaidSubtile laid;
                 // Tilesets come first: a placement names one listed before it.
                 laid.copy = number(xml, QStringLiteral("tileset"), 0, std::numeric_limits<int>::max(), refusal);
                 if (laid.copy >= int(state.copies.size()))
-                    refuse(tr("a placement names tileset %1, which the document does not carry").arg(laid.copy + 1));
+                    DocumentRefusal::raise(
+                        tr("a placement names tileset %1, which the document does not carry").arg(laid.copy + 1));
                 laid.cell = QPoint(number(xml, QStringLiteral("column"), 0, Geometry::TilesetColumns - 1,
                                           tr("a placement names a cell outside its tileset (\"%1\")")),
                                    number(xml, QStringLiteral("row"), 0, Geometry::TilesetRows - 1,
@@ -247,12 +245,13 @@ RecordsState DocumentRecords::read(DocumentArchive &archive, int columns, int ro
                                                number(xml, QStringLiteral("mirrored"), 0, 1, refusal) == 1);
                 const QString transparency = xml.attributes().value(QStringLiteral("transparency")).toString();
                 if (!acceptsTransparency(transparency))
-                    refuse(tr("a placement has the transparency \"%1\", which is none").arg(transparency.left(20)));
+                    DocumentRefusal::raise(
+                        tr("a placement has the transparency \"%1\", which is none").arg(transparency.left(20)));
                 laid.setting = TransparencySetting(transparency);
                 bool ok = false;
                 const uint key = xml.attributes().value(QStringLiteral("key")).toUInt(&ok, 16);
                 if (!ok)
-                    refuse(refusal.arg(QStringLiteral("key")));
+                    DocumentRefusal::raise(refusal.arg(QStringLiteral("key")));
                 laid.key = key;
                 stack.push_back(laid);
                 xml.skipCurrentElement();
@@ -264,7 +263,7 @@ RecordsState DocumentRecords::read(DocumentArchive &archive, int columns, int ro
             break;
     }
     if (xml.hasError())
-        refuse(tr("the maptile's records are malformed (%1)").arg(xml.errorString()));
+        DocumentRefusal::raise(tr("the maptile's records are malformed (%1)").arg(xml.errorString()));
     for (const MaptileRecords::Stack &stack : state.stacks)
         for (const LaidSubtile &laid : stack)
             state.copies[size_t(laid.copy)].cells |= 1u << (laid.cell.y() * Geometry::TilesetColumns + laid.cell.x());

@@ -208,8 +208,7 @@ SetWindow *MainWindow::showSet(const QString &folder)
         raise();
         m_maptile.openFile(path);
     });
-    m_setWindow->setTilesetChooser(
-        [this] { return FileDialogs::showOpen(m_setWindow, FileDialogs::tilesetFilter()); });
+    m_setWindow->setTilesetChooser([this] { return FileDialogs::showOpen(m_setWindow, FileDialogs::tilesetFilter()); });
     // Where used asks for the cell outlined on the palette in front when it is pressed.
     m_setWindow->setOutlinedSubtile([this]() -> std::optional<WhereUsed> {
         const TilesetSlot &slot = m_workspace.slot(frontSlot());
