@@ -9,7 +9,6 @@
 #include "support/TestZip.h"
 #include "support/WorkspaceFixture.h"
 
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <thread>
@@ -19,18 +18,12 @@ using namespace Qt::StringLiterals;
 
 // What a document records of how its maptile was laid, and the command line's update of a set
 // from a fixed tileset.
-class TestDocumentRecords : public QObject
+class TestDocumentRecords : public WorkspaceFixture
 {
     Q_OBJECT
 
-    std::unique_ptr<QTemporaryDir> m_dir;
-
 private slots:
-    void init()
-    {
-        m_dir = std::make_unique<QTemporaryDir>();
-        writeDefaultTilesets(m_dir->path());
-    }
+    void init() { startInFreshFolder(); }
 
     // Records and the tileset copies they name come back from a document as they were laid, every
     // transparency, turn and mirror over a base; a document without records, or whose records no longer

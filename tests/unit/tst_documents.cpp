@@ -14,7 +14,6 @@
 #include <QSet>
 #include <QSignalSpy>
 #include <QStandardPaths>
-#include <QTemporaryDir>
 
 #include <cerrno>
 #include <cstring>
@@ -51,11 +50,9 @@ Run runProgram(const QStringList &arguments, const QString &folder,
 
 // Maptile documents: saved and opened again with everything editable, read by
 // a reader that knows only the baseline format, and exported and listed from the command line.
-class TestDocuments : public QObject
+class TestDocuments : public WorkspaceFixture
 {
     Q_OBJECT
-
-    std::unique_ptr<QTemporaryDir> m_dir;
 
     // The pages of the sheets the arguments write to s.pdf, rendered at 24 dots per inch; none when they fail.
     QList<QImage> sheetsOf(const QStringList &arguments)
@@ -127,11 +124,7 @@ class TestDocuments : public QObject
     }
 
 private slots:
-    void init()
-    {
-        m_dir = std::make_unique<QTemporaryDir>();
-        writeDefaultTilesets(m_dir->path());
-    }
+    void init() { startInFreshFolder(); }
 
     // A document's layers, opaque or with few colours over transparency, add up to its merged picture,
     // the maptile as shown, without loss; opened in a new run it comes back whole, as one step that
