@@ -81,10 +81,8 @@ QByteArray allScansFirstJpeg(bool progressive)
 // The peak memory in KiB of the program run with arguments.
 qint64 peakKbOfRun(const QStringList &arguments)
 {
-    QProcess measure;
-    measure.start(PEAK_MEMORY, QStringList{CRYPTWRIGHT_BINARY} + arguments);
-    return measure.waitForFinished(60'000) && measure.exitCode() == 0 ? measure.readAllStandardOutput().toLongLong()
-                                                                      : -1;
+    const ShellRun::Result run = ShellRun::run(PEAK_MEMORY, QStringList{CRYPTWRIGHT_BINARY} + arguments, {});
+    return run.exitCode == 0 ? run.output.toLongLong() : -1;
 }
 
 void create(const BadInput &input, const QString &path)
