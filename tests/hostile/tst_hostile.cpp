@@ -1,6 +1,7 @@
 #include "document/ZipReader.h"
 #include "output/MaptileSaver.h"
 #include "readerclient/PictureReader.h"
+#include "support/ShellRun.h"
 #include "support/TestZip.h"
 #include "widgets/MainWindowFixture.h"
 
@@ -77,21 +78,11 @@ QByteArray allScansFirstJpeg(bool progressive)
     return bytes;
 }
 
-// A figure in KiB from the status of process pid, such as "VmHWM".
-qint64 processKb(pid_t pid, const char *field)
-{
-    const QString status = QString::fromLatin1(readAll(QStringLiteral("/proc/%1/status").arg(pid)));
-    const qsizetype at = status.indexOf(QLatin1String(field) + ':');
-    return at < 0 ? -1 : status.mid(at).section('\n', 0, 0).section(':', 1).simplified().section(' ', 0, 0).toLongLong();
-}
-
 // The peak memory in KiB of the program run with arguments.
 qint64 peakKbOfRun(const QStringList &arguments)
 {
-    QProcess measure;
-    measure.start(PEAK_MEMORY, QStringList{CRYPTWRIGHT_BINARY} + arguments);
-    return measure.waitForFinished(60'000) && measure.exitCode() == 0 ? measure.readAllStandardOutput().toLongLong()
-                                                                       : -1;
+    const ShellRun::Result run = ShellRun::run(PEAK_MEMORY, QStringList{CRYPTWRIGHT_BINARY} + arguments, {});
+    return run.exitCode == 0 ? run.output.toLongLong() : -1;
 }
 
 void create(const BadInput &input, const QString &path)
@@ -270,18 +261,13 @@ private slots:
     void badDocumentsFailAloneOnTheCommandLine()
     {
         // Every bad document is one line; the good one among them is still written, and nothing else is.
-        QProcess program;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.remove("DISPLAY");
-        environment.remove("QT_QPA_PLATFORM");
-        program.setProcessEnvironment(environment);
-        program.setWorkingDirectory(m_dir.filePath("documents"));
         QStringList names = m_inputs.keys().filter("documents/");
         names.replaceInStrings("documents/", "");
-        program.start(CRYPTWRIGHT_BINARY, QStringList{"--export", "out", "--format", "png", "../good.ora"} + names);
-        QVERIFY(program.waitForFinished(120000));
-        const QList<QByteArray> lines = program.readAllStandardError().trimmed().split('\n');
-        QVERIFY(program.exitCode() != 0);
+        const ShellRun::Result run =
+            ShellRun::run(CRYPTWRIGHT_BINARY, QStringList{"--export", "out", "--format", "png", "../good.ora"} + names,
+                          m_dir.filePath("documents"), 120'000);
+        const QList<QByteArray> lines = run.error.trimmed().split('\n');
+        QVERIFY(run.exitCode > 0);
         QCOMPARE(lines.size(), names.size());
         for (int i = 0; i < names.size(); ++i)
             QVERIFY2(lines[i].contains(names[i].toUtf8())
@@ -339,23 +325,23 @@ private slots:
         const QString path = m_dir.filePath("documents/" + name);
         PictureReader::endWaiting();
         PictureReader::prepare();
-        const QString children = readAll(QStringLiteral("/proc/%1/task/%1/children").arg(getpid())).trimmed();
-        const pid_t reader = children.toInt();
-        QVERIFY2(reader > 0, qPrintable(children));
+        const QList<qint64> children = childProcesses();
+        QCOMPARE(children.size(), 1);
+        const qint64 reader = children.front();
         // Measured from when it waits, confined, for the file.
-        QVERIFY(QTest::qWaitFor(
-            [&] { return readAll(QStringLiteral("/proc/%1/status").arg(reader)).contains("Seccomp:\t2"); }, 10'000));
-        const qint64 idleKb = processKb(reader, "VmHWM");
+        QVERIFY(confinedStatus(reader).contains("Seccomp:\t2"));
+        const qint64 idleKb = processKb("VmHWM", reader);
         PictureReader reading;
         QSignalSpy finished(&reading, &PictureReader::finished);
         reading.start(path, PictureReader::Kind::Maptile);
         QVERIFY(finished.wait(30'000));
         QVERIFY2(finished.front().at(1).toString().contains("more than 1,000 entries"),
                  qPrintable(finished.front().at(1).toString()));
-        const qint64 readerKb = processKb(reader, "VmHWM") - idleKb;
+        const qint64 readerKb = processKb("VmHWM", reader) - idleKb;
         PictureReader::endWaiting();
         const qint64 commandLineKb = peakKbOfRun({"--export", m_dir.filePath("out.png"), path}),
-                     noZipKb = peakKbOfRun({"--export", m_dir.filePath("out.png"), m_dir.filePath("documents/not a zip.ora")});
+                     noZipKb = peakKbOfRun(
+                         {"--export", m_dir.filePath("out.png"), m_dir.filePath("documents/not a zip.ora")});
         QVERIFY(commandLineKb > 0 && noZipKb > 0);
         QVERIFY2(readerKb < 64 * 1024 && commandLineKb - noZipKb < 64 * 1024,
                  qPrintable(QStringLiteral("%1 %2").arg(readerKb).arg(commandLineKb - noZipKb)));

@@ -8,18 +8,15 @@
 
 #include <QSettings>
 #include <QStandardPaths>
-#include <QTemporaryDir>
 
 #include <memory>
 
 // The editor's controls without a window: a fresh folder holding the default tilesets, a workspace
 // started on them, scripted answers, and the maptile and tileset controls reading through the real
 // reading process. Test classes derive from it and call its steps from their slots.
-class ControlFixture : public QObject
+class ControlFixture : public WorkspaceFixture
 {
 protected:
-    std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<Workspace> m_workspace;
     ScriptedAnswers m_answers;
     std::unique_ptr<ReaderLoads> m_loads;
     std::unique_ptr<MaptileControl> m_maptile;
@@ -34,9 +31,7 @@ protected:
     void startControls()
     {
         forgetSettings();
-        m_dir = std::make_unique<QTemporaryDir>();
-        TestImages::writeDefaultTilesets(m_dir->path());
-        m_workspace = startWorkspace(m_dir->path());
+        startInFreshFolder();
         m_answers = ScriptedAnswers();
         m_loads = std::make_unique<ReaderLoads>(m_answers);
         // The test's folder holds the defaults, as the program's does.

@@ -1,6 +1,8 @@
 #include "LeftSession.h"
 
 #include "TestImages.h"
+#include "recovery/RecoverySession.h"
+#include "recovery/RecoveryWriter.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -27,6 +29,14 @@ QString abandonedCopy(const QString &session)
     TestImages::writeText(copy + QStringLiteral(".lock"),
                           QByteArray::number(pid) + "\ncryptwright\n" + QSysInfo::machineHostName().toUtf8() + '\n');
     return copy;
+}
+
+QString keeping(Workspace &w, const QString &folder)
+{
+    RecoveryWriter writer(w, std::make_unique<RecoverySession>(folder), std::chrono::hours(1));
+    writer.write();
+    writer.flush();
+    return abandonedCopy(writer.session().path());
 }
 
 } // namespace LeftSession

@@ -7,7 +7,7 @@
 
 namespace ShellRun {
 
-Result run(const QString &executable, const QStringList &arguments, const QString &folder)
+Result run(const QString &executable, const QStringList &arguments, const QString &folder, int timeoutMs)
 {
     QProcess program;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -16,7 +16,7 @@ Result run(const QString &executable, const QStringList &arguments, const QStrin
     program.setProcessEnvironment(environment);
     program.setWorkingDirectory(folder);
     program.start(executable, arguments);
-    program.waitForFinished(60000);
+    program.waitForFinished(timeoutMs);
     return {program.exitStatus() == QProcess::NormalExit ? program.exitCode() : -1, program.readAllStandardOutput(),
             program.readAllStandardError()};
 }

@@ -10,11 +10,11 @@ namespace ShellRun {
 
 struct Result
 {
-    int exitCode; // -1 when it crashed or did not finish within a minute
+    int exitCode; // -1 when it crashed or did not finish in time
     QByteArray output, error;
 };
 
-Result run(const QString &executable, const QStringList &arguments, const QString &folder);
+Result run(const QString &executable, const QStringList &arguments, const QString &folder, int timeoutMs = 60'000);
 
 // Every file under folder with its bytes.
 QMap<QString, QByteArray> filesIn(const QString &folder);

@@ -5,10 +5,15 @@
 #include "workspace/Workspace.h"
 
 #include <QBuffer>
+#include <QDataStream>
 #include <QDir>
 #include <QFile>
 #include <QImageWriter>
 #include <QRandomGenerator>
+
+#include <unistd.h>
+
+using namespace Qt::StringLiterals;
 
 namespace TestImages {
 
@@ -55,6 +60,24 @@ QByteArray scanRepeatingJpeg(QSize size, int repeats)
     return bytes.insert(bytes.size() - 2, bytes.mid(scan, 2 + length).repeated(repeats));
 }
 
+QByteArray bitmapFile(QSize size, quint16 bits, const QByteArray &pixels, quint32 coding, const QList<QRgb> &colours,
+                      qint64 pixelOffset)
+{
+    QByteArray bytes;
+    QDataStream out(&bytes, QIODevice::WriteOnly);
+    out.setByteOrder(QDataStream::LittleEndian);
+    const quint32 headers = 14 + 40 + 4 * quint32(colours.size());
+    // File header; then header size, width, height, planes, bits a pixel, coding, pixel bytes, resolution
+    // each way, colours used and important; then the colours.
+    out << quint16(0x4D42) << quint32(headers + pixels.size()) << quint32(0)
+        << quint32(pixelOffset < 0 ? headers : pixelOffset) << quint32(40) << qint32(size.width())
+        << qint32(size.height()) << quint16(1) << bits << coding << quint32(pixels.size()) << quint32(2835)
+        << quint32(2835) << quint32(colours.size()) << quint32(0);
+    for (const QRgb colour : colours)
+        out << quint32(colour & 0xffffff);
+    return bytes + pixels;
+}
+
 QByteArray randomBytes(qsizetype size, quint32 seed)
 {
     QByteArray bytes(size, Qt::Uninitialized);
@@ -62,11 +85,35 @@ QByteArray randomBytes(qsizetype size, quint32 seed)
     return bytes;
 }
 
-qint64 processKb(const char *field)
+qint64 processKb(const char *field, qint64 pid)
 {
-    const QByteArray status = readAll(QStringLiteral("/proc/self/status"));
+    const QByteArray status = readAll(pid ? QStringLiteral("/proc/%1/status").arg(pid) : u"/proc/self/status"_s);
     const qsizetype at = status.indexOf(QByteArray(field) + ':');
-    return status.mid(at + qstrlen(field) + 1).trimmed().split(' ').front().toLongLong();
+    return at < 0 ? -1 : status.mid(at + qstrlen(field) + 1).trimmed().split(' ').front().toLongLong();
+}
+
+QList<qint64> childProcesses()
+{
+    // Each /proc/N/stat reads "pid (name) state ppid", where the name may hold blanks and brackets.
+    QList<qint64> found;
+    for (const QString &entry : QDir(u"/proc"_s).entryList(QDir::Dirs)) {
+        const QByteArray stat = readAll(QStringLiteral("/proc/%1/stat").arg(entry));
+        if (!stat.isEmpty() && stat.mid(stat.lastIndexOf(')') + 2).split(' ').value(1).toLongLong() == getpid())
+            found << entry.toLongLong();
+    }
+    return found;
+}
+
+QString confinedStatus(qint64 pid, int ms)
+{
+    QString status;
+    (void)QTest::qWaitFor(
+        [&] {
+            status = QString::fromLatin1(readAll(QStringLiteral("/proc/%1/status").arg(pid)));
+            return status.contains(u"Seccomp:\t2"_s);
+        },
+        ms);
+    return status;
 }
 
 void writeDefaultTilesets(const QString &folder)

@@ -181,13 +181,14 @@ QByteArray foreignDocument(const QImage &merged)
                     stored("Thumbnails/thumbnail.png", png(merged.scaled(merged.size().boundedTo({256, 256}))))});
 }
 
-QByteArray pngClaiming(QSize size, int bitsPerChannel)
+QByteArray pngClaiming(QSize size, int bitsPerChannel, bool interlaced)
 {
     QByteArray header(13, '\0');
     qToBigEndian(quint32(size.width()), header.data());
     qToBigEndian(quint32(size.height()), header.data() + 4);
     header[8] = char(bitsPerChannel);
     header[9] = 2; // RGB
+    header[12] = interlaced;
     return QByteArray("\x89PNG\r\n\x1a\n", 8) + pngChunk("IHDR", header)
         + pngChunk("IDAT", QByteArray("x\x9c\x03\0\0\0\0\x01", 8)) + pngChunk("IEND", {});
 }

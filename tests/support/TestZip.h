@@ -51,8 +51,8 @@ QByteArray gzipWithBlanks(const QByteArray &head, qint64 count, const QByteArray
 
 // A PNG chunk of type holding data, with its length and checksum.
 QByteArray pngChunk(const QByteArray &type, const QByteArray &data);
-// An RGB PNG whose header claims size, with next to no pixel data after it.
-QByteArray pngClaiming(QSize size, int bitsPerChannel = 8);
+// An RGB PNG whose header claims size (-1: 2^32 - 1), with next to no pixel data after it.
+QByteArray pngClaiming(QSize size, int bitsPerChannel = 8, bool interlaced = false);
 // The PNG with its pixel data in one chunk whose packed rows start with
 // paddingBytes of empty blocks: the same picture, ever slower to decode.
 QByteArray paddedPng(const QByteArray &png, qint64 paddingBytes);

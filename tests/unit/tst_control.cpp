@@ -14,7 +14,6 @@
 
 #include <QDir>
 #include <QDirIterator>
-#include <QTemporaryDir>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -38,14 +37,6 @@ class TestControl : public ControlFixture
         return found;
     }
 
-    // A session left by an editor that did not close, keeping the workspace's unsaved work.
-    QString leftSession(const QString &folder)
-    {
-        RecoveryWriter writer(*m_workspace, std::make_unique<RecoverySession>(folder), std::chrono::hours(1));
-        writer.write();
-        writer.flush();
-        return LeftSession::abandonedCopy(writer.session().path());
-    }
     // Offers what folder keeps as the test answers, and returns once the offers are over.
     bool offerFrom(RecoveryControl &recovery, const QString &folder)
     {
@@ -135,7 +126,6 @@ private slots:
         QFETCH(QString, number);
         QFETCH(QString, folder);
         QFETCH(QString, name);
-        QCOMPARE(MaptileControl::numberedName(number), name);
         m_workspace->setMapNumText(number);
         m_maptile->setPreferredFolder(folder.isEmpty() ? QString() : path(folder));
         QCOMPARE(m_maptile->suggestedName(), (folder.isEmpty() ? QString() : path(folder) + u'/') + name + u".ora"_s);
@@ -151,19 +141,18 @@ private slots:
         QTest::addColumn<int>("quality"); // of the JPEG options chosen, 0 for Cancel
         QTest::addColumn<QStringList>("asked");
         QTest::addColumn<bool>("written");
-        QTest::newRow("new") << QString() << false << u"new.ora"_s << 0 << QStringList{u"save as maptile.ora"_s}
-                             << true;
-        QTest::newRow("from a picture") << u"cave.png"_s << false << u"new.ora"_s << 0
-                                        << QStringList{u"save as cave.ora"_s} << true;
-        QTest::newRow("document") << u"crypt.ora"_s << false << QString() << 0 << QStringList() << true;
-        QTest::newRow("document, Save As")
-            << u"crypt.ora"_s << true << u"new.ora"_s << 0 << QStringList{u"save as crypt.ora"_s} << true;
-        QTest::newRow("no name given") << QString() << false << QString() << 0 << QStringList{u"save as maptile.ora"_s}
-                                       << false;
-        QTest::newRow("JPEG") << QString() << false << u"new.jpg"_s << 80
-                              << QStringList{u"save as maptile.ora"_s, u"jpeg"_s} << true;
-        QTest::newRow("JPEG options cancelled")
-            << QString() << false << u"new.jpg"_s << 0 << QStringList{u"save as maptile.ora"_s, u"jpeg"_s} << false;
+        const auto row = [](const char *tag, const QString &from, bool saveAs, const QString &answer, int quality,
+                            const QStringList &asked, bool written) {
+            QTest::newRow(tag) << from << saveAs << answer << quality << asked << written;
+        };
+        const QString maptile = u"save as maptile.ora"_s;
+        row("new", {}, false, u"new.ora"_s, 0, {maptile}, true);
+        row("from a picture", u"cave.png"_s, false, u"new.ora"_s, 0, {u"save as cave.ora"_s}, true);
+        row("document", u"crypt.ora"_s, false, {}, 0, {}, true);
+        row("document, Save As", u"crypt.ora"_s, true, u"new.ora"_s, 0, {u"save as crypt.ora"_s}, true);
+        row("no name given", {}, false, {}, 0, {maptile}, false);
+        row("JPEG", {}, false, u"new.jpg"_s, 80, {maptile, u"jpeg"_s}, true);
+        row("JPEG options cancelled", {}, false, u"new.jpg"_s, 0, {maptile, u"jpeg"_s}, false);
     }
     void saveInPlaceOrAs()
     {
@@ -205,17 +194,16 @@ private slots:
         QTest::addColumn<bool>("unsaved");
         const QString maptile = u"The current maptile has had changes made to it.\n"_s;
         const QString two = u"The tilesets in slots C and F have changes that are not saved.\n"_s;
-        QTest::newRow("nothing unsaved") << false << QList<int>() << Keep::Cancel << QString() << QString() << true
-                                         << false;
-        QTest::newRow("one tileset, Cancel")
-            << false << QList<int>{4} << Keep::Cancel << QString()
-            << u"The tileset in slot E has changes that are not saved.\n"_s << false << true;
-        QTest::newRow("Discard") << true << QList<int>{2, 5} << Keep::Discard << QString() << maptile + two << true
-                                 << true;
-        QTest::newRow("Save, no name for the maptile")
-            << true << QList<int>{2, 5} << Keep::Save << QString() << maptile + two << false << true;
-        QTest::newRow("Save all") << true << QList<int>{2, 5} << Keep::Save << u"q.ora"_s << maptile + two << true
-                                  << false;
+        const auto row = [](const char *tag, bool changed, const QList<int> &tilesets, Keep answer, const QString &name,
+                            const QString &why, bool quits, bool unsaved) {
+            QTest::newRow(tag) << changed << tilesets << answer << name << why << quits << unsaved;
+        };
+        row("nothing unsaved", false, {}, Keep::Cancel, {}, {}, true, false);
+        row("one tileset, Cancel", false, {4}, Keep::Cancel, {},
+            u"The tileset in slot E has changes that are not saved.\n"_s, false, true);
+        row("Discard", true, {2, 5}, Keep::Discard, {}, maptile + two, true, true);
+        row("Save, no name for the maptile", true, {2, 5}, Keep::Save, {}, maptile + two, false, true);
+        row("Save all", true, {2, 5}, Keep::Save, u"q.ora"_s, maptile + two, true, false);
     }
     void quitAsksOnce()
     {
@@ -332,8 +320,8 @@ private slots:
         w.emptyCell(2, {0, 0});
         const QString folder = path(u"recovery"_s);
         // Older, so offered after the one restored, and left waiting.
-        const QDir older(leftSession(folder));
-        const QDir session(leftSession(folder));
+        const QDir older(LeftSession::keeping(*m_workspace, folder));
+        const QDir session(LeftSession::keeping(*m_workspace, folder));
         const QString target = named == u"relative"_s ? QDir::current().relativeFilePath(path(u"crypt.ora"_s))
             : named == u"kept"_s                      ? older.filePath(RecoveryFiles::MaptileFile)
                                                       : path(named);
@@ -381,7 +369,7 @@ private slots:
         m_workspace->place(Workspace::LeftButton, {1, 1});
         m_workspace->emptyCell(2, {0, 0});
         const QString folder = path(u"recovery"_s);
-        const QDir session(leftSession(folder));
+        const QDir session(LeftSession::keeping(*m_workspace, folder));
         if (cancelAt.isEmpty())
             writeText(session.filePath(RecoveryFiles::tilesetFile(2)), "Walls in B, doors in D.");
         connect(m_loads.get(), &ReaderLoads::started, this, [&cancelAt](PictureLoad *load) {

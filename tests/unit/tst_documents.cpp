@@ -9,13 +9,11 @@
 #include "workspace/MaptileOpener.h"
 
 #include <QPainter>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QSemaphore>
 #include <QSet>
 #include <QSignalSpy>
 #include <QStandardPaths>
-#include <QTemporaryDir>
 
 #include <cerrno>
 #include <cstring>
@@ -52,11 +50,9 @@ Run runProgram(const QStringList &arguments, const QString &folder,
 
 // Maptile documents: saved and opened again with everything editable, read by
 // a reader that knows only the baseline format, and exported and listed from the command line.
-class TestDocuments : public QObject
+class TestDocuments : public WorkspaceFixture
 {
     Q_OBJECT
-
-    std::unique_ptr<QTemporaryDir> m_dir;
 
     // The pages of the sheets the arguments write to s.pdf, rendered at 24 dots per inch; none when they fail.
     QList<QImage> sheetsOf(const QStringList &arguments)
@@ -128,11 +124,7 @@ class TestDocuments : public QObject
     }
 
 private slots:
-    void init()
-    {
-        m_dir = std::make_unique<QTemporaryDir>();
-        writeDefaultTilesets(m_dir->path());
-    }
+    void init() { startInFreshFolder(); }
 
     // A document's layers, opaque or with few colours over transparency, add up to its merged picture,
     // the maptile as shown, without loss; opened in a new run it comes back whole, as one step that
@@ -178,11 +170,9 @@ private slots:
         QVERIFY(viewOf(*opened) == blank);
 
         // A reader that knows only the format sees the layers.
-        QProcess python;
-        python.start(u"python3"_s, {QStringLiteral(CHECK_ORA_SCRIPT), path});
-        QVERIFY(python.waitForFinished(30000));
-        QVERIFY2(python.exitCode() == 0, python.readAllStandardError().constData());
-        QCOMPARE(python.readAllStandardOutput().trimmed(), "Credit|Maptile number|Speed values|Subtiles");
+        const Run python = runProgram({QStringLiteral(CHECK_ORA_SCRIPT), path}, m_dir->path(), u"python3"_s);
+        QVERIFY2(python.exitCode == 0, python.error.constData());
+        QCOMPARE(python.output.trimmed(), "Credit|Maptile number|Speed values|Subtiles");
     }
 
     // The export is the editor's own save of the document's finished maptile, byte for byte; a PDF page
@@ -263,65 +253,55 @@ private slots:
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<QString>("reason");
         QTest::addColumn<int>("status");
-        const auto row = [](const char *tag, const QStringList &arguments, const char *reason, int status) {
-            QTest::newRow(tag) << arguments << QString::fromUtf8(reason) << status;
+        // The arguments as a shell splits them at blanks.
+        const auto row = [](const char *tag, const QString &arguments, const char *reason, int status) {
+            QTest::newRow(tag) << arguments.split(u' ') << QString::fromUtf8(reason) << status;
         };
-        row("over the document through a link", {"--export", "link.jpg", "map.ora"}, "would be lost", 1);
-        row("over the document it reads", {"--export", "doc.jpg", "doc.jpg"}, "would be lost", 1);
-        row("into the document's folder", {"--export", "folder", "--format", "png", "folder/p.png"}, "would be lost",
-            1);
-        row("a picture given as a document", {"--export", "x.png", "picture.png"},
+        row("over the document through a link", u"--export link.jpg map.ora"_s, "would be lost", 1);
+        row("over the document it reads", u"--export doc.jpg doc.jpg"_s, "would be lost", 1);
+        row("into the document's folder", u"--export folder --format png folder/p.png"_s, "would be lost", 1);
+        row("a picture given as a document", u"--export x.png picture.png"_s,
             "cryptwright: \"picture.png\" is not a Cryptwright document (.ora).", 1);
-        row("not a zip", {"--export", "x.png", "broken.ora"}, "broken.ora", 1);
-        row("merged picture damaged", {"--export", "x.jpg", "damaged.ora"}, "\"mergedimage.png\" is damaged", 1);
-        row("merged picture of another size", {"--export", "x.jpg", "stale.ora"}, "144 x 144", 1);
-        row("no output format", {"--export", "m.gif", "map.ora"}, "m.gif", 2);
-        row("a folder named as a picture", {"--export", "one.png", "map.ora", "big.ora"}, "folder", 2);
-        row("sheets over one of their documents", {"--export", "doc.pdf", "--paper", "a4", "map.ora", "doc.pdf"},
+        row("not a zip", u"--export x.png broken.ora"_s, "broken.ora", 1);
+        row("merged picture damaged", u"--export x.jpg damaged.ora"_s, "\"mergedimage.png\" is damaged", 1);
+        row("merged picture of another size", u"--export x.jpg stale.ora"_s, "144 x 144", 1);
+        row("no output format", u"--export m.gif map.ora"_s, "m.gif", 2);
+        row("a folder named as a picture", u"--export one.png map.ora big.ora"_s, "folder", 2);
+        const QString a4 = u"--export s.pdf --paper a4 "_s, letter = u"--export s.pdf --paper letter "_s;
+        row("sheets over one of their documents", u"--export doc.pdf --paper a4 map.ora doc.pdf"_s, "would be lost", 1);
+        row("sheets over a document through a link", u"--export link.pdf --paper a4 map.ora big.ora"_s, "would be lost",
+            1);
+        row("sheets over a document by another way", u"--export ./folder/../doc.pdf --paper a4 map.ora doc.pdf"_s,
             "would be lost", 1);
-        row("sheets over a document through a link", {"--export", "link.pdf", "--paper", "a4", "map.ora", "big.ora"},
-            "would be lost", 1);
-        row("sheets over a document by another way",
-            {"--export", "./folder/../doc.pdf", "--paper", "a4", "map.ora", "doc.pdf"}, "would be lost", 1);
-        row("sheets: unknown paper", {"--export", "s.pdf", "--paper", "a5", "map.ora"}, "a5", 2);
-        row("sheets: length without a unit", {"--export", "s.pdf", "--paper", "letter", "--margin", "12", "map.ora"},
-            "unit", 2);
-        row("sheets: negative gap", {"--export", "s.pdf", "--paper", "letter", "--gap", "-3mm", "map.ora"}, "--gap", 2);
-        row("sheets: margins leave no room", {"--export", "s.pdf", "--paper", "a4", "--margin", "110mm", "map.ora"},
-            "no room", 2);
-        row("sheets: a maptile too large",
-            {"--export", "s.pdf", "--paper", "letter", "--margin", "1in", "map.ora", "big.ora"}, "big.ora", 2);
-        row("sheets: no copies", {"--export", "s.pdf", "--paper", "a4", "--copies", "0", "map.ora"}, "--copies", 2);
+        row("sheets: unknown paper", u"--export s.pdf --paper a5 map.ora"_s, "a5", 2);
+        row("sheets: length without a unit", letter + u"--margin 12 map.ora"_s, "unit", 2);
+        row("sheets: negative gap", letter + u"--gap -3mm map.ora"_s, "--gap", 2);
+        row("sheets: margins leave no room", a4 + u"--margin 110mm map.ora"_s, "no room", 2);
+        row("sheets: a maptile too large", letter + u"--margin 1in map.ora big.ora"_s, "big.ora", 2);
+        row("sheets: no copies", a4 + u"--copies 0 map.ora"_s, "--copies", 2);
         // Two-sided sheets: every back is read, and placed on the paper, before anything is written.
-        const QStringList a4{"--export", "s.pdf", "--paper", "a4"};
-        row("sheets: unknown flip", a4 + QStringList{"--backs", "picture.png", "--flip", "top", "map.ora"}, "top", 2);
-        row("sheets: flip without backs", a4 + QStringList{"--flip", "short", "map.ora"}, "--flip", 2);
-        row("sheets: unknown cut lines", a4 + QStringList{"--cut-lines", "dotted", "map.ora"}, "dotted", 2);
-        row("sheets: a back for a document not printed", a4 + QStringList{"--back", "big.ora=picture.png", "map.ora"},
-            "big.ora", 2);
-        row("sheets: back offset off the paper",
-            a4 + QStringList{"--backs", "picture.png", "--back-offset", "0mm,-200mm", "map.ora"}, "off the paper", 2);
-        row("sheets: a back that is not there", a4 + QStringList{"--backs", "missing.png", "map.ora"}, "missing.png",
-            1);
-        row("sheets: a back that is no picture", a4 + QStringList{"--back", "map.ora=doc.jpg", "map.ora"}, "doc.jpg",
-            1);
-        row("sheets: a damaged back document", a4 + QStringList{"--backs", "broken.ora", "map.ora"}, "broken.ora", 1);
-        row("sheets over their back", {"--export", "doc.pdf", "--paper", "a4", "--backs", "doc.pdf", "map.ora"},
-            "would be lost", 1);
+        row("sheets: unknown flip", a4 + u"--backs picture.png --flip top map.ora"_s, "top", 2);
+        row("sheets: flip without backs", a4 + u"--flip short map.ora"_s, "--flip", 2);
+        row("sheets: unknown cut lines", a4 + u"--cut-lines dotted map.ora"_s, "dotted", 2);
+        row("sheets: a back for a document not printed", a4 + u"--back big.ora=picture.png map.ora"_s, "big.ora", 2);
+        row("sheets: back offset off the paper", a4 + u"--backs picture.png --back-offset 0mm,-200mm map.ora"_s,
+            "off the paper", 2);
+        row("sheets: a back that is not there", a4 + u"--backs missing.png map.ora"_s, "missing.png", 1);
+        row("sheets: a back that is no picture", a4 + u"--back map.ora=doc.jpg map.ora"_s, "doc.jpg", 1);
+        row("sheets: a damaged back document", a4 + u"--backs broken.ora map.ora"_s, "broken.ora", 1);
+        row("sheets over their back", u"--export doc.pdf --paper a4 --backs doc.pdf map.ora"_s, "would be lost", 1);
         // Options are known, and do something where they are given.
-        row("unknown options", {"--bogus", "--export", "x.jpg", "--other=1", "map.ora"}, "bogus, other", 2);
-        row("an unknown option for the editor", {"--bogus"}, "bogus", 2);
-        row("an export option for the editor", {"--quality", "80", "map.ora"}, "--quality", 2);
-        row("two files for the editor", {"map.ora", "big.ora"}, "one file at a time", 2);
-        row("copies of a picture", {"--export", "x.jpg", "--copies", "7", "map.ora"}, "--copies", 2);
-        row("JPEG options for a PNG",
-            {"--export", "x", "--format", "png", "--quality", "80", "--progressive", "map.ora"},
+        row("unknown options", u"--bogus --export x.jpg --other=1 map.ora"_s, "bogus, other", 2);
+        row("an unknown option for the editor", u"--bogus"_s, "bogus", 2);
+        row("an export option for the editor", u"--quality 80 map.ora"_s, "--quality", 2);
+        row("two files for the editor", u"map.ora big.ora"_s, "one file at a time", 2);
+        row("copies of a picture", u"--export x.jpg --copies 7 map.ora"_s, "--copies", 2);
+        row("JPEG options for a PNG", u"--export x --format png --quality 80 --progressive map.ora"_s,
             "--quality, --progressive", 2);
-        row("a PDF page scaled", {"--export", "x.pdf", "--size", "64", "map.ora"}, "--size", 2);
-        row("picture options on sheets",
-            {"--export", "s.pdf", "--paper", "a4", "--quality", "80", "--size", "64", "--format", "pdf", "map.ora"},
+        row("a PDF page scaled", u"--export x.pdf --size 64 map.ora"_s, "--size", 2);
+        row("picture options on sheets", a4 + u"--quality 80 --size 64 --format pdf map.ora"_s,
             "--quality, --size, --format", 2);
-        row("sheet options for a folder", {"--export", "folder", "--landscape", "--bleed", "2mm", "map.ora", "big.ora"},
+        row("sheet options for a folder", u"--export folder --landscape --bleed 2mm map.ora big.ora"_s,
             "--landscape, --bleed", 2);
     }
     void commandLineRefusalsLeaveEveryFile()
@@ -364,11 +344,9 @@ private slots:
         const QList<QImage> rendered = sheetsOf(QStringList{"--export", "s.pdf", "--paper", "a4"} + arguments);
         QCOMPARE(rendered.size(), pages.size());
         for (qsizetype i = 0; i < pages.size(); ++i) {
-            bool red = false;
-            const QImage &page = rendered[i];
-            for (int y = 0; y < page.height() && !red; ++y)
-                for (int x = 0; x < page.width() && !red; ++x)
-                    red = page.pixel(x, y) == qRgb(255, 0, 0);
+            const auto *pixels = reinterpret_cast<const QRgb *>(rendered[i].constBits()); // 32 bits, no padding
+            const qsizetype count = rendered[i].width() * rendered[i].height();
+            const bool red = std::find(pixels, pixels + count, qRgb(255, 0, 0)) != pixels + count;
             QVERIFY2(pages[i] == '?' || red == (pages[i] == 'r'), qPrintable(u"page %1"_s.arg(i + 1)));
         }
     }

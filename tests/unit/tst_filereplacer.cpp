@@ -1,21 +1,12 @@
 #include "files/FileReplacer.h"
+#include "support/TestImages.h"
 
 #include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
 
 using namespace Qt::StringLiterals;
-
-namespace {
-
-QByteArray contents(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-} // namespace
+using TestImages::readAll;
 
 // Files that belong together are replaced together: whichever of them fails,
 // every one keeps what it held and no scratch file is left beside them.
@@ -42,10 +33,8 @@ private slots:
         QTemporaryDir dir;
         const QString first = dir.filePath(u"a.png"_s), other = dir.filePath(second);
         QVERIFY(QDir(dir.path()).mkdir(u"folder"_s));
-        for (const QString &path : {first, dir.filePath(u"b.dat"_s)}) {
-            QFile file(path);
-            QVERIFY(file.open(QIODevice::WriteOnly) && file.write("old") == 3);
-        }
+        for (const QString &path : {first, dir.filePath(u"b.dat"_s)})
+            TestImages::writeText(path, "old");
         const QStringList before = QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
         const QByteArray picture = "new picture";
         // The second file is filled, then fails or not, after the first is complete.
@@ -57,11 +46,11 @@ private slots:
         QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), before);
         if (reason.isEmpty()) {
             QCOMPARE(error, QString());
-            QVERIFY(contents(first) == picture && contents(other) == "new metadata");
+            QVERIFY(readAll(first) == picture && readAll(other) == "new metadata");
             return;
         }
         QVERIFY2(error.contains(QDir::toNativeSeparators(other)) && error.contains(reason), qPrintable(error));
-        QVERIFY(contents(first) == "old" && contents(dir.filePath(u"b.dat"_s)) == "old");
+        QVERIFY(readAll(first) == "old" && readAll(dir.filePath(u"b.dat"_s)) == "old");
     }
 };
 

@@ -59,14 +59,7 @@ private slots:
     void initTestCase()
     {
         writeDefaultTilesets(m_dir.path());
-        const QImage noise = pattern(Geometry::TilesetSize, 3);
-        save(make(noise.size(),
-                  [&](int x, int y) {
-                      const int dx = x % SpaceSize - 72, dy = y % SpaceSize - 72, r = dx * dx + dy * dy;
-                      return r < 40 * 40 && r > 30 * 30 ? noise.pixel(x - x % SpaceSize, y - y % SpaceSize)
-                                                        : noise.pixel(x, y);
-                  }),
-             m_dir.filePath(QStringLiteral("set.bmp")));
+        save(ringedTileset(3), m_dir.filePath(QStringLiteral("set.bmp")));
         writeText(m_dir.filePath(QStringLiteral("set.dat")), "[TILEDATA]\n42=1/T\n");
     }
 
@@ -90,14 +83,7 @@ private slots:
         turn(*w, keys);
         w->place(Workspace::LeftButton, {2, 3});
         const QImage subtile = w->slot(Slot).subtile(Cell.x(), Cell.y()), turned = turnedByKeys(subtile, keys);
-        const TransparencySetting how(setting);
-        const auto mix = [a = how.effectiveAlpha()](int top, int under) { return (top * a + under * (255 - a)) / 255; };
-        QCOMPARE(w->maptile().spacePixels({2, 3}), make(before.size(), [&](int x, int y) {
-                     const QRgb s = turned.pixel(x, y), d = before.pixel(x, y);
-                     if (how.mode() == TransparencySetting::Blended)
-                         return qRgb(mix(qRed(s), qRed(d)), mix(qGreen(s), qGreen(d)), mix(qBlue(s), qBlue(d)));
-                     return how.mode() == TransparencySetting::Keyed && s == subtile.pixel(0, 0) ? d : s;
-                 }));
+        QCOMPARE(w->maptile().spacePixels({2, 3}), laidByHand(before, subtile, keys, TransparencySetting(setting)));
         QCOMPARE(w->maptile().speedValue(2, 3), QStringLiteral("1/T"));
         QCOMPARE(w->buttonImage(Workspace::Right), turnedByKeys(plainButton, keys));
         w->assign(Workspace::LeftButton, Slot);

@@ -5,20 +5,9 @@
 #include <QtEndian>
 
 using namespace TestImages;
+using TestZip::pngClaiming;
 
 namespace {
-
-QByteArray pngHeader(quint32 width, quint32 height, int bitsPerChannel = 8, bool interlaced = false)
-{
-    QByteArray header(13, '\0');
-    qToBigEndian(width, header.data());
-    qToBigEndian(height, header.data() + 4);
-    header[8] = char(bitsPerChannel);
-    header[9] = 2; // RGB
-    header[12] = interlaced;
-    return QByteArray("\x89PNG\r\n\x1a\n", 8) + TestZip::pngChunk("IHDR", header)
-        + TestZip::pngChunk("IDAT", QByteArray("x\x9c\x03\0\0\0\0\x01", 8)) + TestZip::pngChunk("IEND", {});
-}
 
 // A JPEG of 16 x 8 pixels whose frame header claims another size.
 QByteArray jpegClaiming(quint16 width, quint16 height)
@@ -56,22 +45,6 @@ QByteArray tiffClaiming(quint32 width, quint32 height)
     return bytes + QByteArray(4, '\0');
 }
 
-// An uncompressed bitmap with a 40-byte information header and pixels where pixelOffset says.
-QByteArray bitmap(qint32 width, qint32 height, quint16 bits, quint32 pixelOffset, const QByteArray &pixels)
-{
-    QByteArray bytes(54, '\0');
-    char *p = bytes.data();
-    memcpy(p, "BM", 2);
-    qToLittleEndian<quint32>(quint32(54 + pixels.size()), p + 2);
-    qToLittleEndian(pixelOffset, p + 10);
-    qToLittleEndian<quint32>(40, p + 14);
-    qToLittleEndian(width, p + 18);
-    qToLittleEndian(height, p + 22);
-    qToLittleEndian<quint16>(1, p + 26);
-    qToLittleEndian(bits, p + 28);
-    return bytes + pixels;
-}
-
 const QSize Corner(720, 864); // what a maptile reads of a picture
 
 } // namespace
@@ -93,20 +66,20 @@ private slots:
         QTest::addColumn<bool>("tooLarge");
         const auto row = [](const char *name, const QByteArray &bytes, qint64 width, qint64 height, bool tooLarge,
                             QSize keep = {}) { QTest::newRow(name) << bytes << keep << width << height << tooLarge; };
-        row("png, 2^32 - 1 each way", pngHeader(0xffffffff, 0xffffffff), 0xffffffff, 0xffffffff, true);
-        row("png, 2^32 - 1 each way, in part", pngHeader(0xffffffff, 0xffffffff), 0xffffffff, 0xffffffff, true, Corner);
-        row("png, wider than libpng reads", pngHeader(1'000'001, 1), 1'000'001, 1, true);
-        row("png, as wide as libpng reads", pngHeader(1'000'000, 1), 1'000'000, 1, false);
+        row("png, 2^32 - 1 each way", pngClaiming({-1, -1}), 0xffffffff, 0xffffffff, true);
+        row("png, 2^32 - 1 each way, in part", pngClaiming({-1, -1}), 0xffffffff, 0xffffffff, true, Corner);
+        row("png, wider than libpng reads", pngClaiming({1'000'001, 1}), 1'000'001, 1, true);
+        row("png, as wide as libpng reads", pngClaiming({1'000'000, 1}), 1'000'000, 1, false);
         // 128 MiB decoded, four bytes a pixel or eight at 16 bits a channel.
-        row("png, memory at the limit", pngHeader(8192, 4096), 8192, 4096, false);
-        row("png, a row past the limit", pngHeader(8192, 4097), 8192, 4097, true);
-        row("png, 16 bits, a row past the limit", pngHeader(4096, 4097, 16), 4096, 4097, true);
+        row("png, memory at the limit", pngClaiming({8192, 4096}), 8192, 4096, false);
+        row("png, a row past the limit", pngClaiming({8192, 4097}), 8192, 4097, true);
+        row("png, 16 bits, a row past the limit", pngClaiming({4096, 4097}, 16), 4096, 4097, true);
         // A corner is read row by row: 2^28 pixels at most, and one full-width row held
         // besides, or every row of the corner at full width when interlaced.
-        row("png corner, pixels at the limit", pngHeader(16384, 16384), 16384, 16384, false, Corner);
-        row("png corner, a row past it", pngHeader(16384, 16385), 16384, 16385, true, Corner);
-        row("png corner, wide", pngHeader(40000, 6000), 40000, 6000, false, Corner);
-        row("png corner, wide and interlaced", pngHeader(40000, 6000, 8, true), 40000, 6000, true, Corner);
+        row("png corner, pixels at the limit", pngClaiming({16384, 16384}), 16384, 16384, false, Corner);
+        row("png corner, a row past it", pngClaiming({16384, 16385}), 16384, 16385, true, Corner);
+        row("png corner, wide", pngClaiming({40000, 6000}), 40000, 6000, false, Corner);
+        row("png corner, wide and interlaced", pngClaiming({40000, 6000}, 8, true), 40000, 6000, true, Corner);
         row("jpeg, wider than libjpeg reads", jpegClaiming(65501, 8), 65501, 8, true);
         row("jpeg, as wide as libjpeg reads", jpegClaiming(65500, 8), 65500, 8, false);
         // Qt gives a GIF the extent of its first frame, but decodes onto the whole screen.
@@ -142,14 +115,15 @@ private slots:
         // Rows of three pixels at 24 bits take 9 bytes, padded to 12.
         QTest::newRow("last row without its padding") << whole.chopped(3) << QSize() << picture << "";
         // A corner cut out of the file for the decoder must not write its header over the pixels.
-        const QByteArray offsetZero = bitmap(17, 1, 1, 0, QByteArray(8, '\0') + QByteArray(4, '\xff')); // palette, row
+        const QByteArray offsetZero =
+            bitmapFile({17, 1}, 1, QByteArray(8, '\0') + QByteArray(4, '\xff'), 0, {}, 0); // palette, row
         QString error;
         const QImage all = PictureDecoder::decode(offsetZero, "whole.bmp", &error);
         QVERIFY2(!all.isNull(), qPrintable(error));
         QTest::newRow("pixels said to start inside the headers, in part")
             << offsetZero << QSize(16, 16) << all.copy(0, 0, 16, 1) << "";
         QTest::newRow("two million pixels wide, nearly none stored")
-            << bitmap(2'000'000, 1, 24, 54, QByteArray(16, '\x11')) << QSize() << QImage() << "incomplete";
+            << bitmapFile({2'000'000, 1}, 24, QByteArray(16, '\x11')) << QSize() << QImage() << "incomplete";
     }
     void bitmapsDecodeAsStored()
     {

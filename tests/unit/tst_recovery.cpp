@@ -12,7 +12,6 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QUuid>
 
@@ -23,12 +22,9 @@ using namespace std::chrono_literals;
 
 // Unsaved work written while the editor runs, and brought back after it did not
 // close: where it goes, when it is written and removed, and that it comes back whole.
-class TestRecovery : public QObject
+class TestRecovery : public WorkspaceFixture
 {
     Q_OBJECT
-
-    std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<Workspace> m_workspace;
     QString folder() const { return m_dir->filePath(QStringLiteral("recovery")); }
     bool holdsList(const RecoveryWriter &writer) const
     {
@@ -40,13 +36,10 @@ class TestRecovery : public QObject
     QString leftSession(const QString &recovery)
     {
         Workspace &w = *m_workspace;
-        RecoveryWriter writer(w, std::make_unique<RecoverySession>(recovery), 1h);
         [&] { QCOMPARE(MaptileSaver::save(w, m_dir->filePath(QStringLiteral("crypt.ora"))), QString()); }();
         w.place(Workspace::LeftButton, {0, 0});
         w.emptyCell(2, {0, 0});
-        writer.write();
-        writer.flush();
-        return LeftSession::abandonedCopy(writer.session().path());
+        return LeftSession::keeping(w, recovery);
     }
     // The work restored from its files decoded here, as the reading process decodes them for the editor.
     static void restore(const RecoveredWork &work, Workspace &w)
@@ -77,12 +70,7 @@ class TestRecovery : public QObject
     }
 
 private slots:
-    void init()
-    {
-        m_dir = std::make_unique<QTemporaryDir>();
-        writeDefaultTilesets(m_dir->path());
-        m_workspace = startWorkspace(m_dir->path());
-    }
+    void init() { startInFreshFolder(); }
 
     // Written on the twentieth change, or once the interval passes with changes waiting;
     // after a crash, everything comes back as it was, unsaved.

@@ -52,15 +52,8 @@ class TestSandbox : public QObject
         return QString::fromLocal8Bit(process.readAllStandardOutput() + process.readAllStandardError()).trimmed();
     }
 
-    // The processes this one started and has not yet seen end.
-    static QStringList children()
-    {
-        const QString list = TestImages::readAll(QStringLiteral("/proc/%1/task/%1/children").arg(getpid()));
-        return list.split(' ', Qt::SkipEmptyParts);
-    }
-
     // What the descriptors of process pid lead to.
-    static QStringList openFiles(const QString &pid)
+    static QStringList openFiles(qint64 pid)
     {
         QStringList files;
         for (const QFileInfo &fd : QDir(QStringLiteral("/proc/%1/fd").arg(pid))
@@ -86,64 +79,53 @@ private slots:
 
     void cleanupTestCase() { close(m_listener); }
 
+    // Each attempt in a probe confined as the reading process is, and in one confined as the export is once
+    // its document is open and its output made, where an attempt is refused, even from a thread that was
+    // running before, and the document is still exported; or the attempt ends the export, and then the file
+    // it was to replace is as it was, with nothing left beside it.
     void hostileAttemptsFail_data()
     {
-        QTest::addColumn<QStringList>("arguments");
-        QTest::newRow("read a file") << QStringList{"read", m_dir.filePath("secret.txt")};
-        QTest::newRow("create a file") << QStringList{"create", m_dir.filePath("planted.txt")};
-        QTest::newRow("list a folder") << QStringList{"list", m_dir.path()};
-        QTest::newRow("connect to a socket") << QStringList{"connect", m_dir.filePath("listening")};
-        QTest::newRow("start a program") << QStringList{"exec", "/bin/sh", "sh", "-c",
-                                                        "echo escaped; touch " + m_dir.filePath("ran")};
-        QTest::newRow("make a process") << QStringList{"fork"};
-        QTest::newRow("make memory executable") << QStringList{"execute"};
+        QTest::addColumn<QStringList>("attempt");
+        QTest::addColumn<bool>("exporting");
+        QTest::addColumn<bool>("killed"); // the export, for its attempt
+        const QString secret = m_dir.filePath("secret.txt");
+        const auto both = [](const char *name, const QStringList &attempt, bool killed) {
+            QTest::addRow("%s", name) << attempt << false << false;
+            QTest::addRow("export: %s", name) << attempt << true << killed;
+        };
+        both("read a file", {"read", secret}, false);
+        both("create a file", {"create", m_dir.filePath("planted.txt")}, false);
+        both("list a folder", {"list", m_dir.path()}, false);
+        both("connect to a socket", {"connect", m_dir.filePath("listening")}, false);
+        both("start a program", {"exec", "/bin/sh", "sh", "-c", "echo escaped; touch " + m_dir.filePath("ran")}, true);
+        both("make a process", {"fork"}, true);
+        QTest::newRow("make memory executable") << QStringList{"execute"} << false << false;
         if (!SanitizedAddresses) // the address sanitizer needs the address space unlimited
-            QTest::newRow("take more memory than the limit") << QStringList{"allocate"};
+            QTest::newRow("take more memory than the limit") << QStringList{"allocate"} << false << false;
+        QTest::newRow("export: read a file from a thread started earlier")
+            << QStringList{"read-elsewhere", secret} << true << false;
+        QTest::newRow("export: rename a file") << QStringList{"rename", secret} << true << true;
     }
     void hostileAttemptsFail()
     {
-        QFETCH(QStringList, arguments);
-        const QString output = probe(arguments);
-        QVERIFY2(output.startsWith("refused: ") && !output.contains("escaped"), qPrintable(output));
-        // Nothing of it happened.
-        QVERIFY(!QFile::exists(m_dir.filePath("planted.txt")) && !QFile::exists(m_dir.filePath("ran")));
-        fcntl(m_listener, F_SETFL, O_NONBLOCK);
-        QCOMPARE(accept(m_listener, nullptr, nullptr), -1);
-    }
-
-    // The export confines itself once its document is open and its output made: an attempt is
-    // refused, even from a thread that was running before, and the document is still exported; or
-    // the attempt ends the export, and then the file it was to replace is as it was, with nothing
-    // left beside it.
-    void confinedExportAttemptsFail_data()
-    {
-        QTest::addColumn<QStringList>("attempt");
-        QTest::addColumn<bool>("killed");
-        const QString secret = m_dir.filePath("secret.txt");
-        QTest::newRow("read a file") << QStringList{"read", secret} << false;
-        QTest::newRow("read a file from a thread started earlier") << QStringList{"read-elsewhere", secret} << false;
-        QTest::newRow("create a file") << QStringList{"create", m_dir.filePath("planted.txt")} << false;
-        QTest::newRow("list a folder") << QStringList{"list", m_dir.path()} << false;
-        QTest::newRow("connect to a socket") << QStringList{"connect", m_dir.filePath("listening")} << false;
-        QTest::newRow("start a program") << QStringList{"exec", "/bin/sh", "sh", "-c",
-                                                        "echo escaped; touch " + m_dir.filePath("ran")}
-                                         << true;
-        QTest::newRow("make a process") << QStringList{"fork"} << true;
-        QTest::newRow("rename a file") << QStringList{"rename", secret} << true;
-    }
-    void confinedExportAttemptsFail()
-    {
         QFETCH(QStringList, attempt);
+        QFETCH(bool, exporting);
         QFETCH(bool, killed);
         QDir out(m_dir.filePath("out"));
         QVERIFY(out.removeRecursively() && QDir().mkpath(out.path()));
         TestImages::writeText(out.filePath("maptile.jpg"), "the earlier export");
         const QString document = QFINDTESTDATA("../../fuzz/corpus/fuzz_document/maptile.ora");
-        const QString output =
-            probe(QStringList{document, out.filePath("maptile.jpg")} + attempt, QStringLiteral(EXPORT_PROBE));
+        const QString output = exporting
+            ? probe(QStringList{document, out.filePath("maptile.jpg")} + attempt, QStringLiteral(EXPORT_PROBE))
+            : probe(attempt);
         QVERIFY2(output.startsWith("refused: ") && !output.contains("escaped"), qPrintable(output));
+        // Nothing of it happened.
         QVERIFY(!QFile::exists(m_dir.filePath("planted.txt")) && !QFile::exists(m_dir.filePath("ran"))
                 && QFile::exists(m_dir.filePath("secret.txt")));
+        fcntl(m_listener, F_SETFL, O_NONBLOCK);
+        QCOMPARE(accept(m_listener, nullptr, nullptr), -1);
+        if (!exporting)
+            return;
         // The renaming process outlives a probe that was killed by a moment, to remove what it left.
         QTRY_COMPARE(out.entryList(QDir::Files | QDir::Hidden), QStringList{"maptile.jpg"});
         if (killed) {
@@ -196,13 +178,8 @@ private slots:
         close(report[1]);
         QCOMPARE(spawned, 0);
 
-        QString status;
-        const bool confined = QTest::qWaitFor(
-            [&] {
-                status = TestImages::readAll(QStringLiteral("/proc/%1/status").arg(child));
-                return status.contains("Seccomp:\t2");
-            },
-            20'000);
+        const QString status = TestImages::confinedStatus(child, 20'000);
+        const bool confined = status.contains("Seccomp:\t2");
         const QStringList threads =
             QDir(QStringLiteral("/proc/%1/task").arg(child)).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
         QStringList unconfined;
@@ -232,18 +209,11 @@ private slots:
     {
         PictureReader::endWaiting();
         PictureReader::prepare();
-        const QString children =
-            TestImages::readAll(QStringLiteral("/proc/%1/task/%1/children").arg(getpid())).trimmed();
-        QCOMPARE(children.split(' ').size(), 1);
+        const QList<qint64> children = TestImages::childProcesses();
+        QCOMPARE(children.size(), 1);
         // It confines itself once it has read what it needs; until then it shows no filter.
-        QString status;
-        QVERIFY(QTest::qWaitFor(
-            [&] {
-                status = TestImages::readAll(QStringLiteral("/proc/%1/status").arg(children));
-                return status.contains("Seccomp:\t2");
-            },
-            10'000));
-        QVERIFY2(status.contains("NoNewPrivs:\t1"), qPrintable(status));
+        const QString status = TestImages::confinedStatus(children.front());
+        QVERIFY2(status.contains("Seccomp:\t2") && status.contains("NoNewPrivs:\t1"), qPrintable(status));
         PictureReader::endWaiting();
     }
 
@@ -275,13 +245,12 @@ private slots:
             QVERIFY(other.waitForStarted());
         }
         ::close(stray);
-        QCOMPARE(children().size(), 1);
-        const QString pid = children().front();
+        const QList<qint64> children = TestImages::childProcesses();
+        QCOMPARE(children.size(), 1);
+        const qint64 pid = children.front();
         // The reading process is looked at once it has confined itself.
         if (!byTheEditor)
-            QVERIFY(QTest::qWaitFor(
-                [&] { return TestImages::readAll(QStringLiteral("/proc/%1/status").arg(pid)).contains("Seccomp:\t2"); },
-                10'000));
+            QVERIFY(TestImages::confinedStatus(pid).contains("Seccomp:\t2"));
         const QStringList files = openFiles(pid);
         QVERIFY2(files.size() >= 3 && !files.contains(secret), qPrintable(files.join('\n')));
         PictureReader::endWaiting();
@@ -333,7 +302,7 @@ private slots:
             QVERIFY2(image.isNull() && error.contains(name) && error.contains("could not be passed on"),
                      qPrintable(error));
         }
-        QCOMPARE(children().size(), taken ? 1 : 0);
+        QCOMPARE(TestImages::childProcesses().size(), taken ? 1 : 0);
         PictureReader::endWaiting();
     }
 };

@@ -4,7 +4,6 @@
 #include <QDir>
 #include <QFile>
 #include <QStandardPaths>
-#include <QTemporaryDir>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -140,22 +139,16 @@ private slots:
 
         // A start as the editor's: the defaults, then the files loaded at start, with a control that outlives the
         // loads.
-        struct Start
-        {
-            std::unique_ptr<Workspace> workspace;
-            std::unique_ptr<TilesetControl> tilesets;
-        };
         const auto start = [this] {
             m_answers = ScriptedAnswers();
-            Start next{startWorkspace(m_dir->path()), nullptr};
-            next.tilesets =
-                std::make_unique<TilesetControl>(*next.workspace, m_answers, *m_loads, QStringList{m_dir->path()});
-            next.tilesets->loadAtStart();
-            return next;
+            auto workspace = startWorkspace(m_dir->path());
+            auto tilesets =
+                std::make_unique<TilesetControl>(*workspace, m_answers, *m_loads, QStringList{m_dir->path()});
+            tilesets->loadAtStart();
+            return std::pair(std::move(workspace), std::move(tilesets));
         };
         const auto fresh = everythingOf(*startWorkspace(m_dir->path()));
-        const Start secondStart = start();
-        Workspace *second = secondStart.workspace.get();
+        const auto [second, secondTilesets] = start();
         QTRY_VERIFY(!m_loads->isLoading());
         QCOMPARE(second->slot(0).path(), pins.filePath(u"a.png"_s));
         QCOMPARE(second->slot(0).fullImage(), pinnedA);
@@ -171,9 +164,8 @@ private slots:
         QVERIFY(second->history().count() == 0 && !second->hasUnsavedWork());
         QVERIFY(TilesetControl::loadsAtStart(2));
 
-        secondStart.tilesets->setLoadAtStart(0, false);
-        const Start thirdStart = start();
-        Workspace *third = thirdStart.workspace.get();
+        secondTilesets->setLoadAtStart(0, false);
+        const auto [third, thirdTilesets] = start();
         third->emptyCell(4, {0, 0});
         QTRY_VERIFY(!m_loads->isLoading());
         QVERIFY(std::get<1>(everythingOf(*third))[0] == std::get<1>(fresh)[0]);

@@ -11,7 +11,6 @@
 #include "tilesets/TileData.h"
 #include "tilesets/TileDataWriter.h"
 
-#include <QDataStream>
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -20,7 +19,6 @@
 #include <QtEndian>
 
 #include <sys/stat.h>
-#include <unistd.h>
 
 using namespace TestImages;
 
@@ -55,18 +53,7 @@ QByteArray bitmapSample(quint32 headerSize = 40)
 const QRgb RunColours[]{qRgb(10, 20, 30), qRgb(200, 0, 0), qRgb(0, 0, 200)};
 QByteArray runLengthBitmap(const QByteArray &codes)
 {
-    QByteArray bytes;
-    QDataStream out(&bytes, QIODevice::WriteOnly);
-    out.setByteOrder(QDataStream::LittleEndian);
-    constexpr quint32 PixelsAt = 14 + 40 + 3 * 4;
-    // File header; then header size, width, height, planes, bits a pixel, coding (8-bit runs), pixel
-    // bytes, resolution each way, colours used and important; then the colours.
-    out << quint16(0x4D42) << quint32(PixelsAt + codes.size()) << quint32(0) << PixelsAt << quint32(40) << quint32(4)
-        << quint32(2) << quint16(1) << quint16(8) << quint32(1) << quint32(codes.size()) << quint32(2835)
-        << quint32(2835) << quint32(3) << quint32(0);
-    for (const QRgb colour : RunColours)
-        out << quint32(colour & 0xffffff);
-    return bytes + codes;
+    return bitmapFile({4, 2}, 8, codes, 1, {std::begin(RunColours), std::end(RunColours)});
 }
 
 // The path of name in a folder of the test's own, now holding bytes.
@@ -75,19 +62,6 @@ QString file(const QString &name, const QByteArray &bytes)
     static QTemporaryDir dir;
     writeText(dir.filePath(name), bytes);
     return dir.filePath(name);
-}
-
-// This process's children, found through /proc: pid (name) state ppid, where the
-// name may hold blanks and brackets.
-QList<pid_t> childProcesses()
-{
-    QList<pid_t> found;
-    for (const QString &entry : QDir(QStringLiteral("/proc")).entryList(QDir::Dirs)) {
-        const QByteArray stat = readAll(QStringLiteral("/proc/%1/stat").arg(entry));
-        if (!stat.isEmpty() && stat.mid(stat.lastIndexOf(')') + 2).split(' ').value(1).toInt() == getpid())
-            found << entry.toInt();
-    }
-    return found;
 }
 
 // The pipes and process handles this process holds: what a process not ended leaves open.
@@ -387,7 +361,7 @@ private slots:
         // Four tenths of a second of reading let the caller's loop turn many times.
         if (limitMs < 1000)
             QVERIFY2(ticks >= 3, qPrintable(QStringLiteral("%1 ticks").arg(ticks)));
-        const QList<pid_t> left = childProcesses();
+        const QList<qint64> left = childProcesses();
         QCOMPARE(left.size(), kept ? 1 : 0);
         // The next file reads as ever, in the process kept if it is the editor's own.
         PictureReader next;

@@ -39,25 +39,20 @@ private slots:
         QTest::addColumn<QStringList>("laidFrom");
         QTest::addColumn<WhereUsed::Use>("use");
         QTest::addColumn<int>("spaces");
-        const QStringList stone{u"Stone Floors"_s};
-        QTest::newRow("set name") << u"/fixed/stone.png"_s << u"Stone Floors"_s << QPoint(0, 0) << stone
-                                  << WhereUsed::Use::Used << 1;
-        QTest::newRow("set name in other case") << u"stone.png"_s << u"stone FLOORS"_s << QPoint(0, 0) << stone
-                                                << WhereUsed::Use::Used << 1;
-        QTest::newRow("two versions on two spaces")
-            << u"stone.png"_s << u"Stone Floors"_s << QPoint(0, 0) << QStringList{u"Stone Floors"_s, u"Stone Floors"_s}
-            << WhereUsed::Use::Used << 2;
-        QTest::newRow("another cell") << u"stone.png"_s << u"Stone Floors"_s << QPoint(1, 0) << stone
-                                      << WhereUsed::Use::Unused << 0;
-        QTest::newRow("another set") << u"stone.png"_s << u"Walls"_s << QPoint(0, 0) << stone
-                                     << WhereUsed::Use::Unused << 0;
-        QTest::newRow("file name without set name") << u"/elsewhere/Walls.PNG"_s << QString() << QPoint(0, 0)
-                                                    << QStringList{u"walls.png"_s} << WhereUsed::Use::Used << 1;
+        const auto row = [](const char *tag, const QString &file, const QString &setName, QPoint cell,
+                            const QStringList &laidFrom, WhereUsed::Use use,
+                            int spaces) { QTest::newRow(tag) << file << setName << cell << laidFrom << use << spaces; };
+        using enum WhereUsed::Use;
+        const QString stoneFloors = u"Stone Floors"_s;
+        row("set name", u"/fixed/stone.png"_s, stoneFloors, {0, 0}, {stoneFloors}, Used, 1);
+        row("set name in other case", u"stone.png"_s, u"stone FLOORS"_s, {0, 0}, {stoneFloors}, Used, 1);
+        row("two versions on two spaces", u"stone.png"_s, stoneFloors, {0, 0}, {stoneFloors, stoneFloors}, Used, 2);
+        row("another cell", u"stone.png"_s, stoneFloors, {1, 0}, {stoneFloors}, Unused, 0);
+        row("another set", u"stone.png"_s, u"Walls"_s, {0, 0}, {stoneFloors}, Unused, 0);
+        row("file name without set name", u"/elsewhere/Walls.PNG"_s, {}, {0, 0}, {u"walls.png"_s}, Used, 1);
         // The copy was laid from t.png, but its set name is what names it.
-        QTest::newRow("file name of a named set") << u"t.png"_s << QString() << QPoint(0, 0) << stone
-                                                  << WhereUsed::Use::Unused << 0;
-        QTest::newRow("no records") << u"stone.png"_s << u"Stone Floors"_s << QPoint(0, 0) << QStringList()
-                                    << WhereUsed::Use::NoRecords << 0;
+        row("file name of a named set", u"t.png"_s, {}, {0, 0}, {stoneFloors}, Unused, 0);
+        row("no records", u"stone.png"_s, stoneFloors, {0, 0}, {}, NoRecords, 0);
     }
     void matchesAsAnUpdateDoes()
     {
@@ -77,10 +72,10 @@ private slots:
     void countsTheSet()
     {
         MaptileSet set;
-        const QList<MaptileSet::Entry> entries{
-            entry(u"a.ora"_s, {u"Stone Floors"_s, u"Stone Floors"_s}), entry(u"b.ora"_s, {u"Stone Floors"_s}),
-            entry(u"c.ora"_s, {u"walls.png"_s}), entry(u"d.ora"_s, {}),
-            MaptileSet::brokenEntry(u"e.ora"_s, u"not a zip"_s)};
+        const QList<MaptileSet::Entry> entries{entry(u"a.ora"_s, {u"Stone Floors"_s, u"Stone Floors"_s}),
+                                               entry(u"b.ora"_s, {u"Stone Floors"_s}),
+                                               entry(u"c.ora"_s, {u"walls.png"_s}), entry(u"d.ora"_s, {}),
+                                               MaptileSet::brokenEntry(u"e.ora"_s, u"not a zip"_s)};
         for (const MaptileSet::Entry &e : entries)
             set.set(set.add(e.path), e);
         const WhereUsed stone = subtile(u"stone.png"_s, u"Stone Floors"_s, {0, 0});

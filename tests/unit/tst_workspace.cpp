@@ -32,12 +32,9 @@ Q_DECLARE_METATYPE(Round)
 // of every maptile and tileset change, and the maptile saved to and opened from files.
 // Pressing, assigning, sizing and loading are checked through the windows, failed
 // loads and saves by the hostile-input test, where the whole state is compared.
-class TestWorkspace : public QObject
+class TestWorkspace : public WorkspaceFixture
 {
     Q_OBJECT
-
-    std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<Workspace> m_workspace;
 
     // Something to lose: a picture on every space, numbers and texts; the left button's subtile blends.
     Workspace &withWork()
@@ -53,12 +50,7 @@ class TestWorkspace : public QObject
     }
 
 private slots:
-    void init()
-    {
-        m_dir = std::make_unique<QTemporaryDir>();
-        writeDefaultTilesets(m_dir->path());
-        m_workspace = startWorkspace(m_dir->path());
-    }
+    void init() { startInFreshFolder(); }
 
     // Start-up takes the tilesets of its own folders, whatever was read ahead (which only saves time);
     // one in none of them is reported with where it was looked for.

@@ -4,7 +4,7 @@
 #include "support/WorkspaceFixture.h"
 #include "workspace/SubtilePicker.h"
 
-#include <QTemporaryDir>
+#include <QPainter>
 #include <QTest>
 
 using namespace TestImages;
@@ -22,45 +22,22 @@ struct Laid
     QString keys;
 };
 
-// A subtile laid as the mouse buttons lay it, in plain pixel code: keyed on its own top-left colour
-// before the turn, or blended at the setting's strength.
+// A subtile laid onto the maptile as the mouse buttons lay it.
 void paintLaid(QImage &maptile, const Laid &laid, const QImage &tileset, const TransparencySetting &how)
 {
-    const QImage cell = tileset.copy(laid.cell.x() * SpaceSize, laid.cell.y() * SpaceSize, SpaceSize, SpaceSize);
-    const QImage turned = turnedByKeys(cell, laid.keys);
-    const auto mix = [a = how.effectiveAlpha()](int top, int under) { return (top * a + under * (255 - a)) / 255; };
-    for (int y = 0; y < SpaceSize; ++y) {
-        for (int x = 0; x < SpaceSize; ++x) {
-            const QPoint at = laid.space * SpaceSize + QPoint(x, y);
-            const QRgb s = turned.pixel(x, y), d = maptile.pixel(at);
-            if (how.mode() == TransparencySetting::Blended)
-                maptile.setPixel(at, qRgb(mix(qRed(s), qRed(d)), mix(qGreen(s), qGreen(d)), mix(qBlue(s), qBlue(d))));
-            else if (how.mode() == TransparencySetting::Plain || s != cell.pixel(0, 0))
-                maptile.setPixel(at, s);
-        }
-    }
-}
-
-// A tileset whose cells each hold a ring in their own top-left colour, for a key to leave out.
-QImage ringedTileset(int seed)
-{
-    const QImage noise = pattern(Geometry::TilesetSize, seed);
-    return make(noise.size(), [&](int x, int y) {
-        const int dx = x % SpaceSize - 72, dy = y % SpaceSize - 72, r = dx * dx + dy * dy;
-        return r < 40 * 40 && r > 30 * 30 ? noise.pixel(x - x % SpaceSize, y - y % SpaceSize) : noise.pixel(x, y);
-    });
+    const QRect space(laid.space * SpaceSize, QSize(SpaceSize, SpaceSize));
+    const QImage cell = tileset.copy(QRect(laid.cell * SpaceSize, space.size()));
+    const QImage painted = laidByHand(maptile.copy(space), cell, laid.keys, how);
+    QPainter(&maptile).drawImage(space.topLeft(), painted);
 }
 
 } // namespace
 
 // What the workspace records of how the maptile was laid, checked against painting the same
 // placements by hand: through every change, a document, an update from a fixed tileset, and pick.
-class TestWorkspaceRecords : public QObject
+class TestWorkspaceRecords : public WorkspaceFixture
 {
     Q_OBJECT
-
-    std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<Workspace> m_workspace;
 
     // Slot F holding the ringed tileset "Rings" by the setting; the maptile the picture opened.
     QImage withRings(Workspace &w, const QString &setting)
@@ -76,12 +53,7 @@ class TestWorkspaceRecords : public QObject
     }
 
 private slots:
-    void init()
-    {
-        m_dir = std::make_unique<QTemporaryDir>();
-        writeDefaultTilesets(m_dir->path());
-        m_workspace = startWorkspace(m_dir->path());
-    }
+    void init() { startInFreshFolder(); }
 
     // The maptile's records laid over their base give the master byte for byte after every change, as
     // painting the same placements over the opened picture does; a fixed tileset lays every placement
