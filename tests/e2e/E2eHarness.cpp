@@ -109,12 +109,14 @@ void E2eHarness::crash()
     m_main = {};
 }
 
+quint32 E2eHarness::atom(const char *name, quint32 fallback) const
+{
+    const auto reply = owned(xcb_intern_atom_reply(m_x, xcb_intern_atom(m_x, 0, strlen(name), name), nullptr));
+    return reply ? reply->atom : fallback;
+}
+
 void E2eHarness::sendClose(quint32 id)
 {
-    const auto atom = [this](const char *name) {
-        auto reply = owned(xcb_intern_atom_reply(m_x, xcb_intern_atom(m_x, 0, strlen(name), name), nullptr));
-        return reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
-    };
     // The time, data32[1], stays 0: XCB_CURRENT_TIME.
     xcb_client_message_event_t event{XCB_CLIENT_MESSAGE, 32, 0, id, atom("WM_PROTOCOLS"), {}};
     event.data.data32[0] = atom("WM_DELETE_WINDOW");
@@ -138,9 +140,9 @@ QString E2eHarness::output() const
 QString E2eHarness::title(const Window &window) const
 {
     // Qt writes the name as UTF-8 in both properties; _NET_WM_NAME is the one a window manager shows.
-    const auto atom = owned(xcb_intern_atom_reply(m_x, xcb_intern_atom(m_x, 0, 12, "_NET_WM_NAME"), nullptr));
     const auto name = owned(xcb_get_property_reply(
-        m_x, xcb_get_property(m_x, 0, window.id, atom ? atom->atom : xcb_atom_t(XCB_ATOM_WM_NAME), XCB_ATOM_ANY, 0, 256), nullptr));
+        m_x, xcb_get_property(m_x, 0, window.id, atom("_NET_WM_NAME", XCB_ATOM_WM_NAME), XCB_ATOM_ANY, 0, 256),
+        nullptr));
     return name ? QString::fromUtf8(static_cast<const char *>(xcb_get_property_value(name.get())),
                                     xcb_get_property_value_length(name.get()))
                 : QString();

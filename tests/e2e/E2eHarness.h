@@ -95,6 +95,8 @@ public:
 private:
     void xdotool(const QStringList &arguments);
     void sendClose(quint32 id);
+    // The X atom of name, or fallback when the server has none.
+    quint32 atom(const char *name, quint32 fallback = 0) const;
     bool isViewable(quint32 id) const;
 
     QProcess m_server, m_program;

@@ -80,13 +80,6 @@ def unnamed(node, path, found, counted):
         unnamed(child, '%s[%s]' % (here, child.name), found, counted)
 
 
-def named_everywhere(app):
-    found, counted = [], []
-    for window in app:
-        unnamed(window, window.name, found, counted)
-    return found, counted
-
-
 def run(language, home, scale):
     """The program in language at scale percent, with home as its own: no other settings,
     tilesets or left work from another run, and only the session's buses kept."""
@@ -165,7 +158,9 @@ def main():
             language = '%s at %d %%' % (language, scale)
             try:
                 app = find_application()
-                found, counted = named_everywhere(app)
+                found, counted = [], []
+                for window in app:
+                    unnamed(window, window.name, found, counted)
                 names = {o.name for o in counted}
                 print('%s: %d objects, %d without a name' % (language, len(counted), len(found)))
                 failures += ['%s: no name: %s' % (language, f) for f in found]

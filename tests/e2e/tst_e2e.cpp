@@ -87,6 +87,9 @@ class EndToEndTest : public QObject
         return h.waitForChange(space, before);
     }
 
+    // The install check points the cases at an installed copy instead.
+    static QString program() { return qEnvironmentVariable("CRYPTWRIGHT_E2E_PROGRAM", CRYPTWRIGHT_PROGRAM); }
+
     bool titleIs(const QString &title)
     {
         return h.waitFor([&] { return h.title(h.mainWindow()) == title; });
@@ -94,12 +97,10 @@ class EndToEndTest : public QObject
 
 private slots:
     void initTestCase() { QVERIFY2(h.startServer(), "Xvfb gave no usable display"); }
-    // The install check points the cases at an installed copy instead. A program that shows no
-    // window tells why in its output.
+    // A program that shows no window tells why in its output.
     void init()
     {
-        const QString program = qEnvironmentVariable("CRYPTWRIGHT_E2E_PROGRAM", CRYPTWRIGHT_PROGRAM);
-        QVERIFY2(h.launch(program), qPrintable(program + " showed no main window. Its output:\n" + h.output()));
+        QVERIFY2(h.launch(program()), qPrintable(program() + " showed no main window. Its output:\n" + h.output()));
     }
 
     void cleanup()
@@ -264,8 +265,7 @@ private slots:
         const QImage before = h.grab();
 
         h.crash();
-        QVERIFY2(h.launch(qEnvironmentVariable("CRYPTWRIGHT_E2E_PROGRAM", CRYPTWRIGHT_PROGRAM), true),
-                 "the program did not start again");
+        QVERIFY2(h.launch(program(), true), "the program did not start again");
         QVERIFY2(answer(u"r"_s), "the next start offered nothing to restore");
         QVERIFY2(settle(), "the outlines did not follow the pointer");
         h.waitFor([&] { return h.grab(View) == before.copy(View); });

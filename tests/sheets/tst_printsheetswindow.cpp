@@ -155,13 +155,12 @@ private slots:
         TestImages::save(TestImages::solid({30, 30}, Orange), back);
         const auto choose = [&](PrintSheetsWindow &window) {
             child<QComboBox>(&window, u"cboPaper"_s)->setCurrentIndex(2);
-            child<QComboBox>(&window, u"cboOrientation"_s)->setCurrentIndex(1);
-            child<QLineEdit>(&window, u"txtMargin"_s)->setText(u"0.25in"_s);
-            child<QLineEdit>(&window, u"txtBleed"_s)->setText(u"1mm"_s);
-            child<QComboBox>(&window, u"cboCutLines"_s)->setCurrentIndex(1);
-            child<QComboBox>(&window, u"cboFlip"_s)->setCurrentIndex(1);
-            child<QLineEdit>(&window, u"txtBackOffsetX"_s)->setText(u"-1.5 mm"_s);
-            child<QLineEdit>(&window, u"txtBackOffsetY"_s)->setText(u"1pt"_s);
+            for (const char *list : {"cboOrientation", "cboCutLines", "cboFlip"})
+                child<QComboBox>(&window, QString::fromLatin1(list))->setCurrentIndex(1);
+            for (const auto &[field, text] :
+                 {std::pair(u"txtMargin"_s, u"0.25in"_s), std::pair(u"txtBleed"_s, u"1mm"_s),
+                  std::pair(u"txtBackOffsetX"_s, u"-1.5 mm"_s), std::pair(u"txtBackOffsetY"_s, u"1pt"_s)})
+                child<QLineEdit>(&window, field)->setText(text);
             child<QCheckBox>(&window, u"chkCalibration"_s)->setChecked(true);
             window.setBack(-1, back);
             reader.answer(back, QImage(back));

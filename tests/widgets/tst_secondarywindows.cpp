@@ -39,19 +39,15 @@ private slots:
         MainWindow main;
         ViewScale &scale = main.viewScale();
         Workspace workspace;
-        std::vector<std::unique_ptr<QWidget>> owned;
-        owned.emplace_back(new TransparencyWindow(workspace, nullptr));
-        owned.emplace_back(new EditTileWindow(workspace, nullptr));
-        owned.emplace_back(new OptionsWindow(workspace, nullptr));
-        owned.emplace_back(new FontDialog(QFont(), Qt::black, nullptr));
-        owned.emplace_back(new TilesetPropertiesWindow(workspace, 0, nullptr));
-        owned.emplace_back(new InfoWindow(nullptr));
-        owned.emplace_back(new JpegOptionsWindow(nullptr));
-        owned.emplace_back(new LoadProgress(u"big.png"_s, nullptr));
-        owned.emplace_back(new PrintSheetsWindow(u"current"_s, TestImages::solid({720, 864}, qRgb(9, 9, 9)), {}));
         QList<QWidget *> windows{&main};
-        for (const auto &window : owned)
-            windows << window.get();
+        std::vector<std::unique_ptr<QWidget>> owned;
+        for (QWidget *window : std::initializer_list<QWidget *>{
+                 new TransparencyWindow(workspace, nullptr), new EditTileWindow(workspace, nullptr),
+                 new OptionsWindow(workspace, nullptr), new FontDialog(QFont(), Qt::black, nullptr),
+                 new TilesetPropertiesWindow(workspace, 0, nullptr), new InfoWindow(nullptr),
+                 new JpegOptionsWindow(nullptr), new LoadProgress(u"big.png"_s, nullptr),
+                 new PrintSheetsWindow(u"current"_s, TestImages::solid({720, 864}, qRgb(9, 9, 9)), {})})
+            windows << owned.emplace_back(window).get();
         // Each named control's corners in the window, as the screen shows them.
         using Places = QList<std::pair<QWidget *, QRect>>;
         const auto placesOf = [](QWidget *window) {
