@@ -1,61 +1,15 @@
 #include "ObjectSet.h"
 
+#include "Furniture.h"
 #include "Keying.h"
+#include "ObjectShading.h"
+#include "Remains.h"
 #include "Rng.h"
+#include "Statuary.h"
 
 #include <cmath>
 
-namespace {
-const Rgb kWood(0.46f, 0.30f, 0.16f);
-const Rgb kDarkWood(0.30f, 0.19f, 0.10f);
-const Rgb kGold(0.86f, 0.64f, 0.22f);
-const Rgb kBone(0.84f, 0.79f, 0.66f);
-const Rgb kStone(0.55f, 0.53f, 0.50f);
-const Rgb kRed(0.55f, 0.10f, 0.09f);
-const Rgb kWax(0.93f, 0.89f, 0.76f);
-constexpr float kPi = 3.14159265f;
-
-float sq(float v)
-{
-    return v * v;
-}
-float clamp01(float v)
-{
-    return std::clamp(v, 0.0f, 1.0f);
-}
-
-// Z-buffered write: a part only shows where it is higher than what is there.
-void over(Texel &t, const Texel &p)
-{
-    if (t.alpha <= 0 || p.height >= t.height) {
-        t = p;
-        t.alpha = 1;
-    }
-}
-
-Texel solid(const Rgb &c, float h, float gloss = 0.05f, float shine = 24)
-{
-    Texel t;
-    t.albedo = c;
-    t.height = h;
-    t.gloss = gloss;
-    t.shine = shine;
-    t.alpha = 1;
-    return t;
-}
-
-// Height of a rounded edge: full inside, falling over `w` pixels to the rim.
-float rounded(float inside, float w)
-{
-    const float k = clamp01(inside / w);
-    return std::sqrt(1.0f - sq(1.0f - k));
-}
-
-Texel metal(const Rgb &c, float h)
-{
-    return solid(c, h, 0.5f, 26);
-}
-} // namespace
+using namespace ObjectShading;
 
 QImage ObjectSet::keyed(const Painter &paint, QRgb key, float scale)
 {
@@ -68,12 +22,6 @@ QImage ObjectSet::keyed(const Painter &paint, QRgb key, float scale)
         t.height *= scale;
     });
     return Keying::onKey(r.render(), key);
-}
-
-Texel ObjectSet::stone(float x, float y, const Rgb &tone, float h, uint32_t salt) const
-{
-    Texel t = solid(m.stoneColour(x, y, tone, salt), h + 0.5f * m.noise().fbm(x, y, 12, 3), 0.04f);
-    return t;
 }
 
 void ObjectSet::chest(float x, float y, Texel &t, bool open) const
@@ -287,251 +235,12 @@ void ObjectSet::sacks(float x, float y, Texel &t) const
     }
 }
 
-void ObjectSet::candle(float x, float y, Texel &t, float cx, float cy, float r, float h) const
-{
-    const float d = std::hypot(x - cx, y - cy);
-    // Wax pooled round the foot.
-    const float pool = r + 3.0f + 1.5f * std::sin(std::atan2(y - cy, x - cx) * 5 + cx);
-    if (d < pool)
-        over(t, solid(kWax * 0.9f, 1.5f * (1.0f - d / pool) + 0.5f, 0.2f));
-    if (d < r) {
-        Texel c = solid(kWax * (0.92f + 0.08f * (d / r)), h - 1.5f * (1.0f - d / r), 0.25f, 20);
-        over(t, c);
-    }
-    // The flame: a small hot teardrop leaning away from us.
-    const float fx = x - cx, fy = (y - cy + 1.5f) * 0.75f;
-    const float fd = std::hypot(fx, fy);
-    if (fd < 3.2f) {
-        Texel f = solid(Rgb(0.2f, 0.1f, 0.0f), h + 5.0f);
-        const float k = 1.0f - fd / 3.2f;
-        f.emission = Rgb::mix(Rgb(0.95f, 0.45f, 0.05f), Rgb(1.0f, 0.97f, 0.75f), clamp01(k * 1.6f));
-        over(t, f);
-    }
-}
-
-void ObjectSet::roundTable(float x, float y, Texel &t) const
-{
-    const float d = std::hypot(x - 72, y - 72);
-    if (d < 54) {
-        Texel w = m.wood(x, y, 0, kWood, 20);
-        const float seam = std::fabs(std::fmod(y - 72 + 65.0f, 13.0f) - 6.5f);
-        w.height += 22 + 1.5f * rounded(54 - d, 3);
-        w.albedo = w.albedo * (0.6f + 0.4f * Materials::smooth(0.0f, 0.9f, 6.5f - seam));
-        w.albedo = w.albedo * (0.85f + 0.15f * Materials::smooth(54.0f, 48.0f, d));
-        over(t, w);
-    }
-    // A pewter plate with bread, a tankard and a candle.
-    const float pd = std::hypot(x - 55, y - 66);
-    if (pd < 14)
-        over(t, metal(Rgb(0.55f, 0.56f, 0.58f) * (pd > 11 ? 1.1f : 0.9f), 24.0f + (pd > 11 ? 0.8f : 0.0f)));
-    const float bd = std::hypot((x - 53) / 9.0f, (y - 64) / 6.0f);
-    if (bd < 1) {
-        Texel b = solid(Rgb(0.70f, 0.48f, 0.22f) * (0.9f + 0.1f * m.noise().gradient(x, y, 72)),
-                        24 + 5 * std::sqrt(1 - bd * bd));
-        if (std::fabs(x - 50) < 0.6f || std::fabs(x - 56) < 0.6f)
-            b.albedo = b.albedo * 0.7f;
-        over(t, b);
-    }
-    const float td = std::hypot(x - 92, y - 80);
-    if (td < 8.5f)
-        over(t, metal(Rgb(0.50f, 0.51f, 0.53f) * (td > 7 ? 1.15f : 0.9f), td > 7 ? 36.0f : 34.0f));
-    if (td < 6.8f)
-        over(t, solid(Rgb(0.55f, 0.40f, 0.15f), 34.5f, 0.6f, 40)); // ale
-    if (std::fabs(y - 80) < 2.5f && x > 99 && x < 105)
-        over(t, metal(Rgb(0.5f, 0.51f, 0.53f), 33.0f));
-    candle(x, y, t, 82, 50, 4.5f, 34);
-}
-
-void ObjectSet::longTable(float x, float y, Texel &t) const
-{
-    const QRectF top(12, 40, 120, 64);
-    for (const QRectF bench : {QRectF(20, 22, 104, 13), QRectF(20, 109, 104, 13)}) {
-        const float d = Materials::boxDistance(x, y, bench, 2);
-        if (d < 0) {
-            Texel w = m.wood(x, y, 0, kWood * 0.9f, 21);
-            w.height += 14 + rounded(-d, 1.5f);
-            over(t, w);
-        }
-    }
-    const float d = Materials::boxDistance(x, y, top, 2);
-    if (d < 0) {
-        Texel w = m.wood(x, y, 0, kWood, 22);
-        const float seam = std::fabs(std::fmod(y - 40, 16.0f) - 8.0f);
-        w.height += 22 + 1.5f * rounded(-d, 2.5f);
-        w.albedo = w.albedo * (0.6f + 0.4f * Materials::smooth(0.0f, 0.9f, 8.0f - seam));
-        over(t, w);
-    }
-    for (float px : {34.0f, 72.0f, 110.0f}) {
-        const float pd = std::hypot(x - px, y - 56);
-        if (pd < 9)
-            over(t, metal(Rgb(0.55f, 0.56f, 0.58f) * (pd > 7 ? 1.1f : 0.9f), 24.0f + (pd > 7 ? 0.6f : 0.0f)));
-        const float qd = std::hypot(x - px + 4, y - 88);
-        if (qd < 9)
-            over(t, metal(Rgb(0.55f, 0.56f, 0.58f) * (qd > 7 ? 1.1f : 0.9f), 24.0f + (qd > 7 ? 0.6f : 0.0f)));
-    }
-    const float gd = std::hypot(x - 53, y - 72);
-    if (gd < 5.5f)
-        over(t, metal(kGold * (gd > 4 ? 1.0f : 0.6f), gd > 4 ? 33.0f : 31.0f));
-    candle(x, y, t, 92, 72, 4, 34);
-}
-
-void ObjectSet::chair(float x, float y, Texel &t) const
-{
-    const QRectF seat(46, 54, 52, 48), back(42, 34, 60, 16);
-    float d = Materials::boxDistance(x, y, seat, 3);
-    if (d < 0) {
-        Texel w = m.wood(x, y, 1.5708f, kWood, 30);
-        const float seam = std::fabs(std::fmod(x - 46, 13.0f) - 6.5f);
-        w.height += 16 + rounded(-d, 2);
-        w.albedo = w.albedo * (0.6f + 0.4f * Materials::smooth(0.0f, 0.9f, 6.5f - seam));
-        over(t, w);
-    }
-    d = Materials::boxDistance(x, y, back, 4);
-    if (d < 0) {
-        Texel w = m.wood(x, y, 0, kDarkWood * 1.2f, 31);
-        w.height += 44 + 2.0f * rounded(-d, 3);
-        // A carved crest along the top rail.
-        if (std::fabs(y - 42) < 1.2f && std::fabs(x - 72) < 24)
-            w.height -= 1.0f, w.albedo = w.albedo * 0.7f;
-        over(t, w);
-    }
-}
-
-void ObjectSet::bookshelf(float x, float y, Texel &t) const
-{
-    const QRectF frame(10, 46, 124, 52);
-    const float d = Materials::boxDistance(x, y, frame, 2);
-    if (d > 0)
-        return;
-    if (d > -5.0f) {
-        Texel w = m.wood(x, y, std::fabs(y - 72) > 20 ? 0.0f : 1.5708f, kDarkWood * 1.1f, 40);
-        w.height += 60 + rounded(-d, 1.5f);
-        over(t, w);
-        return;
-    }
-    // Book tops in a row, each its own colour and height.
-    float start = 15;
-    int k = 0;
-    while (start < 129) {
-        Rng rng(uint32_t(700 + k));
-        const float w = rng.range(3.5f, 7.5f);
-        if (x >= start && x < start + w) {
-            static const Rgb leathers[] = {Rgb(0.50f, 0.12f, 0.10f), Rgb(0.16f, 0.30f, 0.16f),
-                                           Rgb(0.15f, 0.20f, 0.38f), Rgb(0.45f, 0.30f, 0.15f),
-                                           Rgb(0.30f, 0.12f, 0.25f), Rgb(0.55f, 0.45f, 0.28f)};
-            const Rgb c = leathers[rng.integer(0, 5)] * rng.range(0.8f, 1.1f);
-            const float inBook = std::min(x - start, start + w - x);
-            const float depth = rng.range(34.0f, 44.0f);
-            const float by = 51 + rng.range(0.0f, 3.0f);
-            if (y > by && y < by + depth) {
-                Texel b = solid(c * (0.75f + 0.25f * rounded(inBook, 1.2f)),
-                                rng.range(44.0f, 56.0f) + rounded(inBook, 1.0f), 0.12f);
-                // Pages show pale along the top edge.
-                if (y > by + depth - 3)
-                    b.albedo = Rgb(0.80f, 0.75f, 0.62f) * (0.9f + 0.1f * std::sin(y * 9.0f));
-                over(t, b);
-            } else {
-                over(t, solid(kDarkWood * 0.35f, 20.0f));
-            }
-            return;
-        }
-        start += w + 0.6f;
-        ++k;
-    }
-    over(t, solid(kDarkWood * 0.35f, 20.0f));
-}
-
-void ObjectSet::bed(float x, float y, Texel &t) const
-{
-    const QRectF frame(34, 12, 76, 122), head(34, 8, 76, 12);
-    float d = Materials::boxDistance(x, y, frame, 3);
-    if (d < 0) {
-        Texel w = m.wood(x, y, 1.5708f, kDarkWood * 1.2f, 50);
-        w.height += 14 + rounded(-d, 2);
-        over(t, w);
-    }
-    d = Materials::boxDistance(x, y, head, 3);
-    if (d < 0) {
-        Texel w = m.wood(x, y, 0, kDarkWood * 1.2f, 51);
-        w.height += 34 + 2 * rounded(-d, 3);
-        over(t, w);
-    }
-    const QRectF mattress(39, 22, 66, 108);
-    d = Materials::boxDistance(x, y, mattress, 5);
-    if (d < 0)
-        over(t, solid(Rgb(0.82f, 0.80f, 0.72f), 18 + 2 * rounded(-d, 4)));
-    const QRectF pillow(46, 26, 52, 20);
-    d = Materials::boxDistance(x, y, pillow, 8);
-    if (d < 0)
-        over(t, solid(Rgb(0.90f, 0.89f, 0.84f), 20 + 5 * rounded(-d, 8)));
-    const QRectF blanket(37, 56, 70, 76);
-    d = Materials::boxDistance(x, y, blanket, 4);
-    if (d < 0) {
-        const float fold = std::sin(x * 0.35f + std::sin(y * 0.08f) * 2.0f);
-        Texel b = solid(kRed * (0.9f + 0.12f * fold), 22 + 2.5f * rounded(-d, 4) + 0.8f * fold);
-        if (y < 64) {
-            b.albedo = Rgb(0.88f, 0.86f, 0.80f) * (0.9f + 0.1f * fold); // turned-down sheet
-            b.height += 1.2f;
-        }
-        // A gold stripe near the foot.
-        if (std::fabs(y - 120) < 2)
-            b.albedo = kGold * 0.8f;
-        over(t, b);
-    }
-}
-
-void ObjectSet::throne(float x, float y, Texel &t) const
-{
-    // A raised step, the seat with a red cushion, arms and a tall back.
-    const QRectF dais(16, 24, 112, 110);
-    float d = Materials::boxDistance(x, y, dais, 3);
-    if (d < 0)
-        over(t, stone(x, y, kStone * 0.85f, 6 + 1.5f * rounded(-d, 3), 60));
-    const QRectF seat(40, 48, 64, 58);
-    d = Materials::boxDistance(x, y, seat, 4);
-    if (d < 0) {
-        Texel c = solid(kRed * 1.1f, 26 + 5 * rounded(-d, 8));
-        const float tuft = std::hypot(std::fmod(x - 40 + 100, 16.0f) - 8, std::fmod(y - 48 + 100, 16.0f) - 8);
-        if (tuft < 1.5f)
-            c.height -= 1.2f, c.albedo = c.albedo * 0.7f;
-        over(t, c);
-    }
-    for (const QRectF arm : {QRectF(28, 46, 14, 62), QRectF(102, 46, 14, 62)}) {
-        d = Materials::boxDistance(x, y, arm, 4);
-        if (d < 0) {
-            Texel w = m.wood(x, y, 1.5708f, kDarkWood * 1.3f, 61);
-            w.height += 36 + 2 * rounded(-d, 3);
-            if (-d < 2.0f)
-                w = metal(kGold * 0.9f, w.height + 0.3f);
-            over(t, w);
-        }
-    }
-    const QRectF back(30, 22, 84, 26);
-    d = Materials::boxDistance(x, y, back, 5);
-    if (d < 0) {
-        Texel w = m.wood(x, y, 0, kDarkWood * 1.3f, 62);
-        w.height += 64 + 2 * rounded(-d, 4);
-        if (-d < 2.5f)
-            w = metal(kGold * 0.9f, w.height + 0.3f);
-        // A red gem set in the crest.
-        const float gd = std::hypot(x - 72, y - 35);
-        if (gd < 4.5f)
-            w = solid(Rgb(0.75f, 0.08f, 0.10f), w.height + 2.0f * std::sqrt(1 - sq(gd / 4.5f)), 0.9f, 40);
-        over(t, w);
-    }
-    for (float fx : {32.0f, 112.0f}) {
-        const float fd = std::hypot(x - fx, y - 24);
-        if (fd < 6)
-            over(t, metal(kGold, 68 + 4 * std::sqrt(1 - sq(fd / 6))));
-    }
-}
-
 void ObjectSet::altar(float x, float y, Texel &t) const
 {
     const QRectF block(18, 38, 108, 68);
     float d = Materials::boxDistance(x, y, block, 2);
     if (d < 0) {
-        Texel s = stone(x, y, Rgb(0.62f, 0.60f, 0.56f), 30 + 2 * rounded(-d, 3), 70);
+        Texel s = stone(m, x, y, Rgb(0.62f, 0.60f, 0.56f), 30 + 2 * rounded(-d, 3), 70);
         // A carved groove round the top.
         if (std::fabs(-d - 7.0f) < 1.0f)
             s.height -= 1.2f, s.albedo = s.albedo * 0.7f;
@@ -567,113 +276,13 @@ void ObjectSet::altar(float x, float y, Texel &t) const
     candle(x, y, t, 112, 92, 4, 40);
 }
 
-void ObjectSet::statue(float x, float y, Texel &t) const
-{
-    const QRectF plinth(24, 24, 96, 96);
-    float d = Materials::boxDistance(x, y, plinth, 2);
-    if (d < 0)
-        over(t, stone(x, y, kStone * 0.9f, 20 + 2 * rounded(-d, 3), 80));
-    const Rgb figure = Rgb(0.62f, 0.61f, 0.58f);
-    // Cloaked shoulders, a helmeted head, a sword held point-down.
-    const float sd = std::hypot((x - 72) / 34.0f, (y - 68) / 20.0f);
-    if (sd < 1) {
-        Texel s = stone(x, y, figure, 44 + 14 * std::sqrt(1 - sd * sd), 81);
-        s.height += 0.8f * std::sin(std::atan2(y - 68, x - 72) * 9.0f) * (sd > 0.6f);
-        over(t, s);
-    }
-    const float cloak = std::hypot((x - 72) / 30.0f, (y - 82) / 26.0f);
-    if (cloak < 1 && y > 68)
-        over(t, stone(x, y, figure * 0.92f, 36 + 10 * std::sqrt(1 - cloak * cloak) + 1.0f * std::sin(x * 0.7f), 82));
-    const float hd = std::hypot(x - 72, y - 64);
-    if (hd < 12.5f) {
-        Texel h = stone(x, y, figure * 1.05f, 64 + 10 * std::sqrt(1 - sq(hd / 12.5f)), 83);
-        if (std::fabs(x - 72) < 1.0f)
-            h.height += 1.0f; // helmet crest
-        over(t, h);
-    }
-    if (std::fabs(x - 72) < 3.5f && y > 86 && y < 118)
-        over(t, stone(x, y, figure * 1.1f, 52 - (y - 86) * 0.6f + 1.5f * rounded(3.5f - std::fabs(x - 72), 1.5f), 84));
-    if (std::fabs(y - 88) < 2.5f && std::fabs(x - 72) < 13)
-        over(t, stone(x, y, figure * 1.1f, 54, 85));
-    // Moss in the hollows of the weathered stone.
-    if (t.alpha > 0 && m.noise().fbm(x + 40, y, 6, 4) > 0.25f)
-        t.albedo = Rgb::mix(t.albedo, Rgb(0.28f, 0.35f, 0.14f), 0.6f);
-}
-
-void ObjectSet::roundPillar(float x, float y, Texel &t) const
-{
-    const QRectF plinth(22, 22, 100, 100);
-    float d = Materials::boxDistance(x, y, plinth, 2);
-    if (d < 0)
-        over(t, stone(x, y, kStone, 12 + 2 * rounded(-d, 3), 90));
-    const float r = std::hypot(x - 72, y - 72);
-    if (r < 44)
-        over(t, stone(x, y, kStone * 1.02f, 18 + 4 * std::sqrt(1 - sq(std::max(0.0f, r - 38) / 6.0f)), 91));
-    const float ang = std::atan2(y - 72, x - 72);
-    const float edge = 36.0f - 1.8f * std::fabs(std::sin(ang * 10.0f));
-    if (r < edge) {
-        Texel s = stone(x, y, kStone * 1.08f, 80 + 3 * rounded(edge - r, 4), 92);
-        if (std::fabs(r - 26) < 1.0f)
-            s.height -= 1.0f, s.albedo = s.albedo * 0.8f;
-        over(t, s);
-    }
-}
-
-void ObjectSet::squarePillar(float x, float y, Texel &t) const
-{
-    const QRectF plinth(22, 22, 100, 100), shaft(32, 32, 80, 80);
-    float d = Materials::boxDistance(x, y, plinth, 2);
-    if (d < 0)
-        over(t, stone(x, y, kStone * 0.92f, 12 + 2 * rounded(-d, 3), 95));
-    d = Materials::boxDistance(x, y, shaft, 2);
-    if (d < 0) {
-        Texel s = stone(x, y, kStone * 1.05f, 80 + 3 * rounded(-d, 4), 96);
-        // Four blocks meet on the top.
-        if ((std::fabs(x - 72) < 0.9f || std::fabs(y - 72) < 0.9f) && -d > 3)
-            s.height -= 1.5f, s.albedo = s.albedo * 0.6f;
-        over(t, s);
-    }
-}
-
-void ObjectSet::brokenPillar(float x, float y, Texel &t) const
-{
-    const QRectF plinth(16, 14, 92, 92);
-    float d = Materials::boxDistance(x, y, plinth, 2);
-    if (d < 0)
-        over(t, stone(x, y, kStone * 0.9f, 12 + 2 * rounded(-d, 3), 97));
-    const float r = std::hypot(x - 62, y - 60);
-    const float ang = std::atan2(y - 60, x - 62);
-    const float edge =
-        32.0f - 1.6f * std::fabs(std::sin(ang * 10.0f)) - 3.0f * std::max(0.0f, m.noise().fbm(ang * 23, 5, 6, 2));
-    if (r < edge) {
-        // A jagged snapped top.
-        Texel s = stone(x, y, kStone, 34 + 10 * m.noise().fbm(x, y, 8, 3) + 6 * m.noise().ridged(x, y, 18, 2), 98);
-        over(t, s);
-    }
-    // The fallen drum lies beside it.
-    const float a = 0.5f;
-    const float u = (x - 100) * std::cos(a) + (y - 108) * std::sin(a),
-                v = -(x - 100) * std::sin(a) + (y - 108) * std::cos(a);
-    if (std::fabs(u) < 18 && std::fabs(v) < 30) {
-        const float s = v / 30.0f;
-        Texel dr = stone(x, y, kStone * 1.02f, 4 + 26 * std::sqrt(1 - s * s), 99);
-        if (std::fabs(u) > 16.5f)
-            dr.albedo = dr.albedo * 0.8f;
-        dr.height += 0.8f * std::fabs(std::sin(std::asin(std::clamp(s, -1.0f, 1.0f)) * 10.0f));
-        over(t, dr);
-    }
-    Texel chunk;
-    if (std::hypot(x - 40, y - 110) < 22 && m.rubble(x, y, 9, 0.8f, kStone, 31, chunk))
-        over(t, chunk);
-}
-
 void ObjectSet::well(float x, float y, Texel &t) const
 {
     const float r = std::hypot(x - 72, y - 72);
     const float ang = std::atan2(y - 72, x - 72);
     if (r < 58 && r > 40) {
         const float block = std::fabs(std::fmod(ang / (2 * kPi) * 16.0f + 16.5f, 1.0f) - 0.5f);
-        Texel s = stone(x, y, kStone * 0.95f, 24 + 2 * rounded(std::min(r - 40, 58 - r), 3),
+        Texel s = stone(m, x, y, kStone * 0.95f, 24 + 2 * rounded(std::min(r - 40, 58 - r), 3),
                         100u + uint32_t((ang + kPi) / (2 * kPi) * 16));
         if (block > 0.46f)
             s.height -= 2.0f, s.albedo = s.albedo * 0.5f;
@@ -768,134 +377,6 @@ void ObjectSet::candles(float x, float y, Texel &t) const
         over(t, solid(kWax * 0.9f, t.height + 0.6f, 0.2f));
 }
 
-void ObjectSet::bone(float x, float y, Texel &t, float ax, float ay, float bx, float by, float r, float base) const
-{
-    const float d = Materials::segmentDistance(x, y, ax, ay, bx, by);
-    float rr = r;
-    float dd = d;
-    // Knuckled ends: two lobes at each end.
-    const float len = std::hypot(bx - ax, by - ay);
-    const float nx = -(by - ay) / len, ny = (bx - ax) / len;
-    for (auto [ex, ey] : {std::pair{ax, ay}, std::pair{bx, by}})
-        for (float s : {-1.0f, 1.0f}) {
-            const float kd = std::hypot(x - ex - nx * r * 0.7f * s, y - ey - ny * r * 0.7f * s);
-            if (kd < r * 1.05f && kd - r * 1.05f < dd - rr) {
-                dd = kd;
-                rr = r * 1.05f;
-            }
-        }
-    if (dd < rr) {
-        const float k = std::sqrt(1 - sq(dd / rr));
-        over(t, solid(kBone * (0.8f + 0.2f * k) * (0.95f + 0.05f * m.noise().gradient(x, y, 96)), base + r * k, 0.12f));
-    }
-}
-
-void ObjectSet::bonePile(float x, float y, Texel &t) const
-{
-    Rng rng(808);
-    for (int k = 0; k < 16; ++k) {
-        const float a = rng.range(0, 2 * kPi), rad = rng.range(0, 34);
-        const float cx = 72 + std::cos(a) * rad, cy = 74 + std::sin(a) * rad * 0.9f;
-        const float dir = rng.range(0, kPi), len = rng.range(14, 26);
-        const float ax = cx - std::cos(dir) * len, ay = cy - std::sin(dir) * len;
-        const float bx = cx + std::cos(dir) * len, by = cy + std::sin(dir) * len;
-        bone(x, y, t, ax, ay, bx, by, rng.range(2.4f, 3.4f), k * 0.9f);
-    }
-    // A skull on top of the heap.
-    const float sd = std::hypot((x - 80) / 13.0f, (y - 64) / 15.0f);
-    if (sd < 1) {
-        Texel s = solid(kBone * (0.85f + 0.15f * std::sqrt(1 - sd * sd)), 20 + 10 * std::sqrt(1 - sd * sd), 0.12f);
-        for (float ex : {75.0f, 85.0f})
-            if (std::hypot(x - ex, (y - 66) * 1.2f) < 3.4f)
-                s.albedo = Rgb(0.08f, 0.06f, 0.05f), s.height -= 3;
-        over(t, s);
-    }
-}
-
-void ObjectSet::skullAndBones(float x, float y, Texel &t) const
-{
-    bone(x, y, t, 34, 40, 110, 112, 4.0f, 2);
-    bone(x, y, t, 110, 40, 34, 112, 4.0f, 4);
-    // A skull face up: cranium, sockets, nose and teeth.
-    const float sd = std::hypot((x - 72) / 23.0f, (y - 66) / 25.0f);
-    if (sd < 1) {
-        Texel s = solid(kBone * (0.82f + 0.18f * std::sqrt(1 - sd * sd)), 16 + 12 * std::sqrt(1 - sd * sd), 0.14f);
-        over(t, s);
-    }
-    const QRectF jaw(58, 82, 28, 16);
-    const float jd = Materials::boxDistance(x, y, jaw, 5);
-    if (jd < 0) {
-        Texel j = solid(kBone * 0.9f, 20 + 2 * rounded(-jd, 3), 0.14f);
-        if (y > 84 && y < 92 && std::fmod(x - 58, 4.0f) < 0.8f)
-            j.albedo = j.albedo * 0.45f, j.height -= 1;
-        if (std::fabs(y - 88) < 0.6f)
-            j.albedo = j.albedo * 0.4f;
-        over(t, j);
-    }
-    for (float ex : {62.0f, 82.0f}) {
-        const float e = std::hypot((x - ex) / 7.0f, (y - 68) / 6.0f);
-        if (e < 1)
-            t = solid(Rgb(0.07f, 0.05f, 0.04f), t.height - 6 * (1 - e));
-    }
-    if (y > 74 && y < 82 && std::fabs(x - 72) < (y - 74) * 0.45f + 0.5f)
-        t = solid(Rgb(0.08f, 0.06f, 0.05f), t.height - 3);
-}
-
-void ObjectSet::skeleton(float x, float y, Texel &t) const
-{
-    // Lying on its back, head to the north.
-    const float hd = std::hypot((x - 72) / 11.5f, (y - 22) / 13.0f);
-    if (hd < 1) {
-        Texel s = solid(kBone * (0.85f + 0.15f * std::sqrt(1 - hd * hd)), 10 + 7 * std::sqrt(1 - hd * hd), 0.12f);
-        for (float ex : {67.0f, 77.0f})
-            if (std::hypot(x - ex, (y - 24) * 1.2f) < 3.0f)
-                s.albedo = Rgb(0.08f, 0.06f, 0.05f), s.height -= 3;
-        over(t, s);
-    }
-    for (int k = 0; k < 12; ++k) {
-        const float vy = 38 + k * 4.6f;
-        const float d = std::hypot((x - 72) / 2.8f, (y - vy) / 2.0f);
-        if (d < 1)
-            over(t, solid(kBone * 0.92f, 6 + 2 * std::sqrt(1 - d * d), 0.1f));
-    }
-    // Ribs curving out from the spine.
-    for (int k = 0; k < 6; ++k) {
-        const float ry = 42 + k * 5.5f;
-        const float w = 20 - k * 1.3f;
-        for (float s : {-1.0f, 1.0f}) {
-            const float u = (x - 72) * s;
-            if (u < 2 || u > w + 2)
-                continue;
-            const float curve = ry + 5.0f * sq(u / w);
-            const float d = std::fabs(y - curve);
-            if (d < 1.6f)
-                over(t, solid(kBone * (0.85f + 0.15f * (1 - d / 1.6f)), 9 + 1.5f * (1 - d / 1.6f), 0.1f));
-        }
-    }
-    // Pelvis.
-    for (float s : {-1.0f, 1.0f}) {
-        const float pd = std::hypot((x - 72 - s * 9) / 9.0f, (y - 96) / 7.0f);
-        if (pd < 1 && pd > 0.45f)
-            over(t, solid(kBone * 0.9f, 8 + 3 * std::sqrt(1 - pd * pd), 0.1f));
-    }
-    bone(x, y, t, 56, 40, 46, 68, 2.4f, 3);
-    bone(x, y, t, 46, 68, 50, 92, 2.0f, 3);
-    bone(x, y, t, 88, 40, 100, 66, 2.4f, 3);
-    bone(x, y, t, 100, 66, 104, 90, 2.0f, 3);
-    bone(x, y, t, 66, 102, 60, 122, 2.8f, 3);
-    bone(x, y, t, 78, 102, 86, 122, 2.8f, 3);
-    bone(x, y, t, 60, 124, 58, 138, 2.2f, 3);
-    bone(x, y, t, 86, 124, 90, 138, 2.2f, 3);
-    // Finger bones scattered by the hands.
-    Rng rng(909);
-    for (int k = 0; k < 8; ++k) {
-        const float hx = k < 4 ? 50.0f : 104.0f, hy = 98;
-        const float px = hx + rng.range(-6, 6), py = hy + rng.range(-4, 6);
-        const float a = rng.range(0, kPi);
-        bone(x, y, t, px, py, px + std::cos(a) * 3.5f, py + std::sin(a) * 3.5f, 1.1f, 2);
-    }
-}
-
 void ObjectSet::weaponRack(float x, float y, Texel &t) const
 {
     // Weapons leaning on the rail: two spears, two swords and an axe.
@@ -975,33 +456,6 @@ void ObjectSet::treasure(float x, float y, Texel &t) const
         over(t, metal(kGold * 1.05f, 30 + 3 * std::max(0.0f, std::cos(ang * 5))));
 }
 
-void ObjectSet::sarcophagus(float x, float y, Texel &t) const
-{
-    const QRectF base(38, 8, 68, 128), lid(42, 12, 60, 120);
-    float d = Materials::boxDistance(x, y, base, 3);
-    if (d < 0)
-        over(t, stone(x, y, Rgb(0.55f, 0.55f, 0.50f), 26 + 1.5f * rounded(-d, 2), 120));
-    d = Materials::boxDistance(x, y, lid, 6);
-    if (d < 0)
-        over(t, stone(x, y, Rgb(0.60f, 0.59f, 0.54f), 30 + 2 * rounded(-d, 3), 121));
-    // The effigy carved on the lid: head, body, arms folded over a sword.
-    const float hd = std::hypot(x - 72, y - 32);
-    if (hd < 10)
-        over(t, stone(x, y, Rgb(0.64f, 0.63f, 0.58f), 33 + 5 * std::sqrt(1 - sq(hd / 10)), 122));
-    const float bd = std::hypot((x - 72) / 20.0f, (y - 80) / 40.0f);
-    if (bd < 1)
-        over(t, stone(x, y, Rgb(0.62f, 0.61f, 0.56f), 32 + 5 * std::sqrt(1 - bd * bd), 123));
-    for (float s : {-1.0f, 1.0f}) {
-        const float ad = Materials::segmentDistance(x, y, 72 + 18 * s, 52, 72 - 4 * s, 66);
-        if (ad < 4)
-            over(t, stone(x, y, Rgb(0.64f, 0.63f, 0.58f), 37 + 1.5f * rounded(4 - ad, 2), 124));
-    }
-    if (std::fabs(x - 72) < 2.2f && y > 60 && y < 118)
-        over(t, stone(x, y, Rgb(0.66f, 0.65f, 0.60f), 38.5f, 125));
-    if (std::fabs(y - 70) < 1.8f && std::fabs(x - 72) < 9)
-        over(t, stone(x, y, Rgb(0.66f, 0.65f, 0.60f), 39.0f, 126));
-}
-
 void ObjectSet::cauldron(float x, float y, Texel &t) const
 {
     const float r = std::hypot(x - 72, y - 72);
@@ -1044,6 +498,9 @@ void ObjectSet::cauldron(float x, float y, Texel &t) const
 TileSheet ObjectSet::build() const
 {
     TileSheet sheet("Dungeon Dressing");
+    const Furniture furniture(m);
+    const Statuary statuary(m);
+    const Remains remains(m);
     auto put = [&](int c, int r, const char *speed, Painter p) { sheet.place(c, r, keyed(p), speed); };
     put(0, 0, "2", [this](float x, float y, Texel &t) { chest(x, y, t, false); });
     put(1, 0, "2", [this](float x, float y, Texel &t) { chest(x, y, t, true); });
@@ -1057,28 +514,28 @@ TileSheet ObjectSet::build() const
     });
     put(6, 0, "2", [this](float x, float y, Texel &t) { sacks(x, y, t); });
 
-    put(0, 1, "2", [this](float x, float y, Texel &t) { roundTable(x, y, t); });
-    put(1, 1, "2", [this](float x, float y, Texel &t) { longTable(x, y, t); });
-    put(2, 1, "1", [this](float x, float y, Texel &t) { chair(x, y, t); });
-    put(3, 1, "X", [this](float x, float y, Texel &t) { bookshelf(x, y, t); });
-    put(4, 1, "2", [this](float x, float y, Texel &t) { bed(x, y, t); });
-    put(5, 1, "2", [this](float x, float y, Texel &t) { throne(x, y, t); });
+    put(0, 1, "2", [&furniture](float x, float y, Texel &t) { furniture.roundTable(x, y, t); });
+    put(1, 1, "2", [&furniture](float x, float y, Texel &t) { furniture.longTable(x, y, t); });
+    put(2, 1, "1", [&furniture](float x, float y, Texel &t) { furniture.chair(x, y, t); });
+    put(3, 1, "X", [&furniture](float x, float y, Texel &t) { furniture.bookshelf(x, y, t); });
+    put(4, 1, "2", [&furniture](float x, float y, Texel &t) { furniture.bed(x, y, t); });
+    put(5, 1, "2", [&furniture](float x, float y, Texel &t) { furniture.throne(x, y, t); });
     put(6, 1, "X", [this](float x, float y, Texel &t) { altar(x, y, t); });
 
-    put(0, 2, "X", [this](float x, float y, Texel &t) { statue(x, y, t); });
-    put(1, 2, "X", [this](float x, float y, Texel &t) { roundPillar(x, y, t); });
-    put(2, 2, "X", [this](float x, float y, Texel &t) { squarePillar(x, y, t); });
-    put(3, 2, "2", [this](float x, float y, Texel &t) { brokenPillar(x, y, t); });
+    put(0, 2, "X", [&statuary](float x, float y, Texel &t) { statuary.statue(x, y, t); });
+    put(1, 2, "X", [&statuary](float x, float y, Texel &t) { statuary.roundPillar(x, y, t); });
+    put(2, 2, "X", [&statuary](float x, float y, Texel &t) { statuary.squarePillar(x, y, t); });
+    put(3, 2, "2", [&statuary](float x, float y, Texel &t) { statuary.brokenPillar(x, y, t); });
     put(4, 2, "X", [this](float x, float y, Texel &t) { well(x, y, t); });
     put(5, 2, "X", [this](float x, float y, Texel &t) { brazier(x, y, t); });
     put(6, 2, "1", [this](float x, float y, Texel &t) { candles(x, y, t); });
 
-    put(0, 3, "1", [this](float x, float y, Texel &t) { bonePile(x, y, t); });
-    put(1, 3, "1", [this](float x, float y, Texel &t) { skullAndBones(x, y, t); });
-    put(2, 3, "1", [this](float x, float y, Texel &t) { skeleton(x, y, t); });
+    put(0, 3, "1", [&remains](float x, float y, Texel &t) { remains.bonePile(x, y, t); });
+    put(1, 3, "1", [&remains](float x, float y, Texel &t) { remains.skullAndBones(x, y, t); });
+    put(2, 3, "1", [&remains](float x, float y, Texel &t) { remains.skeleton(x, y, t); });
     put(3, 3, "X", [this](float x, float y, Texel &t) { weaponRack(x, y, t); });
     put(4, 3, "1", [this](float x, float y, Texel &t) { treasure(x, y, t); });
-    put(5, 3, "X", [this](float x, float y, Texel &t) { sarcophagus(x, y, t); });
+    put(5, 3, "X", [&statuary](float x, float y, Texel &t) { statuary.sarcophagus(x, y, t); });
     put(6, 3, "2", [this](float x, float y, Texel &t) { cauldron(x, y, t); });
     return sheet;
 }

@@ -8,7 +8,8 @@
 // Set D: furniture, treasure, statuary and remains, each standing alone on
 // the key colour so the editor can lay it over any floor. Objects are lit
 // like the floors but cast no shadow onto the ground, since the ground is
-// whatever they end up on.
+// whatever they end up on. Furniture, Statuary and Remains paint their
+// groups of objects; the rest are painted here.
 class ObjectSet
 {
 public:
@@ -32,33 +33,16 @@ private:
     void barrelOnSide(float x, float y, Texel &t) const;
     void crate(float x, float y, Texel &t, const QRectF &r, float h, uint32_t salt) const;
     void sacks(float x, float y, Texel &t) const;
-    void roundTable(float x, float y, Texel &t) const;
-    void longTable(float x, float y, Texel &t) const;
-    void chair(float x, float y, Texel &t) const;
-    void bookshelf(float x, float y, Texel &t) const;
-    void bed(float x, float y, Texel &t) const;
-    void throne(float x, float y, Texel &t) const;
     void altar(float x, float y, Texel &t) const;
-    void statue(float x, float y, Texel &t) const;
-    void roundPillar(float x, float y, Texel &t) const;
-    void squarePillar(float x, float y, Texel &t) const;
-    void brokenPillar(float x, float y, Texel &t) const;
     void well(float x, float y, Texel &t) const;
     void brazier(float x, float y, Texel &t) const;
     void candles(float x, float y, Texel &t) const;
-    void bonePile(float x, float y, Texel &t) const;
-    void skullAndBones(float x, float y, Texel &t) const;
-    void skeleton(float x, float y, Texel &t) const;
     void weaponRack(float x, float y, Texel &t) const;
     void treasure(float x, float y, Texel &t) const;
-    void sarcophagus(float x, float y, Texel &t) const;
     void cauldron(float x, float y, Texel &t) const;
 
-    // Shared parts.
-    void bone(float x, float y, Texel &t, float ax, float ay, float bx, float by, float r, float base) const;
-    void candle(float x, float y, Texel &t, float cx, float cy, float r, float h) const;
+    // A heap of coin, in the open chest and the treasure.
     void coins(float x, float y, Texel &t, float cx, float cy, float radius, float h) const;
-    Texel stone(float x, float y, const Rgb &tone, float h, uint32_t salt) const;
 
     const Materials &m;
 };
