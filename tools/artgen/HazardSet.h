@@ -2,6 +2,7 @@
 
 #include "Materials.h"
 #include "TileSheet.h"
+#include "Traps.h"
 
 // Set C: hazards and rough ground. Water, mud and the traps sit on the
 // default floor so they can be dropped into any room of sets A and B.
@@ -15,8 +16,6 @@ public:
     TileSheet build() const;
 
 private:
-    enum class Trap { Pressure, Spikes, Runes, FireVent };
-
     QImage waterTile(bool deep, bool overFloor, uint32_t seed) const;
     QImage shoreTile() const;
     QImage lavaTile(float crust) const;
@@ -28,7 +27,7 @@ private:
     QImage mudTile(bool bog) const;
     QImage iceTile(bool broken) const;
     QImage sandTile() const;
-    QImage trapTile(Trap kind) const;
+    QImage trapTile(Traps::Kind kind) const;
     QImage webTile() const;
     QImage slimeTile() const;
 
