@@ -7,6 +7,32 @@
 
 using namespace ObjectShading;
 
+namespace {
+
+// A skull seen from above: a dome of bone with two dark sockets below its middle.
+struct Skull
+{
+    float cx, cy, rx, ry; // centre and radii
+    float base, relief; // height at the rim and how far the dome rises
+    float socket; // the sockets' radius
+};
+
+void skull(float x, float y, Texel &t, const Skull &k)
+{
+    const float d = std::hypot((x - k.cx) / k.rx, (y - k.cy) / k.ry);
+    if (d >= 1)
+        return;
+    const float dome = std::sqrt(1 - d * d);
+    Texel s = solid(kBone * (0.85f + 0.15f * dome), k.base + k.relief * dome, 0.12f);
+    const float sockets = k.cy + 2;
+    for (float ex : {k.cx - 5, k.cx + 5})
+        if (std::hypot(x - ex, (y - sockets) * 1.2f) < k.socket)
+            s.albedo = Rgb(0.08f, 0.06f, 0.05f), s.height -= 3;
+    over(t, s);
+}
+
+} // namespace
+
 void Remains::bone(float x, float y, Texel &t, float ax, float ay, float bx, float by, float r, float base) const
 {
     const float d = Materials::segmentDistance(x, y, ax, ay, bx, by);
@@ -41,14 +67,7 @@ void Remains::bonePile(float x, float y, Texel &t) const
         bone(x, y, t, ax, ay, bx, by, rng.range(2.4f, 3.4f), k * 0.9f);
     }
     // A skull on top of the heap.
-    const float sd = std::hypot((x - 80) / 13.0f, (y - 64) / 15.0f);
-    if (sd < 1) {
-        Texel s = solid(kBone * (0.85f + 0.15f * std::sqrt(1 - sd * sd)), 20 + 10 * std::sqrt(1 - sd * sd), 0.12f);
-        for (float ex : {75.0f, 85.0f})
-            if (std::hypot(x - ex, (y - 66) * 1.2f) < 3.4f)
-                s.albedo = Rgb(0.08f, 0.06f, 0.05f), s.height -= 3;
-        over(t, s);
-    }
+    skull(x, y, t, {80, 64, 13, 15, 20, 10, 3.4f});
 }
 
 void Remains::skullAndBones(float x, float y, Texel &t) const
@@ -83,14 +102,7 @@ void Remains::skullAndBones(float x, float y, Texel &t) const
 void Remains::skeleton(float x, float y, Texel &t) const
 {
     // Lying on its back, head to the north.
-    const float hd = std::hypot((x - 72) / 11.5f, (y - 22) / 13.0f);
-    if (hd < 1) {
-        Texel s = solid(kBone * (0.85f + 0.15f * std::sqrt(1 - hd * hd)), 10 + 7 * std::sqrt(1 - hd * hd), 0.12f);
-        for (float ex : {67.0f, 77.0f})
-            if (std::hypot(x - ex, (y - 24) * 1.2f) < 3.0f)
-                s.albedo = Rgb(0.08f, 0.06f, 0.05f), s.height -= 3;
-        over(t, s);
-    }
+    skull(x, y, t, {72, 22, 11.5f, 13, 10, 7, 3.0f});
     for (int k = 0; k < 12; ++k) {
         const float vy = 38 + k * 4.6f;
         const float d = std::hypot((x - 72) / 2.8f, (y - vy) / 2.0f);
