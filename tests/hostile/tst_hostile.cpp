@@ -328,8 +328,9 @@ private slots:
         const QList<qint64> children = childProcesses();
         QCOMPARE(children.size(), 1);
         const qint64 reader = children.front();
-        // Measured from when it waits, confined, for the file.
-        QVERIFY(confinedStatus(reader).contains("Seccomp:\t2"));
+        // Measured from when it waits, confined and unable to gain rights, for the file.
+        const QString status = confinedStatus(reader);
+        QVERIFY2(status.contains("Seccomp:\t2") && status.contains("NoNewPrivs:\t1"), qPrintable(status));
         const qint64 idleKb = processKb("VmHWM", reader);
         PictureReader reading;
         QSignalSpy finished(&reading, &PictureReader::finished);

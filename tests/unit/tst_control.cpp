@@ -114,10 +114,8 @@ private slots:
         QTest::addColumn<QString>("number");
         QTest::addColumn<QString>("folder");
         QTest::addColumn<QString>("name");
-        QTest::newRow("none") << QString() << QString() << u"maptile"_s;
         QTest::newRow("blank") << u"  "_s << QString() << u"maptile"_s;
         QTest::newRow("one digit") << u"7"_s << QString() << u"maptile-07"_s;
-        QTest::newRow("three digits") << u"112"_s << QString() << u"maptile-112"_s;
         QTest::newRow("slashes and colons") << u" 3/4:b "_s << QString() << u"maptile-3-4-b"_s;
         QTest::newRow("in the preferred folder") << u"9"_s << u"set"_s << u"maptile-09"_s;
     }
@@ -146,9 +144,7 @@ private slots:
             QTest::newRow(tag) << from << saveAs << answer << quality << asked << written;
         };
         const QString maptile = u"save as maptile.ora"_s;
-        row("new", {}, false, u"new.ora"_s, 0, {maptile}, true);
         row("from a picture", u"cave.png"_s, false, u"new.ora"_s, 0, {u"save as cave.ora"_s}, true);
-        row("document", u"crypt.ora"_s, false, {}, 0, {}, true);
         row("document, Save As", u"crypt.ora"_s, true, u"new.ora"_s, 0, {u"save as crypt.ora"_s}, true);
         row("no name given", {}, false, {}, 0, {maptile}, false);
         row("JPEG", {}, false, u"new.jpg"_s, 80, {maptile, u"jpeg"_s}, true);

@@ -5,7 +5,6 @@
 #include "document/PngWriter.h"
 #include "document/ZipReader.h"
 #include "raster/RasterOps.h"
-#include "support/ShellRun.h"
 #include "support/TestZip.h"
 #include "support/WorkspaceFixture.h"
 
@@ -16,8 +15,8 @@
 using namespace TestImages;
 using namespace Qt::StringLiterals;
 
-// What a document records of how its maptile was laid, and the command line's update of a set
-// from a fixed tileset.
+// What a document records of how its maptile was laid. An update from a fixed tileset is the
+// workspace records test's, and the command line's through the set window's test.
 class TestDocumentRecords : public WorkspaceFixture
 {
     Q_OBJECT
@@ -168,69 +167,6 @@ private slots:
                 QCOMPARE(png, expected());
         }
         QCOMPARE(PngCache::packed(picture, area), expected());
-    }
-
-    // --update lays each placement from a tileset of that set name again from the fixed one and saves in
-    // place, the fixed copy inside; a document using none of the tilesets stays byte for byte, one that
-    // cannot be updated stays untouched and fails the command, and a tileset that matched nothing says so.
-    void commandLineUpdateFixesEveryDocument()
-    {
-        const QDir dir(m_dir->path());
-        const QImage old = pattern(Geometry::TilesetSize).convertToFormat(RasterOps::Format);
-        QImage fixed = old;
-        fixed.setPixel(3 * 144 + 5, 2 * 144 + 7, qRgb(250, 0, 0));
-        QVERIFY(fixed.save(dir.filePath("stone-fixed.png")) && old.save(dir.filePath("unused.png")));
-        writeText(dir.filePath("stone-fixed.dat"), "[TILEDATA]\nSETNAME=Stone Floors\n32=5\n");
-        // The same placements laid from the stone tileset given, over one from another tileset.
-        const auto laidFrom = [&old](const QImage &stone, int placements = 3) {
-            MaptileDocument document;
-            document.records.blank(3, 2);
-            TileData data;
-            data.setName = u"Stone Floors"_s;
-            const int copy = document.records.copyOf(stone, u"stone.png"_s, data);
-            const int walls = document.records.copyOf(old.mirrored(), u"walls.png"_s, {});
-            const std::pair<QPoint, LaidSubtile> laid[] = {
-                {{0, 0}, {walls, {1, 1}, {}, TransparencySetting(u"0"_s), 0}},
-                {{0, 0},
-                 {copy, {3, 2}, Orientation().then(Orientation::TurnRight), TransparencySetting::blended(90), 0}},
-                {{2, 1}, {copy, {3, 2}, {}, TransparencySetting(u"1"_s), stone.pixel(432, 288)}}};
-            for (int i = 0; i < placements; ++i)
-                document.records.lay(laid[i].first, laid[i].second);
-            document.records.dropUnusedCopies();
-            document.maptile.setMaster(document.records.compose());
-            document.editable = true;
-            return document;
-        };
-        QString error;
-        // The fixed tileset's speed value replaces the one its old metadata gave (none), not one typed.
-        MaptileDocument typed = laidFrom(old);
-        typed.maptile.setSpeedValue(2, 1, u"typed"_s);
-        for (const auto &[name, document] : {std::pair("crypt01.ora", typed), std::pair("walls.ora", laidFrom(old, 1)),
-                                             std::pair("plain.ora", laidFrom(old, 0))})
-            writeText(dir.filePath(name), DocumentWriter::encode(document, &error));
-        writeText(dir.filePath("broken.ora"), "not a zip");
-        const QMap<QString, QByteArray> before = ShellRun::filesIn(dir.path());
-        const ShellRun::Result run = ShellRun::run(QStringLiteral(CRYPTWRIGHT_BINARY),
-                                                   {"--update", "stone-fixed.png", "--update", "unused.png",
-                                                    "crypt01.ora", "walls.ora", "plain.ora", "broken.ora"},
-                                                   dir.path());
-        const QStringList lines = QString::fromUtf8(run.output).split(u'\n', Qt::SkipEmptyParts);
-        QVERIFY2(run.exitCode == 1 && lines.size() == 5
-                     && lines[0] == u"crypt01.ora: 2 spaces updated from \"Stone Floors\"."_s
-                     && lines[1].startsWith("walls.ora: uses none") && lines[2].startsWith("plain.ora: keeps no record")
-                     && lines[3].contains("broken.ora")
-                     && lines[4].startsWith("\"unused.png\" (unused.png) matched no"),
-                 run.output.constData());
-        const QMap<QString, QByteArray> after = ShellRun::filesIn(dir.path());
-        for (const char *kept : {"walls.ora", "plain.ora", "broken.ora"})
-            QCOMPARE(after[dir.filePath(kept)], before[dir.filePath(kept)]);
-        QCOMPARE(after.keys(), before.keys()); // no file left over
-        const MaptileDocument updated = DocumentReader::read(dir.filePath("crypt01.ora"), &error);
-        QCOMPARE(updated.maptile.master(), laidFrom(fixed).maptile.master());
-        QVERIFY(updated.maptile.speedValue(0, 0) == u"5"_s && updated.maptile.speedValue(2, 1) == u"typed"_s);
-        // The document carries the fixed tileset for the next update or pick, and still opens elsewhere.
-        QCOMPARE(updated.records.copies().at(0).cell({3, 2}), fixed.copy(432, 288, 144, 144));
-        QCOMPARE(ShellRun::run(u"python3"_s, {CHECK_ORA_SCRIPT, dir.filePath("crypt01.ora")}, dir.path()).exitCode, 0);
     }
 };
 

@@ -54,26 +54,6 @@ class TestDocuments : public WorkspaceFixture
 {
     Q_OBJECT
 
-    // The pages of the sheets the arguments write to s.pdf, rendered at 24 dots per inch; none when they fail.
-    QList<QImage> sheetsOf(const QStringList &arguments)
-    {
-        const QDir dir(m_dir->path());
-        const Run run = runProgram(arguments, dir.path());
-        if (run.exitCode != 0 || !run.error.isEmpty()) {
-            qWarning("%s", run.error.constData());
-            return {};
-        }
-        const QString pages = dir.filePath(u"pages"_s);
-        QDir(pages).removeRecursively();
-        dir.mkpath(pages);
-        if (runProgram({"-r", "24", "-png", "s.pdf", "pages/p"}, dir.path(), "pdftoppm").exitCode != 0)
-            return {};
-        QList<QImage> images;
-        for (const QString &name : QDir(pages).entryList({u"*.png"_s}, QDir::Files, QDir::Name))
-            images << QImage(QDir(pages).filePath(name)).convertToFormat(QImage::Format_RGB32);
-        return images;
-    }
-
     // A maptile with all a document keeps: subtiles, speed values, texts and both fonts changed.
     std::unique_ptr<Workspace> workedOn()
     {
@@ -262,7 +242,6 @@ private slots:
         row("into the document's folder", u"--export folder --format png folder/p.png"_s, "would be lost", 1);
         row("a picture given as a document", u"--export x.png picture.png"_s,
             "cryptwright: \"picture.png\" is not a Cryptwright document (.ora).", 1);
-        row("not a zip", u"--export x.png broken.ora"_s, "broken.ora", 1);
         row("merged picture damaged", u"--export x.jpg damaged.ora"_s, "\"mergedimage.png\" is damaged", 1);
         row("merged picture of another size", u"--export x.jpg stale.ora"_s, "144 x 144", 1);
         row("no output format", u"--export m.gif map.ora"_s, "m.gif", 2);
@@ -280,12 +259,8 @@ private slots:
         row("sheets: a maptile too large", letter + u"--margin 1in map.ora big.ora"_s, "big.ora", 2);
         row("sheets: no copies", a4 + u"--copies 0 map.ora"_s, "--copies", 2);
         // Two-sided sheets: every back is read, and placed on the paper, before anything is written.
-        row("sheets: unknown flip", a4 + u"--backs picture.png --flip top map.ora"_s, "top", 2);
         row("sheets: flip without backs", a4 + u"--flip short map.ora"_s, "--flip", 2);
-        row("sheets: unknown cut lines", a4 + u"--cut-lines dotted map.ora"_s, "dotted", 2);
         row("sheets: a back for a document not printed", a4 + u"--back big.ora=picture.png map.ora"_s, "big.ora", 2);
-        row("sheets: back offset off the paper", a4 + u"--backs picture.png --back-offset 0mm,-200mm map.ora"_s,
-            "off the paper", 2);
         row("sheets: a back that is not there", a4 + u"--backs missing.png map.ora"_s, "missing.png", 1);
         row("sheets: a back that is no picture", a4 + u"--back map.ora=doc.jpg map.ora"_s, "doc.jpg", 1);
         row("sheets: a damaged back document", a4 + u"--backs broken.ora map.ora"_s, "broken.ora", 1);
@@ -315,56 +290,6 @@ private slots:
         QVERIFY2(run.error.count('\n') == 1 && run.error.contains(reason.toUtf8()), run.error.constData());
         QCOMPARE(run.exitCode, status);
         QVERIFY(filesIn(m_dir->path()) == before);
-    }
-
-    // Two-sided sheets as poppler renders them, a page at a time: r for a page showing the red back, . for one
-    // without, ? for either. Each sheet of fronts is followed by its back; a calibration pair goes first.
-    void commandLineWritesBacks_data()
-    {
-        QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<QString>("pages");
-        QTest::newRow("one back for all") << QStringList{"--backs", "red.png", "--copies", "2", "big.ora"} << ".r.r";
-        QTest::newRow("its own back, short edge, offset")
-            << QStringList{"--back", "big.ora=red.png", "--flip", "short", "--back-offset", "2mm,-1.5mm", "big.ora"}
-            << ".r";
-        QTest::newRow("its own back over the one for all")
-            << QStringList{"--backs", "red.png", "--back", "./big.ora=map.ora", "big.ora"} << ".?";
-        QTest::newRow("calibration first") << QStringList{"--calibration", "--backs", "red.png", "big.ora"} << "...r";
-        QTest::newRow("calibration alone") << QStringList{"--calibration", "big.ora"} << "....";
-    }
-    void commandLineWritesBacks()
-    {
-        QFETCH(QStringList, arguments);
-        QFETCH(QString, pages);
-        if (QStandardPaths::findExecutable(u"pdftoppm"_s).isEmpty())
-            QSKIP("poppler-utils is not installed.");
-        writeDocuments();
-        const QDir dir(m_dir->path());
-        QVERIFY(solid({90, 60}, qRgb(255, 0, 0)).save(dir.filePath("red.png")));
-        const QList<QImage> rendered = sheetsOf(QStringList{"--export", "s.pdf", "--paper", "a4"} + arguments);
-        QCOMPARE(rendered.size(), pages.size());
-        for (qsizetype i = 0; i < pages.size(); ++i) {
-            const auto *pixels = reinterpret_cast<const QRgb *>(rendered[i].constBits()); // 32 bits, no padding
-            const qsizetype count = rendered[i].width() * rendered[i].height();
-            const bool red = std::find(pixels, pixels + count, qRgb(255, 0, 0)) != pixels + count;
-            QVERIFY2(pages[i] == '?' || red == (pages[i] == 'r'), qPrintable(u"page %1"_s.arg(i + 1)));
-        }
-    }
-
-    // Cut lines of none are the sheets without crop marks, which still leave out the lines of any style;
-    // the pages are the paper asked for. (How many sheets a set takes is the layout test's.)
-    void commandLineCutLinesNoneLeavesOutMarks()
-    {
-        if (QStandardPaths::findExecutable(u"pdftoppm"_s).isEmpty())
-            QSKIP("poppler-utils is not installed.");
-        writeDocuments();
-        const QStringList a4{"--export", "s.pdf", "--paper", "a4", "map.ora"};
-        const QList<QImage> without = sheetsOf(a4 + QStringList{"--no-crop-marks"});
-        QVERIFY(!without.isEmpty());
-        QCOMPARE(sheetsOf(a4 + QStringList{"--cut-lines", "none"}), without);
-        QCOMPARE(sheetsOf(a4 + QStringList{"--cut-lines", "full", "--no-crop-marks"}), without);
-        QVERIFY(sheetsOf(a4 + QStringList{"--cut-lines", "full"}) != without);
-        QVERIFY(runProgram({"s.pdf"}, m_dir->path(), "pdfinfo").output.contains("595 x 842 pts")); // --paper a4
     }
 
     // A document that takes longer than the limit is reported and let go once, while the rest are done.
@@ -421,7 +346,7 @@ private slots:
         for (const QStringList &refused : {QStringList{"--list"}, QStringList{"--list", "--format", "png", "set"}})
             QCOMPARE(runProgram(refused, dir.path()).exitCode, 2);
 
-        // A folder given to --export and --paper stands for the documents in it.
+        // A folder given to --export stands for the documents in it.
         run = runProgram({"--export", "out", "--format", "png", "set"}, dir.path());
         QCOMPARE(run.exitCode, 1);
         QVERIFY(run.error.contains("broken.ora"));
@@ -429,11 +354,6 @@ private slots:
                  QStringList({"a.png", "b.png", "c.png", "d.png", "e.png", "foreign.png"}));
         QCOMPARE(readAll(dir.filePath(u"out/e.png"_s)),
                  (runProgram({"--export", "e.png", "set/e.ora"}, dir.path()), readAll(dir.filePath(u"e.png"_s))));
-        QFile::remove(dir.filePath(u"set/broken.ora"_s));
-        QCOMPARE(sheetsOf({"--export", "s.pdf", "--paper", "a4", "set"}).size(),
-                 sheetsOf({"--export", "s.pdf", "--paper", "a4", "set/a.ora", "set/b.ora", "set/c.ora", "set/d.ora",
-                           "set/e.ora", "set/foreign.ora"})
-                     .size());
     }
 
     // The manual page and --help name the same options.

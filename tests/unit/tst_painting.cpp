@@ -24,8 +24,8 @@ bool holdsOnly(Workspace &w, int spaces, int subtiles)
 
 } // namespace
 
-// Painting beyond one press: subtiles laid turned and mirrored, strokes and
-// fills, variations, each against plain pixel loops or the same spaces placed one by one.
+// Painting beyond one press: strokes, fills and variations, each against the same spaces placed one
+// by one. How a turned subtile is laid is the records test's, against plain pixel loops.
 class TestPainting : public QObject
 {
     Q_OBJECT
@@ -63,34 +63,6 @@ private slots:
         writeText(m_dir.filePath(QStringLiteral("set.dat")), "[TILEDATA]\n42=1/T\n");
     }
 
-    // Laid by the slot's setting, keyed on the subtile's own background wherever the turn took its corner,
-    // or blended (a bare 2 at the default strength, 255 a plain copy); the button's picture turns too; a
-    // new pick starts plain.
-    void turnedSubtileIsLaidAsTurned_data()
-    {
-        QTest::addColumn<QString>("keys");
-        QTest::addColumn<QString>("setting");
-        for (const char *setting : {"0", "1", "2,90", "2", "2,255"})
-            for (const char *keys : {"Z", "z", "X", "Y", "ZZ", "YzXZ", "ZZZZ"})
-                QTest::addRow("%s, %s", keys, setting) << QString::fromLatin1(keys) << QString::fromLatin1(setting);
-    }
-    void turnedSubtileIsLaidAsTurned()
-    {
-        QFETCH(QString, keys);
-        QFETCH(QString, setting);
-        const auto w = started(setting);
-        const QImage plainButton = w->buttonImage(Workspace::Right), before = w->maptile().spacePixels({2, 3});
-        turn(*w, keys);
-        w->place(Workspace::LeftButton, {2, 3});
-        const QImage subtile = w->slot(Slot).subtile(Cell.x(), Cell.y()), turned = turnedByKeys(subtile, keys);
-        QCOMPARE(w->maptile().spacePixels({2, 3}), laidByHand(before, subtile, keys, TransparencySetting(setting)));
-        QCOMPARE(w->maptile().speedValue(2, 3), QStringLiteral("1/T"));
-        QCOMPARE(w->buttonImage(Workspace::Right), turnedByKeys(plainButton, keys));
-        w->assign(Workspace::LeftButton, Slot);
-        QVERIFY(w->buttonImage(Workspace::Left) == plainButton
-                && w->buttonSubtile(Workspace::Right) == turned.convertToFormat(QImage::Format_RGB888));
-    }
-
     // A stroke lays each space of the maptile it enters once (blended, twice would show), off the maptile
     // nothing, not even a speed value; a fill lays every space showing only the blank colour. Each is what
     // placing those spaces one by one lays, as one step holding only the covered spaces.
@@ -102,16 +74,9 @@ private slots:
         QTest::addColumn<QList<QPoint>>("path"); // the press, then the spaces entered; none: a fill
         QTest::addColumn<QList<QPoint>>("placed");
         const QSize full(5, 6);
-        QTest::newRow("stroke back over itself")
-            << "2,100" << full << QList<QPoint>() << QList<QPoint>{{2, 2}, {2, 3}, {2, 2}, {3, 3}, {2, 3}}
-            << QList<QPoint>{{2, 2}, {2, 3}, {3, 3}};
-        QTest::newRow("stroke leaving and re-entering")
-            << "1" << full << QList<QPoint>()
-            << QList<QPoint>{{3, 0}, {4, 0}, {5, 0}, {5, 1}, {4, 1}, {4, 0}, {-1, 1}, {0, 1}}
-            << QList<QPoint>{{3, 0}, {4, 0}, {4, 1}, {0, 1}};
-        QTest::newRow("stroke past a small maptile")
-            << "0" << QSize(3, 3) << QList<QPoint>() << QList<QPoint>{{1, 2}, {2, 2}, {3, 2}, {4, 2}, {4, 3}, {2, 3}}
-            << QList<QPoint>{{1, 2}, {2, 2}};
+        QTest::newRow("stroke back over itself, past a small maptile")
+            << "2,100" << QSize(3, 3) << QList<QPoint>()
+            << QList<QPoint>{{1, 2}, {2, 2}, {1, 2}, {3, 2}, {4, 2}, {4, 3}, {2, 3}} << QList<QPoint>{{1, 2}, {2, 2}};
         QTest::newRow("fill, keyed") << "1" << full << QList<QPoint>{{1, 1}, {0, 0}, {4, 0}, {2, 3}, {4, 5}}
                                      << QList<QPoint>() << QList<QPoint>{{0, 0}, {4, 0}, {2, 3}, {4, 5}};
         QTest::newRow("fill, blended") << "2,60" << full << QList<QPoint>{{0, 0}, {1, 5}, {3, 2}} << QList<QPoint>()

@@ -72,57 +72,35 @@ class TestRecovery : public WorkspaceFixture
 private slots:
     void init() { startInFreshFolder(); }
 
-    // Written on the twentieth change, or once the interval passes with changes waiting;
-    // after a crash, everything comes back as it was, unsaved.
-    void everyTwentiethChangeIsKeptAndComesBackWhole()
+    // Written on the twentieth change, or once the interval passes with changes waiting. The running
+    // editor's own session is not offered, nor one another editor is deciding on; what comes back whole
+    // is the control test's and the end-to-end test's.
+    void everyTwentiethChangeIsKept()
     {
         Workspace &w = *m_workspace;
         RecoveryWriter writer(w, std::make_unique<RecoverySession>(folder()), 1h);
-        const QString document = m_dir->filePath(QStringLiteral("crypt12.ora"));
-        QCOMPARE(MaptileSaver::save(w, document), QString());
-        for (int i = 0; i < RecoveryWriter::ChangesPerWrite - 5; ++i)
+        for (int i = 0; i < RecoveryWriter::ChangesPerWrite - 1; ++i)
             w.place(i % 2 ? Workspace::LeftButton : Workspace::RightButton, {i % 5, i / 5});
-        w.chooseSpeedValue({4, 5}, QStringLiteral("1/T"));
-        w.setMapNumText(QStringLiteral("12"));
-        w.emptyCell(1, {3, 2});
-        TileData data;
-        data.setName = QStringLiteral("Höhle");
-        data.setSpeedValue(6, 3, QStringLiteral("X"));
-        w.setTileData(1, data);
         writer.flush();
         QVERIFY(!holdsList(writer));
         w.setDesignerText(QStringLiteral("Zoë"));
         writer.flush();
         QVERIFY(holdsList(writer));
         QCOMPARE(QFileInfo(folder()).permissions() & (QFile::ReadOther | QFile::ReadGroup), QFile::Permissions());
-        const auto kept = everythingOf(w);
-
-        const QString left = LeftSession::abandonedCopy(writer.session().path());
-        // The running editor's own session is not offered; the one left is.
-        std::vector<std::unique_ptr<RecoveredWork>> found = RecoveryFolder::leftBehind(folder()).work;
-        QCOMPARE(found.size(), std::size_t(1));
-        const RecoveredWork &work = *found.front();
-        QVERIFY(work.path() == left && work.hasMaptile() && work.documentPath() == document);
-        QCOMPARE(work.maptileFile(), QDir(left).filePath(RecoveryFiles::MaptileFile));
-        QVERIFY(work.tilesets().size() == 1 && work.tilesets()[0].slot == 1
-                && work.tilesets()[0].file == QDir(left).filePath(RecoveryFiles::tilesetFile(1))
-                && work.tilesets()[0].setName == QStringLiteral("Höhle")
-                && work.tilesets()[0].path == w.slot(1).path());
-        // Nor by another editor while this one decides.
         QVERIFY(RecoveryFolder::leftBehind(folder()).work.empty());
 
-        const auto restored = startWorkspace(m_dir->path());
-        restore(work, *restored);
-        QVERIFY(everythingOf(*restored) == kept && restored->unsavedSlots() == w.unsavedSlots());
-        QVERIFY(restored->documentPath() == document && restored->maptileChanged());
+        const QString left = LeftSession::abandonedCopy(writer.session().path());
+        std::vector<std::unique_ptr<RecoveredWork>> found = RecoveryFolder::leftBehind(folder()).work;
+        QVERIFY(found.size() == 1 && found.front()->path() == left);
+        QVERIFY(RecoveryFolder::leftBehind(folder()).work.empty());
         found.front()->discard();
         QVERIFY(!QFileInfo::exists(left) && !QFileInfo::exists(left + QStringLiteral(".lock")));
 
         // The timer takes changes that wait.
-        RecoveryWriter soon(*restored, std::make_unique<RecoverySession>(folder()), 10ms);
+        RecoveryWriter soon(w, std::make_unique<RecoverySession>(folder()), 10ms);
         QTest::qWait(50);
         QVERIFY(!holdsList(soon));
-        restored->chooseSpeedValue({0, 0}, QStringLiteral("2"));
+        w.chooseSpeedValue({0, 0}, QStringLiteral("2"));
         QTRY_VERIFY(holdsList(soon));
     }
 

@@ -204,19 +204,6 @@ private slots:
         QVERIFY(QFileInfo(written).size() > 0);
     }
 
-    // The reading process the editor starts runs with the filter and cannot gain rights.
-    void readingProcessIsConfined()
-    {
-        PictureReader::endWaiting();
-        PictureReader::prepare();
-        const QList<qint64> children = TestImages::childProcesses();
-        QCOMPARE(children.size(), 1);
-        // It confines itself once it has read what it needs; until then it shows no filter.
-        const QString status = TestImages::confinedStatus(children.front());
-        QVERIFY2(status.contains("Seccomp:\t2") && status.contains("NoNewPrivs:\t1"), qPrintable(status));
-        PictureReader::endWaiting();
-    }
-
     // A descriptor left open without close-on-exec by whatever started the editor reaches no
     // reading process: the editor passes it to none, not even one that would keep it, and the
     // reading process started by another closes it before it confines itself.

@@ -1,4 +1,3 @@
-#include "control/PictureLoad.h"
 #include "support/ControlFixture.h"
 
 #include <QDir>
@@ -10,7 +9,8 @@ using namespace Qt::StringLiterals;
 using namespace TestImages;
 
 // What the editor decides about tilesets, without a window: where a tileset is saved and what it
-// never overwrites, the files loaded at every start, and loads that end without a picture.
+// never overwrites, and the files loaded at every start. Loads that end without a picture are the
+// main window's and the hostile-input test's.
 class TestTilesetControl : public ControlFixture
 {
     Q_OBJECT
@@ -170,41 +170,6 @@ private slots:
         QTRY_VERIFY(!m_loads->isLoading());
         QVERIFY(std::get<1>(everythingOf(*third))[0] == std::get<1>(fresh)[0]);
         QVERIFY(third->slot(4).path().isEmpty() && third->history().count() == 1);
-    }
-
-    // A file that cannot be read is reported naming it; a cancelled load is only noted; a load given up
-    // for the next one for the same slot says nothing. The slot keeps its tileset until a picture comes.
-    void loadsEndWithoutAPicture_data()
-    {
-        QTest::addColumn<QString>("then"); // what is loaded next into the same slot
-        QTest::addColumn<bool>("cancel");
-        QTest::addColumn<QStringList>("asked");
-        QTest::addColumn<QString>("said");
-        QTest::newRow("unreadable") << QString() << false << QStringList{u"warn"_s} << u"notes.png"_s;
-        QTest::newRow("cancelled") << QString() << true << QStringList{u"note"_s}
-                                   << u"Loading \"notes.png\" was cancelled; nothing was changed."_s;
-        QTest::newRow("given up for the next") << u"set.png"_s << false << QStringList() << QString();
-    }
-    void loadsEndWithoutAPicture()
-    {
-        QFETCH(QString, then);
-        QFETCH(bool, cancel);
-        QFETCH(QStringList, asked);
-        QFETCH(QString, said);
-        writeText(path(u"notes.png"_s), "Walls in B, doors in D.");
-        save(pattern(Geometry::TilesetSize), path(u"set.png"_s));
-        const QImage before = m_workspace->slot(6).fullImage();
-        m_tilesets->loadFile(6, path(u"notes.png"_s));
-        if (cancel)
-            m_loads->load(6)->cancel();
-        if (!then.isEmpty())
-            m_tilesets->loadFile(6, path(then));
-        QTRY_VERIFY(!m_loads->isLoading());
-        QCOMPARE(m_answers.asked, asked);
-        if (!said.isEmpty())
-            QVERIFY2(m_answers.texts.front().contains(said), qPrintable(m_answers.texts.front()));
-        QCOMPARE(m_workspace->slot(6).path(), then.isEmpty() ? QString() : path(then));
-        QCOMPARE(m_workspace->slot(6).fullImage() == before, then.isEmpty());
     }
 };
 

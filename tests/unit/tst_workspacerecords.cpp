@@ -65,7 +65,8 @@ private slots:
         QTest::addColumn<QString>("then");
         const char *thens[] = {"undo", "resize", "clear", "update", "document"};
         int row = 0;
-        for (const char *setting : {"0", "1", "2,90"})
+        // Keyed, blended at the default strength, in part and as a plain copy.
+        for (const char *setting : {"0", "1", "2", "2,90", "2,255"})
             for (const char *keys : {"", "Z", "zX", "YZ", "Y"}) {
                 const char *then = thens[row++ % 5];
                 QTest::addRow("%s, %s, %s", setting, keys, then) << setting << keys << then;
@@ -93,7 +94,9 @@ private slots:
         w.place(Workspace::MiddleButton, {4, 4});
         w.setOutlineCell(5, {4, 2});
         w.assign(Workspace::LeftButton, 5);
+        const QImage plainButton = w.buttonImage(Workspace::Left);
         turn(w, keys);
+        QCOMPARE(w.buttonImage(Workspace::Left), turnedByKeys(plainButton, keys)); // the button shows the turn
         w.place(Workspace::LeftButton, {1, 1});
         QVERIFY(exact());
         w.setOutlineCell(5, {2, 0});
