@@ -4,10 +4,9 @@
 Usage (inside a D-Bus session of its own):
     dbus-run-session -- /usr/bin/python3 check_screen_reader.py PROGRAM
 
-Checks that every object of the main window a screen reader stops at has a
-name, in English and in German, and at 200 % as at 100 %; and that moving the
-outline with the keys is heard as the focus moving from space to space and from
-cell to cell.
+Checks that moving the outline with the keys is heard as the focus moving from
+space to space and from cell to cell. (That every control has a name, in each
+language and scale, the widget tests read from the same accessible objects.)
 """
 import os
 import subprocess
@@ -66,27 +65,10 @@ def find_application(tries=80):
     sys.exit('the editor never showed up on the accessibility bus, which lists %s' % seen)
 
 
-def unnamed(node, path, found, counted):
-    """What a screen reader would meet without a name; a panel that only holds others is passed over."""
-    for child in node:
-        if child is None or not child.getState().contains(pyatspi.STATE_SHOWING):
-            continue
-        counted.append(child)
-        role = child.getRoleName()
-        here = '%s/%s' % (path, role)
-        panel = child.childCount > 0 and role in ('panel', 'filler')
-        if not child.name.strip() and not panel:
-            found.append(here)
-        unnamed(child, '%s[%s]' % (here, child.name), found, counted)
-
-
-def run(language, home, scale):
-    """The program in language at scale percent, with home as its own: no other settings,
-    tilesets or left work from another run, and only the session's buses kept."""
-    os.makedirs(os.path.join(home, '.config', 'cryptwright'))
-    with open(os.path.join(home, '.config', 'cryptwright', 'cryptwright.conf'), 'w') as settings:
-        settings.write('[View]\nscale=%d\n' % scale)
-    env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON='1', LANGUAGE=language, HOME=home)
+def run(home):
+    """The program in English, with home as its own: no settings, tilesets or left work from
+    another run, and only the session's buses kept."""
+    env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON='1', LANGUAGE='en', HOME=home)
     for name in ('XDG_CONFIG_HOME', 'XDG_CACHE_HOME', 'XDG_DATA_HOME', 'XDG_STATE_HOME'):
         env.pop(name, None)
     return subprocess.Popen([PROGRAM], env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
@@ -152,38 +134,25 @@ def main():
         wait_for_bus()
         import pyatspi
         from gi.repository import GLib
-        for language, maptile, scale in (('en', 'Maptile', 100), ('de', 'Kartenteil', 100), ('en', 'Maptile', 200)):
-            home = tempfile.TemporaryDirectory()
-            program = run(language, home.name, scale)
-            language = '%s at %d %%' % (language, scale)
-            try:
-                app = find_application()
-                found, counted = [], []
-                for window in app:
-                    unnamed(window, window.name, found, counted)
-                names = {o.name for o in counted}
-                print('%s: %d objects, %d without a name' % (language, len(counted), len(found)))
-                failures += ['%s: no name: %s' % (language, f) for f in found]
-                if maptile not in names:
-                    failures.append('%s: no object is named %r' % (language, maptile))
-                if len(counted) < 100:
-                    failures.append('%s: only %d objects, the cells missing' % (language, len(counted)))
-                if scale == 100 and language.startswith('en'):
-                    heard = [h for h in heard_while(KEYS) if h.startswith(('space', 'cell'))]
-                    print('heard:', heard)
-                    # Where each focus was, without what the space or cell holds.
-                    places = [', '.join(h.split(', ')[:2]) for h in heard]
-                    expected = ['space 1, 1', 'space 2, 1', 'space 2, 2', 'space 1, 2', 'space 2, 2',
-                                'cell 1, 1 of slot A', 'cell 2, 1 of slot A', 'cell 2, 2 of slot A']
-                    if places != expected:
-                        failures.append('the outline was not followed: %s' % heard)
-                    # The space laid on is heard with what it holds now.
-                    elif heard[2] == heard[4] or not heard[2].endswith('blank'):
-                        failures.append('the space laid on was not heard anew: %s' % heard)
-            finally:
-                program.terminate()
-                program.wait(10)
-                home.cleanup()
+        home = tempfile.TemporaryDirectory()
+        program = run(home.name)
+        try:
+            find_application()
+            heard = [h for h in heard_while(KEYS) if h.startswith(('space', 'cell'))]
+            print('heard:', heard)
+            # Where each focus was, without what the space or cell holds.
+            places = [', '.join(h.split(', ')[:2]) for h in heard]
+            expected = ['space 1, 1', 'space 2, 1', 'space 2, 2', 'space 1, 2', 'space 2, 2',
+                        'cell 1, 1 of slot A', 'cell 2, 1 of slot A', 'cell 2, 2 of slot A']
+            if places != expected:
+                failures.append('the outline was not followed: %s' % heard)
+            # The space laid on is heard with what it holds now.
+            elif heard[2] == heard[4] or not heard[2].endswith('blank'):
+                failures.append('the space laid on was not heard anew: %s' % heard)
+        finally:
+            program.terminate()
+            program.wait(10)
+            home.cleanup()
     finally:
         # Gone before this returns: a server still closing would take the display's socket from the next one.
         server.terminate()
