@@ -281,7 +281,10 @@ private slots:
         QTest::addColumn<QString>("result"); // empty: refused
         const QList<std::array<const char *, 3>> rows{{"cut-lines", "FULL", "marks full"},
                                                       {"cut-lines", "corners", "marks corners"},
+                                                      {"cut-lines", "none", "none"},
+                                                      {"cut-lines", "dotted", ""},
                                                       {"flip", " Long ", "long"},
+                                                      {"flip", "sideways", ""},
                                                       {"back-offset", "-0.1in, 2pt", "-7315,2032"},
                                                       {"back-offset", "1mm", ""},
                                                       {"back-offset", "1mm,-2000mm", ""},
